@@ -1,0 +1,35 @@
+# Small helpers shared by every folder's CMakeLists.txt.
+
+# kirv_add_test(NAME SOURCES ... [LIBS ...]): one GoogleTest executable per folder, run by CTest.
+# Tests find the shared fixtures through KIRV_SHARED_FIXTURES and may write under the build tree.
+function(kirv_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    KIRV_SHARED_FIXTURES="${CMAKE_SOURCE_DIR}/../shared/fixtures"
+    KIRV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KIRV_TEST_TMP=${CMAKE_CURRENT_BINARY_DIR}/tmp")
+endfunction()
+
+# kirv_add_fuzzer(NAME SOURCES ... [LIBS ...] [SECONDS n]): a libFuzzer target, run for a bounded
+# time by CTest. Only built with clang and KIRV_FUZZ.
+function(kirv_add_fuzzer name)
+  if(NOT KIRV_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(F "" "SECONDS" "SOURCES;LIBS" ${ARGN})
+  if(NOT F_SECONDS)
+    set(F_SECONDS 20)
+  endif()
+  add_executable(${name} ${F_SOURCES})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
+  file(MAKE_DIRECTORY ${corpus})
+  add_test(NAME ${name}
+    COMMAND ${name} -max_total_time=${F_SECONDS} -timeout=10 -rss_limit_mb=4096 ${corpus})
+  set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 600)
+endfunction()
