@@ -30,9 +30,12 @@ std::string Convert(std::string_view in, const char* to, const char* from, bool 
     size_t skip = 1;
     const auto lead = static_cast<unsigned char>(*src);
     if (fromUtf8) {
-      if (lead >= 0xF0) skip = 4;
-      else if (lead >= 0xE0) skip = 3;
-      else if (lead >= 0xC0) skip = 2;
+      if (lead >= 0xF0)
+        skip = 4;
+      else if (lead >= 0xE0)
+        skip = 3;
+      else if (lead >= 0xC0)
+        skip = 2;
       // A malformed sequence steps one byte only, so valid text after it survives.
       for (size_t i = 1; i < skip; ++i) {
         if (i >= srcLeft || (static_cast<unsigned char>(src[i]) & 0xC0) != 0x80) {
@@ -40,7 +43,8 @@ std::string Convert(std::string_view in, const char* to, const char* from, bool 
           break;
         }
       }
-    } else if (lead >= 0x81 && lead <= 0xFE && srcLeft >= 2 && static_cast<unsigned char>(src[1]) >= 0x40) {
+    } else if (lead >= 0x81 && lead <= 0xFE && srcLeft >= 2 &&
+               static_cast<unsigned char>(src[1]) >= 0x40) {
       skip = 2;
     }
     if (skip > srcLeft) skip = srcLeft;
@@ -61,9 +65,13 @@ bool IsAscii(std::string_view bytes) {
 
 }  // namespace
 
-std::string GbkToUtf8(std::string_view gbk) { return Convert(gbk, "UTF-8", "GBK", false); }
+std::string GbkToUtf8(std::string_view gbk) {
+  return Convert(gbk, "UTF-8", "GBK", false);
+}
 
-std::string Utf8ToGbk(std::string_view utf8) { return Convert(utf8, "GBK", "UTF-8", true); }
+std::string Utf8ToGbk(std::string_view utf8) {
+  return Convert(utf8, "GBK", "UTF-8", true);
+}
 
 bool IsUtf8(std::string_view bytes) {
   size_t i = 0;
@@ -115,9 +123,12 @@ std::string DecodeText(std::string_view bytes, TextEncoding* found) {
 
 std::string EncodeText(std::string_view utf8, TextEncoding encoding) {
   switch (encoding) {
-    case TextEncoding::Utf8Bom: return "\xEF\xBB\xBF" + std::string(utf8);
-    case TextEncoding::Utf8: return std::string(utf8);
-    case TextEncoding::Gbk: break;
+    case TextEncoding::Utf8Bom:
+      return "\xEF\xBB\xBF" + std::string(utf8);
+    case TextEncoding::Utf8:
+      return std::string(utf8);
+    case TextEncoding::Gbk:
+      break;
   }
   return Utf8ToGbk(utf8);
 }

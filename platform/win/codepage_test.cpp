@@ -13,8 +13,12 @@ TEST(Codepage, GbkRoundTrip) {
 }
 
 TEST(Codepage, BadBytesBecomeQuestionMarks) {
-  EXPECT_EQ(GbkToUtf8("a\xFF" "b"), "a?b");
-  EXPECT_EQ(Utf8ToGbk("a\xC3" "b"), "a?b");
+  EXPECT_EQ(GbkToUtf8("a\xFF"
+                      "b"),
+            "a?b");
+  EXPECT_EQ(Utf8ToGbk("a\xC3"
+                      "b"),
+            "a?b");
   EXPECT_EQ(Utf8ToGbk("x\xF0\x9F\x98\x80y"), "x?y");  // no emoji in GBK
 }
 

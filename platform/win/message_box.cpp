@@ -14,17 +14,24 @@ MessageSink& CurrentSink() {
 
 }  // namespace
 
-MessageSink SetMessageSink(MessageSink sink) { return std::exchange(CurrentSink(), std::move(sink)); }
+MessageSink SetMessageSink(MessageSink sink) {
+  return std::exchange(CurrentSink(), std::move(sink));
+}
 
 int DefaultButton(unsigned flags) {
   const bool second = (flags & MB_DEFBUTTON2) != 0;
   switch (flags & MB_TYPEMASK) {
-    case MB_OKCANCEL: return second ? IDCANCEL : IDOK;
-    case MB_ABORTRETRYIGNORE: return second ? IDRETRY : IDABORT;
+    case MB_OKCANCEL:
+      return second ? IDCANCEL : IDOK;
+    case MB_ABORTRETRYIGNORE:
+      return second ? IDRETRY : IDABORT;
     case MB_YESNOCANCEL:
-    case MB_YESNO: return second ? IDNO : IDYES;
-    case MB_RETRYCANCEL: return second ? IDCANCEL : IDRETRY;
-    default: return IDOK;
+    case MB_YESNO:
+      return second ? IDNO : IDYES;
+    case MB_RETRYCANCEL:
+      return second ? IDCANCEL : IDRETRY;
+    default:
+      return IDOK;
   }
 }
 
@@ -42,6 +49,8 @@ MessageCapture::MessageCapture(int answer) : answer_(answer) {
   });
 }
 
-MessageCapture::~MessageCapture() { SetMessageSink(std::move(previous_)); }
+MessageCapture::~MessageCapture() {
+  SetMessageSink(std::move(previous_));
+}
 
 }  // namespace win

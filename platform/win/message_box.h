@@ -28,7 +28,15 @@ enum MessageBoxFlags : unsigned {
 };
 
 // The button that closed a box.
-enum DialogResult : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
+enum DialogResult : int {
+  IDOK = 1,
+  IDCANCEL = 2,
+  IDABORT = 3,
+  IDRETRY = 4,
+  IDIGNORE = 5,
+  IDYES = 6,
+  IDNO = 7
+};
 
 struct MessageBoxRequest {
   std::string text;     // UTF-8

@@ -1,0 +1,60 @@
+// CAdoConnection over the ADO layer.
+#include "client/db/ado_connection.h"
+
+#include <cstdio>
+
+CAdoConnection::CAdoConnection() : connection_(std::make_unique<ado::Connection>()) {}
+
+CAdoConnection::~CAdoConnection() {
+  Release();
+}
+
+bool CAdoConnection::Open(const std::string& connectionString, long options) {
+  if (!connectionString.empty()) connectionString_ = connectionString;
+  if (connectionString_.empty() || !connection_) return false;
+  if (connection_->IsOpen()) connection_->Close();
+  return connection_->Open(connectionString_, options);
+}
+
+bool CAdoConnection::OpenJet(const std::string& path, const std::string& password, long options) {
+  std::string text = "Provider=Microsoft.Jet.OLEDB.4.0; Data Source=" + path;
+  if (!password.empty())
+    text += ";Persist Security Info=False;Jet OLEDB:Database Password=" + password + ";";
+  return Open(text, options);
+}
+
+std::unique_ptr<ado::Recordset> CAdoConnection::Execute(const std::string& sql, long options) {
+  return Execute(sql, SqlParams{}, options);
+}
+
+std::unique_ptr<ado::Recordset> CAdoConnection::Execute(const std::string& sql,
+                                                        const SqlParams& params, long options) {
+  if (!connection_) return nullptr;
+  return connection_->Execute(sql, params, nullptr, options);
+}
+
+bool CAdoConnection::IsOpen() {
+  return connection_ && connection_->IsOpen();
+}
+
+bool CAdoConnection::Close() {
+  if (!IsOpen()) return false;
+  return connection_->Close();
+}
+
+void CAdoConnection::Release() {
+  if (IsOpen()) connection_->Close();
+  connection_.reset();
+}
+
+std::string CAdoConnection::GetLastError() {
+  if (!connection_) return "";
+  std::string text;
+  for (const ado::Error& e : connection_->Errors()) {
+    std::string block = "Description: " + e.description + "\r\nState: " + e.sqlState +
+                        ", Native: " + std::to_string(static_cast<int>(e.nativeError)) +
+                        ", Source: " + e.source + "\r\n";
+    text += block;
+  }
+  return text;
+}

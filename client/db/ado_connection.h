@@ -1,0 +1,60 @@
+// CAdoConnection: the exam client's one connection to a Jet database file. Every failure becomes
+// a plain result (false, null, ""), so callers never see an exception. Values reach statements
+// only as bound parameters.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ado/connection.h"
+#include "platform/ado/recordset.h"
+
+// Statement parameters, bound in the order of the "?" marks.
+using SqlParams = std::vector<ado::Variant>;
+
+// A text or a number as a statement parameter.
+inline ado::Variant SqlText(std::string_view text) {
+  return ado::Variant::String(text);
+}
+inline ado::Variant SqlInt(int value) {
+  return ado::Variant::I4(value);
+}
+
+class CAdoConnection {
+ public:
+  CAdoConnection();
+  virtual ~CAdoConnection();
+  CAdoConnection(const CAdoConnection&) = delete;
+  CAdoConnection& operator=(const CAdoConnection&) = delete;
+
+  // A non-empty string replaces the stored one; false with none stored. Closes an open
+  // connection first.
+  bool Open(const std::string& connectionString = "", long options = -1);
+
+  // Opens a Jet file: "Provider=Microsoft.Jet.OLEDB.4.0; Data Source=" + path, and the password
+  // part when the password is not empty.
+  bool OpenJet(const std::string& path, const std::string& password = "", long options = -1);
+
+  // Runs a statement (options 1: command text); null on failure. The result may be a closed
+  // recordset for statements without rows.
+  std::unique_ptr<ado::Recordset> Execute(const std::string& sql, long options = 1);
+  std::unique_ptr<ado::Recordset> Execute(const std::string& sql, const SqlParams& params,
+                                          long options = 1);
+
+  bool IsOpen();
+  bool Close();
+  // Closes when open and drops the connection; every later call fails.
+  void Release();
+
+  // One block "Description: %s\r\nState: %s, Native: %d, Source: %s\r\n" per provider error.
+  std::string GetLastError();
+
+  const std::string& GetConnectionString() const { return connectionString_; }
+  // The connection underneath; null after Release.
+  ado::Connection* GetConnection() { return connection_.get(); }
+
+ private:
+  std::string connectionString_;
+  std::unique_ptr<ado::Connection> connection_;
+};

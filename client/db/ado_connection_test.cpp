@@ -1,0 +1,94 @@
+// CAdoConnection: the Jet open, failures on files that are no database, the error text.
+#include "client/db/ado_connection.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "client/db/exam_database.h"
+#include "client/db/test_support.h"
+
+namespace {
+
+TEST(CAdoConnection, OpenJetWithAndWithoutPassword) {
+  TempFolder tmp;
+  ASSERT_TRUE(CreateExamDatabase(tmp.Windows("kirv.mdb")));
+  struct Case {
+    std::string password;
+    std::string expected;
+  } cases[] = {
+      {"", "Provider=Microsoft.Jet.OLEDB.4.0; Data Source=" + tmp.Windows("kirv.mdb")},
+      {"kestrelqu", "Provider=Microsoft.Jet.OLEDB.4.0; Data Source=" + tmp.Windows("kirv.mdb") +
+                        ";Persist Security Info=False;Jet OLEDB:Database Password=kestrelqu;"},
+  };
+  for (const auto& c : cases) {
+    CAdoConnection db;
+    EXPECT_TRUE(db.OpenJet(tmp.Windows("kirv.mdb"), c.password, -1)) << db.GetLastError();
+    EXPECT_EQ(db.GetConnectionString(), c.expected);
+    EXPECT_TRUE(db.IsOpen());
+    EXPECT_TRUE(db.Close());
+    EXPECT_FALSE(db.IsOpen());
+    EXPECT_FALSE(db.Close());
+    EXPECT_TRUE(db.Open());  // the stored string again
+  }
+}
+
+TEST(CAdoConnection, OpenWithoutStringFails) {
+  CAdoConnection db;
+  EXPECT_FALSE(db.Open());
+  EXPECT_EQ(db.GetLastError(), "");
+}
+
+TEST(CAdoConnection, NonDatabaseFilesFailCleanly) {
+  TempFolder tmp;
+  std::ofstream(tmp.Path() / "junk.mdb") << std::string(4096, '\x01');
+  for (const std::string& path :
+       {tmp.Windows("junk.mdb"), tmp.Windows("missing.mdb"),
+        "Z:" + std::string(KIRV_SHARED_FIXTURES) + "/jet/DateTestDatabase.mdb"}) {
+    CAdoConnection db;
+    EXPECT_FALSE(db.OpenJet(path, "kestrelqu")) << path;
+    EXPECT_FALSE(db.IsOpen());
+    EXPECT_NE(db.GetLastError().find("Description: "), std::string::npos);
+    EXPECT_EQ(db.Execute("select * from Stu"), nullptr);
+  }
+}
+
+TEST(CAdoConnection, LastErrorFormatOnABadStatement) {
+  TempFolder tmp;
+  ASSERT_TRUE(CreateExamDatabase(tmp.Windows("kirv.mdb")));
+  CAdoConnection db;
+  ASSERT_TRUE(db.OpenJet(tmp.Windows("kirv.mdb"), "kestrelqu"));
+  EXPECT_EQ(db.Execute("update [Stu] set nosuchcolumn=1"), nullptr);
+  const std::string text = db.GetLastError();
+  EXPECT_EQ(text.rfind("Description: ", 0), 0u) << text;
+  EXPECT_NE(text.find("nosuchcolumn"), std::string::npos) << text;
+  EXPECT_NE(text.find("\r\nState: 42000, Native: 1, Source: SQLite\r\n"), std::string::npos)
+      << text;
+  EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+
+  ASSERT_NE(db.Execute("update [Stu] set State=1 where examcode=?", {SqlText("x")}), nullptr);
+  EXPECT_EQ(db.GetLastError(), "");
+}
+
+TEST(CAdoConnection, ReleasedConnectionAnswersFalse) {
+  TempFolder tmp;
+  ASSERT_TRUE(CreateExamDatabase(tmp.Windows("kirv.mdb")));
+  CAdoConnection db;
+  ASSERT_TRUE(db.OpenJet(tmp.Windows("kirv.mdb")));
+  db.Release();
+  EXPECT_FALSE(db.IsOpen());
+  EXPECT_FALSE(db.Open());
+  EXPECT_EQ(db.Execute("select 1"), nullptr);
+  EXPECT_EQ(db.GetLastError(), "");
+}
+
+TEST(ExamDatabase, CreateRefusesAnExistingFile) {
+  TempFolder tmp;
+  std::string error;
+  ASSERT_TRUE(CreateExamDatabase(tmp.Windows("kirv.mdb"), &error)) << error;
+  EXPECT_FALSE(CreateExamDatabase(tmp.Windows("kirv.mdb"), &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(CreateExamDatabase(tmp.Windows("no/such/folder/kirv.mdb"), &error));
+}
+
+}  // namespace

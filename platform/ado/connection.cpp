@@ -1,0 +1,238 @@
+// The connection: opening a Jet-named SQLite file, running statements, the Errors collection.
+#include "platform/ado/connection.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/ado/recordset.h"
+#include "platform/ado/sqlite_values.h"
+#include "platform/win/paths.h"
+
+namespace ado {
+namespace detail {
+
+void Database::AddError(std::string description, std::string sqlState, long native) {
+  errors.push_back(Error{std::move(description), std::move(sqlState), native, "SQLite"});
+}
+
+void Database::AddSqliteError(int code) {
+  const int primary = code & 0xFF;
+  std::string state = primary == SQLITE_CONSTRAINT ? "23000"
+                      : primary == SQLITE_ERROR    ? "42000"
+                                                   : "HY000";
+  std::string text = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
+  AddError(std::move(text), std::move(state), db ? sqlite3_extended_errcode(db) : code);
+}
+
+}  // namespace detail
+
+namespace {
+
+std::string Trim(std::string_view text) {
+  size_t b = text.find_first_not_of(" \t\r\n");
+  if (b == std::string_view::npos) return "";
+  size_t e = text.find_last_not_of(" \t\r\n");
+  return std::string(text.substr(b, e - b + 1));
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() &&
+         detail::Upper(text.substr(0, prefix.size())) == detail::Upper(prefix);
+}
+
+std::string Value(const std::vector<std::pair<std::string, std::string>>& pairs,
+                  std::string_view key) {
+  for (const auto& [k, v] : pairs)
+    if (detail::Upper(k) == detail::Upper(key)) return v;
+  return "";
+}
+
+// Yes/no columns hold -1 or 0 as Jet keeps them, whatever a statement stores ("set scoreok=1"),
+// so that "Root=-1" finds what "Root=true" stored. Temporary triggers do it per connection and
+// leave the file as it is.
+void InstallYesNoTriggers(sqlite3* db) {
+  sqlite3_exec(db, "PRAGMA recursive_triggers=OFF", nullptr, nullptr, nullptr);
+  std::vector<std::string> tables;
+  {
+    detail::Statement list;
+    if (sqlite3_prepare_v2(db, "SELECT name FROM main.sqlite_master WHERE type='table'", -1,
+                           &list.handle, nullptr) != SQLITE_OK)
+      return;
+    while (sqlite3_step(list.handle) == SQLITE_ROW)
+      tables.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(list.handle, 0)));
+  }
+  int serial = 0;
+  for (const std::string& table : tables) {
+    detail::Statement info;
+    std::string pragma = "PRAGMA main.table_info(" + detail::QuoteName(table) + ")";
+    if (sqlite3_prepare_v2(db, pragma.c_str(), -1, &info.handle, nullptr) != SQLITE_OK) continue;
+    while (sqlite3_step(info.handle) == SQLITE_ROW) {
+      const char* column = reinterpret_cast<const char*>(sqlite3_column_text(info.handle, 1));
+      const char* type = reinterpret_cast<const char*>(sqlite3_column_text(info.handle, 2));
+      if (!column || detail::KindOfDeclType(type ? type : "") != detail::Kind::Bool) continue;
+      const std::string t = "main." + detail::QuoteName(table), c = detail::QuoteName(column);
+      const std::string body = " BEGIN UPDATE " + detail::QuoteName(table) + " SET " + c +
+                               " = CASE WHEN " + c +
+                               " THEN -1 ELSE 0 END WHERE rowid = NEW.rowid; END";
+      const std::string when = " WHEN NEW." + c + " IS NOT NULL AND NEW." + c + " NOT IN (0, -1)";
+      for (const char* event : {"INSERT", "UPDATE OF "}) {
+        std::string name = "kirv_yesno_" + std::to_string(++serial);
+        std::string sql = "CREATE TEMP TRIGGER IF NOT EXISTS " + name + " AFTER " + event +
+                          (event[0] == 'U' ? c : "") + " ON " + t + " FOR EACH ROW" + when + body;
+        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> ParseConnectionString(std::string_view text) {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t eq = text.find('=', i);
+    size_t semi = text.find(';', i);
+    if (eq == std::string_view::npos || (semi != std::string_view::npos && semi < eq)) {
+      if (semi == std::string_view::npos) break;
+      i = semi + 1;
+      continue;
+    }
+    std::string key = Trim(text.substr(i, eq - i));
+    size_t v = eq + 1;
+    while (v < text.size() && (text[v] == ' ' || text[v] == '\t')) ++v;
+    std::string value;
+    if (v < text.size() && (text[v] == '"' || text[v] == '\'')) {
+      char quote = text[v];
+      size_t close = text.find(quote, v + 1);
+      if (close == std::string_view::npos) close = text.size();
+      value = std::string(text.substr(v + 1, close - v - 1));
+      size_t next = text.find(';', close);
+      i = next == std::string_view::npos ? text.size() : next + 1;
+    } else {
+      size_t end = text.find(';', v);
+      if (end == std::string_view::npos) end = text.size();
+      value = Trim(text.substr(v, end - v));
+      i = end + 1;
+    }
+    if (!key.empty()) pairs.emplace_back(std::move(key), std::move(value));
+  }
+  return pairs;
+}
+
+Connection::Connection() : database_(std::make_shared<detail::Database>()) {}
+
+Connection::~Connection() {
+  Close();
+}
+
+bool Connection::Open(std::string_view connectionString, long /*options*/) {
+  Close();
+  database_->ClearErrors();
+  connectionString_ = std::string(connectionString);
+  const auto pairs = ParseConnectionString(connectionString);
+  const std::string provider = Value(pairs, "Provider");
+  if (!StartsWithNoCase(provider, "Microsoft.Jet.OLEDB") &&
+      !StartsWithNoCase(provider, "Microsoft.ACE.OLEDB") && !StartsWithNoCase(provider, "SQLite")) {
+    database_->AddError("Provider cannot be found. It may not be properly installed.", "HY000",
+                        3706);
+    return false;
+  }
+  const std::string source = Value(pairs, "Data Source");
+  const std::filesystem::path host = win::ToHostPath(source);
+  std::error_code ec;
+  if (source.empty() || !std::filesystem::is_regular_file(host, ec)) {
+    database_->AddError("Could not find file '" + source + "'.", "HY000", 3024);
+    return false;
+  }
+  // "Jet OLEDB:Database Password" is accepted and not checked: the SQLite files carry none.
+  const bool readOnly = StartsWithNoCase(Value(pairs, "Mode"), "Read") &&
+                        !StartsWithNoCase(Value(pairs, "Mode"), "ReadWrite");
+  const bool writable = !readOnly && ::access(host.c_str(), W_OK) == 0;
+  sqlite3* db = nullptr;
+  int rc = sqlite3_open_v2(host.c_str(), &db,
+                           writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, nullptr);
+  if (rc == SQLITE_OK) {
+    // The header is only read by the first statement: a file that is no database fails here.
+    rc = sqlite3_exec(db, "SELECT count(*) FROM main.sqlite_master", nullptr, nullptr, nullptr);
+  }
+  if (rc != SQLITE_OK) {
+    const int primary = rc & 0xFF;
+    if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
+      database_->AddError("Unrecognized database format '" + source + "'.", "HY000", rc);
+    else
+      database_->AddError(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc), "HY000", rc);
+    sqlite3_close(db);
+    return false;
+  }
+  sqlite3_busy_timeout(db, 2000);
+  InstallYesNoTriggers(db);
+  database_->db = db;
+  return true;
+}
+
+bool Connection::Close() {
+  if (!database_->db) return false;
+  sqlite3_close_v2(database_->db);
+  database_->db = nullptr;
+  return true;
+}
+
+long Connection::State() const {
+  return database_->db ? adStateOpen : adStateClosed;
+}
+
+const std::vector<Error>& Connection::Errors() const {
+  return database_->errors;
+}
+
+std::unique_ptr<Recordset> Connection::Execute(std::string_view sql,
+                                               const std::vector<Variant>& params,
+                                               long* recordsAffected, long options) {
+  database_->ClearErrors();
+  if (recordsAffected) *recordsAffected = 0;
+  std::string text(sql);
+  if (options != adCmdUnspecified && (options & 0x7F) == adCmdTable)
+    text = "select * from " + detail::QuoteName(Trim(sql));
+  detail::Statement statement;
+  if (!detail::Prepare(*database_, text, params, statement)) return nullptr;
+  if (sqlite3_column_count(statement.handle) > 0) {
+    auto recordset = std::make_unique<Recordset>();
+    if (!recordset->Open(text, *this, adOpenForwardOnly, adLockReadOnly, adCmdText, params))
+      return nullptr;
+    return recordset;
+  }
+  int rc;
+  while ((rc = sqlite3_step(statement.handle)) == SQLITE_ROW) {
+  }
+  if (rc != SQLITE_DONE) {
+    database_->AddSqliteError(rc);
+    return nullptr;
+  }
+  if (recordsAffected) *recordsAffected = sqlite3_changes(database_->db);
+  return std::make_unique<Recordset>();
+}
+
+bool CreateDatabase(const std::string& hostPath, std::string_view script, std::string* error) {
+  sqlite3* db = nullptr;
+  int rc =
+      sqlite3_open_v2(hostPath.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  char* message = nullptr;
+  // One transaction: the script applies whole or not at all, with one sync to disk.
+  if (rc == SQLITE_OK) rc = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+  if (rc == SQLITE_OK) {
+    rc = sqlite3_exec(db, std::string(script).c_str(), nullptr, nullptr, &message);
+    int end = sqlite3_exec(db, rc == SQLITE_OK ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = end;
+  }
+  if (rc != SQLITE_OK && error)
+    *error = message ? message : (db ? sqlite3_errmsg(db) : "cannot open");
+  sqlite3_free(message);
+  sqlite3_close(db);
+  return rc == SQLITE_OK;
+}
+
+}  // namespace ado

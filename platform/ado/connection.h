@@ -1,0 +1,96 @@
+// An ADO connection of the Jet provider's shape over SQLite 3: the files keep their Jet names
+// ("db\kirv.mdb") but are SQLite databases. Statements are written the Jet way; values always
+// travel as bound parameters ("?"), never spliced into the statement text.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ado/variant.h"
+
+struct sqlite3;
+
+namespace ado {
+
+class Recordset;
+
+enum ObjectState : long { adStateClosed = 0, adStateOpen = 1 };
+
+enum CommandType : long {
+  adCmdUnspecified = -1,
+  adCmdText = 1,
+  adCmdTable = 2,
+  adCmdStoredProc = 4,
+  adCmdUnknown = 8,
+};
+
+// Execute option: the statement returns no rows the caller wants.
+inline constexpr long adExecuteNoRecords = 0x80;
+
+// One entry of a connection's Errors collection.
+struct Error {
+  std::string description;
+  std::string sqlState;
+  long nativeError = 0;
+  std::string source;
+};
+
+namespace detail {
+// The open database, shared by a connection and the recordsets opened on it so that a recordset
+// outliving its connection fails cleanly instead of touching a closed handle.
+struct Database {
+  sqlite3* db = nullptr;
+  std::vector<Error> errors;
+
+  void ClearErrors() { errors.clear(); }
+  // Adds the database's current error, in the provider's terms.
+  void AddSqliteError(int code);
+  void AddError(std::string description, std::string sqlState, long native);
+};
+}  // namespace detail
+
+// Splits "key=value;key=value" into pairs; keys keep their spelling, values lose quotes.
+std::vector<std::pair<std::string, std::string>> ParseConnectionString(std::string_view text);
+
+class Connection {
+ public:
+  Connection();
+  ~Connection();
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  // Opens the file named by "Data Source" (a Windows-form path) of a Jet or ACE provider
+  // string. The file must exist and be an SQLite database. The database password is accepted
+  // and ignored: SQLite files carry no password. False with an entry in Errors() on failure.
+  bool Open(std::string_view connectionString, long options = -1);
+
+  // Closes the database; false when it was not open.
+  bool Close();
+
+  long State() const;
+  bool IsOpen() const { return State() == adStateOpen; }
+
+  // Runs a statement with its parameters. Returns a recordset (closed when the statement gives
+  // no rows) or null on failure, with the provider's error in Errors(). With adCmdTable the
+  // text is a table name. `recordsAffected` receives the count of changed rows.
+  std::unique_ptr<Recordset> Execute(std::string_view sql, const std::vector<Variant>& params = {},
+                                     long* recordsAffected = nullptr, long options = adCmdText);
+
+  const std::vector<Error>& Errors() const;
+  const std::string& ConnectionString() const { return connectionString_; }
+
+  // The shared database state; for recordsets.
+  const std::shared_ptr<detail::Database>& Shared() const { return database_; }
+
+ private:
+  std::shared_ptr<detail::Database> database_;
+  std::string connectionString_;
+};
+
+// Creates (or opens) an SQLite database file at a host path and runs a script of statements on
+// it. False with a message in `error` on failure.
+bool CreateDatabase(const std::string& hostPath, std::string_view script, std::string* error);
+
+}  // namespace ado

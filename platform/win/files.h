@@ -1,0 +1,59 @@
+// Files and folders by Windows-form path: find with wildcards, create and remove folders, copy,
+// delete, move, exists, and the current folder.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace win {
+
+// One entry found by FindFiles.
+struct FindData {
+  std::string name;  // the name on disk, without folder
+  bool isFolder = false;
+  uint32_t attributes = 0;
+  uint64_t size = 0;
+  std::time_t lastWriteTime = 0;
+};
+
+// Entries matching the last component of `pattern` ("*" any run, "?" one character, case
+// ignored; "*.*" matches every name) in the folder the rest names, sorted by name. "." and ".."
+// are never returned. A last component without wildcards finds that one entry.
+std::vector<FindData> FindFiles(std::string_view pattern);
+
+// True when `name` matches the wildcard pattern `pattern` the way FindFiles matches.
+bool WildcardMatch(std::string_view pattern, std::string_view name);
+
+// True when the path names an existing file or folder.
+bool PathExists(std::string_view windowsPath);
+
+// True when the path names an existing folder.
+bool IsFolder(std::string_view windowsPath);
+
+// Creates one folder; false when it exists already or its parent is missing.
+bool CreateDirectory(std::string_view windowsPath);
+
+// Removes an empty folder.
+bool RemoveDirectory(std::string_view windowsPath);
+
+// Copies a file with its attributes; with `failIfExists` an existing target makes it fail,
+// otherwise it is replaced (unless it is read-only).
+bool CopyFile(std::string_view from, std::string_view to, bool failIfExists);
+
+// Deletes a file (not a folder). A read-only file is not deleted.
+bool DeleteFile(std::string_view windowsPath);
+
+// Moves or renames a file or folder; works across file systems by copying. An existing target
+// makes it fail unless `replaceExisting` is set (then a target file is replaced).
+bool MoveFile(std::string_view from, std::string_view to, bool replaceExisting = false);
+
+// The current folder in Windows form, without a trailing "\" except at a drive root.
+std::string GetCurrentDirectory();
+
+// Makes a folder the current one.
+bool SetCurrentDirectory(std::string_view windowsPath);
+
+}  // namespace win

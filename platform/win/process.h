@@ -1,0 +1,62 @@
+// Processes: run a Windows-form command line (waited for or not), the process walk over /proc,
+// ending a process by pid, and the shell's "Open".
+//
+// A command line's program is found this way: an existing file at its resolved path runs as is
+// when it is a host executable; a ".bat" or ".cmd" file runs with /bin/sh (the CRs of CR LF
+// lines removed); otherwise the host program named like its last component without ".exe" /
+// ".com" is looked up on PATH, so
+// "C:\kirv\7za.exe" runs the host's 7za. Arguments that are Windows-form absolute paths
+// ("C:\x", or an option glued to one as in "-oC:\x") reach the program as host paths. Programs
+// get /dev/null as input and never a terminal of their own.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace win {
+
+// Splits a command line the way the programs this system runs (7-Zip, regsvr32) read theirs:
+// blanks separate arguments, a double quote starts or ends a group, two quotes inside a group
+// give one, and a backslash is always literal, so a quoted folder may end in "\" ("-o"C:\x\"").
+std::vector<std::string> SplitCommandLine(std::string_view commandLine);
+
+// The host argument vector a command line runs as; empty when no program can be found.
+std::vector<std::string> HostCommand(std::string_view commandLine);
+
+struct RunResult {
+  bool started = false;  // false: the program could not be found or started
+  int exitCode = -1;     // exit status; 128 + signal number for a process ended by a signal
+};
+
+// Runs a command line in a working folder (Windows form; empty = current) and waits for it
+// without a time limit.
+RunResult RunAndWaitProcess(std::string_view commandLine, std::string_view workingFolder);
+
+// Starts a command line without waiting; returns its pid, or -1 when it cannot start. The
+// child is reaped in the background.
+int StartProcess(std::string_view commandLine, std::string_view workingFolder);
+
+struct ProcessEntry {
+  int pid = 0;
+  std::string name;  // base name of the executable, as the host names it ("bash", "winword")
+};
+
+// Every process visible in /proc, by increasing pid.
+std::vector<ProcessEntry> ListProcesses();
+
+// True when a process name from ListProcesses is the program a Windows-style name means:
+// compared without case and without a ".exe" ending on either side, so "WINWORD.EXE" matches a
+// host "winword".
+bool ProcessNameMatches(std::string_view processName, std::string_view windowsName);
+
+// Ends a process at once (SIGKILL); false when there is no such process or it may not be ended.
+bool TerminateProcess(int pid);
+
+// The shell's "Open" (an empty verb means the same; other verbs fail): a program starts with the
+// parameters in the working folder; a folder or document opens with xdg-open when the host has
+// it. Never waits. True when something was started.
+bool ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
+                  std::string_view workingFolder);
+
+}  // namespace win

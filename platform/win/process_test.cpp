@@ -1,0 +1,137 @@
+#include "platform/win/process.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "platform/win/test_folder.h"
+
+namespace win {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TestFolder;
+
+TEST(Process, SplitCommandLine) {
+  struct Case {
+    std::string line;
+    std::vector<std::string> words;
+  } cases[] = {
+      {"", {}},
+      {"  a.exe  b   c ", {"a.exe", "b", "c"}},
+      {"\"C:\\Program Files\\x.exe\" /s \"C:\\a b\\c.ocx\"",
+       {"C:\\Program Files\\x.exe", "/s", "C:\\a b\\c.ocx"}},
+      {"p a\\b\\\\c", {"p", "a\\b\\\\c"}},  // backslashes are plain
+      {"7za.exe x -aos -p\"RW5827\" \"C:\\a b\\x.7z\" -o\"C:\\stu\\\" ",
+       {"7za.exe", "x", "-aos", "-pRW5827", "C:\\a b\\x.7z", "-oC:\\stu\\"}},
+      {"p \"a\"\"b\"", {"p", "a\"b"}},  // doubled quote inside
+      {"p \"unclosed group", {"p", "unclosed group"}},
+      {"p \"\"", {"p", ""}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SplitCommandLine(c.line), c.words) << c.line;
+}
+
+TEST(Process, RunAndWaitReportsStartAndExitCode) {
+  TestFolder t;
+  t.Write("hook.bat", "exit 7\n");
+  t.Write("crlf.bat", "echo one > crlf.txt\r\nexit 5\r\n");
+  t.Write("Script/where.bat", "pwd > where.txt\n");
+  t.Write("pe.exe", "MZ\x90");  // a program for the other platform: the host's `pe` is sought
+  struct Case {
+    std::string line, folder;
+    bool started;
+    int code;
+  } cases[] = {
+      {"sh -c \"exit 0\"", "", true, 0},
+      {"sh.exe -c \"exit 3\"", "", true, 3},
+      {"TRUE.EXE", "", true, 0},  // "X.exe" runs the host's x
+      {"false.exe", "", true, 1},
+      {t.Win("HOOK.BAT"), "", true, 7},
+      {t.Win("crlf.bat"), t.Win(), true, 5},
+      {t.Win("Script\\where.bat"), t.Win("script"), true, 0},
+      {"kirv-no-such-program.exe", "", false, -1},
+      {t.Win("pe.exe"), "", false, -1},
+      {"sh -c true", t.Win("missing folder"), false, -1},
+  };
+  for (const Case& c : cases) {
+    const RunResult r = RunAndWaitProcess(c.line, c.folder);
+    EXPECT_EQ(r.started, c.started) << c.line;
+    EXPECT_EQ(r.exitCode, c.code) << c.line;
+  }
+  EXPECT_EQ(TestFolder::Read(t.Root() / "crlf.txt"), "one\n");
+  EXPECT_EQ(TestFolder::Read(t.Root() / "Script" / "where.txt"),
+            fs::canonical(t.Root() / "Script").string() + "\n");
+}
+
+TEST(Process, WindowsPathArgumentsReachTheProgramAsHostPaths) {
+  TestFolder t;
+  fs::create_directories(t.Root() / "Out");
+  ASSERT_EQ(RunAndWaitProcess("touch.exe \"" + t.Win("OUT\\made.txt") + "\"", "").exitCode, 0);
+  EXPECT_TRUE(fs::exists(t.Root() / "Out" / "made.txt"));
+  const std::vector<std::string> argv = HostCommand("sh -o" + t.Win("Out") + " /s plain");
+  ASSERT_EQ(argv.size(), 4u);
+  EXPECT_EQ(argv[1], "-o" + (t.Root() / "Out").string());
+  EXPECT_EQ(argv[2], "/s");
+  EXPECT_EQ(argv[3], "plain");
+}
+
+TEST(Process, ChildrenInheritNoHandles) {
+  TestFolder t;
+  const fs::path held = t.Write("held.txt", "");
+  const int fd = ::open(held.c_str(), O_RDONLY);  // no close-on-exec, as a stream's would be
+  ASSERT_GE(fd, 0);
+  const std::string probe = "sh -c \"test -e /proc/self/fd/" + std::to_string(fd) + "\"";
+  EXPECT_EQ(RunAndWaitProcess(probe, "").exitCode, 1);
+  ::close(fd);
+}
+
+TEST(Process, WalkFindsThisProcess) {
+  char exe[4096];
+  const ssize_t n = ::readlink("/proc/self/exe", exe, sizeof exe - 1);
+  ASSERT_GT(n, 0);
+  const std::string self = fs::path(std::string(exe, static_cast<size_t>(n))).filename().string();
+  bool found = false;
+  for (const ProcessEntry& p : ListProcesses())
+    if (p.pid == ::getpid()) found = (p.name == self);
+  EXPECT_TRUE(found) << self;
+}
+
+TEST(Process, NameMatching) {
+  struct Case {
+    const char *process, *windows;
+    bool match;
+  } cases[] = {
+      {"winword", "WINWORD.EXE", true},  {"WinWord.exe", "winword", true},
+      {"winword", "winword.com", false}, {"winwordx", "winword.exe", false},
+      {"excel", "winword.exe", false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ProcessNameMatches(c.process, c.windows), c.match) << c.process << " " << c.windows;
+}
+
+TEST(Process, StartAndTerminate) {
+  const int pid = StartProcess("sleep.exe 30", "");
+  ASSERT_GT(pid, 0);
+  EXPECT_TRUE(TerminateProcess(pid));
+  // The background reaper collects it; the pid then no longer exists.
+  for (int i = 0; i < 200 && ::kill(pid, 0) == 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_NE(::kill(pid, 0), 0);
+  EXPECT_EQ(StartProcess("kirv-no-such-program", ""), -1);
+  EXPECT_FALSE(TerminateProcess(0));
+}
+
+TEST(Process, ShellExecuteOpen) {
+  EXPECT_TRUE(ShellExecute("Open", "true.exe", "", ""));
+  EXPECT_TRUE(ShellExecute("", "sh", "-c true", ""));
+  EXPECT_FALSE(ShellExecute("print", "true.exe", "", ""));
+  EXPECT_FALSE(ShellExecute("open", "kirv-no-such-program", "/s \"x.ocx\"", ""));
+}
+
+}  // namespace
+}  // namespace win

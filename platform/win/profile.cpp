@@ -1,0 +1,266 @@
+// Private-profile files: a line-based reader and a writer that edits the file's bytes in place.
+#include "profile.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "attributes.h"
+#include "codepage.h"
+#include "paths.h"
+
+namespace win {
+namespace fs = std::filesystem;
+namespace {
+
+struct Line {
+  size_t begin = 0;  // first byte
+  size_t end = 0;    // one past the last byte before the line break
+  size_t next = 0;   // first byte of the following line
+};
+
+std::vector<Line> SplitLines(const std::string& raw, size_t start) {
+  std::vector<Line> lines;
+  size_t i = start;
+  while (i < raw.size()) {
+    const size_t nl = raw.find('\n', i);
+    Line l;
+    l.begin = i;
+    l.next = nl == std::string::npos ? raw.size() : nl + 1;
+    l.end = nl == std::string::npos ? raw.size() : nl;
+    if (l.end > l.begin && raw[l.end - 1] == '\r') --l.end;
+    lines.push_back(l);
+    i = l.next;
+  }
+  return lines;
+}
+
+std::string_view Trim(std::string_view s) {
+  const char* blanks = " \t\r";
+  const size_t b = s.find_first_not_of(blanks);
+  if (b == std::string_view::npos) return {};
+  return s.substr(b, s.find_last_not_of(blanks) - b + 1);
+}
+
+// A parsed file: raw bytes, encoding and lines, each decoded to UTF-8 on demand.
+struct Profile {
+  std::string raw;
+  TextEncoding encoding = TextEncoding::Gbk;
+  size_t bomSize = 0;
+  std::vector<Line> lines;
+
+  std::string Text(const Line& l) const {
+    std::string_view bytes(raw.data() + l.begin, l.end - l.begin);
+    return encoding == TextEncoding::Gbk ? GbkToUtf8(bytes) : std::string(bytes);
+  }
+  std::string Encode(std::string_view utf8) const {
+    return encoding == TextEncoding::Gbk ? Utf8ToGbk(utf8) : std::string(utf8);
+  }
+  // The name of a "[section]" line, or nullopt for any other line.
+  std::optional<std::string> SectionName(const Line& l) const {
+    const std::string text = Text(l);
+    std::string_view t = Trim(text);
+    if (t.empty() || t[0] != '[') return std::nullopt;
+    t.remove_prefix(1);
+    const size_t close = t.find(']');
+    return std::string(Trim(close == std::string_view::npos ? t : t.substr(0, close)));
+  }
+  // Index range [first line after the header, end) of the first section named `name`.
+  bool FindSection(std::string_view name, size_t* header, size_t* endLine) const {
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const auto s = SectionName(lines[i]);
+      if (!s || !SameNameNoCase(*s, name)) continue;
+      *header = i;
+      size_t j = i + 1;
+      while (j < lines.size() && !SectionName(lines[j])) ++j;
+      *endLine = j;
+      return true;
+    }
+    return false;
+  }
+  // The line of `key` between lines first and end, with its value.
+  bool FindKey(size_t first, size_t end, std::string_view key, size_t* line,
+               std::string* value) const {
+    for (size_t i = first; i < end; ++i) {
+      const std::string text = Text(lines[i]);
+      const size_t eq = text.find('=');
+      if (eq == std::string::npos) continue;
+      if (!SameNameNoCase(Trim(std::string_view(text).substr(0, eq)), key)) continue;
+      *line = i;
+      if (value) *value = std::string(Trim(std::string_view(text).substr(eq + 1)));
+      return true;
+    }
+    return false;
+  }
+  std::string LineBreak() const {
+    const size_t nl = raw.find('\n');
+    if (nl == std::string::npos) return "\r\n";
+    return (nl > 0 && raw[nl - 1] == '\r') ? "\r\n" : "\n";
+  }
+};
+
+bool ReadFileBytes(const fs::path& host, std::string* out) {
+  std::ifstream in(host, std::ios::binary);
+  if (!in) return false;
+  out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+Profile Parse(std::string raw) {
+  Profile p;
+  p.raw = std::move(raw);
+  DecodeText(p.raw, &p.encoding);
+  if (p.encoding == TextEncoding::Utf8Bom) p.bomSize = 3;
+  p.lines = SplitLines(p.raw, p.bomSize);
+  return p;
+}
+
+std::string Unquote(std::string value) {
+  if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+    return value.substr(1, value.size() - 2);
+  return value;
+}
+
+bool HasLineBreak(std::string_view s) {
+  return s.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// Replaces the file's bytes without ever leaving it half-written; keeps its mode and attributes.
+bool ReplaceFile(const fs::path& host, const std::string& bytes, bool existed) {
+  struct stat st {};
+  uint32_t attributes = 0;
+  if (existed) {
+    if (::stat(host.c_str(), &st) != 0) return false;
+    attributes = GetHostFileAttributes(host);
+  }
+  const fs::path temp = host.parent_path() / ("." + host.filename().string() + ".kirv-new");
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+      std::error_code ec;
+      fs::remove(temp, ec);
+      return false;
+    }
+  }
+  if (existed) ::chmod(temp.c_str(), st.st_mode & 07777);
+  std::error_code ec;
+  fs::rename(temp, host, ec);
+  if (ec) {
+    fs::remove(temp, ec);
+    return false;
+  }
+  if (existed) SetHostFileAttributes(host, attributes);
+  return true;
+}
+
+}  // namespace
+
+std::string CutToAnsiBytes(std::string_view utf8, size_t maxBytes) {
+  size_t used = 0, i = 0;
+  while (i < utf8.size()) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    const size_t len = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    const size_t cost = c < 0x80 ? 1 : 2;
+    if (used + cost > maxBytes) break;
+    used += cost;
+    i += len;
+  }
+  return std::string(utf8.substr(0, std::min(i, utf8.size())));
+}
+
+std::string GetPrivateProfileString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue, std::string_view fileWindowsPath,
+                                    size_t bufferSize) {
+  const size_t limit = bufferSize == 0 ? 0 : bufferSize - 1;
+  std::string raw;
+  if (!ReadFileBytes(ToHostPath(fileWindowsPath), &raw)) return CutToAnsiBytes(defaultValue, limit);
+  const Profile p = Parse(std::move(raw));
+  size_t header, end, line;
+  std::string value;
+  if (!p.FindSection(section, &header, &end) || !p.FindKey(header + 1, end, key, &line, &value))
+    return CutToAnsiBytes(defaultValue, limit);
+  return CutToAnsiBytes(Unquote(std::move(value)), limit);
+}
+
+int GetPrivateProfileInt(std::string_view section, std::string_view key, int defaultValue,
+                         std::string_view fileWindowsPath) {
+  const std::string value = GetPrivateProfileString(section, key, "", fileWindowsPath, 4096);
+  if (value.empty()) return defaultValue;
+  size_t i = 0;
+  bool negative = false;
+  if (value[0] == '-' || value[0] == '+') negative = value[i++] == '-';
+  long long n = 0;
+  for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) {
+    n = n * 10 + (value[i] - '0');
+    if (n > 0xFFFFFFFFLL) n = 0xFFFFFFFFLL;  // the platform's 32-bit wrap, kept in range
+  }
+  return static_cast<int>(static_cast<uint32_t>(negative ? -n : n));
+}
+
+bool WritePrivateProfileString(std::string_view section, std::optional<std::string_view> key,
+                               std::optional<std::string_view> value,
+                               std::string_view fileWindowsPath) {
+  if (HasLineBreak(section) || (key && HasLineBreak(*key)) || (value && HasLineBreak(*value)))
+    return false;
+  fs::path host = ToHostPath(fileWindowsPath);
+  std::error_code ec;
+  if (fs::is_symlink(host, ec)) host = fs::canonical(host, ec);
+  const bool existed = fs::exists(host, ec);
+  std::string raw;
+  if (existed) {
+    if (!fs::is_regular_file(host, ec) || ::access(host.c_str(), W_OK) != 0) return false;
+    if (GetHostFileAttributes(host) & FILE_ATTRIBUTE_READONLY) return false;
+    if (!ReadFileBytes(host, &raw)) return false;
+  }
+  const Profile p = Parse(raw);
+  const std::string eol = p.LineBreak();
+  std::string out;
+  size_t header, end;
+  const bool hasSection = p.FindSection(section, &header, &end);
+
+  if (!key) {  // remove the section
+    if (!hasSection) return true;
+    const size_t from = p.lines[header].begin;
+    const size_t to = end < p.lines.size() ? p.lines[end].begin : p.raw.size();
+    out = p.raw.substr(0, from) + p.raw.substr(to);
+  } else if (size_t line; hasSection && p.FindKey(header + 1, end, *key, &line, nullptr)) {
+    const Line& l = p.lines[line];
+    if (!value) {
+      out = p.raw.substr(0, l.begin) + p.raw.substr(l.next);
+    } else {
+      // Keep the key as written and any blanks after "="; only the value changes.
+      size_t cut = p.raw.find('=', l.begin) + 1;
+      while (cut < l.end && (p.raw[cut] == ' ' || p.raw[cut] == '\t')) ++cut;
+      out = p.raw.substr(0, cut) + p.Encode(*value) + p.raw.substr(l.end);
+    }
+  } else if (!value) {
+    return true;  // nothing to remove
+  } else if (hasSection) {
+    // After the section's last line that is not blank.
+    size_t last = header;
+    for (size_t i = header + 1; i < end; ++i)
+      if (!Trim(p.Text(p.lines[i])).empty()) last = i;
+    const Line& l = p.lines[last];
+    const std::string entry = p.Encode(std::string(*key) + "=" + std::string(*value)) + eol;
+    if (l.next == p.raw.size() && p.raw.back() != '\n')  // the last line, without a break
+      out = p.raw + eol + entry;
+    else
+      out = p.raw.substr(0, l.next) + entry + p.raw.substr(l.next);
+  } else {
+    out = p.raw;
+    if (!out.empty() && out.back() != '\n') out += eol;
+    out += p.Encode("[" + std::string(section) + "]") + eol;
+    out += p.Encode(std::string(*key) + "=" + std::string(*value)) + eol;
+  }
+  return ReplaceFile(host, out, existed);
+}
+
+}  // namespace win

@@ -1,0 +1,77 @@
+// Desktop entries standing in for shell links.
+#include "shortcut.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "paths.h"
+#include "process.h"
+
+namespace win {
+namespace fs = std::filesystem;
+namespace {
+
+// Quotes one argument of an Exec line and escapes what the desktop-entry format reserves.
+std::string ExecQuote(const std::string& arg) {
+  std::string out = "\"";
+  for (char c : arg) {
+    if (c == '"' || c == '`' || c == '$' || c == '\\') out += "\\\\";
+    if (c == '%') out += '%';
+    out += c;
+  }
+  return out + "\"";
+}
+
+// Values of a desktop entry may not hold line breaks.
+std::string OneLine(std::string s) {
+  for (char& c : s)
+    if (c == '\n' || c == '\r') c = ' ';
+  return s;
+}
+
+}  // namespace
+
+std::string ShortcutFileName(std::string_view linkWindowsPath) {
+  std::string name(linkWindowsPath);
+  if (name.size() >= 4 && SameNameNoCase(std::string_view(name).substr(name.size() - 4), ".lnk"))
+    name.resize(name.size() - 4);
+  return name + ".desktop";
+}
+
+bool CreateShortcut(std::string_view linkWindowsPath, std::string_view targetWindowsPath,
+                    std::string_view workingFolderWindowsPath, std::string_view arguments) {
+  const fs::path file = ToHostPath(ShortcutFileName(linkWindowsPath));
+  std::string title = FileNamePart(linkWindowsPath);
+  if (title.size() >= 4 && SameNameNoCase(std::string_view(title).substr(title.size() - 4), ".lnk"))
+    title.resize(title.size() - 4);
+  std::vector<std::string> command =
+      HostCommand("\"" + std::string(targetWindowsPath) + "\"" + (arguments.empty() ? "" : " ") +
+                  std::string(arguments));
+  if (command.empty()) command.push_back(ToHostPath(targetWindowsPath).string());
+  std::string exec;
+  for (const std::string& a : command) exec += (exec.empty() ? "" : " ") + ExecQuote(a);
+
+  const fs::path temp = file.parent_path() / ("." + file.filename().string() + ".new");
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out << "[Desktop Entry]\nType=Application\nName=" << OneLine(title)
+        << "\nExec=" << OneLine(exec) << "\n";
+    if (!workingFolderWindowsPath.empty()) {
+      std::string dir = ToHostPath(workingFolderWindowsPath).string();
+      while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+      out << "Path=" << OneLine(dir) << "\n";
+    }
+    out << "Terminal=false\n";
+    if (!out.flush()) return false;
+  }
+  ::chmod(temp.c_str(), 0755);
+  std::error_code ec;
+  fs::rename(temp, file, ec);
+  if (ec) fs::remove(temp, ec);
+  return !ec;
+}
+
+}  // namespace win
