@@ -1,0 +1,175 @@
+// SendServerRequest against a fake exam server on loopback, and the request and reply helpers.
+#include "client/server_protocol.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "client/db/test_support.h"
+#include "client/globals.h"
+#include "client/ini_file.h"
+#include "platform/net/datagram_socket.h"
+#include "platform/win/codepage.h"
+
+namespace {
+
+// A fake exam server on 127.0.0.1: answers the one request it waits for (at most 3 s) with the
+// given datagrams, repeated every 5 ms for `repeatMs` when asked, then stops by itself.
+class FakeServer {
+ public:
+  explicit FakeServer(std::vector<std::string> answers, int repeatMs = 0)
+      : answers_(std::move(answers)), repeatMs_(repeatMs) {
+    EXPECT_NE(port_, 0);
+    thread_ = std::thread([this] { Run(); });
+  }
+  ~FakeServer() {
+    if (thread_.joinable()) thread_.join();
+  }
+  uint16_t Port() const { return port_; }
+  // The requests received, in UTF-8; valid after the exchange.
+  std::vector<std::string> Received() {
+    if (thread_.joinable()) thread_.join();
+    return received_;
+  }
+
+ private:
+  void Run() {
+    auto request = socket_.ReceiveFrom(3000);
+    if (!request) return;
+    received_.push_back(win::GbkToUtf8(request->bytes));
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(repeatMs_);
+    do {
+      for (const std::string& answer : answers_)
+        socket_.SendTo(win::Utf8ToGbk(answer), request->host, request->port);
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    } while (std::chrono::steady_clock::now() < until);
+  }
+  net::DatagramSocket socket_;
+  uint16_t port_ = (socket_.Create(0, "127.0.0.1"), socket_.LocalPort());
+  std::vector<std::string> answers_;
+  int repeatMs_;
+  std::vector<std::string> received_;
+  std::thread thread_;
+};
+
+class ServerProtocolTest : public ::testing::Test {
+ protected:
+  void Settings(const std::string& lines, const std::string& mode = "app") {
+    std::ofstream(tmp_.Path() / "KIRV.ini") << "[KIRV]\r\n" << lines;
+    IniFile.SetPath(tmp_.Windows("KIRV.ini"));
+    ServerMode = mode;
+  }
+  void TearDown() override { ServerMode = "app"; }
+  TempFolder tmp_;
+};
+
+TEST_F(ServerProtocolTest, ForeignDatagramIsDroppedAndTheReplyReturned) {
+  FakeServer server({"XYZ-nothing", "KIRV-03-01-0101-张三-男"});
+  Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\nTimeout=3000\r\n");
+  EXPECT_EQ(SendServerRequest(CandidateLookupRequest("0101")), "KIRV-03-01-0101-张三-男");
+  EXPECT_EQ(server.Received(), std::vector<std::string>{"KIRV-02-0101"});
+}
+
+TEST_F(ServerProtocolTest, BareKirvReplyCountsAsAReply) {
+  FakeServer server(std::vector<std::string>{"KIRV"});
+  Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\n");
+  std::string reply = SendServerRequest(ServerTestRequest());
+  EXPECT_EQ(reply, "KIRV");
+  EXPECT_TRUE(IsServerReply(reply));
+  auto fields = SplitReply(reply);
+  EXPECT_EQ(ReplyField(fields, 0), "KIRV");
+  EXPECT_EQ(ReplyField(fields, 1), "");
+  EXPECT_EQ(ReplyField(fields, 4), "");
+}
+
+TEST_F(ServerProtocolTest, NoReplyGivesTheTimeOutText) {
+  struct Case {
+    std::string timeout;
+    int atLeastMs, atMostMs;
+  } cases[] = {{"150", 150, 2000}, {"0", 0, 1000}, {"-5", 0, 1000}};
+  for (const auto& c : cases) {
+    FakeServer server(std::vector<std::string>{"XYZ"});  // answers, but never with a reply
+    Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) +
+             "\r\nTimeout=" + c.timeout + "\r\n");
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(SendServerRequest(ServerTestRequest()), kServerTimeout);
+    auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+                    std::chrono::steady_clock::now() - start)
+                    .count();
+    EXPECT_GE(took, c.atLeastMs) << c.timeout;
+    EXPECT_LE(took, c.atMostMs) << c.timeout;
+  }
+}
+
+TEST_F(ServerProtocolTest, StreamOfForeignDatagramsDoesNotHoldTheClient) {
+  FakeServer server(std::vector<std::string>{"XYZ", "kirv-lower"}, 800);
+  Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\nTimeout=100\r\n");
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(SendServerRequest(ServerTestRequest()), kServerTimeout);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(600));
+}
+
+TEST_F(ServerProtocolTest, ServerAddressRequiredInNetworkModes) {
+  for (const char* mode : {"app", "web"}) {
+    Settings("Port=1\r\n", mode);
+    EXPECT_EQ(SendServerRequest(ServerTestRequest()), kNoServerAddress) << mode;
+  }
+  // Other modes still try, and end in the time-out.
+  Settings("Timeout=50\r\n", "local");
+  EXPECT_EQ(SendServerRequest(ServerTestRequest()), kServerTimeout);
+}
+
+TEST_F(ServerProtocolTest, PortDefaultsPerMode) {
+  // Only a server on the default port answers; the request reaches it when the default applies.
+  struct Case {
+    const char* mode;
+    uint16_t port;
+  } cases[] = {{"app", 8888}, {"web", 80}};
+  for (const auto& c : cases) {
+    net::DatagramSocket listener;
+    if (!listener.Create(c.port, "127.0.0.1")) {
+      GTEST_LOG_(INFO) << "port " << c.port << " not available here; case skipped";
+      continue;
+    }
+    Settings("ServerIP=127.0.0.1\r\nTimeout=100\r\n", c.mode);
+    EXPECT_EQ(SendServerRequest("KIRV-14"), kServerTimeout);
+    auto got = listener.ReceiveFrom(500);
+    ASSERT_TRUE(got.has_value()) << c.mode;
+    EXPECT_EQ(got->bytes, "KIRV-14");
+  }
+}
+
+TEST(ServerRequests, BuildersAndNames) {
+  EXPECT_EQ(CandidateLookupRequest("0101"), "KIRV-02-0101");
+  EXPECT_EQ(StateChangeRequest("0101", 100), "KIRV-06-0101-100");
+  EXPECT_EQ(ScoreUploadRequest("0101", "a|b"), "KIRV-04-0101-a|b");
+  EXPECT_EQ(RoomQueryRequest(3, 12, 1), "KIRV-12-03-12-1");
+  EXPECT_EQ(ServerTestRequest(), "KIRV-14");
+  struct Case {
+    int state;
+    const char* name;
+  } cases[] = {{0, "未考"},   {1, "正常"},   {10, "旷考"},
+               {100, "违纪"}, {7, "多状态"}, {-1, "多状态"}};
+  for (const auto& c : cases) EXPECT_EQ(StateName(c.state), c.name);
+  EXPECT_EQ(StateChangeName(10), "缺考");
+}
+
+TEST(ServerReplies, FieldsAndRoomLists) {
+  auto fields = SplitReply(" KIRV-07-01--msg \r\n");
+  ASSERT_EQ(fields.size(), 5u);
+  EXPECT_EQ(ReplyField(fields, 3), "");
+  EXPECT_EQ(ReplyField(fields, 4), "msg");
+  EXPECT_EQ(ReplyField(fields, 99), "");
+  EXPECT_EQ(SplitReply(""), std::vector<std::string>{""});
+
+  auto room = ParseRoomList("01,Ann,1,01,02,Bob,10,02,03,Cy");
+  ASSERT_EQ(room.size(), 2u);
+  EXPECT_EQ(room[1].examCode, "02");
+  EXPECT_EQ(room[1].state, "10");
+  EXPECT_EQ(room[1].seat, "02");
+  EXPECT_TRUE(ParseRoomList("").empty());
+}
+
+}  // namespace
