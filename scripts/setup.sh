@@ -13,7 +13,7 @@ packages=(
   libzip-dev libpugixml-dev
   p7zip-full
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-wqy-microhei xvfb xauth
+  fonts-wqy-microhei xvfb xauth libxcb1-dev
 )
 
 missing=()

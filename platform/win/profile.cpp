@@ -120,10 +120,11 @@ Profile Parse(std::string raw) {
   return p;
 }
 
-std::string Unquote(std::string value) {
-  if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
-    return value.substr(1, value.size() - 2);
-  return value;
+std::string Unquote(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front())
+    value = value.substr(1, value.size() - 2);
+  return std::string(value);
 }
 
 bool HasLineBreak(std::string_view s) {
