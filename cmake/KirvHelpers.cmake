@@ -10,16 +10,19 @@ function(kirv_add_test name)
     KIRV_SHARED_FIXTURES="${CMAKE_SOURCE_DIR}/../shared/fixtures"
     KIRV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KIRV_TEST_TMP=${CMAKE_CURRENT_BINARY_DIR}/tmp")
+    PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
+               ENVIRONMENT KIRV_TEST_TMP=${CMAKE_CURRENT_BINARY_DIR}/tmp)
+  file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tmp)
 endfunction()
 
-# kirv_add_fuzzer(NAME SOURCES ... [LIBS ...] [SECONDS n]): a libFuzzer target, run for a bounded
-# time by CTest. Only built with clang and KIRV_FUZZ.
+# kirv_add_fuzzer(NAME SOURCES ... [LIBS ...] [SECONDS n] [SEEDS dir]): a libFuzzer target, run for
+# a bounded time by CTest, starting from the seed inputs in SEEDS when given. Only built with clang
+# and KIRV_FUZZ.
 function(kirv_add_fuzzer name)
   if(NOT KIRV_FUZZ)
     return()
   endif()
-  cmake_parse_arguments(F "" "SECONDS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(F "" "SECONDS;SEEDS" "SOURCES;LIBS" ${ARGN})
   if(NOT F_SECONDS)
     set(F_SECONDS 20)
   endif()
@@ -30,6 +33,6 @@ function(kirv_add_fuzzer name)
   set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
   file(MAKE_DIRECTORY ${corpus})
   add_test(NAME ${name}
-    COMMAND ${name} -max_total_time=${F_SECONDS} -timeout=10 -rss_limit_mb=4096 ${corpus})
+    COMMAND ${name} -max_total_time=${F_SECONDS} -timeout=10 -rss_limit_mb=4096 ${corpus} ${F_SEEDS})
   set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 600)
 endfunction()
