@@ -1,0 +1,44 @@
+// AddScore, the debug log and the engine's messages.
+#include "grading/engine/main1.h"
+
+#include <cstdio>
+#include <string>
+
+#include "grading/engine/paraname.h"
+#include "platform/vb/interaction.h"
+#include "platform/win/codepage.h"
+#include "platform/win/message_box.h"
+#include "platform/win/paths.h"
+
+namespace engine {
+
+void AddScore(EngineState& state, int16_t points, int16_t questionType, int16_t passed,
+              std::string_view text) {
+  vb::PumpMessages();
+  const int16_t awarded = passed != kFalse ? points : int16_t{0};
+  vb::PumpMessages();
+  int16_t& total = state.TypeScores[questionType].awarded;
+  const int sum = total + awarded;
+  if (sum >= INT16_MIN && sum <= INT16_MAX) total = static_cast<int16_t>(sum);
+  vb::PumpMessages();
+  vb::PumpMessages();
+  vb::PumpMessages();
+  if (state.DebugFlag != kFalse) WriteDebugLog(state, text, awarded);
+}
+
+void WriteDebugLog(const EngineState& state, std::string_view text, int16_t points) {
+  const std::string line =
+      win::Utf8ToGbk(std::string(text) + " " + std::to_string(points) + " 分") + "\r\n";
+  const auto file = win::ToHostPath(state.CheckPath + state.DebugLogName);
+  std::FILE* out = std::fopen(file.c_str(), "ab");
+  if (out == nullptr) return;
+  std::fwrite(line.data(), 1, line.size(), out);
+  std::fclose(out);
+}
+
+void ShowEngineError(std::string_view titleWord, std::string_view prompt) {
+  vb::MsgBox(std::string(prompt) + "，请与开发人员联系！", win::MB_OK,
+             "错误——" + std::string(titleWord));
+}
+
+}  // namespace engine

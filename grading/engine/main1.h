@@ -1,0 +1,24 @@
+// Scores by question type, the debug log, and the engine's error message boxes.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace engine {
+
+struct EngineState;
+
+// Adds the row's points to its question type's awarded total when `passed` is true (a sum that
+// would leave the 16-bit range leaves the total unchanged), lets the host pump its messages, and
+// logs the row when DebugFlag is set.
+void AddScore(EngineState& state, int16_t points, int16_t questionType, int16_t passed,
+              std::string_view text);
+
+// Appends "text points 分" and CR LF, in GBK, to CheckPath + DebugLogName; failures are ignored.
+void WriteDebugLog(const EngineState& state, std::string_view text, int16_t points);
+
+// The engine's modal error box: title "错误——" + word, the prompt + "，请与开发人员联系！", OK
+// only.
+void ShowEngineError(std::string_view titleWord, std::string_view prompt);
+
+}  // namespace engine

@@ -1,0 +1,13 @@
+// Engine state defaults per control.
+#include "grading/engine/paraname.h"
+
+namespace engine {
+
+EngineState::EngineState(ControlKind kind)
+    : Kind(kind),
+      QuestionType(kind == ControlKind::Presentation ? 41 : 21),
+      DebugLogName(kind == ControlKind::Presentation    ? "slidemark.txt"
+                   : kind == ControlKind::WordProcessor ? "docmark.txt"
+                                                        : "1234.txt") {}
+
+}  // namespace engine

@@ -1,0 +1,97 @@
+// Loading the answer workbook into the grid, and the grid's cell cursor.
+#include "grading/engine/publicdatacontrol.h"
+
+#include <filesystem>
+
+#include "grading/engine/paraname.h"
+#include "platform/office/excel/application.h"
+#include "platform/win/paths.h"
+
+namespace engine {
+namespace {
+
+// The scratch name the answer workbook is saved under before it is closed.
+constexpr const char* kScratchFile = "C:\\tmq.tmq";
+
+bool InGrid(int row, int column) {
+  return row >= 1 && row <= kGridRows && column >= 1 && column <= kGridColumns;
+}
+
+// Closing: delete the scratch file, save the workbook under it, delete it again, close. Here a
+// close never asks and never writes the answer file, and the saved copy is deleted before anyone
+// could see it, so the one lasting effect, an older scratch file gone, is all that is done: the
+// write would cost a file creation per grading for nothing.
+void CloseAnswerWorkbook(EngineState& state, excel::Application& app) {
+  std::error_code ec;
+  std::filesystem::remove(win::ToHostPath(kScratchFile), ec);
+  if (state.Kind == ControlKind::Spreadsheet) {
+    if (excel::Workbook* book = app.ActiveWorkbook()) book->SetSaved(true);
+  }
+  if (excel::Window* window = app.ActiveWindow()) window->Close();
+}
+
+}  // namespace
+
+const std::string& Grid::Cell(int row, int column) const {
+  static const std::string kEmpty;
+  if (!InGrid(row, column)) return kEmpty;
+  return cells_[static_cast<size_t>((row - 1) * kGridColumns + (column - 1))];
+}
+
+void Grid::SetCell(int row, int column, std::string text) {
+  if (!InGrid(row, column)) return;
+  cells_[static_cast<size_t>((row - 1) * kGridColumns + (column - 1))] = std::move(text);
+}
+
+void Grid::Clear() {
+  for (std::string& cell : cells_) cell.clear();
+}
+
+std::string NextCell(EngineState& state) {
+  if (state.GridColumn < INT16_MAX) ++state.GridColumn;
+  return state.AnswerGrid.Cell(state.GridRow, state.GridColumn);
+}
+
+bool ReadAnswerGrid(EngineState& state, excel::Application& app) {
+  for (int row = 1; row <= kGridRows; ++row) {
+    for (int column = 1; column <= kGridColumns; ++column) {
+      const std::optional<vb::Variant> value = app.Cells(row, column).Value();
+      if (!value) return false;
+      vb::Converted<std::string> text = vb::CStr(std::move(*value));
+      if (!text.ok()) return false;
+      const bool empty = text.value.empty();
+      const bool end = column == 1 && text.value == "END";
+      state.AnswerGrid.SetCell(row, column, std::move(text.value));
+      if (end) return true;
+      if (empty && column > 6) break;
+    }
+  }
+  return true;
+}
+
+bool LoadAnswerTable(EngineState& state, std::string_view folder, std::string_view fileName) {
+  state.AnswerGrid.Clear();
+  excel::Application app;  // the "Excel.Sheet" object of this load
+  const std::string path = std::string(folder) + std::string(fileName);
+  bool loaded = app.Workbooks().Open(path) != nullptr;
+  if (loaded) loaded = ReadAnswerGrid(state, app);
+  CloseAnswerWorkbook(state, app);
+  return loaded;
+}
+
+bool ReadStudentFileName(EngineState& state, std::string_view folder, std::string_view fileName) {
+  state.StudentFileName.clear();
+  excel::Application app;  // the "Excel.Application" object of this read
+  const std::string path = std::string(folder) + std::string(fileName);
+  bool ok = app.Workbooks().Open(path) != nullptr;
+  if (ok) {
+    const std::optional<vb::Variant> value = app.Cells(1, 2).Value();
+    vb::Converted<std::string> text = value ? vb::CStr(*value) : vb::Converted<std::string>{};
+    ok = value.has_value() && text.ok();
+    if (ok) state.StudentFileName = std::move(text.value);
+  }
+  CloseAnswerWorkbook(state, app);
+  return ok;
+}
+
+}  // namespace engine

@@ -1,0 +1,173 @@
+// Building .xlsx packages for tests.
+#include "platform/office/excel/testing/xlsx_writer.h"
+
+#include <unistd.h>
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/office/opc/package.h"
+
+namespace excel::testing {
+namespace {
+
+const char kHead[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)";
+const char kMain[] = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+const char kRel[] = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+
+std::string ColumnName(int column) {
+  std::string name;
+  for (; column > 0; column = (column - 1) / 26) name.insert(name.begin(), 'A' + (column - 1) % 26);
+  return name;
+}
+
+bool IsNumberText(const std::string& text) {
+  if (text.empty() || text.front() == ' ' || text.back() == ' ') return false;
+  char* end = nullptr;
+  const double v = std::strtod(text.c_str(), &end);
+  return *end == '\0' && std::isfinite(v);
+}
+
+}  // namespace
+
+std::string EscapeXml(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+SheetXml TextSheet(std::string name, const std::vector<std::vector<std::string>>& rows,
+                   std::vector<std::string>& sharedStrings) {
+  SheetXml sheet{std::move(name), "", "", false};
+  for (size_t r = 0; r < rows.size(); ++r) {
+    const std::string rowRef = std::to_string(r + 1);
+    std::string cells;
+    for (size_t c = 0; c < rows[r].size(); ++c) {
+      const std::string& text = rows[r][c];
+      if (text.empty()) continue;
+      const std::string ref = ColumnName(static_cast<int>(c + 1)) + rowRef;
+      if (IsNumberText(text)) {
+        cells += "<c r=\"" + ref + "\"><v>" + text + "</v></c>";
+      } else {
+        // One entry per distinct text, as the suites write the table.
+        const std::string item = "<t xml:space=\"preserve\">" + EscapeXml(text) + "</t>";
+        size_t index = 0;
+        while (index < sharedStrings.size() && sharedStrings[index] != item) ++index;
+        if (index == sharedStrings.size()) sharedStrings.push_back(item);
+        cells += "<c r=\"" + ref + "\" t=\"s\"><v>" + std::to_string(index) + "</v></c>";
+      }
+    }
+    if (!cells.empty()) sheet.rows += "<row r=\"" + rowRef + "\">" + cells + "</row>";
+  }
+  return sheet;
+}
+
+bool WriteXlsx(const std::filesystem::path& file, const XlsxContent& content, std::string* error) {
+  std::string types =
+      std::string(kHead) +
+      R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
+      R"(<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
+      R"(<Default Extension="xml" ContentType="application/xml"/>)"
+      R"(<Override PartName="/xl/workbook.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"/>)";
+  std::string workbook =
+      std::string(kHead) + "<workbook xmlns=\"" + kMain + "\" xmlns:r=\"" + kRel + "\">";
+  if (content.date1904) workbook += "<workbookPr date1904=\"1\"/>";
+  if (content.activeTab >= 0) {
+    workbook += "<bookViews><workbookView activeTab=\"" + std::to_string(content.activeTab) +
+                "\"/></bookViews>";
+  }
+  workbook += "<sheets>";
+  std::string rels =
+      std::string(kHead) +
+      R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)";
+  std::vector<std::pair<std::string, std::string>> entries;
+  for (size_t i = 0; i < content.sheets.size(); ++i) {
+    const SheetXml& s = content.sheets[i];
+    const std::string n = std::to_string(i + 1);
+    const std::string kind = s.chartSheet ? "chartsheet" : "worksheet";
+    const std::string part = (s.chartSheet ? "chartsheets/sheet" : "worksheets/sheet") + n + ".xml";
+    workbook += "<sheet name=\"" + EscapeXml(s.name) + "\" sheetId=\"" + n + "\"" +
+                (s.state.empty() ? "" : " state=\"" + s.state + "\"") + " r:id=\"rId" + n + "\"/>";
+    rels += "<Relationship Id=\"rId" + n + "\" Type=\"" + kRel + "/" + kind + "\" Target=\"" +
+            part + "\"/>";
+    types += "<Override PartName=\"/xl/" + part +
+             "\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml." +
+             kind + "+xml\"/>";
+    entries.emplace_back("xl/" + part,
+                         s.chartSheet ? std::string(kHead) + "<chartsheet xmlns=\"" + kMain + "\"/>"
+                                      : std::string(kHead) + "<worksheet xmlns=\"" + kMain +
+                                            "\"><sheetData>" + s.rows + "</sheetData></worksheet>");
+  }
+  workbook += "</sheets></workbook>";
+  if (!content.sharedStrings.empty()) {
+    std::string sst = std::string(kHead) + "<sst xmlns=\"" + kMain + "\" count=\"" +
+                      std::to_string(content.sharedStrings.size()) + "\">";
+    for (const std::string& si : content.sharedStrings) sst += "<si>" + si + "</si>";
+    sst += "</sst>";
+    entries.emplace_back("xl/sharedStrings.xml", sst);
+    rels += "<Relationship Id=\"rIdS\" Type=\"" + std::string(kRel) +
+            "/sharedStrings\" Target=\"sharedStrings.xml\"/>";
+    types +=
+        "<Override PartName=\"/xl/sharedStrings.xml\" ContentType=\"application/"
+        "vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml\"/>";
+  }
+  if (!content.styles.empty()) {
+    entries.emplace_back("xl/styles.xml", std::string(kHead) + "<styleSheet xmlns=\"" + kMain +
+                                              "\">" + content.styles + "</styleSheet>");
+    rels += "<Relationship Id=\"rIdT\" Type=\"" + std::string(kRel) +
+            "/styles\" Target=\"styles.xml\"/>";
+    types +=
+        "<Override PartName=\"/xl/styles.xml\" ContentType=\"application/"
+        "vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>";
+  }
+  rels += "</Relationships>";
+  types += "</Types>";
+  entries.emplace_back("[Content_Types].xml", types);
+  entries.emplace_back(
+      "_rels/.rels",
+      std::string(kHead) +
+          R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+          R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="xl/workbook.xml"/>)"
+          R"(</Relationships>)");
+  entries.emplace_back("xl/workbook.xml", workbook);
+  entries.emplace_back("xl/_rels/workbook.xml.rels", rels);
+  return opc::WriteZip(file, entries, error);
+}
+
+TempFolder::TempFolder(const std::string& name) {
+  if (const char* env = std::getenv("KIRV_TEST_TMP")) {
+    path_ = std::filesystem::path(env) / (name + "_" + std::to_string(getpid()));
+  } else {
+    char pattern[] = "/tmp/kirv_xlsx_test_XXXXXX";
+    if (const char* made = mkdtemp(pattern)) {
+      root_ = made;
+      path_ = root_ / name;
+    } else {
+      path_ = std::filesystem::temp_directory_path() / (name + "_" + std::to_string(getpid()));
+    }
+  }
+  std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ec;
+  std::filesystem::remove_all(root_.empty() ? path_ : root_, ec);
+}
+
+}  // namespace excel::testing

@@ -1,0 +1,50 @@
+// Test helper: writes small but real .xlsx files from XML fragments, so tests, fuzz seeds and
+// benchmarks exercise the reader on genuine packages without an office suite.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace excel::testing {
+
+struct SheetXml {
+  std::string name;
+  std::string rows;   // the <row> elements of <sheetData>
+  std::string state;  // "" (visible), "hidden", "veryHidden"
+  bool chartSheet = false;
+};
+
+struct XlsxContent {
+  std::vector<SheetXml> sheets;
+  std::vector<std::string> sharedStrings;  // the inner XML of each <si>
+  std::string styles;                      // the inner XML of <styleSheet>; "" writes no part
+  int activeTab = -1;                      // < 0 writes no workbookView
+  bool date1904 = false;
+};
+
+bool WriteXlsx(const std::filesystem::path& file, const XlsxContent& content, std::string* error);
+
+// XML text escaping for element content and attribute values.
+std::string EscapeXml(const std::string& text);
+
+// A sheet of cell texts, row by row from A1: texts that read as numbers become number cells,
+// other texts shared strings (each distinct text once in `sharedStrings`), empty texts no cell.
+SheetXml TextSheet(std::string name, const std::vector<std::vector<std::string>>& rows,
+                   std::vector<std::string>& sharedStrings);
+
+// A folder for one test under KIRV_TEST_TMP (or a fresh one in /tmp), removed afterwards.
+class TempFolder {
+ public:
+  explicit TempFolder(const std::string& name);
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+  std::filesystem::path root_;  // the folder made for it when KIRV_TEST_TMP is not set
+};
+
+}  // namespace excel::testing

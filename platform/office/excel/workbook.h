@@ -1,0 +1,81 @@
+// An open workbook: its package, its sheets in order, the shared strings and styles (each read
+// on first use), the active sheet of the saved window (workbookView@activeTab), the Saved flag,
+// and SaveAs. Later slices reach the package and the <workbook> node for names, charts and
+// filters through Package() and Node().
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <pugixml.hpp>
+
+#include "platform/office/excel/styles.h"
+#include "platform/office/excel/worksheet.h"
+#include "platform/office/opc/package.h"
+
+namespace excel {
+
+class Application;
+class Window;
+
+class Workbook {
+ public:
+  // Opens the workbook in a package file; null with a reason in `error` when it is none.
+  static std::unique_ptr<Workbook> Open(Application& app, const std::filesystem::path& hostFile,
+                                        std::string fullName, std::string* error);
+  ~Workbook();
+
+  Application& Parent() { return app_; }
+  // "book.xlsx" and the path it was opened or last saved under (Windows form).
+  std::string Name() const;
+  const std::string& FullName() const { return fullName_; }
+
+  int SheetCount() const { return static_cast<int>(sheets_.size()); }
+  // By position from 1, or by name without regard to case; null when there is none.
+  Worksheet* Worksheets(int index);
+  Worksheet* Worksheets(std::string_view name);
+  Worksheet* ActiveSheet();
+  void Activate(Worksheet* sheet);
+
+  Window& ActiveWindow() { return *window_; }
+
+  // True until something changes the workbook; set to true by SaveAs or by the caller.
+  bool Saved() const { return saved_; }
+  void SetSaved(bool saved) { saved_ = saved; }
+  // Records an edit of an XML part of the workbook (clears Saved).
+  void MarkChanged(std::string_view partName);
+
+  // Writes the workbook to a Windows-form path; it then carries that name.
+  bool SaveAs(std::string_view fileName, std::string* error);
+
+  bool Date1904() const { return date1904_; }
+  const Styles& StyleSheet();
+  // Entry `index` of the shared string table; null when there is no such entry.
+  const std::string* SharedString(uint32_t index);
+
+  opc::Package& Package() { return *package_; }
+  pugi::xml_node Node();  // <workbook>
+  const std::string& PartName() const { return partName_; }
+
+ private:
+  Workbook(Application& app, std::unique_ptr<opc::Package> package, std::string fullName);
+  bool Load(std::string* error);
+
+  Application& app_;
+  std::unique_ptr<opc::Package> package_;
+  std::string fullName_;
+  std::string partName_;
+  std::vector<std::unique_ptr<Worksheet>> sheets_;
+  int activeSheet_ = 0;
+  bool date1904_ = false;
+  bool saved_ = true;
+  std::optional<Styles> styles_;
+  std::optional<std::vector<std::string>> sharedStrings_;
+  std::unique_ptr<Window> window_;
+};
+
+}  // namespace excel

@@ -1,0 +1,176 @@
+// Val, case mapping, width narrowing and text comparison.
+#include "platform/vb/strings.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace vb {
+namespace {
+
+// Decodes one UTF-8 character at `i`; a malformed byte is returned as itself with length 1.
+char32_t Decode(std::string_view s, size_t i, size_t& len) {
+  const auto b = static_cast<unsigned char>(s[i]);
+  int extra = b >= 0xF0 && b < 0xF8 ? 3 : b >= 0xE0 ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : 0;
+  if (b < 0x80 || extra == 0 || i + extra >= s.size()) {
+    len = 1;
+    return b;
+  }
+  char32_t c = b & (0x3F >> extra);
+  for (int k = 1; k <= extra; ++k) {
+    const auto t = static_cast<unsigned char>(s[i + k]);
+    if ((t & 0xC0) != 0x80) {
+      len = 1;
+      return b;
+    }
+    c = (c << 6) | (t & 0x3F);
+  }
+  len = static_cast<size_t>(extra) + 1;
+  return c;
+}
+
+void Encode(char32_t c, std::string& out) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// Applies `map` to every well-formed character; malformed bytes pass through unchanged.
+template <class Map>
+std::string MapChars(std::string_view text, Map map) {
+  std::string out;
+  size_t ascii = 0;
+  while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
+  if (ascii == text.size()) {  // the common case: plain ASCII maps byte by byte
+    out.resize(text.size());
+    for (size_t i = 0; i < text.size(); ++i) out[i] = static_cast<char>(map(text[i]));
+    return out;
+  }
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    size_t len;
+    const char32_t c = Decode(text, i, len);
+    if (len == 1 && c >= 0x80) {
+      out += text[i];
+    } else {
+      Encode(map(c), out);
+    }
+    i += len;
+  }
+  return out;
+}
+
+char32_t NarrowChar(char32_t c) {
+  if (c >= 0xFF01 && c <= 0xFF5E) return c - 0xFEE0;
+  if (c == 0x3000) return U' ';
+  static constexpr char32_t kSigns[] = {0xA2, 0xA3, 0xAC, 0xAF, 0xA6, 0xA5, 0x20A9};
+  if (c >= 0xFFE0 && c <= 0xFFE6) return kSigns[c - 0xFFE0];
+  return c;
+}
+
+char32_t LowerChar(char32_t c) {
+  if (c >= U'A' && c <= U'Z') return c + 32;
+  if (c >= 0xFF21 && c <= 0xFF3A) return c + 32;
+  return c;
+}
+
+char32_t UpperChar(char32_t c) {
+  if (c >= U'a' && c <= U'z') return c - 32;
+  if (c >= 0xFF41 && c <= 0xFF5A) return c - 32;
+  return c;
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+Converted<double> Val(std::string_view text) {
+  std::string s;
+  s.reserve(text.size());
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n') s += c;
+  }
+  Converted<double> out;
+  size_t i = 0;
+  if (s.size() >= 2 && s[0] == '&') {
+    const bool hex = s[1] == 'H' || s[1] == 'h';
+    const bool oct = s[1] == 'O' || s[1] == 'o';
+    i = hex || oct ? 2 : 1;
+    const int radix = hex ? 16 : 8;
+    uint64_t value = 0;
+    for (; i < s.size(); ++i) {
+      const char c = s[i];
+      int d = IsDigit(c)                                                    ? c - '0'
+              : (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'))) ? (c | 0x20) - 'a' + 10
+                                                                            : 99;
+      if (d >= radix) break;
+      value = value * radix + d;
+      if (value > 0xFFFFFFFFull) {
+        out.error = ErrorCode::Overflow;
+        return out;
+      }
+    }
+    out.value = value <= 0xFFFF ? static_cast<int16_t>(static_cast<uint16_t>(value))
+                                : static_cast<int32_t>(static_cast<uint32_t>(value));
+    return out;
+  }
+  std::string number;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) number += s[i++];
+  int digits = 0;
+  while (i < s.size() && IsDigit(s[i])) number += s[i++], ++digits;
+  if (i < s.size() && s[i] == '.') {
+    number += s[i++];
+    while (i < s.size() && IsDigit(s[i])) number += s[i++], ++digits;
+  }
+  if (digits == 0) return out;  // 0
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+    size_t j = i + 1;
+    std::string exponent = "e";
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent += s[j++];
+    if (j < s.size() && IsDigit(s[j])) {
+      while (j < s.size() && IsDigit(s[j])) exponent += s[j++];
+      number += exponent;
+    }
+  }
+  out.value = std::strtod(number.c_str(), nullptr);
+  if (!std::isfinite(out.value)) {
+    out.value = 0;
+    out.error = ErrorCode::Overflow;
+  }
+  return out;
+}
+
+std::string LCase(std::string_view text) {
+  return MapChars(text, LowerChar);
+}
+
+std::string UCase(std::string_view text) {
+  return MapChars(text, UpperChar);
+}
+
+std::string Narrow(std::string_view text) {
+  return MapChars(text, NarrowChar);
+}
+
+int TextCompare(std::string_view a, std::string_view b) {
+  const std::string x = MapChars(a, [](char32_t c) { return LowerChar(NarrowChar(c)); });
+  const std::string y = MapChars(b, [](char32_t c) { return LowerChar(NarrowChar(c)); });
+  const int r = x.compare(y);
+  return r < 0 ? -1 : r > 0 ? 1 : 0;
+}
+
+}  // namespace vb

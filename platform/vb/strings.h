@@ -1,0 +1,31 @@
+// Text services of the run-time: the numeric prefix reading of Val, case-insensitive comparison
+// as "Option Compare Text" does it, case mapping, and the narrowing of full-width characters.
+// All text is UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/vb/variant.h"
+
+namespace vb {
+
+// Val: the number at the start of the text. Blanks, tabs and line feeds are skipped wherever
+// they stand; then a sign, digits, one ".", an exponent (E or D) or an "&H"/"&O" literal.
+// No number at the start gives 0; a magnitude beyond a double gives an Overflow error.
+Converted<double> Val(std::string_view text);
+
+// ASCII and full-width Latin letters mapped to lower or upper case; other characters unchanged.
+std::string LCase(std::string_view text);
+std::string UCase(std::string_view text);
+
+// Full-width forms (U+FF01..U+FF5E, the ideographic space, U+FFE0..U+FFE6) to their narrow forms.
+std::string Narrow(std::string_view text);
+
+// Text comparison without regard to case or character width: -1, 0 or 1.
+int TextCompare(std::string_view a, std::string_view b);
+inline bool TextEquals(std::string_view a, std::string_view b) {
+  return TextCompare(a, b) == 0;
+}
+
+}  // namespace vb

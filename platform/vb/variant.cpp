@@ -1,0 +1,336 @@
+// Variant values and the run-time's conversion functions.
+#include "platform/vb/variant.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+#include "platform/vb/strings.h"
+
+namespace vb {
+
+Variant Variant::Null() {
+  Variant v;
+  v.type_ = VarType::Null;
+  return v;
+}
+
+Variant Variant::Integer(int16_t value) {
+  Variant v;
+  v.type_ = VarType::Integer;
+  v.number_ = value;
+  return v;
+}
+
+Variant Variant::Long(int32_t value) {
+  Variant v;
+  v.type_ = VarType::Long;
+  v.number_ = value;
+  return v;
+}
+
+Variant Variant::Double(double value) {
+  Variant v;
+  v.type_ = VarType::Double;
+  v.number_ = value;
+  return v;
+}
+
+Variant Variant::String(std::string utf8) {
+  Variant v;
+  v.type_ = VarType::String;
+  v.text_ = std::move(utf8);
+  return v;
+}
+
+Variant Variant::Boolean(bool value) {
+  Variant v;
+  v.type_ = VarType::Boolean;
+  v.number_ = value ? -1 : 0;
+  return v;
+}
+
+Variant Variant::Date(double serial) {
+  Variant v;
+  v.type_ = VarType::Date;
+  v.number_ = serial;
+  return v;
+}
+
+Variant Variant::Error(int32_t code) {
+  Variant v;
+  v.type_ = VarType::Error;
+  v.number_ = code;
+  return v;
+}
+
+bool Variant::IsNumeric() const {
+  switch (type_) {
+    case VarType::Empty:
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Double:
+    case VarType::Boolean:
+      return true;
+    case VarType::String:
+      return TextToNumber(text_).ok();
+    default:
+      return false;
+  }
+}
+
+double RoundHalfEven(double value) {
+  // nearbyint follows the default rounding mode, which is to nearest with ties to even.
+  return std::nearbyint(value);
+}
+
+namespace {
+
+template <class T>
+Converted<T> Fail(ErrorCode code) {
+  Converted<T> out;
+  out.error = code;
+  return out;
+}
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// "&H" / "&O" literals: up to 16 bits they are an Integer, up to 32 bits a Long.
+Converted<double> RadixToNumber(std::string_view digits, int radix) {
+  if (digits.empty()) return Fail<double>(ErrorCode::TypeMismatch);
+  uint64_t value = 0;
+  for (char c : digits) {
+    int d;
+    if (c >= '0' && c <= '9') {
+      d = c - '0';
+    } else if (radix == 16 && std::isxdigit(static_cast<unsigned char>(c))) {
+      d = std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
+    } else {
+      return Fail<double>(ErrorCode::TypeMismatch);
+    }
+    if (d >= radix) return Fail<double>(ErrorCode::TypeMismatch);
+    value = value * radix + d;
+    if (value > 0xFFFFFFFFull) return Fail<double>(ErrorCode::Overflow);
+  }
+  Converted<double> out;
+  if (value <= 0xFFFF) {
+    out.value = static_cast<int16_t>(static_cast<uint16_t>(value));
+  } else {
+    out.value = static_cast<int32_t>(static_cast<uint32_t>(value));
+  }
+  return out;
+}
+
+bool IsWord(std::string_view text, std::string_view word) {
+  return TextEquals(text, word);
+}
+
+Converted<double> StringToDouble(std::string_view text) {
+  Converted<double> number = TextToNumber(text);
+  if (number.ok() || number.error == ErrorCode::Overflow) return number;
+  std::string_view trimmed = Trim(text);
+  if (IsWord(trimmed, "True")) return {-1.0, ErrorCode::None};
+  if (IsWord(trimmed, "False")) return {0.0, ErrorCode::None};
+  return number;
+}
+
+template <class T>
+Converted<T> ToInteger(const Variant& value) {
+  Converted<double> d = CDbl(value);
+  if (!d.ok()) return Fail<T>(d.error);
+  double rounded = RoundHalfEven(d.value);
+  if (!(rounded >= std::numeric_limits<T>::min() && rounded <= std::numeric_limits<T>::max())) {
+    return Fail<T>(ErrorCode::Overflow);
+  }
+  return {static_cast<T>(rounded), ErrorCode::None};
+}
+
+// Days since 1970-01-01 to a civil date (proleptic Gregorian).
+void CivilFromDays(int64_t z, int64_t& y, unsigned& m, unsigned& d) {
+  z += 719468;
+  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const unsigned doe = static_cast<unsigned>(z - era * 146097);
+  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  y = static_cast<int64_t>(yoe) + era * 400;
+  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const unsigned mp = (5 * doy + 2) / 153;
+  d = doy - (153 * mp + 2) / 5 + 1;
+  m = mp < 10 ? mp + 3 : mp - 9;
+  y += (m <= 2);
+}
+
+}  // namespace
+
+Converted<double> TextToNumber(std::string_view text) {
+  text = Trim(text);
+  if (text.size() >= 2 && text[0] == '&') {
+    const char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(text[1])));
+    if (kind == 'H') return RadixToNumber(text.substr(2), 16);
+    if (kind == 'O') return RadixToNumber(text.substr(2), 8);
+    return RadixToNumber(text.substr(1), 8);
+  }
+  std::string clean;
+  size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) clean += text[i++];
+  int digits = 0;
+  while (i < text.size() &&
+         (std::isdigit(static_cast<unsigned char>(text[i])) || (text[i] == ',' && digits > 0))) {
+    if (text[i] != ',') {
+      clean += text[i];
+      ++digits;
+    }
+    ++i;
+  }
+  if (i < text.size() && text[i] == '.') {
+    clean += text[i++];
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+      clean += text[i++];
+      ++digits;
+    }
+  }
+  if (digits == 0) return Fail<double>(ErrorCode::TypeMismatch);
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+    clean += 'e';
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) clean += text[i++];
+    int expDigits = 0;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+      clean += text[i++];
+      ++expDigits;
+    }
+    if (expDigits == 0) return Fail<double>(ErrorCode::TypeMismatch);
+  }
+  if (i != text.size()) return Fail<double>(ErrorCode::TypeMismatch);
+  const double value = std::strtod(clean.c_str(), nullptr);
+  if (!std::isfinite(value)) return Fail<double>(ErrorCode::Overflow);
+  return {value, ErrorCode::None};
+}
+
+std::string NumberToText(double value) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value < 0 ? "-1.#INF" : "1.#INF";
+  if (value == 0) return "0";
+  // Whole numbers below 1E+15 print as they are; this is most cells, so skip the formatting.
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    return std::to_string(static_cast<int64_t>(value));
+  }
+  char buf[64];
+  const std::to_chars_result done =
+      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+  // buf: [-]d.dddddddddddddde[+-]XX
+  std::string text(buf, done.ptr);
+  const bool negative = text[0] == '-';
+  if (negative) text.erase(0, 1);
+  const size_t e = text.find('e');
+  std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
+  const int exponent = std::atoi(text.c_str() + e + 1);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  std::string out = negative ? "-" : "";
+  if (exponent >= 15 || exponent <= -5) {
+    out += digits[0];
+    if (digits.size() > 1) out += "." + digits.substr(1);
+    char exp[16];
+    std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    out += exp;
+  } else if (exponent >= 0) {
+    const size_t intLen = static_cast<size_t>(exponent) + 1;
+    if (digits.size() <= intLen) {
+      out += digits + std::string(intLen - digits.size(), '0');
+    } else {
+      out += digits.substr(0, intLen) + "." + digits.substr(intLen);
+    }
+  } else {
+    out += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+  }
+  return out;
+}
+
+std::string DateToText(double serial) {
+  if (!std::isfinite(serial)) return NumberToText(serial);
+  double days = std::trunc(serial);
+  int64_t seconds = std::llround(std::fabs(serial - days) * 86400.0);
+  if (seconds >= 86400) {
+    seconds = 0;
+    days += serial < 0 ? -1 : 1;
+  }
+  const int64_t whole = static_cast<int64_t>(days);
+  char time[32];
+  std::snprintf(time, sizeof time, "%d:%02d:%02d", static_cast<int>(seconds / 3600),
+                static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
+  if (whole == 0) return time;  // a bare time of day
+  int64_t y;
+  unsigned m, d;
+  CivilFromDays(whole - 25569, y, m, d);  // 1899-12-30 is 25569 days before 1970-01-01
+  char date[48];
+  std::snprintf(date, sizeof date, "%lld/%u/%u", static_cast<long long>(y), m, d);
+  std::string out = date;
+  if (seconds != 0) out += std::string(" ") + time;
+  return out;
+}
+
+Converted<double> CDbl(const Variant& value) {
+  switch (value.Type()) {
+    case VarType::Empty:
+      return {0.0, ErrorCode::None};
+    case VarType::Null:
+      return Fail<double>(ErrorCode::InvalidUseOfNull);
+    case VarType::String:
+      return StringToDouble(value.Text());
+    case VarType::Error:
+      return Fail<double>(ErrorCode::TypeMismatch);
+    default:
+      return {value.Number(), ErrorCode::None};
+  }
+}
+
+Converted<int16_t> CInt(const Variant& value) {
+  return ToInteger<int16_t>(value);
+}
+
+Converted<int32_t> CLng(const Variant& value) {
+  return ToInteger<int32_t>(value);
+}
+
+Converted<bool> CBool(const Variant& value) {
+  Converted<double> d = CDbl(value);
+  if (!d.ok()) return Fail<bool>(d.error);
+  return {d.value != 0, ErrorCode::None};
+}
+
+Converted<std::string> CStr(const Variant& value) {
+  switch (value.Type()) {
+    case VarType::Empty:
+      return {"", ErrorCode::None};
+    case VarType::Null:
+      return Fail<std::string>(ErrorCode::InvalidUseOfNull);
+    case VarType::String:
+      return {value.Text(), ErrorCode::None};
+    case VarType::Boolean:
+      return {value.Number() != 0 ? "True" : "False", ErrorCode::None};
+    case VarType::Date:
+      return {DateToText(value.Number()), ErrorCode::None};
+    case VarType::Error:
+      return {"Error " + std::to_string(static_cast<int32_t>(value.Number())), ErrorCode::None};
+    default:
+      return {NumberToText(value.Number()), ErrorCode::None};
+  }
+}
+
+Converted<std::string> CStr(Variant&& value) {
+  if (value.Type() == VarType::String) return {std::move(value).TakeText(), ErrorCode::None};
+  return CStr(static_cast<const Variant&>(value));
+}
+
+}  // namespace vb
