@@ -1,0 +1,166 @@
+// CCustomVisualManager and the theme choice (see custom_visual_manager.h).
+#include "client/gui/custom_visual_manager.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+const QColor kSeparator(148, 165, 161);
+const QColor kOutline(57, 67, 69);
+const QColor kBand(75, 75, 75);
+const QColor kBandLight(193, 193, 193);
+const QColor kLightText(220, 220, 220);
+const QColor kInterior(113, 111, 100);
+}  // namespace
+
+CCustomVisualManager::CCustomVisualManager(const std::string& programFolder) {
+  vertical_.LoadPictureFile(programFolder + "Skins\\bgv.gif");
+  horizontal_.LoadPictureFile(programFolder + "Skins\\bgh.gif");
+  paneBackground = kSeparator;
+  groupBackground = kInterior;
+  groupBorder = kOutline;
+  toolBarBackground = kSeparator;
+}
+
+const CPictureHolder& CCustomVisualManager::Skin(ui::DockEdge edge) const {
+  return edge == ui::DockEdge::Top || edge == ui::DockEdge::Bottom ? horizontal_ : vertical_;
+}
+
+QRect CCustomVisualManager::SkinRect(const QRect& rect, ui::DockEdge edge) const {
+  const CPictureHolder& skin = Skin(edge);
+  if (skin.IsEmpty()) return {};
+  const QSize size = skin.GetSize();
+  // Windows-style rectangle: right and bottom exclusive.
+  const int l = rect.left(), t = rect.top(), r = rect.right() + 1, b = rect.bottom() + 1;
+  const int left = (l + r) / 2 - size.width() / 2, top = (t + b) / 2 - size.height() / 2;
+  const int right = (l + r) / 2 + size.width() / 2, bottom = (t + b) / 2 + size.height() / 2;
+  return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+void CCustomVisualManager::FillTasksPaneBackground(QPainter& p, const QRect& rect,
+                                                   ui::DockEdge edge) {
+  p.fillRect(rect, paneBackground);
+  const QRect skin = SkinRect(rect, edge);
+  if (!skin.isEmpty())
+    Skin(edge).Render(p, skin.left(), skin.top(), skin.right() + 1, skin.bottom() + 1);
+}
+
+std::optional<QRect> CollapseRingRect(const QRect& caption, const QSize& image) {
+  const int w = image.width(), h = image.height();
+  const int l = caption.left(), t = caption.top(), r = caption.right() + 1,
+            b = caption.bottom() + 1;
+  const int o = (b - t + 1) / 2;
+  const int x = std::max(l, r - (w + 1) / 2 - o);
+  const int y = std::max(t, b - (h + 1) / 2 - o);
+  if (r < x + w || b < y + h) return std::nullopt;
+  const int cx = (2 * x + w) / 2, cy = (2 * y + h) / 2;
+  return QRect(QPoint(cx - 6, cy - 6), QPoint(cx + 8 - 1, cy + 8 - 1));
+}
+
+void CCustomVisualManager::DrawTasksGroupCaption(QPainter& p, const QRect& rect,
+                                                 const ui::TasksGroupCaption& group) {
+  captionStart = QColor(120, 120, 120);
+  captionEnd = kOutline;
+  const QColor savedShared = sharedText, savedCaption = captionText;
+  sharedText = captionText = kLightText;
+  ui::VisualManager2003::DrawTasksGroupCaption(p, rect, group);
+  if (group.canCollapse && !group.name.isEmpty()) {
+    if (const auto ring = CollapseRingRect(rect, MenuImageSize())) {
+      p.save();
+      p.setRenderHint(QPainter::Antialiasing);
+      QLinearGradient gradient(ring->topLeft(), ring->bottomRight());  // 45 degrees
+      gradient.setColorAt(0, QColor(14, 88, 13));
+      gradient.setColorAt(1, QColor(167, 245, 167));
+      p.setPen(QPen(QBrush(gradient), 2.5));
+      p.setBrush(Qt::NoBrush);
+      p.drawEllipse(QRectF(*ring).adjusted(1.5, 1.5, -1.5, -1.5));
+      p.restore();
+    }
+  }
+  sharedText = savedShared;
+  captionText = savedCaption;
+}
+
+void CCustomVisualManager::FillTasksGroupInterior(QPainter& p, const QRect& rect) {
+  QLinearGradient gradient(rect.topLeft(), rect.topRight());
+  gradient.setColorAt(0, kInterior);
+  QColor faded = kInterior;
+  faded.setAlpha(130);
+  gradient.setColorAt(1, faded);
+  p.fillRect(rect, gradient);
+}
+
+void CCustomVisualManager::DrawTasksGroupAreaBorder(QPainter&, const QRect&) {}
+
+void CCustomVisualManager::DrawTask(QPainter& p, const QRect& rect, const QString& text,
+                                    bool separator, bool highlighted) {
+  if (separator) {
+    p.setPen(kSeparator);
+    p.drawLine(rect.left(), rect.center().y(), rect.right(), rect.center().y());
+    return;
+  }
+  const QColor saved = sharedText;
+  sharedText = kLightText;
+  ui::VisualManager2003::DrawTask(p, rect, text, false, highlighted);
+  sharedText = saved;
+}
+
+void CCustomVisualManager::DrawScrollButton(QPainter& p, const QRect& rect, int borderSize, bool up,
+                                            bool highlighted) {
+  p.fillRect(rect.adjusted(0, -borderSize, 0, 0), kSeparator);
+  p.setPen(kBand);
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(rect.adjusted(0, 0, -1, -1));
+  if (highlighted) {
+    p.fillRect(rect, kBandLight);
+    p.drawRect(rect.adjusted(0, 0, -1, -1));
+  }
+  ui::DrawMenuArrow(p, rect, up);
+}
+
+void CCustomVisualManager::FillFrame(QPainter& p, const QRect& rect, const QMargins& inner) {
+  p.save();
+  p.setClipRegion(QRegion(rect).subtracted(QRegion(rect.marginsRemoved(inner))));
+  p.fillRect(rect, kSeparator);
+  p.restore();
+  p.setPen(kOutline);
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(rect.adjusted(0, 0, -1, -1));
+}
+
+void CCustomVisualManager::DrawGroupTitleBand(QPainter& p, const QRect& rect,
+                                              const QString& title) {
+  QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+  gradient.setColorAt(0, kBand);
+  gradient.setColorAt(1, kBandLight);
+  p.fillRect(rect, gradient);
+  p.setPen(Qt::white);
+  p.drawText(rect.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+             title);
+}
+
+int ThemeNumber(const std::string& setting) {
+  return std::atoi(setting.c_str());
+}
+
+QString ApplyTheme(int theme, const std::string& programFolder) {
+  switch (theme) {
+    case 0:
+      ui::VisualManager::SetDefault(std::make_unique<CCustomVisualManager>(programFolder));
+      break;
+    case 1:
+      ui::VisualManager::SetDefault(std::make_unique<ui::VisualManagerXP>());
+      break;
+    case 2:
+      ui::VisualManager::SetDefault(std::make_unique<ui::VisualManager2003>());
+      break;
+    case 3:
+      ui::VisualManager::SetDefault(std::make_unique<ui::VisualManagerVS2005>());
+      break;
+    default:
+      break;
+  }
+  return ui::VisualManager::Default().Name();
+}

@@ -1,0 +1,172 @@
+// Tests of the system password, rules, input and progress dialogs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "client/gui/exam_screen_fixture.h"
+#include "client/gui/input_dlg.h"
+#include "client/gui/proctor_hook.h"
+#include "client/gui/question_view.h"
+#include "client/gui/rules_dlg.h"
+#include "client/gui/sys_password_dlg.h"
+#include "client/gui/wait_dlg.h"
+#include "client/password_check.h"
+#include "platform/win/message_box.h"
+
+namespace {
+
+// Runs `step` on the modal dialog of type T once it is open.
+template <typename T>
+void WhenOpen(std::function<void(T*)> step) {
+  QTimer::singleShot(0, [step] {
+    auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    step(dialog);
+  });
+}
+
+void Type(QLineEdit* edit, const QString& text) {
+  edit->setFocus();
+  QTest::keyClicks(edit, text);
+  QTest::keyClick(edit, Qt::Key_Return);
+}
+
+class PasswordTest : public ExamScreenFixture {};
+
+TEST_F(PasswordTest, BuiltInFallbackWhenNoPasswordIsSet) {
+  MakeInstallation("SysPasswordMsg=问监考老师\r\n");
+  const QString right = QString::fromStdString(ExpectedSystemPassword(""));
+  bool clearedAfterWrong = false;
+  WhenOpen<CSysPasswordDlg>([&](CSysPasswordDlg* d) {
+    EXPECT_EQ(d->HintLabel()->text(), u"问监考老师"_qs);
+    Type(d->PasswordEdit(), "");  // empty entry: stays open
+    Type(d->PasswordEdit(), "wrong");
+    clearedAfterWrong = d->PasswordEdit()->text().isEmpty() && d->isVisible();
+    Type(d->PasswordEdit(), right);
+  });
+  CSysPasswordDlg dialog;
+  EXPECT_EQ(dialog.DoModal(), 1);
+  EXPECT_TRUE(clearedAfterWrong);
+}
+
+TEST_F(PasswordTest, StoredPasswordAndEscape) {
+  MakeInstallation("SysPassword=" + TransformPassword("proctor", true) + "\r\n");
+  WhenOpen<CSysPasswordDlg>([&](CSysPasswordDlg* d) {
+    EXPECT_TRUE(d->HintLabel()->text().isEmpty());
+    Type(d->PasswordEdit(),
+         QString::fromStdString(ExpectedSystemPassword("")));  // the fallback no longer opens
+    Type(d->PasswordEdit(), "proctor");
+  });
+  CSysPasswordDlg first;
+  EXPECT_EQ(first.DoModal(), 1);
+  WhenOpen<CSysPasswordDlg>([](CSysPasswordDlg* d) { QTest::keyClick(d, Qt::Key_Escape); });
+  CSysPasswordDlg second;
+  EXPECT_EQ(second.DoModal(), 0);
+}
+
+class RulesTest : public ExamScreenFixture {};
+
+TEST_F(RulesTest, AcceptQuitAndTheProctorHotKey) {
+  MakeInstallation();
+  std::ofstream(host_ / "Readme.rtf") << "{\\rtf1 \\u35268?\\u21017? rules}";
+  int proctorOpened = 0;
+  const ProctorOpener previous = SetProctorOpener([&](QWidget*) { ++proctorOpened; });
+  {
+    CRulesDlg dialog;
+    EXPECT_EQ(dialog.windowTitle(), u"请阅读规则"_qs);
+    EXPECT_EQ(dialog.RulesView()->toPlainText(), u"规则 rules"_qs);
+    EXPECT_TRUE(dialog.HasHotKey());
+    // Ctrl+F12, a wrong password then Esc: no proctor dialog; then the right one: the proctor
+    // dialog.
+    WhenOpen<CRulesDlg>([&](CRulesDlg* d) {
+      d->activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+      WhenOpen<CSysPasswordDlg>([](CSysPasswordDlg* p) {
+        Type(p->PasswordEdit(), "nope");
+        QTest::keyClick(p, Qt::Key_Escape);
+      });
+      QTest::keyClick(d, Qt::Key_F12, Qt::ControlModifier);
+      EXPECT_EQ(proctorOpened, 0);
+      d->activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+      WhenOpen<CSysPasswordDlg>([](CSysPasswordDlg* p) {
+        Type(p->PasswordEdit(), QString::fromStdString(ExpectedSystemPassword("")));
+      });
+      QTest::keyClick(d, Qt::Key_F12, Qt::ControlModifier);
+      EXPECT_EQ(proctorOpened, 1);
+      EXPECT_TRUE(d->isVisible());  // the rules stay open underneath
+      d->AcceptButton()->click();
+    });
+    EXPECT_EQ(dialog.DoModal(), win::IDOK);
+  }
+  {
+    CRulesDlg dialog;
+    WhenOpen<CRulesDlg>([](CRulesDlg* d) { d->QuitButton()->click(); });
+    EXPECT_EQ(dialog.DoModal(), win::IDCANCEL);
+  }
+  SetProctorOpener(previous);
+}
+
+TEST_F(RulesTest, TrainingModeHasNoHotKeyAndMissingRulesLeaveTheViewEmpty) {
+  MakeInstallation();
+  TrainingMode = true;
+  CRulesDlg dialog;
+  TrainingMode = false;
+  EXPECT_FALSE(dialog.HasHotKey());
+  EXPECT_TRUE(dialog.RulesView()->toPlainText().isEmpty());
+  EXPECT_TRUE(dialog.AcceptButton()->isEnabled());
+}
+
+TEST(InputDlg, OkTakesTheEntryCancelKeepsTheValue) {
+  ui::TestApp();
+  struct Case {
+    const char* name;
+    QString typed;
+    bool ok;
+    int result;
+    std::string answer;
+  } cases[] = {
+      {"ok with minutes", "15", true, 1, "15"},
+      {"ok with nothing", "", true, 1, ""},
+      {"cancel", "99", false, 2, "kept"},
+  };
+  for (const Case& c : cases) {
+    CInputDlg dialog;
+    dialog.prompt = "在确保不影响下一场考试前提下\n请输入要延时的时间(单位：分钟)";
+    dialog.answer = "kept";
+    WhenOpen<CInputDlg>([&](CInputDlg* d) {
+      d->Edit()->clear();
+      QTest::keyClicks(d->Edit(), c.typed);
+      if (c.ok)
+        QTest::keyClick(d->Edit(), Qt::Key_Return);
+      else
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialog.DoModal(), c.result) << c.name;
+    EXPECT_EQ(dialog.answer, c.answer) << c.name;
+    EXPECT_EQ(dialog.windowTitle(), u"请输入"_qs);
+  }
+}
+
+TEST(WaitDlg, TextAndProgress) {
+  ui::TestApp();
+  CWaitDlg wait;
+  wait.show();
+  wait.SetText("正在导入考生库，请稍候 ...");
+  wait.SetRange(0, 40);
+  wait.SetPos(12);
+  wait.Refresh();
+  EXPECT_EQ(wait.Text(), "正在导入考生库，请稍候 ...");
+  EXPECT_EQ(wait.Pos(), 12);
+  wait.SetPos(99);  // past the range: the bar stays where it was
+  EXPECT_EQ(wait.Pos(), 12);
+  EXPECT_FALSE(wait.isModal());
+}
+
+}  // namespace

@@ -1,0 +1,126 @@
+// CExamAppBar (see exam_app_bar.h). Programs are started through the shell and not waited for.
+#include "client/gui/exam_app_bar.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPointer>
+
+#include "client/globals.h"
+#include "client/gui/artwork.h"
+#include "client/ini_file.h"
+#include "client/system_utils.h"
+#include "platform/win/process.h"
+
+CExamAppBar::CExamAppBar(int screenWidth, int screenHeight)
+    : geometry_(BarGeometry(screenWidth, screenHeight)) {
+  const BarRect& f = geometry_.floating;
+  SetSizes(geometry_.sideWidth, geometry_.topHeight, QRect(f.left, f.top, f.Width(), f.Height()));
+}
+
+CExamAppBar::~CExamAppBar() = default;
+
+void CExamAppBar::Create(const QString& caption) {
+  setWindowTitle(caption);
+  const BarRect& c = geometry_.created;
+  setGeometry(c.left, c.top, c.Width(), c.Height());
+  const std::string name = TasksPaneName(IniFile.Read("KIRV", "Title"), CandidateName);
+  pane_ = new CExamTasksPane;
+  pane_->Create(QString::fromStdString(name));
+  pane_->SetCommandHandler([this](int id) { OnCommand(id); });
+  // The time-up comes here as the bar's close did.
+  pane_->SetTimeUpHandler([this] { OnClose(); });
+  SetHostedWidget(pane_);
+  setWindowIcon(ExamIcon());
+}
+
+std::unique_ptr<CExamAppBar> CExamAppBar::CreateForExam(int screenWidth, int screenHeight,
+                                                        const std::string& windowTitle) {
+  auto bar = std::make_unique<CExamAppBar>(screenWidth, screenHeight);
+  bar->Create(QString::fromUtf8("考试系统"));
+  const ui::DockEdge edge = BarDockEdge(screenWidth, screenHeight) == BarEdge::Left
+                                ? ui::DockEdge::Left
+                                : ui::DockEdge::Top;
+  bar->DockToEdge(edge);
+  bar->TasksPane()->SetDockEdge(edge);
+  bar->SetAlwaysOnTop(false);
+  bar->show();
+  bar->RecalcLayout();
+  bar->update();
+  bar->setWindowTitle(QString::fromStdString(windowTitle));
+  return bar;
+}
+
+void CExamAppBar::OnCommand(int id) {
+  switch (id) {
+    case kCmdExit:
+      OnClose();
+      break;
+    case kCmdAutoHide:
+      OnToggleAutoHide();
+      break;
+    case kCmdOpenFolder:
+      OnOpenFolder();
+      break;
+    case kCmdBrowser:
+      OnBrowser();
+      break;
+    case kCmdMail:
+      OnMail();
+      break;
+    case kCmdFontLarger:
+      OnFontLarger();
+      break;
+    case kCmdFontSmaller:
+      OnFontSmaller();
+      break;
+    default:
+      break;
+  }
+}
+
+void CExamAppBar::OnClose() {
+  // Posted, so that whatever asked (a click, a tick) has finished before the exam ends; the
+  // handler may destroy the bar, so it runs from a copy and only while the bar exists.
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(),
+      [bar = QPointer<CExamAppBar>(this)] {
+        if (!bar || !bar->onExamEnd_) return;
+        const std::function<void()> handler = bar->onExamEnd_;
+        handler();
+      },
+      Qt::QueuedConnection);
+}
+
+void CExamAppBar::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  OnClose();
+}
+
+void CExamAppBar::OnToggleAutoHide() {
+  const bool on = !IsAutoHide();
+  // The label names what the next click will do.
+  if (pane_ && pane_->ToolBar())
+    pane_->ToolBar()->SetButtonText(3, QString::fromUtf8(on ? "固定" : "贴边"));
+  SetAutoHide(on);
+  SetAlwaysOnTop(on);
+}
+
+void CExamAppBar::OnOpenFolder() {
+  win::ShellExecute("Open", StudentFolder, "", StudentFolder);
+}
+
+void CExamAppBar::OnBrowser() {
+  win::ShellExecute("Open", ProgramFolder + "browsim.exe", "", ProgramFolder);
+}
+
+void CExamAppBar::OnMail() {
+  win::ShellExecute("Open", ProgramFolder + "outlook.exe", "", ProgramFolder);
+}
+
+void CExamAppBar::OnFontLarger() {
+  if (pane_) pane_->ChangeFontSize(true);
+}
+
+void CExamAppBar::OnFontSmaller() {
+  if (pane_) pane_->ChangeFontSize(false);
+}

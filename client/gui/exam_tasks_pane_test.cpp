@@ -1,0 +1,194 @@
+// Tests of the question bar's tasks pane and of the bar itself on a throw-away installation.
+#include "client/gui/exam_tasks_pane.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include "client/gui/exam_app_bar.h"
+#include "client/gui/exam_screen_fixture.h"
+
+namespace {
+
+class TasksPaneTest : public ExamScreenFixture {
+ protected:
+  void SetUp() override {
+    MakeInstallation();
+    Sql("insert into [Module](ModuleID, Name) values (0, '单选题')");
+    Sql("insert into [Module](ModuleID, Name) values (2, '文字处理')");
+    Sql("insert into [Module](ModuleID, Name) values (3, '电子表格')");
+    Sql("insert into [Paper](PaperID, ModuleID, PaperFile) values (1, 2, 'w1.rtf')");
+    Sql("insert into [Paper](PaperID, ModuleID, PaperFile) values (2, 3, 'gone.rtf')");
+    Sql("insert into [Paper](PaperID, ModuleID, PaperFile) values (3, 3, '')");
+    Sql("insert into [Paper](PaperID, ModuleID, PaperFile) values (4, 9, 'w1.rtf')");
+    Question("w1.rtf", "{\\rtf1 \\u25991?\\u23383? question}");
+  }
+  void Pump() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+  }
+};
+
+TEST_F(TasksPaneTest, OneTabPerPaperItemInOrder) {
+  Candidate(2700, "2-1|0-q1,q2|3-2|3-3|9-4");
+  CExamTasksPane pane;
+  pane.resize(420, 700);
+  pane.Create("KIRV - 未知");
+  QTabWidget* tabs = pane.TabWindow();
+  ASSERT_EQ(tabs->count(), 5);
+  const char* labels[] = {"文字处理", "单选题", "电子表格", "电子表格", "未知模块"};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(tabs->tabText(i).toStdString(), labels[i]) << i;
+  EXPECT_EQ(tabs->widget(1), pane.SingleChoicePage());
+  ASSERT_EQ(pane.Views().size(), 4u);
+  EXPECT_EQ(pane.Views()[0]->ControlId(), 1);
+  EXPECT_EQ(pane.Views()[1]->ControlId(), 2);
+  EXPECT_EQ(pane.Views()[0]->toPlainText(), u"文字 question"_qs);
+  EXPECT_TRUE(pane.Views()[0]->isEnabled());
+  EXPECT_EQ(pane.Views()[1]->toPlainText(), u"找不到题签"_qs);
+  EXPECT_FALSE(pane.Views()[1]->isEnabled());
+  EXPECT_EQ(pane.Views()[2]->toPlainText(), u"无题签"_qs);
+  EXPECT_FALSE(pane.Views()[2]->isEnabled());
+  EXPECT_EQ(pane.GroupCaption(0).toStdString(), "考生目录: " + StudentFolder + " 时间: 45 分钟");
+  // The tabs fill what the caption and the toolbar leave.
+  EXPECT_GT(tabs->height(), 600);
+  EXPECT_LE(tabs->geometry().bottom(), pane.height());
+}
+
+TEST_F(TasksPaneTest, MoreThanTwelveTasksAndTheSingleChoiceSeam) {
+  std::string papers = "0-a";
+  for (int i = 0; i < 15; ++i) papers += "|2-1";
+  Candidate(600, papers);
+  QFont seen;
+  CExamTasksPane::SetSingleChoiceFactory([&](QWidget* parent, const QFont& font) {
+    seen = font;
+    auto* page = new QWidget(parent);
+    page->setObjectName("single-choice");
+    return page;
+  });
+  CExamTasksPane pane;
+  pane.Create("p");
+  CExamTasksPane::SetSingleChoiceFactory(nullptr);
+  // The font buttons reach the single-choice question too, whatever text view it uses.
+  auto* question = new QTextEdit(pane.SingleChoicePage());
+  question->document()->setDefaultFont(QFont("Sans", 10));
+  question->setPlainText("q");
+  pane.ChangeFontSize(true);
+  EXPECT_DOUBLE_EQ(question->document()->begin().begin().fragment().charFormat().fontPointSize(),
+                   10.75);
+  EXPECT_EQ(pane.TabWindow()->count(), 16);
+  EXPECT_EQ(pane.Views().size(), 15u);
+  EXPECT_EQ(pane.Views().back()->ControlId(), 15);
+  ASSERT_NE(pane.SingleChoicePage(), nullptr);
+  EXPECT_EQ(pane.SingleChoicePage()->objectName(), "single-choice");
+  EXPECT_EQ(seen.pixelSize(), 12);
+}
+
+TEST_F(TasksPaneTest, CountdownSavesColoursAndEndsOnce) {
+  Candidate(305, "2-1");
+  CExamTasksPane pane;
+  pane.Create("p");
+  int timeUps = 0;
+  pane.SetTimeUpHandler([&] { ++timeUps; });
+  std::vector<int> saved;
+  for (int i = 0; i < 320; ++i) {
+    const int before = StoredTimeLeft();
+    pane.CountdownTick();
+    if (StoredTimeLeft() != before) saved.push_back(StoredTimeLeft());
+    if (pane.RemainingSeconds() == 300) {
+      EXPECT_EQ(pane.GroupTextColor(0), QColor(255, 255, 0));
+      EXPECT_EQ(pane.GroupCaption(0).toStdString(),
+                "考生目录: " + StudentFolder + " 时间: 5 分钟 0 秒");
+    }
+    if (pane.RemainingSeconds() == 120) {
+      EXPECT_EQ(pane.GroupTextColor(0), QColor(255, 0, 0));
+    }
+  }
+  EXPECT_EQ(timeUps, 0);  // posted: it comes after the tick
+  Pump();
+  EXPECT_EQ(timeUps, 1);
+  ASSERT_FALSE(saved.empty());
+  EXPECT_EQ(saved.front(), 300);
+  EXPECT_EQ(saved.back(), 0);
+  EXPECT_EQ(saved.size(), 31u);
+  EXPECT_EQ(pane.GroupCaption(0), u"考试结束！"_qs);
+  EXPECT_FALSE(pane.IsCountingDown());
+}
+
+TEST_F(TasksPaneTest, NoTimeLeftEndsAtTheFirstTick) {
+  Candidate(0, "2-1");
+  CExamTasksPane pane;
+  pane.Create("p");
+  int timeUps = 0;
+  pane.SetTimeUpHandler([&] { ++timeUps; });
+  EXPECT_EQ(pane.RemainingSeconds(), 0);
+  pane.CountdownTick();
+  pane.CountdownTick();
+  Pump();
+  EXPECT_EQ(timeUps, 1);
+}
+
+TEST_F(TasksPaneTest, BarHandsEveryEndToTheHandlerAndStaysOpen) {
+  Candidate(2700, "2-1|3-2");
+  auto bar = CExamAppBar::CreateForExam(1920, 1080, "■-未知-" + StudentFolder);
+  EXPECT_EQ(bar->GetDockEdge(), ui::DockEdge::Left);
+  EXPECT_EQ(bar->windowTitle().toStdString(), "■-未知-" + StudentFolder);
+  EXPECT_EQ(bar->TasksPane()->windowTitle().toStdString(), "KIRV - 未知");
+  int ends = 0;
+  bar->SetExamEndHandler([&] { ++ends; });
+  bar->TasksPane()->ToolBar()->Button(6)->trigger();  // exit
+  bar->close();
+  Pump();
+  EXPECT_EQ(ends, 2);
+  EXPECT_TRUE(bar->isVisible());
+
+  // A handler that destroys the bar (as the end of the exam does) is safe.
+  bar->SetExamEndHandler([&] { bar.reset(); });
+  bar->OnClose();
+  bar->OnClose();
+  Pump();
+  EXPECT_EQ(bar, nullptr);
+}
+
+TEST_F(TasksPaneTest, AutoHideButtonAlternatesItsLabel) {
+  Candidate(2700, "2-1");
+  auto bar = CExamAppBar::CreateForExam(1024, 768, "t");
+  EXPECT_EQ(bar->GetDockEdge(), ui::DockEdge::Top);
+  QAction* pin = bar->TasksPane()->ToolBar()->Button(3);
+  EXPECT_EQ(pin->text(), u"贴边"_qs);
+  EXPECT_FALSE(bar->IsAutoHide());
+  pin->trigger();
+  EXPECT_EQ(pin->text(), u"固定"_qs);
+  EXPECT_TRUE(bar->IsAutoHide());
+  EXPECT_TRUE(bar->IsAlwaysOnTop());
+  pin->trigger();
+  EXPECT_EQ(pin->text(), u"贴边"_qs);
+  EXPECT_FALSE(bar->IsAutoHide());
+  EXPECT_FALSE(bar->IsAlwaysOnTop());
+}
+
+TEST_F(TasksPaneTest, FontButtonsResizeEveryQuestion) {
+  Candidate(2700, "2-1|2-1");
+  auto bar = CExamAppBar::CreateForExam(1024, 768, "t");
+  auto size = [&](int view) {
+    return bar->TasksPane()
+        ->Views()[view]
+        ->document()
+        ->begin()
+        .begin()
+        .fragment()
+        .charFormat()
+        .fontPointSize();
+  };
+  const double before = size(1);
+  for (int i = 0; i < 10; ++i) bar->TasksPane()->ToolBar()->Button(5)->trigger();
+  EXPECT_DOUBLE_EQ(size(0), before - 7.5);
+  EXPECT_DOUBLE_EQ(size(1), before - 7.5);
+  bar->TasksPane()->ToolBar()->Button(4)->trigger();
+  EXPECT_DOUBLE_EQ(size(1), before - 6.75);
+}
+
+}  // namespace

@@ -1,0 +1,19 @@
+// The proctor dialog's opener (see proctor_hook.h).
+#include "client/gui/proctor_hook.h"
+
+#include <utility>
+
+namespace {
+ProctorOpener& Opener() {
+  static ProctorOpener opener;
+  return opener;
+}
+}  // namespace
+
+ProctorOpener SetProctorOpener(ProctorOpener opener) {
+  return std::exchange(Opener(), std::move(opener));
+}
+
+void OpenProctorDialog(QWidget* parent) {
+  if (const ProctorOpener opener = Opener()) opener(parent);
+}

@@ -1,0 +1,15 @@
+// The way from the rules and login dialogs to the proctor dialog: the proctor dialog registers
+// how it is opened; until it does, the request does nothing.
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+using ProctorOpener = std::function<void(QWidget* parent)>;
+
+// Registers the opener; returns the previous one.
+ProctorOpener SetProctorOpener(ProctorOpener opener);
+
+// Runs the proctor dialog modally over `parent` (after the system password was given).
+void OpenProctorDialog(QWidget* parent);
