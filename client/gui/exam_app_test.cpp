@@ -1,0 +1,57 @@
+// Tests of the application object's own steps: the site hooks run in the Script folder only when
+// present, start-up releases every lock, and the window title the browser simulation looks for.
+
+#include "client/gui/exam_app.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "client/globals.h"
+#include "client/system_utils.h"
+#include "client/unique_test_dir.h"
+#include "platform/ui/qt_test_app.h"
+#include "platform/win/message_box.h"
+#include "platform/win/paths.h"
+#include "platform/win/registry.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(CExamApp, HooksLocksAndTitle) {
+  ui::TestApp();
+  fs::path root = UniqueTestDir("exam_app");
+  fs::create_directories(root / "Script");
+  std::ofstream(root / "Script/exit.bat") << "pwd > ran.txt\n";
+  std::string savedFolder = ProgramFolder;
+  ProgramFolder = win::ToWindowsPath(root) + "\\";
+  win::SetRegistryFile(root / "registry.ini");
+
+  CExamApp app{CExamApp::Screens{}};
+  win::MessageCapture boxes;
+  app.RunHook("exit.bat");
+  app.RunHook("init.bat");  // missing: nothing runs, nothing is shown
+  EXPECT_TRUE(boxes.Shown().empty());
+  std::ifstream ran(root / "Script/ran.txt");
+  std::string cwd;
+  std::getline(ran, cwd);
+  EXPECT_EQ(fs::canonical(cwd), fs::canonical(root / "Script"));
+
+  RegistryLockdown locks;
+  LockForEndScreen(locks, false);
+  app.ReleaseLocks();
+  EXPECT_FALSE(IsTaskMgrDisabled(locks) || locks.AreTaskKeysDisabled() || IsTaskbarDisabled(locks));
+
+  CandidateName = "未知";
+  StudentFolder = "D:\\KirvExam\\C1\\";
+  EXPECT_EQ(CExamApp::ExamWindowTitle(), "■-未知-D:\\KirvExam\\C1\\");
+  StudentFolder.clear();
+  win::SetRegistryFile({});
+  ProgramFolder = savedFolder;
+  fs::remove_all(root);
+}
+
+}  // namespace

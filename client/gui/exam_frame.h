@@ -1,0 +1,55 @@
+// CExamFrame: the exam client's main window while an exam runs. The candidate never sees it;
+// its close is the one road to the end of the exam (the question bar's exit button and the
+// countdown at zero both close it), and its close handler runs the end-of-exam sequence.
+#pragma once
+
+#include <QBasicTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "client/exam_end.h"
+
+class CExamFrame : public QWidget, public ExamEndSteps {
+ public:
+  // What the frame needs from the rest of the program.
+  struct Hooks {
+    std::function<int()> secondsLeft;        // the countdown's seconds left
+    std::function<void()> closeQuestionBar;  // close and destroy the question bar
+    std::function<void()> showEndScreen;     // CByeDlg, modal
+    std::function<void()> openGrading;       // the grading dialog, modal (seam)
+    std::function<void()> finished;          // the frame has closed: the program ends
+  };
+
+  CExamFrame(const std::string& programFolder, const std::string& examCode, Hooks hooks);
+
+  // The frame's title (ExamCode-CandidateName-StudentFolder) is set by start-up.
+
+  // ExamEndSteps
+  int SecondsLeft() override;
+  bool ConfirmQuit(const std::string& question) override;
+  void StayInExam() override;
+  void CentreFrame() override;
+  void MarkFinished() override;
+  void RunQuitHook() override;
+  void WriteLog(const std::string& line) override;
+  std::string Timestamp() override;
+  void BringToFront() override;
+  void CloseQuestionBar() override;
+  void ShowEndScreen() override;
+  void StopWatchTimer() override;
+  void OpenGrading() override;
+
+  bool WatchTimerActive() const { return watch_.isActive(); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
+
+ private:
+  std::string programFolder_;
+  std::string examCode_;
+  Hooks hooks_;
+  QBasicTimer watch_;  // the 30-second process watch, which finds nothing to act on
+  bool finishing_ = false;
+};

@@ -1,0 +1,140 @@
+// Tests of the login window: its messages, the lists shown per mode, the window after a draw,
+// and Ctrl+F12 leading to the proctor only through the system password.
+
+#include "client/gui/login_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <filesystem>
+
+#include "client/db/ado_record_set.h"
+#include "client/demo_database_for_tests.h"
+#include "client/login_store.h"
+#include "client/unique_test_dir.h"
+#include "platform/ui/qt_test_app.h"
+#include "platform/win/message_box.h"
+
+namespace {
+
+struct Store : LoginStore {
+  void ReadConst(int* c, std::string* d) override {
+    *c = 0;
+    *d = "D:\\exam";
+  }
+  void ResetState(const std::string&) override {}
+  std::optional<Started> FindStarted(const std::string&) override { return std::nullopt; }
+  std::optional<Paper> FindPaper(int) override { return std::nullopt; }
+  std::optional<std::string> GroupModules(int) override { return std::nullopt; }
+  std::vector<int> EnabledModules() override { return {1}; }
+  std::vector<Paper> PapersOfModule(int) override { return {{7, "", 0}}; }
+  bool RowExists(const std::string&) override { return false; }
+  bool UpdateAttempt(const std::string&, int, const std::string&) override { return true; }
+  bool InsertAttempt(const std::string&, const std::string&, const std::string&, const std::string&,
+                     const std::string&, int, const std::string&) override {
+    return true;
+  }
+  std::string LastError() override { return {}; }
+};
+
+struct Host : LoginHost {
+  bool FileExists(const std::string&) override { return false; }
+  bool RenameFile(const std::string&, const std::string&) override { return true; }
+  void MakeDirPath(const std::string&) override {}
+  bool RunAndWait(const std::string&, const std::string&) override { return true; }
+  std::vector<std::string> ListFiles(const std::string&) override { return {}; }
+  void WriteLog(const std::string&, const std::string&, const std::string&) override {}
+  std::string Timestamp() override { return "20260101000000"; }
+  void SeedRandom() override {}
+  int Random() override { return 0; }
+};
+
+TEST(CLoginDlg, MessagesDrawAndHotKey) {
+  ui::TestApp();
+  Store store;
+  Host host;
+  CAdoRecordSet lists;  // unbound: empty lists
+  int passwords = 0, proctors = 0;
+  bool passwordOk = false;
+  CLoginDlg::Hooks hooks{[&] {
+                           ++passwords;
+                           return passwordOk;
+                         },
+                         [&] { ++proctors; }};
+  win::MessageCapture boxes;
+
+  CLoginDlg manual(store, host, lists, "E:\\kirv\\", "manual", false, hooks);
+  manual.CodeEdit()->setText("C1");
+  manual.OnLogin();
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, "请选择要操作的模块和试题");
+  EXPECT_FALSE(manual.Outcome());
+
+  manual.OnHotKey();
+  passwordOk = true;
+  manual.OnHotKey();
+  EXPECT_EQ(passwords, 2);
+  EXPECT_EQ(proctors, 1);
+
+  CLoginDlg dlg(store, host, lists, "E:\\kirv\\", "", false, hooks);
+  dlg.CodeEdit()->setText("   ");
+  dlg.OnLogin();
+  EXPECT_EQ(boxes.Shown().back().text, "请输入你的练习账号");
+  dlg.CodeEdit()->setText(" C1 ");
+  dlg.show();
+  dlg.OnLogin();
+  ASSERT_TRUE(dlg.Outcome());
+  EXPECT_EQ(dlg.Outcome()->studentFolder, "D:\\exam\\C1\\");
+  EXPECT_EQ(dlg.Outcome()->papers, "1-7");
+  EXPECT_EQ(dlg.result(), QDialog::Accepted);
+  EXPECT_FALSE(dlg.CodeEdit()->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+// The lists of a login that lets the candidate choose, filled from the demo's rows, and a
+// composed exam drawn from the chosen group.
+TEST(CLoginDlg, ManualChoicesFromTheDatabase) {
+  ui::TestApp();
+  std::filesystem::path dir = UniqueTestDir("login_dlg");
+  CAdoConnection db;
+  std::string error;
+  ASSERT_TRUE(OpenDemoDatabase(dir / "kirv.mdb", db, &error)) << error;
+  CAdoRecordSet main, second, lists;
+  main.SetConnection(&db);
+  second.SetConnection(&db);
+  lists.SetConnection(&db);
+  AdoLoginStore store(db, main, second);
+  Host host;
+  CLoginDlg dlg(store, host, lists, "E:\\kirv\\", "Manual", false, {});
+  QList<QComboBox*> boxes = dlg.findChildren<QComboBox*>();
+  ASSERT_EQ(boxes.size(), 3);       // modules, papers, groups
+  EXPECT_EQ(boxes[0]->count(), 2);  // the enabled modules
+  EXPECT_EQ(boxes[1]->count(), 1);  // the papers of the first one
+  boxes[0]->setCurrentIndex(1);
+  EXPECT_EQ(boxes[1]->count(), 2);
+  EXPECT_EQ(boxes[1]->itemData(1).toInt(), 102);
+  EXPECT_EQ(boxes[2]->count(), 2);  // the groups
+  EXPECT_EQ(dlg.Mode(), 0);
+  dlg.show();
+  EXPECT_TRUE(boxes[1]->isVisible());
+  EXPECT_FALSE(boxes[2]->isVisible());
+
+  dlg.SetMode(1);
+  EXPECT_FALSE(boxes[1]->isVisible());
+  EXPECT_TRUE(boxes[2]->isVisible());
+  boxes[2]->setCurrentIndex(0);
+  dlg.CodeEdit()->setText("26001010103");
+  dlg.OnLogin();
+  ASSERT_TRUE(dlg.Outcome());
+  EXPECT_EQ(dlg.Outcome()->papers.substr(0, 2), "0-");
+  EXPECT_EQ(dlg.Outcome()->papers.substr(dlg.Outcome()->papers.size() - 6), "|1-101");
+  EXPECT_EQ(dlg.Outcome()->examSeconds, 6000);
+  db.Close();
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+// CSelQuestionDlg: the single-choice questions in their tab of the tasks pane. One question at a
+// time in a question view, four answer buttons, previous / next, the position and an
+// auto-advance switch; every answer is written to the record at once.
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "client/single_choice_record.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTextEdit;
+
+class CSelQuestionDlg : public QWidget {
+ public:
+  // Opens (or makes) the candidate's record; `readPapers` gives [Stu].Papers when the record has
+  // to be made. `dockEdge`: 0 left, 1 top, 2 right, 3 bottom.
+  CSelQuestionDlg(const std::string& programFolder, const std::string& studentFolder,
+                  const std::string& examCode, const std::function<std::string()>& readPapers,
+                  const QFont& questionFont, int dockEdge, QWidget* parent = nullptr);
+
+  void ShowQuestion(int n);
+  void SetAnswer(const std::string& letter);
+  void SetDockEdge(int edge);
+
+  const SingleChoiceRecord& Record() const { return record_; }
+  QTextEdit* View() const { return view_; }
+  QString PositionText() const;
+  bool PrevEnabled() const;
+  bool NextEnabled() const;
+  int SelectedIndex() const;  // -1 none, 0..3 A..D
+  void SetAutoAdvance(bool on);
+  void OnPrev();
+  void OnNext();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void LayOut();
+
+  std::string programFolder_;
+  SingleChoiceRecord record_;
+  QFont font_;
+  int dockEdge_;
+  QTextEdit* view_;
+  QRadioButton* radios_[4];
+  QButtonGroup* group_;
+  QCheckBox* auto_;
+  QPushButton* prev_;
+  QPushButton* next_;
+  QLabel* position_;
+  QFrame* line_;
+  QComboBox* list_;
+};

@@ -1,0 +1,21 @@
+// The login's machine side over the client's system utilities: files, 7-Zip runs, the candidate
+// log, the clock and the C library's dice.
+#pragma once
+
+#include "client/login.h"
+
+class SystemLoginHost : public LoginHost {
+ public:
+  bool FileExists(const std::string& path) override;
+  bool RenameFile(const std::string& from, const std::string& to) override;
+  void MakeDirPath(const std::string& path) override;
+  bool RunAndWait(const std::string& commandLine, const std::string& folder) override;
+  std::vector<std::string> ListFiles(const std::string& pattern) override;
+  // Sets ExamCode and StudentFolder to the candidate's (the login owns them from here on), then
+  // appends to his log.
+  void WriteLog(const std::string& studentFolder, const std::string& code,
+                const std::string& text) override;
+  std::string Timestamp() override;
+  void SeedRandom() override;
+  int Random() override;
+};

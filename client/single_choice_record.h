@@ -1,0 +1,49 @@
+// The single-choice answer record and the navigation over its questions, without a window.
+// The record is StudentFolder + "selkt\" + exam code + ".txt": one line "name:answer" per drawn
+// question, answer "A".."D" or "X" for none. It is rewritten after every answer and kept
+// read-only and hidden between writes. CSelQuestionDlg shows what this class holds.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The question names of the single-choice item (module id "0") of a paper list, wherever the
+// item stands; empty when there is none.
+std::vector<std::string> SingleChoiceNames(std::string_view paperList);
+
+class SingleChoiceRecord {
+ public:
+  // Opens the record of `code` in `studentFolder` (Windows form, ends with "\"). A missing or
+  // empty record is made anew from the paper list `readPapers` returns, every answer "X".
+  // Afterwards the current question is the first unanswered one (1 when all are answered).
+  void Open(const std::string& studentFolder, const std::string& code,
+            const std::function<std::string()>& readPapers);
+
+  const std::string& Path() const { return path_; }
+  int Count() const { return static_cast<int>(names_.size()); }
+  int Current() const { return current_; }
+  // 1-based accessors; n must lie in 1..Count().
+  const std::string& Name(int n) const { return names_[n - 1]; }
+  const std::string& Answer(int n) const { return answers_[n - 1]; }
+  // The question's RTF file under the program folder.
+  std::string QuestionFile(const std::string& programFolder, int n) const;
+  // 0..3 for A..D, -1 for anything else.
+  int AnswerIndex(int n) const;
+
+  // Records the current question's answer and saves; with `autoAdvance` moves on.
+  bool SetAnswer(const std::string& letter, bool autoAdvance);
+  void Prev();
+  void Next();
+  void Go(int n);  // clamped to 1..Count()
+
+  // Rewrites the record: attributes cleared, written, read-only and hidden again.
+  bool Save();
+
+ private:
+  std::string folder_;  // StudentFolder + "selkt"
+  std::string path_;
+  std::vector<std::string> names_, answers_;
+  int current_ = 1;
+};

@@ -1,0 +1,156 @@
+// Tests of the single-choice answer record: made from the paper list, resumed at the first
+// unanswered question, rewritten after each answer and read-only and hidden between writes.
+
+#include "client/single_choice_record.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "client/unique_test_dir.h"
+#include "platform/win/attributes.h"
+#include "platform/win/paths.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(SingleChoiceNames, TakesTheItemOfModuleZeroWhereverItStands) {
+  struct Case {
+    const char* papers;
+    std::vector<std::string> names;
+  } cases[] = {
+      {"0-q01,q02|1-101", {"q01", "q02"}},
+      {"1-101|0-q03,q01|2-201", {"q03", "q01"}},
+      {"10-x|0-y", {"y"}},
+      {"1-101|2-201", {}},
+      {"0-", {}},
+      {"", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SingleChoiceNames(c.papers), c.names) << c.papers;
+}
+
+struct RecordFixture : ::testing::Test {
+  fs::path root;
+  std::string student;  // Windows form, ends with "\"
+  int papersRead = 0;
+  std::string papers = "1-101|0-q03,q01,q02";
+
+  void SetUp() override {
+    root = UniqueTestDir("sel_record");
+    fs::create_directories(root / "C1");
+    student = win::ToWindowsPath(root / "C1");
+    if (student.back() != '\\') student += '\\';
+  }
+  void TearDown() override {
+    fs::permissions(root / "C1/selkt/C1.txt", fs::perms::owner_write, fs::perm_options::add, ec_);
+    fs::remove_all(root, ec_);
+  }
+  SingleChoiceRecord Open() {
+    SingleChoiceRecord r;
+    r.Open(student, "C1", [&] {
+      ++papersRead;
+      return papers;
+    });
+    return r;
+  }
+  void WriteRecord(const std::string& text) {
+    fs::create_directories(root / "C1/selkt");
+    std::ofstream(root / "C1/selkt/C1.txt", std::ios::binary) << text;
+  }
+  std::string ReadRecord() {
+    std::ifstream in(root / "C1/selkt/C1.txt", std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  }
+  uint32_t RecordAttributes() { return win::GetHostFileAttributes(root / "C1/selkt/C1.txt"); }
+  std::error_code ec_;
+};
+
+constexpr uint32_t kRoHidden = win::FILE_ATTRIBUTE_READONLY | win::FILE_ATTRIBUTE_HIDDEN;
+
+TEST_F(RecordFixture, MadeFromThePaperListWhenMissingOrEmpty) {
+  for (bool emptyFile : {false, true}) {
+    SCOPED_TRACE(emptyFile ? "empty file" : "no file");
+    if (emptyFile) {
+      fs::remove_all(root / "C1/selkt");
+      WriteRecord("");
+    }
+    papersRead = 0;
+    SingleChoiceRecord r = Open();
+    EXPECT_EQ(papersRead, 1);
+    EXPECT_EQ(ReadRecord(), "q03:X\nq01:X\nq02:X\n");
+    EXPECT_EQ(RecordAttributes() & kRoHidden, kRoHidden);
+    EXPECT_EQ(r.Count(), 3);
+    EXPECT_EQ(r.Current(), 1);
+    EXPECT_EQ(r.Name(1), "q03");
+    EXPECT_EQ(r.QuestionFile("E:\\kirv\\", 2), "E:\\kirv\\Data\\Paper\\Sel\\q01.rtf");
+  }
+}
+
+TEST_F(RecordFixture, ResumesAtTheFirstUnansweredQuestion) {
+  struct Case {
+    const char* record;
+    int current;
+  } cases[] = {
+      {"q03:A\nq01:X\nq02:B\n", 2},
+      {"q03:A\r\nq01:C\r\nq02:X\r\n", 3},
+      {"q03:A\nq01:D\nq02:B\n", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.record);
+    fs::remove_all(root / "C1/selkt");
+    WriteRecord(c.record);
+    papersRead = 0;
+    SingleChoiceRecord r = Open();
+    EXPECT_EQ(papersRead, 0);
+    EXPECT_EQ(r.Count(), 3);
+    EXPECT_EQ(r.Current(), c.current);
+    EXPECT_EQ(r.AnswerIndex(1), 0);
+    EXPECT_EQ(RecordAttributes() & kRoHidden, kRoHidden);
+  }
+}
+
+TEST_F(RecordFixture, EveryAnswerRewritesTheWholeRecord) {
+  SingleChoiceRecord r = Open();
+  EXPECT_TRUE(r.SetAnswer("B", false));
+  EXPECT_EQ(ReadRecord(), "q03:B\nq01:X\nq02:X\n");
+  EXPECT_EQ(RecordAttributes() & kRoHidden, kRoHidden);
+  EXPECT_EQ(r.Current(), 1);
+
+  EXPECT_TRUE(r.SetAnswer("C", true));  // replaces the first answer and moves on
+  EXPECT_EQ(r.Current(), 2);
+  r.Go(3);
+  EXPECT_TRUE(r.SetAnswer("D", true));  // the last question stays the last
+  EXPECT_EQ(r.Current(), 3);
+  EXPECT_EQ(ReadRecord(), "q03:C\nq01:X\nq02:D\n");
+  EXPECT_EQ(RecordAttributes() & kRoHidden, kRoHidden);
+
+  // Read back after a restart of the client.
+  SingleChoiceRecord again = Open();
+  EXPECT_EQ(again.Current(), 2);
+  EXPECT_EQ(again.AnswerIndex(3), 3);
+  EXPECT_EQ(again.AnswerIndex(2), -1);
+}
+
+TEST_F(RecordFixture, NavigationStaysWithinTheQuestions) {
+  SingleChoiceRecord r = Open();
+  r.Prev();
+  EXPECT_EQ(r.Current(), 1);
+  r.Next();
+  r.Next();
+  r.Next();
+  EXPECT_EQ(r.Current(), 3);
+  r.Go(0);
+  EXPECT_EQ(r.Current(), 1);
+
+  papers = "1-101";  // no single-choice item: an empty record, nothing to answer
+  fs::remove_all(root / "C1/selkt");
+  SingleChoiceRecord none = Open();
+  EXPECT_EQ(none.Count(), 0);
+  EXPECT_FALSE(none.SetAnswer("A", true));
+  EXPECT_EQ(ReadRecord(), "");
+}
+
+}  // namespace

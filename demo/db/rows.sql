@@ -1,0 +1,29 @@
+-- Rows of the demo exam database, applied on top of the empty schema.
+INSERT INTO Const (SelectCount, TestDir) VALUES (10, 'D:\KirvExam');
+
+INSERT INTO Module (ModuleID, Name, Enabled) VALUES (0, '单项选择题', -1);
+INSERT INTO Module (ModuleID, Name, Enabled) VALUES (1, 'Windows 操作', -1);
+INSERT INTO Module (ModuleID, Name, Enabled) VALUES (2, '文字处理', 0);
+INSERT INTO Module (ModuleID, Name, Enabled) VALUES (3, '电子表格', 0);
+INSERT INTO Module (ModuleID, Name, Enabled) VALUES (4, '演示文稿', 0);
+INSERT INTO Module (ModuleID, Name, Enabled) VALUES (5, '网络应用', 0);
+INSERT INTO Module (ModuleID, Name, Enabled) VALUES (6, '网页制作', 0);
+
+INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLimit)
+  VALUES (1, 0, '单项选择题（随机抽题）', '', '', '', 15);
+INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLimit)
+  VALUES (101, 1, 'Windows 操作 第一套', 'win1.7z', 'win1.rtf', 'win1.xls*1', 30);
+INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLimit)
+  VALUES (102, 1, 'Windows 操作 第二套', 'win2.7z', 'win2.rtf', 'win2.xls*1', 0);
+
+INSERT INTO "Group" (GroupID, Name, Modules) VALUES (1, '综合练习一', '0-1|1-101');
+INSERT INTO "Group" (GroupID, Name, Modules) VALUES (2, '综合练习二', '0-1|1-102');
+
+INSERT INTO Stu (examcode, Name, Sex, Room, Session, Seat, School, Class, No, State, timeleft, Papers, Score, scoreok, sendok)
+  VALUES ('26001010101', '张明', '男', '01', '01', '01', '第一中学', '高一(1)班', '1', 0, 0, '', '', 0, 0);
+INSERT INTO Stu (examcode, Name, Sex, Room, Session, Seat, School, Class, No, State, timeleft, Papers, Score, scoreok, sendok)
+  VALUES ('26001010102', '李华', '女', '01', '01', '02', '第一中学', '高一(1)班', '2', 0, 0, '', '', 0, 0);
+INSERT INTO Stu (examcode, Name, Sex, Room, Session, Seat, School, Class, No, State, timeleft, Papers, Score, scoreok, sendok)
+  VALUES ('26001010103', '王芳', '女', '01', '01', '03', '第一中学', '高一(2)班', '3', 0, 0, '', '', 0, 0);
+INSERT INTO Stu (examcode, Name, Sex, Room, Session, Seat, School, Class, No, State, timeleft, Papers, Score, scoreok, sendok)
+  VALUES ('26001010104', '赵强', '男', '01', '01', '04', '第一中学', '高一(2)班', '4', 10, 0, '', '', 0, 0);

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Builds the demo installation: a complete program folder laid out the way the exam client
+# expects it (KIRV.ini, db\kirv.mdb, Readme.rtf, Data\Paper, Data\Answer, Data\Attach with real
+# password-protected 7z archives, Skins, Script, Ocx, the programs) plus a writable folder that
+# stands for drive D:, where the candidate folders live.
+#
+#   tools/make_demo.sh BUILD_DIR [INSTALL_DIR]
+#
+# BUILD_DIR is a configured and built tree (it must hold tools/demo_assets); INSTALL_DIR defaults
+# to BUILD_DIR/demo-install and is replaced. The drive folder is INSTALL_DIR/drive_d; run the
+# client with KIRV_DRIVE_D pointing there (scripts/run-demo.sh does).
+set -euo pipefail
+
+src=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:?usage: make_demo.sh BUILD_DIR [INSTALL_DIR]}" && pwd)
+out=${2:-$build/demo-install}
+assets=$build/tools/demo_assets
+schema=$src/client/db/schema.sql
+demo=$src/demo
+
+[ -x "$assets" ] || { echo "make_demo: $assets is missing; build the target demo_assets" >&2; exit 1; }
+[ -f "$schema" ] || { echo "make_demo: $schema is missing" >&2; exit 1; }
+command -v 7za >/dev/null || { echo "make_demo: 7za (p7zip-full) is missing" >&2; exit 1; }
+command -v sqlite3 >/dev/null || { echo "make_demo: sqlite3 is missing" >&2; exit 1; }
+
+# Archive and file names inside the archives are UTF-8.
+export LC_ALL=C.UTF-8
+
+# Only an earlier demo installation (or an empty folder) is replaced.
+if [ -d "$out" ] && [ -n "$(ls -A "$out")" ] && [ ! -f "$out/KIRV.ini" ]; then
+  echo "make_demo: $out is not empty and holds no KIRV.ini; not replacing it" >&2
+  exit 1
+fi
+rm -rf "$out"
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+mkdir -p "$out"/{db,Data/Paper/Sel,Data/Answer,Data/Attach,Skins,Script,Ocx} "$out/drive_d/KirvExam"
+
+# Settings, in the system's code page, with the stored form of the demo system password.
+stored=$("$assets" password kirv2026)
+stored_sed=$(printf '%s' "$stored" | sed 's/[\\&|]/\\&/g')
+sed "s|@SYSPASSWORD@|$stored_sed|" "$demo/KIRV.ini" | iconv -f UTF-8 -t GBK > "$out/KIRV.ini"
+
+# Exam database: the schema, then the demo's rows.
+sqlite3 -bail "$out/db/kirv.mdb" < "$schema"
+sqlite3 -bail "$out/db/kirv.mdb" < "$demo/db/rows.sql"
+
+# Rules, question files, single-choice questions and their key.
+"$assets" rtf "$demo/Readme.txt" "$out/Readme.rtf"
+for f in "$demo"/paper/*.txt; do
+  "$assets" rtf "$f" "$out/Data/Paper/$(basename "${f%.txt}").rtf"
+done
+for f in "$demo"/sel/*.txt; do
+  "$assets" rtf "$f" "$out/Data/Paper/Sel/$(basename "${f%.txt}").rtf"
+done
+cp "$demo/sel/Sel.ans" "$out/Data/Answer/Sel.ans"
+
+# Paper archives: each folder under demo/attach becomes NAME.7z with the paper-archive password.
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+cp -r "$demo/attach/." "$stage/"
+# Git keeps no empty folders: the picture's folder is made here.
+mkdir -p "$stage/win1/Winkt/photo"
+"$assets" bmp "$stage/win1/Winkt/photo/sea.bmp"
+for d in "$stage"/*/; do
+  name=$(basename "$d")
+  (cd "$d" && 7za a -t7z -bd -y -pRW5827 -mhe=on "$out/Data/Attach/$name.7z" . >/dev/null)
+done
+
+"$assets" skins "$out/Skins"
+
+# Built programs and control libraries, when they exist in this build.
+for prog in client/gui/kirv browsim/browsim; do
+  [ -x "$build/$prog" ] && cp "$build/$prog" "$out/"
+done
+find "$build/grading" -name '*.ocx' -exec cp {} "$out/Ocx/" \; 2>/dev/null || true
+
+echo "make_demo: demo installation in $out (candidate drive D: is $out/drive_d)"

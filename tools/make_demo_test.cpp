@@ -1,0 +1,107 @@
+// Builds the demo installation into a temporary folder and checks what the exam client relies
+// on: the layout, archives that open with the paper password only, a database whose rows fit the
+// schema, a question file for every key line, and settings in the system's code page.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "client/db/ado_connection.h"
+#include "client/db/ado_record_set.h"
+#include "client/unique_test_dir.h"
+#include "platform/win/codepage.h"
+#include "platform/win/paths.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Read(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+class DemoInstallation : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    root_ = UniqueTestDir("demo");
+    fs::remove_all(root_);
+    fs::create_directories(root_);
+    std::string cmd = std::string("'") + KIRV_SOURCE_DIR + "/tools/make_demo.sh' '" +
+                      KIRV_BINARY_DIR + "' '" + (root_ / "install").string() + "' >/dev/null 2>&1";
+    built_ = std::system(cmd.c_str()) == 0;
+  }
+  static void TearDownTestSuite() { fs::remove_all(root_); }
+  void SetUp() override { ASSERT_TRUE(built_) << "make_demo.sh failed"; }
+  static fs::path Install() { return root_ / "install"; }
+
+  static inline fs::path root_;
+  static inline bool built_ = false;
+};
+
+TEST_F(DemoInstallation, Layout) {
+  for (const char* p :
+       {"KIRV.ini", "db/kirv.mdb", "Readme.rtf", "Data/Paper/win1.rtf", "Data/Paper/win2.rtf",
+        "Data/Answer/Sel.ans", "Data/Attach/win1.7z", "Data/Attach/win2.7z", "Skins/Login.jpg",
+        "Skins/Timer.jpg", "Skins/ScoreOK.jpg", "Skins/Error.jpg", "Skins/UploadOK.jpg",
+        "Skins/bgv.gif", "Skins/bgh.gif", "Script", "Ocx", "drive_d/KirvExam"})
+    EXPECT_TRUE(fs::exists(Install() / p)) << p;
+  EXPECT_EQ(Read(Install() / "Readme.rtf").rfind("{\\rtf1", 0), 0u);
+  EXPECT_NE(Read(Install() / "Data/Paper/win1.rtf").find("\\pngblip"), std::string::npos);
+}
+
+TEST_F(DemoInstallation, ArchivesOpenWithThePaperPasswordOnly) {
+  for (const char* name : {"win1.7z", "win2.7z"}) {
+    std::string archive = (Install() / "Data/Attach" / name).string();
+    std::string good = "7za t -pRW5827 '" + archive + "' >/dev/null 2>&1";
+    std::string bad = "7za t -pwrong '" + archive + "' >/dev/null 2>&1";
+    EXPECT_EQ(std::system(good.c_str()), 0) << name;
+    EXPECT_NE(std::system(bad.c_str()), 0) << name;
+  }
+}
+
+TEST_F(DemoInstallation, KeyAndQuestionFilesMatch) {
+  std::ifstream key(Install() / "Data/Answer/Sel.ans");
+  std::set<std::string> keyed;
+  for (std::string line; std::getline(key, line);) {
+    ASSERT_EQ(line.size(), 5u) << line;
+    EXPECT_NE(std::string("ABCD").find(line[4]), std::string::npos) << line;
+    keyed.insert(line.substr(0, 3));
+  }
+  std::set<std::string> files;
+  for (const auto& e : fs::directory_iterator(Install() / "Data/Paper/Sel"))
+    files.insert(e.path().stem().string());
+  EXPECT_EQ(keyed, files);
+  EXPECT_GE(files.size(), 10u);  // the demo's SelectCount
+}
+
+TEST_F(DemoInstallation, DatabaseRowsAndSettings) {
+  CAdoConnection db;
+  ASSERT_TRUE(db.OpenJet(win::ToWindowsPath(Install() / "db/kirv.mdb"), "kestrelqu"));
+  CAdoRecordSet rs;
+  rs.SetConnection(&db);
+  ASSERT_TRUE(rs.Open("select * from [Paper] where ModuleID<>0 order by PaperID"));
+  for (; !rs.IsEOF(); rs.MoveNext()) {
+    std::string att, paper;
+    rs.GetString("AttFile", att);
+    rs.GetString("PaperFile", paper);
+    EXPECT_TRUE(fs::exists(Install() / "Data/Attach" / att)) << att;
+    EXPECT_TRUE(fs::exists(Install() / "Data/Paper" / paper)) << paper;
+  }
+  ASSERT_TRUE(rs.Open("select * from [Module] where Enabled order by ModuleID"));
+  EXPECT_EQ(rs.GetRecordCount(), 2);
+  ASSERT_TRUE(rs.Open("select * from [Stu] where State=0"));
+  EXPECT_EQ(rs.GetRecordCount(), 3);
+  db.Close();
+
+  std::string ini = Read(Install() / "KIRV.ini");
+  EXPECT_FALSE(win::IsUtf8(ini));  // GBK, as the client's settings are kept
+  EXPECT_NE(win::GbkToUtf8(ini).find("Title=计算机应用能力考试"), std::string::npos);
+  EXPECT_EQ(ini.find("@SYSPASSWORD@"), std::string::npos);
+}
+
+}  // namespace
