@@ -38,8 +38,9 @@ bool CAdoConnection::IsOpen() {
 }
 
 bool CAdoConnection::Close() {
-  if (!IsOpen()) return false;
-  return connection_->Close();
+  if (!connection_) return false;
+  // Nothing to close is no failure.
+  return !connection_->IsOpen() || connection_->Close();
 }
 
 void CAdoConnection::Release() {

@@ -43,6 +43,7 @@ class CAdoConnection {
                                           long options = 1);
 
   bool IsOpen();
+  // Closes when open; false only when closing fails or the connection was released.
   bool Close();
   // Closes when open and drops the connection; every later call fails.
   void Release();

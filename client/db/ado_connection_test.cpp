@@ -28,8 +28,8 @@ TEST(CAdoConnection, OpenJetWithAndWithoutPassword) {
     EXPECT_TRUE(db.IsOpen());
     EXPECT_TRUE(db.Close());
     EXPECT_FALSE(db.IsOpen());
-    EXPECT_FALSE(db.Close());
-    EXPECT_TRUE(db.Open());  // the stored string again
+    EXPECT_TRUE(db.Close());  // nothing to close is no failure
+    EXPECT_TRUE(db.Open());   // the stored string again
   }
 }
 
@@ -77,6 +77,7 @@ TEST(CAdoConnection, ReleasedConnectionAnswersFalse) {
   ASSERT_TRUE(db.OpenJet(tmp.Windows("kirv.mdb")));
   db.Release();
   EXPECT_FALSE(db.IsOpen());
+  EXPECT_FALSE(db.Close());
   EXPECT_FALSE(db.Open());
   EXPECT_EQ(db.Execute("select 1"), nullptr);
   EXPECT_EQ(db.GetLastError(), "");

@@ -36,7 +36,9 @@ bool CAdoRecordSet::IsOpen() {
 }
 
 bool CAdoRecordSet::Close() {
-  return IsOpen() && recordset_->Close();
+  if (!recordset_) return false;
+  // Nothing to close is no failure.
+  return !IsOpen() || recordset_->Close();
 }
 
 bool CAdoRecordSet::AddNew() {

@@ -26,6 +26,7 @@ class CAdoRecordSet {
             long lockType = 3);
 
   bool IsOpen();
+  // Closes when open; false only when closing fails.
   bool Close();
   bool AddNew();
   // Stores the pending row; on failure the pending edit is cancelled.

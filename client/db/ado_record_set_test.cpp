@@ -117,8 +117,9 @@ TEST_F(RecordSetTest, ClosedRecordsetSaysTheDatabaseMayBeGone) {
   EXPECT_EQ(capture.Shown()[0].text, "数据库可能已经断开,\r\n请重新连接、然后重试.");
   EXPECT_EQ(capture.Shown()[0].flags & win::MB_ICONMASK, win::MB_ICONINFORMATION);
 
-  // Not open: at end, no count, nothing to move; no further boxes.
+  // Not open: at end, no count, nothing to move, closing is no failure; no further boxes.
   EXPECT_TRUE(rs_.IsEOF());
+  EXPECT_TRUE(rs_.Close());
   EXPECT_EQ(rs_.GetRecordCount(), -1);
   EXPECT_FALSE(rs_.MoveFirst());
   bool b = true;

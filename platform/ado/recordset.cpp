@@ -12,6 +12,9 @@ constexpr const char* kNoCurrent =
     "Either BOF or EOF is True, or the current record has been deleted. Requested operation "
     "requires a current record.";
 constexpr const char* kClosed = "Operation is not allowed when the object is closed.";
+constexpr const char* kNotUpdatable =
+    "Current Recordset does not support updating. This may be a limitation of the provider, or "
+    "of the selected locktype.";
 constexpr const char* kRowidName = "__kirv_rowid";
 
 // The statement with the rowid as its first column, so rows can be written back; empty when the
@@ -241,10 +244,7 @@ bool Recordset::GetValue(size_t index, Variant& out) const {
 
 bool Recordset::SetValue(std::string_view field, const Variant& value) {
   if (!open_) return Fail(kClosed);
-  if (!Updatable())
-    return Fail(
-        "Current Recordset does not support updating. This may be a limitation of the "
-        "provider, or of the selected locktype.");
+  if (!Updatable()) return Fail(kNotUpdatable);
   int index = FieldIndex(field);
   if (index < 0)
     return Fail(
@@ -267,10 +267,7 @@ bool Recordset::SetValue(std::string_view field, const Variant& value) {
 
 bool Recordset::AddNew() {
   if (!open_) return Fail(kClosed);
-  if (!Updatable())
-    return Fail(
-        "Current Recordset does not support updating. This may be a limitation of the "
-        "provider, or of the selected locktype.");
+  if (!Updatable()) return Fail(kNotUpdatable);
   if (editMode_ != adEditNone && !Update()) return false;
   pending_.assign(fields_.size(), Variant::Null());
   changed_.assign(fields_.size(), false);
@@ -365,10 +362,7 @@ bool Recordset::Update() {
 
 bool Recordset::Delete() {
   if (!open_) return Fail(kClosed);
-  if (!Updatable())
-    return Fail(
-        "Current Recordset does not support updating. This may be a limitation of the "
-        "provider, or of the selected locktype.");
+  if (!Updatable()) return Fail(kNotUpdatable);
   if (editMode_ == adEditAdd) return CancelUpdate();
   if (currentDeleted_ || IsBOF() || IsEOF()) return Fail(kNoCurrent);
   database_->ClearErrors();

@@ -104,10 +104,17 @@ struct Profile {
   }
 };
 
+// False for anything but a readable regular file (a folder opens as a stream but throws on read).
 bool ReadFileBytes(const fs::path& host, std::string* out) {
+  std::error_code ec;
+  if (!fs::is_regular_file(host, ec)) return false;
   std::ifstream in(host, std::ios::binary);
   if (!in) return false;
-  out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  try {
+    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::exception&) {
+    return false;
+  }
   return !in.bad();
 }
 

@@ -48,7 +48,10 @@ TEST(Profile, ReadsValuesTheWayTheProfileFunctionsDo) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(GetPrivateProfileString(c.section, c.key, c.def, ini), c.value) << c.key;
-  EXPECT_EQ(GetPrivateProfileString("KIRV", "Server", "dflt", t.Win("none.ini")), "dflt");
+  // A missing file, a folder and a settings path never set read as the default.
+  for (const std::string& path : {t.Win("none.ini"), t.Win(""), std::string()})
+    EXPECT_EQ(GetPrivateProfileString("KIRV", "Server", "dflt", path), "dflt") << path;
+  EXPECT_FALSE(WritePrivateProfileString("KIRV", "Server", "x", t.Win("")));
 }
 
 TEST(Profile, BufferRuleCutsAtAnsiBytes) {

@@ -77,6 +77,23 @@ bool MoveOne(const fs::path& src, const fs::path& dst) {
   return CopyOne(src, dst) && RemoveAll(src);
 }
 
+// True when `inner` is `outer` itself or lies below it, links resolved: moving or copying
+// `outer` there would feed on itself (or, for the same path, remove what it moves).
+bool SameOrBelow(const fs::path& inner, const fs::path& outer) {
+  std::error_code ec;
+  const fs::path a = fs::weakly_canonical(inner, ec);
+  if (ec) return false;
+  const fs::path b = fs::weakly_canonical(outer, ec);
+  if (ec) return false;
+  auto ai = a.begin();
+  for (auto bi = b.begin(); bi != b.end(); ++bi) {
+    if (bi->empty()) continue;
+    if (ai == a.end() || *ai != *bi) return false;
+    ++ai;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool ShellFileOperation(ShellOperation operation, std::string_view from, std::string_view to) {
@@ -84,8 +101,9 @@ bool ShellFileOperation(ShellOperation operation, std::string_view from, std::st
   while (source.size() > 3 && (source.back() == '\\' || source.back() == '/')) source.pop_back();
   const std::vector<FindData> found = FindFiles(source);
   if (found.empty()) return false;
+  std::error_code ec;
   const fs::path folder =
-      FolderPart(source).empty() ? fs::current_path() : ToHostPath(FolderPart(source));
+      FolderPart(source).empty() ? fs::current_path(ec) : ToHostPath(FolderPart(source));
   const bool wildcard =
       source.find_first_of("*?", source.size() - FileNamePart(source).size()) != std::string::npos;
 
@@ -96,11 +114,14 @@ bool ShellFileOperation(ShellOperation operation, std::string_view from, std::st
   }
   if (to.empty()) return false;
   const fs::path target = NoTrailingSlash(ToHostPath(to));
-  std::error_code ec;
   if (operation == ShellOperation::Rename) {
     if (found.size() != 1) return false;
+    const fs::path src = folder / found[0].name;
+    // A new name that resolves to the old one (it differs in case only) leaves the file as it is.
+    if (SameOrBelow(src, target) && SameOrBelow(target, src)) return true;
+    if (SameOrBelow(target, src)) return false;
     fs::create_directories(target.parent_path(), ec);
-    return MoveOne(folder / found[0].name, target);
+    return MoveOne(src, target);
   }
   const bool intoFolder = wildcard || found.size() > 1 || fs::is_directory(target, ec);
   fs::create_directories(intoFolder ? target : target.parent_path(), ec);
@@ -108,7 +129,11 @@ bool ShellFileOperation(ShellOperation operation, std::string_view from, std::st
   for (const FindData& f : found) {
     const fs::path src = folder / f.name;
     const fs::path dst = intoFolder ? target / f.name : target;
-    if (src == dst) continue;
+    if (src == dst || (SameOrBelow(src, dst) && SameOrBelow(dst, src))) continue;
+    if (SameOrBelow(dst, src)) {  // a folder into itself
+      ok = false;
+      continue;
+    }
     ok = (operation == ShellOperation::Copy ? CopyOne(src, dst) : MoveOne(src, dst)) && ok;
   }
   return ok;

@@ -13,13 +13,19 @@ namespace win {
 namespace fs = std::filesystem;
 namespace {
 
-// Quotes one argument of an Exec line and escapes what the desktop-entry format reserves.
+// Quotes one argument of an Exec line. The format escapes twice: a reserved character gets a
+// backslash inside the quotes, and every backslash is doubled again as the value is a string.
 std::string ExecQuote(const std::string& arg) {
   std::string out = "\"";
   for (char c : arg) {
-    if (c == '"' || c == '`' || c == '$' || c == '\\') out += "\\\\";
-    if (c == '%') out += '%';
-    out += c;
+    if (c == '\\')
+      out += "\\\\\\\\";
+    else if (c == '"' || c == '`' || c == '$')
+      out += std::string("\\\\") + c;
+    else if (c == '%')
+      out += "%%";
+    else
+      out += c;
   }
   return out + "\"";
 }

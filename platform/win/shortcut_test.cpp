@@ -20,6 +20,12 @@ TEST(Shortcut, WritesADesktopEntryForTheLink) {
   EXPECT_EQ(testing::TestFolder::Read(t.Root() / "Desktop" / "Kirvex.desktop"),
             "[Desktop Entry]\nType=Application\nName=Kirvex\nExec=\"" + root +
                 "/Kirv/kirv\"\nPath=" + root + "/Kirv\nTerminal=false\n");
+  // Reserved characters and backslashes of an argument are escaped twice, as the format wants.
+  ASSERT_TRUE(
+      CreateShortcut(t.Win("Desktop\\Args.lnk"), t.Win("Kirv\\kirv"), "", "\"a$b\" x\\y 5%"));
+  EXPECT_EQ(testing::TestFolder::Read(t.Root() / "Desktop" / "Args.desktop"),
+            "[Desktop Entry]\nType=Application\nName=Args\nExec=\"" + root +
+                "/Kirv/kirv\" \"a\\\\$b\" \"x\\\\\\\\y\" \"5%%\"\nTerminal=false\n");
   EXPECT_FALSE(CreateShortcut(t.Win("No Such\\x.lnk"), t.Win("Kirv\\kirv"), ""));
 }
 
