@@ -15,6 +15,9 @@ namespace vb {
 // No number at the start gives 0; a magnitude beyond a double gives an Overflow error.
 Converted<double> Val(std::string_view text);
 
+// Appends one character as UTF-8.
+void AppendUtf8(char32_t c, std::string& out);
+
 // ASCII and full-width Latin letters mapped to lower or upper case; other characters unchanged.
 std::string LCase(std::string_view text);
 std::string UCase(std::string_view text);

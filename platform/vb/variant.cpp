@@ -12,59 +12,45 @@
 
 namespace vb {
 
-Variant Variant::Null() {
+Variant Variant::Of(VarType type, double number) {
   Variant v;
-  v.type_ = VarType::Null;
+  v.type_ = type;
+  v.number_ = number;
   return v;
+}
+
+Variant Variant::Null() {
+  return Of(VarType::Null, 0);
 }
 
 Variant Variant::Integer(int16_t value) {
-  Variant v;
-  v.type_ = VarType::Integer;
-  v.number_ = value;
-  return v;
+  return Of(VarType::Integer, value);
 }
 
 Variant Variant::Long(int32_t value) {
-  Variant v;
-  v.type_ = VarType::Long;
-  v.number_ = value;
-  return v;
+  return Of(VarType::Long, value);
 }
 
 Variant Variant::Double(double value) {
-  Variant v;
-  v.type_ = VarType::Double;
-  v.number_ = value;
-  return v;
+  return Of(VarType::Double, value);
 }
 
 Variant Variant::String(std::string utf8) {
-  Variant v;
-  v.type_ = VarType::String;
+  Variant v = Of(VarType::String, 0);
   v.text_ = std::move(utf8);
   return v;
 }
 
 Variant Variant::Boolean(bool value) {
-  Variant v;
-  v.type_ = VarType::Boolean;
-  v.number_ = value ? -1 : 0;
-  return v;
+  return Of(VarType::Boolean, value ? -1 : 0);
 }
 
 Variant Variant::Date(double serial) {
-  Variant v;
-  v.type_ = VarType::Date;
-  v.number_ = serial;
-  return v;
+  return Of(VarType::Date, serial);
 }
 
 Variant Variant::Error(int32_t code) {
-  Variant v;
-  v.type_ = VarType::Error;
-  v.number_ = code;
-  return v;
+  return Of(VarType::Error, code);
 }
 
 bool Variant::IsNumeric() const {
@@ -258,7 +244,8 @@ std::string NumberToText(double value) {
 }
 
 std::string DateToText(double serial) {
-  if (!std::isfinite(serial)) return NumberToText(serial);
+  // Beyond the calendar's years 100-9999 there is no date to show, only the number.
+  if (!(serial > -657435 && serial < 2958466)) return NumberToText(serial);
   double days = std::trunc(serial);
   int64_t seconds = std::llround(std::fabs(serial - days) * 86400.0);
   if (seconds >= 86400) {

@@ -60,6 +60,8 @@ class Variant {
   bool operator==(const Variant& other) const = default;
 
  private:
+  static Variant Of(VarType type, double number);
+
   VarType type_ = VarType::Empty;
   double number_ = 0;
   std::string text_;

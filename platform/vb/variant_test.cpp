@@ -94,6 +94,8 @@ TEST(Variant, TextFormsOfEachType) {
       {Variant::Date(1), "1899/12/31"},
       {Variant::Date(-1.25), "1899/12/29 6:00:00"},
       {Variant::Date(2958465), "9999/12/31"},
+      {Variant::Date(1e300), "1E+300"},
+      {Variant::Date(-1e18), "-1E+18"},
       {Variant::Error(xlErrDiv0), "Error 2007"},
       {Variant::String("文本"), "文本"},
   };

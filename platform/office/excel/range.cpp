@@ -3,6 +3,7 @@
 #include "platform/office/excel/range.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -44,7 +45,8 @@ bool ParseNumber(const char* text, double& value) {
   return *end == '\0' && std::isfinite(value);
 }
 
-// An ISO 8601 date-time ("2024-06-01T08:05:00") as an OLE serial.
+// An ISO 8601 date-time ("2024-06-01T08:05:00") as an OLE serial; false when it is none or
+// falls outside the valid dates.
 bool ParseIsoDate(std::string_view text, double& serial) {
   int y = 0, mo = 0, d = 0, h = 0, mi = 0;
   double s = 0;
@@ -63,8 +65,9 @@ bool ParseIsoDate(std::string_view text, double& serial) {
   } else {
     serial = 0;
   }
-  serial += (h * 3600 + mi * 60 + s) / 86400.0;
-  return true;
+  // In doubles: an hour field of a broken file may be any int.
+  serial += (h * 3600.0 + mi * 60.0 + s) / 86400.0;
+  return std::isfinite(serial) && serial >= kFirstDate && serial < kEndOfDates;
 }
 
 }  // namespace

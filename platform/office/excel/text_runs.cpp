@@ -4,24 +4,9 @@
 #include <cctype>
 
 #include "platform/office/excel/xml_names.h"
+#include "platform/vb/strings.h"
 
 namespace excel {
-namespace {
-
-void AppendUtf8(char32_t c, std::string& out) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-}  // namespace
 
 std::string DecodeEscapes(std::string_view text) {
   if (text.find("_x") == std::string_view::npos) return std::string(text);
@@ -40,7 +25,7 @@ std::string DecodeEscapes(std::string_view text) {
         c = c * 16 + static_cast<char32_t>(std::isdigit(ch) ? ch - '0' : (ch | 0x20) - 'a' + 10);
       }
       if (hex && !(c >= 0xD800 && c <= 0xDFFF)) {
-        AppendUtf8(c, out);
+        vb::AppendUtf8(c, out);
         i += 7;
         continue;
       }
