@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -84,12 +85,9 @@ void CCustomVisualManager::DrawTasksGroupCaption(QPainter& p, const QRect& rect,
 }
 
 void CCustomVisualManager::FillTasksGroupInterior(QPainter& p, const QRect& rect) {
-  QLinearGradient gradient(rect.topLeft(), rect.topRight());
-  gradient.setColorAt(0, kInterior);
   QColor faded = kInterior;
   faded.setAlpha(130);
-  gradient.setColorAt(1, faded);
-  p.fillRect(rect, gradient);
+  ui::FillGradient(p, rect, kInterior, faded, Qt::Horizontal);
 }
 
 void CCustomVisualManager::DrawTasksGroupAreaBorder(QPainter&, const QRect&) {}
@@ -121,28 +119,21 @@ void CCustomVisualManager::DrawScrollButton(QPainter& p, const QRect& rect, int 
 }
 
 void CCustomVisualManager::FillFrame(QPainter& p, const QRect& rect, const QMargins& inner) {
-  p.save();
-  p.setClipRegion(QRegion(rect).subtracted(QRegion(rect.marginsRemoved(inner))));
-  p.fillRect(rect, kSeparator);
-  p.restore();
-  p.setPen(kOutline);
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(rect.adjusted(0, 0, -1, -1));
+  ui::FillFrameBand(p, rect, inner, kSeparator, kOutline);
 }
 
 void CCustomVisualManager::DrawGroupTitleBand(QPainter& p, const QRect& rect,
                                               const QString& title) {
-  QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-  gradient.setColorAt(0, kBand);
-  gradient.setColorAt(1, kBandLight);
-  p.fillRect(rect, gradient);
+  ui::FillGradient(p, rect, kBand, kBandLight, Qt::Vertical);
   p.setPen(Qt::white);
   p.drawText(rect.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
              title);
 }
 
 int ThemeNumber(const std::string& setting) {
-  return std::atoi(setting.c_str());
+  // strtol saturates where atoi would overflow; the result is clamped to an int.
+  const long value = std::strtol(setting.c_str(), nullptr, 10);
+  return int(std::clamp<long>(value, INT_MIN, INT_MAX));
 }
 
 QString ApplyTheme(int theme, const std::string& programFolder) {

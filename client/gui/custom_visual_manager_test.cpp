@@ -79,7 +79,8 @@ TEST_F(LookTest, ThemeSettingPicksTheLook) {
   } cases[] = {
       {"", "Custom"},    {"1", "XP"},     {"2", "2003"},
       {"3", "VS2005"},   {"0", "Custom"}, {"7", "Custom"},  // unknown: the look stays as it was
-      {"abc", "Custom"}, {"2x", "2003"},
+      {"abc", "Custom"}, {"2x", "2003"},  {"4294967297", "2003"},  // no wrap to 1
+      {" 3", "VS2005"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(ApplyTheme(ThemeNumber(c.setting), ProgramFolder), c.look) << c.setting;

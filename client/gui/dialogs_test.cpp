@@ -164,8 +164,10 @@ TEST(WaitDlg, TextAndProgress) {
   wait.Refresh();
   EXPECT_EQ(wait.Text(), "正在导入考生库，请稍候 ...");
   EXPECT_EQ(wait.Pos(), 12);
-  wait.SetPos(99);  // past the range: the bar stays where it was
-  EXPECT_EQ(wait.Pos(), 12);
+  for (const auto& [position, shown] : {std::pair{99, 40}, {-5, 0}, {40, 40}}) {
+    wait.SetPos(position);  // outside the range: the nearest end
+    EXPECT_EQ(wait.Pos(), shown) << position;
+  }
   EXPECT_FALSE(wait.isModal());
 }
 

@@ -23,7 +23,7 @@ class CompactButtonStyle : public QProxyStyle {
 
 }  // namespace
 
-const ToolbarButtonSpec kExamToolbarButtons[7] = {
+const ToolbarButtonEntry kExamToolbarButtons[7] = {
     {kCmdOpenFolder, "打开试题目录\n打开试题目录", true},
     {kCmdBrowser, "浏览器\n浏览器", true},
     {kCmdMail, "邮件\n邮件", true},
@@ -45,7 +45,7 @@ CExamToolBar::CExamToolBar(QWidget* parent) : QToolBar(parent) {
   QFont small = font();
   small.setPixelSize(12);
   for (int i = 0; i < 7; ++i) {
-    const ToolbarButtonSpec& entry = kExamToolbarButtons[i];
+    const ToolbarButtonEntry& entry = kExamToolbarButtons[i];
     const QString command = QString::fromUtf8(entry.command);
     const QString shortText = command.section('\n', 1);
     QAction* action = addAction(ToolbarIcon(i), shortText);

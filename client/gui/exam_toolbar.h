@@ -18,14 +18,14 @@ enum ExamCommand : int {
   kCmdExit = 32774,
 };
 
-struct ToolbarButtonSpec {
+struct ToolbarButtonEntry {
   int id;
   const char* command;  // prompt and short text, separated by a line break
   bool showText;
 };
 
 // The buttons in toolbar order.
-extern const ToolbarButtonSpec kExamToolbarButtons[7];
+extern const ToolbarButtonEntry kExamToolbarButtons[7];
 
 class CExamToolBar : public QToolBar {
  public:

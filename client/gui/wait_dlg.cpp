@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "client/gui/artwork.h"
 
@@ -33,8 +34,9 @@ std::string CWaitDlg::Text() const {
 void CWaitDlg::SetRange(int lower, int upper) {
   progress_->setRange(lower, std::max(lower, upper));
 }
+// A position outside the range goes to the nearest end, as the owner's loops expect.
 void CWaitDlg::SetPos(int position) {
-  progress_->setValue(position);
+  progress_->setValue(std::clamp(position, progress_->minimum(), progress_->maximum()));
 }
 int CWaitDlg::Pos() const {
   return progress_->value();

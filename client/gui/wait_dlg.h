@@ -15,6 +15,7 @@ class CWaitDlg : public QDialog {
   void SetText(const std::string& text);
   std::string Text() const;
   void SetRange(int lower, int upper);
+  // Outside the range: the nearest end.
   void SetPos(int position);
   int Pos() const;
   // Paints the box now (the owner keeps the UI thread busy meanwhile).

@@ -1,5 +1,6 @@
-// Calling KeepLeakSuppressions (it does nothing) links the leak checker's suppressions for
-// fontconfig's process-long caches into a program.
+// The leak checker's suppressions, built into the programs themselves so that they hold whether a
+// test runs under CTest or on its own. Calling KeepLeakSuppressions (it does nothing) links them
+// into a program that draws text: fontconfig keeps its caches for the life of the process.
 #pragma once
 
 namespace ui {

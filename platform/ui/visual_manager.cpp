@@ -31,10 +31,7 @@ void VisualManager::FillTasksPaneBackground(QPainter& p, const QRect& rect, Dock
 
 void VisualManager::DrawTasksGroupCaption(QPainter& p, const QRect& rect,
                                           const TasksGroupCaption& group) {
-  QLinearGradient gradient(rect.topLeft(), rect.topRight());
-  gradient.setColorAt(0, captionStart);
-  gradient.setColorAt(1, captionEnd);
-  p.fillRect(rect, gradient);
+  FillGradient(p, rect, captionStart, captionEnd, Qt::Horizontal);
   QColor text = group.textColor.isValid() ? group.textColor : captionText;
   if (group.highlighted && group.textColorHot.isValid()) text = group.textColorHot;
   p.setPen(text);
@@ -87,21 +84,11 @@ void VisualManager::DrawScrollButton(QPainter& p, const QRect& rect, int, bool u
 }
 
 void VisualManager::FillFrame(QPainter& p, const QRect& rect, const QMargins& inner) {
-  const QRect inside = rect.marginsRemoved(inner);
-  p.save();
-  p.setClipRegion(QRegion(rect).subtracted(QRegion(inside)));
-  p.fillRect(rect, groupBackground);
-  p.restore();
-  p.setPen(groupBorder);
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(rect.adjusted(0, 0, -1, -1));
+  FillFrameBand(p, rect, inner, groupBackground, groupBorder);
 }
 
 void VisualManager::DrawGroupTitleBand(QPainter& p, const QRect& rect, const QString& title) {
-  QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-  gradient.setColorAt(0, captionEnd);
-  gradient.setColorAt(1, captionStart);
-  p.fillRect(rect, gradient);
+  FillGradient(p, rect, captionEnd, captionStart, Qt::Vertical);
   p.setPen(captionText);
   p.drawText(rect.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
              title);
@@ -109,6 +96,26 @@ void VisualManager::DrawGroupTitleBand(QPainter& p, const QRect& rect, const QSt
 
 void VisualManager::FillToolBar(QPainter& p, const QRect& rect) {
   p.fillRect(rect, toolBarBackground);
+}
+
+void FillGradient(QPainter& p, const QRect& rect, const QColor& from, const QColor& to,
+                  Qt::Orientation direction) {
+  QLinearGradient gradient(rect.topLeft(),
+                           direction == Qt::Horizontal ? rect.topRight() : rect.bottomLeft());
+  gradient.setColorAt(0, from);
+  gradient.setColorAt(1, to);
+  p.fillRect(rect, gradient);
+}
+
+void FillFrameBand(QPainter& p, const QRect& rect, const QMargins& inner, const QColor& fill,
+                   const QColor& outline) {
+  p.save();
+  p.setClipRegion(QRegion(rect).subtracted(QRegion(rect.marginsRemoved(inner))));
+  p.fillRect(rect, fill);
+  p.restore();
+  p.setPen(outline);
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(rect.adjusted(0, 0, -1, -1));
 }
 
 void DrawMenuArrow(QPainter& p, const QRect& rect, bool up, const QColor& color) {
@@ -128,37 +135,35 @@ void DrawMenuArrow(QPainter& p, const QRect& rect, bool up, const QColor& color)
   p.restore();
 }
 
+namespace {
+
+// The colours of a stock look as 0xRRGGBB; task and caption text share one colour.
+struct StockColours {
+  QRgb captionStart, captionEnd, text, paneBackground, groupBackground, groupBorder, toolBar;
+};
+
+void Use(VisualManager& look, const StockColours& c) {
+  look.captionStart = QColor(c.captionStart);
+  look.captionEnd = QColor(c.captionEnd);
+  look.captionText = look.sharedText = QColor(c.text);
+  look.paneBackground = QColor(c.paneBackground);
+  look.groupBackground = QColor(c.groupBackground);
+  look.groupBorder = QColor(c.groupBorder);
+  look.toolBarBackground = QColor(c.toolBar);
+}
+
+}  // namespace
+
 VisualManagerXP::VisualManagerXP() {
-  captionStart = QColor(255, 255, 255);
-  captionEnd = QColor(198, 211, 247);
-  captionText = QColor(33, 93, 198);
-  sharedText = QColor(33, 93, 198);
-  paneBackground = QColor(123, 162, 231);
-  groupBackground = QColor(214, 223, 247);
-  groupBorder = QColor(255, 255, 255);
-  toolBarBackground = QColor(236, 233, 216);
+  Use(*this, {0xFFFFFF, 0xC6D3F7, 0x215DC6, 0x7BA2E7, 0xD6DFF7, 0xFFFFFF, 0xECE9D8});
 }
 
 VisualManager2003::VisualManager2003() {
-  captionStart = QColor(227, 239, 255);
-  captionEnd = QColor(135, 173, 228);
-  captionText = QColor(0, 45, 150);
-  sharedText = QColor(0, 45, 150);
-  paneBackground = QColor(173, 209, 255);
-  groupBackground = QColor(221, 236, 254);
-  groupBorder = QColor(59, 97, 156);
-  toolBarBackground = QColor(196, 218, 250);
+  Use(*this, {0xE3EFFF, 0x87ADE4, 0x002D96, 0xADD1FF, 0xDDECFE, 0x3B619C, 0xC4DAFA});
 }
 
 VisualManagerVS2005::VisualManagerVS2005() {
-  captionStart = QColor(251, 250, 247);
-  captionEnd = QColor(212, 208, 200);
-  captionText = QColor(0, 0, 0);
-  sharedText = QColor(0, 0, 0);
-  paneBackground = QColor(236, 233, 216);
-  groupBackground = QColor(252, 252, 249);
-  groupBorder = QColor(172, 168, 153);
-  toolBarBackground = QColor(229, 229, 215);
+  Use(*this, {0xFBFAF7, 0xD4D0C8, 0x000000, 0xECE9D8, 0xFCFCF9, 0xACA899, 0xE5E5D7});
 }
 
 }  // namespace ui

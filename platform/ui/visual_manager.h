@@ -83,6 +83,14 @@ class VisualManagerVS2005 : public VisualManager {
   QString Name() const override { return QStringLiteral("VS2005"); }
 };
 
+// Fills `rect` with a linear gradient from `from` to `to`, left to right or top to bottom.
+void FillGradient(QPainter& p, const QRect& rect, const QColor& from, const QColor& to,
+                  Qt::Orientation direction);
+
+// Fills the band between `rect` and `rect` shrunk by `inner`, and outlines `rect`.
+void FillFrameBand(QPainter& p, const QRect& rect, const QMargins& inner, const QColor& fill,
+                   const QColor& outline);
+
 // Draws one of the small black menu arrows centred in `rect`.
 void DrawMenuArrow(QPainter& p, const QRect& rect, bool up, const QColor& color = Qt::black);
 

@@ -3,6 +3,7 @@
 #include "platform/ui/window_list.h"
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -32,12 +33,23 @@ bool ProcessRuns(long pid) {
   return kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
 
+// True unless `folder` exists and is not a private folder of this user (a link, another user's,
+// or writable by others): a folder in /tmp may have been made by anyone.
+bool MayUse(const fs::path& folder) {
+  struct stat st;
+  if (lstat(folder.c_str(), &st) != 0) return errno == ENOENT;
+  return S_ISDIR(st.st_mode) && st.st_uid == getuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
 // The folder without creating it.
 fs::path FolderPath() {
   if (const char* own = std::getenv("KIRV_WINDOW_LIST"); own && *own) return own;
   if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
     return fs::path(runtime) / "kirv-windows";
-  return fs::path("/tmp") / ("kirv-windows-" + std::to_string(getuid()));
+  fs::path shared = fs::path("/tmp") / ("kirv-windows-" + std::to_string(getuid()));
+  if (MayUse(shared)) return shared;
+  const char* home = std::getenv("HOME");
+  return fs::path(home && *home ? home : "/") / ".cache" / "kirv-windows";
 }
 
 fs::path EntryName(unsigned long id) {

@@ -72,8 +72,13 @@ TEST_F(WindowListTest, QtWindowsFollowTheirTitles) {
   auto* child = new QWidget(window);  // not a top-level window: never published
   child->setWindowTitle("child");
   EXPECT_FALSE(Has("child"));
-  delete window;
+  window->setWindowTitle("");  // the old title no longer finds it
   EXPECT_FALSE(Has("■-未知-D:\\x\\"));
+  EXPECT_TRUE(Has(""));
+  window->setWindowTitle("again");
+  EXPECT_TRUE(Has("again"));
+  delete window;
+  EXPECT_FALSE(Has("again"));
 }
 
 }  // namespace

@@ -20,8 +20,10 @@ class Publisher : public QObject {
     const QEvent::Type type = event->type();
     if (type != QEvent::WindowTitleChange && type != QEvent::Show) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || !widget->isWindow() || widget->windowTitle().isEmpty()) return false;
+    if (!widget || !widget->isWindow()) return false;
     QVariant id = widget->property("kirvWindowListId");
+    // A window is listed once it has a title; one that loses it stays listed, untitled.
+    if (!id.isValid() && widget->windowTitle().isEmpty()) return false;
     if (!id.isValid()) {
       id = QVariant::fromValue(qulonglong(++lastId_));
       widget->setProperty("kirvWindowListId", id);

@@ -2,7 +2,7 @@
 // question files, skins) with one candidate whose paper has a word-processor and a spreadsheet
 // task, the question bar docked as at the start of an exam, and the screen saved as PNG.
 // Run it under a display, e.g.:
-//   xvfb-run -s "-screen 0 1366x768x24" build/default/client/gui/kirv_exam_screenshot shot.png
+//   xvfb-run -a -s "-screen 0 1366x768x24" build/default/client/gui/kirv_exam_screenshot shot.png
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -20,6 +20,7 @@
 #include "client/gui/exam_app_bar.h"
 #include "client/gui/qt_services.h"
 #include "client/system_utils.h"
+#include "platform/ui/leak_suppressions.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
     return 2;
   }
+  ui::KeepLeakSuppressions();  // a sanitizer build reports fontconfig's caches otherwise
   QApplication app(argc, argv);
   QTemporaryDir install;
   const QString root = install.path();
