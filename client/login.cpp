@@ -7,31 +7,16 @@
 #include <cstdlib>
 #include <utility>
 
+#include "client/system_utils.h"
 #include "platform/win/message_box.h"
 
 namespace {
-
-constexpr std::string_view kAttachPassword = "RW5827";
 
 std::string Trim(std::string_view s) {
   size_t b = 0, e = s.size();
   while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
   while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
   return std::string(s.substr(b, e - b));
-}
-
-std::vector<std::string> Split(std::string_view text, char delimiter) {
-  std::vector<std::string> out;
-  size_t start = 0;
-  while (true) {
-    size_t at = text.find(delimiter, start);
-    if (at == std::string_view::npos) {
-      out.emplace_back(text.substr(start));
-      return out;
-    }
-    out.emplace_back(text.substr(start, at - start));
-    start = at + 1;
-  }
 }
 
 // atoi's reading of a paper id held as text in a group's module list.
@@ -108,13 +93,11 @@ std::vector<std::string> UniqueArchives(const std::vector<DrawEntry>& entries) {
 
 std::string UnpackCommand(std::string_view programFolder, std::string_view password,
                           std::string_view archive, std::string_view studentFolder) {
+  // Backslashes are plain to the process layer, so the folder's closing "\" may stand right
+  // before the quote.
   std::string pf(programFolder);
-  // A folder's closing "\" right before a quote reads as an escaped quote to a C run-time
-  // parser; doubled it reads as one "\" there and as a harmless doubled separator elsewhere.
-  std::string out(studentFolder);
-  if (!out.empty() && out.back() == '\\') out += '\\';
   return pf + "7za.exe x -aos -p\"" + std::string(password) + "\" \"" + pf + "Data\\Attach\\" +
-         std::string(archive) + "\" -o\"" + out + "\" ";
+         std::string(archive) + "\" -o\"" + std::string(studentFolder) + "\" ";
 }
 
 std::string JoinPaperList(const std::vector<DrawEntry>& entries) {
@@ -242,7 +225,7 @@ std::optional<LoginOutcome> ExamLogin::OnLogin(const LoginRequest& request) {
   for (size_t i = 0; i < archives.size(); ++i) {
     if (!archives[i].empty()) {
       std::string command =
-          UnpackCommand(programFolder_, kAttachPassword, archives[i], out.studentFolder);
+          UnpackCommand(programFolder_, GetAttachPassword(), archives[i], out.studentFolder);
       // The login goes on without the archive; the log keeps the trace for the proctor.
       if (!host_.RunAndWait(command, programFolder_))
         host_.WriteLog(out.studentFolder, code, "解压试题文件失败：" + archives[i]);
@@ -295,7 +278,9 @@ bool ExamLogin::DrawPaper(const LoginRequest& request, bool manual, int selectCo
       ui_.Message("该题签有问题，题目列表为空！", win::MB_OK);
       return false;
     }
-    for (const std::string& item : Split(*modules, '|')) {
+    std::vector<std::string> items;
+    SplitString(*modules, "|", items);
+    for (const std::string& item : items) {
       size_t dash = item.find('-');
       std::string module = item.substr(0, dash);
       std::string paper = dash == std::string::npos ? std::string() : item.substr(dash + 1);

@@ -165,6 +165,7 @@ struct LoginFixture : ::testing::Test {
     store.groups[1] = "0-1|1-101|2-201";
     store.groups[2] = "1-101|2-101";
     store.groups[3] = "";
+    store.groups[4] = "1-101|0-1|";  // a list closed by its separator
     host.selFiles = {"q01.rtf", "q02.rtf", "q03.rtf"};
   }
   std::optional<LoginOutcome> Login(const LoginRequest& r, bool training = false) {
@@ -262,6 +263,8 @@ TEST_F(LoginFixture, ExamLengthsByDrawMode) {
       {"single paper without a limit", "manual", 0, 1, 102, std::nullopt, 2700, "1-102"},
       {"single-choice module alone", "manual", 0, 0, 1, std::nullopt, 6000, "0-q02,q03,q01"},
       {"group", "manual", 1, std::nullopt, std::nullopt, 1, 6000, "0-q02,q03,q01|1-101|2-201"},
+      {"group with a closing separator", "manual", 1, std::nullopt, std::nullopt, 4, 6000,
+       "1-101|0-q02,q03,q01"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -385,7 +388,7 @@ TEST_F(LoginFixture, SharedArchiveIsUnpackedOnce) {
   ASSERT_EQ(host.runs.size(), 1u);
   EXPECT_EQ(host.runs[0],
             "E:\\kirv\\7za.exe x -aos -p\"RW5827\" \"E:\\kirv\\Data\\Attach\\win1.7z\" "
-            "-o\"D:\\KirvExam\\C1\\\\\" ");
+            "-o\"D:\\KirvExam\\C1\\\" ");
   EXPECT_EQ(ui.progress.back(), 100);
 
   DrawEntry a{"1", "101", "x.7z"}, b{"2", "201", ""}, c{"3", "301", "x.7z"}, d{"4", "401", "y.7z"};

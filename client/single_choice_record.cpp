@@ -8,35 +8,25 @@
 #include <sstream>
 #include <system_error>
 
+#include "client/system_utils.h"
 #include "platform/win/attributes.h"
 #include "platform/win/paths.h"
 
 namespace {
-
-std::vector<std::string> Split(std::string_view text, char delimiter) {
-  std::vector<std::string> out;
-  size_t start = 0;
-  while (true) {
-    size_t at = text.find(delimiter, start);
-    if (at == std::string_view::npos) {
-      out.emplace_back(text.substr(start));
-      return out;
-    }
-    out.emplace_back(text.substr(start, at - start));
-    start = at + 1;
-  }
-}
 
 constexpr uint32_t kKeptAside = win::FILE_ATTRIBUTE_READONLY | win::FILE_ATTRIBUTE_HIDDEN;
 
 }  // namespace
 
 std::vector<std::string> SingleChoiceNames(std::string_view paperList) {
-  for (const std::string& item : Split(paperList, '|')) {
+  std::vector<std::string> items;
+  SplitString(std::string(paperList), "|", items);
+  for (const std::string& item : items) {
     size_t dash = item.find('-');
     if (dash == std::string::npos || item.substr(0, dash) != "0") continue;
-    std::vector<std::string> names;
-    for (const std::string& n : Split(std::string_view(item).substr(dash + 1), ','))
+    std::vector<std::string> pieces, names;
+    SplitString(item.substr(dash + 1), ",", pieces);
+    for (const std::string& n : pieces)
       if (!n.empty()) names.push_back(n);
     return names;
   }
@@ -62,7 +52,8 @@ void SingleChoiceRecord::Open(const std::string& studentFolder, const std::strin
       while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty()) continue;
-        std::vector<std::string> parts = Split(line, ':');
+        std::vector<std::string> parts;
+        SplitString(line, ":", parts);
         names_.push_back(parts[0]);
         answers_.push_back(parts.size() > 1 ? parts[1] : "X");
       }

@@ -25,6 +25,7 @@ TEST(SingleChoiceNames, TakesTheItemOfModuleZeroWhereverItStands) {
       {"0-q01,q02|1-101", {"q01", "q02"}},
       {"1-101|0-q03,q01|2-201", {"q03", "q01"}},
       {"10-x|0-y", {"y"}},
+      {"1-101|0-q02,q01,|", {"q02", "q01"}},
       {"1-101|2-201", {}},
       {"0-", {}},
       {"", {}},

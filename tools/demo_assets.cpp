@@ -12,7 +12,6 @@
 // drawn picture (folders1, folders2, ram).
 
 #include <QBuffer>
-#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -25,6 +24,8 @@
 #include <string>
 #include <vector>
 
+#include "client/gui/artwork.h"
+#include "client/system_utils.h"
 #include "platform/win/codepage.h"
 
 namespace {
@@ -182,73 +183,6 @@ int MakeRtf(const char* in, const char* outPath) {
   return dst.good() ? 0 : 1;
 }
 
-// GIF writer for a palette image: LZW with 9-bit codes and a clear code often enough that the
-// code width never grows. Larger than a real encoder's output, but any reader takes it.
-bool SaveGif(const QImage& source, const QString& path) {
-  QImage img = source.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
-  QVector<QRgb> table = img.colorTable();
-  table.resize(256);
-  std::string out = "GIF89a";
-  auto put16 = [&](int v) {
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>((v >> 8) & 0xFF);
-  };
-  put16(img.width());
-  put16(img.height());
-  out += static_cast<char>(0xF7);  // global table of 256 colours
-  out += '\0';
-  out += '\0';
-  for (QRgb c : table) {
-    out += static_cast<char>(qRed(c));
-    out += static_cast<char>(qGreen(c));
-    out += static_cast<char>(qBlue(c));
-  }
-  out += ',';
-  put16(0);
-  put16(0);
-  put16(img.width());
-  put16(img.height());
-  out += '\0';
-  out += static_cast<char>(8);  // minimum code size
-  std::string data;
-  unsigned long acc = 0;
-  int bits = 0;
-  auto code = [&](int c) {
-    acc |= static_cast<unsigned long>(c) << bits;
-    bits += 9;
-    while (bits >= 8) {
-      data += static_cast<char>(acc & 0xFF);
-      acc >>= 8;
-      bits -= 8;
-    }
-  };
-  int sinceClear = 0;
-  code(256);
-  for (int y = 0; y < img.height(); ++y) {
-    const uchar* row = img.constScanLine(y);
-    for (int x = 0; x < img.width(); ++x) {
-      if (sinceClear == 250) {
-        code(256);
-        sinceClear = 0;
-      }
-      code(row[x]);
-      ++sinceClear;
-    }
-  }
-  code(257);
-  if (bits > 0) data += static_cast<char>(acc & 0xFF);
-  for (size_t i = 0; i < data.size(); i += 255) {
-    size_t n = std::min<size_t>(255, data.size() - i);
-    out += static_cast<char>(n);
-    out += data.substr(i, n);
-  }
-  out += '\0';
-  out += ';';
-  QFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  return f.write(out.data(), static_cast<qint64>(out.size())) == static_cast<qint64>(out.size());
-}
-
 QImage Banner(int w, int h, QColor top, QColor bottom, const QString& text) {
   QImage img(w, h, QImage::Format_RGB32);
   QPainter p(&img);
@@ -279,22 +213,8 @@ int MakeSkins(const QString& folder) {
              .save(folder + "/" + s.file, "JPG", 90))
       return 1;
   }
-  QImage v(420, 64, QImage::Format_RGB32), h(64, 420, QImage::Format_RGB32);
-  {
-    QPainter p(&v);
-    QLinearGradient g(0, 0, 420, 0);
-    g.setColorAt(0, QColor(210, 225, 245));
-    g.setColorAt(1, QColor(160, 190, 230));
-    p.fillRect(v.rect(), g);
-  }
-  {
-    QPainter p(&h);
-    QLinearGradient g(0, 0, 0, 420);
-    g.setColorAt(0, QColor(210, 225, 245));
-    g.setColorAt(1, QColor(160, 190, 230));
-    p.fillRect(h.rect(), g);
-  }
-  return SaveGif(v, folder + "/bgv.gif") && SaveGif(h, folder + "/bgh.gif") ? 0 : 1;
+  // The tasks pane's own artwork, as the program draws it.
+  return WriteSkinFiles(folder.toStdString()) ? 0 : 1;
 }
 
 int MakeBmp(const QString& path) {
@@ -311,19 +231,6 @@ int MakeBmp(const QString& path) {
   return img.save(path, "BMP") ? 0 : 1;
 }
 
-// The settings file keeps the password in the form the password dialog transforms back; the
-// transform with exponent 29 undoes the one with exponent 5.
-std::string StoredPassword(const std::string& plain) {
-  std::string out;
-  for (char ch : plain) {
-    int c = static_cast<signed char>(ch);
-    int v = 1;
-    for (int i = 0; i < 29; ++i) v = (v * (c - 32)) % 91;
-    out += static_cast<char>(v + 32);
-  }
-  return out;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -333,7 +240,8 @@ int main(int argc, char** argv) {
   }
   std::string cmd = argv[1];
   if (cmd == "password") {
-    std::printf("%s\n", StoredPassword(argv[2]).c_str());
+    // The settings file keeps the form that the password check transforms back.
+    std::printf("%s\n", TransformPassword(argv[2], true).c_str());
     return 0;
   }
   setenv("QT_QPA_PLATFORM", "offscreen", 0);

@@ -12,6 +12,7 @@
 
 #include "client/db/ado_connection.h"
 #include "client/db/ado_record_set.h"
+#include "client/password_check.h"
 #include "client/unique_test_dir.h"
 #include "platform/win/codepage.h"
 #include "platform/win/paths.h"
@@ -102,6 +103,13 @@ TEST_F(DemoInstallation, DatabaseRowsAndSettings) {
   EXPECT_FALSE(win::IsUtf8(ini));  // GBK, as the client's settings are kept
   EXPECT_NE(win::GbkToUtf8(ini).find("Title=计算机应用能力考试"), std::string::npos);
   EXPECT_EQ(ini.find("@SYSPASSWORD@"), std::string::npos);
+  // The system password the demo's README names opens the proctor's screens.
+  size_t at = ini.find("SysPassword=");
+  ASSERT_NE(at, std::string::npos);
+  at += 12;
+  std::string stored = ini.substr(at, ini.find_first_of("\r\n", at) - at);
+  EXPECT_TRUE(CheckSystemPassword("kirv2026", stored));
+  EXPECT_FALSE(CheckSystemPassword("kirv2025", stored));
 }
 
 }  // namespace

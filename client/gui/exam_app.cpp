@@ -9,6 +9,7 @@
 #include "client/db/ado_record_set.h"
 #include "client/globals.h"
 #include "client/gui/bye_dlg.h"
+#include "client/gui/custom_visual_manager.h"
 #include "client/gui/login_dlg.h"
 #include "client/ini_file.h"
 #include "client/login_host.h"
@@ -17,6 +18,16 @@
 #include "client/system_utils.h"
 #include "platform/win/files.h"
 #include "platform/win/process.h"
+
+CRegisterDlg::CRegisterDlg()
+    : QLabel(QStringLiteral("正在注册系统相关的控件和运行库,请稍候..."), nullptr,
+             Qt::SplashScreen | Qt::FramelessWindowHint) {
+  setMargin(16);
+  setFrameShape(QFrame::Box);
+  adjustSize();
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->geometry().center() - rect().center());
+}
 
 CExamApp::CExamApp(Screens screens) : screens_(std::move(screens)) {}
 
@@ -43,14 +54,7 @@ bool CExamApp::AcquireInstance() {
 void CExamApp::ShowRegisterBox(bool show) {
   if (show) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    registerBox_ =
-        std::make_unique<QLabel>(QStringLiteral("正在注册系统相关的控件和运行库,请稍候..."),
-                                 nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
-    registerBox_->setMargin(16);
-    registerBox_->setFrameShape(QFrame::Box);
-    registerBox_->adjustSize();
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-      registerBox_->move(screen->geometry().center() - registerBox_->rect().center());
+    registerBox_ = std::make_unique<CRegisterDlg>();
     registerBox_->show();
     QApplication::processEvents();
   } else {
@@ -93,7 +97,7 @@ void CExamApp::CreateShortcut() {
 }
 
 void CExamApp::ApplyTheme() {
-  if (screens_.applyTheme) screens_.applyTheme(std::atoi(IniFile.Read("KIRV", "Theme").c_str()));
+  if (screens_.applyTheme) screens_.applyTheme(ThemeNumber(IniFile.Read("KIRV", "Theme")));
 }
 
 void CExamApp::ReleaseLocks() {

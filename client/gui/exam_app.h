@@ -16,6 +16,12 @@
 #include "client/lockdown.h"
 #include "platform/win/instance_lock.h"
 
+// The small box without caption ("正在注册...") shown while start-up prepares the machine.
+class CRegisterDlg : public QLabel {
+ public:
+  CRegisterDlg();
+};
+
 class CExamApp : public StartupSteps {
  public:
   struct Screens {
@@ -73,7 +79,7 @@ class CExamApp : public StartupSteps {
  private:
   Screens screens_;
   std::unique_ptr<win::InstanceLock> lock_;
-  std::unique_ptr<QLabel> registerBox_;
+  std::unique_ptr<CRegisterDlg> registerBox_;
   std::unique_ptr<CExamFrame> frame_;
   RegistryLockdown locks_;
   bool barExists_ = false;

@@ -7,8 +7,22 @@
 
 #include "client/db/ado_connection.h"
 #include "client/globals.h"
+#include "client/ini_file.h"
 #include "client/system_utils.h"
 #include "platform/win/message_box.h"
+
+std::string LockProcessList;
+std::string KillProcessList;
+
+namespace {
+
+std::string LowerAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+}  // namespace
 
 CExamFrame::CExamFrame(const std::string& programFolder, const std::string& examCode, Hooks hooks)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
@@ -16,7 +30,9 @@ CExamFrame::CExamFrame(const std::string& programFolder, const std::string& exam
       examCode_(examCode),
       hooks_(std::move(hooks)) {
   setGeometry(-50, -50, 0, 0);
+  LockProcessList = LowerAscii(IniFile.Read("KIRV", "LockProcess"));
   watch_.start(30000, this);
+  KillProcessList = LowerAscii(IniFile.Read("KIRV", "KillProcess"));
 }
 
 int CExamFrame::SecondsLeft() {

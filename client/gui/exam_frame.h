@@ -10,6 +10,11 @@
 
 #include "client/exam_end.h"
 
+// The program names of [KIRV] LockProcess and KillProcess, lower-cased, read when the exam frame
+// is made; the kill list is what grading ends before it opens the candidate's files.
+extern std::string LockProcessList;
+extern std::string KillProcessList;
+
 class CExamFrame : public QWidget, public ExamEndSteps {
  public:
   // What the frame needs from the rest of the program.
@@ -21,6 +26,7 @@ class CExamFrame : public QWidget, public ExamEndSteps {
     std::function<void()> finished;          // the frame has closed: the program ends
   };
 
+  // Reads the two process lists and starts the 30-second watch.
   CExamFrame(const std::string& programFolder, const std::string& examCode, Hooks hooks);
 
   // The frame's title (ExamCode-CandidateName-StudentFolder) is set by start-up.

@@ -1,6 +1,6 @@
 // Tests of the exam frame's close: a Cancel while time remains keeps the exam running and the
 // candidate's row untouched; a confirmed close finishes the row, logs, shows the end screen,
-// then grading, and ends the program.
+// then grading, and ends the program. The frame reads the process lists lower-cased.
 
 #include "client/gui/exam_frame.h"
 
@@ -13,6 +13,7 @@
 #include "client/db/ado_record_set.h"
 #include "client/db/exam_database.h"
 #include "client/globals.h"
+#include "client/ini_file.h"
 #include "client/unique_test_dir.h"
 #include "platform/ui/qt_test_app.h"
 #include "platform/win/message_box.h"
@@ -52,8 +53,15 @@ TEST(CExamFrame, CloseRunsTheEndOfTheExam) {
   };
   hooks.openGrading = [&] { calls.push_back("grading"); };
   hooks.finished = [&] { calls.push_back("finished"); };
+  std::ofstream(root / "KIRV.ini")
+      << "[KIRV]\nLockProcess=QQ.EXE,Game.exe\nKillProcess=WinWord.EXE,EXCEL.exe\n";
+  const std::string savedIni = IniFile.GetPath();
+  IniFile.SetPath(win::ToWindowsPath(root / "KIRV.ini"));
   CExamFrame frame(win::ToWindowsPath(root) + "\\", "C1", hooks);
+  IniFile.SetPath(savedIni);
   EXPECT_TRUE(frame.WatchTimerActive());
+  EXPECT_EQ(LockProcessList, "qq.exe,game.exe");
+  EXPECT_EQ(KillProcessList, "winword.exe,excel.exe");
 
   {
     win::MessageCapture boxes(win::IDCANCEL);

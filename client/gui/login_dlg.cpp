@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "client/db/ado_record_set.h"
+#include "client/gui/artwork.h"
 #include "client/system_utils.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
@@ -30,6 +31,7 @@ CLoginDlg::CLoginDlg(LoginStore& store, LoginHost& host, CAdoRecordSet& lists,
       paperSetting_(paperSetting.empty() ? "Random" : paperSetting),
       training_(trainingMode),
       hooks_(std::move(hooks)) {
+  setWindowIcon(ExamIcon());
   setWindowTitle(QStringLiteral("练习系统登录"));
   picture_.load(
       QString::fromStdString(win::ToHostPath(programFolder + "Skins\\Login.jpg").string()));

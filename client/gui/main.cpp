@@ -3,6 +3,7 @@
 // single-choice page. The grading dialog opens at the end of the exam where openGrading is set.
 
 #include <QApplication>
+#include <clocale>
 #include <memory>
 
 #include "client/exam_end_request.h"
@@ -22,6 +23,9 @@
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
+  // Qt took the C library's locale from the environment; numbers in settings, databases and
+  // workbooks are written with "." whatever the user's locale is.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setQuitOnLastWindowClosed(false);
   InstallQtServices();
 

@@ -9,19 +9,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextEdit>
 
-#include "platform/ui/rtf_reader.h"
-#include "platform/win/paths.h"
+#include "client/gui/question_view.h"
 
 CSelQuestionDlg::CSelQuestionDlg(const std::string& programFolder, const std::string& studentFolder,
                                  const std::string& examCode,
                                  const std::function<std::string()>& readPapers,
                                  const QFont& questionFont, int dockEdge, QWidget* parent)
     : QWidget(parent), programFolder_(programFolder), font_(questionFont), dockEdge_(dockEdge) {
-  view_ = new QTextEdit(this);
-  view_->setReadOnly(true);
-  view_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  view_ = new CQuestionRichEdit(this);
   group_ = new QButtonGroup(this);
   const char* letters[4] = {"A", "B", "C", "D"};
   for (int i = 0; i < 4; ++i) {
@@ -54,12 +50,10 @@ void CSelQuestionDlg::ShowQuestion(int n) {
   record_.Go(n);
   n = record_.Current();
   view_->clear();
-  if (record_.Count() > 0) {
-    // A question file that cannot be read leaves the view empty; the answer buttons still work.
-    std::filesystem::path file = win::ToHostPath(record_.QuestionFile(programFolder_, n));
-    if (!ui::ReadRtfFile(file, *view_->document())) view_->clear();
-  }
   view_->setFont(font_);
+  // A question file that cannot be read leaves the view empty; the answer buttons still work.
+  if (record_.Count() > 0 && !view_->StreamInRtfFile(record_.QuestionFile(programFolder_, n)))
+    view_->clear();
   position_->setText(PositionText());
   prev_->setEnabled(n > 1);
   next_->setEnabled(n < record_.Count());

@@ -1,6 +1,6 @@
 // CSelQuestionDlg: the single-choice questions in their tab of the tasks pane. One question at a
-// time in a question view, four answer buttons, previous / next, the position and an
-// auto-advance switch; every answer is written to the record at once.
+// time in the system's question view (no selection, no copying), four answer buttons, previous /
+// next, the position and an auto-advance switch; every answer is written to the record at once.
 #pragma once
 
 #include <QFont>
@@ -17,7 +17,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QTextEdit;
+class CQuestionRichEdit;
 
 class CSelQuestionDlg : public QWidget {
  public:
@@ -32,7 +32,7 @@ class CSelQuestionDlg : public QWidget {
   void SetDockEdge(int edge);
 
   const SingleChoiceRecord& Record() const { return record_; }
-  QTextEdit* View() const { return view_; }
+  CQuestionRichEdit* View() const { return view_; }
   QString PositionText() const;
   bool PrevEnabled() const;
   bool NextEnabled() const;
@@ -52,7 +52,7 @@ class CSelQuestionDlg : public QWidget {
   SingleChoiceRecord record_;
   QFont font_;
   int dockEdge_;
-  QTextEdit* view_;
+  CQuestionRichEdit* view_;
   QRadioButton* radios_[4];
   QButtonGroup* group_;
   QCheckBox* auto_;

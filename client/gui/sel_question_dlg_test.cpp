@@ -1,16 +1,19 @@
 // Tests of the single-choice dialog: position and buttons, answers written at once with auto
-// advance, a missing question file shown as an empty view, and the resume of a record.
+// advance, a missing question file shown as an empty view, the question kept from the clipboard,
+// and the resume of a record.
 
 #include "client/gui/sel_question_dlg.h"
 
 #include <gtest/gtest.h>
 
-#include <QTextEdit>
+#include <QTest>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include "client/gui/question_view.h"
 #include "client/unique_test_dir.h"
+#include "platform/ui/clipboard.h"
 #include "platform/ui/qt_test_app.h"
 #include "platform/win/paths.h"
 
@@ -41,6 +44,15 @@ TEST(CSelQuestionDlg, AnswersNavigationAndResume) {
     EXPECT_TRUE(dlg.NextEnabled());
     EXPECT_TRUE(dlg.View()->toPlainText().contains("First question"));
     EXPECT_EQ(dlg.SelectedIndex(), -1);
+
+    // The question cannot be selected or copied out of the view.
+    dlg.show();
+    dlg.View()->setFocus();
+    ui::SetClipboardText("before");
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_C})
+      QTest::keyClick(dlg.View(), key, Qt::ControlModifier);
+    EXPECT_FALSE(dlg.View()->textCursor().hasSelection());
+    EXPECT_EQ(ui::ClipboardText(), CQuestionRichEdit::kCopyWarning);
 
     dlg.SetAutoAdvance(true);
     dlg.SetAnswer("B");
