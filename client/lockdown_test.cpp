@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "client/unique_test_dir.h"
 #include "platform/win/registry.h"
+#include "platform/win/test_folder.h"
 
 namespace {
 
@@ -76,8 +76,8 @@ TEST(Lockdown, EndScreenLocksEverythingAndReleasesEverything) {
 }
 
 TEST(Lockdown, RegistryBackendKeepsTheStateWithItsQueries) {
-  std::filesystem::path dir = UniqueTestDir("lockdown_registry");
-  std::filesystem::create_directories(dir);
+  win::testing::ScopedTempFolder tmp("lockdown_registry_");
+  const std::filesystem::path dir = tmp.Path();
   win::SetRegistryFile(dir / "registry.ini");
   RegistryLockdown r;
   SetLockdown(r, kLockAll, 0, 0);
@@ -95,7 +95,6 @@ TEST(Lockdown, RegistryBackendKeepsTheStateWithItsQueries) {
   EXPECT_FALSE(win::RegQueryDword(RegistryLockdown::kPolicyKey, "DisableTaskMgr").has_value());
   EXPECT_FALSE(r.AreTaskKeysDisabled() || IsTaskbarDisabled(r));
   win::SetRegistryFile({});
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -17,10 +17,10 @@
 #include <set>
 
 #include "client/demo_database_for_tests.h"
-#include "client/unique_test_dir.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 #include "platform/win/process.h"
+#include "platform/win/test_folder.h"
 
 namespace {
 
@@ -437,7 +437,8 @@ TEST_F(LoginFixture, ExistingFolderIsPutAsideFirst) {
 // A real archive made by 7-Zip with the paper password, unpacked by the login's command line
 // into a candidate folder that already holds one of its files.
 TEST(LoginUnpack, RealArchiveKeepsFilesAlreadyThere) {
-  fs::path root = UniqueTestDir("login_7z");
+  win::testing::ScopedTempFolder tmp("login_7z_");
+  const fs::path root = tmp.Path();
   fs::create_directories(root / "program/Data/Attach");
   fs::create_directories(root / "src/Winkt");
   fs::create_directories(root / "exam/C1/Winkt");
@@ -466,7 +467,6 @@ TEST(LoginUnpack, RealArchiveKeepsFilesAlreadyThere) {
   // A wrong password fails and leaves the folder as it was.
   r = win::RunAndWaitProcess(UnpackCommand(program, "wrong", "p.7z", student), program);
   EXPECT_NE(r.exitCode, 0);
-  fs::remove_all(root);
 }
 
 }  // namespace
@@ -475,12 +475,12 @@ namespace {
 
 // The login's statements against a real exam database holding the demo's rows.
 struct DemoDatabase : ::testing::Test {
-  fs::path dir;
+  win::testing::ScopedTempFolder tmp{"login_db_"};
+  const fs::path dir = tmp.Path();
   CAdoConnection db;
   CAdoRecordSet main, second;
 
   void SetUp() override {
-    dir = UniqueTestDir("login_db");
     std::string error;
     ASSERT_TRUE(OpenDemoDatabase(dir / "kirv.mdb", db, &error)) << error;
     main.SetConnection(&db);
@@ -490,7 +490,6 @@ struct DemoDatabase : ::testing::Test {
     main.Close();
     second.Close();
     db.Close();
-    fs::remove_all(dir);
   }
 };
 
@@ -569,7 +568,8 @@ namespace {
 // The machine side over the real utilities: a log line lands in the candidate's own log, and the
 // single-choice files are listed without folders.
 TEST(SystemLoginHost, LogAndQuestionFiles) {
-  fs::path dir = UniqueTestDir("login_host");
+  win::testing::ScopedTempFolder tmp("login_host_");
+  const fs::path dir = tmp.Path();
   fs::create_directories(dir / "Sel/sub.rtf");
   std::ofstream(dir / "Sel/q02.rtf") << "{\\rtf1}";
   std::ofstream(dir / "Sel/q01.rtf") << "{\\rtf1}";
@@ -587,7 +587,6 @@ TEST(SystemLoginHost, LogAndQuestionFiles) {
   EXPECT_EQ(host.Timestamp().size(), 14u);
   ExamCode.clear();
   StudentFolder.clear();
-  fs::remove_all(dir);
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "client/unique_test_dir.h"
 #include "platform/win/attributes.h"
 #include "platform/win/paths.h"
+#include "platform/win/test_folder.h"
 
 namespace {
 
@@ -34,20 +34,16 @@ TEST(SingleChoiceNames, TakesTheItemOfModuleZeroWhereverItStands) {
 }
 
 struct RecordFixture : ::testing::Test {
-  fs::path root;
+  win::testing::ScopedTempFolder tmp{"sel_record_"};
+  const fs::path root = tmp.Path();
   std::string student;  // Windows form, ends with "\"
   int papersRead = 0;
   std::string papers = "1-101|0-q03,q01,q02";
 
   void SetUp() override {
-    root = UniqueTestDir("sel_record");
     fs::create_directories(root / "C1");
     student = win::ToWindowsPath(root / "C1");
     if (student.back() != '\\') student += '\\';
-  }
-  void TearDown() override {
-    fs::permissions(root / "C1/selkt/C1.txt", fs::perms::owner_write, fs::perm_options::add, ec_);
-    fs::remove_all(root, ec_);
   }
   SingleChoiceRecord Open() {
     SingleChoiceRecord r;
@@ -66,7 +62,6 @@ struct RecordFixture : ::testing::Test {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   }
   uint32_t RecordAttributes() { return win::GetHostFileAttributes(root / "C1/selkt/C1.txt"); }
-  std::error_code ec_;
 };
 
 constexpr uint32_t kRoHidden = win::FILE_ATTRIBUTE_READONLY | win::FILE_ATTRIBUTE_HIDDEN;

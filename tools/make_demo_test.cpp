@@ -13,9 +13,9 @@
 #include "client/db/ado_connection.h"
 #include "client/db/ado_record_set.h"
 #include "client/password_check.h"
-#include "client/unique_test_dir.h"
 #include "platform/win/codepage.h"
 #include "platform/win/paths.h"
+#include "platform/win/test_folder.h"
 
 namespace {
 
@@ -29,14 +29,12 @@ std::string Read(const fs::path& p) {
 class DemoInstallation : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    root_ = UniqueTestDir("demo");
-    fs::remove_all(root_);
-    fs::create_directories(root_);
+    root_ = win::testing::MakeTempFolder("demo_");
     std::string cmd = std::string("'") + KIRV_SOURCE_DIR + "/tools/make_demo.sh' '" +
                       KIRV_BINARY_DIR + "' '" + (root_ / "install").string() + "' >/dev/null 2>&1";
     built_ = std::system(cmd.c_str()) == 0;
   }
-  static void TearDownTestSuite() { fs::remove_all(root_); }
+  static void TearDownTestSuite() { win::testing::RemoveTempFolder(root_); }
   void SetUp() override { ASSERT_TRUE(built_) << "make_demo.sh failed"; }
   static fs::path Install() { return root_ / "install"; }
 

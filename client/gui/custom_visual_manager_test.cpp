@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
@@ -16,6 +15,7 @@
 #include "platform/ui/window_list.h"
 #include "platform/vb/interaction.h"
 #include "platform/win/message_box.h"
+#include "platform/win/test_folder.h"
 
 namespace {
 
@@ -116,9 +116,8 @@ TEST_F(LookTest, PictureHolderLoadsKeepsAndRenders) {
 
 TEST(QtServices, PumpRunsPendingEventsAndWindowsArePublished) {
   ui::TestApp();
-  const char* base = std::getenv("KIRV_TEST_TMP");
-  const std::string folder =
-      std::string(base ? base : "/tmp") + "/windows-" + std::to_string(getpid());
+  win::testing::ScopedTempFolder tmp("qt_services_");
+  const std::filesystem::path folder = tmp.Path() / "windows";
   setenv("KIRV_WINDOW_LIST", folder.c_str(), 1);
   InstallQtServices();
   bool ran = false;
@@ -129,7 +128,6 @@ TEST(QtServices, PumpRunsPendingEventsAndWindowsArePublished) {
   window.setWindowTitle(QString::fromUtf8("■-未知-C:\\x\\"));
   EXPECT_EQ(ui::TopLevelWindowTitles(), std::vector<std::string>{"■-未知-C:\\x\\"});
   unsetenv("KIRV_WINDOW_LIST");
-  std::filesystem::remove_all(folder);
   win::SetMessageSink(nullptr);
 }
 

@@ -11,11 +11,11 @@
 
 #include "client/globals.h"
 #include "client/system_utils.h"
-#include "client/unique_test_dir.h"
 #include "platform/ui/qt_test_app.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 #include "platform/win/registry.h"
+#include "platform/win/test_folder.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ namespace fs = std::filesystem;
 
 TEST(CExamApp, HooksLocksAndTitle) {
   ui::TestApp();
-  fs::path root = UniqueTestDir("exam_app");
+  win::testing::ScopedTempFolder tmp("exam_app_");
+  const fs::path root = tmp.Path();
   fs::create_directories(root / "Script");
   std::ofstream(root / "Script/exit.bat") << "pwd > ran.txt\n";
   std::string savedFolder = ProgramFolder;
@@ -51,7 +52,6 @@ TEST(CExamApp, HooksLocksAndTitle) {
   StudentFolder.clear();
   win::SetRegistryFile({});
   ProgramFolder = savedFolder;
-  fs::remove_all(root);
 }
 
 }  // namespace

@@ -14,10 +14,10 @@
 #include "client/db/exam_database.h"
 #include "client/globals.h"
 #include "client/ini_file.h"
-#include "client/unique_test_dir.h"
 #include "platform/ui/qt_test_app.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
+#include "platform/win/test_folder.h"
 
 namespace {
 
@@ -25,7 +25,8 @@ namespace fs = std::filesystem;
 
 TEST(CExamFrame, CloseRunsTheEndOfTheExam) {
   ui::TestApp();
-  fs::path root = UniqueTestDir("exam_frame");
+  win::testing::ScopedTempFolder tmp("exam_frame_");
+  const fs::path root = tmp.Path();
   fs::create_directories(root / "C1");
   std::string db = win::ToWindowsPath(root / "kirv.mdb");
   ASSERT_TRUE(CreateExamDatabase(db));
@@ -84,7 +85,6 @@ TEST(CExamFrame, CloseRunsTheEndOfTheExam) {
   ExamDatabase.Close();
   ExamCode.clear();
   StudentFolder.clear();
-  fs::remove_all(root);
 }
 
 }  // namespace

@@ -15,18 +15,14 @@
 #include "client/globals.h"
 #include "client/system_utils.h"
 #include "platform/ui/qt_test_app.h"
+#include "platform/win/test_folder.h"
 
 class ExamScreenFixture : public ::testing::Test {
  protected:
   // `ini` is the [KIRV] section's body.
   void MakeInstallation(const std::string& ini = "") {
     ui::TestApp();
-    const char* base = getenv("KIRV_TEST_TMP");
-    std::filesystem::path root = base ? base : std::filesystem::temp_directory_path();
-    std::filesystem::create_directories(root);
-    std::string pattern = (root / "exam_screen_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    host_ = pattern;
+    host_ = win::testing::MakeTempFolder("exam_screen_");
     std::filesystem::create_directories(host_ / "db");
     std::filesystem::create_directories(host_ / "Data" / "Paper");
     std::filesystem::create_directories(host_ / "exam" / "0101");
@@ -42,8 +38,7 @@ class ExamScreenFixture : public ::testing::Test {
   void TearDown() override {
     CloseDatabase();
     unsetenv("KIRV_PROGRAM_FOLDER");
-    std::error_code ec;
-    if (!host_.empty()) std::filesystem::remove_all(host_, ec);
+    win::testing::RemoveTempFolder(host_);
   }
   void Sql(const std::string& sql) { ASSERT_NE(ExamDatabase.Execute(sql), nullptr) << sql; }
   void Question(const std::string& name, const std::string& rtf) {

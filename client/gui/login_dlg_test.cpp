@@ -12,9 +12,9 @@
 #include "client/db/ado_record_set.h"
 #include "client/demo_database_for_tests.h"
 #include "client/login_store.h"
-#include "client/unique_test_dir.h"
 #include "platform/ui/qt_test_app.h"
 #include "platform/win/message_box.h"
+#include "platform/win/test_folder.h"
 
 namespace {
 
@@ -99,7 +99,8 @@ namespace {
 // composed exam drawn from the chosen group.
 TEST(CLoginDlg, ManualChoicesFromTheDatabase) {
   ui::TestApp();
-  std::filesystem::path dir = UniqueTestDir("login_dlg");
+  win::testing::ScopedTempFolder tmp("login_dlg_");
+  const std::filesystem::path dir = tmp.Path();
   CAdoConnection db;
   std::string error;
   ASSERT_TRUE(OpenDemoDatabase(dir / "kirv.mdb", db, &error)) << error;
@@ -134,7 +135,6 @@ TEST(CLoginDlg, ManualChoicesFromTheDatabase) {
   EXPECT_EQ(dlg.Outcome()->papers.substr(dlg.Outcome()->papers.size() - 6), "|1-101");
   EXPECT_EQ(dlg.Outcome()->examSeconds, 6000);
   db.Close();
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

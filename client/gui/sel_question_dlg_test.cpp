@@ -12,10 +12,10 @@
 #include <fstream>
 
 #include "client/gui/question_view.h"
-#include "client/unique_test_dir.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/qt_test_app.h"
 #include "platform/win/paths.h"
+#include "platform/win/test_folder.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ namespace fs = std::filesystem;
 
 TEST(CSelQuestionDlg, AnswersNavigationAndResume) {
   ui::TestApp();
-  fs::path root = UniqueTestDir("sel_dlg");
+  win::testing::ScopedTempFolder tmp("sel_dlg_");
+  const fs::path root = tmp.Path();
   fs::create_directories(root / "prog/Data/Paper/Sel");
   fs::create_directories(root / "exam/C1");
   std::ofstream(root / "prog/Data/Paper/Sel/q01.rtf") << "{\\rtf1\\ansi First question\\par}";
@@ -74,7 +75,6 @@ TEST(CSelQuestionDlg, AnswersNavigationAndResume) {
   EXPECT_EQ(again.PositionText(), QStringLiteral("第 2/3 题"));
   again.OnPrev();
   EXPECT_EQ(again.SelectedIndex(), 1);
-  fs::remove_all(root);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The ADO layer on real SQLite files: opening, cursors, typing by declared type, yes/no values,
 // bound parameters, provider errors and writing rows back.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cmath>
 #include <filesystem>
@@ -9,6 +8,7 @@
 
 #include "platform/ado/connection.h"
 #include "platform/ado/recordset.h"
+#include "platform/win/test_folder.h"
 
 namespace ado {
 namespace {
@@ -27,26 +27,19 @@ INSERT INTO Stu (examcode, Name, State, Ratio) VALUES ('C3', 'Cy', 10, 0);
 class AdoTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* base = getenv("KIRV_TEST_TMP");
-    fs::path root = base ? fs::path(base) : fs::temp_directory_path();
-    fs::create_directories(root);
-    std::string pattern = (root / "ado_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
     file_ = folder_ / "kirv.mdb";
     std::string error;
     ASSERT_TRUE(CreateDatabase(file_.string(), kSchema, &error)) << error;
     ASSERT_TRUE(connection_.Open(ConnectionText(file_)));
   }
-  void TearDown() override {
-    connection_.Close();
-    fs::remove_all(folder_);
-  }
+  void TearDown() override { connection_.Close(); }
   static std::string ConnectionText(const fs::path& host) {
     return "Provider=Microsoft.Jet.OLEDB.4.0; Data Source=Z:" + host.string() +
            ";Persist Security Info=False;Jet OLEDB:Database Password=kestrelqu;";
   }
-  fs::path folder_, file_;
+  win::testing::ScopedTempFolder tmp_{"ado_"};
+  const fs::path folder_ = tmp_.Path();
+  fs::path file_;
   Connection connection_;
 };
 

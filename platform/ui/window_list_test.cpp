@@ -2,38 +2,32 @@
 #include "platform/ui/window_list.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QWidget>
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 
 #include "platform/ui/qt_test_app.h"
 #include "platform/ui/window_title_publisher.h"
+#include "platform/win/test_folder.h"
 
 namespace {
 namespace fs = std::filesystem;
 
 class WindowListTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const char* base = std::getenv("KIRV_TEST_TMP");
-    folder_ = fs::path(base ? base : fs::temp_directory_path().string()) /
-              ("windows-" + std::to_string(getpid()));
-    fs::remove_all(folder_);
-    setenv("KIRV_WINDOW_LIST", folder_.c_str(), 1);
-  }
+  // The list's folder itself is left for the code under test to make.
+  void SetUp() override { setenv("KIRV_WINDOW_LIST", folder_.c_str(), 1); }
   void TearDown() override {
     ui::WithdrawAllWindowTitles();
     unsetenv("KIRV_WINDOW_LIST");
-    fs::remove_all(folder_);
   }
   static bool Has(const std::string& title) {
     const auto titles = ui::TopLevelWindowTitles();
     return std::find(titles.begin(), titles.end(), title) != titles.end();
   }
-  fs::path folder_;
+  win::testing::ScopedTempFolder tmp_{"window_list_"};
+  const fs::path folder_ = tmp_.Path() / "windows";
 };
 
 TEST_F(WindowListTest, PublishReplaceWithdraw) {

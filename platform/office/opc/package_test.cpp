@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
+
+#include "platform/win/test_folder.h"
 
 namespace opc {
 namespace {
@@ -14,17 +15,6 @@ namespace fs = std::filesystem;
 
 class PackageTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // Tests of this folder run side by side in separate processes: each takes a folder of its own.
-    const char* env = std::getenv("KIRV_TEST_TMP");
-    const fs::path base = env != nullptr ? fs::path(env) : fs::temp_directory_path();
-    fs::create_directories(base);
-    std::string pattern = (base / "opc_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   std::string Zip(const std::vector<std::pair<std::string, std::string>>& entries) {
     const fs::path file = dir_ / "in.zip";
     std::string error;
@@ -36,7 +26,9 @@ class PackageTest : public ::testing::Test {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
-  fs::path dir_;
+  // Tests of this folder run side by side in separate processes: each takes a folder of its own.
+  win::testing::ScopedTempFolder tmp_{"opc_"};
+  const fs::path dir_ = tmp_.Path();
 };
 
 const char kTypes[] =

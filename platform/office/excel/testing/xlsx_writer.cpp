@@ -1,7 +1,6 @@
 // Building .xlsx packages for tests.
 #include "platform/office/excel/testing/xlsx_writer.h"
 
-#include <unistd.h>
 #include <cmath>
 #include <cstdlib>
 
@@ -148,26 +147,6 @@ bool WriteXlsx(const std::filesystem::path& file, const XlsxContent& content, st
   entries.emplace_back("xl/workbook.xml", workbook);
   entries.emplace_back("xl/_rels/workbook.xml.rels", rels);
   return opc::WriteZip(file, entries, error);
-}
-
-TempFolder::TempFolder(const std::string& name) {
-  if (const char* env = std::getenv("KIRV_TEST_TMP")) {
-    path_ = std::filesystem::path(env) / (name + "_" + std::to_string(getpid()));
-  } else {
-    char pattern[] = "/tmp/kirv_xlsx_test_XXXXXX";
-    if (const char* made = mkdtemp(pattern)) {
-      root_ = made;
-      path_ = root_ / name;
-    } else {
-      path_ = std::filesystem::temp_directory_path() / (name + "_" + std::to_string(getpid()));
-    }
-  }
-  std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ec;
-  std::filesystem::remove_all(root_.empty() ? path_ : root_, ec);
 }
 
 }  // namespace excel::testing

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/test_folder.h"
+
 namespace excel::testing {
 
 struct SheetXml {
@@ -33,18 +35,11 @@ std::string EscapeXml(const std::string& text);
 SheetXml TextSheet(std::string name, const std::vector<std::vector<std::string>>& rows,
                    std::vector<std::string>& sharedStrings);
 
-// A folder for one test under KIRV_TEST_TMP (or a fresh one in /tmp), removed afterwards.
-class TempFolder {
+// A folder for one test under KIRV_TEST_TMP (or the system's temporary folder), removed
+// afterwards.
+class TempFolder : public win::testing::ScopedTempFolder {
  public:
-  explicit TempFolder(const std::string& name);
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-  std::filesystem::path root_;  // the folder made for it when KIRV_TEST_TMP is not set
+  explicit TempFolder(const std::string& name) : ScopedTempFolder(name + "_") {}
 };
 
 }  // namespace excel::testing
