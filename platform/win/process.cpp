@@ -98,8 +98,15 @@ std::vector<std::string> ResolveProgram(const std::string& program) {
     }
     if (HostExecutable(host)) return {host.string()};
   }
+  const bool windowsProgram = EndsWithNoCase(program, ".exe") || EndsWithNoCase(program, ".com");
+  if (windowsProgram) {
+    // Our own programs are installed without the other platform's ending: "C:\x\kirv.exe"
+    // runs the host program "kirv" in the same folder when there is one.
+    const fs::path bare = ToHostPath(program.substr(0, program.size() - 4));
+    if (fs::is_regular_file(bare, ec) && HostExecutable(bare)) return {bare.string()};
+  }
   std::string name = FileNamePart(program);
-  if (EndsWithNoCase(name, ".exe") || EndsWithNoCase(name, ".com")) name.resize(name.size() - 4);
+  if (windowsProgram) name.resize(name.size() - 4);
   std::string found = FindOnPath(name);
   if (found.empty()) return {};
   return {found};

@@ -42,6 +42,8 @@ TEST(Process, RunAndWaitReportsStartAndExitCode) {
   t.Write("crlf.bat", "echo one > crlf.txt\r\nexit 5\r\n");
   t.Write("Script/where.bat", "pwd > where.txt\n");
   t.Write("pe.exe", "MZ\x90");  // a program for the other platform: the host's `pe` is sought
+  t.Write("bin/tool", "#!/bin/sh\nexit 4\n");
+  fs::permissions(t.Root() / "bin" / "tool", fs::perms::owner_all);
   struct Case {
     std::string line, folder;
     bool started;
@@ -56,6 +58,7 @@ TEST(Process, RunAndWaitReportsStartAndExitCode) {
       {t.Win("Script\\where.bat"), t.Win("script"), true, 0},
       {"kirv-no-such-program.exe", "", false, -1},
       {t.Win("pe.exe"), "", false, -1},
+      {t.Win("Bin\\Tool.exe"), "", true, 4},  // "X.exe" runs the host program X beside it
       {"sh -c true", t.Win("missing folder"), false, -1},
   };
   for (const Case& c : cases) {
