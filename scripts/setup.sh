@@ -10,6 +10,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang clang-format libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev sqlite3
+  libmdb3 mdbtools-dev
   libzip-dev libpugixml-dev
   p7zip-full
   qt6-base-dev qt6-base-dev-tools libgl-dev

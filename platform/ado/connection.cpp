@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "platform/ado/jet_file.h"
 #include "platform/ado/recordset.h"
 #include "platform/ado/sqlite_values.h"
 #include "platform/win/paths.h"
@@ -24,6 +25,7 @@ void Database::AddSqliteError(int code) {
                       : primary == SQLITE_ERROR    ? "42000"
                                                    : "HY000";
   std::string text = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
+  if (primary == SQLITE_READONLY) text = "Cannot update. Database or object is read-only.";
   AddError(std::move(text), std::move(state), db ? sqlite3_extended_errcode(db) : code);
 }
 
@@ -147,6 +149,17 @@ bool Connection::Open(std::string_view connectionString, long /*options*/) {
   if (source.empty() || !std::filesystem::is_regular_file(host, ec)) {
     database_->AddError("Could not find file '" + source + "'.", "HY000", 3024);
     return false;
+  }
+  // A Jet file made by another program is read into memory, read-only, whatever the Mode.
+  if (detail::IsJetFile(host)) {
+    base::Result<sqlite3*> jet = detail::OpenJetDatabase(host);
+    if (!jet) {
+      database_->AddError("Unrecognized database format '" + source + "': " + jet.error().message,
+                          "HY000", jet.error().code);
+      return false;
+    }
+    database_->db = *jet;
+    return true;
   }
   // "Jet OLEDB:Database Password" is accepted and not checked: the SQLite files carry none.
   const bool readOnly = StartsWithNoCase(Value(pairs, "Mode"), "Read") &&
