@@ -167,7 +167,7 @@ void Apply(Working& c, Op op, double v) {
     value.h = Wrap01(value.h);
     c.FromHsl(value);
   };
-  auto oneLinear = [&c](double& channel, auto&& change) {
+  auto oneLinear = [](double& channel, auto&& change) {
     channel = FromLinear(Clamp01(change(ToLinear(channel))));
   };
   switch (op) {
