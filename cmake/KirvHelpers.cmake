@@ -1,13 +1,14 @@
 # Small helpers shared by every folder's CMakeLists.txt.
 
 # kirv_add_test(NAME SOURCES ... [LIBS ...]): one GoogleTest executable per folder, run by CTest.
-# Tests find the shared fixtures through KIRV_SHARED_FIXTURES and may write under the build tree.
+# Tests find the repository's test data (testdata/) through KIRV_TESTDATA and the sources through
+# KIRV_SOURCE_DIR, and get a folder of their own for temporary files in KIRV_TEST_TMP.
 function(kirv_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE
-    KIRV_SHARED_FIXTURES="${CMAKE_SOURCE_DIR}/../shared/fixtures"
+    KIRV_TESTDATA="${CMAKE_SOURCE_DIR}/testdata"
     KIRV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen

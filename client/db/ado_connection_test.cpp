@@ -44,7 +44,7 @@ TEST(CAdoConnection, NonDatabaseFilesFailCleanly) {
   std::ofstream(tmp.Path() / "junk.mdb") << std::string(4096, '\x01');
   for (const std::string& path :
        {tmp.Windows("junk.mdb"), tmp.Windows("missing.mdb"),
-        "Z:" + std::string(KIRV_SHARED_FIXTURES) + "/jet/DateTestDatabase.mdb"}) {
+        "Z:" + std::string(KIRV_TESTDATA) + "/jet/DateTestDatabase.mdb"}) {
     CAdoConnection db;
     EXPECT_FALSE(db.OpenJet(path, "kestrelqu")) << path;
     EXPECT_FALSE(db.IsOpen());

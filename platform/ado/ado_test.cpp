@@ -56,7 +56,7 @@ TEST(AdoConnectionString, ParsesJetForms) {
 
 TEST_F(AdoTest, OpenFailuresLeaveAnErrorAndAClosedConnection) {
   std::ofstream(folder_ / "text.mdb") << "Standard Jet DB, but not really";
-  const std::string jet = std::string(KIRV_SHARED_FIXTURES) + "/jet/DateTestDatabase.mdb";
+  const std::string jet = std::string(KIRV_TESTDATA) + "/jet/DateTestDatabase.mdb";
   struct Case {
     std::string text;
     std::string description;
