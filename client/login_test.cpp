@@ -20,7 +20,7 @@
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 #include "platform/win/process.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "platform/ui/qt_test_app.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 

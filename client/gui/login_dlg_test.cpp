@@ -14,7 +14,7 @@
 #include "client/login_store.h"
 #include "platform/ui/qt_test_app.h"
 #include "platform/win/message_box.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "platform/ado/connection.h"
 #include "platform/ado/recordset.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace ado {
 namespace {
