@@ -8,6 +8,7 @@
 #include "grading/engine/paraname.h"
 #include "grading/engine/publicdatacontrol.h"
 #include "grading/engine/stack.h"
+#include "platform/base/text.h"
 #include "platform/vb/strings.h"
 #include "platform/vb/variant.h"
 
@@ -20,17 +21,9 @@ constexpr const char* kBadAnswerFile = "答案文件有错误";
 // The operator's row and column in the precedence table, without regard to ASCII case; -1 for
 // anything else.
 int OperatorIndex(std::string_view op) {
-  if (op.empty() || op.size() > 3) return -1;
-  char lower[3];
-  for (size_t i = 0; i < op.size(); ++i) {
-    lower[i] = op[i] >= 'A' && op[i] <= 'Z' ? static_cast<char>(op[i] + 32) : op[i];
-  }
-  const std::string_view word(lower, op.size());
-  if (word == "not") return 0;
-  if (word == "and") return 1;
-  if (word == "or") return 2;
-  if (word == "(") return 3;
-  if (word == ")") return 4;
+  static constexpr std::string_view kOperators[] = {"not", "and", "or", "(", ")"};
+  for (int i = 0; i < 5; ++i)
+    if (base::EqualsNoCase(op, kOperators[i])) return i;
   return -1;
 }
 

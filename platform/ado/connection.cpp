@@ -9,6 +9,7 @@
 
 #include "platform/ado/recordset.h"
 #include "platform/ado/sqlite_values.h"
+#include "platform/base/text.h"
 #include "platform/win/paths.h"
 
 namespace ado {
@@ -31,22 +32,10 @@ void Database::AddSqliteError(int code) {
 
 namespace {
 
-std::string Trim(std::string_view text) {
-  size_t b = text.find_first_not_of(" \t\r\n");
-  if (b == std::string_view::npos) return "";
-  size_t e = text.find_last_not_of(" \t\r\n");
-  return std::string(text.substr(b, e - b + 1));
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         detail::Upper(text.substr(0, prefix.size())) == detail::Upper(prefix);
-}
-
 std::string Value(const std::vector<std::pair<std::string, std::string>>& pairs,
                   std::string_view key) {
   for (const auto& [k, v] : pairs)
-    if (detail::Upper(k) == detail::Upper(key)) return v;
+    if (base::EqualsNoCase(k, key)) return v;
   return "";
 }
 
@@ -101,7 +90,7 @@ std::vector<std::pair<std::string, std::string>> ParseConnectionString(std::stri
       i = semi + 1;
       continue;
     }
-    std::string key = Trim(text.substr(i, eq - i));
+    std::string key(base::Trim(text.substr(i, eq - i)));
     size_t v = eq + 1;
     while (v < text.size() && (text[v] == ' ' || text[v] == '\t')) ++v;
     std::string value;
@@ -115,7 +104,7 @@ std::vector<std::pair<std::string, std::string>> ParseConnectionString(std::stri
     } else {
       size_t end = text.find(';', v);
       if (end == std::string_view::npos) end = text.size();
-      value = Trim(text.substr(v, end - v));
+      value = base::Trim(text.substr(v, end - v));
       i = end + 1;
     }
     if (!key.empty()) pairs.emplace_back(std::move(key), std::move(value));
@@ -135,8 +124,9 @@ bool Connection::Open(std::string_view connectionString, long /*options*/) {
   connectionString_ = std::string(connectionString);
   const auto pairs = ParseConnectionString(connectionString);
   const std::string provider = Value(pairs, "Provider");
-  if (!StartsWithNoCase(provider, "Microsoft.Jet.OLEDB") &&
-      !StartsWithNoCase(provider, "Microsoft.ACE.OLEDB") && !StartsWithNoCase(provider, "SQLite")) {
+  if (!base::StartsWithNoCase(provider, "Microsoft.Jet.OLEDB") &&
+      !base::StartsWithNoCase(provider, "Microsoft.ACE.OLEDB") &&
+      !base::StartsWithNoCase(provider, "SQLite")) {
     database_->AddError("Provider cannot be found. It may not be properly installed.", "HY000",
                         3706);
     return false;
@@ -149,8 +139,8 @@ bool Connection::Open(std::string_view connectionString, long /*options*/) {
     return false;
   }
   // "Jet OLEDB:Database Password" is accepted and not checked: the SQLite files carry none.
-  const bool readOnly = StartsWithNoCase(Value(pairs, "Mode"), "Read") &&
-                        !StartsWithNoCase(Value(pairs, "Mode"), "ReadWrite");
+  const bool readOnly = base::StartsWithNoCase(Value(pairs, "Mode"), "Read") &&
+                        !base::StartsWithNoCase(Value(pairs, "Mode"), "ReadWrite");
   const bool writable = !readOnly && ::access(host.c_str(), W_OK) == 0;
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(host.c_str(), &db,
@@ -196,7 +186,7 @@ std::unique_ptr<Recordset> Connection::Execute(std::string_view sql,
   if (recordsAffected) *recordsAffected = 0;
   std::string text(sql);
   if (options != adCmdUnspecified && (options & 0x7F) == adCmdTable)
-    text = "select * from " + detail::QuoteName(Trim(sql));
+    text = "select * from " + detail::QuoteName(base::Trim(sql));
   detail::Statement statement;
   if (!detail::Prepare(*database_, text, params, statement)) return nullptr;
   if (sqlite3_column_count(statement.handle) > 0) {

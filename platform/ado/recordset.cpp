@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include "platform/ado/sqlite_values.h"
+#include "platform/base/text.h"
 
 namespace ado {
 namespace {
@@ -22,18 +23,18 @@ constexpr const char* kRowidName = "__kirv_rowid";
 std::string WithRowid(std::string_view sql) {
   size_t b = sql.find_first_not_of(" \t\r\n(");
   if (b == std::string_view::npos || b != sql.find_first_not_of(" \t\r\n")) return "";
-  if (detail::Upper(sql.substr(b, 6)) != "SELECT") return "";
+  if (!base::StartsWithNoCase(sql.substr(b), "SELECT")) return "";
   size_t rest = b + 6;
   if (rest >= sql.size() || (sql[rest] != ' ' && sql[rest] != '\t' && sql[rest] != '\r' &&
                              sql[rest] != '\n' && sql[rest] != '*'))
     return "";
   // Grouped rows are no table rows: such a recordset stays read-only, as with the provider.
-  const std::string upper = detail::Upper(sql);
+  const std::string upper = base::AsciiUpper(sql);
   if (upper.find("GROUP BY") != std::string::npos || upper.find("UNION") != std::string::npos)
     return "";
   size_t next = sql.find_first_not_of(" \t\r\n", rest);
-  if (next != std::string_view::npos && (detail::Upper(sql.substr(next, 8)) == "DISTINCT" ||
-                                         detail::Upper(sql.substr(next, 3)) == "ALL"))
+  if (next != std::string_view::npos && (base::StartsWithNoCase(sql.substr(next), "DISTINCT") ||
+                                         base::StartsWithNoCase(sql.substr(next), "ALL")))
     return "";
   return std::string(sql.substr(0, rest)) + " rowid AS " + kRowidName + "," +
          std::string(sql.substr(rest));
@@ -95,9 +96,9 @@ bool Recordset::Open(std::string_view sql, Connection& connection, long cursorTy
     f.name = Text(sqlite3_column_name(s, c));
     f.column = Text(sqlite3_column_origin_name(s, c));
     f.table = Text(sqlite3_column_table_name(s, c));
-    f.declType = detail::Upper(Text(sqlite3_column_decltype(s, c)));
+    f.declType = base::AsciiUpper(Text(sqlite3_column_decltype(s, c)));
     // Only a recordset whose every column is a column of the rowid's table writes back.
-    if (f.table.empty() || detail::Upper(f.table) != detail::Upper(table)) table.clear();
+    if (f.table.empty() || !base::EqualsNoCase(f.table, table)) table.clear();
     kinds.push_back(detail::KindOfDeclType(f.declType));
     fields.push_back(std::move(f));
   }
@@ -219,9 +220,8 @@ bool Recordset::SetAbsolutePosition(long position) {
 }
 
 int Recordset::FieldIndex(std::string_view name) const {
-  const std::string wanted = detail::Upper(name);
   for (size_t i = 0; i < fields_.size(); ++i)
-    if (detail::Upper(fields_[i].name) == wanted) return static_cast<int>(i);
+    if (base::EqualsNoCase(fields_[i].name, name)) return static_cast<int>(i);
   return -1;
 }
 

@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <limits>
 
+#include "platform/base/rounding.h"
+#include "platform/base/text.h"
+
 namespace ado::detail {
 namespace {
 
@@ -14,16 +17,9 @@ bool Has(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
 
-std::string Trim(std::string_view text) {
-  size_t b = text.find_first_not_of(" \t\r\n");
-  if (b == std::string_view::npos) return "";
-  size_t e = text.find_last_not_of(" \t\r\n");
-  return std::string(text.substr(b, e - b + 1));
-}
-
 // A whole text read as a number, as the provider converts text on assignment.
 bool ParseNumber(std::string_view text, double& out) {
-  std::string t = Trim(text);
+  const std::string t(base::Trim(text));
   if (t.empty()) return false;
   errno = 0;
   char* end = nullptr;
@@ -55,19 +51,7 @@ Variant ByStorage(sqlite3_stmt* statement, int col) {
   }
 }
 
-// Rounds halves to even, as the automation conversions to integer types do.
-double RoundHalfEven(double v) {
-  return std::nearbyint(v);
-}
-
 }  // namespace
-
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return out;
-}
 
 std::string QuoteName(std::string_view name) {
   std::string out = "\"";
@@ -79,7 +63,7 @@ std::string QuoteName(std::string_view name) {
 }
 
 Kind KindOfDeclType(std::string_view declType) {
-  std::string t = Upper(declType);
+  const std::string t = base::AsciiUpper(declType);
   if (t.empty()) return Kind::Unknown;
   if (Has(t, "BOOL") || Has(t, "YESNO") || Has(t, "LOGICAL") || t == "BIT") return Kind::Bool;
   if (Has(t, "CHAR") || Has(t, "TEXT") || Has(t, "MEMO") || Has(t, "CLOB") || Has(t, "STRING"))
@@ -172,7 +156,7 @@ bool CoerceTo(const Variant& in, Kind kind, Variant& out, std::string* reason) {
   switch (kind) {
     case Kind::Bool: {
       if (text) {
-        std::string t = Upper(Trim(in.s));
+        const std::string t = base::AsciiUpper(base::Trim(in.s));
         if (t == "TRUE" || t == "YES" || t == "ON") return out = Variant::Bool(true), true;
         if (t == "FALSE" || t == "NO" || t == "OFF") return out = Variant::Bool(false), true;
       }
@@ -184,7 +168,7 @@ bool CoerceTo(const Variant& in, Kind kind, Variant& out, std::string* reason) {
     case Kind::I4:
     case Kind::UI1: {
       if (!haveNumber) return mismatch("Data type mismatch in criteria expression.");
-      double r = RoundHalfEven(number);
+      double r = base::RoundHalfEven(number);
       double lo = kind == Kind::I2 ? INT16_MIN : kind == Kind::UI1 ? 0 : INT32_MIN;
       double hi = kind == Kind::I2 ? INT16_MAX : kind == Kind::UI1 ? 255 : INT32_MAX;
       if (!std::isfinite(r) || r < lo || r > hi) return mismatch("Overflow");

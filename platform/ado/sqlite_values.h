@@ -45,7 +45,4 @@ bool Prepare(Database& database, std::string_view sql, const std::vector<Variant
 // An identifier in double quotes.
 std::string QuoteName(std::string_view name);
 
-// ASCII upper case.
-std::string Upper(std::string_view text);
-
 }  // namespace ado::detail

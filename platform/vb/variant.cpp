@@ -8,6 +8,9 @@
 #include <cstdlib>
 #include <limits>
 
+#include "platform/base/date_serial.h"
+#include "platform/base/rounding.h"
+#include "platform/base/text.h"
 #include "platform/vb/strings.h"
 
 namespace vb {
@@ -68,11 +71,6 @@ bool Variant::IsNumeric() const {
   }
 }
 
-double RoundHalfEven(double value) {
-  // nearbyint follows the default rounding mode, which is to nearest with ties to even.
-  return std::nearbyint(value);
-}
-
 namespace {
 
 template <class T>
@@ -82,15 +80,8 @@ Converted<T> Fail(ErrorCode code) {
   return out;
 }
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
+// The run-time reads numbers between spaces and tabs only; a line break is part of the text.
+constexpr std::string_view kBlanks = " \t";
 
 // "&H" / "&O" literals: up to 16 bits they are an Integer, up to 32 bits a Long.
 Converted<double> RadixToNumber(std::string_view digits, int radix) {
@@ -101,7 +92,7 @@ Converted<double> RadixToNumber(std::string_view digits, int radix) {
     if (c >= '0' && c <= '9') {
       d = c - '0';
     } else if (radix == 16 && std::isxdigit(static_cast<unsigned char>(c))) {
-      d = std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
+      d = base::AsciiLower(c) - 'a' + 10;
     } else {
       return Fail<double>(ErrorCode::TypeMismatch);
     }
@@ -125,7 +116,7 @@ bool IsWord(std::string_view text, std::string_view word) {
 Converted<double> StringToDouble(std::string_view text) {
   Converted<double> number = TextToNumber(text);
   if (number.ok() || number.error == ErrorCode::Overflow) return number;
-  std::string_view trimmed = Trim(text);
+  std::string_view trimmed = base::Trim(text, kBlanks);
   if (IsWord(trimmed, "True")) return {-1.0, ErrorCode::None};
   if (IsWord(trimmed, "False")) return {0.0, ErrorCode::None};
   return number;
@@ -135,33 +126,19 @@ template <class T>
 Converted<T> ToInteger(const Variant& value) {
   Converted<double> d = CDbl(value);
   if (!d.ok()) return Fail<T>(d.error);
-  double rounded = RoundHalfEven(d.value);
+  double rounded = base::RoundHalfEven(d.value);
   if (!(rounded >= std::numeric_limits<T>::min() && rounded <= std::numeric_limits<T>::max())) {
     return Fail<T>(ErrorCode::Overflow);
   }
   return {static_cast<T>(rounded), ErrorCode::None};
 }
 
-// Days since 1970-01-01 to a civil date (proleptic Gregorian).
-void CivilFromDays(int64_t z, int64_t& y, unsigned& m, unsigned& d) {
-  z += 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const unsigned doe = static_cast<unsigned>(z - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  y = static_cast<int64_t>(yoe) + era * 400;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  d = doy - (153 * mp + 2) / 5 + 1;
-  m = mp < 10 ? mp + 3 : mp - 9;
-  y += (m <= 2);
-}
-
 }  // namespace
 
 Converted<double> TextToNumber(std::string_view text) {
-  text = Trim(text);
+  text = base::Trim(text, kBlanks);
   if (text.size() >= 2 && text[0] == '&') {
-    const char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(text[1])));
+    const char kind = base::AsciiUpper(text[1]);
     if (kind == 'H') return RadixToNumber(text.substr(2), 16);
     if (kind == 'O') return RadixToNumber(text.substr(2), 8);
     return RadixToNumber(text.substr(1), 8);
@@ -246,24 +223,15 @@ std::string NumberToText(double value) {
 std::string DateToText(double serial) {
   // Beyond the calendar's years 100-9999 there is no date to show, only the number.
   if (!(serial > -657435 && serial < 2958466)) return NumberToText(serial);
-  double days = std::trunc(serial);
-  int64_t seconds = std::llround(std::fabs(serial - days) * 86400.0);
-  if (seconds >= 86400) {
-    seconds = 0;
-    days += serial < 0 ? -1 : 1;
-  }
-  const int64_t whole = static_cast<int64_t>(days);
+  const base::CivilTime t = base::CivilTimeFromSerial(serial);
   char time[32];
-  std::snprintf(time, sizeof time, "%d:%02d:%02d", static_cast<int>(seconds / 3600),
-                static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
-  if (whole == 0) return time;  // a bare time of day
-  int64_t y;
-  unsigned m, d;
-  CivilFromDays(whole - 25569, y, m, d);  // 1899-12-30 is 25569 days before 1970-01-01
+  std::snprintf(time, sizeof time, "%d:%02d:%02d", t.hour, t.minute, t.second);
+  if (base::SerialFromCivil(t.date) == 0) return time;  // a bare time of day
   char date[48];
-  std::snprintf(date, sizeof date, "%lld/%u/%u", static_cast<long long>(y), m, d);
+  std::snprintf(date, sizeof date, "%lld/%u/%u", static_cast<long long>(t.date.year), t.date.month,
+                t.date.day);
   std::string out = date;
-  if (seconds != 0) out += std::string(" ") + time;
+  if (t.hour != 0 || t.minute != 0 || t.second != 0) out += std::string(" ") + time;
   return out;
 }
 

@@ -67,9 +67,6 @@ class Variant {
   std::string text_;
 };
 
-// Halves to even, as every integer conversion of the run-time rounds.
-double RoundHalfEven(double value);
-
 Converted<int16_t> CInt(const Variant& value);
 Converted<int32_t> CLng(const Variant& value);
 Converted<double> CDbl(const Variant& value);

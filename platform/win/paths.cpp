@@ -6,13 +6,11 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/base/text.h"
+
 namespace win {
 namespace fs = std::filesystem;
 namespace {
-
-char FoldAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool IsDriveLetter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -41,19 +39,12 @@ std::string FindNoCase(const fs::path& folder, const std::string& name) {
   std::string best;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     std::string entry = it->path().filename().string();
-    if (SameNameNoCase(entry, name) && (best.empty() || entry < best)) best = std::move(entry);
+    if (base::EqualsNoCase(entry, name) && (best.empty() || entry < best)) best = std::move(entry);
   }
   return best;
 }
 
 }  // namespace
-
-bool SameNameNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-  return true;
-}
 
 fs::path DriveFolder(char letter) {
   if (!IsDriveLetter(letter)) return {};
@@ -61,7 +52,7 @@ fs::path DriveFolder(char letter) {
   if (upper == 'Z') return fs::path("/");
   const std::string var = std::string("KIRV_DRIVE_") + upper;
   if (const char* v = std::getenv(var.c_str()); v && *v) return fs::path(v);
-  return DataHome() / "kirv" / (std::string("drive_") + FoldAscii(upper));
+  return DataHome() / "kirv" / (std::string("drive_") + base::AsciiLower(upper));
 }
 
 fs::path ToHostPath(std::string_view windowsPath) {

@@ -18,16 +18,13 @@
 #include <thread>
 
 #include "paths.h"
+#include "platform/base/text.h"
 
 extern char** environ;
 
 namespace win {
 namespace fs = std::filesystem;
 namespace {
-
-bool EndsWithNoCase(std::string_view s, std::string_view tail) {
-  return s.size() >= tail.size() && SameNameNoCase(s.substr(s.size() - tail.size()), tail);
-}
 
 bool IsDriveAbsolute(std::string_view s) {
   return s.size() >= 3 && ((s[0] | 0x20) >= 'a' && (s[0] | 0x20) <= 'z') && s[1] == ':' &&
@@ -52,10 +49,7 @@ std::string FindOnPath(const std::string& name) {
   if (name.empty() || name.find('/') != std::string::npos) return {};
   const char* pathVar = std::getenv("PATH");
   std::string_view dirs = pathVar ? pathVar : "/usr/local/bin:/usr/bin:/bin";
-  std::string lower = name;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
-  for (const std::string& candidate : {name, lower}) {
+  for (const std::string& candidate : {name, base::AsciiLower(name)}) {
     size_t i = 0;
     while (i <= dirs.size()) {
       size_t j = dirs.find(':', i);
@@ -87,7 +81,7 @@ std::vector<std::string> ResolveProgram(const std::string& program) {
   const fs::path host = ToHostPath(program);
   std::error_code ec;
   if (fs::is_regular_file(host, ec)) {
-    if (EndsWithNoCase(program, ".bat") || EndsWithNoCase(program, ".cmd")) {
+    if (base::EndsWithNoCase(program, ".bat") || base::EndsWithNoCase(program, ".cmd")) {
       // Hooks written on the other platform end their lines with CR LF, which sh would take
       // as part of each command: such a script is fed to sh with the CRs removed.
       std::ifstream in(host, std::ios::binary);
@@ -98,7 +92,8 @@ std::vector<std::string> ResolveProgram(const std::string& program) {
     }
     if (HostExecutable(host)) return {host.string()};
   }
-  const bool windowsProgram = EndsWithNoCase(program, ".exe") || EndsWithNoCase(program, ".com");
+  const bool windowsProgram =
+      base::EndsWithNoCase(program, ".exe") || base::EndsWithNoCase(program, ".com");
   if (windowsProgram) {
     // Our own programs are installed without the other platform's ending: "C:\x\kirv.exe"
     // runs the host program "kirv" in the same folder when there is one.
@@ -251,9 +246,9 @@ std::vector<ProcessEntry> ListProcesses() {
 
 bool ProcessNameMatches(std::string_view processName, std::string_view windowsName) {
   auto strip = [](std::string_view s) {
-    return EndsWithNoCase(s, ".exe") ? s.substr(0, s.size() - 4) : s;
+    return base::EndsWithNoCase(s, ".exe") ? s.substr(0, s.size() - 4) : s;
   };
-  return SameNameNoCase(strip(processName), strip(windowsName));
+  return base::EqualsNoCase(strip(processName), strip(windowsName));
 }
 
 bool TerminateProcess(int pid) {
@@ -262,14 +257,15 @@ bool TerminateProcess(int pid) {
 
 bool ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
                   std::string_view workingFolder) {
-  if (!verb.empty() && !SameNameNoCase(verb, "open")) return false;
+  if (!verb.empty() && !base::EqualsNoCase(verb, "open")) return false;
   if (file.empty()) return false;
   const fs::path host = ToHostPath(file);
   std::error_code ec;
   const bool folder = fs::is_directory(host, ec);
-  const bool program = !folder && (EndsWithNoCase(file, ".exe") || EndsWithNoCase(file, ".com") ||
-                                   EndsWithNoCase(file, ".bat") || EndsWithNoCase(file, ".cmd") ||
-                                   !fs::exists(host, ec) || HostExecutable(host));
+  const bool program =
+      !folder && (base::EndsWithNoCase(file, ".exe") || base::EndsWithNoCase(file, ".com") ||
+                  base::EndsWithNoCase(file, ".bat") || base::EndsWithNoCase(file, ".cmd") ||
+                  !fs::exists(host, ec) || HostExecutable(host));
   if (program) {
     std::string line = Quote(file);
     if (!parameters.empty()) line += " " + std::string(parameters);

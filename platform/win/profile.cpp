@@ -13,6 +13,7 @@
 #include "attributes.h"
 #include "codepage.h"
 #include "paths.h"
+#include "platform/base/text.h"
 
 namespace win {
 namespace fs = std::filesystem;
@@ -40,13 +41,6 @@ std::vector<Line> SplitLines(const std::string& raw, size_t start) {
   return lines;
 }
 
-std::string_view Trim(std::string_view s) {
-  const char* blanks = " \t\r";
-  const size_t b = s.find_first_not_of(blanks);
-  if (b == std::string_view::npos) return {};
-  return s.substr(b, s.find_last_not_of(blanks) - b + 1);
-}
-
 // A parsed file: raw bytes, encoding and lines, each decoded to UTF-8 on demand.
 struct Profile {
   std::string raw;
@@ -64,17 +58,17 @@ struct Profile {
   // The name of a "[section]" line, or nullopt for any other line.
   std::optional<std::string> SectionName(const Line& l) const {
     const std::string text = Text(l);
-    std::string_view t = Trim(text);
+    std::string_view t = base::Trim(text);
     if (t.empty() || t[0] != '[') return std::nullopt;
     t.remove_prefix(1);
     const size_t close = t.find(']');
-    return std::string(Trim(close == std::string_view::npos ? t : t.substr(0, close)));
+    return std::string(base::Trim(close == std::string_view::npos ? t : t.substr(0, close)));
   }
   // Index range [first line after the header, end) of the first section named `name`.
   bool FindSection(std::string_view name, size_t* header, size_t* endLine) const {
     for (size_t i = 0; i < lines.size(); ++i) {
       const auto s = SectionName(lines[i]);
-      if (!s || !SameNameNoCase(*s, name)) continue;
+      if (!s || !base::EqualsNoCase(*s, name)) continue;
       *header = i;
       size_t j = i + 1;
       while (j < lines.size() && !SectionName(lines[j])) ++j;
@@ -90,9 +84,9 @@ struct Profile {
       const std::string text = Text(lines[i]);
       const size_t eq = text.find('=');
       if (eq == std::string::npos) continue;
-      if (!SameNameNoCase(Trim(std::string_view(text).substr(0, eq)), key)) continue;
+      if (!base::EqualsNoCase(base::Trim(std::string_view(text).substr(0, eq)), key)) continue;
       *line = i;
-      if (value) *value = std::string(Trim(std::string_view(text).substr(eq + 1)));
+      if (value) *value = std::string(base::Trim(std::string_view(text).substr(eq + 1)));
       return true;
     }
     return false;
@@ -255,7 +249,7 @@ bool WritePrivateProfileString(std::string_view section, std::optional<std::stri
     // After the section's last line that is not blank.
     size_t last = header;
     for (size_t i = header + 1; i < end; ++i)
-      if (!Trim(p.Text(p.lines[i])).empty()) last = i;
+      if (!base::Trim(p.Text(p.lines[i])).empty()) last = i;
     const Line& l = p.lines[last];
     const std::string entry = p.Encode(std::string(*key) + "=" + std::string(*value)) + eol;
     if (l.next == p.raw.size() && p.raw.back() != '\n')  // the last line, without a break
