@@ -29,11 +29,11 @@ int OperatorIndex(std::string_view op) {
 
 // The points a token is worth, or nothing when it is no points cell.
 std::optional<int16_t> PointsOf(const std::string& token) {
-  const vb::Converted<double> number = vb::Val(token);
-  if (!number.ok()) return std::nullopt;
-  const vb::Converted<int16_t> points = vb::CInt(vb::Variant::Double(number.value));
-  if (!points.ok() || points.value <= 0) return std::nullopt;
-  return points.value;
+  const base::Result<double> number = vb::Val(token);
+  if (!number) return std::nullopt;
+  const base::Result<int16_t> points = vb::CInt(vb::Variant::Double(*number));
+  if (!points || *points <= 0) return std::nullopt;
+  return *points;
 }
 
 }  // namespace
