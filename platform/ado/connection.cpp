@@ -19,6 +19,11 @@ void Database::AddError(std::string description, std::string sqlState, long nati
   errors.push_back(Error{std::move(description), std::move(sqlState), native, "SQLite"});
 }
 
+void Database::SetError(std::string description, long native) {
+  ClearErrors();
+  AddError(std::move(description), "HY000", native);
+}
+
 void Database::AddSqliteError(int code) {
   const int primary = code & 0xFF;
   std::string state = primary == SQLITE_CONSTRAINT ? "23000"
@@ -128,14 +133,14 @@ bool Connection::Open(std::string_view connectionString, long /*options*/) {
       !base::StartsWithNoCase(provider, "Microsoft.ACE.OLEDB") &&
       !base::StartsWithNoCase(provider, "SQLite")) {
     database_->AddError("Provider cannot be found. It may not be properly installed.", "HY000",
-                        3706);
+                        adErrProviderNotFound);
     return false;
   }
   const std::string source = Value(pairs, "Data Source");
   const std::filesystem::path host = win::ToHostPath(source);
   std::error_code ec;
   if (source.empty() || !std::filesystem::is_regular_file(host, ec)) {
-    database_->AddError("Could not find file '" + source + "'.", "HY000", 3024);
+    database_->AddError("Could not find file '" + source + "'.", "HY000", kJetErrFileNotFound);
     return false;
   }
   // "Jet OLEDB:Database Password" is accepted and not checked: the SQLite files carry none.
@@ -185,8 +190,7 @@ std::unique_ptr<Recordset> Connection::Execute(std::string_view sql,
   database_->ClearErrors();
   if (recordsAffected) *recordsAffected = 0;
   std::string text(sql);
-  if (options != adCmdUnspecified && (options & 0x7F) == adCmdTable)
-    text = "select * from " + detail::QuoteName(base::Trim(sql));
+  if (IsTableCommand(options)) text = detail::TableStatement(sql);
   detail::Statement statement;
   if (!detail::Prepare(*database_, text, params, statement)) return nullptr;
   if (sqlite3_column_count(statement.handle) > 0) {
@@ -206,7 +210,7 @@ std::unique_ptr<Recordset> Connection::Execute(std::string_view sql,
   return std::make_unique<Recordset>();
 }
 
-bool CreateDatabase(const std::string& hostPath, std::string_view script, std::string* error) {
+base::Status CreateDatabase(const std::string& hostPath, std::string_view script) {
   sqlite3* db = nullptr;
   int rc =
       sqlite3_open_v2(hostPath.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -218,11 +222,14 @@ bool CreateDatabase(const std::string& hostPath, std::string_view script, std::s
     int end = sqlite3_exec(db, rc == SQLITE_OK ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = end;
   }
-  if (rc != SQLITE_OK && error)
-    *error = message ? message : (db ? sqlite3_errmsg(db) : "cannot open");
+  base::Status status;
+  if (rc != SQLITE_OK) {
+    const std::string why = message ? message : db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    status = base::Error::WithCode(rc, "cannot create the database " + hostPath + ": " + why);
+  }
   sqlite3_free(message);
   sqlite3_close(db);
-  return rc == SQLITE_OK;
+  return status;
 }
 
 }  // namespace ado

@@ -46,8 +46,8 @@ const char* Text(const char* p) {
 
 }  // namespace
 
-bool Recordset::Fail(std::string message) {
-  lastError_ = std::move(message);
+bool Recordset::Fail(std::string description, long number) {
+  if (database_) database_->SetError(std::move(description), number);
   return false;
 }
 
@@ -58,22 +58,13 @@ bool Recordset::Updatable() const {
 bool Recordset::Open(std::string_view sql, Connection& connection, long cursorType, long lockType,
                      long options, const std::vector<Variant>& params) {
   if (open_) Close();
-  lastError_.clear();
   database_ = connection.Shared();
   database_->ClearErrors();
-  if (!database_->db) {
-    database_->AddError(kClosed, "HY000", 3704);
-    return Fail(kClosed);
-  }
+  if (!database_->db) return Fail(kClosed, adErrObjectClosed);
   cursorType_ = cursorType == adOpenUnspecified ? adOpenForwardOnly : cursorType;
   lockType_ = lockType == adLockUnspecified ? adLockReadOnly : lockType;
   std::string text(sql);
-  if (options != adCmdUnspecified && (options & 0x7F) == adCmdTable) {
-    size_t b = text.find_first_not_of(" \t");
-    size_t e = text.find_last_not_of(" \t");
-    text = "select * from " +
-           detail::QuoteName(b == std::string::npos ? "" : text.substr(b, e - b + 1));
-  }
+  if (IsTableCommand(options)) text = detail::TableStatement(sql);
 
   detail::Statement statement;
   bool withRowid = false;
@@ -82,8 +73,7 @@ bool Recordset::Open(std::string_view sql, Connection& connection, long cursorTy
     if (!rewritten.empty() && detail::Prepare(*database_, rewritten, params, statement, true))
       withRowid = true;
   }
-  if (!withRowid && !detail::Prepare(*database_, text, params, statement))
-    return Fail(database_->errors.empty() ? "" : database_->errors.back().description);
+  if (!withRowid && !detail::Prepare(*database_, text, params, statement)) return false;
 
   sqlite3_stmt* s = statement.handle;
   const int columns = sqlite3_column_count(s);
@@ -115,7 +105,7 @@ bool Recordset::Open(std::string_view sql, Connection& connection, long cursorTy
   }
   if (rc != SQLITE_DONE) {
     database_->AddSqliteError(rc);
-    return Fail(database_->errors.back().description);
+    return false;
   }
   fields_ = std::move(fields);
   rows_ = std::move(rows);
@@ -129,7 +119,7 @@ bool Recordset::Open(std::string_view sql, Connection& connection, long cursorTy
 }
 
 bool Recordset::Close() {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   open_ = false;
   fields_.clear();
   rows_.clear();
@@ -156,40 +146,41 @@ bool Recordset::IsEOF() const {
 }
 
 bool Recordset::MoveFirst() {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   if (editMode_ != adEditNone && !Update()) return false;
   currentDeleted_ = false;
-  if (rows_.empty()) return Fail(kNoCurrent);
+  if (rows_.empty()) return Fail(kNoCurrent, adErrNoCurrentRecord);
   position_ = 0;
   return true;
 }
 
 bool Recordset::MoveLast() {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   if (editMode_ != adEditNone && !Update()) return false;
   currentDeleted_ = false;
-  if (rows_.empty()) return Fail(kNoCurrent);
+  if (rows_.empty()) return Fail(kNoCurrent, adErrNoCurrentRecord);
   position_ = static_cast<long>(rows_.size()) - 1;
   return true;
 }
 
 bool Recordset::MoveNext() {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   if (editMode_ != adEditNone && !Update()) return false;
   if (currentDeleted_) {
     currentDeleted_ = false;  // already standing on the row after the deleted one
     return true;
   }
-  if (IsEOF()) return Fail(kNoCurrent);
+  if (IsEOF()) return Fail(kNoCurrent, adErrNoCurrentRecord);
   ++position_;
   return true;
 }
 
 bool Recordset::MovePrevious() {
-  if (!open_) return Fail(kClosed);
-  if (cursorType_ == adOpenForwardOnly) return Fail("Rowset does not support fetching backward.");
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
+  if (cursorType_ == adOpenForwardOnly)
+    return Fail("Rowset does not support fetching backward.", adErrFeatureNotAvailable);
   if (editMode_ != adEditNone && !Update()) return false;
-  if (IsBOF() && !currentDeleted_) return Fail(kNoCurrent);
+  if (IsBOF() && !currentDeleted_) return Fail(kNoCurrent, adErrNoCurrentRecord);
   currentDeleted_ = false;
   --position_;
   return true;
@@ -208,11 +199,12 @@ long Recordset::AbsolutePosition() const {
 }
 
 bool Recordset::SetAbsolutePosition(long position) {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   if (position < 1 || position > static_cast<long>(rows_.size()))
     return Fail(
         "Arguments are of the wrong type, are out of acceptable range, or are in conflict "
-        "with one another.");
+        "with one another.",
+        adErrInvalidArgument);
   if (editMode_ != adEditNone && !Update()) return false;
   currentDeleted_ = false;
   position_ = position - 1;
@@ -243,31 +235,31 @@ bool Recordset::GetValue(size_t index, Variant& out) const {
 }
 
 bool Recordset::SetValue(std::string_view field, const Variant& value) {
-  if (!open_) return Fail(kClosed);
-  if (!Updatable()) return Fail(kNotUpdatable);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
+  if (!Updatable()) return Fail(kNotUpdatable, adErrFeatureNotAvailable);
   int index = FieldIndex(field);
   if (index < 0)
     return Fail(
         "Item cannot be found in the collection corresponding to the "
-        "requested name or ordinal.");
+        "requested name or ordinal.",
+        adErrItemNotFound);
   if (editMode_ == adEditNone) {
-    if (currentDeleted_ || IsBOF() || IsEOF()) return Fail(kNoCurrent);
+    if (currentDeleted_ || IsBOF() || IsEOF()) return Fail(kNoCurrent, adErrNoCurrentRecord);
     pending_ = rows_[position_];
     changed_.assign(fields_.size(), false);
     editMode_ = adEditInProgress;
   }
-  Variant coerced;
-  std::string reason;
-  if (!detail::CoerceTo(value, detail::KindOfDeclType(fields_[index].declType), coerced, &reason))
-    return Fail(reason);
-  pending_[index] = std::move(coerced);
+  base::Result<Variant> coerced =
+      detail::CoerceTo(value, detail::KindOfDeclType(fields_[index].declType));
+  if (!coerced) return Fail(coerced.error().message, coerced.error().code);
+  pending_[index] = *std::move(coerced);
   changed_[index] = true;
   return true;
 }
 
 bool Recordset::AddNew() {
-  if (!open_) return Fail(kClosed);
-  if (!Updatable()) return Fail(kNotUpdatable);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
+  if (!Updatable()) return Fail(kNotUpdatable, adErrFeatureNotAvailable);
   if (editMode_ != adEditNone && !Update()) return false;
   pending_.assign(fields_.size(), Variant::Null());
   changed_.assign(fields_.size(), false);
@@ -276,7 +268,7 @@ bool Recordset::AddNew() {
 }
 
 bool Recordset::CancelUpdate() {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   pending_.clear();
   changed_.clear();
   editMode_ = adEditNone;
@@ -345,15 +337,11 @@ bool Recordset::WriteRow() {
 }
 
 bool Recordset::Update() {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   if (editMode_ == adEditNone) return true;
   database_->ClearErrors();
-  if (!database_->db) {
-    database_->AddError(kClosed, "HY000", 3704);
-    return Fail(kClosed);
-  }
-  if (!WriteRow())
-    return Fail(database_->errors.empty() ? "update failed" : database_->errors.back().description);
+  if (!database_->db) return Fail(kClosed, adErrObjectClosed);
+  if (!WriteRow()) return false;
   pending_.clear();
   changed_.clear();
   editMode_ = adEditNone;
@@ -361,19 +349,19 @@ bool Recordset::Update() {
 }
 
 bool Recordset::Delete() {
-  if (!open_) return Fail(kClosed);
-  if (!Updatable()) return Fail(kNotUpdatable);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
+  if (!Updatable()) return Fail(kNotUpdatable, adErrFeatureNotAvailable);
   if (editMode_ == adEditAdd) return CancelUpdate();
-  if (currentDeleted_ || IsBOF() || IsEOF()) return Fail(kNoCurrent);
+  if (currentDeleted_ || IsBOF() || IsEOF()) return Fail(kNoCurrent, adErrNoCurrentRecord);
   database_->ClearErrors();
   detail::Statement statement;
   if (!detail::Prepare(*database_, "DELETE FROM " + detail::QuoteName(table_) + " WHERE rowid=?",
                        {Variant::I8(rowids_[position_])}, statement))
-    return Fail(database_->errors.empty() ? kClosed : database_->errors.back().description);
+    return false;
   int rc = sqlite3_step(statement.handle);
   if (rc != SQLITE_DONE) {
     database_->AddSqliteError(rc);
-    return Fail(database_->errors.back().description);
+    return false;
   }
   pending_.clear();
   changed_.clear();
