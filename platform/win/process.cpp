@@ -12,6 +12,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -107,9 +108,12 @@ std::vector<std::string> ResolveProgram(const std::string& program) {
   return {found};
 }
 
-// Starts argv in a host working folder (empty = current); pid or -1.
-int Spawn(const std::vector<std::string>& argv, const fs::path& workingFolder) {
-  if (argv.empty()) return -1;
+// Starts argv in a host working folder (empty = current) and returns its pid; `commandLine` is
+// what the error names.
+base::Result<int> Spawn(const std::vector<std::string>& argv, const fs::path& workingFolder,
+                        std::string_view commandLine) {
+  if (argv.empty())
+    return base::Error::WithCode(ENOENT, "no program found to run " + std::string(commandLine));
   std::vector<char*> args;
   for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
@@ -140,17 +144,27 @@ int Spawn(const std::vector<std::string>& argv, const fs::path& workingFolder) {
   const int rc = posix_spawn(&pid, args[0], &actions, &attr, args.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attr);
-  return rc == 0 ? pid : -1;
+  if (rc != 0)
+    return base::Error::WithCode(
+        rc, "cannot start " + std::string(commandLine) + ": " + std::strerror(rc));
+  return static_cast<int>(pid);
 }
 
-int WaitExit(int pid) {
+// The exit status of a child; 128 + the signal number when a signal ended it.
+base::Result<int> WaitExit(int pid) {
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0) {
-    if (errno != EINTR) return -1;
+    if (errno != EINTR)
+      return base::Error::WithCode(errno, "cannot wait for process " + std::to_string(pid));
   }
   if (WIFEXITED(status)) return WEXITSTATUS(status);
   if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
-  return -1;
+  return base::Error::Of("process ", pid, " ended in an unknown way");
+}
+
+// Collects a started child in the background, so it leaves no zombie.
+void ReapLater(int pid) {
+  std::thread([pid] { (void)WaitExit(pid); }).detach();
 }
 
 fs::path HostFolder(std::string_view workingFolder) {
@@ -199,18 +213,16 @@ std::vector<std::string> HostCommand(std::string_view commandLine) {
   return argv;
 }
 
-RunResult RunAndWaitProcess(std::string_view commandLine, std::string_view workingFolder) {
-  RunResult result;
-  const int pid = Spawn(HostCommand(commandLine), HostFolder(workingFolder));
-  if (pid < 0) return result;
-  result.started = true;
-  result.exitCode = WaitExit(pid);
-  return result;
+base::Result<int> RunAndWaitProcess(std::string_view commandLine, std::string_view workingFolder) {
+  const base::Result<int> pid =
+      Spawn(HostCommand(commandLine), HostFolder(workingFolder), commandLine);
+  if (!pid) return pid.error();
+  return WaitExit(*pid);
 }
 
-int StartProcess(std::string_view commandLine, std::string_view workingFolder) {
-  const int pid = Spawn(HostCommand(commandLine), HostFolder(workingFolder));
-  if (pid > 0) std::thread([pid] { WaitExit(pid); }).detach();
+base::Result<int> StartProcess(std::string_view commandLine, std::string_view workingFolder) {
+  base::Result<int> pid = Spawn(HostCommand(commandLine), HostFolder(workingFolder), commandLine);
+  if (pid) ReapLater(*pid);
   return pid;
 }
 
@@ -269,13 +281,13 @@ bool ShellExecute(std::string_view verb, std::string_view file, std::string_view
   if (program) {
     std::string line = Quote(file);
     if (!parameters.empty()) line += " " + std::string(parameters);
-    return StartProcess(line, workingFolder) > 0;
+    return StartProcess(line, workingFolder).has_value();
   }
   const std::string opener = FindOnPath("xdg-open");
   if (opener.empty()) return false;
-  const int pid = Spawn({opener, host.string()}, HostFolder(workingFolder));
-  if (pid > 0) std::thread([pid] { WaitExit(pid); }).detach();
-  return pid > 0;
+  const base::Result<int> pid = Spawn({opener, host.string()}, HostFolder(workingFolder), file);
+  if (pid) ReapLater(*pid);
+  return pid.has_value();
 }
 
 }  // namespace win
