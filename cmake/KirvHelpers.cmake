@@ -16,6 +16,12 @@ function(kirv_add_test name)
   file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tmp)
 endfunction()
 
+# With the fuzzers built, every library carries their coverage instrumentation, so that a fuzz
+# target is guided by the code it reaches and not only by its own file.
+if(KIRV_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # kirv_add_fuzzer(NAME SOURCES ... [LIBS ...] [SECONDS n] [SEEDS dir]): a libFuzzer target, run for
 # a bounded time by CTest, starting from the seed inputs in SEEDS when given. Only built with clang
 # and KIRV_FUZZ.
