@@ -21,6 +21,10 @@ inline constexpr int16_t kFalse = 0;
 inline constexpr int kStackSize = 40;
 inline constexpr int kRuleLevels = 5;
 
+// The question types the engine scores under.
+inline constexpr int16_t kPresentationQuestionType = 41;
+inline constexpr int16_t kDocumentQuestionType = 21;  // word processor and spreadsheet
+
 // What a control's RunCheck answers.
 enum CheckAnswer : int16_t { kCheckFails = 0, kCheckHolds = 1, kNoSuchKeyword = -1 };
 

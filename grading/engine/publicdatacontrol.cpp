@@ -13,6 +13,9 @@ namespace {
 // The scratch name the answer workbook is saved under before it is closed.
 constexpr const char* kScratchFile = "C:\\tmq.tmq";
 
+// Columns a row is always read to, empty or not; after them the first empty cell ends the row.
+constexpr int kAlwaysReadColumns = 6;
+
 bool InGrid(int row, int column) {
   return row >= 1 && row <= kGridRows && column >= 1 && column <= kGridColumns;
 }
@@ -63,7 +66,7 @@ bool ReadAnswerGrid(EngineState& state, excel::Application& app) {
       const bool end = column == 1 && *text == "END";
       state.AnswerGrid.SetCell(row, column, *std::move(text));
       if (end) return true;
-      if (empty && column > 6) break;
+      if (empty && column > kAlwaysReadColumns) break;
     }
   }
   return true;

@@ -55,6 +55,27 @@ bool Recordset::Updatable() const {
   return !table_.empty() && lockType_ != adLockReadOnly;
 }
 
+namespace {
+
+// What a prepared statement's columns are; `first` is the first column shown (1 when the rowid
+// leads). `table` keeps the one table every shown column comes from, or is emptied.
+std::vector<Field> DescribeColumns(sqlite3_stmt* s, int first, std::string& table) {
+  std::vector<Field> fields;
+  for (int c = first; c < sqlite3_column_count(s); ++c) {
+    Field f;
+    f.name = Text(sqlite3_column_name(s, c));
+    f.column = Text(sqlite3_column_origin_name(s, c));
+    f.table = Text(sqlite3_column_table_name(s, c));
+    f.declType = base::AsciiUpper(Text(sqlite3_column_decltype(s, c)));
+    // Only a recordset whose every column is a column of the rowid's table writes back.
+    if (f.table.empty() || !base::EqualsNoCase(f.table, table)) table.clear();
+    fields.push_back(std::move(f));
+  }
+  return fields;
+}
+
+}  // namespace
+
 bool Recordset::Open(std::string_view sql, Connection& connection, long cursorType, long lockType,
                      long options, const std::vector<Variant>& params) {
   if (open_) Close();
@@ -63,43 +84,41 @@ bool Recordset::Open(std::string_view sql, Connection& connection, long cursorTy
   if (!database_->db) return Fail(kClosed, adErrObjectClosed);
   cursorType_ = cursorType == adOpenUnspecified ? adOpenForwardOnly : cursorType;
   lockType_ = lockType == adLockUnspecified ? adLockReadOnly : lockType;
-  std::string text(sql);
-  if (IsTableCommand(options)) text = detail::TableStatement(sql);
+  const std::string text = IsTableCommand(options) ? detail::TableStatement(sql) : std::string(sql);
 
+  // An updatable recordset reads each row's rowid too, to write the row back by it.
   detail::Statement statement;
   bool withRowid = false;
   if (lockType_ != adLockReadOnly) {
-    std::string rewritten = WithRowid(text);
-    if (!rewritten.empty() && detail::Prepare(*database_, rewritten, params, statement, true))
-      withRowid = true;
+    const std::string rewritten = WithRowid(text);
+    withRowid =
+        !rewritten.empty() && detail::Prepare(*database_, rewritten, params, statement, true);
   }
   if (!withRowid && !detail::Prepare(*database_, text, params, statement)) return false;
+  std::string table = withRowid ? Text(sqlite3_column_table_name(statement.handle, 0)) : "";
+  std::vector<Field> fields = DescribeColumns(statement.handle, withRowid ? 1 : 0, table);
+  if (!ReadRows(statement.handle, fields, withRowid)) return false;
+  fields_ = std::move(fields);
+  table_ = table;
+  position_ = 0;
+  currentDeleted_ = false;
+  editMode_ = adEditNone;
+  open_ = true;
+  return true;
+}
 
-  sqlite3_stmt* s = statement.handle;
-  const int columns = sqlite3_column_count(s);
-  const int first = withRowid ? 1 : 0;
-  std::vector<Field> fields;
+bool Recordset::ReadRows(sqlite3_stmt* s, const std::vector<Field>& fields, bool withRowid) {
   std::vector<detail::Kind> kinds;
-  std::string table = withRowid ? Text(sqlite3_column_table_name(s, 0)) : "";
-  for (int c = first; c < columns; ++c) {
-    Field f;
-    f.name = Text(sqlite3_column_name(s, c));
-    f.column = Text(sqlite3_column_origin_name(s, c));
-    f.table = Text(sqlite3_column_table_name(s, c));
-    f.declType = base::AsciiUpper(Text(sqlite3_column_decltype(s, c)));
-    // Only a recordset whose every column is a column of the rowid's table writes back.
-    if (f.table.empty() || !base::EqualsNoCase(f.table, table)) table.clear();
-    kinds.push_back(detail::KindOfDeclType(f.declType));
-    fields.push_back(std::move(f));
-  }
-
+  for (const Field& f : fields) kinds.push_back(detail::KindOfDeclType(f.declType));
+  const int first = withRowid ? 1 : 0;
   std::vector<std::vector<Variant>> rows;
   std::vector<int64_t> rowids;
   int rc;
   while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
     std::vector<Variant> row;
     row.reserve(fields.size());
-    for (int c = first; c < columns; ++c) row.push_back(detail::ReadColumn(s, c, kinds[c - first]));
+    for (size_t c = 0; c < fields.size(); ++c)
+      row.push_back(detail::ReadColumn(s, static_cast<int>(c) + first, kinds[c]));
     rows.push_back(std::move(row));
     if (withRowid) rowids.push_back(sqlite3_column_int64(s, 0));
   }
@@ -107,14 +126,8 @@ bool Recordset::Open(std::string_view sql, Connection& connection, long cursorTy
     database_->AddSqliteError(rc);
     return false;
   }
-  fields_ = std::move(fields);
   rows_ = std::move(rows);
   rowids_ = std::move(rowids);
-  table_ = table;
-  position_ = 0;
-  currentDeleted_ = false;
-  editMode_ = adEditNone;
-  open_ = true;
   return true;
 }
 

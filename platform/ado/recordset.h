@@ -13,6 +13,8 @@
 #include "platform/ado/connection.h"
 #include "platform/ado/variant.h"
 
+struct sqlite3_stmt;
+
 namespace ado {
 
 enum CursorType : long {
@@ -106,6 +108,9 @@ class Recordset {
   bool Updatable() const;
   bool WriteRow();
   bool ReadRow(int64_t rowid, std::vector<Variant>& row);
+  // Steps the statement to its end, keeping its rows (and their rowids, which lead each row when
+  // `withRowid`); false, with the error, when a step fails.
+  bool ReadRows(sqlite3_stmt* statement, const std::vector<Field>& fields, bool withRowid);
 
   std::shared_ptr<detail::Database> database_;
   bool open_ = false;

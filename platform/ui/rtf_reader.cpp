@@ -56,7 +56,7 @@ struct CharProps {
   int halfPoints = 24;
   bool bold = false, italic = false, underline = false, strike = false, hidden = false;
   int color = 0, back = 0;
-  int script = 0;  // 1 superscript, -1 subscript
+  QTextCharFormat::VerticalAlignment script = QTextCharFormat::AlignNormal;
   std::array<AssociatedProps, kCharClasses> associated;
   CharClass runClass = CharClass::Low;  // the class the latest \loch, \hich or \dbch named
   bool rightToLeft = false;             // after \rtlch: associated properties are for scripts
@@ -375,8 +375,7 @@ QTextCharFormat Reader::CharFormat(CharClass textClass) const {
     f.setForeground(colors_[ch.color]);
   if (ch.back > 0 && size_t(ch.back) < colors_.size() && colors_[ch.back].isValid())
     f.setBackground(colors_[ch.back]);
-  if (ch.script > 0) f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-  if (ch.script < 0) f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+  if (ch.script != QTextCharFormat::AlignNormal) f.setVerticalAlignment(ch.script);
   return f;
 }
 
@@ -942,9 +941,11 @@ const Reader::HandlerTable& Reader::DocumentWords() {
       {"cb", background},
       {"highlight", background},
       {"chcbpat", background},
-      {"super", [](Reader& r, const WordArg&) { r.Ch().script = 1; }},
-      {"sub", [](Reader& r, const WordArg&) { r.Ch().script = -1; }},
-      {"nosupersub", [](Reader& r, const WordArg&) { r.Ch().script = 0; }},
+      {"super",
+       [](Reader& r, const WordArg&) { r.Ch().script = QTextCharFormat::AlignSuperScript; }},
+      {"sub", [](Reader& r, const WordArg&) { r.Ch().script = QTextCharFormat::AlignSubScript; }},
+      {"nosupersub",
+       [](Reader& r, const WordArg&) { r.Ch().script = QTextCharFormat::AlignNormal; }},
 
       // Associated character properties and the classes they are given for.
       {"loch", [](Reader& r, const WordArg&) { charClass(CharClass::Low)(r); }},

@@ -55,6 +55,51 @@ fs::path DriveFolder(char letter) {
   return DataHome() / "kirv" / (std::string("drive_") + base::AsciiLower(upper));
 }
 
+namespace {
+
+// The components of the part of a path after its drive, "." and ".." applied.
+std::vector<std::string> Components(std::string_view rest) {
+  std::vector<std::string> parts;
+  size_t i = 0;
+  while (i <= rest.size()) {
+    size_t j = rest.find('\\', i);
+    if (j == std::string_view::npos) j = rest.size();
+    const std::string_view part = rest.substr(i, j - i);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.emplace_back(part);
+    }
+    i = j + 1;
+  }
+  return parts;
+}
+
+// `base` followed by the components, each that does not exist under its exact name matched
+// without case; from the first one that matches nothing on, the spelling is kept.
+fs::path Resolve(fs::path base, const std::vector<std::string>& parts) {
+  bool existing = true;
+  std::error_code ec;
+  for (const std::string& part : parts) {
+    if (existing) {
+      if (fs::symlink_status(base / part, ec).type() != fs::file_type::not_found && !ec) {
+        base /= part;
+        continue;
+      }
+      const std::string found = FindNoCase(base, part);
+      if (!found.empty()) {
+        base /= found;
+        continue;
+      }
+      existing = false;
+    }
+    base /= part;
+  }
+  return base;
+}
+
+}  // namespace
+
 fs::path ToHostPath(std::string_view windowsPath) {
   std::string s(windowsPath);
   std::replace(s.begin(), s.end(), '/', '\\');
@@ -83,40 +128,10 @@ fs::path ToHostPath(std::string_view windowsPath) {
     return ToHostPath(joined);
   }
 
-  std::vector<std::string> parts;
-  size_t i = 0;
-  while (i <= rest.size()) {
-    size_t j = rest.find('\\', i);
-    if (j == std::string_view::npos) j = rest.size();
-    std::string_view part = rest.substr(i, j - i);
-    if (part == "..") {
-      if (!parts.empty()) parts.pop_back();
-    } else if (!part.empty() && part != ".") {
-      parts.emplace_back(part);
-    }
-    i = j + 1;
-  }
-
-  fs::path cur = base;
-  bool existing = true;
-  std::error_code ec;
-  for (const std::string& part : parts) {
-    if (existing) {
-      if (fs::symlink_status(cur / part, ec).type() != fs::file_type::not_found && !ec) {
-        cur /= part;
-        continue;
-      }
-      std::string found = FindNoCase(cur, part);
-      if (!found.empty()) {
-        cur /= found;
-        continue;
-      }
-      existing = false;
-    }
-    cur /= part;
-  }
-  if (trailing && !parts.empty()) cur += "/";
-  return cur;
+  const std::vector<std::string> parts = Components(rest);
+  fs::path out = Resolve(base, parts);
+  if (trailing && !parts.empty()) out += "/";
+  return out;
 }
 
 std::string ToWindowsPath(const fs::path& hostPath) {

@@ -207,6 +207,55 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
   return static_cast<int>(static_cast<uint32_t>(negative ? -n : n));
 }
 
+namespace {
+
+// The bytes of a file with one change made; nullopt when there is nothing to change.
+std::optional<std::string> WithoutSection(const Profile& p, std::string_view section) {
+  size_t header, end;
+  if (!p.FindSection(section, &header, &end)) return std::nullopt;
+  const size_t from = p.lines[header].begin;
+  const size_t to = end < p.lines.size() ? p.lines[end].begin : p.raw.size();
+  return p.raw.substr(0, from) + p.raw.substr(to);
+}
+
+std::optional<std::string> WithoutKey(const Profile& p, std::string_view section,
+                                      std::string_view key) {
+  size_t header, end, line;
+  if (!p.FindSection(section, &header, &end) || !p.FindKey(header + 1, end, key, &line, nullptr))
+    return std::nullopt;
+  const Line& l = p.lines[line];
+  return p.raw.substr(0, l.begin) + p.raw.substr(l.next);
+}
+
+std::string WithValue(const Profile& p, std::string_view section, std::string_view key,
+                      std::string_view value) {
+  const std::string eol = p.LineBreak();
+  const std::string entry = p.Encode(std::string(key) + "=" + std::string(value)) + eol;
+  size_t header, end, line;
+  if (!p.FindSection(section, &header, &end)) {  // a new section at the end
+    std::string out = p.raw;
+    if (!out.empty() && out.back() != '\n') out += eol;
+    return out + p.Encode("[" + std::string(section) + "]") + eol + entry;
+  }
+  if (p.FindKey(header + 1, end, key, &line, nullptr)) {
+    // Keep the key as written and any blanks after "="; only the value changes.
+    const Line& l = p.lines[line];
+    size_t cut = p.raw.find('=', l.begin) + 1;
+    while (cut < l.end && (p.raw[cut] == ' ' || p.raw[cut] == '\t')) ++cut;
+    return p.raw.substr(0, cut) + p.Encode(value) + p.raw.substr(l.end);
+  }
+  // A new key after the section's last line that is not blank.
+  size_t last = header;
+  for (size_t i = header + 1; i < end; ++i)
+    if (!base::Trim(p.Text(p.lines[i])).empty()) last = i;
+  const Line& l = p.lines[last];
+  if (l.next == p.raw.size() && p.raw.back() != '\n')  // the last line, without a break
+    return p.raw + eol + entry;
+  return p.raw.substr(0, l.next) + entry + p.raw.substr(l.next);
+}
+
+}  // namespace
+
 bool WritePrivateProfileString(std::string_view section, std::optional<std::string_view> key,
                                std::optional<std::string_view> value,
                                std::string_view fileWindowsPath) {
@@ -223,46 +272,11 @@ bool WritePrivateProfileString(std::string_view section, std::optional<std::stri
     if (!ReadFileBytes(host, &raw)) return false;
   }
   const Profile p = Parse(raw);
-  const std::string eol = p.LineBreak();
-  std::string out;
-  size_t header, end;
-  const bool hasSection = p.FindSection(section, &header, &end);
-
-  if (!key) {  // remove the section
-    if (!hasSection) return true;
-    const size_t from = p.lines[header].begin;
-    const size_t to = end < p.lines.size() ? p.lines[end].begin : p.raw.size();
-    out = p.raw.substr(0, from) + p.raw.substr(to);
-  } else if (size_t line; hasSection && p.FindKey(header + 1, end, *key, &line, nullptr)) {
-    const Line& l = p.lines[line];
-    if (!value) {
-      out = p.raw.substr(0, l.begin) + p.raw.substr(l.next);
-    } else {
-      // Keep the key as written and any blanks after "="; only the value changes.
-      size_t cut = p.raw.find('=', l.begin) + 1;
-      while (cut < l.end && (p.raw[cut] == ' ' || p.raw[cut] == '\t')) ++cut;
-      out = p.raw.substr(0, cut) + p.Encode(*value) + p.raw.substr(l.end);
-    }
-  } else if (!value) {
-    return true;  // nothing to remove
-  } else if (hasSection) {
-    // After the section's last line that is not blank.
-    size_t last = header;
-    for (size_t i = header + 1; i < end; ++i)
-      if (!base::Trim(p.Text(p.lines[i])).empty()) last = i;
-    const Line& l = p.lines[last];
-    const std::string entry = p.Encode(std::string(*key) + "=" + std::string(*value)) + eol;
-    if (l.next == p.raw.size() && p.raw.back() != '\n')  // the last line, without a break
-      out = p.raw + eol + entry;
-    else
-      out = p.raw.substr(0, l.next) + entry + p.raw.substr(l.next);
-  } else {
-    out = p.raw;
-    if (!out.empty() && out.back() != '\n') out += eol;
-    out += p.Encode("[" + std::string(section) + "]") + eol;
-    out += p.Encode(std::string(*key) + "=" + std::string(*value)) + eol;
-  }
-  return ReplaceFile(host, out, existed);
+  const std::optional<std::string> out = !key     ? WithoutSection(p, section)
+                                         : !value ? WithoutKey(p, section, *key)
+                                                  : WithValue(p, section, *key, *value);
+  if (!out) return true;  // nothing to remove
+  return ReplaceFile(host, *out, existed);
 }
 
 }  // namespace win
