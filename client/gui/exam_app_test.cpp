@@ -11,7 +11,7 @@
 
 #include "client/globals.h"
 #include "client/system_utils.h"
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 #include "platform/win/registry.h"

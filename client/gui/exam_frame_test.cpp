@@ -14,7 +14,7 @@
 #include "client/db/exam_database.h"
 #include "client/globals.h"
 #include "client/ini_file.h"
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 #include "platform/win/testing/test_folder.h"

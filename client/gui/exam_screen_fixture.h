@@ -15,7 +15,7 @@
 #include "client/exam_pane_data.h"
 #include "client/globals.h"
 #include "client/system_utils.h"
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 #include "platform/win/testing/test_folder.h"
 
 class ExamScreenFixture : public ::testing::Test {

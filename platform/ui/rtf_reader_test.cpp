@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <string>
 
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 #include "platform/ui/rtf_picture.h"
 
 namespace {

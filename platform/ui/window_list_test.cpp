@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 #include "platform/ui/window_title_publisher.h"
 #include "platform/win/testing/test_folder.h"
 

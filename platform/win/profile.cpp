@@ -13,6 +13,7 @@
 #include "attributes.h"
 #include "codepage.h"
 #include "paths.h"
+#include "platform/base/result.h"
 #include "platform/base/text.h"
 
 namespace win {
@@ -98,18 +99,21 @@ struct Profile {
   }
 };
 
-// False for anything but a readable regular file (a folder opens as a stream but throws on read).
-bool ReadFileBytes(const fs::path& host, std::string* out) {
+// The bytes of a readable regular file; an error for anything else (a folder opens as a stream
+// but throws on read).
+base::Result<std::string> ReadFileBytes(const fs::path& host) {
   std::error_code ec;
-  if (!fs::is_regular_file(host, ec)) return false;
+  if (!fs::is_regular_file(host, ec)) return base::Error::Of(host.string(), " is no file");
   std::ifstream in(host, std::ios::binary);
-  if (!in) return false;
+  if (!in) return base::Error::Of("cannot open ", host.string());
+  std::string bytes;
   try {
-    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   } catch (const std::exception&) {
-    return false;
+    return base::Error::Of("cannot read ", host.string());
   }
-  return !in.bad();
+  if (in.bad()) return base::Error::Of("cannot read ", host.string());
+  return bytes;
 }
 
 Profile Parse(std::string raw) {
@@ -182,9 +186,9 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
                                     std::string_view defaultValue, std::string_view fileWindowsPath,
                                     size_t bufferSize) {
   const size_t limit = bufferSize == 0 ? 0 : bufferSize - 1;
-  std::string raw;
-  if (!ReadFileBytes(ToHostPath(fileWindowsPath), &raw)) return CutToAnsiBytes(defaultValue, limit);
-  const Profile p = Parse(std::move(raw));
+  base::Result<std::string> raw = ReadFileBytes(ToHostPath(fileWindowsPath));
+  if (!raw) return CutToAnsiBytes(defaultValue, limit);
+  const Profile p = Parse(*std::move(raw));
   size_t header, end, line;
   std::string value;
   if (!p.FindSection(section, &header, &end) || !p.FindKey(header + 1, end, key, &line, &value))
@@ -269,7 +273,9 @@ bool WritePrivateProfileString(std::string_view section, std::optional<std::stri
   if (existed) {
     if (!fs::is_regular_file(host, ec) || ::access(host.c_str(), W_OK) != 0) return false;
     if (GetHostFileAttributes(host) & FILE_ATTRIBUTE_READONLY) return false;
-    if (!ReadFileBytes(host, &raw)) return false;
+    base::Result<std::string> bytes = ReadFileBytes(host);
+    if (!bytes) return false;
+    raw = *std::move(bytes);
   }
   const Profile p = Parse(raw);
   const std::optional<std::string> out = !key     ? WithoutSection(p, section)
