@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/win/registry.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 

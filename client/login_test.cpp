@@ -20,7 +20,7 @@
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 #include "platform/win/process.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 
@@ -453,10 +453,10 @@ TEST(LoginUnpack, RealArchiveKeepsFilesAlreadyThere) {
   if (program.size() > 1 && program[program.size() - 2] == '\\') program.pop_back();
   std::string student = win::ToWindowsPath(root / "exam/C1") + "\\";
   if (student.size() > 1 && student[student.size() - 2] == '\\') student.pop_back();
-  win::RunResult r =
+  base::Result<int> r =
       win::RunAndWaitProcess(UnpackCommand(program, "RW5827", "p.7z", student), program);
-  ASSERT_TRUE(r.started);
-  EXPECT_EQ(r.exitCode, 0);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(*r, 0);
   auto read = [](const fs::path& p) {
     std::ifstream in(p);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -466,7 +466,8 @@ TEST(LoginUnpack, RealArchiveKeepsFilesAlreadyThere) {
 
   // A wrong password fails and leaves the folder as it was.
   r = win::RunAndWaitProcess(UnpackCommand(program, "wrong", "p.7z", student), program);
-  EXPECT_NE(r.exitCode, 0);
+  ASSERT_TRUE(r);
+  EXPECT_NE(*r, 0);
 }
 
 }  // namespace

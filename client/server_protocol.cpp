@@ -39,8 +39,10 @@ std::string SendServerRequest(std::string_view request) {
   const long long timeoutMs = std::clamp(std::atoll(timeoutText.c_str()), 0LL, 4294967295LL);
 
   // Without an address there is nobody to send to; the wait still runs to its time-out.
+  // A send that fails ends like a datagram lost on the way: in the time-out text.
   if (!address.empty())
-    socket.SendTo(win::Utf8ToGbk(request), address, static_cast<uint16_t>(std::atoi(port.c_str())));
+    (void)socket.SendTo(win::Utf8ToGbk(request), address,
+                        static_cast<uint16_t>(std::atoi(port.c_str())));
   const auto sent = std::chrono::steady_clock::now();
   const auto deadline = sent + std::chrono::milliseconds(timeoutMs);
 

@@ -42,12 +42,12 @@ class FakeServer {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(repeatMs_);
     do {
       for (const std::string& answer : answers_)
-        socket_.SendTo(win::Utf8ToGbk(answer), request->host, request->port);
+        ASSERT_TRUE(socket_.SendTo(win::Utf8ToGbk(answer), request->host, request->port));
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
     } while (std::chrono::steady_clock::now() < until);
   }
   net::DatagramSocket socket_;
-  uint16_t port_ = (socket_.Create(0, "127.0.0.1"), socket_.LocalPort());
+  uint16_t port_ = socket_.Create(0, "127.0.0.1") ? socket_.LocalPort() : uint16_t{0};
   std::vector<std::string> answers_;
   int repeatMs_;
   std::vector<std::string> received_;

@@ -11,7 +11,7 @@
 
 #include "platform/win/attributes.h"
 #include "platform/win/paths.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 

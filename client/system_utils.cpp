@@ -100,12 +100,12 @@ void SplitString(const std::string& text, const std::string& delimiter,
 }
 
 bool RunAndWait(const std::string& commandLine, const std::string& workingFolder) {
-  const win::RunResult r = win::RunAndWaitProcess(commandLine, workingFolder);
-  if (!r.started) {
+  const base::Result<int> exitCode = win::RunAndWaitProcess(commandLine, workingFolder);
+  if (!exitCode) {
     ShowMessage("不能启动" + commandLine);
     return false;
   }
-  return r.exitCode == 0;
+  return *exitCode == 0;
 }
 
 bool RegisterControl(const std::string& file) {

@@ -10,31 +10,14 @@
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
 #include "platform/win/message_box.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using win::testing::TestFolder;
 
-// Sets an environment variable for one scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) saved_ = old;
-    ::setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnv() {
-    if (saved_)
-      ::setenv(name_, saved_->c_str(), 1);
-    else
-      ::unsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> saved_;
-};
+using win::testing::ScopedEnv;
 
 TEST(SystemUtils, FileExists) {
   TestFolder t;

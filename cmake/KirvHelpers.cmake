@@ -1,19 +1,24 @@
 # Small helpers shared by every folder's CMakeLists.txt.
 
 # kirv_add_test(NAME SOURCES ... [LIBS ...]): one GoogleTest executable per folder, run by CTest.
-# Tests find the shared fixtures through KIRV_SHARED_FIXTURES and may write under the build tree.
+# Tests find the sources (and each folder's testdata/) through KIRV_SOURCE_DIR, and get a folder of their own for temporary files in KIRV_TEST_TMP.
 function(kirv_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE
-    KIRV_SHARED_FIXTURES="${CMAKE_SOURCE_DIR}/../shared/fixtures"
     KIRV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
                ENVIRONMENT KIRV_TEST_TMP=${CMAKE_CURRENT_BINARY_DIR}/tmp)
   file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tmp)
 endfunction()
+
+# With the fuzzers built, every library carries their coverage instrumentation, so that a fuzz
+# target is guided by the code it reaches and not only by its own file.
+if(KIRV_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
 
 # kirv_add_fuzzer(NAME SOURCES ... [LIBS ...] [SECONDS n] [SEEDS dir]): a libFuzzer target, run for
 # a bounded time by CTest, starting from the seed inputs in SEEDS when given. Only built with clang

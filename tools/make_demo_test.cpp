@@ -15,7 +15,7 @@
 #include "client/password_check.h"
 #include "platform/win/codepage.h"
 #include "platform/win/paths.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 

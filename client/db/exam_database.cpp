@@ -13,10 +13,10 @@ bool CreateExamDatabase(std::string_view windowsPath, std::string* error) {
     if (error) *error = "file exists: " + host.string();
     return false;
   }
-  std::string why;
-  if (!ado::CreateDatabase(host.string(), ExamDatabaseSchema(), &why)) {
+  if (const base::Status created = ado::CreateDatabase(host.string(), ExamDatabaseSchema());
+      !created) {
     std::filesystem::remove(host, ec);
-    if (error) *error = why;
+    if (error) *error = created.error().message;
     return false;
   }
   return true;

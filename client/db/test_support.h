@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 class TempFolder : public win::testing::ScopedTempFolder {
  public:

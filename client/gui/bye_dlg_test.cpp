@@ -9,7 +9,7 @@
 #include <QKeyEvent>
 
 #include "client/lockdown.h"
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 
 namespace {
 

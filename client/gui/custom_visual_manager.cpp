@@ -22,7 +22,6 @@ CCustomVisualManager::CCustomVisualManager(const std::string& programFolder) {
   paneBackground = kSeparator;
   groupBackground = kInterior;
   groupBorder = kOutline;
-  toolBarBackground = kSeparator;
 }
 
 const CPictureHolder& CCustomVisualManager::Skin(ui::DockEdge edge) const {

@@ -15,7 +15,7 @@
 #include "platform/ui/window_list.h"
 #include "platform/vb/interaction.h"
 #include "platform/win/message_box.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 
@@ -118,7 +118,7 @@ TEST(QtServices, PumpRunsPendingEventsAndWindowsArePublished) {
   ui::TestApp();
   win::testing::ScopedTempFolder tmp("qt_services_");
   const std::filesystem::path folder = tmp.Path() / "windows";
-  setenv("KIRV_WINDOW_LIST", folder.c_str(), 1);
+  win::testing::ScopedEnv listEnv("KIRV_WINDOW_LIST", folder);
   InstallQtServices();
   bool ran = false;
   QTimer::singleShot(0, [&] { ran = true; });
@@ -127,7 +127,6 @@ TEST(QtServices, PumpRunsPendingEventsAndWindowsArePublished) {
   QWidget window;
   window.setWindowTitle(QString::fromUtf8("■-未知-C:\\x\\"));
   EXPECT_EQ(ui::TopLevelWindowTitles(), std::vector<std::string>{"■-未知-C:\\x\\"});
-  unsetenv("KIRV_WINDOW_LIST");
   win::SetMessageSink(nullptr);
 }
 

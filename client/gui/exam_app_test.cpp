@@ -11,11 +11,11 @@
 
 #include "client/globals.h"
 #include "client/system_utils.h"
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 #include "platform/win/registry.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 #include "client/db/exam_database.h"
 #include "client/globals.h"
 #include "client/ini_file.h"
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 

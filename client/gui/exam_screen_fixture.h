@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "client/db/ado_connection.h"
@@ -14,8 +15,8 @@
 #include "client/exam_pane_data.h"
 #include "client/globals.h"
 #include "client/system_utils.h"
-#include "platform/ui/qt_test_app.h"
-#include "platform/win/test_folder.h"
+#include "platform/ui/testing/qt_test_app.h"
+#include "platform/win/testing/test_folder.h"
 
 class ExamScreenFixture : public ::testing::Test {
  protected:
@@ -27,7 +28,7 @@ class ExamScreenFixture : public ::testing::Test {
     std::filesystem::create_directories(host_ / "Data" / "Paper");
     std::filesystem::create_directories(host_ / "exam" / "0101");
     std::ofstream(host_ / "KIRV.ini") << "[KIRV]\r\n" << ini;
-    setenv("KIRV_PROGRAM_FOLDER", host_.c_str(), 1);
+    programFolderEnv_.emplace("KIRV_PROGRAM_FOLDER", host_);
     InitPaths();
     ASSERT_TRUE(CreateExamDatabase(ProgramFolder + "db\\kirv.mdb"));
     InitGlobals(ProgramFolder);
@@ -37,7 +38,7 @@ class ExamScreenFixture : public ::testing::Test {
   }
   void TearDown() override {
     CloseDatabase();
-    unsetenv("KIRV_PROGRAM_FOLDER");
+    programFolderEnv_.reset();
     win::testing::RemoveTempFolder(host_);
   }
   void Sql(const std::string& sql) { ASSERT_NE(ExamDatabase.Execute(sql), nullptr) << sql; }
@@ -56,4 +57,5 @@ class ExamScreenFixture : public ::testing::Test {
     return timeLeft;
   }
   std::filesystem::path host_;
+  std::optional<win::testing::ScopedEnv> programFolderEnv_;
 };

@@ -12,9 +12,9 @@
 #include "client/db/ado_record_set.h"
 #include "client/demo_database_for_tests.h"
 #include "client/login_store.h"
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 #include "platform/win/message_box.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QTextDocument>
 
 #include "platform/ui/clipboard.h"
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 
 namespace {
 

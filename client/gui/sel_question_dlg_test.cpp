@@ -13,9 +13,9 @@
 
 #include "client/gui/question_view.h"
 #include "platform/ui/clipboard.h"
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 #include "platform/win/paths.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 

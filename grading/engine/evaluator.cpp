@@ -2,14 +2,17 @@
 #include "grading/engine/evaluator.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
+#include <string_view>
 
 #include "grading/engine/main1.h"
 #include "grading/engine/paraname.h"
 #include "grading/engine/publicdatacontrol.h"
 #include "grading/engine/stack.h"
+#include "platform/base/rounding.h"
+#include "platform/base/text.h"
 #include "platform/vb/strings.h"
-#include "platform/vb/variant.h"
 
 namespace engine {
 namespace {
@@ -17,30 +20,109 @@ namespace {
 constexpr const char* kDamaged = "程序有部分损坏，或当前系统有问题";
 constexpr const char* kBadAnswerFile = "答案文件有错误";
 
-// The operator's row and column in the precedence table, without regard to ASCII case; -1 for
-// anything else.
-int OperatorIndex(std::string_view op) {
-  if (op.empty() || op.size() > 3) return -1;
-  char lower[3];
-  for (size_t i = 0; i < op.size(); ++i) {
-    lower[i] = op[i] >= 'A' && op[i] <= 'Z' ? static_cast<char>(op[i] + 32) : op[i];
+// The operators, in the order of the precedence table's rows and columns.
+enum class Operator { Not, And, Or, Open, Close };
+constexpr int kOperatorCount = 5;
+constexpr std::string_view kOperatorWords[kOperatorCount] = {"not", "and", "or", "(", ")"};
+
+std::optional<Operator> OperatorOf(std::string_view word) {
+  for (int i = 0; i < kOperatorCount; ++i)
+    if (base::EqualsNoCase(word, kOperatorWords[i])) return static_cast<Operator>(i);
+  return std::nullopt;
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The number a points cell starts with: leading blanks skipped, then digits, one decimal point
+// and an exponent (E or D, a sign, digits). Nothing when no digit starts it.
+std::optional<double> NumericPrefix(std::string_view text) {
+  text = base::TrimLeft(text);
+  size_t i = 0, digits = 0;
+  while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
   }
-  const std::string_view word(lower, op.size());
-  if (word == "not") return 0;
-  if (word == "and") return 1;
-  if (word == "or") return 2;
-  if (word == "(") return 3;
-  if (word == ")") return 4;
-  return -1;
+  if (digits == 0) return std::nullopt;
+  std::string number(text.substr(0, i));
+  if (i < text.size() && (base::AsciiLower(text[i]) == 'e' || base::AsciiLower(text[i]) == 'd')) {
+    size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    if (j < text.size() && IsDigit(text[j])) {
+      while (j < text.size() && IsDigit(text[j])) ++j;
+      number += 'e';
+      number += text.substr(i + 1, j - i - 1);
+    }
+  }
+  return std::strtod(number.c_str(), nullptr);
 }
 
 // The points a token is worth, or nothing when it is no points cell.
 std::optional<int16_t> PointsOf(const std::string& token) {
-  const vb::Converted<double> number = vb::Val(token);
-  if (!number.ok()) return std::nullopt;
-  const vb::Converted<int16_t> points = vb::CInt(vb::Variant::Double(number.value));
-  if (!points.ok() || points.value <= 0) return std::nullopt;
-  return points.value;
+  const std::optional<double> number = NumericPrefix(token);
+  if (!number) return std::nullopt;
+  const double points = base::RoundHalfEven(*number);
+  if (!(points > 0 && points <= INT16_MAX)) return std::nullopt;
+  return static_cast<int16_t>(points);
+}
+
+// Puts an operator token (lower case) in its place on the symbol stack, reducing what binds
+// tighter first. False when the row ends (after its message).
+bool PlaceOperator(EngineState& state, const std::string& token) {
+  for (;;) {
+    if (StackIsEmpty(state, StackName::SymbolStack)) {
+      PushSymbol(state, token);
+      return true;
+    }
+    switch (OperatorPrecedence(PeekSymbol(state), token)) {
+      case kDropTop: {
+        std::string dropped;
+        PopSymbol(state, dropped);
+        return true;
+      }
+      case kPushIncoming:
+        PushSymbol(state, token);
+        return true;
+      case kReduceFirst:
+        if (!ReduceOnce(state)) return false;
+        break;
+      default:
+        ShowEngineError(" -1", kDamaged);
+        return false;
+    }
+  }
+}
+
+// Runs the control's check for a keyword token and stacks its truth value. False when the row
+// ends (after its message).
+bool ApplyCheck(EngineState& state, std::string& token) {
+  const int16_t answer = state.RunCheck ? state.RunCheck(token) : int16_t{kNoSuchKeyword};
+  if (answer == kNoSuchKeyword) {
+    ShowEngineError("Function name", kBadAnswerFile);
+    return false;
+  }
+  if (answer != kCheckHolds && answer != kCheckFails) {
+    ShowEngineError("Retv", kDamaged);
+    return false;
+  }
+  PushOperand(state, answer == kCheckHolds ? kTrue : kFalse);
+  return true;
+}
+
+// At the points cell: reduces what is left, takes the row's value and scores it with the text
+// cell after the points. Nothing is scored when a reduction ends the row.
+std::optional<int16_t> ScoreRow(EngineState& state, int16_t points) {
+  while (!StackIsEmpty(state, StackName::SymbolStack)) {
+    if (!ReduceOnce(state)) return std::nullopt;
+  }
+  int16_t result = PeekOperand(state);
+  // A row that left no value (only a points cell) has shown its underflow and counts as false.
+  PopOperand(state, result);
+  const std::string text = NextCell(state);
+  AddScore(state, points, state.QuestionType, result, text);
+  return result;
 }
 
 }  // namespace
@@ -48,14 +130,14 @@ std::optional<int16_t> PointsOf(const std::string& token) {
 bool ReduceOnce(EngineState& state) {
   std::string op;
   if (!PopSymbol(state, op)) return false;
-  op = vb::LCase(op);
+  const std::optional<Operator> which = OperatorOf(op);
   int16_t x = kFalse, y = kFalse;
-  if (op == "not") {
+  if (which == Operator::Not) {
     if (!PopOperand(state, x)) return false;
     PushOperand(state, static_cast<int16_t>(~x));
-  } else if (op == "and" || op == "or") {
+  } else if (which == Operator::And || which == Operator::Or) {
     if (!PopOperand(state, x) || !PopOperand(state, y)) return false;
-    PushOperand(state, static_cast<int16_t>(op == "and" ? (y & x) : (y | x)));
+    PushOperand(state, static_cast<int16_t>(which == Operator::And ? (y & x) : (y | x)));
   } else {
     ShowEngineError("NAO", kBadAnswerFile);
     return false;
@@ -65,25 +147,28 @@ bool ReduceOnce(EngineState& state) {
 
 bool IsOperator(std::string& token) {
   token = vb::LCase(token);
-  return OperatorIndex(token) >= 0;
+  return OperatorOf(token).has_value();
 }
 
 bool IsPoints(const std::string& token) {
   return PointsOf(token).has_value();
 }
 
-int16_t OperatorPrecedence(const std::string& top, const std::string& incoming) {
-  static constexpr int16_t kTable[5][5] = {
-      // not and  or   (   )     <- incoming; rows: top
-      {-1, 10, 10, 1, 10},  // not
-      {1, 10, 10, 1, 10},   // and
-      {1, 1, 10, 1, 10},    // or
-      {1, 1, 1, 1, 0},      // (
-      {0, 0, 0, 0, 0},      // )
+PrecedenceAction OperatorPrecedence(const std::string& top, const std::string& incoming) {
+  constexpr PrecedenceAction E = kPrecedenceError, D = kDropTop, P = kPushIncoming,
+                             R = kReduceFirst;
+  static constexpr PrecedenceAction kTable[kOperatorCount][kOperatorCount] = {
+      // not and or ( )     <- incoming; rows: top
+      {E, R, R, P, R},  // not
+      {P, R, R, P, R},  // and
+      {P, P, R, P, R},  // or
+      {P, P, P, P, D},  // (
+      {D, D, D, D, D},  // )
   };
-  const int t = OperatorIndex(top);
-  const int i = OperatorIndex(incoming);
-  return t < 0 || i < 0 ? int16_t{0} : kTable[t][i];
+  const std::optional<Operator> t = OperatorOf(top);
+  const std::optional<Operator> i = OperatorOf(incoming);
+  if (!t || !i) return kDropTop;
+  return kTable[static_cast<int>(*t)][static_cast<int>(*i)];
 }
 
 bool ApplyRuleLevel(EngineState& state, std::string& token) {
@@ -110,52 +195,11 @@ bool ApplyRuleLevel(EngineState& state, std::string& token) {
 int16_t EvaluateRuleRow(EngineState& state, std::string token) {
   for (;;) {
     if (IsOperator(token)) {
-      for (bool placed = false; !placed;) {
-        if (StackIsEmpty(state, "SymbolStack")) {
-          PushSymbol(state, token);
-          break;
-        }
-        switch (OperatorPrecedence(PeekSymbol(state), token)) {
-          case 0: {
-            std::string dropped;
-            PopSymbol(state, dropped);
-            placed = true;
-            break;
-          }
-          case 1:
-            PushSymbol(state, token);
-            placed = true;
-            break;
-          case 10:
-            if (!ReduceOnce(state)) return kFalse;
-            break;
-          default:
-            ShowEngineError(" -1", kDamaged);
-            return kFalse;
-        }
-      }
+      if (!PlaceOperator(state, token)) return kFalse;
     } else if (state.IsCheckKeyword && state.IsCheckKeyword(token)) {
-      const int16_t rc = state.RunCheck ? state.RunCheck(token) : int16_t{-1};
-      if (rc == -1) {
-        ShowEngineError("Function name", kBadAnswerFile);
-        return kFalse;
-      }
-      if (rc != 0 && rc != 1) {
-        ShowEngineError("Retv", kDamaged);
-        return kFalse;
-      }
-      PushOperand(state, rc == 1 ? kTrue : kFalse);
+      if (!ApplyCheck(state, token)) return kFalse;
     } else if (const std::optional<int16_t> points = PointsOf(token)) {
-      while (!StackIsEmpty(state, "SymbolStack")) {
-        if (!ReduceOnce(state)) return kFalse;
-      }
-      int16_t result = PeekOperand(state);
-      // A row whose expression left no value (only a points cell, or "not" before it) scores
-      // nothing: its result would be a leftover, not a check.
-      if (!PopOperand(state, result)) return kFalse;
-      const std::string text = NextCell(state);
-      AddScore(state, *points, state.QuestionType, result, text);
-      return result;
+      return ScoreRow(state, *points).value_or(kFalse);
     } else {
       ShowEngineError("Retv", "答案库有问题" + token + "\r\n错误行为：" +
                                   std::to_string(state.GridRow) + " ,  " +

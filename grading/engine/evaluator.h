@@ -13,11 +13,21 @@ struct EngineState;
 // Lower-cases the token in place; true for "not", "and", "or", "(" and ")".
 bool IsOperator(std::string& token);
 
-// True when the token's numeric prefix, rounded halves to even, is a 16-bit whole number above 0.
+// True when the token's numeric prefix (leading blanks skipped, then digits, one decimal point
+// and an exponent), rounded halves to even, is a 16-bit whole number above 0.
 bool IsPoints(const std::string& token);
 
-// The precedence table: 1 push, 10 reduce and compare again, 0 pop and drop, -1 error.
-int16_t OperatorPrecedence(const std::string& top, const std::string& incoming);
+// What to do with an incoming operator, given the operator on top of the symbol stack.
+enum PrecedenceAction : int16_t {
+  kPrecedenceError = -1,  // the pair may not stand together ("not not")
+  kDropTop = 0,           // pop the top and drop it; the incoming operator is done
+  kPushIncoming = 1,
+  kReduceFirst = 10,  // reduce once, then compare again
+};
+
+// The precedence table, operators compared without regard to case; pairs outside it give
+// kDropTop.
+PrecedenceAction OperatorPrecedence(const std::string& top, const std::string& incoming);
 
 // Applies the operator on top of the symbol stack to the operands below it. False (after the
 // message, if any) ends the row without a score: a parenthesis met here, or a missing operand.
@@ -29,7 +39,9 @@ bool ReduceOnce(EngineState& state);
 bool ApplyRuleLevel(EngineState& state, std::string& token);
 
 // Evaluates the row from its first token, scores it at its points cell with AddScore and
-// returns its truth value; a faulty row is reported and returns false without a score.
+// returns its truth value; a faulty row is reported and returns false without a score. A row
+// whose expression left no value at its points cell (only a points cell) is reported as an
+// operand underflow and scored as false.
 int16_t EvaluateRuleRow(EngineState& state, std::string token);
 
 // Forgets the results and levels of an earlier grading.

@@ -3,12 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "grading/engine/paraname.h"
 #include "grading/engine/stack.h"
 #include "platform/vb/strings.h"
 #include "platform/win/message_box.h"
+#include "platform/win/paths.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace engine {
 namespace {
@@ -133,7 +137,9 @@ const std::vector<RowCase>& Cases() {
        0,
        {TokenMessage("", 2, 2)}},
       {"points 40000 do not fit", {{"T", "40000", "x"}}, {0}, 0, {TokenMessage("40000", 2, 2)}},
-      {"only a points cell does not score", {{"5", "x"}}, {0}, 0, {kUnderflow}},
+      {"points are the numeric prefix: 1 2 is 1", {{"T", "1 2", "x"}}, {-1}, 1, {}},
+      {"&H10 has no numeric prefix", {{"T", "&H10", "x"}}, {0}, 0, {TokenMessage("&H10", 2, 2)}},
+      {"only a points cell is an underflow scored false", {{"5", "x"}}, {0}, 0, {kUnderflow}},
       {"not before the points cell does not score", {{"not", "5", "x"}}, {0}, 0, {kUnderflow}},
       {"and with one operand does not score", {{"T", "and", "5", "x"}}, {0}, 0, {kUnderflow}},
       {"keyword arguments are consumed",
@@ -237,19 +243,34 @@ TEST(Evaluator, OperatorsPrecedenceAndPoints) {
   struct Case {
     const char* token;
     bool points;
-  } cases[] = {{"1", true},     {" 2", true},     {"0.5", false},   {"0.51", true},
-               {"1.5", true},   {"-3", false},    {"abc", false},   {"", false},
-               {"32767", true}, {"32768", false}, {"1e400", false}, {"1e3", true}};
+  } cases[] = {{"1", true},      {" 2", true},   {"0.5", false}, {"0.51", true},  {"1.5", true},
+               {"-3", false},    {"abc", false}, {"", false},    {"32767", true}, {"32768", false},
+               {"1e400", false}, {"1e3", true},  {"1 2", true},  {"&H10", false}, {"2e-1", false},
+               {"3D1", true},    {"+3", false},  {".", false},   {"4.", true},    {"5e", true}};
   for (const Case& c : cases) EXPECT_EQ(IsPoints(c.token), c.points) << c.token;
+}
+
+TEST(Evaluator, AnUnderflowRowIsScoredFalseInTheDebugLog) {
+  win::MessageCapture capture;
+  win::testing::ScopedTempFolder tmp("underflow_log_");
+  EngineState state;
+  InstallHooks(state);
+  state.CheckPath = win::ToWindowsPath(tmp.Path()) + "\\";
+  state.DebugFlag = kTrue;
+  // The first row reaches AddScore with false; the second ends in its reduction, unscored.
+  RunRows(state, {{"5", "only points"}, {"not", "5", "not points"}, {"T", "2", "true"}});
+  std::ifstream log(tmp.Path() / "slidemark.txt", std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(log), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(text, "only points 0 \xB7\xD6\r\ntrue 2 \xB7\xD6\r\n");
+  EXPECT_EQ(state.TypeScores[41].awarded, 2);
 }
 
 TEST(Evaluator, StacksPeekAndPopOnEmpty) {
   win::MessageCapture capture;
   EngineState state;
   InitStacks(state);
-  EXPECT_TRUE(StackIsEmpty(state, "SymbolStack"));
-  EXPECT_TRUE(StackIsEmpty(state, "OperateStack"));
-  EXPECT_FALSE(StackIsEmpty(state, "Other"));
+  EXPECT_TRUE(StackIsEmpty(state, StackName::SymbolStack));
+  EXPECT_TRUE(StackIsEmpty(state, StackName::OperateStack));
   EXPECT_EQ(PeekSymbol(state), "");
   EXPECT_EQ(PeekOperand(state), kFalse);
   std::string symbol = "kept";

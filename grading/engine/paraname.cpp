@@ -5,7 +5,8 @@ namespace engine {
 
 EngineState::EngineState(ControlKind kind)
     : Kind(kind),
-      QuestionType(kind == ControlKind::Presentation ? 41 : 21),
+      QuestionType(kind == ControlKind::Presentation ? kPresentationQuestionType
+                                                     : kDocumentQuestionType),
       DebugLogName(kind == ControlKind::Presentation    ? "slidemark.txt"
                    : kind == ControlKind::WordProcessor ? "docmark.txt"
                                                         : "1234.txt") {}

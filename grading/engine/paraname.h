@@ -21,6 +21,13 @@ inline constexpr int16_t kFalse = 0;
 inline constexpr int kStackSize = 40;
 inline constexpr int kRuleLevels = 5;
 
+// The question types the engine scores under.
+inline constexpr int16_t kPresentationQuestionType = 41;
+inline constexpr int16_t kDocumentQuestionType = 21;  // word processor and spreadsheet
+
+// What a control's RunCheck answers.
+enum CheckAnswer : int16_t { kCheckFails = 0, kCheckHolds = 1, kNoSuchKeyword = -1 };
+
 // Which control the engine serves: decides its question type, its log file and how the answer
 // workbook is closed.
 enum class ControlKind { Presentation, WordProcessor, Spreadsheet };
@@ -53,7 +60,8 @@ struct EngineState {
   std::array<int16_t, kRuleLevels + 1> RuleLevels{};
 
   // The control's keyword hooks. IsCheckKeyword may rewrite the token; RunCheck reads the
-  // keyword's argument cells with NextCell and answers 1 (holds), 0 (does not) or -1 (no keyword).
+  // keyword's argument cells with NextCell and answers one of the CheckAnswer values (any other
+  // value means the dispatcher is damaged).
   std::function<bool(std::string& token)> IsCheckKeyword;
   std::function<int16_t(std::string& token)> RunCheck;
 

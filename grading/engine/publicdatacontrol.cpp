@@ -13,6 +13,9 @@ namespace {
 // The scratch name the answer workbook is saved under before it is closed.
 constexpr const char* kScratchFile = "C:\\tmq.tmq";
 
+// Columns a row is always read to, empty or not; after them the first empty cell ends the row.
+constexpr int kAlwaysReadColumns = 6;
+
 bool InGrid(int row, int column) {
   return row >= 1 && row <= kGridRows && column >= 1 && column <= kGridColumns;
 }
@@ -57,13 +60,13 @@ bool ReadAnswerGrid(EngineState& state, excel::Application& app) {
     for (int column = 1; column <= kGridColumns; ++column) {
       const std::optional<vb::Variant> value = app.Cells(row, column).Value();
       if (!value) return false;
-      vb::Converted<std::string> text = vb::CStr(std::move(*value));
-      if (!text.ok()) return false;
-      const bool empty = text.value.empty();
-      const bool end = column == 1 && text.value == "END";
-      state.AnswerGrid.SetCell(row, column, std::move(text.value));
+      base::Result<std::string> text = vb::CStr(std::move(*value));
+      if (!text) return false;
+      const bool empty = text->empty();
+      const bool end = column == 1 && *text == "END";
+      state.AnswerGrid.SetCell(row, column, *std::move(text));
       if (end) return true;
-      if (empty && column > 6) break;
+      if (empty && column > kAlwaysReadColumns) break;
     }
   }
   return true;
@@ -86,9 +89,10 @@ bool ReadStudentFileName(EngineState& state, std::string_view folder, std::strin
   bool ok = app.Workbooks().Open(path) != nullptr;
   if (ok) {
     const std::optional<vb::Variant> value = app.Cells(1, 2).Value();
-    vb::Converted<std::string> text = value ? vb::CStr(*value) : vb::Converted<std::string>{};
-    ok = value.has_value() && text.ok();
-    if (ok) state.StudentFileName = std::move(text.value);
+    base::Result<std::string> text =
+        value ? vb::CStr(*value) : base::Result<std::string>(base::Error::Of("cell B1 unreadable"));
+    ok = text.has_value();
+    if (ok) state.StudentFileName = *std::move(text);
   }
   CloseAnswerWorkbook(state, app);
   return ok;

@@ -13,6 +13,7 @@
 #include "platform/vb/strings.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
+#include "platform/win/testing/scoped_env.h"
 
 namespace engine {
 namespace {
@@ -29,18 +30,8 @@ std::string Slurp(const std::filesystem::path& file) {
 // Answer workbooks go to a temporary folder; drive C: (the scratch file) is mapped there too.
 class AnswerWorkbookTest : public ::testing::Test {
  protected:
-  AnswerWorkbookTest() : tmp_("answer_workbook") {
-    const char* old = std::getenv("KIRV_DRIVE_C");
-    oldDriveC_ = old != nullptr ? old : "";
+  AnswerWorkbookTest() : tmp_("answer_workbook"), driveC_("KIRV_DRIVE_C", tmp_.Path() / "c") {
     std::filesystem::create_directories(tmp_.Path() / "c");
-    setenv("KIRV_DRIVE_C", (tmp_.Path() / "c").c_str(), 1);
-  }
-  ~AnswerWorkbookTest() override {
-    if (oldDriveC_.empty()) {
-      unsetenv("KIRV_DRIVE_C");
-    } else {
-      setenv("KIRV_DRIVE_C", oldDriveC_.c_str(), 1);
-    }
   }
 
   // Writes sheets of cell texts as "name"; returns the Windows-form folder (with separator).
@@ -58,7 +49,7 @@ class AnswerWorkbookTest : public ::testing::Test {
   std::string Folder() const { return win::ToWindowsPath(tmp_.Path()) + "\\"; }
 
   TempFolder tmp_;
-  std::string oldDriveC_;
+  win::testing::ScopedEnv driveC_;
 };
 
 TEST_F(AnswerWorkbookTest, GridLoadRules) {

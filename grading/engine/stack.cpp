@@ -11,10 +11,8 @@ void InitStacks(EngineState& state) {
   state.OperateTop = 0;
 }
 
-bool StackIsEmpty(const EngineState& state, std::string_view name) {
-  if (name == "SymbolStack") return state.SymbolTop < 1;
-  if (name == "OperateStack") return state.OperateTop < 1;
-  return false;
+bool StackIsEmpty(const EngineState& state, StackName name) {
+  return (name == StackName::SymbolStack ? state.SymbolTop : state.OperateTop) < 1;
 }
 
 void PushSymbol(EngineState& state, const std::string& symbol) {

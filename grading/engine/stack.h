@@ -5,15 +5,17 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace engine {
 
 struct EngineState;
 
+// The two stacks, as the rule code names them.
+enum class StackName { SymbolStack, OperateStack };
+
 void InitStacks(EngineState& state);
-// True when the stack named "SymbolStack" or "OperateStack" is empty; false for other names.
-bool StackIsEmpty(const EngineState& state, std::string_view name);
+// True when the named stack holds nothing.
+bool StackIsEmpty(const EngineState& state, StackName name);
 
 void PushSymbol(EngineState& state, const std::string& symbol);
 // False on an empty stack (after its message); `symbol` then keeps what it held.

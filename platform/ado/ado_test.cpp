@@ -5,10 +5,11 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "platform/ado/connection.h"
 #include "platform/ado/recordset.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace ado {
 namespace {
@@ -28,8 +29,8 @@ class AdoTest : public ::testing::Test {
  protected:
   void SetUp() override {
     file_ = folder_ / "kirv.mdb";
-    std::string error;
-    ASSERT_TRUE(CreateDatabase(file_.string(), kSchema, &error)) << error;
+    const base::Status created = CreateDatabase(file_.string(), kSchema);
+    ASSERT_TRUE(created) << created.error().message;
     ASSERT_TRUE(connection_.Open(ConnectionText(file_)));
   }
   void TearDown() override { connection_.Close(); }
@@ -292,6 +293,47 @@ TEST_F(AdoTest, ReadOnlyAndComputedRecordsetsRefuseWrites) {
     EXPECT_EQ(rs.RecordCount(), 3) << sql;
     EXPECT_FALSE(rs.SetValue("State", Variant::I4(1))) << sql;
   }
+}
+
+TEST_F(AdoTest, RecordsetFailuresLeaveTheProvidersErrorInTheCollection) {
+  struct Case {
+    const char* name;
+    std::function<bool(Recordset&)> action;
+    long number;
+    const char* description;
+  } cases[] = {
+      {"moving past the end",
+       [](Recordset& rs) { return rs.MoveLast() && rs.MoveNext() && rs.MoveNext(); },
+       adErrNoCurrentRecord, "Either BOF or EOF is True"},
+      {"a number too large for the column",
+       [](Recordset& rs) { return rs.SetValue("Small", Variant::I4(40000)); }, kErrOverflow,
+       "Overflow"},
+      {"text that is no number",
+       [](Recordset& rs) { return rs.SetValue("State", Variant::String("abc")); },
+       kJetErrTypeMismatch, "Data type mismatch"},
+      {"a field that is not there",
+       [](Recordset& rs) { return rs.SetValue("Nothing", Variant::I4(1)); }, adErrItemNotFound,
+       "Item cannot be found"},
+      {"a position outside the rows", [](Recordset& rs) { return rs.SetAbsolutePosition(0); },
+       adErrInvalidArgument, "out of acceptable range"},
+      {"a closed recordset", [](Recordset& rs) { return rs.Close() && rs.MoveFirst(); },
+       adErrObjectClosed, "the object is closed"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Recordset rs;
+    ASSERT_TRUE(rs.Open("select * from Stu", connection_, adOpenStatic, adLockOptimistic));
+    EXPECT_FALSE(c.action(rs));
+    ASSERT_EQ(connection_.Errors().size(), 1u);
+    EXPECT_EQ(connection_.Errors()[0].nativeError, c.number);
+    EXPECT_NE(connection_.Errors()[0].description.find(c.description), std::string::npos)
+        << connection_.Errors()[0].description;
+  }
+  Recordset readOnly;
+  ASSERT_TRUE(readOnly.Open("select * from Stu", connection_));
+  EXPECT_FALSE(readOnly.MovePrevious());
+  ASSERT_EQ(connection_.Errors().size(), 1u);
+  EXPECT_EQ(connection_.Errors()[0].nativeError, adErrFeatureNotAvailable);
 }
 
 TEST_F(AdoTest, RecordsetOutlivingItsConnectionFailsCleanly) {

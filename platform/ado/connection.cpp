@@ -10,6 +10,7 @@
 #include "platform/ado/jet_file.h"
 #include "platform/ado/recordset.h"
 #include "platform/ado/sqlite_values.h"
+#include "platform/base/text.h"
 #include "platform/win/paths.h"
 
 namespace ado {
@@ -17,6 +18,11 @@ namespace detail {
 
 void Database::AddError(std::string description, std::string sqlState, long native) {
   errors.push_back(Error{std::move(description), std::move(sqlState), native, "SQLite"});
+}
+
+void Database::SetError(std::string description, long native) {
+  ClearErrors();
+  AddError(std::move(description), "HY000", native);
 }
 
 void Database::AddSqliteError(int code) {
@@ -33,22 +39,10 @@ void Database::AddSqliteError(int code) {
 
 namespace {
 
-std::string Trim(std::string_view text) {
-  size_t b = text.find_first_not_of(" \t\r\n");
-  if (b == std::string_view::npos) return "";
-  size_t e = text.find_last_not_of(" \t\r\n");
-  return std::string(text.substr(b, e - b + 1));
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         detail::Upper(text.substr(0, prefix.size())) == detail::Upper(prefix);
-}
-
 std::string Value(const std::vector<std::pair<std::string, std::string>>& pairs,
                   std::string_view key) {
   for (const auto& [k, v] : pairs)
-    if (detail::Upper(k) == detail::Upper(key)) return v;
+    if (base::EqualsNoCase(k, key)) return v;
   return "";
 }
 
@@ -103,7 +97,7 @@ std::vector<std::pair<std::string, std::string>> ParseConnectionString(std::stri
       i = semi + 1;
       continue;
     }
-    std::string key = Trim(text.substr(i, eq - i));
+    std::string key(base::Trim(text.substr(i, eq - i)));
     size_t v = eq + 1;
     while (v < text.size() && (text[v] == ' ' || text[v] == '\t')) ++v;
     std::string value;
@@ -117,7 +111,7 @@ std::vector<std::pair<std::string, std::string>> ParseConnectionString(std::stri
     } else {
       size_t end = text.find(';', v);
       if (end == std::string_view::npos) end = text.size();
-      value = Trim(text.substr(v, end - v));
+      value = base::Trim(text.substr(v, end - v));
       i = end + 1;
     }
     if (!key.empty()) pairs.emplace_back(std::move(key), std::move(value));
@@ -137,17 +131,18 @@ bool Connection::Open(std::string_view connectionString, long /*options*/) {
   connectionString_ = std::string(connectionString);
   const auto pairs = ParseConnectionString(connectionString);
   const std::string provider = Value(pairs, "Provider");
-  if (!StartsWithNoCase(provider, "Microsoft.Jet.OLEDB") &&
-      !StartsWithNoCase(provider, "Microsoft.ACE.OLEDB") && !StartsWithNoCase(provider, "SQLite")) {
+  if (!base::StartsWithNoCase(provider, "Microsoft.Jet.OLEDB") &&
+      !base::StartsWithNoCase(provider, "Microsoft.ACE.OLEDB") &&
+      !base::StartsWithNoCase(provider, "SQLite")) {
     database_->AddError("Provider cannot be found. It may not be properly installed.", "HY000",
-                        3706);
+                        adErrProviderNotFound);
     return false;
   }
   const std::string source = Value(pairs, "Data Source");
   const std::filesystem::path host = win::ToHostPath(source);
   std::error_code ec;
   if (source.empty() || !std::filesystem::is_regular_file(host, ec)) {
-    database_->AddError("Could not find file '" + source + "'.", "HY000", 3024);
+    database_->AddError("Could not find file '" + source + "'.", "HY000", kJetErrFileNotFound);
     return false;
   }
   // A Jet file made by another program is read into memory, read-only, whatever the Mode.
@@ -162,8 +157,8 @@ bool Connection::Open(std::string_view connectionString, long /*options*/) {
     return true;
   }
   // "Jet OLEDB:Database Password" is accepted and not checked: the SQLite files carry none.
-  const bool readOnly = StartsWithNoCase(Value(pairs, "Mode"), "Read") &&
-                        !StartsWithNoCase(Value(pairs, "Mode"), "ReadWrite");
+  const bool readOnly = base::StartsWithNoCase(Value(pairs, "Mode"), "Read") &&
+                        !base::StartsWithNoCase(Value(pairs, "Mode"), "ReadWrite");
   const bool writable = !readOnly && ::access(host.c_str(), W_OK) == 0;
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(host.c_str(), &db,
@@ -208,8 +203,7 @@ std::unique_ptr<Recordset> Connection::Execute(std::string_view sql,
   database_->ClearErrors();
   if (recordsAffected) *recordsAffected = 0;
   std::string text(sql);
-  if (options != adCmdUnspecified && (options & 0x7F) == adCmdTable)
-    text = "select * from " + detail::QuoteName(Trim(sql));
+  if (IsTableCommand(options)) text = detail::TableStatement(sql);
   detail::Statement statement;
   if (!detail::Prepare(*database_, text, params, statement)) return nullptr;
   if (sqlite3_column_count(statement.handle) > 0) {
@@ -229,7 +223,7 @@ std::unique_ptr<Recordset> Connection::Execute(std::string_view sql,
   return std::make_unique<Recordset>();
 }
 
-bool CreateDatabase(const std::string& hostPath, std::string_view script, std::string* error) {
+base::Status CreateDatabase(const std::string& hostPath, std::string_view script) {
   sqlite3* db = nullptr;
   int rc =
       sqlite3_open_v2(hostPath.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -241,11 +235,14 @@ bool CreateDatabase(const std::string& hostPath, std::string_view script, std::s
     int end = sqlite3_exec(db, rc == SQLITE_OK ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = end;
   }
-  if (rc != SQLITE_OK && error)
-    *error = message ? message : (db ? sqlite3_errmsg(db) : "cannot open");
+  base::Status status;
+  if (rc != SQLITE_OK) {
+    const std::string why = message ? message : db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    status = base::Error::WithCode(rc, "cannot create the database " + hostPath + ": " + why);
+  }
   sqlite3_free(message);
   sqlite3_close(db);
-  return rc == SQLITE_OK;
+  return status;
 }
 
 }  // namespace ado

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/ado/variant.h"
+#include "platform/base/result.h"
 
 struct sqlite3;
 
@@ -29,6 +30,28 @@ enum CommandType : long {
 // Execute option: the statement returns no rows the caller wants.
 inline constexpr long adExecuteNoRecords = 0x80;
 
+// The bits of an options argument that hold its CommandType; the bits above are execute options.
+inline constexpr long kCommandTypeBits = 0x7F;
+
+// True when `options` names a table rather than a statement.
+inline bool IsTableCommand(long options) {
+  return options != adCmdUnspecified && (options & kCommandTypeBits) == adCmdTable;
+}
+
+// The error numbers this layer reports besides SQLite's own result codes: the provider's
+// (ADO's ErrorValueEnum and Jet's) for the failures the provider itself detects.
+enum ErrorValue : long {
+  kErrOverflow = 6,
+  adErrInvalidArgument = 3001,
+  adErrNoCurrentRecord = 3021,
+  kJetErrFileNotFound = 3024,
+  adErrFeatureNotAvailable = 3251,
+  adErrItemNotFound = 3265,
+  kJetErrTypeMismatch = 3464,
+  adErrObjectClosed = 3704,
+  adErrProviderNotFound = 3706,
+};
+
 // One entry of a connection's Errors collection.
 struct Error {
   std::string description;
@@ -48,6 +71,8 @@ struct Database {
   // Adds the database's current error, in the provider's terms.
   void AddSqliteError(int code);
   void AddError(std::string description, std::string sqlState, long native);
+  // Empties the collection and adds one error the provider itself detected.
+  void SetError(std::string description, long native);
 };
 }  // namespace detail
 
@@ -90,7 +115,7 @@ class Connection {
 };
 
 // Creates (or opens) an SQLite database file at a host path and runs a script of statements on
-// it. False with a message in `error` on failure.
-bool CreateDatabase(const std::string& hostPath, std::string_view script, std::string* error);
+// it in one transaction: all of it applies or none. The error's code is SQLite's result code.
+base::Status CreateDatabase(const std::string& hostPath, std::string_view script);
 
 }  // namespace ado

@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include "platform/ado/sqlite_values.h"
+#include "platform/base/text.h"
 
 namespace ado {
 namespace {
@@ -22,18 +23,18 @@ constexpr const char* kRowidName = "__kirv_rowid";
 std::string WithRowid(std::string_view sql) {
   size_t b = sql.find_first_not_of(" \t\r\n(");
   if (b == std::string_view::npos || b != sql.find_first_not_of(" \t\r\n")) return "";
-  if (detail::Upper(sql.substr(b, 6)) != "SELECT") return "";
+  if (!base::StartsWithNoCase(sql.substr(b), "SELECT")) return "";
   size_t rest = b + 6;
   if (rest >= sql.size() || (sql[rest] != ' ' && sql[rest] != '\t' && sql[rest] != '\r' &&
                              sql[rest] != '\n' && sql[rest] != '*'))
     return "";
   // Grouped rows are no table rows: such a recordset stays read-only, as with the provider.
-  const std::string upper = detail::Upper(sql);
+  const std::string upper = base::AsciiUpper(sql);
   if (upper.find("GROUP BY") != std::string::npos || upper.find("UNION") != std::string::npos)
     return "";
   size_t next = sql.find_first_not_of(" \t\r\n", rest);
-  if (next != std::string_view::npos && (detail::Upper(sql.substr(next, 8)) == "DISTINCT" ||
-                                         detail::Upper(sql.substr(next, 3)) == "ALL"))
+  if (next != std::string_view::npos && (base::StartsWithNoCase(sql.substr(next), "DISTINCT") ||
+                                         base::StartsWithNoCase(sql.substr(next), "ALL")))
     return "";
   return std::string(sql.substr(0, rest)) + " rowid AS " + kRowidName + "," +
          std::string(sql.substr(rest));
@@ -45,8 +46,8 @@ const char* Text(const char* p) {
 
 }  // namespace
 
-bool Recordset::Fail(std::string message) {
-  lastError_ = std::move(message);
+bool Recordset::Fail(std::string description, long number) {
+  if (database_) database_->SetError(std::move(description), number);
   return false;
 }
 
@@ -54,71 +55,50 @@ bool Recordset::Updatable() const {
   return !table_.empty() && lockType_ != adLockReadOnly;
 }
 
-bool Recordset::Open(std::string_view sql, Connection& connection, long cursorType, long lockType,
-                     long options, const std::vector<Variant>& params) {
-  if (open_) Close();
-  lastError_.clear();
-  database_ = connection.Shared();
-  database_->ClearErrors();
-  if (!database_->db) {
-    database_->AddError(kClosed, "HY000", 3704);
-    return Fail(kClosed);
-  }
-  cursorType_ = cursorType == adOpenUnspecified ? adOpenForwardOnly : cursorType;
-  lockType_ = lockType == adLockUnspecified ? adLockReadOnly : lockType;
-  std::string text(sql);
-  if (options != adCmdUnspecified && (options & 0x7F) == adCmdTable) {
-    size_t b = text.find_first_not_of(" \t");
-    size_t e = text.find_last_not_of(" \t");
-    text = "select * from " +
-           detail::QuoteName(b == std::string::npos ? "" : text.substr(b, e - b + 1));
-  }
+namespace {
 
-  detail::Statement statement;
-  bool withRowid = false;
-  if (lockType_ != adLockReadOnly) {
-    std::string rewritten = WithRowid(text);
-    if (!rewritten.empty() && detail::Prepare(*database_, rewritten, params, statement, true))
-      withRowid = true;
-  }
-  if (!withRowid && !detail::Prepare(*database_, text, params, statement))
-    return Fail(database_->errors.empty() ? "" : database_->errors.back().description);
-
-  sqlite3_stmt* s = statement.handle;
-  const int columns = sqlite3_column_count(s);
-  const int first = withRowid ? 1 : 0;
+// What a prepared statement's columns are; `first` is the first column shown (1 when the rowid
+// leads). `table` keeps the one table every shown column comes from, or is emptied.
+std::vector<Field> DescribeColumns(sqlite3_stmt* s, int first, std::string& table) {
   std::vector<Field> fields;
-  std::vector<detail::Kind> kinds;
-  std::string table = withRowid ? Text(sqlite3_column_table_name(s, 0)) : "";
-  for (int c = first; c < columns; ++c) {
+  for (int c = first; c < sqlite3_column_count(s); ++c) {
     Field f;
     f.name = Text(sqlite3_column_name(s, c));
     f.column = Text(sqlite3_column_origin_name(s, c));
     f.table = Text(sqlite3_column_table_name(s, c));
-    f.declType = detail::Upper(Text(sqlite3_column_decltype(s, c)));
+    f.declType = base::AsciiUpper(Text(sqlite3_column_decltype(s, c)));
     // Only a recordset whose every column is a column of the rowid's table writes back.
-    if (f.table.empty() || detail::Upper(f.table) != detail::Upper(table)) table.clear();
-    kinds.push_back(detail::KindOfDeclType(f.declType));
+    if (f.table.empty() || !base::EqualsNoCase(f.table, table)) table.clear();
     fields.push_back(std::move(f));
   }
+  return fields;
+}
 
-  std::vector<std::vector<Variant>> rows;
-  std::vector<int64_t> rowids;
-  int rc;
-  while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-    std::vector<Variant> row;
-    row.reserve(fields.size());
-    for (int c = first; c < columns; ++c) row.push_back(detail::ReadColumn(s, c, kinds[c - first]));
-    rows.push_back(std::move(row));
-    if (withRowid) rowids.push_back(sqlite3_column_int64(s, 0));
+}  // namespace
+
+bool Recordset::Open(std::string_view sql, Connection& connection, long cursorType, long lockType,
+                     long options, const std::vector<Variant>& params) {
+  if (open_) Close();
+  database_ = connection.Shared();
+  database_->ClearErrors();
+  if (!database_->db) return Fail(kClosed, adErrObjectClosed);
+  cursorType_ = cursorType == adOpenUnspecified ? adOpenForwardOnly : cursorType;
+  lockType_ = lockType == adLockUnspecified ? adLockReadOnly : lockType;
+  const std::string text = IsTableCommand(options) ? detail::TableStatement(sql) : std::string(sql);
+
+  // An updatable recordset reads each row's rowid too, to write the row back by it.
+  detail::Statement statement;
+  bool withRowid = false;
+  if (lockType_ != adLockReadOnly) {
+    const std::string rewritten = WithRowid(text);
+    withRowid =
+        !rewritten.empty() && detail::Prepare(*database_, rewritten, params, statement, true);
   }
-  if (rc != SQLITE_DONE) {
-    database_->AddSqliteError(rc);
-    return Fail(database_->errors.back().description);
-  }
+  if (!withRowid && !detail::Prepare(*database_, text, params, statement)) return false;
+  std::string table = withRowid ? Text(sqlite3_column_table_name(statement.handle, 0)) : "";
+  std::vector<Field> fields = DescribeColumns(statement.handle, withRowid ? 1 : 0, table);
+  if (!ReadRows(statement.handle, fields, withRowid)) return false;
   fields_ = std::move(fields);
-  rows_ = std::move(rows);
-  rowids_ = std::move(rowids);
   table_ = table;
   position_ = 0;
   currentDeleted_ = false;
@@ -127,8 +107,32 @@ bool Recordset::Open(std::string_view sql, Connection& connection, long cursorTy
   return true;
 }
 
+bool Recordset::ReadRows(sqlite3_stmt* s, const std::vector<Field>& fields, bool withRowid) {
+  std::vector<detail::Kind> kinds;
+  for (const Field& f : fields) kinds.push_back(detail::KindOfDeclType(f.declType));
+  const int first = withRowid ? 1 : 0;
+  std::vector<std::vector<Variant>> rows;
+  std::vector<int64_t> rowids;
+  int rc;
+  while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+    std::vector<Variant> row;
+    row.reserve(fields.size());
+    for (size_t c = 0; c < fields.size(); ++c)
+      row.push_back(detail::ReadColumn(s, static_cast<int>(c) + first, kinds[c]));
+    rows.push_back(std::move(row));
+    if (withRowid) rowids.push_back(sqlite3_column_int64(s, 0));
+  }
+  if (rc != SQLITE_DONE) {
+    database_->AddSqliteError(rc);
+    return false;
+  }
+  rows_ = std::move(rows);
+  rowids_ = std::move(rowids);
+  return true;
+}
+
 bool Recordset::Close() {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   open_ = false;
   fields_.clear();
   rows_.clear();
@@ -155,40 +159,41 @@ bool Recordset::IsEOF() const {
 }
 
 bool Recordset::MoveFirst() {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   if (editMode_ != adEditNone && !Update()) return false;
   currentDeleted_ = false;
-  if (rows_.empty()) return Fail(kNoCurrent);
+  if (rows_.empty()) return Fail(kNoCurrent, adErrNoCurrentRecord);
   position_ = 0;
   return true;
 }
 
 bool Recordset::MoveLast() {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   if (editMode_ != adEditNone && !Update()) return false;
   currentDeleted_ = false;
-  if (rows_.empty()) return Fail(kNoCurrent);
+  if (rows_.empty()) return Fail(kNoCurrent, adErrNoCurrentRecord);
   position_ = static_cast<long>(rows_.size()) - 1;
   return true;
 }
 
 bool Recordset::MoveNext() {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   if (editMode_ != adEditNone && !Update()) return false;
   if (currentDeleted_) {
     currentDeleted_ = false;  // already standing on the row after the deleted one
     return true;
   }
-  if (IsEOF()) return Fail(kNoCurrent);
+  if (IsEOF()) return Fail(kNoCurrent, adErrNoCurrentRecord);
   ++position_;
   return true;
 }
 
 bool Recordset::MovePrevious() {
-  if (!open_) return Fail(kClosed);
-  if (cursorType_ == adOpenForwardOnly) return Fail("Rowset does not support fetching backward.");
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
+  if (cursorType_ == adOpenForwardOnly)
+    return Fail("Rowset does not support fetching backward.", adErrFeatureNotAvailable);
   if (editMode_ != adEditNone && !Update()) return false;
-  if (IsBOF() && !currentDeleted_) return Fail(kNoCurrent);
+  if (IsBOF() && !currentDeleted_) return Fail(kNoCurrent, adErrNoCurrentRecord);
   currentDeleted_ = false;
   --position_;
   return true;
@@ -207,11 +212,12 @@ long Recordset::AbsolutePosition() const {
 }
 
 bool Recordset::SetAbsolutePosition(long position) {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   if (position < 1 || position > static_cast<long>(rows_.size()))
     return Fail(
         "Arguments are of the wrong type, are out of acceptable range, or are in conflict "
-        "with one another.");
+        "with one another.",
+        adErrInvalidArgument);
   if (editMode_ != adEditNone && !Update()) return false;
   currentDeleted_ = false;
   position_ = position - 1;
@@ -219,9 +225,8 @@ bool Recordset::SetAbsolutePosition(long position) {
 }
 
 int Recordset::FieldIndex(std::string_view name) const {
-  const std::string wanted = detail::Upper(name);
   for (size_t i = 0; i < fields_.size(); ++i)
-    if (detail::Upper(fields_[i].name) == wanted) return static_cast<int>(i);
+    if (base::EqualsNoCase(fields_[i].name, name)) return static_cast<int>(i);
   return -1;
 }
 
@@ -243,31 +248,31 @@ bool Recordset::GetValue(size_t index, Variant& out) const {
 }
 
 bool Recordset::SetValue(std::string_view field, const Variant& value) {
-  if (!open_) return Fail(kClosed);
-  if (!Updatable()) return Fail(kNotUpdatable);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
+  if (!Updatable()) return Fail(kNotUpdatable, adErrFeatureNotAvailable);
   int index = FieldIndex(field);
   if (index < 0)
     return Fail(
         "Item cannot be found in the collection corresponding to the "
-        "requested name or ordinal.");
+        "requested name or ordinal.",
+        adErrItemNotFound);
   if (editMode_ == adEditNone) {
-    if (currentDeleted_ || IsBOF() || IsEOF()) return Fail(kNoCurrent);
+    if (currentDeleted_ || IsBOF() || IsEOF()) return Fail(kNoCurrent, adErrNoCurrentRecord);
     pending_ = rows_[position_];
     changed_.assign(fields_.size(), false);
     editMode_ = adEditInProgress;
   }
-  Variant coerced;
-  std::string reason;
-  if (!detail::CoerceTo(value, detail::KindOfDeclType(fields_[index].declType), coerced, &reason))
-    return Fail(reason);
-  pending_[index] = std::move(coerced);
+  base::Result<Variant> coerced =
+      detail::CoerceTo(value, detail::KindOfDeclType(fields_[index].declType));
+  if (!coerced) return Fail(coerced.error().message, coerced.error().code);
+  pending_[index] = *std::move(coerced);
   changed_[index] = true;
   return true;
 }
 
 bool Recordset::AddNew() {
-  if (!open_) return Fail(kClosed);
-  if (!Updatable()) return Fail(kNotUpdatable);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
+  if (!Updatable()) return Fail(kNotUpdatable, adErrFeatureNotAvailable);
   if (editMode_ != adEditNone && !Update()) return false;
   pending_.assign(fields_.size(), Variant::Null());
   changed_.assign(fields_.size(), false);
@@ -276,7 +281,7 @@ bool Recordset::AddNew() {
 }
 
 bool Recordset::CancelUpdate() {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   pending_.clear();
   changed_.clear();
   editMode_ = adEditNone;
@@ -345,15 +350,11 @@ bool Recordset::WriteRow() {
 }
 
 bool Recordset::Update() {
-  if (!open_) return Fail(kClosed);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
   if (editMode_ == adEditNone) return true;
   database_->ClearErrors();
-  if (!database_->db) {
-    database_->AddError(kClosed, "HY000", 3704);
-    return Fail(kClosed);
-  }
-  if (!WriteRow())
-    return Fail(database_->errors.empty() ? "update failed" : database_->errors.back().description);
+  if (!database_->db) return Fail(kClosed, adErrObjectClosed);
+  if (!WriteRow()) return false;
   pending_.clear();
   changed_.clear();
   editMode_ = adEditNone;
@@ -361,19 +362,19 @@ bool Recordset::Update() {
 }
 
 bool Recordset::Delete() {
-  if (!open_) return Fail(kClosed);
-  if (!Updatable()) return Fail(kNotUpdatable);
+  if (!open_) return Fail(kClosed, adErrObjectClosed);
+  if (!Updatable()) return Fail(kNotUpdatable, adErrFeatureNotAvailable);
   if (editMode_ == adEditAdd) return CancelUpdate();
-  if (currentDeleted_ || IsBOF() || IsEOF()) return Fail(kNoCurrent);
+  if (currentDeleted_ || IsBOF() || IsEOF()) return Fail(kNoCurrent, adErrNoCurrentRecord);
   database_->ClearErrors();
   detail::Statement statement;
   if (!detail::Prepare(*database_, "DELETE FROM " + detail::QuoteName(table_) + " WHERE rowid=?",
                        {Variant::I8(rowids_[position_])}, statement))
-    return Fail(database_->errors.empty() ? kClosed : database_->errors.back().description);
+    return false;
   int rc = sqlite3_step(statement.handle);
   if (rc != SQLITE_DONE) {
     database_->AddSqliteError(rc);
-    return Fail(database_->errors.back().description);
+    return false;
   }
   pending_.clear();
   changed_.clear();

@@ -1,6 +1,8 @@
 // An ADO recordset over SQLite with static-cursor behaviour: the rows are read when it opens, so
 // the count, the absolute position and moving either way cost nothing and no statement stays
-// open. A recordset over one table can add and change rows, written back by rowid.
+// open. A recordset over one table can add and change rows, written back by rowid. Every
+// operation that fails returns false and leaves its error in the Errors collection of the
+// connection the recordset was opened on.
 #pragma once
 
 #include <memory>
@@ -10,6 +12,8 @@
 
 #include "platform/ado/connection.h"
 #include "platform/ado/variant.h"
+
+struct sqlite3_stmt;
 
 namespace ado {
 
@@ -59,8 +63,8 @@ class Recordset {
   bool IsBOF() const;
   bool IsEOF() const;
 
-  // Each fails (false, LastError set) when there is nowhere to go or it is closed. Moving off a
-  // row with a pending change writes the change first, as the provider does.
+  // Each fails when there is nowhere to go or it is closed. Moving off a row with a pending
+  // change writes the change first, as the provider does.
   bool MoveFirst();
   bool MoveLast();
   bool MoveNext();
@@ -98,14 +102,15 @@ class Recordset {
   // until the next move; MoveNext then goes to the row after it. A pending addition is dropped.
   bool Delete();
 
-  // The last failure of this recordset in words.
-  const std::string& LastError() const { return lastError_; }
-
  private:
-  bool Fail(std::string message);
+  // Puts the failure in the connection's Errors collection (alone) and returns false.
+  bool Fail(std::string description, long number);
   bool Updatable() const;
   bool WriteRow();
   bool ReadRow(int64_t rowid, std::vector<Variant>& row);
+  // Steps the statement to its end, keeping its rows (and their rowids, which lead each row when
+  // `withRowid`); false, with the error, when a step fails.
+  bool ReadRows(sqlite3_stmt* statement, const std::vector<Field>& fields, bool withRowid);
 
   std::shared_ptr<detail::Database> database_;
   bool open_ = false;
@@ -120,7 +125,6 @@ class Recordset {
   long editMode_ = adEditNone;
   std::vector<Variant> pending_;
   std::vector<bool> changed_;
-  std::string lastError_;
 };
 
 }  // namespace ado

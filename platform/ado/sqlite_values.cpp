@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <limits>
 
+#include "platform/base/rounding.h"
+#include "platform/base/text.h"
+
 namespace ado::detail {
 namespace {
 
@@ -14,16 +17,9 @@ bool Has(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
 
-std::string Trim(std::string_view text) {
-  size_t b = text.find_first_not_of(" \t\r\n");
-  if (b == std::string_view::npos) return "";
-  size_t e = text.find_last_not_of(" \t\r\n");
-  return std::string(text.substr(b, e - b + 1));
-}
-
 // A whole text read as a number, as the provider converts text on assignment.
 bool ParseNumber(std::string_view text, double& out) {
-  std::string t = Trim(text);
+  const std::string t(base::Trim(text));
   if (t.empty()) return false;
   errno = 0;
   char* end = nullptr;
@@ -55,18 +51,10 @@ Variant ByStorage(sqlite3_stmt* statement, int col) {
   }
 }
 
-// Rounds halves to even, as the automation conversions to integer types do.
-double RoundHalfEven(double v) {
-  return std::nearbyint(v);
-}
-
 }  // namespace
 
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return out;
+std::string TableStatement(std::string_view table) {
+  return "select * from " + QuoteName(base::Trim(table));
 }
 
 std::string QuoteName(std::string_view name) {
@@ -79,7 +67,7 @@ std::string QuoteName(std::string_view name) {
 }
 
 Kind KindOfDeclType(std::string_view declType) {
-  std::string t = Upper(declType);
+  const std::string t = base::AsciiUpper(declType);
   if (t.empty()) return Kind::Unknown;
   if (Has(t, "BOOL") || Has(t, "YESNO") || Has(t, "LOGICAL") || t == "BIT") return Kind::Bool;
   if (Has(t, "CHAR") || Has(t, "TEXT") || Has(t, "MEMO") || Has(t, "CLOB") || Has(t, "STRING"))
@@ -150,112 +138,127 @@ Variant ReadColumn(sqlite3_stmt* statement, int col, Kind kind) {
   return ByStorage(statement, col);
 }
 
-bool CoerceTo(const Variant& in, Kind kind, Variant& out, std::string* reason) {
-  auto mismatch = [&](const char* why) {
-    if (reason) *reason = why;
-    return false;
-  };
-  if (in.vt == VT_EMPTY || in.vt == VT_NULL) {
-    out = Variant::Null();
-    return true;
-  }
-  const bool text = in.vt == VT_BSTR;
-  double number = 0;
-  bool haveNumber = false;
-  if (auto d = AsDouble(in)) {
-    number = *d;
-    haveNumber = true;
-  } else if (text) {
-    haveNumber = ParseNumber(in.s, number);
-  }
+namespace {
 
-  switch (kind) {
-    case Kind::Bool: {
-      if (text) {
-        std::string t = Upper(Trim(in.s));
-        if (t == "TRUE" || t == "YES" || t == "ON") return out = Variant::Bool(true), true;
-        if (t == "FALSE" || t == "NO" || t == "OFF") return out = Variant::Bool(false), true;
-      }
-      if (!haveNumber) return mismatch("Data type mismatch in criteria expression.");
-      out = Variant::Bool(number != 0);
-      return true;
+base::Error TypeMismatch() {
+  return base::Error::WithCode(kJetErrTypeMismatch, "Data type mismatch in criteria expression.");
+}
+
+base::Error Overflow() {
+  return base::Error::WithCode(kErrOverflow, "Overflow");
+}
+
+// A value on its way into a column: its number, when it is one or is text that reads as one.
+struct Incoming {
+  const Variant& value;
+  bool text = false;
+  bool haveNumber = false;
+  double number = 0;
+
+  explicit Incoming(const Variant& in) : value(in), text(in.vt == VT_BSTR) {
+    if (auto d = AsDouble(in)) {
+      number = *d;
+      haveNumber = true;
+    } else if (text) {
+      haveNumber = ParseNumber(in.s, number);
     }
+  }
+};
+
+base::Result<Variant> ToBool(const Incoming& in) {
+  if (in.text) {
+    const std::string t = base::AsciiUpper(base::Trim(in.value.s));
+    if (t == "TRUE" || t == "YES" || t == "ON") return Variant::Bool(true);
+    if (t == "FALSE" || t == "NO" || t == "OFF") return Variant::Bool(false);
+  }
+  if (!in.haveNumber) return TypeMismatch();
+  return Variant::Bool(in.number != 0);
+}
+
+// Whole numbers round halves to even and must fit the column's type.
+base::Result<Variant> ToInteger(const Incoming& in, Kind kind) {
+  if (!in.haveNumber) return TypeMismatch();
+  const double r = base::RoundHalfEven(in.number);
+  const double lo = kind == Kind::I2 ? INT16_MIN : kind == Kind::UI1 ? 0 : INT32_MIN;
+  const double hi = kind == Kind::I2 ? INT16_MAX : kind == Kind::UI1 ? 255 : INT32_MAX;
+  if (!std::isfinite(r) || r < lo || r > hi) return Overflow();
+  if (kind == Kind::I2) return Variant::I2(static_cast<int16_t>(r));
+  if (kind == Kind::UI1) return Variant::UI1(static_cast<uint8_t>(r));
+  return Variant::I4(static_cast<int32_t>(r));
+}
+
+base::Result<Variant> ToFractional(const Incoming& in, Kind kind) {
+  if (!in.haveNumber) return TypeMismatch();
+  switch (kind) {
+    case Kind::R4:
+      return Variant::R4(static_cast<float>(in.number));
+    case Kind::Decimal:
+      return Variant::Decimal(in.number);
+    case Kind::Currency:
+      // Ten-thousandths in 64 bits.
+      if (!(std::fabs(in.number) < 9.2e14)) return Overflow();
+      return Variant::Currency(std::llround(in.number * 1e4));
+    default:
+      return Variant::R8(in.number);
+  }
+}
+
+base::Result<Variant> ToDate(const Incoming& in) {
+  if (in.text) {
+    if (auto date = DateFromText(in.value.s)) return Variant::Date(*date);
+    return TypeMismatch();
+  }
+  if (!in.haveNumber) return TypeMismatch();
+  return Variant::Date(in.number);
+}
+
+base::Result<Variant> ToText(const Incoming& in) {
+  const Variant& v = in.value;
+  if (in.text) return v;
+  if (v.vt == VT_BOOL) return Variant::String(v.i ? "True" : "False");
+  if (v.vt == VT_DATE) return Variant::String(DateToText(v.d));
+  char buffer[64];
+  const bool fractional = v.vt == VT_R4 || v.vt == VT_R8 || v.vt == VT_DECIMAL || v.vt == VT_CY;
+  if (auto n = AsInteger(v); n && !fractional) {
+    std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(*n));
+    return Variant::String(buffer);
+  }
+  if (in.haveNumber) {
+    std::snprintf(buffer, sizeof buffer, "%.15g", in.number);
+    return Variant::String(buffer);
+  }
+  if (!v.bytes.empty()) return Variant::String(std::string(v.bytes.begin(), v.bytes.end()));
+  return TypeMismatch();
+}
+
+}  // namespace
+
+base::Result<Variant> CoerceTo(const Variant& value, Kind kind) {
+  if (value.vt == VT_EMPTY || value.vt == VT_NULL) return Variant::Null();
+  const Incoming in(value);
+  switch (kind) {
+    case Kind::Bool:
+      return ToBool(in);
     case Kind::I2:
     case Kind::I4:
-    case Kind::UI1: {
-      if (!haveNumber) return mismatch("Data type mismatch in criteria expression.");
-      double r = RoundHalfEven(number);
-      double lo = kind == Kind::I2 ? INT16_MIN : kind == Kind::UI1 ? 0 : INT32_MIN;
-      double hi = kind == Kind::I2 ? INT16_MAX : kind == Kind::UI1 ? 255 : INT32_MAX;
-      if (!std::isfinite(r) || r < lo || r > hi) return mismatch("Overflow");
-      if (kind == Kind::I2)
-        out = Variant::I2(static_cast<int16_t>(r));
-      else if (kind == Kind::UI1)
-        out = Variant::UI1(static_cast<uint8_t>(r));
-      else
-        out = Variant::I4(static_cast<int32_t>(r));
-      return true;
-    }
+    case Kind::UI1:
+      return ToInteger(in, kind);
     case Kind::R4:
     case Kind::R8:
     case Kind::Decimal:
     case Kind::Currency:
-      if (!haveNumber) return mismatch("Data type mismatch in criteria expression.");
-      if (kind == Kind::Currency && !(std::fabs(number) < 9.2e14)) return mismatch("Overflow");
-      if (kind == Kind::R4)
-        out = Variant::R4(static_cast<float>(number));
-      else if (kind == Kind::Decimal)
-        out = Variant::Decimal(number);
-      else if (kind == Kind::Currency)
-        out = Variant::Currency(std::llround(number * 1e4));
-      else
-        out = Variant::R8(number);
-      return true;
+      return ToFractional(in, kind);
     case Kind::Date:
-      if (text) {
-        if (auto date = DateFromText(in.s)) return out = Variant::Date(*date), true;
-        return mismatch("Data type mismatch in criteria expression.");
-      }
-      if (!haveNumber) return mismatch("Data type mismatch in criteria expression.");
-      out = Variant::Date(number);
-      return true;
-    case Kind::Text: {
-      if (text) {
-        out = in;
-        return true;
-      }
-      char buffer[64];
-      if (in.vt == VT_BOOL) {
-        out = Variant::String(in.i ? "True" : "False");
-      } else if (in.vt == VT_DATE) {
-        out = Variant::String(DateToText(in.d));
-      } else if (auto n = AsInteger(in);
-                 n && (in.vt != VT_R4 && in.vt != VT_R8 && in.vt != VT_DECIMAL && in.vt != VT_CY)) {
-        std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(*n));
-        out = Variant::String(buffer);
-      } else if (haveNumber) {
-        std::snprintf(buffer, sizeof buffer, "%.15g", number);
-        out = Variant::String(buffer);
-      } else if (!in.bytes.empty()) {
-        out = Variant::String(std::string(in.bytes.begin(), in.bytes.end()));
-      } else {
-        return mismatch("Data type mismatch in criteria expression.");
-      }
-      return true;
-    }
+      return ToDate(in);
+    case Kind::Text:
+      return ToText(in);
     case Kind::Blob:
-      if (text) {
-        out = Variant::Blob(std::vector<unsigned char>(in.s.begin(), in.s.end()));
-        return true;
-      }
-      out = in;
-      return true;
+      if (in.text) return Variant::Blob(std::vector<unsigned char>(value.s.begin(), value.s.end()));
+      return value;
     case Kind::Unknown:
-      out = in;
-      return true;
+      break;
   }
-  out = in;
-  return true;
+  return value;
 }
 
 int BindValue(sqlite3_stmt* statement, int index, const Variant& v) {
@@ -293,7 +296,8 @@ bool Prepare(Database& database, std::string_view sql, const std::vector<Variant
              Statement& out, bool quiet) {
   if (!database.db) {
     if (!quiet)
-      database.AddError("Operation is not allowed when the object is closed.", "HY000", 3704);
+      database.AddError("Operation is not allowed when the object is closed.", "HY000",
+                        adErrObjectClosed);
     return false;
   }
   sqlite3_finalize(out.handle);

@@ -22,8 +22,9 @@ Kind KindOfDeclType(std::string_view declType);
 // Column `col` of the current row, typed by the column's kind.
 Variant ReadColumn(sqlite3_stmt* statement, int col, Kind kind);
 
-// Converts a value for a column of `kind`; false with a reason on a type mismatch or overflow.
-bool CoerceTo(const Variant& in, Kind kind, Variant& out, std::string* reason);
+// Converts a value for a column of `kind` as the provider does on assignment; an error (with the
+// provider's words and number) on a type mismatch or an overflow.
+base::Result<Variant> CoerceTo(const Variant& in, Kind kind);
 
 // Binds one parameter (1-based) by its own type: booleans as -1 / 0, dates as text.
 int BindValue(sqlite3_stmt* statement, int index, const Variant& value);
@@ -45,7 +46,7 @@ bool Prepare(Database& database, std::string_view sql, const std::vector<Variant
 // An identifier in double quotes.
 std::string QuoteName(std::string_view name);
 
-// ASCII upper case.
-std::string Upper(std::string_view text);
+// The statement that reads a whole table, from a table name as adCmdTable passes it.
+std::string TableStatement(std::string_view table);
 
 }  // namespace ado::detail

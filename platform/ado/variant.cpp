@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/base/date_serial.h"
+
 namespace ado {
 namespace {
 
@@ -30,31 +32,6 @@ Variant Floating(uint16_t vt, double value) {
   v.d = value;
   return v;
 }
-
-// Days since 1970-01-01 of a civil date, and back (proleptic Gregorian).
-int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d) {
-  y -= m <= 2;
-  const int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<int64_t>(doe) - 719468;
-}
-
-void CivilFromDays(int64_t z, int64_t& y, unsigned& m, unsigned& d) {
-  z += 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const unsigned doe = static_cast<unsigned>(z - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  d = doy - (153 * mp + 2) / 5 + 1;
-  m = mp < 10 ? mp + 3 : mp - 9;
-  y = static_cast<int64_t>(yoe) + era * 400 + (m <= 2);
-}
-
-// 1899-12-30, the day an automation date counts from, in days since 1970-01-01.
-const int64_t kOleEpoch = DaysFromCivil(1899, 12, 30);
 
 }  // namespace
 
@@ -167,40 +144,29 @@ std::optional<double> AsDouble(const Variant& v) {
 
 std::string DateToText(double oleDate) {
   if (!std::isfinite(oleDate) || std::fabs(oleDate) > 3e6) return "";
-  // The whole part counts days; the fraction is the time of day whatever the sign.
-  double whole = std::trunc(oleDate);
-  int64_t seconds = std::llround(std::fabs(oleDate - whole) * 86400.0);
-  int64_t days = static_cast<int64_t>(whole);
-  if (seconds >= 86400) {
-    seconds -= 86400;
-    days += oleDate < 0 ? -1 : 1;
-  }
-  int64_t y;
-  unsigned m, d;
-  CivilFromDays(days + kOleEpoch, y, m, d);
+  const base::CivilTime t = base::CivilTimeFromSerial(oleDate);
   char text[64];
-  std::snprintf(text, sizeof text, "%04lld-%02u-%02u %02d:%02d:%02d", static_cast<long long>(y), m,
-                d, static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
-                static_cast<int>(seconds % 60));
+  std::snprintf(text, sizeof text, "%04lld-%02u-%02u %02d:%02d:%02d",
+                static_cast<long long>(t.date.year), t.date.month, t.date.day, t.hour, t.minute,
+                t.second);
   return text;
 }
 
 std::optional<double> DateFromText(std::string_view text) {
   std::string t(text);
   int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, used = 0;
-  double days = 0;
+  base::CivilTime when;  // a time alone is a time of 1899-12-30, the serial's day 0
   bool haveDate = false;
   const char* rest = t.c_str();
   while (*rest == ' ') ++rest;
   if (std::sscanf(rest, "%d-%d-%d%n", &y, &mo, &d, &used) == 3 ||
       std::sscanf(rest, "%d/%d/%d%n", &y, &mo, &d, &used) == 3) {
     if (mo < 1 || mo > 12 || d < 1 || d > 31) return std::nullopt;
-    days = static_cast<double>(DaysFromCivil(y, mo, d) - kOleEpoch);
+    when.date = {y, static_cast<unsigned>(mo), static_cast<unsigned>(d)};
     haveDate = true;
     rest += used;
     while (*rest == ' ' || *rest == 'T') ++rest;
   }
-  double fraction = 0;
   if (*rest) {
     used = 0;
     int n = std::sscanf(rest, "%d:%d%n:%d%n", &h, &mi, &used, &s, &used);
@@ -208,12 +174,13 @@ std::optional<double> DateFromText(std::string_view text) {
     rest += used;
     while (*rest == ' ') ++rest;
     if (*rest) return std::nullopt;
-    fraction = (h * 3600 + mi * 60 + s) / 86400.0;
+    when.hour = h;
+    when.minute = mi;
+    when.second = s;
   } else if (!haveDate) {
     return std::nullopt;
   }
-  // Before the epoch the fraction still adds time of day.
-  return days < 0 ? days - fraction : days + fraction;
+  return base::SerialFromCivilTime(when);
 }
 
 }  // namespace ado

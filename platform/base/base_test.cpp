@@ -67,6 +67,8 @@ TEST(Text, TrimRemovesBlanksAndLineBreaks) {
   EXPECT_EQ(Trim(" \t\r\n"), "");
   EXPECT_EQ(TrimLeft("  x "), "x ");
   EXPECT_EQ(TrimRight("  x "), "  x");
+  EXPECT_EQ(Trim(" \t12\r\n\t", " \t"), "12\r\n");
+  EXPECT_EQ(Trim(" \t ", " \t"), "");
 }
 
 TEST(DateSerial, CivilDatesAndTimesRoundTrip) {

@@ -28,5 +28,7 @@ bool EndsWithNoCase(std::string_view text, std::string_view suffix);
 std::string_view Trim(std::string_view text);
 std::string_view TrimLeft(std::string_view text);
 std::string_view TrimRight(std::string_view text);
+// Only the given characters removed at both ends (Trim(text, " \t") keeps line breaks).
+std::string_view Trim(std::string_view text, std::string_view characters);
 
 }  // namespace base

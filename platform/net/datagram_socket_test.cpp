@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 
 namespace net {
@@ -31,7 +32,9 @@ TEST(DatagramSocket, ReceiveTimesOutWithoutData) {
   DatagramSocket socket;
   ASSERT_TRUE(socket.Create());
   auto start = std::chrono::steady_clock::now();
-  EXPECT_FALSE(socket.ReceiveFrom(50).has_value());
+  const auto got = socket.ReceiveFrom(50);
+  ASSERT_FALSE(got);
+  EXPECT_EQ(got.error().code, ETIMEDOUT);
   EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(45));
 }
 
@@ -51,14 +54,25 @@ TEST(DatagramSocket, LongDatagramIsCutToTheLimit) {
 
 TEST(DatagramSocket, ClosedOrUnresolvableFailsCleanly) {
   DatagramSocket socket;
-  EXPECT_FALSE(socket.SendTo("x", "127.0.0.1", 9));
-  EXPECT_FALSE(socket.ReceiveFrom(0).has_value());
+  EXPECT_EQ(socket.SendTo("x", "127.0.0.1", 9).error().code, EBADF);
+  EXPECT_EQ(socket.ReceiveFrom(0).error().code, EBADF);
   EXPECT_EQ(socket.LocalPort(), 0);
   ASSERT_TRUE(socket.Create());
   EXPECT_TRUE(socket.IsOpen());
+  const base::Status unresolvable = socket.SendTo("x", "no-such-host.invalid", 9);
+  ASSERT_FALSE(unresolvable);
+  EXPECT_NE(unresolvable.error().message.find("no-such-host.invalid"), std::string::npos);
   socket.Close();
   EXPECT_FALSE(socket.IsOpen());
   EXPECT_FALSE(socket.SendTo("x", "127.0.0.1", 9));
+
+  DatagramSocket taken;
+  ASSERT_TRUE(taken.Create(0, "127.0.0.1"));
+  DatagramSocket second;
+  const base::Status bound = second.Create(taken.LocalPort(), "127.0.0.1");
+  ASSERT_FALSE(bound);
+  EXPECT_EQ(bound.error().code, EADDRINUSE);
+  EXPECT_FALSE(second.IsOpen());
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QPainter>
 
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 
 namespace {
 

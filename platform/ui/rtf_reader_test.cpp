@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <string>
 
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 #include "platform/ui/rtf_picture.h"
 
 namespace {
@@ -183,9 +183,92 @@ TEST(RtfReader, TableCellsInRowOrder) {
   EXPECT_EQ(cellText(0, 1), "b1");
   EXPECT_EQ(cellText(1, 0), "a2");
   EXPECT_EQ(cellText(1, 1), "b2\u2029more");
-  EXPECT_TRUE(d.Text().startsWith("before\n"));
+  EXPECT_EQ(d.doc.begin().text(), "before");
   EXPECT_TRUE(d.Text().contains("after"));
   EXPECT_GT(d.Text().indexOf("after"), d.Text().indexOf("more"));
+}
+
+// Writers that keep Western and East Asian fonts apart format Chinese text only through the
+// properties associated with \dbch (and \loch, \hich for the other characters).
+TEST(RtfReader, AssociatedPropertiesFormatTheCharactersOfTheirClass) {
+  Doc d(
+      "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
+      "{\\f1\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}"
+      "\\pard\\f0\\fs24 1{\\loch\\af0\\hich\\af0\\dbch\\af1\\ab \\'a3\\'ae}"
+      "{\\loch\\afs21\\hich\\afs21\\dbch\\af1\\afs21 \\'a3\\'a8\\'b1\\'be\\'cc\\'e2 1 "
+      "\\'b7\\'d6\\'a3\\'a9}"
+      "{\\rtlch\\ab\\afs40 \\ltrch plain}\\par}");
+  EXPECT_EQ(d.Text(), u"1．（本题 1 分）plain\n"_qs);
+  const QTextCharFormat one = d.FormatOf("1");
+  EXPECT_NE(one.fontWeight(), QFont::Bold);
+  EXPECT_EQ(one.fontFamilies().toStringList(), QStringList{"Times New Roman"});
+  const QTextCharFormat stop = d.FormatOf(u"．"_qs);
+  EXPECT_EQ(stop.fontWeight(), QFont::Bold);
+  EXPECT_EQ(stop.fontFamilies().toStringList(), QStringList{u"宋体"_qs});
+  for (const QString& piece : {u"（本题"_qs, u" 1 "_qs, u"分）"_qs}) {
+    const QTextCharFormat f = d.FormatOf(piece);
+    EXPECT_EQ(f.fontPointSize(), 10.5) << piece.toStdString();
+    EXPECT_NE(f.fontWeight(), QFont::Bold) << piece.toStdString();
+  }
+  EXPECT_EQ(d.FormatOf(u"本题"_qs).fontFamilies().toStringList(), QStringList{u"宋体"_qs});
+  // Properties associated with right-to-left scripts leave these characters alone.
+  EXPECT_NE(d.FormatOf("plain").fontWeight(), QFont::Bold);
+  EXPECT_EQ(d.FormatOf("plain").fontPointSize(), 12.0);
+}
+
+TEST(RtfReader, TabStopsBecomeTheParagraphsTabPositions) {
+  Doc d(
+      "{\\rtf1\\pard\\li720\\tx1440\\tqr\\tx4320\\tqc\\tx2880\\tqdec\\tx5760\\tqr\\tb6000\\tx7200 "
+      "A.\\tab one\\tab two\\par B.\\tab three\\par\\pard next\\par}");
+  struct Stop {
+    double position;
+    QTextOption::TabType type;
+  } expected[] = {{48, QTextOption::LeftTab},
+                  {144, QTextOption::CenterTab},
+                  {240, QTextOption::RightTab},
+                  {336, QTextOption::DelimiterTab},
+                  {432, QTextOption::LeftTab}};
+  const QTextBlock first = d.doc.begin();
+  for (const QTextBlock& block : {first, first.next()}) {
+    SCOPED_TRACE(block.text().toStdString());
+    const QList<QTextOption::Tab> tabs = block.blockFormat().tabPositions();
+    ASSERT_EQ(tabs.size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+      EXPECT_DOUBLE_EQ(tabs[i].position, expected[i].position) << i;
+      EXPECT_EQ(tabs[i].type, expected[i].type) << i;
+    }
+    EXPECT_EQ(tabs[3].delimiter, QChar('.'));
+  }
+  EXPECT_TRUE(first.next().next().blockFormat().tabPositions().isEmpty());
+}
+
+TEST(RtfReader, ATableRightAfterAParagraphHasNoEmptyParagraphBeforeIt) {
+  const std::string table = "\\trowd\\cellx1500\\pard\\intbl a\\cell\\row\\pard after";
+  struct Case {
+    const char* name;
+    std::string rtf;
+    QStringList blocks;  // the paragraphs, each table as "[table]"
+  } cases[] = {
+      {"one paragraph", "{\\rtf1 before\\par" + table + "}", {"before", "[table]", "after"}},
+      {"an empty paragraph of its own stays",
+       "{\\rtf1 before\\par\\par" + table + "}",
+       {"before", "", "[table]", "after"}},
+      {"two tables",
+       "{\\rtf1 x\\par" + table + "\\par" + table + "}",
+       {"x", "[table]", "after", "[table]", "after"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Doc d(c.rtf);
+    QStringList blocks;
+    for (QTextBlock b = d.doc.begin(); b.isValid(); b = b.next()) {
+      if (!QTextCursor(b).currentTable())
+        blocks << b.text();
+      else if (blocks.isEmpty() || blocks.back() != "[table]")
+        blocks << "[table]";
+    }
+    EXPECT_EQ(blocks, c.blocks);
+  }
 }
 
 TEST(RtfReader, PicturesByKind) {

@@ -20,7 +20,6 @@ class TasksPane : public QWidget {
 
   // Adds a group and returns its index.
   int AddGroup(const QString& caption, bool canCollapse = true);
-  int GroupCount() const { return int(groups_.size()); }
   QString GroupCaption(int group) const;
   void SetGroupCaption(int group, const QString& caption);
   // The caption's text colour and its colour while the pointer is on it (invalid: the look's).

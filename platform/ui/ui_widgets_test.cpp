@@ -13,7 +13,7 @@
 #include "platform/ui/app_bar.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/message_sink.h"
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 #include "platform/ui/tasks_pane.h"
 
 namespace {

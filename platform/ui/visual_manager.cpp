@@ -94,10 +94,6 @@ void VisualManager::DrawGroupTitleBand(QPainter& p, const QRect& rect, const QSt
              title);
 }
 
-void VisualManager::FillToolBar(QPainter& p, const QRect& rect) {
-  p.fillRect(rect, toolBarBackground);
-}
-
 void FillGradient(QPainter& p, const QRect& rect, const QColor& from, const QColor& to,
                   Qt::Orientation direction) {
   QLinearGradient gradient(rect.topLeft(),
@@ -139,7 +135,7 @@ namespace {
 
 // The colours of a stock look as 0xRRGGBB; task and caption text share one colour.
 struct StockColours {
-  QRgb captionStart, captionEnd, text, paneBackground, groupBackground, groupBorder, toolBar;
+  QRgb captionStart, captionEnd, text, paneBackground, groupBackground, groupBorder;
 };
 
 void Use(VisualManager& look, const StockColours& c) {
@@ -149,21 +145,20 @@ void Use(VisualManager& look, const StockColours& c) {
   look.paneBackground = QColor(c.paneBackground);
   look.groupBackground = QColor(c.groupBackground);
   look.groupBorder = QColor(c.groupBorder);
-  look.toolBarBackground = QColor(c.toolBar);
 }
 
 }  // namespace
 
 VisualManagerXP::VisualManagerXP() {
-  Use(*this, {0xFFFFFF, 0xC6D3F7, 0x215DC6, 0x7BA2E7, 0xD6DFF7, 0xFFFFFF, 0xECE9D8});
+  Use(*this, {0xFFFFFF, 0xC6D3F7, 0x215DC6, 0x7BA2E7, 0xD6DFF7, 0xFFFFFF});
 }
 
 VisualManager2003::VisualManager2003() {
-  Use(*this, {0xE3EFFF, 0x87ADE4, 0x002D96, 0xADD1FF, 0xDDECFE, 0x3B619C, 0xC4DAFA});
+  Use(*this, {0xE3EFFF, 0x87ADE4, 0x002D96, 0xADD1FF, 0xDDECFE, 0x3B619C});
 }
 
 VisualManagerVS2005::VisualManagerVS2005() {
-  Use(*this, {0xFBFAF7, 0xD4D0C8, 0x000000, 0xECE9D8, 0xFCFCF9, 0xACA899, 0xE5E5D7});
+  Use(*this, {0xFBFAF7, 0xD4D0C8, 0x000000, 0xECE9D8, 0xFCFCF9, 0xACA899});
 }
 
 }  // namespace ui

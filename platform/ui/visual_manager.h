@@ -52,7 +52,6 @@ class VisualManager {
   // The band between `rect` and `rect` shrunk by `inner`.
   virtual void FillFrame(QPainter& p, const QRect& rect, const QMargins& inner);
   virtual void DrawGroupTitleBand(QPainter& p, const QRect& rect, const QString& title);
-  virtual void FillToolBar(QPainter& p, const QRect& rect);
 
   // The size of the small black menu images (arrows) the looks draw.
   virtual QSize MenuImageSize() const { return {9, 9}; }
@@ -61,7 +60,7 @@ class VisualManager {
   QColor captionStart, captionEnd;  // group caption gradient
   QColor captionText;               // group caption text when the group sets none
   QColor sharedText;                // text of tasks and captions
-  QColor paneBackground, groupBackground, groupBorder, toolBarBackground;
+  QColor paneBackground, groupBackground, groupBorder;
 };
 
 // The library's stock looks.

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <fstream>
 
-#include "platform/ui/qt_test_app.h"
+#include "platform/ui/testing/qt_test_app.h"
 #include "platform/ui/window_title_publisher.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -17,17 +17,14 @@ namespace fs = std::filesystem;
 class WindowListTest : public ::testing::Test {
  protected:
   // The list's folder itself is left for the code under test to make.
-  void SetUp() override { setenv("KIRV_WINDOW_LIST", folder_.c_str(), 1); }
-  void TearDown() override {
-    ui::WithdrawAllWindowTitles();
-    unsetenv("KIRV_WINDOW_LIST");
-  }
+  void TearDown() override { ui::WithdrawAllWindowTitles(); }
   static bool Has(const std::string& title) {
     const auto titles = ui::TopLevelWindowTitles();
     return std::find(titles.begin(), titles.end(), title) != titles.end();
   }
   win::testing::ScopedTempFolder tmp_{"window_list_"};
   const fs::path folder_ = tmp_.Path() / "windows";
+  win::testing::ScopedEnv listEnv_{"KIRV_WINDOW_LIST", folder_};
 };
 
 TEST_F(WindowListTest, PublishReplaceWithdraw) {

@@ -98,36 +98,17 @@ void AppendUtf8(char32_t c, std::string& out) {
   }
 }
 
-Converted<double> Val(std::string_view text) {
+base::Result<double> Val(std::string_view text) {
   std::string s;
   s.reserve(text.size());
   for (char c : text) {
     if (c != ' ' && c != '\t' && c != '\n') s += c;
   }
-  Converted<double> out;
-  size_t i = 0;
   if (s.size() >= 2 && s[0] == '&') {
-    const bool hex = s[1] == 'H' || s[1] == 'h';
-    const bool oct = s[1] == 'O' || s[1] == 'o';
-    i = hex || oct ? 2 : 1;
-    const int radix = hex ? 16 : 8;
-    uint64_t value = 0;
-    for (; i < s.size(); ++i) {
-      const char c = s[i];
-      int d = IsDigit(c)                                                    ? c - '0'
-              : (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'))) ? (c | 0x20) - 'a' + 10
-                                                                            : 99;
-      if (d >= radix) break;
-      value = value * radix + d;
-      if (value > 0xFFFFFFFFull) {
-        out.error = ErrorCode::Overflow;
-        return out;
-      }
-    }
-    out.value = value <= 0xFFFF ? static_cast<int16_t>(static_cast<uint16_t>(value))
-                                : static_cast<int32_t>(static_cast<uint32_t>(value));
-    return out;
+    size_t end = 0, digits = 0;
+    return detail::ReadRadixLiteral(s, end, digits);
   }
+  size_t i = 0;
   std::string number;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) number += s[i++];
   int digits = 0;
@@ -136,7 +117,7 @@ Converted<double> Val(std::string_view text) {
     number += s[i++];
     while (i < s.size() && IsDigit(s[i])) number += s[i++], ++digits;
   }
-  if (digits == 0) return out;  // 0
+  if (digits == 0) return 0.0;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
     size_t j = i + 1;
     std::string exponent = "e";
@@ -146,12 +127,9 @@ Converted<double> Val(std::string_view text) {
       number += exponent;
     }
   }
-  out.value = std::strtod(number.c_str(), nullptr);
-  if (!std::isfinite(out.value)) {
-    out.value = 0;
-    out.error = ErrorCode::Overflow;
-  }
-  return out;
+  const double value = std::strtod(number.c_str(), nullptr);
+  if (!std::isfinite(value)) return RuntimeError(ErrorCode::Overflow);
+  return value;
 }
 
 std::string LCase(std::string_view text) {

@@ -13,7 +13,7 @@ namespace vb {
 // Val: the number at the start of the text. Blanks, tabs and line feeds are skipped wherever
 // they stand; then a sign, digits, one ".", an exponent (E or D) or an "&H"/"&O" literal.
 // No number at the start gives 0; a magnitude beyond a double gives an Overflow error.
-Converted<double> Val(std::string_view text);
+base::Result<double> Val(std::string_view text);
 
 // Appends one character as UTF-8.
 void AppendUtf8(char32_t c, std::string& out);

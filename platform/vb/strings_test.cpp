@@ -11,17 +11,18 @@ TEST(Strings, ValReadsTheNumericPrefix) {
     const char* in;
     double value;
   } cases[] = {
-      {"3abc", 3},   {"  3.5", 3.5}, {"2.5.1", 2.5}, {"1 2 3", 123}, {"-4", -4},
-      {"1e2x", 100}, {"1e", 1},      {"1d+1", 10},   {".5", 0.5},    {"abc", 0},
-      {"", 0},       {"&H10", 16},   {"&HFFFF", -1}, {"&O17", 15},   {"\t7\n", 7},
-      {"+", 0},      {"0", 0},       {"１", 0},  // full-width digits are not digits
+      {"3abc", 3},    {"  3.5", 3.5}, {"2.5.1", 2.5}, {"1 2 3", 123}, {"-4", -4},  {"1e2x", 100},
+      {"1e", 1},      {"1d+1", 10},   {".5", 0.5},    {"abc", 0},     {"", 0},     {"&H10", 16},
+      {"&HFFFF", -1}, {"&O17", 15},   {"\t7\n", 7},   {"&H1g", 1},    {"&17", 15}, {"&o8", 0},
+      {"+", 0},       {"0", 0},       {"１", 0},  // full-width digits are not digits
   };
   for (const Case& c : cases) {
     const auto v = Val(c.in);
-    EXPECT_TRUE(v.ok()) << c.in;
-    EXPECT_DOUBLE_EQ(v.value, c.value) << c.in;
+    ASSERT_TRUE(v) << c.in;
+    EXPECT_DOUBLE_EQ(*v, c.value) << c.in;
   }
-  EXPECT_EQ(Val("1e400").error, ErrorCode::Overflow);
+  EXPECT_EQ(ErrorOf(Val("1e400")), ErrorCode::Overflow);
+  EXPECT_EQ(ErrorOf(Val("&H1FFFFFFFF")), ErrorCode::Overflow);
 }
 
 TEST(Strings, NarrowAndCaseAndCompare) {

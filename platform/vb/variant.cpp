@@ -8,6 +8,9 @@
 #include <cstdlib>
 #include <limits>
 
+#include "platform/base/date_serial.h"
+#include "platform/base/rounding.h"
+#include "platform/base/text.h"
 #include "platform/vb/strings.h"
 
 namespace vb {
@@ -62,109 +65,63 @@ bool Variant::IsNumeric() const {
     case VarType::Boolean:
       return true;
     case VarType::String:
-      return TextToNumber(text_).ok();
+      return TextToNumber(text_).has_value();
     default:
       return false;
   }
 }
 
-double RoundHalfEven(double value) {
-  // nearbyint follows the default rounding mode, which is to nearest with ties to even.
-  return std::nearbyint(value);
-}
-
 namespace {
 
-template <class T>
-Converted<T> Fail(ErrorCode code) {
-  Converted<T> out;
-  out.error = code;
-  return out;
-}
+// The run-time reads numbers between spaces and tabs only; a line break is part of the text.
+constexpr std::string_view kBlanks = " \t";
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-// "&H" / "&O" literals: up to 16 bits they are an Integer, up to 32 bits a Long.
-Converted<double> RadixToNumber(std::string_view digits, int radix) {
-  if (digits.empty()) return Fail<double>(ErrorCode::TypeMismatch);
-  uint64_t value = 0;
-  for (char c : digits) {
-    int d;
-    if (c >= '0' && c <= '9') {
-      d = c - '0';
-    } else if (radix == 16 && std::isxdigit(static_cast<unsigned char>(c))) {
-      d = std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
-    } else {
-      return Fail<double>(ErrorCode::TypeMismatch);
-    }
-    if (d >= radix) return Fail<double>(ErrorCode::TypeMismatch);
-    value = value * radix + d;
-    if (value > 0xFFFFFFFFull) return Fail<double>(ErrorCode::Overflow);
-  }
-  Converted<double> out;
-  if (value <= 0xFFFF) {
-    out.value = static_cast<int16_t>(static_cast<uint16_t>(value));
-  } else {
-    out.value = static_cast<int32_t>(static_cast<uint32_t>(value));
-  }
-  return out;
-}
-
-bool IsWord(std::string_view text, std::string_view word) {
-  return TextEquals(text, word);
-}
-
-Converted<double> StringToDouble(std::string_view text) {
-  Converted<double> number = TextToNumber(text);
-  if (number.ok() || number.error == ErrorCode::Overflow) return number;
-  std::string_view trimmed = Trim(text);
-  if (IsWord(trimmed, "True")) return {-1.0, ErrorCode::None};
-  if (IsWord(trimmed, "False")) return {0.0, ErrorCode::None};
+base::Result<double> StringToDouble(std::string_view text) {
+  base::Result<double> number = TextToNumber(text);
+  if (ErrorOf(number) != ErrorCode::TypeMismatch) return number;
+  const std::string_view trimmed = base::Trim(text, kBlanks);
+  if (TextEquals(trimmed, "True")) return -1.0;
+  if (TextEquals(trimmed, "False")) return 0.0;
   return number;
 }
 
 template <class T>
-Converted<T> ToInteger(const Variant& value) {
-  Converted<double> d = CDbl(value);
-  if (!d.ok()) return Fail<T>(d.error);
-  double rounded = RoundHalfEven(d.value);
+base::Result<T> ToInteger(const Variant& value) {
+  const base::Result<double> d = CDbl(value);
+  if (!d) return d.error();
+  const double rounded = base::RoundHalfEven(*d);
   if (!(rounded >= std::numeric_limits<T>::min() && rounded <= std::numeric_limits<T>::max())) {
-    return Fail<T>(ErrorCode::Overflow);
+    return RuntimeError(ErrorCode::Overflow);
   }
-  return {static_cast<T>(rounded), ErrorCode::None};
-}
-
-// Days since 1970-01-01 to a civil date (proleptic Gregorian).
-void CivilFromDays(int64_t z, int64_t& y, unsigned& m, unsigned& d) {
-  z += 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const unsigned doe = static_cast<unsigned>(z - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  y = static_cast<int64_t>(yoe) + era * 400;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  d = doy - (153 * mp + 2) / 5 + 1;
-  m = mp < 10 ? mp + 3 : mp - 9;
-  y += (m <= 2);
+  return static_cast<T>(rounded);
 }
 
 }  // namespace
 
-Converted<double> TextToNumber(std::string_view text) {
-  text = Trim(text);
+base::Result<double> detail::ReadRadixLiteral(std::string_view text, size_t& end, size_t& digits) {
+  const char kind = base::AsciiUpper(text[1]);
+  const int radix = kind == 'H' ? 16 : 8;
+  end = kind == 'H' || kind == 'O' ? 2 : 1;
+  digits = 0;
+  uint64_t value = 0;
+  for (; end < text.size(); ++end, ++digits) {
+    const char c = base::AsciiLower(text[end]);
+    const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : radix;
+    if (d >= radix) break;
+    value = value * radix + d;
+    if (value > 0xFFFFFFFFull) return RuntimeError(ErrorCode::Overflow);
+  }
+  if (value <= 0xFFFF) return static_cast<double>(static_cast<int16_t>(static_cast<uint16_t>(value)));
+  return static_cast<double>(static_cast<int32_t>(static_cast<uint32_t>(value)));
+}
+
+base::Result<double> TextToNumber(std::string_view text) {
+  text = base::Trim(text, kBlanks);
   if (text.size() >= 2 && text[0] == '&') {
-    const char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(text[1])));
-    if (kind == 'H') return RadixToNumber(text.substr(2), 16);
-    if (kind == 'O') return RadixToNumber(text.substr(2), 8);
-    return RadixToNumber(text.substr(1), 8);
+    size_t end = 0, digits = 0;
+    base::Result<double> value = detail::ReadRadixLiteral(text, end, digits);
+    if (value && (digits == 0 || end != text.size())) return RuntimeError(ErrorCode::TypeMismatch);
+    return value;
   }
   std::string clean;
   size_t i = 0;
@@ -185,7 +142,7 @@ Converted<double> TextToNumber(std::string_view text) {
       ++digits;
     }
   }
-  if (digits == 0) return Fail<double>(ErrorCode::TypeMismatch);
+  if (digits == 0) return RuntimeError(ErrorCode::TypeMismatch);
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
     clean += 'e';
     ++i;
@@ -195,12 +152,12 @@ Converted<double> TextToNumber(std::string_view text) {
       clean += text[i++];
       ++expDigits;
     }
-    if (expDigits == 0) return Fail<double>(ErrorCode::TypeMismatch);
+    if (expDigits == 0) return RuntimeError(ErrorCode::TypeMismatch);
   }
-  if (i != text.size()) return Fail<double>(ErrorCode::TypeMismatch);
+  if (i != text.size()) return RuntimeError(ErrorCode::TypeMismatch);
   const double value = std::strtod(clean.c_str(), nullptr);
-  if (!std::isfinite(value)) return Fail<double>(ErrorCode::Overflow);
-  return {value, ErrorCode::None};
+  if (!std::isfinite(value)) return RuntimeError(ErrorCode::Overflow);
+  return value;
 }
 
 std::string NumberToText(double value) {
@@ -246,77 +203,83 @@ std::string NumberToText(double value) {
 std::string DateToText(double serial) {
   // Beyond the calendar's years 100-9999 there is no date to show, only the number.
   if (!(serial > -657435 && serial < 2958466)) return NumberToText(serial);
-  double days = std::trunc(serial);
-  int64_t seconds = std::llround(std::fabs(serial - days) * 86400.0);
-  if (seconds >= 86400) {
-    seconds = 0;
-    days += serial < 0 ? -1 : 1;
-  }
-  const int64_t whole = static_cast<int64_t>(days);
+  const base::CivilTime t = base::CivilTimeFromSerial(serial);
   char time[32];
-  std::snprintf(time, sizeof time, "%d:%02d:%02d", static_cast<int>(seconds / 3600),
-                static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
-  if (whole == 0) return time;  // a bare time of day
-  int64_t y;
-  unsigned m, d;
-  CivilFromDays(whole - 25569, y, m, d);  // 1899-12-30 is 25569 days before 1970-01-01
+  std::snprintf(time, sizeof time, "%d:%02d:%02d", t.hour, t.minute, t.second);
+  if (base::SerialFromCivil(t.date) == 0) return time;  // a bare time of day
   char date[48];
-  std::snprintf(date, sizeof date, "%lld/%u/%u", static_cast<long long>(y), m, d);
+  std::snprintf(date, sizeof date, "%lld/%u/%u", static_cast<long long>(t.date.year), t.date.month,
+                t.date.day);
   std::string out = date;
-  if (seconds != 0) out += std::string(" ") + time;
+  if (t.hour != 0 || t.minute != 0 || t.second != 0) out += std::string(" ") + time;
   return out;
 }
 
-Converted<double> CDbl(const Variant& value) {
+base::Error RuntimeError(ErrorCode code) {
+  switch (code) {
+    case ErrorCode::Overflow:
+      return base::Error::WithCode(static_cast<int>(code), "Overflow");
+    case ErrorCode::TypeMismatch:
+      return base::Error::WithCode(static_cast<int>(code), "Type mismatch");
+    case ErrorCode::InvalidUseOfNull:
+      return base::Error::WithCode(static_cast<int>(code), "Invalid use of Null");
+    case ErrorCode::None:
+      break;
+  }
+  return base::Error::WithCode(static_cast<int>(code),
+                               "Run-time error " + std::to_string(static_cast<int>(code)));
+}
+
+base::Result<double> CDbl(const Variant& value) {
   switch (value.Type()) {
     case VarType::Empty:
-      return {0.0, ErrorCode::None};
+      return 0.0;
     case VarType::Null:
-      return Fail<double>(ErrorCode::InvalidUseOfNull);
+      return RuntimeError(ErrorCode::InvalidUseOfNull);
     case VarType::String:
       return StringToDouble(value.Text());
     case VarType::Error:
-      return Fail<double>(ErrorCode::TypeMismatch);
+      return RuntimeError(ErrorCode::TypeMismatch);
     default:
-      return {value.Number(), ErrorCode::None};
+      return value.Number();
   }
 }
 
-Converted<int16_t> CInt(const Variant& value) {
+base::Result<int16_t> CInt(const Variant& value) {
   return ToInteger<int16_t>(value);
 }
 
-Converted<int32_t> CLng(const Variant& value) {
+base::Result<int32_t> CLng(const Variant& value) {
   return ToInteger<int32_t>(value);
 }
 
-Converted<bool> CBool(const Variant& value) {
-  Converted<double> d = CDbl(value);
-  if (!d.ok()) return Fail<bool>(d.error);
-  return {d.value != 0, ErrorCode::None};
+base::Result<bool> CBool(const Variant& value) {
+  const base::Result<double> d = CDbl(value);
+  if (!d) return d.error();
+  return *d != 0;
 }
 
-Converted<std::string> CStr(const Variant& value) {
+base::Result<std::string> CStr(const Variant& value) {
   switch (value.Type()) {
     case VarType::Empty:
-      return {"", ErrorCode::None};
+      return std::string();
     case VarType::Null:
-      return Fail<std::string>(ErrorCode::InvalidUseOfNull);
+      return RuntimeError(ErrorCode::InvalidUseOfNull);
     case VarType::String:
-      return {value.Text(), ErrorCode::None};
+      return value.Text();
     case VarType::Boolean:
-      return {value.Number() != 0 ? "True" : "False", ErrorCode::None};
+      return std::string(value.Number() != 0 ? "True" : "False");
     case VarType::Date:
-      return {DateToText(value.Number()), ErrorCode::None};
+      return DateToText(value.Number());
     case VarType::Error:
-      return {"Error " + std::to_string(static_cast<int32_t>(value.Number())), ErrorCode::None};
+      return "Error " + std::to_string(static_cast<int32_t>(value.Number()));
     default:
-      return {NumberToText(value.Number()), ErrorCode::None};
+      return NumberToText(value.Number());
   }
 }
 
-Converted<std::string> CStr(Variant&& value) {
-  if (value.Type() == VarType::String) return {std::move(value).TakeText(), ErrorCode::None};
+base::Result<std::string> CStr(Variant&& value) {
+  if (value.Type() == VarType::String) return std::move(value).TakeText();
   return CStr(static_cast<const Variant&>(value));
 }
 

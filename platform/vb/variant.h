@@ -1,12 +1,15 @@
 // The run-time's variant: the typed value a spreadsheet cell or an automation property hands back,
 // and the conversion functions (CInt, CLng, CDbl, CStr, CBool) with the platform's rounding and
-// overflow rules. A failed conversion is an error result, never an exception, so callers that
-// ignore failures step by step can do so without try blocks.
+// overflow rules. A failed conversion is an error result (the run-time error number in
+// base::Error::code), never an exception, so callers that ignore failures step by step can do so
+// without try blocks.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "platform/base/result.h"
 
 namespace vb {
 
@@ -15,13 +18,15 @@ enum class VarType { Empty, Null, Integer, Long, Double, String, Boolean, Date, 
 // The run-time error numbers a conversion can raise.
 enum class ErrorCode : int { None = 0, Overflow = 6, TypeMismatch = 13, InvalidUseOfNull = 94 };
 
-// A conversion's value, or the error it raised (the value is then the type's zero).
+// The error the run-time raises: its number as the code, its own words as the message
+// ("Overflow", "Type mismatch", "Invalid use of Null").
+base::Error RuntimeError(ErrorCode code);
+
+// The run-time error number of a conversion's result; None when it holds a value.
 template <class T>
-struct Converted {
-  T value{};
-  ErrorCode error = ErrorCode::None;
-  bool ok() const { return error == ErrorCode::None; }
-};
+ErrorCode ErrorOf(const base::Result<T>& result) {
+  return result ? ErrorCode::None : static_cast<ErrorCode>(result.error().code);
+}
 
 // Error values a spreadsheet cell can hold, as its object model numbers them.
 enum CellError : int32_t {
@@ -67,23 +72,28 @@ class Variant {
   std::string text_;
 };
 
-// Halves to even, as every integer conversion of the run-time rounds.
-double RoundHalfEven(double value);
-
-Converted<int16_t> CInt(const Variant& value);
-Converted<int32_t> CLng(const Variant& value);
-Converted<double> CDbl(const Variant& value);
-Converted<bool> CBool(const Variant& value);
+base::Result<int16_t> CInt(const Variant& value);
+base::Result<int32_t> CLng(const Variant& value);
+base::Result<double> CDbl(const Variant& value);
+base::Result<bool> CBool(const Variant& value);
 // Text form: numbers with at most 15 significant digits, dates in the Chinese short form,
 // booleans "True"/"False", an error value "Error 2042".
-Converted<std::string> CStr(const Variant& value);
+base::Result<std::string> CStr(const Variant& value);
 // The same, taking a string variant's text over instead of copying it.
-Converted<std::string> CStr(Variant&& value);
+base::Result<std::string> CStr(Variant&& value);
 
 // Text to number as the run-time reads a string variant: surrounding blanks, a sign, ","
 // thousands separators, "." decimals, an exponent (E or D), "&H"/"&O" prefixes. Anything else
 // is a type mismatch; a magnitude beyond a double is an overflow.
-Converted<double> TextToNumber(std::string_view text);
+base::Result<double> TextToNumber(std::string_view text);
+
+namespace detail {
+// The "&H" (hex), "&O" or "&" (octal) literal `text` starts with ("&" and at least one more
+// character), read up to the first character that is no digit of its radix: `end` receives where
+// reading stopped, `digits` how many digits it read. Up to 16 bits the value is an Integer's, up
+// to 32 bits a Long's (so "&HFFFF" is -1); beyond that an Overflow.
+base::Result<double> ReadRadixLiteral(std::string_view text, size_t& end, size_t& digits);
+}  // namespace detail
 
 // The number's text form of CStr ("1", "0.5", "1E+16", "1.5E-07").
 std::string NumberToText(double value);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace win {
 namespace {
@@ -15,15 +15,10 @@ using testing::TestFolder;
 // Runs each case with extended attributes and again with the side-car store.
 class Attributes : public ::testing::TestWithParam<bool> {
  protected:
-  void SetUp() override {
-    ::setenv("KIRV_ATTRIBUTE_STORE", (t_.Root() / "store" / "attributes").c_str(), 1);
-    ForceAttributeStoreFallback(GetParam());
-  }
-  void TearDown() override {
-    ForceAttributeStoreFallback(false);
-    ::unsetenv("KIRV_ATTRIBUTE_STORE");
-  }
+  void SetUp() override { ForceAttributeStoreFallback(GetParam()); }
+  void TearDown() override { ForceAttributeStoreFallback(false); }
   TestFolder t_;
+  testing::ScopedEnv store_{"KIRV_ATTRIBUTE_STORE", t_.Root() / "store" / "attributes"};
 };
 
 TEST_P(Attributes, RoundTrip) {

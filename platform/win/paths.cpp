@@ -6,13 +6,11 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/base/text.h"
+
 namespace win {
 namespace fs = std::filesystem;
 namespace {
-
-char FoldAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool IsDriveLetter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -41,19 +39,12 @@ std::string FindNoCase(const fs::path& folder, const std::string& name) {
   std::string best;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     std::string entry = it->path().filename().string();
-    if (SameNameNoCase(entry, name) && (best.empty() || entry < best)) best = std::move(entry);
+    if (base::EqualsNoCase(entry, name) && (best.empty() || entry < best)) best = std::move(entry);
   }
   return best;
 }
 
 }  // namespace
-
-bool SameNameNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-  return true;
-}
 
 fs::path DriveFolder(char letter) {
   if (!IsDriveLetter(letter)) return {};
@@ -61,8 +52,53 @@ fs::path DriveFolder(char letter) {
   if (upper == 'Z') return fs::path("/");
   const std::string var = std::string("KIRV_DRIVE_") + upper;
   if (const char* v = std::getenv(var.c_str()); v && *v) return fs::path(v);
-  return DataHome() / "kirv" / (std::string("drive_") + FoldAscii(upper));
+  return DataHome() / "kirv" / (std::string("drive_") + base::AsciiLower(upper));
 }
+
+namespace {
+
+// The components of the part of a path after its drive, "." and ".." applied.
+std::vector<std::string> Components(std::string_view rest) {
+  std::vector<std::string> parts;
+  size_t i = 0;
+  while (i <= rest.size()) {
+    size_t j = rest.find('\\', i);
+    if (j == std::string_view::npos) j = rest.size();
+    const std::string_view part = rest.substr(i, j - i);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.emplace_back(part);
+    }
+    i = j + 1;
+  }
+  return parts;
+}
+
+// `base` followed by the components, each that does not exist under its exact name matched
+// without case; from the first one that matches nothing on, the spelling is kept.
+fs::path Resolve(fs::path base, const std::vector<std::string>& parts) {
+  bool existing = true;
+  std::error_code ec;
+  for (const std::string& part : parts) {
+    if (existing) {
+      if (fs::symlink_status(base / part, ec).type() != fs::file_type::not_found && !ec) {
+        base /= part;
+        continue;
+      }
+      const std::string found = FindNoCase(base, part);
+      if (!found.empty()) {
+        base /= found;
+        continue;
+      }
+      existing = false;
+    }
+    base /= part;
+  }
+  return base;
+}
+
+}  // namespace
 
 fs::path ToHostPath(std::string_view windowsPath) {
   std::string s(windowsPath);
@@ -92,40 +128,10 @@ fs::path ToHostPath(std::string_view windowsPath) {
     return ToHostPath(joined);
   }
 
-  std::vector<std::string> parts;
-  size_t i = 0;
-  while (i <= rest.size()) {
-    size_t j = rest.find('\\', i);
-    if (j == std::string_view::npos) j = rest.size();
-    std::string_view part = rest.substr(i, j - i);
-    if (part == "..") {
-      if (!parts.empty()) parts.pop_back();
-    } else if (!part.empty() && part != ".") {
-      parts.emplace_back(part);
-    }
-    i = j + 1;
-  }
-
-  fs::path cur = base;
-  bool existing = true;
-  std::error_code ec;
-  for (const std::string& part : parts) {
-    if (existing) {
-      if (fs::symlink_status(cur / part, ec).type() != fs::file_type::not_found && !ec) {
-        cur /= part;
-        continue;
-      }
-      std::string found = FindNoCase(cur, part);
-      if (!found.empty()) {
-        cur /= found;
-        continue;
-      }
-      existing = false;
-    }
-    cur /= part;
-  }
-  if (trailing && !parts.empty()) cur += "/";
-  return cur;
+  const std::vector<std::string> parts = Components(rest);
+  fs::path out = Resolve(base, parts);
+  if (trailing && !parts.empty()) out += "/";
+  return out;
 }
 
 std::string ToWindowsPath(const fs::path& hostPath) {

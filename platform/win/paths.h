@@ -22,9 +22,6 @@ std::string ToWindowsPath(const std::filesystem::path& hostPath);
 // The host folder drive `letter` maps to ("/" for Z:); empty for a character that is no letter.
 std::filesystem::path DriveFolder(char letter);
 
-// True when two names are equal without regard to ASCII case (other bytes compare exactly).
-bool SameNameNoCase(std::string_view a, std::string_view b);
-
 // The last component of a Windows-form path ("C:\a\b.txt" -> "b.txt").
 std::string FileNamePart(std::string_view windowsPath);
 

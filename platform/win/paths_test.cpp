@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace win {
 namespace {
@@ -50,16 +50,10 @@ TEST(Paths, RelativePathsUseTheCurrentFolder) {
 
 TEST(Paths, DefaultDriveFolderFollowsXdgDataHome) {
   TestFolder t;
-  const char* old = std::getenv("XDG_DATA_HOME");
-  const std::string saved = old ? old : "";
-  ::setenv("XDG_DATA_HOME", t.Root().c_str(), 1);
-  ::unsetenv("KIRV_DRIVE_Q");
+  testing::ScopedEnv dataHome("XDG_DATA_HOME", t.Root());
+  testing::ScopedEnv driveQ("KIRV_DRIVE_Q", nullptr);
   EXPECT_EQ(ToHostPath("Q:\\exam\\a.txt"), t.Root() / "kirv" / "drive_q" / "exam" / "a.txt");
   EXPECT_EQ(ToWindowsPath(t.Root() / "kirv" / "drive_q" / "exam"), "Q:\\exam");
-  if (old)
-    ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
-  else
-    ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST(Paths, ToWindowsPathRoundTrips) {

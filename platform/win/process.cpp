@@ -12,22 +12,20 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <thread>
 
 #include "paths.h"
+#include "platform/base/text.h"
 
 extern char** environ;
 
 namespace win {
 namespace fs = std::filesystem;
 namespace {
-
-bool EndsWithNoCase(std::string_view s, std::string_view tail) {
-  return s.size() >= tail.size() && SameNameNoCase(s.substr(s.size() - tail.size()), tail);
-}
 
 bool IsDriveAbsolute(std::string_view s) {
   return s.size() >= 3 && ((s[0] | 0x20) >= 'a' && (s[0] | 0x20) <= 'z') && s[1] == ':' &&
@@ -52,10 +50,7 @@ std::string FindOnPath(const std::string& name) {
   if (name.empty() || name.find('/') != std::string::npos) return {};
   const char* pathVar = std::getenv("PATH");
   std::string_view dirs = pathVar ? pathVar : "/usr/local/bin:/usr/bin:/bin";
-  std::string lower = name;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
-  for (const std::string& candidate : {name, lower}) {
+  for (const std::string& candidate : {name, base::AsciiLower(name)}) {
     size_t i = 0;
     while (i <= dirs.size()) {
       size_t j = dirs.find(':', i);
@@ -87,7 +82,7 @@ std::vector<std::string> ResolveProgram(const std::string& program) {
   const fs::path host = ToHostPath(program);
   std::error_code ec;
   if (fs::is_regular_file(host, ec)) {
-    if (EndsWithNoCase(program, ".bat") || EndsWithNoCase(program, ".cmd")) {
+    if (base::EndsWithNoCase(program, ".bat") || base::EndsWithNoCase(program, ".cmd")) {
       // Hooks written on the other platform end their lines with CR LF, which sh would take
       // as part of each command: such a script is fed to sh with the CRs removed.
       std::ifstream in(host, std::ios::binary);
@@ -98,7 +93,8 @@ std::vector<std::string> ResolveProgram(const std::string& program) {
     }
     if (HostExecutable(host)) return {host.string()};
   }
-  const bool windowsProgram = EndsWithNoCase(program, ".exe") || EndsWithNoCase(program, ".com");
+  const bool windowsProgram =
+      base::EndsWithNoCase(program, ".exe") || base::EndsWithNoCase(program, ".com");
   if (windowsProgram) {
     // Our own programs are installed without the other platform's ending: "C:\x\kirv.exe"
     // runs the host program "kirv" in the same folder when there is one.
@@ -112,9 +108,12 @@ std::vector<std::string> ResolveProgram(const std::string& program) {
   return {found};
 }
 
-// Starts argv in a host working folder (empty = current); pid or -1.
-int Spawn(const std::vector<std::string>& argv, const fs::path& workingFolder) {
-  if (argv.empty()) return -1;
+// Starts argv in a host working folder (empty = current) and returns its pid; `commandLine` is
+// what the error names.
+base::Result<int> Spawn(const std::vector<std::string>& argv, const fs::path& workingFolder,
+                        std::string_view commandLine) {
+  if (argv.empty())
+    return base::Error::WithCode(ENOENT, "no program found to run " + std::string(commandLine));
   std::vector<char*> args;
   for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
@@ -145,17 +144,27 @@ int Spawn(const std::vector<std::string>& argv, const fs::path& workingFolder) {
   const int rc = posix_spawn(&pid, args[0], &actions, &attr, args.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attr);
-  return rc == 0 ? pid : -1;
+  if (rc != 0)
+    return base::Error::WithCode(
+        rc, "cannot start " + std::string(commandLine) + ": " + std::strerror(rc));
+  return static_cast<int>(pid);
 }
 
-int WaitExit(int pid) {
+// The exit status of a child; 128 + the signal number when a signal ended it.
+base::Result<int> WaitExit(int pid) {
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0) {
-    if (errno != EINTR) return -1;
+    if (errno != EINTR)
+      return base::Error::WithCode(errno, "cannot wait for process " + std::to_string(pid));
   }
   if (WIFEXITED(status)) return WEXITSTATUS(status);
   if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
-  return -1;
+  return base::Error::Of("process ", pid, " ended in an unknown way");
+}
+
+// Collects a started child in the background, so it leaves no zombie.
+void ReapLater(int pid) {
+  std::thread([pid] { (void)WaitExit(pid); }).detach();
 }
 
 fs::path HostFolder(std::string_view workingFolder) {
@@ -204,18 +213,16 @@ std::vector<std::string> HostCommand(std::string_view commandLine) {
   return argv;
 }
 
-RunResult RunAndWaitProcess(std::string_view commandLine, std::string_view workingFolder) {
-  RunResult result;
-  const int pid = Spawn(HostCommand(commandLine), HostFolder(workingFolder));
-  if (pid < 0) return result;
-  result.started = true;
-  result.exitCode = WaitExit(pid);
-  return result;
+base::Result<int> RunAndWaitProcess(std::string_view commandLine, std::string_view workingFolder) {
+  const base::Result<int> pid =
+      Spawn(HostCommand(commandLine), HostFolder(workingFolder), commandLine);
+  if (!pid) return pid.error();
+  return WaitExit(*pid);
 }
 
-int StartProcess(std::string_view commandLine, std::string_view workingFolder) {
-  const int pid = Spawn(HostCommand(commandLine), HostFolder(workingFolder));
-  if (pid > 0) std::thread([pid] { WaitExit(pid); }).detach();
+base::Result<int> StartProcess(std::string_view commandLine, std::string_view workingFolder) {
+  base::Result<int> pid = Spawn(HostCommand(commandLine), HostFolder(workingFolder), commandLine);
+  if (pid) ReapLater(*pid);
   return pid;
 }
 
@@ -251,9 +258,9 @@ std::vector<ProcessEntry> ListProcesses() {
 
 bool ProcessNameMatches(std::string_view processName, std::string_view windowsName) {
   auto strip = [](std::string_view s) {
-    return EndsWithNoCase(s, ".exe") ? s.substr(0, s.size() - 4) : s;
+    return base::EndsWithNoCase(s, ".exe") ? s.substr(0, s.size() - 4) : s;
   };
-  return SameNameNoCase(strip(processName), strip(windowsName));
+  return base::EqualsNoCase(strip(processName), strip(windowsName));
 }
 
 bool TerminateProcess(int pid) {
@@ -262,24 +269,25 @@ bool TerminateProcess(int pid) {
 
 bool ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
                   std::string_view workingFolder) {
-  if (!verb.empty() && !SameNameNoCase(verb, "open")) return false;
+  if (!verb.empty() && !base::EqualsNoCase(verb, "open")) return false;
   if (file.empty()) return false;
   const fs::path host = ToHostPath(file);
   std::error_code ec;
   const bool folder = fs::is_directory(host, ec);
-  const bool program = !folder && (EndsWithNoCase(file, ".exe") || EndsWithNoCase(file, ".com") ||
-                                   EndsWithNoCase(file, ".bat") || EndsWithNoCase(file, ".cmd") ||
-                                   !fs::exists(host, ec) || HostExecutable(host));
+  const bool program =
+      !folder && (base::EndsWithNoCase(file, ".exe") || base::EndsWithNoCase(file, ".com") ||
+                  base::EndsWithNoCase(file, ".bat") || base::EndsWithNoCase(file, ".cmd") ||
+                  !fs::exists(host, ec) || HostExecutable(host));
   if (program) {
     std::string line = Quote(file);
     if (!parameters.empty()) line += " " + std::string(parameters);
-    return StartProcess(line, workingFolder) > 0;
+    return StartProcess(line, workingFolder).has_value();
   }
   const std::string opener = FindOnPath("xdg-open");
   if (opener.empty()) return false;
-  const int pid = Spawn({opener, host.string()}, HostFolder(workingFolder));
-  if (pid > 0) std::thread([pid] { WaitExit(pid); }).detach();
-  return pid > 0;
+  const base::Result<int> pid = Spawn({opener, host.string()}, HostFolder(workingFolder), file);
+  if (pid) ReapLater(*pid);
+  return pid.has_value();
 }
 
 }  // namespace win

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/base/result.h"
+
 namespace win {
 
 // Splits a command line the way the programs this system runs (7-Zip, regsvr32) read theirs:
@@ -24,18 +26,15 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 // The host argument vector a command line runs as; empty when no program can be found.
 std::vector<std::string> HostCommand(std::string_view commandLine);
 
-struct RunResult {
-  bool started = false;  // false: the program could not be found or started
-  int exitCode = -1;     // exit status; 128 + signal number for a process ended by a signal
-};
-
 // Runs a command line in a working folder (Windows form; empty = current) and waits for it
-// without a time limit.
-RunResult RunAndWaitProcess(std::string_view commandLine, std::string_view workingFolder);
+// without a time limit. The value is the program's exit status (128 + the signal number for a
+// process ended by a signal); an error when no program could be found or started (its code the
+// errno, ENOENT for a program not found).
+base::Result<int> RunAndWaitProcess(std::string_view commandLine, std::string_view workingFolder);
 
-// Starts a command line without waiting; returns its pid, or -1 when it cannot start. The
-// child is reaped in the background.
-int StartProcess(std::string_view commandLine, std::string_view workingFolder);
+// Starts a command line without waiting and returns its pid, or the error as RunAndWaitProcess
+// reports it. The child is reaped in the background.
+base::Result<int> StartProcess(std::string_view commandLine, std::string_view workingFolder);
 
 struct ProcessEntry {
   int pid = 0;

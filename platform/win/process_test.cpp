@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace win {
 namespace {
@@ -44,27 +44,30 @@ TEST(Process, RunAndWaitReportsStartAndExitCode) {
   t.Write("pe.exe", "MZ\x90");  // a program for the other platform: the host's `pe` is sought
   t.Write("bin/tool", "#!/bin/sh\nexit 4\n");
   fs::permissions(t.Root() / "bin" / "tool", fs::perms::owner_all);
+  constexpr int kNotStarted = -1;
   struct Case {
     std::string line, folder;
-    bool started;
-    int code;
+    int code;  // exit status, or kNotStarted
   } cases[] = {
-      {"sh -c \"exit 0\"", "", true, 0},
-      {"sh.exe -c \"exit 3\"", "", true, 3},
-      {"TRUE.EXE", "", true, 0},  // "X.exe" runs the host's x
-      {"false.exe", "", true, 1},
-      {t.Win("HOOK.BAT"), "", true, 7},
-      {t.Win("crlf.bat"), t.Win(), true, 5},
-      {t.Win("Script\\where.bat"), t.Win("script"), true, 0},
-      {"kirv-no-such-program.exe", "", false, -1},
-      {t.Win("pe.exe"), "", false, -1},
-      {t.Win("Bin\\Tool.exe"), "", true, 4},  // "X.exe" runs the host program X beside it
-      {"sh -c true", t.Win("missing folder"), false, -1},
+      {"sh -c \"exit 0\"", "", 0},
+      {"sh.exe -c \"exit 3\"", "", 3},
+      {"TRUE.EXE", "", 0},  // "X.exe" runs the host's x
+      {"false.exe", "", 1},
+      {"sh -c \"kill -TERM $$\"", "", 128 + SIGTERM},
+      {t.Win("HOOK.BAT"), "", 7},
+      {t.Win("crlf.bat"), t.Win(), 5},
+      {t.Win("Script\\where.bat"), t.Win("script"), 0},
+      {"kirv-no-such-program.exe", "", kNotStarted},
+      {t.Win("pe.exe"), "", kNotStarted},
+      {t.Win("Bin\\Tool.exe"), "", 4},  // "X.exe" runs the host program X beside it
+      {"sh -c true", t.Win("missing folder"), kNotStarted},
   };
   for (const Case& c : cases) {
-    const RunResult r = RunAndWaitProcess(c.line, c.folder);
-    EXPECT_EQ(r.started, c.started) << c.line;
-    EXPECT_EQ(r.exitCode, c.code) << c.line;
+    const base::Result<int> r = RunAndWaitProcess(c.line, c.folder);
+    EXPECT_EQ(r.value_or(kNotStarted), c.code) << c.line;
+    if (!r) {
+      EXPECT_NE(r.error().message.find(c.line), std::string::npos) << r.error().message;
+    }
   }
   EXPECT_EQ(TestFolder::Read(t.Root() / "crlf.txt"), "one\n");
   EXPECT_EQ(TestFolder::Read(t.Root() / "Script" / "where.txt"),
@@ -74,7 +77,7 @@ TEST(Process, RunAndWaitReportsStartAndExitCode) {
 TEST(Process, WindowsPathArgumentsReachTheProgramAsHostPaths) {
   TestFolder t;
   fs::create_directories(t.Root() / "Out");
-  ASSERT_EQ(RunAndWaitProcess("touch.exe \"" + t.Win("OUT\\made.txt") + "\"", "").exitCode, 0);
+  ASSERT_EQ(RunAndWaitProcess("touch.exe \"" + t.Win("OUT\\made.txt") + "\"", "").value_or(-1), 0);
   EXPECT_TRUE(fs::exists(t.Root() / "Out" / "made.txt"));
   const std::vector<std::string> argv = HostCommand("sh -o" + t.Win("Out") + " /s plain");
   ASSERT_EQ(argv.size(), 4u);
@@ -89,7 +92,7 @@ TEST(Process, ChildrenInheritNoHandles) {
   const int fd = ::open(held.c_str(), O_RDONLY);  // no close-on-exec, as a stream's would be
   ASSERT_GE(fd, 0);
   const std::string probe = "sh -c \"test -e /proc/self/fd/" + std::to_string(fd) + "\"";
-  EXPECT_EQ(RunAndWaitProcess(probe, "").exitCode, 1);
+  EXPECT_EQ(RunAndWaitProcess(probe, "").value_or(-1), 1);
   ::close(fd);
 }
 
@@ -118,14 +121,18 @@ TEST(Process, NameMatching) {
 }
 
 TEST(Process, StartAndTerminate) {
-  const int pid = StartProcess("sleep.exe 30", "");
+  const base::Result<int> started = StartProcess("sleep.exe 30", "");
+  ASSERT_TRUE(started);
+  const int pid = *started;
   ASSERT_GT(pid, 0);
   EXPECT_TRUE(TerminateProcess(pid));
   // The background reaper collects it; the pid then no longer exists.
   for (int i = 0; i < 200 && ::kill(pid, 0) == 0; ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   EXPECT_NE(::kill(pid, 0), 0);
-  EXPECT_EQ(StartProcess("kirv-no-such-program", ""), -1);
+  const base::Result<int> missing = StartProcess("kirv-no-such-program", "");
+  ASSERT_FALSE(missing);
+  EXPECT_EQ(missing.error().code, ENOENT);
   EXPECT_FALSE(TerminateProcess(0));
 }
 

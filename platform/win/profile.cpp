@@ -13,6 +13,8 @@
 #include "attributes.h"
 #include "codepage.h"
 #include "paths.h"
+#include "platform/base/result.h"
+#include "platform/base/text.h"
 
 namespace win {
 namespace fs = std::filesystem;
@@ -40,13 +42,6 @@ std::vector<Line> SplitLines(const std::string& raw, size_t start) {
   return lines;
 }
 
-std::string_view Trim(std::string_view s) {
-  const char* blanks = " \t\r";
-  const size_t b = s.find_first_not_of(blanks);
-  if (b == std::string_view::npos) return {};
-  return s.substr(b, s.find_last_not_of(blanks) - b + 1);
-}
-
 // A parsed file: raw bytes, encoding and lines, each decoded to UTF-8 on demand.
 struct Profile {
   std::string raw;
@@ -64,17 +59,17 @@ struct Profile {
   // The name of a "[section]" line, or nullopt for any other line.
   std::optional<std::string> SectionName(const Line& l) const {
     const std::string text = Text(l);
-    std::string_view t = Trim(text);
+    std::string_view t = base::Trim(text);
     if (t.empty() || t[0] != '[') return std::nullopt;
     t.remove_prefix(1);
     const size_t close = t.find(']');
-    return std::string(Trim(close == std::string_view::npos ? t : t.substr(0, close)));
+    return std::string(base::Trim(close == std::string_view::npos ? t : t.substr(0, close)));
   }
   // Index range [first line after the header, end) of the first section named `name`.
   bool FindSection(std::string_view name, size_t* header, size_t* endLine) const {
     for (size_t i = 0; i < lines.size(); ++i) {
       const auto s = SectionName(lines[i]);
-      if (!s || !SameNameNoCase(*s, name)) continue;
+      if (!s || !base::EqualsNoCase(*s, name)) continue;
       *header = i;
       size_t j = i + 1;
       while (j < lines.size() && !SectionName(lines[j])) ++j;
@@ -90,9 +85,9 @@ struct Profile {
       const std::string text = Text(lines[i]);
       const size_t eq = text.find('=');
       if (eq == std::string::npos) continue;
-      if (!SameNameNoCase(Trim(std::string_view(text).substr(0, eq)), key)) continue;
+      if (!base::EqualsNoCase(base::Trim(std::string_view(text).substr(0, eq)), key)) continue;
       *line = i;
-      if (value) *value = std::string(Trim(std::string_view(text).substr(eq + 1)));
+      if (value) *value = std::string(base::Trim(std::string_view(text).substr(eq + 1)));
       return true;
     }
     return false;
@@ -104,18 +99,21 @@ struct Profile {
   }
 };
 
-// False for anything but a readable regular file (a folder opens as a stream but throws on read).
-bool ReadFileBytes(const fs::path& host, std::string* out) {
+// The bytes of a readable regular file; an error for anything else (a folder opens as a stream
+// but throws on read).
+base::Result<std::string> ReadFileBytes(const fs::path& host) {
   std::error_code ec;
-  if (!fs::is_regular_file(host, ec)) return false;
+  if (!fs::is_regular_file(host, ec)) return base::Error::Of(host.string(), " is no file");
   std::ifstream in(host, std::ios::binary);
-  if (!in) return false;
+  if (!in) return base::Error::Of("cannot open ", host.string());
+  std::string bytes;
   try {
-    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   } catch (const std::exception&) {
-    return false;
+    return base::Error::Of("cannot read ", host.string());
   }
-  return !in.bad();
+  if (in.bad()) return base::Error::Of("cannot read ", host.string());
+  return bytes;
 }
 
 Profile Parse(std::string raw) {
@@ -188,9 +186,9 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
                                     std::string_view defaultValue, std::string_view fileWindowsPath,
                                     size_t bufferSize) {
   const size_t limit = bufferSize == 0 ? 0 : bufferSize - 1;
-  std::string raw;
-  if (!ReadFileBytes(ToHostPath(fileWindowsPath), &raw)) return CutToAnsiBytes(defaultValue, limit);
-  const Profile p = Parse(std::move(raw));
+  base::Result<std::string> raw = ReadFileBytes(ToHostPath(fileWindowsPath));
+  if (!raw) return CutToAnsiBytes(defaultValue, limit);
+  const Profile p = Parse(*std::move(raw));
   size_t header, end, line;
   std::string value;
   if (!p.FindSection(section, &header, &end) || !p.FindKey(header + 1, end, key, &line, &value))
@@ -213,6 +211,55 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
   return static_cast<int>(static_cast<uint32_t>(negative ? -n : n));
 }
 
+namespace {
+
+// The bytes of a file with one change made; nullopt when there is nothing to change.
+std::optional<std::string> WithoutSection(const Profile& p, std::string_view section) {
+  size_t header, end;
+  if (!p.FindSection(section, &header, &end)) return std::nullopt;
+  const size_t from = p.lines[header].begin;
+  const size_t to = end < p.lines.size() ? p.lines[end].begin : p.raw.size();
+  return p.raw.substr(0, from) + p.raw.substr(to);
+}
+
+std::optional<std::string> WithoutKey(const Profile& p, std::string_view section,
+                                      std::string_view key) {
+  size_t header, end, line;
+  if (!p.FindSection(section, &header, &end) || !p.FindKey(header + 1, end, key, &line, nullptr))
+    return std::nullopt;
+  const Line& l = p.lines[line];
+  return p.raw.substr(0, l.begin) + p.raw.substr(l.next);
+}
+
+std::string WithValue(const Profile& p, std::string_view section, std::string_view key,
+                      std::string_view value) {
+  const std::string eol = p.LineBreak();
+  const std::string entry = p.Encode(std::string(key) + "=" + std::string(value)) + eol;
+  size_t header, end, line;
+  if (!p.FindSection(section, &header, &end)) {  // a new section at the end
+    std::string out = p.raw;
+    if (!out.empty() && out.back() != '\n') out += eol;
+    return out + p.Encode("[" + std::string(section) + "]") + eol + entry;
+  }
+  if (p.FindKey(header + 1, end, key, &line, nullptr)) {
+    // Keep the key as written and any blanks after "="; only the value changes.
+    const Line& l = p.lines[line];
+    size_t cut = p.raw.find('=', l.begin) + 1;
+    while (cut < l.end && (p.raw[cut] == ' ' || p.raw[cut] == '\t')) ++cut;
+    return p.raw.substr(0, cut) + p.Encode(value) + p.raw.substr(l.end);
+  }
+  // A new key after the section's last line that is not blank.
+  size_t last = header;
+  for (size_t i = header + 1; i < end; ++i)
+    if (!base::Trim(p.Text(p.lines[i])).empty()) last = i;
+  const Line& l = p.lines[last];
+  if (l.next == p.raw.size() && p.raw.back() != '\n')  // the last line, without a break
+    return p.raw + eol + entry;
+  return p.raw.substr(0, l.next) + entry + p.raw.substr(l.next);
+}
+
+}  // namespace
+
 bool WritePrivateProfileString(std::string_view section, std::optional<std::string_view> key,
                                std::optional<std::string_view> value,
                                std::string_view fileWindowsPath) {
@@ -226,49 +273,16 @@ bool WritePrivateProfileString(std::string_view section, std::optional<std::stri
   if (existed) {
     if (!fs::is_regular_file(host, ec) || ::access(host.c_str(), W_OK) != 0) return false;
     if (GetHostFileAttributes(host) & FILE_ATTRIBUTE_READONLY) return false;
-    if (!ReadFileBytes(host, &raw)) return false;
+    base::Result<std::string> bytes = ReadFileBytes(host);
+    if (!bytes) return false;
+    raw = *std::move(bytes);
   }
   const Profile p = Parse(raw);
-  const std::string eol = p.LineBreak();
-  std::string out;
-  size_t header, end;
-  const bool hasSection = p.FindSection(section, &header, &end);
-
-  if (!key) {  // remove the section
-    if (!hasSection) return true;
-    const size_t from = p.lines[header].begin;
-    const size_t to = end < p.lines.size() ? p.lines[end].begin : p.raw.size();
-    out = p.raw.substr(0, from) + p.raw.substr(to);
-  } else if (size_t line; hasSection && p.FindKey(header + 1, end, *key, &line, nullptr)) {
-    const Line& l = p.lines[line];
-    if (!value) {
-      out = p.raw.substr(0, l.begin) + p.raw.substr(l.next);
-    } else {
-      // Keep the key as written and any blanks after "="; only the value changes.
-      size_t cut = p.raw.find('=', l.begin) + 1;
-      while (cut < l.end && (p.raw[cut] == ' ' || p.raw[cut] == '\t')) ++cut;
-      out = p.raw.substr(0, cut) + p.Encode(*value) + p.raw.substr(l.end);
-    }
-  } else if (!value) {
-    return true;  // nothing to remove
-  } else if (hasSection) {
-    // After the section's last line that is not blank.
-    size_t last = header;
-    for (size_t i = header + 1; i < end; ++i)
-      if (!Trim(p.Text(p.lines[i])).empty()) last = i;
-    const Line& l = p.lines[last];
-    const std::string entry = p.Encode(std::string(*key) + "=" + std::string(*value)) + eol;
-    if (l.next == p.raw.size() && p.raw.back() != '\n')  // the last line, without a break
-      out = p.raw + eol + entry;
-    else
-      out = p.raw.substr(0, l.next) + entry + p.raw.substr(l.next);
-  } else {
-    out = p.raw;
-    if (!out.empty() && out.back() != '\n') out += eol;
-    out += p.Encode("[" + std::string(section) + "]") + eol;
-    out += p.Encode(std::string(*key) + "=" + std::string(*value)) + eol;
-  }
-  return ReplaceFile(host, out, existed);
+  const std::optional<std::string> out = !key     ? WithoutSection(p, section)
+                                         : !value ? WithoutKey(p, section, *key)
+                                                  : WithValue(p, section, *key, *value);
+  if (!out) return true;  // nothing to remove
+  return ReplaceFile(host, *out, existed);
 }
 
 }  // namespace win

@@ -4,7 +4,7 @@
 
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace win {
 namespace {

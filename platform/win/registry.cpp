@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "paths.h"
+#include "platform/base/text.h"
 
 namespace win {
 namespace fs = std::filesystem;
@@ -33,13 +34,6 @@ struct Key {
   std::vector<Value> values;
 };
 
-std::string Fold(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return out;
-}
-
 // Canonical spelling of a key path: one "\" between parts, long root names.
 std::string NormalKey(std::string_view key) {
   std::vector<std::string> parts;
@@ -53,7 +47,7 @@ std::string NormalKey(std::string_view key) {
     }
   }
   if (parts.empty()) return {};
-  const std::string root = Fold(parts[0]);
+  const std::string root = base::AsciiLower(parts[0]);
   if (root == "hkcu")
     parts[0] = "HKEY_CURRENT_USER";
   else if (root == "hklm")
@@ -174,15 +168,14 @@ class StoreLock {
 };
 
 Key* FindKey(std::vector<Key>& keys, const std::string& path) {
-  const std::string folded = Fold(path);
   for (Key& k : keys)
-    if (Fold(k.path) == folded) return &k;
+    if (base::EqualsNoCase(k.path, path)) return &k;
   return nullptr;
 }
 
 Value* FindValue(Key& key, std::string_view name) {
   for (Value& v : key.values)
-    if (SameNameNoCase(v.name, name)) return &v;
+    if (base::EqualsNoCase(v.name, name)) return &v;
   return nullptr;
 }
 
@@ -258,43 +251,39 @@ bool RegDeleteValue(std::string_view key, std::string_view name) {
   Key* k = FindKey(keys, NormalKey(key));
   if (!k) return false;
   const size_t before = k->values.size();
-  std::erase_if(k->values, [&](const Value& v) { return SameNameNoCase(v.name, name); });
+  std::erase_if(k->values, [&](const Value& v) { return base::EqualsNoCase(v.name, name); });
   if (k->values.size() == before) return false;
   return Save(lock.File(), keys);
 }
 
 bool RegDeleteKey(std::string_view key) {
-  const std::string folded = Fold(NormalKey(key));
-  if (folded.empty()) return false;
+  const std::string path = NormalKey(key);
+  if (path.empty()) return false;
   StoreLock lock;
   std::vector<Key> keys = Load(lock.File());
   const size_t before = keys.size();
   std::erase_if(keys, [&](const Key& k) {
-    const std::string f = Fold(k.path);
-    return f == folded || (f.size() > folded.size() && f.compare(0, folded.size(), folded) == 0 &&
-                           f[folded.size()] == '\\');
+    return base::EqualsNoCase(k.path, path) || base::StartsWithNoCase(k.path, path + "\\");
   });
   if (keys.size() == before) return false;
   return Save(lock.File(), keys);
 }
 
 std::vector<std::string> RegEnumKeys(std::string_view key) {
-  const std::string folded = Fold(NormalKey(key));
+  const std::string parent = NormalKey(key) + "\\";
   StoreLock lock;
   std::vector<std::string> out;
   for (const Key& k : Load(lock.File())) {
-    const std::string f = Fold(k.path);
-    if (f.size() <= folded.size() + 1 || f.compare(0, folded.size(), folded) != 0 ||
-        f[folded.size()] != '\\')
-      continue;
-    std::string child = k.path.substr(folded.size() + 1);
+    if (k.path.size() <= parent.size() || !base::StartsWithNoCase(k.path, parent)) continue;
+    std::string child = k.path.substr(parent.size());
     child = child.substr(0, child.find('\\'));
     if (std::none_of(out.begin(), out.end(),
-                     [&](const std::string& o) { return SameNameNoCase(o, child); }))
+                     [&](const std::string& o) { return base::EqualsNoCase(o, child); }))
       out.push_back(child);
   }
-  std::sort(out.begin(), out.end(),
-            [](const std::string& a, const std::string& b) { return Fold(a) < Fold(b); });
+  std::sort(out.begin(), out.end(), [](const std::string& a, const std::string& b) {
+    return base::CompareNoCase(a, b) < 0;
+  });
   return out;
 }
 

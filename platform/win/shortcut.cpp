@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "paths.h"
+#include "platform/base/text.h"
 #include "process.h"
 
 namespace win {
@@ -41,8 +42,7 @@ std::string OneLine(std::string s) {
 
 std::string ShortcutFileName(std::string_view linkWindowsPath) {
   std::string name(linkWindowsPath);
-  if (name.size() >= 4 && SameNameNoCase(std::string_view(name).substr(name.size() - 4), ".lnk"))
-    name.resize(name.size() - 4);
+  if (base::EndsWithNoCase(name, ".lnk")) name.resize(name.size() - 4);
   return name + ".desktop";
 }
 
@@ -50,8 +50,7 @@ bool CreateShortcut(std::string_view linkWindowsPath, std::string_view targetWin
                     std::string_view workingFolderWindowsPath, std::string_view arguments) {
   const fs::path file = ToHostPath(ShortcutFileName(linkWindowsPath));
   std::string title = FileNamePart(linkWindowsPath);
-  if (title.size() >= 4 && SameNameNoCase(std::string_view(title).substr(title.size() - 4), ".lnk"))
-    title.resize(title.size() - 4);
+  if (base::EndsWithNoCase(title, ".lnk")) title.resize(title.size() - 4);
   std::vector<std::string> command =
       HostCommand("\"" + std::string(targetWindowsPath) + "\"" + (arguments.empty() ? "" : " ") +
                   std::string(arguments));

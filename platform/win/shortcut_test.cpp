@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace win {
 namespace {

@@ -45,7 +45,7 @@ TEST(Application, ActiveSheetFollowsTheSavedView) {
     if (app.ActiveSheet()->IsChart()) {
       EXPECT_FALSE(value.has_value());  // a chart sheet has no cells
     } else {
-      EXPECT_EQ(vb::CStr(*value).value, c.activeTab == 1 ? "second" : "first");
+      EXPECT_EQ(vb::CStr(*value).value(), c.activeTab == 1 ? "second" : "first");
     }
   }
 }
@@ -96,7 +96,7 @@ TEST(Application, SaveAsSavedAndClose) {
 
   Application other;
   ASSERT_NE(other.Workbooks().Open(copy), nullptr) << other.LastError();
-  EXPECT_EQ(vb::CStr(*other.Cells(1, 1).Value()).value, "second");
+  EXPECT_EQ(vb::CStr(*other.Cells(1, 1).Value()).value(), "second");
 
   ASSERT_NE(app.ActiveWindow(), nullptr);
   app.ActiveWindow()->Close();

@@ -92,7 +92,7 @@ TEST(Range, ValuesOfEveryCellKind) {
     const auto value = app.Cells(r++, 2).Value();
     ASSERT_TRUE(value.has_value());
     EXPECT_EQ(value->Type(), c.type);
-    EXPECT_EQ(vb::CStr(*value).value, c.text);
+    EXPECT_EQ(vb::CStr(*value).value(), c.text);
   }
   EXPECT_TRUE(app.Cells(1, 1).Value()->IsEmpty());  // a cell the file does not hold
   EXPECT_TRUE(app.Cells(1000, 3).Value()->IsEmpty());
@@ -125,7 +125,7 @@ TEST(Range, SuitesThatOmitReferencesOrUsePrefixesReadAlike) {
   } cases[] = {{1, 1, "a1"}, {1, 2, "2"},  {2, 1, ""},   {2, 2, "b2"}, {3, 1, ""},
                {5, 3, "35"}, {5, 4, "45"}, {9, 2, "29"}, {6, 2, ""},   {7, 1, "p"}};
   for (const Case& c : cases) {
-    EXPECT_EQ(vb::CStr(*app.Cells(c.row, c.column).Value()).value, c.text)
+    EXPECT_EQ(vb::CStr(*app.Cells(c.row, c.column).Value()).value(), c.text)
         << c.row << "," << c.column;
   }
 }
@@ -143,8 +143,8 @@ TEST(Range, DatesOfThe1904System) {
   ASSERT_TRUE(testing::WriteXlsx(file, content, &error)) << error;
   Application app;
   ASSERT_NE(app.Workbooks().Open(win::ToWindowsPath(file)), nullptr) << app.LastError();
-  EXPECT_EQ(vb::CStr(*app.Cells(1, 1).Value()).value, "1904/1/1");
-  EXPECT_EQ(vb::CStr(*app.Cells(1, 2).Value()).value, "2024/6/1");
+  EXPECT_EQ(vb::CStr(*app.Cells(1, 1).Value()).value(), "1904/1/1");
+  EXPECT_EQ(vb::CStr(*app.Cells(1, 2).Value()).value(), "2024/6/1");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace opc {
 namespace {

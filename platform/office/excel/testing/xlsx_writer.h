@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace excel::testing {
 

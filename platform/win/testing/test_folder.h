@@ -1,7 +1,7 @@
 // Tests only: fresh folders for tests that run side by side as separate processes. Each folder is
 // made with mkdtemp under $KIRV_TEST_TMP (set by CTest per test folder) or, without it, under the
 // system's temporary folder, and is removed with everything in it afterwards. TestFolder also
-// maps its folder as a drive letter.
+// maps its folder as a drive letter (restoring the drive's previous mapping afterwards).
 #pragma once
 
 #include <stdlib.h>
@@ -14,6 +14,8 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+
+#include "platform/win/testing/scoped_env.h"
 
 namespace win::testing {
 
@@ -68,10 +70,9 @@ class ScopedTempFolder {
 class TestFolder {
  public:
   explicit TestFolder(char drive = 'T')
-      : drive_(drive), folder_("win"), var_(std::string("KIRV_DRIVE_") + drive) {
-    ::setenv(var_.c_str(), folder_.Path().c_str(), 1);
-  }
-  ~TestFolder() { ::unsetenv(var_.c_str()); }
+      : drive_(drive),
+        folder_("win"),
+        driveEnv_(std::string("KIRV_DRIVE_") + drive, folder_.Path()) {}
   TestFolder(const TestFolder&) = delete;
   TestFolder& operator=(const TestFolder&) = delete;
 
@@ -97,7 +98,7 @@ class TestFolder {
  private:
   char drive_;
   ScopedTempFolder folder_;
-  std::string var_;
+  ScopedEnv driveEnv_;
 };
 
 }  // namespace win::testing

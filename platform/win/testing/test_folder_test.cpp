@@ -1,38 +1,22 @@
-// The test folders themselves: where they are made, that each is new, and that clean-up leaves
-// nothing behind (read-only content included) and nothing outside touched.
-#include "platform/win/test_folder.h"
+// The test helpers themselves: where test folders are made, that each is new, that clean-up
+// leaves nothing behind (read-only content included) and nothing outside touched, and that an
+// environment change is undone.
+#include "platform/win/testing/test_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+
+#include "platform/win/testing/scoped_env.h"
 
 namespace win::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Sets or clears an environment variable for one scope.
-class EnvOverride {
- public:
-  EnvOverride(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    Set(name, value);
-  }
-  ~EnvOverride() { Set(name_.c_str(), old_.empty() ? nullptr : old_.c_str()); }
-
- private:
-  static void Set(const char* name, const char* value) {
-    if (value)
-      ::setenv(name, value, 1);
-    else
-      ::unsetenv(name);
-  }
-  std::string name_, old_;
-};
-
 TEST(TempFolder, MadeFreshUnderTheTestRootWhichIsCreatedIfMissing) {
   ScopedTempFolder outer("root_");
   const fs::path root = outer.Path() / "not" / "yet";
-  EnvOverride env("KIRV_TEST_TMP", root.c_str());
+  ScopedEnv env("KIRV_TEST_TMP", root.c_str());
   const fs::path a = MakeTempFolder("case_"), b = MakeTempFolder("case_");
   EXPECT_NE(a, b);
   for (const fs::path& p : {a, b}) {
@@ -48,7 +32,7 @@ TEST(TempFolder, MadeFreshUnderTheTestRootWhichIsCreatedIfMissing) {
 
 TEST(TempFolder, FallsBackToTheSystemFolderWithoutTestRoot) {
   for (const char* value : {static_cast<const char*>(nullptr), ""}) {
-    EnvOverride env("KIRV_TEST_TMP", value);
+    ScopedEnv env("KIRV_TEST_TMP", value);
     ScopedTempFolder t("fallback_");
     EXPECT_EQ(t.Path().parent_path(), fs::temp_directory_path());
     EXPECT_TRUE(fs::is_directory(t.Path()));
@@ -59,10 +43,10 @@ TEST(TempFolder, FailureIsReportedNotAnEmptyPath) {
   ScopedTempFolder outer("root_");
   std::ofstream(outer.Path() / "file") << "x";
   {
-    EnvOverride env("KIRV_TEST_TMP", (outer.Path() / "file").c_str());  // not a folder
+    ScopedEnv env("KIRV_TEST_TMP", (outer.Path() / "file").c_str());  // not a folder
     EXPECT_THROW(MakeTempFolder("x_"), fs::filesystem_error);
   }
-  EnvOverride env("KIRV_TEST_TMP", outer.Path().c_str());
+  ScopedEnv env("KIRV_TEST_TMP", outer.Path().c_str());
   EXPECT_THROW(MakeTempFolder("missing/x_"), fs::filesystem_error);
 }
 
@@ -99,6 +83,43 @@ TEST(TestFolder, MapsItsDriveWhileItLives) {
   }
   EXPECT_EQ(std::getenv("KIRV_DRIVE_Q"), nullptr);
   EXPECT_FALSE(fs::exists(root));
+}
+
+TEST(ScopedEnv, PutsBackWhatWasThere) {
+  const char* kName = "KIRV_SCOPED_ENV_PROBE";
+  struct Case {
+    const char* name;
+    const char* before;  // null: unset
+    const char* inside;  // null: removed
+  } cases[] = {
+      {"set over unset", nullptr, "a"},
+      {"set over set", "old", "new"},
+      {"removed while set", "old", nullptr},
+      {"set to empty", "old", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.before)
+      ::setenv(kName, c.before, 1);
+    else
+      ::unsetenv(kName);
+    {
+      ScopedEnv env(kName, c.inside);
+      const char* now = std::getenv(kName);
+      if (c.inside)
+        EXPECT_STREQ(now, c.inside);
+      else
+        EXPECT_EQ(now, nullptr);
+      ScopedEnv nested(kName, std::string("nested"));
+      EXPECT_STREQ(std::getenv(kName), "nested");
+    }
+    const char* after = std::getenv(kName);
+    if (c.before)
+      EXPECT_STREQ(after, c.before);
+    else
+      EXPECT_EQ(after, nullptr);
+  }
+  ::unsetenv(kName);
 }
 
 }  // namespace
