@@ -8,7 +8,7 @@
 #include "platform/ado/connection.h"
 #include "platform/ado/recordset.h"
 #include "platform/ado/testing/jet_fixture.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace ado {
 namespace {
@@ -35,12 +35,11 @@ std::vector<std::string> Names(const fs::path& folder) {
 class BackupTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string error;
-    ASSERT_TRUE(CreateDatabase(source_.string(),
-                               "CREATE TABLE Stu (examcode TEXT COLLATE NOCASE, score INTEGER);"
-                               "INSERT INTO Stu VALUES ('A1', 10), ('B2', 20), ('C3', 30);",
-                               &error))
-        << error;
+    const base::Status made =
+        CreateDatabase(source_.string(),
+                       "CREATE TABLE Stu (examcode TEXT COLLATE NOCASE, score INTEGER);"
+                       "INSERT INTO Stu VALUES ('A1', 10), ('B2', 20), ('C3', 30);");
+    ASSERT_TRUE(made) << made.error().message;
     ASSERT_TRUE(connection_.Open(Source(source_)));
   }
   win::testing::ScopedTempFolder tmp_{"backup_"};

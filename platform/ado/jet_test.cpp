@@ -12,7 +12,7 @@
 #include "platform/ado/jet_stream.h"
 #include "platform/ado/recordset.h"
 #include "platform/ado/testing/jet_fixture.h"
-#include "platform/win/test_folder.h"
+#include "platform/win/testing/test_folder.h"
 
 namespace ado {
 namespace {
@@ -76,7 +76,7 @@ TEST(JetFile, ReadsAnotherProgramsFileWithTypedFields) {
   Recordset rs;
   ASSERT_TRUE(rs.Open("select * from DateTest where IDCol = ?", c, adOpenStatic, adLockOptimistic,
                       adCmdText, {Variant::I4(3)}))
-      << rs.LastError();
+      << FirstError(c);
   ASSERT_EQ(rs.RecordCount(), 1);
   ExpectFields(rs, {
                        {"IDCol", VT_I4, 3, nullptr},
@@ -125,7 +125,7 @@ TEST(JetFile, RefusesEveryWriteAndLeavesTheFileAlone) {
   ASSERT_TRUE(rs.Open("select * from DateTest where IDCol = 1", c, adOpenStatic, adLockOptimistic));
   EXPECT_TRUE(rs.SetValue("ShortTextCol", Variant::String("changed")));
   EXPECT_FALSE(rs.Update());
-  EXPECT_NE(rs.LastError().find("read-only"), std::string::npos) << rs.LastError();
+  EXPECT_NE(FirstError(c).find("read-only"), std::string::npos) << FirstError(c);
   EXPECT_TRUE(rs.CancelUpdate());
 
   EXPECT_EQ(Ids(c, "select IDCol from DateTest where ShortTextCol = 'Hello'", {}),
