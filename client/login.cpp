@@ -3,21 +3,14 @@
 #include "client/login.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <utility>
 
 #include "client/system_utils.h"
+#include "platform/base/text.h"
 #include "platform/win/message_box.h"
 
 namespace {
-
-std::string Trim(std::string_view s) {
-  size_t b = 0, e = s.size();
-  while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
-  while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
-  return std::string(s.substr(b, e - b));
-}
 
 // atoi's reading of a paper id held as text in a group's module list.
 int ToInt(const std::string& s) {
@@ -118,7 +111,28 @@ std::string ShuffleAndJoin(std::vector<std::string> names, int count,
   return out;
 }
 
-ExamLogin::ExamLogin(LoginStore& store, LoginHost& host, LoginUi& ui, std::string programFolder,
+LoginEnd RunLogin(LoginSteps& steps) {
+  if (!steps.TakeCode() || !steps.CheckChoices()) return LoginEnd::Stayed;
+  steps.RunLoginHook();
+  steps.ReadExamSettings();
+  switch (steps.CheckCandidateRow()) {
+    case LoginSteps::RowVerdict::Stop:
+      return LoginEnd::Stayed;
+    case LoginSteps::RowVerdict::Resume:
+      return LoginEnd::Resumed;
+    case LoginSteps::RowVerdict::GoOn:
+      break;
+  }
+  if (!steps.PutOldFolderAside()) return LoginEnd::Stayed;
+  steps.CreateFolder();
+  if (!steps.DrawPaper()) return LoginEnd::Stayed;
+  steps.Unpack();
+  steps.LogPapers();
+  if (!steps.RecordAttempt()) return LoginEnd::Stayed;
+  return LoginEnd::Started;
+}
+
+ExamLogin::ExamLogin(ExamStore& store, LoginHost& host, LoginUi& ui, std::string programFolder,
                      bool trainingMode)
     : store_(store),
       host_(host),
@@ -135,173 +149,205 @@ std::string ExamLogin::PickSingleChoiceSet(int selectCount) {
 }
 
 std::optional<LoginOutcome> ExamLogin::OnLogin(const LoginRequest& request) {
+  request_ = request;
+  entries_.clear();
+  out_ = LoginOutcome();
+  const LoginEnd end = RunLogin(*this);
+  if (end == LoginEnd::Stayed) return std::nullopt;
+  out_.resumed = end == LoginEnd::Resumed;
+  return out_;
+}
+
+void ExamLogin::Stop(const std::string& message) {
+  ui_.Message(message, win::MB_OK);
+  ui_.SetStatus(std::string(login_text::Prompt));
+}
+
+bool ExamLogin::TakeCode() {
   // A code of blanks only is as empty as no code; a code that could leave its folder or break
   // the paper list and statements is refused the same way before anything is created.
-  std::string code = Trim(request.code);
+  const std::string code(base::Trim(request_.code));
   if (code.empty() || !IsAcceptableExamCode(code)) {
-    ui_.Message(std::string(login_text::EmptyCode), win::MB_OK);
-    ui_.SetStatus(std::string(login_text::Prompt));
+    Stop(std::string(login_text::EmptyCode));
     ui_.FocusCode();
-    return std::nullopt;
+    return false;
   }
+  out_.examCode = code;
+  return true;
+}
 
-  std::string setting = request.paperSetting.empty() ? "random" : request.paperSetting;
-  std::transform(setting.begin(), setting.end(), setting.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  bool manual = setting == "manual";
-  if (setting != "random") {
-    if (request.mode == 0 && (!request.moduleId || !request.paperId)) {
-      ui_.Message("请选择要操作的模块和试题", win::MB_OK);
-      return std::nullopt;
-    }
-    if (request.mode == 1 && !request.groupId) {
-      ui_.Message("请选择要操作的试题", win::MB_OK);
-      return std::nullopt;
-    }
+bool ExamLogin::CheckChoices() {
+  const std::string setting =
+      base::AsciiLower(request_.paperSetting.empty() ? "random" : request_.paperSetting);
+  manual_ = setting == "manual";
+  if (setting == "random") return true;
+  if (request_.mode == DrawMode::SingleModule && (!request_.moduleId || !request_.paperId)) {
+    ui_.Message("请选择要操作的模块和试题", win::MB_OK);
+    return false;
   }
+  if (request_.mode == DrawMode::Group && !request_.groupId) {
+    ui_.Message("请选择要操作的试题", win::MB_OK);
+    return false;
+  }
+  return true;
+}
 
-  std::string script = programFolder_ + "Script\\";
+void ExamLogin::RunLoginHook() {
+  const std::string script = programFolder_ + "Script\\";
   if (host_.FileExists(script + "login.bat")) host_.RunAndWait(script + "login.bat", script);
+}
 
-  LoginOutcome out;
-  out.examCode = code;
-  out.candidateName = "未知";
+void ExamLogin::ReadExamSettings() {
+  out_.candidateName = "未知";
+  const ConstRow row = store_.ReadConst().value_or(std::optional<ConstRow>()).value_or(ConstRow());
+  selectCount_ = row.selectCount == 0 ? 50 : row.selectCount;
+  out_.studentFolder = CandidateFolder(programFolder_, row.testDir, out_.examCode);
+  out_.examSeconds = kDefaultExamSeconds;
+}
 
-  int selectCount = 0;
-  std::string testDir;
-  store_.ReadConst(&selectCount, &testDir);
-  if (selectCount == 0) selectCount = 50;
-  out.studentFolder = CandidateFolder(programFolder_, testDir, code);
-  out.examSeconds = kDefaultExamSeconds;
-
+LoginSteps::RowVerdict ExamLogin::CheckCandidateRow() {
   if (training_) {
-    store_.ResetState(code);
-  } else if (auto row = store_.FindStarted(code)) {
-    auto stop = [&](const char* text) -> std::optional<LoginOutcome> {
-      ui_.Message(text, win::MB_OK);
-      ui_.SetStatus(std::string(login_text::Prompt));
-      return std::nullopt;
-    };
-    if (row->state != 1)
-      return stop("该考生已被设定为为旷考、违纪或者多状态考生！无法在本机考试！");
-    if (row->timeLeft == 0)
-      return stop(row->scoreOk ? "该考生已经完成考试并评分完毕。"
-                               : "该考生已经考试完毕但没有评分，请监考教师重新评分");
-    ui_.Message(
-        "检测到您上次的考试过程还没有完成，考试将会继续进行。\n\r在上次退出之前『保存过的内容』会被"
-        "保留！\n\n请点击『确定』输入二次登陆密码",
-        win::MB_OK);
-    if (!ui_.AskSystemPassword()) {
-      ui_.SetStatus(std::string(login_text::Prompt));
-      return std::nullopt;
-    }
-    out.examSeconds = row->timeLeft;
-    out.resumed = true;
-    return out;
+    (void)store_.ResetState(out_.examCode);
+    return RowVerdict::GoOn;
   }
+  const std::optional<StartedRow> row =
+      store_.FindStarted(out_.examCode).value_or(std::optional<StartedRow>());
+  if (!row) return RowVerdict::GoOn;
+  if (row->state != 1) {
+    Stop("该考生已被设定为为旷考、违纪或者多状态考生！无法在本机考试！");
+    return RowVerdict::Stop;
+  }
+  if (row->timeLeft == 0) {
+    Stop(row->scoreOk ? "该考生已经完成考试并评分完毕。"
+                      : "该考生已经考试完毕但没有评分，请监考教师重新评分");
+    return RowVerdict::Stop;
+  }
+  ui_.Message(
+      "检测到您上次的考试过程还没有完成，考试将会继续进行。\n\r在上次退出之前『保存过的内容』会被"
+      "保留！\n\n请点击『确定』输入二次登陆密码",
+      win::MB_OK);
+  if (!ui_.AskSystemPassword()) {
+    ui_.SetStatus(std::string(login_text::Prompt));
+    return RowVerdict::Stop;
+  }
+  out_.examSeconds = row->timeLeft;
+  return RowVerdict::Resume;
+}
 
+bool ExamLogin::PutOldFolderAside() {
   // A folder left by an earlier attempt is put aside, never reused.
-  while (host_.FileExists(out.studentFolder)) {
-    host_.RenameFile(out.studentFolder.substr(0, out.studentFolder.size() - 1),
-                     BackupFolderName(out.studentFolder, host_.Timestamp()));
-    if (!host_.FileExists(out.studentFolder)) break;
-    int answer = ui_.Message("系统发现已存在考生目录但无法重命名 " + out.studentFolder +
-                                 "\n\r请手工关闭该目录打开的文件然后重试！",
-                             win::MB_RETRYCANCEL | win::MB_ICONINFORMATION);
-    if (answer != win::IDRETRY) return std::nullopt;
+  const std::string& folder = out_.studentFolder;
+  while (host_.FileExists(folder)) {
+    host_.RenameFile(folder.substr(0, folder.size() - 1),
+                     BackupFolderName(folder, host_.Timestamp()));
+    if (!host_.FileExists(folder)) break;
+    int answer = ui_.Message(
+        "系统发现已存在考生目录但无法重命名 " + folder + "\n\r请手工关闭该目录打开的文件然后重试！",
+        win::MB_RETRYCANCEL | win::MB_ICONINFORMATION);
+    if (answer != win::IDRETRY) return false;
   }
+  return true;
+}
 
-  host_.MakeDirPath(out.studentFolder);
+void ExamLogin::CreateFolder() {
+  host_.MakeDirPath(out_.studentFolder);
   ui_.DrawStarted();
   ui_.SetProgress(50);
+}
 
-  std::vector<DrawEntry> entries;
-  if (!DrawPaper(request, manual, selectCount, &entries, &out.examSeconds)) return std::nullopt;
-  out.papers = JoinPaperList(entries);
+std::optional<PaperRow> ExamLogin::AddPaper(const std::string& module, int paperId,
+                                            const std::string& part) {
+  std::optional<PaperRow> paper = store_.FindPaper(paperId).value_or(std::optional<PaperRow>());
+  entries_.push_back({module, part, paper ? paper->attFile : std::string()});
+  return paper;
+}
+
+bool ExamLogin::DrawPaper() {
+  const bool drawn = [&] {
+    if (manual_ && request_.mode == DrawMode::SingleModule) {
+      const int module = *request_.moduleId;
+      if (module == 0) {
+        entries_.push_back({"0", PickSingleChoiceSet(selectCount_), ""});
+      } else {
+        auto paper =
+            AddPaper(std::to_string(module), *request_.paperId, std::to_string(*request_.paperId));
+        out_.examSeconds = PaperSeconds(paper ? paper->timeLimit : 0);
+      }
+      return true;
+    }
+    if (manual_ && request_.mode == DrawMode::Group) {
+      const std::optional<std::string> modules =
+          store_.GroupModules(*request_.groupId).value_or(std::optional<std::string>());
+      if (!modules || modules->empty()) {
+        ui_.Message("该题签有问题，题目列表为空！", win::MB_OK);
+        return false;
+      }
+      std::vector<std::string> items;
+      SplitString(*modules, "|", items);
+      for (const std::string& item : items) {
+        const size_t dash = item.find('-');
+        const std::string module = item.substr(0, dash);
+        const std::string paper = dash == std::string::npos ? std::string() : item.substr(dash + 1);
+        if (module == "0")
+          entries_.push_back({"0", PickSingleChoiceSet(selectCount_), ""});
+        else
+          AddPaper(module, ToInt(paper), paper);
+      }
+      return true;
+    }
+    host_.SeedRandom();
+    for (int module : store_.EnabledModules().value_or(std::vector<int>())) {
+      if (module == 0) {
+        entries_.push_back({"0", PickSingleChoiceSet(selectCount_), ""});
+        continue;
+      }
+      const std::vector<PaperRow> papers =
+          store_.PapersOfModule(module).value_or(std::vector<PaperRow>());
+      if (papers.empty()) continue;
+      const PaperRow& p = papers[static_cast<size_t>(host_.Random()) % papers.size()];
+      entries_.push_back({std::to_string(module), std::to_string(p.paperId), p.attFile});
+    }
+    return true;
+  }();
+  if (!drawn) return false;
+  out_.papers = JoinPaperList(entries_);
   ui_.DisableOk();
+  return true;
+}
 
-  std::vector<std::string> archives = UniqueArchives(entries);
+void ExamLogin::Unpack() {
+  const std::vector<std::string> archives = UniqueArchives(entries_);
   ui_.SetProgress(0);
   for (size_t i = 0; i < archives.size(); ++i) {
     if (!archives[i].empty()) {
-      std::string command =
-          UnpackCommand(programFolder_, GetAttachPassword(), archives[i], out.studentFolder);
+      const std::string command =
+          UnpackCommand(programFolder_, GetAttachPassword(), archives[i], out_.studentFolder);
       // The login goes on without the archive; the log keeps the trace for the proctor.
       if (!host_.RunAndWait(command, programFolder_))
-        host_.WriteLog(out.studentFolder, code, "解压试题文件失败：" + archives[i]);
+        host_.WriteLog(out_.studentFolder, out_.examCode, "解压试题文件失败：" + archives[i]);
     }
     ui_.SetProgress(static_cast<int>(100 * (i + 1) / archives.size()));
   }
   ui_.SetProgress(100);
-
-  host_.WriteLog(out.studentFolder, code, out.papers);
-
-  bool written;
-  if (store_.RowExists(code)) {
-    written = store_.UpdateAttempt(code, out.examSeconds, out.papers);
-  } else {
-    SeatOfCode seat = CutSeat(code);
-    written = store_.InsertAttempt(code, out.candidateName, seat.room, seat.session, seat.seat,
-                                   out.examSeconds, out.papers);
-  }
-  if (!written) {
-    ui_.Message("添加考试记录到数据库发生错误:" + store_.LastError(), win::MB_OK);
-    ui_.SetStatus(std::string(login_text::Prompt));
-    return std::nullopt;
-  }
-  return out;
 }
 
-bool ExamLogin::DrawPaper(const LoginRequest& request, bool manual, int selectCount,
-                          std::vector<DrawEntry>* entries, int* seconds) {
-  auto addPaper = [&](const std::string& module, int paperId, const std::string& part) {
-    std::optional<LoginStore::Paper> paper = store_.FindPaper(paperId);
-    entries->push_back({module, part, paper ? paper->attFile : std::string()});
-    return paper;
-  };
+void ExamLogin::LogPapers() {
+  host_.WriteLog(out_.studentFolder, out_.examCode, out_.papers);
+}
 
-  if (manual && request.mode == 0) {
-    int module = *request.moduleId;
-    if (module == 0) {
-      entries->push_back({"0", PickSingleChoiceSet(selectCount), ""});
-    } else {
-      auto paper =
-          addPaper(std::to_string(module), *request.paperId, std::to_string(*request.paperId));
-      *seconds = PaperSeconds(paper ? paper->timeLimit : 0);
-    }
-    return true;
+bool ExamLogin::RecordAttempt() {
+  const std::string& code = out_.examCode;
+  base::Status written = base::Ok();
+  if (store_.RowExists(code).value_or(false)) {
+    written = store_.UpdateAttempt(code, out_.examSeconds, out_.papers);
+  } else {
+    const SeatOfCode seat = CutSeat(code);
+    written = store_.InsertAttempt({code, out_.candidateName, seat.room, seat.session, seat.seat,
+                                    out_.examSeconds, out_.papers});
   }
-
-  if (manual && request.mode == 1) {
-    std::optional<std::string> modules = store_.GroupModules(*request.groupId);
-    if (!modules || modules->empty()) {
-      ui_.Message("该题签有问题，题目列表为空！", win::MB_OK);
-      return false;
-    }
-    std::vector<std::string> items;
-    SplitString(*modules, "|", items);
-    for (const std::string& item : items) {
-      size_t dash = item.find('-');
-      std::string module = item.substr(0, dash);
-      std::string paper = dash == std::string::npos ? std::string() : item.substr(dash + 1);
-      if (module == "0")
-        entries->push_back({"0", PickSingleChoiceSet(selectCount), ""});
-      else
-        addPaper(module, ToInt(paper), paper);
-    }
-    return true;
-  }
-
-  host_.SeedRandom();
-  for (int module : store_.EnabledModules()) {
-    if (module == 0) {
-      entries->push_back({"0", PickSingleChoiceSet(selectCount), ""});
-      continue;
-    }
-    std::vector<LoginStore::Paper> papers = store_.PapersOfModule(module);
-    if (papers.empty()) continue;
-    const LoginStore::Paper& p = papers[static_cast<size_t>(host_.Random()) % papers.size()];
-    entries->push_back({std::to_string(module), std::to_string(p.paperId), p.attFile});
+  if (!written) {
+    Stop("添加考试记录到数据库发生错误:" + written.error().message);
+    return false;
   }
   return true;
 }

@@ -1,9 +1,9 @@
 // The login and the paper draw, without a window: the checks of a typed exam code, the resume of
 // an interrupted exam, the three ways of drawing a paper, the single-choice question set, the
 // candidate folder (renamed aside when it exists, then created and filled from the paper
-// archives with 7-Zip) and the candidate's row in [Stu]. CLoginDlg drives it and supplies the
-// database, the machine and the prompts through the three interfaces below, so every path can
-// be run in tests.
+// archives with 7-Zip) and the candidate's row in [Stu]. The login is a sequence of named steps
+// (LoginSteps, RunLogin); ExamLogin carries them out with the exam store, the machine and the
+// dialog it is given, so every path can be run in tests.
 #pragma once
 
 #include <functional>
@@ -12,43 +12,7 @@
 #include <string_view>
 #include <vector>
 
-// The exam database as the login uses it.
-class LoginStore {
- public:
-  virtual ~LoginStore() = default;
-
-  struct Started {  // a [Stu] row with State<>0
-    int state = 0;
-    int timeLeft = 0;
-    bool scoreOk = false;
-  };
-  struct Paper {
-    int paperId = 0;
-    std::string attFile;
-    int timeLimit = 0;
-  };
-
-  // "Select SelectCount,TestDir from Const": raw values, 0 and "" when there is no row.
-  virtual void ReadConst(int* selectCount, std::string* testDir) = 0;
-  // Training mode: the row's State back to 0.
-  virtual void ResetState(const std::string& code) = 0;
-  // The row of `code` when its State is not 0.
-  virtual std::optional<Started> FindStarted(const std::string& code) = 0;
-  virtual std::optional<Paper> FindPaper(int paperId) = 0;
-  // [Group].Modules of a group; nullopt when there is no such group.
-  virtual std::optional<std::string> GroupModules(int groupId) = 0;
-  // Enabled module ids in ascending order.
-  virtual std::vector<int> EnabledModules() = 0;
-  // Papers of a module in the order the database gives them.
-  virtual std::vector<Paper> PapersOfModule(int moduleId) = 0;
-  virtual bool RowExists(const std::string& code) = 0;
-  // Update or insert of the attempt; false with LastError() set when the statement fails.
-  virtual bool UpdateAttempt(const std::string& code, int seconds, const std::string& papers) = 0;
-  virtual bool InsertAttempt(const std::string& code, const std::string& name,
-                             const std::string& room, const std::string& session,
-                             const std::string& seat, int seconds, const std::string& papers) = 0;
-  virtual std::string LastError() = 0;
-};
+#include "client/exam_store.h"
 
 // The machine: files, programs, the candidate log, clock and dice.
 class LoginHost {
@@ -85,11 +49,14 @@ class LoginUi {
   virtual void DisableOk() = 0;
 };
 
+// How the candidate chose his paper in the dialog (with [KIRV] Paper "manual").
+enum class DrawMode { SingleModule = 0, Group = 1, Random = 2 };
+
 // What the candidate chose in the dialog.
 struct LoginRequest {
-  std::string code;             // as typed
-  std::string paperSetting;     // [KIRV] Paper
-  int mode = 0;                 // 0 one module and paper, 1 a group, 2 random
+  std::string code;          // as typed
+  std::string paperSetting;  // [KIRV] Paper
+  DrawMode mode = DrawMode::SingleModule;
   std::optional<int> moduleId;  // selection of the module list
   std::optional<int> paperId;   // selection of the paper list
   std::optional<int> groupId;   // selection of the group list
@@ -118,10 +85,46 @@ inline constexpr std::string_view Prompt =
 inline constexpr std::string_view EmptyCode = "请输入你的练习账号";
 }  // namespace login_text
 
-// The login itself. Settings: the program folder (ends with "\") and the training flag.
-class ExamLogin {
+// The login's steps in the order RunLogin takes them. A step that returns false has said why
+// (or needs no word) and the dialog stays open.
+class LoginSteps {
  public:
-  ExamLogin(LoginStore& store, LoginHost& host, LoginUi& ui, std::string programFolder,
+  virtual ~LoginSteps() = default;
+  // The code typed: present, trimmed, free of characters that could leave its folder.
+  virtual bool TakeCode() = 0;
+  // With [KIRV] Paper "manual": the module and paper, or the group, chosen.
+  virtual bool CheckChoices() = 0;
+  // Script\login.bat when present, waited for.
+  virtual void RunLoginHook() = 0;
+  // The candidate, [Const], the candidate folder and the default exam length.
+  virtual void ReadExamSettings() = 0;
+  // Training mode: the row's State back to 0. Otherwise the row's State and time left decide.
+  enum class RowVerdict { GoOn, Stop, Resume };
+  virtual RowVerdict CheckCandidateRow() = 0;
+  // A folder left by an earlier attempt renamed aside (Retry / Cancel while it cannot be).
+  virtual bool PutOldFolderAside() = 0;
+  virtual void CreateFolder() = 0;
+  // The paper drawn and its list made.
+  virtual bool DrawPaper() = 0;
+  // The paper archives unpacked into the folder.
+  virtual void Unpack() = 0;
+  // The paper list written to the candidate log.
+  virtual void LogPapers() = 0;
+  // The attempt written to the candidate's row.
+  virtual bool RecordAttempt() = 0;
+};
+
+// How a login ended.
+enum class LoginEnd { Stayed, Resumed, Started };
+
+// The login as one ordered sequence (CLoginDlg::OnLogin).
+LoginEnd RunLogin(LoginSteps& steps);
+
+// The login's steps over the exam store, the machine and the dialog. Settings: the program folder
+// (ends with "\") and the training flag.
+class ExamLogin : private LoginSteps {
+ public:
+  ExamLogin(ExamStore& store, LoginHost& host, LoginUi& ui, std::string programFolder,
             bool trainingMode);
 
   // CLoginDlg::OnLogin: the outcome on success (the dialog then ends with OK), nullopt when the
@@ -132,14 +135,35 @@ class ExamLogin {
   std::string PickSingleChoiceSet(int selectCount);
 
  private:
-  bool DrawPaper(const LoginRequest& request, bool manual, int selectCount,
-                 std::vector<DrawEntry>* entries, int* seconds);
+  bool TakeCode() override;
+  bool CheckChoices() override;
+  void RunLoginHook() override;
+  void ReadExamSettings() override;
+  RowVerdict CheckCandidateRow() override;
+  bool PutOldFolderAside() override;
+  void CreateFolder() override;
+  bool DrawPaper() override;
+  void Unpack() override;
+  void LogPapers() override;
+  bool RecordAttempt() override;
 
-  LoginStore& store_;
+  // Shows a message that ends the attempt and puts the prompt back.
+  void Stop(const std::string& message);
+  // One paper of a chosen module, with its archive.
+  std::optional<PaperRow> AddPaper(const std::string& module, int paperId, const std::string& part);
+
+  ExamStore& store_;
   LoginHost& host_;
   LoginUi& ui_;
   std::string programFolder_;
   bool training_;
+
+  // The attempt under way.
+  LoginRequest request_;
+  bool manual_ = false;
+  int selectCount_ = 0;
+  std::vector<DrawEntry> entries_;
+  LoginOutcome out_;
 };
 
 // Pieces of the login that are plain functions of their inputs.

@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "client/globals.h"
 #include "client/system_utils.h"
 #include "platform/win/files.h"
 
@@ -34,9 +33,7 @@ std::vector<std::string> SystemLoginHost::ListFiles(const std::string& pattern) 
 
 void SystemLoginHost::WriteLog(const std::string& studentFolder, const std::string& code,
                                const std::string& text) {
-  ExamCode = code;
-  StudentFolder = studentFolder;
-  ::WriteLog(text);
+  ::WriteLog(studentFolder, code, text);
 }
 
 std::string SystemLoginHost::Timestamp() {

@@ -11,8 +11,6 @@ class SystemLoginHost : public LoginHost {
   void MakeDirPath(const std::string& path) override;
   bool RunAndWait(const std::string& commandLine, const std::string& folder) override;
   std::vector<std::string> ListFiles(const std::string& pattern) override;
-  // Sets ExamCode and StudentFolder to the candidate's (the login owns them from here on), then
-  // appends to his log.
   void WriteLog(const std::string& studentFolder, const std::string& code,
                 const std::string& text) override;
   std::string Timestamp() override;

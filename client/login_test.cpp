@@ -3,20 +3,21 @@
 
 #include "client/login.h"
 
+#include "client/ado_exam_store.h"
 #include "client/db/exam_database.h"
-#include "client/globals.h"
 #include "client/login_host.h"
-#include "client/login_store.h"
+#include "client/testing/fake_exam_store.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
 
-#include "client/demo_database_for_tests.h"
+#include "client/testing/demo_database.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 #include "platform/win/process.h"
@@ -25,70 +26,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-struct FakeStore : LoginStore {
-  struct Row {
-    int state = 0, timeLeft = 0;
-    bool scoreOk = false;
-  };
-  int selectCount = 0;
-  std::string testDir = "D:\\KirvExam";
-  std::map<std::string, Row> rows;
-  std::map<int, Paper> papers;  // by id
-  std::map<int, int> paperModule;
-  std::map<int, std::string> groups;
-  std::vector<int> enabled;
-  bool failWrite = false;
-  std::vector<std::string> calls;
-
-  void AddPaper(int module, int id, std::string att, int limit) {
-    papers[id] = {id, std::move(att), limit};
-    paperModule[id] = module;
-  }
-  void ReadConst(int* count, std::string* dir) override {
-    *count = selectCount;
-    *dir = testDir;
-  }
-  void ResetState(const std::string& code) override {
-    calls.push_back("reset " + code);
-    if (rows.count(code)) rows[code].state = 0;
-  }
-  std::optional<Started> FindStarted(const std::string& code) override {
-    auto it = rows.find(code);
-    if (it == rows.end() || it->second.state == 0) return std::nullopt;
-    return Started{it->second.state, it->second.timeLeft, it->second.scoreOk};
-  }
-  std::optional<Paper> FindPaper(int id) override {
-    auto it = papers.find(id);
-    if (it == papers.end()) return std::nullopt;
-    return it->second;
-  }
-  std::optional<std::string> GroupModules(int id) override {
-    auto it = groups.find(id);
-    if (it == groups.end()) return std::nullopt;
-    return it->second;
-  }
-  std::vector<int> EnabledModules() override { return enabled; }
-  std::vector<Paper> PapersOfModule(int module) override {
-    std::vector<Paper> out;
-    for (auto& [id, p] : papers)
-      if (paperModule[id] == module) out.push_back(p);
-    return out;
-  }
-  bool RowExists(const std::string& code) override { return rows.count(code) > 0; }
-  bool UpdateAttempt(const std::string& code, int s, const std::string& p) override {
-    calls.push_back("update " + code + " " + std::to_string(s) + " " + p);
-    return !failWrite;
-  }
-  bool InsertAttempt(const std::string& code, const std::string& name, const std::string& room,
-                     const std::string& session, const std::string& seat, int s,
-                     const std::string& p) override {
-    calls.push_back("insert " + code + " " + name + " " + room + "/" + session + "/" + seat + " " +
-                    std::to_string(s) + " " + p);
-    return !failWrite;
-  }
-  std::string LastError() override { return "Description: locked"; }
-};
 
 struct FakeHost : LoginHost {
   std::set<std::string> existing;
@@ -154,18 +91,20 @@ struct FakeUi : LoginUi {
 };
 
 struct LoginFixture : ::testing::Test {
-  FakeStore store;
+  FakeExamStore store;
   FakeHost host;
   FakeUi ui;
   void SetUp() override {
-    store.enabled = {0, 1};
+    store.modules[0] = {"单项选择题", true};
+    store.modules[1] = {"Windows 操作", true};
+    store.modules[2] = {"文字处理", false};
     store.AddPaper(1, 101, "win1.7z", 30);
     store.AddPaper(1, 102, "win2.7z", 0);
     store.AddPaper(2, 201, "word1.7z", 0);
-    store.groups[1] = "0-1|1-101|2-201";
-    store.groups[2] = "1-101|2-101";
-    store.groups[3] = "";
-    store.groups[4] = "1-101|0-1|";  // a list closed by its separator
+    store.groups[1].modules = "0-1|1-101|2-201";
+    store.groups[2].modules = "1-101|2-101";
+    store.groups[3].modules = "";
+    store.groups[4].modules = "1-101|0-1|";  // a list closed by its separator
     host.selFiles = {"q01.rtf", "q02.rtf", "q03.rtf"};
   }
   std::optional<LoginOutcome> Login(const LoginRequest& r, bool training = false) {
@@ -180,6 +119,62 @@ struct LoginFixture : ::testing::Test {
   }
 };
 
+// Records the steps RunLogin takes; `no` names the step that says no.
+struct LoginRecorder : LoginSteps {
+  std::vector<std::string> calls;
+  std::string no;
+  RowVerdict verdict = RowVerdict::GoOn;
+  bool Step(const char* name) {
+    calls.push_back(name);
+    return no != name;
+  }
+  bool TakeCode() override { return Step("code"); }
+  bool CheckChoices() override { return Step("choices"); }
+  void RunLoginHook() override { Step("hook"); }
+  void ReadExamSettings() override { Step("settings"); }
+  RowVerdict CheckCandidateRow() override {
+    Step("row");
+    return verdict;
+  }
+  bool PutOldFolderAside() override { return Step("aside"); }
+  void CreateFolder() override { Step("folder"); }
+  bool DrawPaper() override { return Step("draw"); }
+  void Unpack() override { Step("unpack"); }
+  void LogPapers() override { Step("log"); }
+  bool RecordAttempt() override { return Step("record"); }
+};
+
+TEST(LoginSequence, StepsInOrderAndWaysOut) {
+  using V = LoginSteps::RowVerdict;
+  const std::vector<std::string> all = {"code",   "choices", "hook",   "settings", "row",   "aside",
+                                        "folder", "draw",    "unpack", "log",      "record"};
+  struct Case {
+    const char* what;
+    const char* no;
+    V verdict;
+    LoginEnd end;
+    const char* last;  // the last step taken
+  } cases[] = {
+      {"a new exam", "", V::GoOn, LoginEnd::Started, "record"},
+      {"code refused", "code", V::GoOn, LoginEnd::Stayed, "code"},
+      {"nothing chosen", "choices", V::GoOn, LoginEnd::Stayed, "choices"},
+      {"row refused", "", V::Stop, LoginEnd::Stayed, "row"},
+      {"interrupted exam resumed", "", V::Resume, LoginEnd::Resumed, "row"},
+      {"old folder kept", "aside", V::GoOn, LoginEnd::Stayed, "aside"},
+      {"empty group", "draw", V::GoOn, LoginEnd::Stayed, "draw"},
+      {"row not written", "record", V::GoOn, LoginEnd::Stayed, "record"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    LoginRecorder steps;
+    steps.no = c.no;
+    steps.verdict = c.verdict;
+    EXPECT_EQ(RunLogin(steps), c.end);
+    const auto last = std::find(all.begin(), all.end(), c.last);
+    EXPECT_EQ(steps.calls, std::vector<std::string>(all.begin(), last + 1));
+  }
+}
+
 const char* kFinishedGraded = "该考生已经完成考试并评分完毕。";
 const char* kFinishedNotGraded = "该考生已经考试完毕但没有评分，请监考教师重新评分";
 const char* kRefused = "该考生已被设定为为旷考、违纪或者多状态考生！无法在本机考试！";
@@ -188,7 +183,7 @@ TEST_F(LoginFixture, CandidateRowStateTable) {
   struct Case {
     const char* what;
     bool training;
-    std::optional<FakeStore::Row> row;
+    std::optional<FakeExamStore::Candidate> row;
     bool password;
     bool ok;
     bool resumed;
@@ -196,28 +191,33 @@ TEST_F(LoginFixture, CandidateRowStateTable) {
     const char* write;    // "insert", "update" or "" for no write
   } cases[] = {
       {"no row", false, std::nullopt, true, true, false, "", "insert"},
-      {"state 0", false, FakeStore::Row{0, 0, false}, true, true, false, "", "update"},
-      {"state 1, time left, password", false, FakeStore::Row{1, 300, false}, true, true, true, "",
-       ""},
-      {"state 1, time left, no password", false, FakeStore::Row{1, 300, false}, false, false, false,
-       "", ""},
-      {"finished and graded", false, FakeStore::Row{1, 0, true}, true, false, false,
+      {"state 0", false, FakeExamStore::Candidate{0, 0, false, ""}, true, true, false, "",
+       "update"},
+      {"state 1, time left, password", false, FakeExamStore::Candidate{1, 300, false, ""}, true,
+       true, true, "", ""},
+      {"state 1, time left, no password", false, FakeExamStore::Candidate{1, 300, false, ""}, false,
+       false, false, "", ""},
+      {"finished and graded", false, FakeExamStore::Candidate{1, 0, true, ""}, true, false, false,
        kFinishedGraded, ""},
-      {"finished not graded", false, FakeStore::Row{1, 0, false}, true, false, false,
+      {"finished not graded", false, FakeExamStore::Candidate{1, 0, false, ""}, true, false, false,
        kFinishedNotGraded, ""},
-      {"absent", false, FakeStore::Row{10, 500, false}, true, false, false, kRefused, ""},
-      {"violation", false, FakeStore::Row{100, 500, false}, true, false, false, kRefused, ""},
-      {"other state", false, FakeStore::Row{7, 500, false}, true, false, false, kRefused, ""},
-      {"training, violation", true, FakeStore::Row{100, 0, true}, true, true, false, "", "update"},
+      {"absent", false, FakeExamStore::Candidate{10, 500, false, ""}, true, false, false, kRefused,
+       ""},
+      {"violation", false, FakeExamStore::Candidate{100, 500, false, ""}, true, false, false,
+       kRefused, ""},
+      {"other state", false, FakeExamStore::Candidate{7, 500, false, ""}, true, false, false,
+       kRefused, ""},
+      {"training, violation", true, FakeExamStore::Candidate{100, 0, true, ""}, true, true, false,
+       "", "update"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    store.rows.clear();
-    store.calls.clear();
+    store.stu.clear();
+    store.writes.clear();
     ui = FakeUi();
     ui.password = c.password;
     host = FakeHost();
-    if (c.row) store.rows["26001010101"] = *c.row;
+    if (c.row) store.stu["26001010101"] = *c.row;
     auto out = Login(Code("26001010101"), c.training);
     ASSERT_EQ(out.has_value(), c.ok);
     if (c.ok) {
@@ -239,10 +239,10 @@ TEST_F(LoginFixture, CandidateRowStateTable) {
       EXPECT_TRUE(host.made.empty());
     }
     std::string write;
-    for (const std::string& call : store.calls)
+    for (const std::string& call : store.writes)
       if (call.rfind("insert", 0) == 0 || call.rfind("update", 0) == 0) write = call.substr(0, 6);
     EXPECT_EQ(write, c.write);
-    EXPECT_EQ(c.training, !store.calls.empty() && store.calls.front() == "reset 26001010101");
+    EXPECT_EQ(c.training, !store.writes.empty() && store.writes.front() == "reset 26001010101");
     EXPECT_EQ(ui.passwordAsked, c.row && c.row->state == 1 && c.row->timeLeft > 0 && !c.training);
   }
 }
@@ -251,25 +251,31 @@ TEST_F(LoginFixture, ExamLengthsByDrawMode) {
   struct Case {
     const char* what;
     const char* setting;
-    int mode;
+    DrawMode mode;
     std::optional<int> module, paper, group;
     int seconds;
     const char* papers;
   } cases[] = {
-      {"random", "Random", 0, 1, 101, std::nullopt, 6000, "0-q02,q03,q01|1-101"},
-      {"manual, mode 2 draws at random", "MANUAL", 2, std::nullopt, std::nullopt, std::nullopt,
+      {"random", "Random", DrawMode::SingleModule, 1, 101, std::nullopt, 6000,
+       "0-q02,q03,q01|1-101"},
+      {"manual, random mode", "MANUAL", DrawMode::Random, std::nullopt, std::nullopt, std::nullopt,
        6000, "0-q02,q03,q01|1-101"},
-      {"single paper with a limit", "manual", 0, 1, 101, std::nullopt, 1800, "1-101"},
-      {"single paper without a limit", "manual", 0, 1, 102, std::nullopt, 2700, "1-102"},
-      {"single-choice module alone", "manual", 0, 0, 1, std::nullopt, 6000, "0-q02,q03,q01"},
-      {"group", "manual", 1, std::nullopt, std::nullopt, 1, 6000, "0-q02,q03,q01|1-101|2-201"},
-      {"group with a closing separator", "manual", 1, std::nullopt, std::nullopt, 4, 6000,
-       "1-101|0-q02,q03,q01"},
+      {"single paper with a limit", "manual", DrawMode::SingleModule, 1, 101, std::nullopt, 1800,
+       "1-101"},
+      {"single paper without a limit", "manual", DrawMode::SingleModule, 1, 102, std::nullopt, 2700,
+       "1-102"},
+      {"single-choice module alone", "manual", DrawMode::SingleModule, 0, 1, std::nullopt, 6000,
+       "0-q02,q03,q01"},
+      {"group", "manual", DrawMode::Group, std::nullopt, std::nullopt, 1, 6000,
+       "0-q02,q03,q01|1-101|2-201"},
+      {"group with a closing separator", "manual", DrawMode::Group, std::nullopt, std::nullopt, 4,
+       6000, "1-101|0-q02,q03,q01"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     host = FakeHost();
     host.selFiles = {"q01.rtf", "q02.rtf", "q03.rtf"};
+    store.stu.clear();
     LoginRequest r = Code("26001010101");
     r.paperSetting = c.setting;
     r.mode = c.mode;
@@ -331,12 +337,12 @@ TEST(LoginPieces, SeatCutFromTheCode) {
 }
 
 TEST_F(LoginFixture, NewRowCarriesSeatAndPaperList) {
-  store.enabled = {1};
+  store.modules[0].enabled = false;
   auto out = Login(Code("  26001010203 "));
   ASSERT_TRUE(out);
   EXPECT_EQ(out->examCode, "26001010203");
-  ASSERT_EQ(store.calls.size(), 1u);
-  EXPECT_EQ(store.calls[0], "insert 26001010203 未知 02/01/03 6000 1-101");
+  ASSERT_EQ(store.writes.size(), 1u);
+  EXPECT_EQ(store.writes[0], "insert 26001010203 未知 02/01/03 6000 1-101");
   ASSERT_FALSE(host.logs.empty());
   EXPECT_EQ(host.logs.back(), "D:\\KirvExam\\26001010203\\|26001010203|1-101");
   EXPECT_TRUE(ui.okDisabled);
@@ -348,7 +354,7 @@ TEST_F(LoginFixture, UnsafeCodesAreRefusedBeforeAnythingHappens) {
     SCOPED_TRACE(code);
     host = FakeHost();
     host.existing.insert("E:\\kirv\\Script\\login.bat");
-    store.calls.clear();
+    store.asked.clear();
     ui = FakeUi();
     EXPECT_FALSE(Login(Code(code)));
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -356,7 +362,7 @@ TEST_F(LoginFixture, UnsafeCodesAreRefusedBeforeAnythingHappens) {
     EXPECT_TRUE(host.runs.empty());
     EXPECT_TRUE(host.made.empty());
     EXPECT_TRUE(host.renames.empty());
-    EXPECT_TRUE(store.calls.empty());
+    EXPECT_TRUE(store.asked.empty());
   }
   for (const char* code : {"26001010101", "Zhang.San", "考生01"})
     EXPECT_TRUE(IsAcceptableExamCode(code));
@@ -365,10 +371,10 @@ TEST_F(LoginFixture, UnsafeCodesAreRefusedBeforeAnythingHappens) {
 TEST_F(LoginFixture, ManualChoicesMustBeMade) {
   LoginRequest r = Code("C1");
   r.paperSetting = "manual";
-  r.mode = 0;
+  r.mode = DrawMode::SingleModule;
   r.moduleId = 1;
   EXPECT_FALSE(Login(r));
-  r.mode = 1;
+  r.mode = DrawMode::Group;
   EXPECT_FALSE(Login(r));
   ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[0], "请选择要操作的模块和试题");
@@ -376,13 +382,13 @@ TEST_F(LoginFixture, ManualChoicesMustBeMade) {
   r.groupId = 3;  // a group without modules
   EXPECT_FALSE(Login(r));
   EXPECT_EQ(ui.messages.back(), "该题签有问题，题目列表为空！");
-  EXPECT_TRUE(store.calls.empty());
+  EXPECT_TRUE(store.writes.empty());
 }
 
 TEST_F(LoginFixture, SharedArchiveIsUnpackedOnce) {
   LoginRequest r = Code("C1");
   r.paperSetting = "manual";
-  r.mode = 1;
+  r.mode = DrawMode::Group;
   r.groupId = 2;  // two modules, one archive
   ASSERT_TRUE(Login(r));
   ASSERT_EQ(host.runs.size(), 1u);
@@ -401,11 +407,12 @@ TEST_F(LoginFixture, FailedUnpackIsLoggedAndTheLoginGoesOn) {
   ASSERT_TRUE(out);
   ASSERT_EQ(host.logs.size(), 2u);
   EXPECT_EQ(host.logs[0], "D:\\KirvExam\\C1\\|C1|解压试题文件失败：win1.7z");
-  EXPECT_EQ(store.calls.size(), 1u);
+  EXPECT_EQ(store.writes.size(), 1u);
 }
 
 TEST_F(LoginFixture, DatabaseFailureKeepsTheDialogOpen) {
-  store.failWrite = true;
+  store.failing = {"UpdateAttempt", "InsertAttempt"};
+  store.failure = "Description: locked";
   EXPECT_FALSE(Login(Code("C1")));
   EXPECT_EQ(ui.messages.back(), "添加考试记录到数据库发生错误:Description: locked");
   EXPECT_EQ(ui.status, login_text::Prompt);
@@ -422,6 +429,7 @@ TEST_F(LoginFixture, ExistingFolderIsPutAsideFirst) {
 
   // A folder that cannot be renamed: Retry tries again, Cancel stops before anything is made.
   host = FakeHost();
+  store.stu.clear();
   host.existing.insert(folder);
   host.renameWorks = false;
   ui = FakeUi();
@@ -477,44 +485,38 @@ namespace {
 struct DemoDatabase : ::testing::Test {
   win::testing::ScopedTempFolder tmp{"login_db_"};
   const fs::path dir = tmp.Path();
-  CAdoConnection db;
-  CAdoRecordSet main, second;
+  AdoExamStore store;
+  CAdoConnection& db = store.Connection();
+  CAdoRecordSet main;
 
   void SetUp() override {
     std::string error;
     ASSERT_TRUE(OpenDemoDatabase(dir / "kirv.mdb", db, &error)) << error;
+    ASSERT_TRUE(store.Open(win::ToWindowsPath(dir / "kirv.mdb")));
     main.SetConnection(&db);
-    second.SetConnection(&db);
   }
   void TearDown() override {
     main.Close();
-    second.Close();
-    db.Close();
+    store.Close();
   }
 };
 
 TEST_F(DemoDatabase, StatementsReadTheDemoRows) {
-  AdoLoginStore store(db, main, second);
-  int count = 0;
-  std::string testDir;
-  store.ReadConst(&count, &testDir);
-  EXPECT_EQ(count, 10);
-  EXPECT_EQ(testDir, "D:\\KirvExam");
-  EXPECT_EQ(store.EnabledModules(), (std::vector<int>{0, 1}));
-  auto papers = store.PapersOfModule(1);
+  EXPECT_EQ(store.ReadConst().value(), (ConstRow{10, "D:\\KirvExam"}));
+  EXPECT_EQ(store.EnabledModules().value(), (std::vector<int>{0, 1}));
+  auto papers = store.PapersOfModule(1).value();
   ASSERT_EQ(papers.size(), 2u);
   EXPECT_EQ(papers[0].attFile, "win1.7z");
   EXPECT_EQ(papers[0].timeLimit, 30);
-  EXPECT_EQ(store.GroupModules(1), "0-1|1-101");
-  EXPECT_FALSE(store.GroupModules(99));
-  EXPECT_FALSE(store.FindStarted("26001010101"));
-  auto absent = store.FindStarted("26001010104");
+  EXPECT_EQ(store.GroupModules(1).value(), "0-1|1-101");
+  EXPECT_FALSE(store.GroupModules(99).value());
+  EXPECT_FALSE(store.FindStarted("26001010101").value());
+  auto absent = store.FindStarted("26001010104").value();
   ASSERT_TRUE(absent);
   EXPECT_EQ(absent->state, 10);
 }
 
 TEST_F(DemoDatabase, LoginWritesTheRowAndResumesIt) {
-  AdoLoginStore store(db, main, second);
   FakeHost host;
   host.selFiles = {"q01.rtf", "q02.rtf"};
   FakeUi ui;
@@ -585,8 +587,6 @@ TEST(SystemLoginHost, LogAndQuestionFiles) {
   std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
   EXPECT_EQ(text, "0-q01|1-101\r\n");
   EXPECT_EQ(host.Timestamp().size(), 14u);
-  ExamCode.clear();
-  StudentFolder.clear();
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "client/globals.h"
 #include "client/ini_file.h"
 #include "client/system_utils.h"
 #include "platform/net/datagram_socket.h"
@@ -19,21 +18,22 @@ constexpr size_t kReplyBytes = 10239;
 
 }  // namespace
 
-std::string SendServerRequest(std::string_view request) {
-  const std::string address = IniFile.Read("KIRV", "ServerIP");
-  if (address.empty() && (ServerMode == "web" || ServerMode == "app"))
+std::string SendServerRequest(CIniFile& settings, std::string_view serverMode,
+                              std::string_view request) {
+  const std::string address = settings.Read("KIRV", "ServerIP");
+  if (address.empty() && (serverMode == "web" || serverMode == "app"))
     return std::string(kNoServerAddress);
-  std::string port = IniFile.Read("KIRV", "Port");
+  std::string port = settings.Read("KIRV", "Port");
   if (port.empty()) {
-    if (ServerMode == "web")
+    if (serverMode == "web")
       port = settings_default::PortWeb;
-    else if (ServerMode == "app")
+    else if (serverMode == "app")
       port = settings_default::PortApp;
   }
 
   net::DatagramSocket socket;
   if (!socket.Create()) return std::string(kNoSocket);
-  std::string timeoutText = IniFile.Read("KIRV", "Timeout");
+  std::string timeoutText = settings.Read("KIRV", "Timeout");
   if (timeoutText.empty()) timeoutText = settings_default::Timeout;
   // The socket's time-out is an unsigned 32-bit count of milliseconds.
   const long long timeoutMs = std::clamp(std::atoll(timeoutText.c_str()), 0LL, 4294967295LL);

@@ -7,9 +7,8 @@
 #include <fstream>
 #include <thread>
 
-#include "client/db/test_support.h"
-#include "client/globals.h"
 #include "client/ini_file.h"
+#include "client/testing/temp_folder.h"
 #include "platform/net/datagram_socket.h"
 #include "platform/win/codepage.h"
 
@@ -58,24 +57,28 @@ class ServerProtocolTest : public ::testing::Test {
  protected:
   void Settings(const std::string& lines, const std::string& mode = "app") {
     std::ofstream(tmp_.Path() / "KIRV.ini") << "[KIRV]\r\n" << lines;
-    IniFile.SetPath(tmp_.Windows("KIRV.ini"));
-    ServerMode = mode;
+    settings_.SetPath(tmp_.Windows("KIRV.ini"));
+    mode_ = mode;
   }
-  void TearDown() override { ServerMode = "app"; }
+  std::string Send(std::string_view request) {
+    return SendServerRequest(settings_, mode_, request);
+  }
   TempFolder tmp_;
+  CIniFile settings_;
+  std::string mode_;
 };
 
 TEST_F(ServerProtocolTest, ForeignDatagramIsDroppedAndTheReplyReturned) {
   FakeServer server({"XYZ-nothing", "KIRV-03-01-0101-张三-男"});
   Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\nTimeout=3000\r\n");
-  EXPECT_EQ(SendServerRequest(CandidateLookupRequest("0101")), "KIRV-03-01-0101-张三-男");
+  EXPECT_EQ(Send(CandidateLookupRequest("0101")), "KIRV-03-01-0101-张三-男");
   EXPECT_EQ(server.Received(), std::vector<std::string>{"KIRV-02-0101"});
 }
 
 TEST_F(ServerProtocolTest, BareKirvReplyCountsAsAReply) {
   FakeServer server(std::vector<std::string>{"KIRV"});
   Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\n");
-  std::string reply = SendServerRequest(ServerTestRequest());
+  std::string reply = Send(ServerTestRequest());
   EXPECT_EQ(reply, "KIRV");
   EXPECT_TRUE(IsServerReply(reply));
   auto fields = SplitReply(reply);
@@ -94,7 +97,7 @@ TEST_F(ServerProtocolTest, NoReplyGivesTheTimeOutText) {
     Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) +
              "\r\nTimeout=" + c.timeout + "\r\n");
     auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(SendServerRequest(ServerTestRequest()), kServerTimeout);
+    EXPECT_EQ(Send(ServerTestRequest()), kServerTimeout);
     auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
                     std::chrono::steady_clock::now() - start)
                     .count();
@@ -107,18 +110,18 @@ TEST_F(ServerProtocolTest, StreamOfForeignDatagramsDoesNotHoldTheClient) {
   FakeServer server(std::vector<std::string>{"XYZ", "kirv-lower"}, 800);
   Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\nTimeout=100\r\n");
   auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(SendServerRequest(ServerTestRequest()), kServerTimeout);
+  EXPECT_EQ(Send(ServerTestRequest()), kServerTimeout);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(600));
 }
 
 TEST_F(ServerProtocolTest, ServerAddressRequiredInNetworkModes) {
   for (const char* mode : {"app", "web"}) {
     Settings("Port=1\r\n", mode);
-    EXPECT_EQ(SendServerRequest(ServerTestRequest()), kNoServerAddress) << mode;
+    EXPECT_EQ(Send(ServerTestRequest()), kNoServerAddress) << mode;
   }
   // Other modes still try, and end in the time-out.
   Settings("Timeout=50\r\n", "local");
-  EXPECT_EQ(SendServerRequest(ServerTestRequest()), kServerTimeout);
+  EXPECT_EQ(Send(ServerTestRequest()), kServerTimeout);
 }
 
 TEST_F(ServerProtocolTest, PortDefaultsPerMode) {
@@ -134,7 +137,7 @@ TEST_F(ServerProtocolTest, PortDefaultsPerMode) {
       continue;
     }
     Settings("ServerIP=127.0.0.1\r\nTimeout=100\r\n", c.mode);
-    EXPECT_EQ(SendServerRequest("KIRV-14"), kServerTimeout);
+    EXPECT_EQ(Send("KIRV-14"), kServerTimeout);
     auto got = listener.ReceiveFrom(500);
     ASSERT_TRUE(got.has_value()) << c.mode;
     EXPECT_EQ(got->bytes, "KIRV-14");

@@ -28,9 +28,11 @@ std::unique_ptr<ado::Recordset> CAdoConnection::Execute(const std::string& sql, 
 }
 
 std::unique_ptr<ado::Recordset> CAdoConnection::Execute(const std::string& sql,
-                                                        const SqlParams& params, long options) {
+                                                        const SqlParams& params, long options,
+                                                        long* recordsAffected) {
+  if (recordsAffected) *recordsAffected = 0;
   if (!connection_) return nullptr;
-  return connection_->Execute(sql, params, nullptr, options);
+  return connection_->Execute(sql, params, recordsAffected, options);
 }
 
 bool CAdoConnection::IsOpen() {

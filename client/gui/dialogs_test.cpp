@@ -9,12 +9,12 @@
 #include <QTimer>
 #include <functional>
 
-#include "client/gui/exam_screen_fixture.h"
 #include "client/gui/input_dlg.h"
 #include "client/gui/proctor_hook.h"
 #include "client/gui/question_view.h"
 #include "client/gui/rules_dlg.h"
 #include "client/gui/sys_password_dlg.h"
+#include "client/gui/testing/exam_screen_fixture.h"
 #include "client/gui/wait_dlg.h"
 #include "client/password_check.h"
 #include "platform/win/message_box.h"
@@ -50,7 +50,7 @@ TEST_F(PasswordTest, BuiltInFallbackWhenNoPasswordIsSet) {
     clearedAfterWrong = d->PasswordEdit()->text().isEmpty() && d->isVisible();
     Type(d->PasswordEdit(), right);
   });
-  CSysPasswordDlg dialog;
+  CSysPasswordDlg dialog(session_.Settings());
   EXPECT_EQ(dialog.DoModal(), 1);
   EXPECT_TRUE(clearedAfterWrong);
 }
@@ -63,10 +63,10 @@ TEST_F(PasswordTest, StoredPasswordAndEscape) {
          QString::fromStdString(ExpectedSystemPassword("")));  // the fallback no longer opens
     Type(d->PasswordEdit(), "proctor");
   });
-  CSysPasswordDlg first;
+  CSysPasswordDlg first(session_.Settings());
   EXPECT_EQ(first.DoModal(), 1);
   WhenOpen<CSysPasswordDlg>([](CSysPasswordDlg* d) { QTest::keyClick(d, Qt::Key_Escape); });
-  CSysPasswordDlg second;
+  CSysPasswordDlg second(session_.Settings());
   EXPECT_EQ(second.DoModal(), 0);
 }
 
@@ -78,7 +78,7 @@ TEST_F(RulesTest, AcceptQuitAndTheProctorHotKey) {
   int proctorOpened = 0;
   const ProctorOpener previous = SetProctorOpener([&](QWidget*) { ++proctorOpened; });
   {
-    CRulesDlg dialog;
+    CRulesDlg dialog(ProgramFolder(), false, session_.Settings());
     EXPECT_EQ(dialog.windowTitle(), u"请阅读规则"_qs);
     EXPECT_EQ(dialog.RulesView()->toPlainText(), u"规则 rules"_qs);
     EXPECT_TRUE(dialog.HasHotKey());
@@ -106,7 +106,7 @@ TEST_F(RulesTest, AcceptQuitAndTheProctorHotKey) {
     EXPECT_EQ(dialog.DoModal(), win::IDOK);
   }
   {
-    CRulesDlg dialog;
+    CRulesDlg dialog(ProgramFolder(), false, session_.Settings());
     WhenOpen<CRulesDlg>([](CRulesDlg* d) { d->QuitButton()->click(); });
     EXPECT_EQ(dialog.DoModal(), win::IDCANCEL);
   }
@@ -115,9 +115,7 @@ TEST_F(RulesTest, AcceptQuitAndTheProctorHotKey) {
 
 TEST_F(RulesTest, TrainingModeHasNoHotKeyAndMissingRulesLeaveTheViewEmpty) {
   MakeInstallation();
-  TrainingMode = true;
-  CRulesDlg dialog;
-  TrainingMode = false;
+  CRulesDlg dialog(ProgramFolder(), true, session_.Settings());
   EXPECT_FALSE(dialog.HasHotKey());
   EXPECT_TRUE(dialog.RulesView()->toPlainText().isEmpty());
   EXPECT_TRUE(dialog.AcceptButton()->isEnabled());

@@ -5,34 +5,16 @@
 #include <QCloseEvent>
 #include <QTimerEvent>
 
-#include "client/db/ado_connection.h"
-#include "client/globals.h"
-#include "client/ini_file.h"
+#include "client/exam_session.h"
 #include "client/system_utils.h"
 #include "platform/win/message_box.h"
 
-std::string LockProcessList;
-std::string KillProcessList;
-
-namespace {
-
-std::string LowerAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
-}  // namespace
-
-CExamFrame::CExamFrame(const std::string& programFolder, const std::string& examCode, Hooks hooks)
+CExamFrame::CExamFrame(ExamSession& session, Hooks hooks)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
-      programFolder_(programFolder),
-      examCode_(examCode),
+      session_(session),
       hooks_(std::move(hooks)) {
   setGeometry(-50, -50, 0, 0);
-  LockProcessList = LowerAscii(IniFile.Read("KIRV", "LockProcess"));
   watch_.start(30000, this);
-  KillProcessList = LowerAscii(IniFile.Read("KIRV", "KillProcess"));
 }
 
 int CExamFrame::SecondsLeft() {
@@ -51,17 +33,16 @@ void CExamFrame::StayInExam() {
 void CExamFrame::CentreFrame() {}
 
 void CExamFrame::MarkFinished() {
-  ExamDatabase.Execute("update [Stu] set timeleft=0,state = 1 where examcode=?",
-                       {SqlText(examCode_)});
+  (void)session_.Store().MarkFinished(session_.Candidate().examCode);
 }
 
 void CExamFrame::RunQuitHook() {
-  std::string script = programFolder_ + "Script\\";
+  std::string script = session_.ProgramFolder() + "Script\\";
   if (FileExists(script + "quit.bat")) RunAndWait(script + "quit.bat", script);
 }
 
 void CExamFrame::WriteLog(const std::string& line) {
-  ::WriteLog(line);
+  ::WriteLog(session_.Candidate().studentFolder, session_.Candidate().examCode, line);
 }
 
 std::string CExamFrame::Timestamp() {

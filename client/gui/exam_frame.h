@@ -10,10 +10,7 @@
 
 #include "client/exam_end.h"
 
-// The program names of [KIRV] LockProcess and KillProcess, lower-cased, read when the exam frame
-// is made; the kill list is what grading ends before it opens the candidate's files.
-extern std::string LockProcessList;
-extern std::string KillProcessList;
+class ExamSession;
 
 class CExamFrame : public QWidget, public ExamEndSteps {
  public:
@@ -26,8 +23,9 @@ class CExamFrame : public QWidget, public ExamEndSteps {
     std::function<void()> finished;          // the frame has closed: the program ends
   };
 
-  // Reads the two process lists and starts the 30-second watch.
-  CExamFrame(const std::string& programFolder, const std::string& examCode, Hooks hooks);
+  // Starts the 30-second watch over the session's process lists (read when start-up makes the
+  // frame).
+  CExamFrame(ExamSession& session, Hooks hooks);
 
   // The frame's title (ExamCode-CandidateName-StudentFolder) is set by start-up.
 
@@ -53,8 +51,7 @@ class CExamFrame : public QWidget, public ExamEndSteps {
   void timerEvent(QTimerEvent* event) override;
 
  private:
-  std::string programFolder_;
-  std::string examCode_;
+  ExamSession& session_;
   Hooks hooks_;
   QBasicTimer watch_;  // the 30-second process watch, which finds nothing to act on
   bool finishing_ = false;

@@ -4,8 +4,7 @@
 
 #include <QTabBar>
 
-#include "client/exam_pane_data.h"
-#include "client/globals.h"
+#include "client/exam_session.h"
 #include "client/paper_tabs.h"
 #include "client/system_utils.h"
 
@@ -35,12 +34,27 @@ CExamTasksPane::CExamTasksPane(QWidget* parent) : ui::TasksPane(parent) {
 
 CExamTasksPane::~CExamTasksPane() = default;
 
-void CExamTasksPane::Create(const QString& name) {
+void CExamTasksPane::Create(const QString& name, ExamSession& session) {
+  session_ = &session;
   setWindowTitle(name);
-  int remaining = 0;
-  std::string papers;
-  ReadCandidateExam(ExamCode, remaining, papers);
-  countdown_ = std::make_unique<ExamCountdown>(StudentFolder, remaining);
+  ExamStore& store = session.Store();
+  const ExamCandidate& candidate = session.Candidate();
+  const CandidateExamRow row = store.CandidateExam(candidate.examCode)
+                                   .value_or(std::optional<CandidateExamRow>())
+                                   .value_or(CandidateExamRow());
+  countdown_ = std::make_unique<ExamCountdown>(candidate.studentFolder, row.timeLeft);
+  // A name or question file that cannot be read shows as none.
+  auto text = [](base::Result<std::optional<std::string>> r) {
+    return r.value_or(std::optional<std::string>()).value_or(std::string());
+  };
+  auto moduleName = [&](const std::string& id) {
+    const std::optional<int> n = ParseId(id);
+    return n ? text(store.ModuleName(*n)) : std::string();
+  };
+  auto paperFile = [&](const std::string& id) {
+    const std::optional<int> n = ParseId(id);
+    return n ? text(store.PaperFile(*n)) : std::string();
+  };
 
   group_ = AddGroup(QString::fromStdString(countdown_->InitialCaption()));
   toolBar_ = new CExamToolBar;
@@ -51,18 +65,18 @@ void CExamTasksPane::Create(const QString& name) {
   tabs_->setDocumentMode(true);
   tabs_->setTabPosition(QTabWidget::North);
   tabs_->setUsesScrollButtons(true);
-  for (const PaperTab& tab : PaperTabs(papers)) {
-    const std::string moduleName = ReadModuleName(tab.moduleId);
+  for (const PaperTab& tab : PaperTabs(row.papers)) {
+    const std::string name = moduleName(tab.moduleId);
     if (tab.kind == PaperTab::Kind::SingleChoice) {
       singleChoice_ = Factory() ? Factory()(tabs_, font_) : new QWidget(tabs_);
-      tabs_->addTab(singleChoice_, QString::fromStdString(moduleName));
+      tabs_->addTab(singleChoice_, QString::fromStdString(name));
       continue;
     }
     auto* view = new CLinkRichEdit(tabs_);
     view->SetControlId(tab.controlId);
     view->setFont(font_);
     const QuestionSource source =
-        QuestionSourceFor(ProgramFolder, ReadPaperFile(tab.paperId),
+        QuestionSourceFor(session.ProgramFolder(), paperFile(tab.paperId),
                           [](const std::string& p) { return FileExists(p); });
     if (source.kind == QuestionSource::Kind::File) {
       view->StreamInRtfFile(source.path);
@@ -70,7 +84,7 @@ void CExamTasksPane::Create(const QString& name) {
       view->setPlainText(QString::fromStdString(source.text));
       view->setEnabled(false);
     }
-    tabs_->addTab(view, QString::fromStdString(ModuleTabLabel(moduleName)));
+    tabs_->addTab(view, QString::fromStdString(ModuleTabLabel(name)));
     views_.push_back(view);
   }
   AddWindow(group_, tabs_, 200);
@@ -89,7 +103,8 @@ void CExamTasksPane::CountdownTick() {
   if (!countdown_) return;
   const CountdownStep step = countdown_->Tick();
   if (step.caption.empty()) return;  // the time was up before
-  if (step.saveTimeLeft) SaveTimeLeft(ExamCode, step.remaining);
+  if (step.saveTimeLeft && session_)
+    (void)session_->Store().SaveTimeLeft(session_->Candidate().examCode, step.remaining);
   if (step.colour != CountdownColour::Unchanged) {
     const QColor colour =
         step.colour == CountdownColour::Yellow ? QColor(255, 255, 0) : QColor(255, 0, 0);

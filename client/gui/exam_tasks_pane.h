@@ -17,6 +17,8 @@
 #include "client/gui/question_view.h"
 #include "platform/ui/tasks_pane.h"
 
+class ExamSession;
+
 class CExamTasksPane : public ui::TasksPane {
  public:
   explicit CExamTasksPane(QWidget* parent = nullptr);
@@ -27,9 +29,9 @@ class CExamTasksPane : public ui::TasksPane {
   using SingleChoiceFactory = std::function<QWidget*(QWidget* parent, const QFont& font)>;
   static void SetSingleChoiceFactory(SingleChoiceFactory factory);
 
-  // Builds the pane for the logged-in candidate (ExamCode, StudentFolder, ProgramFolder): reads
-  // the remaining time and the paper list, makes the group, the toolbar and the tabs.
-  void Create(const QString& name);
+  // Builds the pane for the session's candidate: reads the remaining time and the paper list,
+  // makes the group, the toolbar and the tabs. The countdown saves through the session's store.
+  void Create(const QString& name, ExamSession& session);
 
   // Starts the one-second countdown (start-up does this once the exam screen is ready).
   void StartCountdown();
@@ -56,6 +58,7 @@ class CExamTasksPane : public ui::TasksPane {
   const QFont& PaneFont() const { return font_; }
 
  private:
+  ExamSession* session_ = nullptr;
   QFont font_;
   std::unique_ptr<ExamCountdown> countdown_;
   QTimer timer_;

@@ -11,7 +11,7 @@
 #include <QTextEdit>
 
 #include "client/gui/exam_app_bar.h"
-#include "client/gui/exam_screen_fixture.h"
+#include "client/gui/testing/exam_screen_fixture.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ TEST_F(TasksPaneTest, OneTabPerPaperItemInOrder) {
   Candidate(2700, "2-1|0-q1,q2|3-2|3-3|9-4");
   CExamTasksPane pane;
   pane.resize(420, 700);
-  pane.Create("KIRV - 未知");
+  pane.Create("KIRV - 未知", session_);
   QTabWidget* tabs = pane.TabWindow();
   ASSERT_EQ(tabs->count(), 5);
   const char* labels[] = {"文字处理", "单选题", "电子表格", "电子表格", "未知模块"};
@@ -52,7 +52,7 @@ TEST_F(TasksPaneTest, OneTabPerPaperItemInOrder) {
   EXPECT_FALSE(pane.Views()[1]->isEnabled());
   EXPECT_EQ(pane.Views()[2]->toPlainText(), u"无题签"_qs);
   EXPECT_FALSE(pane.Views()[2]->isEnabled());
-  EXPECT_EQ(pane.GroupCaption(0).toStdString(), "考生目录: " + StudentFolder + " 时间: 45 分钟");
+  EXPECT_EQ(pane.GroupCaption(0).toStdString(), "考生目录: " + StudentFolder() + " 时间: 45 分钟");
   // The tabs fill what the caption and the toolbar leave.
   EXPECT_GT(tabs->height(), 600);
   EXPECT_LE(tabs->geometry().bottom(), pane.height());
@@ -70,7 +70,7 @@ TEST_F(TasksPaneTest, MoreThanTwelveTasksAndTheSingleChoiceSeam) {
     return page;
   });
   CExamTasksPane pane;
-  pane.Create("p");
+  pane.Create("p", session_);
   CExamTasksPane::SetSingleChoiceFactory(nullptr);
   // The font buttons reach the single-choice question too, whatever text view it uses.
   auto* question = new QTextEdit(pane.SingleChoicePage());
@@ -90,7 +90,7 @@ TEST_F(TasksPaneTest, MoreThanTwelveTasksAndTheSingleChoiceSeam) {
 TEST_F(TasksPaneTest, CountdownSavesColoursAndEndsOnce) {
   Candidate(305, "2-1");
   CExamTasksPane pane;
-  pane.Create("p");
+  pane.Create("p", session_);
   int timeUps = 0;
   pane.SetTimeUpHandler([&] { ++timeUps; });
   std::vector<int> saved;
@@ -101,7 +101,7 @@ TEST_F(TasksPaneTest, CountdownSavesColoursAndEndsOnce) {
     if (pane.RemainingSeconds() == 300) {
       EXPECT_EQ(pane.GroupTextColor(0), QColor(255, 255, 0));
       EXPECT_EQ(pane.GroupCaption(0).toStdString(),
-                "考生目录: " + StudentFolder + " 时间: 5 分钟 0 秒");
+                "考生目录: " + StudentFolder() + " 时间: 5 分钟 0 秒");
     }
     if (pane.RemainingSeconds() == 120) {
       EXPECT_EQ(pane.GroupTextColor(0), QColor(255, 0, 0));
@@ -121,7 +121,7 @@ TEST_F(TasksPaneTest, CountdownSavesColoursAndEndsOnce) {
 TEST_F(TasksPaneTest, NoTimeLeftEndsAtTheFirstTick) {
   Candidate(0, "2-1");
   CExamTasksPane pane;
-  pane.Create("p");
+  pane.Create("p", session_);
   int timeUps = 0;
   pane.SetTimeUpHandler([&] { ++timeUps; });
   EXPECT_EQ(pane.RemainingSeconds(), 0);
@@ -133,9 +133,9 @@ TEST_F(TasksPaneTest, NoTimeLeftEndsAtTheFirstTick) {
 
 TEST_F(TasksPaneTest, BarHandsEveryEndToTheHandlerAndStaysOpen) {
   Candidate(2700, "2-1|3-2");
-  auto bar = CExamAppBar::CreateForExam(1920, 1080, "■-未知-" + StudentFolder);
+  auto bar = CExamAppBar::CreateForExam(session_, 1920, 1080, "■-未知-" + StudentFolder());
   EXPECT_EQ(bar->GetDockEdge(), ui::DockEdge::Left);
-  EXPECT_EQ(bar->windowTitle().toStdString(), "■-未知-" + StudentFolder);
+  EXPECT_EQ(bar->windowTitle().toStdString(), "■-未知-" + StudentFolder());
   EXPECT_EQ(bar->TasksPane()->windowTitle().toStdString(), "KIRV - 未知");
   int ends = 0;
   bar->SetExamEndHandler([&] { ++ends; });
@@ -155,7 +155,7 @@ TEST_F(TasksPaneTest, BarHandsEveryEndToTheHandlerAndStaysOpen) {
 
 TEST_F(TasksPaneTest, AutoHideButtonAlternatesItsLabel) {
   Candidate(2700, "2-1");
-  auto bar = CExamAppBar::CreateForExam(1024, 768, "t");
+  auto bar = CExamAppBar::CreateForExam(session_, 1024, 768, "t");
   EXPECT_EQ(bar->GetDockEdge(), ui::DockEdge::Top);
   QAction* pin = bar->TasksPane()->ToolBar()->Button(3);
   EXPECT_EQ(pin->text(), u"贴边"_qs);
@@ -172,7 +172,7 @@ TEST_F(TasksPaneTest, AutoHideButtonAlternatesItsLabel) {
 
 TEST_F(TasksPaneTest, FontButtonsResizeEveryQuestion) {
   Candidate(2700, "2-1|2-1");
-  auto bar = CExamAppBar::CreateForExam(1024, 768, "t");
+  auto bar = CExamAppBar::CreateForExam(session_, 1024, 768, "t");
   auto size = [&](int view) {
     return bar->TasksPane()
         ->Views()[view]
