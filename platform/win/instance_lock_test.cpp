@@ -1,7 +1,9 @@
 #include "platform/win/instance_lock.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "platform/win/test_folder.h"
@@ -9,22 +11,65 @@
 namespace win {
 namespace {
 
+// A lock name of this test run only, so that parallel runs and a real exam never meet it.
+std::string Name(const char* what) {
+  return std::string("KIRV-test-") + what + "-" + std::to_string(::getpid());
+}
+
+// Sets an environment variable for one scope.
+struct ScopedEnv {
+  std::string name, saved;
+  bool had;
+  ScopedEnv(const char* n, const std::string& value) : name(n) {
+    const char* old = std::getenv(n);
+    had = old != nullptr;
+    saved = old ? old : "";
+    ::setenv(n, value.c_str(), 1);
+  }
+  ~ScopedEnv() {
+    if (had)
+      ::setenv(name.c_str(), saved.c_str(), 1);
+    else
+      ::unsetenv(name.c_str());
+  }
+};
+
 TEST(InstanceLock, SecondHolderFailsUntilTheFirstLetsGo) {
-  testing::TestFolder t;
-  const char* old = std::getenv("XDG_RUNTIME_DIR");
-  const std::string saved = old ? old : "";
-  ::setenv("XDG_RUNTIME_DIR", t.Root().c_str(), 1);
-  auto first = std::make_unique<InstanceLock>("KIRV");
+  const std::string name = Name("order");
+  auto first = std::make_unique<InstanceLock>(name);
   ASSERT_TRUE(first->Acquired());
-  EXPECT_EQ(first->Path().rfind(t.Root().string(), 0), 0u);
-  EXPECT_FALSE(InstanceLock("KIRV").Acquired());
-  EXPECT_TRUE(InstanceLock("Other/Name").Acquired());
+  const std::string path = first->Path();
+  EXPECT_FALSE(InstanceLock(name).Acquired());
+  EXPECT_TRUE(InstanceLock(Name("other/name")).Acquired());
   first.reset();
-  EXPECT_TRUE(InstanceLock("KIRV").Acquired());
-  if (old)
-    ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
-  else
-    ::unsetenv("XDG_RUNTIME_DIR");
+  EXPECT_TRUE(InstanceLock(name).Acquired());
+  std::filesystem::remove(path);
+}
+
+// Two copies of one user from different sessions (each its own runtime folder) still find each
+// other.
+TEST(InstanceLock, SessionsOfOneUserShareTheLock) {
+  testing::TestFolder t;
+  const std::string name = Name("sessions");
+  std::unique_ptr<InstanceLock> first;
+  {
+    ScopedEnv desktop("XDG_RUNTIME_DIR", (t.Root() / "desktop-session").string());
+    std::filesystem::create_directories(t.Root() / "desktop-session");
+    first = std::make_unique<InstanceLock>(name);
+  }
+  ASSERT_TRUE(first->Acquired());
+  {
+    ScopedEnv remote("XDG_RUNTIME_DIR", (t.Root() / "remote-session").string());
+    std::filesystem::create_directories(t.Root() / "remote-session");
+    EXPECT_FALSE(InstanceLock(name).Acquired());
+  }
+  {
+    ScopedEnv none("XDG_RUNTIME_DIR", "");
+    EXPECT_FALSE(InstanceLock(name).Acquired());
+  }
+  const std::string path = first->Path();
+  first.reset();
+  std::filesystem::remove(path);
 }
 
 }  // namespace
