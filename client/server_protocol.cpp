@@ -1,6 +1,11 @@
 // The exchange with the exam server over one UDP socket per request.
 #include "client/server_protocol.h"
 
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -15,6 +20,26 @@ namespace {
 
 // The reply buffer holds 10,240 bytes with its terminating zero.
 constexpr size_t kReplyBytes = 10239;
+
+// The dotted addresses a reply may come from: ServerIP itself when it is one, else what the name
+// resolves to.
+std::vector<std::string> ServerAddresses(const std::string& address) {
+  in_addr parsed{};
+  if (::inet_pton(AF_INET, address.c_str(), &parsed) == 1) return {address};
+  std::vector<std::string> found;
+  addrinfo hints{};
+  hints.ai_family = AF_INET;
+  hints.ai_socktype = SOCK_DGRAM;
+  addrinfo* list = nullptr;
+  if (::getaddrinfo(address.c_str(), nullptr, &hints, &list) != 0) return found;
+  for (addrinfo* a = list; a; a = a->ai_next) {
+    char text[INET_ADDRSTRLEN] = {};
+    const auto* sin = reinterpret_cast<const sockaddr_in*>(a->ai_addr);
+    if (::inet_ntop(AF_INET, &sin->sin_addr, text, sizeof text)) found.push_back(text);
+  }
+  ::freeaddrinfo(list);
+  return found;
+}
 
 }  // namespace
 
@@ -39,20 +64,25 @@ std::string SendServerRequest(CIniFile& settings, std::string_view serverMode,
   const long long timeoutMs = std::clamp(std::atoll(timeoutText.c_str()), 0LL, 4294967295LL);
 
   // Without an address there is nobody to send to; the wait still runs to its time-out.
-  if (!address.empty())
-    socket.SendTo(win::Utf8ToGbk(request), address, static_cast<uint16_t>(std::atoi(port.c_str())));
+  const uint16_t serverPort = static_cast<uint16_t>(std::atoi(port.c_str()));
+  const std::vector<std::string> server =
+      address.empty() ? std::vector<std::string>() : ServerAddresses(address);
+  if (!address.empty()) socket.SendTo(win::Utf8ToGbk(request), address, serverPort);
   const auto sent = std::chrono::steady_clock::now();
   const auto deadline = sent + std::chrono::milliseconds(timeoutMs);
 
-  // Other datagrams are dropped; the time-out counts from the send whatever arrives, so a
-  // stream of foreign datagrams cannot hold the client.
+  // Datagrams from anywhere but the server asked, and those of another beginning, are dropped;
+  // the time-out counts from the send whatever arrives, so a stream of foreign datagrams cannot
+  // hold the client.
   for (;;) {
     const auto now = std::chrono::steady_clock::now();
     if (now > deadline) break;
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now);
     const int wait = static_cast<int>(std::min<long long>(left.count(), 60000)) + 1;
     auto datagram = socket.ReceiveFrom(wait, kReplyBytes);
-    if (!datagram) continue;
+    if (!datagram || datagram->port != serverPort ||
+        std::find(server.begin(), server.end(), datagram->host) == server.end())
+      continue;
     std::string bytes = datagram->bytes.substr(0, datagram->bytes.find('\0'));
     if (bytes.compare(0, 4, "KIRV") == 0) return win::GbkToUtf8(bytes);
   }
@@ -114,12 +144,10 @@ std::string StateChangeName(int state) {
   switch (state) {
     case 1:
       return "正常";
-    case 10:
-      return "缺考";
     case 100:
       return "违纪";
     default:
-      return "";
+      return "缺考";
   }
 }
 

@@ -23,7 +23,8 @@ inline constexpr std::string_view kServerTestPassed = "与服务器通讯测试�
 class CIniFile;
 
 // Sends the request to [KIRV] ServerIP:Port of `settings` and waits at most [KIRV] Timeout ms for
-// a datagram beginning "KIRV", dropping any other. `serverMode` is the session's (lower case).
+// a datagram from that address and port beginning "KIRV", dropping any other. `serverMode` is
+// the session's (lower case).
 // Returns the reply, or one of the three texts above.
 std::string SendServerRequest(CIniFile& settings, std::string_view serverMode,
                               std::string_view request);
@@ -48,7 +49,7 @@ std::string ServerTestRequest();                                // KIRV-14
 // The word for a candidate state: "未考" 0, "正常" 1, "旷考" 10, "违纪" 100, "多状态" otherwise.
 std::string StateName(int state);
 
-// The word the proctor's state-change question uses: "正常" 1, "缺考" 10, "违纪" 100.
+// The word the proctor's state-change question uses: "正常" 1, "违纪" 100, "缺考" for any other.
 std::string StateChangeName(int state);
 
 // One candidate of a room list.
