@@ -88,6 +88,7 @@ base::Result<std::optional<StartedRow>> AdoExamStore::FindStarted(const std::str
                     rs.GetInt("State", row.state);
                     rs.GetInt("TimeLeft", row.timeLeft);
                     rs.GetBool("ScoreOK", row.scoreOk);
+                    rs.GetString("Papers", row.papers);
                     return row;
                   });
 }
@@ -193,7 +194,12 @@ base::Result<std::optional<std::string>> AdoExamStore::ModuleName(int moduleId) 
 }
 
 base::Status AdoExamStore::SaveTimeLeft(const std::string& examCode, int seconds) {
-  return Run("update [Stu] set TimeLeft=? where examcode=?", {SqlInt(seconds), SqlText(examCode)});
+  // A busy database is tried again at the next save rather than waited for.
+  connection_.SetBusyTimeout(kSaveBusyWaitMs);
+  base::Status saved =
+      Run("update [Stu] set TimeLeft=? where examcode=?", {SqlInt(seconds), SqlText(examCode)});
+  connection_.SetBusyTimeout(kBusyWaitMs);
+  return saved;
 }
 
 base::Status AdoExamStore::MarkFinished(const std::string& examCode) {

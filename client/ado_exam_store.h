@@ -11,6 +11,11 @@
 #include "client/db/ado_record_set.h"
 #include "client/exam_store.h"
 
+// How long a statement waits for a database another program has locked: the provider's usual
+// wait, and the short one of the countdown's saves, which must not hold the screen.
+inline constexpr int kBusyWaitMs = 2000;
+inline constexpr int kSaveBusyWaitMs = 150;
+
 // The exam database's password.
 inline constexpr std::string_view kExamDatabasePassword = "kestrelqu";
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "client/db/exam_database.h"
 #include "client/testing/temp_folder.h"
 
@@ -42,7 +44,7 @@ TEST_F(AdoExamStoreTest, SavesTheRemainingTimeAndTheEnd) {
   ASSERT_TRUE(store.SaveTimeLeft("0101", 2690));
   EXPECT_EQ(store.CandidateExam("0101").value()->timeLeft, 2690);
   ASSERT_TRUE(store.MarkFinished("0101"));
-  EXPECT_EQ(store.FindStarted("0101").value(), (StartedRow{1, 0, false}));
+  EXPECT_EQ(store.FindStarted("0101").value(), (StartedRow{1, 0, false, "2-5|0-a,b"}));
 }
 
 TEST_F(AdoExamStoreTest, ListsOfTheLoginDialog) {
@@ -50,6 +52,24 @@ TEST_F(AdoExamStoreTest, ListsOfTheLoginDialog) {
   EXPECT_EQ(store.ModuleList().value(), (std::vector<ListEntry>{{2, "文字处理"}}));
   EXPECT_EQ(store.PaperList(2).value(), (std::vector<ListEntry>{{4, "W4"}, {5, "W5"}}));
   EXPECT_TRUE(store.PaperList(3).value().empty());
+}
+
+// Another program holds the database: the countdown's save gives up at once (and succeeds at a
+// later save), a read fails after the usual wait; neither answers "no row".
+TEST_F(AdoExamStoreTest, LockedDatabaseFailsQuicklyForTheSaves) {
+  CAdoConnection other;
+  ASSERT_TRUE(other.OpenJet(tmp.Windows("kirv.mdb")));
+  ASSERT_TRUE(other.Execute("BEGIN EXCLUSIVE"));
+  const auto start = std::chrono::steady_clock::now();
+  const base::Status saved = store.SaveTimeLeft("0101", 2680);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(kBusyWaitMs / 2));
+  ASSERT_FALSE(saved);
+  EXPECT_NE(saved.error().message.find("locked"), std::string::npos) << saved.error().message;
+  EXPECT_FALSE(store.FindStarted("0101"));
+  EXPECT_FALSE(store.CandidateExam("0101"));
+  ASSERT_TRUE(other.Execute("ROLLBACK"));
+  ASSERT_TRUE(store.SaveTimeLeft("0101", 2670));
+  EXPECT_EQ(store.CandidateExam("0101").value()->timeLeft, 2670);
 }
 
 TEST(AdoExamStore, WithoutADatabaseEveryStatementFails) {

@@ -19,6 +19,7 @@ struct ExamCandidate {
   std::string name = "未知";  // nothing fills it from the database
   std::string studentFolder;  // ends with "\" once set
   int examSeconds = 0;        // exam length (or time left on resume) in seconds
+  std::string papers;         // the paper list the login drew or found
   bool operator==(const ExamCandidate&) const = default;
 };
 

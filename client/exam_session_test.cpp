@@ -80,7 +80,7 @@ TEST(ExamSession, ProcessListsAndTheCandidate) {
   session.ReadProcessLists();
   EXPECT_EQ(session.LockProcessList(), "qq.exe,game.exe");
   EXPECT_EQ(session.KillProcessList(), "winword");
-  session.BeginExam({"0101", "未知", "D:\\KirvExam\\0101\\", 6000});
+  session.BeginExam({"0101", "未知", "D:\\KirvExam\\0101\\", 6000, "1-101"});
   EXPECT_EQ(session.Candidate().studentFolder, "D:\\KirvExam\\0101\\");
 }
 

@@ -24,6 +24,7 @@ struct StartedRow {
   int state = 0;
   int timeLeft = 0;
   bool scoreOk = false;
+  std::string papers;
   bool operator==(const StartedRow&) const = default;
 };
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "client/single_choice_record.h"
 #include "client/system_utils.h"
 #include "platform/base/text.h"
 #include "platform/win/message_box.h"
@@ -17,11 +18,20 @@ int ToInt(const std::string& s) {
   return std::atoi(s.c_str());
 }
 
+// The byte offsets where the UTF-8 characters of `text` begin; a stray byte counts as one.
+std::vector<size_t> CharacterStarts(std::string_view text) {
+  std::vector<size_t> starts;
+  for (size_t i = 0; i < text.size(); ++i)
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 || starts.empty()) starts.push_back(i);
+  return starts;
+}
+
 }  // namespace
 
 bool IsAcceptableExamCode(std::string_view code) {
   if (code.empty()) return false;
-  if (code.find("..") != std::string_view::npos) return false;
+  // "." names the root itself and ".." its parent.
+  if (code == "." || code.find("..") != std::string_view::npos) return false;
   for (unsigned char c : code) {
     if (c < 0x20 || c == 0x7F) return false;
     switch (c) {
@@ -56,14 +66,17 @@ std::string CandidateFolder(std::string_view programFolder, std::string_view tes
 }
 
 SeatOfCode CutSeat(std::string_view code) {
+  const std::vector<size_t> starts = CharacterStarts(code);
+  // Characters [from, from + n) as bytes.
   auto cut = [&](size_t from, size_t n) -> std::string {
-    if (from >= code.size()) return {};
-    return std::string(code.substr(from, n));
+    if (from >= starts.size()) return {};
+    const size_t end = from + n < starts.size() ? starts[from + n] : code.size();
+    return std::string(code.substr(starts[from], end - starts[from]));
   };
   SeatOfCode s;
   s.session = cut(5, 2);
   s.room = cut(7, 2);
-  s.seat = std::string(code.size() <= 2 ? code : code.substr(code.size() - 2));
+  s.seat = cut(starts.size() <= 2 ? 0 : starts.size() - 2, 2);
   return s;
 }
 
@@ -114,7 +127,7 @@ std::string ShuffleAndJoin(std::vector<std::string> names, int count,
 LoginEnd RunLogin(LoginSteps& steps) {
   if (!steps.TakeCode() || !steps.CheckChoices()) return LoginEnd::Stayed;
   steps.RunLoginHook();
-  steps.ReadExamSettings();
+  if (!steps.ReadExamSettings()) return LoginEnd::Stayed;
   switch (steps.CheckCandidateRow()) {
     case LoginSteps::RowVerdict::Stop:
       return LoginEnd::Stayed;
@@ -124,12 +137,13 @@ LoginEnd RunLogin(LoginSteps& steps) {
       break;
   }
   if (!steps.PutOldFolderAside()) return LoginEnd::Stayed;
-  steps.CreateFolder();
-  if (!steps.DrawPaper()) return LoginEnd::Stayed;
-  steps.Unpack();
-  steps.LogPapers();
-  if (!steps.RecordAttempt()) return LoginEnd::Stayed;
-  return LoginEnd::Started;
+  // From here every way out but the last takes back what was done.
+  const bool started = steps.CreateFolder() && steps.DrawPaper() &&
+                       (steps.Unpack(), steps.LogPapers()) && steps.WriteAnswerRecord() &&
+                       steps.RecordAttempt();
+  if (started) return LoginEnd::Started;
+  steps.Undo();
+  return LoginEnd::Stayed;
 }
 
 ExamLogin::ExamLogin(ExamStore& store, LoginHost& host, LoginUi& ui, std::string programFolder,
@@ -152,6 +166,8 @@ std::optional<LoginOutcome> ExamLogin::OnLogin(const LoginRequest& request) {
   request_ = request;
   entries_.clear();
   out_ = LoginOutcome();
+  asideTo_.clear();
+  folderMade_ = false;
   const LoginEnd end = RunLogin(*this);
   if (end == LoginEnd::Stayed) return std::nullopt;
   out_.resumed = end == LoginEnd::Resumed;
@@ -163,12 +179,19 @@ void ExamLogin::Stop(const std::string& message) {
   ui_.SetStatus(std::string(login_text::Prompt));
 }
 
+bool ExamLogin::Written(std::string_view what, const std::string& path, const base::Status& done) {
+  if (done) return true;
+  Stop(std::string(what) + path + "\n\r" + done.error().message +
+       std::string(login_text::NotStarted));
+  return false;
+}
+
 bool ExamLogin::TakeCode() {
-  // A code of blanks only is as empty as no code; a code that could leave its folder or break
-  // the paper list and statements is refused the same way before anything is created.
+  // A code that could leave its folder or break the paper list and statements is refused
+  // before anything is created.
   const std::string code(base::Trim(request_.code));
   if (code.empty() || !IsAcceptableExamCode(code)) {
-    Stop(std::string(login_text::EmptyCode));
+    Stop(std::string(code.empty() ? login_text::EmptyCode : login_text::BadCode));
     ui_.FocusCode();
     return false;
   }
@@ -197,21 +220,35 @@ void ExamLogin::RunLoginHook() {
   if (host_.FileExists(script + "login.bat")) host_.RunAndWait(script + "login.bat", script);
 }
 
-void ExamLogin::ReadExamSettings() {
+bool ExamLogin::ReadExamSettings() {
   out_.candidateName = "未知";
-  const ConstRow row = store_.ReadConst().value_or(std::optional<ConstRow>()).value_or(ConstRow());
-  selectCount_ = row.selectCount == 0 ? 50 : row.selectCount;
-  out_.studentFolder = CandidateFolder(programFolder_, row.testDir, out_.examCode);
+  // Without [Const] there is no candidate root: no folder is made anywhere else.
+  const base::Result<std::optional<ConstRow>> row = store_.ReadConst();
+  if (!row || !*row) {
+    Stop(std::string(login_text::NoDatabase) + (row ? "" : "\n\r" + row.error().message));
+    return false;
+  }
+  selectCount_ = (*row)->selectCount == 0 ? 50 : (*row)->selectCount;
+  out_.studentFolder = CandidateFolder(programFolder_, (*row)->testDir, out_.examCode);
   out_.examSeconds = kDefaultExamSeconds;
+  return true;
 }
 
 LoginSteps::RowVerdict ExamLogin::CheckCandidateRow() {
   if (training_) {
-    (void)store_.ResetState(out_.examCode);
+    if (base::Status reset = store_.ResetState(out_.examCode); !reset) {
+      Stop(std::string(login_text::StateFailed) + reset.error().message);
+      return RowVerdict::Stop;
+    }
     return RowVerdict::GoOn;
   }
-  const std::optional<StartedRow> row =
-      store_.FindStarted(out_.examCode).value_or(std::optional<StartedRow>());
+  // A row that cannot be read is no "not started": the exam may be under way.
+  const base::Result<std::optional<StartedRow>> found = store_.FindStarted(out_.examCode);
+  if (!found) {
+    Stop(std::string(login_text::ReadFailed) + found.error().message);
+    return RowVerdict::Stop;
+  }
+  const std::optional<StartedRow>& row = *found;
   if (!row) return RowVerdict::GoOn;
   if (row->state != 1) {
     Stop("该考生已被设定为为旷考、违纪或者多状态考生！无法在本机考试！");
@@ -231,6 +268,7 @@ LoginSteps::RowVerdict ExamLogin::CheckCandidateRow() {
     return RowVerdict::Stop;
   }
   out_.examSeconds = row->timeLeft;
+  out_.papers = row->papers;
   return RowVerdict::Resume;
 }
 
@@ -238,9 +276,12 @@ bool ExamLogin::PutOldFolderAside() {
   // A folder left by an earlier attempt is put aside, never reused.
   const std::string& folder = out_.studentFolder;
   while (host_.FileExists(folder)) {
-    host_.RenameFile(folder.substr(0, folder.size() - 1),
-                     BackupFolderName(folder, host_.Timestamp()));
-    if (!host_.FileExists(folder)) break;
+    const std::string backup = BackupFolderName(folder, host_.Timestamp());
+    host_.RenameFile(folder.substr(0, folder.size() - 1), backup);
+    if (!host_.FileExists(folder)) {
+      asideTo_ = backup;
+      break;
+    }
     int answer = ui_.Message(
         "系统发现已存在考生目录但无法重命名 " + folder + "\n\r请手工关闭该目录打开的文件然后重试！",
         win::MB_RETRYCANCEL | win::MB_ICONINFORMATION);
@@ -249,67 +290,89 @@ bool ExamLogin::PutOldFolderAside() {
   return true;
 }
 
-void ExamLogin::CreateFolder() {
-  host_.MakeDirPath(out_.studentFolder);
+bool ExamLogin::CreateFolder() {
+  if (!Written(login_text::NoFolder, out_.studentFolder, host_.MakeDirPath(out_.studentFolder)))
+    return false;
+  folderMade_ = true;
   ui_.DrawStarted();
   ui_.SetProgress(50);
+  return true;
 }
 
-std::optional<PaperRow> ExamLogin::AddPaper(const std::string& module, int paperId,
-                                            const std::string& part) {
-  std::optional<PaperRow> paper = store_.FindPaper(paperId).value_or(std::optional<PaperRow>());
-  entries_.push_back({module, part, paper ? paper->attFile : std::string()});
-  return paper;
+bool ExamLogin::AddPaper(const std::string& module, int paperId, const std::string& part,
+                         std::optional<PaperRow>* paper) {
+  const base::Result<std::optional<PaperRow>> found = store_.FindPaper(paperId);
+  if (!found) {
+    Stop(std::string(login_text::ReadFailed) + found.error().message);
+    return false;
+  }
+  entries_.push_back({module, part, *found ? (*found)->attFile : std::string()});
+  if (paper) *paper = *found;
+  return true;
+}
+
+bool ExamLogin::Draw() {
+  if (manual_ && request_.mode == DrawMode::SingleModule) {
+    const int module = *request_.moduleId;
+    if (module == 0) {
+      entries_.push_back({"0", PickSingleChoiceSet(selectCount_), ""});
+      return true;
+    }
+    std::optional<PaperRow> paper;
+    if (!AddPaper(std::to_string(module), *request_.paperId, std::to_string(*request_.paperId),
+                  &paper))
+      return false;
+    out_.examSeconds = PaperSeconds(paper ? paper->timeLimit : 0);
+    return true;
+  }
+  if (manual_ && request_.mode == DrawMode::Group) {
+    const base::Result<std::optional<std::string>> modules = store_.GroupModules(*request_.groupId);
+    if (!modules) {
+      Stop(std::string(login_text::ReadFailed) + modules.error().message);
+      return false;
+    }
+    if (!*modules || (*modules)->empty()) {
+      ui_.Message("该题签有问题，题目列表为空！", win::MB_OK);
+      return false;
+    }
+    std::vector<std::string> items;
+    SplitString(**modules, "|", items);
+    for (const std::string& item : items) {
+      const size_t dash = item.find('-');
+      const std::string module = item.substr(0, dash);
+      const std::string paper = dash == std::string::npos ? std::string() : item.substr(dash + 1);
+      if (module == "0")
+        entries_.push_back({"0", PickSingleChoiceSet(selectCount_), ""});
+      else if (!AddPaper(module, ToInt(paper), paper))
+        return false;
+    }
+    return true;
+  }
+  host_.SeedRandom();
+  const base::Result<std::vector<int>> enabled = store_.EnabledModules();
+  if (!enabled) {
+    Stop(std::string(login_text::ReadFailed) + enabled.error().message);
+    return false;
+  }
+  for (int module : *enabled) {
+    if (module == 0) {
+      entries_.push_back({"0", PickSingleChoiceSet(selectCount_), ""});
+      continue;
+    }
+    const base::Result<std::vector<PaperRow>> papers = store_.PapersOfModule(module);
+    if (!papers) {
+      Stop(std::string(login_text::ReadFailed) + papers.error().message);
+      return false;
+    }
+    if (papers->empty()) continue;
+    const PaperRow& p = (*papers)[static_cast<size_t>(host_.Random()) % papers->size()];
+    entries_.push_back({std::to_string(module), std::to_string(p.paperId), p.attFile});
+  }
+  return true;
 }
 
 bool ExamLogin::DrawPaper() {
-  const bool drawn = [&] {
-    if (manual_ && request_.mode == DrawMode::SingleModule) {
-      const int module = *request_.moduleId;
-      if (module == 0) {
-        entries_.push_back({"0", PickSingleChoiceSet(selectCount_), ""});
-      } else {
-        auto paper =
-            AddPaper(std::to_string(module), *request_.paperId, std::to_string(*request_.paperId));
-        out_.examSeconds = PaperSeconds(paper ? paper->timeLimit : 0);
-      }
-      return true;
-    }
-    if (manual_ && request_.mode == DrawMode::Group) {
-      const std::optional<std::string> modules =
-          store_.GroupModules(*request_.groupId).value_or(std::optional<std::string>());
-      if (!modules || modules->empty()) {
-        ui_.Message("该题签有问题，题目列表为空！", win::MB_OK);
-        return false;
-      }
-      std::vector<std::string> items;
-      SplitString(*modules, "|", items);
-      for (const std::string& item : items) {
-        const size_t dash = item.find('-');
-        const std::string module = item.substr(0, dash);
-        const std::string paper = dash == std::string::npos ? std::string() : item.substr(dash + 1);
-        if (module == "0")
-          entries_.push_back({"0", PickSingleChoiceSet(selectCount_), ""});
-        else
-          AddPaper(module, ToInt(paper), paper);
-      }
-      return true;
-    }
-    host_.SeedRandom();
-    for (int module : store_.EnabledModules().value_or(std::vector<int>())) {
-      if (module == 0) {
-        entries_.push_back({"0", PickSingleChoiceSet(selectCount_), ""});
-        continue;
-      }
-      const std::vector<PaperRow> papers =
-          store_.PapersOfModule(module).value_or(std::vector<PaperRow>());
-      if (papers.empty()) continue;
-      const PaperRow& p = papers[static_cast<size_t>(host_.Random()) % papers.size()];
-      entries_.push_back({std::to_string(module), std::to_string(p.paperId), p.attFile});
-    }
-    return true;
-  }();
-  if (!drawn) return false;
+  if (!Draw()) return false;
   out_.papers = JoinPaperList(entries_);
   ui_.DisableOk();
   return true;
@@ -322,32 +385,53 @@ void ExamLogin::Unpack() {
     if (!archives[i].empty()) {
       const std::string command =
           UnpackCommand(programFolder_, GetAttachPassword(), archives[i], out_.studentFolder);
-      // The login goes on without the archive; the log keeps the trace for the proctor.
+      // The login goes on without the archive; the log keeps the trace for the proctor (a log
+      // that cannot be written stops the login at the next step).
       if (!host_.RunAndWait(command, programFolder_))
-        host_.WriteLog(out_.studentFolder, out_.examCode, "解压试题文件失败：" + archives[i]);
+        (void)host_.WriteLog(out_.studentFolder, out_.examCode, "解压试题文件失败：" + archives[i]);
     }
     ui_.SetProgress(static_cast<int>(100 * (i + 1) / archives.size()));
   }
   ui_.SetProgress(100);
 }
 
-void ExamLogin::LogPapers() {
-  host_.WriteLog(out_.studentFolder, out_.examCode, out_.papers);
+bool ExamLogin::LogPapers() {
+  return Written(login_text::NoFile, out_.studentFolder + "log\\" + out_.examCode + ".log",
+                 host_.WriteLog(out_.studentFolder, out_.examCode, out_.papers));
+}
+
+bool ExamLogin::WriteAnswerRecord() {
+  if (SingleChoiceNames(out_.papers).empty()) return true;
+  return Written(login_text::NoFile, out_.studentFolder + "selkt\\" + out_.examCode + ".txt",
+                 host_.WriteAnswerRecord(out_.studentFolder, out_.examCode, out_.papers));
 }
 
 bool ExamLogin::RecordAttempt() {
   const std::string& code = out_.examCode;
-  base::Status written = base::Ok();
-  if (store_.RowExists(code).value_or(false)) {
+  const base::Result<bool> exists = store_.RowExists(code);
+  base::Status written = exists ? base::Status() : base::Status(exists.error());
+  if (exists && *exists) {
     written = store_.UpdateAttempt(code, out_.examSeconds, out_.papers);
-  } else {
+  } else if (exists) {
     const SeatOfCode seat = CutSeat(code);
     written = store_.InsertAttempt({code, out_.candidateName, seat.room, seat.session, seat.seat,
                                     out_.examSeconds, out_.papers});
   }
   if (!written) {
-    Stop("添加考试记录到数据库发生错误:" + written.error().message);
+    Stop(std::string(login_text::WriteFailed) + written.error().message);
     return false;
   }
   return true;
+}
+
+void ExamLogin::Undo() {
+  const std::string& folder = out_.studentFolder;
+  if (folderMade_) {
+    host_.RemoveFolder(folder);
+    ui_.DrawUndone();
+  }
+  if (!asideTo_.empty()) host_.RenameFile(asideTo_, folder.substr(0, folder.size() - 1));
+  folderMade_ = false;
+  asideTo_.clear();
+  out_.papers.clear();
 }

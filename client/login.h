@@ -4,6 +4,12 @@
 // archives with 7-Zip) and the candidate's row in [Stu]. The login is a sequence of named steps
 // (LoginSteps, RunLogin); ExamLogin carries them out with the exam store, the machine and the
 // dialog it is given, so every path can be run in tests.
+//
+// Nothing is half done: a database that cannot be read stops the login before anything changes,
+// and once the old folder was put aside, any later failure (the folder, the log or the answer
+// record cannot be written, the database cannot be read or written) removes the new folder and
+// puts the old one back. The row is written last, so a program killed halfway leaves the row
+// as it was and the next login puts the half-made folder aside.
 #pragma once
 
 #include <functional>
@@ -20,13 +26,19 @@ class LoginHost {
   virtual ~LoginHost() = default;
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
-  virtual void MakeDirPath(const std::string& path) = 0;
+  // The folder and its parents made; an error saying why when the folder is not there after.
+  virtual base::Status MakeDirPath(const std::string& path) = 0;
+  // A folder this login made, removed with everything in it.
+  virtual void RemoveFolder(const std::string& path) = 0;
   virtual bool RunAndWait(const std::string& commandLine, const std::string& folder) = 0;
   // Names of the files (not folders) matching a wildcard pattern.
   virtual std::vector<std::string> ListFiles(const std::string& pattern) = 0;
   // Appends a line to the candidate log of `code` in `studentFolder`.
-  virtual void WriteLog(const std::string& studentFolder, const std::string& code,
-                        const std::string& text) = 0;
+  virtual base::Status WriteLog(const std::string& studentFolder, const std::string& code,
+                                const std::string& text) = 0;
+  // The single-choice answer record of the paper list, every answer "X".
+  virtual base::Status WriteAnswerRecord(const std::string& studentFolder, const std::string& code,
+                                         const std::string& papers) = 0;
   // GetDateString + GetTimeString.
   virtual std::string Timestamp() = 0;
   virtual void SeedRandom() = 0;
@@ -47,6 +59,8 @@ class LoginUi {
   virtual void DrawStarted() = 0;
   virtual void SetProgress(int percent) = 0;
   virtual void DisableOk() = 0;
+  // A draw that failed was taken back: the code edit and status again, OK enabled.
+  virtual void DrawUndone() = 0;
 };
 
 // How the candidate chose his paper in the dialog (with [KIRV] Paper "manual").
@@ -69,7 +83,7 @@ struct LoginOutcome {
   std::string studentFolder;  // ends with "\"
   int examSeconds = 0;
   bool resumed = false;
-  std::string papers;  // the drawn paper list; empty on resume
+  std::string papers;  // the drawn paper list, or the row's on resume
 };
 
 // One drawn paper item.
@@ -83,6 +97,16 @@ namespace login_text {
 inline constexpr std::string_view Prompt =
     "请在左侧认真输入练习账号并点击 『登录』 按钮确认个人信息";
 inline constexpr std::string_view EmptyCode = "请输入你的练习账号";
+inline constexpr std::string_view BadCode = "练习账号中含有不允许使用的字符，请重新输入";
+// The exam database cannot be read (missing or damaged): the start-up's message.
+inline constexpr std::string_view NoDatabase = "DB \\ KIRV.MDB 数据库连接失败";
+inline constexpr std::string_view ReadFailed = "读取考试数据库发生错误:";
+inline constexpr std::string_view StateFailed = "更新考生状态发生错误:";
+inline constexpr std::string_view WriteFailed = "添加考试记录到数据库发生错误:";
+// NoFolder or NoFile + the path + "\n\r" + why + NotStarted.
+inline constexpr std::string_view NoFolder = "无法建立考生目录 ";
+inline constexpr std::string_view NoFile = "无法写入考生文件 ";
+inline constexpr std::string_view NotStarted = "\n\r考试没有开始，请通知监考教师！";
 }  // namespace login_text
 
 // The login's steps in the order RunLogin takes them. A step that returns false has said why
@@ -96,22 +120,27 @@ class LoginSteps {
   virtual bool CheckChoices() = 0;
   // Script\login.bat when present, waited for.
   virtual void RunLoginHook() = 0;
-  // The candidate, [Const], the candidate folder and the default exam length.
-  virtual void ReadExamSettings() = 0;
+  // The candidate, [Const], the candidate folder and the default exam length; false when the
+  // database cannot be read.
+  virtual bool ReadExamSettings() = 0;
   // Training mode: the row's State back to 0. Otherwise the row's State and time left decide.
   enum class RowVerdict { GoOn, Stop, Resume };
   virtual RowVerdict CheckCandidateRow() = 0;
   // A folder left by an earlier attempt renamed aside (Retry / Cancel while it cannot be).
   virtual bool PutOldFolderAside() = 0;
-  virtual void CreateFolder() = 0;
+  virtual bool CreateFolder() = 0;
   // The paper drawn and its list made.
   virtual bool DrawPaper() = 0;
   // The paper archives unpacked into the folder.
   virtual void Unpack() = 0;
   // The paper list written to the candidate log.
-  virtual void LogPapers() = 0;
+  virtual bool LogPapers() = 0;
+  // The single-choice answer record made (when the paper has single-choice questions).
+  virtual bool WriteAnswerRecord() = 0;
   // The attempt written to the candidate's row.
   virtual bool RecordAttempt() = 0;
+  // A step after the old folder was put aside failed: the new folder goes, the old comes back.
+  virtual void Undo() = 0;
 };
 
 // How a login ended.
@@ -138,19 +167,25 @@ class ExamLogin : private LoginSteps {
   bool TakeCode() override;
   bool CheckChoices() override;
   void RunLoginHook() override;
-  void ReadExamSettings() override;
+  bool ReadExamSettings() override;
   RowVerdict CheckCandidateRow() override;
   bool PutOldFolderAside() override;
-  void CreateFolder() override;
+  bool CreateFolder() override;
   bool DrawPaper() override;
   void Unpack() override;
-  void LogPapers() override;
+  bool LogPapers() override;
+  bool WriteAnswerRecord() override;
   bool RecordAttempt() override;
+  void Undo() override;
 
   // Shows a message that ends the attempt and puts the prompt back.
   void Stop(const std::string& message);
-  // One paper of a chosen module, with its archive.
-  std::optional<PaperRow> AddPaper(const std::string& module, int paperId, const std::string& part);
+  // True when a file or folder of the candidate was written; otherwise says which and why.
+  bool Written(std::string_view what, const std::string& path, const base::Status& done);
+  // One paper of a chosen module, with its archive; false when it cannot be read.
+  bool AddPaper(const std::string& module, int paperId, const std::string& part,
+                std::optional<PaperRow>* paper = nullptr);
+  bool Draw();
 
   ExamStore& store_;
   LoginHost& host_;
@@ -164,12 +199,15 @@ class ExamLogin : private LoginSteps {
   int selectCount_ = 0;
   std::vector<DrawEntry> entries_;
   LoginOutcome out_;
+  std::string asideTo_;  // where the old folder was put, when it was
+  bool folderMade_ = false;
 };
 
 // Pieces of the login that are plain functions of their inputs.
 
-// A code is refused when it could reach outside its folder or break a paper list, the window
-// title or a statement: path characters \ / : * ? " < > |, "..", "-", a quote, control bytes.
+// A code is refused when its folder would not lie inside the candidate root ("." and "..", path
+// characters \ / : * ? " < > |) or it could break a paper list, the window title or a statement
+// ("-", a quote, control bytes).
 bool IsAcceptableExamCode(std::string_view code);
 
 // The candidate folder for a code: TestDir + "\" + code + "\" when TestDir holds ":", else the
@@ -177,8 +215,8 @@ bool IsAcceptableExamCode(std::string_view code);
 std::string CandidateFolder(std::string_view programFolder, std::string_view testDir,
                             std::string_view code);
 
-// Room (characters 8-9), session (6-7) and seat (the last two) of a code; short codes give short
-// or empty parts.
+// Room (characters 8-9), session (6-7) and seat (the last two) of a code, counted in characters
+// (a UTF-8 character is never cut); short codes give short or empty parts.
 struct SeatOfCode {
   std::string room, session, seat;
 };

@@ -8,11 +8,14 @@ class SystemLoginHost : public LoginHost {
  public:
   bool FileExists(const std::string& path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
-  void MakeDirPath(const std::string& path) override;
+  base::Status MakeDirPath(const std::string& path) override;
+  void RemoveFolder(const std::string& path) override;
   bool RunAndWait(const std::string& commandLine, const std::string& folder) override;
   std::vector<std::string> ListFiles(const std::string& pattern) override;
-  void WriteLog(const std::string& studentFolder, const std::string& code,
-                const std::string& text) override;
+  base::Status WriteLog(const std::string& studentFolder, const std::string& code,
+                        const std::string& text) override;
+  base::Status WriteAnswerRecord(const std::string& studentFolder, const std::string& code,
+                                 const std::string& papers) override;
   std::string Timestamp() override;
   void SeedRandom() override;
   int Random() override;

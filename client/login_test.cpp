@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -27,36 +28,56 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Files and folders by path; a folder is known with or without its closing "\".
 struct FakeHost : LoginHost {
   std::set<std::string> existing;
+  static std::string Key(std::string p) {
+    if (p.size() > 1 && p.back() == '\\') p.pop_back();
+    return p;
+  }
   std::vector<std::string> selFiles;
   bool renameWorks = true;
   bool unpackWorks = true;
+  std::string failing;  // "folder", "log" or "record": that write fails
   int renameAttempts = 0;
-  std::vector<std::string> runs, logs, made, renames;
+  std::vector<std::string> runs, logs, made, removed, records, renames;
   int dice = 0;
 
-  bool FileExists(const std::string& p) override { return existing.count(p) > 0; }
+  bool FileExists(const std::string& p) override { return existing.count(Key(p)) > 0; }
   bool RenameFile(const std::string& from, const std::string& to) override {
     ++renameAttempts;
     renames.push_back(from + " -> " + to);
     if (!renameWorks) return false;
-    existing.erase(from + "\\");
-    existing.insert(to);
+    existing.erase(Key(from));
+    existing.insert(Key(to));
     return true;
   }
-  void MakeDirPath(const std::string& p) override {
+  base::Status MakeDirPath(const std::string& p) override {
+    if (failing == "folder") return base::Error{"File name too long", 36};
     made.push_back(p);
-    existing.insert(p);
+    existing.insert(Key(p));
+    return base::Ok();
+  }
+  void RemoveFolder(const std::string& p) override {
+    removed.push_back(p);
+    existing.erase(Key(p));
   }
   bool RunAndWait(const std::string& cmd, const std::string&) override {
     runs.push_back(cmd);
     return unpackWorks;
   }
   std::vector<std::string> ListFiles(const std::string&) override { return selFiles; }
-  void WriteLog(const std::string& folder, const std::string& code,
-                const std::string& text) override {
+  base::Status WriteLog(const std::string& folder, const std::string& code,
+                        const std::string& text) override {
+    if (failing == "log") return base::Error{"No space left on device", 28};
     logs.push_back(folder + "|" + code + "|" + text);
+    return base::Ok();
+  }
+  base::Status WriteAnswerRecord(const std::string& folder, const std::string& code,
+                                 const std::string& papers) override {
+    if (failing == "record") return base::Error{"No space left on device", 28};
+    records.push_back(folder + "|" + code + "|" + papers);
+    return base::Ok();
   }
   std::string Timestamp() override { return "20261210131415"; }
   void SeedRandom() override {}
@@ -69,7 +90,7 @@ struct FakeUi : LoginUi {
   bool password = true;
   int passwordAsked = 0;
   std::string status;
-  bool drawStarted = false, okDisabled = false;
+  bool drawStarted = false, okDisabled = false, drawUndone = false;
   std::vector<int> progress;
 
   int Message(const std::string& text, unsigned) override {
@@ -88,12 +109,14 @@ struct FakeUi : LoginUi {
   void DrawStarted() override { drawStarted = true; }
   void SetProgress(int p) override { progress.push_back(p); }
   void DisableOk() override { okDisabled = true; }
+  void DrawUndone() override { drawUndone = true; }
 };
 
 struct LoginFixture : ::testing::Test {
   FakeExamStore store;
   FakeHost host;
   FakeUi ui;
+  bool training = false;
   void SetUp() override {
     store.modules[0] = {"单项选择题", true};
     store.modules[1] = {"Windows 操作", true};
@@ -131,38 +154,46 @@ struct LoginRecorder : LoginSteps {
   bool TakeCode() override { return Step("code"); }
   bool CheckChoices() override { return Step("choices"); }
   void RunLoginHook() override { Step("hook"); }
-  void ReadExamSettings() override { Step("settings"); }
+  bool ReadExamSettings() override { return Step("settings"); }
   RowVerdict CheckCandidateRow() override {
     Step("row");
     return verdict;
   }
   bool PutOldFolderAside() override { return Step("aside"); }
-  void CreateFolder() override { Step("folder"); }
+  bool CreateFolder() override { return Step("folder"); }
   bool DrawPaper() override { return Step("draw"); }
   void Unpack() override { Step("unpack"); }
-  void LogPapers() override { Step("log"); }
+  bool LogPapers() override { return Step("log"); }
+  bool WriteAnswerRecord() override { return Step("answers"); }
   bool RecordAttempt() override { return Step("record"); }
+  void Undo() override { Step("undo"); }
 };
 
 TEST(LoginSequence, StepsInOrderAndWaysOut) {
   using V = LoginSteps::RowVerdict;
-  const std::vector<std::string> all = {"code",   "choices", "hook",   "settings", "row",   "aside",
-                                        "folder", "draw",    "unpack", "log",      "record"};
+  const std::vector<std::string> all = {"code",   "choices", "hook",    "settings",
+                                        "row",    "aside",   "folder",  "draw",
+                                        "unpack", "log",     "answers", "record"};
   struct Case {
     const char* what;
     const char* no;
     V verdict;
     LoginEnd end;
-    const char* last;  // the last step taken
+    const char* last;  // the last step taken before an undo, if any
+    bool undone;
   } cases[] = {
-      {"a new exam", "", V::GoOn, LoginEnd::Started, "record"},
-      {"code refused", "code", V::GoOn, LoginEnd::Stayed, "code"},
-      {"nothing chosen", "choices", V::GoOn, LoginEnd::Stayed, "choices"},
-      {"row refused", "", V::Stop, LoginEnd::Stayed, "row"},
-      {"interrupted exam resumed", "", V::Resume, LoginEnd::Resumed, "row"},
-      {"old folder kept", "aside", V::GoOn, LoginEnd::Stayed, "aside"},
-      {"empty group", "draw", V::GoOn, LoginEnd::Stayed, "draw"},
-      {"row not written", "record", V::GoOn, LoginEnd::Stayed, "record"},
+      {"a new exam", "", V::GoOn, LoginEnd::Started, "record", false},
+      {"code refused", "code", V::GoOn, LoginEnd::Stayed, "code", false},
+      {"nothing chosen", "choices", V::GoOn, LoginEnd::Stayed, "choices", false},
+      {"database unreadable", "settings", V::GoOn, LoginEnd::Stayed, "settings", false},
+      {"row refused", "", V::Stop, LoginEnd::Stayed, "row", false},
+      {"interrupted exam resumed", "", V::Resume, LoginEnd::Resumed, "row", false},
+      {"old folder kept", "aside", V::GoOn, LoginEnd::Stayed, "aside", false},
+      {"no folder", "folder", V::GoOn, LoginEnd::Stayed, "folder", true},
+      {"empty group", "draw", V::GoOn, LoginEnd::Stayed, "draw", true},
+      {"log not written", "log", V::GoOn, LoginEnd::Stayed, "log", true},
+      {"answer record not written", "answers", V::GoOn, LoginEnd::Stayed, "answers", true},
+      {"row not written", "record", V::GoOn, LoginEnd::Stayed, "record", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -170,8 +201,9 @@ TEST(LoginSequence, StepsInOrderAndWaysOut) {
     steps.no = c.no;
     steps.verdict = c.verdict;
     EXPECT_EQ(RunLogin(steps), c.end);
-    const auto last = std::find(all.begin(), all.end(), c.last);
-    EXPECT_EQ(steps.calls, std::vector<std::string>(all.begin(), last + 1));
+    std::vector<std::string> expected(all.begin(), std::find(all.begin(), all.end(), c.last) + 1);
+    if (c.undone) expected.push_back("undo");
+    EXPECT_EQ(steps.calls, expected);
   }
 }
 
@@ -324,9 +356,13 @@ TEST(LoginPieces, SeatCutFromTheCode) {
   struct Case {
     const char *code, *session, *room, *seat;
   } cases[] = {
-      {"26001010203", "01", "02", "03"}, {"2600105", "05", "", "05"},
-      {"26001", "", "", "01"},           {"7", "", "", "7"},
+      {"26001010203", "01", "02", "03"},
+      {"2600105", "05", "", "05"},
+      {"26001", "", "", "01"},
+      {"7", "", "", "7"},
       {"260010203", "02", "03", "03"},
+      {"2600考01号02座", "01", "号0", "2座"},  // characters, not bytes
+      {"考生", "", "", "考生"},
   };
   for (const Case& c : cases) {
     SeatOfCode s = CutSeat(c.code);
@@ -350,7 +386,7 @@ TEST_F(LoginFixture, NewRowCarriesSeatAndPaperList) {
 
 TEST_F(LoginFixture, UnsafeCodesAreRefusedBeforeAnythingHappens) {
   for (const char* code : {"..\\x", "a/b", "a\\b", "C:x", "a*", "a?", "a\"b", "a<b", "a>b", "a|b",
-                           "26-001", "O'Neil", "..", "   ", "a\tb"}) {
+                           "26-001", "O'Neil", "..", ".", " . ", "a\tb", "   "}) {
     SCOPED_TRACE(code);
     host = FakeHost();
     host.existing.insert("E:\\kirv\\Script\\login.bat");
@@ -358,7 +394,9 @@ TEST_F(LoginFixture, UnsafeCodesAreRefusedBeforeAnythingHappens) {
     ui = FakeUi();
     EXPECT_FALSE(Login(Code(code)));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], login_text::EmptyCode);
+    // Only a code of blanks is an empty code; anything else names the characters.
+    EXPECT_EQ(ui.messages[0],
+              std::string(code) == "   " ? login_text::EmptyCode : login_text::BadCode);
     EXPECT_TRUE(host.runs.empty());
     EXPECT_TRUE(host.made.empty());
     EXPECT_TRUE(host.renames.empty());
@@ -410,6 +448,71 @@ TEST_F(LoginFixture, FailedUnpackIsLoggedAndTheLoginGoesOn) {
   EXPECT_EQ(store.writes.size(), 1u);
 }
 
+// A database that cannot be read or written, a folder, log or answer record that cannot be
+// written: the login says so and leaves everything as it was. No paper is drawn over a started
+// exam, no time reset, no row written, no new folder left behind, the old folder back in place.
+TEST_F(LoginFixture, FailuresChangeNothing) {
+  const std::string folder = "D:\\KirvExam\\C1";
+  const std::string why = "\n\rNo space left on device" + std::string(login_text::NotStarted);
+  struct Case {
+    const char* what;
+    std::function<void(LoginFixture&)> fail;
+    std::string message;  // how the last message begins
+    bool drawn;           // the draw had begun (and was taken back)
+  } cases[] = {
+      {"database missing", [](LoginFixture& f) { f.store.failing = {"*"}; },
+       std::string(login_text::NoDatabase), false},
+      {"no [Const] row", [](LoginFixture& f) { f.store.constRow.reset(); },
+       std::string(login_text::NoDatabase), false},
+      {"database locked at the resume check",
+       [](LoginFixture& f) { f.store.failing = {"FindStarted"}; },
+       std::string(login_text::ReadFailed) + "Description: locked", false},
+      {"state not reset in training",
+       [](LoginFixture& f) {
+         f.training = true;
+         f.store.failing = {"ResetState"};
+       },
+       std::string(login_text::StateFailed) + "Description: locked", false},
+      {"folder cannot be made", [](LoginFixture& f) { f.host.failing = "folder"; },
+       std::string(login_text::NoFolder) + folder + "\\\n\rFile name too long", false},
+      {"papers unreadable", [](LoginFixture& f) { f.store.failing = {"EnabledModules"}; },
+       std::string(login_text::ReadFailed) + "Description: locked", true},
+      {"log not written", [](LoginFixture& f) { f.host.failing = "log"; },
+       std::string(login_text::NoFile) + folder + "\\log\\C1.log" + why, true},
+      {"answer record not written", [](LoginFixture& f) { f.host.failing = "record"; },
+       std::string(login_text::NoFile) + folder + "\\selkt\\C1.txt" + why, true},
+      {"row not known", [](LoginFixture& f) { f.store.failing = {"RowExists"}; },
+       std::string(login_text::WriteFailed) + "Description: locked", true},
+      {"row not written", [](LoginFixture& f) { f.store.failing = {"UpdateAttempt"}; },
+       std::string(login_text::WriteFailed) + "Description: locked", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    store = FakeExamStore();
+    SetUp();
+    store.failure = "Description: locked";
+    store.stu["C1"] = {1, 300, false, "0-q01|1-101"};  // an exam under way, or a row of the import
+    if (std::string(c.what).find("resume") == std::string::npos) store.stu["C1"].state = 0;
+    host = FakeHost();
+    host.selFiles = {"q01.rtf"};
+    host.existing.insert(folder);  // left by an earlier attempt
+    ui = FakeUi();
+    training = false;
+    c.fail(*this);
+    EXPECT_FALSE(Login(Code("C1"), training));
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().substr(0, c.message.size()), c.message);
+    EXPECT_EQ(ui.status, login_text::Prompt);
+    EXPECT_EQ(ui.passwordAsked, 0);
+    for (const std::string& write : store.writes)
+      EXPECT_TRUE(write.rfind("update", 0) != 0 && write.rfind("insert", 0) != 0) << write;
+    EXPECT_EQ(store.stu["C1"].timeLeft, 300);
+    EXPECT_EQ(host.existing, (std::set<std::string>{folder}));
+    EXPECT_EQ(ui.drawUndone, c.drawn);
+    EXPECT_EQ(host.removed.size(), c.drawn ? 1u : 0u);
+  }
+}
+
 TEST_F(LoginFixture, DatabaseFailureKeepsTheDialogOpen) {
   store.failing = {"UpdateAttempt", "InsertAttempt"};
   store.failure = "Description: locked";
@@ -420,7 +523,7 @@ TEST_F(LoginFixture, DatabaseFailureKeepsTheDialogOpen) {
 
 TEST_F(LoginFixture, ExistingFolderIsPutAsideFirst) {
   const std::string folder = "D:\\KirvExam\\C1\\";
-  host.existing.insert(folder);
+  host.existing.insert(FakeHost::Key(folder));
   ASSERT_TRUE(Login(Code("C1")));
   ASSERT_EQ(host.renames.size(), 1u);
   EXPECT_EQ(host.renames[0], "D:\\KirvExam\\C1 -> D:\\KirvExam\\C1.20261210131415.bak");
@@ -430,7 +533,7 @@ TEST_F(LoginFixture, ExistingFolderIsPutAsideFirst) {
   // A folder that cannot be renamed: Retry tries again, Cancel stops before anything is made.
   host = FakeHost();
   store.stu.clear();
-  host.existing.insert(folder);
+  host.existing.insert(FakeHost::Key(folder));
   host.renameWorks = false;
   ui = FakeUi();
   ui.answers = {win::IDRETRY, win::IDCANCEL};
@@ -563,13 +666,51 @@ TEST_F(DemoDatabase, LoginWritesTheRowAndResumesIt) {
   EXPECT_EQ(state, 1);
 }
 
+// An exam under way, and the database locked by another program or damaged when the candidate
+// logs in again: the login stops and the exam stays as it was, its time and paper kept.
+TEST_F(DemoDatabase, LockedOrDamagedDatabaseStartsNothing) {
+  ASSERT_TRUE(db.Execute("update [Stu] set State=1, timeleft=1234, papers='1-101' where examcode=?",
+                         {SqlText("26001010101")}));
+  const std::string path = win::ToWindowsPath(dir / "kirv.mdb");
+  CAdoConnection other;
+  ASSERT_TRUE(other.OpenJet(path, "kestrelqu"));
+  struct Case {
+    const char* what;
+    const char* during;  // run on the other connection while the login runs
+    const char* after;   // to put things right again
+    std::string_view message;
+  } cases[] = {
+      {"locked", "BEGIN EXCLUSIVE", "ROLLBACK", login_text::NoDatabase},
+      {"damaged", "ALTER TABLE [Stu] RENAME TO [Gone]", "ALTER TABLE [Gone] RENAME TO [Stu]",
+       login_text::ReadFailed},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(other.Execute(c.during)) << other.GetLastError();
+    FakeHost host;
+    FakeUi ui;
+    ExamLogin login(store, host, ui, "E:\\kirv\\", false);
+    LoginRequest r;
+    r.code = "26001010101";
+    r.paperSetting = "Random";
+    EXPECT_FALSE(login.OnLogin(r));
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().rfind(c.message, 0), 0u) << ui.messages.back();
+    EXPECT_EQ(ui.passwordAsked, 0);
+    EXPECT_TRUE(host.made.empty());
+    ASSERT_TRUE(other.Execute(c.after)) << other.GetLastError();
+    EXPECT_EQ(store.FindStarted("26001010101").value(), (StartedRow{1, 1234, false, "1-101"}));
+  }
+}
+
 }  // namespace
 
 namespace {
 
-// The machine side over the real utilities: a log line lands in the candidate's own log, and the
-// single-choice files are listed without folders.
-TEST(SystemLoginHost, LogAndQuestionFiles) {
+// The machine side over the real utilities: a log line lands in the candidate's own log, the
+// answer record is made, the single-choice files are listed without folders, and a folder that
+// cannot be made says why.
+TEST(SystemLoginHost, FolderLogAndQuestionFiles) {
   win::testing::ScopedTempFolder tmp("login_host_");
   const fs::path dir = tmp.Path();
   fs::create_directories(dir / "Sel/sub.rtf");
@@ -581,12 +722,26 @@ TEST(SystemLoginHost, LogAndQuestionFiles) {
   EXPECT_EQ(host.ListFiles(sel), (std::vector<std::string>{"q01.rtf", "q02.rtf"}));
 
   std::string student = win::ToWindowsPath(dir / "C7") + "\\";
-  host.MakeDirPath(student);
-  host.WriteLog(student, "C7", "0-q01|1-101");
+  ASSERT_TRUE(host.MakeDirPath(student));
+  ASSERT_TRUE(host.WriteLog(student, "C7", "0-q01|1-101"));
   std::ifstream log(dir / "C7/log/C7.log", std::ios::binary);
   std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
   EXPECT_EQ(text, "0-q01|1-101\r\n");
+  ASSERT_TRUE(host.WriteAnswerRecord(student, "C7", "0-q01,q02|1-101"));
+  std::ifstream record(dir / "C7/selkt/C7.txt", std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(record)), std::istreambuf_iterator<char>()),
+            "q01:X\nq02:X\n");
+  host.RemoveFolder(student);
+  EXPECT_FALSE(fs::exists(dir / "C7"));
   EXPECT_EQ(host.Timestamp().size(), 14u);
+
+  std::ofstream(dir / "plain") << "a file, not a folder";
+  for (const std::string& bad : {win::ToWindowsPath(dir) + "\\" + std::string(300, 'x') + "\\",
+                                 win::ToWindowsPath(dir / "plain") + "\\C8\\"}) {
+    const base::Status made = host.MakeDirPath(bad);
+    ASSERT_FALSE(made) << bad;
+    EXPECT_FALSE(made.error().message.empty());
+  }
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
+#include "client/file_write.h"
 #include "platform/base/text.h"
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
@@ -173,17 +173,14 @@ bool CreateDesktopShortcut(const std::string& name, const std::string& target,
   return win::CreateShortcut(win::DesktopFolder() + "\\" + name + ".lnk", target, workingFolder);
 }
 
-void WriteLog(const std::string& studentFolder, const std::string& examCode,
-              const std::string& text) {
-  if (examCode.empty() || studentFolder.empty()) return;
+base::Status WriteLog(const std::string& studentFolder, const std::string& examCode,
+                      const std::string& text) {
+  if (examCode.empty() || studentFolder.empty()) return base::Ok();
   if (!FileExists(studentFolder + "log")) MakeDirPath(studentFolder + "log");
   const std::string file = studentFolder + "log\\" + examCode + ".log";
-  {
-    std::ofstream out(win::ToHostPath(file), std::ios::binary | std::ios::app);
-    if (!out) return;
-    out << win::Utf8ToGbk(text) << "\r\n";
-  }
-  win::SetFileAttributes(file, win::FILE_ATTRIBUTE_HIDDEN);
+  if (base::Status s = AppendToFile(file, win::Utf8ToGbk(text) + "\r\n"); !s) return s;
+  (void)win::SetFileAttributes(file, win::FILE_ATTRIBUTE_HIDDEN);
+  return base::Ok();
 }
 
 std::string GetLocalIP(const std::string& nic) {

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/base/result.h"
+
 // The folders of the run, filled once at start-up (InitPaths) and kept by the exam session.
 struct PathGlobals {
   std::string ProgramFolder;    // the program's own folder, ending with "\"
@@ -91,9 +93,10 @@ bool CreateDesktopShortcut(const std::string& name, const std::string& target,
                            const std::string& workingFolder);
 
 // Appends the text and CR LF (in GBK) to the candidate log studentFolder + "log\" + examCode +
-// ".log" and marks the log hidden; nothing while the code or the folder is empty.
-void WriteLog(const std::string& studentFolder, const std::string& examCode,
-              const std::string& text);
+// ".log", flushed, and marks the log hidden; nothing while the code or the folder is empty. An
+// error when the line could not be written.
+base::Status WriteLog(const std::string& studentFolder, const std::string& examCode,
+                      const std::string& text);
 
 // The n-th IPv4 address of the host name, dotted, n being the [KIRV] NIC setting read as a
 // number (empty = 0); "" when there is none.

@@ -217,10 +217,10 @@ TEST(SystemUtils, RenameFile) {
 TEST(SystemUtils, WriteLogAppendsGbkLinesToAHiddenLog) {
   TestFolder t;
   const std::string student = t.Win("Stu\\");
-  WriteLog(student, "", "ignored");
+  EXPECT_TRUE(WriteLog(student, "", "ignored"));
   EXPECT_FALSE(fs::exists(t.Root() / "Stu"));
-  WriteLog(student, "1401010001", "考试开始于：20140705090807");
-  WriteLog(student, "1401010001", "P1,P2");
+  EXPECT_TRUE(WriteLog(student, "1401010001", "考试开始于：20140705090807"));
+  EXPECT_TRUE(WriteLog(student, "1401010001", "P1,P2"));
   const fs::path log = t.Root() / "Stu" / "log" / "1401010001.log";
   EXPECT_EQ(TestFolder::Read(log), win::Utf8ToGbk("考试开始于：20140705090807") + "\r\nP1,P2\r\n");
   EXPECT_EQ(win::GetFileAttributes(student + "log\\1401010001.log"), win::FILE_ATTRIBUTE_HIDDEN);

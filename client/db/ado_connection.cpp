@@ -1,6 +1,8 @@
 // CAdoConnection over the ADO layer.
 #include "client/db/ado_connection.h"
 
+#include <sqlite3.h>
+
 #include <cstdio>
 
 CAdoConnection::CAdoConnection() : connection_(std::make_unique<ado::Connection>()) {}
@@ -37,6 +39,12 @@ std::unique_ptr<ado::Recordset> CAdoConnection::Execute(const std::string& sql,
 
 bool CAdoConnection::IsOpen() {
   return connection_ && connection_->IsOpen();
+}
+
+bool CAdoConnection::SetBusyTimeout(int milliseconds) {
+  if (!IsOpen()) return false;
+  // The data-access layer offers no command time-out yet; the handle it shares takes one.
+  return sqlite3_busy_timeout(connection_->Shared()->db, milliseconds) == SQLITE_OK;
 }
 
 bool CAdoConnection::Close() {

@@ -49,6 +49,9 @@ class CAdoConnection {
                                           long* recordsAffected = nullptr);
 
   bool IsOpen();
+  // How long a statement waits for a database another program has locked before it fails (the
+  // provider's command time-out); false when the connection is not open.
+  bool SetBusyTimeout(int milliseconds);
   // Closes when open; false only when closing fails or the connection was released.
   bool Close();
   // Closes when open and drops the connection; every later call fails.

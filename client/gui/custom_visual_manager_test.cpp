@@ -64,11 +64,18 @@ TEST_F(LookTest, SkinByDockEdgeCentredInThePane) {
   EXPECT_NE(canvas.pixel(210, 384), qRgb(0, 0, 0));
 }
 
-TEST_F(LookTest, MissingSkinDrawsNoPicture) {
+// Without skin files the pane keeps the library's own background.
+TEST_F(LookTest, MissingSkinLeavesTheBackgroundAlone) {
   MakeInstallation();
   CCustomVisualManager look(ProgramFolder());
   EXPECT_TRUE(look.Skin(ui::DockEdge::Left).IsEmpty());
   EXPECT_TRUE(look.SkinRect(QRect(0, 0, 100, 100), ui::DockEdge::Left).isEmpty());
+  QImage canvas(100, 100, QImage::Format_RGB32);
+  canvas.fill(Qt::black);
+  QPainter p(&canvas);
+  look.FillTasksPaneBackground(p, canvas.rect(), ui::DockEdge::Top);
+  p.end();
+  EXPECT_EQ(QColor(canvas.pixel(50, 50)), ui::VisualManager2003().paneBackground);
 }
 
 TEST_F(LookTest, ThemeSettingPicksTheLook) {

@@ -82,8 +82,9 @@ TEST_F(RulesTest, AcceptQuitAndTheProctorHotKey) {
     EXPECT_EQ(dialog.windowTitle(), u"请阅读规则"_qs);
     EXPECT_EQ(dialog.RulesView()->toPlainText(), u"规则 rules"_qs);
     EXPECT_TRUE(dialog.HasHotKey());
-    // Ctrl+F12, a wrong password then Esc: no proctor dialog; then the right one: the proctor
-    // dialog.
+    // Ctrl+F12 typed while the rules text has the focus (as it does when the candidate reads),
+    // a wrong password then Esc: no proctor dialog; then, from the accept button, the right one:
+    // the proctor dialog.
     WhenOpen<CRulesDlg>([&](CRulesDlg* d) {
       d->activateWindow();
       ASSERT_TRUE(QTest::qWaitForWindowActive(d));
@@ -91,14 +92,17 @@ TEST_F(RulesTest, AcceptQuitAndTheProctorHotKey) {
         Type(p->PasswordEdit(), "nope");
         QTest::keyClick(p, Qt::Key_Escape);
       });
-      QTest::keyClick(d, Qt::Key_F12, Qt::ControlModifier);
+      d->RulesView()->setFocus();
+      ASSERT_EQ(QApplication::focusWidget(), d->RulesView());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12, Qt::ControlModifier);
       EXPECT_EQ(proctorOpened, 0);
       d->activateWindow();
       ASSERT_TRUE(QTest::qWaitForWindowActive(d));
       WhenOpen<CSysPasswordDlg>([](CSysPasswordDlg* p) {
         Type(p->PasswordEdit(), QString::fromStdString(ExpectedSystemPassword("")));
       });
-      QTest::keyClick(d, Qt::Key_F12, Qt::ControlModifier);
+      d->AcceptButton()->setFocus();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12, Qt::ControlModifier);
       EXPECT_EQ(proctorOpened, 1);
       EXPECT_TRUE(d->isVisible());  // the rules stay open underneath
       d->AcceptButton()->click();

@@ -119,7 +119,8 @@ bool CExamApp::ShowLogin() {
                 {screens_.askSystemPassword, screens_.openProctor});
   if (dlg.exec() != QDialog::Accepted || !dlg.Outcome()) return false;
   const LoginOutcome& out = *dlg.Outcome();
-  session_.BeginExam({out.examCode, out.candidateName, out.studentFolder, out.examSeconds});
+  session_.BeginExam(
+      {out.examCode, out.candidateName, out.studentFolder, out.examSeconds, out.papers});
   return true;
 }
 
@@ -162,7 +163,9 @@ void CExamApp::StartCountdown() {
 }
 
 void CExamApp::WriteLog(const std::string& line) {
-  ::WriteLog(session_.Candidate().studentFolder, session_.Candidate().examCode, line);
+  const ExamCandidate& c = session_.Candidate();
+  if (base::Status logged = ::WriteLog(c.studentFolder, c.examCode, line); !logged)
+    ShowMessage("写入考生日志发生错误:" + logged.error().message);
 }
 
 std::string CExamApp::Timestamp() {

@@ -48,7 +48,8 @@ TEST(CExamApp, HooksLocksAndTitle) {
   app.ReleaseLocks();
   EXPECT_FALSE(IsTaskMgrDisabled(locks) || locks.AreTaskKeysDisabled() || IsTaskbarDisabled(locks));
 
-  EXPECT_EQ(ExamWindowTitle({"C1", "未知", "D:\\KirvExam\\C1\\", 0}), "■-未知-D:\\KirvExam\\C1\\");
+  EXPECT_EQ(ExamWindowTitle({"C1", "未知", "D:\\KirvExam\\C1\\", 0, ""}),
+            "■-未知-D:\\KirvExam\\C1\\");
   win::SetRegistryFile({});
 }
 

@@ -32,8 +32,18 @@ void CExamFrame::StayInExam() {
 
 void CExamFrame::CentreFrame() {}
 
-void CExamFrame::MarkFinished() {
-  (void)session_.Store().MarkFinished(session_.Candidate().examCode);
+base::Status CExamFrame::MarkFinished() {
+  return session_.Store().MarkFinished(session_.Candidate().examCode);
+}
+
+bool CExamFrame::RetryMarkFinished(const std::string& error, bool canGoOn) {
+  const std::string text =
+      "记录考试结束状态发生错误:" + error +
+      (canGoOn ? "\n\r考试没有结束。点击『重试』再次记录，点击『取消』返回考试。"
+               : "\n\r考试时间已到，请监考教师检查考试数据库后点击『确定』重试。");
+  const unsigned flags = (canGoOn ? win::MB_RETRYCANCEL : win::MB_OK) | win::MB_ICONWARNING;
+  const int answer = win::MessageBox(text, ApplicationTitle, flags);
+  return !canGoOn || answer == win::IDRETRY;
 }
 
 void CExamFrame::RunQuitHook() {
@@ -41,8 +51,12 @@ void CExamFrame::RunQuitHook() {
   if (FileExists(script + "quit.bat")) RunAndWait(script + "quit.bat", script);
 }
 
-void CExamFrame::WriteLog(const std::string& line) {
-  ::WriteLog(session_.Candidate().studentFolder, session_.Candidate().examCode, line);
+base::Status CExamFrame::WriteLog(const std::string& line) {
+  return ::WriteLog(session_.Candidate().studentFolder, session_.Candidate().examCode, line);
+}
+
+void CExamFrame::ReportLogFailure(const std::string& error) {
+  ShowMessage("写入考生日志发生错误:" + error);
 }
 
 std::string CExamFrame::Timestamp() {

@@ -34,9 +34,11 @@ class CExamFrame : public QWidget, public ExamEndSteps {
   bool ConfirmQuit(const std::string& question) override;
   void StayInExam() override;
   void CentreFrame() override;
-  void MarkFinished() override;
+  base::Status MarkFinished() override;
+  bool RetryMarkFinished(const std::string& error, bool canGoOn) override;
   void RunQuitHook() override;
-  void WriteLog(const std::string& line) override;
+  base::Status WriteLog(const std::string& line) override;
+  void ReportLogFailure(const std::string& error) override;
   std::string Timestamp() override;
   void BringToFront() override;
   void CloseQuestionBar() override;

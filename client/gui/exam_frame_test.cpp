@@ -33,12 +33,13 @@ TEST(CExamFrame, CloseRunsTheEndOfTheExam) {
   paths.ProgramFolder = win::ToWindowsPath(root) + "\\";
   ExamSession session;
   session.Start(paths, std::move(fake));
-  session.BeginExam({"C1", "未知", win::ToWindowsPath(root / "C1") + "\\", 600});
+  session.BeginExam({"C1", "未知", win::ToWindowsPath(root / "C1") + "\\", 600, ""});
   auto row = [&] { return store.stu["C1"].timeLeft; };
 
   std::vector<std::string> calls;
+  int secondsLeft = 600;
   CExamFrame::Hooks hooks;
-  hooks.secondsLeft = [] { return 600; };
+  hooks.secondsLeft = [&] { return secondsLeft; };
   hooks.closeQuestionBar = [&] { calls.push_back("bar"); };
   hooks.showEndScreen = [&] {
     std::ifstream log(root / "C1/log/C1.log");
@@ -59,9 +60,26 @@ TEST(CExamFrame, CloseRunsTheEndOfTheExam) {
   EXPECT_EQ(row(), 600);
   EXPECT_FALSE(fs::exists(root / "C1/log"));
 
+  // The database is locked when the candidate confirms: he is told and goes back to the exam
+  // (OK is no Retry); the row still holds his time, nothing of the end has happened.
+  store.failTimes["MarkFinished"] = 1;
   {
     win::MessageCapture boxes(win::IDOK);
     frame.close();
+    ASSERT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_EQ(boxes.Shown()[1].text.rfind("记录考试结束状态发生错误:", 0), 0u);
+    EXPECT_EQ(boxes.Shown()[1].flags & win::MB_TYPEMASK, win::MB_RETRYCANCEL);
+  }
+  EXPECT_TRUE(calls.empty());
+  EXPECT_EQ(row(), 600);
+
+  // At time-up the write is tried until it is done, then the end goes on.
+  secondsLeft = 0;
+  store.failTimes["MarkFinished"] = 2;
+  {
+    win::MessageCapture boxes(win::IDOK);
+    frame.close();
+    EXPECT_EQ(boxes.Shown().size(), 2u);  // two failures, no question
   }
   EXPECT_EQ(calls,
             (std::vector<std::string>{"bar", "end screen after log", "grading", "finished"}));

@@ -199,3 +199,10 @@ void CLoginDlg::SetProgress(int percent) {
 void CLoginDlg::DisableOk() {
   ok_->setEnabled(false);
 }
+
+void CLoginDlg::DrawUndone() {
+  progress_->hide();
+  code_->show();
+  status_->show();
+  ok_->setEnabled(true);
+}

@@ -52,6 +52,7 @@ class CLoginDlg : public QDialog, public LoginUi {
   void DrawStarted() override;
   void SetProgress(int percent) override;
   void DisableOk() override;
+  void DrawUndone() override;
 
  private:
   void FillPapers();

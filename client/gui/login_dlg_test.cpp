@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 #include <filesystem>
 
 #include "client/ado_exam_store.h"
@@ -22,10 +24,17 @@ namespace {
 struct Host : LoginHost {
   bool FileExists(const std::string&) override { return false; }
   bool RenameFile(const std::string&, const std::string&) override { return true; }
-  void MakeDirPath(const std::string&) override {}
+  base::Status MakeDirPath(const std::string&) override { return base::Ok(); }
+  void RemoveFolder(const std::string&) override {}
   bool RunAndWait(const std::string&, const std::string&) override { return true; }
   std::vector<std::string> ListFiles(const std::string&) override { return {}; }
-  void WriteLog(const std::string&, const std::string&, const std::string&) override {}
+  base::Status WriteLog(const std::string&, const std::string&, const std::string&) override {
+    return base::Ok();
+  }
+  base::Status WriteAnswerRecord(const std::string&, const std::string&,
+                                 const std::string&) override {
+    return base::Ok();
+  }
   std::string Timestamp() override { return "20260101000000"; }
   void SeedRandom() override {}
   int Random() override { return 0; }
@@ -55,11 +64,20 @@ TEST(CLoginDlg, MessagesDrawAndHotKey) {
   EXPECT_EQ(boxes.Shown()[0].text, "请选择要操作的模块和试题");
   EXPECT_FALSE(manual.Outcome());
 
-  manual.OnHotKey();
-  passwordOk = true;
-  manual.OnHotKey();
+  // Ctrl+F12 typed wherever the focus is, as a keyboard sends it.
+  manual.show();
+  manual.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&manual));
+  for (QWidget* focus : {static_cast<QWidget*>(manual.CodeEdit()),
+                         static_cast<QWidget*>(manual.findChild<QComboBox*>())}) {
+    focus->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), focus);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12, Qt::ControlModifier);
+    passwordOk = true;
+  }
   EXPECT_EQ(passwords, 2);
   EXPECT_EQ(proctors, 1);
+  manual.hide();
 
   CLoginDlg dlg(store, host, "E:\\kirv\\", "", false, hooks);
   dlg.CodeEdit()->setText("   ");

@@ -41,12 +41,12 @@ int main(int argc, char** argv) {
     const PathGlobals& paths = session.Paths();
     const int edge = BarDockEdge(paths.ScreenWidth, paths.ScreenHeight) == BarEdge::Left ? 0 : 1;
     const ExamCandidate& candidate = session.Candidate();
-    auto readPapers = [&session, code = candidate.examCode] {
-      return session.Store()
-          .CandidateExam(code)
-          .value_or(std::optional<CandidateExamRow>())
-          .value_or(CandidateExamRow())
-          .papers;
+    // The record is made by the login; should it be gone, the paper comes from the row, or from
+    // what the login found when the row cannot be read.
+    auto readPapers = [&session] {
+      const ExamCandidate& c = session.Candidate();
+      const auto row = session.Store().CandidateExam(c.examCode);
+      return row && *row ? (*row)->papers : c.papers;
     };
     return new CSelQuestionDlg(session.ProgramFolder(), candidate.studentFolder, candidate.examCode,
                                readPapers, font, edge, parent);

@@ -13,6 +13,10 @@ void FakeExamStore::AddPaper(int module, int id, std::string attFile, int timeLi
 
 bool FakeExamStore::Fails(const std::string& method) {
   asked.push_back(method);
+  if (auto it = failTimes.find(method); it != failTimes.end() && it->second > 0) {
+    --it->second;
+    return true;
+  }
   return failing.count(method) > 0 || failing.count("*") > 0;
 }
 
@@ -33,7 +37,7 @@ base::Result<std::optional<StartedRow>> FakeExamStore::FindStarted(const std::st
   auto it = stu.find(examCode);
   if (it == stu.end() || it->second.state == 0) return std::optional<StartedRow>();
   return std::optional<StartedRow>(
-      StartedRow{it->second.state, it->second.timeLeft, it->second.scoreOk});
+      StartedRow{it->second.state, it->second.timeLeft, it->second.scoreOk, it->second.papers});
 }
 
 base::Result<std::optional<PaperRow>> FakeExamStore::FindPaper(int paperId) {

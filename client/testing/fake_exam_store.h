@@ -39,6 +39,8 @@ class FakeExamStore : public ExamStore {
 
   // Statements that fail, by the name of the store's method ("FindStarted"); "*" fails all.
   std::set<std::string> failing;
+  // Statements that fail only the next so many times.
+  std::map<std::string, int> failTimes;
   std::string failure = "Description: database is locked\r\n";
   // The writes in the order they came: "reset C1", "update C1 6000 1-101", "insert C1 ...",
   // "time C1 2690", "finished C1", "close".

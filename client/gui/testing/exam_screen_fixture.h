@@ -30,7 +30,7 @@ class ExamScreenFixture : public ::testing::Test {
     PathGlobals paths = InitPaths();
     ASSERT_TRUE(CreateExamDatabase(paths.ProgramFolder + "db\\kirv.mdb"));
     session_.Start(paths);
-    session_.BeginExam({"0101", "未知", ProgramFolder() + "exam\\0101\\", 0});
+    session_.BeginExam({"0101", "未知", ProgramFolder() + "exam\\0101\\", 0, ""});
   }
   void TearDown() override {
     session_.Close();

@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
         "insert into [Paper](PaperID, ModuleID, PaperFile) values (1, 2, 'word1.rtf')",
         "insert into [Paper](PaperID, ModuleID, PaperFile) values (2, 3, 'excel1.rtf')"})
     static_cast<AdoExamStore&>(session.Store()).Connection().Execute(sql);
-  session.BeginExam({"0101", "未知", paths.ProgramFolder + "exam\\0101\\", 2700});
+  session.BeginExam({"0101", "未知", paths.ProgramFolder + "exam\\0101\\", 2700, "2-1|3-2"});
   InstallQtServices();
   ApplyTheme(0, paths.ProgramFolder);
 
