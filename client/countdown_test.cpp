@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "client/testing/manual_clock.h"
+
 namespace {
 
 const std::string kFolder = "C:\\KIRV\\0101\\";
@@ -24,7 +26,9 @@ TEST(ExamCountdown, CaptionAndColourAtEachThreshold) {
       {0, "考试结束！", CountdownColour::Red, true},
   };
   for (const Case& c : cases) {
-    ExamCountdown countdown(kFolder, c.after + 1);
+    ManualClock clock;
+    ExamCountdown countdown(kFolder, c.after + 1, clock.Fn());
+    clock.Advance(1);
     const CountdownStep step = countdown.Tick();
     EXPECT_EQ(step.remaining, c.after);
     EXPECT_EQ(step.caption, c.caption) << c.after;
@@ -35,11 +39,13 @@ TEST(ExamCountdown, CaptionAndColourAtEachThreshold) {
 }
 
 TEST(ExamCountdown, SavesEveryTenSecondsAndEndsOnce) {
-  ExamCountdown countdown(kFolder, 2700);
+  ManualClock clock;
+  ExamCountdown countdown(kFolder, 2700, clock.Fn());
   EXPECT_EQ(countdown.InitialCaption(), "考生目录: " + kFolder + " 时间: 45 分钟");
   std::vector<int> saved;
   int timeUps = 0;
   for (int i = 0; i < 2750; ++i) {
+    clock.Advance(1);
     const CountdownStep step = countdown.Tick();
     if (step.saveTimeLeft) saved.push_back(step.remaining);
     timeUps += step.timeUp;
@@ -55,7 +61,8 @@ TEST(ExamCountdown, SavesEveryTenSecondsAndEndsOnce) {
 
 TEST(ExamCountdown, StartWithoutTimeEndsAtTheFirstTick) {
   for (int start : {0, -1, -500}) {
-    ExamCountdown countdown(kFolder, start);
+    ManualClock clock;
+    ExamCountdown countdown(kFolder, start, clock.Fn());
     EXPECT_EQ(countdown.Remaining(), 0);  // the exam frame then asks no question
     const CountdownStep step = countdown.Tick();
     EXPECT_TRUE(step.timeUp) << start;
@@ -63,6 +70,41 @@ TEST(ExamCountdown, StartWithoutTimeEndsAtTheFirstTick) {
     EXPECT_TRUE(step.saveTimeLeft);
     EXPECT_FALSE(countdown.Tick().timeUp) << start;
   }
+}
+
+// Time passes whether the ticks come or not: a screen frozen for 25 seconds, or ticks coming
+// twice as fast, change nothing of the time left, and each multiple of ten passed is saved once.
+TEST(ExamCountdown, CountsTimeNotTicks) {
+  struct Case {
+    const char* what;
+    std::vector<int> gaps;  // seconds before each tick
+    std::vector<int> remaining;
+    std::vector<int> saved;
+  } cases[] = {
+      {"a frozen screen", {1, 25, 1}, {599, 574, 573}, {574}},
+      {"ticks twice a second", {0, 1, 0, 1}, {600, 599, 599, 598}, {}},
+      {"frozen across two saves", {3, 21}, {597, 576}, {576}},
+      {"frozen past the end", {1, 700, 1}, {599, 0}, {0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ManualClock clock;
+    ExamCountdown countdown(kFolder, 600, clock.Fn());
+    std::vector<int> remaining, saved;
+    for (int gap : c.gaps) {
+      clock.Advance(gap);
+      const CountdownStep step = countdown.Tick();
+      if (step.caption.empty()) continue;  // over already
+      remaining.push_back(step.remaining);
+      if (step.saveTimeLeft) saved.push_back(step.remaining);
+    }
+    EXPECT_EQ(remaining, c.remaining);
+    EXPECT_EQ(saved, c.saved);
+  }
+  ManualClock clock;
+  ExamCountdown countdown(kFolder, 600, clock.Fn());
+  clock.Advance(90);
+  EXPECT_EQ(countdown.Remaining(), 510);  // also between ticks
 }
 
 }  // namespace

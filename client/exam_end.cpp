@@ -4,13 +4,20 @@
 
 bool FinishExam(ExamEndSteps& steps) {
   steps.CentreFrame();
-  if (steps.SecondsLeft() != 0 && !steps.ConfirmQuit(std::string(kQuitQuestion))) {
+  const bool timeLeft = steps.SecondsLeft() != 0;
+  if (timeLeft && !steps.ConfirmQuit(std::string(kQuitQuestion))) {
     steps.StayInExam();
     return false;
   }
-  steps.MarkFinished();
+  for (base::Status marked = steps.MarkFinished(); !marked; marked = steps.MarkFinished()) {
+    if (!steps.RetryMarkFinished(marked.error().message, timeLeft)) {
+      steps.StayInExam();
+      return false;
+    }
+  }
   steps.RunQuitHook();
-  steps.WriteLog("考试结束于：" + steps.Timestamp());
+  if (base::Status logged = steps.WriteLog("考试结束于：" + steps.Timestamp()); !logged)
+    steps.ReportLogFailure(logged.error().message);
   steps.BringToFront();
   steps.CloseQuestionBar();
   steps.BringToFront();

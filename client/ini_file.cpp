@@ -4,8 +4,6 @@
 #include "platform/win/codepage.h"
 #include "platform/win/profile.h"
 
-CIniFile IniFile;
-
 namespace {
 // The buffer the client reads every setting into, in characters.
 constexpr size_t kReadBuffer = 255;
@@ -15,6 +13,11 @@ std::string CIniFile::Read(std::string_view section, std::string_view key) {
   std::string value = win::GetPrivateProfileString(section, key, "", path_, kReadBuffer);
   lastResult_ = static_cast<long>(win::Utf8ToGbk(value).size());
   return value;
+}
+
+std::string CIniFile::Setting(std::string_view key, std::string_view fallback) {
+  std::string value = Read("KIRV", key);
+  return value.empty() ? std::string(fallback) : value;
 }
 
 bool CIniFile::Write(std::string_view section, std::string_view key, std::string_view value) {

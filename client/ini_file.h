@@ -15,6 +15,9 @@ class CIniFile {
   // The value of key in section, at most 254 characters (ANSI bytes); "" when missing.
   std::string Read(std::string_view section, std::string_view key);
 
+  // [KIRV] `key`, or `fallback` when the value is empty.
+  std::string Setting(std::string_view key, std::string_view fallback = {});
+
   // Writes the value; true on success.
   bool Write(std::string_view section, std::string_view key, std::string_view value);
 
@@ -26,5 +29,16 @@ class CIniFile {
   long lastResult_ = 0;
 };
 
-// The client's one settings store, pointed at ProgramFolder + "KIRV.ini" by InitGlobals.
-extern CIniFile IniFile;
+// Defaults the client puts in place of an empty settings value.
+namespace settings_default {
+inline constexpr std::string_view Server = "app";
+inline constexpr std::string_view PortApp = "8888";
+inline constexpr std::string_view PortWeb = "80";
+inline constexpr std::string_view Timeout = "5000";
+inline constexpr std::string_view NIC = "0";
+inline constexpr std::string_view TitleShortcut = "Kirvex";
+inline constexpr std::string_view TitleBar = "KIRV";
+inline constexpr std::string_view Theme = "0";
+inline constexpr std::string_view Paper = "Random";
+inline constexpr std::string_view SourceTable = "xuesheng";
+}  // namespace settings_default

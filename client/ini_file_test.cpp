@@ -5,8 +5,7 @@
 
 #include <fstream>
 
-#include "client/db/test_support.h"
-#include "client/globals.h"
+#include "client/testing/temp_folder.h"
 
 namespace {
 
@@ -47,14 +46,15 @@ TEST(CIniFile, WriteThenRead) {
   EXPECT_EQ(ini.GetLastResult(), 0);
 }
 
-TEST(ReadSetting, FallsBackOnEmptyValues) {
+TEST(CIniFile, SettingFallsBackOnEmptyValues) {
   TempFolder tmp;
   std::ofstream(tmp.Path() / "KIRV.ini") << "[KIRV]\nPaper=\nTheme=2\n";
-  IniFile.SetPath(tmp.Windows("KIRV.ini"));
-  EXPECT_EQ(ReadSetting("Paper", settings_default::Paper), "Random");
-  EXPECT_EQ(ReadSetting("Theme", settings_default::Theme), "2");
-  EXPECT_EQ(ReadSetting("SourceTable", settings_default::SourceTable), "xuesheng");
-  EXPECT_EQ(ReadSetting("SysPassword"), "");
+  CIniFile ini;
+  ini.SetPath(tmp.Windows("KIRV.ini"));
+  EXPECT_EQ(ini.Setting("Paper", settings_default::Paper), "Random");
+  EXPECT_EQ(ini.Setting("Theme", settings_default::Theme), "2");
+  EXPECT_EQ(ini.Setting("SourceTable", settings_default::SourceTable), "xuesheng");
+  EXPECT_EQ(ini.Setting("SysPassword"), "");
 }
 
 }  // namespace

@@ -4,10 +4,12 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 
-#include "client/globals.h"
+#include "client/single_choice_record.h"
 #include "client/system_utils.h"
 #include "platform/win/files.h"
+#include "platform/win/paths.h"
 
 bool SystemLoginHost::FileExists(const std::string& path) {
   return ::FileExists(path);
@@ -17,8 +19,19 @@ bool SystemLoginHost::RenameFile(const std::string& from, const std::string& to)
   return ::RenameFile(from, to);
 }
 
-void SystemLoginHost::MakeDirPath(const std::string& path) {
+base::Status SystemLoginHost::MakeDirPath(const std::string& path) {
   ::MakeDirPath(path);
+  if (win::IsFolder(path)) return base::Ok();
+  // The creation failed somewhere along the path: once more, for the reason.
+  std::error_code ec;
+  std::filesystem::create_directories(win::ToHostPath(path), ec);
+  if (!ec && win::IsFolder(path)) return base::Ok();
+  return base::Error{ec ? ec.message() : "not a folder", ec.value()};
+}
+
+void SystemLoginHost::RemoveFolder(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::remove_all(win::ToHostPath(path), ec);
 }
 
 bool SystemLoginHost::RunAndWait(const std::string& commandLine, const std::string& folder) {
@@ -32,11 +45,16 @@ std::vector<std::string> SystemLoginHost::ListFiles(const std::string& pattern) 
   return names;
 }
 
-void SystemLoginHost::WriteLog(const std::string& studentFolder, const std::string& code,
-                               const std::string& text) {
-  ExamCode = code;
-  StudentFolder = studentFolder;
-  ::WriteLog(text);
+base::Status SystemLoginHost::WriteLog(const std::string& studentFolder, const std::string& code,
+                                       const std::string& text) {
+  return ::WriteLog(studentFolder, code, text);
+}
+
+base::Status SystemLoginHost::WriteAnswerRecord(const std::string& studentFolder,
+                                                const std::string& code,
+                                                const std::string& papers) {
+  SingleChoiceRecord record;
+  return record.Open(studentFolder, code, [&] { return papers; });
 }
 
 std::string SystemLoginHost::Timestamp() {

@@ -8,13 +8,14 @@ class SystemLoginHost : public LoginHost {
  public:
   bool FileExists(const std::string& path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
-  void MakeDirPath(const std::string& path) override;
+  base::Status MakeDirPath(const std::string& path) override;
+  void RemoveFolder(const std::string& path) override;
   bool RunAndWait(const std::string& commandLine, const std::string& folder) override;
   std::vector<std::string> ListFiles(const std::string& pattern) override;
-  // Sets ExamCode and StudentFolder to the candidate's (the login owns them from here on), then
-  // appends to his log.
-  void WriteLog(const std::string& studentFolder, const std::string& code,
-                const std::string& text) override;
+  base::Status WriteLog(const std::string& studentFolder, const std::string& code,
+                        const std::string& text) override;
+  base::Status WriteAnswerRecord(const std::string& studentFolder, const std::string& code,
+                                 const std::string& papers) override;
   std::string Timestamp() override;
   void SeedRandom() override;
   int Random() override;

@@ -2,6 +2,8 @@
 // and a trailing "|" behave as everywhere else in the client.
 #include "client/paper_tabs.h"
 
+#include <charconv>
+
 #include "client/system_utils.h"
 
 std::vector<PaperTab> PaperTabs(const std::string& papers) {
@@ -31,4 +33,12 @@ std::vector<PaperTab> PaperTabs(const std::string& papers) {
 
 std::string ModuleTabLabel(const std::string& moduleName) {
   return moduleName.empty() ? "未知模块" : moduleName;
+}
+
+std::optional<int> ParseId(std::string_view text) {
+  int id = 0;
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, id);
+  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+  return id;
 }

@@ -3,7 +3,9 @@
 // the single-choice item. There is no fixed limit on the number of tabs.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct PaperTab {
@@ -18,6 +20,9 @@ struct PaperTab {
 // The tabs of a paper list ("2-5|0-q1,q2|3-7"): items split at "|", each at its first "-".
 // Empty items give no tab; only the first single-choice item gets the single-choice page.
 std::vector<PaperTab> PaperTabs(const std::string& papers);
+
+// A module or paper id of a paper item: all digits (an optional sign), else none.
+std::optional<int> ParseId(std::string_view text);
 
 // What a question tab shows.
 struct QuestionSource {

@@ -62,3 +62,20 @@ TEST(QuestionSource, FileMissingOrNone) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PaperTabs, IdsAreWholeNumbersOnly) {
+  struct Case {
+    const char* text;
+    std::optional<int> id;
+  } cases[] = {{"5", 5},
+               {"-3", -3},
+               {"", std::nullopt},
+               {"5 or 1=1", std::nullopt},
+               {"x", std::nullopt},
+               {"99999999999", std::nullopt}};
+  for (const Case& c : cases) EXPECT_EQ(ParseId(c.text), c.id) << c.text;
+}
+
+}  // namespace

@@ -1,7 +1,6 @@
 // The system password check (see password_check.h).
 #include "client/password_check.h"
 
-#include "client/ini_file.h"
 #include "client/system_utils.h"
 
 std::string ExpectedSystemPassword(const std::string& stored) {
@@ -10,8 +9,4 @@ std::string ExpectedSystemPassword(const std::string& stored) {
 
 bool CheckSystemPassword(const std::string& typed, const std::string& stored) {
   return typed == ExpectedSystemPassword(stored);
-}
-
-bool CheckSystemPassword(const std::string& typed) {
-  return CheckSystemPassword(typed, IniFile.Read("KIRV", "SysPassword"));
 }

@@ -15,6 +15,3 @@ std::string ExpectedSystemPassword(const std::string& stored);
 
 // True when `typed` is the system password for the stored value.
 bool CheckSystemPassword(const std::string& typed, const std::string& stored);
-
-// The same with the stored value read from [KIRV] SysPassword of the settings file.
-bool CheckSystemPassword(const std::string& typed);

@@ -20,9 +20,14 @@ inline constexpr std::string_view kStateChanged = "状态更新成功";
 inline constexpr std::string_view kScoreSent = "成功发送数据到服务器!";
 inline constexpr std::string_view kServerTestPassed = "与服务器通讯测试成功！网络参数配置正确";
 
-// Sends the request to [KIRV] ServerIP:Port and waits at most [KIRV] Timeout ms for a datagram
-// beginning "KIRV", dropping any other. Returns the reply, or one of the three texts above.
-std::string SendServerRequest(std::string_view request);
+class CIniFile;
+
+// Sends the request to [KIRV] ServerIP:Port of `settings` and waits at most [KIRV] Timeout ms for
+// a datagram from that address and port beginning "KIRV", dropping any other. `serverMode` is
+// the session's (lower case).
+// Returns the reply, or one of the three texts above.
+std::string SendServerRequest(CIniFile& settings, std::string_view serverMode,
+                              std::string_view request);
 
 // True when a SendServerRequest result is a reply (begins with "KIRV").
 bool IsServerReply(std::string_view text);
@@ -44,7 +49,7 @@ std::string ServerTestRequest();                                // KIRV-14
 // The word for a candidate state: "未考" 0, "正常" 1, "旷考" 10, "违纪" 100, "多状态" otherwise.
 std::string StateName(int state);
 
-// The word the proctor's state-change question uses: "正常" 1, "缺考" 10, "违纪" 100.
+// The word the proctor's state-change question uses: "正常" 1, "违纪" 100, "缺考" for any other.
 std::string StateChangeName(int state);
 
 // One candidate of a room list.

@@ -7,9 +7,8 @@
 #include <fstream>
 #include <thread>
 
-#include "client/db/test_support.h"
-#include "client/globals.h"
 #include "client/ini_file.h"
+#include "client/testing/temp_folder.h"
 #include "platform/net/datagram_socket.h"
 #include "platform/win/codepage.h"
 
@@ -19,8 +18,16 @@ namespace {
 // given datagrams, repeated every 5 ms for `repeatMs` when asked, then stops by itself.
 class FakeServer {
  public:
-  explicit FakeServer(std::vector<std::string> answers, int repeatMs = 0)
-      : answers_(std::move(answers)), repeatMs_(repeatMs) {
+  // `foreign`, sent first, come from another socket: `foreignHost` on another port, or on the
+  // server's own port when `samePort`.
+  explicit FakeServer(std::vector<std::string> answers, int repeatMs = 0,
+                      std::vector<std::string> foreign = {}, std::string foreignHost = "127.0.0.1",
+                      bool samePort = false)
+      : answers_(std::move(answers)),
+        repeatMs_(repeatMs),
+        foreign_(std::move(foreign)),
+        foreignHost_(std::move(foreignHost)),
+        samePort_(samePort) {
     EXPECT_NE(port_, 0);
     thread_ = std::thread([this] { Run(); });
   }
@@ -39,6 +46,13 @@ class FakeServer {
     auto request = socket_.ReceiveFrom(3000);
     if (!request) return;
     received_.push_back(win::GbkToUtf8(request->bytes));
+    if (!foreign_.empty()) {
+      net::DatagramSocket other;
+      EXPECT_TRUE(other.Create(samePort_ ? port_ : 0, foreignHost_));
+      for (const std::string& answer : foreign_)
+        EXPECT_TRUE(other.SendTo(win::Utf8ToGbk(answer), request->host, request->port));
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(repeatMs_);
     do {
       for (const std::string& answer : answers_)
@@ -50,6 +64,9 @@ class FakeServer {
   uint16_t port_ = socket_.Create(0, "127.0.0.1") ? socket_.LocalPort() : uint16_t{0};
   std::vector<std::string> answers_;
   int repeatMs_;
+  std::vector<std::string> foreign_;
+  std::string foreignHost_;
+  bool samePort_;
   std::vector<std::string> received_;
   std::thread thread_;
 };
@@ -58,24 +75,46 @@ class ServerProtocolTest : public ::testing::Test {
  protected:
   void Settings(const std::string& lines, const std::string& mode = "app") {
     std::ofstream(tmp_.Path() / "KIRV.ini") << "[KIRV]\r\n" << lines;
-    IniFile.SetPath(tmp_.Windows("KIRV.ini"));
-    ServerMode = mode;
+    settings_.SetPath(tmp_.Windows("KIRV.ini"));
+    mode_ = mode;
   }
-  void TearDown() override { ServerMode = "app"; }
+  std::string Send(std::string_view request) {
+    return SendServerRequest(settings_, mode_, request);
+  }
   TempFolder tmp_;
+  CIniFile settings_;
+  std::string mode_;
 };
 
 TEST_F(ServerProtocolTest, ForeignDatagramIsDroppedAndTheReplyReturned) {
   FakeServer server({"XYZ-nothing", "KIRV-03-01-0101-张三-男"});
   Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\nTimeout=3000\r\n");
-  EXPECT_EQ(SendServerRequest(CandidateLookupRequest("0101")), "KIRV-03-01-0101-张三-男");
+  EXPECT_EQ(Send(CandidateLookupRequest("0101")), "KIRV-03-01-0101-张三-男");
   EXPECT_EQ(server.Received(), std::vector<std::string>{"KIRV-02-0101"});
+}
+
+// A reply-shaped datagram from another port or another address than the server asked is
+// dropped like a foreign one; the server's own reply is returned.
+TEST_F(ServerProtocolTest, RepliesComeFromTheServerAsked) {
+  struct Case {
+    const char* what;
+    const char* host;
+    bool samePort;
+  } cases[] = {{"another port", "127.0.0.1", false}, {"another address", "127.0.0.2", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeServer server({"KIRV-03-01-0101-张三-男"}, 0, {"KIRV-03-01-0101-冒名-女"}, c.host,
+                      c.samePort);
+    Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) +
+             "\r\nTimeout=3000\r\n");
+    EXPECT_EQ(Send(CandidateLookupRequest("0101")), "KIRV-03-01-0101-张三-男");
+  }
 }
 
 TEST_F(ServerProtocolTest, BareKirvReplyCountsAsAReply) {
   FakeServer server(std::vector<std::string>{"KIRV"});
   Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\n");
-  std::string reply = SendServerRequest(ServerTestRequest());
+  std::string reply = Send(ServerTestRequest());
   EXPECT_EQ(reply, "KIRV");
   EXPECT_TRUE(IsServerReply(reply));
   auto fields = SplitReply(reply);
@@ -94,7 +133,7 @@ TEST_F(ServerProtocolTest, NoReplyGivesTheTimeOutText) {
     Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) +
              "\r\nTimeout=" + c.timeout + "\r\n");
     auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(SendServerRequest(ServerTestRequest()), kServerTimeout);
+    EXPECT_EQ(Send(ServerTestRequest()), kServerTimeout);
     auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
                     std::chrono::steady_clock::now() - start)
                     .count();
@@ -107,18 +146,18 @@ TEST_F(ServerProtocolTest, StreamOfForeignDatagramsDoesNotHoldTheClient) {
   FakeServer server(std::vector<std::string>{"XYZ", "kirv-lower"}, 800);
   Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\nTimeout=100\r\n");
   auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(SendServerRequest(ServerTestRequest()), kServerTimeout);
+  EXPECT_EQ(Send(ServerTestRequest()), kServerTimeout);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(600));
 }
 
 TEST_F(ServerProtocolTest, ServerAddressRequiredInNetworkModes) {
   for (const char* mode : {"app", "web"}) {
     Settings("Port=1\r\n", mode);
-    EXPECT_EQ(SendServerRequest(ServerTestRequest()), kNoServerAddress) << mode;
+    EXPECT_EQ(Send(ServerTestRequest()), kNoServerAddress) << mode;
   }
   // Other modes still try, and end in the time-out.
   Settings("Timeout=50\r\n", "local");
-  EXPECT_EQ(SendServerRequest(ServerTestRequest()), kServerTimeout);
+  EXPECT_EQ(Send(ServerTestRequest()), kServerTimeout);
 }
 
 TEST_F(ServerProtocolTest, PortDefaultsPerMode) {
@@ -134,7 +173,7 @@ TEST_F(ServerProtocolTest, PortDefaultsPerMode) {
       continue;
     }
     Settings("ServerIP=127.0.0.1\r\nTimeout=100\r\n", c.mode);
-    EXPECT_EQ(SendServerRequest("KIRV-14"), kServerTimeout);
+    EXPECT_EQ(Send("KIRV-14"), kServerTimeout);
     auto got = listener.ReceiveFrom(500);
     ASSERT_TRUE(got.has_value()) << c.mode;
     EXPECT_EQ(got->bytes, "KIRV-14");
@@ -153,7 +192,15 @@ TEST(ServerRequests, BuildersAndNames) {
   } cases[] = {{0, "未考"},   {1, "正常"},   {10, "旷考"},
                {100, "违纪"}, {7, "多状态"}, {-1, "多状态"}};
   for (const auto& c : cases) EXPECT_EQ(StateName(c.state), c.name);
-  EXPECT_EQ(StateChangeName(10), "缺考");
+}
+
+// The proctor's confirmation names every state but normal and violation "缺考".
+TEST(ServerRequests, StateChangeNames) {
+  struct Case {
+    int state;
+    const char* name;
+  } cases[] = {{1, "正常"}, {100, "违纪"}, {10, "缺考"}, {0, "缺考"}, {7, "缺考"}, {-1, "缺考"}};
+  for (const auto& c : cases) EXPECT_EQ(StateChangeName(c.state), c.name) << c.state;
 }
 
 TEST(ServerReplies, FieldsAndRoomLists) {

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "client/file_write.h"
 #include "client/system_utils.h"
 #include "platform/win/attributes.h"
 #include "platform/win/paths.h"
@@ -33,8 +34,8 @@ std::vector<std::string> SingleChoiceNames(std::string_view paperList) {
   return {};
 }
 
-void SingleChoiceRecord::Open(const std::string& studentFolder, const std::string& code,
-                              const std::function<std::string()>& readPapers) {
+base::Status SingleChoiceRecord::Open(const std::string& studentFolder, const std::string& code,
+                                      const std::function<std::string()>& readPapers) {
   folder_ = studentFolder + "selkt";
   path_ = folder_ + "\\" + code + ".txt";
   names_.clear();
@@ -42,31 +43,29 @@ void SingleChoiceRecord::Open(const std::string& studentFolder, const std::strin
 
   std::filesystem::path host = win::ToHostPath(path_);
   std::error_code ec;
-  if (std::filesystem::exists(host, ec)) {
-    if (std::filesystem::file_size(host, ec) == 0 && !ec) {
-      win::SetFileAttributes(path_, win::FILE_ATTRIBUTE_NORMAL);
-      std::filesystem::remove(host, ec);
-    } else {
-      std::ifstream in(host, std::ios::binary);
-      std::string line;
-      while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
-        std::vector<std::string> parts;
-        SplitString(line, ":", parts);
-        names_.push_back(parts[0]);
-        answers_.push_back(parts.size() > 1 ? parts[1] : "X");
-      }
+  const bool holdsAnswers =
+      std::filesystem::exists(host, ec) && std::filesystem::file_size(host, ec) != 0 && !ec;
+  base::Status made = base::Ok();
+  if (holdsAnswers) {
+    std::ifstream in(host, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (line.empty()) continue;
+      std::vector<std::string> parts;
+      SplitString(line, ":", parts);
+      names_.push_back(parts[0]);
+      answers_.push_back(parts.size() > 1 ? parts[1] : "X");
     }
-  }
-  if (!std::filesystem::exists(host, ec)) {
+    (void)win::SetFileAttributes(path_, kKeptAside);
+  } else {
+    // A missing or empty record is made anew from the paper.
     for (const std::string& n : SingleChoiceNames(readPapers())) {
       names_.push_back(n);
       answers_.push_back("X");
     }
-    Save();
+    made = Save();
   }
-  win::SetFileAttributes(path_, kKeptAside);
 
   current_ = 1;
   for (int i = 0; i < Count(); ++i) {
@@ -75,6 +74,7 @@ void SingleChoiceRecord::Open(const std::string& studentFolder, const std::strin
       break;
     }
   }
+  return made;
 }
 
 std::string SingleChoiceRecord::QuestionFile(const std::string& programFolder, int n) const {
@@ -87,10 +87,10 @@ int SingleChoiceRecord::AnswerIndex(int n) const {
   return -1;
 }
 
-bool SingleChoiceRecord::SetAnswer(const std::string& letter, bool autoAdvance) {
-  if (Count() == 0) return false;
+base::Status SingleChoiceRecord::SetAnswer(const std::string& letter, bool autoAdvance) {
+  if (Count() == 0) return base::Error::Of("no question to answer");
   answers_[current_ - 1] = letter;
-  bool saved = Save();
+  base::Status saved = Save();
   if (autoAdvance) Next();
   return saved;
 }
@@ -105,20 +105,11 @@ void SingleChoiceRecord::Go(int n) {
   current_ = std::clamp(n, 1, std::max(Count(), 1));
 }
 
-bool SingleChoiceRecord::Save() {
-  uint32_t attributes = win::GetFileAttributes(path_);
-  if (attributes != win::INVALID_FILE_ATTRIBUTES)
-    win::SetFileAttributes(path_, attributes & ~kKeptAside);
+base::Status SingleChoiceRecord::Save() {
   std::error_code ec;
   std::filesystem::create_directories(win::ToHostPath(folder_), ec);
+  if (ec) return base::Error{"cannot create " + folder_ + ": " + ec.message(), ec.value()};
   std::string text;
   for (int i = 0; i < Count(); ++i) text += names_[i] + ":" + answers_[i] + "\n";
-  bool ok;
-  {
-    std::ofstream out(win::ToHostPath(path_), std::ios::binary | std::ios::trunc);
-    out << text;
-    ok = static_cast<bool>(out);
-  }
-  win::SetFileAttributes(path_, kKeptAside);
-  return ok;
+  return WriteFileAtomically(path_, text, kKeptAside);
 }

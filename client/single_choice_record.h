@@ -1,13 +1,16 @@
 // The single-choice answer record and the navigation over its questions, without a window.
 // The record is StudentFolder + "selkt\" + exam code + ".txt": one line "name:answer" per drawn
-// question, answer "A".."D" or "X" for none. It is rewritten after every answer and kept
-// read-only and hidden between writes. CSelQuestionDlg shows what this class holds.
+// question, answer "A".."D" or "X" for none. It is rewritten after every answer, each time as a
+// whole new file renamed over the old one, and is read-only and hidden. The login makes it;
+// CSelQuestionDlg shows what this class holds.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/base/result.h"
 
 // The question names of the single-choice item (module id "0") of a paper list, wherever the
 // item stands; empty when there is none.
@@ -17,9 +20,10 @@ class SingleChoiceRecord {
  public:
   // Opens the record of `code` in `studentFolder` (Windows form, ends with "\"). A missing or
   // empty record is made anew from the paper list `readPapers` returns, every answer "X".
-  // Afterwards the current question is the first unanswered one (1 when all are answered).
-  void Open(const std::string& studentFolder, const std::string& code,
-            const std::function<std::string()>& readPapers);
+  // Afterwards the current question is the first unanswered one (1 when all are answered). An
+  // error when a new record cannot be written; the questions are held all the same.
+  base::Status Open(const std::string& studentFolder, const std::string& code,
+                    const std::function<std::string()>& readPapers);
 
   const std::string& Path() const { return path_; }
   int Count() const { return static_cast<int>(names_.size()); }
@@ -32,14 +36,15 @@ class SingleChoiceRecord {
   // 0..3 for A..D, -1 for anything else.
   int AnswerIndex(int n) const;
 
-  // Records the current question's answer and saves; with `autoAdvance` moves on.
-  bool SetAnswer(const std::string& letter, bool autoAdvance);
+  // Records the current question's answer and saves; with `autoAdvance` moves on. The answer is
+  // kept even when it cannot be saved, and goes with the next save.
+  base::Status SetAnswer(const std::string& letter, bool autoAdvance);
   void Prev();
   void Next();
   void Go(int n);  // clamped to 1..Count()
 
-  // Rewrites the record: attributes cleared, written, read-only and hidden again.
-  bool Save();
+  // Rewrites the record as a whole (a new file renamed over the old, read-only and hidden).
+  base::Status Save();
 
  private:
   std::string folder_;  // StudentFolder + "selkt"

@@ -47,10 +47,10 @@ struct RecordFixture : ::testing::Test {
   }
   SingleChoiceRecord Open() {
     SingleChoiceRecord r;
-    r.Open(student, "C1", [&] {
+    EXPECT_TRUE(r.Open(student, "C1", [&] {
       ++papersRead;
       return papers;
-    });
+    }));
     return r;
   }
   void WriteRecord(const std::string& text) {
@@ -110,7 +110,12 @@ TEST_F(RecordFixture, ResumesAtTheFirstUnansweredQuestion) {
 
 TEST_F(RecordFixture, EveryAnswerRewritesTheWholeRecord) {
   SingleChoiceRecord r = Open();
+  // A reader of the record (a grader, a copy) holding it while an answer comes reads the record
+  // as it was, whole: the new record replaces it instead of being written into it.
+  std::ifstream reader(root / "C1/selkt/C1.txt", std::ios::binary);
   EXPECT_TRUE(r.SetAnswer("B", false));
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(reader)), std::istreambuf_iterator<char>()),
+            "q03:X\nq01:X\nq02:X\n");
   EXPECT_EQ(ReadRecord(), "q03:B\nq01:X\nq02:X\n");
   EXPECT_EQ(RecordAttributes() & kRoHidden, kRoHidden);
   EXPECT_EQ(r.Current(), 1);

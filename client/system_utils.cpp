@@ -11,23 +11,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
-#include "client/globals.h"
+#include "client/file_write.h"
+#include "platform/base/text.h"
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
 #include "platform/win/files.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 #include "platform/win/process.h"
-#include "platform/win/profile.h"
 #include "platform/win/shell_file_op.h"
 #include "platform/win/shell_folders.h"
 #include "platform/win/shortcut.h"
-
-PathGlobals Paths;
-std::string& ProgramFolder = Paths.ProgramFolder;
-std::string ApplicationTitle = "KIRV";
 
 namespace {
 
@@ -36,29 +31,27 @@ std::string WithBackslash(std::string s) {
   return s;
 }
 
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
 }  // namespace
 
-void InitPaths() {
+PathGlobals InitPaths() {
+  PathGlobals paths;
   std::error_code ec;
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (const char* v = std::getenv("KIRV_PROGRAM_FOLDER"); v && *v)
-    Paths.ProgramFolder = WithBackslash(v[0] == '/' ? win::ToWindowsPath(v) : std::string(v));
+    paths.ProgramFolder = WithBackslash(v[0] == '/' ? win::ToWindowsPath(v) : std::string(v));
   else
-    Paths.ProgramFolder = WithBackslash(win::ToWindowsPath(exe.parent_path()));
-  Paths.ProgramName = exe.stem().string();
-  Paths.TempFolder = WithBackslash(win::TempFolder());
-  Paths.WindowsFolder = WithBackslash(win::WindowsFolder());
-  Paths.SystemFolder = WithBackslash(win::SystemFolder());
-  Paths.StartFolder = WithBackslash(win::GetCurrentDirectory());
-  Paths.DesktopFolder = win::DesktopFolder();
-  Paths.DocumentsFolder = win::DocumentsFolder();
+    paths.ProgramFolder = WithBackslash(win::ToWindowsPath(exe.parent_path()));
+  paths.ProgramName = exe.stem().string();
+  paths.TempFolder = WithBackslash(win::TempFolder());
+  paths.WindowsFolder = WithBackslash(win::WindowsFolder());
+  paths.SystemFolder = WithBackslash(win::SystemFolder());
+  paths.StartFolder = WithBackslash(win::GetCurrentDirectory());
+  paths.DesktopFolder = win::DesktopFolder();
+  paths.DocumentsFolder = win::DocumentsFolder();
   const win::ScreenSize screen = win::GetScreenSize();
-  Paths.ScreenWidth = screen.width;
-  Paths.ScreenHeight = screen.height;
+  paths.ScreenWidth = screen.width;
+  paths.ScreenHeight = screen.height;
+  return paths;
 }
 
 bool FileExists(const std::string& path) {
@@ -82,10 +75,7 @@ int ShowMessage(const std::string& text) {
 
 void SplitString(const std::string& text, const std::string& delimiter,
                  std::vector<std::string>& out) {
-  size_t b = 0, e = text.size();
-  while (b < e && IsSpace(text[b])) ++b;
-  while (e > b && IsSpace(text[e - 1])) --e;
-  std::string rest = text.substr(b, e - b);
+  std::string rest(base::Trim(text));
   if (delimiter.empty()) {  // nothing to split at: the text is one piece
     out.push_back(rest);
     return;
@@ -183,23 +173,19 @@ bool CreateDesktopShortcut(const std::string& name, const std::string& target,
   return win::CreateShortcut(win::DesktopFolder() + "\\" + name + ".lnk", target, workingFolder);
 }
 
-void WriteLog(const std::string& text) {
-  if (ExamCode.empty() || StudentFolder.empty()) return;
-  if (!FileExists(StudentFolder + "log")) MakeDirPath(StudentFolder + "log");
-  const std::string file = StudentFolder + "log\\" + ExamCode + ".log";
-  {
-    std::ofstream out(win::ToHostPath(file), std::ios::binary | std::ios::app);
-    if (!out) return;
-    out << win::Utf8ToGbk(text) << "\r\n";
-  }
-  win::SetFileAttributes(file, win::FILE_ATTRIBUTE_HIDDEN);
+base::Status WriteLog(const std::string& studentFolder, const std::string& examCode,
+                      const std::string& text) {
+  if (examCode.empty() || studentFolder.empty()) return base::Ok();
+  if (!FileExists(studentFolder + "log")) MakeDirPath(studentFolder + "log");
+  const std::string file = studentFolder + "log\\" + examCode + ".log";
+  if (base::Status s = AppendToFile(file, win::Utf8ToGbk(text) + "\r\n"); !s) return s;
+  (void)win::SetFileAttributes(file, win::FILE_ATTRIBUTE_HIDDEN);
+  return base::Ok();
 }
 
-std::string GetLocalIP() {
+std::string GetLocalIP(const std::string& nic) {
   char host[128] = {};
   if (::gethostname(host, sizeof host - 1) != 0) return {};
-  const std::string nic =
-      win::GetPrivateProfileString("KIRV", "NIC", "", Paths.ProgramFolder + "KIRV.ini", 255);
   const long n = std::strtol(nic.c_str(), nullptr, 10);
   if (n < 0) return {};
   addrinfo hints{};

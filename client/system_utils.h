@@ -1,4 +1,4 @@
-// The exam client's system utilities: the folder globals, file and folder helpers, the message
+// The exam client's system utilities: the folders of the run, file and folder helpers, the message
 // box every error goes through, text splitting, running programs, registering controls, date and
 // time stamps, the password transform, the process walk, the desktop shortcut, the candidate log,
 // the local address and the paper-archive password. Paths are in Windows form ("C:\x\").
@@ -11,7 +11,9 @@
 #include <string_view>
 #include <vector>
 
-// The folder globals, filled once by InitPaths.
+#include "platform/base/result.h"
+
+// The folders of the run, filled once at start-up (InitPaths) and kept by the exam session.
 struct PathGlobals {
   std::string ProgramFolder;    // the program's own folder, ending with "\"
   std::string ProgramName;      // the program's file name without folder and extension
@@ -24,15 +26,12 @@ struct PathGlobals {
   int ScreenWidth = 0;
   int ScreenHeight = 0;
 };
-extern PathGlobals Paths;
-extern std::string& ProgramFolder;  // Paths.ProgramFolder
-
 // The caption of every box ShowMessage shows.
-extern std::string ApplicationTitle;
+inline constexpr std::string_view ApplicationTitle = "KIRV";
 
-// Fills Paths. The program folder is that of /proc/self/exe unless KIRV_PROGRAM_FOLDER names
-// another (a Windows-form or a host path).
-void InitPaths();
+// The folders of this run. The program folder is that of /proc/self/exe unless
+// KIRV_PROGRAM_FOLDER names another (a Windows-form or a host path).
+PathGlobals InitPaths();
 
 // A single trailing "\" is dropped, then true when a find-first-file finds anything (a folder
 // counts; wildcards match).
@@ -93,12 +92,15 @@ bool IsWow64();
 bool CreateDesktopShortcut(const std::string& name, const std::string& target,
                            const std::string& workingFolder);
 
-// Appends the text and CR LF (in GBK) to StudentFolder + "log\" + ExamCode + ".log" and marks
-// the log hidden; nothing while ExamCode or StudentFolder is empty.
-void WriteLog(const std::string& text);
+// Appends the text and CR LF (in GBK) to the candidate log studentFolder + "log\" + examCode +
+// ".log", flushed, and marks the log hidden; nothing while the code or the folder is empty. An
+// error when the line could not be written.
+base::Status WriteLog(const std::string& studentFolder, const std::string& examCode,
+                      const std::string& text);
 
-// The NIC-th (KIRV.ini, empty = 0) IPv4 address of the host name, dotted; "" when there is none.
-std::string GetLocalIP();
+// The n-th IPv4 address of the host name, dotted, n being the [KIRV] NIC setting read as a
+// number (empty = 0); "" when there is none.
+std::string GetLocalIP(const std::string& nicSetting);
 
 // The paper-archive password.
 std::string GetAttachPassword();

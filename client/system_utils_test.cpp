@@ -6,7 +6,6 @@
 #include <regex>
 #include <thread>
 
-#include "client/globals.h"
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
 #include "platform/win/message_box.h"
@@ -200,31 +199,20 @@ TEST(SystemUtils, RenameFile) {
 
 TEST(SystemUtils, WriteLogAppendsGbkLinesToAHiddenLog) {
   TestFolder t;
-  ExamCode = "";
-  StudentFolder = t.Win("Stu\\");
-  WriteLog("ignored");
+  const std::string student = t.Win("Stu\\");
+  EXPECT_TRUE(WriteLog(student, "", "ignored"));
   EXPECT_FALSE(fs::exists(t.Root() / "Stu"));
-  ExamCode = "1401010001";
-  WriteLog("考试开始于：20140705090807");
-  WriteLog("P1,P2");
+  EXPECT_TRUE(WriteLog(student, "1401010001", "考试开始于：20140705090807"));
+  EXPECT_TRUE(WriteLog(student, "1401010001", "P1,P2"));
   const fs::path log = t.Root() / "Stu" / "log" / "1401010001.log";
   EXPECT_EQ(TestFolder::Read(log), win::Utf8ToGbk("考试开始于：20140705090807") + "\r\nP1,P2\r\n");
-  EXPECT_EQ(win::GetFileAttributes(StudentFolder + "log\\1401010001.log"),
-            win::FILE_ATTRIBUTE_HIDDEN);
-  ExamCode.clear();
-  StudentFolder.clear();
+  EXPECT_EQ(win::GetFileAttributes(student + "log\\1401010001.log"), win::FILE_ATTRIBUTE_HIDDEN);
 }
 
 TEST(SystemUtils, GetLocalIP) {
-  TestFolder t;
-  const std::string saved = Paths.ProgramFolder;
-  Paths.ProgramFolder = t.Win();
-  t.Write("KIRV.ini", "[KIRV]\r\nNIC=999\r\n");
-  EXPECT_EQ(GetLocalIP(), "");
-  t.Write("KIRV.ini", "[KIRV]\r\nNIC=\r\n");
-  const std::string ip = GetLocalIP();
+  EXPECT_EQ(GetLocalIP("999"), "");
+  const std::string ip = GetLocalIP("");
   EXPECT_TRUE(ip.empty() || std::regex_match(ip, std::regex("([0-9]{1,3}\\.){3}[0-9]{1,3}"))) << ip;
-  Paths.ProgramFolder = saved;
 }
 
 TEST(SystemUtils, InitPathsAndShortcut) {
@@ -233,20 +221,20 @@ TEST(SystemUtils, InitPathsAndShortcut) {
   fs::create_directories(t.Root() / "Desktop");
   ScopedEnv program("KIRV_PROGRAM_FOLDER", (t.Root() / "Kirv").string());
   ScopedEnv desktop("XDG_DESKTOP_DIR", (t.Root() / "Desktop").string());
-  InitPaths();
-  EXPECT_EQ(ProgramFolder, t.Win("Kirv\\"));
-  EXPECT_EQ(Paths.DesktopFolder, t.Win("Desktop"));
-  EXPECT_FALSE(Paths.ProgramName.empty());
+  const PathGlobals paths = InitPaths();
+  EXPECT_EQ(paths.ProgramFolder, t.Win("Kirv\\"));
+  EXPECT_EQ(paths.DesktopFolder, t.Win("Desktop"));
+  EXPECT_FALSE(paths.ProgramName.empty());
   for (const std::string* folder :
-       {&Paths.TempFolder, &Paths.WindowsFolder, &Paths.SystemFolder, &Paths.StartFolder})
+       {&paths.TempFolder, &paths.WindowsFolder, &paths.SystemFolder, &paths.StartFolder})
     EXPECT_EQ(folder->back(), '\\') << *folder;
-  EXPECT_GT(Paths.ScreenWidth, 0);
+  EXPECT_GT(paths.ScreenWidth, 0);
   {
     ScopedEnv windowsForm("KIRV_PROGRAM_FOLDER", "T:\\Kirv");
-    InitPaths();
-    EXPECT_EQ(ProgramFolder, "T:\\Kirv\\");
+    EXPECT_EQ(InitPaths().ProgramFolder, "T:\\Kirv\\");
   }
-  EXPECT_TRUE(CreateDesktopShortcut("Kirvex", ProgramFolder + "kirv.exe", ProgramFolder));
+  EXPECT_TRUE(
+      CreateDesktopShortcut("Kirvex", paths.ProgramFolder + "kirv.exe", paths.ProgramFolder));
   EXPECT_TRUE(fs::exists(t.Root() / "Desktop" / "Kirvex.desktop"));
   EXPECT_EQ(GetAttachPassword(), "RW5827");
   EXPECT_FALSE(IsWow64());

@@ -1,6 +1,8 @@
 // CAdoConnection over the ADO layer.
 #include "client/db/ado_connection.h"
 
+#include <sqlite3.h>
+
 #include <cstdio>
 
 CAdoConnection::CAdoConnection() : connection_(std::make_unique<ado::Connection>()) {}
@@ -28,13 +30,21 @@ std::unique_ptr<ado::Recordset> CAdoConnection::Execute(const std::string& sql, 
 }
 
 std::unique_ptr<ado::Recordset> CAdoConnection::Execute(const std::string& sql,
-                                                        const SqlParams& params, long options) {
+                                                        const SqlParams& params, long options,
+                                                        long* recordsAffected) {
+  if (recordsAffected) *recordsAffected = 0;
   if (!connection_) return nullptr;
-  return connection_->Execute(sql, params, nullptr, options);
+  return connection_->Execute(sql, params, recordsAffected, options);
 }
 
 bool CAdoConnection::IsOpen() {
   return connection_ && connection_->IsOpen();
+}
+
+bool CAdoConnection::SetBusyTimeout(int milliseconds) {
+  if (!IsOpen()) return false;
+  // The data-access layer offers no command time-out yet; the handle it shares takes one.
+  return sqlite3_busy_timeout(connection_->Shared()->db, milliseconds) == SQLITE_OK;
 }
 
 bool CAdoConnection::Close() {

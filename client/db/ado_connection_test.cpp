@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "client/db/exam_database.h"
-#include "client/db/test_support.h"
+#include "client/testing/temp_folder.h"
 
 namespace {
 

@@ -19,11 +19,12 @@ class CAdoRecordSet {
   void SetConnection(CAdoConnection* connection);
 
   // A non-empty text replaces the stored statement (and its parameters); false when no
-  // connection is bound or no statement is stored. Closes an open recordset first. The client
-  // passes options 1 (text), cursor 3 (static) and lock 3 (optimistic).
-  bool Open(const std::string& sql = "", long options = 1, long cursorType = 3, long lockType = 3);
-  bool Open(const std::string& sql, const SqlParams& params, long options = 1, long cursorType = 3,
-            long lockType = 3);
+  // connection is bound or no statement is stored. Closes an open recordset first. Every query
+  // of the client is command text on a static cursor with optimistic locking.
+  bool Open(const std::string& sql = "", long options = ado::adCmdText,
+            long cursorType = ado::adOpenStatic, long lockType = ado::adLockOptimistic);
+  bool Open(const std::string& sql, const SqlParams& params, long options = ado::adCmdText,
+            long cursorType = ado::adOpenStatic, long lockType = ado::adLockOptimistic);
 
   bool IsOpen();
   // Closes when open; false only when closing fails.

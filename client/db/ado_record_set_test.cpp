@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "client/db/exam_database.h"
-#include "client/db/test_support.h"
+#include "client/testing/temp_folder.h"
 #include "platform/win/message_box.h"
 
 namespace {

@@ -19,7 +19,6 @@ const QColor kInterior(113, 111, 100);
 CCustomVisualManager::CCustomVisualManager(const std::string& programFolder) {
   vertical_.LoadPictureFile(programFolder + "Skins\\bgv.gif");
   horizontal_.LoadPictureFile(programFolder + "Skins\\bgh.gif");
-  paneBackground = kSeparator;
   groupBackground = kInterior;
   groupBorder = kOutline;
 }
@@ -41,7 +40,8 @@ QRect CCustomVisualManager::SkinRect(const QRect& rect, ui::DockEdge edge) const
 
 void CCustomVisualManager::FillTasksPaneBackground(QPainter& p, const QRect& rect,
                                                    ui::DockEdge edge) {
-  p.fillRect(rect, paneBackground);
+  // The library's own background, and the skin over it where there is one.
+  ui::VisualManager2003::FillTasksPaneBackground(p, rect, edge);
   const QRect skin = SkinRect(rect, edge);
   if (!skin.isEmpty())
     Skin(edge).Render(p, skin.left(), skin.top(), skin.right() + 1, skin.bottom() + 1);

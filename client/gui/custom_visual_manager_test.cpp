@@ -10,8 +10,8 @@
 #include <QWidget>
 
 #include "client/gui/artwork.h"
-#include "client/gui/exam_screen_fixture.h"
 #include "client/gui/qt_services.h"
+#include "client/gui/testing/exam_screen_fixture.h"
 #include "platform/ui/window_list.h"
 #include "platform/vb/interaction.h"
 #include "platform/win/message_box.h"
@@ -41,7 +41,7 @@ class LookTest : public ExamScreenFixture {};
 TEST_F(LookTest, SkinByDockEdgeCentredInThePane) {
   MakeInstallation();
   ASSERT_TRUE(WriteSkinFiles((host_ / "Skins").string()));
-  CCustomVisualManager look(ProgramFolder);
+  CCustomVisualManager look(ProgramFolder());
   const QSize vertical = look.Skin(ui::DockEdge::Left).GetSize();
   const QSize horizontal = look.Skin(ui::DockEdge::Top).GetSize();
   ASSERT_FALSE(vertical.isEmpty());
@@ -64,11 +64,18 @@ TEST_F(LookTest, SkinByDockEdgeCentredInThePane) {
   EXPECT_NE(canvas.pixel(210, 384), qRgb(0, 0, 0));
 }
 
-TEST_F(LookTest, MissingSkinDrawsNoPicture) {
+// Without skin files the pane keeps the library's own background.
+TEST_F(LookTest, MissingSkinLeavesTheBackgroundAlone) {
   MakeInstallation();
-  CCustomVisualManager look(ProgramFolder);
+  CCustomVisualManager look(ProgramFolder());
   EXPECT_TRUE(look.Skin(ui::DockEdge::Left).IsEmpty());
   EXPECT_TRUE(look.SkinRect(QRect(0, 0, 100, 100), ui::DockEdge::Left).isEmpty());
+  QImage canvas(100, 100, QImage::Format_RGB32);
+  canvas.fill(Qt::black);
+  QPainter p(&canvas);
+  look.FillTasksPaneBackground(p, canvas.rect(), ui::DockEdge::Top);
+  p.end();
+  EXPECT_EQ(QColor(canvas.pixel(50, 50)), ui::VisualManager2003().paneBackground);
 }
 
 TEST_F(LookTest, ThemeSettingPicksTheLook) {
@@ -83,7 +90,7 @@ TEST_F(LookTest, ThemeSettingPicksTheLook) {
       {" 3", "VS2005"},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(ApplyTheme(ThemeNumber(c.setting), ProgramFolder), c.look) << c.setting;
+    EXPECT_EQ(ApplyTheme(ThemeNumber(c.setting), ProgramFolder()), c.look) << c.setting;
   ui::VisualManager::SetDefault(nullptr);
 }
 
@@ -99,10 +106,10 @@ TEST_F(LookTest, PictureHolderLoadsKeepsAndRenders) {
     holder.Render(p, 0, 0, 0, 0);  // empty: draws nothing
   }
   EXPECT_EQ(canvas.pixel(5, 5), qRgb(0, 0, 0));
-  ASSERT_TRUE(holder.LoadPictureFile(ProgramFolder + "Skins\\bgv.gif"));
+  ASSERT_TRUE(holder.LoadPictureFile(ProgramFolder() + "Skins\\bgv.gif"));
   const QSize loaded = holder.GetSize();
   EXPECT_FALSE(loaded.isEmpty());
-  EXPECT_FALSE(holder.LoadPictureFile(ProgramFolder + "Skins\\none.gif"));
+  EXPECT_FALSE(holder.LoadPictureFile(ProgramFolder() + "Skins\\none.gif"));
   EXPECT_EQ(holder.GetSize(), loaded);  // the previous picture stays
   {
     QPainter p(&canvas);
@@ -110,7 +117,7 @@ TEST_F(LookTest, PictureHolderLoadsKeepsAndRenders) {
   }
   EXPECT_NE(canvas.pixel(5, 5), qRgb(0, 0, 0));
   std::ofstream(host_ / "junk.gif") << "not a picture";
-  EXPECT_TRUE(holder.LoadPictureFile(ProgramFolder + "junk.gif"));
+  EXPECT_TRUE(holder.LoadPictureFile(ProgramFolder() + "junk.gif"));
   EXPECT_TRUE(holder.IsEmpty());
 }
 

@@ -9,12 +9,12 @@
 #include <QTimer>
 #include <functional>
 
-#include "client/gui/exam_screen_fixture.h"
 #include "client/gui/input_dlg.h"
 #include "client/gui/proctor_hook.h"
 #include "client/gui/question_view.h"
 #include "client/gui/rules_dlg.h"
 #include "client/gui/sys_password_dlg.h"
+#include "client/gui/testing/exam_screen_fixture.h"
 #include "client/gui/wait_dlg.h"
 #include "client/password_check.h"
 #include "platform/win/message_box.h"
@@ -50,7 +50,7 @@ TEST_F(PasswordTest, BuiltInFallbackWhenNoPasswordIsSet) {
     clearedAfterWrong = d->PasswordEdit()->text().isEmpty() && d->isVisible();
     Type(d->PasswordEdit(), right);
   });
-  CSysPasswordDlg dialog;
+  CSysPasswordDlg dialog(session_.Settings());
   EXPECT_EQ(dialog.DoModal(), 1);
   EXPECT_TRUE(clearedAfterWrong);
 }
@@ -63,10 +63,10 @@ TEST_F(PasswordTest, StoredPasswordAndEscape) {
          QString::fromStdString(ExpectedSystemPassword("")));  // the fallback no longer opens
     Type(d->PasswordEdit(), "proctor");
   });
-  CSysPasswordDlg first;
+  CSysPasswordDlg first(session_.Settings());
   EXPECT_EQ(first.DoModal(), 1);
   WhenOpen<CSysPasswordDlg>([](CSysPasswordDlg* d) { QTest::keyClick(d, Qt::Key_Escape); });
-  CSysPasswordDlg second;
+  CSysPasswordDlg second(session_.Settings());
   EXPECT_EQ(second.DoModal(), 0);
 }
 
@@ -78,12 +78,13 @@ TEST_F(RulesTest, AcceptQuitAndTheProctorHotKey) {
   int proctorOpened = 0;
   const ProctorOpener previous = SetProctorOpener([&](QWidget*) { ++proctorOpened; });
   {
-    CRulesDlg dialog;
+    CRulesDlg dialog(ProgramFolder(), false, session_.Settings());
     EXPECT_EQ(dialog.windowTitle(), u"请阅读规则"_qs);
     EXPECT_EQ(dialog.RulesView()->toPlainText(), u"规则 rules"_qs);
     EXPECT_TRUE(dialog.HasHotKey());
-    // Ctrl+F12, a wrong password then Esc: no proctor dialog; then the right one: the proctor
-    // dialog.
+    // Ctrl+F12 typed while the rules text has the focus (as it does when the candidate reads),
+    // a wrong password then Esc: no proctor dialog; then, from the accept button, the right one:
+    // the proctor dialog.
     WhenOpen<CRulesDlg>([&](CRulesDlg* d) {
       d->activateWindow();
       ASSERT_TRUE(QTest::qWaitForWindowActive(d));
@@ -91,14 +92,17 @@ TEST_F(RulesTest, AcceptQuitAndTheProctorHotKey) {
         Type(p->PasswordEdit(), "nope");
         QTest::keyClick(p, Qt::Key_Escape);
       });
-      QTest::keyClick(d, Qt::Key_F12, Qt::ControlModifier);
+      d->RulesView()->setFocus();
+      ASSERT_EQ(QApplication::focusWidget(), d->RulesView());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12, Qt::ControlModifier);
       EXPECT_EQ(proctorOpened, 0);
       d->activateWindow();
       ASSERT_TRUE(QTest::qWaitForWindowActive(d));
       WhenOpen<CSysPasswordDlg>([](CSysPasswordDlg* p) {
         Type(p->PasswordEdit(), QString::fromStdString(ExpectedSystemPassword("")));
       });
-      QTest::keyClick(d, Qt::Key_F12, Qt::ControlModifier);
+      d->AcceptButton()->setFocus();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12, Qt::ControlModifier);
       EXPECT_EQ(proctorOpened, 1);
       EXPECT_TRUE(d->isVisible());  // the rules stay open underneath
       d->AcceptButton()->click();
@@ -106,7 +110,7 @@ TEST_F(RulesTest, AcceptQuitAndTheProctorHotKey) {
     EXPECT_EQ(dialog.DoModal(), win::IDOK);
   }
   {
-    CRulesDlg dialog;
+    CRulesDlg dialog(ProgramFolder(), false, session_.Settings());
     WhenOpen<CRulesDlg>([](CRulesDlg* d) { d->QuitButton()->click(); });
     EXPECT_EQ(dialog.DoModal(), win::IDCANCEL);
   }
@@ -115,9 +119,7 @@ TEST_F(RulesTest, AcceptQuitAndTheProctorHotKey) {
 
 TEST_F(RulesTest, TrainingModeHasNoHotKeyAndMissingRulesLeaveTheViewEmpty) {
   MakeInstallation();
-  TrainingMode = true;
-  CRulesDlg dialog;
-  TrainingMode = false;
+  CRulesDlg dialog(ProgramFolder(), true, session_.Settings());
   EXPECT_FALSE(dialog.HasHotKey());
   EXPECT_TRUE(dialog.RulesView()->toPlainText().isEmpty());
   EXPECT_TRUE(dialog.AcceptButton()->isEnabled());

@@ -6,14 +6,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "client/db/ado_record_set.h"
-#include "client/globals.h"
 #include "client/gui/bye_dlg.h"
 #include "client/gui/custom_visual_manager.h"
 #include "client/gui/login_dlg.h"
-#include "client/ini_file.h"
 #include "client/login_host.h"
-#include "client/login_store.h"
 #include "client/password_check.h"
 #include "client/system_utils.h"
 #include "platform/win/files.h"
@@ -29,22 +25,14 @@ CRegisterDlg::CRegisterDlg()
     move(screen->geometry().center() - rect().center());
 }
 
-CExamApp::CExamApp(Screens screens) : screens_(std::move(screens)) {}
+std::string ExamWindowTitle(const ExamCandidate& candidate) {
+  return "■-" + candidate.name + "-" + candidate.studentFolder;
+}
+
+CExamApp::CExamApp(ExamSession& session, Screens screens)
+    : session_(session), screens_(std::move(screens)) {}
 
 CExamApp::~CExamApp() = default;
-
-std::string CExamApp::ExamWindowTitle() {
-  return "■-" + CandidateName + "-" + StudentFolder;
-}
-
-std::string CExamApp::ReadPapers() {
-  CAdoRecordSet rs;
-  rs.SetConnection(&ExamDatabase);
-  std::string papers;
-  if (rs.Open("Select * from [Stu] where examcode=?", {SqlText(ExamCode)}) && !rs.IsEOF())
-    rs.GetString("Papers", papers);
-  return papers;
-}
 
 bool CExamApp::AcquireInstance() {
   lock_ = std::make_unique<win::InstanceLock>("KIRV");
@@ -68,36 +56,38 @@ void CExamApp::Message(const std::string& text) {
 }
 
 void CExamApp::InitPathsAndGlobals() {
-  InitPaths();
+  PathGlobals paths = InitPaths();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    Paths.ScreenWidth = screen->geometry().width();
-    Paths.ScreenHeight = screen->geometry().height();
+    paths.ScreenWidth = screen->geometry().width();
+    paths.ScreenHeight = screen->geometry().height();
   }
-  InitGlobals(ProgramFolder);
+  session_.Start(std::move(paths));
 }
 
 void CExamApp::RegisterControls() {
+  const std::string& program = session_.ProgramFolder();
   // The run-time libraries the controls of the original platform needed are copied only when
   // the installation carries them.
   for (const char* dll : {"msvbvm50.dll", "msvbvm60.dll"}) {
-    std::string target = Paths.SystemFolder + dll;
-    std::string source = ProgramFolder + "OCX\\" + dll;
+    std::string target = session_.Paths().SystemFolder + dll;
+    std::string source = program + "OCX\\" + dll;
     if (!FileExists(target) && FileExists(source)) {
       win::CopyFile(source, target, false);
       RegisterControl(target);
     }
   }
-  ::RegisterControls("*.ocx", ProgramFolder + "Ocx");
+  ::RegisterControls("*.ocx", program + "Ocx");
 }
 
 void CExamApp::CreateShortcut() {
-  std::string title = IniFile.Read("KIRV", "Title");
-  if (title.empty()) title = "Kirvex";
-  CreateDesktopShortcut(title, ProgramFolder + Paths.ProgramName + ".exe", ProgramFolder);
+  const std::string& program = session_.ProgramFolder();
+  const std::string title = session_.Settings().Setting("Title", settings_default::TitleShortcut);
+  CreateDesktopShortcut(title, program + session_.Paths().ProgramName + ".exe", program);
 }
 
 void CExamApp::ApplyTheme() {
-  if (screens_.applyTheme) screens_.applyTheme(ThemeNumber(IniFile.Read("KIRV", "Theme")));
+  if (screens_.applyTheme)
+    screens_.applyTheme(ThemeNumber(session_.Settings().Read("KIRV", "Theme")));
 }
 
 void CExamApp::ReleaseLocks() {
@@ -105,15 +95,16 @@ void CExamApp::ReleaseLocks() {
 }
 
 void CExamApp::StartCompanion() {
-  std::string temp = Paths.TempFolder + "KIRVClient.exe";
+  const std::string& program = session_.ProgramFolder();
+  std::string temp = session_.Paths().TempFolder + "KIRVClient.exe";
   if (FileExists(temp)) win::DeleteFile(temp);
-  if (FileExists(ProgramFolder + "KIRVClient.exe"))
-    win::CopyFile(ProgramFolder + "KIRVClient.exe", temp, false);
-  if (FileExists(temp)) win::ShellExecute("Open", temp, ProgramFolder, "");
+  if (FileExists(program + "KIRVClient.exe"))
+    win::CopyFile(program + "KIRVClient.exe", temp, false);
+  if (FileExists(temp)) win::ShellExecute("Open", temp, program, "");
 }
 
 void CExamApp::RunHook(const std::string& name) {
-  std::string script = ProgramFolder + "Script\\";
+  std::string script = session_.ProgramFolder() + "Script\\";
   if (FileExists(script + name)) RunAndWait(script + name, script);
 }
 
@@ -122,31 +113,31 @@ bool CExamApp::ShowRules() {
 }
 
 bool CExamApp::ShowLogin() {
-  AdoLoginStore store(ExamDatabase, MainRecordSet, SecondRecordSet);
   SystemLoginHost host;
-  CAdoRecordSet lists;
-  lists.SetConnection(&ExamDatabase);
-  CLoginDlg dlg(store, host, lists, ProgramFolder, IniFile.Read("KIRV", "Paper"), TrainingMode,
+  CLoginDlg dlg(session_.Store(), host, session_.ProgramFolder(),
+                session_.Settings().Read("KIRV", "Paper"), session_.TrainingMode(),
                 {screens_.askSystemPassword, screens_.openProctor});
   if (dlg.exec() != QDialog::Accepted || !dlg.Outcome()) return false;
   const LoginOutcome& out = *dlg.Outcome();
-  ExamCode = out.examCode;
-  CandidateName = out.candidateName;
-  StudentFolder = out.studentFolder;
-  ExamSeconds = out.examSeconds;
+  session_.BeginExam(
+      {out.examCode, out.candidateName, out.studentFolder, out.examSeconds, out.papers});
   return true;
 }
 
 bool CExamApp::CreateQuestionBar() {
   if (!screens_.createQuestionBar) return false;
-  barExists_ = screens_.createQuestionBar(ExamWindowTitle());
+  barExists_ = screens_.createQuestionBar(ExamWindowTitle(session_.Candidate()));
   return barExists_;
 }
 
 void CExamApp::ShowEndScreen() {
+  CIniFile& settings = session_.Settings();
   CByeDlg bye(
-      locks_, TrainingMode, [](const std::string& typed) { return CheckSystemPassword(typed); },
-      QString::fromStdString(IniFile.Read("KIRV", "ByeMsg")));
+      locks_, session_.TrainingMode(),
+      [&settings](const std::string& typed) {
+        return CheckSystemPassword(typed, settings.Read("KIRV", "SysPassword"));
+      },
+      QString::fromStdString(settings.Read("KIRV", "ByeMsg")));
   bye.exec();
 }
 
@@ -160,9 +151,10 @@ void CExamApp::CreateExamFrame() {
   hooks.showEndScreen = [this] { ShowEndScreen(); };
   hooks.openGrading = screens_.openGrading;
   hooks.finished = [] { QCoreApplication::quit(); };
-  frame_ = std::make_unique<CExamFrame>(ProgramFolder, ExamCode, std::move(hooks));
-  frame_->setWindowTitle(
-      QString::fromStdString(ExamCode + "-" + CandidateName + "-" + StudentFolder));
+  session_.ReadProcessLists();
+  frame_ = std::make_unique<CExamFrame>(session_, std::move(hooks));
+  const ExamCandidate& c = session_.Candidate();
+  frame_->setWindowTitle(QString::fromStdString(c.examCode + "-" + c.name + "-" + c.studentFolder));
   frame_->hide();
 }
 
@@ -171,7 +163,9 @@ void CExamApp::StartCountdown() {
 }
 
 void CExamApp::WriteLog(const std::string& line) {
-  ::WriteLog(line);
+  const ExamCandidate& c = session_.Candidate();
+  if (base::Status logged = ::WriteLog(c.studentFolder, c.examCode, line); !logged)
+    ShowMessage("写入考生日志发生错误:" + logged.error().message);
 }
 
 std::string CExamApp::Timestamp() {
@@ -179,7 +173,8 @@ std::string CExamApp::Timestamp() {
 }
 
 void CExamApp::OpenStudentFolder() {
-  win::ShellExecute("Open", StudentFolder, "", StudentFolder);
+  const std::string& folder = session_.Candidate().studentFolder;
+  win::ShellExecute("Open", folder, "", folder);
 }
 
 void CExamApp::DestroyQuestionBar() {
@@ -188,7 +183,7 @@ void CExamApp::DestroyQuestionBar() {
 }
 
 void CExamApp::CloseDatabase() {
-  ::CloseDatabase();
+  session_.Close();
 }
 
 int CExamApp::RunEventLoop() {

@@ -11,10 +11,15 @@
 #include <memory>
 #include <string>
 
+#include "client/exam_session.h"
 #include "client/exam_startup.h"
 #include "client/gui/exam_frame.h"
 #include "client/lockdown.h"
 #include "platform/win/instance_lock.h"
+
+// The ExamWindowTitle, by which the browser simulation finds the exam: "■-" + the candidate's
+// name + "-" + his folder.
+std::string ExamWindowTitle(const ExamCandidate& candidate);
 
 // The small box without caption ("正在注册...") shown while start-up prepares the machine.
 class CRegisterDlg : public QLabel {
@@ -38,13 +43,9 @@ class CExamApp : public StartupSteps {
     std::function<void()> openGrading;         // CScoreDlg (seam)
   };
 
-  explicit CExamApp(Screens screens);
+  // The session is started by InitPathsAndGlobals and given the candidate by ShowLogin.
+  CExamApp(ExamSession& session, Screens screens);
   ~CExamApp() override;
-
-  // The ExamWindowTitle: "■-" + CandidateName + "-" + StudentFolder.
-  static std::string ExamWindowTitle();
-  // [Stu].Papers of the candidate, for the single-choice record and the question tabs.
-  static std::string ReadPapers();
 
   // The end screen with its lock-down, shown modally; returns when the password dismissed it.
   void ShowEndScreen();
@@ -77,6 +78,7 @@ class CExamApp : public StartupSteps {
   int RunEventLoop() override;
 
  private:
+  ExamSession& session_;
   Screens screens_;
   std::unique_ptr<win::InstanceLock> lock_;
   std::unique_ptr<CRegisterDlg> registerBox_;

@@ -5,14 +5,13 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include "client/globals.h"
+#include "client/exam_session.h"
 #include "client/gui/artwork.h"
-#include "client/ini_file.h"
 #include "client/system_utils.h"
 #include "platform/win/process.h"
 
-CExamAppBar::CExamAppBar(int screenWidth, int screenHeight)
-    : geometry_(BarGeometry(screenWidth, screenHeight)) {
+CExamAppBar::CExamAppBar(ExamSession& session, int screenWidth, int screenHeight)
+    : session_(session), geometry_(BarGeometry(screenWidth, screenHeight)) {
   const BarRect& f = geometry_.floating;
   SetSizes(geometry_.sideWidth, geometry_.topHeight, QRect(f.left, f.top, f.Width(), f.Height()));
 }
@@ -23,9 +22,10 @@ void CExamAppBar::Create(const QString& caption) {
   setWindowTitle(caption);
   const BarRect& c = geometry_.created;
   setGeometry(c.left, c.top, c.Width(), c.Height());
-  const std::string name = TasksPaneName(IniFile.Read("KIRV", "Title"), CandidateName);
+  const std::string name =
+      TasksPaneName(session_.Settings().Read("KIRV", "Title"), session_.Candidate().name);
   pane_ = new CExamTasksPane;
-  pane_->Create(QString::fromStdString(name));
+  pane_->Create(QString::fromStdString(name), session_);
   pane_->SetCommandHandler([this](int id) { OnCommand(id); });
   // The time-up comes here as the bar's close did.
   pane_->SetTimeUpHandler([this] { OnClose(); });
@@ -33,9 +33,10 @@ void CExamAppBar::Create(const QString& caption) {
   setWindowIcon(ExamIcon());
 }
 
-std::unique_ptr<CExamAppBar> CExamAppBar::CreateForExam(int screenWidth, int screenHeight,
+std::unique_ptr<CExamAppBar> CExamAppBar::CreateForExam(ExamSession& session, int screenWidth,
+                                                        int screenHeight,
                                                         const std::string& windowTitle) {
-  auto bar = std::make_unique<CExamAppBar>(screenWidth, screenHeight);
+  auto bar = std::make_unique<CExamAppBar>(session, screenWidth, screenHeight);
   bar->Create(QString::fromUtf8("考试系统"));
   const ui::DockEdge edge = BarDockEdge(screenWidth, screenHeight) == BarEdge::Left
                                 ? ui::DockEdge::Left
@@ -106,15 +107,16 @@ void CExamAppBar::OnToggleAutoHide() {
 }
 
 void CExamAppBar::OnOpenFolder() {
-  win::ShellExecute("Open", StudentFolder, "", StudentFolder);
+  const std::string& folder = session_.Candidate().studentFolder;
+  win::ShellExecute("Open", folder, "", folder);
 }
 
 void CExamAppBar::OnBrowser() {
-  win::ShellExecute("Open", ProgramFolder + "browsim.exe", "", ProgramFolder);
+  win::ShellExecute("Open", session_.ProgramFolder() + "browsim.exe", "", session_.ProgramFolder());
 }
 
 void CExamAppBar::OnMail() {
-  win::ShellExecute("Open", ProgramFolder + "outlook.exe", "", ProgramFolder);
+  win::ShellExecute("Open", session_.ProgramFolder() + "outlook.exe", "", session_.ProgramFolder());
 }
 
 void CExamAppBar::OnFontLarger() {

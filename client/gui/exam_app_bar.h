@@ -13,10 +13,13 @@
 #include "client/question_bar_layout.h"
 #include "platform/ui/app_bar.h"
 
+class ExamSession;
+
 class CExamAppBar : public ui::AppBarWnd {
  public:
-  // Geometry from the screen's width and height in pixels.
-  CExamAppBar(int screenWidth, int screenHeight);
+  // Geometry from the screen's width and height in pixels; the session's candidate and folders
+  // are what the bar shows and opens.
+  CExamAppBar(ExamSession& session, int screenWidth, int screenHeight);
   ~CExamAppBar() override;
 
   // The bar's creation: caption, the tasks pane named after [KIRV] Title and the candidate,
@@ -26,7 +29,8 @@ class CExamAppBar : public ui::AppBarWnd {
   // Start-up's steps after the login: create with "考试系统", dock at the edge the screen's shape
   // gives, not always-on-top, shown, titled with `windowTitle` (the title the browser simulation
   // looks for). The countdown is started separately (CExamTasksPane::StartCountdown).
-  static std::unique_ptr<CExamAppBar> CreateForExam(int screenWidth, int screenHeight,
+  static std::unique_ptr<CExamAppBar> CreateForExam(ExamSession& session, int screenWidth,
+                                                    int screenHeight,
                                                     const std::string& windowTitle);
 
   CExamTasksPane* TasksPane() const { return pane_; }
@@ -48,6 +52,7 @@ class CExamAppBar : public ui::AppBarWnd {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  ExamSession& session_;
   QuestionBarGeometry geometry_;
   CExamTasksPane* pane_ = nullptr;
   std::function<void()> onExamEnd_;

@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "client/globals.h"
 #include "client/system_utils.h"
+#include "client/testing/fake_exam_store.h"
 #include "platform/ui/testing/qt_test_app.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
@@ -27,11 +27,13 @@ TEST(CExamApp, HooksLocksAndTitle) {
   const fs::path root = tmp.Path();
   fs::create_directories(root / "Script");
   std::ofstream(root / "Script/exit.bat") << "pwd > ran.txt\n";
-  std::string savedFolder = ProgramFolder;
-  ProgramFolder = win::ToWindowsPath(root) + "\\";
   win::SetRegistryFile(root / "registry.ini");
+  PathGlobals paths;
+  paths.ProgramFolder = win::ToWindowsPath(root) + "\\";
+  ExamSession session;
+  session.Start(paths, std::make_unique<FakeExamStore>());
 
-  CExamApp app{CExamApp::Screens{}};
+  CExamApp app{session, CExamApp::Screens{}};
   win::MessageCapture boxes;
   app.RunHook("exit.bat");
   app.RunHook("init.bat");  // missing: nothing runs, nothing is shown
@@ -46,12 +48,9 @@ TEST(CExamApp, HooksLocksAndTitle) {
   app.ReleaseLocks();
   EXPECT_FALSE(IsTaskMgrDisabled(locks) || locks.AreTaskKeysDisabled() || IsTaskbarDisabled(locks));
 
-  CandidateName = "未知";
-  StudentFolder = "D:\\KirvExam\\C1\\";
-  EXPECT_EQ(CExamApp::ExamWindowTitle(), "■-未知-D:\\KirvExam\\C1\\");
-  StudentFolder.clear();
+  EXPECT_EQ(ExamWindowTitle({"C1", "未知", "D:\\KirvExam\\C1\\", 0, ""}),
+            "■-未知-D:\\KirvExam\\C1\\");
   win::SetRegistryFile({});
-  ProgramFolder = savedFolder;
 }
 
 }  // namespace

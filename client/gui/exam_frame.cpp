@@ -5,34 +5,16 @@
 #include <QCloseEvent>
 #include <QTimerEvent>
 
-#include "client/db/ado_connection.h"
-#include "client/globals.h"
-#include "client/ini_file.h"
+#include "client/exam_session.h"
 #include "client/system_utils.h"
 #include "platform/win/message_box.h"
 
-std::string LockProcessList;
-std::string KillProcessList;
-
-namespace {
-
-std::string LowerAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
-}  // namespace
-
-CExamFrame::CExamFrame(const std::string& programFolder, const std::string& examCode, Hooks hooks)
+CExamFrame::CExamFrame(ExamSession& session, Hooks hooks)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
-      programFolder_(programFolder),
-      examCode_(examCode),
+      session_(session),
       hooks_(std::move(hooks)) {
   setGeometry(-50, -50, 0, 0);
-  LockProcessList = LowerAscii(IniFile.Read("KIRV", "LockProcess"));
   watch_.start(30000, this);
-  KillProcessList = LowerAscii(IniFile.Read("KIRV", "KillProcess"));
 }
 
 int CExamFrame::SecondsLeft() {
@@ -50,18 +32,31 @@ void CExamFrame::StayInExam() {
 
 void CExamFrame::CentreFrame() {}
 
-void CExamFrame::MarkFinished() {
-  ExamDatabase.Execute("update [Stu] set timeleft=0,state = 1 where examcode=?",
-                       {SqlText(examCode_)});
+base::Status CExamFrame::MarkFinished() {
+  return session_.Store().MarkFinished(session_.Candidate().examCode);
+}
+
+bool CExamFrame::RetryMarkFinished(const std::string& error, bool canGoOn) {
+  const std::string text =
+      "记录考试结束状态发生错误:" + error +
+      (canGoOn ? "\n\r考试没有结束。点击『重试』再次记录，点击『取消』返回考试。"
+               : "\n\r考试时间已到，请监考教师检查考试数据库后点击『确定』重试。");
+  const unsigned flags = (canGoOn ? win::MB_RETRYCANCEL : win::MB_OK) | win::MB_ICONWARNING;
+  const int answer = win::MessageBox(text, ApplicationTitle, flags);
+  return !canGoOn || answer == win::IDRETRY;
 }
 
 void CExamFrame::RunQuitHook() {
-  std::string script = programFolder_ + "Script\\";
+  std::string script = session_.ProgramFolder() + "Script\\";
   if (FileExists(script + "quit.bat")) RunAndWait(script + "quit.bat", script);
 }
 
-void CExamFrame::WriteLog(const std::string& line) {
-  ::WriteLog(line);
+base::Status CExamFrame::WriteLog(const std::string& line) {
+  return ::WriteLog(session_.Candidate().studentFolder, session_.Candidate().examCode, line);
+}
+
+void CExamFrame::ReportLogFailure(const std::string& error) {
+  ShowMessage("写入考生日志发生错误:" + error);
 }
 
 std::string CExamFrame::Timestamp() {

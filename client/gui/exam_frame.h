@@ -10,10 +10,7 @@
 
 #include "client/exam_end.h"
 
-// The program names of [KIRV] LockProcess and KillProcess, lower-cased, read when the exam frame
-// is made; the kill list is what grading ends before it opens the candidate's files.
-extern std::string LockProcessList;
-extern std::string KillProcessList;
+class ExamSession;
 
 class CExamFrame : public QWidget, public ExamEndSteps {
  public:
@@ -26,8 +23,9 @@ class CExamFrame : public QWidget, public ExamEndSteps {
     std::function<void()> finished;          // the frame has closed: the program ends
   };
 
-  // Reads the two process lists and starts the 30-second watch.
-  CExamFrame(const std::string& programFolder, const std::string& examCode, Hooks hooks);
+  // Starts the 30-second watch over the session's process lists (read when start-up makes the
+  // frame).
+  CExamFrame(ExamSession& session, Hooks hooks);
 
   // The frame's title (ExamCode-CandidateName-StudentFolder) is set by start-up.
 
@@ -36,9 +34,11 @@ class CExamFrame : public QWidget, public ExamEndSteps {
   bool ConfirmQuit(const std::string& question) override;
   void StayInExam() override;
   void CentreFrame() override;
-  void MarkFinished() override;
+  base::Status MarkFinished() override;
+  bool RetryMarkFinished(const std::string& error, bool canGoOn) override;
   void RunQuitHook() override;
-  void WriteLog(const std::string& line) override;
+  base::Status WriteLog(const std::string& line) override;
+  void ReportLogFailure(const std::string& error) override;
   std::string Timestamp() override;
   void BringToFront() override;
   void CloseQuestionBar() override;
@@ -53,8 +53,7 @@ class CExamFrame : public QWidget, public ExamEndSteps {
   void timerEvent(QTimerEvent* event) override;
 
  private:
-  std::string programFolder_;
-  std::string examCode_;
+  ExamSession& session_;
   Hooks hooks_;
   QBasicTimer watch_;  // the 30-second process watch, which finds nothing to act on
   bool finishing_ = false;

@@ -1,6 +1,6 @@
 // Tests of the exam frame's close: a Cancel while time remains keeps the exam running and the
 // candidate's row untouched; a confirmed close finishes the row, logs, shows the end screen,
-// then grading, and ends the program. The frame reads the process lists lower-cased.
+// then grading, and ends the program.
 
 #include "client/gui/exam_frame.h"
 
@@ -10,10 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "client/db/ado_record_set.h"
-#include "client/db/exam_database.h"
-#include "client/globals.h"
-#include "client/ini_file.h"
+#include "client/exam_session.h"
+#include "client/testing/fake_exam_store.h"
 #include "platform/ui/testing/qt_test_app.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
@@ -28,25 +26,20 @@ TEST(CExamFrame, CloseRunsTheEndOfTheExam) {
   win::testing::ScopedTempFolder tmp("exam_frame_");
   const fs::path root = tmp.Path();
   fs::create_directories(root / "C1");
-  std::string db = win::ToWindowsPath(root / "kirv.mdb");
-  ASSERT_TRUE(CreateExamDatabase(db));
-  ASSERT_TRUE(ExamDatabase.OpenJet(db, "kestrelqu"));
-  ExamDatabase.Execute("insert into [Stu](examcode,State,timeleft) values (?,1,?)",
-                       {SqlText("C1"), SqlInt(600)});
-  ExamCode = "C1";
-  StudentFolder = win::ToWindowsPath(root / "C1") + "\\";
-  auto row = [] {
-    CAdoRecordSet rs;
-    rs.SetConnection(&ExamDatabase);
-    rs.Open("select * from [Stu] where examcode=?", {SqlText("C1")});
-    int t = -1;
-    rs.GetInt("timeleft", t);
-    return t;
-  };
+  auto fake = std::make_unique<FakeExamStore>();
+  FakeExamStore& store = *fake;
+  store.stu["C1"] = {1, 600, false, ""};
+  PathGlobals paths;
+  paths.ProgramFolder = win::ToWindowsPath(root) + "\\";
+  ExamSession session;
+  session.Start(paths, std::move(fake));
+  session.BeginExam({"C1", "未知", win::ToWindowsPath(root / "C1") + "\\", 600, ""});
+  auto row = [&] { return store.stu["C1"].timeLeft; };
 
   std::vector<std::string> calls;
+  int secondsLeft = 600;
   CExamFrame::Hooks hooks;
-  hooks.secondsLeft = [] { return 600; };
+  hooks.secondsLeft = [&] { return secondsLeft; };
   hooks.closeQuestionBar = [&] { calls.push_back("bar"); };
   hooks.showEndScreen = [&] {
     std::ifstream log(root / "C1/log/C1.log");
@@ -54,15 +47,8 @@ TEST(CExamFrame, CloseRunsTheEndOfTheExam) {
   };
   hooks.openGrading = [&] { calls.push_back("grading"); };
   hooks.finished = [&] { calls.push_back("finished"); };
-  std::ofstream(root / "KIRV.ini")
-      << "[KIRV]\nLockProcess=QQ.EXE,Game.exe\nKillProcess=WinWord.EXE,EXCEL.exe\n";
-  const std::string savedIni = IniFile.GetPath();
-  IniFile.SetPath(win::ToWindowsPath(root / "KIRV.ini"));
-  CExamFrame frame(win::ToWindowsPath(root) + "\\", "C1", hooks);
-  IniFile.SetPath(savedIni);
+  CExamFrame frame(session, hooks);
   EXPECT_TRUE(frame.WatchTimerActive());
-  EXPECT_EQ(LockProcessList, "qq.exe,game.exe");
-  EXPECT_EQ(KillProcessList, "winword.exe,excel.exe");
 
   {
     win::MessageCapture boxes(win::IDCANCEL);
@@ -74,17 +60,32 @@ TEST(CExamFrame, CloseRunsTheEndOfTheExam) {
   EXPECT_EQ(row(), 600);
   EXPECT_FALSE(fs::exists(root / "C1/log"));
 
+  // The database is locked when the candidate confirms: he is told and goes back to the exam
+  // (OK is no Retry); the row still holds his time, nothing of the end has happened.
+  store.failTimes["MarkFinished"] = 1;
   {
     win::MessageCapture boxes(win::IDOK);
     frame.close();
+    ASSERT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_EQ(boxes.Shown()[1].text.rfind("记录考试结束状态发生错误:", 0), 0u);
+    EXPECT_EQ(boxes.Shown()[1].flags & win::MB_TYPEMASK, win::MB_RETRYCANCEL);
+  }
+  EXPECT_TRUE(calls.empty());
+  EXPECT_EQ(row(), 600);
+
+  // At time-up the write is tried until it is done, then the end goes on.
+  secondsLeft = 0;
+  store.failTimes["MarkFinished"] = 2;
+  {
+    win::MessageCapture boxes(win::IDOK);
+    frame.close();
+    EXPECT_EQ(boxes.Shown().size(), 2u);  // two failures, no question
   }
   EXPECT_EQ(calls,
             (std::vector<std::string>{"bar", "end screen after log", "grading", "finished"}));
   EXPECT_EQ(row(), 0);
+  EXPECT_EQ(store.writes, std::vector<std::string>{"finished C1"});
   EXPECT_FALSE(frame.WatchTimerActive());
-  ExamDatabase.Close();
-  ExamCode.clear();
-  StudentFolder.clear();
 }
 
 }  // namespace

@@ -2,14 +2,47 @@
 // writes the remaining time every ten seconds; a failed write does not stop the countdown.
 #include "client/gui/exam_tasks_pane.h"
 
+#include <QPainter>
 #include <QTabBar>
 
-#include "client/exam_pane_data.h"
-#include "client/globals.h"
+#include "client/exam_session.h"
 #include "client/paper_tabs.h"
 #include "client/system_utils.h"
 
 namespace {
+
+constexpr int kSeparatorHeight = 5;
+constexpr int kNoticeHeight = 22;
+
+// A separator task of the group: a line across it, drawn by the look.
+class TaskSeparator : public QWidget {
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    ui::VisualManager::Default().DrawTask(p, rect(), QString(), true, false);
+  }
+};
+
+// The group's notice: a title band drawn by the look, the text whole in its tool tip.
+class NoticeBand : public QWidget {
+ public:
+  void SetText(const QString& text) {
+    text_ = text;
+    setToolTip(text);
+    update();
+  }
+  const QString& Text() const { return text_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    const QString shown = fontMetrics().elidedText(text_, Qt::ElideRight, width() - 8);
+    ui::VisualManager::Default().DrawGroupTitleBand(p, rect(), shown);
+  }
+
+ private:
+  QString text_;
+};
 
 CExamTasksPane::SingleChoiceFactory& Factory() {
   static CExamTasksPane::SingleChoiceFactory factory;
@@ -35,42 +68,69 @@ CExamTasksPane::CExamTasksPane(QWidget* parent) : ui::TasksPane(parent) {
 
 CExamTasksPane::~CExamTasksPane() = default;
 
-void CExamTasksPane::Create(const QString& name) {
+void CExamTasksPane::Create(const QString& name, ExamSession& session) {
+  session_ = &session;
   setWindowTitle(name);
-  int remaining = 0;
-  std::string papers;
-  ReadCandidateExam(ExamCode, remaining, papers);
-  countdown_ = std::make_unique<ExamCountdown>(StudentFolder, remaining);
+  ExamStore& store = session.Store();
+  const ExamCandidate& candidate = session.Candidate();
+  // The login has just read or written this row; when it cannot be read now, what the login
+  // found stands in for it, never an exam without time or questions.
+  CandidateExamRow row{candidate.examSeconds, candidate.papers};
+  std::string unread;
+  if (const auto read = store.CandidateExam(candidate.examCode); !read)
+    unread = kReadFailedNotice + read.error().message;
+  else if (*read)
+    row = **read;
+  countdown_ = std::make_unique<ExamCountdown>(candidate.studentFolder, row.timeLeft, clock_);
+  // A module name that cannot be read shows as none; a question file that cannot be looked up
+  // says so in its tab.
+  auto moduleName = [&](const std::string& id) {
+    const std::optional<int> n = ParseId(id);
+    if (!n) return std::string();
+    return store.ModuleName(*n).value_or(std::optional<std::string>()).value_or(std::string());
+  };
+  auto paperFile = [&](const std::string& id) -> base::Result<std::string> {
+    const std::optional<int> n = ParseId(id);
+    if (!n) return std::string();
+    auto file = store.PaperFile(*n);
+    if (!file) return file.error();
+    return file->value_or(std::string());
+  };
 
   group_ = AddGroup(QString::fromStdString(countdown_->InitialCaption()));
   toolBar_ = new CExamToolBar;
   toolBar_->setFont(font_);
   AddWindow(group_, toolBar_, 24);
+  AddWindow(group_, new TaskSeparator, kSeparatorHeight);
+  notice_ = new NoticeBand;
+  AddWindow(group_, notice_, 0);
+  SetNotice(unread);
 
   tabs_ = new QTabWidget;
   tabs_->setDocumentMode(true);
   tabs_->setTabPosition(QTabWidget::North);
   tabs_->setUsesScrollButtons(true);
-  for (const PaperTab& tab : PaperTabs(papers)) {
-    const std::string moduleName = ReadModuleName(tab.moduleId);
+  for (const PaperTab& tab : PaperTabs(row.papers)) {
+    const std::string name = moduleName(tab.moduleId);
     if (tab.kind == PaperTab::Kind::SingleChoice) {
       singleChoice_ = Factory() ? Factory()(tabs_, font_) : new QWidget(tabs_);
-      tabs_->addTab(singleChoice_, QString::fromStdString(moduleName));
+      tabs_->addTab(singleChoice_, QString::fromStdString(name));
       continue;
     }
     auto* view = new CLinkRichEdit(tabs_);
     view->SetControlId(tab.controlId);
     view->setFont(font_);
-    const QuestionSource source =
-        QuestionSourceFor(ProgramFolder, ReadPaperFile(tab.paperId),
-                          [](const std::string& p) { return FileExists(p); });
+    const base::Result<std::string> file = paperFile(tab.paperId);
+    QuestionSource source = QuestionSourceFor(session.ProgramFolder(), file.value_or(std::string()),
+                                              [](const std::string& p) { return FileExists(p); });
+    if (!file) source.text = kReadFailedNotice + file.error().message;
     if (source.kind == QuestionSource::Kind::File) {
       view->StreamInRtfFile(source.path);
     } else {
       view->setPlainText(QString::fromStdString(source.text));
       view->setEnabled(false);
     }
-    tabs_->addTab(view, QString::fromStdString(ModuleTabLabel(moduleName)));
+    tabs_->addTab(view, QString::fromStdString(ModuleTabLabel(name)));
     views_.push_back(view);
   }
   AddWindow(group_, tabs_, 200);
@@ -89,7 +149,12 @@ void CExamTasksPane::CountdownTick() {
   if (!countdown_) return;
   const CountdownStep step = countdown_->Tick();
   if (step.caption.empty()) return;  // the time was up before
-  if (step.saveTimeLeft) SaveTimeLeft(ExamCode, step.remaining);
+  if (step.saveTimeLeft && session_) {
+    // A busy database is tried again at the next save; meanwhile the screen says so.
+    const base::Status saved =
+        session_->Store().SaveTimeLeft(session_->Candidate().examCode, step.remaining);
+    SetNotice(saved ? std::string() : kSaveFailedNotice + saved.error().message);
+  }
   if (step.colour != CountdownColour::Unchanged) {
     const QColor colour =
         step.colour == CountdownColour::Yellow ? QColor(255, 255, 0) : QColor(255, 0, 0);
@@ -108,6 +173,33 @@ void CExamTasksPane::CountdownTick() {
   }
 }
 
+void CExamTasksPane::SetNotice(const std::string& text) {
+  if (!notice_) return;
+  static_cast<NoticeBand*>(notice_)->SetText(QString::fromStdString(text).simplified());
+  noticeHeight_ = text.empty() ? 0 : kNoticeHeight;
+  SetWindowHeight(notice_, noticeHeight_);
+  AdjustLayout();
+}
+
+QString CExamTasksPane::Notice() const {
+  return notice_ ? static_cast<NoticeBand*>(notice_)->Text() : QString();
+}
+
+QRect CExamTasksPane::GroupFrameRect() const {
+  if (!tabs_) return {};
+  const QRect caption = CaptionRect(group_);
+  return QRect(QPoint(caption.left(), caption.bottom() + 1),
+               QPoint(caption.right(), tabs_->geometry().bottom() + 1));
+}
+
+void CExamTasksPane::paintEvent(QPaintEvent* event) {
+  ui::TasksPane::paintEvent(event);
+  const QRect frame = GroupFrameRect();
+  if (frame.isEmpty() || IsGroupCollapsed(group_)) return;
+  QPainter p(this);
+  ui::VisualManager::Default().FillFrame(p, frame, QMargins(1, 0, 1, 1));
+}
+
 void CExamTasksPane::ChangeFontSize(bool larger) {
   const double delta = larger ? kFontStepPoints : -kFontStepPoints;
   if (singleChoice_)
@@ -118,7 +210,7 @@ void CExamTasksPane::ChangeFontSize(bool larger) {
 void CExamTasksPane::AdjustLayout() {
   if (tabs_ && toolBar_) {
     // The tabs take whatever the caption and the toolbar leave of the pane's height.
-    const int above = CaptionRect(group_).bottom() + 1 + 24 + 3;
+    const int above = CaptionRect(group_).bottom() + 1 + 24 + kSeparatorHeight + noticeHeight_ + 3;
     StoreWindowHeight(tabs_, std::max(60, height() - above));
   }
   ui::TasksPane::AdjustLayout();

@@ -17,6 +17,13 @@
 #include "client/gui/question_view.h"
 #include "platform/ui/tasks_pane.h"
 
+class ExamSession;
+
+// What the pane's notice line says when the database fails it.
+inline constexpr const char* kReadFailedNotice = "读取考试数据库发生错误:";
+inline constexpr const char* kSaveFailedNotice =
+    "剩余时间没有保存到考试数据库，下次保存时再试；如一直出现请通知监考教师。";
+
 class CExamTasksPane : public ui::TasksPane {
  public:
   explicit CExamTasksPane(QWidget* parent = nullptr);
@@ -27,9 +34,19 @@ class CExamTasksPane : public ui::TasksPane {
   using SingleChoiceFactory = std::function<QWidget*(QWidget* parent, const QFont& font)>;
   static void SetSingleChoiceFactory(SingleChoiceFactory factory);
 
-  // Builds the pane for the logged-in candidate (ExamCode, StudentFolder, ProgramFolder): reads
-  // the remaining time and the paper list, makes the group, the toolbar and the tabs.
-  void Create(const QString& name);
+  // Builds the pane for the session's candidate: reads the remaining time and the paper list,
+  // makes the group, the toolbar and the tabs. The countdown saves through the session's store.
+  // When the row cannot be read, the time and paper the login found stand in and the notice
+  // line says so.
+  void Create(const QString& name, ExamSession& session);
+  // The clock of the countdown (tests); set before Create.
+  void SetClock(ExamCountdown::Clock clock) { clock_ = std::move(clock); }
+
+  // The band under the toolbar that tells of a failed read or save; empty hides it.
+  void SetNotice(const std::string& text);
+  QString Notice() const;
+  // The frame around the group's windows, drawn by the look.
+  QRect GroupFrameRect() const;
 
   // Starts the one-second countdown (start-up does this once the exam screen is ready).
   void StartCountdown();
@@ -55,9 +72,16 @@ class CExamTasksPane : public ui::TasksPane {
   QWidget* SingleChoicePage() const { return singleChoice_; }
   const QFont& PaneFont() const { return font_; }
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
+  ExamSession* session_ = nullptr;
   QFont font_;
+  ExamCountdown::Clock clock_ = std::chrono::steady_clock::now;
   std::unique_ptr<ExamCountdown> countdown_;
+  QWidget* notice_ = nullptr;
+  int noticeHeight_ = 0;
   QTimer timer_;
   CExamToolBar* toolBar_ = nullptr;
   QTabWidget* tabs_ = nullptr;

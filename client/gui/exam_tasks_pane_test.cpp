@@ -9,9 +9,11 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <set>
 
 #include "client/gui/exam_app_bar.h"
-#include "client/gui/exam_screen_fixture.h"
+#include "client/gui/testing/exam_screen_fixture.h"
+#include "client/testing/manual_clock.h"
 
 namespace {
 
@@ -37,7 +39,7 @@ TEST_F(TasksPaneTest, OneTabPerPaperItemInOrder) {
   Candidate(2700, "2-1|0-q1,q2|3-2|3-3|9-4");
   CExamTasksPane pane;
   pane.resize(420, 700);
-  pane.Create("KIRV - 未知");
+  pane.Create("KIRV - 未知", session_);
   QTabWidget* tabs = pane.TabWindow();
   ASSERT_EQ(tabs->count(), 5);
   const char* labels[] = {"文字处理", "单选题", "电子表格", "电子表格", "未知模块"};
@@ -52,7 +54,7 @@ TEST_F(TasksPaneTest, OneTabPerPaperItemInOrder) {
   EXPECT_FALSE(pane.Views()[1]->isEnabled());
   EXPECT_EQ(pane.Views()[2]->toPlainText(), u"无题签"_qs);
   EXPECT_FALSE(pane.Views()[2]->isEnabled());
-  EXPECT_EQ(pane.GroupCaption(0).toStdString(), "考生目录: " + StudentFolder + " 时间: 45 分钟");
+  EXPECT_EQ(pane.GroupCaption(0).toStdString(), "考生目录: " + StudentFolder() + " 时间: 45 分钟");
   // The tabs fill what the caption and the toolbar leave.
   EXPECT_GT(tabs->height(), 600);
   EXPECT_LE(tabs->geometry().bottom(), pane.height());
@@ -70,7 +72,7 @@ TEST_F(TasksPaneTest, MoreThanTwelveTasksAndTheSingleChoiceSeam) {
     return page;
   });
   CExamTasksPane pane;
-  pane.Create("p");
+  pane.Create("p", session_);
   CExamTasksPane::SetSingleChoiceFactory(nullptr);
   // The font buttons reach the single-choice question too, whatever text view it uses.
   auto* question = new QTextEdit(pane.SingleChoicePage());
@@ -89,19 +91,22 @@ TEST_F(TasksPaneTest, MoreThanTwelveTasksAndTheSingleChoiceSeam) {
 
 TEST_F(TasksPaneTest, CountdownSavesColoursAndEndsOnce) {
   Candidate(305, "2-1");
+  ManualClock clock;
   CExamTasksPane pane;
-  pane.Create("p");
+  pane.SetClock(clock.Fn());
+  pane.Create("p", session_);
   int timeUps = 0;
   pane.SetTimeUpHandler([&] { ++timeUps; });
   std::vector<int> saved;
   for (int i = 0; i < 320; ++i) {
     const int before = StoredTimeLeft();
+    clock.Advance(1);
     pane.CountdownTick();
     if (StoredTimeLeft() != before) saved.push_back(StoredTimeLeft());
     if (pane.RemainingSeconds() == 300) {
       EXPECT_EQ(pane.GroupTextColor(0), QColor(255, 255, 0));
       EXPECT_EQ(pane.GroupCaption(0).toStdString(),
-                "考生目录: " + StudentFolder + " 时间: 5 分钟 0 秒");
+                "考生目录: " + StudentFolder() + " 时间: 5 分钟 0 秒");
     }
     if (pane.RemainingSeconds() == 120) {
       EXPECT_EQ(pane.GroupTextColor(0), QColor(255, 0, 0));
@@ -118,10 +123,89 @@ TEST_F(TasksPaneTest, CountdownSavesColoursAndEndsOnce) {
   EXPECT_FALSE(pane.IsCountingDown());
 }
 
+// The database locked by another program: a save gives up at once, the pane says so, and the
+// next save that gets through clears it. A row that cannot be read when the pane is made leaves
+// the time and paper the login found, not an exam without time.
+TEST_F(TasksPaneTest, LockedDatabaseIsShownAndNeverEndsTheExam) {
+  Candidate(25, "2-1");
+  ManualClock clock;
+  CExamTasksPane pane;
+  pane.SetClock(clock.Fn());
+  pane.Create("p", session_);
+  EXPECT_TRUE(pane.Notice().isEmpty());
+  CAdoConnection other;
+  ASSERT_TRUE(other.OpenJet(ProgramFolder() + "db\\kirv.mdb"));
+  ASSERT_TRUE(other.Execute("BEGIN EXCLUSIVE"));
+  clock.Advance(5);
+  const auto start = std::chrono::steady_clock::now();
+  pane.CountdownTick();  // 20 left: due to be saved
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
+  EXPECT_TRUE(pane.Notice().startsWith(QString::fromUtf8(kSaveFailedNotice)))
+      << pane.Notice().toStdString();
+  clock.Advance(3);
+  pane.CountdownTick();  // 17: no save due, the notice stays
+  EXPECT_FALSE(pane.Notice().isEmpty());
+  ASSERT_TRUE(other.Execute("ROLLBACK"));
+  clock.Advance(7);
+  pane.CountdownTick();  // 10: saved
+  EXPECT_TRUE(pane.Notice().isEmpty());
+  EXPECT_EQ(StoredTimeLeft(), 10);
+
+  ASSERT_TRUE(other.Execute("BEGIN EXCLUSIVE"));
+  session_.BeginExam({"0101", "未知", StudentFolder(), 1800, "2-1|3-2"});
+  CExamTasksPane later;
+  later.SetClock(clock.Fn());
+  later.Create("p", session_);
+  ASSERT_TRUE(other.Execute("ROLLBACK"));
+  EXPECT_EQ(later.RemainingSeconds(), 1800);
+  EXPECT_EQ(later.TabWindow()->count(), 2);
+  EXPECT_TRUE(later.Notice().startsWith(QString::fromUtf8(kReadFailedNotice)));
+  clock.Advance(1);
+  later.CountdownTick();
+  EXPECT_EQ(later.RemainingSeconds(), 1799);
+}
+
+// The look draws every element of the pane it has a routine for: the frame around the group's
+// windows, the separator task, the notice's title band and the scroll buttons of the questions.
+TEST_F(TasksPaneTest, EveryElementIsDrawnByTheLook) {
+  struct Recorder : ui::VisualManager2003 {
+    std::set<std::string>* seen;
+    explicit Recorder(std::set<std::string>* s) : seen(s) {}
+    void DrawTask(QPainter& p, const QRect& r, const QString& t, bool separator,
+                  bool hot) override {
+      seen->insert(separator ? "separator" : "task");
+      VisualManager2003::DrawTask(p, r, t, separator, hot);
+    }
+    void DrawScrollButton(QPainter& p, const QRect& r, int border, bool up, bool hot) override {
+      seen->insert(up ? "scroll up" : "scroll down");
+      VisualManager2003::DrawScrollButton(p, r, border, up, hot);
+    }
+    void FillFrame(QPainter& p, const QRect& r, const QMargins& m) override {
+      seen->insert("frame");
+      VisualManager2003::FillFrame(p, r, m);
+    }
+    void DrawGroupTitleBand(QPainter& p, const QRect& r, const QString& title) override {
+      seen->insert("band " + title.toStdString());
+      VisualManager2003::DrawGroupTitleBand(p, r, title);
+    }
+  };
+  std::set<std::string> seen;
+  ui::VisualManager::SetDefault(std::make_unique<Recorder>(&seen));
+  Candidate(2700, "2-1");
+  CExamTasksPane pane;
+  pane.resize(420, 700);
+  pane.Create("p", session_);
+  pane.SetNotice("读取考试数据库发生错误:locked");
+  pane.grab();
+  ui::VisualManager::SetDefault(nullptr);
+  EXPECT_EQ(seen, (std::set<std::string>{"band 读取考试数据库发生错误:locked", "frame",
+                                         "scroll down", "scroll up", "separator"}));
+}
+
 TEST_F(TasksPaneTest, NoTimeLeftEndsAtTheFirstTick) {
   Candidate(0, "2-1");
   CExamTasksPane pane;
-  pane.Create("p");
+  pane.Create("p", session_);
   int timeUps = 0;
   pane.SetTimeUpHandler([&] { ++timeUps; });
   EXPECT_EQ(pane.RemainingSeconds(), 0);
@@ -133,9 +217,9 @@ TEST_F(TasksPaneTest, NoTimeLeftEndsAtTheFirstTick) {
 
 TEST_F(TasksPaneTest, BarHandsEveryEndToTheHandlerAndStaysOpen) {
   Candidate(2700, "2-1|3-2");
-  auto bar = CExamAppBar::CreateForExam(1920, 1080, "■-未知-" + StudentFolder);
+  auto bar = CExamAppBar::CreateForExam(session_, 1920, 1080, "■-未知-" + StudentFolder());
   EXPECT_EQ(bar->GetDockEdge(), ui::DockEdge::Left);
-  EXPECT_EQ(bar->windowTitle().toStdString(), "■-未知-" + StudentFolder);
+  EXPECT_EQ(bar->windowTitle().toStdString(), "■-未知-" + StudentFolder());
   EXPECT_EQ(bar->TasksPane()->windowTitle().toStdString(), "KIRV - 未知");
   int ends = 0;
   bar->SetExamEndHandler([&] { ++ends; });
@@ -155,7 +239,7 @@ TEST_F(TasksPaneTest, BarHandsEveryEndToTheHandlerAndStaysOpen) {
 
 TEST_F(TasksPaneTest, AutoHideButtonAlternatesItsLabel) {
   Candidate(2700, "2-1");
-  auto bar = CExamAppBar::CreateForExam(1024, 768, "t");
+  auto bar = CExamAppBar::CreateForExam(session_, 1024, 768, "t");
   EXPECT_EQ(bar->GetDockEdge(), ui::DockEdge::Top);
   QAction* pin = bar->TasksPane()->ToolBar()->Button(3);
   EXPECT_EQ(pin->text(), u"贴边"_qs);
@@ -172,7 +256,7 @@ TEST_F(TasksPaneTest, AutoHideButtonAlternatesItsLabel) {
 
 TEST_F(TasksPaneTest, FontButtonsResizeEveryQuestion) {
   Candidate(2700, "2-1|2-1");
-  auto bar = CExamAppBar::CreateForExam(1024, 768, "t");
+  auto bar = CExamAppBar::CreateForExam(session_, 1024, 768, "t");
   auto size = [&](int view) {
     return bar->TasksPane()
         ->Views()[view]

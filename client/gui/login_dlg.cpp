@@ -14,20 +14,18 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <algorithm>
-
-#include "client/db/ado_record_set.h"
 #include "client/gui/artwork.h"
 #include "client/system_utils.h"
+#include "platform/base/text.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 
-CLoginDlg::CLoginDlg(LoginStore& store, LoginHost& host, CAdoRecordSet& lists,
-                     const std::string& programFolder, const std::string& paperSetting,
-                     bool trainingMode, Hooks hooks, QWidget* parent)
+CLoginDlg::CLoginDlg(ExamStore& store, LoginHost& host, const std::string& programFolder,
+                     const std::string& paperSetting, bool trainingMode, Hooks hooks,
+                     QWidget* parent)
     : QDialog(parent),
+      store_(store),
       login_(store, host, *this, programFolder, trainingMode),
-      lists_(lists),
       paperSetting_(paperSetting.empty() ? "Random" : paperSetting),
       training_(trainingMode),
       hooks_(std::move(hooks)) {
@@ -58,9 +56,9 @@ CLoginDlg::CLoginDlg(LoginStore& store, LoginHost& host, CAdoRecordSet& lists,
   auto* single = new QRadioButton(QStringLiteral("单模块练习(&M)"), this);
   auto* composed = new QRadioButton(QStringLiteral("综合练习(&Z)"), this);
   auto* random = new QRadioButton(QStringLiteral("随机组题(&S)"), this);
-  modes_->addButton(single, 0);
-  modes_->addButton(composed, 1);
-  modes_->addButton(random, 2);
+  modes_->addButton(single, int(DrawMode::SingleModule));
+  modes_->addButton(composed, int(DrawMode::Group));
+  modes_->addButton(random, int(DrawMode::Random));
   chooseLabel_ = new QLabel(QStringLiteral("请选择试题："), this);
   modules_ = new QComboBox(this);
   papers_ = new QComboBox(this);
@@ -97,7 +95,8 @@ CLoginDlg::CLoginDlg(LoginStore& store, LoginHost& host, CAdoRecordSet& lists,
 
   connect(ok_, &QPushButton::clicked, this, [this] { OnLogin(); });
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(modes_, &QButtonGroup::idClicked, this, [this](int id) { SetMode(id); });
+  connect(modes_, &QButtonGroup::idClicked, this,
+          [this](int id) { SetMode(static_cast<DrawMode>(id)); });
   connect(modules_, &QComboBox::currentIndexChanged, this, [this] { FillPapers(); });
   if (!training_) {
     auto* hotKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12), this);
@@ -109,50 +108,27 @@ CLoginDlg::CLoginDlg(LoginStore& store, LoginHost& host, CAdoRecordSet& lists,
   code_->setFocus();
   code_->selectAll();
 
-  std::string setting = paperSetting_;
-  std::transform(setting.begin(), setting.end(), setting.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (setting == "random") {
+  if (base::AsciiLower(paperSetting_) == "random") {
     choices_->hide();
   } else {
-    if (lists_.Open("select * from [Group]  order by GroupID")) {
-      for (; !lists_.IsEOF(); lists_.MoveNext()) {
-        std::string name;
-        int id = 0;
-        lists_.GetString("Name", name);
-        lists_.GetInt("GroupID", id);
-        groups_->addItem(QString::fromStdString(name), id);
-      }
-    }
+    Fill(groups_, store_.GroupList().value_or(std::vector<ListEntry>()));
     QSignalBlocker block(modules_);
-    if (lists_.Open("select * from [Module]  where Enabled order by ModuleID")) {
-      for (; !lists_.IsEOF(); lists_.MoveNext()) {
-        std::string name;
-        int id = 0;
-        lists_.GetString("Name", name);
-        lists_.GetInt("ModuleID", id);
-        modules_->addItem(QString::fromStdString(name), id);
-      }
-    }
+    Fill(modules_, store_.ModuleList().value_or(std::vector<ListEntry>()));
     FillPapers();
     single->setChecked(true);
-    SetMode(0);
+    SetMode(DrawMode::SingleModule);
   }
+}
+
+void CLoginDlg::Fill(QComboBox* box, const std::vector<ListEntry>& entries) {
+  for (const ListEntry& e : entries) box->addItem(QString::fromStdString(e.name), e.id);
 }
 
 void CLoginDlg::FillPapers() {
   papers_->clear();
   std::optional<int> module = Selected(modules_);
   if (!module) return;
-  if (lists_.Open("select * from [Paper]  where ModuleID=? order by PaperID", {SqlInt(*module)})) {
-    for (; !lists_.IsEOF(); lists_.MoveNext()) {
-      std::string name;
-      int id = 0;
-      lists_.GetString("Name", name);
-      lists_.GetInt("PaperID", id);
-      papers_->addItem(QString::fromStdString(name), id);
-    }
-  }
+  Fill(papers_, store_.PaperList(*module).value_or(std::vector<ListEntry>()));
 }
 
 std::optional<int> CLoginDlg::Selected(QComboBox* box) const {
@@ -160,13 +136,13 @@ std::optional<int> CLoginDlg::Selected(QComboBox* box) const {
   return box->currentData().toInt();
 }
 
-void CLoginDlg::SetMode(int mode) {
+void CLoginDlg::SetMode(DrawMode mode) {
   mode_ = mode;
-  if (QAbstractButton* b = modes_->button(mode)) b->setChecked(true);
-  chooseLabel_->setVisible(mode != 2);
-  modules_->setVisible(mode == 0);
-  papers_->setVisible(mode == 0);
-  groups_->setVisible(mode == 1);
+  if (QAbstractButton* b = modes_->button(int(mode))) b->setChecked(true);
+  chooseLabel_->setVisible(mode != DrawMode::Random);
+  modules_->setVisible(mode == DrawMode::SingleModule);
+  papers_->setVisible(mode == DrawMode::SingleModule);
+  groups_->setVisible(mode == DrawMode::Group);
 }
 
 QString CLoginDlg::StatusText() const {
@@ -222,4 +198,11 @@ void CLoginDlg::SetProgress(int percent) {
 
 void CLoginDlg::DisableOk() {
   ok_->setEnabled(false);
+}
+
+void CLoginDlg::DrawUndone() {
+  progress_->hide();
+  code_->show();
+  status_->show();
+  ok_->setEnabled(true);
 }

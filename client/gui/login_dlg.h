@@ -12,7 +12,6 @@
 
 #include "client/login.h"
 
-class CAdoRecordSet;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -27,10 +26,10 @@ class CLoginDlg : public QDialog, public LoginUi {
     std::function<void()> openProctor;        // the proctor's window (after the password)
   };
 
-  // `paperSetting` is [KIRV] Paper; `lists` serves the module, paper and group lists.
-  CLoginDlg(LoginStore& store, LoginHost& host, CAdoRecordSet& lists,
-            const std::string& programFolder, const std::string& paperSetting, bool trainingMode,
-            Hooks hooks, QWidget* parent = nullptr);
+  // `paperSetting` is [KIRV] Paper; the store also fills the module, paper and group lists.
+  CLoginDlg(ExamStore& store, LoginHost& host, const std::string& programFolder,
+            const std::string& paperSetting, bool trainingMode, Hooks hooks,
+            QWidget* parent = nullptr);
 
   // The candidate once the dialog ended with OK.
   const std::optional<LoginOutcome>& Outcome() const { return outcome_; }
@@ -41,8 +40,8 @@ class CLoginDlg : public QDialog, public LoginUi {
   void OnHotKey();
 
   QLineEdit* CodeEdit() const { return code_; }
-  void SetMode(int mode);
-  int Mode() const { return mode_; }
+  void SetMode(DrawMode mode);
+  DrawMode Mode() const { return mode_; }
   QString StatusText() const;
 
   // LoginUi
@@ -53,17 +52,19 @@ class CLoginDlg : public QDialog, public LoginUi {
   void DrawStarted() override;
   void SetProgress(int percent) override;
   void DisableOk() override;
+  void DrawUndone() override;
 
  private:
   void FillPapers();
+  static void Fill(QComboBox* box, const std::vector<ListEntry>& entries);
   std::optional<int> Selected(QComboBox* box) const;
 
+  ExamStore& store_;
   ExamLogin login_;
-  CAdoRecordSet& lists_;
   std::string paperSetting_;
   bool training_;
   Hooks hooks_;
-  int mode_ = 0;
+  DrawMode mode_ = DrawMode::SingleModule;
   std::optional<LoginOutcome> outcome_;
   QPixmap picture_;
   QLabel* pictureArea_;

@@ -5,46 +5,36 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 #include <filesystem>
 
-#include "client/db/ado_record_set.h"
-#include "client/demo_database_for_tests.h"
-#include "client/login_store.h"
+#include "client/ado_exam_store.h"
+#include "client/testing/demo_database.h"
+#include "client/testing/fake_exam_store.h"
 #include "platform/ui/testing/qt_test_app.h"
 #include "platform/win/message_box.h"
+#include "platform/win/paths.h"
 #include "platform/win/testing/test_folder.h"
 
 namespace {
 
-struct Store : LoginStore {
-  void ReadConst(int* c, std::string* d) override {
-    *c = 0;
-    *d = "D:\\exam";
-  }
-  void ResetState(const std::string&) override {}
-  std::optional<Started> FindStarted(const std::string&) override { return std::nullopt; }
-  std::optional<Paper> FindPaper(int) override { return std::nullopt; }
-  std::optional<std::string> GroupModules(int) override { return std::nullopt; }
-  std::vector<int> EnabledModules() override { return {1}; }
-  std::vector<Paper> PapersOfModule(int) override { return {{7, "", 0}}; }
-  bool RowExists(const std::string&) override { return false; }
-  bool UpdateAttempt(const std::string&, int, const std::string&) override { return true; }
-  bool InsertAttempt(const std::string&, const std::string&, const std::string&, const std::string&,
-                     const std::string&, int, const std::string&) override {
-    return true;
-  }
-  std::string LastError() override { return {}; }
-};
-
 struct Host : LoginHost {
   bool FileExists(const std::string&) override { return false; }
   bool RenameFile(const std::string&, const std::string&) override { return true; }
-  void MakeDirPath(const std::string&) override {}
+  base::Status MakeDirPath(const std::string&) override { return base::Ok(); }
+  void RemoveFolder(const std::string&) override {}
   bool RunAndWait(const std::string&, const std::string&) override { return true; }
   std::vector<std::string> ListFiles(const std::string&) override { return {}; }
-  void WriteLog(const std::string&, const std::string&, const std::string&) override {}
+  base::Status WriteLog(const std::string&, const std::string&, const std::string&) override {
+    return base::Ok();
+  }
+  base::Status WriteAnswerRecord(const std::string&, const std::string&,
+                                 const std::string&) override {
+    return base::Ok();
+  }
   std::string Timestamp() override { return "20260101000000"; }
   void SeedRandom() override {}
   int Random() override { return 0; }
@@ -52,9 +42,11 @@ struct Host : LoginHost {
 
 TEST(CLoginDlg, MessagesDrawAndHotKey) {
   ui::TestApp();
-  Store store;
+  FakeExamStore store;
+  store.constRow = ConstRow{0, "D:\\exam"};
+  store.modules[1] = {"Windows", true};
+  store.AddPaper(1, 7, "", 0);
   Host host;
-  CAdoRecordSet lists;  // unbound: empty lists
   int passwords = 0, proctors = 0;
   bool passwordOk = false;
   CLoginDlg::Hooks hooks{[&] {
@@ -64,20 +56,30 @@ TEST(CLoginDlg, MessagesDrawAndHotKey) {
                          [&] { ++proctors; }};
   win::MessageCapture boxes;
 
-  CLoginDlg manual(store, host, lists, "E:\\kirv\\", "manual", false, hooks);
+  FakeExamStore empty;  // empty lists: nothing chosen
+  CLoginDlg manual(empty, host, "E:\\kirv\\", "manual", false, hooks);
   manual.CodeEdit()->setText("C1");
   manual.OnLogin();
   ASSERT_EQ(boxes.Shown().size(), 1u);
   EXPECT_EQ(boxes.Shown()[0].text, "请选择要操作的模块和试题");
   EXPECT_FALSE(manual.Outcome());
 
-  manual.OnHotKey();
-  passwordOk = true;
-  manual.OnHotKey();
+  // Ctrl+F12 typed wherever the focus is, as a keyboard sends it.
+  manual.show();
+  manual.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&manual));
+  for (QWidget* focus : {static_cast<QWidget*>(manual.CodeEdit()),
+                         static_cast<QWidget*>(manual.findChild<QComboBox*>())}) {
+    focus->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), focus);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12, Qt::ControlModifier);
+    passwordOk = true;
+  }
   EXPECT_EQ(passwords, 2);
   EXPECT_EQ(proctors, 1);
+  manual.hide();
 
-  CLoginDlg dlg(store, host, lists, "E:\\kirv\\", "", false, hooks);
+  CLoginDlg dlg(store, host, "E:\\kirv\\", "", false, hooks);
   dlg.CodeEdit()->setText("   ");
   dlg.OnLogin();
   EXPECT_EQ(boxes.Shown().back().text, "请输入你的练习账号");
@@ -101,16 +103,12 @@ TEST(CLoginDlg, ManualChoicesFromTheDatabase) {
   ui::TestApp();
   win::testing::ScopedTempFolder tmp("login_dlg_");
   const std::filesystem::path dir = tmp.Path();
-  CAdoConnection db;
+  AdoExamStore store;
   std::string error;
-  ASSERT_TRUE(OpenDemoDatabase(dir / "kirv.mdb", db, &error)) << error;
-  CAdoRecordSet main, second, lists;
-  main.SetConnection(&db);
-  second.SetConnection(&db);
-  lists.SetConnection(&db);
-  AdoLoginStore store(db, main, second);
+  ASSERT_TRUE(OpenDemoDatabase(dir / "kirv.mdb", store.Connection(), &error)) << error;
+  ASSERT_TRUE(store.Open(win::ToWindowsPath(dir / "kirv.mdb")));
   Host host;
-  CLoginDlg dlg(store, host, lists, "E:\\kirv\\", "Manual", false, {});
+  CLoginDlg dlg(store, host, "E:\\kirv\\", "Manual", false, {});
   QList<QComboBox*> boxes = dlg.findChildren<QComboBox*>();
   ASSERT_EQ(boxes.size(), 3);       // modules, papers, groups
   EXPECT_EQ(boxes[0]->count(), 2);  // the enabled modules
@@ -119,12 +117,12 @@ TEST(CLoginDlg, ManualChoicesFromTheDatabase) {
   EXPECT_EQ(boxes[1]->count(), 2);
   EXPECT_EQ(boxes[1]->itemData(1).toInt(), 102);
   EXPECT_EQ(boxes[2]->count(), 2);  // the groups
-  EXPECT_EQ(dlg.Mode(), 0);
+  EXPECT_EQ(dlg.Mode(), DrawMode::SingleModule);
   dlg.show();
   EXPECT_TRUE(boxes[1]->isVisible());
   EXPECT_FALSE(boxes[2]->isVisible());
 
-  dlg.SetMode(1);
+  dlg.SetMode(DrawMode::Group);
   EXPECT_FALSE(boxes[1]->isVisible());
   EXPECT_TRUE(boxes[2]->isVisible());
   boxes[2]->setCurrentIndex(0);
@@ -134,7 +132,7 @@ TEST(CLoginDlg, ManualChoicesFromTheDatabase) {
   EXPECT_EQ(dlg.Outcome()->papers.substr(0, 2), "0-");
   EXPECT_EQ(dlg.Outcome()->papers.substr(dlg.Outcome()->papers.size() - 6), "|1-101");
   EXPECT_EQ(dlg.Outcome()->examSeconds, 6000);
-  db.Close();
+  store.Close();
 }
 
 }  // namespace

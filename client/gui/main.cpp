@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "client/exam_end_request.h"
-#include "client/globals.h"
+#include "client/exam_session.h"
 #include "client/gui/custom_visual_manager.h"
 #include "client/gui/exam_app.h"
 #include "client/gui/exam_app_bar.h"
@@ -29,31 +29,43 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   InstallQtServices();
 
+  // The run's one state: started by the start-up sequence, given the candidate by the login.
+  ExamSession session;
   std::unique_ptr<CExamAppBar> bar;
   CExamApp* app = nullptr;
   // The exit button and the countdown at zero may both ask while the confirmation is open: the
   // second is handled when the first ended without finishing.
   ExamEndRequest endRequest([&] { return app && app->Frame() && app->Frame()->close(); });
 
-  CExamTasksPane::SetSingleChoiceFactory([](QWidget* parent, const QFont& font) -> QWidget* {
-    int edge = BarDockEdge(Paths.ScreenWidth, Paths.ScreenHeight) == BarEdge::Left ? 0 : 1;
-    return new CSelQuestionDlg(ProgramFolder, StudentFolder, ExamCode, &CExamApp::ReadPapers, font,
-                               edge, parent);
+  CExamTasksPane::SetSingleChoiceFactory([&](QWidget* parent, const QFont& font) -> QWidget* {
+    const PathGlobals& paths = session.Paths();
+    const int edge = BarDockEdge(paths.ScreenWidth, paths.ScreenHeight) == BarEdge::Left ? 0 : 1;
+    const ExamCandidate& candidate = session.Candidate();
+    // The record is made by the login; should it be gone, the paper comes from the row, or from
+    // what the login found when the row cannot be read.
+    auto readPapers = [&session] {
+      const ExamCandidate& c = session.Candidate();
+      const auto row = session.Store().CandidateExam(c.examCode);
+      return row && *row ? (*row)->papers : c.papers;
+    };
+    return new CSelQuestionDlg(session.ProgramFolder(), candidate.studentFolder, candidate.examCode,
+                               readPapers, font, edge, parent);
   });
 
   CExamApp::Screens screens;
-  screens.applyTheme = [](int theme) { ApplyTheme(theme, ProgramFolder); };
-  screens.showRules = [] {
-    CRulesDlg rules;
+  screens.applyTheme = [&](int theme) { ApplyTheme(theme, session.ProgramFolder()); };
+  screens.showRules = [&] {
+    CRulesDlg rules(session.ProgramFolder(), session.TrainingMode(), session.Settings());
     return rules.DoModal() == win::IDOK;
   };
-  screens.askSystemPassword = [] {
-    CSysPasswordDlg password;
+  screens.askSystemPassword = [&] {
+    CSysPasswordDlg password(session.Settings());
     return password.DoModal() == 1;
   };
   screens.openProctor = [] { OpenProctorDialog(nullptr); };
   screens.createQuestionBar = [&](const std::string& title) {
-    bar = CExamAppBar::CreateForExam(Paths.ScreenWidth, Paths.ScreenHeight, title);
+    const PathGlobals& paths = session.Paths();
+    bar = CExamAppBar::CreateForExam(session, paths.ScreenWidth, paths.ScreenHeight, title);
     if (!bar) return false;
     bar->SetExamEndHandler([&] { endRequest.Request(); });
     return true;
@@ -68,7 +80,7 @@ int main(int argc, char** argv) {
   // screens.openGrading: the grading dialog (CScoreDlg) joins here; until then the end screen
   // is followed directly by the end of the program.
 
-  CExamApp exam(screens);
+  CExamApp exam(session, screens);
   app = &exam;
   return RunExamApp(exam);
 }

@@ -1,10 +1,12 @@
-// The question views (see question_view.h). Keys are taken in event() as well, so that no
-// shortcut of the text control (copy, select all, paste) ever sees them.
+// The question views (see question_view.h). The text control's own key handling (copy, select
+// all, paste) never sees a key: keyPressEvent eats them all.
 #include "client/gui/question_view.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QProxyStyle>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -12,7 +14,35 @@
 
 #include "platform/ui/clipboard.h"
 #include "platform/ui/rtf_reader.h"
+#include "platform/ui/visual_manager.h"
 #include "platform/win/paths.h"
+
+namespace {
+
+// The scroll bar of a question view with its arrow buttons drawn by the look, as the tasks pane's
+// scroll buttons are.
+class ScrollButtonStyle : public QProxyStyle {
+ public:
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* p,
+                          const QWidget* widget) const override {
+    const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (control != CC_ScrollBar || !bar || bar->orientation != Qt::Vertical) {
+      QProxyStyle::drawComplexControl(control, option, p, widget);
+      return;
+    }
+    QStyleOptionSlider rest(*bar);
+    rest.subControls &= ~(SC_ScrollBarSubLine | SC_ScrollBarAddLine);
+    QProxyStyle::drawComplexControl(control, &rest, p, widget);
+    for (const SubControl button : {SC_ScrollBarSubLine, SC_ScrollBarAddLine}) {
+      const QRect rect = subControlRect(control, option, button, widget);
+      const bool hot = (bar->activeSubControls & button) && (bar->state & State_MouseOver);
+      ui::VisualManager::Default().DrawScrollButton(*p, rect, 0, button == SC_ScrollBarSubLine,
+                                                    hot);
+    }
+  }
+};
+
+}  // namespace
 
 CQuestionRichEdit::CQuestionRichEdit(QWidget* parent) : QTextEdit(parent) {
   setReadOnly(true);
@@ -22,6 +52,9 @@ CQuestionRichEdit::CQuestionRichEdit(QWidget* parent) : QTextEdit(parent) {
   setAcceptDrops(false);
   setFocusPolicy(Qt::StrongFocus);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  auto* style = new ScrollButtonStyle;
+  style->setParent(this);
+  verticalScrollBar()->setStyle(style);
 }
 
 bool CQuestionRichEdit::StreamInRtfFile(const std::string& path) {
@@ -69,7 +102,10 @@ void CQuestionRichEdit::keyReleaseEvent(QKeyEvent* event) {
 
 bool CQuestionRichEdit::event(QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
-    event->accept();  // the key comes to keyPressEvent, which eats it
+    // The text control claims none: the window's own shortcuts (the proctor's Ctrl+F12, the
+    // buttons' Alt keys) work from here too, and every other key comes to keyPressEvent, which
+    // eats it.
+    event->ignore();
     return true;
   }
   return QTextEdit::event(event);

@@ -9,19 +9,19 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "client/globals.h"
 #include "client/gui/artwork.h"
 #include "client/gui/proctor_hook.h"
 #include "client/gui/question_view.h"
 #include "client/gui/sys_password_dlg.h"
-#include "client/system_utils.h"
 #include "platform/win/message_box.h"
 
-CRulesDlg::CRulesDlg(QWidget* parent) : QDialog(parent) {
+CRulesDlg::CRulesDlg(const std::string& programFolder, bool trainingMode, CIniFile& settings,
+                     QWidget* parent)
+    : QDialog(parent), settings_(settings) {
   setWindowIcon(ExamIcon());
   auto* layout = new QVBoxLayout(this);
   view_ = new CLinkRichEdit(this);
-  view_->StreamInRtfFile(ProgramFolder + "Readme.rtf");  // a missing file leaves the view empty
+  view_->StreamInRtfFile(programFolder + "Readme.rtf");  // a missing file leaves the view empty
   layout->addWidget(view_, 1);
   auto* buttons = new QHBoxLayout;
   accept_ = new QPushButton(
@@ -34,7 +34,7 @@ CRulesDlg::CRulesDlg(QWidget* parent) : QDialog(parent) {
   QObject::connect(accept_, &QPushButton::clicked, this, &QDialog::accept);
   QObject::connect(quit_, &QPushButton::clicked, this, &QDialog::reject);
   setWindowTitle(QString::fromUtf8("请阅读规则"));
-  if (!TrainingMode) {
+  if (!trainingMode) {
     hotKey_ = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12), this);
     hotKey_->setContext(Qt::WindowShortcut);
     QObject::connect(hotKey_, &QShortcut::activated, this, [this] { OnHotKey(); });
@@ -51,7 +51,7 @@ int CRulesDlg::DoModal() {
 void CRulesDlg::OnHotKey() {
   raise();
   activateWindow();
-  CSysPasswordDlg password(this);
+  CSysPasswordDlg password(settings_, this);
   if (password.DoModal() == 1) OpenProctorDialog(this);
 }
 

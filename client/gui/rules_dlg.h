@@ -4,14 +4,18 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
+class CIniFile;
 class CLinkRichEdit;
 class QPushButton;
 class QShortcut;
 
 class CRulesDlg : public QDialog {
  public:
-  explicit CRulesDlg(QWidget* parent = nullptr);
+  // The rules are ProgramFolder + "Readme.rtf"; `settings` serves the password dialog.
+  CRulesDlg(const std::string& programFolder, bool trainingMode, CIniFile& settings,
+            QWidget* parent = nullptr);
 
   // win::IDOK (1) when accepted, win::IDCANCEL (2) when quit.
   int DoModal();
@@ -28,6 +32,7 @@ class CRulesDlg : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  CIniFile& settings_;
   CLinkRichEdit* view_;
   QPushButton* quit_;
   QPushButton* accept_;

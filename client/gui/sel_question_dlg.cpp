@@ -35,10 +35,14 @@ CSelQuestionDlg::CSelQuestionDlg(const std::string& programFolder, const std::st
   line_->setFrameShadow(QFrame::Sunken);
   list_ = new QComboBox(this);
   list_->hide();
+  notice_ = new QLabel(this);
+  notice_->setWordWrap(true);
+  notice_->setStyleSheet(QStringLiteral("color: red; background: white;"));
+  notice_->hide();
   connect(prev_, &QPushButton::clicked, this, [this] { OnPrev(); });
   connect(next_, &QPushButton::clicked, this, [this] { OnNext(); });
 
-  record_.Open(studentFolder, examCode, readPapers);
+  ShowSaved(record_.Open(studentFolder, examCode, readPapers));
   for (int i = 1; i <= record_.Count(); ++i)
     list_->addItem(QString::fromStdString(record_.Name(i)));
   connect(list_, &QComboBox::activated, this, [this](int index) { ShowQuestion(index + 1); });
@@ -83,7 +87,7 @@ void CSelQuestionDlg::SetAutoAdvance(bool on) {
 }
 
 void CSelQuestionDlg::SetAnswer(const std::string& letter) {
-  record_.SetAnswer(letter, auto_->isChecked());
+  ShowSaved(record_.SetAnswer(letter, auto_->isChecked()));
   ShowQuestion(record_.Current());
 }
 
@@ -104,8 +108,22 @@ void CSelQuestionDlg::resizeEvent(QResizeEvent* event) {
   LayOut();
 }
 
+QString CSelQuestionDlg::Notice() const {
+  return notice_->isHidden() ? QString() : notice_->text();
+}
+
+void CSelQuestionDlg::ShowSaved(const base::Status& saved) {
+  if (saved) {
+    notice_->hide();
+    return;
+  }
+  notice_->setText(QString::fromStdString(std::string(kAnswerNotSaved) + saved.error().message));
+  notice_->show();
+  notice_->raise();
+}
+
 void CSelQuestionDlg::closeEvent(QCloseEvent* event) {
-  record_.Save();
+  ShowSaved(record_.Save());
   QWidget::closeEvent(event);
 }
 
@@ -121,6 +139,8 @@ void CSelQuestionDlg::LayOut() {
     radios_[i]->adjustSize();
     radios_[i]->move(80 + 50 * i, h - (across ? 28 : 68));
   }
+  const int bottom = h - (across ? 40 : 80);
+  notice_->setGeometry(0, std::max(bottom - 36, 0), std::max(w - 1, 0), 36);
   prev_->resize(prev_->sizeHint());
   next_->resize(next_->sizeHint());
   auto_->adjustSize();

@@ -1,6 +1,7 @@
 // CSelQuestionDlg: the single-choice questions in their tab of the tasks pane. One question at a
 // time in the system's question view (no selection, no copying), four answer buttons, previous /
-// next, the position and an auto-advance switch; every answer is written to the record at once.
+// next, the position and an auto-advance switch; every answer is written to the record at once,
+// and an answer that cannot be written is reported on the page, never dropped.
 #pragma once
 
 #include <QFont>
@@ -19,6 +20,9 @@ class QPushButton;
 class QRadioButton;
 class CQuestionRichEdit;
 
+// Shown with the reason when an answer cannot be written to the record.
+inline constexpr const char* kAnswerNotSaved = "答案没有保存到考生目录，请通知监考教师！\n";
+
 class CSelQuestionDlg : public QWidget {
  public:
   // Opens (or makes) the candidate's record; `readPapers` gives [Stu].Papers when the record has
@@ -34,6 +38,9 @@ class CSelQuestionDlg : public QWidget {
   const SingleChoiceRecord& Record() const { return record_; }
   CQuestionRichEdit* View() const { return view_; }
   QString PositionText() const;
+  // What the red line over the answer buttons says: an answer that could not be saved (it is
+  // kept and saved with the next answer), or nothing.
+  QString Notice() const;
   bool PrevEnabled() const;
   bool NextEnabled() const;
   int SelectedIndex() const;  // -1 none, 0..3 A..D
@@ -47,6 +54,8 @@ class CSelQuestionDlg : public QWidget {
 
  private:
   void LayOut();
+  // Shows what a save said: nothing when it worked.
+  void ShowSaved(const base::Status& saved);
 
   std::string programFolder_;
   SingleChoiceRecord record_;
@@ -61,4 +70,5 @@ class CSelQuestionDlg : public QWidget {
   QLabel* position_;
   QFrame* line_;
   QComboBox* list_;
+  QLabel* notice_;
 };

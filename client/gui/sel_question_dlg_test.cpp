@@ -77,4 +77,32 @@ TEST(CSelQuestionDlg, AnswersNavigationAndResume) {
   EXPECT_EQ(again.SelectedIndex(), 1);
 }
 
+// An answer that cannot be written (the record's folder is gone, a file in its place) is shown on
+// the page and kept: it is written with the next answer that can be.
+TEST(CSelQuestionDlg, UnsavedAnswerIsShownAndKept) {
+  ui::TestApp();
+  win::testing::ScopedTempFolder tmp("sel_dlg_");
+  const fs::path root = tmp.Path();
+  fs::create_directories(root / "exam/C1");
+  const std::string student = win::ToWindowsPath(root / "exam/C1") + "\\";
+  CSelQuestionDlg dlg(
+      win::ToWindowsPath(root) + "\\", student, "C1", [] { return std::string("0-q01,q02"); },
+      QFont(), 1);
+  EXPECT_TRUE(dlg.Notice().isEmpty());
+  fs::remove_all(root / "exam/C1/selkt");
+  std::ofstream(root / "exam/C1/selkt") << "in the way";
+  dlg.SetAnswer("A");
+  EXPECT_TRUE(dlg.Notice().startsWith(QString::fromUtf8(kAnswerNotSaved)))
+      << dlg.Notice().toStdString();
+  EXPECT_EQ(dlg.SelectedIndex(), 0);
+
+  fs::remove(root / "exam/C1/selkt");
+  dlg.OnNext();
+  dlg.SetAnswer("C");
+  EXPECT_TRUE(dlg.Notice().isEmpty());
+  std::ifstream in(root / "exam/C1/selkt/C1.txt", std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()),
+            "q01:A\nq02:C\n");
+}
+
 }  // namespace

@@ -10,13 +10,14 @@
 #include "client/ini_file.h"
 #include "client/password_check.h"
 
-CSysPasswordDlg::CSysPasswordDlg(QWidget* parent) : QDialog(parent) {
+CSysPasswordDlg::CSysPasswordDlg(CIniFile& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
   setWindowTitle(QString::fromUtf8("请输入系统密码"));
   setWindowIcon(ExamIcon());
   auto* layout = new QVBoxLayout(this);
   edit_ = new QLineEdit(this);
   edit_->setEchoMode(QLineEdit::Password);
-  hint_ = new QLabel(QString::fromStdString(IniFile.Read("KIRV", "SysPasswordMsg")), this);
+  hint_ = new QLabel(QString::fromStdString(settings_.Read("KIRV", "SysPasswordMsg")), this);
   hint_->setWordWrap(true);
   auto* ok = new QPushButton(QString::fromUtf8("确定"), this);
   ok->setDefault(true);
@@ -34,7 +35,7 @@ int CSysPasswordDlg::DoModal() {
 }
 
 void CSysPasswordDlg::accept() {
-  if (CheckSystemPassword(edit_->text().toStdString())) {
+  if (CheckSystemPassword(edit_->text().toStdString(), settings_.Read("KIRV", "SysPassword"))) {
     QDialog::accept();
     return;
   }

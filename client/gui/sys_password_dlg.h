@@ -4,12 +4,14 @@
 
 #include <QDialog>
 
+class CIniFile;
 class QLabel;
 class QLineEdit;
 
 class CSysPasswordDlg : public QDialog {
  public:
-  explicit CSysPasswordDlg(QWidget* parent = nullptr);
+  // The hint and the stored password come from [KIRV] SysPasswordMsg and SysPassword.
+  explicit CSysPasswordDlg(CIniFile& settings, QWidget* parent = nullptr);
 
   // 1 when the right password was typed, 0 when cancelled.
   int DoModal();
@@ -21,6 +23,7 @@ class CSysPasswordDlg : public QDialog {
   void accept() override;  // OnOK
 
  private:
+  CIniFile& settings_;
   QLineEdit* edit_;
   QLabel* hint_;
 };

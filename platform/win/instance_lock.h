@@ -1,6 +1,8 @@
-// The single-instance lock that stands in for a named mutex: a lock file taken with flock in the
-// user's runtime folder ($XDG_RUNTIME_DIR, else /tmp/kirv-<uid>), named after the mutex. The
-// lock is held until the object is destroyed or the process ends.
+// The single-instance lock that stands in for a named mutex: a lock file taken with flock, named
+// after the mutex, in one folder per user that does not depend on the session: /tmp/kirv-<uid>
+// (made private to the user), or $HOME/.cache/kirv when that folder is not safely the user's own.
+// So two copies started by one user find each other whatever session or desktop each came from.
+// The lock is held until the object is destroyed or the process ends.
 #pragma once
 
 #include <string>

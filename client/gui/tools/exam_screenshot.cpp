@@ -12,11 +12,12 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "client/db/ado_connection.h"
+#include "client/ado_exam_store.h"
 #include "client/db/exam_database.h"
-#include "client/globals.h"
+#include "client/exam_session.h"
 #include "client/gui/artwork.h"
 #include "client/gui/custom_visual_manager.h"
+#include "client/gui/exam_app.h"
 #include "client/gui/exam_app_bar.h"
 #include "client/gui/qt_services.h"
 #include "client/system_utils.h"
@@ -74,25 +75,24 @@ int main(int argc, char** argv) {
   Write(root + "/Data/Paper/excel1.rtf", kSheetQuestion);
   Write(root + "/KIRV.ini", "[KIRV]\r\nTitle=\r\nTheme=0\r\n");
   setenv("KIRV_PROGRAM_FOLDER", root.toLocal8Bit().constData(), 1);
-  InitPaths();
-  if (!CreateExamDatabase(ProgramFolder + "db\\kirv.mdb")) return 1;
-  InitGlobals(ProgramFolder);
+  const PathGlobals paths = InitPaths();
+  if (!CreateExamDatabase(paths.ProgramFolder + "db\\kirv.mdb")) return 1;
+  ExamSession session;
+  session.Start(paths);
   for (const char* sql :
        {"insert into [Stu](examcode, TimeLeft, Papers, State) values ('0101', 2700, '2-1|3-2', 1)",
         "insert into [Module](ModuleID, Name) values (2, '文字处理')",
         "insert into [Module](ModuleID, Name) values (3, '电子表格')",
         "insert into [Paper](PaperID, ModuleID, PaperFile) values (1, 2, 'word1.rtf')",
         "insert into [Paper](PaperID, ModuleID, PaperFile) values (2, 3, 'excel1.rtf')"})
-    ExamDatabase.Execute(sql);
-  ExamCode = "0101";
-  StudentFolder = ProgramFolder + "exam\\0101\\";
-  CandidateName = "未知";
+    static_cast<AdoExamStore&>(session.Store()).Connection().Execute(sql);
+  session.BeginExam({"0101", "未知", paths.ProgramFolder + "exam\\0101\\", 2700, "2-1|3-2"});
   InstallQtServices();
-  ApplyTheme(0, ProgramFolder);
+  ApplyTheme(0, paths.ProgramFolder);
 
   const QSize screen = QGuiApplication::primaryScreen()->size();
-  auto bar = CExamAppBar::CreateForExam(screen.width(), screen.height(),
-                                        "■-" + CandidateName + "-" + StudentFolder);
+  auto bar = CExamAppBar::CreateForExam(session, screen.width(), screen.height(),
+                                        ExamWindowTitle(session.Candidate()));
   bar->TasksPane()->StartCountdown();
   QTimer::singleShot(2500, [&] {
     const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
@@ -102,6 +102,6 @@ int main(int argc, char** argv) {
   });
   const int rc = app.exec();
   bar.reset();
-  CloseDatabase();
+  session.Close();
   return rc;
 }

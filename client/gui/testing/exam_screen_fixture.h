@@ -1,5 +1,5 @@
 // For tests of the exam screen: a throw-away installation (settings file, exam database, question
-// files) with the client's globals pointed at it, and one candidate "0101".
+// files) with an exam session started on it, and one candidate "0101" let in.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,12 +10,12 @@
 #include <optional>
 #include <string>
 
-#include "client/db/ado_connection.h"
+#include "client/ado_exam_store.h"
 #include "client/db/exam_database.h"
-#include "client/exam_pane_data.h"
-#include "client/globals.h"
+#include "client/exam_session.h"
 #include "client/system_utils.h"
 #include "platform/ui/testing/qt_test_app.h"
+#include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
 
 class ExamScreenFixture : public ::testing::Test {
@@ -28,20 +28,21 @@ class ExamScreenFixture : public ::testing::Test {
     std::filesystem::create_directories(host_ / "Data" / "Paper");
     std::filesystem::create_directories(host_ / "exam" / "0101");
     std::ofstream(host_ / "KIRV.ini") << "[KIRV]\r\n" << ini;
-    programFolderEnv_.emplace("KIRV_PROGRAM_FOLDER", host_);
-    InitPaths();
-    ASSERT_TRUE(CreateExamDatabase(ProgramFolder + "db\\kirv.mdb"));
-    InitGlobals(ProgramFolder);
-    ExamCode = "0101";
-    StudentFolder = ProgramFolder + "exam\\0101\\";
-    CandidateName = "未知";
+    programFolderEnv_.emplace("KIRV_PROGRAM_FOLDER", host_.string());
+    PathGlobals paths = InitPaths();
+    ASSERT_TRUE(CreateExamDatabase(paths.ProgramFolder + "db\\kirv.mdb"));
+    session_.Start(paths);
+    session_.BeginExam({"0101", "未知", ProgramFolder() + "exam\\0101\\", 0, ""});
   }
   void TearDown() override {
-    CloseDatabase();
+    session_.Close();
     programFolderEnv_.reset();
     win::testing::RemoveTempFolder(host_);
   }
-  void Sql(const std::string& sql) { ASSERT_NE(ExamDatabase.Execute(sql), nullptr) << sql; }
+  const std::string& ProgramFolder() const { return session_.ProgramFolder(); }
+  const std::string& StudentFolder() const { return session_.Candidate().studentFolder; }
+  CAdoConnection& Database() { return static_cast<AdoExamStore&>(session_.Store()).Connection(); }
+  void Sql(const std::string& sql) { ASSERT_NE(Database().Execute(sql), nullptr) << sql; }
   void Question(const std::string& name, const std::string& rtf) {
     std::ofstream(host_ / "Data" / "Paper" / name, std::ios::binary) << rtf;
   }
@@ -51,11 +52,10 @@ class ExamScreenFixture : public ::testing::Test {
         std::to_string(timeLeft) + ", '" + papers + "', 1)");
   }
   int StoredTimeLeft() {
-    int timeLeft = -1;
-    std::string papers;
-    ReadCandidateExam("0101", timeLeft, papers);
-    return timeLeft;
+    auto row = session_.Store().CandidateExam("0101");
+    return row && *row ? (*row)->timeLeft : -1;
   }
+  ExamSession session_;
   std::filesystem::path host_;
   std::optional<win::testing::ScopedEnv> programFolderEnv_;
 };

@@ -1,4 +1,4 @@
-// A temporary folder for the tests of this folder, under KIRV_TEST_TMP when CTest sets it.
+// A temporary folder for the exam client's tests, under KIRV_TEST_TMP when CTest sets it.
 #pragma once
 
 #include <filesystem>
@@ -8,7 +8,7 @@
 
 class TempFolder : public win::testing::ScopedTempFolder {
  public:
-  TempFolder() : ScopedTempFolder("clientdb_") {}
+  TempFolder() : ScopedTempFolder("client_") {}
   // The Windows form of a file in the folder (drive Z: is the host root).
   std::string Windows(const std::string& name) const { return "Z:" + (Path() / name).string(); }
 };

@@ -1,0 +1,161 @@
+// The fake exam store (see fake_exam_store.h).
+#include "client/testing/fake_exam_store.h"
+
+void FakeExamStore::AddPaper(int module, int id, std::string attFile, int timeLimit,
+                             std::string paperFile) {
+  Paper& p = papers[id];
+  p.module = module;
+  p.name = "paper " + std::to_string(id);
+  p.attFile = std::move(attFile);
+  p.paperFile = std::move(paperFile);
+  p.timeLimit = timeLimit;
+}
+
+bool FakeExamStore::Fails(const std::string& method) {
+  asked.push_back(method);
+  if (auto it = failTimes.find(method); it != failTimes.end() && it->second > 0) {
+    --it->second;
+    return true;
+  }
+  return failing.count(method) > 0 || failing.count("*") > 0;
+}
+
+base::Result<std::optional<ConstRow>> FakeExamStore::ReadConst() {
+  if (Fails("ReadConst")) return Error();
+  return constRow;
+}
+
+base::Status FakeExamStore::ResetState(const std::string& examCode) {
+  if (Fails("ResetState")) return Error();
+  writes.push_back("reset " + examCode);
+  if (auto it = stu.find(examCode); it != stu.end()) it->second.state = 0;
+  return base::Ok();
+}
+
+base::Result<std::optional<StartedRow>> FakeExamStore::FindStarted(const std::string& examCode) {
+  if (Fails("FindStarted")) return Error();
+  auto it = stu.find(examCode);
+  if (it == stu.end() || it->second.state == 0) return std::optional<StartedRow>();
+  return std::optional<StartedRow>(
+      StartedRow{it->second.state, it->second.timeLeft, it->second.scoreOk, it->second.papers});
+}
+
+base::Result<std::optional<PaperRow>> FakeExamStore::FindPaper(int paperId) {
+  if (Fails("FindPaper")) return Error();
+  auto it = papers.find(paperId);
+  if (it == papers.end()) return std::optional<PaperRow>();
+  return std::optional<PaperRow>(PaperRow{paperId, it->second.attFile, it->second.timeLimit});
+}
+
+base::Result<std::optional<std::string>> FakeExamStore::GroupModules(int groupId) {
+  if (Fails("GroupModules")) return Error();
+  auto it = groups.find(groupId);
+  if (it == groups.end()) return std::optional<std::string>();
+  return std::optional<std::string>(it->second.modules);
+}
+
+base::Result<std::vector<int>> FakeExamStore::EnabledModules() {
+  if (Fails("EnabledModules")) return Error();
+  std::vector<int> ids;
+  for (const auto& [id, m] : modules)
+    if (m.enabled) ids.push_back(id);
+  return ids;
+}
+
+base::Result<std::vector<PaperRow>> FakeExamStore::PapersOfModule(int moduleId) {
+  if (Fails("PapersOfModule")) return Error();
+  std::vector<PaperRow> rows;
+  for (const auto& [id, p] : papers)
+    if (p.module == moduleId) rows.push_back({id, p.attFile, p.timeLimit});
+  return rows;
+}
+
+base::Result<bool> FakeExamStore::RowExists(const std::string& examCode) {
+  if (Fails("RowExists")) return Error();
+  return stu.count(examCode) > 0;
+}
+
+base::Status FakeExamStore::UpdateAttempt(const std::string& examCode, int seconds,
+                                          const std::string& papersText) {
+  if (Fails("UpdateAttempt")) return Error();
+  writes.push_back("update " + examCode + " " + std::to_string(seconds) + " " + papersText);
+  Candidate& c = stu[examCode];
+  c.state = 1;
+  c.timeLeft = seconds;
+  c.papers = papersText;
+  return base::Ok();
+}
+
+base::Status FakeExamStore::InsertAttempt(const AttemptRow& row) {
+  if (Fails("InsertAttempt")) return Error();
+  writes.push_back("insert " + row.examCode + " " + row.name + " " + row.room + "/" + row.session +
+                   "/" + row.seat + " " + std::to_string(row.seconds) + " " + row.papers);
+  stu[row.examCode] = Candidate{1, row.seconds, false, row.papers};
+  return base::Ok();
+}
+
+base::Result<std::vector<ListEntry>> FakeExamStore::GroupList() {
+  if (Fails("GroupList")) return Error();
+  std::vector<ListEntry> list;
+  for (const auto& [id, g] : groups) list.push_back({id, g.name});
+  return list;
+}
+
+base::Result<std::vector<ListEntry>> FakeExamStore::ModuleList() {
+  if (Fails("ModuleList")) return Error();
+  std::vector<ListEntry> list;
+  for (const auto& [id, m] : modules)
+    if (m.enabled) list.push_back({id, m.name});
+  return list;
+}
+
+base::Result<std::vector<ListEntry>> FakeExamStore::PaperList(int moduleId) {
+  if (Fails("PaperList")) return Error();
+  std::vector<ListEntry> list;
+  for (const auto& [id, p] : papers)
+    if (p.module == moduleId) list.push_back({id, p.name});
+  return list;
+}
+
+base::Result<std::optional<CandidateExamRow>> FakeExamStore::CandidateExam(
+    const std::string& examCode) {
+  if (Fails("CandidateExam")) return Error();
+  auto it = stu.find(examCode);
+  if (it == stu.end()) return std::optional<CandidateExamRow>();
+  return std::optional<CandidateExamRow>(CandidateExamRow{it->second.timeLeft, it->second.papers});
+}
+
+base::Result<std::optional<std::string>> FakeExamStore::PaperFile(int paperId) {
+  if (Fails("PaperFile")) return Error();
+  auto it = papers.find(paperId);
+  if (it == papers.end()) return std::optional<std::string>();
+  return std::optional<std::string>(it->second.paperFile);
+}
+
+base::Result<std::optional<std::string>> FakeExamStore::ModuleName(int moduleId) {
+  if (Fails("ModuleName")) return Error();
+  auto it = modules.find(moduleId);
+  if (it == modules.end()) return std::optional<std::string>();
+  return std::optional<std::string>(it->second.name);
+}
+
+base::Status FakeExamStore::SaveTimeLeft(const std::string& examCode, int seconds) {
+  if (Fails("SaveTimeLeft")) return Error();
+  writes.push_back("time " + examCode + " " + std::to_string(seconds));
+  if (auto it = stu.find(examCode); it != stu.end()) it->second.timeLeft = seconds;
+  return base::Ok();
+}
+
+base::Status FakeExamStore::MarkFinished(const std::string& examCode) {
+  if (Fails("MarkFinished")) return Error();
+  writes.push_back("finished " + examCode);
+  if (auto it = stu.find(examCode); it != stu.end()) {
+    it->second.timeLeft = 0;
+    it->second.state = 1;
+  }
+  return base::Ok();
+}
+
+void FakeExamStore::Close() {
+  writes.push_back("close");
+}
