@@ -8,12 +8,14 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "client/controls/ping_excel.h"
 #include "client/controls/ping_net.h"
 #include "client/controls/ping_run.h"
 #include "client/controls/ping_win.h"
+#include "client/system_utils.h"
 #include "platform/com/errors.h"
 #include "platform/com/library.h"
 #include "platform/win/test_folder.h"
@@ -168,6 +170,25 @@ TEST_F(Controls, FailuresComeBackAsErrorsNotExceptions) {
   EXPECT_FALSE(excel.IsCreated());
   EXPECT_FALSE(excel.SetAnsname("e1.xls"));
   EXPECT_FALSE(excel.GetExcelGrade());
+}
+
+TEST_F(Controls, StartUpRegistrationOfTheControlFolderMakesTheControlsAvailable) {
+  // The client's own step: "regsvr32 /s <name>" for each library of its control folder, started
+  // and not waited for; here the tool is found on PATH, in the demo installation beside the client.
+  win::testing::TestFolder t;
+  fs::create_directories(t.Root() / "Ocx");
+  fs::copy_file(KIRV_FAKE_GRADING_CONTROLS, t.Root() / "Ocx" / "grading.ocx");
+  ::setenv("KIRV_REGISTRY", (folder_.Path() / "startup.ini").c_str(), 1);
+  const std::string path = std::getenv("PATH");
+  ::setenv("PATH", (fs::path(KIRV_REGSVR32).parent_path().string() + ":" + path).c_str(), 1);
+  RegisterControls("*.ocx", t.Win("Ocx"));
+  ::setenv("PATH", path.c_str(), 1);
+  PingNet net;
+  for (int i = 0; i < 500 && !net.Create("", 0, com::Rect{}, nullptr, 115); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  ASSERT_TRUE(net.IsCreated()) << net.LastError();
+  ASSERT_TRUE(net.Go());
+  EXPECT_EQ(*net.GetScore(), 66.5);
 }
 
 }  // namespace
