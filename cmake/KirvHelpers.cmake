@@ -41,3 +41,20 @@ function(kirv_add_fuzzer name)
     COMMAND ${name} -max_total_time=${F_SECONDS} -timeout=10 -rss_limit_mb=4096 ${corpus} ${F_SEEDS})
   set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 600)
 endfunction()
+
+# kirv_add_control(NAME SOURCES ... [LIBS ...]): a control library NAME.ocx, loaded by class id
+# after registration (platform/com). It exports only its entry points: the copies of our static
+# libraries it carries stay its own, so they never bind to the loading program's.
+function(kirv_add_control name)
+  cmake_parse_arguments(C "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} MODULE ${C_SOURCES})
+  set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".ocx"
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  target_link_libraries(${name} PRIVATE kirv_com ${C_LIBS})
+  target_link_options(${name} PRIVATE -Wl,--exclude-libs,ALL)
+  # The sanitizers' run-time comes with the program, so only a plain build can insist that
+  # everything resolves when the library is linked.
+  if(NOT KIRV_SANITIZE)
+    target_link_options(${name} PRIVATE -Wl,--no-undefined)
+  endif()
+endfunction()

@@ -11,7 +11,7 @@ preset=${KIRV_PRESET:-default}
 scripts/setup.sh --no-build
 cmake --preset "$preset" >/dev/null
 # The programs the demo installation carries, and the tool that makes its files.
-cmake --build --preset "$preset" --target kirv demo_assets
+cmake --build --preset "$preset" --target kirv regsvr32 demo_assets
 build=$PWD/build/$preset
 install=${1:-$build/demo-install}
 tools/make_demo.sh "$build" "$install"

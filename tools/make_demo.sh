@@ -69,8 +69,9 @@ done
 
 "$assets" skins "$out/Skins"
 
-# Built programs and control libraries, when they exist in this build.
-for prog in client/gui/kirv browsim/browsim; do
+# Built programs and control libraries, when they exist in this build. The registration tool
+# sits beside the client, which finds it there when it registers the Ocx folder at start-up.
+for prog in client/gui/kirv browsim/browsim platform/com/regsvr32; do
   [ -x "$build/$prog" ] && cp "$build/$prog" "$out/"
 done
 find "$build/grading" -name '*.ocx' -exec cp {} "$out/Ocx/" \; 2>/dev/null || true

@@ -49,6 +49,10 @@ TEST_F(DemoInstallation, Layout) {
         "Skins/Timer.jpg", "Skins/ScoreOK.jpg", "Skins/Error.jpg", "Skins/UploadOK.jpg",
         "Skins/bgv.gif", "Skins/bgh.gif", "Script", "Ocx", "drive_d/KirvExam"})
     EXPECT_TRUE(fs::exists(Install() / p)) << p;
+  // The client registers its controls with the tool beside it.
+  const fs::path tool = Install() / "regsvr32";
+  EXPECT_TRUE(fs::is_regular_file(tool));
+  EXPECT_EQ(fs::status(tool).permissions() & fs::perms::owner_exec, fs::perms::owner_exec);
   EXPECT_EQ(Read(Install() / "Readme.rtf").rfind("{\\rtf1", 0), 0u);
   EXPECT_NE(Read(Install() / "Data/Paper/win1.rtf").find("\\pngblip"), std::string::npos);
 }

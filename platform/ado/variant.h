@@ -8,39 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/com/variant.h"
+
 namespace ado {
 
-enum VarType : uint16_t {
-  VT_EMPTY = 0,
-  VT_NULL = 1,
-  VT_I2 = 2,
-  VT_I4 = 3,
-  VT_R4 = 4,
-  VT_R8 = 5,
-  VT_CY = 6,
-  VT_DATE = 7,
-  VT_BSTR = 8,
-  VT_DISPATCH = 9,
-  VT_ERROR = 10,
-  VT_BOOL = 11,
-  VT_VARIANT = 12,
-  VT_UNKNOWN = 13,
-  VT_DECIMAL = 14,
-  VT_I1 = 16,
-  VT_UI1 = 17,
-  VT_UI2 = 18,
-  VT_UI4 = 19,
-  VT_I8 = 20,
-  VT_UI8 = 21,
-  VT_INT = 22,
-  VT_UINT = 23,
-  VT_VOID = 24,
-  VT_LPSTR = 30,
-  VT_LPWSTR = 31,
-  VT_BLOB = 65,
-  VT_BLOB_OBJECT = 70,
-  VT_ARRAY = 0x2000,
-};
+// The automation type codes are the dispatch layer's.
+using com::VarType;
+using enum com::VarType;
 
 // One value. Integers (and booleans as -1 / 0) live in `i`, unsigned ones in `u`, currency in
 // `i` as ten-thousandths, floats, dates and decimals in `d`, text in `s`, bytes in `bytes`.

@@ -46,26 +46,42 @@ std::string MapArgument(const std::string& arg) {
   return arg;
 }
 
-std::string FindOnPath(const std::string& name) {
+// The executable `name`, or its lower-case spelling, in the first of `dirs` that holds one.
+std::string FindIn(const std::vector<std::string>& dirs, const std::string& name) {
   if (name.empty() || name.find('/') != std::string::npos) return {};
-  const char* pathVar = std::getenv("PATH");
-  std::string_view dirs = pathVar ? pathVar : "/usr/local/bin:/usr/bin:/bin";
   for (const std::string& candidate : {name, base::AsciiLower(name)}) {
-    size_t i = 0;
-    while (i <= dirs.size()) {
-      size_t j = dirs.find(':', i);
-      if (j == std::string_view::npos) j = dirs.size();
-      std::string dir(dirs.substr(i, j - i));
-      if (dir.empty()) dir = ".";
-      const std::string full = dir + "/" + candidate;
+    for (const std::string& dir : dirs) {
+      const std::string full = (dir.empty() ? "." : dir) + "/" + candidate;
       struct stat st;
       if (::stat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
           ::access(full.c_str(), X_OK) == 0)
         return full;
-      i = j + 1;
     }
   }
   return {};
+}
+
+std::string FindOnPath(const std::string& name) {
+  const char* pathVar = std::getenv("PATH");
+  std::string_view dirs = pathVar ? pathVar : "/usr/local/bin:/usr/bin:/bin";
+  std::vector<std::string> list;
+  size_t i = 0;
+  while (i <= dirs.size()) {
+    size_t j = dirs.find(':', i);
+    if (j == std::string_view::npos) j = dirs.size();
+    list.emplace_back(dirs.substr(i, j - i));
+    i = j + 1;
+  }
+  return FindIn(list, name);
+}
+
+// The program `name` in the folder of the running program, where an installation keeps its own
+// tools (the platform looks in the program's folder before the search path too).
+std::string FindBesideProgram(const std::string& name) {
+  std::error_code ec;
+  const fs::path folder = fs::read_symlink("/proc/self/exe", ec).parent_path();
+  if (ec || folder.empty()) return {};
+  return FindIn({folder.string()}, name);
 }
 
 // True for a file the host can execute directly (not a program built for the other platform).
@@ -103,7 +119,8 @@ std::vector<std::string> ResolveProgram(const std::string& program) {
   }
   std::string name = FileNamePart(program);
   if (windowsProgram) name.resize(name.size() - 4);
-  std::string found = FindOnPath(name);
+  std::string found = FindBesideProgram(name);
+  if (found.empty()) found = FindOnPath(name);
   if (found.empty()) return {};
   return {found};
 }

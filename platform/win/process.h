@@ -4,7 +4,7 @@
 // A command line's program is found this way: an existing file at its resolved path runs as is
 // when it is a host executable; a ".bat" or ".cmd" file runs with /bin/sh (the CRs of CR LF
 // lines removed); otherwise the host program named like its last component without ".exe" /
-// ".com" is looked up on PATH, so
+// ".com" is looked up in the running program's folder, then on PATH, so
 // "C:\kirv\7za.exe" runs the host's 7za. Arguments that are Windows-form absolute paths
 // ("C:\x", or an option glued to one as in "-oC:\x") reach the program as host paths. Programs
 // get /dev/null as input and never a terminal of their own.

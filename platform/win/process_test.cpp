@@ -5,10 +5,13 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <thread>
 
 #include <gtest/gtest.h>
 
+#include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
 
 namespace win {
@@ -72,6 +75,22 @@ TEST(Process, RunAndWaitReportsStartAndExitCode) {
   EXPECT_EQ(TestFolder::Read(t.Root() / "crlf.txt"), "one\n");
   EXPECT_EQ(TestFolder::Read(t.Root() / "Script" / "where.txt"),
             fs::canonical(t.Root() / "Script").string() + "\n");
+}
+
+TEST(Process, ABareProgramNameIsFoundBesideTheRunningProgramBeforePath) {
+  // An installation's own tool (the client's regsvr32) sits in the program's folder.
+  TestFolder t;
+  const std::string name = "kirv_probe_" + std::to_string(::getpid());
+  const fs::path beside = fs::read_symlink("/proc/self/exe").parent_path() / name;
+  t.Write("bin/" + name, "#!/bin/sh\nexit 0\n");
+  fs::permissions(t.Root() / "bin" / name, fs::perms::owner_all);
+  testing::ScopedEnv path("PATH", (t.Root() / "bin").string() + ":" + std::getenv("PATH"));
+  EXPECT_EQ(HostCommand(name + ".exe /s"),
+            (std::vector<std::string>{(t.Root() / "bin" / name).string(), "/s"}));
+  std::ofstream(beside) << "#!/bin/sh\nexit 0\n";
+  fs::permissions(beside, fs::perms::owner_all);
+  EXPECT_EQ(HostCommand(name + ".exe /s"), (std::vector<std::string>{beside.string(), "/s"}));
+  fs::remove(beside);
 }
 
 TEST(Process, WindowsPathArgumentsReachTheProgramAsHostPaths) {
