@@ -1,0 +1,168 @@
+// A folder read once with readdir and fstatat; attributes and local times on demand.
+#include "folder_listing.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+
+#include "attributes.h"
+#include "errno_error.h"
+#include "files.h"
+#include "paths.h"
+#include "platform/base/date_serial.h"
+#include "platform/base/text.h"
+
+namespace win {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr uint32_t kSpecialBits =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+
+bool BadNameCharacter(char c) {
+  return static_cast<unsigned char>(c) < 0x20 || c == '<' || c == '>' || c == '|' || c == '"';
+}
+
+bool NameOrder(const FolderEntry& a, const FolderEntry& b) {
+  const int c = base::CompareNoCase(a.name, b.name);
+  return c != 0 ? c < 0 : a.name < b.name;
+}
+
+}  // namespace
+
+LocalSeconds LocalSecondsOfCivil(int64_t year, unsigned month, unsigned day, int hour, int minute,
+                                 int second) {
+  return base::DaysFromCivil({year, month, day}) * 86400 + hour * 3600 + minute * 60 + second;
+}
+
+LocalSeconds LocalSecondsOf(std::time_t unixTime) {
+  struct tm tm;
+  if (::localtime_r(&unixTime, &tm) == nullptr) return unixTime;
+  return LocalSecondsOfCivil(tm.tm_year + 1900LL, static_cast<unsigned>(tm.tm_mon + 1),
+                             static_cast<unsigned>(tm.tm_mday), tm.tm_hour, tm.tm_min, tm.tm_sec);
+}
+
+std::time_t UnixTimeOf(LocalSeconds local) {
+  int64_t days = local / 86400;
+  int64_t rest = local % 86400;
+  if (rest < 0) {
+    rest += 86400;
+    --days;
+  }
+  const base::CivilDate d = base::CivilFromDays(days);
+  struct tm tm {};
+  tm.tm_year = static_cast<int>(d.year - 1900);
+  tm.tm_mon = static_cast<int>(d.month) - 1;
+  tm.tm_mday = static_cast<int>(d.day);
+  tm.tm_hour = static_cast<int>(rest / 3600);
+  tm.tm_min = static_cast<int>(rest / 60 % 60);
+  tm.tm_sec = static_cast<int>(rest % 60);
+  tm.tm_isdst = -1;
+  return std::mktime(&tm);
+}
+
+base::Result<FolderListing> FolderListing::Read(std::string_view windowsFolder) {
+  return ReadHost(ToHostPath(windowsFolder));
+}
+
+base::Result<FolderListing> FolderListing::ReadHost(const fs::path& hostFolder) {
+  FolderListing out;
+  out.host_ = hostFolder;
+  DIR* dir = ::opendir(hostFolder.c_str());
+  if (dir == nullptr) return ErrnoError("cannot list the folder ", hostFolder, errno);
+  const int fd = ::dirfd(dir);
+  errno = 0;
+  while (const dirent* d = ::readdir(dir)) {
+    if (std::strcmp(d->d_name, ".") == 0 || std::strcmp(d->d_name, "..") == 0) continue;
+    struct stat st;
+    // A link that leads nowhere is still an entry, as the link itself.
+    if (::fstatat(fd, d->d_name, &st, 0) != 0 &&
+        ::fstatat(fd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+      continue;
+    FolderEntry e;
+    e.name = d->d_name;
+    e.isFolder = S_ISDIR(st.st_mode);
+    e.size = e.isFolder ? 0 : static_cast<uint64_t>(st.st_size);
+    e.lastWrite = st.st_mtime;
+    out.entries_.push_back(std::move(e));
+    errno = 0;
+  }
+  const int err = errno;
+  ::closedir(dir);
+  if (err != 0) return ErrnoError("cannot list the folder ", hostFolder, err);
+  std::sort(out.entries_.begin(), out.entries_.end(), NameOrder);
+  out.attributes_.assign(out.entries_.size(), 0);
+  out.local_.assign(out.entries_.size(), 0);
+  out.localKnown_.assign(out.entries_.size(), 0);
+  return out;
+}
+
+const FolderEntry* FolderListing::Find(std::string_view name) const {
+  // Entries are sorted without case first, so the first of equal names is the smallest.
+  auto it = std::lower_bound(
+      entries_.begin(), entries_.end(), name,
+      [](const FolderEntry& e, std::string_view n) { return base::CompareNoCase(e.name, n) < 0; });
+  if (it == entries_.end() || !base::EqualsNoCase(it->name, name)) return nullptr;
+  return &*it;
+}
+
+uint32_t FolderListing::Attributes(const FolderEntry& entry) const {
+  const size_t i = static_cast<size_t>(&entry - entries_.data());
+  if (attributes_[i] == 0) attributes_[i] = GetHostFileAttributes(host_ / entry.name);
+  return attributes_[i];
+}
+
+LocalSeconds FolderListing::LastWriteLocal(const FolderEntry& entry) const {
+  const size_t i = static_cast<size_t>(&entry - entries_.data());
+  if (!localKnown_[i]) {
+    local_[i] = LocalSecondsOf(entry.lastWrite);
+    localKnown_[i] = 1;
+  }
+  return local_[i];
+}
+
+std::vector<std::string> FolderListing::Names(std::string_view pattern, uint32_t mask) const {
+  std::vector<std::string> out;
+  const bool all = pattern.empty();
+  if (mask & FILE_ATTRIBUTE_DIRECTORY) {
+    for (const char* dot : {".", ".."})
+      if (all || WildcardMatch(pattern, dot)) out.emplace_back(dot);
+  }
+  for (const FolderEntry& e : entries_) {
+    if (!all && !WildcardMatch(pattern, e.name)) continue;
+    // Normal entries need no attribute read; a folder always carries its own bit.
+    if (!e.isFolder && (mask & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) ==
+                           (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
+      out.push_back(e.name);
+      continue;
+    }
+    const uint32_t attributes = Attributes(e);
+    if (attributes == INVALID_FILE_ATTRIBUTES) continue;
+    if ((attributes & kSpecialBits & ~mask) == 0) out.push_back(e.name);
+  }
+  return out;
+}
+
+base::Result<std::vector<std::string>> ListNames(std::string_view windowsPattern, uint32_t mask) {
+  const std::string name = FileNamePart(windowsPattern);
+  if (std::any_of(windowsPattern.begin(), windowsPattern.end(), BadNameCharacter))
+    return base::Error::WithCode(EINVAL, "bad file name: " + std::string(windowsPattern));
+  const std::string folder = FolderPart(windowsPattern);
+  std::error_code ec;
+  base::Result<FolderListing> listing =
+      folder.empty() ? FolderListing::ReadHost(fs::current_path(ec)) : FolderListing::Read(folder);
+  if (!listing) {
+    const int code = listing.error().code;
+    if (code == ENOENT || code == ENOTDIR) return std::vector<std::string>{};
+    return std::move(listing).error();
+  }
+  return listing->Names(name, mask);
+}
+
+}  // namespace win

@@ -1,0 +1,74 @@
+// One folder read once: its entries with kind, size and modification time, their attributes read
+// on first use, and the platform's listing by pattern and attribute mask ("Dir" with a mask),
+// "." and ".." included. Checks that look at the same folder many times read it once here.
+// Entries come in the order the platform enumerates them: by name without regard to case.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/base/result.h"
+
+namespace win {
+
+// A moment as wall-clock time of the local zone, to the second, counted in seconds from
+// 1970-01-01 00:00 of that clock (so civil dates convert without a zone).
+using LocalSeconds = int64_t;
+
+LocalSeconds LocalSecondsOf(std::time_t unixTime);
+LocalSeconds LocalSecondsOfCivil(int64_t year, unsigned month, unsigned day, int hour, int minute,
+                                 int second);
+// The Unix time of a local wall-clock moment (the earlier one when the clock is set back).
+std::time_t UnixTimeOf(LocalSeconds local);
+
+struct FolderEntry {
+  std::string name;
+  bool isFolder = false;
+  uint64_t size = 0;          // bytes; 0 for a folder
+  std::time_t lastWrite = 0;  // Unix time, whole seconds
+};
+
+class FolderListing {
+ public:
+  // Reads a folder by its Windows-form path (a trailing separator or none). A missing folder,
+  // or a path that is no folder, is an error with code ENOENT or ENOTDIR.
+  static base::Result<FolderListing> Read(std::string_view windowsFolder);
+  static base::Result<FolderListing> ReadHost(const std::filesystem::path& hostFolder);
+
+  const std::filesystem::path& HostPath() const { return host_; }
+  const std::vector<FolderEntry>& Entries() const { return entries_; }
+
+  // The entry named `name` without regard to ASCII case; null when there is none.
+  const FolderEntry* Find(std::string_view name) const;
+
+  // The attribute word of an entry (read on first use); INVALID_FILE_ATTRIBUTES when it has
+  // gone since the folder was read.
+  uint32_t Attributes(const FolderEntry& entry) const;
+  // Its modification time in local wall-clock seconds (converted on first use).
+  LocalSeconds LastWriteLocal(const FolderEntry& entry) const;
+
+  // The names that match `pattern` (WildcardMatch; an empty pattern matches every name) and
+  // pass `mask`: entries that are neither hidden, system nor folders always, the others only
+  // when the mask holds their bit. With the folder bit "." and ".." come first when the pattern
+  // matches them.
+  std::vector<std::string> Names(std::string_view pattern, uint32_t mask) const;
+
+ private:
+  std::filesystem::path host_;
+  std::vector<FolderEntry> entries_;
+  mutable std::vector<uint32_t> attributes_;  // 0: not read yet
+  mutable std::vector<LocalSeconds> local_;
+  mutable std::vector<char> localKnown_;
+};
+
+// The platform's listing of a pattern path ("C:\a\*.txt", "C:\a\b.doc", "C:\a\" for every
+// entry) under an attribute mask, as FolderListing::Names gives it. A missing folder lists
+// nothing; a folder that cannot be read is an error (its errno), and so is a name with a
+// character no file name may hold (EINVAL).
+base::Result<std::vector<std::string>> ListNames(std::string_view windowsPattern, uint32_t mask);
+
+}  // namespace win
