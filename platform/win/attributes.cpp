@@ -13,10 +13,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <mutex>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "errno_error.h"
@@ -159,16 +161,70 @@ std::optional<std::string> ReadXattr(const fs::path& host, const char* name) {
   return value;
 }
 
+// Which of our two names the file carries. Most files carry none: one call answers that.
+struct Present {
+  bool dos = true, legacy = true;  // unknown: try both
+};
+
+Present ListedNames(const fs::path& host) {
+  char names[512];
+  const ssize_t n = ::listxattr(host.c_str(), names, sizeof names);
+  if (n < 0) return {};  // a long list or an error: the reads say
+  Present p{false, false};
+  for (size_t i = 0; i < static_cast<size_t>(n);) {
+    const std::string_view name(names + i);
+    p.dos = p.dos || name == kXattrName;
+    p.legacy = p.legacy || name == kLegacyXattrName;
+    i += name.size() + 1;
+  }
+  return p;
+}
+
+// Whether user extended attributes work on a file system, learnt from its first answer, so
+// that a file without any can be told from a file system without any.
+class XattrSupport {
+ public:
+  std::optional<bool> Known(dev_t device) {
+    std::lock_guard lock(mutex_);
+    auto it = devices_.find(device);
+    if (it == devices_.end()) return std::nullopt;
+    return it->second;
+  }
+  void Learn(dev_t device, bool works) {
+    std::lock_guard lock(mutex_);
+    devices_[device] = works;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::unordered_map<dev_t, bool> devices_;
+};
+
+XattrSupport xattrSupport;
+
 std::optional<uint32_t> LoadBits(const fs::path& host, const struct stat& st) {
-  if (!forceFallback) {
-    if (std::optional<std::string> v = ReadXattr(host, kXattrName))
+  if (forceFallback) return SideCarGet(st);
+  const std::optional<bool> works = xattrSupport.Known(st.st_dev);
+  if (works == false) return SideCarGet(st);
+  const Present present = works.has_value() ? ListedNames(host) : Present{};
+  if (present.dos) {
+    if (std::optional<std::string> v = ReadXattr(host, kXattrName)) {
+      xattrSupport.Learn(st.st_dev, true);
       return ParseDosAttrib(std::string_view(v->c_str()));
-    if (Unsupported(errno)) return SideCarGet(st);
+    }
+    const int err = errno;
+    if (err == ENODATA) xattrSupport.Learn(st.st_dev, true);
+    if (Unsupported(err)) {
+      xattrSupport.Learn(st.st_dev, false);
+      return SideCarGet(st);
+    }
+  }
+  if (present.legacy) {
     if (std::optional<std::string> v = ReadXattr(host, kLegacyXattrName))
       return static_cast<uint32_t>(std::strtoul(v->c_str(), nullptr, 10));
-    return std::nullopt;
+    if (Unsupported(errno)) return SideCarGet(st);
   }
-  return SideCarGet(st);
+  return std::nullopt;
 }
 
 bool StoreBits(const fs::path& host, const struct stat& st, uint32_t bits) {
@@ -189,6 +245,10 @@ bool StoreBits(const fs::path& host, const struct stat& st, uint32_t bits) {
 base::Result<uint32_t> ReadHostAttributes(const fs::path& host) {
   struct stat st;
   if (::stat(host.c_str(), &st) != 0) return ErrnoError("cannot read the attributes of ", host);
+  return HostAttributesOf(host, st);
+}
+
+uint32_t HostAttributesOf(const fs::path& host, const struct stat& st) {
   const bool folder = S_ISDIR(st.st_mode);
   const std::optional<uint32_t> stored = LoadBits(host, st);
   uint32_t bits = 0;

@@ -9,6 +9,8 @@
 // always read as hidden, as host tools treat them so.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
@@ -40,6 +42,9 @@ bool SetHostFileAttributes(const std::filesystem::path& host, uint32_t attribute
 // The same two with the reason of a failure (its code the errno).
 base::Result<uint32_t> ReadHostAttributes(const std::filesystem::path& host);
 base::Status WriteHostAttributes(const std::filesystem::path& host, uint32_t attributes);
+
+// The attributes of a host path whose stat the caller already holds (one system call fewer).
+uint32_t HostAttributesOf(const std::filesystem::path& host, const struct stat& st);
 
 // The attribute word as the run-time's GetAttr gives it: only the bits 1, 2, 4, 16 and 32, so a
 // file without any reads 0 (not NORMAL). A missing path is an error with code ENOENT.

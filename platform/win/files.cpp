@@ -137,7 +137,10 @@ base::Status RemoveFolder(std::string_view windowsPath) {
 
 bool FileOpensForReading(std::string_view windowsPath) {
   if (HasWildcards(FileNamePart(windowsPath))) return false;
-  const fs::path host = ToHostPath(windowsPath);
+  return HostFileOpensForReading(ToHostPath(windowsPath));
+}
+
+bool HostFileOpensForReading(const fs::path& host) {
   // Not blocking on a pipe that nobody writes.
   const int fd = ::open(host.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return false;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,7 @@ base::Status RemoveFolder(std::string_view windowsPath);
 // True when the path opens for reading as a file: false for a missing file, a folder, a name
 // with wildcards or a file the user may not read.
 bool FileOpensForReading(std::string_view windowsPath);
+bool HostFileOpensForReading(const std::filesystem::path& host);
 
 // Copies a file with its attributes; with `failIfExists` an existing target makes it fail,
 // otherwise it is replaced (unless it is read-only).

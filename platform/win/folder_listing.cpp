@@ -29,6 +29,28 @@ bool BadNameCharacter(char c) {
   return static_cast<unsigned char>(c) < 0x20 || c == '<' || c == '>' || c == '|' || c == '"';
 }
 
+// Who this process is, for permission checks; taken once.
+struct Credentials {
+  uid_t user = 0;
+  std::vector<gid_t> groups;
+
+  static Credentials OfProcess() {
+    Credentials c;
+    c.user = ::geteuid();
+    c.groups.push_back(::getegid());
+    const int n = ::getgroups(0, nullptr);
+    if (n > 0) {
+      std::vector<gid_t> more(static_cast<size_t>(n));
+      if (::getgroups(n, more.data()) == n)
+        c.groups.insert(c.groups.end(), more.begin(), more.end());
+    }
+    return c;
+  }
+  bool InGroup(uint32_t gid) const {
+    return std::find(groups.begin(), groups.end(), gid) != groups.end();
+  }
+};
+
 bool NameOrder(const FolderEntry& a, const FolderEntry& b) {
   const int c = base::CompareNoCase(a.name, b.name);
   return c != 0 ? c < 0 : a.name < b.name;
@@ -90,6 +112,11 @@ base::Result<FolderListing> FolderListing::ReadHost(const fs::path& hostFolder) 
     e.isFolder = S_ISDIR(st.st_mode);
     e.size = e.isFolder ? 0 : static_cast<uint64_t>(st.st_size);
     e.lastWrite = st.st_mtime;
+    e.mode = st.st_mode;
+    e.owner = st.st_uid;
+    e.group = st.st_gid;
+    e.device = st.st_dev;
+    e.inode = st.st_ino;
     out.entries_.push_back(std::move(e));
     errno = 0;
   }
@@ -104,18 +131,36 @@ base::Result<FolderListing> FolderListing::ReadHost(const fs::path& hostFolder) 
 }
 
 const FolderEntry* FolderListing::Find(std::string_view name) const {
-  // Entries are sorted without case first, so the first of equal names is the smallest.
+  // Entries are sorted without case first: names equal but for case stand together, the
+  // smallest first. The exact spelling wins among them, as paths resolve.
   auto it = std::lower_bound(
       entries_.begin(), entries_.end(), name,
       [](const FolderEntry& e, std::string_view n) { return base::CompareNoCase(e.name, n) < 0; });
   if (it == entries_.end() || !base::EqualsNoCase(it->name, name)) return nullptr;
+  for (auto same = it; same != entries_.end() && base::EqualsNoCase(same->name, name); ++same)
+    if (same->name == name) return &*same;
   return &*it;
 }
 
 uint32_t FolderListing::Attributes(const FolderEntry& entry) const {
   const size_t i = static_cast<size_t>(&entry - entries_.data());
-  if (attributes_[i] == 0) attributes_[i] = GetHostFileAttributes(host_ / entry.name);
+  if (attributes_[i] == 0) {
+    struct stat st {};
+    st.st_mode = entry.mode;
+    st.st_dev = entry.device;
+    st.st_ino = entry.inode;
+    attributes_[i] = HostAttributesOf(host_ / entry.name, st);
+  }
   return attributes_[i];
+}
+
+bool FolderListing::Readable(const FolderEntry& entry) const {
+  if (entry.isFolder) return false;
+  static const Credentials self = Credentials::OfProcess();
+  if (self.user == 0) return true;
+  if (entry.owner == self.user) return entry.mode & S_IRUSR;
+  if (self.InGroup(entry.group)) return entry.mode & S_IRGRP;
+  return entry.mode & S_IROTH;
 }
 
 LocalSeconds FolderListing::LastWriteLocal(const FolderEntry& entry) const {

@@ -30,6 +30,9 @@ struct FolderEntry {
   bool isFolder = false;
   uint64_t size = 0;          // bytes; 0 for a folder
   std::time_t lastWrite = 0;  // Unix time, whole seconds
+  uint32_t mode = 0;          // the file system's type and permission bits
+  uint32_t owner = 0, group = 0;
+  uint64_t device = 0, inode = 0;
 };
 
 class FolderListing {
@@ -42,12 +45,17 @@ class FolderListing {
   const std::filesystem::path& HostPath() const { return host_; }
   const std::vector<FolderEntry>& Entries() const { return entries_; }
 
-  // The entry named `name` without regard to ASCII case; null when there is none.
+  // The entry named `name` without regard to ASCII case (the exact spelling first, else the
+  // smallest); null when there is none.
   const FolderEntry* Find(std::string_view name) const;
 
   // The attribute word of an entry (read on first use); INVALID_FILE_ATTRIBUTES when it has
   // gone since the folder was read.
   uint32_t Attributes(const FolderEntry& entry) const;
+  // True when this process may open the entry as a file for reading, by its permission bits
+  // (no file is opened): false for a folder.
+  bool Readable(const FolderEntry& entry) const;
+
   // Its modification time in local wall-clock seconds (converted on first use).
   LocalSeconds LastWriteLocal(const FolderEntry& entry) const;
 
