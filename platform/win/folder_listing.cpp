@@ -93,40 +93,45 @@ base::Result<FolderListing> FolderListing::Read(std::string_view windowsFolder) 
   return ReadHost(ToHostPath(windowsFolder));
 }
 
+FolderListing::Stream& FolderListing::Stream::operator=(Stream&& other) noexcept {
+  if (this != &other) {
+    if (dir_) ::closedir(dir_);
+    dir_ = std::exchange(other.dir_, nullptr);
+  }
+  return *this;
+}
+
+FolderListing::Stream::~Stream() {
+  if (dir_) ::closedir(dir_);
+}
+
+int FolderListing::Stream::fd() const {
+  return dir_ ? ::dirfd(dir_) : AT_FDCWD;
+}
+
 base::Result<FolderListing> FolderListing::ReadHost(const fs::path& hostFolder) {
   FolderListing out;
   out.host_ = hostFolder;
-  DIR* dir = ::opendir(hostFolder.c_str());
-  if (dir == nullptr) return ErrnoError("cannot list the folder ", hostFolder, errno);
-  const int fd = ::dirfd(dir);
+  out.folder_ = Stream(::opendir(hostFolder.c_str()));
+  DIR* dir = out.folder_.get();
+  if (dir == nullptr) return ErrnoError("cannot list the folder ", hostFolder);
   errno = 0;
   while (const dirent* d = ::readdir(dir)) {
     if (std::strcmp(d->d_name, ".") == 0 || std::strcmp(d->d_name, "..") == 0) continue;
-    struct stat st;
-    // A link that leads nowhere is still an entry, as the link itself.
-    if (::fstatat(fd, d->d_name, &st, 0) != 0 &&
-        ::fstatat(fd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-      continue;
     FolderEntry e;
     e.name = d->d_name;
-    e.isFolder = S_ISDIR(st.st_mode);
-    e.size = e.isFolder ? 0 : static_cast<uint64_t>(st.st_size);
-    e.lastWrite = st.st_mtime;
-    e.mode = st.st_mode;
-    e.owner = st.st_uid;
-    e.group = st.st_gid;
-    e.device = st.st_dev;
-    e.inode = st.st_ino;
+    e.isFolder = d->d_type == DT_DIR;
+    if (d->d_type == DT_UNKNOWN || d->d_type == DT_LNK) {
+      // A link, or a file system that does not say the kind: the kind is the target's.
+      struct stat st;
+      e.isFolder = ::fstatat(out.folder_.fd(), d->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+    }
     out.entries_.push_back(std::move(e));
     errno = 0;
   }
-  const int err = errno;
-  ::closedir(dir);
-  if (err != 0) return ErrnoError("cannot list the folder ", hostFolder, err);
+  if (errno != 0) return ErrnoError("cannot list the folder ", hostFolder);
   std::sort(out.entries_.begin(), out.entries_.end(), NameOrder);
-  out.attributes_.assign(out.entries_.size(), 0);
-  out.local_.assign(out.entries_.size(), 0);
-  out.localKnown_.assign(out.entries_.size(), 0);
+  out.known_.assign(out.entries_.size(), Known{});
   return out;
 }
 
@@ -142,34 +147,58 @@ const FolderEntry* FolderListing::Find(std::string_view name) const {
   return &*it;
 }
 
+const EntryStat& FolderListing::Stat(const FolderEntry& entry) const {
+  Known& k = known_[IndexOf(entry)];
+  if (k.statRead) return k.stat;
+  k.statRead = true;
+  struct stat st;
+  // A link that leads nowhere is still an entry, as the link itself.
+  if (::fstatat(folder_.fd(), entry.name.c_str(), &st, 0) != 0 &&
+      ::fstatat(folder_.fd(), entry.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    return k.stat;
+  k.stat.found = true;
+  k.stat.size = S_ISDIR(st.st_mode) ? 0 : static_cast<uint64_t>(st.st_size);
+  k.stat.lastWrite = st.st_mtime;
+  k.stat.mode = st.st_mode;
+  k.stat.owner = st.st_uid;
+  k.stat.group = st.st_gid;
+  k.stat.device = st.st_dev;
+  k.stat.inode = st.st_ino;
+  return k.stat;
+}
+
 uint32_t FolderListing::Attributes(const FolderEntry& entry) const {
-  const size_t i = static_cast<size_t>(&entry - entries_.data());
-  if (attributes_[i] == 0) {
+  Known& k = known_[IndexOf(entry)];
+  if (k.attributes == 0) {
+    const EntryStat& s = Stat(entry);
+    if (!s.found) return INVALID_FILE_ATTRIBUTES;
     struct stat st {};
-    st.st_mode = entry.mode;
-    st.st_dev = entry.device;
-    st.st_ino = entry.inode;
-    attributes_[i] = HostAttributesOf(host_ / entry.name, st);
+    st.st_mode = s.mode;
+    st.st_dev = s.device;
+    st.st_ino = s.inode;
+    k.attributes = HostAttributesOf(host_ / entry.name, st);
   }
-  return attributes_[i];
+  return k.attributes;
 }
 
 bool FolderListing::Readable(const FolderEntry& entry) const {
   if (entry.isFolder) return false;
+  const EntryStat& s = Stat(entry);
+  if (!s.found || S_ISDIR(s.mode)) return false;
   static const Credentials self = Credentials::OfProcess();
   if (self.user == 0) return true;
-  if (entry.owner == self.user) return entry.mode & S_IRUSR;
-  if (self.InGroup(entry.group)) return entry.mode & S_IRGRP;
-  return entry.mode & S_IROTH;
+  if (s.owner == self.user) return s.mode & S_IRUSR;
+  if (self.InGroup(s.group)) return s.mode & S_IRGRP;
+  return s.mode & S_IROTH;
 }
 
 LocalSeconds FolderListing::LastWriteLocal(const FolderEntry& entry) const {
-  const size_t i = static_cast<size_t>(&entry - entries_.data());
-  if (!localKnown_[i]) {
-    local_[i] = LocalSecondsOf(entry.lastWrite);
-    localKnown_[i] = 1;
+  Known& k = known_[IndexOf(entry)];
+  if (!k.localRead) {
+    k.local = LocalSecondsOf(Stat(entry).lastWrite);
+    k.localRead = true;
   }
-  return local_[i];
+  return k.local;
 }
 
 std::vector<std::string> FolderListing::Names(std::string_view pattern, uint32_t mask) const {

@@ -1,14 +1,19 @@
 // One folder read once: its entries with kind, size and modification time, their attributes read
 // on first use, and the platform's listing by pattern and attribute mask ("Dir" with a mask),
 // "." and ".." included. Checks that look at the same folder many times read it once here.
-// Entries come in the order the platform enumerates them: by name without regard to case.
+// Entries come in the order the platform enumerates them: by name without regard to case. The
+// folder is listed once; what each entry needs beyond its name and kind is read when first asked,
+// through the folder's descriptor, which the listing keeps open while it lives.
 #pragma once
+
+#include <dirent.h>
 
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/base/result.h"
@@ -28,6 +33,11 @@ std::time_t UnixTimeOf(LocalSeconds local);
 struct FolderEntry {
   std::string name;
   bool isFolder = false;
+};
+
+// What the file system says of an entry, read when first asked.
+struct EntryStat {
+  bool found = false;         // false when the entry has gone since the folder was read
   uint64_t size = 0;          // bytes; 0 for a folder
   std::time_t lastWrite = 0;  // Unix time, whole seconds
   uint32_t mode = 0;          // the file system's type and permission bits
@@ -49,6 +59,10 @@ class FolderListing {
   // smallest); null when there is none.
   const FolderEntry* Find(std::string_view name) const;
 
+  // The entry's size, time, permission bits... (one system call, on first use). `entry` is one
+  // of Entries().
+  const EntryStat& Stat(const FolderEntry& entry) const;
+
   // The attribute word of an entry (read on first use); INVALID_FILE_ATTRIBUTES when it has
   // gone since the folder was read.
   uint32_t Attributes(const FolderEntry& entry) const;
@@ -66,11 +80,35 @@ class FolderListing {
   std::vector<std::string> Names(std::string_view pattern, uint32_t mask) const;
 
  private:
+  // What is read of an entry when first asked.
+  struct Known {
+    EntryStat stat;
+    uint32_t attributes = 0;  // 0: not read yet
+    LocalSeconds local = 0;
+    bool statRead = false, localRead = false;
+  };
+  // The folder's open stream, closed with the listing; its descriptor serves the stats.
+  class Stream {
+   public:
+    explicit Stream(DIR* dir = nullptr) : dir_(dir) {}
+    Stream(Stream&& other) noexcept : dir_(std::exchange(other.dir_, nullptr)) {}
+    Stream& operator=(Stream&& other) noexcept;
+    ~Stream();
+    DIR* get() const { return dir_; }
+    int fd() const;
+
+   private:
+    DIR* dir_;
+  };
+
+  size_t IndexOf(const FolderEntry& entry) const {
+    return static_cast<size_t>(&entry - entries_.data());
+  }
+
   std::filesystem::path host_;
+  Stream folder_;
   std::vector<FolderEntry> entries_;
-  mutable std::vector<uint32_t> attributes_;  // 0: not read yet
-  mutable std::vector<LocalSeconds> local_;
-  mutable std::vector<char> localKnown_;
+  mutable std::vector<Known> known_;
 };
 
 // The platform's listing of a pattern path ("C:\a\*.txt", "C:\a\b.doc", "C:\a\" for every

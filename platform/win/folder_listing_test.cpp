@@ -87,7 +87,7 @@ TEST_F(Listing, EntriesCarrySizeTimeAndLazyAttributes) {
   ASSERT_TRUE(listing) << listing.error().message;
   const FolderEntry* five = listing->Find("FIVE.BIN");
   ASSERT_NE(five, nullptr);
-  EXPECT_EQ(five->size, 5u);
+  EXPECT_EQ(listing->Stat(*five).size, 5u);
   EXPECT_FALSE(five->isFolder);
   EXPECT_EQ(listing->LastWriteLocal(*five), LocalSecondsOfCivil(2024, 6, 1, 8, 5, 7));
   EXPECT_EQ(listing->Attributes(*five), FILE_ATTRIBUTE_ARCHIVE);

@@ -44,7 +44,7 @@ Window Window::BySize(int16_t lowKb, int16_t highKb) {
 
 bool Window::Contains(const win::FolderListing& listing, const win::FolderEntry& entry) const {
   if (bySize) {
-    const auto kb = static_cast<int64_t>((entry.size + 1023) / 1024);
+    const auto kb = static_cast<int64_t>((listing.Stat(entry).size + 1023) / 1024);
     return lowKb <= kb && kb <= highKb;
   }
   const win::LocalSeconds when = listing.LastWriteLocal(entry);
