@@ -11,21 +11,35 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <mutex>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "errno_error.h"
 #include "paths.h"
 
 namespace win {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr const char* kXattrName = "user.kirv.attributes";
+// Wine and Samba keep the attribute word here as text, "0x22"; Samba may follow the text with a
+// NUL and a binary record, which is not ours to read.
+constexpr const char* kXattrName = "user.DOSATTRIB";
+// Where earlier versions of this layer kept the bits, as decimal text; read, never written.
+constexpr const char* kLegacyXattrName = "user.kirv.attributes";
 constexpr uint32_t kStoredBits =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+
+// The bits of the run-time's attribute word.
+constexpr uint32_t kWordBits = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                               FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY |
+                               FILE_ATTRIBUTE_ARCHIVE;
 
 std::atomic<bool> forceFallback{false};
 
@@ -113,23 +127,114 @@ bool SideCarSet(const fs::path& host, const struct stat& st, std::optional<uint3
   return WriteSideCar(entries);
 }
 
-std::optional<uint32_t> LoadBits(const fs::path& host, const struct stat& st) {
-  if (!forceFallback) {
-    char buf[32];
-    const ssize_t n = ::getxattr(host.c_str(), kXattrName, buf, sizeof buf - 1);
-    if (n >= 0) {
-      buf[n] = '\0';
-      return static_cast<uint32_t>(std::strtoul(buf, nullptr, 10));
-    }
-    if (!Unsupported(errno)) return std::nullopt;
+// The attribute word at the start of a DOSATTRIB value: "0x" and hex digits.
+std::optional<uint32_t> ParseDosAttrib(std::string_view text) {
+  if (text.size() < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X')) return std::nullopt;
+  uint32_t bits = 0;
+  size_t i = 2;
+  for (; i < text.size() && i < 10; ++i) {
+    const char c = text[i];
+    const int digit = c >= '0' && c <= '9'   ? c - '0'
+                      : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                      : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                             : -1;
+    if (digit < 0) break;
+    bits = bits * 16 + static_cast<uint32_t>(digit);
   }
-  return SideCarGet(st);
+  if (i == 2) return std::nullopt;
+  return bits;
+}
+
+// The extended attribute `name`; nullopt with errno set when there is none.
+std::optional<std::string> ReadXattr(const fs::path& host, const char* name) {
+  char buf[128];
+  ssize_t n = ::getxattr(host.c_str(), name, buf, sizeof buf);
+  if (n >= 0) return std::string(buf, static_cast<size_t>(n));
+  if (errno != ERANGE) return std::nullopt;
+  // A long binary record after the text.
+  n = ::getxattr(host.c_str(), name, nullptr, 0);
+  if (n < 0) return std::nullopt;
+  std::string value(static_cast<size_t>(n), '\0');
+  n = ::getxattr(host.c_str(), name, value.data(), value.size());
+  if (n < 0) return std::nullopt;
+  value.resize(static_cast<size_t>(n));
+  return value;
+}
+
+// Which of our two names the file carries. Most files carry none: one call answers that.
+struct Present {
+  bool dos = true, legacy = true;  // unknown: try both
+};
+
+Present ListedNames(const fs::path& host) {
+  char names[512];
+  const ssize_t n = ::listxattr(host.c_str(), names, sizeof names);
+  if (n < 0) return {};  // a long list or an error: the reads say
+  Present p{false, false};
+  for (size_t i = 0; i < static_cast<size_t>(n);) {
+    const std::string_view name(names + i);
+    p.dos = p.dos || name == kXattrName;
+    p.legacy = p.legacy || name == kLegacyXattrName;
+    i += name.size() + 1;
+  }
+  return p;
+}
+
+// Whether user extended attributes work on a file system, learnt from its first answer, so
+// that a file without any can be told from a file system without any.
+class XattrSupport {
+ public:
+  std::optional<bool> Known(dev_t device) {
+    std::lock_guard lock(mutex_);
+    auto it = devices_.find(device);
+    if (it == devices_.end()) return std::nullopt;
+    return it->second;
+  }
+  void Learn(dev_t device, bool works) {
+    std::lock_guard lock(mutex_);
+    devices_[device] = works;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::unordered_map<dev_t, bool> devices_;
+};
+
+XattrSupport xattrSupport;
+
+std::optional<uint32_t> LoadBits(const fs::path& host, const struct stat& st) {
+  if (forceFallback) return SideCarGet(st);
+  const std::optional<bool> works = xattrSupport.Known(st.st_dev);
+  if (works == false) return SideCarGet(st);
+  const Present present = works.has_value() ? ListedNames(host) : Present{};
+  if (present.dos) {
+    if (std::optional<std::string> v = ReadXattr(host, kXattrName)) {
+      xattrSupport.Learn(st.st_dev, true);
+      return ParseDosAttrib(std::string_view(v->c_str()));
+    }
+    const int err = errno;
+    if (err == ENODATA) xattrSupport.Learn(st.st_dev, true);
+    if (Unsupported(err)) {
+      xattrSupport.Learn(st.st_dev, false);
+      return SideCarGet(st);
+    }
+  }
+  if (present.legacy) {
+    if (std::optional<std::string> v = ReadXattr(host, kLegacyXattrName))
+      return static_cast<uint32_t>(std::strtoul(v->c_str(), nullptr, 10));
+    if (Unsupported(errno)) return SideCarGet(st);
+  }
+  return std::nullopt;
 }
 
 bool StoreBits(const fs::path& host, const struct stat& st, uint32_t bits) {
   if (!forceFallback) {
-    const std::string text = std::to_string(bits);
-    if (::setxattr(host.c_str(), kXattrName, text.data(), text.size(), 0) == 0) return true;
+    char text[16];
+    const int n = std::snprintf(text, sizeof text, "0x%x", bits);
+    if (::setxattr(host.c_str(), kXattrName, text, static_cast<size_t>(n), 0) == 0) {
+      ::removexattr(host.c_str(), kLegacyXattrName);
+      return true;
+    }
     if (!Unsupported(errno)) return false;
   }
   return SideCarSet(host, st, bits);
@@ -137,9 +242,13 @@ bool StoreBits(const fs::path& host, const struct stat& st, uint32_t bits) {
 
 }  // namespace
 
-uint32_t GetHostFileAttributes(const fs::path& host) {
+base::Result<uint32_t> ReadHostAttributes(const fs::path& host) {
   struct stat st;
-  if (::stat(host.c_str(), &st) != 0) return INVALID_FILE_ATTRIBUTES;
+  if (::stat(host.c_str(), &st) != 0) return ErrnoError("cannot read the attributes of ", host);
+  return HostAttributesOf(host, st);
+}
+
+uint32_t HostAttributesOf(const fs::path& host, const struct stat& st) {
   const bool folder = S_ISDIR(st.st_mode);
   const std::optional<uint32_t> stored = LoadBits(host, st);
   uint32_t bits = 0;
@@ -156,21 +265,45 @@ uint32_t GetHostFileAttributes(const fs::path& host) {
   return bits == 0 ? FILE_ATTRIBUTE_NORMAL : bits;
 }
 
-bool SetHostFileAttributes(const fs::path& host, uint32_t attributes) {
+base::Status WriteHostAttributes(const fs::path& host, uint32_t attributes) {
   struct stat st;
-  if (::stat(host.c_str(), &st) != 0) return false;
+  if (::stat(host.c_str(), &st) != 0) return ErrnoError("cannot set the attributes of ", host);
   const bool folder = S_ISDIR(st.st_mode);
-  const uint32_t keep = attributes & (kStoredBits | (folder ? FILE_ATTRIBUTE_READONLY : 0));
+  // The whole word is stored, read-only and folder included, so Wine and Samba read what was
+  // set; a file's read-only is read back from its write bit alone.
+  const uint32_t keep = (attributes & (kStoredBits | FILE_ATTRIBUTE_READONLY)) |
+                        (folder ? FILE_ATTRIBUTE_DIRECTORY : 0);
   const mode_t mode = st.st_mode & 07777;
   // Storing needs the file writable; the read-only bit is applied last.
   if (!folder && !(mode & S_IWUSR)) ::chmod(host.c_str(), mode | S_IWUSR);
   const bool stored = StoreBits(host, st, keep);
+  const int storeError = errno;
   if (!folder) {
     const mode_t wanted =
         (attributes & FILE_ATTRIBUTE_READONLY) ? (mode & ~mode_t{0222}) : (mode | S_IWUSR);
-    if (::chmod(host.c_str(), stored ? wanted : mode) != 0) return false;
+    if (::chmod(host.c_str(), stored ? wanted : mode) != 0)
+      return ErrnoError("cannot set the write bit of ", host);
   }
-  return stored;
+  if (!stored) return ErrnoError("cannot store the attributes of ", host, storeError);
+  return base::Ok();
+}
+
+uint32_t GetHostFileAttributes(const fs::path& host) {
+  return ReadHostAttributes(host).value_or(INVALID_FILE_ATTRIBUTES);
+}
+
+bool SetHostFileAttributes(const fs::path& host, uint32_t attributes) {
+  return WriteHostAttributes(host, attributes).has_value();
+}
+
+base::Result<uint16_t> GetAttributeWord(std::string_view windowsPath) {
+  base::Result<uint32_t> bits = ReadHostAttributes(ToHostPath(windowsPath));
+  if (!bits) return std::move(bits).error();
+  return static_cast<uint16_t>(*bits & kWordBits);
+}
+
+base::Status SetAttributeWord(std::string_view windowsPath, uint16_t word) {
+  return WriteHostAttributes(ToHostPath(windowsPath), word & kWordBits);
 }
 
 uint32_t GetFileAttributes(std::string_view windowsPath) {

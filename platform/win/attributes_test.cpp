@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <string>
+
+#include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
 
 namespace win {
@@ -18,7 +22,7 @@ class Attributes : public ::testing::TestWithParam<bool> {
   void SetUp() override { ForceAttributeStoreFallback(GetParam()); }
   void TearDown() override { ForceAttributeStoreFallback(false); }
   TestFolder t_;
-  testing::ScopedEnv store_{"KIRV_ATTRIBUTE_STORE", t_.Root() / "store" / "attributes"};
+  testing::ScopedEnv store_{"KIRV_ATTRIBUTE_STORE", (t_.Root() / "store" / "attributes").string()};
 };
 
 TEST_P(Attributes, RoundTrip) {
@@ -69,15 +73,96 @@ TEST_P(Attributes, DotNamesReadHidden) {
 TEST_P(Attributes, FallbackLeavesTheFileUntouched) {
   const fs::path f = t_.Write("s.txt", "x");
   ASSERT_TRUE(SetFileAttributes(t_.Win("s.txt"), FILE_ATTRIBUTE_HIDDEN));
-  const bool inXattr = ::getxattr(f.c_str(), "user.kirv.attributes", nullptr, 0) >= 0;
+  const bool inXattr = ::getxattr(f.c_str(), "user.DOSATTRIB", nullptr, 0) >= 0;
   if (GetParam()) {
     EXPECT_FALSE(inXattr);
   }
   EXPECT_EQ(fs::exists(t_.Root() / "store" / "attributes"), GetParam() || !inXattr);
 }
 
+TEST_P(Attributes, AttributeWordAsTheRunTimeGivesIt) {
+  t_.Write("f.txt", "x");
+  fs::create_directories(t_.Root() / "d");
+  EXPECT_EQ(*GetAttributeWord(t_.Win("f.txt")), FILE_ATTRIBUTE_ARCHIVE);
+  EXPECT_EQ(*GetAttributeWord(t_.Win("d\\")), FILE_ATTRIBUTE_DIRECTORY);
+  ASSERT_TRUE(SetAttributeWord(t_.Win("f.txt"), 0));
+  EXPECT_EQ(*GetAttributeWord(t_.Win("f.txt")), 0);  // no NORMAL bit in the word
+  ASSERT_TRUE(SetAttributeWord(t_.Win("d"), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY));
+  EXPECT_EQ(*GetAttributeWord(t_.Win("d")), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
+
+  const base::Result<uint16_t> missing = GetAttributeWord(t_.Win("missing"));
+  ASSERT_FALSE(missing);
+  EXPECT_EQ(missing.error().code, ENOENT);
+  const base::Status notSet = SetAttributeWord(t_.Win("missing"), FILE_ATTRIBUTE_HIDDEN);
+  ASSERT_FALSE(notSet);
+  EXPECT_EQ(notSet.error().code, ENOENT);
+}
+
 INSTANTIATE_TEST_SUITE_P(Store, Attributes, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "SideCar" : "Xattr"; });
+
+}  // namespace
+}  // namespace win
+
+namespace win {
+namespace {
+
+// What Wine and Samba write, read back as they mean it; what we write, readable by them.
+class DosAttrib : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    file_ = t_.Write("f.txt", "x");
+    if (::setxattr(file_.c_str(), "user.probe", "1", 1, 0) != 0)
+      GTEST_SKIP() << "no extended attributes here";
+    ::removexattr(file_.c_str(), "user.probe");
+  }
+  std::string Stored(const char* name) const {
+    char buf[64];
+    const ssize_t n = ::getxattr(file_.c_str(), name, buf, sizeof buf);
+    return n < 0 ? std::string("(none)") : std::string(buf, static_cast<size_t>(n));
+  }
+  void Put(const char* name, std::string_view value) const {
+    ASSERT_EQ(::setxattr(file_.c_str(), name, value.data(), value.size(), 0), 0);
+  }
+  TestFolder t_;
+  fs::path file_;
+};
+
+TEST_F(DosAttrib, ReadsWhatWineAndSambaWrite) {
+  struct Case {
+    const char* name;
+    std::string value;
+    uint32_t read;
+  } cases[] = {
+      {"hidden and archive, as Wine writes it", "0x22", 0x22},
+      {"hidden and system", "0x6", 0x6},
+      {"upper-case hex", "0X24", 0x24},
+      {"Samba's text, NUL and a binary record", std::string("0x2\0\x03\x00\x11\x00\x00\x00", 10),
+       0x2},
+      {"nothing set", "0x0", FILE_ATTRIBUTE_NORMAL},
+      {"no hex at all: the default", "junk", FILE_ATTRIBUTE_ARCHIVE},
+  };
+  for (const Case& c : cases) {
+    Put("user.DOSATTRIB", c.value);
+    EXPECT_EQ(GetFileAttributes(t_.Win("f.txt")), c.read) << c.name;
+  }
+}
+
+TEST_F(DosAttrib, WritesHexTextAndReplacesTheOlderName) {
+  Put("user.kirv.attributes", "6");  // hidden and system, as earlier versions stored them
+  EXPECT_EQ(GetFileAttributes(t_.Win("f.txt")), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+  ASSERT_TRUE(SetFileAttributes(t_.Win("f.txt"), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+  EXPECT_EQ(Stored("user.DOSATTRIB"), "0x22");
+  EXPECT_EQ(Stored("user.kirv.attributes"), "(none)");
+  ASSERT_TRUE(SetFileAttributes(t_.Win("f.txt"), FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(Stored("user.DOSATTRIB"), "0x1");
+
+  fs::create_directories(t_.Root() / "d");
+  ASSERT_TRUE(SetFileAttributes(t_.Win("d"), FILE_ATTRIBUTE_HIDDEN));
+  char buf[16];
+  const ssize_t n = ::getxattr((t_.Root() / "d").c_str(), "user.DOSATTRIB", buf, sizeof buf);
+  EXPECT_EQ(std::string(buf, n > 0 ? static_cast<size_t>(n) : 0), "0x12");
+}
 
 }  // namespace
 }  // namespace win

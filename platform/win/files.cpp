@@ -1,22 +1,23 @@
 // Files and folders by Windows-form path, over std::filesystem.
 #include "files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 #include "attributes.h"
+#include "errno_error.h"
 #include "paths.h"
+#include "platform/base/text.h"
 
 namespace win {
 namespace fs = std::filesystem;
 namespace {
-
-char Fold(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool HasWildcards(std::string_view s) {
   return s.find_first_of("*?") != std::string_view::npos;
@@ -43,23 +44,33 @@ bool Entry(const fs::path& host, std::string name, FindData* out) {
 
 bool WildcardMatch(std::string_view pattern, std::string_view name) {
   if (pattern == "*.*" || pattern == "*") return true;
-  // Greedy match with one back-track point for the last "*".
-  size_t p = 0, n = 0, star = std::string_view::npos, mark = 0;
-  while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || Fold(pattern[p]) == Fold(name[n]))) {
-      ++p, ++n;
-    } else if (p < pattern.size() && pattern[p] == '*') {
-      star = p++;
-      mark = n;
-    } else if (star != std::string_view::npos) {
-      p = star + 1;
-      n = ++mark;
-    } else {
-      return false;
+  // A pattern ending in "." asks for names without an extension: "*." finds "README".
+  if (pattern.size() > 1 && pattern.back() == '.' && name.find('.') == std::string_view::npos)
+    pattern.remove_suffix(1);
+  // reach[n]: the pattern read so far can end just before name[n].
+  std::vector<char> reach(name.size() + 1, 0), next(name.size() + 1, 0);
+  reach[0] = 1;
+  for (const char pc : pattern) {
+    std::fill(next.begin(), next.end(), 0);
+    for (size_t n = 0; n <= name.size(); ++n) {
+      if (!reach[n]) continue;
+      if (pc == '*') {
+        for (size_t k = n; k <= name.size(); ++k) next[k] = 1;
+        break;
+      }
+      if (pc == '?') {
+        // One character, or none at the end of the name or before a dot.
+        if (n == name.size() || name[n] == '.')
+          next[n] = 1;
+        else
+          next[n + 1] = 1;
+      } else if (n < name.size() && base::AsciiLower(pc) == base::AsciiLower(name[n])) {
+        next[n + 1] = 1;
+      }
     }
+    reach.swap(next);
   }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
-  return p == pattern.size();
+  return reach[name.size()] != 0;
 }
 
 std::vector<FindData> FindFiles(std::string_view pattern) {
@@ -97,17 +108,46 @@ bool IsFolder(std::string_view windowsPath) {
 }
 
 bool CreateDirectory(std::string_view windowsPath) {
-  std::error_code ec;
-  return fs::create_directory(NoTrailingSlash(ToHostPath(windowsPath)), ec) && !ec;
+  return MakeFolder(windowsPath).has_value();
 }
 
 bool RemoveDirectory(std::string_view windowsPath) {
-  const fs::path host = NoTrailingSlash(ToHostPath(windowsPath));
+  return RemoveFolder(windowsPath).has_value();
+}
+
+base::Status MakeFolder(std::string_view windowsPath) {
+  const std::string host = NoTrailingSlash(ToHostPath(windowsPath));
+  if (::mkdir(host.c_str(), 0777) != 0) return ErrnoError("cannot make the folder ", host);
+  return base::Ok();
+}
+
+base::Status RemoveFolder(std::string_view windowsPath) {
+  const std::string host = NoTrailingSlash(ToHostPath(windowsPath));
+  struct stat st;
+  if (::lstat(host.c_str(), &st) != 0) return ErrnoError("cannot remove the folder ", host);
+  if (!S_ISDIR(st.st_mode)) return ErrnoError("cannot remove the folder ", host, ENOTDIR);
   std::error_code ec;
-  if (!fs::is_directory(fs::symlink_status(host, ec)) || !fs::is_empty(host, ec) || ec)
-    return false;
+  // Checked first: the stored attributes are dropped only when the folder really goes.
+  if (!fs::is_empty(host, ec) && !ec)
+    return ErrnoError("cannot remove the folder ", host, ENOTEMPTY);
   ForgetStoredAttributes(host);
-  return fs::remove(host, ec) && !ec;
+  if (::rmdir(host.c_str()) != 0) return ErrnoError("cannot remove the folder ", host);
+  return base::Ok();
+}
+
+bool FileOpensForReading(std::string_view windowsPath) {
+  if (HasWildcards(FileNamePart(windowsPath))) return false;
+  return HostFileOpensForReading(ToHostPath(windowsPath));
+}
+
+bool HostFileOpensForReading(const fs::path& host) {
+  // Not blocking on a pipe that nobody writes.
+  const int fd = ::open(host.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st;
+  const bool file = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
+  ::close(fd);
+  return file;
 }
 
 bool CopyFile(std::string_view from, std::string_view to, bool failIfExists) {
@@ -163,9 +203,13 @@ std::string GetCurrentDirectory() {
 }
 
 bool SetCurrentDirectory(std::string_view windowsPath) {
-  std::error_code ec;
-  fs::current_path(ToHostPath(windowsPath), ec);
-  return !ec;
+  return ChangeFolder(windowsPath).has_value();
+}
+
+base::Status ChangeFolder(std::string_view windowsPath) {
+  const fs::path host = ToHostPath(windowsPath);
+  if (::chdir(host.c_str()) != 0) return ErrnoError("cannot change to the folder ", host);
+  return base::Ok();
 }
 
 }  // namespace win

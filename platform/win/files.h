@@ -4,9 +4,12 @@
 
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/base/result.h"
 
 namespace win {
 
@@ -24,7 +27,10 @@ struct FindData {
 // are never returned. A last component without wildcards finds that one entry.
 std::vector<FindData> FindFiles(std::string_view pattern);
 
-// True when `name` matches the wildcard pattern `pattern` the way FindFiles matches.
+// True when `name` matches the wildcard pattern `pattern` the way the platform's listing does,
+// without regard to ASCII case: "*" any run; "?" one character, or none at the end of the name
+// or before a dot ("a?.txt" finds "a.txt"); "*.*" every name, "." and ".." included; a final "."
+// names without an extension ("*." finds "README").
 bool WildcardMatch(std::string_view pattern, std::string_view name);
 
 // True when the path names an existing file or folder.
@@ -38,6 +44,15 @@ bool CreateDirectory(std::string_view windowsPath);
 
 // Removes an empty folder.
 bool RemoveDirectory(std::string_view windowsPath);
+
+// The same two with the reason of a failure, its code the errno (EEXIST, ENOENT, ENOTEMPTY...).
+base::Status MakeFolder(std::string_view windowsPath);
+base::Status RemoveFolder(std::string_view windowsPath);
+
+// True when the path opens for reading as a file: false for a missing file, a folder, a name
+// with wildcards or a file the user may not read.
+bool FileOpensForReading(std::string_view windowsPath);
+bool HostFileOpensForReading(const std::filesystem::path& host);
 
 // Copies a file with its attributes; with `failIfExists` an existing target makes it fail,
 // otherwise it is replaced (unless it is read-only).
@@ -55,5 +70,7 @@ std::string GetCurrentDirectory();
 
 // Makes a folder the current one.
 bool SetCurrentDirectory(std::string_view windowsPath);
+// The same with the reason of a failure, its code the errno.
+base::Status ChangeFolder(std::string_view windowsPath);
 
 }  // namespace win

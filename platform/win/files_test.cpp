@@ -1,6 +1,9 @@
 #include "platform/win/files.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "platform/win/attributes.h"
 #include "platform/win/testing/test_folder.h"
@@ -23,14 +26,71 @@ TEST(Files, WildcardMatch) {
     const char* name;
     bool match;
   } cases[] = {
-      {"*.ocx", "docmark.OCX", true}, {"*.ocx", "docmark.ocx.bak", false},
-      {"?.txt", "a.txt", true},       {"?.txt", "ab.txt", false},
-      {"*.*", "noext", true},         {"a*b*c", "axxbyyc", true},
-      {"a*b*c", "axxbyy", false},     {"*", "", true},
-      {"考*", "考试.doc", true},      {"KA?", "ka", false},
+      {"*.ocx", "docmark.OCX", true},
+      {"*.ocx", "docmark.ocx.bak", false},
+      {"?.txt", "a.txt", true},
+      {"?.txt", "ab.txt", false},
+      {"*.*", "noext", true},
+      {"*.*", "..", true},
+      {"a*b*c", "axxbyyc", true},
+      {"a*b*c", "axxbyy", false},
+      {"*", "", true},
+      {"考*", "考试.doc", true},
+      {"KA?", "ka", true},  // "?" may match nothing at the end of a name
+      {"a?.txt", "a.txt", true},
+      {"a?txt", "a.txt", false},
+      {"file??.doc", "file1.doc", true},
+      {"file?", "file12", false},
+      {"*.", "README", true},
+      {"*.", "read.me", false},
+      {"a.", "A", true},
+      {"*.txt", ".", false},
   };
   for (const Case& c : cases)
     EXPECT_EQ(WildcardMatch(c.pattern, c.name), c.match) << c.pattern << " " << c.name;
+}
+
+TEST(Files, OpensForReading) {
+  TestFolder t;
+  t.Write("a.txt", "x");
+  t.Write("empty.txt", "");
+  fs::create_directories(t.Root() / "Dir");
+  struct Case {
+    const char* path;
+    bool opens;
+  } cases[] = {
+      {"A.TXT", true},  {"empty.txt", true}, {"dir", false},
+      {"*.txt", false}, {"a?txt", false},    {"missing.txt", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FileOpensForReading(t.Win(c.path)), c.opens) << c.path;
+  if (::geteuid() != 0) {  // root reads every file
+    fs::permissions(t.Root() / "a.txt", fs::perms::none);
+    EXPECT_FALSE(FileOpensForReading(t.Win("a.txt")));
+  }
+}
+
+TEST(Files, FolderOperationsSayWhyTheyFail) {
+  TestFolder t;
+  t.Write("Full/f", "");
+  struct Case {
+    const char* name;
+    base::Status status;
+    int code;
+  } cases[] = {
+      {"make an existing folder", MakeFolder(t.Win("full")), EEXIST},
+      {"make under a missing parent", MakeFolder(t.Win("no\\parent")), ENOENT},
+      {"remove a folder that holds a file", RemoveFolder(t.Win("Full")), ENOTEMPTY},
+      {"remove a missing folder", RemoveFolder(t.Win("gone")), ENOENT},
+      {"remove a file as a folder", RemoveFolder(t.Win("full\\f")), ENOTDIR},
+      {"change to a missing folder", ChangeFolder(t.Win("gone")), ENOENT},
+  };
+  for (const Case& c : cases) {
+    ASSERT_FALSE(c.status) << c.name;
+    EXPECT_EQ(c.status.error().code, c.code) << c.name << ": " << c.status.error().message;
+  }
+  EXPECT_TRUE(MakeFolder(t.Win("New\\")));
+  EXPECT_TRUE(RemoveFolder(t.Win("NEW")));
+  EXPECT_FALSE(fs::exists(t.Root() / "New"));
 }
 
 TEST(Files, FindFilesListsMatchesWithDetails) {

@@ -3,6 +3,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "attributes.h"
 #include "files.h"
 #include "paths.h"
+#include "trash.h"
 
 namespace win {
 namespace fs = std::filesystem;
@@ -94,49 +97,143 @@ bool SameOrBelow(const fs::path& inner, const fs::path& outer) {
   return true;
 }
 
-}  // namespace
+// A new name beside `dst` for a target that exists: "x (2).txt", "x (3).txt", ...
+fs::path FreeName(const fs::path& dst) {
+  const std::string stem = dst.stem().string();
+  const std::string ext = dst.extension().string();
+  std::error_code ec;
+  for (int n = 2;; ++n) {
+    fs::path candidate = dst.parent_path() / (stem + " (" + std::to_string(n) + ")" + ext);
+    if (!fs::exists(fs::symlink_status(candidate, ec))) return candidate;
+  }
+}
 
-bool ShellFileOperation(ShellOperation operation, std::string_view from, std::string_view to) {
+base::Error Failed(const char* what, const fs::path& src, const fs::path& dst = {}) {
+  std::string text = std::string("cannot ") + what + " " + src.string();
+  if (!dst.empty()) text += " to " + dst.string();
+  return base::Error::WithCode(EIO, text);
+}
+
+struct Source {
+  fs::path folder;              // host folder of the matches
+  std::vector<FindData> found;  // what the last component matched
+  bool wildcard = false;
+};
+
+base::Result<Source> Resolve(std::string_view from, bool filesOnly) {
   std::string source(from);
   while (source.size() > 3 && (source.back() == '\\' || source.back() == '/')) source.pop_back();
-  const std::vector<FindData> found = FindFiles(source);
-  if (found.empty()) return false;
-  std::error_code ec;
-  const fs::path folder =
-      FolderPart(source).empty() ? fs::current_path(ec) : ToHostPath(FolderPart(source));
-  const bool wildcard =
+  Source out;
+  out.wildcard =
       source.find_first_of("*?", source.size() - FileNamePart(source).size()) != std::string::npos;
+  out.found = FindFiles(source);
+  if (filesOnly && out.wildcard)
+    std::erase_if(out.found, [](const FindData& f) { return f.isFolder; });
+  if (out.found.empty())
+    return base::Error::WithCode(ENOENT, "nothing matches " + std::string(from));
+  std::error_code ec;
+  out.folder = FolderPart(source).empty() ? fs::current_path(ec) : ToHostPath(FolderPart(source));
+  return out;
+}
 
-  if (operation == ShellOperation::Delete) {
-    bool ok = true;
-    for (const FindData& f : found) ok = RemoveAll(folder / f.name) && ok;
-    return ok;
-  }
-  if (to.empty()) return false;
-  const fs::path target = NoTrailingSlash(ToHostPath(to));
-  if (operation == ShellOperation::Rename) {
-    if (found.size() != 1) return false;
-    const fs::path src = folder / found[0].name;
-    // A new name that resolves to the old one (it differs in case only) leaves the file as it is.
-    if (SameOrBelow(src, target) && SameOrBelow(target, src)) return true;
-    if (SameOrBelow(target, src)) return false;
-    fs::create_directories(target.parent_path(), ec);
-    return MoveOne(src, target);
-  }
-  const bool intoFolder = wildcard || found.size() > 1 || fs::is_directory(target, ec);
-  fs::create_directories(intoFolder ? target : target.parent_path(), ec);
-  bool ok = true;
-  for (const FindData& f : found) {
-    const fs::path src = folder / f.name;
-    const fs::path dst = intoFolder ? target / f.name : target;
-    if (src == dst || (SameOrBelow(src, dst) && SameOrBelow(dst, src))) continue;
-    if (SameOrBelow(dst, src)) {  // a folder into itself
-      ok = false;
-      continue;
+base::Status Delete(const Source& source, bool toTrash) {
+  for (const FindData& f : source.found) {
+    const fs::path item = source.folder / f.name;
+    if (toTrash) {
+      base::Result<fs::path> trashed = MoveToTrash(item);
+      if (!trashed) return std::move(trashed).error();
+    } else if (!RemoveAll(item)) {
+      return Failed("delete", item);
     }
-    ok = (operation == ShellOperation::Copy ? CopyOne(src, dst) : MoveOne(src, dst)) && ok;
   }
-  return ok;
+  return base::Ok();
+}
+
+base::Status Rename(const Source& source, std::string_view to, bool renameOnCollision) {
+  if (source.found.size() != 1) return base::Error::WithCode(EINVAL, "a rename takes one source");
+  const fs::path src = source.folder / source.found[0].name;
+  fs::path target = NoTrailingSlash(ToHostPath(to));
+  // A new name that resolves to the old one (it differs in case only) leaves the file as it is.
+  if (SameOrBelow(src, target) && SameOrBelow(target, src)) return base::Ok();
+  if (SameOrBelow(target, src)) return Failed("rename a folder into itself:", src, target);
+  std::error_code ec;
+  if (renameOnCollision && fs::exists(fs::symlink_status(target, ec))) target = FreeName(target);
+  fs::create_directories(target.parent_path(), ec);
+  if (!MoveOne(src, target)) return Failed("rename", src, target);
+  return base::Ok();
+}
+
+base::Status CopyOrMove(ShellOperation operation, const Source& source, std::string_view to,
+                        bool severalSources, bool renameOnCollision) {
+  const fs::path target = NoTrailingSlash(ToHostPath(to));
+  std::error_code ec;
+  const bool intoFolder =
+      severalSources || source.wildcard || source.found.size() > 1 || fs::is_directory(target, ec);
+  fs::create_directories(intoFolder ? target : target.parent_path(), ec);
+  for (const FindData& f : source.found) {
+    const fs::path src = source.folder / f.name;
+    fs::path dst = intoFolder ? target / f.name : target;
+    const bool same = src == dst || (SameOrBelow(src, dst) && SameOrBelow(dst, src));
+    if (same && !renameOnCollision) continue;
+    if (!same && SameOrBelow(dst, src)) return Failed("put a folder into itself:", src, dst);
+    if (renameOnCollision && fs::exists(fs::symlink_status(dst, ec))) dst = FreeName(dst);
+    const bool ok = operation == ShellOperation::Copy ? CopyOne(src, dst) : MoveOne(src, dst);
+    if (!ok) return Failed(operation == ShellOperation::Copy ? "copy" : "move", src, dst);
+  }
+  return base::Ok();
+}
+
+}  // namespace
+
+base::Status RunShellFileOperation(const ShellFileOpRequest& request) {
+  const bool multi = (request.flags & FOF_MULTIDESTFILES) != 0;
+  const bool renameOnCollision = (request.flags & FOF_RENAMEONCOLLISION) != 0;
+  if (request.from.empty()) return base::Error::WithCode(ENOENT, "no source given");
+  if (request.operation != ShellOperation::Delete) {
+    if (request.to.empty() || (multi && request.to.size() != request.from.size()))
+      return base::Error::WithCode(EINVAL, "the targets do not fit the sources");
+  }
+  for (size_t i = 0; i < request.from.size(); ++i) {
+    base::Result<Source> source = Resolve(request.from[i], (request.flags & FOF_FILESONLY) != 0);
+    if (!source) return std::move(source).error();
+    base::Status done;
+    switch (request.operation) {
+      case ShellOperation::Delete:
+        done = Delete(*source, (request.flags & FOF_ALLOWUNDO) != 0);
+        break;
+      case ShellOperation::Rename:
+        return Rename(*source, request.to[0], renameOnCollision);
+      case ShellOperation::Copy:
+      case ShellOperation::Move:
+        done = CopyOrMove(request.operation, *source, request.to[multi ? i : 0],
+                          !multi && request.from.size() > 1, renameOnCollision);
+        break;
+      default:
+        return base::Error::WithCode(EINVAL, "no such file operation");
+    }
+    if (!done) return done;
+  }
+  return base::Ok();
+}
+
+bool ShellFileOperation(ShellOperation operation, std::string_view from, std::string_view to) {
+  ShellFileOpRequest request;
+  request.operation = operation;
+  request.from.emplace_back(from);
+  if (!to.empty()) request.to.emplace_back(to);
+  return RunShellFileOperation(request).has_value();
+}
+
+std::vector<std::string> SplitPathList(std::string_view list) {
+  std::vector<std::string> out;
+  size_t i = 0;
+  while (i < list.size()) {
+    const size_t end = std::min(list.find('\0', i), list.size());
+    if (end == i) break;  // the empty piece ends the list
+    out.emplace_back(list.substr(i, end - i));
+    i = end + 1;
+  }
+  return out;
 }
 
 }  // namespace win

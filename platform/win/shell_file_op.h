@@ -1,19 +1,50 @@
 // The shell's file operations (copy, move, delete, rename of files and folders, with wildcards)
 // as a silent caller asks for them: no confirmation, existing targets replaced, missing target
-// folders created, read-only files not spared.
+// folders created, read-only files not spared. Several sources and, on request, one target per
+// source; a deletion that may be undone goes to the desktop's trash.
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/base/result.h"
 
 namespace win {
 
-enum class ShellOperation { Copy, Move, Delete, Rename };
+// The operation codes of the platform's operation record.
+enum class ShellOperation { Move = 1, Copy = 2, Delete = 3, Rename = 4 };
 
-// Applies `operation` to every match of `from` (its last component may hold "*" and "?").
-// Copy and Move put one source at `to` itself, unless `to` is an existing folder or several
-// sources match, in which case they go into the folder `to` (created when missing); folders go
-// with all they hold. Delete ignores `to`. Rename gives one source the new path `to`. True when
-// something matched and every step succeeded.
+// Flags of the operation record that change what is done. The others (silent, no confirmation,
+// no error dialog, simple progress, no confirmation for new folders...) are accepted and change
+// nothing: this layer never asks and never shows progress.
+constexpr uint16_t FOF_MULTIDESTFILES = 0x0001;     // `to` holds one target per source
+constexpr uint16_t FOF_RENAMEONCOLLISION = 0x0008;  // an existing target gives "x (2).txt"
+constexpr uint16_t FOF_ALLOWUNDO = 0x0040;          // delete into the trash
+constexpr uint16_t FOF_FILESONLY = 0x0080;          // wildcards match files, not folders
+
+struct ShellFileOpRequest {
+  ShellOperation operation = ShellOperation::Copy;
+  std::vector<std::string> from;  // Windows-form paths; the last component may hold "*" and "?"
+  std::vector<std::string> to;    // one target, or one per source with FOF_MULTIDESTFILES
+  uint16_t flags = 0;
+};
+
+// Carries out the request source by source, stopping at the first failure (what was done before
+// stays done). Copy and Move put a single source at the target itself, unless the target is an
+// existing folder or several sources (or a wildcard) are given, in which case they go into the
+// folder (created when missing); folders go with all they hold. Delete ignores `to`. Rename
+// gives the first source the first target's path. A source that matches nothing is an error
+// (ENOENT), and so is a target list that does not fit (EINVAL).
+base::Status RunShellFileOperation(const ShellFileOpRequest& request);
+
+// One source and one target, without flags; true when something matched and every step
+// succeeded.
 bool ShellFileOperation(ShellOperation operation, std::string_view from, std::string_view to = {});
+
+// The paths of a platform path list: pieces separated by NUL, ended by an empty piece (two NULs)
+// or by the end of the text, whichever comes first. Never reads past the text.
+std::vector<std::string> SplitPathList(std::string_view list);
 
 }  // namespace win

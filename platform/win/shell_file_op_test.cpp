@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win/attributes.h"
+#include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
 
 namespace win {
@@ -129,6 +130,99 @@ TEST(ShellFileOp, ReadOnlyFilesAreReplacedAndDeleted) {
   ASSERT_TRUE(SetFileAttributes(t.Win("b.txt"), FILE_ATTRIBUTE_READONLY));
   EXPECT_TRUE(ShellFileOperation(ShellOperation::Delete, t.Win("b.txt")));
   EXPECT_FALSE(fs::exists(t.Root() / "b.txt"));
+}
+
+TEST(ShellFileOp, SeveralSourcesAndTheFlags) {
+  struct Case {
+    const char* name;
+    ShellFileOpRequest request;
+    int error;  // 0: succeeds
+    std::vector<std::string> tree;
+  } cases[] = {
+      {"two sources into a new folder",
+       {ShellOperation::Copy, {"src\\a.txt", "src\\sub"}, {"new"}, 0},
+       0,
+       {"dst/", "dst/b.txt=b", "new/", "new/a.txt=a", "new/sub/", "new/sub/c.doc=c", "src/",
+        "src/a.txt=a", "src/sub/", "src/sub/c.doc=c"}},
+      {"one target per source",
+       {ShellOperation::Move,
+        {"src\\a.txt", "dst\\b.txt"},
+        {"one.txt", "two.txt"},
+        FOF_MULTIDESTFILES},
+       0,
+       {"dst/", "one.txt=a", "src/", "src/sub/", "src/sub/c.doc=c", "two.txt=b"}},
+      {"targets that do not fit the sources",
+       {ShellOperation::Copy, {"src\\a.txt", "dst\\b.txt"}, {"one.txt"}, FOF_MULTIDESTFILES},
+       EINVAL,
+       {"dst/", "dst/b.txt=b", "src/", "src/a.txt=a", "src/sub/", "src/sub/c.doc=c"}},
+      {"files only",
+       {ShellOperation::Delete, {"src\\*"}, {}, FOF_FILESONLY},
+       0,
+       {"dst/", "dst/b.txt=b", "src/", "src/sub/", "src/sub/c.doc=c"}},
+      {"a new name on collision",
+       {ShellOperation::Copy, {"dst\\b.txt"}, {"dst"}, FOF_RENAMEONCOLLISION},
+       0,
+       {"dst/", "dst/b (2).txt=b", "dst/b.txt=b", "src/", "src/a.txt=a", "src/sub/",
+        "src/sub/c.doc=c"}},
+      {"the second source matches nothing: the first stays done",
+       {ShellOperation::Delete, {"src\\a.txt", "src\\*.xls", "dst\\b.txt"}, {}, 0},
+       ENOENT,
+       {"dst/", "dst/b.txt=b", "src/", "src/sub/", "src/sub/c.doc=c"}},
+      {"no target",
+       {ShellOperation::Move, {"src\\a.txt"}, {}, 0},
+       EINVAL,
+       {"dst/", "dst/b.txt=b", "src/", "src/a.txt=a", "src/sub/", "src/sub/c.doc=c"}},
+  };
+  for (Case& c : cases) {
+    TestFolder t;
+    t.Write("src/a.txt", "a");
+    t.Write("src/sub/c.doc", "c");
+    t.Write("dst/b.txt", "b");
+    for (std::string& p : c.request.from) p = t.Win(p);
+    for (std::string& p : c.request.to) p = t.Win(p);
+    const base::Status done = RunShellFileOperation(c.request);
+    EXPECT_EQ(done ? 0 : done.error().code, c.error) << c.name;
+    EXPECT_EQ(Tree(t.Root()), c.tree) << c.name;
+  }
+}
+
+TEST(ShellFileOp, UndoableDeleteGoesToTheTrash) {
+  TestFolder t;
+  testing::ScopedEnv data("XDG_DATA_HOME", (t.Root() / "data").string());
+  t.Write("work/a b.txt", "one");
+  t.Write("work/sub/c.doc", "c");
+  t.Write("again/a b.txt", "two");
+  ShellFileOpRequest request{ShellOperation::Delete,
+                             {t.Win("work\\a b.txt"), t.Win("work\\sub"), t.Win("again\\*.txt")},
+                             {},
+                             FOF_ALLOWUNDO};
+  ASSERT_TRUE(RunShellFileOperation(request));
+
+  EXPECT_EQ(Tree(t.Root() / "work"), std::vector<std::string>{});
+  const fs::path trash = t.Root() / "data" / "Trash";
+  EXPECT_EQ(Tree(trash / "files"),
+            (std::vector<std::string>{"a b.txt.2=two", "a b.txt=one", "sub/", "sub/c.doc=c"}));
+  const std::string info = TestFolder::Read(trash / "info" / "a b.txt.trashinfo");
+  const std::string escaped = (t.Root() / "work").string() + "/a%20b.txt";
+  EXPECT_EQ(info.rfind("[Trash Info]\nPath=" + escaped + "\nDeletionDate=", 0), 0u) << info;
+  EXPECT_TRUE(fs::exists(trash / "info" / "a b.txt.2.trashinfo"));
+  EXPECT_TRUE(fs::exists(trash / "info" / "sub.trashinfo"));
+}
+
+TEST(ShellFileOp, PathListsEndAtTheDoubleTerminatorOrTheText) {
+  using Paths = std::vector<std::string>;
+  struct Case {
+    std::string list;
+    Paths paths;
+  } cases[] = {
+      {std::string("a\0b\0\0", 5), {"a", "b"}},
+      {std::string("a\0b", 3), {"a", "b"}},  // no terminator at all
+      {std::string("a\0\0b\0", 5), {"a"}},
+      {"C:\\one.txt", {"C:\\one.txt"}},
+      {std::string("\0a", 2), {}},
+      {"", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SplitPathList(c.list), c.paths) << c.list;
 }
 
 }  // namespace
