@@ -10,7 +10,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang clang-format libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev sqlite3
-  libzip-dev libpugixml-dev
+  libzip-dev libpugixml-dev libdeflate-dev
   p7zip-full
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-wqy-microhei xvfb xauth libxcb1-dev

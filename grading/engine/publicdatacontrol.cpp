@@ -55,7 +55,7 @@ std::string NextCell(EngineState& state) {
 bool ReadAnswerGrid(EngineState& state, excel::Application& app) {
   for (int row = 1; row <= kGridRows; ++row) {
     for (int column = 1; column <= kGridColumns; ++column) {
-      const std::optional<vb::Variant> value = app.Cells(row, column).Value();
+      base::Result<vb::Variant> value = app.Cells(row, column).Value();
       if (!value) return false;
       vb::Converted<std::string> text = vb::CStr(std::move(*value));
       if (!text.ok()) return false;
@@ -73,7 +73,7 @@ bool LoadAnswerTable(EngineState& state, std::string_view folder, std::string_vi
   state.AnswerGrid.Clear();
   excel::Application app;  // the "Excel.Sheet" object of this load
   const std::string path = std::string(folder) + std::string(fileName);
-  bool loaded = app.Workbooks().Open(path) != nullptr;
+  bool loaded = app.Workbooks().Open(path).has_value();
   if (loaded) loaded = ReadAnswerGrid(state, app);
   CloseAnswerWorkbook(state, app);
   return loaded;
@@ -83,9 +83,9 @@ bool ReadStudentFileName(EngineState& state, std::string_view folder, std::strin
   state.StudentFileName.clear();
   excel::Application app;  // the "Excel.Application" object of this read
   const std::string path = std::string(folder) + std::string(fileName);
-  bool ok = app.Workbooks().Open(path) != nullptr;
+  bool ok = app.Workbooks().Open(path).has_value();
   if (ok) {
-    const std::optional<vb::Variant> value = app.Cells(1, 2).Value();
+    base::Result<vb::Variant> value = app.Cells(1, 2).Value();
     vb::Converted<std::string> text = value ? vb::CStr(*value) : vb::Converted<std::string>{};
     ok = value.has_value() && text.ok();
     if (ok) state.StudentFileName = std::move(text.value);

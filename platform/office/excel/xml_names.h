@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include <pugixml.hpp>
@@ -37,6 +38,14 @@ inline pugi::xml_attribute AttributeByLocalName(pugi::xml_node node, std::string
     if (LocalName(a.name()) == local) return a;
   }
   return {};
+}
+
+// The prefix of a node's name ("x:" of "x:sheetData"), so new elements match their siblings.
+inline std::string PrefixOf(pugi::xml_node node) {
+  const char* name = node.name();
+  const char* colon = std::strchr(name, ':');
+  return colon == nullptr ? std::string()
+                          : std::string(name, static_cast<size_t>(colon - name + 1));
 }
 
 }  // namespace excel
