@@ -288,7 +288,11 @@ base::Status Range::AutoFilter(int field, std::string_view criteria1, int op,
     area = *existing;
   } else {
     existing.reset();
-    if (area_.IsCell()) area = CurrentRegion(*sheet, area_);
+    if (area_.IsCell()) {
+      area = CurrentRegion(*sheet, area_);
+      if (area.IsCell() && !NonEmpty(*sheet, area.top, area.left))
+        return Failed("there is no list at ", AreaText(area), " to filter");
+    }
   }
   area.bottom = std::min(area.bottom, std::max(area.top, sheet->LastRow()));
   if (field < 1 || field > area.Columns())

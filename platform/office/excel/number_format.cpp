@@ -151,6 +151,7 @@ std::string FormatDate(double serial, std::string_view code) {
       if (k == 'h') out += std::to_string(static_cast<int64_t>(hours));
       if (k == 'm') out += std::to_string(static_cast<int64_t>(std::floor(serial * 1440 + 1e-9)));
       if (k == 's') out += std::to_string(static_cast<int64_t>(std::floor(serial * 86400 + 0.5)));
+      if (k == 'h' || k == 'm' || k == 's') lastWasHour = k == 'h';
       i = end == std::string_view::npos ? code.size() : end + 1;
       continue;
     }
@@ -258,7 +259,9 @@ std::string FormatDigits(double value, std::string_view code) {
       i = end == std::string_view::npos ? code.size() : end;
     } else if (c == '0' || c == '#' || c == '?') {
       seenDigit = true;
-      if (afterPoint) {
+      if (exponent) {
+        continue;  // the exponent's own digits
+      } else if (afterPoint) {
         ++decimals;
       } else if (c == '0') {
         ++intZeros;
@@ -384,6 +387,9 @@ bool IsDateFormatCode(std::string_view code) {
       ++i;  // the next character is literal (or padding)
     } else if (std::strchr("yYmMdDhHsS", c) != nullptr && c != '\0') {
       return true;
+    } else if ((c == 'a' || c == 'A') && i + 2 < code.size() &&
+               base::AsciiLower(code[i + 1]) == 'a' && base::AsciiLower(code[i + 2]) == 'a') {
+      return true;  // "aaa", "aaaa": the day of the week in Chinese
     }
   }
   return false;

@@ -153,14 +153,17 @@ Styles::Styles(pugi::xml_node styleSheet, pugi::xml_node theme) {
     }
   }
   if (pugi::xml_node indexed = ChildElement(ChildElement(styleSheet, "colors"), "indexedColors")) {
-    int i = 0;
+    std::vector<uint32_t> colors;
     for (pugi::xml_node c = indexed.first_child(); c; c = c.next_sibling()) {
+      uint32_t rgb = 0;
       if (!IsElement(c, "rgbColor")) continue;
-      uint32_t rgb;
-      if (i >= 8 && i < 64 && office::ParseArgb(c.attribute("rgb").value(), rgb))
-        palette_[static_cast<size_t>(i - 8)] = rgb;
-      ++i;
+      colors.push_back(office::ParseArgb(c.attribute("rgb").value(), rgb) ? rgb : 0);
     }
+    // The full table has the eight fixed colours first; a table of 56 (as some suites write
+    // it) is the palette alone.
+    const size_t first = colors.size() == palette_.size() ? 0 : 8;
+    for (size_t i = first; i < colors.size() && i - first < palette_.size(); ++i)
+      palette_[i - first] = colors[i];
   }
   for (pugi::xml_node f = ChildElement(ChildElement(styleSheet, "numFmts"), "numFmt"); f;
        f = f.next_sibling()) {

@@ -447,8 +447,10 @@ base::Status Worksheet::SetColumnWidth(int column, double characters, bool bestF
   if (!(characters >= 0 && characters <= 255)) return Failed("no column width ", characters);
   base::Result<pugi::xml_node> root = Node();
   if (!root) return root.error();
+  // Widths snap to whole pixels.
   const int digit = DigitWidthPixels();
-  const double width = std::trunc((characters * digit + 5) / digit * 256) / 256;
+  const double pixels = std::round(characters * digit + 5);
+  const double width = std::trunc(pixels / digit * 256) / 256;
   pugi::xml_node cols = WorksheetChild(*root, "cols");
   const std::string name = PrefixOf(cols) + "col";
   // Split the span that holds the column so the column has a <col> of its own.
