@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       excel::testing::XlsxContent content;
       const size_t a = input.find('\0');
       const size_t b = a == std::string::npos ? a : input.find('\0', a + 1);
-      content.sheets = {{"S", input.substr(0, a), "", false}};
+      content.sheets = {excel::testing::Sheet("S", input.substr(0, a))};
       if (a != std::string::npos) content.sharedStrings = {input.substr(a + 1, b - a - 1)};
       if (b != std::string::npos) content.styles = input.substr(b + 1);
       content.activeTab = 0;

@@ -15,13 +15,13 @@
 
 #include "platform/base/result.h"
 #include "platform/office/excel/address.h"
+#include "platform/office/excel/charts.h"
 #include "platform/office/excel/range.h"
 #include "platform/office/excel/sheet_cells.h"
 
 namespace excel {
 
 class Workbook;
-class ChartObject;
 
 // What a cell holds, as copy and paste carry it.
 struct CellContent {
