@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev sqlite3
   libzip-dev libpugixml-dev libdeflate-dev
-  p7zip-full
+  p7zip-full python3-openpyxl
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-wqy-microhei xvfb xauth libxcb1-dev
 )

@@ -24,6 +24,8 @@ base::Status Range::Copy() const {
   Clipboard clip;
   clip.firstColumn = a.left;
   clip.columns = a.Columns();
+  clip.cells.reserve(static_cast<size_t>(std::min(a.Rows(), 100000)) *
+                     static_cast<size_t>(a.Columns()));
   for (int r = a.top; r <= a.bottom; ++r) {
     if (filtered) {
       base::Result<bool> hidden = sheet->RowHidden(r);

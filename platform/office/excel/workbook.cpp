@@ -119,6 +119,11 @@ void Workbook::MarkChanged(std::string_view partName) {
   saved_ = false;
 }
 
+void Workbook::MarkChanged(const pugi::xml_document* part) {
+  package_->MarkChanged(part);
+  saved_ = false;
+}
+
 base::Status Workbook::SaveAs(std::string_view fileName) {
   if (base::Status saved = package_->SaveAs(win::ToHostPath(fileName)); !saved) return saved;
   fullName_ = std::string(fileName);

@@ -52,8 +52,9 @@ class Workbook {
   // True until something changes the workbook; set to true by SaveAs or by the caller.
   bool Saved() const { return saved_; }
   void SetSaved(bool saved) { saved_ = saved; }
-  // Records an edit of an XML part of the workbook (clears Saved).
+  // Records an edit of an XML part of the workbook, by name or by its tree (clears Saved).
   void MarkChanged(std::string_view partName);
+  void MarkChanged(const pugi::xml_document* part);
 
   // Writes the workbook to a Windows-form path (through a temporary file renamed over it); it
   // then carries that name.

@@ -103,13 +103,23 @@ void NumberRowsAndCells(pugi::xml_node data) {
   }
 }
 
-// The <row r=row> of <sheetData>, made in order when missing.
-pugi::xml_node RowNode(pugi::xml_node data, int row) {
+// The number of a numbered <row>.
+int RowNumber(pugi::xml_node r) {
+  pugi::xml_attribute a = r.first_attribute();  // "r" comes first in what we number
+  if (std::strcmp(a.name(), "r") != 0) a = r.attribute("r");
+  return a.as_int(0);
+}
+
+// The <row r=row> of <sheetData>, made in order when missing. The search starts at `hint` (the
+// row found last) when it lies above, as edits mostly go down the sheet; `hint` becomes the row.
+pugi::xml_node RowNode(pugi::xml_node data, int row, pugi::xml_node& hint) {
   pugi::xml_node before;
-  for (pugi::xml_node r = data.first_child(); r; r = r.next_sibling()) {
+  pugi::xml_node start = data.first_child();
+  if (hint && hint.parent() == data && RowNumber(hint) <= row) start = hint;
+  for (pugi::xml_node r = start; r; r = r.next_sibling()) {
     if (!IsElement(r, "row")) continue;
-    const int n = r.attribute("r").as_int(0);
-    if (n == row) return r;
+    const int n = RowNumber(r);
+    if (n == row) return hint = r;
     if (n > row) {
       before = r;
       break;
@@ -119,11 +129,22 @@ pugi::xml_node RowNode(pugi::xml_node data, int row) {
   pugi::xml_node r =
       before ? data.insert_child_before(name.c_str(), before) : data.append_child(name.c_str());
   r.append_attribute("r").set_value(row);
-  return r;
+  return hint = r;
 }
 
 // The <c> of a column in a row, made in order when missing (or null when `create` is false).
 pugi::xml_node CellNode(pugi::xml_node row, int column, bool create) {
+  // Cells are mostly written left to right: past the last one, append.
+  if (pugi::xml_node last = row.last_child(); last && IsElement(last, "c")) {
+    int r, col;
+    if (ParseCellReference(last.attribute("r").value(), r, col)) {
+      if (col == column) return last;
+      if (col < column) {
+        if (!create) return {};
+        return row.append_child((PrefixOf(row) + "c").c_str());
+      }
+    }
+  }
   pugi::xml_node before;
   for (pugi::xml_node c = row.first_child(); c; c = c.next_sibling()) {
     if (!IsElement(c, "c")) continue;
@@ -244,9 +265,12 @@ base::Result<const SheetCells*> Worksheet::CellTable() {
 }
 
 base::Result<pugi::xml_node> Worksheet::Node() {
-  base::Result<pugi::xml_document*> doc = parent_.Package().PartXml(partName_);
-  if (!doc) return Failed("the sheet \"", name_, "\" cannot be read: ", doc.error().message);
-  return (*doc)->document_element();
+  if (dom_ == nullptr) {
+    base::Result<pugi::xml_document*> doc = parent_.Package().PartXml(partName_);
+    if (!doc) return Failed("the sheet \"", name_, "\" cannot be read: ", doc.error().message);
+    dom_ = *doc;
+  }
+  return dom_->document_element();
 }
 
 uint32_t Worksheet::StyleAt(int row, int column) {
@@ -403,7 +427,7 @@ bool Worksheet::FilterMode() {
 }
 
 base::Status Worksheet::Changed() {
-  parent_.MarkChanged(partName_);
+  parent_.MarkChanged(dom_);
   cells_.reset();
   cellsError_.clear();
   merged_.reset();
@@ -411,19 +435,27 @@ base::Status Worksheet::Changed() {
   return base::Ok();
 }
 
+pugi::xml_node Worksheet::SheetData(pugi::xml_node root) {
+  pugi::xml_node data = WorksheetChild(root, "sheetData");
+  if (!numbered_) {
+    NumberRowsAndCells(data);
+    numbered_ = true;
+  }
+  return data;
+}
+
 base::Status Worksheet::WriteCell(int row, int column, const CellContent& content) {
   if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns)
     return Failed("no cell at row ", row, ", column ", column);
   base::Result<pugi::xml_node> root = Node();
   if (!root) return root.error();
-  pugi::xml_node data = WorksheetChild(*root, "sheetData");
-  NumberRowsAndCells(data);
+  pugi::xml_node data = SheetData(*root);
   if (!content.present) {
-    pugi::xml_node r = RowNode(data, row);
+    pugi::xml_node r = RowNode(data, row, rowHint_);
     if (pugi::xml_node c = CellNode(r, column, false)) r.remove_child(c);
     return Changed();
   }
-  pugi::xml_node c = CellNode(RowNode(data, row), column, true);
+  pugi::xml_node c = CellNode(RowNode(data, row, rowHint_), column, true);
   const std::string prefix = PrefixOf(c);
   while (c.first_child()) c.remove_child(c.first_child());
   while (c.first_attribute()) c.remove_attribute(c.first_attribute());
@@ -501,9 +533,8 @@ base::Status Worksheet::SetRowHidden(int row, bool hidden) {
   if (row < 1 || row > kMaxRows) return Failed("no row ", row);
   base::Result<pugi::xml_node> root = Node();
   if (!root) return root.error();
-  pugi::xml_node data = WorksheetChild(*root, "sheetData");
-  NumberRowsAndCells(data);
-  pugi::xml_node r = RowNode(data, row);
+  pugi::xml_node data = SheetData(*root);
+  pugi::xml_node r = RowNode(data, row, rowHint_);
   if (hidden) {
     if (!r.attribute("hidden")) r.append_attribute("hidden");
     r.attribute("hidden").set_value(1);

@@ -115,6 +115,8 @@ class Worksheet {
   void LoadColumns();
   double ColumnFileWidth(int column, bool& hidden);
   double DefaultFileWidth();
+  // <sheetData>, every row and cell of it given its "r" on first use.
+  pugi::xml_node SheetData(pugi::xml_node root);
 
   struct ColumnSpan {
     int first;
@@ -132,6 +134,9 @@ class Worksheet {
   std::optional<SheetCells> cells_;
   std::string cellsError_;
   std::optional<Area> selection_;
+  pugi::xml_document* dom_ = nullptr;  // the part's tree, once parsed
+  bool numbered_ = false;
+  pugi::xml_node rowHint_;  // the <row> an edit found last
   bool columnsLoaded_ = false;
   std::vector<ColumnSpan> columns_;
   std::optional<std::vector<Area>> merged_;

@@ -179,6 +179,7 @@ base::Result<pugi::xml_document*> Package::PartXml(std::string_view name) {
     }
     if (parsed) {
       part->xml = std::move(doc);
+      byTree_[part->xml.get()] = part;
     } else {
       part->xmlError = "\"" + part->entry.name +
                        "\" is not well-formed XML: " + parsed.description() + " at offset " +
@@ -277,9 +278,14 @@ std::string Package::ContentType(std::string_view name) {
 
 void Package::MarkChanged(std::string_view name) {
   Part* part = Find(name);
-  if (part == nullptr || part->xml == nullptr) return;
-  part->changed = true;
-  part->bytesStale = true;
+  if (part != nullptr) MarkChanged(part->xml.get());
+}
+
+void Package::MarkChanged(const pugi::xml_document* tree) {
+  auto it = byTree_.find(tree);
+  if (tree == nullptr || it == byTree_.end()) return;
+  it->second->changed = true;
+  it->second->bytesStale = true;
   changed_ = true;
 }
 

@@ -53,8 +53,10 @@ class Package {
   // The part's content type by override or by extension default; empty when unknown.
   std::string ContentType(std::string_view name);
 
-  // Marks an XML part returned by PartXml as edited, so SaveAs writes the edited tree.
+  // Marks an XML part returned by PartXml as edited, so SaveAs writes the edited tree; by name,
+  // or by the tree itself (without a name look-up, for edits made cell by cell).
   void MarkChanged(std::string_view name);
+  void MarkChanged(const pugi::xml_document* part);
   bool Changed() const { return changed_; }
 
   // Writes the package to a host file (through a temporary file in the same folder, renamed
@@ -92,6 +94,7 @@ class Package {
 
   std::string archive_;  // the whole file; parts are inflated from it on demand
   std::unordered_map<std::string, Part> parts_;  // key: lower-case name without leading "/"
+  std::unordered_map<const pugi::xml_document*, Part*> byTree_;  // parsed parts by their tree
   std::unordered_map<std::string, std::vector<Relationship>> relationships_;
   std::unordered_map<std::string, std::string> defaults_;   // extension -> content type
   std::unordered_map<std::string, std::string> overrides_;  // part key -> content type
