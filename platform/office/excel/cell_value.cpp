@@ -34,13 +34,30 @@ constexpr ErrorEntry kErrors[] = {
 };
 
 bool ParseNumber(std::string_view view, double& value) {
-  // Whole numbers of up to 15 digits, most of a sheet's numbers, convert exactly by hand.
-  if (!view.empty() && view.size() <= 15) {
+  // Plain decimals of up to 15 digits ("12", "3.5", "-0.25"), most of a sheet's numbers: the
+  // digits and the power of ten are exact doubles, so one division rounds as strtod does.
+  if (!view.empty() && view.size() <= 16) {
+    static constexpr double kTens[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    size_t i = view[0] == '-' ? 1 : 0;
     int64_t n = 0;
-    size_t i = 0;
-    for (; i < view.size() && view[i] >= '0' && view[i] <= '9'; ++i) n = n * 10 + (view[i] - '0');
-    if (i == view.size()) {
+    int digits = 0, decimals = -1;
+    for (; i < view.size(); ++i) {
+      const char c = view[i];
+      if (c >= '0' && c <= '9') {
+        n = n * 10 + (c - '0');
+        ++digits;
+        if (decimals >= 0) ++decimals;
+      } else if (c == '.' && decimals < 0) {
+        decimals = 0;
+      } else {
+        break;
+      }
+    }
+    if (i == view.size() && digits > 0 && digits <= 15) {
       value = static_cast<double>(n);
+      if (decimals > 0) value /= kTens[decimals];
+      if (view[0] == '-') value = -value;
       return true;
     }
   }
@@ -103,11 +120,11 @@ int32_t ErrorCode(std::string_view text) {
 }
 
 base::Result<vb::Variant> CellValue(Worksheet& sheet, int row, int column) {
-  base::Result<const SheetCells*> table = sheet.CellTable();
-  if (!table) return table.error();
+  const SheetCells* table = sheet.ScannedCells();
+  if (table == nullptr) return sheet.CellTable().error();
   if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns)
     return Failed("no cell at row ", row, ", column ", column);
-  const CellRecord* cell = (*table)->Find(row, column);
+  const CellRecord* cell = table->Find(row, column);
   if (cell == nullptr) return vb::Variant();
   if (cell->type == CellType::InlineString) return vb::Variant::String(StringItemText(cell->value));
   if (!cell->hasValue) return vb::Variant();  // no value, or a formula never calculated

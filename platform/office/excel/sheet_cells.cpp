@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/office/excel/address.h"
+#include "platform/office/excel/text_runs.h"
 
 namespace excel {
 namespace {
@@ -75,7 +76,7 @@ class Scanner {
 
   // The text from here to the next tag, or the content of a CDATA section starting here.
   std::string_view Text() {
-    if (Starts("<![CDATA[")) {
+    if (p_ < size_ && data_[p_] == '<' && Starts("<![CDATA[")) {
       const size_t start = p_ + 9;
       const size_t end = xml_.find("]]>", start);
       if (end == std::string_view::npos) {
@@ -110,6 +111,40 @@ class Scanner {
   }
 
   bool broken() const { return broken_; }
+
+  // Reads a "<c ...>" tag without a prefix directly, keeping its r, s and t (the other
+  // attributes are skipped); false, having read nothing, for anything else.
+  bool CellTag(std::string_view& r, std::string_view& s, std::string_view& t, bool& empty) {
+    if (size_ - p_ < 4 || data_[p_] != '<' || data_[p_ + 1] != 'c' || data_[p_ + 2] != ' ')
+      return false;
+    r = s = t = {};
+    for (size_t i = p_ + 3;;) {
+      while (i < size_ && (ClassOf(data_[i]) & kSpace) != 0) ++i;
+      if (i >= size_) return false;
+      if (data_[i] == '>' || (data_[i] == '/' && i + 1 < size_ && data_[i + 1] == '>')) {
+        empty = data_[i] == '/';
+        tagStart_ = p_;
+        p_ = i + (empty ? 2 : 1);
+        return true;
+      }
+      const size_t name = i;
+      while (i < size_ && ClassOf(data_[i]) == 0) ++i;
+      if (i + 1 >= size_ || data_[i] != '=' || (data_[i + 1] != '"' && data_[i + 1] != '\''))
+        return false;
+      const char quote = data_[i + 1];
+      const size_t value = i + 2;
+      size_t end = value;
+      while (end < size_ && data_[end] != quote) ++end;
+      if (end >= size_) return false;
+      if (i - name == 1) {
+        const std::string_view v(data_ + value, end - value);
+        if (data_[name] == 'r') r = v;
+        if (data_[name] == 's') s = v;
+        if (data_[name] == 't') t = v;
+      }
+      i = end + 1;
+    }
+  }
 
   // Consumes `literal` when the text continues with it here (the common shapes of a cell,
   // "<v>" and "</c>", are taken so without reading a tag).
@@ -233,8 +268,31 @@ FormulaKind FormulaKindOf(std::string_view t) {
   return FormulaKind::Normal;
 }
 
+// "AB12" as most files write a cell's position; false for anything else ("$A$1", lower case),
+// which the full parser then reads.
+inline bool PlainReference(std::string_view ref, int& row, int& column) {
+  size_t i = 0;
+  int c = 0;
+  while (i < ref.size() && i < 3 && ref[i] >= 'A' && ref[i] <= 'Z')
+    c = c * 26 + (ref[i++] - 'A' + 1);
+  if (i == 0 || i == ref.size() || ref.size() - i > 7 || ref[i] == '0' || c > kMaxColumns)
+    return false;
+  int r = 0;
+  for (; i < ref.size(); ++i) {
+    if (ref[i] < '0' || ref[i] > '9') return false;
+    r = r * 10 + (ref[i] - '0');
+  }
+  if (r > kMaxRows) return false;
+  row = r;
+  column = c;
+  return true;
+}
+
 bool HasEntity(std::string_view text) {
-  return std::memchr(text.data(), '&', text.size()) != nullptr;
+  for (char c : text) {
+    if (c == '&') return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -252,69 +310,28 @@ base::Result<SheetCells> SheetCells::Scan(std::string_view xml) {
   }
   if (scanner.broken()) return base::Error::Of("the sheet's XML breaks off");
   if (!found) return sheet;
-  // A cell takes some 30 bytes of text at least: reserve once instead of growing.
-  sheet.cells_.reserve(std::min<size_t>(xml.size() / 30 + 16, size_t{1} << 24));
+  // A cell takes some 24 bytes of text at least: reserve once instead of growing.
+  sheet.cells_.reserve(std::min<size_t>(xml.size() / 24 + 16, size_t{1} << 24));
 
   int row = 0;
   int column = 0;
-  bool done = false;
-  while (!done && scanner.Next(tag)) {
-    if (tag.closing) {
-      if (tag.name == "sheetData") done = true;
-      continue;
-    }
-    if (tag.name == "row") {
-      RowRecord record;
-      int64_t number = -1;
-      ForEachAttribute(tag, [&](std::string_view name, std::string_view value) {
-        if (name == "r") {
-          number = WholeNumber(value);
-        } else if (name == "ht") {
-          char* end = nullptr;
-          const std::string copy(value);
-          const double h = std::strtod(copy.c_str(), &end);
-          if (end != copy.c_str() && h >= 0 && h <= 409.5) record.height = h;
-        } else if (name == "hidden") {
-          record.hidden = TrueText(value);
-        } else if (name == "customHeight") {
-          record.customHeight = TrueText(value);
-        } else if (name == "customFormat") {
-          record.customFormat = TrueText(value);
-        } else if (name == "s") {
-          record.style = static_cast<uint32_t>(std::max<int64_t>(WholeNumber(value), 0));
-        }
-      });
-      row = number >= 1 && number <= kMaxRows ? static_cast<int>(number) : row + 1;
-      if (row > kMaxRows) break;
-      column = 0;
-      record.row = row;
-      sheet.rows_.push_back(record);
-      continue;
-    }
-    if (tag.name != "c") {
-      if (!tag.empty && tag.name != "sheetData") scanner.SkipElement();
-      if (scanner.broken()) break;
-      continue;
-    }
-    CellRecord cell;
+  // Reads the rest of a cell whose tag has been read; the cell is dropped when it lies outside
+  // the sheet.
+  auto readCell = [&](std::string_view ref, std::string_view style, std::string_view type,
+                      bool empty) {
+    CellRecord& cell = sheet.cells_.emplace_back();
     int cellRow = row;
-    bool positioned = false;
-    ForEachAttribute(tag, [&](std::string_view name, std::string_view value) {
-      if (name == "r") {
-        int r, c;
-        if (ParseCellReference(value, r, c)) {
-          cellRow = r;  // a cell reference outranks its row's position
-          column = c;
-          positioned = true;
-        }
-      } else if (name == "t") {
-        cell.type = TypeOf(value);
-      } else if (name == "s") {
-        cell.style = static_cast<uint32_t>(std::max<int64_t>(WholeNumber(value), 0));
-      }
-    });
-    if (!positioned) ++column;
-    if (!tag.empty) {
+    int r, c;
+    if (!ref.empty() && (PlainReference(ref, r, c) || ParseCellReference(ref, r, c))) {
+      cellRow = r;  // a cell reference outranks its row's position
+      column = c;
+    } else {
+      ++column;
+    }
+    if (!type.empty()) cell.type = TypeOf(type);
+    if (!style.empty())
+      cell.style = static_cast<uint32_t>(std::max<int64_t>(WholeNumber(style), 0));
+    if (!empty) {
       for (;;) {
         if (scanner.Expect("<v>")) {
           cell.hasValue = true;
@@ -364,15 +381,101 @@ base::Result<SheetCells> SheetCells::Scan(std::string_view xml) {
         if (scanner.broken()) break;
       }
     }
-    if (scanner.broken()) break;
-    if (column < 1 || column > kMaxColumns || cellRow < 1) continue;
+    if (scanner.broken() || column < 1 || column > kMaxColumns || cellRow < 1) {
+      sheet.cells_.pop_back();
+      return;
+    }
     cell.row = cellRow;
     cell.column = column;
-    sheet.cells_.push_back(cell);
+  };
+  for (;;) {
+    std::string_view r, style, type;
+    bool empty = false;
+    if (scanner.CellTag(r, style, type, empty)) {
+      readCell(r, style, type, empty);
+      if (scanner.broken()) break;
+      continue;
+    }
+    if (!scanner.Next(tag)) break;
+    if (tag.closing) {
+      if (tag.name == "sheetData") break;
+      continue;
+    }
+    if (tag.name == "row") {
+      RowRecord record;
+      int64_t number = -1;
+      ForEachAttribute(tag, [&](std::string_view name, std::string_view value) {
+        if (name == "r") {
+          number = WholeNumber(value);
+        } else if (name == "ht") {
+          char* end = nullptr;
+          const std::string copy(value);
+          const double h = std::strtod(copy.c_str(), &end);
+          if (end != copy.c_str() && h >= 0 && h <= 409.5) record.height = h;
+        } else if (name == "hidden") {
+          record.hidden = TrueText(value);
+        } else if (name == "customHeight") {
+          record.customHeight = TrueText(value);
+        } else if (name == "customFormat") {
+          record.customFormat = TrueText(value);
+        } else if (name == "s") {
+          record.style = static_cast<uint32_t>(std::max<int64_t>(WholeNumber(value), 0));
+        }
+      });
+      row = number >= 1 && number <= kMaxRows ? static_cast<int>(number) : row + 1;
+      if (row > kMaxRows) break;
+      column = 0;
+      record.row = row;
+      sheet.rows_.push_back(record);
+      continue;
+    }
+    if (tag.name != "c") {
+      if (!tag.empty && tag.name != "sheetData") scanner.SkipElement();
+      if (scanner.broken()) break;
+      continue;
+    }
+    ForEachAttribute(tag, [&](std::string_view name, std::string_view value) {
+      if (name == "r") r = value;
+      if (name == "s") style = value;
+      if (name == "t") type = value;
+    });
+    readCell(r, style, type, tag.empty);
+    if (scanner.broken()) break;
   }
   if (scanner.broken()) return base::Error::Of("the sheet's XML breaks off");
   sheet.BuildIndex();
   return sheet;
+}
+
+base::Result<std::vector<std::string>> ScanStringItems(std::string_view xml) {
+  std::vector<std::string> items;
+  Scanner scanner(xml);
+  Tag tag;
+  while (scanner.Next(tag)) {
+    if (tag.closing || tag.name != "si") continue;
+    if (tag.empty) {
+      items.emplace_back();
+      continue;
+    }
+    const std::string_view inner = scanner.SkipElement();
+    if (scanner.broken()) break;
+    // Most items are one plain <t>: take its text as it stands.
+    if (inner.starts_with("<t")) {
+      const size_t open = inner.find('>');
+      const size_t close = inner.find('<', open);
+      if (open != std::string_view::npos && inner[open - 1] != '/' &&
+          close != std::string_view::npos && inner.substr(close) == "</t>") {
+        const std::string_view text = inner.substr(open + 1, close - open - 1);
+        if (text.find('&') == std::string_view::npos && text.find("_x") == std::string_view::npos) {
+          items.emplace_back(text);
+          continue;
+        }
+      }
+    }
+    items.push_back(StringItemText(inner));
+  }
+  if (scanner.broken()) return base::Error::Of("the shared strings' XML breaks off");
+  return items;
 }
 
 void SheetCells::BuildIndex() {

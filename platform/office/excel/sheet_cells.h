@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -52,6 +53,10 @@ struct RowRecord {
   bool customFormat = false;
   uint32_t style = 0;
 };
+
+// The texts of a shared string table (<sst>), one per <si>, in order; an error when its XML
+// breaks off.
+base::Result<std::vector<std::string>> ScanStringItems(std::string_view xml);
 
 template <class T>
 using PooledVector = std::vector<T, opc::PoolAllocator<T>>;

@@ -120,16 +120,4 @@ std::string StringItemText(std::string_view innerXml) {
   return DecodeEscapes(text);
 }
 
-std::string StringItemText(pugi::xml_node item) {
-  std::string text;
-  for (pugi::xml_node child = item.first_child(); child; child = child.next_sibling()) {
-    if (IsElement(child, "t")) {
-      text += child.child_value();
-    } else if (IsElement(child, "r")) {
-      text += ChildElement(child, "t").child_value();
-    }
-  }
-  return DecodeEscapes(text);
-}
-
 }  // namespace excel

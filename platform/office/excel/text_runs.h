@@ -6,12 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include <pugixml.hpp>
-
 namespace excel {
-
-// A parsed string item (entities already decoded by the parser).
-std::string StringItemText(pugi::xml_node item);
 
 // The inner XML text of a string item (as the cell scanner hands <is> over).
 std::string StringItemText(std::string_view innerXml);

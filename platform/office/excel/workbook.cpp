@@ -3,6 +3,7 @@
 
 #include "platform/office/excel/application.h"
 #include "platform/office/excel/errors.h"
+#include "platform/office/excel/sheet_cells.h"
 #include "platform/office/excel/text_runs.h"
 #include "platform/office/excel/window.h"
 #include "platform/office/excel/xml_names.h"
@@ -152,10 +153,11 @@ const Styles& Workbook::StyleSheet() {
 const std::string* Workbook::SharedString(uint32_t index) {
   if (!sharedStrings_) {
     sharedStrings_.emplace();
-    if (pugi::xml_node sst = PartRoot("/sharedStrings")) {
-      sharedStrings_->reserve(sst.attribute("uniqueCount").as_uint(0) & 0xFFFFF);
-      for (pugi::xml_node si = sst.first_child(); si; si = si.next_sibling()) {
-        if (IsElement(si, "si")) sharedStrings_->push_back(StringItemText(si));
+    // Scanned, not parsed into a tree: each item is read once into its text.
+    if (const opc::Relationship* r = package_->FindRelationship(partName_, "/sharedStrings")) {
+      if (base::Result<std::string_view> bytes = package_->PartBytes(r->target)) {
+        if (base::Result<std::vector<std::string>> items = ScanStringItems(*bytes))
+          *sharedStrings_ = std::move(*items);
       }
     }
   }

@@ -68,6 +68,12 @@ class Worksheet {
 
   // The scanned cells (rescanned after an edit).
   base::Result<const SheetCells*> CellTable();
+  // The same on the hot path: null when the sheet cannot be read (CellTable says why).
+  const SheetCells* ScannedCells() {
+    if (cells_) return &*cells_;
+    base::Result<const SheetCells*> table = CellTable();
+    return table ? *table : nullptr;
+  }
   // The <worksheet> (or <chartsheet>) element.
   base::Result<pugi::xml_node> Node();
   // The cell format of a position: the cell's own, else its row's or its column's, else 0.
