@@ -299,3 +299,54 @@ TEST_F(RangeFormat, SheetsNamesAndSelection) {
 
 }  // namespace
 }  // namespace excel
+
+namespace excel {
+namespace {
+
+TEST(Charts, FramesAreFoundByTheirNames) {
+  TempFolder tmp("charts");
+  XlsxContent content;
+  testing::SheetXml sheet = testing::Sheet("Sheet1", "<row r='1'><c r='A1'><v>1</v></c></row>");
+  sheet.after = "<drawing r:id='rId1'/>";
+  sheet.rels =
+      "<Relationship Id='rId1' Type='http://schemas.openxmlformats.org/officeDocument/2006/"
+      "relationships/drawing' Target='../drawings/drawing1.xml'/>";
+  content.sheets = {sheet, testing::Sheet("Plain", "")};
+  const char* frame =
+      "<xdr:twoCellAnchor><xdr:graphicFrame><xdr:nvGraphicFramePr><xdr:cNvPr id='%d' name='%s'/>"
+      "</xdr:nvGraphicFramePr><a:graphic><a:graphicData><c:chart r:id='%s'/></a:graphicData>"
+      "</a:graphic></xdr:graphicFrame></xdr:twoCellAnchor>";
+  char first[512], second[512];
+  std::snprintf(first, sizeof first, frame, 2, "图表 3", "rId1");
+  std::snprintf(second, sizeof second, frame, 3, "My chart", "rId9");  // a target that is missing
+  content.parts = {
+      {"xl/drawings/drawing1.xml",
+       std::string("<xdr:wsDr xmlns:xdr='http://schemas.openxmlformats.org/drawingml/2006/"
+                   "spreadsheetDrawing' xmlns:a='a' xmlns:c='c' xmlns:r='http://schemas."
+                   "openxmlformats.org/officeDocument/2006/relationships'>") +
+           first + second + "</xdr:wsDr>"},
+      {"xl/drawings/_rels/drawing1.xml.rels",
+       "<Relationships xmlns='http://schemas.openxmlformats.org/package/2006/relationships'>"
+       "<Relationship Id='rId1' Type='x/chart' Target='../charts/chart1.xml'/></Relationships>"},
+      {"xl/charts/chart1.xml", "<c:chartSpace xmlns:c='c'/>"}};
+  const auto file = tmp.Path() / "charts.xlsx";
+  ASSERT_TRUE(testing::WriteXlsx(file, content));
+  Application app;
+  ASSERT_TRUE(app.Workbooks().Open(win::ToWindowsPath(file)));
+  Worksheet* sheet1 = app.ActiveSheet();
+  for (int n = 1; n <= 2; ++n) {
+    EXPECT_FALSE(sheet1->ChartObjects("图表 " + std::to_string(n))) << n;
+  }
+  base::Result<ChartObject> chart = sheet1->ChartObjects("图表 3");
+  ASSERT_TRUE(chart) << chart.error().message;
+  EXPECT_EQ(chart->ChartPart(), "xl/charts/chart1.xml");
+  ASSERT_TRUE(chart->Activate());
+  EXPECT_EQ(app.ActiveChartPart(), "xl/charts/chart1.xml");
+  base::Result<ChartObject> broken = sheet1->ChartObjects("my chart");
+  ASSERT_TRUE(broken);
+  EXPECT_FALSE(broken->Activate());  // its chart part is not there
+  EXPECT_FALSE((*app.ActiveWorkbook()->Sheets("Plain"))->ChartObjects("图表 1"));
+}
+
+}  // namespace
+}  // namespace excel

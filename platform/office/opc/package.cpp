@@ -16,6 +16,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "platform/base/text.h"
+
 namespace opc {
 namespace {
 
@@ -24,11 +26,7 @@ constexpr uint64_t kMaxPartSize = 64ull << 20;
 
 std::string Key(std::string_view name) {
   if (!name.empty() && name.front() == '/') name.remove_prefix(1);
-  std::string key(name);
-  for (char& c : key) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return key;
+  return base::AsciiLower(name);
 }
 
 std::string RelsPartOf(std::string_view source) {
@@ -37,10 +35,6 @@ std::string RelsPartOf(std::string_view source) {
   const size_t slash = key.rfind('/');
   if (slash == std::string::npos) return "_rels/" + key + ".rels";
   return key.substr(0, slash + 1) + "_rels/" + key.substr(slash + 1) + ".rels";
-}
-
-bool EndsWith(std::string_view s, std::string_view suffix) {
-  return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
 }
 
 }  // namespace
@@ -82,7 +76,7 @@ base::Result<std::unique_ptr<Package>> Package::OpenMemory(std::string bytes) {
   package->parts_.reserve(entries->size());
   size_t order = 0;
   for (ZipEntry& entry : *entries) {
-    if (entry.name.empty() || EndsWith(entry.name, "/")) continue;
+    if (entry.name.empty() || entry.name.ends_with('/')) continue;
     std::string key = Key(entry.name);
     Part part;
     part.entry = std::move(entry);
@@ -246,7 +240,7 @@ const std::vector<Relationship>& Package::Relationships(std::string_view sourceP
 const Relationship* Package::FindRelationship(std::string_view source,
                                               std::string_view typeSuffix) {
   for (const Relationship& r : Relationships(source)) {
-    if (EndsWith(r.type, typeSuffix)) return &r;
+    if (std::string_view(r.type).ends_with(typeSuffix)) return &r;
   }
   return nullptr;
 }
