@@ -92,8 +92,9 @@ bool ParseIsoDate(std::string_view text, double& serial) {
   return std::isfinite(serial) && serial >= kFirstDate && serial < kEndOfDates;
 }
 
-std::string ValueText(const CellRecord& cell) {
-  return cell.valueEscaped ? DecodeEntities(cell.value) : std::string(cell.value);
+std::string ValueText(const SheetCells& table, const CellRecord& cell) {
+  const std::string_view value = table.View(cell.value);
+  return cell.valueEscaped ? DecodeEntities(value) : std::string(value);
 }
 
 // A cell serial as an OLE date serial: the file counts the phantom 1900-02-29.
@@ -126,36 +127,39 @@ base::Result<vb::Variant> CellValue(Worksheet& sheet, int row, int column) {
     return Failed("no cell at row ", row, ", column ", column);
   const CellRecord* cell = table->Find(row, column);
   if (cell == nullptr) return vb::Variant();
-  if (cell->type == CellType::InlineString) return vb::Variant::String(StringItemText(cell->value));
+  const std::string_view value = table->View(cell->value);
+  if (cell->type == CellType::InlineString) return vb::Variant::String(StringItemText(value));
   if (!cell->hasValue) return vb::Variant();  // no value, or a formula never calculated
   Workbook& book = sheet.Parent();
   switch (cell->type) {
     case CellType::SharedString: {
-      double index;
-      const std::string* s = ParseNumber(cell->value, index) && index >= 0 && index <= UINT32_MAX &&
-                                     index == std::floor(index)
-                                 ? book.SharedString(static_cast<uint32_t>(index))
-                                 : nullptr;
+      uint32_t index = 0;
+      bool ok = !value.empty() && value.size() <= 9;
+      for (char c : value) {
+        ok = ok && c >= '0' && c <= '9';
+        index = index * 10 + static_cast<uint32_t>(c - '0');
+      }
+      const std::string* s = ok ? book.SharedString(index) : nullptr;
       return s == nullptr ? vb::Variant() : vb::Variant::String(*s);
     }
     case CellType::FormulaString:
-      return vb::Variant::String(DecodeEscapes(ValueText(*cell)));
+      return vb::Variant::String(DecodeEscapes(ValueText(*table, *cell)));
     case CellType::Boolean: {
-      const std::string_view b = cell->value;
+      const std::string_view b = value;
       return vb::Variant::Boolean(b == "1" || b == "true" || b == "TRUE");
     }
     case CellType::Error:
-      return vb::Variant::Error(ErrorCode(ValueText(*cell)));
+      return vb::Variant::Error(ErrorCode(ValueText(*table, *cell)));
     case CellType::IsoDate: {
       double serial;
-      if (!ParseIsoDate(cell->value, serial)) return vb::Variant::String(ValueText(*cell));
+      if (!ParseIsoDate(value, serial)) return vb::Variant::String(ValueText(*table, *cell));
       return vb::Variant::Date(serial);
     }
     default:
       break;
   }
   double number;
-  if (!ParseNumber(cell->value, number)) return vb::Variant::String(ValueText(*cell));
+  if (!ParseNumber(value, number)) return vb::Variant::String(ValueText(*table, *cell));
   if (cell->style != 0) {
     const Styles& styles = book.StyleSheet();
     if (number >= 0 && styles.IsDateStyle(cell->style)) {
@@ -198,7 +202,7 @@ base::Result<std::string> CellText(Worksheet& sheet, int row, int column) {
   if (!value) return value.error();
   if (std::optional<std::string> text = PlainText(*value)) return std::move(*text);
   double number;
-  if (!ParseNumber(cell->value, number)) number = value->Number();
+  if (!ParseNumber((*table)->View(cell->value), number)) number = value->Number();
   const Styles& styles = sheet.Parent().StyleSheet();
   const std::string code = styles.NumberFormatCode(styles.Format(cell->style).numberFormat);
   if (value->Type() == vb::VarType::Date) {

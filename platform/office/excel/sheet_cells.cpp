@@ -299,7 +299,12 @@ bool HasEntity(std::string_view text) {
 
 base::Result<SheetCells> SheetCells::Scan(std::string_view xml) {
   SheetCells sheet;
+  sheet.text_ = xml;
   Scanner scanner(xml);
+  auto span = [&xml](std::string_view part) {
+    return TextSpan{static_cast<uint32_t>(part.data() - xml.data()),
+                    static_cast<uint32_t>(part.size())};
+  };
   Tag tag;
   bool found = false;
   while (scanner.Next(tag)) {
@@ -335,8 +340,9 @@ base::Result<SheetCells> SheetCells::Scan(std::string_view xml) {
       for (;;) {
         if (scanner.Expect("<v>")) {
           cell.hasValue = true;
-          cell.value = scanner.Text();
-          cell.valueEscaped = HasEntity(cell.value);
+          const std::string_view text = scanner.Text();
+          cell.value = span(text);
+          cell.valueEscaped = HasEntity(text);
           if (scanner.Expect("</v>")) continue;
           // Something else inside <v>: read on to its end tag.
           while (scanner.Next(tag) && !(tag.closing && tag.name == "v")) {
@@ -353,27 +359,29 @@ base::Result<SheetCells> SheetCells::Scan(std::string_view xml) {
         if (tag.name == "v") {
           cell.hasValue = true;
           if (tag.empty) continue;
-          cell.value = scanner.Text();
-          cell.valueEscaped = HasEntity(cell.value);
+          const std::string_view text = scanner.Text();
+          cell.value = span(text);
+          cell.valueEscaped = HasEntity(text);
         } else if (tag.name == "f") {
           cell.formula = FormulaKind::Normal;
           ForEachAttribute(tag, [&](std::string_view name, std::string_view value) {
             if (name == "t") {
               cell.formula = FormulaKindOf(value);
             } else if (name == "ref") {
-              cell.formulaRef = value;
+              cell.formulaRef = span(value);
             } else if (name == "si") {
               const int64_t si = WholeNumber(value);
               cell.sharedIndex = si >= 0 && si <= INT32_MAX ? static_cast<int32_t>(si) : -1;
             }
           });
           if (tag.empty) continue;
-          cell.formulaText = scanner.Text();
-          cell.formulaEscaped = HasEntity(cell.formulaText);
+          const std::string_view text = scanner.Text();
+          cell.formulaText = span(text);
+          cell.formulaEscaped = HasEntity(text);
         } else if (tag.name == "is") {
           cell.hasValue = true;
           if (tag.empty) continue;
-          cell.value = scanner.SkipElement();
+          cell.value = span(scanner.SkipElement());
           cell.valueEscaped = true;
         } else if (!tag.empty) {
           scanner.SkipElement();

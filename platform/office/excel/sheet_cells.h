@@ -30,6 +30,13 @@ enum class CellType : uint8_t {
 // The formula's "t".
 enum class FormulaKind : uint8_t { None, Normal, Shared, Array, DataTable };
 
+// A stretch of the scanned text, by position (smaller than a view: the records stay compact).
+struct TextSpan {
+  uint32_t offset = 0;
+  uint32_t length = 0;
+  bool empty() const { return length == 0; }
+};
+
 struct CellRecord {
   int32_t row = 0;
   int32_t column = 0;
@@ -40,9 +47,9 @@ struct CellRecord {
   bool formulaEscaped = false;  // the same for the formula text
   bool hasValue = false;        // the cell has a <v> or an <is>
   int32_t sharedIndex = -1;     // "si" of a shared formula
-  std::string_view value;       // <v> text, or <is> inner XML; empty when there is none
-  std::string_view formulaText;
-  std::string_view formulaRef;  // "ref" of an array formula or a shared formula's master
+  TextSpan value;               // <v> text, or <is> inner XML; empty when there is none
+  TextSpan formulaText;         // <f> text
+  TextSpan formulaRef;          // "ref" of an array formula or a shared formula's master
 };
 
 struct RowRecord {
@@ -77,6 +84,9 @@ class SheetCells {
   const RowRecord* RowInfo(int row) const;
   const PooledVector<CellRecord>& Cells() const { return cells_; }
   const PooledVector<RowRecord>& Rows() const { return rows_; }
+  // The text of a span of a record.
+  std::string_view View(TextSpan span) const { return text_.substr(span.offset, span.length); }
+
   // The master cell of shared formula `si`: the one that holds its text; null when none does.
   const CellRecord* SharedMaster(int32_t si) const;
 
@@ -88,6 +98,7 @@ class SheetCells {
     uint32_t begin;
     uint32_t end;
   };
+  std::string_view text_;           // the scanned XML
   PooledVector<CellRecord> cells_;  // ordered by row, then column
   PooledVector<RowRecord> rows_;    // ordered by row
   PooledVector<Span> spans_;        // one per row that has cells, ordered

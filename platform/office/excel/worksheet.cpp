@@ -574,10 +574,10 @@ CellContent Worksheet::ContentAt(int row, int column) {
   content.present = true;
   content.type = cell->type;
   content.style = cell->style;
-  content.value =
-      cell->type == CellType::InlineString
-          ? StringItemText(cell->value)
-          : (cell->valueEscaped ? DecodeEntities(cell->value) : std::string(cell->value));
+  content.value = cell->type == CellType::InlineString
+                      ? StringItemText((*table)->View(cell->value))
+                      : (cell->valueEscaped ? DecodeEntities((*table)->View(cell->value))
+                                            : std::string((*table)->View(cell->value)));
   if (std::optional<std::string> f = FormulaAt(row, column)) content.formula = std::move(*f);
   return content;
 }
@@ -588,8 +588,9 @@ std::optional<std::string> Worksheet::FormulaAt(int row, int column) {
   const SheetCells& cells = **table;
   const CellRecord* cell = cells.Find(row, column);
   if (cell == nullptr) return std::nullopt;
-  auto text = [](const CellRecord& c) {
-    return c.formulaEscaped ? DecodeEntities(c.formulaText) : std::string(c.formulaText);
+  auto text = [&cells](const CellRecord& c) {
+    const std::string_view f = cells.View(c.formulaText);
+    return c.formulaEscaped ? DecodeEntities(f) : std::string(f);
   };
   switch (cell->formula) {
     case FormulaKind::None:
@@ -606,7 +607,7 @@ std::optional<std::string> Worksheet::FormulaAt(int row, int column) {
       // A cell of an array takes the array's formula, held by its first cell.
       for (const CellRecord& c : cells.Cells()) {
         Area area;
-        if (c.formula == FormulaKind::Array && ParseArea(c.formulaRef, area) &&
+        if (c.formula == FormulaKind::Array && ParseArea(cells.View(c.formulaRef), area) &&
             area.Contains(row, column)) {
           return text(c);
         }

@@ -42,14 +42,14 @@ std::string RelsPartOf(std::string_view source) {
 bool XmlMemoryPoolInstalled();
 
 base::Result<std::unique_ptr<Package>> Package::Open(const std::filesystem::path& file) {
-  static_cast<void>(XmlMemoryPoolInstalled());
   const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return base::Error::Of("cannot open \"", file.string(), "\": ", std::strerror(errno));
-  std::string bytes;
+  Bytes bytes;
   struct stat st;
   bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
   if (ok) {
-    bytes.resize(static_cast<size_t>(st.st_size));
+    bytes = Bytes(static_cast<size_t>(st.st_size));
+    ok = bytes.ok();
     size_t done = 0;
     while (ok && done < bytes.size()) {
       const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
@@ -60,18 +60,26 @@ base::Result<std::unique_ptr<Package>> Package::Open(const std::filesystem::path
   }
   ::close(fd);
   if (!ok) return base::Error::Of("cannot read \"", file.string(), "\": not a readable file");
-  return OpenMemory(std::move(bytes));
+  return FromArchive(std::move(bytes));
 }
 
 base::Result<std::unique_ptr<Package>> Package::OpenMemory(std::string bytes) {
+  Bytes copy(bytes.size());
+  if (!copy.ok()) return base::Error::Of("no memory for a package of ", bytes.size(), " bytes");
+  std::copy(bytes.begin(), bytes.end(), copy.data());
+  return FromArchive(std::move(copy));
+}
+
+base::Result<std::unique_ptr<Package>> Package::FromArchive(Bytes archive) {
   static_cast<void>(XmlMemoryPoolInstalled());
+  const std::string_view bytes = archive.view();
   if (bytes.size() < 4 || bytes.compare(0, 2, "PK") != 0 ||
       (bytes.compare(2, 2, "\x03\x04") != 0 && bytes.compare(2, 2, "\x05\x06") != 0)) {
     return base::Error::Of("not an OOXML package: no zip signature");
   }
   std::unique_ptr<Package> package(new Package());
-  package->archive_ = std::move(bytes);
-  base::Result<std::vector<ZipEntry>> entries = ReadZipDirectory(package->archive_);
+  package->archive_ = std::move(archive);
+  base::Result<std::vector<ZipEntry>> entries = ReadZipDirectory(package->archive_.view());
   if (!entries) return entries.error().In("not an OOXML package");
   package->parts_.reserve(entries->size());
   size_t order = 0;
@@ -116,10 +124,13 @@ base::Status Package::Load(Part& part) {
     if (part.entry.size > kMaxPartSize) {
       part.error = "\"" + part.entry.name + "\" is too large";
     } else {
-      part.bytes.resize(static_cast<size_t>(part.entry.size));
-      if (base::Status read = ReadZipEntry(archive_, part.entry, part.bytes.data()); !read) {
+      part.bytes = Bytes(static_cast<size_t>(part.entry.size));
+      if (!part.bytes.ok()) {
+        part.error = "no memory for \"" + part.entry.name + "\"";
+      } else if (base::Status read = ReadZipEntry(archive_.view(), part.entry, part.bytes.data());
+                 !read) {
         part.error = read.error().message;
-        part.bytes = std::string();
+        part.bytes = Bytes();
       }
     }
   }
@@ -134,13 +145,16 @@ base::Result<std::string_view> Package::PartBytes(std::string_view name) {
     // An edited part's bytes are its tree as it stands now.
     std::ostringstream text;
     part->xml->save(text, "", pugi::format_raw, pugi::encoding_utf8);
-    part->bytes = text.str();
+    const std::string saved = text.str();
+    part->bytes = Bytes(saved.size());
+    if (!part->bytes.ok()) return base::Error::Of("no memory for \"", name, "\"");
+    std::copy(saved.begin(), saved.end(), part->bytes.data());
     part->bytesStale = false;
     part->loaded = true;
     part->error.clear();
   }
   if (base::Status loaded = Load(*part); !loaded) return loaded.error();
-  return std::string_view(part->bytes);
+  return part->bytes.view();
 }
 
 base::Result<pugi::xml_document*> Package::PartXml(std::string_view name) {
@@ -163,7 +177,8 @@ base::Result<pugi::xml_document*> Package::PartXml(std::string_view name) {
         part->error = "no memory for \"" + part->entry.name + "\"";
         return base::Error::Of(part->error);
       }
-      if (base::Status read = ReadZipEntry(archive_, part->entry, static_cast<char*>(buffer));
+      if (base::Status read =
+              ReadZipEntry(archive_.view(), part->entry, static_cast<char*>(buffer));
           !read) {
         pugi::get_memory_deallocation_function()(buffer);
         part->error = read.error().message;
@@ -198,21 +213,22 @@ std::string Package::ResolveTarget(std::string_view sourcePart, std::string_view
         (slash == std::string_view::npos ? std::string() : std::string(base.substr(0, slash + 1))) +
         std::string(target);
   }
-  std::vector<std::string> segments;
-  std::stringstream in(path);
-  std::string segment;
-  while (std::getline(in, segment, '/')) {
-    if (segment.empty() || segment == ".") continue;
-    if (segment == "..") {
-      if (!segments.empty()) segments.pop_back();
-      continue;
-    }
-    segments.push_back(segment);
-  }
+  // Drop "." and empty segments, let ".." remove the one before it.
   std::string out;
-  for (const std::string& s : segments) {
-    if (!out.empty()) out += '/';
-    out += s;
+  out.reserve(path.size());
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find('/', start);
+    if (end == std::string::npos) end = path.size();
+    const std::string_view segment = std::string_view(path).substr(start, end - start);
+    if (segment == "..") {
+      const size_t slash = out.rfind('/');
+      out.erase(slash == std::string::npos ? 0 : slash);
+    } else if (!segment.empty() && segment != ".") {
+      if (!out.empty()) out += '/';
+      out += segment;
+    }
+    start = end + 1;
   }
   return out;
 }
@@ -311,7 +327,7 @@ base::Status WriteReplacing(const std::filesystem::path& file, std::string_view 
 }  // namespace
 
 base::Status Package::SaveAs(const std::filesystem::path& file) {
-  if (!changed_) return WriteReplacing(file, archive_);
+  if (!changed_) return WriteReplacing(file, archive_.view());
   std::vector<std::pair<size_t, Part*>> ordered;
   for (auto& [key, part] : parts_) ordered.emplace_back(part.order, &part);
   std::sort(ordered.begin(), ordered.end());

@@ -15,6 +15,7 @@
 #include <pugixml.hpp>
 
 #include "platform/base/result.h"
+#include "platform/office/opc/pool_allocator.h"
 #include "platform/office/opc/zip_reader.h"
 
 namespace opc {
@@ -75,13 +76,14 @@ class Package {
     bool parsed = false;
     bool changed = false;     // edited through its tree: saved from the tree
     bool bytesStale = false;  // `bytes` no longer show the edited tree
-    std::string bytes;
+    Bytes bytes;
     std::unique_ptr<pugi::xml_document> xml;
     std::string error;     // why the bytes could not be had
     std::string xmlError;  // why they are no XML
   };
 
   Package() = default;
+  static base::Result<std::unique_ptr<Package>> FromArchive(Bytes archive);
 
  public:
   ~Package() = default;
@@ -92,7 +94,7 @@ class Package {
   void LoadContentTypes();
   base::Status Load(Part& part);
 
-  std::string archive_;  // the whole file; parts are inflated from it on demand
+  Bytes archive_;  // the whole file; parts are inflated from it on demand
   std::unordered_map<std::string, Part> parts_;  // key: lower-case name without leading "/"
   std::unordered_map<const pugi::xml_document*, Part*> byTree_;  // parsed parts by their tree
   std::unordered_map<std::string, std::vector<Relationship>> relationships_;

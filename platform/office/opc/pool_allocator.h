@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <new>
+#include <string_view>
 
 #include <pugixml.hpp>
 
@@ -30,6 +32,29 @@ struct PoolAllocator {
   bool operator==(const PoolAllocator<U>&) const {
     return true;
   }
+};
+
+// A block of bytes from the same cache, left uninitialised (it is filled right away: a file's
+// contents, an inflated part). Empty when the memory could not be had.
+class Bytes {
+ public:
+  Bytes() = default;
+  explicit Bytes(size_t size)
+      : data_(static_cast<char*>(pugi::get_memory_allocation_function()(size == 0 ? 1 : size))),
+        size_(data_ != nullptr ? size : 0) {}
+
+  char* data() { return data_.get(); }
+  const char* data() const { return data_.get(); }
+  size_t size() const { return size_; }
+  bool ok() const { return data_ != nullptr; }
+  std::string_view view() const { return {data_.get(), size_}; }
+
+ private:
+  struct Free {
+    void operator()(char* p) const { pugi::get_memory_deallocation_function()(p); }
+  };
+  std::unique_ptr<char, Free> data_;
+  size_t size_ = 0;
 };
 
 }  // namespace opc
