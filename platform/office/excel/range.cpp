@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include "platform/base/date_serial.h"
 #include "platform/base/rounding.h"
@@ -371,10 +372,17 @@ base::Status Range::Activate() const {
 
 base::Status Range::SetValue(const vb::Variant& value) const {
   if (base::Status ok = CheckSheet(sheet_); !ok) return ok;
+  if (int64_t{area_.Rows()} * area_.Columns() > 1000000) return Failed("too many cells to set");
+  // The cells keep their formats: read them all before the first write changes the sheet.
+  std::vector<uint32_t> styles;
+  for (int r = area_.top; r <= area_.bottom; ++r) {
+    for (int c = area_.left; c <= area_.right; ++c) styles.push_back(sheet_->StyleAt(r, c));
+  }
+  size_t next = 0;
   for (int r = area_.top; r <= area_.bottom; ++r) {
     for (int c = area_.left; c <= area_.right; ++c) {
       CellContent content;
-      content.style = sheet_->StyleAt(r, c);
+      content.style = styles[next++];
       content.present = true;
       switch (value.Type()) {
         case vb::VarType::Empty:

@@ -259,6 +259,25 @@ TEST_F(RangeFormat, MergesWidthsAndHeights) {
   EXPECT_FALSE(book_->Saved());
 }
 
+TEST_F(RangeFormat, WrittenValuesKeepTheirFormatsAndAreSaved) {
+  ASSERT_TRUE(At("A1:B1").SetValue(vb::Variant::String("新")));
+  ASSERT_TRUE(At("C1").SetValue(vb::Variant::Double(2.5)));
+  ASSERT_TRUE(At("D1").SetValue(vb::Variant::Boolean(true)));
+  ASSERT_TRUE(At("A20").SetValue(vb::Variant::Double(7)));  // a row the sheet did not have
+  EXPECT_EQ(vb::CStr(*At("B1").Value()).value, "新");
+  EXPECT_TRUE(*At("B1").Font().Bold());  // still format 1
+  EXPECT_EQ(vb::CStr(*At("C1").Value()).value, "2.5");
+  EXPECT_EQ(vb::CStr(*At("D1").Value()).value, "True");
+  EXPECT_FALSE(book_->Saved());
+  const std::string copy = win::ToWindowsPath(tmp_.Path() / "written.xlsx");
+  ASSERT_TRUE(book_->SaveAs(copy));
+  Application again;
+  ASSERT_TRUE(again.Workbooks().Open(copy));
+  EXPECT_EQ(vb::CStr(*again.Range("A1")->Value()).value, "新");
+  EXPECT_EQ(vb::CStr(*again.Range("A20")->Value()).value, "7");
+  EXPECT_EQ(*again.Range("D1")->Font().Name(), "Arial");
+}
+
 TEST_F(RangeFormat, FormulasInBothNotations) {
   struct Case {
     const char* cell;
