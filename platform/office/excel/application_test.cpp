@@ -43,6 +43,10 @@ TEST(Application, ActiveSheetFollowsTheSavedView) {
     EXPECT_EQ(book->SheetCount(), 3);
     EXPECT_EQ(*book->Sheets("二"), *book->Sheets(2));
     EXPECT_FALSE(book->Sheets(4));
+    EXPECT_EQ(*book->Worksheets(2), *book->Sheets(2));
+    EXPECT_FALSE(book->Worksheets(3));  // the chart sheet is no worksheet
+    EXPECT_FALSE(book->Worksheets("CHART"));
+    EXPECT_TRUE(book->Sheets("CHART"));
     EXPECT_FALSE(book->Sheets("三"));
     const auto value = app.Cells(1, 1).Value();
     if (app.ActiveSheet()->IsChart()) {

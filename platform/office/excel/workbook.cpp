@@ -85,6 +85,20 @@ base::Result<Worksheet*> Workbook::Sheets(std::string_view name) {
   return Failed("no sheet named \"", name, "\"");
 }
 
+base::Result<Worksheet*> Workbook::Worksheets(int index) {
+  int n = 0;
+  for (auto& sheet : sheets_) {
+    if (!sheet->IsChart() && ++n == index) return sheet.get();
+  }
+  return Failed("no worksheet number ", index);
+}
+
+base::Result<Worksheet*> Workbook::Worksheets(std::string_view name) {
+  base::Result<Worksheet*> sheet = Sheets(name);
+  if (sheet && (*sheet)->IsChart()) return Failed("\"", name, "\" is a chart sheet");
+  return sheet;
+}
+
 std::optional<std::string> Workbook::DefinedName(std::string_view name, const Worksheet* scope) {
   int scopeIndex = -1;
   for (size_t i = 0; i < sheets_.size(); ++i) {

@@ -40,6 +40,9 @@ class Workbook {
   // By position from 1, or by name without regard to case or width, chart sheets included.
   base::Result<Worksheet*> Sheets(int index);
   base::Result<Worksheet*> Sheets(std::string_view name);
+  // The same among the worksheets alone (chart sheets left out, as the suite counts them).
+  base::Result<Worksheet*> Worksheets(int index);
+  base::Result<Worksheet*> Worksheets(std::string_view name);
   Worksheet* ActiveSheet();
   void Activate(Worksheet* sheet);
 
