@@ -149,9 +149,9 @@ int16_t GradeRules(DeskState& state) {
 
 int16_t DeskGrader::Grade(std::string_view pathofstu, std::string_view pathofanswer,
                           std::string_view answername, bool debugok) {
-  state_.settings = RunSettings{std::string(pathofstu), std::string(pathofanswer),
-                                std::string(answername), debugok};
   try {
+    state_.settings = RunSettings{std::string(pathofstu), std::string(pathofanswer),
+                                  std::string(answername), debugok};
     return GradeRules(state_);
   } catch (...) {
     // Out of memory and the like: the run ends with what it had scored.
