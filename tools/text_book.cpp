@@ -50,9 +50,9 @@ int main(int argc, char** argv) {
   // Written beside the target and renamed over it, so no half-written workbook is left.
   const fs::path out = argv[2];
   const fs::path temp = out.string() + ".new";
-  std::string error;
-  if (!excel::testing::WriteXlsx(temp, content, &error)) {
-    std::fprintf(stderr, "text_book: cannot write %s: %s\n", argv[2], error.c_str());
+  if (const base::Status written = excel::testing::WriteXlsx(temp, content); !written) {
+    std::fprintf(stderr, "text_book: cannot write %s: %s\n", argv[2],
+                 written.error().message.c_str());
     return 1;
   }
   std::error_code ec;
