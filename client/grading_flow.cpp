@@ -102,6 +102,7 @@ void GradingFlow::OnInitDialog() {
 
 void GradingFlow::EnableButtons(bool on) {
   state_.buttonsEnabled = on;
+  state_.viewEnabled = on;
   state_.uploadEnabled = !encodedScore_.empty();
   Refresh();
 }

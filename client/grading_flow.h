@@ -36,7 +36,8 @@ struct ScoreDlgState {
   std::vector<std::string> lines;  // 1012
   int progress = 0;                // 1011, 0..100
   std::string picture;             // painted into 1063: a Windows-form path, "" for none
-  bool buttonsEnabled = true;      // 1009, 1018, 1039, 1056, 1024
+  bool buttonsEnabled = true;      // 1009, 1018, 1056, 1024
+  bool viewEnabled = false;        // 1039, disabled until the buttons are first enabled again
   bool uploadEnabled = false;      // 1038: exactly when a score is stored
   bool viewVisible = false;        // 1039 is shown in training mode only
   bool autoScore = false;          // 1056
@@ -89,6 +90,7 @@ class GradingFlow : private GraderReport {
   GradingFlow(ExamSession& session, GradingCandidate candidate, ScoreDlgWindow& window,
               GradingSystem& system);
 
+  const GradingCandidate& Candidate() const { return candidate_; }
   const ScoreDlgState& State() const { return state_; }
   // The encoded score of the last grading run that stored one; "" before.
   const std::string& EncodedScore() const { return encodedScore_; }
