@@ -33,7 +33,7 @@ std::unique_ptr<Wrapper> CreateControl(const GraderContext& context, GraderRepor
   if (control->Create(windowName, 0, com::Rect{}, context.parent, childId)) return control;
   const std::string text = "无法创建 " + module + " 评分对象！";
   report.Message(text);
-  report.Line(text + control->LastError());
+  report.Line(text + " " + control->LastError());
   return nullptr;
 }
 

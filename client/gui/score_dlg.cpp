@@ -88,7 +88,7 @@ CScoreDlg::CScoreDlg(ExamSession& session, GradingCandidate candidate, GradingSy
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
   layout->addLayout(bottom);
-  resize(640, 360);
+  resize(760, 380);
 
   connect(view, &QPushButton::clicked, this, [this] { flow_.OnViewRecord(); });
   connect(upload, &QPushButton::clicked, this, [this] { flow_.OnUploadAgain(); });
