@@ -13,6 +13,7 @@
 #include "client/db/exam_database.h"
 #include "client/exam_session.h"
 #include "client/grading_flow.h"
+#include "client/testing/null_grading_system.h"
 #include "platform/com/library.h"
 #include "platform/win/testing/test_folder.h"
 
@@ -27,17 +28,6 @@ struct QuietWindow : ScoreDlgWindow {
   void StopTimer(int) override {}
   void EndDialog(int) override {}
   com::WindowHandle ControlParent() override { return this; }
-};
-
-struct NoMachine : GradingSystem {
-  std::vector<win::ProcessEntry> Processes() override { return {}; }
-  bool TerminateProcess(int) override { return false; }
-  bool WindowExists(const std::string&) override { return false; }
-  void CloseWindow(const std::string&) override {}
-  void CloseExplorerWindows() override {}
-  std::string ClipboardText() override { return ""; }
-  void Open(const std::string&, const std::string&) override {}
-  void Restart(const std::string&) override {}
 };
 
 void BM_GradeAll(benchmark::State& state) {
@@ -74,7 +64,7 @@ void BM_GradeAll(benchmark::State& state) {
         "insert into [Paper](PaperID, ModuleID, AnsFile) values (6, 6, '50.xls*1')"})
     db.Execute(sql);
   QuietWindow window;
-  NoMachine machine;
+  NullGradingSystem machine;
   GradingFlow flow(session, {"0101", paths.ProgramFolder + "exam\\0101\\"}, window, machine);
   for (auto _ : state) benchmark::DoNotOptimize(flow.GradeAll("0101"));
   session.Close();

@@ -16,19 +16,9 @@
 #include "client/gui/grading_system.h"
 #include "client/gui/testing/exam_screen_fixture.h"
 #include "client/score_scrambler.h"
+#include "client/testing/null_grading_system.h"
 
 namespace {
-
-struct NoMachine : GradingSystem {
-  std::vector<win::ProcessEntry> Processes() override { return {}; }
-  bool TerminateProcess(int) override { return false; }
-  bool WindowExists(const std::string&) override { return false; }
-  void CloseWindow(const std::string&) override {}
-  void CloseExplorerWindows() override {}
-  std::string ClipboardText() override { return ""; }
-  void Open(const std::string&, const std::string&) override {}
-  void Restart(const std::string&) override {}
-};
 
 class ScoreDlgTest : public ExamScreenFixture {
  protected:
@@ -42,7 +32,7 @@ class ScoreDlgTest : public ExamScreenFixture {
     Candidate(0, "0-q01,q02");
   }
   GradingCandidate Who() { return {"0101", StudentFolder()}; }
-  NoMachine machine_;
+  NullGradingSystem machine_;
 };
 
 TEST_F(ScoreDlgTest, TextsAndWhatShows) {
