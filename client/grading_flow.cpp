@@ -283,6 +283,11 @@ void GradingFlow::OnTimer(int id) {
   Refresh();
 }
 
+void GradingFlow::WriteSetting(const char* key, bool on) {
+  if (!session_.Settings().Write("KIRV", key, on ? "1" : "0"))
+    Line(std::string("无法写入设置 ") + key);
+}
+
 void GradingFlow::OnAutoScore(bool ticked) {
   state_.autoScore = ticked;
   if (ticked) {
@@ -292,13 +297,13 @@ void GradingFlow::OnAutoScore(bool ticked) {
     window_.StopTimer(kAutoStartTimer);
     state_.caption = kCloseDocuments;
   }
-  session_.Settings().Write("KIRV", "AutoScore", ticked ? "1" : "0");
+  WriteSetting("AutoScore", ticked);
   Refresh();
 }
 
 void GradingFlow::OnAutoRestart(bool ticked) {
   state_.autoRestart = ticked;
-  session_.Settings().Write("KIRV", "AutoRestart", ticked ? "1" : "0");
+  WriteSetting("AutoRestart", ticked);
   Refresh();
 }
 

@@ -139,6 +139,8 @@ class GradingFlow : private GraderReport {
   void Refresh();
   void ShowPicture(const char* skin);
   void CloseExplorerWindows();
+  // [KIRV] `key` := "1" or "0"; a write that fails is listed.
+  void WriteSetting(const char* key, bool on);
   // One module of the paper list; its score, or an error when the database failed.
   base::Result<int> GradeModule(const std::string& moduleId, const std::string& paperId);
   // Training mode after the score is stored: State back to 0 and the logs gathered.
