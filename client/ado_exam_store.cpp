@@ -62,6 +62,13 @@ base::Status AdoExamStore::Run(const std::string& sql, const SqlParams& params) 
   return base::Ok();
 }
 
+base::Status AdoExamStore::UpdateRow(const std::string& sql, const SqlParams& params) {
+  long changed = 0;
+  if (!connection_.Execute(sql, params, ado::adCmdText, &changed)) return Failure();
+  if (changed == 0) return base::Error{"no candidate row took the change", 0};
+  return base::Ok();
+}
+
 base::Status AdoExamStore::Query(CAdoRecordSet& rs, const std::string& sql,
                                  const SqlParams& params) {
   if (!rs.Open(sql, params)) return Failure();
@@ -204,6 +211,20 @@ base::Status AdoExamStore::SaveTimeLeft(const std::string& examCode, int seconds
 
 base::Status AdoExamStore::MarkFinished(const std::string& examCode) {
   return Run("update [Stu] set timeleft=0,state = 1 where examcode=?", {SqlText(examCode)});
+}
+
+base::Result<std::optional<std::string>> AdoExamStore::AnswerFiles(int paperId) {
+  return FirstRow(second_, "select AnsFile from [paper] where paperid=?", {SqlInt(paperId)},
+                  Field("AnsFile"));
+}
+
+base::Status AdoExamStore::StoreScore(const std::string& examCode, const std::string& encoded) {
+  return UpdateRow("update [Stu] set scoreok=1,score=? where examcode=?",
+                   {SqlText(encoded), SqlText(examCode)});
+}
+
+base::Status AdoExamStore::MarkScoreSent(const std::string& examCode) {
+  return UpdateRow("update [Stu] set sendok=1 where examcode=?", {SqlText(examCode)});
 }
 
 void AdoExamStore::Close() {

@@ -49,6 +49,9 @@ class AdoExamStore : public ExamStore {
   base::Result<std::optional<std::string>> ModuleName(int moduleId) override;
   base::Status SaveTimeLeft(const std::string& examCode, int seconds) override;
   base::Status MarkFinished(const std::string& examCode) override;
+  base::Result<std::optional<std::string>> AnswerFiles(int paperId) override;
+  base::Status StoreScore(const std::string& examCode, const std::string& encoded) override;
+  base::Status MarkScoreSent(const std::string& examCode) override;
   void Close() override;
 
  private:
@@ -56,6 +59,8 @@ class AdoExamStore : public ExamStore {
   base::Error Failure();
   // Runs a statement without rows.
   base::Status Run(const std::string& sql, const SqlParams& params);
+  // Runs an update that must reach the candidate's row: no row changed is an error too.
+  base::Status UpdateRow(const std::string& sql, const SqlParams& params);
   // Opens a query on `rs`; an error when it fails.
   base::Status Query(CAdoRecordSet& rs, const std::string& sql, const SqlParams& params = {});
   template <class Read>

@@ -99,6 +99,15 @@ class ExamStore {
   // --- The end of the exam: no time left, State 1.
   virtual base::Status MarkFinished(const std::string& examCode) = 0;
 
+  // --- Grading (the paper list comes from CandidateExam, module names from ModuleName, and
+  // training mode puts State back with ResetState).
+  // [Paper].AnsFile: the paper's answer items ("name*weight|...").
+  virtual base::Result<std::optional<std::string>> AnswerFiles(int paperId) = 0;
+  // scoreok 1 and the scrambled score; an error also when no row took them.
+  virtual base::Status StoreScore(const std::string& examCode, const std::string& encoded) = 0;
+  // sendok 1: the exam server acknowledged the score; an error also when no row took it.
+  virtual base::Status MarkScoreSent(const std::string& examCode) = 0;
+
   // Shut-down: everything open is closed.
   virtual void Close() = 0;
 };

@@ -1,6 +1,6 @@
 // The exam client program kirv: the application object, the Qt services, and the hooks that join
 // the start-up sequence to the question bar, the rules and password dialogs and the
-// single-choice page. The grading dialog opens at the end of the exam where openGrading is set.
+// single-choice page. The grading dialog opens at the end of the exam.
 
 #include <QApplication>
 #include <clocale>
@@ -15,6 +15,7 @@
 #include "client/gui/proctor_hook.h"
 #include "client/gui/qt_services.h"
 #include "client/gui/rules_dlg.h"
+#include "client/gui/score_dlg.h"
 #include "client/gui/sel_question_dlg.h"
 #include "client/gui/sys_password_dlg.h"
 #include "client/question_bar_layout.h"
@@ -77,8 +78,10 @@ int main(int argc, char** argv) {
   // The bar goes with its countdown, so nothing writes the time left after the exam ended.
   screens.closeQuestionBar = [&] { bar.reset(); };
   screens.destroyQuestionBar = [&] { bar.reset(); };
-  // screens.openGrading: the grading dialog (CScoreDlg) joins here; until then the end screen
-  // is followed directly by the end of the program.
+  screens.openGrading = [&] {
+    const ExamCandidate& c = session.Candidate();
+    RunGradingDialog(session, {c.examCode, c.studentFolder}, nullptr);
+  };
 
   CExamApp exam(session, screens);
   app = &exam;

@@ -156,6 +156,32 @@ base::Status FakeExamStore::MarkFinished(const std::string& examCode) {
   return base::Ok();
 }
 
+base::Result<std::optional<std::string>> FakeExamStore::AnswerFiles(int paperId) {
+  if (Fails("AnswerFiles")) return Error();
+  auto it = papers.find(paperId);
+  if (it == papers.end()) return std::optional<std::string>();
+  return std::optional<std::string>(it->second.ansFile);
+}
+
+base::Status FakeExamStore::StoreScore(const std::string& examCode, const std::string& encoded) {
+  if (Fails("StoreScore")) return Error();
+  auto it = stu.find(examCode);
+  if (it == stu.end()) return base::Error{"no candidate row took the change", 0};
+  writes.push_back("score " + examCode + " " + encoded);
+  it->second.scoreOk = true;
+  graded[examCode].score = encoded;
+  return base::Ok();
+}
+
+base::Status FakeExamStore::MarkScoreSent(const std::string& examCode) {
+  if (Fails("MarkScoreSent")) return Error();
+  auto it = stu.find(examCode);
+  if (it == stu.end()) return base::Error{"no candidate row took the change", 0};
+  writes.push_back("sent " + examCode);
+  graded[examCode].sendOk = true;
+  return base::Ok();
+}
+
 void FakeExamStore::Close() {
   writes.push_back("close");
 }

@@ -18,10 +18,16 @@ class FakeExamStore : public ExamStore {
     bool scoreOk = false;
     std::string papers;
   };
+  // What grading and the upload wrote of a candidate.
+  struct Graded {
+    std::string score;
+    bool sendOk = false;
+  };
   struct Paper {
     int module = 0;
     std::string name, attFile, paperFile;
     int timeLimit = 0;
+    std::string ansFile;
   };
   struct Group {
     std::string name, modules;
@@ -33,6 +39,7 @@ class FakeExamStore : public ExamStore {
 
   std::optional<ConstRow> constRow = ConstRow{0, "D:\\KirvExam"};
   std::map<std::string, Candidate> stu;
+  std::map<std::string, Graded> graded;
   std::map<int, Paper> papers;
   std::map<int, Group> groups;
   std::map<int, Module> modules;
@@ -43,7 +50,7 @@ class FakeExamStore : public ExamStore {
   std::map<std::string, int> failTimes;
   std::string failure = "Description: database is locked\r\n";
   // The writes in the order they came: "reset C1", "update C1 6000 1-101", "insert C1 ...",
-  // "time C1 2690", "finished C1", "close".
+  // "time C1 2690", "finished C1", "score C1 AAAB", "sent C1", "close".
   std::vector<std::string> writes;
   // Every method asked, in order.
   std::vector<std::string> asked;
@@ -69,6 +76,9 @@ class FakeExamStore : public ExamStore {
   base::Result<std::optional<std::string>> ModuleName(int moduleId) override;
   base::Status SaveTimeLeft(const std::string& examCode, int seconds) override;
   base::Status MarkFinished(const std::string& examCode) override;
+  base::Result<std::optional<std::string>> AnswerFiles(int paperId) override;
+  base::Status StoreScore(const std::string& examCode, const std::string& encoded) override;
+  base::Status MarkScoreSent(const std::string& examCode) override;
   void Close() override;
 
  private:
