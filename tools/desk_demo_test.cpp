@@ -1,20 +1,27 @@
 // The demo's desktop task graded end to end: the installation's controls registered from its Ocx
 // folder with its regsvr32 as the client does at start-up, a candidate folder unpacked from a
 // paper's archive and worked on, and the desktop control created by class id through the
-// client's PingWin with the paper's answer workbook from [Paper].AnsFile.
+// client's PingWin with the paper's answer workbook from [Paper].AnsFile; then the grading
+// dialog's whole run for a candidate of the demo's own exam database.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "client/ado_exam_store.h"
 #include "client/controls/ping_win.h"
 #include "client/db/ado_connection.h"
 #include "client/db/ado_record_set.h"
+#include "client/exam_session.h"
+#include "client/grading_flow.h"
+#include "client/score_scrambler.h"
+#include "client/testing/null_grading_system.h"
 #include "platform/com/class_registry.h"
 #include "platform/com/control_window.h"
 #include "platform/win/paths.h"
@@ -60,10 +67,17 @@ class DeskDemo : public DemoInstallation {
     registry_.reset();
   }
 
+  // The installation's exam database.
+  static void OpenExamDatabase(CAdoConnection& db) {
+    ASSERT_TRUE(db.OpenJet(win::ToWindowsPath(Install() / "db/kirv.mdb"),
+                           std::string(kExamDatabasePassword)))
+        << db.GetLastError();
+  }
+
   // The answer workbook of a paper, from its one "<name>*<weight>" item.
   static std::string AnswerName(int paperId) {
     CAdoConnection db;
-    EXPECT_TRUE(db.OpenJet(win::ToWindowsPath(Install() / "db/kirv.mdb"), "kestrelqu"));
+    OpenExamDatabase(db);
     CAdoRecordSet rs;
     rs.SetConnection(&db);
     std::string items;
@@ -111,6 +125,17 @@ class DeskDemo : public DemoInstallation {
   }
 
   std::optional<win::testing::ScopedEnv> registry_, attributes_;
+};
+
+// The grading dialog's window, keeping the boxes it was told to show.
+struct BoxWindow : ScoreDlgWindow {
+  std::vector<std::string> boxes;
+  void Show(const ScoreDlgState&) override {}
+  void Message(const std::string& text) override { boxes.push_back(text); }
+  void StartTimer(int, int) override {}
+  void StopTimer(int) override {}
+  void EndDialog(int) override {}
+  com::WindowHandle ControlParent() override { return this; }
 };
 
 TEST_F(DeskDemo, BothControlsAreRegisteredFromTheOcxFolder) {
@@ -182,6 +207,58 @@ TEST_F(DeskDemo, TheDesktopTaskIsGradedByTheTasksDone) {
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(Grade(candidate, answer), c.percent);
   }
+}
+
+// The grading dialog's run for a demo candidate whose paper is two single-choice questions and the
+// first desktop paper: the single-choice record against the installation's key, the desktop task
+// through the registered control with the workbook [Paper].AnsFile names, and the score stored
+// scrambled in the demo's own exam database.
+TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
+  const std::string code = "26001010101";
+  win::testing::ScopedEnv program("KIRV_PROGRAM_FOLDER", Install().string());
+  win::testing::ScopedEnv driveD("KIRV_DRIVE_D", (Install() / "drive_d").string());
+  {
+    CAdoConnection db;
+    OpenExamDatabase(db);
+    ASSERT_NE(db.Execute("update [Stu] set Papers='0-q01,q02|1-101', State=1 where examcode='" +
+                         code + "'"),
+              nullptr)
+        << db.GetLastError();
+  }
+  const fs::path candidate = Unpack("win1.7z", code);
+  for (int task : {1, 2, 4}) PaperTasks(101)[static_cast<size_t>(task - 1)](candidate / "Winkt");
+  fs::create_directories(candidate / "Selkt");
+  std::ofstream(candidate / "Selkt" / (code + ".txt"), std::ios::binary) << "q01:B\r\nq02:A\r\n";
+  ASSERT_FALSE(HasFatalFailure());
+
+  ExamSession session;
+  session.Start(InitPaths());
+  session.ReadProcessLists();
+  BoxWindow window;
+  NullGradingSystem machine;
+  GradingFlow flow(session, {code, "D:\\KirvExam\\" + code + "\\"}, window, machine);
+  EXPECT_EQ(flow.GradeAll(code), 1);
+  session.Close();
+  EXPECT_TRUE(window.boxes.empty()) << window.boxes.front();
+  EXPECT_EQ(flow.State().lines,
+            (std::vector<std::string>{
+                "正在对 影响评分的进程进行关闭...", "正在对 " + code + " 进行评分...", "",
+                "单项选择题 : 评分完毕", "Windows 操作 : 评分完毕", "", "所有考试模块评分完成"}));
+
+  CAdoConnection db;
+  OpenExamDatabase(db);
+  CAdoRecordSet rs;
+  rs.SetConnection(&db);
+  ASSERT_TRUE(rs.Open("select Score, scoreok from [Stu] where examcode='" + code + "'"));
+  ASSERT_FALSE(rs.IsEOF());
+  std::string score;
+  bool scoreOk = false;
+  EXPECT_TRUE(rs.GetString("Score", score));
+  EXPECT_TRUE(rs.GetBool("scoreok", scoreOk));
+  EXPECT_EQ(score, flow.EncodedScore());
+  // One of the two questions right; tasks 1, 2 and 4 of five.
+  EXPECT_EQ(DecodeText(score, code), "0-50|1-60");
+  EXPECT_TRUE(scoreOk);
 }
 
 }  // namespace
