@@ -2,11 +2,18 @@
 // declared column type, and statements run on a small database of the exam's shape. Nothing may
 // crash; dates that read must print and read back alike; a recordset operation that fails must
 // leave its error in the connection's Errors collection. The first byte chooses the part; the
-// seeds in ado_fuzz_seeds/ are real statements of the exam client. Jet text and the Jet table
-// stream (a first byte of 4 or more above a multiple of 8) must never crash either.
+// seeds in ado_fuzz_seeds/ are real statements of the exam client and three runaway ones that
+// must stop by the budget below. Jet text and the Jet table stream (a first byte of 4 or more
+// above a multiple of 8) must never crash either.
+//
+// An input runs the same way on any machine at any load: a statement's work is bounded by counts
+// (virtual machine steps, value sizes), never by time, so a recursive query or zeroblob(1e9) fails
+// with its error instead of running into the fuzzer's timeout or memory limit; 'now' is a fixed
+// moment and random() a sequence that starts again with each input.
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -46,6 +53,65 @@ INSERT INTO Paper VALUES (101, 1, 'win1', 'win1.7z', 'win1.rtf', 100), (102, 1, 
 INSERT INTO Kinds VALUES (-3, 200, 12.5, 2.5, 0.25, 1.125, '2024-06-01 08:05:00', 1, x'00ff', 'memo');
 )";
 
+// What one input's statements may use: about kStepsPerCheck × kChecksPerInput virtual machine
+// steps and values of kLongestValue bytes; each input's random() sequence.
+constexpr int kStepsPerCheck = 100;
+constexpr int kChecksPerInput = 200;
+constexpr int kLongestValue = 4096;
+
+struct InputBudget {
+  int checksLeft = kChecksPerInput;
+  uint64_t random = 0;
+};
+
+// Nonzero stops the statement with SQLITE_INTERRUPT.
+int CheckSteps(void* budget) {
+  return --static_cast<InputBudget*>(budget)->checksLeft < 0;
+}
+
+uint64_t NextRandom(sqlite3_context* context) {
+  uint64_t& state = static_cast<InputBudget*>(sqlite3_user_data(context))->random;
+  state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+  return state;
+}
+
+void Random(sqlite3_context* context, int, sqlite3_value**) {
+  sqlite3_result_int64(context, static_cast<sqlite3_int64>(NextRandom(context)));
+}
+
+// randomblob(N): N bytes, at least one.
+void RandomBlob(sqlite3_context* context, int, sqlite3_value** args) {
+  const sqlite3_int64 n = std::max<sqlite3_int64>(sqlite3_value_int64(args[0]), 1);
+  if (n > sqlite3_limit(sqlite3_context_db_handle(context), SQLITE_LIMIT_LENGTH, -1)) {
+    sqlite3_result_error_toobig(context);
+    return;
+  }
+  std::string bytes(static_cast<size_t>(n), '\0');
+  for (char& byte : bytes) byte = static_cast<char>(NextRandom(context) >> 56);
+  sqlite3_result_blob64(context, bytes.data(), bytes.size(), SQLITE_TRANSIENT);
+}
+
+// 2026-06-01 08:00 as a Julian day in milliseconds.
+constexpr sqlite3_int64 kNowMs = 2461192LL * 86400000 + 20LL * 3600000;
+
+// The default file system of SQLite with a clock that stands still, made the default.
+void UseFixedClock() {
+  static sqlite3_vfs vfs = [] {
+    sqlite3_vfs fixed = *sqlite3_vfs_find(nullptr);
+    fixed.zName = "kirv-fuzz-fixed-clock";
+    fixed.xCurrentTime = [](sqlite3_vfs*, double* now) {
+      *now = static_cast<double>(kNowMs) / 86400000.0;
+      return SQLITE_OK;
+    };
+    fixed.xCurrentTimeInt64 = [](sqlite3_vfs*, sqlite3_int64* now) {
+      *now = kNowMs;
+      return SQLITE_OK;
+    };
+    return fixed;
+  }();
+  if (sqlite3_vfs_register(&vfs, 1) != SQLITE_OK) std::abort();
+}
+
 // A pristine database made once, and the copy each statement runs on.
 struct Files {
   fs::path pristine, work;
@@ -60,6 +126,7 @@ const Files& Database() {
       std::error_code ec;
       fs::remove_all(made, ec);
     });
+    UseFixedClock();
     Files f{made / "pristine.mdb", made / "kirv.mdb"};
     if (!ado::CreateDatabase(f.pristine.string(), kSchema)) std::abort();
     return f;
@@ -91,12 +158,21 @@ void RunStatement(const std::string& input) {
     params.push_back(i % 2 ? ado::Variant::String(parts[i])
                            : ado::Variant::I4(static_cast<int32_t>(parts[i].size())));
 
+  InputBudget budget;  // outlives the connection that calls back into it
   ado::Connection connection;
   if (!connection.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=Z:" + files.work.string()))
     std::abort();
   // Statements may name other files (ATTACH, VACUUM INTO, which attaches its target): with no
   // database to attach, none is made or reached.
-  sqlite3_limit(connection.Shared()->db, SQLITE_LIMIT_ATTACHED, 0);
+  sqlite3* db = connection.Shared()->db;
+  sqlite3_limit(db, SQLITE_LIMIT_ATTACHED, 0);
+  sqlite3_limit(db, SQLITE_LIMIT_LENGTH, kLongestValue);
+  sqlite3_progress_handler(db, kStepsPerCheck, CheckSteps, &budget);
+  if (sqlite3_create_function(db, "random", 0, SQLITE_UTF8, &budget, Random, nullptr, nullptr) !=
+          SQLITE_OK ||
+      sqlite3_create_function(db, "randomblob", 1, SQLITE_UTF8, &budget, RandomBlob, nullptr,
+                              nullptr) != SQLITE_OK)
+    std::abort();
   long affected = 0;
   if (!connection.Execute(parts[0], params, &affected) && connection.Errors().empty()) std::abort();
 
