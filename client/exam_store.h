@@ -58,6 +58,23 @@ struct AttemptRow {
   bool operator==(const AttemptRow&) const = default;
 };
 
+// A whole [Stu] row, as the proctor's list, exports and transfers read it.
+struct CandidateRecord {
+  std::string examCode, name, sex, room, session, seat, school, className, no;
+  int state = 0;
+  int timeLeft = 0;
+  std::string papers, score;
+  bool scoreOk = false;
+  bool sendOk = false;
+  bool operator==(const CandidateRecord&) const = default;
+};
+
+// One [Stu] field to write and its value as text (the column's type takes it as Jet would).
+struct FieldValue {
+  std::string field, value;
+  bool operator==(const FieldValue&) const = default;
+};
+
 class ExamStore {
  public:
   virtual ~ExamStore() = default;
@@ -98,6 +115,33 @@ class ExamStore {
 
   // --- The end of the exam: no time left, State 1.
   virtual base::Status MarkFinished(const std::string& examCode) = 0;
+
+  // --- The proctor's operations.
+  // Candidates whose State is not 0, by room, session, seat and exam code.
+  virtual base::Result<std::vector<CandidateRecord>> ProctorList() = 0;
+  // Every candidate by exam code.
+  virtual base::Result<std::vector<CandidateRecord>> AllCandidates() = 0;
+  virtual base::Result<std::optional<CandidateRecord>> FindCandidate(
+      const std::string& examCode) = 0;
+  // The exam server acknowledged the score: sendok 1.
+  virtual base::Status MarkSent(const std::string& examCode) = 0;
+  // timeleft + seconds (seconds may be negative).
+  virtual base::Status ExtendTime(const std::string& examCode, int seconds) = 0;
+  // A candidate brought from another machine: State, timeleft, Papers and Score of an existing
+  // row, or a new row with every field of the record but scoreok and sendok.
+  virtual base::Status UpdateTransferred(const CandidateRecord& record) = 0;
+  virtual base::Status InsertTransferred(const CandidateRecord& record) = 0;
+  // Whether [Stu] holds any row; every row deleted.
+  virtual base::Result<bool> HasCandidates() = 0;
+  virtual base::Status ClearCandidates() = 0;
+  // A row of the seating import: the fields written in order into the row of `examCode` when
+  // `lookUp` finds one, else into a new row. A field [Stu] lacks is an error and nothing is
+  // written.
+  virtual base::Status WriteSeatingRow(const std::string& examCode, bool lookUp,
+                                       const std::vector<FieldValue>& fields) = 0;
+  // A consistent copy of the whole database as a new file (Windows-form path), replacing one
+  // that is there only once the copy is complete.
+  virtual base::Status CopyDatabase(const std::string& windowsPath) = 0;
 
   // Shut-down: everything open is closed.
   virtual void Close() = 0;
