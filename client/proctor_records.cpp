@@ -1,7 +1,7 @@
 // The proctor's operations on one candidate (see proctor_records.h).
 #include "client/proctor_records.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,11 +16,9 @@ bool ExtensionAccepted(int secondsLeft, long long minutes) {
 }
 
 long long ParseMinutes(const std::string& text) {
-  errno = 0;
-  const long long minutes = std::strtoll(text.c_str(), nullptr, 10);
-  // Far beyond any sound extension either way; kept from overflowing when made seconds.
-  if (errno == ERANGE) return 0;
-  return minutes;
+  // Far beyond any sound extension either way, and kept from overflowing when made seconds.
+  constexpr long long kBound = 1LL << 40;
+  return std::clamp(std::strtoll(text.c_str(), nullptr, 10), -kBound, kBound);
 }
 
 std::optional<CandidateRecord> CandidateRecords::Record(const std::string& examCode,

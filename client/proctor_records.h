@@ -46,7 +46,8 @@ inline constexpr int kMaxSecondsAfterExtension = 6000;
 // time, and less than kMaxSecondsAfterExtension.
 bool ExtensionAccepted(int secondsLeft, long long minutes);
 
-// The minutes typed: a leading decimal integer with an optional sign, 0 for anything else.
+// The minutes typed: a leading decimal integer with an optional sign, 0 for anything else; a
+// number too large either way is cut to a bound that is refused whatever the time left.
 long long ParseMinutes(const std::string& text);
 
 class CandidateRecords {
