@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "client/score_scrambler.h"
 #include "client/testing/proctor_machine.h"
 #include "platform/win/codepage.h"
@@ -15,11 +12,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 void Candidates(ProctorMachine& m) {
   m.Sql("insert into [Module](ModuleID, Name, Enabled) values (1, 'Windows 操作', -1)");

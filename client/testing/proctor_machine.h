@@ -8,6 +8,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,18 @@
 #include "platform/win/paths.h"
 #include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
+
+// A file's bytes; "" when it cannot be read.
+inline std::string ReadFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Writes a file, making its folders.
+inline void WriteFile(const std::filesystem::path& file, const std::string& text) {
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << text;
+}
 
 // The proctor's screen as a script: questions are answered from `buttons` (Yes or OK when it
 // runs dry), the input and the choosers from their queues (cancel when they run dry).
