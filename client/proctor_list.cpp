@@ -31,6 +31,14 @@ ProctorListRow ListRowOf(const CandidateRecord& r) {
           r.name, StateName(r.state), YesNo(r.scoreOk), YesNo(r.sendOk)};
 }
 
+base::Result<std::vector<ProctorListRow>> MachineListRows(ExamStore& store) {
+  const base::Result<std::vector<CandidateRecord>> records = store.ProctorList();
+  if (!records) return records.error();
+  std::vector<ProctorListRow> rows;
+  for (const CandidateRecord& r : *records) rows.push_back(ListRowOf(r));
+  return rows;
+}
+
 std::vector<ProctorListRow> RoomListRows(int room, int session, std::string_view list) {
   std::vector<ProctorListRow> rows;
   // An empty list is no candidate, and a last group short of four values is none either.

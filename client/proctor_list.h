@@ -33,6 +33,9 @@ inline constexpr int kExamCodeColumn = 3;
 // A candidate of this machine: the state word and "是" / "否" for graded and sent.
 ProctorListRow ListRowOf(const CandidateRecord& record);
 
+// The list of this machine: the candidates whose State is not 0, by room, session, seat and code.
+base::Result<std::vector<ProctorListRow>> MachineListRows(ExamStore& store);
+
 // The rows of a room list ([3] of a RoomQuery reply): room and session as two digits, the seat,
 // code, name and state word of each complete group of four values; graded and sent left empty.
 std::vector<ProctorListRow> RoomListRows(int room, int session, std::string_view list);

@@ -224,13 +224,10 @@ TEST(ProctorList, RowsOfThisMachine) {
         "insert into [Stu](examcode,Name,Room,Session,Seat,State) values "
         "('d','丁','01','01','03',7)"})
     m.Sql(sql);
-  const auto rows = m.session.Store().ProctorList();
-  ASSERT_TRUE(rows);
-  std::vector<ProctorListRow> list;
-  for (const CandidateRecord& r : *rows) list.push_back(ListRowOf(r));
-  EXPECT_EQ(list, (std::vector<ProctorListRow>{{"01", "01", "02", "a", "甲", "正常", "是", "是"},
-                                               {"01", "01", "03", "d", "丁", "多状态", "否", "否"},
-                                               {"02", "01", "01", "b", "乙", "违纪", "否", "否"}}));
+  EXPECT_EQ(MachineListRows(m.session.Store()).value(),
+            (std::vector<ProctorListRow>{{"01", "01", "02", "a", "甲", "正常", "是", "是"},
+                                         {"01", "01", "03", "d", "丁", "多状态", "否", "否"},
+                                         {"02", "01", "01", "b", "乙", "违纪", "否", "否"}}));
   EXPECT_EQ(RoomChoice(7), "第 07 考场");
   EXPECT_EQ(SessionChoice(12), "第 12 场");
 }

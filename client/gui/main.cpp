@@ -1,6 +1,7 @@
 // The exam client program kirv: the application object, the Qt services, and the hooks that join
 // the start-up sequence to the question bar, the rules and password dialogs and the
-// single-choice page. The grading dialog opens at the end of the exam where openGrading is set.
+// single-choice page, and the proctor dialog. The grading dialog opens at the end of the exam
+// where openGrading is set.
 
 #include <QApplication>
 #include <clocale>
@@ -12,6 +13,7 @@
 #include "client/gui/exam_app.h"
 #include "client/gui/exam_app_bar.h"
 #include "client/gui/exam_tasks_pane.h"
+#include "client/gui/proctor_dlg.h"
 #include "client/gui/proctor_hook.h"
 #include "client/gui/qt_services.h"
 #include "client/gui/rules_dlg.h"
@@ -62,7 +64,11 @@ int main(int argc, char** argv) {
     CSysPasswordDlg password(session.Settings());
     return password.DoModal() == 1;
   };
-  screens.openProctor = [] { OpenProctorDialog(nullptr); };
+  screens.openProctor = [] { OpenProctorDialog(QApplication::activeModalWidget()); };
+  // The proctor dialog behind Ctrl+F12 and the system password (rules, login, end screen). Its
+  // "重新评分" runs the grading dialog for the chosen candidate through the Regrader given here:
+  // plug the grading dialog's function for one candidate in place of the empty one.
+  InstallProctorDialog(session, Regrader());
   screens.createQuestionBar = [&](const std::string& title) {
     const PathGlobals& paths = session.Paths();
     bar = CExamAppBar::CreateForExam(session, paths.ScreenWidth, paths.ScreenHeight, title);
