@@ -58,6 +58,7 @@ CProctorDlg::CProctorDlg(ExamSession& session, Regrader regrader, QWidget* paren
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->horizontalHeader()->setSectionsMovable(true);
   list_->verticalHeader()->hide();
+  list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 8);
   list_->setMinimumHeight(220);
   layout->addWidget(list_, 1);
 
