@@ -10,7 +10,6 @@
 #include "client/gui/custom_visual_manager.h"
 #include "client/gui/login_dlg.h"
 #include "client/gui/proctor_hook.h"
-#include "client/gui/sys_password_dlg.h"
 #include "client/login_host.h"
 #include "client/password_check.h"
 #include "client/system_utils.h"
@@ -140,10 +139,7 @@ void CExamApp::ShowEndScreen() {
         return CheckSystemPassword(typed, settings.Read("KIRV", "SysPassword"));
       },
       QString::fromStdString(settings.Read("KIRV", "ByeMsg")), nullptr,
-      [&settings](QWidget* screen) {
-        CSysPasswordDlg password(settings, screen);
-        if (password.DoModal() == 1) OpenProctorDialog(screen);
-      });
+      [&settings](QWidget* screen) { OpenProctorAfterPassword(settings, screen); });
   bye.exec();
 }
 

@@ -170,8 +170,7 @@ TEST_F(ProctorDlgTest, HotKeyOfTheRulesAndTheEndScreen) {
   // The end screen as the program makes it: the password dialog over it, then the proctor's.
   NoLocks locks;
   auto proctorKey = [this](QWidget* screen) {
-    CSysPasswordDlg password(session_.Settings(), screen);
-    if (password.DoModal() == 1) OpenProctorDialog(screen);
+    OpenProctorAfterPassword(session_.Settings(), screen);
   };
   QStringList fromEndScreen;
   CByeDlg bye(
