@@ -85,6 +85,13 @@ base::Status AdoExamStore::Run(const std::string& sql, const SqlParams& params) 
   return base::Ok();
 }
 
+base::Status AdoExamStore::UpdateRow(const std::string& sql, const SqlParams& params) {
+  long changed = 0;
+  if (!connection_.Execute(sql, params, ado::adCmdText, &changed)) return Failure();
+  if (changed == 0) return base::Error{"no candidate row took the change", 0};
+  return base::Ok();
+}
+
 base::Status AdoExamStore::Query(CAdoRecordSet& rs, const std::string& sql,
                                  const SqlParams& params) {
   if (!rs.Open(sql, params)) return Failure();
@@ -195,15 +202,10 @@ base::Result<std::vector<ListEntry>> AdoExamStore::PaperList(int moduleId) {
               "PaperID");
 }
 
-base::Result<std::optional<CandidateExamRow>> AdoExamStore::CandidateExam(
+base::Result<std::optional<CandidateRecord>> AdoExamStore::FindCandidate(
     const std::string& examCode) {
   return FirstRow(main_, "Select * from [Stu] where examcode=?", {SqlText(examCode)},
-                  [](CAdoRecordSet& rs) {
-                    CandidateExamRow row;
-                    rs.GetInt("TimeLeft", row.timeLeft);
-                    rs.GetString("Papers", row.papers);
-                    return row;
-                  });
+                  ReadCandidate);
 }
 
 base::Result<std::optional<std::string>> AdoExamStore::PaperFile(int paperId) {
@@ -243,16 +245,6 @@ base::Result<std::vector<CandidateRecord>> AdoExamStore::ProctorList() {
 
 base::Result<std::vector<CandidateRecord>> AdoExamStore::AllCandidates() {
   return Records("select * from [stu] order by examcode");
-}
-
-base::Result<std::optional<CandidateRecord>> AdoExamStore::FindCandidate(
-    const std::string& examCode) {
-  return FirstRow(main_, "select * from [stu] where examcode=?", {SqlText(examCode)},
-                  ReadCandidate);
-}
-
-base::Status AdoExamStore::MarkSent(const std::string& examCode) {
-  return Run("update [Stu] set sendok=1 where examcode=?", {SqlText(examCode)});
 }
 
 base::Status AdoExamStore::ExtendTime(const std::string& examCode, int seconds) {
@@ -306,6 +298,20 @@ base::Status AdoExamStore::CopyDatabase(const std::string& windowsPath) {
   ado::Connection* connection = connection_.GetConnection();
   if (!connection || !connection_.IsOpen()) return Failure();
   return ado::BackupDatabase(*connection, win::ToHostPath(windowsPath));
+}
+
+base::Result<std::optional<std::string>> AdoExamStore::AnswerFiles(int paperId) {
+  return FirstRow(second_, "select AnsFile from [paper] where paperid=?", {SqlInt(paperId)},
+                  Field("AnsFile"));
+}
+
+base::Status AdoExamStore::StoreScore(const std::string& examCode, const std::string& encoded) {
+  return UpdateRow("update [Stu] set scoreok=1,score=? where examcode=?",
+                   {SqlText(encoded), SqlText(examCode)});
+}
+
+base::Status AdoExamStore::MarkScoreSent(const std::string& examCode) {
+  return UpdateRow("update [Stu] set sendok=1 where examcode=?", {SqlText(examCode)});
 }
 
 void AdoExamStore::Close() {

@@ -44,15 +44,13 @@ class AdoExamStore : public ExamStore {
   base::Result<std::vector<ListEntry>> GroupList() override;
   base::Result<std::vector<ListEntry>> ModuleList() override;
   base::Result<std::vector<ListEntry>> PaperList(int moduleId) override;
-  base::Result<std::optional<CandidateExamRow>> CandidateExam(const std::string& examCode) override;
+  base::Result<std::optional<CandidateRecord>> FindCandidate(const std::string& examCode) override;
   base::Result<std::optional<std::string>> PaperFile(int paperId) override;
   base::Result<std::optional<std::string>> ModuleName(int moduleId) override;
   base::Status SaveTimeLeft(const std::string& examCode, int seconds) override;
   base::Status MarkFinished(const std::string& examCode) override;
   base::Result<std::vector<CandidateRecord>> ProctorList() override;
   base::Result<std::vector<CandidateRecord>> AllCandidates() override;
-  base::Result<std::optional<CandidateRecord>> FindCandidate(const std::string& examCode) override;
-  base::Status MarkSent(const std::string& examCode) override;
   base::Status ExtendTime(const std::string& examCode, int seconds) override;
   base::Status UpdateTransferred(const CandidateRecord& record) override;
   base::Status InsertTransferred(const CandidateRecord& record) override;
@@ -61,6 +59,9 @@ class AdoExamStore : public ExamStore {
   base::Status WriteSeatingRow(const std::string& examCode, bool lookUp,
                                const std::vector<FieldValue>& fields) override;
   base::Status CopyDatabase(const std::string& windowsPath) override;
+  base::Result<std::optional<std::string>> AnswerFiles(int paperId) override;
+  base::Status StoreScore(const std::string& examCode, const std::string& encoded) override;
+  base::Status MarkScoreSent(const std::string& examCode) override;
   void Close() override;
 
  private:
@@ -68,6 +69,8 @@ class AdoExamStore : public ExamStore {
   base::Error Failure();
   // Runs a statement without rows.
   base::Status Run(const std::string& sql, const SqlParams& params);
+  // Runs an update that must reach the candidate's row: no row changed is an error too.
+  base::Status UpdateRow(const std::string& sql, const SqlParams& params);
   // Opens a query on `rs`; an error when it fails.
   base::Status Query(CAdoRecordSet& rs, const std::string& sql, const SqlParams& params = {});
   template <class Read>

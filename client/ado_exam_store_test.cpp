@@ -6,6 +6,7 @@
 
 #include <chrono>
 
+#include "client/db/ado_record_set.h"
 #include "client/db/exam_database.h"
 #include "client/testing/temp_folder.h"
 
@@ -19,7 +20,7 @@ class AdoExamStoreTest : public ::testing::Test {
     for (const char* sql :
          {"insert into [Stu](examcode, TimeLeft, Papers) values ('0101', 2700, '2-5|0-a,b')",
           "insert into [Paper](PaperID, ModuleID, Name, PaperFile) values (5, 2, 'W5', 'w5.rtf')",
-          "insert into [Paper](PaperID, ModuleID, Name) values (4, 2, 'W4')",
+          "insert into [Paper](PaperID, ModuleID, Name, AnsFile) values (4, 2, 'W4', 'w4.xls*1')",
           "insert into [Module](ModuleID, Name, Enabled) values (2, '文字处理', -1)",
           "insert into [Module](ModuleID, Name) values (3, '')",
           "insert into [Group](GroupID, Name, Modules) values (7, '综合', '2-5')"})
@@ -31,8 +32,12 @@ class AdoExamStoreTest : public ::testing::Test {
 };
 
 TEST_F(AdoExamStoreTest, ReadsCandidatePaperAndModule) {
-  EXPECT_EQ(store.CandidateExam("0101").value(), (CandidateExamRow{2700, "2-5|0-a,b"}));
-  EXPECT_FALSE(store.CandidateExam("0102' or '1'='1").value());
+  const std::optional<CandidateRecord> row = store.FindCandidate("0101").value();
+  ASSERT_TRUE(row);
+  EXPECT_EQ(row->examCode, "0101");
+  EXPECT_EQ(row->timeLeft, 2700);
+  EXPECT_EQ(row->papers, "2-5|0-a,b");
+  EXPECT_FALSE(store.FindCandidate("0102' or '1'='1").value());
   EXPECT_EQ(store.PaperFile(5).value(), "w5.rtf");
   EXPECT_FALSE(store.PaperFile(6).value());
   EXPECT_EQ(store.ModuleName(2).value(), "文字处理");
@@ -42,9 +47,32 @@ TEST_F(AdoExamStoreTest, ReadsCandidatePaperAndModule) {
 
 TEST_F(AdoExamStoreTest, SavesTheRemainingTimeAndTheEnd) {
   ASSERT_TRUE(store.SaveTimeLeft("0101", 2690));
-  EXPECT_EQ(store.CandidateExam("0101").value()->timeLeft, 2690);
+  EXPECT_EQ(store.FindCandidate("0101").value()->timeLeft, 2690);
   ASSERT_TRUE(store.MarkFinished("0101"));
   EXPECT_EQ(store.FindStarted("0101").value(), (StartedRow{1, 0, false, "2-5|0-a,b"}));
+}
+
+// The grading's statements: the answer items, the stored score and the acknowledged upload; an
+// update that reaches no row is not taken as done.
+TEST_F(AdoExamStoreTest, GradingStoresTheScoreAndTheUpload) {
+  EXPECT_EQ(store.AnswerFiles(4).value(), "w4.xls*1");
+  EXPECT_EQ(store.AnswerFiles(5).value(), "");
+  EXPECT_FALSE(store.AnswerFiles(6).value());
+  ASSERT_TRUE(store.StoreScore("0101", "AAABAC"));
+  ASSERT_TRUE(store.MarkScoreSent("0101"));
+  CAdoRecordSet rs;
+  rs.SetConnection(&store.Connection());
+  ASSERT_TRUE(rs.Open("select scoreok, sendok, score from [Stu] where examcode='0101'"));
+  bool scoreOk = false, sendOk = false;
+  std::string score;
+  rs.GetBool("scoreok", scoreOk);
+  rs.GetBool("sendok", sendOk);
+  rs.GetString("score", score);
+  EXPECT_TRUE(scoreOk);
+  EXPECT_TRUE(sendOk);
+  EXPECT_EQ(score, "AAABAC");
+  EXPECT_FALSE(store.StoreScore("0102", "AAAB"));
+  EXPECT_FALSE(store.MarkScoreSent("0102"));
 }
 
 TEST_F(AdoExamStoreTest, ListsOfTheLoginDialog) {
@@ -66,10 +94,10 @@ TEST_F(AdoExamStoreTest, LockedDatabaseFailsQuicklyForTheSaves) {
   ASSERT_FALSE(saved);
   EXPECT_NE(saved.error().message.find("locked"), std::string::npos) << saved.error().message;
   EXPECT_FALSE(store.FindStarted("0101"));
-  EXPECT_FALSE(store.CandidateExam("0101"));
+  EXPECT_FALSE(store.FindCandidate("0101"));
   ASSERT_TRUE(other.Execute("ROLLBACK"));
   ASSERT_TRUE(store.SaveTimeLeft("0101", 2670));
-  EXPECT_EQ(store.CandidateExam("0101").value()->timeLeft, 2670);
+  EXPECT_EQ(store.FindCandidate("0101").value()->timeLeft, 2670);
 }
 
 TEST(AdoExamStore, WithoutADatabaseEveryStatementFails) {
@@ -78,8 +106,10 @@ TEST(AdoExamStore, WithoutADatabaseEveryStatementFails) {
   EXPECT_FALSE(store.Open(tmp.Windows("missing.mdb")));
   EXPECT_FALSE(store.ReadConst());
   EXPECT_FALSE(store.FindStarted("0101"));
-  EXPECT_FALSE(store.CandidateExam("0101"));
+  EXPECT_FALSE(store.FindCandidate("0101"));
   EXPECT_FALSE(store.ModuleList());
+  EXPECT_FALSE(store.AnswerFiles(4));
+  EXPECT_FALSE(store.StoreScore("0101", "AAAB"));
   const base::Status saved = store.SaveTimeLeft("0101", 10);
   ASSERT_FALSE(saved);
   EXPECT_FALSE(saved.error().message.empty());

@@ -84,7 +84,7 @@ bool ProctorServer::SendScore(const Selection& selection) {
     return false;
   }
   c_.Show(std::string(kScoreSent));
-  if (base::Status stored = c_.Store().MarkSent(*code); !stored) {
+  if (base::Status stored = c_.Store().MarkScoreSent(*code); !stored) {
     c_.Show(std::string(proctor_text::SentNotStored) + stored.error().message);
     return false;
   }

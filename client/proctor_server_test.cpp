@@ -56,7 +56,7 @@ TEST(ProctorServer, StateChange) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    ScriptedExamServer server(c.replies);
+    FakeExamServer server(c.replies);
     ProctorMachine m(server.Settings());
     m.Sql("insert into [Stu](examcode, State) values ('0101', 1)");
     m.ui.buttons = c.buttons;
@@ -124,7 +124,7 @@ TEST(ProctorServer, ScoreUpload) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    ScriptedExamServer server(c.replies);
+    FakeExamServer server(c.replies);
     ProctorMachine m(server.Settings());
     m.Sql(std::string("insert into [Stu](examcode, State, scoreok, Score) values ('0101', 1, ") +
           c.row + ")");
@@ -169,7 +169,7 @@ TEST(ProctorServer, RoomQuery) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    ScriptedExamServer server({c.reply});
+    FakeExamServer server({c.reply});
     ProctorMachine m(server.Settings());
     EXPECT_EQ(ProctorServer(m.context).QueryRoom(3, 12, 1), c.rows);
     EXPECT_EQ(server.Received(), std::vector<std::string>{"KIRV-12-03-12-1"});
@@ -183,7 +183,7 @@ TEST(ProctorServer, RoomQuery) {
 
 // The link test uses the address last written to the settings: typing it is not enough.
 TEST(ProctorServer, LinkTestUsesTheWrittenSettings) {
-  ScriptedExamServer server({"KIRV"});
+  FakeExamServer server({"KIRV"});
   ProctorMachine m("ServerIP=127.0.0.1\r\nPort=9\r\nTimeout=100\r\n");
   ProctorServer proctor(m.context);
   proctor.TestServer();

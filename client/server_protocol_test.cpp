@@ -8,68 +8,12 @@
 #include <thread>
 
 #include "client/ini_file.h"
+#include "client/testing/fake_exam_server.h"
 #include "client/testing/temp_folder.h"
 #include "platform/net/datagram_socket.h"
 #include "platform/win/codepage.h"
 
 namespace {
-
-// A fake exam server on 127.0.0.1: answers the one request it waits for (at most 3 s) with the
-// given datagrams, repeated every 5 ms for `repeatMs` when asked, then stops by itself.
-class FakeServer {
- public:
-  // `foreign`, sent first, come from another socket: `foreignHost` on another port, or on the
-  // server's own port when `samePort`.
-  explicit FakeServer(std::vector<std::string> answers, int repeatMs = 0,
-                      std::vector<std::string> foreign = {}, std::string foreignHost = "127.0.0.1",
-                      bool samePort = false)
-      : answers_(std::move(answers)),
-        repeatMs_(repeatMs),
-        foreign_(std::move(foreign)),
-        foreignHost_(std::move(foreignHost)),
-        samePort_(samePort) {
-    EXPECT_NE(port_, 0);
-    thread_ = std::thread([this] { Run(); });
-  }
-  ~FakeServer() {
-    if (thread_.joinable()) thread_.join();
-  }
-  uint16_t Port() const { return port_; }
-  // The requests received, in UTF-8; valid after the exchange.
-  std::vector<std::string> Received() {
-    if (thread_.joinable()) thread_.join();
-    return received_;
-  }
-
- private:
-  void Run() {
-    auto request = socket_.ReceiveFrom(3000);
-    if (!request) return;
-    received_.push_back(win::GbkToUtf8(request->bytes));
-    if (!foreign_.empty()) {
-      net::DatagramSocket other;
-      EXPECT_TRUE(other.Create(samePort_ ? port_ : 0, foreignHost_));
-      for (const std::string& answer : foreign_)
-        EXPECT_TRUE(other.SendTo(win::Utf8ToGbk(answer), request->host, request->port));
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(repeatMs_);
-    do {
-      for (const std::string& answer : answers_)
-        ASSERT_TRUE(socket_.SendTo(win::Utf8ToGbk(answer), request->host, request->port));
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    } while (std::chrono::steady_clock::now() < until);
-  }
-  net::DatagramSocket socket_;
-  uint16_t port_ = socket_.Create(0, "127.0.0.1") ? socket_.LocalPort() : uint16_t{0};
-  std::vector<std::string> answers_;
-  int repeatMs_;
-  std::vector<std::string> foreign_;
-  std::string foreignHost_;
-  bool samePort_;
-  std::vector<std::string> received_;
-  std::thread thread_;
-};
 
 class ServerProtocolTest : public ::testing::Test {
  protected:
@@ -87,7 +31,7 @@ class ServerProtocolTest : public ::testing::Test {
 };
 
 TEST_F(ServerProtocolTest, ForeignDatagramIsDroppedAndTheReplyReturned) {
-  FakeServer server({"XYZ-nothing", "KIRV-03-01-0101-张三-男"});
+  FakeExamServer server(ServerAnswer{{"XYZ-nothing", "KIRV-03-01-0101-张三-男"}});
   Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\nTimeout=3000\r\n");
   EXPECT_EQ(Send(CandidateLookupRequest("0101")), "KIRV-03-01-0101-张三-男");
   EXPECT_EQ(server.Received(), std::vector<std::string>{"KIRV-02-0101"});
@@ -103,8 +47,8 @@ TEST_F(ServerProtocolTest, RepliesComeFromTheServerAsked) {
   } cases[] = {{"another port", "127.0.0.1", false}, {"another address", "127.0.0.2", true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    FakeServer server({"KIRV-03-01-0101-张三-男"}, 0, {"KIRV-03-01-0101-冒名-女"}, c.host,
-                      c.samePort);
+    FakeExamServer server(ServerAnswer{
+        {"KIRV-03-01-0101-张三-男"}, 0, {"KIRV-03-01-0101-冒名-女"}, c.host, c.samePort});
     Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) +
              "\r\nTimeout=3000\r\n");
     EXPECT_EQ(Send(CandidateLookupRequest("0101")), "KIRV-03-01-0101-张三-男");
@@ -112,7 +56,7 @@ TEST_F(ServerProtocolTest, RepliesComeFromTheServerAsked) {
 }
 
 TEST_F(ServerProtocolTest, BareKirvReplyCountsAsAReply) {
-  FakeServer server(std::vector<std::string>{"KIRV"});
+  FakeExamServer server({"KIRV"});
   Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\n");
   std::string reply = Send(ServerTestRequest());
   EXPECT_EQ(reply, "KIRV");
@@ -129,7 +73,7 @@ TEST_F(ServerProtocolTest, NoReplyGivesTheTimeOutText) {
     int atLeastMs, atMostMs;
   } cases[] = {{"150", 150, 2000}, {"0", 0, 1000}, {"-5", 0, 1000}};
   for (const auto& c : cases) {
-    FakeServer server(std::vector<std::string>{"XYZ"});  // answers, but never with a reply
+    FakeExamServer server({"XYZ"});  // answers, but never with a reply
     Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) +
              "\r\nTimeout=" + c.timeout + "\r\n");
     auto start = std::chrono::steady_clock::now();
@@ -143,7 +87,7 @@ TEST_F(ServerProtocolTest, NoReplyGivesTheTimeOutText) {
 }
 
 TEST_F(ServerProtocolTest, StreamOfForeignDatagramsDoesNotHoldTheClient) {
-  FakeServer server(std::vector<std::string>{"XYZ", "kirv-lower"}, 800);
+  FakeExamServer server(ServerAnswer{{"XYZ", "kirv-lower"}, 800});
   Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\nTimeout=100\r\n");
   auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(Send(ServerTestRequest()), kServerTimeout);

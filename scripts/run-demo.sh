@@ -10,8 +10,8 @@ cd "$(dirname "$0")/.."
 preset=${KIRV_PRESET:-default}
 scripts/setup.sh --no-build
 cmake --preset "$preset" >/dev/null
-# The programs the demo installation carries, and the tool that makes its files.
-cmake --build --preset "$preset" --target kirv regsvr32 demo_assets
+# The programs and controls the demo installation carries, and the tools that make its files.
+cmake --build --preset "$preset" --target kirv regsvr32 deskmark dirmark demo_assets text_book
 build=$PWD/build/$preset
 install=${1:-$build/demo-install}
 tools/make_demo.sh "$build" "$install"

@@ -11,8 +11,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev sqlite3
   libmdb3 mdbtools-dev
-  libzip-dev libpugixml-dev
-  p7zip-full
+  libzip-dev libpugixml-dev libdeflate-dev
+  p7zip-full python3-openpyxl
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-wqy-microhei xvfb xauth libxcb1-dev
 )

@@ -6,7 +6,8 @@
 #
 #   tools/make_demo.sh BUILD_DIR [INSTALL_DIR]
 #
-# BUILD_DIR is a configured and built tree (it must hold tools/demo_assets); INSTALL_DIR defaults
+# BUILD_DIR is a configured and built tree (it must hold tools/demo_assets and tools/text_book, and
+# the control libraries it has built go into Ocx); INSTALL_DIR defaults
 # to BUILD_DIR/demo-install and is replaced. The drive folder is INSTALL_DIR/drive_d; run the
 # client with KIRV_DRIVE_D pointing there (scripts/run-demo.sh does).
 set -euo pipefail
@@ -15,10 +16,12 @@ src=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:?usage: make_demo.sh BUILD_DIR [INSTALL_DIR]}" && pwd)
 out=${2:-$build/demo-install}
 assets=$build/tools/demo_assets
+books=$build/tools/text_book
 schema=$src/client/db/schema.sql
 demo=$src/demo
 
 [ -x "$assets" ] || { echo "make_demo: $assets is missing; build the target demo_assets" >&2; exit 1; }
+[ -x "$books" ] || { echo "make_demo: $books is missing; build the target text_book" >&2; exit 1; }
 [ -f "$schema" ] || { echo "make_demo: $schema is missing" >&2; exit 1; }
 command -v 7za >/dev/null || { echo "make_demo: 7za (p7zip-full) is missing" >&2; exit 1; }
 command -v sqlite3 >/dev/null || { echo "make_demo: sqlite3 is missing" >&2; exit 1; }
@@ -54,6 +57,11 @@ for f in "$demo"/sel/*.txt; do
   "$assets" rtf "$f" "$out/Data/Paper/Sel/$(basename "${f%.txt}").rtf"
 done
 cp "$demo/sel/Sel.ans" "$out/Data/Answer/Sel.ans"
+
+# Answer workbooks: each demo/answer/NAME.tsv becomes Data/Answer/NAME.xlsx.
+for f in "$demo"/answer/*.tsv; do
+  "$books" "$f" "$out/Data/Answer/$(basename "${f%.tsv}").xlsx"
+done
 
 # Paper archives: each folder under demo/attach becomes NAME.7z with the paper-archive password.
 stage=$(mktemp -d)

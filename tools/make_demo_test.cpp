@@ -15,7 +15,7 @@
 #include "client/password_check.h"
 #include "platform/win/codepage.h"
 #include "platform/win/paths.h"
-#include "platform/win/testing/test_folder.h"
+#include "tools/testing/demo_installation.h"
 
 namespace {
 
@@ -25,22 +25,6 @@ std::string Read(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
-
-class DemoInstallation : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    root_ = win::testing::MakeTempFolder("demo_");
-    std::string cmd = std::string("'") + KIRV_SOURCE_DIR + "/tools/make_demo.sh' '" +
-                      KIRV_BINARY_DIR + "' '" + (root_ / "install").string() + "' >/dev/null 2>&1";
-    built_ = std::system(cmd.c_str()) == 0;
-  }
-  static void TearDownTestSuite() { win::testing::RemoveTempFolder(root_); }
-  void SetUp() override { ASSERT_TRUE(built_) << "make_demo.sh failed"; }
-  static fs::path Install() { return root_ / "install"; }
-
-  static inline fs::path root_;
-  static inline bool built_ = false;
-};
 
 TEST_F(DemoInstallation, Layout) {
   for (const char* p :

@@ -40,7 +40,7 @@ class CExamApp : public StartupSteps {
     std::function<int()> secondsLeft;
     std::function<void()> closeQuestionBar;    // at the end of the exam
     std::function<void()> destroyQuestionBar;  // at exit, when it still exists
-    std::function<void()> openGrading;         // CScoreDlg (seam)
+    std::function<void()> openGrading;         // CScoreDlg
   };
 
   // The session is started by InitPathsAndGlobals and given the candidate by ShowLogin.

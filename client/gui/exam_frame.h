@@ -19,7 +19,7 @@ class CExamFrame : public QWidget, public ExamEndSteps {
     std::function<int()> secondsLeft;        // the countdown's seconds left
     std::function<void()> closeQuestionBar;  // close and destroy the question bar
     std::function<void()> showEndScreen;     // CByeDlg, modal
-    std::function<void()> openGrading;       // the grading dialog, modal (seam)
+    std::function<void()> openGrading;       // the grading dialog, modal
     std::function<void()> finished;          // the frame has closed: the program ends
   };
 

@@ -1,10 +1,11 @@
 // The exam client program kirv: the application object, the Qt services, and the hooks that join
 // the start-up sequence to the question bar, the rules and password dialogs and the
 // single-choice page, and the proctor dialog. The grading dialog opens at the end of the exam
-// where openGrading is set.
+// and for the candidate the proctor grades again.
 
 #include <QApplication>
 #include <clocale>
+#include <functional>
 #include <memory>
 
 #include "client/exam_end_request.h"
@@ -17,6 +18,7 @@
 #include "client/gui/proctor_hook.h"
 #include "client/gui/qt_services.h"
 #include "client/gui/rules_dlg.h"
+#include "client/gui/score_dlg.h"
 #include "client/gui/sel_question_dlg.h"
 #include "client/gui/sys_password_dlg.h"
 #include "client/question_bar_layout.h"
@@ -47,7 +49,7 @@ int main(int argc, char** argv) {
     // what the login found when the row cannot be read.
     auto readPapers = [&session] {
       const ExamCandidate& c = session.Candidate();
-      const auto row = session.Store().CandidateExam(c.examCode);
+      const auto row = session.Store().FindCandidate(c.examCode);
       return row && *row ? (*row)->papers : c.papers;
     };
     return new CSelQuestionDlg(session.ProgramFolder(), candidate.studentFolder, candidate.examCode,
@@ -65,10 +67,9 @@ int main(int argc, char** argv) {
     return password.DoModal() == 1;
   };
   screens.openProctor = [] { OpenProctorDialog(QApplication::activeModalWidget()); };
-  // The proctor dialog behind Ctrl+F12 and the system password (rules, login, end screen). Its
-  // "重新评分" runs the grading dialog for the chosen candidate through the Regrader given here:
-  // plug the grading dialog's function for one candidate in place of the empty one.
-  InstallProctorDialog(session, Regrader());
+  // The proctor dialog behind Ctrl+F12 and the system password (rules, login, end screen); its
+  // "重新评分" runs the grading dialog for the candidate chosen there.
+  InstallProctorDialog(session, std::bind_front(GradeCandidateAgain, std::ref(session)));
   screens.createQuestionBar = [&](const std::string& title) {
     const PathGlobals& paths = session.Paths();
     bar = CExamAppBar::CreateForExam(session, paths.ScreenWidth, paths.ScreenHeight, title);
@@ -83,8 +84,10 @@ int main(int argc, char** argv) {
   // The bar goes with its countdown, so nothing writes the time left after the exam ended.
   screens.closeQuestionBar = [&] { bar.reset(); };
   screens.destroyQuestionBar = [&] { bar.reset(); };
-  // screens.openGrading: the grading dialog (CScoreDlg) joins here; until then the end screen
-  // is followed directly by the end of the program.
+  screens.openGrading = [&] {
+    const ExamCandidate& c = session.Candidate();
+    RunGradingDialog(session, {c.examCode, c.studentFolder}, nullptr);
+  };
 
   CExamApp exam(session, screens);
   app = &exam;

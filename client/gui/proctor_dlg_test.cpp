@@ -6,8 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <functional>
+
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -17,11 +21,13 @@
 #include "client/gui/proctor_hook.h"
 #include "client/gui/proctor_screen.h"
 #include "client/gui/rules_dlg.h"
+#include "client/gui/score_dlg.h"
 #include "client/gui/sys_password_dlg.h"
 #include "client/gui/testing/exam_screen_fixture.h"
 #include "client/gui/testing/modal_steps.h"
 #include "client/lockdown.h"
 #include "client/password_check.h"
+#include "client/score_scrambler.h"
 #include "client/testing/fake_exam_server.h"
 #include "platform/win/message_box.h"
 
@@ -49,6 +55,7 @@ class ProctorDlgTest : public ExamScreenFixture {
     for (int r = 0; r < dlg.List()->rowCount(); ++r)
       if (dlg.List()->item(r, 3)->text() == code) dlg.List()->selectRow(r);
   }
+  std::optional<win::testing::ScopedEnv> registryEnv_;
   int TimeLeft(const std::string& code) {
     auto row = session_.Store().FindCandidate(code);
     return row && *row ? (*row)->timeLeft : -1;
@@ -116,8 +123,54 @@ TEST_F(ProctorDlgTest, ButtonsTakeTheSelectedCandidate) {
   EXPECT_FALSE(dlg.SelectedCode());
 }
 
+// "重新评分" grades the candidate chosen in the list, not the run's own: the grading dialog opens
+// over the proctor dialog for him and his folder, grades his paper through the grading controls
+// (stand-ins registered with the real regsvr32) and stores his score; the list then shows him
+// graded.
+TEST_F(ProctorDlgTest, GradeAgainGradesTheChosenCandidate) {
+  Install();
+  registryEnv_.emplace("KIRV_REGISTRY", (host_ / "registry.ini").string());
+  const std::string command = std::string(KIRV_REGSVR32) + " /s " + KIRV_SCRIPTED_CONTROLS;
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  Sql("insert into [Module](ModuleID, Name) values (2, '文字处理')");
+  Sql("insert into [Paper](PaperID, ModuleID, AnsFile) values (7, 2, '90.xls*1')");
+  Sql("update [Stu] set Papers='2-7' where examcode='26001010104'");
+
+  GradingCandidate graded;
+  QWidget* gradedOver = nullptr;
+  QStringList lines, listed;
+  CProctorDlg dlg(session_, std::bind_front(GradeCandidateAgain, std::ref(session_)));
+  WhenOpen<CProctorDlg>([&](CProctorDlg* proctor) {
+    Select(*proctor, "26001010104");
+    WhenOpen<CScoreDlg>([&](CScoreDlg* grading) {
+      graded = grading->Flow().Candidate();
+      gradedOver = grading->parentWidget();
+      grading->Button(1009)->click();
+      for (int i = 0; i < grading->List()->count(); ++i) lines << grading->List()->item(i)->text();
+      grading->Button(1)->click();
+    });
+    proctor->Button(CProctorDlg::kRegrade)->click();
+    listed = Row(proctor->List(), 1);
+    proctor->reject();
+  });
+  dlg.DoModal();
+
+  EXPECT_EQ(graded.examCode, "26001010104");
+  EXPECT_EQ(graded.studentFolder, ProgramFolder() + "exam\\26001010104\\");
+  EXPECT_EQ(gradedOver, &dlg);
+  EXPECT_TRUE(lines.contains(u"正在对 26001010104 进行评分..."_qs))
+      << lines.join("|").toStdString();
+  EXPECT_TRUE(lines.contains(u"文字处理 : 评分完毕"_qs)) << lines.join("|").toStdString();
+  const auto row = session_.Store().FindCandidate("26001010104");
+  ASSERT_TRUE(row && *row);
+  EXPECT_TRUE((*row)->scoreOk);
+  EXPECT_EQ(DecodeText((*row)->score, "26001010104"), "2-90");
+  EXPECT_EQ(listed.value(6), u"是"_qs);
+  EXPECT_EQ(session_.Candidate().examCode, "0101");
+}
+
 TEST_F(ProctorDlgTest, RoomQueryShowsTheServersList) {
-  ScriptedExamServer server({"KIRV-13-01-26012030101,张三,1,01,26012030102,李四,100,02"});
+  FakeExamServer server({"KIRV-13-01-26012030101,张三,1,01,26012030102,李四,100,02"});
   Install(server.Settings());
   CProctorDlg dlg(session_, nullptr);
   dlg.Rooms()->setCurrentIndex(2);

@@ -7,6 +7,27 @@
 
 #include "platform/base/text.h"
 
+namespace {
+
+CandidateRecord RecordOf(const std::string& code, const FakeExamStore::Candidate& c) {
+  return {code, c.name,  c.sex,      c.room,   c.session, c.seat,    c.school, c.className,
+          c.no, c.state, c.timeLeft, c.papers, c.score,   c.scoreOk, c.sendOk};
+}
+
+// The fake's column of a [Stu] field name (any case); null for a field the table lacks.
+std::string* FieldOf(FakeExamStore::Candidate& c, const std::string& field) {
+  const std::pair<const char*, std::string*> text[] = {
+      {"name", &c.name},       {"sex", &c.sex},   {"room", &c.room},
+      {"session", &c.session}, {"seat", &c.seat}, {"school", &c.school},
+      {"class", &c.className}, {"no", &c.no},     {"papers", &c.papers},
+      {"score", &c.score}};
+  for (const auto& [name, member] : text)
+    if (base::EqualsNoCase(field, name)) return member;
+  return nullptr;
+}
+
+}  // namespace
+
 void FakeExamStore::AddPaper(int module, int id, std::string attFile, int timeLimit,
                              std::string paperFile) {
   Paper& p = papers[id];
@@ -123,12 +144,12 @@ base::Result<std::vector<ListEntry>> FakeExamStore::PaperList(int moduleId) {
   return list;
 }
 
-base::Result<std::optional<CandidateExamRow>> FakeExamStore::CandidateExam(
+base::Result<std::optional<CandidateRecord>> FakeExamStore::FindCandidate(
     const std::string& examCode) {
-  if (Fails("CandidateExam")) return Error();
+  if (Fails("FindCandidate")) return Error();
   auto it = stu.find(examCode);
-  if (it == stu.end()) return std::optional<CandidateExamRow>();
-  return std::optional<CandidateExamRow>(CandidateExamRow{it->second.timeLeft, it->second.papers});
+  if (it == stu.end()) return std::optional<CandidateRecord>();
+  return std::optional<CandidateRecord>(RecordOf(it->first, it->second));
 }
 
 base::Result<std::optional<std::string>> FakeExamStore::PaperFile(int paperId) {
@@ -162,27 +183,6 @@ base::Status FakeExamStore::MarkFinished(const std::string& examCode) {
   return base::Ok();
 }
 
-namespace {
-
-CandidateRecord RecordOf(const std::string& code, const FakeExamStore::Candidate& c) {
-  return {code, c.name,  c.sex,      c.room,   c.session, c.seat,    c.school, c.className,
-          c.no, c.state, c.timeLeft, c.papers, c.score,   c.scoreOk, c.sendOk};
-}
-
-// The fake's column of a [Stu] field name (any case); null for a field the table lacks.
-std::string* FieldOf(FakeExamStore::Candidate& c, const std::string& field) {
-  const std::pair<const char*, std::string*> text[] = {
-      {"name", &c.name},       {"sex", &c.sex},   {"room", &c.room},
-      {"session", &c.session}, {"seat", &c.seat}, {"school", &c.school},
-      {"class", &c.className}, {"no", &c.no},     {"papers", &c.papers},
-      {"score", &c.score}};
-  for (const auto& [name, member] : text)
-    if (base::EqualsNoCase(field, name)) return member;
-  return nullptr;
-}
-
-}  // namespace
-
 base::Result<std::vector<CandidateRecord>> FakeExamStore::ProctorList() {
   if (Fails("ProctorList")) return Error();
   std::vector<CandidateRecord> rows;
@@ -199,21 +199,6 @@ base::Result<std::vector<CandidateRecord>> FakeExamStore::AllCandidates() {
   std::vector<CandidateRecord> rows;
   for (const auto& [code, c] : stu) rows.push_back(RecordOf(code, c));
   return rows;
-}
-
-base::Result<std::optional<CandidateRecord>> FakeExamStore::FindCandidate(
-    const std::string& examCode) {
-  if (Fails("FindCandidate")) return Error();
-  auto it = stu.find(examCode);
-  if (it == stu.end()) return std::optional<CandidateRecord>();
-  return std::optional<CandidateRecord>(RecordOf(it->first, it->second));
-}
-
-base::Status FakeExamStore::MarkSent(const std::string& examCode) {
-  if (Fails("MarkSent")) return Error();
-  writes.push_back("sent " + examCode);
-  if (auto it = stu.find(examCode); it != stu.end()) it->second.sendOk = true;
-  return base::Ok();
 }
 
 base::Status FakeExamStore::ExtendTime(const std::string& examCode, int seconds) {
@@ -280,6 +265,32 @@ base::Status FakeExamStore::WriteSeatingRow(const std::string& examCode, bool lo
 base::Status FakeExamStore::CopyDatabase(const std::string& windowsPath) {
   if (Fails("CopyDatabase")) return Error();
   writes.push_back("copy " + windowsPath);
+  return base::Ok();
+}
+
+base::Result<std::optional<std::string>> FakeExamStore::AnswerFiles(int paperId) {
+  if (Fails("AnswerFiles")) return Error();
+  auto it = papers.find(paperId);
+  if (it == papers.end()) return std::optional<std::string>();
+  return std::optional<std::string>(it->second.ansFile);
+}
+
+base::Status FakeExamStore::StoreScore(const std::string& examCode, const std::string& encoded) {
+  if (Fails("StoreScore")) return Error();
+  auto it = stu.find(examCode);
+  if (it == stu.end()) return base::Error{"no candidate row took the change", 0};
+  writes.push_back("score " + examCode + " " + encoded);
+  it->second.scoreOk = true;
+  it->second.score = encoded;
+  return base::Ok();
+}
+
+base::Status FakeExamStore::MarkScoreSent(const std::string& examCode) {
+  if (Fails("MarkScoreSent")) return Error();
+  auto it = stu.find(examCode);
+  if (it == stu.end()) return base::Error{"no candidate row took the change", 0};
+  writes.push_back("sent " + examCode);
+  it->second.sendOk = true;
   return base::Ok();
 }
 

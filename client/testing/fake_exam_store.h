@@ -17,7 +17,7 @@ class FakeExamStore : public ExamStore {
     int state = 0, timeLeft = 0;
     bool scoreOk = false;
     std::string papers;
-    // The rest of the row, as the proctor reads it.
+    // The rest of the row, as grading and the proctor read and write it.
     std::string name = {}, sex = {}, room = {}, session = {}, seat = {}, school = {},
                 className = {}, no = {}, score = {};
     bool sendOk = false;
@@ -26,6 +26,7 @@ class FakeExamStore : public ExamStore {
     int module = 0;
     std::string name, attFile, paperFile;
     int timeLimit = 0;
+    std::string ansFile;
   };
   struct Group {
     std::string name, modules;
@@ -47,8 +48,9 @@ class FakeExamStore : public ExamStore {
   std::map<std::string, int> failTimes;
   std::string failure = "Description: database is locked\r\n";
   // The writes in the order they came: "reset C1", "update C1 6000 1-101", "insert C1 ...",
-  // "time C1 2690", "finished C1", "sent C1", "extend C1 540", "transfer update C1",
-  // "transfer insert C1", "clear", "seating C1 Name=X ...", "copy PATH", "close".
+  // "time C1 2690", "finished C1", "score C1 AAAB", "sent C1", "extend C1 540",
+  // "transfer update C1", "transfer insert C1", "clear", "seating C1 Name=X ...", "copy PATH",
+  // "close".
   std::vector<std::string> writes;
   // Every method asked, in order.
   std::vector<std::string> asked;
@@ -69,15 +71,13 @@ class FakeExamStore : public ExamStore {
   base::Result<std::vector<ListEntry>> GroupList() override;
   base::Result<std::vector<ListEntry>> ModuleList() override;
   base::Result<std::vector<ListEntry>> PaperList(int moduleId) override;
-  base::Result<std::optional<CandidateExamRow>> CandidateExam(const std::string& examCode) override;
+  base::Result<std::optional<CandidateRecord>> FindCandidate(const std::string& examCode) override;
   base::Result<std::optional<std::string>> PaperFile(int paperId) override;
   base::Result<std::optional<std::string>> ModuleName(int moduleId) override;
   base::Status SaveTimeLeft(const std::string& examCode, int seconds) override;
   base::Status MarkFinished(const std::string& examCode) override;
   base::Result<std::vector<CandidateRecord>> ProctorList() override;
   base::Result<std::vector<CandidateRecord>> AllCandidates() override;
-  base::Result<std::optional<CandidateRecord>> FindCandidate(const std::string& examCode) override;
-  base::Status MarkSent(const std::string& examCode) override;
   base::Status ExtendTime(const std::string& examCode, int seconds) override;
   base::Status UpdateTransferred(const CandidateRecord& record) override;
   base::Status InsertTransferred(const CandidateRecord& record) override;
@@ -86,6 +86,9 @@ class FakeExamStore : public ExamStore {
   base::Status WriteSeatingRow(const std::string& examCode, bool lookUp,
                                const std::vector<FieldValue>& fields) override;
   base::Status CopyDatabase(const std::string& windowsPath) override;
+  base::Result<std::optional<std::string>> AnswerFiles(int paperId) override;
+  base::Status StoreScore(const std::string& examCode, const std::string& encoded) override;
+  base::Status MarkScoreSent(const std::string& examCode) override;
   void Close() override;
 
  private:

@@ -12,9 +12,9 @@ INSERT INTO Module (ModuleID, Name, Enabled) VALUES (6, '网页制作', 0);
 INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLimit)
   VALUES (1, 0, '单项选择题（随机抽题）', '', '', '', 15);
 INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLimit)
-  VALUES (101, 1, 'Windows 操作 第一套', 'win1.7z', 'win1.rtf', 'win1.xls*1', 30);
+  VALUES (101, 1, 'Windows 操作 第一套', 'win1.7z', 'win1.rtf', 'win1.xlsx*1', 30);
 INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLimit)
-  VALUES (102, 1, 'Windows 操作 第二套', 'win2.7z', 'win2.rtf', 'win2.xls*1', 0);
+  VALUES (102, 1, 'Windows 操作 第二套', 'win2.7z', 'win2.rtf', 'win2.xlsx*1', 0);
 
 INSERT INTO "Group" (GroupID, Name, Modules) VALUES (1, '综合练习一', '0-1|1-101');
 INSERT INTO "Group" (GroupID, Name, Modules) VALUES (2, '综合练习二', '0-1|1-102');

@@ -4,16 +4,24 @@
 // file's time or size some rule asks for (one stat each: the floor of that case). Each figure is a
 // run after the first: the answer workbook already read, the candidate's folders read afresh as
 // every run does. "WorkbookRead" parses the workbook again each time, for comparison.
+// "ThroughTheControl" is the host's whole call: deskmark.ocx created by class id, the four puts
+// (the last one grades), wingrade read, the control destroyed; its counter "first_ms" is the
+// first such call, which loads and registers the library.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 
+#include "grading/deskmark/control.h"
 #include "grading/deskmark/driver.h"
 #include "grading/deskmark/testing/desk_fixture.h"
+#include "platform/com/control_window.h"
+#include "platform/com/library.h"
 #include "platform/win/attributes.h"
+#include "platform/win/testing/scoped_env.h"
 
 namespace {
 
@@ -52,6 +60,41 @@ class Task : public benchmark::Fixture {
     for (auto _ : st)
       benchmark::DoNotOptimize(
           grader.Grade(f_->Candidate(), f_->AnswerFolder(), "desk.xlsx", false));
+  }
+
+  // Creates, puts, grades, reads and destroys the control; the grade, -1 when a call failed.
+  int16_t GradeByControl() {
+    com::CreateParams params;
+    params.windowName = "abc";
+    params.childId = 111;
+    auto window = com::ControlWindow::Create(deskmark::winUC::kClass.clsid, params);
+    if (!window) return -1;
+    com::ControlWindow& w = **window;
+    if (!w.Put(deskmark::DISPID_Debugok, com::Variant::Bool(false)) ||
+        !w.Put(deskmark::DISPID_Pathofstu, com::Variant::String(f_->Candidate())) ||
+        !w.Put(deskmark::DISPID_Pathofanswer, com::Variant::String(f_->AnswerFolder())) ||
+        !w.Put(deskmark::DISPID_Answername, com::Variant::String("desk.xlsx")))
+      return -1;
+    base::Result<com::Variant> grade = w.Get(deskmark::DISPID_wingrade);
+    return grade ? static_cast<int16_t>(grade->IntValue()) : -1;
+  }
+
+  void GradeThroughControl(benchmark::State& st) {
+    win::testing::ScopedEnv registry("KIRV_REGISTRY", f_->Host("../registry.ini").string());
+    const auto start = std::chrono::steady_clock::now();
+    auto library = com::LoadControlLibrary(KIRV_DESKMARK_OCX);
+    if (!library || !(*library)->RegisterServer()) {
+      st.SkipWithError("cannot load and register deskmark.ocx");
+      return;
+    }
+    const int16_t first = GradeByControl();
+    st.counters["first_ms"] =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    if (first != 100) {
+      st.SkipWithError(("expected 100, graded " + std::to_string(first)).c_str());
+      return;
+    }
+    for (auto _ : st) benchmark::DoNotOptimize(GradeByControl());
   }
 
   std::unique_ptr<DeskFixture> f_;
@@ -109,6 +152,10 @@ class TypicalTask : public Task {
 
 BENCHMARK_F(TypicalTask, Graded)(benchmark::State& st) {
   GradeRepeatedly(st);
+}
+
+BENCHMARK_F(TypicalTask, ThroughTheControl)(benchmark::State& st) {
+  GradeThroughControl(st);
 }
 
 BENCHMARK_F(TypicalTask, WorkbookRead)(benchmark::State& st) {

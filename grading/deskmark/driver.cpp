@@ -53,7 +53,7 @@ void RuleGrid::Clear() {
 void ReadRuleGrid(DeskState& state, excel::Application& app) {
   for (int row = 1; row <= kGridRows; ++row) {
     for (int column = 1; column <= kGridColumns; ++column) {
-      if (std::optional<vb::Variant> value = app.Cells(row, column).Value()) {
+      if (base::Result<vb::Variant> value = app.Cells(row, column).Value()) {
         base::Result<std::string> text = vb::CStr(std::move(*value));
         if (text) state.grid.SetCell(column, row, std::move(*text));
       }
@@ -84,7 +84,7 @@ void OpenAnswerBook(DeskState& state, std::string_view path) {
   state.StopRow = 1;
   state.book = LoadedBook{};
   excel::Application app;  // the "Excel.sheet" object of this read
-  if (app.Workbooks().Open(path) == nullptr) return;
+  if (!app.Workbooks().Open(path)) return;
   ReadRuleGrid(state, app);
   if (found) {
     state.book.hostPath = host;
@@ -149,9 +149,9 @@ int16_t GradeRules(DeskState& state) {
 
 int16_t DeskGrader::Grade(std::string_view pathofstu, std::string_view pathofanswer,
                           std::string_view answername, bool debugok) {
-  state_.settings = RunSettings{std::string(pathofstu), std::string(pathofanswer),
-                                std::string(answername), debugok};
   try {
+    state_.settings = RunSettings{std::string(pathofstu), std::string(pathofanswer),
+                                  std::string(answername), debugok};
     return GradeRules(state_);
   } catch (...) {
     // Out of memory and the like: the run ends with what it had scored.

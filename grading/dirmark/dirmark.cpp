@@ -1,4 +1,4 @@
-// The file operation control's logic over platform/win.
+// The file operation control: its dispatch table and its operations over platform/win.
 #include "grading/dirmark/dirmark.h"
 
 #include <cerrno>
@@ -13,12 +13,8 @@ namespace {
 
 const char* Text(RunTimeError number) {
   switch (number) {
-    case kInvalidCall:
-      return "Invalid procedure call or argument";
     case kOverflow:
       return "Overflow";
-    case kTypeMismatch:
-      return "Type mismatch";
     case kBadFileName:
       return "Bad file name or number";
     case kFileNotFound:
@@ -27,8 +23,6 @@ const char* Text(RunTimeError number) {
       return "Path/File access error";
     case kPathNotFound:
       return "Path not found";
-    case kNoSuchMember:
-      return "Object doesn't support this property or method";
   }
   return "Application-defined or object-defined error";
 }
@@ -61,158 +55,98 @@ base::Error RunTimeFailure(RunTimeError number, std::string_view detail) {
   return base::Error::WithCode(number, std::move(text));
 }
 
-void Dirmark::Changed(std::string_view property) const {
-  if (changed_) changed_(property);
+const com::DispatchTable<Dirmark>& Dirmark::Table() {
+  using T = com::DispatchTable<Dirmark>;
+  using D = Dirmark;
+  static const T table{
+      // Property bag order; dm_Cond is not kept.
+      T::Property(DISPID_dm_Act, "dm_Act", &D::dm_Act).Persist("dm_Act", 0),
+      T::Property(DISPID_dm_pFrom, "dm_pFrom", &D::dm_pFrom).Persist("dm_pFrom", ""),
+      T::Property(DISPID_dm_pTo, "dm_pTo", &D::dm_pTo).Persist("dm_pTo", ""),
+      T::Property(DISPID_dm_OP, "dm_OP", &D::dm_OP).AfterPut(&D::Dirmarkerater).Persist("dm_OP", 0),
+      T::Property(DISPID_dm_GetAttrib, "dm_GetAttrib", &D::dm_GetAttrib).Persist("dm_GetAttrib", 0),
+      T::Property(DISPID_dm_SetAttrib, "dm_SetAttrib", &D::dm_SetAttrib)
+          .AfterPut(&D::SetAttrib)
+          .Persist("dm_SetAttrib", 0),
+      T::Property(DISPID_dm_FileName, "dm_FileName", &D::dm_FileName).Persist("dm_FileName", ""),
+      T::Property(DISPID_dm_FileAttrib, "dm_FileAttrib", &D::dm_FileAttrib)
+          .AfterPut(&D::IsExistFD)
+          .Persist("dm_FileAttrib", 0),
+      T::Property(DISPID_dm_IsExistFile, "dm_IsExistFile", &D::dm_IsExistFile)
+          .Persist("dm_IsExistFile", false),
+      T::Property(DISPID_dm_IsGet, "dm_IsGet", &D::dm_IsGet)
+          .AfterPut(&D::GetAttribWhenAsked)
+          .Persist("dm_IsGet", false),
+      T::Property(DISPID_dm_MkDir, "dm_MkDir", &D::dm_MkDir)
+          .AfterPut(&D::FoldOper)
+          .Persist("dm_MkDir", false),
+      T::Property(DISPID_dm_ChDir, "dm_ChDir", &D::dm_ChDir)
+          .AfterPut(&D::FoldOper)
+          .Persist("dm_ChDir", false),
+      T::Property(DISPID_dm_RmDir, "dm_RmDir", &D::dm_RmDir)
+          .AfterPut(&D::FoldOper)
+          .Persist("dm_RmDir", false),
+      T::Property(DISPID_dm_Cond, "dm_Cond", &D::dm_Cond),
+      T::Method(DISPID_IsExistFD, "IsExistFD", &D::IsExistFD),
+      T::Method(DISPID_Dirmarkerater, "Dirmarkerater", &D::Dirmarkerater),
+      T::Method(DISPID_GetAttrib, "GetAttrib", &D::GetAttrib),
+      T::Method(DISPID_SetAttrib, "SetAttrib", &D::SetAttrib),
+      T::Method(DISPID_FoldOper, "FoldOper", &D::FoldOper),
+  };
+  return table;
 }
 
-void Dirmark::put_dm_pFrom(std::string value) {
-  pFrom_ = std::move(value);
-  Changed("dm_pFrom");
-}
-
-void Dirmark::put_dm_pTo(std::string value) {
-  pTo_ = std::move(value);
-  Changed("dm_pTo");
-}
-
-void Dirmark::put_dm_Act(int32_t value) {
-  act_ = value;
-  Changed("dm_Act");
-}
-
-void Dirmark::put_dm_GetAttrib(int16_t value) {
-  getAttrib_ = value;
-  Changed("dm_GetAttrib");
-}
-
-void Dirmark::put_dm_FileName(std::string value) {
-  fileName_ = std::move(value);
-  Changed("dm_FileName");
-}
-
-void Dirmark::put_dm_IsExistFile(bool value) {
-  isExistFile_ = value;
-  Changed("dm_IsExistFile");
-}
-
-void Dirmark::put_dm_Cond(bool value) {
-  cond_ = value;
-  Changed("dm_Cond");
-}
-
-base::Status Dirmark::put_dm_OP(int32_t value) {
-  op_ = value;
-  Changed("dm_OP");
-  return Dirmarkerater();
-}
-
-base::Status Dirmark::put_dm_FileAttrib(int16_t value) {
-  fileAttrib_ = value;
-  Changed("dm_FileAttrib");
-  return IsExistFD();
-}
-
-base::Status Dirmark::put_dm_SetAttrib(int16_t value) {
-  setAttrib_ = value;
-  Changed("dm_SetAttrib");
-  return SetAttrib();
-}
-
-base::Status Dirmark::put_dm_IsGet(bool value) {
-  isGet_ = value;
-  Changed("dm_IsGet");
-  return value ? GetAttrib() : base::Ok();
-}
-
-base::Status Dirmark::put_dm_MkDir(bool value) {
-  mkDir_ = value;
-  Changed("dm_MkDir");
-  return FoldOper();
-}
-
-base::Status Dirmark::put_dm_ChDir(bool value) {
-  chDir_ = value;
-  Changed("dm_ChDir");
-  return FoldOper();
-}
-
-base::Status Dirmark::put_dm_RmDir(bool value) {
-  rmDir_ = value;
-  Changed("dm_RmDir");
-  return FoldOper();
+base::Status Dirmark::GetAttribWhenAsked() {
+  return dm_IsGet ? GetAttrib() : base::Ok();
 }
 
 base::Status Dirmark::IsExistFD() {
   // The mask is the attribute word's bits, a negative one all of them.
   const base::Result<std::vector<std::string>> names =
-      win::ListNames(fileName_, static_cast<uint16_t>(fileAttrib_));
+      win::ListNames(dm_FileName, static_cast<uint16_t>(dm_FileAttrib));
   if (!names) return FromErrno(names.error(), kPathNotFound);
-  isExistFile_ = !names->empty();
+  dm_IsExistFile = !names->empty();
   return base::Ok();
 }
 
 base::Status Dirmark::Dirmarkerater() {
-  if (act_ < INT16_MIN || act_ > INT16_MAX)
-    return RunTimeFailure(kOverflow, "the flags " + std::to_string(act_) + " do not fit 16 bits");
+  if (dm_Act < INT16_MIN || dm_Act > INT16_MAX)
+    return RunTimeFailure(kOverflow, "the flags " + std::to_string(dm_Act) + " do not fit 16 bits");
   win::ShellFileOpRequest request;
-  request.operation = static_cast<win::ShellOperation>(op_);
+  request.operation = static_cast<win::ShellOperation>(dm_OP);
   // The platform reads these as lists ended by two NULs; here they are split explicitly, so a
   // text with one NUL or none is read to its end and no further.
-  request.from = win::SplitPathList(pFrom_);
-  request.to = win::SplitPathList(pTo_);
-  request.flags = static_cast<uint16_t>(static_cast<int16_t>(act_));
+  request.from = win::SplitPathList(dm_pFrom);
+  request.to = win::SplitPathList(dm_pTo);
+  request.flags = static_cast<uint16_t>(static_cast<int16_t>(dm_Act));
   lastShellError_ = win::RunShellFileOperation(request);
   return base::Ok();
 }
 
 base::Status Dirmark::GetAttrib() {
-  if (fileName_.empty()) return RunTimeFailure(kFileNotFound, "no file name");
-  const base::Result<uint16_t> word = win::GetAttributeWord(fileName_);
+  if (dm_FileName.empty()) return RunTimeFailure(kFileNotFound, "no file name");
+  const base::Result<uint16_t> word = win::GetAttributeWord(dm_FileName);
   if (!word) return FromErrno(word.error(), kFileNotFound);
-  getAttrib_ = static_cast<int16_t>(*word);
+  dm_GetAttrib = static_cast<int16_t>(*word);
   return base::Ok();
 }
 
 base::Status Dirmark::SetAttrib() {
-  if (fileName_.empty()) return RunTimeFailure(kFileNotFound, "no file name");
-  return Raise(win::SetAttributeWord(fileName_, static_cast<uint16_t>(setAttrib_)), kFileNotFound);
+  if (dm_FileName.empty()) return RunTimeFailure(kFileNotFound, "no file name");
+  return Raise(win::SetAttributeWord(dm_FileName, static_cast<uint16_t>(dm_SetAttrib)),
+               kFileNotFound);
 }
 
 base::Status Dirmark::FoldOper() {
-  if (!mkDir_ && !chDir_ && !rmDir_) return base::Ok();
-  if (fileName_.empty()) return RunTimeFailure(kPathNotFound, "no folder name");
-  if (mkDir_) return Raise(win::MakeFolder(fileName_), kPathNotFound);
-  if (chDir_) return Raise(win::ChangeFolder(fileName_), kPathNotFound);
-  const base::Status removed = win::RemoveFolder(fileName_);
+  if (!dm_MkDir && !dm_ChDir && !dm_RmDir) return base::Ok();
+  if (dm_FileName.empty()) return RunTimeFailure(kPathNotFound, "no folder name");
+  if (dm_MkDir) return Raise(win::MakeFolder(dm_FileName), kPathNotFound);
+  if (dm_ChDir) return Raise(win::ChangeFolder(dm_FileName), kPathNotFound);
+  const base::Status removed = win::RemoveFolder(dm_FileName);
   // A file given as the folder is there, but cannot be removed as one.
   if (!removed && removed.error().code == ENOTDIR)
     return RunTimeFailure(kPathFileAccess, removed.error().message);
   return Raise(removed, kPathNotFound);
-}
-
-void Dirmark::InitNew() {
-  Load(Persisted{});
-}
-
-Dirmark::Persisted Dirmark::Save() const {
-  return {act_,        op_,          pFrom_, pTo_,   fileName_, getAttrib_, setAttrib_,
-          fileAttrib_, isExistFile_, isGet_, mkDir_, chDir_,    rmDir_};
-}
-
-void Dirmark::Load(const Persisted& v) {
-  act_ = v.act;
-  op_ = v.op;
-  pFrom_ = v.pFrom;
-  pTo_ = v.pTo;
-  fileName_ = v.fileName;
-  getAttrib_ = v.getAttrib;
-  setAttrib_ = v.setAttrib;
-  fileAttrib_ = v.fileAttrib;
-  isExistFile_ = v.isExistFile;
-  isGet_ = v.isGet;
-  mkDir_ = v.mkDir;
-  chDir_ = v.chDir;
-  rmDir_ = v.rmDir;
 }
 
 }  // namespace dirmark

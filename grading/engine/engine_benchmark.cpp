@@ -31,9 +31,8 @@ bool WriteWorkbook(const std::filesystem::path& file) {
     rows.push_back(row);
   }
   content.sheets = {excel::testing::TextSheet("Sheet1", rows, content.sharedStrings)};
-  std::string error;
-  if (!excel::testing::WriteXlsx(file, content, &error)) {
-    std::cerr << error << "\n";
+  if (base::Status written = excel::testing::WriteXlsx(file, content); !written) {
+    std::cerr << written.error().message << "\n";
     return false;
   }
   return true;

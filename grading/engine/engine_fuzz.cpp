@@ -78,12 +78,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       excel::testing::XlsxContent content;
       const size_t a = input.find('\0');
       const size_t b = a == std::string::npos ? a : input.find('\0', a + 1);
-      content.sheets = {{"S", input.substr(0, a), "", false}};
+      content.sheets = {excel::testing::Sheet("S", input.substr(0, a))};
       if (a != std::string::npos) content.sharedStrings = {input.substr(a + 1, b - a - 1)};
       if (b != std::string::npos) content.styles = input.substr(b + 1);
       content.activeTab = 0;
-      std::string error;
-      if (!excel::testing::WriteXlsx(dir / "xml.xlsx", content, &error)) return 0;
+      if (!excel::testing::WriteXlsx(dir / "xml.xlsx", content)) return 0;
       engine::LoadAnswerTable(state, folder, "xml.xlsx");
       break;
     }

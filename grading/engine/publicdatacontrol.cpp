@@ -58,7 +58,7 @@ std::string NextCell(EngineState& state) {
 bool ReadAnswerGrid(EngineState& state, excel::Application& app) {
   for (int row = 1; row <= kGridRows; ++row) {
     for (int column = 1; column <= kGridColumns; ++column) {
-      const std::optional<vb::Variant> value = app.Cells(row, column).Value();
+      base::Result<vb::Variant> value = app.Cells(row, column).Value();
       if (!value) return false;
       base::Result<std::string> text = vb::CStr(std::move(*value));
       if (!text) return false;
@@ -76,7 +76,7 @@ bool LoadAnswerTable(EngineState& state, std::string_view folder, std::string_vi
   state.AnswerGrid.Clear();
   excel::Application app;  // the "Excel.Sheet" object of this load
   const std::string path = std::string(folder) + std::string(fileName);
-  bool loaded = app.Workbooks().Open(path) != nullptr;
+  bool loaded = app.Workbooks().Open(path).has_value();
   if (loaded) loaded = ReadAnswerGrid(state, app);
   CloseAnswerWorkbook(state, app);
   return loaded;
@@ -86,11 +86,11 @@ bool ReadStudentFileName(EngineState& state, std::string_view folder, std::strin
   state.StudentFileName.clear();
   excel::Application app;  // the "Excel.Application" object of this read
   const std::string path = std::string(folder) + std::string(fileName);
-  bool ok = app.Workbooks().Open(path) != nullptr;
+  bool ok = app.Workbooks().Open(path).has_value();
   if (ok) {
-    const std::optional<vb::Variant> value = app.Cells(1, 2).Value();
+    base::Result<vb::Variant> value = app.Cells(1, 2).Value();
     base::Result<std::string> text =
-        value ? vb::CStr(*value) : base::Result<std::string>(base::Error::Of("cell B1 unreadable"));
+        value ? vb::CStr(*std::move(value)) : base::Result<std::string>(value.error());
     ok = text.has_value();
     if (ok) state.StudentFileName = *std::move(text);
   }

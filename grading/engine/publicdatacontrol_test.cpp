@@ -42,8 +42,8 @@ class AnswerWorkbookTest : public ::testing::Test {
                                                          content.sharedStrings));
     }
     content.activeTab = activeTab;
-    std::string error;
-    EXPECT_TRUE(excel::testing::WriteXlsx(tmp_.Path() / name, content, &error)) << error;
+    const base::Status written = excel::testing::WriteXlsx(tmp_.Path() / name, content);
+    EXPECT_TRUE(written) << written.error().message;
     return Folder();
   }
   std::string Folder() const { return win::ToWindowsPath(tmp_.Path()) + "\\"; }

@@ -6,8 +6,6 @@
 // through the folder's descriptor, which the listing keeps open while it lives.
 #pragma once
 
-#include <dirent.h>
-
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
@@ -87,18 +85,17 @@ class FolderListing {
     LocalSeconds local = 0;
     bool statRead = false, localRead = false;
   };
-  // The folder's open stream, closed with the listing; its descriptor serves the stats.
-  class Stream {
+  // The folder's open descriptor, closed with the listing; it serves the stats of its entries.
+  class Descriptor {
    public:
-    explicit Stream(DIR* dir = nullptr) : dir_(dir) {}
-    Stream(Stream&& other) noexcept : dir_(std::exchange(other.dir_, nullptr)) {}
-    Stream& operator=(Stream&& other) noexcept;
-    ~Stream();
-    DIR* get() const { return dir_; }
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    Descriptor& operator=(Descriptor&& other) noexcept;
+    ~Descriptor();
     int fd() const;
 
    private:
-    DIR* dir_;
+    int fd_;
   };
 
   size_t IndexOf(const FolderEntry& entry) const {
@@ -106,7 +103,7 @@ class FolderListing {
   }
 
   std::filesystem::path host_;
-  Stream folder_;
+  Descriptor folder_;
   std::vector<FolderEntry> entries_;
   mutable std::vector<Known> known_;
 };

@@ -76,9 +76,8 @@ bool DeskFixture::AnswerBook(const std::string& name,
   // Style 1 shows a number as a date and time, as a rule author's date cell does.
   content.styles =
       R"(<cellXfs count="2"><xf numFmtId="0"/><xf numFmtId="22" applyNumberFormat="1"/></cellXfs>)";
-  std::string error;
   const fs::path temp = root_.Root() / "answer" / (name + ".new");
-  if (!excel::testing::WriteXlsx(temp, content, &error)) return false;
+  if (!excel::testing::WriteXlsx(temp, content)) return false;
   // Replaced in one step, as a saved workbook is, so a reader never sees half a file.
   std::error_code ec;
   fs::rename(temp, root_.Root() / "answer" / name, ec);

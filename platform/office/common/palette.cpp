@@ -1,5 +1,7 @@
 #include "platform/office/common/palette.h"
 
+#include "platform/office/common/color_value.h"
+
 namespace office {
 namespace {
 
@@ -14,10 +16,6 @@ constexpr std::array<uint32_t, 56> kStandard = {
     0x003366, 0x339966, 0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333,  // 49-56
 };
 
-int32_t FromRrggbb(uint32_t rgb) {
-  return static_cast<int32_t>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
-}
-
 int Channel(int32_t color, int shift) {
   return (color >> shift) & 0xFF;
 }
@@ -25,7 +23,7 @@ int Channel(int32_t color, int shift) {
 }  // namespace
 
 Palette::Palette() {
-  for (size_t i = 0; i < kStandard.size(); ++i) colors_[i] = FromRrggbb(kStandard[i]);
+  for (size_t i = 0; i < kStandard.size(); ++i) colors_[i] = OleFromRgb(kStandard[i]);
 }
 
 const Palette& Palette::Default() {
@@ -63,7 +61,7 @@ int Palette::NearestIndex(int32_t color) const {
 }
 
 std::optional<int32_t> Palette::Indexed(int n) const {
-  if (n >= 0 && n < 8) return FromRrggbb(kStandard[static_cast<size_t>(n)]);
+  if (n >= 0 && n < 8) return OleFromRgb(kStandard[static_cast<size_t>(n)]);
   if (n >= 8 && n < 64) return colors_[static_cast<size_t>(n - 8)];
   return std::nullopt;
 }

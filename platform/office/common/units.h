@@ -1,6 +1,7 @@
 // Lengths as the office file formats store them and as the object models report them. EMU
 // (English Metric Units) are what drawings store: 914400 to the inch, 12700 to the point,
-// 360000 to the centimetre. The object models report points; screens count pixels at 96 dpi.
+// 360000 to the centimetre. The object models report points; the suites lay out their screens
+// in pixels at 96 dpi (spreadsheet column widths and row heights are counted in them).
 // Twips (1/20 point) and half-points are the word processor's own units.
 #pragma once
 
@@ -14,6 +15,7 @@ inline constexpr int64_t kEmuPerPoint = 12700;
 inline constexpr int64_t kEmuPerCm = 360000;
 inline constexpr int64_t kEmuPerPixel = 9525;  // at 96 dpi
 inline constexpr double kPointsPerInch = 72.0;
+inline constexpr double kPixelsPerInch = 96.0;
 inline constexpr double kPointsPerCm = 72.0 / 2.54;  // 28.3464..., not the checks' 28.35
 
 inline constexpr double EmuToPoints(int64_t emu) {
@@ -26,7 +28,7 @@ inline constexpr double EmuToInches(int64_t emu) {
   return static_cast<double>(emu) / kEmuPerInch;
 }
 // Pixels at `dpi` dots per inch, not rounded.
-inline constexpr double EmuToPixels(int64_t emu, double dpi = 96.0) {
+inline constexpr double EmuToPixels(int64_t emu, double dpi = kPixelsPerInch) {
   return static_cast<double>(emu) * dpi / kEmuPerInch;
 }
 
@@ -37,8 +39,16 @@ inline int64_t PointsToEmu(double points) {
 inline int64_t CmToEmu(double cm) {
   return std::llround(cm * kEmuPerCm);
 }
-inline int64_t PixelsToEmu(double pixels, double dpi = 96.0) {
+inline int64_t PixelsToEmu(double pixels, double dpi = kPixelsPerInch) {
   return std::llround(pixels * kEmuPerInch / dpi);
+}
+
+// Points and screen pixels at 96 dpi, not rounded.
+inline constexpr double PointsToPixels(double points) {
+  return points * kPixelsPerInch / kPointsPerInch;
+}
+inline constexpr double PixelsToPoints(double pixels) {
+  return pixels * kPointsPerInch / kPixelsPerInch;
 }
 
 inline constexpr double PointsToCm(double points) {

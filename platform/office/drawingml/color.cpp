@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/office/common/color_value.h"
 #include "platform/office/drawingml/theme.h"
 #include "platform/office/drawingml/xml.h"
 
@@ -264,25 +265,6 @@ void Apply(Working& c, Op op, double v) {
   }
 }
 
-std::optional<uint32_t> ParseHex(std::string_view text) {
-  if (text.size() != 6) return std::nullopt;
-  uint32_t value = 0;
-  for (char ch : text) {
-    int digit;
-    if (ch >= '0' && ch <= '9') {
-      digit = ch - '0';
-    } else if (ch >= 'A' && ch <= 'F') {
-      digit = ch - 'A' + 10;
-    } else if (ch >= 'a' && ch <= 'f') {
-      digit = ch - 'a' + 10;
-    } else {
-      return std::nullopt;
-    }
-    value = value * 16 + static_cast<uint32_t>(digit);
-  }
-  return value;
-}
-
 base::Error Bad(pugi::xml_node element, std::string_view why) {
   return Malformed(std::string(LocalName(element.name())) + ": " + std::string(why));
 }
@@ -291,7 +273,7 @@ base::Error Bad(pugi::xml_node element, std::string_view why) {
 base::Result<Working> BaseColor(pugi::xml_node element, std::string_view kind,
                                 const Context& context) {
   if (kind == "srgbClr") {
-    std::optional<uint32_t> rgb = ParseHex(Attr(element, "val").value());
+    std::optional<uint32_t> rgb = office::ParseRgbHex(Attr(element, "val").value());
     if (!rgb) return Bad(element, "val is not six hex digits");
     return FromColor(Color::FromRgb(*rgb));
   }
@@ -312,7 +294,7 @@ base::Result<Working> BaseColor(pugi::xml_node element, std::string_view kind,
     return c;
   }
   if (kind == "sysClr") {
-    std::optional<uint32_t> rgb = ParseHex(Attr(element, "lastClr").value());
+    std::optional<uint32_t> rgb = office::ParseRgbHex(Attr(element, "lastClr").value());
     if (!rgb) rgb = SystemColor(Attr(element, "val").value());
     if (!rgb) return Bad(element, "unknown system colour");
     return FromColor(Color::FromRgb(*rgb));
@@ -339,65 +321,6 @@ base::Result<Working> BaseColor(pugi::xml_node element, std::string_view kind,
   if (!color) return Bad(element, "the theme has no colour for " + std::string(name));
   return FromColor(*color);
 }
-
-// The desktop's classic integer hue/luminance/saturation form (each 0..240) and its
-// conversions, rounding where they round. The spreadsheet computes its cell tints in it.
-struct IntegerHls {
-  static constexpr int kMax = 240;
-  static constexpr int kRgbMax = 255;
-  int hue = kMax * 2 / 3;
-  int lum = 0;
-  int sat = 0;
-
-  static IntegerHls From(const Color& c) {
-    const int r = c.r, g = c.g, b = c.b;
-    const int max = std::max({r, g, b});
-    const int min = std::min({r, g, b});
-    IntegerHls hls;
-    hls.lum = ((max + min) * kMax + kRgbMax) / (2 * kRgbMax);
-    if (max == min) return hls;
-    const int diff = max - min;
-    hls.sat = hls.lum <= kMax / 2
-                  ? (diff * kMax + (max + min) / 2) / (max + min)
-                  : (diff * kMax + (2 * kRgbMax - max - min) / 2) / (2 * kRgbMax - max - min);
-    auto delta = [&](int channel) { return ((max - channel) * (kMax / 6) + diff / 2) / diff; };
-    if (r == max) {
-      hls.hue = delta(b) - delta(g);
-    } else if (g == max) {
-      hls.hue = kMax / 3 + delta(r) - delta(b);
-    } else {
-      hls.hue = 2 * kMax / 3 + delta(g) - delta(r);
-    }
-    if (hls.hue < 0) hls.hue += kMax;
-    if (hls.hue > kMax) hls.hue -= kMax;
-    return hls;
-  }
-
-  static int HueToChannel(int n1, int n2, int hue) {
-    if (hue < 0) hue += kMax;
-    if (hue > kMax) hue -= kMax;
-    if (hue < kMax / 6) return n1 + ((n2 - n1) * hue + kMax / 12) / (kMax / 6);
-    if (hue < kMax / 2) return n2;
-    if (hue < kMax * 2 / 3) return n1 + ((n2 - n1) * (kMax * 2 / 3 - hue) + kMax / 12) / (kMax / 6);
-    return n1;
-  }
-
-  Color ToColor() const {
-    auto byte = [](int v) { return static_cast<uint8_t>(std::clamp(v, 0, kRgbMax)); };
-    int l = std::clamp(lum, 0, kMax);
-    if (sat == 0) {
-      uint8_t grey = byte(l * kRgbMax / kMax);
-      return Color{grey, grey, grey, 1.0};
-    }
-    int magic2 = l <= kMax / 2 ? (l * (kMax + sat) + kMax / 2) / kMax
-                               : l + sat - (l * sat + kMax / 2) / kMax;
-    int magic1 = 2 * l - magic2;
-    auto channel = [&](int hueShift) {
-      return byte((HueToChannel(magic1, magic2, hue + hueShift) * kRgbMax + kMax / 2) / kMax);
-    };
-    return Color{channel(kMax / 3), channel(0), channel(-kMax / 3), 1.0};
-  }
-};
 
 bool IsColorKind(std::string_view kind) {
   return kind == "srgbClr" || kind == "schemeClr" || kind == "sysClr" || kind == "prstClr" ||
@@ -475,18 +398,6 @@ base::Result<Color> ReadRequiredColor(pugi::xml_node parent, const Context& cont
     return Malformed("<" + std::string(parent.name()) + "> without a colour");
   }
   return color;
-}
-
-Color ApplySpreadsheetTint(const Color& color, double tint) {
-  if (tint == 0) return color;
-  tint = std::clamp(tint, -1.0, 1.0);
-  IntegerHls hls = IntegerHls::From(color);
-  double lum = tint < 0 ? hls.lum * (1 + tint)
-                        : hls.lum * (1 - tint) + (IntegerHls::kMax - IntegerHls::kMax * (1 - tint));
-  hls.lum = static_cast<int>(lum);  // truncated, as the spreadsheet does
-  Color tinted = hls.ToColor();
-  tinted.alpha = color.alpha;
-  return tinted;
 }
 
 }  // namespace drawingml

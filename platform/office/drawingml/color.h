@@ -70,9 +70,4 @@ std::optional<uint32_t> PresetColor(std::string_view name);
 // 0xRRGGBB of a system colour name ("windowText") on a standard desktop; nullopt when unknown.
 std::optional<uint32_t> SystemColor(std::string_view name);
 
-// A spreadsheet cell colour's tint (-1..1): darker below 0, lighter above, applied to the
-// colour's luminance in the desktop's integer HLS form, as the spreadsheet computes its theme
-// colour variants (its results differ by a step here and there from DrawingML's lumMod/lumOff).
-Color ApplySpreadsheetTint(const Color& color, double tint);
-
 }  // namespace drawingml

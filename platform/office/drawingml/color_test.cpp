@@ -182,30 +182,6 @@ TEST(Color, ReadColorTellsAbsentFromBad) {
   EXPECT_EQ(malformed.error().code, kMalformed);
 }
 
-TEST(Color, SpreadsheetTintsMatchTheSpreadsheetPicker) {
-  // The spreadsheet's variants of 4472C4 with the tints it writes for them; they differ from
-  // the presentation program's (D9E1F2 against DAE3F3).
-  struct Case {
-    double tint;
-    uint32_t rgb;
-  } cases[] = {
-      {0.79998168889431442, 0xD9E1F2},
-      {0.59999389629810485, 0xB4C6E7},
-      {0.39997558519241921, 0x8EA9DB},
-      {-0.249977111117893, 0x305496},
-      {-0.499984740745262, 0x203764},
-      {0, 0x4472C4},
-      {1, 0xFFFFFF},
-      {-1, 0x000000},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ApplySpreadsheetTint(Color::FromRgb(0x4472C4), c.tint), Color::FromRgb(c.rgb))
-        << c.tint;
-  }
-  // No tint leaves the colour alone rather than sending it through the lossy HLS form.
-  EXPECT_EQ(ApplySpreadsheetTint(Color::FromRgb(0x4471C5), 0), Color::FromRgb(0x4471C5));
-}
-
 TEST(Color, NamedColourTables) {
   EXPECT_EQ(PresetColor("aliceBlue"), 0xF0F8FFu);
   EXPECT_EQ(PresetColor("yellowGreen"), 0x9ACD32u);

@@ -19,29 +19,6 @@ base::Error Unreadable(pugi::xml_node node, std::string_view local) {
                    " \"" + Attr(node, local).value() + "\"");
 }
 
-std::string_view LocalName(const char* qualified) {
-  const char* colon = std::strchr(qualified, ':');
-  return colon == nullptr ? std::string_view(qualified) : std::string_view(colon + 1);
-}
-
-bool IsElement(pugi::xml_node node, std::string_view local) {
-  return node.type() == pugi::node_element && LocalName(node.name()) == local;
-}
-
-pugi::xml_node Child(pugi::xml_node node, std::string_view local) {
-  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-    if (IsElement(child, local)) return child;
-  }
-  return {};
-}
-
-pugi::xml_attribute Attr(pugi::xml_node node, std::string_view local) {
-  for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
-    if (LocalName(a.name()) == local) return a;
-  }
-  return {};
-}
-
 std::optional<int64_t> ParseInt(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   int64_t value = 0;

@@ -14,6 +14,7 @@
 #include <pugixml.hpp>
 
 #include "platform/base/result.h"
+#include "platform/office/common/xml_names.h"
 
 namespace drawingml {
 
@@ -28,14 +29,11 @@ inline bool IsMissing(const base::Error& error) {
   return error.code == kMissing;
 }
 
-// The part of a qualified name after its prefix ("a:srgbClr" -> "srgbClr").
-std::string_view LocalName(const char* qualified);
-// True for an element whose local name is `local`.
-bool IsElement(pugi::xml_node node, std::string_view local);
-// The first child element with that local name; an empty handle when there is none.
-pugi::xml_node Child(pugi::xml_node node, std::string_view local);
-// The attribute with that local name (prefixed or not); an empty handle when absent.
-pugi::xml_attribute Attr(pugi::xml_node node, std::string_view local);
+// Look-up by local name, shared with the other office readers.
+using office::Attr;
+using office::Child;
+using office::IsElement;
+using office::LocalName;
 
 // Whole numbers as written in the files; nullopt when absent, empty or not a number.
 std::optional<int64_t> ParseInt(std::string_view text);

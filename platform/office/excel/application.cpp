@@ -1,26 +1,24 @@
 // The application object and its workbook collection.
 #include "platform/office/excel/application.h"
 
+#include "platform/base/text.h"
+#include "platform/office/excel/errors.h"
 #include "platform/vb/strings.h"
 #include "platform/win/paths.h"
 
 namespace excel {
 
-Workbook* Workbooks::Open(std::string_view fileName) {
+base::Result<Workbook*> Workbooks::Open(std::string_view fileName) {
   for (auto& book : books_) {
     if (vb::TextEquals(book->FullName(), fileName)) {
       active_ = book.get();
       return active_;
     }
   }
-  std::string error;
-  std::unique_ptr<Workbook> book =
-      Workbook::Open(app_, win::ToHostPath(fileName), std::string(fileName), &error);
-  if (book == nullptr) {
-    app_.SetLastError(std::string(fileName) + ": " + error);
-    return nullptr;
-  }
-  books_.push_back(std::move(book));
+  base::Result<std::unique_ptr<Workbook>> book =
+      Workbook::Open(app_, win::ToHostPath(fileName), std::string(fileName));
+  if (!book) return book.error().In(fileName);
+  books_.push_back(std::move(*book));
   active_ = books_.back().get();
   return active_;
 }
@@ -54,6 +52,51 @@ Worksheet* Application::ActiveSheet() {
 Window* Application::ActiveWindow() {
   Workbook* book = ActiveWorkbook();
   return book == nullptr ? nullptr : &book->ActiveWindow();
+}
+
+base::Result<excel::Range> Application::Range(std::string_view reference) {
+  Worksheet* sheet = ActiveSheet();
+  if (sheet == nullptr) return Failed("no workbook is open");
+  const QualifiedReference q = SplitSheet(reference);
+  if (!q.sheet.empty()) {
+    base::Result<Worksheet*> other = sheet->Parent().Sheets(q.sheet);
+    if (!other) return other.error();
+    return (*other)->Range(q.reference);
+  }
+  Area area;
+  if (ParseArea(reference, area)) return excel::Range(sheet, area);
+  // A defined name may stand for a range of any sheet.
+  std::optional<std::string> target = sheet->Parent().DefinedName(base::Trim(reference), sheet);
+  if (!target) return Failed("\"", reference, "\" is no reference and no defined name");
+  const QualifiedReference t = SplitSheet(*target);
+  Worksheet* owner = sheet;
+  if (!t.sheet.empty()) {
+    base::Result<Worksheet*> named = sheet->Parent().Sheets(t.sheet);
+    if (!named) return named.error().In(reference);
+    owner = *named;
+  }
+  if (!ParseArea(t.reference, area))
+    return Failed("the name \"", reference, "\" stands for no range (", *target, ")");
+  return excel::Range(owner, area);
+}
+
+base::Result<excel::Range> Application::Columns(std::string_view spec) {
+  Worksheet* sheet = ActiveSheet();
+  if (sheet == nullptr) return Failed("no workbook is open");
+  return sheet->Columns(spec);
+}
+
+base::Result<excel::Range> Application::Selection() {
+  Worksheet* sheet = ActiveSheet();
+  if (sheet == nullptr) return Failed("no workbook is open");
+  if (sheet->IsChart()) return Failed("a chart sheet has no cell selection");
+  return sheet->Selection();
+}
+
+base::Result<Worksheet*> Application::Sheets(std::string_view name) {
+  Workbook* book = ActiveWorkbook();
+  if (book == nullptr) return Failed("no workbook is open");
+  return book->Sheets(name);
 }
 
 void Window::Close() {

@@ -1,13 +1,16 @@
 // The spreadsheet application object: its open workbooks, the active workbook, sheet and window,
-// and Cells(row, column) on the active sheet. Failures are reported as a null result with the
-// reason in LastError, the way an automation call fails, never as an exception.
+// Range/Cells/Columns/Selection on the active sheet, Sheets of the active workbook, and the
+// clipboard that Copy fills and Paste empties. Every call that can fail returns a base::Result,
+// the way an automation call fails, never an exception.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/base/result.h"
 #include "platform/office/excel/range.h"
 #include "platform/office/excel/window.h"
 #include "platform/office/excel/workbook.h"
@@ -22,8 +25,8 @@ class Workbooks {
   explicit Workbooks(Application& app) : app_(app) {}
 
   // Opens a workbook by its Windows-form path (any extension: the content decides) and makes it
-  // active; the same file again activates the open one. Null when the file is no workbook.
-  Workbook* Open(std::string_view fileName);
+  // active; the same file again activates the open one. An error says why it is no workbook.
+  base::Result<Workbook*> Open(std::string_view fileName);
   int Count() const { return static_cast<int>(books_.size()); }
   Workbook* Item(int index);
   Workbook* Item(std::string_view name);
@@ -38,6 +41,15 @@ class Workbooks {
   Workbook* active_ = nullptr;
 };
 
+// What Copy put on the clipboard: the copied rows (only the visible ones under a filter) of a
+// block of columns, each cell as it stood when copied.
+struct Clipboard {
+  std::vector<int> rows;  // the source rows, in order
+  int firstColumn = 1;
+  int columns = 0;
+  std::vector<CellContent> cells;  // rows.size() x columns, row by row
+};
+
 class Application {
  public:
   Application() : workbooks_(*this) {}
@@ -48,16 +60,30 @@ class Application {
   Workbook* ActiveWorkbook() { return workbooks_.Active(); }
   Worksheet* ActiveSheet();
   Window* ActiveWindow();
-  // A cell of the active sheet; its reads fail when no workbook is open.
-  Range Cells(int row, int column) { return Range(ActiveSheet(), row, column); }
 
-  // The reason of the last failed call.
-  const std::string& LastError() const { return lastError_; }
-  void SetLastError(std::string text) { lastError_ = std::move(text); }
+  // A cell of the active sheet; its reads fail when no workbook is open.
+  excel::Range Cells(int row, int column) {
+    return excel::Range(ActiveSheet(), {row, column, row, column});
+  }
+  // An A1 area of the active sheet, "Sheet!A1:B2", or a defined name (which may be of another
+  // sheet, as the suite allows).
+  base::Result<excel::Range> Range(std::string_view reference);
+  base::Result<excel::Range> Columns(std::string_view spec);
+  base::Result<excel::Range> Selection();
+  // A sheet of the active workbook by name.
+  base::Result<Worksheet*> Sheets(std::string_view name);
+
+  void SetClipboard(Clipboard clipboard) { clipboard_ = std::move(clipboard); }
+  const std::optional<Clipboard>& ClipboardContent() const { return clipboard_; }
+
+  // The chart part of the chart activated last ("" when none is).
+  const std::string& ActiveChartPart() const { return activeChart_; }
+  void SetActiveChart(std::string part) { activeChart_ = std::move(part); }
 
  private:
   excel::Workbooks workbooks_;
-  std::string lastError_;
+  std::optional<Clipboard> clipboard_;
+  std::string activeChart_;
 };
 
 }  // namespace excel

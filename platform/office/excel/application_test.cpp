@@ -18,7 +18,7 @@ XlsxContent ThreeSheets(int activeTab) {
   XlsxContent content;
   content.sheets = {testing::TextSheet("一", {{"first"}}, content.sharedStrings),
                     testing::TextSheet("二", {{"second"}}, content.sharedStrings),
-                    {"chart", "", "", true}};
+                    testing::ChartSheet("chart")};
   content.activeTab = activeTab;
   return content;
 }
@@ -31,16 +31,23 @@ TEST(Application, ActiveSheetFollowsTheSavedView) {
   } cases[] = {{-1, "一"}, {0, "一"}, {1, "二"}, {7, "一"}, {2, "chart"}};
   for (const Case& c : cases) {
     const auto file = tmp.Path() / ("tab" + std::to_string(c.activeTab) + ".xlsx");
-    std::string error;
-    ASSERT_TRUE(testing::WriteXlsx(file, ThreeSheets(c.activeTab), &error)) << error;
+    const base::Status written = testing::WriteXlsx(file, ThreeSheets(c.activeTab));
+    ASSERT_TRUE(written) << written.error().message;
     Application app;
-    Workbook* book = app.Workbooks().Open(win::ToWindowsPath(file));
-    ASSERT_NE(book, nullptr) << app.LastError();
+    base::Result<Workbook*> opened = app.Workbooks().Open(win::ToWindowsPath(file));
+    ASSERT_TRUE(opened) << opened.error().message;
+    Workbook* book = *opened;
     EXPECT_EQ(app.ActiveWorkbook(), book);
     ASSERT_NE(app.ActiveSheet(), nullptr);
     EXPECT_EQ(app.ActiveSheet()->Name(), c.sheet);
     EXPECT_EQ(book->SheetCount(), 3);
-    EXPECT_EQ(book->Worksheets("二"), book->Worksheets(2));
+    EXPECT_EQ(*book->Sheets("二"), *book->Sheets(2));
+    EXPECT_FALSE(book->Sheets(4));
+    EXPECT_EQ(*book->Worksheets(2), *book->Sheets(2));
+    EXPECT_FALSE(book->Worksheets(3));  // the chart sheet is no worksheet
+    EXPECT_FALSE(book->Worksheets("CHART"));
+    EXPECT_TRUE(book->Sheets("CHART"));
+    EXPECT_FALSE(book->Sheets("三"));
     const auto value = app.Cells(1, 1).Value();
     if (app.ActiveSheet()->IsChart()) {
       EXPECT_FALSE(value.has_value());  // a chart sheet has no cells
@@ -56,8 +63,7 @@ TEST(Application, FilesThatAreNoWorkbookFailWithAReason) {
   std::ofstream(text) << "filename\tx.xlsx\n";
   const auto noSheets = tmp.Path() / "empty.xlsx";
   XlsxContent empty;
-  std::string error;
-  ASSERT_TRUE(testing::WriteXlsx(noSheets, empty, &error));
+  ASSERT_TRUE(testing::WriteXlsx(noSheets, empty));
   struct Case {
     std::filesystem::path file;
     const char* reason;
@@ -67,8 +73,9 @@ TEST(Application, FilesThatAreNoWorkbookFailWithAReason) {
                {tmp.Path(), "cannot"}};
   for (const Case& c : cases) {
     Application app;
-    EXPECT_EQ(app.Workbooks().Open(win::ToWindowsPath(c.file)), nullptr);
-    EXPECT_NE(app.LastError().find(c.reason), std::string::npos) << app.LastError();
+    base::Result<Workbook*> opened = app.Workbooks().Open(win::ToWindowsPath(c.file));
+    ASSERT_FALSE(opened);
+    EXPECT_NE(opened.error().message.find(c.reason), std::string::npos) << opened.error().message;
     EXPECT_EQ(app.ActiveWorkbook(), nullptr);
     EXPECT_FALSE(app.Cells(1, 1).Value().has_value());
   }
@@ -77,25 +84,24 @@ TEST(Application, FilesThatAreNoWorkbookFailWithAReason) {
 TEST(Application, SaveAsSavedAndClose) {
   TempFolder tmp("app_save");
   const auto file = tmp.Path() / "book.xlsx";
-  std::string error;
-  ASSERT_TRUE(testing::WriteXlsx(file, ThreeSheets(1), &error)) << error;
+  const base::Status written = testing::WriteXlsx(file, ThreeSheets(1));
+  ASSERT_TRUE(written) << written.error().message;
   Application app;
-  Workbook* book = app.Workbooks().Open(win::ToWindowsPath(file));
-  ASSERT_NE(book, nullptr);
-  EXPECT_EQ(app.Workbooks().Open(win::ToWindowsPath(file)), book);  // already open
+  Workbook* book = *app.Workbooks().Open(win::ToWindowsPath(file));
+  EXPECT_EQ(*app.Workbooks().Open(win::ToWindowsPath(file)), book);  // already open
   EXPECT_EQ(app.Workbooks().Count(), 1);
   EXPECT_TRUE(book->Saved());
   book->SetSaved(false);
 
   const std::string copy = win::ToWindowsPath(tmp.Path() / "copy.tmq");
-  ASSERT_TRUE(book->SaveAs(copy, &error)) << error;
+  ASSERT_TRUE(book->SaveAs(copy));
   EXPECT_TRUE(book->Saved());
   EXPECT_EQ(book->FullName(), copy);
   EXPECT_EQ(book->Name(), "copy.tmq");
-  EXPECT_FALSE(book->SaveAs(win::ToWindowsPath(tmp.Path() / "no" / "dir" / "x.xlsx"), &error));
+  EXPECT_FALSE(book->SaveAs(win::ToWindowsPath(tmp.Path() / "no" / "dir" / "x.xlsx")));
 
   Application other;
-  ASSERT_NE(other.Workbooks().Open(copy), nullptr) << other.LastError();
+  ASSERT_TRUE(other.Workbooks().Open(copy));
   EXPECT_EQ(vb::CStr(*other.Cells(1, 1).Value()).value(), "second");
 
   ASSERT_NE(app.ActiveWindow(), nullptr);

@@ -79,13 +79,13 @@ TEST(Range, ValuesOfEveryCellKind) {
     cell.insert(2, " r='B" + std::to_string(r) + "'");
     rows += "<row r='" + std::to_string(r++) + "'>" + cell + "</row>";
   }
-  content.sheets = {{"S", rows, "", false}};
+  content.sheets = {testing::Sheet("S", rows)};
   const auto file = tmp.Path() / "values.xlsx";
-  std::string error;
-  ASSERT_TRUE(testing::WriteXlsx(file, content, &error)) << error;
+  const base::Status written = testing::WriteXlsx(file, content);
+  ASSERT_TRUE(written) << written.error().message;
 
   Application app;
-  ASSERT_NE(app.Workbooks().Open(win::ToWindowsPath(file)), nullptr) << app.LastError();
+  ASSERT_TRUE(app.Workbooks().Open(win::ToWindowsPath(file)));
   r = 1;
   for (const CellCase& c : kCells) {
     SCOPED_TRACE(c.xml);
@@ -104,21 +104,20 @@ TEST(Range, ValuesOfEveryCellKind) {
 TEST(Range, SuitesThatOmitReferencesOrUsePrefixesReadAlike) {
   TempFolder tmp("range_norefs");
   XlsxContent content;
-  content.sheets = {
-      {"S",
-       // rows and cells without "r", a gap row with "r", then a prefixed row
-       "<row><c t='inlineStr'><is><t>a1</t></is></c><c><v>2</v></c></row>"
-       "<row><c/><c t='inlineStr'><is><t>b2</t></is></c></row>"
-       "<row r='5'><c r='C5'><v>35</v></c><c><v>45</v></c></row>"
-       "<row><c r='B9'><v>29</v></c></row>"
-       "<x:row r='7'><x:c r='A7' t='inlineStr'><x:is><x:t>p</x:t></x:is></x:c></x:row>",
-       "", false}};
+  content.sheets = {testing::Sheet(
+      "S",
+      // rows and cells without "r", a gap row with "r", then a prefixed row
+      "<row><c t='inlineStr'><is><t>a1</t></is></c><c><v>2</v></c></row>"
+      "<row><c/><c t='inlineStr'><is><t>b2</t></is></c></row>"
+      "<row r='5'><c r='C5'><v>35</v></c><c><v>45</v></c></row>"
+      "<row><c r='B9'><v>29</v></c></row>"
+      "<x:row r='7'><x:c r='A7' t='inlineStr'><x:is><x:t>p</x:t></x:is></x:c></x:row>")};
   content.date1904 = false;
   const auto file = tmp.Path() / "norefs.xls";  // the content decides, not the extension
-  std::string error;
-  ASSERT_TRUE(testing::WriteXlsx(file, content, &error)) << error;
+  const base::Status written = testing::WriteXlsx(file, content);
+  ASSERT_TRUE(written) << written.error().message;
   Application app;
-  ASSERT_NE(app.Workbooks().Open(win::ToWindowsPath(file)), nullptr) << app.LastError();
+  ASSERT_TRUE(app.Workbooks().Open(win::ToWindowsPath(file)));
   struct Case {
     int row, column;
     const char* text;
@@ -135,14 +134,13 @@ TEST(Range, DatesOfThe1904System) {
   XlsxContent content;
   content.date1904 = true;
   content.styles = kStyles;
-  content.sheets = {
-      {"S", "<row r='1'><c r='A1' s='1'><v>0</v></c><c r='B1' s='1'><v>43982</v></c></row>", "",
-       false}};
+  content.sheets = {testing::Sheet(
+      "S", "<row r='1'><c r='A1' s='1'><v>0</v></c><c r='B1' s='1'><v>43982</v></c></row>")};
   const auto file = tmp.Path() / "d1904.xlsx";
-  std::string error;
-  ASSERT_TRUE(testing::WriteXlsx(file, content, &error)) << error;
+  const base::Status written = testing::WriteXlsx(file, content);
+  ASSERT_TRUE(written) << written.error().message;
   Application app;
-  ASSERT_NE(app.Workbooks().Open(win::ToWindowsPath(file)), nullptr) << app.LastError();
+  ASSERT_TRUE(app.Workbooks().Open(win::ToWindowsPath(file)));
   EXPECT_EQ(vb::CStr(*app.Cells(1, 1).Value()).value(), "1904/1/1");
   EXPECT_EQ(vb::CStr(*app.Cells(1, 2).Value()).value(), "2024/6/1");
 }

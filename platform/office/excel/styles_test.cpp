@@ -1,6 +1,8 @@
 // Date detection by number format.
 #include "platform/office/excel/styles.h"
 
+#include "platform/office/excel/number_format.h"
+
 #include <gtest/gtest.h>
 
 namespace excel {
@@ -35,11 +37,11 @@ TEST(Styles, BuiltinDateIdsAndCellFormats) {
       "<numFmt numFmtId='165' formatCode='0.000'/><numFmt numFmtId='14' formatCode='0.0'/>"
       "</numFmts><cellXfs><xf numFmtId='0'/><xf numFmtId='164'/><xf numFmtId='165'/>"
       "<xf numFmtId='22'/><xf numFmtId='14'/></cellXfs></styleSheet>"));
-  Styles styles(doc.document_element());
+  Styles styles(doc.document_element(), {});
   const bool expected[] = {false, true, false, true, false};
   for (uint32_t xf = 0; xf < 5; ++xf) EXPECT_EQ(styles.IsDateStyle(xf), expected[xf]) << xf;
   EXPECT_FALSE(styles.IsDateStyle(99));
-  EXPECT_EQ(styles.NumberFormatId(1), 164);
+  EXPECT_EQ(styles.Format(1).numberFormat, 164);
   EXPECT_EQ(styles.NumberFormatCode(165), "0.000");
   EXPECT_FALSE(Styles().IsDateStyle(0));
 }

@@ -1,7 +1,7 @@
-// An open workbook: its package, its sheets in order, the shared strings and styles (each read
-// on first use), the active sheet of the saved window (workbookView@activeTab), the Saved flag,
-// and SaveAs. Later slices reach the package and the <workbook> node for names, charts and
-// filters through Package() and Node().
+// An open workbook: its package, its sheets in order, the active sheet of the saved window
+// (workbookView@activeTab), defined names, the Saved flag and SaveAs. The shared strings, the
+// styles and the theme are read on first use, so that reading the values of a workbook whose
+// cells need none of them costs nothing for them.
 #pragma once
 
 #include <filesystem>
@@ -13,6 +13,7 @@
 
 #include <pugixml.hpp>
 
+#include "platform/base/result.h"
 #include "platform/office/excel/styles.h"
 #include "platform/office/excel/worksheet.h"
 #include "platform/office/opc/package.h"
@@ -24,9 +25,10 @@ class Window;
 
 class Workbook {
  public:
-  // Opens the workbook in a package file; null with a reason in `error` when it is none.
-  static std::unique_ptr<Workbook> Open(Application& app, const std::filesystem::path& hostFile,
-                                        std::string fullName, std::string* error);
+  // Opens the workbook in a package file; an error says why it is none.
+  static base::Result<std::unique_ptr<Workbook>> Open(Application& app,
+                                                      const std::filesystem::path& hostFile,
+                                                      std::string fullName);
   ~Workbook();
 
   Application& Parent() { return app_; }
@@ -35,22 +37,31 @@ class Workbook {
   const std::string& FullName() const { return fullName_; }
 
   int SheetCount() const { return static_cast<int>(sheets_.size()); }
-  // By position from 1, or by name without regard to case; null when there is none.
-  Worksheet* Worksheets(int index);
-  Worksheet* Worksheets(std::string_view name);
+  // By position from 1, or by name without regard to case or width, chart sheets included.
+  base::Result<Worksheet*> Sheets(int index);
+  base::Result<Worksheet*> Sheets(std::string_view name);
+  // The same among the worksheets alone (chart sheets left out, as the suite counts them).
+  base::Result<Worksheet*> Worksheets(int index);
+  base::Result<Worksheet*> Worksheets(std::string_view name);
   Worksheet* ActiveSheet();
   void Activate(Worksheet* sheet);
+
+  // The reference a defined name stands for ("Sheet1!$A$1:$D$20"), looked up without regard to
+  // case: a name of the given sheet first, then a workbook-wide one. Nothing when there is none.
+  std::optional<std::string> DefinedName(std::string_view name, const Worksheet* scope);
 
   Window& ActiveWindow() { return *window_; }
 
   // True until something changes the workbook; set to true by SaveAs or by the caller.
   bool Saved() const { return saved_; }
   void SetSaved(bool saved) { saved_ = saved; }
-  // Records an edit of an XML part of the workbook (clears Saved).
+  // Records an edit of an XML part of the workbook, by name or by its tree (clears Saved).
   void MarkChanged(std::string_view partName);
+  void MarkChanged(const pugi::xml_document* part);
 
-  // Writes the workbook to a Windows-form path; it then carries that name.
-  bool SaveAs(std::string_view fileName, std::string* error);
+  // Writes the workbook to a Windows-form path (through a temporary file renamed over it); it
+  // then carries that name.
+  base::Status SaveAs(std::string_view fileName);
 
   bool Date1904() const { return date1904_; }
   const Styles& StyleSheet();
@@ -63,7 +74,8 @@ class Workbook {
 
  private:
   Workbook(Application& app, std::unique_ptr<opc::Package> package, std::string fullName);
-  bool Load(std::string* error);
+  base::Status Load();
+  pugi::xml_node PartRoot(std::string_view relationshipSuffix);
 
   Application& app_;
   std::unique_ptr<opc::Package> package_;

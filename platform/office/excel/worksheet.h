@@ -1,27 +1,36 @@
-// One sheet of a workbook. Its XML part is the source of truth: the sheet exposes its
-// <worksheet> node for later slices (formats, filters, charts), and indexes its cells by
-// position once, on the first read, through a hash map.
+// One sheet of a workbook. Its XML part is the source of truth: values are read through the
+// part's cell scan (SheetCells), everything else (columns, merges, selection, filter, edits)
+// through the part's XML tree, parsed on first need. An edit changes the tree, marks the part
+// changed and makes the next read rescan the text the tree saves to.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include <pugixml.hpp>
 
+#include "platform/base/result.h"
+#include "platform/office/excel/address.h"
+#include "platform/office/excel/charts.h"
 #include "platform/office/excel/range.h"
+#include "platform/office/excel/sheet_cells.h"
 
 namespace excel {
 
 class Workbook;
 
-// The sheet's limits, as the spreadsheet program has them.
-inline constexpr int kMaxRows = 1048576;
-inline constexpr int kMaxColumns = 16384;
-
-// Splits an A1 reference ("AB12") into row and column; false when it is none.
-bool ParseCellReference(std::string_view ref, int& row, int& column);
+// What a cell holds, as copy and paste carry it.
+struct CellContent {
+  bool present = false;  // false: no cell (pasting it clears the target)
+  CellType type = CellType::Number;
+  std::string value;    // the <v> text, or the text of an inline string
+  std::string formula;  // A1 text without "=", already moved to where it is written
+  uint32_t style = 0;
+};
 
 class Worksheet {
  public:
@@ -35,22 +44,92 @@ class Worksheet {
   // "visible", "hidden" or "veryHidden".
   const std::string& Visibility() const { return visibility_; }
 
-  // The <worksheet> (or <chartsheet>) element; an empty handle when the part is missing or broken.
-  pugi::xml_node Node();
+  // Makes this the workbook's active sheet; a hidden sheet cannot be selected.
+  base::Status Select();
+  base::Status Activate() { return Select(); }
 
-  Range Cells(int row, int column) { return Range(this, row, column); }
+  excel::Range Cells(int row, int column) { return excel::Range(this, {row, column, row, column}); }
+  // An A1 area or a defined name that refers to this sheet (a name of another sheet fails).
+  base::Result<excel::Range> Range(std::string_view reference);
+  // Whole columns: "C:E" or "C".
+  base::Result<excel::Range> Columns(std::string_view spec);
 
-  // The <c> element at a position; an empty handle for a cell the file does not hold.
-  pugi::xml_node CellNode(int row, int column);
+  // The sheet's selection: what was selected last here, else the saved view's, else A1.
+  excel::Range Selection();
+  void SetSelection(const Area& area) { selection_ = area; }
+
+  // Pastes the application's clipboard at the selection's first cell.
+  base::Status Paste();
+
+  // The embedded chart object of that name ("图表 1"); an error when the sheet has none.
+  base::Result<ChartObject> ChartObjects(std::string_view name);
+
+  // --- what ranges read ---
+
+  // The scanned cells (rescanned after an edit).
+  base::Result<const SheetCells*> CellTable();
+  // The same on the hot path: null when the sheet cannot be read (CellTable says why).
+  const SheetCells* ScannedCells() {
+    if (cells_) return &*cells_;
+    base::Result<const SheetCells*> table = CellTable();
+    return table ? *table : nullptr;
+  }
+  // The <worksheet> (or <chartsheet>) element.
+  base::Result<pugi::xml_node> Node();
+  // The cell format of a position: the cell's own, else its row's or its column's, else 0.
+  uint32_t StyleAt(int row, int column);
+  // The last row and column that hold a cell or a row record (0 when none).
+  int LastRow();
+  int LastColumn();
+
+  // Widths in characters of the default font's widest digit (0 for a hidden column), heights
+  // in points (0 for a hidden row).
+  base::Result<double> ColumnWidth(int column);
+  base::Result<double> RowHeight(int row);
+  base::Result<bool> RowHidden(int row);
+  // The width the sheet's columns have without a <col> of their own.
+  double StandardWidth();
+  // The widest digit of the default font, in pixels: the unit of column widths.
+  int DigitWidthPixels();
+
+  // The merged areas; the one holding a position, if any.
+  base::Result<const std::vector<Area>*> MergedAreas();
+  std::optional<Area> MergedAreaAt(int row, int column);
+
+  // The auto-filter's area, when the sheet has one.
+  std::optional<Area> AutoFilterArea();
+  // True when the sheet's rows are filtered: then copying skips the hidden rows.
+  bool FilterMode();
+
+  // --- edits (each clears the workbook's Saved) ---
+  base::Status WriteCell(int row, int column, const CellContent& content);
+  base::Status SetColumnWidth(int column, double characters, bool bestFit);
+  base::Status SetRowHidden(int row, bool hidden);
+  // Replaces the sheet's <autoFilter> element with the given one (built by the filter code)
+  // and hides the area's rows that `visible` says fail. `visible` has one entry per data row.
+  base::Status SetAutoFilter(const Area& area, const std::vector<bool>& visible,
+                             const std::function<void(pugi::xml_node)>& writeFilter);
+
+  // What a cell holds, for copying.
+  CellContent ContentAt(int row, int column);
+  // The cell's formula in A1 notation as the file has it, without "=": its own, its shared
+  // formula moved to it, or its array's; nothing for a cell without one.
+  std::optional<std::string> FormulaAt(int row, int column);
 
  private:
-  void BuildIndex();
-  void Insert(uint64_t key, pugi::xml_node cell);
+  base::Status Changed();
+  void LoadColumns();
+  double ColumnFileWidth(int column, bool& hidden);
+  double DefaultFileWidth();
+  // <sheetData>, every row and cell of it given its "r" on first use.
+  pugi::xml_node SheetData(pugi::xml_node root);
 
-  // Open-addressing table of the sheet's cells by position; a key of 0 marks a free slot.
-  struct Slot {
-    uint64_t key = 0;
-    pugi::xml_node cell;
+  struct ColumnSpan {
+    int first;
+    int last;
+    double width;  // in the file's unit; < 0: none
+    bool hidden;
+    uint32_t style;
   };
 
   Workbook& parent_;
@@ -58,9 +137,18 @@ class Worksheet {
   std::string partName_;
   bool isChart_;
   std::string visibility_;
-  bool indexed_ = false;
-  std::vector<Slot> slots_;
-  int shift_ = 64;
+  std::optional<SheetCells> cells_;
+  std::string cellsError_;
+  std::optional<Area> selection_;
+  pugi::xml_document* dom_ = nullptr;  // the part's tree, once parsed
+  bool numbered_ = false;
+  pugi::xml_node rowHint_;  // the <row> an edit found last
+  bool columnsLoaded_ = false;
+  std::vector<ColumnSpan> columns_;
+  std::optional<std::vector<Area>> merged_;
+  double defaultRowHeight_ = -1;
+  double defaultColumnWidth_ = -1;  // in the file's unit
+  double baseColumnWidth_ = 8;
 };
 
 }  // namespace excel

@@ -1,15 +1,22 @@
-// The package reader over libzip (archive in memory) and pugixml.
+// The package reader: the archive is read whole into memory, parts are inflated from it on
+// demand and parsed with pugixml; writing goes through libzip.
 #include "platform/office/opc/package.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <zip.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+
+#include "platform/base/text.h"
 
 namespace opc {
 namespace {
@@ -19,11 +26,7 @@ constexpr uint64_t kMaxPartSize = 64ull << 20;
 
 std::string Key(std::string_view name) {
   if (!name.empty() && name.front() == '/') name.remove_prefix(1);
-  std::string key(name);
-  for (char& c : key) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return key;
+  return base::AsciiLower(name);
 }
 
 std::string RelsPartOf(std::string_view source) {
@@ -34,89 +37,62 @@ std::string RelsPartOf(std::string_view source) {
   return key.substr(0, slash + 1) + "_rels/" + key.substr(slash + 1) + ".rels";
 }
 
-bool EndsWith(std::string_view s, std::string_view suffix) {
-  return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
-}
-
-void SetError(std::string* error, std::string text) {
-  if (error != nullptr) *error = std::move(text);
-}
-
 }  // namespace
 
 bool XmlMemoryPoolInstalled();
 
-struct Package::Impl {
-  std::string bytes;  // the whole archive; libzip reads from it
-  zip_t* archive = nullptr;
-  ~Impl() {
-    if (archive != nullptr) zip_discard(archive);
-  }
-};
-
-Package::Package() : impl_(std::make_unique<Impl>()) {
-  static_cast<void>(XmlMemoryPoolInstalled());
-}
-Package::~Package() = default;
-
-std::unique_ptr<Package> Package::Open(const std::filesystem::path& file, std::string* error) {
-  std::FILE* in = std::fopen(file.c_str(), "rb");
-  if (in == nullptr) {
-    SetError(error, "cannot open \"" + file.string() + "\"");
-    return nullptr;
-  }
-  std::string bytes;
+base::Result<std::unique_ptr<Package>> Package::Open(const std::filesystem::path& file) {
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return base::Error::Of("cannot open \"", file.string(), "\": ", std::strerror(errno));
+  Bytes bytes;
   struct stat st;
-  bool ok = fstat(fileno(in), &st) == 0 && S_ISREG(st.st_mode);
+  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
   if (ok) {
-    bytes.resize(static_cast<size_t>(st.st_size));
-    ok = std::fread(bytes.data(), 1, bytes.size(), in) == bytes.size();
+    bytes = Bytes(static_cast<size_t>(st.st_size));
+    ok = bytes.ok();
+    size_t done = 0;
+    while (ok && done < bytes.size()) {
+      const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      ok = n > 0;
+      if (ok) done += static_cast<size_t>(n);
+    }
   }
-  std::fclose(in);
-  if (!ok) {
-    SetError(error, "cannot read \"" + file.string() + "\": not a readable file");
-    return nullptr;
-  }
-  return OpenMemory(std::move(bytes), error);
+  ::close(fd);
+  if (!ok) return base::Error::Of("cannot read \"", file.string(), "\": not a readable file");
+  return FromArchive(std::move(bytes));
 }
 
-std::unique_ptr<Package> Package::OpenMemory(std::string bytes, std::string* error) {
+base::Result<std::unique_ptr<Package>> Package::OpenMemory(std::string bytes) {
+  Bytes copy(bytes.size());
+  if (!copy.ok()) return base::Error::Of("no memory for a package of ", bytes.size(), " bytes");
+  std::copy(bytes.begin(), bytes.end(), copy.data());
+  return FromArchive(std::move(copy));
+}
+
+base::Result<std::unique_ptr<Package>> Package::FromArchive(Bytes archive) {
+  static_cast<void>(XmlMemoryPoolInstalled());
+  const std::string_view bytes = archive.view();
   if (bytes.size() < 4 || bytes.compare(0, 2, "PK") != 0 ||
       (bytes.compare(2, 2, "\x03\x04") != 0 && bytes.compare(2, 2, "\x05\x06") != 0)) {
-    SetError(error, "not an OOXML package: no zip signature");
-    return nullptr;
+    return base::Error::Of("not an OOXML package: no zip signature");
   }
   std::unique_ptr<Package> package(new Package());
-  Impl& impl = *package->impl_;
-  impl.bytes = std::move(bytes);
-  zip_error_t zerr;
-  zip_error_init(&zerr);
-  zip_source_t* source = zip_source_buffer_create(impl.bytes.data(), impl.bytes.size(), 0, &zerr);
-  if (source != nullptr) {
-    impl.archive = zip_open_from_source(source, ZIP_RDONLY, &zerr);
-    if (impl.archive == nullptr) zip_source_free(source);
-  }
-  if (impl.archive == nullptr) {
-    SetError(error, std::string("not an OOXML package: ") + zip_error_strerror(&zerr));
-    zip_error_fini(&zerr);
-    return nullptr;
-  }
-  zip_error_fini(&zerr);
-
-  const zip_int64_t count = zip_get_num_entries(impl.archive, 0);
-  package->parts_.reserve(static_cast<size_t>(std::max<zip_int64_t>(count, 0)));
-  for (zip_int64_t i = 0; i < count; ++i) {
-    const char* name = zip_get_name(impl.archive, static_cast<zip_uint64_t>(i), 0);
-    if (name == nullptr || EndsWith(name, "/")) continue;
+  package->archive_ = std::move(archive);
+  base::Result<std::vector<ZipEntry>> entries = ReadZipDirectory(package->archive_.view());
+  if (!entries) return entries.error().In("not an OOXML package");
+  package->parts_.reserve(entries->size());
+  size_t order = 0;
+  for (ZipEntry& entry : *entries) {
+    if (entry.name.empty() || entry.name.ends_with('/')) continue;
+    std::string key = Key(entry.name);
     Part part;
-    part.name = name;
-    part.index = i;
-    package->parts_.try_emplace(Key(name), std::move(part));
+    part.entry = std::move(entry);
+    part.order = order++;
+    package->parts_.try_emplace(std::move(key), std::move(part));
   }
-  if (!package->HasPart("[Content_Types].xml")) {
-    SetError(error, "not an OOXML package: no [Content_Types].xml");
-    return nullptr;
-  }
+  if (!package->HasPart("[Content_Types].xml"))
+    return base::Error::Of("not an OOXML package: no [Content_Types].xml");
   return package;
 }
 
@@ -137,93 +113,92 @@ bool Package::HasPart(std::string_view name) const {
 std::vector<std::string> Package::PartNames() const {
   std::vector<std::string> names;
   names.reserve(parts_.size());
-  for (const auto& [key, part] : parts_) names.push_back(part.name);
+  for (const auto& [key, part] : parts_) names.push_back(part.entry.name);
   std::sort(names.begin(), names.end());
   return names;
 }
 
-const std::string* Package::PartBytes(std::string_view name) {
-  Part* part = Find(name);
-  if (part == nullptr) return nullptr;
-  if (!part->loaded) {
-    part->loaded = true;
-    zip_stat_t st;
-    zip_stat_init(&st);
-    const auto index = static_cast<zip_uint64_t>(part->index);
-    if (zip_stat_index(impl_->archive, index, 0, &st) != 0) return nullptr;
-    if ((st.valid & ZIP_STAT_SIZE) != 0 && st.size > kMaxPartSize) return nullptr;
-    zip_file_t* file = zip_fopen_index(impl_->archive, index, 0);
-    if (file == nullptr) return nullptr;
-    std::string bytes;
-    if ((st.valid & ZIP_STAT_SIZE) != 0) bytes.reserve(static_cast<size_t>(st.size));
-    char buffer[16384];
-    bool ok = true;
-    for (;;) {
-      const zip_int64_t n = zip_fread(file, buffer, sizeof buffer);
-      if (n < 0) {
-        ok = false;
-        break;
+base::Status Package::Load(Part& part) {
+  if (!part.loaded) {
+    part.loaded = true;
+    if (part.entry.size > kMaxPartSize) {
+      part.error = "\"" + part.entry.name + "\" is too large";
+    } else {
+      part.bytes = Bytes(static_cast<size_t>(part.entry.size));
+      if (!part.bytes.ok()) {
+        part.error = "no memory for \"" + part.entry.name + "\"";
+      } else if (base::Status read = ReadZipEntry(archive_.view(), part.entry, part.bytes.data());
+                 !read) {
+        part.error = read.error().message;
+        part.bytes = Bytes();
       }
-      if (n == 0) break;
-      if (bytes.size() + static_cast<size_t>(n) > kMaxPartSize) {
-        ok = false;
-        break;
-      }
-      bytes.append(buffer, static_cast<size_t>(n));
     }
-    zip_fclose(file);
-    if (!ok) return nullptr;
-    part->bytes = std::move(bytes);
-    part->readable = true;
   }
-  return part->readable ? &part->bytes : nullptr;
+  if (!part.error.empty()) return base::Error::Of(part.error);
+  return base::Ok();
 }
 
-pugi::xml_document* Package::PartXml(std::string_view name) {
+base::Result<std::string_view> Package::PartBytes(std::string_view name) {
   Part* part = Find(name);
-  if (part == nullptr) return nullptr;
+  if (part == nullptr) return base::Error::Of("no part \"", name, "\"");
+  if (part->bytesStale && part->xml != nullptr) {
+    // An edited part's bytes are its tree as it stands now.
+    std::ostringstream text;
+    part->xml->save(text, "", pugi::format_raw, pugi::encoding_utf8);
+    const std::string saved = text.str();
+    part->bytes = Bytes(saved.size());
+    if (!part->bytes.ok()) return base::Error::Of("no memory for \"", name, "\"");
+    std::copy(saved.begin(), saved.end(), part->bytes.data());
+    part->bytesStale = false;
+    part->loaded = true;
+    part->error.clear();
+  }
+  if (base::Status loaded = Load(*part); !loaded) return loaded.error();
+  return part->bytes.view();
+}
+
+base::Result<pugi::xml_document*> Package::PartXml(std::string_view name) {
+  Part* part = Find(name);
+  if (part == nullptr) return base::Error::Of("no part \"", name, "\"");
   if (!part->parsed) {
     part->parsed = true;
     // Whitespace-only text such as <t xml:space="preserve"> </t> is content, so keep it.
     constexpr unsigned kOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
     auto doc = std::make_unique<pugi::xml_document>();
-    bool ok = false;
-    if (part->loaded) {
-      ok = part->readable && doc->load_buffer(part->bytes.data(), part->bytes.size(), kOptions);
-    } else if (void* buffer = nullptr; size_t size = ReadForXml(*part, buffer)) {
-      // The document takes the decompressed bytes over and parses them in place: no copy.
-      ok = doc->load_buffer_inplace_own(buffer, size, kOptions);
+    pugi::xml_parse_result parsed;
+    if (part->loaded || part->entry.size == 0 || part->entry.size > kMaxPartSize) {
+      if (base::Status loaded = Load(*part); !loaded) return loaded.error();
+      parsed = doc->load_buffer(part->bytes.data(), part->bytes.size(), kOptions);
+    } else {
+      // Inflated straight into a buffer the document takes over and parses in place: no copy.
+      const auto size = static_cast<size_t>(part->entry.size);
+      void* buffer = pugi::get_memory_allocation_function()(size);
+      if (buffer == nullptr) {
+        part->error = "no memory for \"" + part->entry.name + "\"";
+        return base::Error::Of(part->error);
+      }
+      if (base::Status read =
+              ReadZipEntry(archive_.view(), part->entry, static_cast<char*>(buffer));
+          !read) {
+        pugi::get_memory_deallocation_function()(buffer);
+        part->error = read.error().message;
+        return read.error();
+      }
+      parsed = doc->load_buffer_inplace_own(buffer, size, kOptions);
     }
-    if (ok) part->xml = std::move(doc);
+    if (parsed) {
+      part->xml = std::move(doc);
+      byTree_[part->xml.get()] = part;
+    } else {
+      part->xmlError = "\"" + part->entry.name +
+                       "\" is not well-formed XML: " + parsed.description() + " at offset " +
+                       std::to_string(parsed.offset);
+    }
+  }
+  if (part->xml == nullptr) {
+    return base::Error::Of(!part->xmlError.empty() ? part->xmlError : part->error);
   }
   return part->xml.get();
-}
-
-size_t Package::ReadForXml(const Part& part, void*& buffer) {
-  zip_stat_t st;
-  zip_stat_init(&st);
-  const auto index = static_cast<zip_uint64_t>(part.index);
-  if (zip_stat_index(impl_->archive, index, 0, &st) != 0 || (st.valid & ZIP_STAT_SIZE) == 0 ||
-      st.size == 0 || st.size > kMaxPartSize) {
-    return 0;
-  }
-  const auto size = static_cast<size_t>(st.size);
-  buffer = pugi::get_memory_allocation_function()(size);
-  if (buffer == nullptr) return 0;
-  zip_file_t* file = zip_fopen_index(impl_->archive, index, 0);
-  bool ok = file != nullptr;
-  if (ok) {
-    char extra;
-    ok = zip_fread(file, buffer, size) == static_cast<zip_int64_t>(size) &&
-         zip_fread(file, &extra, 1) == 0;
-    zip_fclose(file);
-  }
-  if (!ok) {
-    pugi::get_memory_deallocation_function()(buffer);
-    buffer = nullptr;
-    return 0;
-  }
-  return size;
 }
 
 std::string Package::ResolveTarget(std::string_view sourcePart, std::string_view target) {
@@ -238,21 +213,22 @@ std::string Package::ResolveTarget(std::string_view sourcePart, std::string_view
         (slash == std::string_view::npos ? std::string() : std::string(base.substr(0, slash + 1))) +
         std::string(target);
   }
-  std::vector<std::string> segments;
-  std::stringstream in(path);
-  std::string segment;
-  while (std::getline(in, segment, '/')) {
-    if (segment.empty() || segment == ".") continue;
-    if (segment == "..") {
-      if (!segments.empty()) segments.pop_back();
-      continue;
-    }
-    segments.push_back(segment);
-  }
+  // Drop "." and empty segments, let ".." remove the one before it.
   std::string out;
-  for (const std::string& s : segments) {
-    if (!out.empty()) out += '/';
-    out += s;
+  out.reserve(path.size());
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find('/', start);
+    if (end == std::string::npos) end = path.size();
+    const std::string_view segment = std::string_view(path).substr(start, end - start);
+    if (segment == "..") {
+      const size_t slash = out.rfind('/');
+      out.erase(slash == std::string::npos ? 0 : slash);
+    } else if (!segment.empty() && segment != ".") {
+      if (!out.empty()) out += '/';
+      out += segment;
+    }
+    start = end + 1;
   }
   return out;
 }
@@ -262,8 +238,8 @@ const std::vector<Relationship>& Package::Relationships(std::string_view sourceP
   auto it = relationships_.find(key);
   if (it != relationships_.end()) return it->second;
   std::vector<Relationship>& list = relationships_[key];
-  if (pugi::xml_document* doc = PartXml(RelsPartOf(key))) {
-    for (pugi::xml_node rel : doc->document_element().children()) {
+  if (base::Result<pugi::xml_document*> doc = PartXml(RelsPartOf(key))) {
+    for (pugi::xml_node rel : (*doc)->document_element().children()) {
       if (std::string_view(rel.name()).ends_with("Relationship") == false) continue;
       Relationship r;
       r.id = rel.attribute("Id").value();
@@ -280,16 +256,16 @@ const std::vector<Relationship>& Package::Relationships(std::string_view sourceP
 const Relationship* Package::FindRelationship(std::string_view source,
                                               std::string_view typeSuffix) {
   for (const Relationship& r : Relationships(source)) {
-    if (EndsWith(r.type, typeSuffix)) return &r;
+    if (std::string_view(r.type).ends_with(typeSuffix)) return &r;
   }
   return nullptr;
 }
 
 void Package::LoadContentTypes() {
   contentTypesLoaded_ = true;
-  pugi::xml_document* doc = PartXml("[Content_Types].xml");
-  if (doc == nullptr) return;
-  for (pugi::xml_node node : doc->document_element().children()) {
+  base::Result<pugi::xml_document*> doc = PartXml("[Content_Types].xml");
+  if (!doc) return;
+  for (pugi::xml_node node : (*doc)->document_element().children()) {
     const std::string_view kind = node.name();
     if (kind.ends_with("Default")) {
       defaults_[Key(node.attribute("Extension").value())] = node.attribute("ContentType").value();
@@ -312,68 +288,89 @@ std::string Package::ContentType(std::string_view name) {
 
 void Package::MarkChanged(std::string_view name) {
   Part* part = Find(name);
-  if (part == nullptr || part->xml == nullptr) return;
-  part->changed = true;
+  if (part != nullptr) MarkChanged(part->xml.get());
+}
+
+void Package::MarkChanged(const pugi::xml_document* tree) {
+  auto it = byTree_.find(tree);
+  if (tree == nullptr || it == byTree_.end()) return;
+  it->second->changed = true;
+  it->second->bytesStale = true;
   changed_ = true;
 }
 
-bool Package::SaveAs(const std::filesystem::path& file, std::string* error) {
-  if (!changed_) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(impl_->bytes.data(), static_cast<std::streamsize>(impl_->bytes.size()));
-    out.close();
-    if (!out) {
-      SetError(error, "cannot write \"" + file.string() + "\"");
-      return false;
-    }
-    return true;
+namespace {
+
+// Writes `bytes` to a new temporary file beside `file` and renames it over `file`.
+base::Status WriteReplacing(const std::filesystem::path& file, std::string_view bytes) {
+  std::string temp = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0)
+    return base::Error::Of("cannot write \"", file.string(), "\": ", std::strerror(errno));
+  size_t done = 0;
+  bool ok = true;
+  while (ok && done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<size_t>(n);
   }
-  std::vector<std::pair<int64_t, Part*>> ordered;
-  for (auto& [key, part] : parts_) ordered.emplace_back(part.index, &part);
-  std::sort(ordered.begin(), ordered.end());
-  std::vector<std::pair<std::string, std::string>> entries;
-  for (auto& [index, part] : ordered) {
-    if (part->changed && part->xml != nullptr) {
-      std::ostringstream text;
-      part->xml->save(text, "", pugi::format_raw, pugi::encoding_utf8);
-      entries.emplace_back(part->name, text.str());
-    } else if (const std::string* bytes = PartBytes(part->name)) {
-      entries.emplace_back(part->name, *bytes);
-    } else {
-      SetError(error, "part \"" + part->name + "\" cannot be read");
-      return false;
-    }
-  }
-  return WriteZip(file, entries, error);
+  const int error = ok ? 0 : errno;
+  ::fchmod(fd, 0644);  // as a file made by open() would be, not mkstemp's 0600
+  ok = ::close(fd) == 0 && ok;
+  if (ok && std::rename(temp.c_str(), file.c_str()) == 0) return base::Ok();
+  const std::string reason = std::strerror(error != 0 ? error : errno);
+  ::unlink(temp.c_str());
+  return base::Error::Of("cannot write \"", file.string(), "\": ", reason);
 }
 
-bool WriteZip(const std::filesystem::path& file,
-              const std::vector<std::pair<std::string, std::string>>& entries, std::string* error) {
+}  // namespace
+
+base::Status Package::SaveAs(const std::filesystem::path& file) {
+  if (!changed_) return WriteReplacing(file, archive_.view());
+  std::vector<std::pair<size_t, Part*>> ordered;
+  for (auto& [key, part] : parts_) ordered.emplace_back(part.order, &part);
+  std::sort(ordered.begin(), ordered.end());
+  std::vector<std::pair<std::string, std::string>> entries;
+  entries.reserve(ordered.size());
+  for (auto& [order, part] : ordered) {
+    base::Result<std::string_view> bytes = PartBytes(part->entry.name);
+    if (!bytes) return bytes.error().In("cannot save");
+    entries.emplace_back(part->entry.name, std::string(*bytes));
+  }
+  return WriteZip(file, entries);
+}
+
+base::Status WriteZip(const std::filesystem::path& file,
+                      const std::vector<std::pair<std::string, std::string>>& entries) {
+  // libzip writes to a temporary file beside the target and renames it on close.
   int code = 0;
   zip_t* archive = zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
   if (archive == nullptr) {
     zip_error_t zerr;
     zip_error_init_with_code(&zerr, code);
-    SetError(error, "cannot create \"" + file.string() + "\": " + zip_error_strerror(&zerr));
+    base::Error error =
+        base::Error::Of("cannot create \"", file.string(), "\": ", zip_error_strerror(&zerr));
     zip_error_fini(&zerr);
-    return false;
+    return error;
   }
   for (const auto& [name, bytes] : entries) {
     zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
     if (source == nullptr ||
         zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
       if (source != nullptr) zip_source_free(source);
-      SetError(error, "cannot add \"" + name + "\": " + zip_strerror(archive));
+      base::Error error = base::Error::Of("cannot add \"", name, "\": ", zip_strerror(archive));
       zip_discard(archive);
-      return false;
+      return error;
     }
   }
   if (zip_close(archive) != 0) {
-    SetError(error, "cannot write \"" + file.string() + "\": " + zip_strerror(archive));
+    base::Error error =
+        base::Error::Of("cannot write \"", file.string(), "\": ", zip_strerror(archive));
     zip_discard(archive);
-    return false;
+    return error;
   }
-  return true;
+  return base::Ok();
 }
 
 }  // namespace opc

@@ -14,6 +14,10 @@
 
 #include <pugixml.hpp>
 
+#include "platform/base/result.h"
+#include "platform/office/opc/pool_allocator.h"
+#include "platform/office/opc/zip_reader.h"
+
 namespace opc {
 
 struct Relationship {
@@ -25,12 +29,10 @@ struct Relationship {
 
 class Package {
  public:
-  // Opens a package from a host file or from bytes. Returns null and sets `error` to a
-  // readable reason when the bytes are no readable package.
-  static std::unique_ptr<Package> Open(const std::filesystem::path& file, std::string* error);
-  static std::unique_ptr<Package> OpenMemory(std::string bytes, std::string* error);
+  // Opens a package from a host file or from bytes; an error says why they are no package.
+  static base::Result<std::unique_ptr<Package>> Open(const std::filesystem::path& file);
+  static base::Result<std::unique_ptr<Package>> OpenMemory(std::string bytes);
 
-  ~Package();
   Package(const Package&) = delete;
   Package& operator=(const Package&) = delete;
 
@@ -38,10 +40,11 @@ class Package {
   bool HasPart(std::string_view name) const;
   std::vector<std::string> PartNames() const;
 
-  // The part's bytes, decompressed on first use; null when missing, unreadable or too large.
-  const std::string* PartBytes(std::string_view name);
-  // The part parsed as XML on first use; null when missing or not well-formed.
-  pugi::xml_document* PartXml(std::string_view name);
+  // The part's bytes, decompressed on first use (and kept); an error when the part is missing,
+  // unreadable or too large.
+  base::Result<std::string_view> PartBytes(std::string_view name);
+  // The part parsed as XML on first use; an error when missing, unreadable or not well-formed.
+  base::Result<pugi::xml_document*> PartXml(std::string_view name);
 
   // Relationships of a part ("" for the package's own); empty when it has none.
   const std::vector<Relationship>& Relationships(std::string_view sourcePart);
@@ -51,12 +54,15 @@ class Package {
   // The part's content type by override or by extension default; empty when unknown.
   std::string ContentType(std::string_view name);
 
-  // Marks an XML part returned by PartXml as edited, so SaveAs writes the edited tree.
+  // Marks an XML part returned by PartXml as edited, so SaveAs writes the edited tree; by name,
+  // or by the tree itself (without a name look-up, for edits made cell by cell).
   void MarkChanged(std::string_view name);
+  void MarkChanged(const pugi::xml_document* part);
   bool Changed() const { return changed_; }
 
-  // Writes the package to a host file; an unchanged package is written byte for byte.
-  bool SaveAs(const std::filesystem::path& file, std::string* error);
+  // Writes the package to a host file (through a temporary file in the same folder, renamed
+  // over it); an unchanged package is written byte for byte.
+  base::Status SaveAs(const std::filesystem::path& file);
 
   // The part name a relative target of `sourcePart` points at ("../media/a.png" from
   // "xl/drawings/d.xml" is "xl/media/a.png").
@@ -64,26 +70,33 @@ class Package {
 
  private:
   struct Part {
-    std::string name;  // as stored in the archive
-    int64_t index = -1;
+    ZipEntry entry;
+    size_t order = 0;  // position in the archive, kept when saving
     bool loaded = false;
-    bool readable = false;
-    std::string bytes;
-    std::unique_ptr<pugi::xml_document> xml;
     bool parsed = false;
-    bool changed = false;
+    bool changed = false;     // edited through its tree: saved from the tree
+    bool bytesStale = false;  // `bytes` no longer show the edited tree
+    Bytes bytes;
+    std::unique_ptr<pugi::xml_document> xml;
+    std::string error;     // why the bytes could not be had
+    std::string xmlError;  // why they are no XML
   };
-  struct Impl;
 
-  Package();
+  Package() = default;
+  static base::Result<std::unique_ptr<Package>> FromArchive(Bytes archive);
+
+ public:
+  ~Package() = default;
+
+ private:
   Part* Find(std::string_view name);
   const Part* Find(std::string_view name) const;
   void LoadContentTypes();
-  // Decompresses a part into a buffer from pugixml's allocator; its size, or 0 on failure.
-  size_t ReadForXml(const Part& part, void*& buffer);
+  base::Status Load(Part& part);
 
-  std::unique_ptr<Impl> impl_;
+  Bytes archive_;  // the whole file; parts are inflated from it on demand
   std::unordered_map<std::string, Part> parts_;  // key: lower-case name without leading "/"
+  std::unordered_map<const pugi::xml_document*, Part*> byTree_;  // parsed parts by their tree
   std::unordered_map<std::string, std::vector<Relationship>> relationships_;
   std::unordered_map<std::string, std::string> defaults_;   // extension -> content type
   std::unordered_map<std::string, std::string> overrides_;  // part key -> content type
@@ -91,8 +104,9 @@ class Package {
   bool changed_ = false;
 };
 
-// Writes a zip archive of the given (name, bytes) entries, deflated, to a host file.
-bool WriteZip(const std::filesystem::path& file,
-              const std::vector<std::pair<std::string, std::string>>& entries, std::string* error);
+// Writes a zip archive of the given (name, bytes) entries, deflated, to a host file, through a
+// temporary file in the same folder renamed over it.
+base::Status WriteZip(const std::filesystem::path& file,
+                      const std::vector<std::pair<std::string, std::string>>& entries);
 
 }  // namespace opc

@@ -7,15 +7,14 @@
 #include "platform/office/opc/package.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::string error;
-  auto package =
-      opc::Package::OpenMemory(std::string(reinterpret_cast<const char*>(data), size), &error);
-  if (package == nullptr) return 0;
-  for (const std::string& name : package->PartNames()) {
-    package->PartXml(name);
-    package->Relationships(name);
-    package->ContentType(name);
+  auto package = opc::Package::OpenMemory(std::string(reinterpret_cast<const char*>(data), size));
+  if (!package) return 0;
+  for (const std::string& name : (*package)->PartNames()) {
+    static_cast<void>((*package)->PartXml(name));
+    static_cast<void>((*package)->PartBytes(name));
+    (*package)->Relationships(name);
+    (*package)->ContentType(name);
   }
-  package->Relationships("");
+  (*package)->Relationships("");
   return 0;
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -17,8 +19,8 @@ class PackageTest : public ::testing::Test {
  protected:
   std::string Zip(const std::vector<std::pair<std::string, std::string>>& entries) {
     const fs::path file = dir_ / "in.zip";
-    std::string error;
-    EXPECT_TRUE(WriteZip(file, entries, &error)) << error;
+    const base::Status written = WriteZip(file, entries);
+    EXPECT_TRUE(written) << written.error().message;
     return Slurp(file);
   }
   static std::string Slurp(const fs::path& file) {
@@ -59,35 +61,68 @@ TEST_F(PackageTest, RejectsWhatIsNoPackageWithAReason) {
       {std::string("PK\x03\x04", 4) + std::string(200, '\0'), "not an OOXML package"},
   };
   for (const Case& c : cases) {
-    std::string error;
-    EXPECT_EQ(Package::OpenMemory(c.bytes, &error), nullptr);
-    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    auto package = Package::OpenMemory(c.bytes);
+    ASSERT_FALSE(package);
+    EXPECT_NE(package.error().message.find(c.reason), std::string::npos) << package.error().message;
   }
-  std::string error;
-  EXPECT_EQ(Package::Open(dir_ / "missing.xlsx", &error), nullptr);
-  EXPECT_NE(error.find("cannot open"), std::string::npos);
+  auto missing = Package::Open(dir_ / "missing.xlsx");
+  ASSERT_FALSE(missing);
+  EXPECT_NE(missing.error().message.find("cannot open"), std::string::npos);
+  auto folder = Package::Open(dir_);
+  ASSERT_FALSE(folder);
+  EXPECT_NE(folder.error().message.find("not a readable file"), std::string::npos);
+}
+
+// Damage inside an archive whose directory still reads: the part fails with a reason, the
+// others still read.
+TEST_F(PackageTest, DamagedPartsFailAloneWithAReason) {
+  const std::string body(2000, 'x');
+  const std::string zip = Zip({{"[Content_Types].xml", kTypes}, {"a.xml", "<a>" + body + "</a>"}});
+  const size_t data = zip.find("a.xml") + 5;  // the local header's name ends where data starts
+  struct Case {
+    const char* name;
+    size_t offset;  // byte to change, counted from the start of a.xml's compressed data
+    const char* reason;
+  } cases[] = {
+      {"flipped data", data + 4, "a.xml"},
+      {"broken local header", zip.find("a.xml") - 30, "no local header"},
+  };
+  for (const Case& c : cases) {
+    std::string bytes = zip;
+    bytes[c.offset] = static_cast<char>(bytes[c.offset] ^ 0x55);
+    auto package = Package::OpenMemory(bytes);
+    ASSERT_TRUE(package) << c.name << ": " << package.error().message;
+    auto part = (*package)->PartBytes("a.xml");
+    ASSERT_FALSE(part) << c.name;
+    EXPECT_NE(part.error().message.find(c.reason), std::string::npos)
+        << c.name << ": " << part.error().message;
+    EXPECT_FALSE((*package)->PartXml("a.xml")) << c.name;
+    EXPECT_TRUE((*package)->PartXml("[Content_Types].xml")) << c.name;
+  }
 }
 
 TEST_F(PackageTest, FindsPartsRelationshipsAndContentTypes) {
-  std::string error;
-  auto package = Package::OpenMemory(Zip({{"[Content_Types].xml", kTypes},
-                                          {"_rels/.rels", kRels},
-                                          {"xl/workbook.xml", "<workbook><x>1</x></workbook>"},
-                                          {"xl/_rels/workbook.xml.rels", kWorkbookRels},
-                                          {"xl/bad.xml", "<open>"},
-                                          {"xl/media/a.png", "PNG"}}),
-                                     &error);
-  ASSERT_NE(package, nullptr) << error;
+  auto opened = Package::OpenMemory(Zip({{"[Content_Types].xml", kTypes},
+                                         {"_rels/.rels", kRels},
+                                         {"xl/workbook.xml", "<workbook><x>1</x></workbook>"},
+                                         {"xl/_rels/workbook.xml.rels", kWorkbookRels},
+                                         {"xl/bad.xml", "<open>"},
+                                         {"xl/media/a.png", "PNG"}}));
+  ASSERT_TRUE(opened) << opened.error().message;
+  Package* package = opened->get();
 
   EXPECT_TRUE(package->HasPart("/XL/Workbook.xml"));
   EXPECT_FALSE(package->HasPart("xl/none.xml"));
-  EXPECT_EQ(package->PartBytes("xl/none.xml"), nullptr);
-  pugi::xml_document* doc = package->PartXml("xl/workbook.xml");
-  ASSERT_NE(doc, nullptr);
-  EXPECT_EQ(package->PartXml("/xl/WORKBOOK.xml"), doc);  // parsed once
-  EXPECT_STREQ(doc->child("workbook").child_value("x"), "1");
-  EXPECT_EQ(package->PartXml("xl/bad.xml"), nullptr);
-  ASSERT_NE(package->PartBytes("xl/bad.xml"), nullptr);
+  EXPECT_FALSE(package->PartBytes("xl/none.xml"));
+  auto doc = package->PartXml("xl/workbook.xml");
+  ASSERT_TRUE(doc);
+  EXPECT_EQ(*package->PartXml("/xl/WORKBOOK.xml"), *doc);  // parsed once
+  EXPECT_STREQ((*doc)->child("workbook").child_value("x"), "1");
+  auto bad = package->PartXml("xl/bad.xml");
+  ASSERT_FALSE(bad);
+  EXPECT_NE(bad.error().message.find("not well-formed"), std::string::npos);
+  ASSERT_TRUE(package->PartBytes("xl/bad.xml"));
+  EXPECT_EQ(*package->PartBytes("xl/media/a.png"), "PNG");
 
   const Relationship* main = package->FindRelationship("", "/officeDocument");
   ASSERT_NE(main, nullptr);
@@ -123,22 +158,33 @@ TEST(PackageTarget, ResolvesRelativeTargets) {
 
 TEST_F(PackageTest, SavesUnchangedBytesOrTheEditedTree) {
   const std::string original = Zip({{"[Content_Types].xml", kTypes}, {"a.xml", "<a v=\"1\"/>"}});
-  std::string error;
-  auto package = Package::OpenMemory(original, &error);
-  ASSERT_NE(package, nullptr);
-  ASSERT_TRUE(package->SaveAs(dir_ / "same.zip", &error)) << error;
+  auto opened = Package::OpenMemory(original);
+  ASSERT_TRUE(opened);
+  Package& package = **opened;
+  ASSERT_TRUE(package.SaveAs(dir_ / "same.zip"));
   EXPECT_EQ(Slurp(dir_ / "same.zip"), original);
 
-  package->PartXml("a.xml")->child("a").attribute("v").set_value("2");
-  package->MarkChanged("a.xml");
-  ASSERT_TRUE(package->SaveAs(dir_ / "edited.zip", &error)) << error;
-  auto again = Package::Open(dir_ / "edited.zip", &error);
-  ASSERT_NE(again, nullptr) << error;
-  EXPECT_STREQ(again->PartXml("a.xml")->child("a").attribute("v").value(), "2");
-  EXPECT_TRUE(again->HasPart("[Content_Types].xml"));
+  (*package.PartXml("a.xml"))->child("a").attribute("v").set_value("2");
+  package.MarkChanged("a.xml");
+  EXPECT_NE(package.PartBytes("a.xml")->find("<a v=\"2\"/>"),
+            std::string::npos);  // the edited tree
+  ASSERT_TRUE(package.SaveAs(dir_ / "edited.zip"));
+  auto again = Package::Open(dir_ / "edited.zip");
+  ASSERT_TRUE(again) << again.error().message;
+  EXPECT_STREQ((*(*again)->PartXml("a.xml"))->child("a").attribute("v").value(), "2");
+  EXPECT_TRUE((*again)->HasPart("[Content_Types].xml"));
 
-  EXPECT_FALSE(package->SaveAs(dir_ / "no" / "such" / "folder.zip", &error));
-  EXPECT_FALSE(error.empty());
+  // A failed save says so and leaves no temporary file behind.
+  const base::Status failed = package.SaveAs(dir_ / "no" / "such" / "folder.zip");
+  ASSERT_FALSE(failed);
+  EXPECT_FALSE(failed.error().message.empty());
+  fs::create_directory(dir_ / "ro");
+  fs::permissions(dir_ / "ro", fs::perms::owner_read | fs::perms::owner_exec);
+  if (::access((dir_ / "ro").c_str(), W_OK) != 0) {  // root writes anywhere
+    EXPECT_FALSE(package.SaveAs(dir_ / "ro" / "x.zip"));
+    EXPECT_TRUE(fs::is_empty(dir_ / "ro"));
+  }
+  fs::permissions(dir_ / "ro", fs::perms::owner_all);
 }
 
 }  // namespace

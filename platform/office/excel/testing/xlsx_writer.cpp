@@ -15,7 +15,8 @@ const char kRel[] = "http://schemas.openxmlformats.org/officeDocument/2006/relat
 
 std::string ColumnName(int column) {
   std::string name;
-  for (; column > 0; column = (column - 1) / 26) name.insert(name.begin(), 'A' + (column - 1) % 26);
+  for (; column > 0; column = (column - 1) / 26)
+    name.insert(name.begin(), static_cast<char>('A' + (column - 1) % 26));
   return name;
 }
 
@@ -53,7 +54,7 @@ std::string EscapeXml(const std::string& text) {
 
 SheetXml TextSheet(std::string name, const std::vector<std::vector<std::string>>& rows,
                    std::vector<std::string>& sharedStrings) {
-  SheetXml sheet{std::move(name), "", "", false};
+  SheetXml sheet = Sheet(std::move(name), "");
   for (size_t r = 0; r < rows.size(); ++r) {
     const std::string rowRef = std::to_string(r + 1);
     std::string cells;
@@ -77,7 +78,25 @@ SheetXml TextSheet(std::string name, const std::vector<std::vector<std::string>>
   return sheet;
 }
 
-bool WriteXlsx(const std::filesystem::path& file, const XlsxContent& content, std::string* error) {
+SheetXml Sheet(std::string name, std::string rows) {
+  SheetXml sheet;
+  sheet.name = std::move(name);
+  sheet.rows = std::move(rows);
+  return sheet;
+}
+
+SheetXml ChartSheet(std::string name) {
+  SheetXml sheet;
+  sheet.name = std::move(name);
+  sheet.chartSheet = true;
+  return sheet;
+}
+
+std::string CellName(int row, int column) {
+  return ColumnName(column) + std::to_string(row);
+}
+
+base::Status WriteXlsx(const std::filesystem::path& file, const XlsxContent& content) {
   std::string types =
       std::string(kHead) +
       R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
@@ -108,12 +127,25 @@ bool WriteXlsx(const std::filesystem::path& file, const XlsxContent& content, st
     types += "<Override PartName=\"/xl/" + part +
              "\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml." +
              kind + "+xml\"/>";
-    entries.emplace_back("xl/" + part,
-                         s.chartSheet ? std::string(kHead) + "<chartsheet xmlns=\"" + kMain + "\"/>"
-                                      : std::string(kHead) + "<worksheet xmlns=\"" + kMain +
-                                            "\"><sheetData>" + s.rows + "</sheetData></worksheet>");
+    entries.emplace_back(
+        "xl/" + part, s.chartSheet ? std::string(kHead) + "<chartsheet xmlns=\"" + kMain + "\"/>"
+                                   : std::string(kHead) + "<worksheet xmlns=\"" + kMain +
+                                         "\" xmlns:r=\"" + kRel + "\">" + s.before + "<sheetData>" +
+                                         s.rows + "</sheetData>" + s.after + "</worksheet>");
+    if (!s.rels.empty()) {
+      const size_t slash = part.rfind('/');
+      entries.emplace_back(
+          "xl/" + part.substr(0, slash) + "/_rels" + part.substr(slash) + ".rels",
+          std::string(kHead) +
+              R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)" +
+              s.rels + "</Relationships>");
+    }
   }
-  workbook += "</sheets></workbook>";
+  workbook += "</sheets>";
+  if (!content.definedNames.empty())
+    workbook += "<definedNames>" + content.definedNames + "</definedNames>";
+  workbook += "</workbook>";
+  for (const auto& part : content.parts) entries.push_back(part);
   if (!content.sharedStrings.empty()) {
     std::string sst = std::string(kHead) + "<sst xmlns=\"" + kMain + "\" count=\"" +
                       std::to_string(content.sharedStrings.size()) + "\">";
@@ -146,7 +178,7 @@ bool WriteXlsx(const std::filesystem::path& file, const XlsxContent& content, st
           R"(</Relationships>)");
   entries.emplace_back("xl/workbook.xml", workbook);
   entries.emplace_back("xl/_rels/workbook.xml.rels", rels);
-  return opc::WriteZip(file, entries, error);
+  return opc::WriteZip(file, entries);
 }
 
 }  // namespace excel::testing

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/result.h"
 #include "platform/win/testing/test_folder.h"
 
 namespace excel::testing {
@@ -15,6 +16,9 @@ struct SheetXml {
   std::string rows;   // the <row> elements of <sheetData>
   std::string state;  // "" (visible), "hidden", "veryHidden"
   bool chartSheet = false;
+  std::string before;  // elements before <sheetData>: sheetViews, sheetFormatPr, cols
+  std::string after;   // elements after it: autoFilter, mergeCells, drawing, ...
+  std::string rels;    // the <Relationship> elements of the sheet's part ("" writes none)
 };
 
 struct XlsxContent {
@@ -23,9 +27,19 @@ struct XlsxContent {
   std::string styles;                      // the inner XML of <styleSheet>; "" writes no part
   int activeTab = -1;                      // < 0 writes no workbookView
   bool date1904 = false;
+  std::string definedNames;  // the <definedName> elements
+  // Further parts (drawings, charts, their relationships), by name in the package.
+  std::vector<std::pair<std::string, std::string>> parts;
 };
 
-bool WriteXlsx(const std::filesystem::path& file, const XlsxContent& content, std::string* error);
+// A worksheet of the given rows, and a chart sheet.
+SheetXml Sheet(std::string name, std::string rows);
+SheetXml ChartSheet(std::string name);
+
+base::Status WriteXlsx(const std::filesystem::path& file, const XlsxContent& content);
+
+// "A1" for (1, 1).
+std::string CellName(int row, int column);
 
 // XML text escaping for element content and attribute values.
 std::string EscapeXml(const std::string& text);

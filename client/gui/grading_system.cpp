@@ -1,0 +1,66 @@
+// The grading dialog's machine on this host (see grading_system.h).
+#include "client/gui/grading_system.h"
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QProcess>
+#include <QWidget>
+#include <algorithm>
+
+#include "platform/ui/clipboard.h"
+#include "platform/ui/window_list.h"
+#include "platform/win/paths.h"
+
+namespace {
+
+std::vector<QWidget*> OwnWindows(const std::string& title) {
+  std::vector<QWidget*> found;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && w->windowTitle().toStdString() == title) found.push_back(w);
+  return found;
+}
+
+}  // namespace
+
+std::vector<win::ProcessEntry> QtGradingSystem::Processes() {
+  std::vector<win::ProcessEntry> processes = win::ListProcesses();
+  const int self = static_cast<int>(::getpid());
+  std::erase_if(processes, [self](const win::ProcessEntry& p) { return p.pid == self; });
+  return processes;
+}
+
+bool QtGradingSystem::TerminateProcess(int pid) {
+  return win::TerminateProcess(pid);
+}
+
+bool QtGradingSystem::WindowExists(const std::string& title) {
+  if (!OwnWindows(title).empty()) return true;
+  const std::vector<std::string> titles = ui::TopLevelWindowTitles();
+  return std::find(titles.begin(), titles.end(), title) != titles.end();
+}
+
+void QtGradingSystem::CloseWindow(const std::string& title) {
+  for (QWidget* w : OwnWindows(title)) {
+    w->raise();
+    w->close();
+  }
+}
+
+std::string QtGradingSystem::ClipboardText() {
+  return ui::ClipboardText();
+}
+
+void QtGradingSystem::Open(const std::string& file, const std::string& folder) {
+  win::ShellExecute("Open", file, "", folder);
+}
+
+void QtGradingSystem::Restart(const std::string& programFolder) {
+  const std::vector<std::string> command = win::HostCommand(programFolder + "kirv.exe");
+  if (command.empty()) return;
+  QStringList arguments = {QStringLiteral("-c"), QStringLiteral("sleep 1; exec \"$@\""),
+                           QStringLiteral("sh")};
+  for (const std::string& a : command) arguments << QString::fromStdString(a);
+  QProcess::startDetached(QStringLiteral("/bin/sh"), arguments,
+                          QString::fromStdString(win::ToHostPath(programFolder).string()));
+}

@@ -1,0 +1,187 @@
+// The demo's desktop task graded end to end: the installation's controls registered from its Ocx
+// folder with its regsvr32 as the client does at start-up, a candidate folder unpacked from a
+// paper's archive and worked on, and the desktop control created by class id through the
+// client's PingWin with the paper's answer workbook from [Paper].AnsFile.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "client/controls/ping_win.h"
+#include "client/db/ado_connection.h"
+#include "client/db/ado_record_set.h"
+#include "platform/com/class_registry.h"
+#include "platform/com/control_window.h"
+#include "platform/win/paths.h"
+#include "platform/win/testing/scoped_env.h"
+#include "tools/testing/demo_installation.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file operation control, as an outside host knows it.
+constexpr com::Clsid kDirmark = com::Clsid::Of("{9D9C9198-8F26-11D4-87C6-444553540001}");
+constexpr com::DispId kDmFileName = 0x68030005;
+constexpr com::DispId kDmSetAttrib = 0x68030006;
+
+// Gives a file or folder attributes through the installation's file operation control.
+void SetAttributes(const fs::path& host, int16_t word) {
+  auto control = com::ControlWindow::Create(kDirmark, com::CreateParams{});
+  ASSERT_TRUE(control) << control.error().message;
+  ASSERT_TRUE((*control)->Put(kDmFileName, com::Variant::String(win::ToWindowsPath(host))));
+  ASSERT_TRUE((*control)->Put(kDmSetAttrib, com::Variant::I2(word)));
+}
+
+class DeskDemo : public DemoInstallation {
+ protected:
+  void SetUp() override {
+    DemoInstallation::SetUp();
+    if (HasFatalFailure()) return;
+    registry_.emplace("KIRV_REGISTRY", (Scratch() / "registry.ini").string());
+    attributes_.emplace("KIRV_ATTRIBUTE_STORE", (Scratch() / "attributes").string());
+    // Every control of the Ocx folder, by bare name with that folder current.
+    const fs::path ocx = Install() / "Ocx";
+    for (const auto& entry : fs::directory_iterator(ocx)) {
+      if (entry.path().extension() != ".ocx") continue;
+      const std::string command = "cd '" + ocx.string() + "' && '" +
+                                  (Install() / "regsvr32").string() + "' /s " +
+                                  entry.path().filename().string();
+      ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+  }
+  void TearDown() override {
+    attributes_.reset();
+    registry_.reset();
+  }
+
+  // The answer workbook of a paper, from its one "<name>*<weight>" item.
+  static std::string AnswerName(int paperId) {
+    CAdoConnection db;
+    EXPECT_TRUE(db.OpenJet(win::ToWindowsPath(Install() / "db/kirv.mdb"), "kestrelqu"));
+    CAdoRecordSet rs;
+    rs.SetConnection(&db);
+    std::string items;
+    EXPECT_TRUE(rs.Open("select AnsFile from [paper] where paperid=" + std::to_string(paperId)));
+    EXPECT_FALSE(rs.IsEOF());
+    rs.GetString("AnsFile", items);
+    db.Close();
+    EXPECT_EQ(items.find('|'), std::string::npos) << items;
+    const size_t star = items.find('*');
+    EXPECT_NE(star, std::string::npos) << items;
+    EXPECT_EQ(items.substr(star + 1), "1");
+    return items.substr(0, star);
+  }
+
+  // The paper's archive unpacked into a fresh candidate folder; its host path.
+  static fs::path Unpack(const std::string& archive, const std::string& examCode) {
+    const fs::path candidate = Install() / "drive_d" / "KirvExam" / examCode;
+    fs::remove_all(candidate);
+    fs::create_directories(candidate);
+    const std::string command = "7za x -y -pRW5827 '-o" + candidate.string() + "' '" +
+                                (Install() / "Data/Attach" / archive).string() + "' >/dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    return candidate;
+  }
+
+  // What the client's desktop grader does: Debugok, Pathofstu, Pathofanswer, Answername, then
+  // wingrade.
+  static int16_t Grade(const fs::path& candidate, const std::string& answerName) {
+    int dialog = 0;
+    PingWin control;
+    if (!control.Create("abc", 0, com::Rect{}, &dialog, 111)) {
+      ADD_FAILURE() << control.LastError();
+      return -1;
+    }
+    EXPECT_TRUE(control.SetDebugok(false));
+    EXPECT_TRUE(control.SetPathofstu(win::ToWindowsPath(candidate) + "\\"));
+    EXPECT_TRUE(control.SetPathofanswer(win::ToWindowsPath(Install() / "Data/Answer") + "\\"));
+    EXPECT_TRUE(control.SetAnswername(answerName));
+    base::Result<int16_t> grade = control.GetWingrade();
+    if (!grade) {
+      ADD_FAILURE() << grade.error().message;
+      return -1;
+    }
+    return *grade;
+  }
+
+  std::optional<win::testing::ScopedEnv> registry_, attributes_;
+};
+
+TEST_F(DeskDemo, BothControlsAreRegisteredFromTheOcxFolder) {
+  for (const com::Clsid& id : {PingWin::kClsid, kDirmark}) {
+    auto path = com::InprocServerPath(id);
+    ASSERT_TRUE(path) << id.ToString() << ": " << path.error().message;
+    EXPECT_EQ(fs::canonical(*path).parent_path(), fs::canonical(Install() / "Ocx"));
+  }
+}
+
+using Task = std::function<void(const fs::path& winkt)>;
+
+// The five tasks of each paper's question file, done the way a candidate would.
+const std::vector<Task>& PaperTasks(int paperId) {
+  static const std::vector<Task> first{
+      [](const fs::path& w) { fs::create_directory(w / "NEWS"); },
+      [](const fs::path& w) { fs::copy_file(w / "report/draft.txt", w / "NEWS/final.txt"); },
+      [](const fs::path& w) { fs::remove(w / "report/old.txt"); },
+      [](const fs::path& w) { SetAttributes(w / "music", 2); },
+      [](const fs::path& w) { fs::rename(w / "photo/sea.bmp", w / "sea.bmp"); },
+  };
+  static const std::vector<Task> second{
+      [](const fs::path& w) { fs::create_directory(w / "docs/2026"); },
+      [](const fs::path& w) { fs::rename(w / "docs/old/plan.txt", w / "docs/2026/plan.txt"); },
+      [](const fs::path& w) {
+        fs::remove(w / "temp/a1.tmp");
+        fs::remove(w / "temp/b2.tmp");
+      },
+      [](const fs::path& w) { fs::rename(w / "games", w / "study"); },
+      [](const fs::path& w) { SetAttributes(w / "docs/old", 1); },
+  };
+  return paperId == 101 ? first : second;
+}
+
+TEST_F(DeskDemo, TheDesktopTaskIsGradedByTheTasksDone) {
+  struct Case {
+    const char* name;
+    int paperId;
+    std::set<int> done;  // tasks of the question file, from 1
+    Task extra;          // what else the candidate did
+    int16_t percent;
+  } cases[] = {
+      {"paper 1 untouched", 101, {}, nullptr, 0},
+      {"paper 1, tasks 1, 2 and 4", 101, {1, 2, 4}, nullptr, 60},
+      {"paper 1, every task", 101, {1, 2, 3, 4, 5}, nullptr, 100},
+      {"paper 1, the draft moved instead of copied",
+       101,
+       {1},
+       [](const fs::path& w) { fs::rename(w / "report/draft.txt", w / "NEWS/final.txt"); },
+       20},
+      {"paper 2, tasks 4 and 5", 102, {4, 5}, nullptr, 40},
+      {"paper 2, every task", 102, {1, 2, 3, 4, 5}, nullptr, 100},
+      {"paper 2, the whole temp folder deleted with the .tmp files",
+       102,
+       {3},
+       [](const fs::path& w) { fs::remove_all(w / "temp"); },
+       20},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string answer = AnswerName(c.paperId);
+    EXPECT_TRUE(fs::is_regular_file(Install() / "Data/Answer" / answer)) << answer;
+    const fs::path candidate =
+        Unpack(c.paperId == 101 ? "win1.7z" : "win2.7z", "2600101010" + std::to_string(c.paperId));
+    const fs::path winkt = candidate / "Winkt";
+    ASSERT_TRUE(fs::is_directory(winkt));
+    for (int task : c.done) PaperTasks(c.paperId)[static_cast<size_t>(task - 1)](winkt);
+    if (c.extra) c.extra(winkt);
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_EQ(Grade(candidate, answer), c.percent);
+  }
+}
+
+}  // namespace
