@@ -57,7 +57,8 @@ void CandidateTransfer::Export(const Selection& selection) {
   std::optional<std::string> target =
       c_.Ui().ChooseFolder(std::string(proctor_text::ExportFolderTitle));
   if (!target || target->empty()) return;
-  KillListedProcesses(c_.Session().KillProcessList());
+  HostProcesses processes;
+  KillListedProcesses(c_.Session().KillProcessList(), processes);
   if (!win::IsFolder(*folder)) {
     c_.Show(std::string(proctor_text::NoCandidateFolder) + *folder);
     return;

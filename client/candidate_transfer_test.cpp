@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "client/process_sweep.h"
 #include "client/testing/proctor_machine.h"
 #include "platform/win/attributes.h"
 #include "platform/win/testing/test_folder.h"
@@ -158,25 +157,6 @@ TEST_F(CandidateTransferTest, ExportStopsEarly) {
     EXPECT_EQ(a.ui.Last(), c.last);
   }
   EXPECT_TRUE(fs::is_empty(shared.Path()));
-}
-
-TEST(ProcessSweep, KillList) {
-  struct Case {
-    const char* list;
-    const char* process;
-    bool listed;
-  } cases[] = {
-      {"winword.exe,excel.exe", "winword", true},
-      {"winword.exe,excel.exe", "EXCEL.EXE", true},
-      {"winword.exe excel.exe", "excel", true},
-      {"publisher.exe", "her", false},
-      {"publisher.exe", "publisher", true},
-      {"explore.exe", "explore", false},
-      {"", "bash", false},
-      {"notepad.exe", "", false},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(InKillList(c.list, c.process), c.listed) << c.list << " / " << c.process;
 }
 
 TEST(TransferCommands, QuotesAndNames) {

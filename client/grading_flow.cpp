@@ -33,20 +33,6 @@ int Truncate(double value) {
   return static_cast<int>(std::trunc(std::clamp<double>(value, INT_MIN, INT_MAX)));
 }
 
-// The names of the KillProcess list ("winword.exe,excel.exe"; commas, semicolons, bars or blanks
-// between them).
-std::vector<std::string> KillListNames(const std::string& list) {
-  std::vector<std::string> names;
-  size_t start = 0;
-  while (start < list.size()) {
-    const size_t end = list.find_first_of(",;| \t", start);
-    if (end != start) names.push_back(list.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return names;
-}
-
 }  // namespace
 
 GradingFlow::GradingFlow(ExamSession& session, GradingCandidate candidate, ScoreDlgWindow& window,
@@ -241,22 +227,11 @@ void GradingFlow::FinishTraining(const std::string& examCode, GradingRecord& rec
 }
 
 void GradingFlow::KillListedProcesses() {
-  const std::vector<std::string> names = KillListNames(session_.KillProcessList());
-  if (names.empty()) return;
-  for (const win::ProcessEntry& process : system_.Processes()) {
-    if (win::ProcessNameMatches(process.name, "explore.exe")) continue;
-    for (const std::string& name : names) {
-      if (win::ProcessNameMatches(process.name, name)) {
-        system_.TerminateProcess(process.pid);
-        break;
-      }
-    }
-  }
+  ::KillListedProcesses(session_.KillProcessList(), system_);
 }
 
 void GradingFlow::KillWordProcesses() {
-  for (const win::ProcessEntry& process : system_.Processes())
-    if (win::ProcessNameMatches(process.name, "winword.exe")) system_.TerminateProcess(process.pid);
+  ::KillListedProcesses("winword.exe", system_);
 }
 
 void GradingFlow::CloseExplorerWindows() {

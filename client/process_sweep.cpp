@@ -3,34 +3,33 @@
 
 #include <unistd.h>
 
-#include <string>
+#include <algorithm>
 
-#include "platform/base/text.h"
-#include "platform/win/process.h"
-
-namespace {
-
-bool NameCharacter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '.' ||
-         static_cast<unsigned char>(c) >= 0x80;
+std::vector<win::ProcessEntry> HostProcesses::Processes() {
+  std::vector<win::ProcessEntry> processes = win::ListProcesses();
+  const int self = static_cast<int>(::getpid());
+  std::erase_if(processes, [self](const win::ProcessEntry& p) { return p.pid == self; });
+  return processes;
 }
 
-}  // namespace
+bool HostProcesses::TerminateProcess(int pid) {
+  return win::TerminateProcess(pid);
+}
 
 bool InKillList(std::string_view killList, std::string_view processName) {
-  std::string name = base::AsciiLower(processName);
-  if (name.empty()) return false;
-  if (!name.ends_with(".exe")) name += ".exe";
-  if (name == "explore.exe") return false;
-  for (size_t at = killList.find(name); at != std::string_view::npos;
-       at = killList.find(name, at + 1))
-    if (at == 0 || !NameCharacter(killList[at - 1])) return true;
+  if (processName.empty() || win::ProcessNameMatches(processName, "explore.exe")) return false;
+  size_t start = 0;
+  while (start < killList.size()) {
+    const size_t end = std::min(killList.find_first_of(",;| \t", start), killList.size());
+    if (end != start && win::ProcessNameMatches(processName, killList.substr(start, end - start)))
+      return true;
+    start = end + 1;
+  }
   return false;
 }
 
-void KillListedProcesses(std::string_view killList) {
-  if (killList.empty()) return;
-  const int self = static_cast<int>(::getpid());
-  for (const win::ProcessEntry& p : win::ListProcesses())
-    if (p.pid != self && InKillList(killList, p.name)) win::TerminateProcess(p.pid);
+void KillListedProcesses(std::string_view killList, ProcessTable& processes) {
+  if (killList.find_first_not_of(",;| \t") == std::string_view::npos) return;
+  for (const win::ProcessEntry& process : processes.Processes())
+    if (InKillList(killList, process.name)) processes.TerminateProcess(process.pid);
 }
