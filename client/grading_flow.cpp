@@ -11,6 +11,7 @@
 #include "client/file_write.h"
 #include "client/grading_record.h"
 #include "client/score_scrambler.h"
+#include "client/score_upload.h"
 #include "client/server_protocol.h"
 #include "client/system_utils.h"
 #include "platform/win/attributes.h"
@@ -287,27 +288,10 @@ int GradingFlow::UploadScore() {
   if (code.empty() || encodedScore_.empty()) return 0;
   state_.caption = "正在上传分数";
   Refresh();
-  const std::string reply = SendServerRequest(session_.Settings(), session_.ServerMode(),
-                                              ScoreUploadRequest(code, encodedScore_));
-  if (!IsServerReply(reply)) {
-    Line(reply);
-    return 0;
-  }
-  const std::vector<std::string> fields = SplitReply(reply);
-  if (ReplyField(fields, 1) != "05") {
-    Line(std::string(kBadScoreReply));
-    return 0;
-  }
-  if (ReplyField(fields, 2) != "01") {
-    Line("成绩更新失败 " + ReplyField(fields, 4));
-    return 0;
-  }
-  Line(std::string(kScoreSent));
-  if (base::Status marked = session_.Store().MarkScoreSent(code); !marked) {
-    Line("更新记录状态出错:" + marked.error().message);
-    return 0;
-  }
-  return 1;
+  const bool sent = ::UploadScore(
+      session_, code, encodedScore_, [this](const std::string& text) { Line(text); },
+      [](const std::vector<std::string>& reply) { return "成绩更新失败 " + ReplyField(reply, 4); });
+  return sent ? 1 : 0;
 }
 
 void GradingFlow::OnUploadAgain() {

@@ -1,6 +1,7 @@
 // The proctor's server exchanges and settings (see proctor_server.h).
 #include "client/proctor_server.h"
 
+#include "client/score_upload.h"
 #include "client/server_protocol.h"
 
 std::optional<std::vector<std::string>> ProctorServer::Exchange(const std::string& request) {
@@ -73,22 +74,9 @@ bool ProctorServer::SendScore(const Selection& selection) {
     c_.Show(std::string(proctor_text::NoScore));
     return false;
   }
-  const auto reply = Exchange(ScoreUploadRequest(*code, (*row)->score));
-  if (!reply) return false;
-  if (ReplyField(*reply, 1) != "05") {
-    c_.Show(std::string(kBadScoreReply));
-    return false;
-  }
-  if (ReplyField(*reply, 2) != "01") {
-    c_.Show(ReplyField(*reply, 3));
-    return false;
-  }
-  c_.Show(std::string(kScoreSent));
-  if (base::Status stored = c_.Store().MarkScoreSent(*code); !stored) {
-    c_.Show(std::string(proctor_text::SentNotStored) + stored.error().message);
-    return false;
-  }
-  return true;
+  return UploadScore(
+      c_.Session(), *code, (*row)->score, [this](const std::string& text) { c_.Show(text); },
+      [](const std::vector<std::string>& reply) { return ReplyField(reply, 3); });
 }
 
 std::optional<std::vector<ProctorListRow>> ProctorServer::QueryRoom(int room, int session,

@@ -19,7 +19,6 @@ inline constexpr std::string_view NoExamCode = "请输入准考证号";
 inline constexpr std::string_view NoScoreSelection = "请选中要发送分数的考生";
 inline constexpr std::string_view NotGraded = "该考生还没有完成评分！";
 inline constexpr std::string_view NoScore = "该考生没有成绩可以发送，没有评分？";
-inline constexpr std::string_view SentNotStored = "更新记录状态出错:";
 inline constexpr std::string_view ScoreNotRead = "读取考生成绩出错:";
 }  // namespace proctor_text
 
