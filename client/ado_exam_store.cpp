@@ -2,6 +2,9 @@
 // the recordset again, so no query stays open between two questions.
 #include "client/ado_exam_store.h"
 
+#include "platform/ado/backup.h"
+#include "platform/win/paths.h"
+
 namespace {
 
 PaperRow ReadPaper(CAdoRecordSet& rs) {
@@ -25,6 +28,26 @@ auto Field(const char* name) {
     rs.GetString(name, text);
     return text;
   };
+}
+
+CandidateRecord ReadCandidate(CAdoRecordSet& rs) {
+  CandidateRecord r;
+  rs.GetString("examcode", r.examCode);
+  rs.GetString("Name", r.name);
+  rs.GetString("Sex", r.sex);
+  rs.GetString("Room", r.room);
+  rs.GetString("Session", r.session);
+  rs.GetString("Seat", r.seat);
+  rs.GetString("School", r.school);
+  rs.GetString("Class", r.className);
+  rs.GetString("No", r.no);
+  rs.GetInt("State", r.state);
+  rs.GetInt("timeleft", r.timeLeft);
+  rs.GetString("Papers", r.papers);
+  rs.GetString("Score", r.score);
+  rs.GetBool("scoreok", r.scoreOk);
+  rs.GetBool("sendok", r.sendOk);
+  return r;
 }
 
 }  // namespace
@@ -179,15 +202,10 @@ base::Result<std::vector<ListEntry>> AdoExamStore::PaperList(int moduleId) {
               "PaperID");
 }
 
-base::Result<std::optional<CandidateExamRow>> AdoExamStore::CandidateExam(
+base::Result<std::optional<CandidateRecord>> AdoExamStore::FindCandidate(
     const std::string& examCode) {
   return FirstRow(main_, "Select * from [Stu] where examcode=?", {SqlText(examCode)},
-                  [](CAdoRecordSet& rs) {
-                    CandidateExamRow row;
-                    rs.GetInt("TimeLeft", row.timeLeft);
-                    rs.GetString("Papers", row.papers);
-                    return row;
-                  });
+                  ReadCandidate);
 }
 
 base::Result<std::optional<std::string>> AdoExamStore::PaperFile(int paperId) {
@@ -211,6 +229,75 @@ base::Status AdoExamStore::SaveTimeLeft(const std::string& examCode, int seconds
 
 base::Status AdoExamStore::MarkFinished(const std::string& examCode) {
   return Run("update [Stu] set timeleft=0,state = 1 where examcode=?", {SqlText(examCode)});
+}
+
+base::Result<std::vector<CandidateRecord>> AdoExamStore::Records(const std::string& sql) {
+  CloseAfter done{main_};
+  if (auto s = Query(main_, sql); !s) return s.error();
+  std::vector<CandidateRecord> rows;
+  for (; !main_.IsEOF(); main_.MoveNext()) rows.push_back(ReadCandidate(main_));
+  return rows;
+}
+
+base::Result<std::vector<CandidateRecord>> AdoExamStore::ProctorList() {
+  return Records("select * from [stu] where state <> 0 order by [Room],[Session],[Seat],examcode");
+}
+
+base::Result<std::vector<CandidateRecord>> AdoExamStore::AllCandidates() {
+  return Records("select * from [stu] order by examcode");
+}
+
+base::Status AdoExamStore::ExtendTime(const std::string& examCode, int seconds) {
+  return Run("update [stu] set timeleft = timeleft + ? where examcode = ?",
+             {SqlInt(seconds), SqlText(examCode)});
+}
+
+base::Status AdoExamStore::UpdateTransferred(const CandidateRecord& r) {
+  return Run("update [stu] set state = ?,timeleft=?,papers=?,score=? where examcode =?",
+             {SqlInt(r.state), SqlInt(r.timeLeft), SqlText(r.papers), SqlText(r.score),
+              SqlText(r.examCode)});
+}
+
+base::Status AdoExamStore::InsertTransferred(const CandidateRecord& r) {
+  return Run(
+      "insert into [Stu](examcode,[Name],Sex,[Room],[Session],[Seat],School,Class,[No],State,"
+      "timeleft,Papers,Score) values (?,?,?,?,?,?,?,?,?,?,?,?,?)",
+      {SqlText(r.examCode), SqlText(r.name), SqlText(r.sex), SqlText(r.room), SqlText(r.session),
+       SqlText(r.seat), SqlText(r.school), SqlText(r.className), SqlText(r.no), SqlInt(r.state),
+       SqlInt(r.timeLeft), SqlText(r.papers), SqlText(r.score)});
+}
+
+base::Result<bool> AdoExamStore::HasCandidates() {
+  CloseAfter done{main_};
+  if (auto s = Query(main_, "select * from [stu]"); !s) return s.error();
+  return !main_.IsEOF();
+}
+
+base::Status AdoExamStore::ClearCandidates() {
+  return Run("delete from [stu]", {});
+}
+
+base::Status AdoExamStore::WriteSeatingRow(const std::string& examCode, bool lookUp,
+                                           const std::vector<FieldValue>& fields) {
+  CloseAfter done{main_};
+  if (auto s = Query(main_, "select * from [stu] where examcode = ?", {SqlText(examCode)}); !s)
+    return s;
+  if ((!lookUp || main_.IsEOF()) && !main_.AddNew()) return Failure();
+  for (const FieldValue& f : fields) {
+    if (!main_.SetString(f.field, f.value)) {
+      base::Error error = Failure();
+      main_.CancelUpdate();
+      return error;
+    }
+  }
+  if (!main_.Update()) return Failure();
+  return base::Ok();
+}
+
+base::Status AdoExamStore::CopyDatabase(const std::string& windowsPath) {
+  ado::Connection* connection = connection_.GetConnection();
+  if (!connection || !connection_.IsOpen()) return Failure();
+  return ado::BackupDatabase(*connection, win::ToHostPath(windowsPath));
 }
 
 base::Result<std::optional<std::string>> AdoExamStore::AnswerFiles(int paperId) {

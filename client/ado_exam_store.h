@@ -44,11 +44,21 @@ class AdoExamStore : public ExamStore {
   base::Result<std::vector<ListEntry>> GroupList() override;
   base::Result<std::vector<ListEntry>> ModuleList() override;
   base::Result<std::vector<ListEntry>> PaperList(int moduleId) override;
-  base::Result<std::optional<CandidateExamRow>> CandidateExam(const std::string& examCode) override;
+  base::Result<std::optional<CandidateRecord>> FindCandidate(const std::string& examCode) override;
   base::Result<std::optional<std::string>> PaperFile(int paperId) override;
   base::Result<std::optional<std::string>> ModuleName(int moduleId) override;
   base::Status SaveTimeLeft(const std::string& examCode, int seconds) override;
   base::Status MarkFinished(const std::string& examCode) override;
+  base::Result<std::vector<CandidateRecord>> ProctorList() override;
+  base::Result<std::vector<CandidateRecord>> AllCandidates() override;
+  base::Status ExtendTime(const std::string& examCode, int seconds) override;
+  base::Status UpdateTransferred(const CandidateRecord& record) override;
+  base::Status InsertTransferred(const CandidateRecord& record) override;
+  base::Result<bool> HasCandidates() override;
+  base::Status ClearCandidates() override;
+  base::Status WriteSeatingRow(const std::string& examCode, bool lookUp,
+                               const std::vector<FieldValue>& fields) override;
+  base::Status CopyDatabase(const std::string& windowsPath) override;
   base::Result<std::optional<std::string>> AnswerFiles(int paperId) override;
   base::Status StoreScore(const std::string& examCode, const std::string& encoded) override;
   base::Status MarkScoreSent(const std::string& examCode) override;
@@ -66,6 +76,7 @@ class AdoExamStore : public ExamStore {
   template <class Read>
   auto FirstRow(CAdoRecordSet& rs, const std::string& sql, const SqlParams& params, Read read)
       -> base::Result<std::optional<decltype(read(rs))>>;
+  base::Result<std::vector<CandidateRecord>> Records(const std::string& sql);
   base::Result<std::vector<ListEntry>> List(const std::string& sql, const SqlParams& params,
                                             const std::string& idField);
 

@@ -32,8 +32,12 @@ class AdoExamStoreTest : public ::testing::Test {
 };
 
 TEST_F(AdoExamStoreTest, ReadsCandidatePaperAndModule) {
-  EXPECT_EQ(store.CandidateExam("0101").value(), (CandidateExamRow{2700, "2-5|0-a,b"}));
-  EXPECT_FALSE(store.CandidateExam("0102' or '1'='1").value());
+  const std::optional<CandidateRecord> row = store.FindCandidate("0101").value();
+  ASSERT_TRUE(row);
+  EXPECT_EQ(row->examCode, "0101");
+  EXPECT_EQ(row->timeLeft, 2700);
+  EXPECT_EQ(row->papers, "2-5|0-a,b");
+  EXPECT_FALSE(store.FindCandidate("0102' or '1'='1").value());
   EXPECT_EQ(store.PaperFile(5).value(), "w5.rtf");
   EXPECT_FALSE(store.PaperFile(6).value());
   EXPECT_EQ(store.ModuleName(2).value(), "文字处理");
@@ -43,7 +47,7 @@ TEST_F(AdoExamStoreTest, ReadsCandidatePaperAndModule) {
 
 TEST_F(AdoExamStoreTest, SavesTheRemainingTimeAndTheEnd) {
   ASSERT_TRUE(store.SaveTimeLeft("0101", 2690));
-  EXPECT_EQ(store.CandidateExam("0101").value()->timeLeft, 2690);
+  EXPECT_EQ(store.FindCandidate("0101").value()->timeLeft, 2690);
   ASSERT_TRUE(store.MarkFinished("0101"));
   EXPECT_EQ(store.FindStarted("0101").value(), (StartedRow{1, 0, false, "2-5|0-a,b"}));
 }
@@ -90,10 +94,10 @@ TEST_F(AdoExamStoreTest, LockedDatabaseFailsQuicklyForTheSaves) {
   ASSERT_FALSE(saved);
   EXPECT_NE(saved.error().message.find("locked"), std::string::npos) << saved.error().message;
   EXPECT_FALSE(store.FindStarted("0101"));
-  EXPECT_FALSE(store.CandidateExam("0101"));
+  EXPECT_FALSE(store.FindCandidate("0101"));
   ASSERT_TRUE(other.Execute("ROLLBACK"));
   ASSERT_TRUE(store.SaveTimeLeft("0101", 2670));
-  EXPECT_EQ(store.CandidateExam("0101").value()->timeLeft, 2670);
+  EXPECT_EQ(store.FindCandidate("0101").value()->timeLeft, 2670);
 }
 
 TEST(AdoExamStore, WithoutADatabaseEveryStatementFails) {
@@ -102,7 +106,7 @@ TEST(AdoExamStore, WithoutADatabaseEveryStatementFails) {
   EXPECT_FALSE(store.Open(tmp.Windows("missing.mdb")));
   EXPECT_FALSE(store.ReadConst());
   EXPECT_FALSE(store.FindStarted("0101"));
-  EXPECT_FALSE(store.CandidateExam("0101"));
+  EXPECT_FALSE(store.FindCandidate("0101"));
   EXPECT_FALSE(store.ModuleList());
   EXPECT_FALSE(store.AnswerFiles(4));
   EXPECT_FALSE(store.StoreScore("0101", "AAAB"));

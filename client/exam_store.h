@@ -1,9 +1,9 @@
 // The exam store: every statement the exam client runs on its exam database, as one interface.
-// The login, its lists, the exam screen, the countdown and the end of the exam ask here; no
-// window holds a statement. Each question answers with a Result: an error when the statement
-// failed (database missing, locked, damaged or read-only), and otherwise the rows, where "no row"
-// is an empty optional, never an error. AdoExamStore runs the statements on the database;
-// tests use a fake (client/testing).
+// The login, its lists, the exam screen, the countdown, the end of the exam, grading and the
+// proctor's operations ask here; no window holds a statement. Each question answers with a
+// Result: an error when the statement failed (database missing, locked, damaged or read-only),
+// and otherwise the rows, where "no row" is an empty optional, never an error. AdoExamStore
+// runs the statements on the database; tests use a fake (client/testing).
 #pragma once
 
 #include <optional>
@@ -36,13 +36,6 @@ struct PaperRow {
   bool operator==(const PaperRow&) const = default;
 };
 
-// What the exam screen reads of the candidate's [Stu] row.
-struct CandidateExamRow {
-  int timeLeft = 0;
-  std::string papers;
-  bool operator==(const CandidateExamRow&) const = default;
-};
-
 // One entry of the login dialog's lists: the name shown and the id behind it.
 struct ListEntry {
   int id = 0;
@@ -56,6 +49,24 @@ struct AttemptRow {
   int seconds = 0;
   std::string papers;
   bool operator==(const AttemptRow&) const = default;
+};
+
+// A whole [Stu] row, as the exam screen, grading, the proctor's list, exports and transfers
+// read it.
+struct CandidateRecord {
+  std::string examCode, name, sex, room, session, seat, school, className, no;
+  int state = 0;
+  int timeLeft = 0;
+  std::string papers, score;
+  bool scoreOk = false;
+  bool sendOk = false;
+  bool operator==(const CandidateRecord&) const = default;
+};
+
+// One [Stu] field to write and its value as text (the column's type takes it as Jet would).
+struct FieldValue {
+  std::string field, value;
+  bool operator==(const FieldValue&) const = default;
 };
 
 class ExamStore {
@@ -87,8 +98,9 @@ class ExamStore {
   virtual base::Result<std::vector<ListEntry>> ModuleList() = 0;
   virtual base::Result<std::vector<ListEntry>> PaperList(int moduleId) = 0;
 
-  // --- The exam screen and the single-choice record.
-  virtual base::Result<std::optional<CandidateExamRow>> CandidateExam(
+  // --- The exam screen, the single-choice record, grading and the proctor.
+  // The candidate's whole [Stu] row.
+  virtual base::Result<std::optional<CandidateRecord>> FindCandidate(
       const std::string& examCode) = 0;
   virtual base::Result<std::optional<std::string>> PaperFile(int paperId) = 0;
   virtual base::Result<std::optional<std::string>> ModuleName(int moduleId) = 0;
@@ -99,8 +111,32 @@ class ExamStore {
   // --- The end of the exam: no time left, State 1.
   virtual base::Status MarkFinished(const std::string& examCode) = 0;
 
-  // --- Grading (the paper list comes from CandidateExam, module names from ModuleName, and
-  // training mode puts State back with ResetState).
+  // --- The proctor's operations.
+  // Candidates whose State is not 0, by room, session, seat and exam code.
+  virtual base::Result<std::vector<CandidateRecord>> ProctorList() = 0;
+  // Every candidate by exam code.
+  virtual base::Result<std::vector<CandidateRecord>> AllCandidates() = 0;
+  // timeleft + seconds (seconds may be negative).
+  virtual base::Status ExtendTime(const std::string& examCode, int seconds) = 0;
+  // A candidate brought from another machine: State, timeleft, Papers and Score of an existing
+  // row, or a new row with every field of the record but scoreok and sendok.
+  virtual base::Status UpdateTransferred(const CandidateRecord& record) = 0;
+  virtual base::Status InsertTransferred(const CandidateRecord& record) = 0;
+  // Whether [Stu] holds any row; every row deleted.
+  virtual base::Result<bool> HasCandidates() = 0;
+  virtual base::Status ClearCandidates() = 0;
+  // A row of the seating import: the fields written in order into the row of `examCode` when
+  // `lookUp` finds one, else into a new row. A field [Stu] lacks is an error and nothing is
+  // written.
+  virtual base::Status WriteSeatingRow(const std::string& examCode, bool lookUp,
+                                       const std::vector<FieldValue>& fields) = 0;
+  // A consistent copy of the whole database as a new file (Windows-form path), replacing one
+  // that is there only once the copy is complete.
+  virtual base::Status CopyDatabase(const std::string& windowsPath) = 0;
+
+  // --- Grading (the paper list comes from FindCandidate, module names from ModuleName, and
+  // training mode puts State back with ResetState) and the score upload of the grading and the
+  // proctor's dialogs.
   // [Paper].AnsFile: the paper's answer items ("name*weight|...").
   virtual base::Result<std::optional<std::string>> AnswerFiles(int paperId) = 0;
   // scoreok 1 and the scrambled score; an error also when no row took them.

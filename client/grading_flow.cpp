@@ -11,6 +11,7 @@
 #include "client/file_write.h"
 #include "client/grading_record.h"
 #include "client/score_scrambler.h"
+#include "client/score_upload.h"
 #include "client/server_protocol.h"
 #include "client/system_utils.h"
 #include "platform/win/attributes.h"
@@ -31,20 +32,6 @@ int ToInt(const std::string& text) {
 int Truncate(double value) {
   if (std::isnan(value)) return 0;
   return static_cast<int>(std::trunc(std::clamp<double>(value, INT_MIN, INT_MAX)));
-}
-
-// The names of the KillProcess list ("winword.exe,excel.exe"; commas, semicolons, bars or blanks
-// between them).
-std::vector<std::string> KillListNames(const std::string& list) {
-  std::vector<std::string> names;
-  size_t start = 0;
-  while (start < list.size()) {
-    const size_t end = list.find_first_of(",;| \t", start);
-    if (end != start) names.push_back(list.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return names;
 }
 
 }  // namespace
@@ -148,7 +135,7 @@ int GradingFlow::GradeAll(const std::string& examCode) {
   encodedScore_.clear();
 
   ExamStore& store = session_.Store();
-  auto row = store.CandidateExam(examCode);
+  auto row = store.FindCandidate(examCode);
   if (!row || !*row || (*row)->papers.empty()) {
     Message(std::string(kNoPapers) + (row ? "" : "\n" + row.error().message));
     return 0;
@@ -241,22 +228,11 @@ void GradingFlow::FinishTraining(const std::string& examCode, GradingRecord& rec
 }
 
 void GradingFlow::KillListedProcesses() {
-  const std::vector<std::string> names = KillListNames(session_.KillProcessList());
-  if (names.empty()) return;
-  for (const win::ProcessEntry& process : system_.Processes()) {
-    if (win::ProcessNameMatches(process.name, "explore.exe")) continue;
-    for (const std::string& name : names) {
-      if (win::ProcessNameMatches(process.name, name)) {
-        system_.TerminateProcess(process.pid);
-        break;
-      }
-    }
-  }
+  ::KillListedProcesses(session_.KillProcessList(), system_);
 }
 
 void GradingFlow::KillWordProcesses() {
-  for (const win::ProcessEntry& process : system_.Processes())
-    if (win::ProcessNameMatches(process.name, "winword.exe")) system_.TerminateProcess(process.pid);
+  ::KillListedProcesses("winword.exe", system_);
 }
 
 void GradingFlow::CloseExplorerWindows() {
@@ -312,27 +288,10 @@ int GradingFlow::UploadScore() {
   if (code.empty() || encodedScore_.empty()) return 0;
   state_.caption = "正在上传分数";
   Refresh();
-  const std::string reply = SendServerRequest(session_.Settings(), session_.ServerMode(),
-                                              ScoreUploadRequest(code, encodedScore_));
-  if (!IsServerReply(reply)) {
-    Line(reply);
-    return 0;
-  }
-  const std::vector<std::string> fields = SplitReply(reply);
-  if (ReplyField(fields, 1) != "05") {
-    Line(std::string(kBadScoreReply));
-    return 0;
-  }
-  if (ReplyField(fields, 2) != "01") {
-    Line("成绩更新失败 " + ReplyField(fields, 4));
-    return 0;
-  }
-  Line(std::string(kScoreSent));
-  if (base::Status marked = session_.Store().MarkScoreSent(code); !marked) {
-    Line("更新记录状态出错:" + marked.error().message);
-    return 0;
-  }
-  return 1;
+  const bool sent = ::UploadScore(
+      session_, code, encodedScore_, [this](const std::string& text) { Line(text); },
+      [](const std::vector<std::string>& reply) { return "成绩更新失败 " + ReplyField(reply, 4); });
+  return sent ? 1 : 0;
 }
 
 void GradingFlow::OnUploadAgain() {

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "client/module_graders.h"
+#include "client/process_sweep.h"
 #include "platform/com/control.h"
-#include "platform/win/process.h"
 
 class ExamSession;
 class GradingRecord;
@@ -61,13 +61,9 @@ class ScoreDlgWindow {
   virtual com::WindowHandle ControlParent() = 0;
 };
 
-// The machine around the dialog.
-class GradingSystem {
+// The machine around the dialog: its processes (for the sweeps) and the rest.
+class GradingSystem : public ProcessTable {
  public:
-  virtual ~GradingSystem() = default;
-  // Every running process but this program's own.
-  virtual std::vector<win::ProcessEntry> Processes() = 0;
-  virtual bool TerminateProcess(int pid) = 0;
   // Top-level windows by exact title.
   virtual bool WindowExists(const std::string& title) = 0;
   virtual void CloseWindow(const std::string& title) = 0;
@@ -122,8 +118,7 @@ class GradingFlow : private GraderReport {
   // 1009, 1018, 1039, 1056, 1024 by `on`; 1038 exactly when a score is stored.
   void EnableButtons(bool on);
 
-  // The process sweep: every process named in [KIRV] KillProcess (the session's list) is ended,
-  // never one named "explore.exe".
+  // The process sweep (process_sweep.h) over the session's [KIRV] KillProcess list.
   void KillListedProcesses();
   // Every word-processor process is ended.
   void KillWordProcesses();

@@ -243,7 +243,7 @@ TEST_F(Grading, PaperOfOnlySingleChoice) {
   Write("exam/0101/Selkt/0101.txt", "q01:B\r\nq02:C\r\nq03:X\r\n");
   Start("Training=0\r\n", std::move(store));
   EXPECT_EQ(flow_->GradeAll("0101"), 1);
-  EXPECT_EQ(DecodeText(fake.graded["0101"].score, "0101"), "0-66");
+  EXPECT_EQ(DecodeText(fake.stu["0101"].score, "0101"), "0-66");
   for (const std::string& asked : fake.asked) EXPECT_NE(asked, "AnswerFiles");
 }
 
@@ -315,7 +315,7 @@ TEST_F(Grading, DatabaseFailuresStoreNothingAndKeepNothing) {
     const char* failing;
     const char* message;
   } cases[] = {
-      {"the paper list cannot be read", "CandidateExam",
+      {"the paper list cannot be read", "FindCandidate",
        "无法读取考生抽取试题的数据，尝试退出程序重新评分\nDescription: database is locked\r\n"},
       {"the answer items cannot be read", "AnswerFiles",
        "评分时读取考试数据库发生错误:Description: database is locked\r\n"},
@@ -334,7 +334,8 @@ TEST_F(Grading, DatabaseFailuresStoreNothingAndKeepNothing) {
     Start("", std::move(store));
     flow_->OnStartGrading();
     EXPECT_EQ(window_.messages, (std::vector<std::string>{c.message}));
-    EXPECT_TRUE(fake.graded.empty());
+    EXPECT_FALSE(fake.stu["0101"].scoreOk);
+    EXPECT_EQ(fake.stu["0101"].score, "");
     EXPECT_EQ(flow_->EncodedScore(), "");
     EXPECT_FALSE(flow_->State().uploadEnabled);
     EXPECT_TRUE(flow_->State().buttonsEnabled);
@@ -410,7 +411,7 @@ TEST_F(Grading, UploadSetsSendokOnlyOnTheServersAcknowledgement) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    FakeServer server(c.replies);
+    FakeExamServer server(c.replies);
     session_.Close();
     fs::remove(Host("db/kirv.mdb"));
     Start("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\nTimeout=300\r\n");

@@ -31,7 +31,7 @@ class ServerProtocolTest : public ::testing::Test {
 };
 
 TEST_F(ServerProtocolTest, ForeignDatagramIsDroppedAndTheReplyReturned) {
-  FakeServer server({"XYZ-nothing", "KIRV-03-01-0101-张三-男"});
+  FakeExamServer server(ServerAnswer{{"XYZ-nothing", "KIRV-03-01-0101-张三-男"}});
   Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\nTimeout=3000\r\n");
   EXPECT_EQ(Send(CandidateLookupRequest("0101")), "KIRV-03-01-0101-张三-男");
   EXPECT_EQ(server.Received(), std::vector<std::string>{"KIRV-02-0101"});
@@ -47,8 +47,8 @@ TEST_F(ServerProtocolTest, RepliesComeFromTheServerAsked) {
   } cases[] = {{"another port", "127.0.0.1", false}, {"another address", "127.0.0.2", true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    FakeServer server({"KIRV-03-01-0101-张三-男"}, 0, {"KIRV-03-01-0101-冒名-女"}, c.host,
-                      c.samePort);
+    FakeExamServer server(ServerAnswer{
+        {"KIRV-03-01-0101-张三-男"}, 0, {"KIRV-03-01-0101-冒名-女"}, c.host, c.samePort});
     Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) +
              "\r\nTimeout=3000\r\n");
     EXPECT_EQ(Send(CandidateLookupRequest("0101")), "KIRV-03-01-0101-张三-男");
@@ -56,7 +56,7 @@ TEST_F(ServerProtocolTest, RepliesComeFromTheServerAsked) {
 }
 
 TEST_F(ServerProtocolTest, BareKirvReplyCountsAsAReply) {
-  FakeServer server(std::vector<std::string>{"KIRV"});
+  FakeExamServer server({"KIRV"});
   Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\n");
   std::string reply = Send(ServerTestRequest());
   EXPECT_EQ(reply, "KIRV");
@@ -73,7 +73,7 @@ TEST_F(ServerProtocolTest, NoReplyGivesTheTimeOutText) {
     int atLeastMs, atMostMs;
   } cases[] = {{"150", 150, 2000}, {"0", 0, 1000}, {"-5", 0, 1000}};
   for (const auto& c : cases) {
-    FakeServer server(std::vector<std::string>{"XYZ"});  // answers, but never with a reply
+    FakeExamServer server({"XYZ"});  // answers, but never with a reply
     Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) +
              "\r\nTimeout=" + c.timeout + "\r\n");
     auto start = std::chrono::steady_clock::now();
@@ -87,7 +87,7 @@ TEST_F(ServerProtocolTest, NoReplyGivesTheTimeOutText) {
 }
 
 TEST_F(ServerProtocolTest, StreamOfForeignDatagramsDoesNotHoldTheClient) {
-  FakeServer server(std::vector<std::string>{"XYZ", "kirv-lower"}, 800);
+  FakeExamServer server(ServerAnswer{{"XYZ", "kirv-lower"}, 800});
   Settings("ServerIP=127.0.0.1\r\nPort=" + std::to_string(server.Port()) + "\r\nTimeout=100\r\n");
   auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(Send(ServerTestRequest()), kServerTimeout);

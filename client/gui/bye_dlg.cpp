@@ -12,11 +12,12 @@
 
 CByeDlg::CByeDlg(LockdownBackend& locks, bool trainingMode,
                  std::function<bool(const std::string&)> passwordOk, const QString& byeMsg,
-                 QWidget* parent)
+                 QWidget* parent, std::function<void(QWidget*)> proctorKey)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       locks_(locks),
       training_(trainingMode),
       passwordOk_(std::move(passwordOk)),
+      proctorKey_(std::move(proctorKey)),
       text_(ScreenText(byeMsg)) {
   font_.setFamilies({QStringLiteral("楷体_GB2312"), QStringLiteral("KaiTi"),
                      QStringLiteral("AR PL UKai CN"), QStringLiteral("WenQuanYi Micro Hei")});
@@ -62,6 +63,10 @@ void CByeDlg::paintEvent(QPaintEvent*) {
 }
 
 void CByeDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F12 && event->modifiers() == Qt::ControlModifier) {
+    OnProctorKey();
+    return;
+  }
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -87,6 +92,17 @@ void CByeDlg::OnOK() {
     return;
   }
   entry_.clear();
+}
+
+void CByeDlg::OnProctorKey() {
+  if (training_ || !proctorKey_ || done_) return;
+  releaseKeyboard();
+  proctorKey_(this);
+  if (isVisible()) {
+    raise();
+    activateWindow();
+    grabKeyboard();
+  }
 }
 
 void CByeDlg::reject() {}

@@ -15,27 +15,12 @@
 #include "client/gui/rules_dlg.h"
 #include "client/gui/sys_password_dlg.h"
 #include "client/gui/testing/exam_screen_fixture.h"
+#include "client/gui/testing/modal_steps.h"
 #include "client/gui/wait_dlg.h"
 #include "client/password_check.h"
 #include "platform/win/message_box.h"
 
 namespace {
-
-// Runs `step` on the modal dialog of type T once it is open.
-template <typename T>
-void WhenOpen(std::function<void(T*)> step) {
-  QTimer::singleShot(0, [step] {
-    auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    step(dialog);
-  });
-}
-
-void Type(QLineEdit* edit, const QString& text) {
-  edit->setFocus();
-  QTest::keyClicks(edit, text);
-  QTest::keyClick(edit, Qt::Key_Return);
-}
 
 class PasswordTest : public ExamScreenFixture {};
 

@@ -9,6 +9,7 @@
 #include "client/gui/bye_dlg.h"
 #include "client/gui/custom_visual_manager.h"
 #include "client/gui/login_dlg.h"
+#include "client/gui/proctor_hook.h"
 #include "client/login_host.h"
 #include "client/password_check.h"
 #include "client/system_utils.h"
@@ -137,7 +138,8 @@ void CExamApp::ShowEndScreen() {
       [&settings](const std::string& typed) {
         return CheckSystemPassword(typed, settings.Read("KIRV", "SysPassword"));
       },
-      QString::fromStdString(settings.Read("KIRV", "ByeMsg")));
+      QString::fromStdString(settings.Read("KIRV", "ByeMsg")), nullptr,
+      [&settings](QWidget* screen) { OpenProctorAfterPassword(settings, screen); });
   bye.exec();
 }
 

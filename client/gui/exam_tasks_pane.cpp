@@ -75,13 +75,16 @@ void CExamTasksPane::Create(const QString& name, ExamSession& session) {
   const ExamCandidate& candidate = session.Candidate();
   // The login has just read or written this row; when it cannot be read now, what the login
   // found stands in for it, never an exam without time or questions.
-  CandidateExamRow row{candidate.examSeconds, candidate.papers};
+  int timeLeft = candidate.examSeconds;
+  std::string papers = candidate.papers;
   std::string unread;
-  if (const auto read = store.CandidateExam(candidate.examCode); !read)
+  if (const auto read = store.FindCandidate(candidate.examCode); !read) {
     unread = kReadFailedNotice + read.error().message;
-  else if (*read)
-    row = **read;
-  countdown_ = std::make_unique<ExamCountdown>(candidate.studentFolder, row.timeLeft, clock_);
+  } else if (*read) {
+    timeLeft = (*read)->timeLeft;
+    papers = (*read)->papers;
+  }
+  countdown_ = std::make_unique<ExamCountdown>(candidate.studentFolder, timeLeft, clock_);
   // A module name that cannot be read shows as none; a question file that cannot be looked up
   // says so in its tab.
   auto moduleName = [&](const std::string& id) {
@@ -110,7 +113,7 @@ void CExamTasksPane::Create(const QString& name, ExamSession& session) {
   tabs_->setDocumentMode(true);
   tabs_->setTabPosition(QTabWidget::North);
   tabs_->setUsesScrollButtons(true);
-  for (const PaperTab& tab : PaperTabs(row.papers)) {
+  for (const PaperTab& tab : PaperTabs(papers)) {
     const std::string name = moduleName(tab.moduleId);
     if (tab.kind == PaperTab::Kind::SingleChoice) {
       singleChoice_ = Factory() ? Factory()(tabs_, font_) : new QWidget(tabs_);

@@ -1,8 +1,6 @@
 // The grading dialog's machine on this host (see grading_system.h).
 #include "client/gui/grading_system.h"
 
-#include <unistd.h>
-
 #include <QApplication>
 #include <QProcess>
 #include <QWidget>
@@ -22,17 +20,6 @@ std::vector<QWidget*> OwnWindows(const std::string& title) {
 }
 
 }  // namespace
-
-std::vector<win::ProcessEntry> QtGradingSystem::Processes() {
-  std::vector<win::ProcessEntry> processes = win::ListProcesses();
-  const int self = static_cast<int>(::getpid());
-  std::erase_if(processes, [self](const win::ProcessEntry& p) { return p.pid == self; });
-  return processes;
-}
-
-bool QtGradingSystem::TerminateProcess(int pid) {
-  return win::TerminateProcess(pid);
-}
 
 bool QtGradingSystem::WindowExists(const std::string& title) {
   if (!OwnWindows(title).empty()) return true;

@@ -13,8 +13,8 @@
 
 class QtGradingSystem : public GradingSystem {
  public:
-  std::vector<win::ProcessEntry> Processes() override;
-  bool TerminateProcess(int pid) override;
+  std::vector<win::ProcessEntry> Processes() override { return host_.Processes(); }
+  bool TerminateProcess(int pid) override { return host_.TerminateProcess(pid); }
   // A published title of any of our programs, or a visible window of this one.
   bool WindowExists(const std::string& title) override;
   // Closes this program's visible top-level windows with the title (a message box closes as
@@ -26,4 +26,7 @@ class QtGradingSystem : public GradingSystem {
   // "kirv.exe" of the program folder, started one second after this program has ended (the
   // single-instance lock would refuse it before).
   void Restart(const std::string& programFolder) override;
+
+ private:
+  HostProcesses host_;
 };

@@ -1,9 +1,11 @@
 // The exam client program kirv: the application object, the Qt services, and the hooks that join
 // the start-up sequence to the question bar, the rules and password dialogs and the
-// single-choice page. The grading dialog opens at the end of the exam.
+// single-choice page, and the proctor dialog. The grading dialog opens at the end of the exam
+// and for the candidate the proctor grades again.
 
 #include <QApplication>
 #include <clocale>
+#include <functional>
 #include <memory>
 
 #include "client/exam_end_request.h"
@@ -12,6 +14,7 @@
 #include "client/gui/exam_app.h"
 #include "client/gui/exam_app_bar.h"
 #include "client/gui/exam_tasks_pane.h"
+#include "client/gui/proctor_dlg.h"
 #include "client/gui/proctor_hook.h"
 #include "client/gui/qt_services.h"
 #include "client/gui/rules_dlg.h"
@@ -46,7 +49,7 @@ int main(int argc, char** argv) {
     // what the login found when the row cannot be read.
     auto readPapers = [&session] {
       const ExamCandidate& c = session.Candidate();
-      const auto row = session.Store().CandidateExam(c.examCode);
+      const auto row = session.Store().FindCandidate(c.examCode);
       return row && *row ? (*row)->papers : c.papers;
     };
     return new CSelQuestionDlg(session.ProgramFolder(), candidate.studentFolder, candidate.examCode,
@@ -63,7 +66,10 @@ int main(int argc, char** argv) {
     CSysPasswordDlg password(session.Settings());
     return password.DoModal() == 1;
   };
-  screens.openProctor = [] { OpenProctorDialog(nullptr); };
+  screens.openProctor = [] { OpenProctorDialog(QApplication::activeModalWidget()); };
+  // The proctor dialog behind Ctrl+F12 and the system password (rules, login, end screen); its
+  // "重新评分" runs the grading dialog for the candidate chosen there.
+  InstallProctorDialog(session, std::bind_front(GradeCandidateAgain, std::ref(session)));
   screens.createQuestionBar = [&](const std::string& title) {
     const PathGlobals& paths = session.Paths();
     bar = CExamAppBar::CreateForExam(session, paths.ScreenWidth, paths.ScreenHeight, title);

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "client/gui/sys_password_dlg.h"
+
 namespace {
 ProctorOpener& Opener() {
   static ProctorOpener opener;
@@ -16,4 +18,9 @@ ProctorOpener SetProctorOpener(ProctorOpener opener) {
 
 void OpenProctorDialog(QWidget* parent) {
   if (const ProctorOpener opener = Opener()) opener(parent);
+}
+
+void OpenProctorAfterPassword(CIniFile& settings, QWidget* parent) {
+  CSysPasswordDlg password(settings, parent);
+  if (password.DoModal() == 1) OpenProctorDialog(parent);
 }

@@ -12,7 +12,6 @@
 #include "client/gui/artwork.h"
 #include "client/gui/proctor_hook.h"
 #include "client/gui/question_view.h"
-#include "client/gui/sys_password_dlg.h"
 #include "platform/win/message_box.h"
 
 CRulesDlg::CRulesDlg(const std::string& programFolder, bool trainingMode, CIniFile& settings,
@@ -51,8 +50,7 @@ int CRulesDlg::DoModal() {
 void CRulesDlg::OnHotKey() {
   raise();
   activateWindow();
-  CSysPasswordDlg password(settings_, this);
-  if (password.DoModal() == 1) OpenProctorDialog(this);
+  OpenProctorAfterPassword(settings_, this);
 }
 
 void CRulesDlg::closeEvent(QCloseEvent* event) {

@@ -14,7 +14,6 @@
 #include "client/exam_session.h"
 #include "client/gui/artwork.h"
 #include "client/gui/grading_system.h"
-#include "client/login.h"
 #include "client/system_utils.h"
 
 CScorePicture::CScorePicture(QWidget* parent) : QFrame(parent) {
@@ -189,13 +188,7 @@ int RunGradingDialog(ExamSession& session, const GradingCandidate& candidate, QW
   return dialog.DoModal();
 }
 
-int GradeCandidateAgain(ExamSession& session, const std::string& examCode, QWidget* parent) {
-  auto row = session.Store().ReadConst();
-  if (!row) {
-    ShowMessage("读取考试数据库发生错误:" + row.error().message);
-    return 0;
-  }
-  const std::string testDir = *row ? (*row)->testDir : "";
-  return RunGradingDialog(
-      session, {examCode, CandidateFolder(session.ProgramFolder(), testDir, examCode)}, parent);
+int GradeCandidateAgain(ExamSession& session, const std::string& examCode,
+                        const std::string& studentFolder) {
+  return RunGradingDialog(session, {examCode, studentFolder}, QApplication::activeModalWidget());
 }

@@ -85,8 +85,9 @@ class CScoreDlg : public QDialog, public ScoreDlgWindow {
 // The grading dialog for `candidate`, modal over `parent`, on this host's machine; its result.
 int RunGradingDialog(ExamSession& session, const GradingCandidate& candidate, QWidget* parent);
 
-// The proctor's "grade again": the candidate's folder is found the way the login makes it (the
-// exam database's TestDir, on the program folder's drive when it names none, then the exam code),
-// and the grading dialog runs for that candidate. The session's own candidate is left as it is.
-// Returns the dialog's result, 0 when the exam database could not be read (after saying so).
-int GradeCandidateAgain(ExamSession& session, const std::string& examCode, QWidget* parent);
+// The proctor's "grade again" (a Regrader of proctor_records.h): the grading dialog for the
+// candidate the proctor chose, in the folder the proctor found for him, modal over the window
+// that is active (the proctor dialog). The session's own candidate is left as it is. Returns the
+// dialog's result.
+int GradeCandidateAgain(ExamSession& session, const std::string& examCode,
+                        const std::string& studentFolder);

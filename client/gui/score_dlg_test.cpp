@@ -1,6 +1,6 @@
 // The grading dialog as the candidate and the proctor see it: its texts and which controls show,
 // the start button grading the candidate into the list, the progress bar and the picture, and the
-// proctor's "grade again" finding the candidate's folder; the host's window closing for the
+// proctor's "grade again" opening it for the candidate given; the host's window closing for the
 // word-processor watchdog.
 #include "client/gui/score_dlg.h"
 
@@ -91,18 +91,21 @@ TEST_F(ScoreDlgTest, AutoScoreStartsTheCountdown) {
   EXPECT_EQ(session_.Settings().Read("KIRV", "AutoScore"), "0");
 }
 
-TEST_F(ScoreDlgTest, GradeAgainFindsTheCandidatesFolder) {
+// Grading again is for the candidate and folder the proctor gives; the run's own stays his.
+TEST_F(ScoreDlgTest, GradeAgainOpensForTheGivenCandidate) {
   MakeExam();
-  Sql("insert into [Const](SelectCount, TestDir) values (10, '" + ProgramFolder() + "exam')");
-  std::string folder;
+  const std::string folder = ProgramFolder() + "exam\\0102\\";
+  GradingCandidate opened;
   QTimer::singleShot(0, [&] {
     if (auto* dlg = dynamic_cast<CScoreDlg*>(QApplication::activeModalWidget())) {
-      folder = dlg->Flow().Candidate().studentFolder;
+      opened = dlg->Flow().Candidate();
       dlg->done(1);
     }
   });
-  EXPECT_EQ(GradeCandidateAgain(session_, "0101", nullptr), 1);
-  EXPECT_EQ(folder, StudentFolder());
+  EXPECT_EQ(GradeCandidateAgain(session_, "0102", folder), 1);
+  EXPECT_EQ(opened.examCode, "0102");
+  EXPECT_EQ(opened.studentFolder, folder);
+  EXPECT_EQ(session_.Candidate().examCode, "0101");
 }
 
 TEST(QtGradingSystem, ClosesThisProgramsWindowByTitle) {

@@ -1,6 +1,33 @@
 // The fake exam store (see fake_exam_store.h).
 #include "client/testing/fake_exam_store.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <tuple>
+
+#include "platform/base/text.h"
+
+namespace {
+
+CandidateRecord RecordOf(const std::string& code, const FakeExamStore::Candidate& c) {
+  return {code, c.name,  c.sex,      c.room,   c.session, c.seat,    c.school, c.className,
+          c.no, c.state, c.timeLeft, c.papers, c.score,   c.scoreOk, c.sendOk};
+}
+
+// The fake's column of a [Stu] field name (any case); null for a field the table lacks.
+std::string* FieldOf(FakeExamStore::Candidate& c, const std::string& field) {
+  const std::pair<const char*, std::string*> text[] = {
+      {"name", &c.name},       {"sex", &c.sex},   {"room", &c.room},
+      {"session", &c.session}, {"seat", &c.seat}, {"school", &c.school},
+      {"class", &c.className}, {"no", &c.no},     {"papers", &c.papers},
+      {"score", &c.score}};
+  for (const auto& [name, member] : text)
+    if (base::EqualsNoCase(field, name)) return member;
+  return nullptr;
+}
+
+}  // namespace
+
 void FakeExamStore::AddPaper(int module, int id, std::string attFile, int timeLimit,
                              std::string paperFile) {
   Paper& p = papers[id];
@@ -117,12 +144,12 @@ base::Result<std::vector<ListEntry>> FakeExamStore::PaperList(int moduleId) {
   return list;
 }
 
-base::Result<std::optional<CandidateExamRow>> FakeExamStore::CandidateExam(
+base::Result<std::optional<CandidateRecord>> FakeExamStore::FindCandidate(
     const std::string& examCode) {
-  if (Fails("CandidateExam")) return Error();
+  if (Fails("FindCandidate")) return Error();
   auto it = stu.find(examCode);
-  if (it == stu.end()) return std::optional<CandidateExamRow>();
-  return std::optional<CandidateExamRow>(CandidateExamRow{it->second.timeLeft, it->second.papers});
+  if (it == stu.end()) return std::optional<CandidateRecord>();
+  return std::optional<CandidateRecord>(RecordOf(it->first, it->second));
 }
 
 base::Result<std::optional<std::string>> FakeExamStore::PaperFile(int paperId) {
@@ -156,6 +183,91 @@ base::Status FakeExamStore::MarkFinished(const std::string& examCode) {
   return base::Ok();
 }
 
+base::Result<std::vector<CandidateRecord>> FakeExamStore::ProctorList() {
+  if (Fails("ProctorList")) return Error();
+  std::vector<CandidateRecord> rows;
+  for (const auto& [code, c] : stu)
+    if (c.state != 0) rows.push_back(RecordOf(code, c));
+  std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+    return std::tie(a.room, a.session, a.seat) < std::tie(b.room, b.session, b.seat);
+  });
+  return rows;
+}
+
+base::Result<std::vector<CandidateRecord>> FakeExamStore::AllCandidates() {
+  if (Fails("AllCandidates")) return Error();
+  std::vector<CandidateRecord> rows;
+  for (const auto& [code, c] : stu) rows.push_back(RecordOf(code, c));
+  return rows;
+}
+
+base::Status FakeExamStore::ExtendTime(const std::string& examCode, int seconds) {
+  if (Fails("ExtendTime")) return Error();
+  writes.push_back("extend " + examCode + " " + std::to_string(seconds));
+  if (auto it = stu.find(examCode); it != stu.end()) it->second.timeLeft += seconds;
+  return base::Ok();
+}
+
+base::Status FakeExamStore::UpdateTransferred(const CandidateRecord& r) {
+  if (Fails("UpdateTransferred")) return Error();
+  writes.push_back("transfer update " + r.examCode);
+  Candidate& c = stu[r.examCode];
+  c.state = r.state;
+  c.timeLeft = r.timeLeft;
+  c.papers = r.papers;
+  c.score = r.score;
+  return base::Ok();
+}
+
+base::Status FakeExamStore::InsertTransferred(const CandidateRecord& r) {
+  if (Fails("InsertTransferred")) return Error();
+  writes.push_back("transfer insert " + r.examCode);
+  stu[r.examCode] = Candidate{r.state,   r.timeLeft, false,    r.papers,    r.name, r.sex,   r.room,
+                              r.session, r.seat,     r.school, r.className, r.no,   r.score, false};
+  return base::Ok();
+}
+
+base::Result<bool> FakeExamStore::HasCandidates() {
+  if (Fails("HasCandidates")) return Error();
+  return !stu.empty();
+}
+
+base::Status FakeExamStore::ClearCandidates() {
+  if (Fails("ClearCandidates")) return Error();
+  writes.push_back("clear");
+  stu.clear();
+  return base::Ok();
+}
+
+base::Status FakeExamStore::WriteSeatingRow(const std::string& examCode, bool lookUp,
+                                            const std::vector<FieldValue>& fields) {
+  if (Fails("WriteSeatingRow")) return Error();
+  if (!lookUp && stu.count(examCode))
+    return base::Error{"UNIQUE constraint failed: Stu.examcode", 2067};
+  Candidate row = stu.count(examCode) ? stu[examCode] : Candidate{};
+  std::string code = examCode, line = "seating " + examCode;
+  for (const FieldValue& f : fields) {
+    line += " " + f.field + "=" + f.value;
+    if (base::EqualsNoCase(f.field, "examcode"))
+      code = f.value;
+    else if (base::EqualsNoCase(f.field, "state"))
+      row.state = std::atoi(f.value.c_str());
+    else if (std::string* member = FieldOf(row, f.field))
+      *member = f.value;
+    else
+      return base::Error{"Item cannot be found in the collection: " + f.field, 3265};
+  }
+  writes.push_back(line);
+  stu[code] = row;
+  return base::Ok();
+}
+
+base::Status FakeExamStore::CopyDatabase(const std::string& windowsPath) {
+  if (Fails("CopyDatabase")) return Error();
+  writes.push_back("copy " + windowsPath);
+  return base::Ok();
+}
+
 base::Result<std::optional<std::string>> FakeExamStore::AnswerFiles(int paperId) {
   if (Fails("AnswerFiles")) return Error();
   auto it = papers.find(paperId);
@@ -169,7 +281,7 @@ base::Status FakeExamStore::StoreScore(const std::string& examCode, const std::s
   if (it == stu.end()) return base::Error{"no candidate row took the change", 0};
   writes.push_back("score " + examCode + " " + encoded);
   it->second.scoreOk = true;
-  graded[examCode].score = encoded;
+  it->second.score = encoded;
   return base::Ok();
 }
 
@@ -178,7 +290,7 @@ base::Status FakeExamStore::MarkScoreSent(const std::string& examCode) {
   auto it = stu.find(examCode);
   if (it == stu.end()) return base::Error{"no candidate row took the change", 0};
   writes.push_back("sent " + examCode);
-  graded[examCode].sendOk = true;
+  it->second.sendOk = true;
   return base::Ok();
 }
 

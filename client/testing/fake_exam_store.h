@@ -17,10 +17,9 @@ class FakeExamStore : public ExamStore {
     int state = 0, timeLeft = 0;
     bool scoreOk = false;
     std::string papers;
-  };
-  // What grading and the upload wrote of a candidate.
-  struct Graded {
-    std::string score;
+    // The rest of the row, as grading and the proctor read and write it.
+    std::string name = {}, sex = {}, room = {}, session = {}, seat = {}, school = {},
+                className = {}, no = {}, score = {};
     bool sendOk = false;
   };
   struct Paper {
@@ -39,7 +38,6 @@ class FakeExamStore : public ExamStore {
 
   std::optional<ConstRow> constRow = ConstRow{0, "D:\\KirvExam"};
   std::map<std::string, Candidate> stu;
-  std::map<std::string, Graded> graded;
   std::map<int, Paper> papers;
   std::map<int, Group> groups;
   std::map<int, Module> modules;
@@ -50,7 +48,9 @@ class FakeExamStore : public ExamStore {
   std::map<std::string, int> failTimes;
   std::string failure = "Description: database is locked\r\n";
   // The writes in the order they came: "reset C1", "update C1 6000 1-101", "insert C1 ...",
-  // "time C1 2690", "finished C1", "score C1 AAAB", "sent C1", "close".
+  // "time C1 2690", "finished C1", "score C1 AAAB", "sent C1", "extend C1 540",
+  // "transfer update C1", "transfer insert C1", "clear", "seating C1 Name=X ...", "copy PATH",
+  // "close".
   std::vector<std::string> writes;
   // Every method asked, in order.
   std::vector<std::string> asked;
@@ -71,11 +71,21 @@ class FakeExamStore : public ExamStore {
   base::Result<std::vector<ListEntry>> GroupList() override;
   base::Result<std::vector<ListEntry>> ModuleList() override;
   base::Result<std::vector<ListEntry>> PaperList(int moduleId) override;
-  base::Result<std::optional<CandidateExamRow>> CandidateExam(const std::string& examCode) override;
+  base::Result<std::optional<CandidateRecord>> FindCandidate(const std::string& examCode) override;
   base::Result<std::optional<std::string>> PaperFile(int paperId) override;
   base::Result<std::optional<std::string>> ModuleName(int moduleId) override;
   base::Status SaveTimeLeft(const std::string& examCode, int seconds) override;
   base::Status MarkFinished(const std::string& examCode) override;
+  base::Result<std::vector<CandidateRecord>> ProctorList() override;
+  base::Result<std::vector<CandidateRecord>> AllCandidates() override;
+  base::Status ExtendTime(const std::string& examCode, int seconds) override;
+  base::Status UpdateTransferred(const CandidateRecord& record) override;
+  base::Status InsertTransferred(const CandidateRecord& record) override;
+  base::Result<bool> HasCandidates() override;
+  base::Status ClearCandidates() override;
+  base::Status WriteSeatingRow(const std::string& examCode, bool lookUp,
+                               const std::vector<FieldValue>& fields) override;
+  base::Status CopyDatabase(const std::string& windowsPath) override;
   base::Result<std::optional<std::string>> AnswerFiles(int paperId) override;
   base::Status StoreScore(const std::string& examCode, const std::string& encoded) override;
   base::Status MarkScoreSent(const std::string& examCode) override;

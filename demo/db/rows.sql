@@ -27,3 +27,7 @@ INSERT INTO Stu (examcode, Name, Sex, Room, Session, Seat, School, Class, No, St
   VALUES ('26001010103', '王芳', '女', '01', '01', '03', '第一中学', '高一(2)班', '3', 0, 0, '', '', 0, 0);
 INSERT INTO Stu (examcode, Name, Sex, Room, Session, Seat, School, Class, No, State, timeleft, Papers, Score, scoreok, sendok)
   VALUES ('26001010104', '赵强', '男', '01', '01', '04', '第一中学', '高一(2)班', '4', 10, 0, '', '', 0, 0);
+INSERT INTO Stu (examcode, Name, Sex, Room, Session, Seat, School, Class, No, State, timeleft, Papers, Score, scoreok, sendok)
+  VALUES ('26001010105', '孙丽', '女', '01', '01', '05', '第一中学', '高一(2)班', '5', 1, 0, '0-q01,q02,q03|1-101', 'DXDPEBDSGVDTDQEBDX', -1, 0);
+INSERT INTO Stu (examcode, Name, Sex, Room, Session, Seat, School, Class, No, State, timeleft, Papers, Score, scoreok, sendok)
+  VALUES ('26001010106', '周杰', '男', '01', '01', '06', '第一中学', '高一(2)班', '6', 100, 0, '', '', 0, 0);

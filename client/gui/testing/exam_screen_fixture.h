@@ -52,7 +52,7 @@ class ExamScreenFixture : public ::testing::Test {
         std::to_string(timeLeft) + ", '" + papers + "', 1)");
   }
   int StoredTimeLeft() {
-    auto row = session_.Store().CandidateExam("0101");
+    auto row = session_.Store().FindCandidate("0101");
     return row && *row ? (*row)->timeLeft : -1;
   }
   ExamSession session_;

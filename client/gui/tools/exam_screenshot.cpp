@@ -1,13 +1,17 @@
 // Makes a screenshot of the exam screen: a throw-away installation (settings, exam database, two
 // question files, skins) with one candidate whose paper has a word-processor and a spreadsheet
-// task, the question bar docked as at the start of an exam, and the screen saved as PNG.
+// task, the question bar docked as at the start of an exam, and the screen saved as PNG. With
+// --proctor, the proctor dialog instead, over candidates in every state, one of them selected.
 // Run it under a display, e.g.:
 //   xvfb-run -a -s "-screen 0 1366x768x24" build/default/client/gui/kirv_exam_screenshot shot.png
+//   xvfb-run -a -s "-screen 0 1366x768x24" build/default/client/gui/kirv_exam_screenshot
+//       --proctor proctor.png   (one line)
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -19,7 +23,9 @@
 #include "client/gui/custom_visual_manager.h"
 #include "client/gui/exam_app.h"
 #include "client/gui/exam_app_bar.h"
+#include "client/gui/proctor_dlg.h"
 #include "client/gui/qt_services.h"
+#include "client/score_scrambler.h"
 #include "client/system_utils.h"
 #include "platform/ui/leak_suppressions.h"
 
@@ -56,13 +62,44 @@ bool Write(const QString& path, const QByteArray& bytes) {
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// Candidates of the proctor's list in place of the exam screen's: graded and sent, graded, under
+// way, absent, violation, and one not begun (not listed).
+void AddProctorRows(CAdoConnection& db) {
+  db.Execute("delete from [Stu]");
+  struct Row {
+    const char *code, *name, *sex;
+    int state, timeLeft;
+    const char* score;
+    bool scoreOk, sendOk;
+  } rows[] = {
+      {"26001010101", "张明", "男", 1, 0, "0-90|1-85", true, true},
+      {"26001010102", "李华", "女", 1, 0, "0-80|1-70", true, false},
+      {"26001010103", "王芳", "女", 1, 1320, "", false, false},
+      {"26001010104", "赵强", "男", 10, 0, "", false, false},
+      {"26001010105", "孙丽", "女", 100, 0, "", false, false},
+      {"26001010106", "周杰", "男", 0, 0, "", false, false},
+  };
+  for (const Row& r : rows) {
+    const std::string code = r.code;
+    db.Execute(
+        "insert into [Stu](examcode,Name,Sex,Room,Session,Seat,State,timeleft,Score,scoreok,"
+        "sendok) values (?,?,?,?,?,?,?,?,?,?,?)",
+        {SqlText(code), SqlText(r.name), SqlText(r.sex), SqlText(code.substr(7, 2)),
+         SqlText(code.substr(5, 2)), SqlText(code.substr(9, 2)), SqlInt(r.state),
+         SqlInt(r.timeLeft), SqlText(*r.score ? EncodeText(r.score, code) : ""),
+         SqlInt(r.scoreOk ? -1 : 0), SqlInt(r.sendOk ? -1 : 0)});
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+  const bool proctor = argc == 3 && std::string(argv[1]) == "--proctor";
+  if (argc != 2 && !proctor) {
+    std::fprintf(stderr, "usage: %s [--proctor] OUTPUT.png\n", argv[0]);
     return 2;
   }
+  const QString output = QString::fromLocal8Bit(argv[argc - 1]);
   ui::KeepLeakSuppressions();  // a sanitizer build reports fontconfig's caches otherwise
   QApplication app(argc, argv);
   QTemporaryDir install;
@@ -73,7 +110,8 @@ int main(int argc, char** argv) {
   WriteSkinFiles((root + "/Skins").toStdString());
   Write(root + "/Data/Paper/word1.rtf", kWordQuestion);
   Write(root + "/Data/Paper/excel1.rtf", kSheetQuestion);
-  Write(root + "/KIRV.ini", "[KIRV]\r\nTitle=\r\nTheme=0\r\n");
+  Write(root + "/KIRV.ini",
+        "[KIRV]\r\nTitle=\r\nTheme=0\r\nServer=App\r\nServerIP=192.168.1.10\r\nPort=8888\r\n");
   setenv("KIRV_PROGRAM_FOLDER", root.toLocal8Bit().constData(), 1);
   const PathGlobals paths = InitPaths();
   if (!CreateExamDatabase(paths.ProgramFolder + "db\\kirv.mdb")) return 1;
@@ -90,13 +128,30 @@ int main(int argc, char** argv) {
   InstallQtServices();
   ApplyTheme(0, paths.ProgramFolder);
 
+  if (proctor) {
+    AddProctorRows(static_cast<AdoExamStore&>(session.Store()).Connection());
+    CProctorDlg dialog(session, nullptr);
+    dialog.show();
+    dialog.List()->selectRow(1);
+    QTimer::singleShot(1500, [&] {
+      const QPixmap shot = dialog.grab();
+      const bool saved = shot.save(output, "PNG");
+      std::fprintf(stderr, "%s %dx%d\n", saved ? "saved" : "not saved", shot.width(),
+                   shot.height());
+      app.exit(saved ? 0 : 1);
+    });
+    const int rc = app.exec();
+    session.Close();
+    return rc;
+  }
+
   const QSize screen = QGuiApplication::primaryScreen()->size();
   auto bar = CExamAppBar::CreateForExam(session, screen.width(), screen.height(),
                                         ExamWindowTitle(session.Candidate()));
   bar->TasksPane()->StartCountdown();
   QTimer::singleShot(2500, [&] {
     const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
-    const bool saved = shot.save(QString::fromLocal8Bit(argv[1]), "PNG");
+    const bool saved = shot.save(output, "PNG");
     std::fprintf(stderr, "%s %dx%d\n", saved ? "saved" : "not saved", shot.width(), shot.height());
     app.exit(saved ? 0 : 1);
   });
