@@ -15,10 +15,12 @@ src=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:?usage: make_demo.sh BUILD_DIR [INSTALL_DIR]}" && pwd)
 out=${2:-$build/demo-install}
 assets=$build/tools/demo_assets
+workbooks=$build/tools/demo_workbooks
 schema=$src/client/db/schema.sql
 demo=$src/demo
 
 [ -x "$assets" ] || { echo "make_demo: $assets is missing; build the target demo_assets" >&2; exit 1; }
+[ -x "$workbooks" ] || { echo "make_demo: $workbooks is missing; build the target demo_workbooks" >&2; exit 1; }
 [ -f "$schema" ] || { echo "make_demo: $schema is missing" >&2; exit 1; }
 command -v 7za >/dev/null || { echo "make_demo: 7za (p7zip-full) is missing" >&2; exit 1; }
 command -v sqlite3 >/dev/null || { echo "make_demo: sqlite3 is missing" >&2; exit 1; }
@@ -54,6 +56,8 @@ for f in "$demo"/sel/*.txt; do
   "$assets" rtf "$f" "$out/Data/Paper/Sel/$(basename "${f%.txt}").rtf"
 done
 cp "$demo/sel/Sel.ans" "$out/Data/Answer/Sel.ans"
+# The spreadsheet task's answer workbook.
+"$workbooks" answer "$out/Data/Answer/excel1.xls"
 
 # Paper archives: each folder under demo/attach becomes NAME.7z with the paper-archive password.
 stage=$(mktemp -d)
@@ -62,6 +66,9 @@ cp -r "$demo/attach/." "$stage/"
 # Git keeps no empty folders: the picture's folder is made here.
 mkdir -p "$stage/win1/Winkt/photo"
 "$assets" bmp "$stage/win1/Winkt/photo/sea.bmp"
+# The spreadsheet task's starting workbook.
+mkdir -p "$stage/excel1/Excelkt"
+"$workbooks" start "$stage/excel1/Excelkt/score.xlsx"
 for d in "$stage"/*/; do
   name=$(basename "$d")
   (cd "$d" && 7za a -t7z -bd -y -pRW5827 -mhe=on "$out/Data/Attach/$name.7z" . >/dev/null)
