@@ -13,6 +13,7 @@
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
 #include "platform/win/files.h"
+#include "platform/win/paths.h"
 
 namespace sheetmark {
 namespace {
@@ -20,11 +21,33 @@ namespace {
 // What a plain directory look-up leaves out besides folders.
 constexpr uint32_t kHiddenOrSystem = 0x2 | 0x4;
 
-bool NormalFileExists(std::string_view path) {
-  for (const win::FindData& found : win::FindFiles(path)) {
-    if (!found.isFolder && (found.attributes & kHiddenOrSystem) == 0) return true;
+// The host file of a normal file (neither hidden nor system) at the path, found as a directory
+// look-up finds it (wildcards allowed); nothing when there is none.
+std::optional<std::filesystem::path> NormalFile(std::string_view path) {
+  if (path.find_first_of("*?") == std::string_view::npos) {
+    // One name: its file, without listing the folder.
+    std::filesystem::path host = win::ToHostPath(path);
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(host, ec) &&
+        (win::GetHostFileAttributes(host) & kHiddenOrSystem) == 0)
+      return host;
+    return std::nullopt;
   }
-  return false;
+  for (const win::FindData& found : win::FindFiles(path)) {
+    if (!found.isFolder && (found.attributes & kHiddenOrSystem) == 0)
+      return win::ToHostPath(path);  // opening a name with wildcards fails, as it should
+  }
+  return std::nullopt;
+}
+
+// The sheet of that name, selected; null when there is none (CurrentSheet is left alone).
+excel::Worksheet* SelectFound(excel::Application& app, std::string_view name) {
+  excel::Worksheet* active = app.ActiveSheet();
+  if (active != nullptr && active->Name() == name) return active;
+  base::Result<excel::Worksheet*> sheet = app.Sheets(name);
+  if (!sheet) return nullptr;
+  (void)(*sheet)->Select();
+  return *sheet;
 }
 
 // Selects a range of the active sheet; nothing when it is none.
@@ -35,17 +58,20 @@ void SelectRange(excel::Application& app, std::string_view reference) {
 }  // namespace
 
 bool OpenStudentWorkbook(SheetState& state, std::string_view path) {
-  if (!NormalFileExists(path)) return false;
-  if (state.SpreadsheetApp) (void)state.SpreadsheetApp->Workbooks().Open(path);
+  const std::optional<std::filesystem::path> host = NormalFile(path);
+  if (!host) return false;
+  if (state.SpreadsheetApp) (void)state.SpreadsheetApp->Workbooks().Open(path, *host);
   SelectSheet(state, "sheet1");
   return true;
 }
 
 std::filesystem::path PrivateScratchPath() {
+  static const std::filesystem::path folder = [] {
+    std::error_code ec;
+    std::filesystem::path temp = std::filesystem::temp_directory_path(ec);
+    return ec ? std::filesystem::path("/tmp") : temp;
+  }();
   static std::atomic<unsigned> counter{0};
-  std::error_code ec;
-  std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
-  if (ec) folder = "/tmp";
   return folder / ("sheetmark-" + std::to_string(::getpid()) + "-" +
                    std::to_string(counter.fetch_add(1)) + ".xlsx");
 }
@@ -61,20 +87,17 @@ void CloseStudentWorkbook(SheetState& state, const std::filesystem::path& scratc
 }
 
 void SelectSheet(SheetState& state, std::string_view name) {
-  if (state.SpreadsheetApp) {
-    if (base::Result<excel::Worksheet*> sheet = state.SpreadsheetApp->Sheets(name))
-      (void)(*sheet)->Select();
-  }
+  if (state.SpreadsheetApp) SelectFound(*state.SpreadsheetApp, name);
   state.CurrentSheet = std::string(name);
 }
 
 bool EnsureSheet(SheetState& state, std::string_view name) {
-  if (name != state.CurrentSheet) SelectSheet(state, name);
+  if (name != state.CurrentSheet) state.CurrentSheet = std::string(name);
   if (!state.SpreadsheetApp) return false;
-  base::Result<excel::Worksheet*> sheet = state.SpreadsheetApp->Sheets(name);
-  if (!sheet) return false;
-  if (state.SpreadsheetApp->ActiveSheet() == *sheet) return true;
-  return (*sheet)->Select().has_value();
+  // Selecting the sheet that is in front already changes nothing, so one look-up serves both
+  // the selection and the answer.
+  excel::Worksheet* sheet = SelectFound(*state.SpreadsheetApp, name);
+  return sheet != nullptr && state.SpreadsheetApp->ActiveSheet() == sheet;
 }
 
 void CopyRangeTo(SheetState& state, std::string_view source, std::string_view destination) {
