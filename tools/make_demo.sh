@@ -17,11 +17,13 @@ build=$(cd "${1:?usage: make_demo.sh BUILD_DIR [INSTALL_DIR]}" && pwd)
 out=${2:-$build/demo-install}
 assets=$build/tools/demo_assets
 books=$build/tools/text_book
+workbooks=$build/tools/demo_workbooks
 schema=$src/client/db/schema.sql
 demo=$src/demo
 
 [ -x "$assets" ] || { echo "make_demo: $assets is missing; build the target demo_assets" >&2; exit 1; }
 [ -x "$books" ] || { echo "make_demo: $books is missing; build the target text_book" >&2; exit 1; }
+[ -x "$workbooks" ] || { echo "make_demo: $workbooks is missing; build the target demo_workbooks" >&2; exit 1; }
 [ -f "$schema" ] || { echo "make_demo: $schema is missing" >&2; exit 1; }
 command -v 7za >/dev/null || { echo "make_demo: 7za (p7zip-full) is missing" >&2; exit 1; }
 command -v sqlite3 >/dev/null || { echo "make_demo: sqlite3 is missing" >&2; exit 1; }
@@ -57,6 +59,8 @@ for f in "$demo"/sel/*.txt; do
   "$assets" rtf "$f" "$out/Data/Paper/Sel/$(basename "${f%.txt}").rtf"
 done
 cp "$demo/sel/Sel.ans" "$out/Data/Answer/Sel.ans"
+# The spreadsheet task's answer workbook.
+"$workbooks" answer "$out/Data/Answer/excel1.xls"
 
 # Answer workbooks: each demo/answer/NAME.tsv becomes Data/Answer/NAME.xlsx.
 for f in "$demo"/answer/*.tsv; do
@@ -70,6 +74,9 @@ cp -r "$demo/attach/." "$stage/"
 # Git keeps no empty folders: the picture's folder is made here.
 mkdir -p "$stage/win1/Winkt/photo"
 "$assets" bmp "$stage/win1/Winkt/photo/sea.bmp"
+# The spreadsheet task's starting workbook.
+mkdir -p "$stage/excel1/Excelkt"
+"$workbooks" start "$stage/excel1/Excelkt/score.xlsx"
 for d in "$stage"/*/; do
   name=$(basename "$d")
   (cd "$d" && 7za a -t7z -bd -y -pRW5827 -mhe=on "$out/Data/Attach/$name.7z" . >/dev/null)

@@ -27,11 +27,27 @@ std::string Read(const fs::path& p) {
 }
 
 TEST_F(DemoInstallation, Layout) {
-  for (const char* p :
-       {"KIRV.ini", "db/kirv.mdb", "Readme.rtf", "Data/Paper/win1.rtf", "Data/Paper/win2.rtf",
-        "Data/Answer/Sel.ans", "Data/Attach/win1.7z", "Data/Attach/win2.7z", "Skins/Login.jpg",
-        "Skins/Timer.jpg", "Skins/ScoreOK.jpg", "Skins/Error.jpg", "Skins/UploadOK.jpg",
-        "Skins/bgv.gif", "Skins/bgh.gif", "Script", "Ocx", "drive_d/KirvExam"})
+  for (const char* p : {"KIRV.ini",
+                        "db/kirv.mdb",
+                        "Readme.rtf",
+                        "Data/Paper/win1.rtf",
+                        "Data/Paper/win2.rtf",
+                        "Data/Paper/excel1.rtf",
+                        "Data/Answer/Sel.ans",
+                        "Data/Answer/excel1.xls",
+                        "Data/Attach/win1.7z",
+                        "Data/Attach/win2.7z",
+                        "Data/Attach/excel1.7z",
+                        "Skins/Login.jpg",
+                        "Skins/Timer.jpg",
+                        "Skins/ScoreOK.jpg",
+                        "Skins/Error.jpg",
+                        "Skins/UploadOK.jpg",
+                        "Skins/bgv.gif",
+                        "Skins/bgh.gif",
+                        "Script",
+                        "Ocx",
+                        "drive_d/KirvExam"})
     EXPECT_TRUE(fs::exists(Install() / p)) << p;
   // The client registers its controls with the tool beside it.
   const fs::path tool = Install() / "regsvr32";
@@ -39,10 +55,15 @@ TEST_F(DemoInstallation, Layout) {
   EXPECT_EQ(fs::status(tool).permissions() & fs::perms::owner_exec, fs::perms::owner_exec);
   EXPECT_EQ(Read(Install() / "Readme.rtf").rfind("{\\rtf1", 0), 0u);
   EXPECT_NE(Read(Install() / "Data/Paper/win1.rtf").find("\\pngblip"), std::string::npos);
+  // The spreadsheet task: its control, registered at start-up, and the candidate's workbook.
+  EXPECT_TRUE(fs::is_regular_file(Install() / "Ocx/sheetmark.ocx"));
+  const std::string list = "7za l -pRW5827 '" + (Install() / "Data/Attach/excel1.7z").string() +
+                           "' | grep -q 'Excelkt/score.xlsx'";
+  EXPECT_EQ(std::system(list.c_str()), 0);
 }
 
 TEST_F(DemoInstallation, ArchivesOpenWithThePaperPasswordOnly) {
-  for (const char* name : {"win1.7z", "win2.7z"}) {
+  for (const char* name : {"win1.7z", "win2.7z", "excel1.7z"}) {
     std::string archive = (Install() / "Data/Attach" / name).string();
     std::string good = "7za t -pRW5827 '" + archive + "' >/dev/null 2>&1";
     std::string bad = "7za t -pwrong '" + archive + "' >/dev/null 2>&1";
@@ -80,7 +101,7 @@ TEST_F(DemoInstallation, DatabaseRowsAndSettings) {
     EXPECT_TRUE(fs::exists(Install() / "Data/Paper" / paper)) << paper;
   }
   ASSERT_TRUE(rs.Open("select * from [Module] where Enabled order by ModuleID"));
-  EXPECT_EQ(rs.GetRecordCount(), 2);
+  EXPECT_EQ(rs.GetRecordCount(), 3);
   ASSERT_TRUE(rs.Open("select * from [Stu] where State=0"));
   EXPECT_EQ(rs.GetRecordCount(), 3);
   db.Close();

@@ -9,6 +9,11 @@
 namespace excel {
 
 base::Result<Workbook*> Workbooks::Open(std::string_view fileName) {
+  return Open(fileName, win::ToHostPath(fileName));
+}
+
+base::Result<Workbook*> Workbooks::Open(std::string_view fileName,
+                                        const std::filesystem::path& hostFile) {
   for (auto& book : books_) {
     if (vb::TextEquals(book->FullName(), fileName)) {
       active_ = book.get();
@@ -16,7 +21,7 @@ base::Result<Workbook*> Workbooks::Open(std::string_view fileName) {
     }
   }
   base::Result<std::unique_ptr<Workbook>> book =
-      Workbook::Open(app_, win::ToHostPath(fileName), std::string(fileName));
+      Workbook::Open(app_, hostFile, std::string(fileName));
   if (!book) return book.error().In(fileName);
   books_.push_back(std::move(*book));
   active_ = books_.back().get();

@@ -4,6 +4,7 @@
 // the way an automation call fails, never an exception.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,8 @@ class Workbooks {
   // Opens a workbook by its Windows-form path (any extension: the content decides) and makes it
   // active; the same file again activates the open one. An error says why it is no workbook.
   base::Result<Workbook*> Open(std::string_view fileName);
+  // The same for a path the caller has already found on the host.
+  base::Result<Workbook*> Open(std::string_view fileName, const std::filesystem::path& hostFile);
   int Count() const { return static_cast<int>(books_.size()); }
   Workbook* Item(int index);
   Workbook* Item(std::string_view name);
@@ -42,12 +45,14 @@ class Workbooks {
 };
 
 // What Copy put on the clipboard: the copied rows (only the visible ones under a filter) of a
-// block of columns, each cell as it stood when copied.
+// block of columns, and what each position that held something (a value, a formula or a format)
+// held when copied. Positions not listed were empty: pasting them clears the target.
 struct Clipboard {
   std::vector<int> rows;  // the source rows, in order
   int firstColumn = 1;
   int columns = 0;
-  std::vector<CellContent> cells;  // rows.size() x columns, row by row
+  // Row: the index into `rows`; column: from firstColumn. Row by row, left to right.
+  std::vector<PlacedCell> cells;
 };
 
 class Application {

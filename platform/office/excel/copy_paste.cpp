@@ -24,26 +24,23 @@ base::Status Range::Copy() const {
   Clipboard clip;
   clip.firstColumn = a.left;
   clip.columns = a.Columns();
-  clip.cells.reserve(static_cast<size_t>(std::min(a.Rows(), 100000)) *
-                     static_cast<size_t>(a.Columns()));
   for (int r = a.top; r <= a.bottom; ++r) {
     if (filtered) {
       base::Result<bool> hidden = sheet->RowHidden(r);
       if (!hidden) return hidden.error();
       if (*hidden) continue;
     }
+    const int rowIndex = static_cast<int>(clip.rows.size());
     clip.rows.push_back(r);
-    for (int c = a.left; c <= a.right; ++c) {
-      CellContent content = sheet->ContentAt(r, c);
+    sheet->RowContents(r, a.left, a.right, [&](int column, CellContent content) {
       if (content.type == CellType::SharedString) {
-        const uint32_t index =
-            static_cast<uint32_t>(std::strtoul(content.value.c_str(), nullptr, 10));
+        const auto index = static_cast<uint32_t>(std::strtoul(content.value.c_str(), nullptr, 10));
         const std::string* text = sheet->Parent().SharedString(index);
         content.type = CellType::InlineString;
         content.value = text != nullptr ? *text : std::string();
       }
-      clip.cells.push_back(std::move(content));
-    }
+      clip.cells.push_back({rowIndex, column - a.left, std::move(content)});
+    });
   }
   sheet->Parent().Parent().SetClipboard(std::move(clip));
   return base::Ok();
@@ -57,18 +54,14 @@ base::Status Worksheet::Paste() {
   const int rows = static_cast<int>(clip->rows.size());
   if (at.top + rows - 1 > kMaxRows || at.left + clip->columns - 1 > kMaxColumns)
     return Failed("the copied cells do not fit below ", AreaText(at));
-  for (int i = 0; i < rows; ++i) {
-    const int fromRow = clip->rows[static_cast<size_t>(i)];
-    for (int j = 0; j < clip->columns; ++j) {
-      CellContent content = clip->cells[static_cast<size_t>(i * clip->columns + j)];
-      const int row = at.top + i, column = at.left + j;
-      if (!content.formula.empty())
-        content.formula =
-            ShiftFormula(content.formula, row - fromRow, column - (clip->firstColumn + j));
-      if (base::Status s = WriteCell(row, column, content); !s) return s;
-    }
-  }
-  selection_ = excel::Area{at.top, at.left, at.top + rows - 1, at.left + clip->columns - 1};
+  const excel::Area block{at.top, at.left, at.top + rows - 1, at.left + clip->columns - 1};
+  base::Status written = ReplaceCells(block, clip->cells, [&](const PlacedCell& cell) {
+    const int fromRow = clip->rows[static_cast<size_t>(cell.row)];
+    return ShiftFormula(cell.content.formula, at.top + cell.row - fromRow,
+                        at.left - clip->firstColumn);
+  });
+  if (!written) return written;
+  selection_ = block;
   return base::Ok();
 }
 

@@ -379,38 +379,35 @@ base::Status Range::SetValue(const vb::Variant& value) const {
     for (int c = area_.left; c <= area_.right; ++c) styles.push_back(sheet_->StyleAt(r, c));
   }
   size_t next = 0;
-  for (int r = area_.top; r <= area_.bottom; ++r) {
-    for (int c = area_.left; c <= area_.right; ++c) {
-      CellContent content;
-      content.style = styles[next++];
-      content.present = true;
-      switch (value.Type()) {
-        case vb::VarType::Empty:
-        case vb::VarType::Null:
-          content.present = content.style != 0;
-          break;
-        case vb::VarType::String:
-          content.type = CellType::InlineString;
-          content.value = value.Text();
-          break;
-        case vb::VarType::Boolean:
-          content.type = CellType::Boolean;
-          content.value = value.Number() != 0 ? "1" : "0";
-          break;
-        case vb::VarType::Error:
-          content.type = CellType::Error;
-          content.value = ErrorText(static_cast<int32_t>(value.Number()));
-          break;
-        default: {
-          char buffer[32];
-          std::snprintf(buffer, sizeof buffer, "%.17g", value.Number());
-          content.value = buffer;
-        }
+  return sheet_->WriteCells(area_, [&](int, int, CellContent& content) -> const CellContent& {
+    content = CellContent{};
+    content.style = styles[next++];
+    content.present = true;
+    switch (value.Type()) {
+      case vb::VarType::Empty:
+      case vb::VarType::Null:
+        content.present = content.style != 0;
+        break;
+      case vb::VarType::String:
+        content.type = CellType::InlineString;
+        content.value = value.Text();
+        break;
+      case vb::VarType::Boolean:
+        content.type = CellType::Boolean;
+        content.value = value.Number() != 0 ? "1" : "0";
+        break;
+      case vb::VarType::Error:
+        content.type = CellType::Error;
+        content.value = ErrorText(static_cast<int32_t>(value.Number()));
+        break;
+      default: {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.17g", value.Number());
+        content.value = buffer;
       }
-      if (base::Status s = sheet_->WriteCell(r, c, content); !s) return s;
     }
-  }
-  return base::Ok();
+    return content;
+  });
 }
 
 base::Status Range::SetColumnWidth(double characters) const {

@@ -79,6 +79,10 @@ base::Result<Worksheet*> Workbook::Sheets(int index) {
 }
 
 base::Result<Worksheet*> Workbook::Sheets(std::string_view name) {
+  // The name as written is the usual case; the comparison without case or width only after it.
+  for (auto& sheet : sheets_) {
+    if (sheet->Name() == name) return sheet.get();
+  }
   for (auto& sheet : sheets_) {
     if (vb::TextEquals(sheet->Name(), name)) return sheet.get();
   }

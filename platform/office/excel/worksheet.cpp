@@ -110,10 +110,11 @@ int RowNumber(pugi::xml_node r) {
   return a.as_int(0);
 }
 
-// The <row r=row> of <sheetData>, made in order when missing. The search starts at `hint` (the
-// row found last) when it lies above, as edits mostly go down the sheet; `hint` becomes the row.
-pugi::xml_node RowNode(pugi::xml_node data, int row, pugi::xml_node& hint) {
-  pugi::xml_node before;
+// The <row r=row> of <sheetData>, or an empty handle with `before` the row it would go before
+// (empty: at the end). The search starts at `hint` (the row found last) when it lies above, as
+// edits mostly go down the sheet; `hint` becomes the row found.
+pugi::xml_node FindRowNode(pugi::xml_node data, int row, pugi::xml_node& hint,
+                           pugi::xml_node* before = nullptr) {
   pugi::xml_node start = data.first_child();
   if (hint && hint.parent() == data && RowNumber(hint) <= row) start = hint;
   for (pugi::xml_node r = start; r; r = r.next_sibling()) {
@@ -121,10 +122,17 @@ pugi::xml_node RowNode(pugi::xml_node data, int row, pugi::xml_node& hint) {
     const int n = RowNumber(r);
     if (n == row) return hint = r;
     if (n > row) {
-      before = r;
+      if (before != nullptr) *before = r;
       break;
     }
   }
+  return {};
+}
+
+// The <row r=row> of <sheetData>, made in order when missing; `hint` as for FindRowNode.
+pugi::xml_node RowNode(pugi::xml_node data, int row, pugi::xml_node& hint) {
+  pugi::xml_node before;
+  if (pugi::xml_node found = FindRowNode(data, row, hint, &before)) return found;
   const std::string name = office::PrefixOf(data) + "row";
   pugi::xml_node r =
       before ? data.insert_child_before(name.c_str(), before) : data.append_child(name.c_str());
@@ -278,11 +286,7 @@ uint32_t Worksheet::StyleAt(int row, int column) {
   if (!table) return 0;
   if (const CellRecord* cell = (*table)->Find(row, column)) return cell->style;
   if (const RowRecord* r = (*table)->RowInfo(row); r != nullptr && r->customFormat) return r->style;
-  LoadColumns();
-  for (const ColumnSpan& span : columns_) {
-    if (column >= span.first && column <= span.last) return span.style;
-  }
-  return 0;
+  return ColumnStyle(column);
 }
 
 int Worksheet::LastRow() {
@@ -445,17 +449,87 @@ pugi::xml_node Worksheet::SheetData(pugi::xml_node root) {
 }
 
 base::Status Worksheet::WriteCell(int row, int column, const CellContent& content) {
-  if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns)
-    return Failed("no cell at row ", row, ", column ", column);
+  return WriteCells(Area{row, column, row, column},
+                    [&content](int, int, CellContent&) -> const CellContent& { return content; });
+}
+
+base::Result<pugi::xml_node> Worksheet::SheetDataFor(const Area& area) {
+  if (area.top < 1 || area.bottom > kMaxRows || area.left < 1 || area.right > kMaxColumns)
+    return Failed("no cells at ", AreaText(area));
   base::Result<pugi::xml_node> root = Node();
   if (!root) return root.error();
-  pugi::xml_node data = SheetData(*root);
-  if (!content.present) {
-    pugi::xml_node r = RowNode(data, row, rowHint_);
-    if (pugi::xml_node c = CellNode(r, column, false)) r.remove_child(c);
-    return Changed();
+  return SheetData(*root);
+}
+
+base::Status Worksheet::WriteCells(const Area& area, const CellSource& content) {
+  base::Result<pugi::xml_node> found = SheetDataFor(area);
+  if (!found) return found.error();
+  const pugi::xml_node data = *found;
+  bool changed = false;
+  CellContent scratch;
+  for (int r = area.top; r <= area.bottom; ++r) {
+    // The row is looked up once, and made only when a cell is written into it.
+    pugi::xml_node row = FindRowNode(data, r, rowHint_);
+    for (int c = area.left; c <= area.right; ++c) {
+      const CellContent& cell = content(r, c, scratch);
+      if (!cell.present) {
+        // Clearing a position that holds nothing changes nothing.
+        pugi::xml_node old = row ? CellNode(row, c, false) : pugi::xml_node();
+        if (old) changed |= row.remove_child(old);
+        continue;
+      }
+      if (!row) row = RowNode(data, r, rowHint_);
+      WriteCellNode(CellNode(row, c, true), r, c, cell);
+      changed = true;
+    }
   }
-  pugi::xml_node c = CellNode(RowNode(data, row, rowHint_), column, true);
+  return changed ? Changed() : base::Ok();
+}
+
+base::Status Worksheet::ReplaceCells(
+    const Area& block, std::span<const PlacedCell> cells,
+    const std::function<std::string(const PlacedCell&)>& formulaOf) {
+  base::Result<pugi::xml_node> found = SheetDataFor(block);
+  if (!found) return found.error();
+  const pugi::xml_node data = *found;
+  bool changed = false;
+  size_t next = 0;
+  CellContent formulaCell;
+  for (int r = block.top; r <= block.bottom; ++r) {
+    pugi::xml_node row = FindRowNode(data, r, rowHint_);
+    if (row) {
+      // Whatever the row holds inside the block goes first.
+      for (pugi::xml_node c = row.first_child(); c;) {
+        pugi::xml_node following = c.next_sibling();
+        int cellRow, column;
+        if (office::IsElement(c, "c") &&
+            ParseCellReference(c.attribute("r").value(), cellRow, column) && column >= block.left &&
+            column <= block.right) {
+          row.remove_child(c);
+          changed = true;
+        }
+        c = following;
+      }
+    }
+    for (; next < cells.size() && cells[next].row == r - block.top; ++next) {
+      const PlacedCell& cell = cells[next];
+      if (!cell.content.present) continue;
+      if (!row) row = RowNode(data, r, rowHint_);
+      const int column = block.left + cell.column;
+      const CellContent* content = &cell.content;
+      if (!cell.content.formula.empty()) {
+        formulaCell = cell.content;
+        formulaCell.formula = formulaOf(cell);
+        content = &formulaCell;
+      }
+      WriteCellNode(CellNode(row, column, true), r, column, *content);
+      changed = true;
+    }
+  }
+  return changed ? Changed() : base::Ok();
+}
+
+void Worksheet::WriteCellNode(pugi::xml_node c, int row, int column, const CellContent& content) {
   const std::string prefix = office::PrefixOf(c);
   while (c.first_child()) c.remove_child(c.first_child());
   while (c.first_attribute()) c.remove_attribute(c.first_attribute());
@@ -471,7 +545,6 @@ base::Status Worksheet::WriteCell(int row, int column, const CellContent& conten
   } else if (!content.value.empty()) {
     c.append_child((prefix + "v").c_str()).text().set(content.value.c_str());
   }
-  return Changed();
 }
 
 base::Status Worksheet::SetColumnWidth(int column, double characters, bool bestFit) {
@@ -560,26 +633,68 @@ base::Status Worksheet::SetAutoFilter(const Area& area, const std::vector<bool>&
 }
 
 CellContent Worksheet::ContentAt(int row, int column) {
-  CellContent content;
   base::Result<const SheetCells*> table = CellTable();
-  if (!table) return content;
-  const CellRecord* cell = (*table)->Find(row, column);
-  if (cell == nullptr) {
-    // A formatted empty position keeps its format.
-    content.style = StyleAt(row, column);
-    content.present = content.style != 0;
-    content.type = CellType::Number;
-    return content;
-  }
-  content.present = true;
-  content.type = cell->type;
-  content.style = cell->style;
-  content.value = cell->type == CellType::InlineString
-                      ? StringItemText((*table)->View(cell->value))
-                      : (cell->valueEscaped ? DecodeEntities((*table)->View(cell->value))
-                                            : std::string((*table)->View(cell->value)));
-  if (std::optional<std::string> f = FormulaAt(row, column)) content.formula = std::move(*f);
+  if (!table) return CellContent{};
+  if (const CellRecord* cell = (*table)->Find(row, column)) return ContentOf(**table, *cell);
+  // A formatted empty position keeps its format.
+  CellContent content;
+  content.style = StyleAt(row, column);
+  content.present = content.style != 0;
   return content;
+}
+
+void Worksheet::RowContents(int row, int left, int right,
+                            const std::function<void(int column, CellContent content)>& take) {
+  base::Result<const SheetCells*> table = CellTable();
+  if (!table) return;
+  const std::span<const CellRecord> cells = (*table)->Row(row);
+  const RowRecord* info = (*table)->RowInfo(row);
+  const bool rowFormat = info != nullptr && info->customFormat && info->style != 0;
+  LoadColumns();
+  const bool columnFormats = std::any_of(
+      columns_.begin(), columns_.end(),
+      [&](const ColumnSpan& s) { return s.style != 0 && s.last >= left && s.first <= right; });
+  auto next = std::lower_bound(cells.begin(), cells.end(), left,
+                               [](const CellRecord& c, int col) { return c.column < col; });
+  if (!rowFormat && !columnFormats) {
+    // Only the cells the row holds.
+    for (; next != cells.end() && next->column <= right; ++next)
+      take(next->column, ContentOf(**table, *next));
+    return;
+  }
+  for (int column = left; column <= right; ++column) {
+    if (next != cells.end() && next->column == column) {
+      take(column, ContentOf(**table, *next++));
+      continue;
+    }
+    CellContent empty;
+    empty.style = rowFormat ? info->style : ColumnStyle(column);
+    empty.present = empty.style != 0;
+    if (empty.present) take(column, std::move(empty));
+  }
+}
+
+CellContent Worksheet::ContentOf(const SheetCells& table, const CellRecord& cell) {
+  CellContent content;
+  content.present = true;
+  content.type = cell.type;
+  content.style = cell.style;
+  content.value = cell.type == CellType::InlineString
+                      ? StringItemText(table.View(cell.value))
+                      : (cell.valueEscaped ? DecodeEntities(table.View(cell.value))
+                                           : std::string(table.View(cell.value)));
+  // Also a cell of an array formula, which holds no <f> of its own.
+  if (std::optional<std::string> f = FormulaAt(cell.row, cell.column))
+    content.formula = std::move(*f);
+  return content;
+}
+
+uint32_t Worksheet::ColumnStyle(int column) {
+  LoadColumns();
+  for (const ColumnSpan& span : columns_) {
+    if (column >= span.first && column <= span.last) return span.style;
+  }
+  return 0;
 }
 
 std::optional<std::string> Worksheet::FormulaAt(int row, int column) {

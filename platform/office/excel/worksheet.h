@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,13 @@ struct CellContent {
   std::string value;    // the <v> text, or the text of an inline string
   std::string formula;  // A1 text without "=", already moved to where it is written
   uint32_t style = 0;
+};
+
+// A cell of a block: its row and column counted from the block's first (0), and what it holds.
+struct PlacedCell {
+  int row;
+  int column;
+  CellContent content;
 };
 
 class Worksheet {
@@ -103,6 +111,15 @@ class Worksheet {
 
   // --- edits (each clears the workbook's Saved) ---
   base::Status WriteCell(int row, int column, const CellContent& content);
+  // A block of cells, `content(row, column, scratch)` giving each (a cell it keeps, or one it
+  // built in `scratch`): one change for the whole block.
+  using CellSource = std::function<const CellContent&(int row, int column, CellContent& scratch)>;
+  base::Status WriteCells(const Area& area, const CellSource& content);
+  // Replaces the block's cells with `cells` (row by row, left to right); positions not listed
+  // are emptied. `formulaOf` gives the formula to write for a listed cell that has one. The
+  // work follows what the block and the cells hold, not the block's size. One change.
+  base::Status ReplaceCells(const Area& block, std::span<const PlacedCell> cells,
+                            const std::function<std::string(const PlacedCell&)>& formulaOf);
   base::Status SetColumnWidth(int column, double characters, bool bestFit);
   base::Status SetRowHidden(int row, bool hidden);
   // Replaces the sheet's <autoFilter> element with the given one (built by the filter code)
@@ -112,15 +129,26 @@ class Worksheet {
 
   // What a cell holds, for copying.
   CellContent ContentAt(int row, int column);
+  // The positions of columns left..right of a row that hold something, left to right, each
+  // with what ContentAt would give (the row read once; empty positions skipped).
+  void RowContents(int row, int left, int right,
+                   const std::function<void(int column, CellContent content)>& take);
   // The cell's formula in A1 notation as the file has it, without "=": its own, its shared
   // formula moved to it, or its array's; nothing for a cell without one.
   std::optional<std::string> FormulaAt(int row, int column);
 
  private:
   base::Status Changed();
+  CellContent ContentOf(const SheetCells& table, const CellRecord& cell);
+  // The format a column gives its empty positions.
+  uint32_t ColumnStyle(int column);
+  // Writes what a cell holds into its <c>.
+  void WriteCellNode(pugi::xml_node c, int row, int column, const CellContent& content);
   void LoadColumns();
   double ColumnFileWidth(int column, bool& hidden);
   double DefaultFileWidth();
+  // <sheetData> for writing an area; an error for an area outside the sheet.
+  base::Result<pugi::xml_node> SheetDataFor(const Area& area);
   // <sheetData>, every row and cell of it given its "r" on first use.
   pugi::xml_node SheetData(pugi::xml_node root);
 

@@ -77,4 +77,5 @@ def main():
     measure("candidate: load + task reads", task_reads, candidate)
 
 
-main()
+if __name__ == "__main__":
+    main()

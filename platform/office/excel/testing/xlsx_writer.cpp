@@ -52,8 +52,10 @@ std::string EscapeXml(const std::string& text) {
   return out;
 }
 
-SheetXml TextSheet(std::string name, const std::vector<std::vector<std::string>>& rows,
-                   std::vector<std::string>& sharedStrings) {
+namespace {
+
+SheetXml SheetOfTexts(std::string name, const std::vector<std::vector<std::string>>& rows,
+                      std::vector<std::string>& sharedStrings, bool numbers) {
   SheetXml sheet = Sheet(std::move(name), "");
   for (size_t r = 0; r < rows.size(); ++r) {
     const std::string rowRef = std::to_string(r + 1);
@@ -62,7 +64,7 @@ SheetXml TextSheet(std::string name, const std::vector<std::vector<std::string>>
       const std::string& text = rows[r][c];
       if (text.empty()) continue;
       const std::string ref = ColumnName(static_cast<int>(c + 1)) + rowRef;
-      if (IsNumberText(text)) {
+      if (numbers && IsNumberText(text)) {
         cells += "<c r=\"" + ref + "\"><v>" + text + "</v></c>";
       } else {
         // One entry per distinct text, as the suites write the table.
@@ -76,6 +78,18 @@ SheetXml TextSheet(std::string name, const std::vector<std::vector<std::string>>
     if (!cells.empty()) sheet.rows += "<row r=\"" + rowRef + "\">" + cells + "</row>";
   }
   return sheet;
+}
+
+}  // namespace
+
+SheetXml TextSheet(std::string name, const std::vector<std::vector<std::string>>& rows,
+                   std::vector<std::string>& sharedStrings) {
+  return SheetOfTexts(std::move(name), rows, sharedStrings, true);
+}
+
+SheetXml StringSheet(std::string name, const std::vector<std::vector<std::string>>& rows,
+                     std::vector<std::string>& sharedStrings) {
+  return SheetOfTexts(std::move(name), rows, sharedStrings, false);
 }
 
 SheetXml Sheet(std::string name, std::string rows) {

@@ -48,6 +48,9 @@ std::string EscapeXml(const std::string& text);
 // other texts shared strings (each distinct text once in `sharedStrings`), empty texts no cell.
 SheetXml TextSheet(std::string name, const std::vector<std::vector<std::string>>& rows,
                    std::vector<std::string>& sharedStrings);
+// The same with every text a shared string, as an author types "0.0" or "1" as text.
+SheetXml StringSheet(std::string name, const std::vector<std::vector<std::string>>& rows,
+                     std::vector<std::string>& sharedStrings);
 
 // A folder for one test under KIRV_TEST_TMP (or the system's temporary folder), removed
 // afterwards.

@@ -1,0 +1,133 @@
+// The cost of grading the demo's spreadsheet task (its answer workbook and a candidate's workbook
+// with every step done), and, in the same run, the cost of Debian's openpyxl loading the same two
+// files and reading the same cells in one long-running process (testing/openpyxl_peer.py).
+//   sheetmark_benchmark                   the benchmarks, then the comparison with its ratio
+//   sheetmark_benchmark --no-peer         the benchmarks only
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "grading/sheetmark/control.h"
+#include "grading/sheetmark/driver.h"
+#include "grading/sheetmark/testing/sheet_fixture.h"
+#include "platform/win/message_box.h"
+#include "tools/demo_spreadsheet.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The task's files in the folders a grading pass gets.
+struct DemoTask {
+  sheetmark::testing::GradingFolders folders;
+  bool ok = demo::WriteSpreadsheetAnswer(folders.AnswerHost() / demo::kSpreadsheetAnswer) &&
+            demo::WriteSolvedWorkbook(folders.CandidateHost() / demo::kSpreadsheetWorkbook);
+  const std::string answerFolder = folders.Answer();  // as the client passes them
+  const std::string candidateFolder = folders.Candidate();
+  fs::path Answer() const { return folders.AnswerHost() / demo::kSpreadsheetAnswer; }
+  fs::path Candidate() const { return folders.CandidateHost() / demo::kSpreadsheetWorkbook; }
+};
+
+DemoTask& Task() {
+  static DemoTask task;
+  return task;
+}
+
+// One pass as the client's put of ansname makes it; the awarded points.
+int16_t GradeOnce(sheetmark::SheetState& state) {
+  sheetmark::sheetmark control(state);
+  control.Pathofans = Task().answerFolder;
+  control.PathOfexl = Task().candidateFolder;
+  control.EDebug = false;
+  control.PutAnsname(demo::kSpreadsheetAnswer);
+  return control.ExcelGrade;
+}
+
+void GradeDemoTask(benchmark::State& st) {
+  sheetmark::SheetState state;
+  for (auto _ : st) benchmark::DoNotOptimize(GradeOnce(state));
+  if (GradeOnce(state) != demo::kSpreadsheetFullMarks) st.SkipWithError("the task did not score");
+}
+BENCHMARK(GradeDemoTask);
+
+void LoadAnswerWorkbook(benchmark::State& st) {
+  sheetmark::SheetState state;
+  for (auto _ : st) {
+    benchmark::DoNotOptimize(
+        engine::LoadAnswerTable(state.engine, Task().answerFolder, demo::kSpreadsheetAnswer));
+  }
+}
+BENCHMARK(LoadAnswerWorkbook);
+
+void OpenCandidateWorkbook(benchmark::State& st) {
+  const std::string file = Task().candidateFolder + demo::kSpreadsheetWorkbook;
+  for (auto _ : st) {
+    excel::Application app;
+    benchmark::DoNotOptimize(app.Workbooks().Open(file).has_value());
+  }
+}
+BENCHMARK(OpenCandidateWorkbook);
+
+// Microseconds per pass, over about `seconds`.
+double TimeOurs(double seconds) {
+  sheetmark::SheetState state;
+  GradeOnce(state);
+  int runs = 0;
+  const auto start = std::chrono::steady_clock::now();
+  std::chrono::duration<double> spent{};
+  do {
+    GradeOnce(state);
+    ++runs;
+    spent = std::chrono::steady_clock::now() - start;
+  } while (spent.count() < seconds);
+  return spent.count() / runs * 1e6;
+}
+
+// The peer's microseconds per pass; negative when it could not run.
+double TimePeer(double seconds) {
+  const std::string command = "/usr/bin/python3 '" KIRV_SOURCE_DIR
+                              "/grading/sheetmark/testing/openpyxl_peer.py' '" +
+                              Task().Answer().string() + "' '" + Task().Candidate().string() +
+                              "' " + std::to_string(seconds) + " 2>&1";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return -1;
+  char line[512] = {};
+  const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
+  const int status = ::pclose(pipe);
+  double micros = -1;
+  if (!read || status != 0 || std::sscanf(line, "%lf", &micros) != 1) {
+    std::cerr << "openpyxl peer: " << line;
+    return -1;
+  }
+  return micros;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  win::SetMessageSink([](const win::MessageBoxRequest&) { return int{win::IDOK}; });
+  bool peer = true;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--no-peer") == 0) peer = false;
+  }
+  if (!Task().ok) {
+    std::cerr << "cannot write the demo task's workbooks\n";
+    return 1;
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  if (!peer) return 0;
+  const double ours = TimeOurs(3.0);
+  const double theirs = TimePeer(3.0);
+  std::printf("\ndemo task, answer + candidate workbook, graded:  sheetmark %.1f us\n", ours);
+  if (theirs < 0) return 1;
+  std::printf("the same two files loaded and read by openpyxl:  %.1f us\n", theirs);
+  std::printf("ratio: %.0f times faster\n", theirs / ours);
+  return 0;
+}

@@ -1,0 +1,68 @@
+// The control class: its dispatch table (in the order its properties are saved) and the put of
+// ansname that grades.
+#include "grading/sheetmark/control.h"
+
+#include "grading/engine/publicdatacontrol.h"
+#include "grading/sheetmark/driver.h"
+#include "platform/vb/strings.h"
+
+namespace sheetmark {
+
+SheetState& LibraryState() {
+  static SheetState state;
+  return state;
+}
+
+sheetmark::sheetmark() : sheetmark(LibraryState()) {}
+
+const com::DispatchTable<sheetmark>& sheetmark::Table() {
+  using T = com::DispatchTable<sheetmark>;
+  static const T table{
+      T::Property(kPathofans, "Pathofans", &sheetmark::Pathofans).Persist("pathofans", ""),
+      T::Property(kAnsname, "ansname", &sheetmark::ansname)
+          .Put(&sheetmark::PutAnsname)
+          .Persist("ansname", ""),
+      T::Property(kExcelGrade, "ExcelGrade", &sheetmark::ExcelGrade).Persist("ExcelGrade", 0),
+      T::Property(kExcelAllGrade, "ExcelAllGrade", &sheetmark::ExcelAllGrade)
+          .Persist("ExcelAllGrade", 0),
+      T::Property(kExcelFileName, "ExcelFileName", &sheetmark::ExcelFileName)
+          .Put(&sheetmark::PutExcelFileName)
+          .Persist("ExcelFileName", ""),
+      T::Property(kPathOfexl, "PathOfexl", &sheetmark::PathOfexl).Persist("PathOfexl", ""),
+      T::Property(kEDebug, "EDebug", &sheetmark::EDebug).Persist("EDebug", true),
+      T::Property(kIsGetName, "IsGetName", &sheetmark::IsGetName).Persist("IsGetName", false),
+      T::Method(kGrade, "grade", &sheetmark::grade),
+      T::Method(kGetFileName, "GetFileName", &sheetmark::GetFileName),
+  };
+  return table;
+}
+
+void sheetmark::grade() {
+  ExcelAllGrade = GradeAnswerWorkbook(state_, PathOfexl, Pathofans, ansname);
+}
+
+void sheetmark::GetFileName() {
+  if (ansname.empty() || Pathofans.empty()) return;
+  (void)engine::ReadStudentFileName(state_.engine, Pathofans, ansname);
+}
+
+void sheetmark::PutAnsname(std::string value) {
+  ansname = std::move(value);
+  PropertyChanged(kAnsname, "ansname");
+  if (IsGetName) return;
+  // The totals start from the properties: a host that leaves ExcelGrade set gets it added.
+  state_.Totals() = engine::TypeScore{ExcelGrade, ExcelAllGrade};
+  state_.engine.DebugFlag = EDebug ? engine::kTrue : engine::kFalse;
+  grade();
+  ExcelGrade = state_.Totals().awarded;
+}
+
+void sheetmark::PutExcelFileName(std::string value) {
+  ExcelFileName = std::move(value);
+  PropertyChanged(kExcelFileName, "ExcelFileName");
+  if (ExcelFileName != "*.*") return;
+  GetFileName();
+  ExcelFileName = vb::Narrow(state_.engine.StudentFileName);
+}
+
+}  // namespace sheetmark

@@ -1,0 +1,190 @@
+// The keyword table. Each row's letters say how its argument cells are converted; its check
+// decides what the rule's truth is (a comparison the dispatcher makes is written in the row).
+#include "grading/sheetmark/keywords.h"
+
+#include <algorithm>
+#include <optional>
+#include <unordered_map>
+
+#include "grading/engine/publicdatacontrol.h"
+#include "grading/sheetmark/checks/cells.h"
+#include "grading/sheetmark/checks/data.h"
+#include "grading/sheetmark/checks/formats.h"
+#include "grading/sheetmark/checks/sheets.h"
+#include "platform/vb/strings.h"
+
+namespace sheetmark {
+namespace {
+
+constexpr int16_t kMaxListed = 20;
+
+// A value a check read compared with the expected one; a rule on a missing sheet has none.
+template <class T, class U>
+int16_t Equals(const std::optional<T>& actual, const U& expected) {
+  return ToTruth(actual && *actual == expected);
+}
+
+// The chart keywords' checks belong to the chart model; until it reads charts they answer as a
+// workbook without a chart does: the rule fails.
+int16_t NoChart(SheetState&, const Arguments&) {
+  return engine::kFalse;
+}
+
+// S sheet, S cell, ...: most rows start so.
+using A = const Arguments&;
+using St = SheetState&;
+
+constexpr KeywordRow kKeywords[] = {
+    // Cell values (checks/cells)
+    {"EXCELDATA", "SSS", [](St s, A a) { return Equals(ReadCellText(s, a.S(0), a.S(1)), a.S(2)); }},
+    {"EXCELDATAC", "SSS",
+     [](St s, A a) { return CheckCellTyped(s, a.S(0), a.S(1), vb::Variant::String(a.S(2))); }},
+    {"EXCELEXISTDATA", "SSD", [](St s, A a) { return CheckCellNumber(s, a.S(0), a.S(1), a.D(2)); }},
+    {"EXCELISSHEETCOPY", "SIIIIS",
+     [](St s, A a) {
+       return CompareSheetBlocks(s, a.S(0), a.I(1), a.I(2), a.I(3), a.I(4), a.S(5));
+     }},
+    {"EXCELFILTER", "SSSSS",
+     [](St s, A a) { return CheckFilterResult(s, a.S(0), a.S(1), a.S(2), a.S(3), a.S(4)); }},
+
+    // Formats (checks/formats)
+    {"EXCELCELLCOLOR", "SSI",
+     [](St s, A a) { return Equals(ReadFontColorIndex(s, a.S(0), a.S(1)), a.I(2)); }},
+    {"EXCELCELLFORMAT", "SSS",
+     [](St s, A a) { return CheckNumberFormat(s, a.S(0), a.S(1), a.S(2)); }},
+    {"EXCELFONTBOLDITALICUNDERLINE", "SSI",
+     [](St s, A a) { return Equals(FontStyleCode(s, a.S(0), a.S(1)), a.I(2)); }},
+    {"EXCELHEIGHTWIDTH", "SSBD",
+     [](St s, A a) { return CheckCellSize(s, a.S(0), a.S(1), a.B(2), a.D(3)); }},
+    {"EXCELFONTNAME", "SSS", [](St s, A a) { return CheckFontName(s, a.S(0), a.S(1), a.S(2)); }},
+    {"EXCELORIENTATION", "SSI",
+     [](St s, A a) { return CheckOrientation(s, a.S(0), a.S(1), a.I(2)); }},
+    {"EXCELFONTSIZE", "SSD", [](St s, A a) { return CheckFontSize(s, a.S(0), a.S(1), a.D(2)); }},
+    {"CELLMERGE", "SS", [](St s, A a) { return IsMerged(s, a.S(0), a.S(1)); }},
+    {"EXCELFONTPOS", "SSBI",
+     [](St s, A a) { return CheckAlignment(s, a.S(0), a.S(1), a.B(2), a.I(3)); }},
+    {"EXCELFILLCOLORPATTERN", "SSIII",
+     [](St s, A a) { return CheckFill(s, a.S(0), a.S(1), a.I(2), a.I(3), a.I(4)); }},
+    {"EXCELBIANKUANGWAI", "SSIII",
+     [](St s, A a) { return CheckOuterBorder(s, a.S(0), a.S(1), a.I(2), a.I(3), a.I(4)); }},
+    {"EXCELBIANKUANGNEI", "SSIII",
+     [](St s, A a) { return CheckInnerBorder(s, a.S(0), a.S(1), a.I(2), a.I(3), a.I(4)); }},
+
+    // Sheets, sorting, the chart lookup (checks/sheets)
+    {"EXCELSORT", "SIIIB",
+     [](St s, A a) { return CheckSorted(s, a.S(0), a.I(1), a.I(2), a.I(3), a.B(4)); }},
+    {"EXCELEXISTSHEET", "S", [](St s, A a) { return SheetExists(s, a.S(0)); }},
+    {"EXCELSHEETRENAME", "SS", [](St s, A a) { return CheckSheetRenamed(s, a.S(0), a.S(1)); }},
+    {"EXCELEXISTPIC", "S", [](St s, A a) { return FindChart(s, a.S(0)); }},
+
+    // Column fit, auto-filter and formulas (checks/data)
+    {"EXCELCOLUMNSAUTOFIT", "SSB",
+     [](St s, A a) { return CheckColumnsAutoFit(s, a.S(0), a.S(1), a.B(2)); }},
+    {"EXCELAUTOFILTER", "SSSSSSS",
+     [](St s, A a) {
+       return CheckAutoFilter(s, a.S(0), a.S(1), a.S(2), a.S(3), a.S(4), a.S(5), a.S(6));
+     }},
+    {"EXCELFORMULATION", "SSSS",
+     [](St s, A a) { return CheckFormulation(s, a.S(0), a.S(1), a.S(2), a.S(3)); }},
+    {"EXCELFORMULATIONINCLUDING", "SS",
+     [](St s, A a) { return CheckFormulationIncluding(s, a.S(0), a.S(1)); }},
+
+    // Charts: their cells are read as the rows say, their checks come with the chart model.
+    {"EXCELPICPLOTAREAJIANBIAN", "III", NoChart},
+    {"EXCELGETPICXYZCOLOR", "ISL", NoChart},
+    {"EXCELPICXYZCOLOR", "IL", NoChart},
+    {"EXCELPICXYZBOLDITALICUNDERLINE", "II", NoChart},
+    {"EXCELPICDATATABLE", "I", NoChart},
+    {"GETEXCELPICCHARTTITLE", "S", NoChart},
+    {"GETEXCELPICXTITLE", "S", NoChart},
+    {"GETEXCELPICYTITLE", "S", NoChart},
+    {"GETEXCELPICZTITLE", "S", NoChart},
+    {"EXCELPICTITLEFONTBOLDITALICUNDERLINE", "II", NoChart},
+    {"EXCELPICLEGENDBOLDITALICUNDERLINE", "I", NoChart},
+    {"EXCELPICTITLECOLOR", "ISL", NoChart},
+    {"EXCELPICCHARTTYPE", "I", NoChart},
+    {"EXCELPICLEGEND", "I", NoChart},
+    {"EXCELPICXYZ", "IDS", NoChart},
+    {"EXCELPICHASLEGEND", "", NoChart},
+    {"EXCELPICTITLEFONT", "IDS", NoChart},
+    {"EXCELPICLEGENDFONT_SIZE", "DS", NoChart},
+    {"EXCELPICCHARTAREAFILLSTYLEJB", "IIIIIIII", NoChart},
+    {"EXCELPICLEGENDNAME", "N", NoChart},
+    {"EXCELDATASOURCECORRECT", "SS", NoChart},
+    {"EXCELDATASOURCECORRECTX", "SS", NoChart},
+    {"EXCELPICXLVALUEFAMAT", "IIIII", NoChart},
+    {"EXCELPICNUMBERFORMATLOCAL", "ISIS", NoChart},
+    {"EXCELDATASOURCECORRECTY", "SSI", NoChart},
+};
+
+const std::unordered_map<std::string_view, const KeywordRow*>& Index() {
+  static const std::unordered_map<std::string_view, const KeywordRow*> index = [] {
+    std::unordered_map<std::string_view, const KeywordRow*> map;
+    for (const KeywordRow& row : kKeywords) map.emplace(row.keyword, &row);
+    return map;
+  }();
+  return index;
+}
+
+double Converted(char letter, const std::string& text) {
+  const vb::Variant cell = vb::Variant::String(text);
+  switch (letter) {
+    case 'I':
+    case 'N':
+      return vb::CInt(cell).value_or(0);
+    case 'L':
+      return vb::CLng(cell).value_or(0);
+    case 'D':
+      return vb::CDbl(cell).value_or(0.0);
+    case 'B':
+      return vb::CBool(cell).value_or(false) ? -1 : 0;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+void Arguments::ReadOne(engine::EngineState& state, char letter) {
+  Cell cell;
+  cell.text = engine::NextCell(state);
+  cell.number = Converted(letter, cell.text);
+  cells_.push_back(std::move(cell));
+}
+
+Arguments Arguments::Read(engine::EngineState& state, std::string_view letters) {
+  Arguments args;
+  args.cells_.reserve(letters.size());
+  for (char letter : letters) {
+    args.ReadOne(state, letter);
+    if (letter != 'N') continue;
+    const int listed = std::clamp<int>(args.I(args.Count() - 1), 0, kMaxListed);
+    for (int i = 0; i < listed; ++i) args.ReadOne(state, 'I');
+  }
+  return args;
+}
+
+std::span<const KeywordRow> Keywords() {
+  return kKeywords;
+}
+
+const KeywordRow* FindKeyword(std::string_view keyword) {
+  const auto& index = Index();
+  auto it = index.find(keyword);
+  return it == index.end() ? nullptr : it->second;
+}
+
+bool IsCheckKeyword(std::string& token) {
+  token = vb::UCase(token);
+  return FindKeyword(token) != nullptr;
+}
+
+int16_t RunCheck(SheetState& state, std::string& token) {
+  token = vb::UCase(token);
+  const KeywordRow* row = FindKeyword(token);
+  if (row == nullptr) return engine::kNoSuchKeyword;
+  const Arguments args = Arguments::Read(state.engine, row->letters);
+  return row->check(state, args) != engine::kFalse ? engine::kCheckHolds : engine::kCheckFails;
+}
+
+}  // namespace sheetmark

@@ -1,0 +1,25 @@
+// The demo's spreadsheet task (module 3, paper 301): the candidate's starting workbook that the
+// paper archive carries, the answer workbook of its rules, and a workbook with every step done,
+// which the tests and the benchmark grade. The question text is demo/paper/excel1.txt.
+#pragma once
+
+#include <filesystem>
+
+#include "platform/base/result.h"
+
+namespace demo {
+
+// "score.xlsx", under "Excelkt" in the archive and in the candidate's folder.
+inline constexpr const char* kSpreadsheetWorkbook = "score.xlsx";
+// "excel1.xls", the answer workbook in Data\Answer (a package, whatever its name says).
+inline constexpr const char* kSpreadsheetAnswer = "excel1.xls";
+inline constexpr int kSpreadsheetFullMarks = 100;
+
+// Ten pupils' marks on the sheet 成绩表, the totals column empty.
+base::Status WriteStartingWorkbook(const std::filesystem::path& file);
+// Row 1 names the candidate's workbook and the full marks; nine rules follow, then END.
+base::Status WriteSpreadsheetAnswer(const std::filesystem::path& file);
+// The starting workbook with all eight steps of the question done, as a suite would save it.
+base::Status WriteSolvedWorkbook(const std::filesystem::path& file);
+
+}  // namespace demo
