@@ -11,8 +11,7 @@ preset=${KIRV_PRESET:-default}
 scripts/setup.sh --no-build
 cmake --preset "$preset" >/dev/null
 # The programs and controls the demo installation carries, and the tools that make its files.
-cmake --build --preset "$preset" --target kirv regsvr32 deskmark dirmark sheetmark demo_assets text_book \
-  demo_workbooks
+cmake --build --preset "$preset" --target demo_installation
 build=$PWD/build/$preset
 install=${1:-$build/demo-install}
 tools/make_demo.sh "$build" "$install"
