@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -56,6 +58,9 @@ struct ChartFont {
 class ChartTitle {
  public:
   ChartTitle(Workbook* book, pugi::xml_node title) : book_(book), title_(title) {}
+  // The title the suite shows for a chart without a c:title element (its only series' name).
+  ChartTitle(Workbook* book, pugi::xml_node title, pugi::xml_node chart)
+      : book_(book), title_(title), chart_(chart) {}
   // Characters.Text: the rich text's runs joined (paragraphs by "\n"), or the cached text of
   // a title linked to a cell.
   base::Result<std::string> Text() const;
@@ -64,6 +69,7 @@ class ChartTitle {
  private:
   Workbook* book_;
   pugi::xml_node title_;
+  pugi::xml_node chart_;  // c:chart when title_ is empty
 };
 
 class TickLabels {
@@ -148,13 +154,17 @@ class ChartDataTable {
   pugi::xml_node table_;
 };
 
+// What PresetGradientType answers for every gradient: the file stores a preset gradient as its
+// stops, and the suites' preset stop tables are not public, so none is recognised.
+inline constexpr int kUnrecognisedPresetGradient = 0;
+
 // A chart element's fill as Fill.Type and its gradient numbers report it.
 struct ChartFill {
-  int type = -4105;               // MsoFillType, xlNone -4142, xlAutomatic -4105
-  int presetGradientType = 0;     // see the README: preset gradients are not recognised
-  int gradientStyle = 0;          // MsoGradientStyle, 0 when not a gradient
-  int gradientVariant = 0;        // 1..4, 0 when not a gradient
-  int interiorColorIndex = -4142; // Interior.ColorIndex: the solid colour's nearest index
+  int type = -4105;                // MsoFillType, xlNone -4142, xlAutomatic -4105
+  int presetGradientType = 0;      // see the README: preset gradients are not recognised
+  int gradientStyle = 0;           // MsoGradientStyle, 0 when not a gradient
+  int gradientVariant = 0;         // 1..4, 0 when not a gradient
+  int interiorColorIndex = -4142;  // Interior.ColorIndex: the solid colour's nearest index
 };
 
 struct ChartBorder {
@@ -206,9 +216,11 @@ class Chart {
   ChartFormat ChartArea() const;
 
  private:
-  Chart(Workbook& book, pugi::xml_node chartSpace) : book_(&book), space_(chartSpace) {}
+  Chart(Workbook& book, pugi::xml_node chartSpace, std::string part)
+      : book_(&book), space_(chartSpace), part_(std::move(part)) {}
   Workbook* book_;
   pugi::xml_node space_;  // c:chartSpace
+  std::string part_;
 };
 
 }  // namespace excel
