@@ -55,7 +55,8 @@ constexpr const char* kStyles =
 constexpr const char* kChartTitle = "总分统计";
 constexpr const char* kChartSource = "成绩表!$A$1:$A$11,成绩表!$E$1:$E$11";
 
-std::string TotalsChart() {
+std::string TotalsChart(char column) {
+  const std::string c(1, column);
   return std::string(
              "<c:chartSpace xmlns:c='http://schemas.openxmlformats.org/drawingml/2006/chart' "
              "xmlns:a='http://schemas.openxmlformats.org/drawingml/2006/main' "
@@ -65,9 +66,13 @@ std::string TotalsChart() {
          "</a:t></a:r></a:p></c:rich></c:tx><c:overlay val='0'/></c:title>"
          "<c:autoTitleDeleted val='0'/><c:plotArea><c:barChart><c:barDir val='col'/>"
          "<c:grouping val='clustered'/><c:varyColors val='0'/><c:ser><c:idx val='0'/>"
-         "<c:order val='0'/><c:tx><c:strRef><c:f>成绩表!$E$1</c:f></c:strRef></c:tx>"
+         "<c:order val='0'/><c:tx><c:strRef><c:f>成绩表!$" +
+         c +
+         "$1</c:f></c:strRef></c:tx>"
          "<c:cat><c:strRef><c:f>成绩表!$A$2:$A$11</c:f></c:strRef></c:cat>"
-         "<c:val><c:numRef><c:f>成绩表!$E$2:$E$11</c:f></c:numRef></c:val></c:ser>"
+         "<c:val><c:numRef><c:f>成绩表!$" +
+         c + "$2:$" + c +
+         "$11</c:f></c:numRef></c:val></c:ser>"
          "<c:gapWidth val='150'/><c:axId val='1'/><c:axId val='2'/></c:barChart>"
          "<c:catAx><c:axId val='1'/><c:scaling><c:orientation val='minMax'/></c:scaling>"
          "<c:delete val='0'/><c:axPos val='b'/><c:crossAx val='2'/></c:catAx>"
@@ -164,7 +169,7 @@ base::Status WriteSpreadsheetAnswer(const fs::path& file) {
   return excel::testing::WriteXlsx(file, content);
 }
 
-base::Status WriteSolvedWorkbook(const fs::path& file) {
+base::Status WriteSolvedWorkbook(const fs::path& file, char chartColumn) {
   std::vector<Pupil> sorted(std::begin(kPupils), std::end(kPupils));
   std::stable_sort(sorted.begin(), sorted.end(),
                    [](const Pupil& a, const Pupil& b) { return a.Total() > b.Total(); });
@@ -175,7 +180,7 @@ base::Status WriteSolvedWorkbook(const fs::path& file) {
   content.sheets = {table, excel::testing::Sheet(
                                "备份", Table(sorted, Totals::Values, true, content.sharedStrings))};
   content.definedNames = kColum1;
-  excel::testing::AddChart(content, 0, "图表 1", TotalsChart());
+  if (chartColumn != 0) excel::testing::AddChart(content, 0, "图表 1", TotalsChart(chartColumn));
   // Written as it stands, then filtered and fitted by the object model as the suite would do.
   const fs::path draft = fs::path(file).concat(".draft");
   if (base::Status written = excel::testing::WriteXlsx(draft, content); !written) return written;
