@@ -398,7 +398,15 @@ TEST(Chart, AxesTitlesAndTickLabelFormats) {
       "val='2'/></c:catAx><c:valAx><c:axId val='2'/><c:numFmt formatCode='0%' sourceLinked='1'/>"
       "<c:crossAx val='1'/></c:valAx></c:plotArea>");
   const std::string pie = Space("<c:plotArea><c:pieChart><c:ser/></c:pieChart></c:plotArea>");
-  ChartBook book({chart, linked, pie});
+  // A scatter chart: its x axis is the value axis at the bottom, its categories the x values.
+  const std::string scatter = Space(
+      "<c:plotArea><c:scatterChart><c:scatterStyle val='lineMarker'/><c:ser><c:order val='0'/>"
+      "<c:xVal><c:numRef><c:f>Sheet1!$C$2:$C$3</c:f></c:numRef></c:xVal><c:yVal><c:numRef><c:f>"
+      "Sheet1!$B$2:$B$3</c:f></c:numRef></c:yVal></c:ser><c:axId val='7'/><c:axId val='8'/>"
+      "</c:scatterChart><c:valAx><c:axId val='8'/><c:axPos val='l'/><c:crossAx val='7'/>"
+      "</c:valAx><c:valAx><c:axId val='7'/><c:axPos val='b'/><c:crossAx val='8'/></c:valAx>"
+      "</c:plotArea>");
+  ChartBook book({chart, linked, pie, scatter});
   Chart c = book.Open(1);
   Axis category = *c.Axes(xlCategory);
   EXPECT_EQ(category.Type(), xlCategory);
@@ -412,6 +420,13 @@ TEST(Chart, AxesTitlesAndTickLabelFormats) {
   EXPECT_EQ(*c.Axes(xlValue)->TickLabels().NumberFormatLocal(), "#,##0.00;[红色]-#,##0.00");
   EXPECT_EQ(*book.Open(2).Axes(xlValue)->TickLabels().NumberFormat(), "0.0");  // the cache's
   EXPECT_FALSE(book.Open(3).Axes(xlCategory));
+  Chart xy = book.Open(4);
+  EXPECT_EQ(*xy.ChartType(), 74);
+  EXPECT_EQ(*xy.Axes(xlCategory)->MaximumScale(), 25);  // x values 10 and 20
+  EXPECT_EQ(*xy.Axes(xlValue)->MaximumScale(), 6);      // y values 3 and 5
+  EXPECT_EQ(*xy.SeriesCollection(1)->XValues(),
+            (std::vector<vb::Variant>{vb::Variant::Double(10), vb::Variant::Double(20)}));
+  EXPECT_EQ(*xy.SeriesCollection(1)->Formula(), "=SERIES(,Sheet1!$C$2:$C$3,Sheet1!$B$2:$B$3,1)");
 }
 
 TEST(Chart, ValueScalesExplicitAndAutomatic) {
