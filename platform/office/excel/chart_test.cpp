@@ -532,3 +532,45 @@ TEST(Chart, APartWrittenByLibreOffice) {
 
 }  // namespace
 }  // namespace excel
+
+namespace excel {
+namespace {
+
+// A workbook with a column chart saved by LibreOffice Calc (testing/make_suite_fixtures.py).
+// Calc leaves the frame's name empty, so the chart is opened by its part.
+TEST(Chart, AWorkbookSavedByLibreOffice) {
+  Application app;
+  base::Result<Workbook*> book = app.Workbooks().Open(win::ToWindowsPath(
+      std::filesystem::path(KIRV_SOURCE_DIR) / "platform/office/excel/testdata/suite_chart.xlsx"));
+  ASSERT_TRUE(book) << book.error().message;
+  base::Result<Chart> opened = Chart::Open(**book, "xl/charts/chart1.xml");
+  ASSERT_TRUE(opened) << opened.error().message;
+  Chart& chart = *opened;
+  EXPECT_EQ(*chart.ChartTitle()->Text(), "销售统计");
+  ChartFont title = *chart.ChartTitle()->Font();
+  EXPECT_EQ(title.name, "Arial");  // no East Asian typeface is set
+  EXPECT_EQ(title.colorIndex, 3);
+  EXPECT_TRUE(title.bold);
+  EXPECT_EQ(*chart.Legend()->Position(), xlLegendPositionBottom);
+  EXPECT_EQ(*chart.ChartType(), xlColumnClustered);
+  ASSERT_EQ(chart.SeriesCount(), 2);
+  Series cost = *chart.SeriesCollection(2);
+  EXPECT_EQ(*cost.Name(), "成本");
+  EXPECT_EQ(*cost.Values(),
+            (std::vector<vb::Variant>{vb::Variant::Double(80.5), vb::Variant::Double(95.25),
+                                      vb::Variant::Double(60), vb::Variant::Double(130.75)}));
+  EXPECT_EQ((*cost.XValues())[3], vb::Variant::String("四月"));
+  EXPECT_EQ(*cost.FormulaR1C1Local(), "=SERIES(Sheet1!R1C3,Sheet1!R2C1:R5C1,Sheet1!R2C3:R5C3,2)");
+  Axis value = *chart.Axes(xlValue);
+  EXPECT_EQ(*value.TickLabels().NumberFormatLocal(), "#,##0.00");
+  EXPECT_EQ(*chart.Axes(xlCategory)->TickLabels().NumberFormatLocal(), "G/通用格式");
+  // Values 60 to 200: from 0, 200 and a twentieth of 140 rounded up to steps of 50.
+  EXPECT_EQ(*value.MinimumScale(), 0);
+  EXPECT_EQ(*value.MaximumScale(), 250);
+  EXPECT_EQ(*value.MajorUnit(), 50);
+  EXPECT_EQ(*value.CrossesAt(), 0);
+  EXPECT_FALSE(*chart.HasDataTable());
+}
+
+}  // namespace
+}  // namespace excel
