@@ -218,36 +218,35 @@ base::Result<Scale> ScaleOf(Workbook* book, pugi::xml_node axis, pugi::xml_node 
       PlottedExtent(book, axis, plotArea, Axis(book, axis, plotArea).Type() == xlCategory);
   if (!extent) return extent.error();
   Scale s;
-  double low = 0;
-  double high = 1;
   if (extent->percent) {
+    // A 100 % stacked group: 0 to 100 % in tenths.
     s = {0, 1, 0.1, 0.02};
-    low = extent->any ? std::min(0.0, extent->low) : 0;
-  } else if (extent->any) {
-    low = extent->low;
-    high = extent->high;
-    // Zero is the base unless the values sit far from it (the minimum above 5/6 of the
-    // maximum, and likewise for negative values).
-    if (low >= 0 && (high == low || low < high * 5 / 6)) low = 0;
-    if (high <= 0 && (high == low || high > low * 5 / 6)) high = 0;
-    if (high == low) high = low + 1;
-    // A margin of a twentieth of the span beyond the values on the side away from zero.
-    const double margin = (extent->high - extent->low) / 20;
-    if (high > 0) high += margin;
-    if (low < 0) low -= margin;
-  }
-  if (!extent->percent) {
+  } else {
+    double low = 0;
+    double high = 1;
+    if (extent->any) {
+      low = extent->low;
+      high = extent->high;
+      // Zero is the base unless the values sit far from it (the minimum above 5/6 of the
+      // maximum, and likewise for negative values).
+      if (low >= 0 && (high == low || low < high * 5 / 6)) low = 0;
+      if (high <= 0 && (high == low || high > low * 5 / 6)) high = 0;
+      if (high == low) high = low + 1;
+      // A margin of a twentieth of the values' span beyond them, on the sides away from zero.
+      const double margin = (extent->high - extent->low) / 20;
+      if (high > 0) high += margin;
+      if (low < 0) low -= margin;
+    }
     if (fixedMin) low = *fixedMin;
     if (fixedMax) high = *fixedMax;
     s.major = fixedMajor && *fixedMajor > 0 ? *fixedMajor : NiceStep(high - low);
-    s.minimum = fixedMin ? *fixedMin : std::floor(low / s.major + 1e-9) * s.major;
-    s.maximum = fixedMax ? *fixedMax : std::ceil(high / s.major - 1e-9) * s.major;
-    if (s.maximum <= s.minimum) s.maximum = s.minimum + s.major;
-    s.minor = s.major / 5;
+    s.minimum = std::floor(low / s.major + 1e-9) * s.major;
+    s.maximum = std::ceil(high / s.major - 1e-9) * s.major;
   }
   if (fixedMin) s.minimum = *fixedMin;
   if (fixedMax) s.maximum = *fixedMax;
   if (fixedMajor && *fixedMajor > 0) s.major = *fixedMajor;
+  if (s.maximum <= s.minimum) s.maximum = s.minimum + s.major;
   s.minor = fixedMinor && *fixedMinor > 0 ? *fixedMinor : s.major / 5;
   return s;
 }

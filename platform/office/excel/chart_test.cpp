@@ -398,7 +398,15 @@ TEST(Chart, AxesTitlesAndTickLabelFormats) {
       "val='2'/></c:catAx><c:valAx><c:axId val='2'/><c:numFmt formatCode='0%' sourceLinked='1'/>"
       "<c:crossAx val='1'/></c:valAx></c:plotArea>");
   const std::string pie = Space("<c:plotArea><c:pieChart><c:ser/></c:pieChart></c:plotArea>");
-  ChartBook book({chart, linked, pie});
+  // A scatter chart: its x axis is the value axis at the bottom, its categories the x values.
+  const std::string scatter = Space(
+      "<c:plotArea><c:scatterChart><c:scatterStyle val='lineMarker'/><c:ser><c:order val='0'/>"
+      "<c:xVal><c:numRef><c:f>Sheet1!$C$2:$C$3</c:f></c:numRef></c:xVal><c:yVal><c:numRef><c:f>"
+      "Sheet1!$B$2:$B$3</c:f></c:numRef></c:yVal></c:ser><c:axId val='7'/><c:axId val='8'/>"
+      "</c:scatterChart><c:valAx><c:axId val='8'/><c:axPos val='l'/><c:crossAx val='7'/>"
+      "</c:valAx><c:valAx><c:axId val='7'/><c:axPos val='b'/><c:crossAx val='8'/></c:valAx>"
+      "</c:plotArea>");
+  ChartBook book({chart, linked, pie, scatter});
   Chart c = book.Open(1);
   Axis category = *c.Axes(xlCategory);
   EXPECT_EQ(category.Type(), xlCategory);
@@ -412,6 +420,13 @@ TEST(Chart, AxesTitlesAndTickLabelFormats) {
   EXPECT_EQ(*c.Axes(xlValue)->TickLabels().NumberFormatLocal(), "#,##0.00;[红色]-#,##0.00");
   EXPECT_EQ(*book.Open(2).Axes(xlValue)->TickLabels().NumberFormat(), "0.0");  // the cache's
   EXPECT_FALSE(book.Open(3).Axes(xlCategory));
+  Chart xy = book.Open(4);
+  EXPECT_EQ(*xy.ChartType(), 74);
+  EXPECT_EQ(*xy.Axes(xlCategory)->MaximumScale(), 25);  // x values 10 and 20
+  EXPECT_EQ(*xy.Axes(xlValue)->MaximumScale(), 6);      // y values 3 and 5
+  EXPECT_EQ(*xy.SeriesCollection(1)->XValues(),
+            (std::vector<vb::Variant>{vb::Variant::Double(10), vb::Variant::Double(20)}));
+  EXPECT_EQ(*xy.SeriesCollection(1)->Formula(), "=SERIES(,Sheet1!$C$2:$C$3,Sheet1!$B$2:$B$3,1)");
 }
 
 TEST(Chart, ValueScalesExplicitAndAutomatic) {
@@ -513,6 +528,48 @@ TEST(Chart, APartWrittenByLibreOffice) {
   EXPECT_EQ(border.colorIndex, 5);
   EXPECT_EQ(border.weight, xlMedium);
   EXPECT_EQ(*chart.ChartArea().ShadowType(), 0);
+}
+
+}  // namespace
+}  // namespace excel
+
+namespace excel {
+namespace {
+
+// A workbook with a column chart saved by LibreOffice Calc (testing/make_suite_fixtures.py).
+// Calc leaves the frame's name empty, so the chart is opened by its part.
+TEST(Chart, AWorkbookSavedByLibreOffice) {
+  Application app;
+  base::Result<Workbook*> book = app.Workbooks().Open(win::ToWindowsPath(
+      std::filesystem::path(KIRV_SOURCE_DIR) / "platform/office/excel/testdata/suite_chart.xlsx"));
+  ASSERT_TRUE(book) << book.error().message;
+  base::Result<Chart> opened = Chart::Open(**book, "xl/charts/chart1.xml");
+  ASSERT_TRUE(opened) << opened.error().message;
+  Chart& chart = *opened;
+  EXPECT_EQ(*chart.ChartTitle()->Text(), "销售统计");
+  ChartFont title = *chart.ChartTitle()->Font();
+  EXPECT_EQ(title.name, "Arial");  // no East Asian typeface is set
+  EXPECT_EQ(title.colorIndex, 3);
+  EXPECT_TRUE(title.bold);
+  EXPECT_EQ(*chart.Legend()->Position(), xlLegendPositionBottom);
+  EXPECT_EQ(*chart.ChartType(), xlColumnClustered);
+  ASSERT_EQ(chart.SeriesCount(), 2);
+  Series cost = *chart.SeriesCollection(2);
+  EXPECT_EQ(*cost.Name(), "成本");
+  EXPECT_EQ(*cost.Values(),
+            (std::vector<vb::Variant>{vb::Variant::Double(80.5), vb::Variant::Double(95.25),
+                                      vb::Variant::Double(60), vb::Variant::Double(130.75)}));
+  EXPECT_EQ((*cost.XValues())[3], vb::Variant::String("四月"));
+  EXPECT_EQ(*cost.FormulaR1C1Local(), "=SERIES(Sheet1!R1C3,Sheet1!R2C1:R5C1,Sheet1!R2C3:R5C3,2)");
+  Axis value = *chart.Axes(xlValue);
+  EXPECT_EQ(*value.TickLabels().NumberFormatLocal(), "#,##0.00");
+  EXPECT_EQ(*chart.Axes(xlCategory)->TickLabels().NumberFormatLocal(), "G/通用格式");
+  // Values 60 to 200: from 0, 200 and a twentieth of 140 rounded up to steps of 50.
+  EXPECT_EQ(*value.MinimumScale(), 0);
+  EXPECT_EQ(*value.MaximumScale(), 250);
+  EXPECT_EQ(*value.MajorUnit(), 50);
+  EXPECT_EQ(*value.CrossesAt(), 0);
+  EXPECT_FALSE(*chart.HasDataTable());
 }
 
 }  // namespace

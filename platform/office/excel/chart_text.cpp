@@ -1,5 +1,7 @@
 // Chart texts: the title's characters and the fonts of titles and legends, resolved through
 // the run, its paragraph, the element's txPr, the chart's txPr and the built-in defaults.
+#include <algorithm>
+
 #include "platform/office/common/xml_names.h"
 #include "platform/office/drawingml/codes.h"
 #include "platform/office/drawingml/text.h"
@@ -39,6 +41,10 @@ base::Result<ChartFont> ResolveFont(Workbook* book, pugi::xml_node element,
       return Failed("the chart's text properties cannot be read: ", level.error().message);
     levels.push_back(std::move(*level));
   }
+  // The East Asian typeface names the font only when the file sets one.
+  const bool eastAsianSet =
+      std::any_of(levels.begin(), levels.end(),
+                  [](const drawingml::TextLevel& level) { return !level.eastAsian.empty(); });
   drawingml::TextLevel builtIn;
   builtIn.sizePt = defaults.size;
   builtIn.bold = defaults.bold;
@@ -51,7 +57,8 @@ base::Result<ChartFont> ResolveFont(Workbook* book, pugi::xml_node element,
   if (!resolved) return Failed("the chart's text cannot be resolved: ", resolved.error().message);
   ChartFont font;
   font.name = resolved->latin;
-  if (HasEastAsian(text) && !resolved->eastAsian.empty()) font.name = resolved->eastAsian;
+  if (eastAsianSet && HasEastAsian(text) && !resolved->eastAsian.empty())
+    font.name = resolved->eastAsian;
   font.size = resolved->sizePt;
   font.bold = resolved->bold;
   font.italic = resolved->italic;
