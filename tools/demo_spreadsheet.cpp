@@ -50,6 +50,38 @@ constexpr const char* kStyles =
     "<xf numFmtId='164' fontId='0' fillId='0' borderId='1' xfId='0' applyNumberFormat='1' "
     "applyBorder='1'/></cellXfs>";
 
+// Step 9's chart: the totals by name, as a clustered column chart titled 总分统计 with its
+// legend at the bottom, drawn from the sorted table.
+constexpr const char* kChartTitle = "总分统计";
+constexpr const char* kChartSource = "成绩表!$A$1:$A$11,成绩表!$E$1:$E$11";
+
+std::string TotalsChart(char column) {
+  const std::string c(1, column);
+  return std::string(
+             "<c:chartSpace xmlns:c='http://schemas.openxmlformats.org/drawingml/2006/chart' "
+             "xmlns:a='http://schemas.openxmlformats.org/drawingml/2006/main' "
+             "xmlns:r='http://schemas.openxmlformats.org/officeDocument/2006/relationships'>"
+             "<c:chart><c:title><c:tx><c:rich><a:bodyPr/><a:p><a:r><a:t>") +
+         kChartTitle +
+         "</a:t></a:r></a:p></c:rich></c:tx><c:overlay val='0'/></c:title>"
+         "<c:autoTitleDeleted val='0'/><c:plotArea><c:barChart><c:barDir val='col'/>"
+         "<c:grouping val='clustered'/><c:varyColors val='0'/><c:ser><c:idx val='0'/>"
+         "<c:order val='0'/><c:tx><c:strRef><c:f>成绩表!$" +
+         c +
+         "$1</c:f></c:strRef></c:tx>"
+         "<c:cat><c:strRef><c:f>成绩表!$A$2:$A$11</c:f></c:strRef></c:cat>"
+         "<c:val><c:numRef><c:f>成绩表!$" +
+         c + "$2:$" + c +
+         "$11</c:f></c:numRef></c:val></c:ser>"
+         "<c:gapWidth val='150'/><c:axId val='1'/><c:axId val='2'/></c:barChart>"
+         "<c:catAx><c:axId val='1'/><c:scaling><c:orientation val='minMax'/></c:scaling>"
+         "<c:delete val='0'/><c:axPos val='b'/><c:crossAx val='2'/></c:catAx>"
+         "<c:valAx><c:axId val='2'/><c:scaling><c:orientation val='minMax'/></c:scaling>"
+         "<c:delete val='0'/><c:axPos val='l'/><c:crossAx val='1'/></c:valAx></c:plotArea>"
+         "<c:legend><c:legendPos val='b'/><c:overlay val='0'/></c:legend>"
+         "<c:plotVisOnly val='0'/></c:chart></c:chartSpace>";
+}
+
 constexpr const char* kColum1 = "<definedName name='Colum1'>成绩表!$A$1:$E$11</definedName>";
 
 std::string Cell(const std::string& ref, int style, const std::string& body) {
@@ -114,16 +146,19 @@ base::Status WriteSpreadsheetAnswer(const fs::path& file) {
   const std::vector<std::vector<std::string>> rows = {
       {"filename", kSpreadsheetWorkbook, "", std::to_string(kSpreadsheetFullMarks)},
       {"EXCELFORMULATION", kSheet, "E2", "E2", "SUM(RC[-3]:RC[-1])", "or", "EXCELFORMULATION",
-       kSheet, "E2", "E2", "RC[-3]+RC[-2]+RC[-1]", "15", "总分用公式计算"},
+       kSheet, "E2", "E2", "RC[-3]+RC[-2]+RC[-1]", "10", "总分用公式计算"},
       {"EXCELEXISTDATA", kSheet, "E2", top, "10", "总分计算正确"},
       {"EXCELFONTBOLDITALICUNDERLINE", kSheet, "A1:E1", "100", "and", "EXCELFONTSIZE", kSheet,
        "A1:E1", "12", "10", "标题行加粗、12 磅"},
-      {"EXCELSORT", kSheet, "5", "2", "11", "False", "15", "按总分降序排列"},
+      {"EXCELSORT", kSheet, "5", "2", "11", "False", "10", "按总分降序排列"},
       {"EXCELBIANKUANGWAI", kSheet, "A1:E11", "1", "2", "-4105", "and", "EXCELBIANKUANGNEI", kSheet,
        "A1:E11", "1", "2", "-4105", "10", "细实线边框"},
       {"EXCELCELLFORMAT", kSheet, "B2:E11", "0.0", "10", "保留 1 位小数"},
       {"EXCELISSHEETCOPY", kSheet, "1", "11", "1", "5", "备份", "10", "复制到工作表“备份”"},
       {"EXCELCOLUMNSAUTOFIT", kSheet, "A:E", "True", "10", "自动调整列宽"},
+      {"EXCELEXISTPIC", kSheet, "and", "GETEXCELPICCHARTTITLE", kChartTitle, "and",
+       "EXCELPICCHARTTYPE", "51", "and", "EXCELPICLEGEND", "-4107", "and", "EXCELDATASOURCECORRECT",
+       kSheet, kChartSource, "10", "插入总分的簇状柱形图"},
       // A row is read up to its first empty cell after the sixth: the unused cells say "none".
       {"EXCELAUTOFILTER", kSheet, "C", ">=90", "none", "none", "none", "none", "10",
        "筛选数学成绩大于或等于 90 的记录"},
@@ -134,7 +169,7 @@ base::Status WriteSpreadsheetAnswer(const fs::path& file) {
   return excel::testing::WriteXlsx(file, content);
 }
 
-base::Status WriteSolvedWorkbook(const fs::path& file) {
+base::Status WriteSolvedWorkbook(const fs::path& file, char chartColumn) {
   std::vector<Pupil> sorted(std::begin(kPupils), std::end(kPupils));
   std::stable_sort(sorted.begin(), sorted.end(),
                    [](const Pupil& a, const Pupil& b) { return a.Total() > b.Total(); });
@@ -145,6 +180,7 @@ base::Status WriteSolvedWorkbook(const fs::path& file) {
   content.sheets = {table, excel::testing::Sheet(
                                "备份", Table(sorted, Totals::Values, true, content.sharedStrings))};
   content.definedNames = kColum1;
+  if (chartColumn != 0) excel::testing::AddChart(content, 0, "图表 1", TotalsChart(chartColumn));
   // Written as it stands, then filtered and fitted by the object model as the suite would do.
   const fs::path draft = fs::path(file).concat(".draft");
   if (base::Status written = excel::testing::WriteXlsx(draft, content); !written) return written;

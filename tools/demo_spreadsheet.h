@@ -17,9 +17,10 @@ inline constexpr int kSpreadsheetFullMarks = 100;
 
 // Ten pupils' marks on the sheet 成绩表, the totals column empty.
 base::Status WriteStartingWorkbook(const std::filesystem::path& file);
-// Row 1 names the candidate's workbook and the full marks; nine rules follow, then END.
+// Row 1 names the candidate's workbook and the full marks; ten rules follow, then END.
 base::Status WriteSpreadsheetAnswer(const std::filesystem::path& file);
-// The starting workbook with all eight steps of the question done, as a suite would save it.
-base::Status WriteSolvedWorkbook(const std::filesystem::path& file);
+// The starting workbook with all nine steps of the question done, as a suite would save it. The
+// chart draws the column `chartColumn` (the totals are in E); 0 leaves the chart out.
+base::Status WriteSolvedWorkbook(const std::filesystem::path& file, char chartColumn = 'E');
 
 }  // namespace demo

@@ -71,6 +71,13 @@ TEST_F(DemoSpreadsheet, TheStartingWorkbookScoresNothing) {
   EXPECT_EQ(Grade(), std::make_pair(int16_t{0}, int16_t{100}));
 }
 
+TEST_F(DemoSpreadsheet, TheChartMustDrawTheTotals) {
+  for (char column : {'\0', 'D'}) {  // no chart; a chart of the English marks
+    ASSERT_TRUE(demo::WriteSolvedWorkbook(Candidate() / demo::kSpreadsheetWorkbook, column));
+    EXPECT_EQ(Grade(), std::make_pair(int16_t{90}, int16_t{100})) << int{column};
+  }
+}
+
 TEST_F(DemoSpreadsheet, AStepLeftUndoneCostsItsPoints) {
   // Done, but saved without the filter: only the filter rule's 10 points are lost.
   ASSERT_TRUE(demo::WriteSolvedWorkbook(Candidate() / demo::kSpreadsheetWorkbook));

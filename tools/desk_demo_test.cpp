@@ -26,6 +26,7 @@
 #include "platform/com/control_window.h"
 #include "platform/win/paths.h"
 #include "platform/win/testing/scoped_env.h"
+#include "tools/demo_spreadsheet.h"
 #include "tools/testing/demo_installation.h"
 
 namespace {
@@ -209,10 +210,11 @@ TEST_F(DeskDemo, TheDesktopTaskIsGradedByTheTasksDone) {
   }
 }
 
-// The grading dialog's run for a demo candidate whose paper is two single-choice questions and the
-// first desktop paper: the single-choice record against the installation's key, the desktop task
-// through the registered control with the workbook [Paper].AnsFile names, and the score stored
-// scrambled in the demo's own exam database.
+// The grading dialog's run for a demo candidate whose paper is two single-choice questions, the
+// first desktop paper and the spreadsheet paper: the single-choice record against the
+// installation's key, the desktop and spreadsheet tasks (its chart included) through the
+// registered controls with the workbooks [Paper].AnsFile names, and the score stored scrambled
+// in the demo's own exam database.
 TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   const std::string code = "26001010101";
   win::testing::ScopedEnv program("KIRV_PROGRAM_FOLDER", Install().string());
@@ -220,13 +222,19 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   {
     CAdoConnection db;
     OpenExamDatabase(db);
-    ASSERT_NE(db.Execute("update [Stu] set Papers='0-q01,q02|1-101', State=1 where examcode='" +
-                         code + "'"),
-              nullptr)
+    ASSERT_NE(
+        db.Execute("update [Stu] set Papers='0-q01,q02|1-101|3-301', State=1 where examcode='" +
+                   code + "'"),
+        nullptr)
         << db.GetLastError();
   }
   const fs::path candidate = Unpack("win1.7z", code);
   for (int task : {1, 2, 4}) PaperTasks(101)[static_cast<size_t>(task - 1)](candidate / "Winkt");
+  // The spreadsheet paper's archive over the same folder, then every step done and saved.
+  const std::string unpack = "7za x -y -pRW5827 '-o" + candidate.string() + "' '" +
+                             (Install() / "Data/Attach/excel1.7z").string() + "' >/dev/null";
+  ASSERT_EQ(std::system(unpack.c_str()), 0) << unpack;
+  ASSERT_TRUE(demo::WriteSolvedWorkbook(candidate / "Excelkt" / demo::kSpreadsheetWorkbook));
   fs::create_directories(candidate / "Selkt");
   std::ofstream(candidate / "Selkt" / (code + ".txt"), std::ios::binary) << "q01:B\r\nq02:A\r\n";
   ASSERT_FALSE(HasFatalFailure());
@@ -241,9 +249,10 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   session.Close();
   EXPECT_TRUE(window.boxes.empty()) << window.boxes.front();
   EXPECT_EQ(flow.State().lines,
-            (std::vector<std::string>{
-                "正在对 影响评分的进程进行关闭...", "正在对 " + code + " 进行评分...", "",
-                "单项选择题 : 评分完毕", "Windows 操作 : 评分完毕", "", "所有考试模块评分完成"}));
+            (std::vector<std::string>{"正在对 影响评分的进程进行关闭...",
+                                      "正在对 " + code + " 进行评分...", "",
+                                      "单项选择题 : 评分完毕", "Windows 操作 : 评分完毕",
+                                      "电子表格 : 评分完毕", "", "所有考试模块评分完成"}));
 
   CAdoConnection db;
   OpenExamDatabase(db);
@@ -256,8 +265,8 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   EXPECT_TRUE(rs.GetString("Score", score));
   EXPECT_TRUE(rs.GetBool("scoreok", scoreOk));
   EXPECT_EQ(score, flow.EncodedScore());
-  // One of the two questions right; tasks 1, 2 and 4 of five.
-  EXPECT_EQ(DecodeText(score, code), "0-50|1-60");
+  // One of the two questions right; tasks 1, 2 and 4 of five; the spreadsheet task whole.
+  EXPECT_EQ(DecodeText(score, code), "0-50|1-60|3-100");
   EXPECT_TRUE(scoreOk);
 }
 

@@ -8,9 +8,11 @@
 
 #include "grading/engine/publicdatacontrol.h"
 #include "grading/sheetmark/checks/cells.h"
+#include "grading/sheetmark/checks/charts.h"
 #include "grading/sheetmark/checks/data.h"
 #include "grading/sheetmark/checks/formats.h"
 #include "grading/sheetmark/checks/sheets.h"
+#include "platform/office/excel/chart.h"
 #include "platform/vb/strings.h"
 
 namespace sheetmark {
@@ -22,12 +24,6 @@ constexpr int16_t kMaxListed = 20;
 template <class T, class U>
 int16_t Equals(const std::optional<T>& actual, const U& expected) {
   return ToTruth(actual && *actual == expected);
-}
-
-// The chart keywords' checks belong to the chart model; until it reads charts they answer as a
-// workbook without a chart does: the rule fails.
-int16_t NoChart(SheetState&, const Arguments&) {
-  return engine::kFalse;
 }
 
 // S sheet, S cell, ...: most rows start so.
@@ -89,32 +85,50 @@ constexpr KeywordRow kKeywords[] = {
     {"EXCELFORMULATIONINCLUDING", "SS",
      [](St s, A a) { return CheckFormulationIncluding(s, a.S(0), a.S(1)); }},
 
-    // Charts: their cells are read as the rows say, their checks come with the chart model.
-    {"EXCELPICPLOTAREAJIANBIAN", "III", NoChart},
-    {"EXCELGETPICXYZCOLOR", "ISL", NoChart},
-    {"EXCELPICXYZCOLOR", "IL", NoChart},
-    {"EXCELPICXYZBOLDITALICUNDERLINE", "II", NoChart},
-    {"EXCELPICDATATABLE", "I", NoChart},
-    {"GETEXCELPICCHARTTITLE", "S", NoChart},
-    {"GETEXCELPICXTITLE", "S", NoChart},
-    {"GETEXCELPICYTITLE", "S", NoChart},
-    {"GETEXCELPICZTITLE", "S", NoChart},
-    {"EXCELPICTITLEFONTBOLDITALICUNDERLINE", "II", NoChart},
-    {"EXCELPICLEGENDBOLDITALICUNDERLINE", "I", NoChart},
-    {"EXCELPICTITLECOLOR", "ISL", NoChart},
-    {"EXCELPICCHARTTYPE", "I", NoChart},
-    {"EXCELPICLEGEND", "I", NoChart},
-    {"EXCELPICXYZ", "IDS", NoChart},
-    {"EXCELPICHASLEGEND", "", NoChart},
-    {"EXCELPICTITLEFONT", "IDS", NoChart},
-    {"EXCELPICLEGENDFONT_SIZE", "DS", NoChart},
-    {"EXCELPICCHARTAREAFILLSTYLEJB", "IIIIIIII", NoChart},
-    {"EXCELPICLEGENDNAME", "N", NoChart},
-    {"EXCELDATASOURCECORRECT", "SS", NoChart},
-    {"EXCELDATASOURCECORRECTX", "SS", NoChart},
-    {"EXCELPICXLVALUEFAMAT", "IIIII", NoChart},
-    {"EXCELPICNUMBERFORMATLOCAL", "ISIS", NoChart},
-    {"EXCELDATASOURCECORRECTY", "SSI", NoChart},
+    // Charts (checks/charts)
+    {"EXCELPICPLOTAREAJIANBIAN", "III",
+     [](St s, A a) { return CheckPlotAreaGradient(s, a.I(0), a.I(1), a.I(2)); }},
+    {"EXCELGETPICXYZCOLOR", "ISL",
+     [](St s, A a) { return CheckTickLabelColor(s, a.I(0), a.S(1), a.L(2)); }},
+    {"EXCELPICXYZCOLOR", "IL",
+     [](St s, A a) { return CheckTickLabelColor(s, a.I(0), "=", a.L(1)); }},
+    {"EXCELPICXYZBOLDITALICUNDERLINE", "II",
+     [](St s, A a) { return CheckTickLabelStyle(s, a.I(0), a.I(1)); }},
+    {"EXCELPICDATATABLE", "I", [](St s, A a) { return CheckDataTable(s, a.I(0)); }},
+    {"GETEXCELPICCHARTTITLE", "S", [](St s, A a) { return CheckChartTitle(s, a.S(0)); }},
+    {"GETEXCELPICXTITLE", "S",
+     [](St s, A a) { return CheckAxisTitle(s, excel::xlCategory, a.S(0)); }},
+    {"GETEXCELPICYTITLE", "S", [](St s, A a) { return CheckAxisTitle(s, excel::xlValue, a.S(0)); }},
+    {"GETEXCELPICZTITLE", "S",
+     [](St s, A a) { return CheckAxisTitle(s, excel::xlSeriesAxis, a.S(0)); }},
+    {"EXCELPICTITLEFONTBOLDITALICUNDERLINE", "II",
+     [](St s, A a) { return CheckTitleStyle(s, a.I(0), a.I(1)); }},
+    {"EXCELPICLEGENDBOLDITALICUNDERLINE", "I",
+     [](St s, A a) { return CheckLegendStyle(s, a.I(0)); }},
+    {"EXCELPICTITLECOLOR", "ISL",
+     [](St s, A a) { return CheckTitleColor(s, a.I(0), a.S(1), a.L(2)); }},
+    {"EXCELPICCHARTTYPE", "I", [](St s, A a) { return CheckChartType(s, a.I(0)); }},
+    {"EXCELPICLEGEND", "I", [](St s, A a) { return CheckLegendPosition(s, a.I(0)); }},
+    {"EXCELPICXYZ", "IDS", [](St s, A a) { return CheckTickLabelFont(s, a.I(0), a.S(2)); }},
+    {"EXCELPICHASLEGEND", "", [](St s, A) { return CheckHasLegend(s); }},
+    {"EXCELPICTITLEFONT", "IDS", [](St s, A a) { return CheckTitleFont(s, a.I(0), a.S(2)); }},
+    {"EXCELPICLEGENDFONT_SIZE", "DS", [](St s, A a) { return CheckLegendFontName(s, a.S(1)); }},
+    {"EXCELPICCHARTAREAFILLSTYLEJB", "IIIIIIII",
+     [](St s, A a) {
+       return CheckChartAreaLook(s,
+                                 {a.I(0), a.I(1), a.I(2), a.I(3), a.I(4), a.I(5), a.I(6), a.I(7)});
+     }},
+    // The names after the count are compared as text (they are read as numbers too).
+    {"EXCELPICLEGENDNAME", "N", [](St s, A a) { return CheckLegendNames(s, a.TextsAfter(0)); }},
+    {"EXCELDATASOURCECORRECT", "SS", [](St s, A a) { return CheckDataSource(s, a.S(0), a.S(1)); }},
+    {"EXCELDATASOURCECORRECTX", "SS",
+     [](St s, A a) { return CheckSourceCategories(s, a.S(0), a.S(1)); }},
+    {"EXCELPICXLVALUEFAMAT", "IIIII",
+     [](St s, A a) { return CheckValueScale(s, a.I(0), a.I(1), a.I(2), a.I(3), a.I(4)); }},
+    {"EXCELPICNUMBERFORMATLOCAL", "ISIS",
+     [](St s, A a) { return CheckTickLabelFormats(s, a.S(1), a.S(3)); }},
+    {"EXCELDATASOURCECORRECTY", "SSI",
+     [](St s, A a) { return CheckSourceValues(s, a.S(0), a.S(1), a.I(2)); }},
 };
 
 const std::unordered_map<std::string_view, const KeywordRow*>& Index() {
@@ -162,6 +176,12 @@ Arguments Arguments::Read(engine::EngineState& state, std::string_view letters) 
     for (int i = 0; i < listed; ++i) args.ReadOne(state, 'I');
   }
   return args;
+}
+
+std::vector<std::string> Arguments::TextsAfter(size_t i) const {
+  std::vector<std::string> texts;
+  for (size_t k = i + 1; k < cells_.size(); ++k) texts.push_back(cells_[k].text);
+  return texts;
 }
 
 std::span<const KeywordRow> Keywords() {

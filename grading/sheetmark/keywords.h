@@ -29,6 +29,8 @@ class Arguments {
   double D(size_t i) const { return cells_[i].number; }
   bool B(size_t i) const { return cells_[i].number != 0; }
   size_t Count() const { return cells_.size(); }
+  // The texts of the cells after cell i (the list an N cell counts).
+  std::vector<std::string> TextsAfter(size_t i) const;
 
  private:
   struct Cell {

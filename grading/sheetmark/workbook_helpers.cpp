@@ -8,6 +8,7 @@
 #include <cmath>
 #include <system_error>
 
+#include "grading/sheetmark/checks/cells.h"
 #include "platform/base/rounding.h"
 #include "platform/vb/strings.h"
 #include "platform/win/attributes.h"
@@ -181,6 +182,77 @@ bool ChartExists(SheetState& state, int16_t number) {
 
 void ActivateChart(SheetState& state) {
   (void)ChartExists(state, state.ChartNumber);
+}
+
+base::Result<excel::Chart> ActiveChart(SheetState& state) {
+  if (!state.SpreadsheetApp) return base::Error::Of("no spreadsheet application is running");
+  return state.SpreadsheetApp->ActiveChart();
+}
+
+void ReadSeries(SheetState& state, int16_t k, std::vector<vb::Variant>& values, std::string& name) {
+  base::Result<excel::Chart> chart = ActiveChart(state);
+  if (!chart) return;
+  base::Result<excel::Series> series = chart->SeriesCollection(k);
+  if (!series) return;
+  if (base::Result<std::vector<vb::Variant>> read = series->Values()) values = std::move(*read);
+  if (base::Result<std::string> read = series->Name()) name = std::move(*read);
+}
+
+void ReadSeriesXValues(SheetState& state, int16_t k, std::vector<vb::Variant>& values) {
+  base::Result<excel::Chart> chart = ActiveChart(state);
+  if (!chart) return;
+  base::Result<excel::Series> series = chart->SeriesCollection(k);
+  if (!series) return;
+  if (base::Result<std::vector<vb::Variant>> read = series->XValues()) values = std::move(*read);
+}
+
+namespace {
+
+// The cells of one column below the header row against the chart's values, counted from 1 at
+// the row after the header; a value the chart does not have compares as an empty one.
+bool CompareColumn(SheetState& state, std::string_view dataSheet, char column, int firstRow,
+                   int lastRow, const std::vector<vb::Variant>& values) {
+  for (int row = firstRow + 1; row <= lastRow; ++row) {
+    const size_t index = static_cast<size_t>(row - firstRow - 1);
+    const vb::Variant expected = index < values.size() ? values[index] : vb::Variant();
+    const std::string address = std::string(1, column) + std::to_string(row);
+    if (CheckCellTyped(state, dataSheet, address, expected) == engine::kFalse) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool CompareSeriesXValues(SheetState& state, std::string_view dataSheet,
+                          std::string_view chartSheet, std::string_view column, int16_t firstRow,
+                          std::string_view /*lastColumn*/, int16_t lastRow) {
+  SelectSheet(state, chartSheet);
+  ActivateChart(state);
+  std::vector<vb::Variant> categories;
+  ReadSeriesXValues(state, 1, categories);
+  SelectSheet(state, dataSheet);
+  if (column.empty()) return firstRow + 1 > lastRow;
+  return CompareColumn(state, dataSheet, column[0], firstRow, lastRow, categories);
+}
+
+bool CompareSeriesValues(SheetState& state, std::string_view dataSheet, std::string_view chartSheet,
+                         int16_t& k, std::string_view firstColumn, int16_t firstRow,
+                         std::string_view lastColumn, int16_t lastRow) {
+  const std::optional<int16_t> first = AnsiCode(firstColumn);
+  const std::optional<int16_t> last = AnsiCode(lastColumn);
+  const int columns = first && last ? *last - *first + 1 : 0;
+  for (int c = 1; c <= columns; ++c) {
+    ++k;
+    SelectSheet(state, chartSheet);
+    ActivateChart(state);
+    std::vector<vb::Variant> values;
+    std::string name;  // read with the values, not compared
+    ReadSeries(state, k, values, name);
+    SelectSheet(state, dataSheet);
+    const char column = static_cast<char>(*first + c - 1);
+    if (!CompareColumn(state, dataSheet, column, firstRow, lastRow, values)) return false;
+  }
+  return true;
 }
 
 bool WithinHundredth(double a, double b) {

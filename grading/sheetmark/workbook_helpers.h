@@ -10,8 +10,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "grading/sheetmark/state.h"
+#include "platform/office/excel/chart.h"
+#include "platform/vb/variant.h"
 
 namespace sheetmark {
 
@@ -75,6 +78,30 @@ std::string ChartName(int number);
 bool ChartExists(SheetState& state, int16_t number);
 // Activates chart ChartNumber of the active sheet.
 void ActivateChart(SheetState& state);
+
+// The chart the application has active; an error when none is.
+base::Result<excel::Chart> ActiveChart(SheetState& state);
+
+// Series k (from 1) of the active chart: its values and its name. A missing chart or series
+// leaves both empty.
+void ReadSeries(SheetState& state, int16_t k, std::vector<vb::Variant>& values, std::string& name);
+// The category values of series k of the active chart; empty when it is missing.
+void ReadSeriesXValues(SheetState& state, int16_t k, std::vector<vb::Variant>& values);
+
+// Series 1's category values (chart ChartNumber on the chart sheet) against the column's cells of
+// the data sheet, from the row after the header row `firstRow` to `lastRow`, each as
+// CheckCellTyped compares them. A missing chart compares as no values: an empty cell holds, any
+// other fails. `lastColumn` is not used.
+bool CompareSeriesXValues(SheetState& state, std::string_view dataSheet,
+                          std::string_view chartSheet, std::string_view column, int16_t firstRow,
+                          std::string_view lastColumn, int16_t lastRow);
+
+// One series per column from `firstColumn` to `lastColumn` (single letters): series k + 1, k + 2,
+// ... against the column's cells below the header row, as CompareSeriesXValues compares. `k`
+// comes back as the last series number used, so further ranges continue the count.
+bool CompareSeriesValues(SheetState& state, std::string_view dataSheet, std::string_view chartSheet,
+                         int16_t& k, std::string_view firstColumn, int16_t firstRow,
+                         std::string_view lastColumn, int16_t lastRow);
 
 // |a - b| strictly below 0.01.
 bool WithinHundredth(double a, double b);

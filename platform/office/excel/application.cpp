@@ -109,3 +109,14 @@ void Window::Close() {
 }
 
 }  // namespace excel
+
+namespace excel {
+
+base::Result<Chart> Application::ActiveChart() {
+  Workbook* book = ActiveWorkbook();
+  if (book == nullptr) return Failed("no workbook is open");
+  if (activeChart_.empty()) return Failed("no chart is active");
+  return Chart::Open(*book, activeChart_);
+}
+
+}  // namespace excel

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/base/result.h"
+#include "platform/office/excel/chart.h"
 #include "platform/office/excel/range.h"
 #include "platform/office/excel/window.h"
 #include "platform/office/excel/workbook.h"
@@ -84,6 +85,8 @@ class Application {
   // The chart part of the chart activated last ("" when none is).
   const std::string& ActiveChartPart() const { return activeChart_; }
   void SetActiveChart(std::string part) { activeChart_ = std::move(part); }
+  // The active workbook's active chart; fails when no workbook is open or no chart is active.
+  base::Result<Chart> ActiveChart();
 
  private:
   excel::Workbooks workbooks_;

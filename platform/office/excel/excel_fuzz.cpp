@@ -1,6 +1,7 @@
 // Arbitrary bytes as a workbook file: every sheet is read through the object model (values,
 // texts, formulas in both notations, formats, merges, sizes), then edited as the checks edit it
-// (copy and paste, auto-filter, auto-fit) and saved. Nothing may crash, hang or leak.
+// (copy and paste, auto-filter, auto-fit), the chart "图表 1" of each sheet read and its title
+// switched, and saved. Nothing may crash, hang or leak.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "platform/office/excel/application.h"
+#include "platform/office/excel/charts.h"
 #include "platform/win/paths.h"
 
 namespace {
@@ -46,6 +48,44 @@ void ReadRange(const excel::Range& r) {
   static_cast<void>(r.ColumnWidth());
 }
 
+void ReadChart(excel::Chart& chart) {
+  static_cast<void>(chart.ChartType());
+  if (base::Result<excel::ChartTitle> title = chart.ChartTitle()) {
+    static_cast<void>(title->Text());
+    static_cast<void>(title->Font());
+  }
+  if (base::Result<excel::Legend> legend = chart.Legend()) {
+    static_cast<void>(legend->Position());
+    static_cast<void>(legend->Font());
+  }
+  if (base::Result<excel::ChartDataTable> table = chart.DataTable())
+    static_cast<void>(table->ShowLegendKey());
+  for (int type = excel::xlCategory; type <= excel::xlSeriesAxis; ++type) {
+    base::Result<excel::Axis> axis = chart.Axes(type);
+    if (!axis) continue;
+    if (base::Result<excel::ChartTitle> title = axis->AxisTitle()) static_cast<void>(title->Font());
+    static_cast<void>(axis->TickLabels().Font());
+    static_cast<void>(axis->TickLabels().NumberFormatLocal());
+    static_cast<void>(axis->MinimumScale());
+    static_cast<void>(axis->MajorUnit());
+    static_cast<void>(axis->CrossesAt());
+  }
+  for (int i = 1; i <= chart.SeriesCount() && i <= 4; ++i) {
+    base::Result<excel::Series> series = chart.SeriesCollection(i);
+    static_cast<void>(series->Name());
+    static_cast<void>(series->Values());
+    static_cast<void>(series->XValues());
+    static_cast<void>(series->FormulaR1C1Local());
+  }
+  for (const excel::ChartFormat& area : {chart.PlotArea(), chart.ChartArea()}) {
+    static_cast<void>(area.Fill());
+    static_cast<void>(area.Border());
+    static_cast<void>(area.ShadowType());
+  }
+  static_cast<void>(chart.SetHasTitle(true));
+  static_cast<void>(chart.SetHasTitle(false));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -70,7 +110,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (base::Result<excel::Range> columns = sheet->Columns("A:E"))
       static_cast<void>(columns->AutoFitColumns());
-    static_cast<void>(sheet->ChartObjects("图表 1"));
+    if (base::Result<excel::ChartObject> object = sheet->ChartObjects("图表 1");
+        object && object->Activate()) {
+      if (base::Result<excel::Chart> chart = app.ActiveChart()) ReadChart(*chart);
+    }
   }
   static_cast<void>((*book)->SaveAs(win::ToWindowsPath(Folder() / "out.xlsx")));
   return 0;

@@ -168,6 +168,16 @@ const Styles& Workbook::StyleSheet() {
   return *styles_;
 }
 
+const drawingml::Theme& Workbook::Theme() {
+  if (!theme_) {
+    const pugi::xml_node node = PartRoot("/theme");
+    base::Result<drawingml::Theme> read =
+        node ? drawingml::Theme::Read(node) : base::Result<drawingml::Theme>(base::Error{});
+    theme_.emplace(read ? *read : drawingml::Theme::Default());
+  }
+  return *theme_;
+}
+
 const std::string* Workbook::SharedString(uint32_t index) {
   if (!sharedStrings_) {
     sharedStrings_.emplace();

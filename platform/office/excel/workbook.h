@@ -14,6 +14,7 @@
 #include <pugixml.hpp>
 
 #include "platform/base/result.h"
+#include "platform/office/drawingml/theme.h"
 #include "platform/office/excel/styles.h"
 #include "platform/office/excel/worksheet.h"
 #include "platform/office/opc/package.h"
@@ -65,6 +66,9 @@ class Workbook {
 
   bool Date1904() const { return date1904_; }
   const Styles& StyleSheet();
+  // The workbook's theme (colours and fonts of charts and drawings); the suite's default theme
+  // when the package has none or it cannot be read.
+  const drawingml::Theme& Theme();
   // Entry `index` of the shared string table; null when there is no such entry.
   const std::string* SharedString(uint32_t index);
 
@@ -86,6 +90,7 @@ class Workbook {
   bool date1904_ = false;
   bool saved_ = true;
   std::optional<Styles> styles_;
+  std::optional<drawingml::Theme> theme_;
   std::optional<std::vector<std::string>> sharedStrings_;
   std::unique_ptr<Window> window_;
 };

@@ -186,6 +186,38 @@ def autofit_book(desktop, folder):
     save(doc, folder, "suite_autofit.xlsx")
 
 
+def chart_book(desktop, folder):
+    doc = desktop.loadComponentFromURL("private:factory/scalc", "_blank", 0, (prop("Hidden", True),))
+    sheet = doc.Sheets.getByIndex(0)
+    sheet.Name = "Sheet1"
+    rows = [["", "销量", "成本"], ["一月", 120, 80.5], ["二月", 150, 95.25], ["三月", 90, 60],
+            ["四月", 200, 130.75]]
+    for r, row in enumerate(rows):
+        for c, v in enumerate(row):
+            cell = sheet.getCellByPosition(c, r)
+            if isinstance(v, str):
+                cell.String = v
+            else:
+                cell.Value = v
+    sheet.getCellRangeByName("C2:C5").NumberFormat = number_format(doc, "[$¥-804]#,##0.00")
+    rect = uno.createUnoStruct("com.sun.star.awt.Rectangle")
+    rect.X, rect.Y, rect.Width, rect.Height = 8000, 1000, 12000, 8000
+    area = CellRangeAddress()
+    area.Sheet, area.StartColumn, area.StartRow, area.EndColumn, area.EndRow = 0, 0, 0, 2, 4
+    sheet.Charts.addNewByName("图表 1", rect, (area,), True, True)
+    chart = sheet.Charts.getByName("图表 1").EmbeddedObject
+    chart.HasMainTitle = True
+    chart.Title.String = "销售统计"
+    chart.Title.CharColor = 0xFF0000
+    chart.Title.CharWeight = 150.0
+    chart.HasLegend = True
+    chart.Legend.Alignment = uno.Enum("com.sun.star.chart.ChartLegendPosition", "BOTTOM")
+    axis = chart.Diagram.getYAxis()
+    axis.LinkNumberFormatToSource = False
+    axis.NumberFormat = number_format(chart, "#,##0.00")
+    save(doc, folder, "suite_chart.xlsx")
+
+
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else "."
     office, desktop = connect()
@@ -193,6 +225,7 @@ def main():
         formats_book(desktop, folder)
         filter_book(desktop, folder)
         autofit_book(desktop, folder)
+        chart_book(desktop, folder)
     finally:
         try:
             desktop.terminate()

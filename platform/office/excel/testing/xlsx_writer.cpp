@@ -110,6 +110,83 @@ std::string CellName(int row, int column) {
   return ColumnName(column) + std::to_string(row);
 }
 
+namespace {
+
+std::pair<std::string, std::string>* FindPart(XlsxContent& content, const std::string& name) {
+  for (auto& part : content.parts) {
+    if (part.first == name) return &part;
+  }
+  return nullptr;
+}
+
+// Inserts `text` before the closing tag `end` of a part's text.
+void InsertBefore(std::string& xml, const std::string& end, const std::string& text) {
+  const size_t at = xml.rfind(end);
+  xml.insert(at == std::string::npos ? xml.size() : at, text);
+}
+
+}  // namespace
+
+void AddChart(XlsxContent& content, size_t sheetIndex, const std::string& frameName,
+              const std::string& chartXml) {
+  if (sheetIndex >= content.sheets.size()) return;
+  SheetXml& sheet = content.sheets[sheetIndex];
+  // One drawing per sheet, named after the sheet's position; one chart part per call.
+  const std::string n = std::to_string(sheetIndex + 1);
+  const std::string drawing = "xl/drawings/drawing" + n + ".xml";
+  const std::string drawingRels = "xl/drawings/_rels/drawing" + n + ".xml.rels";
+  int chartNumber = 1;
+  while (FindPart(content, "xl/charts/chart" + std::to_string(chartNumber) + ".xml")) ++chartNumber;
+  const std::string chart = "xl/charts/chart" + std::to_string(chartNumber) + ".xml";
+  if (!FindPart(content, drawing)) {
+    content.parts.emplace_back(
+        drawing,
+        std::string(kHead) +
+            "<xdr:wsDr xmlns:xdr=\"http://schemas.openxmlformats.org/drawingml/2006/"
+            "spreadsheetDrawing\" xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/"
+            "main\" xmlns:c=\"http://schemas.openxmlformats.org/drawingml/2006/chart\" "
+            "xmlns:r=\"" +
+            kRel + "\"></xdr:wsDr>");
+    content.parts.emplace_back(
+        drawingRels, std::string(kHead) +
+                         "<Relationships "
+                         "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                         "</Relationships>");
+    sheet.after += "<drawing r:id=\"rIdDrawing\"/>";
+    sheet.rels += "<Relationship Id=\"rIdDrawing\" Type=\"" + std::string(kRel) +
+                  "/drawing\" Target=\"../drawings/drawing" + n + ".xml\"/>";
+    content.contentTypes += "<Override PartName=\"/" + drawing +
+                            "\" ContentType=\"application/"
+                            "vnd.openxmlformats-officedocument.drawing+xml\"/>";
+  }
+  const std::string id = "rIdChart" + std::to_string(chartNumber);
+  std::string& frames = FindPart(content, drawing)->second;
+  const int row = 2 + 16 * (chartNumber - 1);
+  InsertBefore(
+      frames, "</xdr:wsDr>",
+      "<xdr:twoCellAnchor><xdr:from><xdr:col>4</xdr:col><xdr:colOff>0</xdr:colOff><xdr:row>" +
+          std::to_string(row) +
+          "</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:from><xdr:to><xdr:col>11</xdr:col>"
+          "<xdr:colOff>0</xdr:colOff><xdr:row>" +
+          std::to_string(row + 15) +
+          "</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:to><xdr:graphicFrame macro=\"\">"
+          "<xdr:nvGraphicFramePr><xdr:cNvPr id=\"" +
+          std::to_string(chartNumber + 1) + "\" name=\"" + EscapeXml(frameName) +
+          "\"/><xdr:cNvGraphicFramePr/></xdr:nvGraphicFramePr><xdr:xfrm><a:off x=\"0\" "
+          "y=\"0\"/><a:ext cx=\"0\" cy=\"0\"/></xdr:xfrm><a:graphic><a:graphicData "
+          "uri=\"http://schemas.openxmlformats.org/drawingml/2006/chart\"><c:chart r:id=\"" +
+          id +
+          "\"/></a:graphicData></a:graphic></xdr:graphicFrame><xdr:clientData/>"
+          "</xdr:twoCellAnchor>");
+  InsertBefore(FindPart(content, drawingRels)->second, "</Relationships>",
+               "<Relationship Id=\"" + id + "\" Type=\"" + std::string(kRel) +
+                   "/chart\" Target=\"../charts/chart" + std::to_string(chartNumber) + ".xml\"/>");
+  content.parts.emplace_back(chart, chartXml);
+  content.contentTypes += "<Override PartName=\"/" + chart +
+                          "\" ContentType=\"application/"
+                          "vnd.openxmlformats-officedocument.drawingml.chart+xml\"/>";
+}
+
 base::Status WriteXlsx(const std::filesystem::path& file, const XlsxContent& content) {
   std::string types =
       std::string(kHead) +
@@ -182,7 +259,7 @@ base::Status WriteXlsx(const std::filesystem::path& file, const XlsxContent& con
         "vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>";
   }
   rels += "</Relationships>";
-  types += "</Types>";
+  types += content.contentTypes + "</Types>";
   entries.emplace_back("[Content_Types].xml", types);
   entries.emplace_back(
       "_rels/.rels",

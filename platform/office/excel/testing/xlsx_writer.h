@@ -30,11 +30,18 @@ struct XlsxContent {
   std::string definedNames;  // the <definedName> elements
   // Further parts (drawings, charts, their relationships), by name in the package.
   std::vector<std::pair<std::string, std::string>> parts;
+  std::string contentTypes;  // further <Override> elements of [Content_Types].xml
 };
 
 // A worksheet of the given rows, and a chart sheet.
 SheetXml Sheet(std::string name, std::string rows);
 SheetXml ChartSheet(std::string name);
+
+// Adds chart "图表 n"-style frame `frameName` holding `chartXml` (a whole c:chartSpace document) to
+// sheet `sheetIndex` (0-based) of `content`: the drawing part, its relationships, the sheet's
+// <drawing> element and relationship, the content types.
+void AddChart(XlsxContent& content, size_t sheetIndex, const std::string& frameName,
+              const std::string& chartXml);
 
 base::Status WriteXlsx(const std::filesystem::path& file, const XlsxContent& content);
 
