@@ -15,7 +15,8 @@ namespace {
 class AdoExamStoreTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(CreateExamDatabase(tmp.Windows("kirv.mdb")));
+    const base::Status created = CreateExamDatabase(tmp.Windows("kirv.mdb"));
+    ASSERT_TRUE(created) << created.error().message;
     ASSERT_TRUE(store.Open(tmp.Windows("kirv.mdb")));
     for (const char* sql :
          {"insert into [Stu](examcode, TimeLeft, Papers) values ('0101', 2700, '2-5|0-a,b')",

@@ -24,7 +24,8 @@ struct ProgramFolder {
     std::ofstream(tmp.Path() / "KIRV.ini") << ini;
     if (withDatabase) {
       std::filesystem::create_directories(tmp.Path() / "db");
-      EXPECT_TRUE(CreateExamDatabase(tmp.Windows("db/kirv.mdb")));
+      const base::Status created = CreateExamDatabase(tmp.Windows("db/kirv.mdb"));
+      EXPECT_TRUE(created) << created.error().message;
     }
   }
 };

@@ -46,8 +46,9 @@ void BM_GradeAll(benchmark::State& state) {
     return;
   }
   PathGlobals paths = InitPaths();
-  if (!CreateExamDatabase(paths.ProgramFolder + "db\\kirv.mdb")) {
-    state.SkipWithError("no exam database");
+  if (const base::Status created = CreateExamDatabase(paths.ProgramFolder + "db\\kirv.mdb");
+      !created) {
+    state.SkipWithError(("no exam database: " + created.error().message).c_str());
     return;
   }
   ExamSession session;

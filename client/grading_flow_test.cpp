@@ -118,7 +118,8 @@ class Grading : public ::testing::Test {
     if (store) {
       session_.Start(paths, std::move(store));
     } else {
-      ASSERT_TRUE(CreateExamDatabase(paths.ProgramFolder + "db\\kirv.mdb"));
+      const base::Status created = CreateExamDatabase(paths.ProgramFolder + "db\\kirv.mdb");
+      ASSERT_TRUE(created) << created.error().message;
       session_.Start(paths);
       for (const char* sql : {"insert into [Module](ModuleID, Name) values (0, '单项选择题')",
                               "insert into [Module](ModuleID, Name) values (2, '文字处理')"})

@@ -9,6 +9,7 @@
 #include "client/testing/fake_exam_store.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -701,6 +702,83 @@ TEST_F(DemoDatabase, LockedOrDamagedDatabaseStartsNothing) {
     EXPECT_TRUE(host.made.empty());
     ASSERT_TRUE(other.Execute(c.after)) << other.GetLastError();
     EXPECT_EQ(store.FindStarted("26001010101").value(), (StartedRow{1, 1234, false, "1-101"}));
+  }
+}
+
+// The exam database, or the folder it lies in, that this account may not write: the login reads,
+// draws, then stops at the row with the store's own error. The row, the file and the candidate
+// folder are left as they were.
+TEST(ReadOnlyDatabase, LoginRefusesWithTheStoresErrorAndChangesNothing) {
+  struct Case {
+    const char* what;
+    bool file;    // the file read-only
+    bool folder;  // its folder read-only (no journal can be made beside the file)
+  } cases[] = {
+      {"read-only file", true, false},
+      {"read-only folder", false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    win::testing::ScopedTempFolder tmp("login_ro_");
+    const fs::path dir = tmp.Path() / "db";
+    const fs::path file = dir / "kirv.mdb";
+    fs::create_directories(dir);
+    {
+      CAdoConnection made;
+      std::string error;
+      ASSERT_TRUE(OpenDemoDatabase(file, made, &error)) << error;
+      made.Close();
+    }
+    auto bytes = [&] {
+      std::ifstream in(file, std::ios::binary);
+      return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    const std::string before = bytes();
+    if (c.file)
+      fs::permissions(file,
+                      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                      fs::perm_options::remove);
+    if (c.folder)
+      fs::permissions(dir,
+                      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                      fs::perm_options::remove);
+    // Writable again afterwards, so that the folder can be removed.
+    struct Restore {
+      fs::path dir, file;
+      ~Restore() {
+        std::error_code ec;
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
+      }
+    } restore{dir, file};
+    if (::access((c.file ? file : dir).c_str(), W_OK) == 0)
+      GTEST_SKIP() << "this account writes where the permissions say it may not (root)";
+
+    AdoExamStore store;
+    const base::Status opened = store.Open(win::ToWindowsPath(file));
+    ASSERT_TRUE(opened) << opened.error().message;
+    FakeHost host;
+    host.selFiles = {"q01.rtf", "q02.rtf"};
+    FakeUi ui;
+    ExamLogin login(store, host, ui, "E:\\kirv\\", false);
+    LoginRequest r;
+    r.code = "26001010102";  // a row of the seating import, not yet started
+    r.paperSetting = "Random";
+    EXPECT_FALSE(login.OnLogin(r));
+    ASSERT_FALSE(ui.messages.empty());
+    const std::string& message = ui.messages.back();
+    ASSERT_EQ(message.rfind(login_text::WriteFailed, 0), 0u) << message;
+    EXPECT_NE(message.find("Description: Cannot update. Database or object is read-only."),
+              std::string::npos)
+        << message;
+    EXPECT_EQ(ui.status, login_text::Prompt);
+    EXPECT_TRUE(ui.drawUndone);
+    ASSERT_EQ(host.made.size(), 1u);
+    EXPECT_EQ(host.removed, host.made);
+    EXPECT_EQ(store.FindStarted(r.code).value(), std::nullopt);
+    store.Close();
+    EXPECT_EQ(bytes(), before);
+    EXPECT_FALSE(fs::exists(dir / "kirv.mdb-journal"));
   }
 }
 

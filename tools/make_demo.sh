@@ -6,9 +6,10 @@
 #
 #   tools/make_demo.sh BUILD_DIR [INSTALL_DIR]
 #
-# BUILD_DIR is a configured and built tree (it must hold tools/demo_assets and tools/text_book, and
-# the control libraries it has built go into Ocx); INSTALL_DIR defaults
-# to BUILD_DIR/demo-install and is replaced. The drive folder is INSTALL_DIR/drive_d; run the
+# BUILD_DIR is a configured and built tree (it must hold tools/demo_assets, tools/text_book,
+# tools/demo_workbooks and the grading controls deskmark.ocx, dirmark.ocx and sheetmark.ocx, which
+# go into Ocx with any other control it has built); INSTALL_DIR defaults to BUILD_DIR/demo-install
+# and is replaced. The drive folder is INSTALL_DIR/drive_d; run the
 # client with KIRV_DRIVE_D pointing there (scripts/run-demo.sh does).
 set -euo pipefail
 
@@ -25,6 +26,13 @@ demo=$src/demo
 [ -x "$books" ] || { echo "make_demo: $books is missing; build the target text_book" >&2; exit 1; }
 [ -x "$workbooks" ] || { echo "make_demo: $workbooks is missing; build the target demo_workbooks" >&2; exit 1; }
 [ -f "$schema" ] || { echo "make_demo: $schema is missing" >&2; exit 1; }
+# The grading controls: the exam grades nothing without them.
+for control in deskmark dirmark sheetmark; do
+  [ -f "$build/grading/$control/$control.ocx" ] || {
+    echo "make_demo: $build/grading/$control/$control.ocx is missing; build the target demo_installation" >&2
+    exit 1
+  }
+done
 command -v 7za >/dev/null || { echo "make_demo: 7za (p7zip-full) is missing" >&2; exit 1; }
 command -v sqlite3 >/dev/null || { echo "make_demo: sqlite3 is missing" >&2; exit 1; }
 
@@ -89,6 +97,10 @@ done
 for prog in client/gui/kirv browsim/browsim platform/com/regsvr32; do
   [ -x "$build/$prog" ] && cp "$build/$prog" "$out/"
 done
-find "$build/grading" -name '*.ocx' -exec cp {} "$out/Ocx/" \; 2>/dev/null || true
+# Every control library the build made; a copy that fails stops the script rather than leaving an
+# Ocx folder that only looks complete.
+while IFS= read -r -d '' lib; do
+  cp "$lib" "$out/Ocx/" || { echo "make_demo: cannot copy $lib into $out/Ocx" >&2; exit 1; }
+done < <(find "$build/grading" -name '*.ocx' -print0)
 
 echo "make_demo: demo installation in $out (candidate drive D: is $out/drive_d)"

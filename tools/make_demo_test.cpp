@@ -15,6 +15,7 @@
 #include "client/password_check.h"
 #include "platform/win/codepage.h"
 #include "platform/win/paths.h"
+#include "platform/win/testing/test_folder.h"
 #include "tools/testing/demo_installation.h"
 
 namespace {
@@ -55,8 +56,9 @@ TEST_F(DemoInstallation, Layout) {
   EXPECT_EQ(fs::status(tool).permissions() & fs::perms::owner_exec, fs::perms::owner_exec);
   EXPECT_EQ(Read(Install() / "Readme.rtf").rfind("{\\rtf1", 0), 0u);
   EXPECT_NE(Read(Install() / "Data/Paper/win1.rtf").find("\\pngblip"), std::string::npos);
-  // The spreadsheet task: its control, registered at start-up, and the candidate's workbook.
-  EXPECT_TRUE(fs::is_regular_file(Install() / "Ocx/sheetmark.ocx"));
+  // The grading controls the client registers at start-up, and the spreadsheet task's workbook.
+  for (const char* control : {"deskmark.ocx", "dirmark.ocx", "sheetmark.ocx"})
+    EXPECT_TRUE(fs::is_regular_file(Install() / "Ocx" / control)) << control;
   const std::string list = "7za l -pRW5827 '" + (Install() / "Data/Attach/excel1.7z").string() +
                            "' | grep -q 'Excelkt/score.xlsx'";
   EXPECT_EQ(std::system(list.c_str()), 0);
@@ -117,6 +119,45 @@ TEST_F(DemoInstallation, DatabaseRowsAndSettings) {
   std::string stored = ini.substr(at, ini.find_first_of("\r\n", at) - at);
   EXPECT_TRUE(CheckSystemPassword("kirv2026", stored));
   EXPECT_FALSE(CheckSystemPassword("kirv2025", stored));
+}
+
+// A build tree whose controls are incomplete: the script stops and says which library, rather
+// than making an installation whose exam cannot grade.
+TEST(MakeDemo, StopsOnAMissingOrUncopiableControl) {
+  const fs::path built = KIRV_BINARY_DIR;
+  struct Case {
+    std::string missing;   // a grading control the tree lacks
+    std::string dangling;  // a library the tree lists but cannot be read
+    std::string said;
+  };
+  const Case cases[] = {
+      {"deskmark", "", "deskmark.ocx is missing"},
+      {"dirmark", "", "dirmark.ocx is missing"},
+      {"sheetmark", "", "sheetmark.ocx is missing"},
+      {"", "dirmark/broken.ocx", "cannot copy"},
+  };
+  for (const Case& c : cases) {
+    const fs::path root = win::testing::MakeTempFolder("partial_");
+    const fs::path tree = root / "build";
+    fs::create_directories(tree / "tools");
+    for (const char* tool : {"demo_assets", "text_book", "demo_workbooks"})
+      fs::create_symlink(built / "tools" / tool, tree / "tools" / tool);
+    for (const std::string control : {"deskmark", "dirmark", "sheetmark"}) {
+      if (control == c.missing) continue;
+      fs::create_directories(tree / "grading" / control);
+      fs::create_symlink(built / "grading" / control / (control + ".ocx"),
+                         tree / "grading" / control / (control + ".ocx"));
+    }
+    if (!c.dangling.empty()) fs::create_symlink(root / "none", tree / "grading" / c.dangling);
+    const std::string cmd = std::string("'") + KIRV_SOURCE_DIR + "/tools/make_demo.sh' '" +
+                            tree.string() + "' '" + (root / "install").string() + "' 2>'" +
+                            (root / "said").string() + "' >/dev/null";
+    EXPECT_NE(std::system(cmd.c_str()), 0) << c.said;
+    const std::string said = Read(root / "said");
+    EXPECT_NE(said.find("make_demo: "), std::string::npos) << said;
+    EXPECT_NE(said.find(c.said), std::string::npos) << c.said << ": " << said;
+    win::testing::RemoveTempFolder(root);
+  }
 }
 
 }  // namespace

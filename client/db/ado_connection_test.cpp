@@ -12,7 +12,8 @@ namespace {
 
 TEST(CAdoConnection, OpenJetWithAndWithoutPassword) {
   TempFolder tmp;
-  ASSERT_TRUE(CreateExamDatabase(tmp.Windows("kirv.mdb")));
+  const base::Status created = CreateExamDatabase(tmp.Windows("kirv.mdb"));
+  ASSERT_TRUE(created) << created.error().message;
   struct Case {
     std::string password;
     std::string expected;
@@ -53,7 +54,8 @@ TEST(CAdoConnection, NonDatabaseFilesFailCleanly) {
 
 TEST(CAdoConnection, LastErrorFormatOnABadStatement) {
   TempFolder tmp;
-  ASSERT_TRUE(CreateExamDatabase(tmp.Windows("kirv.mdb")));
+  const base::Status created = CreateExamDatabase(tmp.Windows("kirv.mdb"));
+  ASSERT_TRUE(created) << created.error().message;
   CAdoConnection db;
   ASSERT_TRUE(db.OpenJet(tmp.Windows("kirv.mdb"), "kestrelqu"));
   EXPECT_EQ(db.Execute("update [Stu] set nosuchcolumn=1"), nullptr);
@@ -70,7 +72,8 @@ TEST(CAdoConnection, LastErrorFormatOnABadStatement) {
 
 TEST(CAdoConnection, ReleasedConnectionAnswersFalse) {
   TempFolder tmp;
-  ASSERT_TRUE(CreateExamDatabase(tmp.Windows("kirv.mdb")));
+  const base::Status created = CreateExamDatabase(tmp.Windows("kirv.mdb"));
+  ASSERT_TRUE(created) << created.error().message;
   CAdoConnection db;
   ASSERT_TRUE(db.OpenJet(tmp.Windows("kirv.mdb")));
   db.Release();
@@ -81,13 +84,21 @@ TEST(CAdoConnection, ReleasedConnectionAnswersFalse) {
   EXPECT_EQ(db.GetLastError(), "");
 }
 
-TEST(ExamDatabase, CreateRefusesAnExistingFile) {
+TEST(ExamDatabase, CreateRefusesAnExistingFileOrAMissingFolder) {
   TempFolder tmp;
-  std::string error;
-  ASSERT_TRUE(CreateExamDatabase(tmp.Windows("kirv.mdb"), &error)) << error;
-  EXPECT_FALSE(CreateExamDatabase(tmp.Windows("kirv.mdb"), &error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(CreateExamDatabase(tmp.Windows("no/such/folder/kirv.mdb"), &error));
+  const base::Status created = CreateExamDatabase(tmp.Windows("kirv.mdb"));
+  ASSERT_TRUE(created) << created.error().message;
+  const auto size = std::filesystem::file_size(tmp.Path() / "kirv.mdb");
+
+  const base::Status again = CreateExamDatabase(tmp.Windows("kirv.mdb"));
+  ASSERT_FALSE(again);
+  EXPECT_NE(again.error().message.find("file exists"), std::string::npos) << again.error().message;
+  EXPECT_EQ(std::filesystem::file_size(tmp.Path() / "kirv.mdb"), size);
+
+  const base::Status noFolder = CreateExamDatabase(tmp.Windows("no/such/folder/kirv.mdb"));
+  ASSERT_FALSE(noFolder);
+  EXPECT_FALSE(noFolder.error().message.empty());
+  EXPECT_FALSE(std::filesystem::exists(tmp.Path() / "no"));
 }
 
 }  // namespace

@@ -13,7 +13,8 @@ namespace {
 class RecordSetTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(CreateExamDatabase(tmp_.Windows("kirv.mdb")));
+    const base::Status created = CreateExamDatabase(tmp_.Windows("kirv.mdb"));
+    ASSERT_TRUE(created) << created.error().message;
     ASSERT_TRUE(db_.OpenJet(tmp_.Windows("kirv.mdb"), "kestrelqu"));
     const char* rows[] = {
         ("insert into [Stu](examcode,Name,State,timeleft,scoreok) values "

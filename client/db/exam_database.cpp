@@ -6,18 +6,11 @@
 #include "platform/ado/connection.h"
 #include "platform/win/paths.h"
 
-bool CreateExamDatabase(std::string_view windowsPath, std::string* error) {
+base::Status CreateExamDatabase(std::string_view windowsPath) {
   const std::filesystem::path host = win::ToHostPath(windowsPath);
   std::error_code ec;
-  if (std::filesystem::exists(host, ec)) {
-    if (error) *error = "file exists: " + host.string();
-    return false;
-  }
-  if (const base::Status created = ado::CreateDatabase(host.string(), ExamDatabaseSchema());
-      !created) {
-    std::filesystem::remove(host, ec);
-    if (error) *error = created.error().message;
-    return false;
-  }
-  return true;
+  if (std::filesystem::exists(host, ec)) return base::Error::Of("file exists: ", host.string());
+  base::Status created = ado::CreateDatabase(host.string(), ExamDatabaseSchema());
+  if (!created) std::filesystem::remove(host, ec);
+  return created;
 }

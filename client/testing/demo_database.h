@@ -15,7 +15,10 @@
 inline bool OpenDemoDatabase(const std::filesystem::path& file, CAdoConnection& db,
                              std::string* error) {
   std::string path = win::ToWindowsPath(file);
-  if (!CreateExamDatabase(path, error)) return false;
+  if (const base::Status created = CreateExamDatabase(path); !created) {
+    *error = created.error().message;
+    return false;
+  }
   if (!db.OpenJet(path, "kestrelqu")) {
     *error = db.GetLastError();
     return false;

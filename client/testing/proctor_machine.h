@@ -107,7 +107,8 @@ class ProctorMachine {
     std::filesystem::create_directories(host_ / "exam");
     std::ofstream(host_ / "KIRV.ini", std::ios::binary) << "[KIRV]\r\n" << ini;
     program_ = win::ToWindowsPath(host_) + "\\";
-    EXPECT_TRUE(CreateExamDatabase(program_ + "db\\kirv.mdb"));
+    const base::Status created = CreateExamDatabase(program_ + "db\\kirv.mdb");
+    EXPECT_TRUE(created) << created.error().message;
     PathGlobals paths;
     paths.ProgramFolder = program_;
     session.Start(paths);

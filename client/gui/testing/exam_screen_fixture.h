@@ -30,7 +30,8 @@ class ExamScreenFixture : public ::testing::Test {
     std::ofstream(host_ / "KIRV.ini") << "[KIRV]\r\n" << ini;
     programFolderEnv_.emplace("KIRV_PROGRAM_FOLDER", host_.string());
     PathGlobals paths = InitPaths();
-    ASSERT_TRUE(CreateExamDatabase(paths.ProgramFolder + "db\\kirv.mdb"));
+    const base::Status created = CreateExamDatabase(paths.ProgramFolder + "db\\kirv.mdb");
+    ASSERT_TRUE(created) << created.error().message;
     session_.Start(paths);
     session_.BeginExam({"0101", "未知", ProgramFolder() + "exam\\0101\\", 0, ""});
   }

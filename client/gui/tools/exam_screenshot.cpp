@@ -114,7 +114,11 @@ int main(int argc, char** argv) {
         "[KIRV]\r\nTitle=\r\nTheme=0\r\nServer=App\r\nServerIP=192.168.1.10\r\nPort=8888\r\n");
   setenv("KIRV_PROGRAM_FOLDER", root.toLocal8Bit().constData(), 1);
   const PathGlobals paths = InitPaths();
-  if (!CreateExamDatabase(paths.ProgramFolder + "db\\kirv.mdb")) return 1;
+  if (const base::Status created = CreateExamDatabase(paths.ProgramFolder + "db\\kirv.mdb");
+      !created) {
+    std::fprintf(stderr, "%s\n", created.error().message.c_str());
+    return 1;
+  }
   ExamSession session;
   session.Start(paths);
   for (const char* sql :

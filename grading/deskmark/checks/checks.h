@@ -26,7 +26,7 @@ Truth IsKjfsExist(CheckContext& c, const RuleParams& p);  // a shortcut p2..p4 i
 Truth IsFileDel(CheckContext& c, const RuleParams& p);    // names p2..p4 gone from folder p1
 Truth IsFldrDel(CheckContext& c, const RuleParams& p);    // folder p1 gone
 
-// attributes.cpp: attribute words.
+// attribute_words.cpp: attribute words.
 Truth FileSx(CheckContext& c, const RuleParams& p);  // file p1 carries every bit of p2
 Truth FldrSx(CheckContext& c, const RuleParams& p);  // folder p1's word is exactly p2
 
