@@ -153,6 +153,28 @@ std::string Field(pugi::xml_node data) {
   return std::string(FormulaOf(source));
 }
 
+// The points a source names, each through `convert`: its cells' values when its reference
+// resolves, else its cached or literal points.
+template <class Convert>
+base::Result<std::vector<vb::Variant>> SourcePoints(Workbook* book, pugi::xml_node source,
+                                                    Convert convert) {
+  std::vector<vb::Variant> out;
+  if (const std::string_view f = FormulaOf(source); !f.empty()) {
+    if (base::Result<std::vector<Range>> cells = CellsOf(book, f)) {
+      out.reserve(cells->size());
+      for (const Range& cell : *cells) {
+        base::Result<vb::Variant> v = cell.Value();
+        if (!v) return v.error();
+        out.push_back(convert(*v));
+      }
+      return out;
+    }
+  }
+  out = CachedPoints(source);
+  for (vb::Variant& v : out) v = convert(v);
+  return out;
+}
+
 pugi::xml_node CategoryData(pugi::xml_node series) {
   if (pugi::xml_node cat = Child(series, "cat")) return cat;
   return Child(series, "xVal");
@@ -191,21 +213,7 @@ base::Result<std::string> Series::Name() const {
 base::Result<std::vector<vb::Variant>> Series::Values() const {
   const pugi::xml_node source = DataSource(ValueData(series_));
   if (!source) return std::vector<vb::Variant>{};
-  if (const std::string_view f = FormulaOf(source); !f.empty()) {
-    if (base::Result<std::vector<Range>> cells = CellsOf(book_, f)) {
-      std::vector<vb::Variant> out;
-      out.reserve(cells->size());
-      for (const Range& cell : *cells) {
-        base::Result<vb::Variant> v = cell.Value();
-        if (!v) return v.error();
-        out.push_back(Plotted(*v));
-      }
-      return out;
-    }
-  }
-  std::vector<vb::Variant> points = CachedPoints(source);
-  for (vb::Variant& v : points) v = Plotted(v);
-  return points;
+  return SourcePoints(book_, source, Plotted);
 }
 
 base::Result<std::vector<vb::Variant>> Series::XValues() const {
@@ -218,19 +226,7 @@ base::Result<std::vector<vb::Variant>> Series::XValues() const {
     for (size_t i = 0; i < values->size(); ++i) out.push_back(vb::Variant::Double(double(i + 1)));
     return out;
   }
-  if (const std::string_view f = FormulaOf(source); !f.empty()) {
-    if (base::Result<std::vector<Range>> cells = CellsOf(book_, f)) {
-      std::vector<vb::Variant> out;
-      out.reserve(cells->size());
-      for (const Range& cell : *cells) {
-        base::Result<vb::Variant> v = cell.Value();
-        if (!v) return v.error();
-        out.push_back(std::move(*v));
-      }
-      return out;
-    }
-  }
-  return CachedPoints(source);
+  return SourcePoints(book_, source, [](const vb::Variant& v) { return v; });
 }
 
 base::Result<std::string> Series::Formula() const {
