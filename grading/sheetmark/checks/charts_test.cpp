@@ -1,6 +1,7 @@
 // The chart checks through the keyword table, on charts written as the suites write them.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -195,6 +196,38 @@ TEST(ChartChecks, DataSourceCountsSeriesAcrossRanges) {
   // F is a tenth above E; a fourth series does not exist, so a filled column fails against it.
   EXPECT_FALSE(CompareSeriesValues(book.State(), "Sheet1", "Sheet1", k, "B", 1, "B", 5));
   EXPECT_EQ(k, 4);
+}
+
+// A chart LibreOffice saved: its frame has no name, so it gets the one the suites give a first
+// chart; the chart part is read as written (titles, legend, a currency-formatted series).
+TEST(ChartChecks, AChartSavedByASuite) {
+  OpenedWorkbook book(std::filesystem::path(KIRV_EXCEL_TESTDATA) / "suite_chart.xlsx");
+  ASSERT_EQ(book.Error(), "");
+  base::Result<pugi::xml_document*> drawing =
+      book.App().ActiveWorkbook()->Package().PartXml("xl/drawings/drawing1.xml");
+  ASSERT_TRUE(drawing) << drawing.error().message;
+  pugi::xpath_node frame = (*drawing)->select_node("//*[local-name()='cNvPr']");
+  ASSERT_TRUE(frame);
+  frame.node().attribute("name").set_value("图表 1");
+  ASSERT_EQ(book.Rule({"EXCELEXISTPIC", "Sheet1"}), 1);
+  ExpectRules(
+      book,
+      {
+          {"title", {"GETEXCELPICCHARTTITLE", "销售统计"}, 1},
+          {"red title", {"EXCELPICTITLECOLOR", "0", "=", "3"}, 1},
+          {"bold title", {"EXCELPICTITLEFONTBOLDITALICUNDERLINE", "0", "100"}, 1},
+          {"legend at the bottom", {"EXCELPICLEGEND", "-4107"}, 1},
+          {"clustered columns", {"EXCELPICCHARTTYPE", "51"}, 1},
+          {"series names", {"EXCELPICLEGENDNAME", "2", "成本", "销量"}, 1},
+          {"no data table", {"EXCELPICDATATABLE", "0"}, 1},
+          {"tick label formats",
+           {"EXCELPICNUMBERFORMATLOCAL", "0", "#,##0.00", "0", "G/通用格式"},
+           1},
+          {"source", {"EXCELDATASOURCECORRECT", "Sheet1", "Sheet1!$A$1:$C$5"}, 1},
+          {"source of series 2", {"EXCELDATASOURCECORRECTY", "Sheet1", "Sheet1!R2C3:R5C3", "2"}, 1},
+          {"source too short", {"EXCELDATASOURCECORRECT", "Sheet1", "Sheet1!$A$1:$B$4"}, 1},
+          {"source shifted", {"EXCELDATASOURCECORRECT", "Sheet1", "Sheet1!$A$2:$C$5"}, 0},
+      });
 }
 
 TEST(ChartChecks, NoChartActive) {
