@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <mutex>
@@ -118,11 +119,13 @@ const std::string& Grid::Cell(int row, int column) const {
 
 void Grid::SetCell(int row, int column, std::string text) {
   if (!InGrid(row, column)) return;
+  rowsUsed_ = std::max(rowsUsed_, row);
   cells_[static_cast<size_t>((row - 1) * kGridColumns + (column - 1))] = std::move(text);
 }
 
 void Grid::Clear() {
-  for (std::string& cell : cells_) cell.clear();
+  for (size_t i = 0; i < static_cast<size_t>(rowsUsed_ * kGridColumns); ++i) cells_[i].clear();
+  rowsUsed_ = 0;
 }
 
 std::string NextCell(EngineState& state) {

@@ -78,8 +78,15 @@ std::vector<std::string> Components(std::string_view rest) {
 // `base` followed by the components, each that does not exist under its exact name matched
 // without case; from the first one that matches nothing on, the spelling is kept.
 fs::path Resolve(fs::path base, const std::vector<std::string>& parts) {
-  bool existing = true;
   std::error_code ec;
+  // A whole path that exists as spelled has every folder on the way existing as spelled too:
+  // one look-up instead of one per component.
+  if (!parts.empty()) {
+    fs::path whole = base;
+    for (const std::string& part : parts) whole /= part;
+    if (fs::symlink_status(whole, ec).type() != fs::file_type::not_found && !ec) return whole;
+  }
+  bool existing = true;
   for (const std::string& part : parts) {
     if (existing) {
       if (fs::symlink_status(base / part, ec).type() != fs::file_type::not_found && !ec) {
