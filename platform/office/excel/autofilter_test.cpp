@@ -146,6 +146,55 @@ TEST_F(Filtering, CopyTakesOnlyTheVisibleRowsAndPasteMovesFormulas) {
             "甲");
 }
 
+// Edits that leave the cells alone keep the scan; it must be what a rescan of the edited sheet
+// gives, and must not point into bytes that saving the sheet replaces.
+TEST_F(Filtering, KeptScansMatchARescan) {
+  auto expectRescanned = [&](const char* step) {
+    SCOPED_TRACE(step);
+    const SheetCells* kept = *sheet_->CellTable();
+    const std::string_view bytes = *app_.ActiveWorkbook()->Package().PartBytes(sheet_->PartName());
+    const base::Result<SheetCells> fresh = SheetCells::Scan(bytes);
+    ASSERT_TRUE(fresh);
+    ASSERT_EQ(kept->Rows().size(), fresh->Rows().size());
+    for (size_t i = 0; i < fresh->Rows().size(); ++i) {
+      const RowRecord &a = kept->Rows()[i], &b = fresh->Rows()[i];
+      EXPECT_EQ(a.row, b.row);
+      EXPECT_EQ(a.height, b.height) << a.row;
+      EXPECT_EQ(a.hidden, b.hidden) << a.row;
+      EXPECT_EQ(a.customHeight, b.customHeight) << a.row;
+      EXPECT_EQ(a.customFormat, b.customFormat) << a.row;
+      EXPECT_EQ(a.style, b.style) << a.row;
+    }
+    ASSERT_EQ(kept->Cells().size(), fresh->Cells().size());
+    for (size_t i = 0; i < fresh->Cells().size(); ++i) {
+      const CellRecord &a = kept->Cells()[i], &b = fresh->Cells()[i];
+      EXPECT_EQ(a.row, b.row);
+      EXPECT_EQ(a.column, b.column);
+      EXPECT_EQ(a.style, b.style);
+      EXPECT_EQ(kept->View(a.value), fresh->View(b.value));
+      EXPECT_EQ(kept->View(a.formulaText), fresh->View(b.formulaText));
+    }
+  };
+  EXPECT_EQ(Column(2, 1, 3), "成绩,55,72,");
+  ASSERT_TRUE(sheet_->SetColumnWidth(2, 20, false));
+  expectRescanned("a column's width");
+  ASSERT_TRUE(sheet_->SetRowHidden(3, true));  // the first edit of the rows
+  expectRescanned("the first hidden row");
+  ASSERT_TRUE(sheet_->SetRowHidden(3, false));
+  ASSERT_TRUE(sheet_->SetRowHidden(20, true));   // no <row> yet, past the last
+  ASSERT_TRUE(sheet_->SetRowHidden(15, false));  // no <row> yet: one is made all the same
+  ASSERT_TRUE(sheet_->SetRowHidden(5, true));
+  expectRescanned("rows shown and hidden");
+  ASSERT_TRUE(app_.Range("Colum1")->AutoFilter(2, ">=60"));
+  expectRescanned("a filter");
+  EXPECT_EQ(HiddenRows(), (std::vector<int>{2, 7, 8}));
+  EXPECT_EQ(sheet_->LastRow(), 20);
+  ASSERT_TRUE(sheet_->SetColumnWidth(3, 12, true));
+  ASSERT_TRUE(app_.ActiveWorkbook()->SaveAs(win::ToWindowsPath(tmp_.Path() / "kept.xlsx")));
+  EXPECT_EQ(Column(2, 1, 4), "成绩,55,72,88,");
+  expectRescanned("saved");
+}
+
 TEST_F(Filtering, PasteFailsWithoutACopyOrPastFarEdges) {
   EXPECT_FALSE(sheet_->Paste());
   ASSERT_TRUE(app_.Range("A1:C2")->Copy());

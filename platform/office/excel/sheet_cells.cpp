@@ -558,6 +558,21 @@ const RowRecord* SheetCells::RowInfo(int row) const {
   return it != rows_.end() && it->row == row ? &*it : nullptr;
 }
 
+bool SheetCells::SetRowHidden(int row, bool hidden) {
+  auto it = std::lower_bound(rows_.begin(), rows_.end(), row,
+                             [](const RowRecord& r, int n) { return r.row < n; });
+  if (it != rows_.end() && it->row == row) {
+    if (std::next(it) != rows_.end() && std::next(it)->row == row) return false;
+    it->hidden = hidden;
+    return true;
+  }
+  RowRecord added;
+  added.row = row;
+  added.hidden = hidden;
+  rows_.insert(it, added);
+  return true;
+}
+
 const CellRecord* SheetCells::SharedMaster(int32_t si) const {
   for (const CellRecord& c : cells_) {
     if (c.formula == FormulaKind::Shared && c.sharedIndex == si && !c.formulaText.empty())

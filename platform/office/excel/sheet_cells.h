@@ -90,6 +90,13 @@ class SheetCells {
   // The master cell of shared formula `si`: the one that holds its text; null when none does.
   const CellRecord* SharedMaster(int32_t si) const;
 
+  // The same text at another place (a copy of the scanned one): the records keep their offsets.
+  void Rebase(std::string_view text) { text_ = text; }
+  // What a rescan gives after a row's <row> gets or loses "hidden" (one made without other
+  // attributes when it had none). False when the rows are not plain enough to tell (a row
+  // listed twice): then only a rescan says.
+  bool SetRowHidden(int row, bool hidden);
+
  private:
   void BuildIndex();
 

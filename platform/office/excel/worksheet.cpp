@@ -264,6 +264,8 @@ base::Result<const SheetCells*> Worksheet::CellTable() {
         bytes ? SheetCells::Scan(*bytes) : base::Result<SheetCells>(bytes.error());
     if (scanned) {
       cells_ = std::move(*scanned);
+      cellsText_.clear();
+      cellsNumbered_ = numbered_;
     } else {
       cellsError_ = "the sheet \"" + name_ + "\" cannot be read: " + scanned.error().message;
     }
@@ -439,6 +441,20 @@ base::Status Worksheet::Changed() {
   return base::Ok();
 }
 
+base::Status Worksheet::TreeChanged() {
+  if (!cells_) return Changed();
+  if (cellsText_.empty()) {
+    base::Result<std::string_view> bytes = parent_.Package().PartBytes(partName_);
+    if (!bytes) return Changed();
+    cellsText_ = std::string(*bytes);
+    cells_->Rebase(cellsText_);
+  }
+  parent_.MarkChanged(dom_);
+  merged_.reset();
+  columnsLoaded_ = false;
+  return base::Ok();
+}
+
 pugi::xml_node Worksheet::SheetData(pugi::xml_node root) {
   pugi::xml_node data = WorksheetChild(root, "sheetData");
   if (!numbered_) {
@@ -599,7 +615,7 @@ base::Status Worksheet::SetColumnWidth(int column, double characters, bool bestF
   } else {
     own.remove_attribute("bestFit");
   }
-  return Changed();
+  return TreeChanged();
 }
 
 base::Status Worksheet::SetRowHidden(int row, bool hidden) {
@@ -614,6 +630,7 @@ base::Status Worksheet::SetRowHidden(int row, bool hidden) {
   } else {
     r.remove_attribute("hidden");
   }
+  if (cells_ && cellsNumbered_ && cells_->SetRowHidden(row, hidden)) return TreeChanged();
   return Changed();
 }
 
@@ -629,7 +646,7 @@ base::Status Worksheet::SetAutoFilter(const Area& area, const std::vector<bool>&
     if (base::Status s = SetRowHidden(area.top + 1 + static_cast<int>(i), !visible[i]); !s)
       return s;
   }
-  return Changed();
+  return TreeChanged();
 }
 
 CellContent Worksheet::ContentAt(int row, int column) {

@@ -139,6 +139,9 @@ class Worksheet {
 
  private:
   base::Status Changed();
+  // An edit of the tree that leaves the cells and rows as scanned: the scan is kept, on a copy
+  // of the text it points into (the part's bytes are remade from the tree when next asked for).
+  base::Status TreeChanged();
   CellContent ContentOf(const SheetCells& table, const CellRecord& cell);
   // The format a column gives its empty positions.
   uint32_t ColumnStyle(int column);
@@ -166,6 +169,8 @@ class Worksheet {
   bool isChart_;
   std::string visibility_;
   std::optional<SheetCells> cells_;
+  std::string cellsText_;       // the text cells_ points into once kept across an edit
+  bool cellsNumbered_ = false;  // cells_ was scanned from a tree whose rows and cells had "r"
   std::string cellsError_;
   std::optional<Area> selection_;
   pugi::xml_document* dom_ = nullptr;  // the part's tree, once parsed
