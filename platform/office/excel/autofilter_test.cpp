@@ -173,11 +173,25 @@ TEST_F(Filtering, KeptScansMatchARescan) {
       EXPECT_EQ(a.style, b.style);
       EXPECT_EQ(kept->View(a.value), fresh->View(b.value));
       EXPECT_EQ(kept->View(a.formulaText), fresh->View(b.formulaText));
+      EXPECT_EQ(a.type, b.type);
+      EXPECT_EQ(a.formula, b.formula);
+      EXPECT_EQ(a.hasValue, b.hasValue);
     }
   };
   EXPECT_EQ(Column(2, 1, 3), "成绩,55,72,");
   ASSERT_TRUE(sheet_->SetColumnWidth(2, 20, false));
   expectRescanned("a column's width");
+  // Pasted below (rows made), then over part of what was pasted and a formula moved.
+  ASSERT_TRUE(app_.Range("a1:d10")->Copy());
+  ASSERT_TRUE(app_.Range("a30")->Select());
+  ASSERT_TRUE(sheet_->Paste());
+  expectRescanned("a paste into new rows");
+  ASSERT_TRUE(app_.Range("b2:d10")->Copy());
+  ASSERT_TRUE(app_.Range("c31")->Select());
+  ASSERT_TRUE(sheet_->Paste());
+  expectRescanned("a paste over cells");
+  EXPECT_EQ(Column(3, 30, 32), "班级,55,72,");
+  EXPECT_EQ(*sheet_->Cells(39, 5).Formula(), "=C39*2");
   ASSERT_TRUE(sheet_->SetRowHidden(3, true));  // the first edit of the rows
   expectRescanned("the first hidden row");
   ASSERT_TRUE(sheet_->SetRowHidden(3, false));
@@ -188,11 +202,45 @@ TEST_F(Filtering, KeptScansMatchARescan) {
   ASSERT_TRUE(app_.Range("Colum1")->AutoFilter(2, ">=60"));
   expectRescanned("a filter");
   EXPECT_EQ(HiddenRows(), (std::vector<int>{2, 7, 8}));
-  EXPECT_EQ(sheet_->LastRow(), 20);
+  EXPECT_EQ(sheet_->LastRow(), 39);
   ASSERT_TRUE(sheet_->SetColumnWidth(3, 12, true));
   ASSERT_TRUE(app_.ActiveWorkbook()->SaveAs(win::ToWindowsPath(tmp_.Path() / "kept.xlsx")));
   EXPECT_EQ(Column(2, 1, 4), "成绩,55,72,88,");
   expectRescanned("saved");
+}
+
+// Rows without "r" and a cell written in another row's <row>: edits then rescan.
+TEST(KeptScans, SheetsThatNeedNumberingAreRescanned) {
+  TempFolder tmp("kept_scans");
+  XlsxContent content;
+  content.sheets = {testing::Sheet("Odd",
+                                   "<row r='1'><c r='A3'><v>7</v></c></row>"
+                                   "<row><c><v>8</v></c></row>")};
+  ASSERT_TRUE(testing::WriteXlsx(tmp.Path() / "odd.xlsx", content));
+  Application app;
+  ASSERT_TRUE(app.Workbooks().Open(win::ToWindowsPath(tmp.Path() / "odd.xlsx")));
+  Worksheet* sheet = app.ActiveSheet();
+  auto text = [&](int row, int column) { return *vb::CStr(*sheet->Cells(row, column).Value()); };
+  EXPECT_EQ(text(2, 1), "8");
+  EXPECT_EQ(text(3, 1), "7");
+  ASSERT_TRUE(sheet->SetRowHidden(2, true));
+  EXPECT_TRUE(*sheet->RowHidden(2));
+  ASSERT_TRUE(app.Range("A1:A3")->Copy());
+  ASSERT_TRUE(app.Range("C1")->Select());
+  ASSERT_TRUE(sheet->Paste());
+  EXPECT_EQ(text(2, 3), "8");  // hidden rows are copied all the same without a filter
+  EXPECT_EQ(text(3, 3), "7");
+  ASSERT_TRUE(app.Range("A1:A1")->Copy());
+  ASSERT_TRUE(app.Range("A2")->Select());
+  ASSERT_TRUE(sheet->Paste());
+  EXPECT_EQ(text(2, 1), "");
+  EXPECT_EQ(text(3, 1), "7");
+  // Pasting over row 1 replaces what its <row> holds in the block, the stray A3 included.
+  ASSERT_TRUE(app.Range("C2")->Copy());
+  ASSERT_TRUE(app.Range("A1")->Select());
+  ASSERT_TRUE(sheet->Paste());
+  EXPECT_EQ(text(1, 1), "8");
+  EXPECT_EQ(text(3, 1), "");
 }
 
 TEST_F(Filtering, PasteFailsWithoutACopyOrPastFarEdges) {

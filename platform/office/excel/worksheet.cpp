@@ -169,6 +169,15 @@ pugi::xml_node CellNode(pugi::xml_node row, int column, bool create) {
   return before ? row.insert_child_before(name.c_str(), before) : row.append_child(name.c_str());
 }
 
+// Text the saved tree holds as it is, so a record can point at it unescaped.
+bool PlainText(std::string_view text) {
+  for (char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || c == '&' || c == '<' || c == '>' || c == '"' || c == '\'') return false;
+  }
+  return true;
+}
+
 const char* TypeText(CellType type) {
   switch (type) {
     case CellType::SharedString:
@@ -265,7 +274,6 @@ base::Result<const SheetCells*> Worksheet::CellTable() {
     if (scanned) {
       cells_ = std::move(*scanned);
       cellsText_.clear();
-      cellsNumbered_ = numbered_;
     } else {
       cellsError_ = "the sheet \"" + name_ + "\" cannot be read: " + scanned.error().message;
     }
@@ -511,6 +519,10 @@ base::Status Worksheet::ReplaceCells(
   bool changed = false;
   size_t next = 0;
   CellContent formulaCell;
+  // What the records need to follow the edit without a rescan.
+  bool follow = cells_ && cells_->Plain();
+  std::vector<WrittenCell> written;
+  std::vector<int> rowsMade;
   for (int r = block.top; r <= block.bottom; ++r) {
     pugi::xml_node row = FindRowNode(data, r, rowHint_);
     if (row) {
@@ -530,7 +542,10 @@ base::Status Worksheet::ReplaceCells(
     for (; next < cells.size() && cells[next].row == r - block.top; ++next) {
       const PlacedCell& cell = cells[next];
       if (!cell.content.present) continue;
-      if (!row) row = RowNode(data, r, rowHint_);
+      if (!row) {
+        row = RowNode(data, r, rowHint_);
+        if (follow) rowsMade.push_back(r);
+      }
       const int column = block.left + cell.column;
       const CellContent* content = &cell.content;
       if (!cell.content.formula.empty()) {
@@ -538,11 +553,56 @@ base::Status Worksheet::ReplaceCells(
         formulaCell.formula = formulaOf(cell);
         content = &formulaCell;
       }
-      WriteCellNode(CellNode(row, column, true), r, column, *content);
+      const pugi::xml_node c = CellNode(row, column, true);
+      WriteCellNode(c, r, column, *content);
       changed = true;
+      if (follow) {
+        follow = PlainText(content->value) && PlainText(content->formula) &&
+                 (content->type != CellType::InlineString || !content->value.empty());
+        written.push_back({&cell, content->formula, office::PrefixOf(c)});
+      }
     }
   }
-  return changed ? Changed() : base::Ok();
+  if (!changed) return base::Ok();
+  if (follow) return CellsReplaced(block, written, rowsMade);
+  return Changed();
+}
+
+base::Status Worksheet::CellsReplaced(const Area& block, const std::vector<WrittenCell>& written,
+                                      const std::vector<int>& rowsMade) {
+  if (base::Status kept = TreeChanged(); !kept || !cells_) return kept;
+  std::vector<CellRecord> added;
+  added.reserve(written.size());
+  auto append = [this](const std::string& text) {
+    TextSpan span{static_cast<uint32_t>(cellsText_.size()), static_cast<uint32_t>(text.size())};
+    cellsText_ += text;
+    return span;
+  };
+  for (const auto& [cell, formula, prefix] : written) {
+    CellRecord& record = added.emplace_back();
+    record.row = block.top + cell->row;
+    record.column = block.left + cell->column;
+    record.style = cell->content.style;
+    record.type = cell->content.type;
+    if (!formula.empty()) {
+      record.formula = FormulaKind::Normal;
+      record.formulaText = append(formula);
+    }
+    if (cell->content.type == CellType::InlineString) {
+      // The inner XML of the <is> the tree saves.
+      record.hasValue = true;
+      record.valueEscaped = true;
+      record.value = append("<" + prefix + "t xml:space=\"preserve\">" + cell->content.value +
+                            "</" + prefix + "t>");
+    } else if (!cell->content.value.empty()) {
+      record.hasValue = true;
+      record.value = append(cell->content.value);
+    }
+  }
+  cells_->Rebase(cellsText_);
+  if (!cells_->ReplaceBlock(block.top, block.left, block.bottom, block.right, added, rowsMade))
+    return Changed();
+  return base::Ok();
 }
 
 void Worksheet::WriteCellNode(pugi::xml_node c, int row, int column, const CellContent& content) {
@@ -630,7 +690,7 @@ base::Status Worksheet::SetRowHidden(int row, bool hidden) {
   } else {
     r.remove_attribute("hidden");
   }
-  if (cells_ && cellsNumbered_ && cells_->SetRowHidden(row, hidden)) return TreeChanged();
+  if (cells_ && cells_->SetRowHidden(row, hidden)) return TreeChanged();
   return Changed();
 }
 

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -142,6 +143,15 @@ class Worksheet {
   // An edit of the tree that leaves the cells and rows as scanned: the scan is kept, on a copy
   // of the text it points into (the part's bytes are remade from the tree when next asked for).
   base::Status TreeChanged();
+  // After ReplaceCells wrote `written` (each with the formula it got) and made <row>s for
+  // `rowsMade`: the records follow without a rescan.
+  struct WrittenCell {
+    const PlacedCell* cell;
+    std::string formula;  // as written
+    std::string prefix;   // of the <c>'s name
+  };
+  base::Status CellsReplaced(const Area& block, const std::vector<WrittenCell>& written,
+                             const std::vector<int>& rowsMade);
   CellContent ContentOf(const SheetCells& table, const CellRecord& cell);
   // The format a column gives its empty positions.
   uint32_t ColumnStyle(int column);
@@ -169,8 +179,7 @@ class Worksheet {
   bool isChart_;
   std::string visibility_;
   std::optional<SheetCells> cells_;
-  std::string cellsText_;       // the text cells_ points into once kept across an edit
-  bool cellsNumbered_ = false;  // cells_ was scanned from a tree whose rows and cells had "r"
+  std::string cellsText_;  // the text cells_ points into once kept across an edit
   std::string cellsError_;
   std::optional<Area> selection_;
   pugi::xml_document* dom_ = nullptr;  // the part's tree, once parsed
