@@ -15,6 +15,7 @@
 #include <pugixml.hpp>
 
 #include "platform/base/result.h"
+#include "platform/office/opc/inflated_parts.h"
 #include "platform/office/opc/pool_allocator.h"
 #include "platform/office/opc/zip_reader.h"
 
@@ -94,7 +95,8 @@ class Package {
   void LoadContentTypes();
   base::Status Load(Part& part);
 
-  Bytes archive_;  // the whole file; parts are inflated from it on demand
+  Bytes archive_;                            // the whole file; parts are inflated from it on demand
+  std::shared_ptr<InflatedParts> inflated_;  // what opening these bytes before inflated
   std::unordered_map<std::string, Part> parts_;  // key: lower-case name without leading "/"
   std::unordered_map<const pugi::xml_document*, Part*> byTree_;  // parsed parts by their tree
   std::unordered_map<std::string, std::vector<Relationship>> relationships_;
