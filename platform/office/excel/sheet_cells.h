@@ -2,7 +2,8 @@
 // each cell's position, type, style, value text and formula, and each row's height and
 // visibility, held in position order with views into the text. This is what makes reading a
 // workbook's values cheap; everything else about a sheet (columns, merges, filters, edits) goes
-// through the part's XML tree, and a sheet rescans the text the tree saves to after an edit.
+// through the part's XML tree. After an edit a sheet rescans the text the tree saves to, unless
+// the records can follow the edit exactly (SetRowHidden, ReplaceBlock).
 #pragma once
 
 #include <cstdint>

@@ -1,7 +1,9 @@
 // One sheet of a workbook. Its XML part is the source of truth: values are read through the
 // part's cell scan (SheetCells), everything else (columns, merges, selection, filter, edits)
-// through the part's XML tree, parsed on first need. An edit changes the tree, marks the part
-// changed and makes the next read rescan the text the tree saves to.
+// through the part's XML tree, parsed on first need. An edit changes the tree and marks the part
+// changed; the scan then follows it without a rescan where a rescan would give the same records
+// (widths, hidden rows, filters, a paste into a plainly written sheet: see SheetCells::Plain),
+// and otherwise the next read rescans the text the tree saves to.
 #pragma once
 
 #include <cstdint>
