@@ -243,6 +243,29 @@ TEST(KeptScans, SheetsThatNeedNumberingAreRescanned) {
   EXPECT_EQ(text(3, 1), "");
 }
 
+// A file opened again reuses the scan of its stored sheet; edits made through the first
+// opening never reach the second, nor do edits of the second reach the first.
+TEST_F(Filtering, ReopenedFilesScanTheirStoredCells) {
+  ASSERT_TRUE(app_.Range("a1:c3")->Copy());
+  ASSERT_TRUE(app_.Range("b20")->Select());
+  ASSERT_TRUE(sheet_->Paste());
+  EXPECT_EQ(Column(2, 20, 21), "姓名,甲,");
+  for (int round = 0; round < 2; ++round) {
+    Application again;
+    ASSERT_TRUE(again.Workbooks().Open(win::ToWindowsPath(file_)));
+    Worksheet* sheet = again.ActiveSheet();
+    EXPECT_EQ(*vb::CStr(*sheet->Cells(20, 2).Value()), "");
+    EXPECT_EQ(*vb::CStr(*sheet->Cells(3, 2).Value()), "72");
+    EXPECT_EQ(*sheet->Cells(10, 4).Formula(), "=B10*2");
+    ASSERT_TRUE(sheet->SetRowHidden(3, true));
+    ASSERT_TRUE(sheet->WriteCell(3, 2, CellContent{true, CellType::Number, "5", "", 0}));
+    EXPECT_EQ(*vb::CStr(*sheet->Cells(3, 2).Value()), "5");
+    EXPECT_TRUE(*sheet->RowHidden(3));
+  }
+  EXPECT_EQ(Column(2, 3, 3), "72,");
+  EXPECT_FALSE(*sheet_->RowHidden(3));
+}
+
 TEST_F(Filtering, PasteFailsWithoutACopyOrPastFarEdges) {
   EXPECT_FALSE(sheet_->Paste());
   ASSERT_TRUE(app_.Range("A1:C2")->Copy());

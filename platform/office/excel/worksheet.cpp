@@ -18,6 +18,9 @@
 namespace excel {
 namespace {
 
+// What a sheet keeps of its stored bytes with the package: the scan of its cells.
+constexpr std::string_view kCellsKind = "excel.cells";
+
 // The elements of <worksheet> in the order the file format wants them.
 const char* const kWorksheetOrder[] = {
     "sheetPr",
@@ -268,9 +271,22 @@ excel::Range Worksheet::Selection() {
 base::Result<const SheetCells*> Worksheet::CellTable() {
   if (isChart_) return Failed("a chart sheet has no cells");
   if (!cells_ && cellsError_.empty()) {
-    base::Result<std::string_view> bytes = parent_.Package().PartBytes(partName_);
+    opc::Package& package = parent_.Package();
+    base::Result<std::string_view> bytes = package.PartBytes(partName_);
+    // The same stored bytes scanned by an earlier opening of the same file scan the same.
+    std::shared_ptr<const void> kept =
+        bytes ? package.MadeFromStored(kCellsKind, partName_) : nullptr;
     base::Result<SheetCells> scanned =
-        bytes ? SheetCells::Scan(*bytes) : base::Result<SheetCells>(bytes.error());
+        kept    ? base::Result<SheetCells>(*static_cast<const SheetCells*>(kept.get()))
+        : bytes ? SheetCells::Scan(*bytes)
+                : base::Result<SheetCells>(bytes.error());
+    if (scanned && kept) {
+      scanned->Rebase(*bytes);
+    } else if (scanned) {
+      auto copy = std::make_shared<SheetCells>(*scanned);
+      copy->Rebase({});  // its text is the next opening's
+      package.KeepMadeFromStored(kCellsKind, partName_, std::move(copy));
+    }
     if (scanned) {
       cells_ = std::move(*scanned);
       cellsText_.clear();

@@ -17,6 +17,7 @@ struct InflatedParts::State {
   std::string archive;
   std::mutex mutex;
   std::unordered_map<std::string, std::string> parts;
+  std::unordered_map<std::string, std::shared_ptr<const void>> made;  // key: kind, NUL, entry
 };
 
 namespace {
@@ -64,6 +65,21 @@ bool InflatedParts::CopyTo(std::string_view entry, char* out, size_t size) const
 void InflatedParts::Keep(std::string_view entry, std::string_view bytes) {
   std::lock_guard<std::mutex> lock(state_->mutex);
   state_->parts.try_emplace(std::string(entry), bytes);
+}
+
+std::shared_ptr<const void> InflatedParts::Made(std::string_view kind,
+                                                std::string_view entry) const {
+  std::string key = std::string(kind) + '\0' + std::string(entry);
+  std::lock_guard<std::mutex> lock(state_->mutex);
+  auto it = state_->made.find(key);
+  return it == state_->made.end() ? nullptr : it->second;
+}
+
+void InflatedParts::KeepMade(std::string_view kind, std::string_view entry,
+                             std::shared_ptr<const void> made) {
+  std::string key = std::string(kind) + '\0' + std::string(entry);
+  std::lock_guard<std::mutex> lock(state_->mutex);
+  state_->made.try_emplace(std::move(key), std::move(made));
 }
 
 }  // namespace opc

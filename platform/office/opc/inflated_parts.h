@@ -17,6 +17,11 @@ class InflatedParts {
   bool CopyTo(std::string_view entry, char* out, size_t size) const;
   void Keep(std::string_view entry, std::string_view bytes);
 
+  // What a reader made of an entry's stored bytes alone (of its own `kind`, which says the type),
+  // kept for the next package of the same archive; null when nothing is.
+  std::shared_ptr<const void> Made(std::string_view kind, std::string_view entry) const;
+  void KeepMade(std::string_view kind, std::string_view entry, std::shared_ptr<const void> made);
+
   struct State;
   explicit InflatedParts(std::shared_ptr<State> state) : state_(std::move(state)) {}
 

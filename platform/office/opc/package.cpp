@@ -163,6 +163,19 @@ base::Result<std::string_view> Package::PartBytes(std::string_view name) {
   return part->bytes.view();
 }
 
+std::shared_ptr<const void> Package::MadeFromStored(std::string_view kind, std::string_view name) {
+  const Part* part = Find(name);
+  if (part == nullptr || inflated_ == nullptr || part->changed || part->bytesStale) return nullptr;
+  return inflated_->Made(kind, part->entry.name);
+}
+
+void Package::KeepMadeFromStored(std::string_view kind, std::string_view name,
+                                 std::shared_ptr<const void> made) {
+  const Part* part = Find(name);
+  if (part == nullptr || inflated_ == nullptr || part->changed || part->bytesStale) return;
+  inflated_->KeepMade(kind, part->entry.name, std::move(made));
+}
+
 base::Result<pugi::xml_document*> Package::PartXml(std::string_view name) {
   Part* part = Find(name);
   if (part == nullptr) return base::Error::Of("no part \"", name, "\"");

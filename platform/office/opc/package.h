@@ -44,6 +44,12 @@ class Package {
   // The part's bytes, decompressed on first use (and kept); an error when the part is missing,
   // unreadable or too large.
   base::Result<std::string_view> PartBytes(std::string_view name);
+  // What a reader made of the part's stored bytes, for `kind` (which says its type), kept by an
+  // earlier package of the same archive bytes; null when none was, or when this package's part
+  // is no longer its stored bytes (edited). KeepMadeFromStored keeps one (ignored after edits).
+  std::shared_ptr<const void> MadeFromStored(std::string_view kind, std::string_view name);
+  void KeepMadeFromStored(std::string_view kind, std::string_view name,
+                          std::shared_ptr<const void> made);
   // The part parsed as XML on first use; an error when missing, unreadable or not well-formed.
   base::Result<pugi::xml_document*> PartXml(std::string_view name);
 
