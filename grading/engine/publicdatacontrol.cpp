@@ -1,7 +1,17 @@
 // Loading the answer workbook into the grid, and the grid's cell cursor.
 #include "grading/engine/publicdatacontrol.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <tuple>
+#include <vector>
 
 #include "grading/engine/paraname.h"
 #include "platform/office/excel/application.h"
@@ -33,6 +43,72 @@ void CloseAnswerWorkbook(EngineState& state, excel::Application& app) {
   if (excel::Window* window = app.ActiveWindow()) window->Close();
 }
 
+// The whole file's bytes; nothing when it cannot be read.
+std::optional<std::string> FileBytes(const std::filesystem::path& file) {
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat info {};
+  std::optional<std::string> bytes;
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    bytes.emplace(static_cast<size_t>(info.st_size), '\0');
+    size_t done = 0;
+    while (done < bytes->size()) {
+      const ssize_t n = ::read(fd, bytes->data() + done, bytes->size() - done);
+      if (n <= 0) break;
+      done += static_cast<size_t>(n);
+    }
+    // A file that grew or shrank while being read is taken as unreadable: no cache entry.
+    char extra = 0;
+    if (done != bytes->size() || ::read(fd, &extra, 1) != 0) bytes.reset();
+  }
+  ::close(fd);
+  return bytes;
+}
+
+// Grids read before, keyed on the host file and its exact bytes: the grid depends on nothing
+// else, so a file with the same bytes gives the same grid without opening it again.
+class GridCache {
+ public:
+  using Cells = std::vector<std::tuple<int, int, std::string>>;
+
+  std::optional<Cells> Find(const std::string& file, const std::string& bytes) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto at = entries_.find(file);
+    if (at == entries_.end() || at->second.bytes != bytes) return std::nullopt;
+    return at->second.cells;
+  }
+  void Store(const std::string& file, std::string bytes, Cells cells) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (entries_.size() >= kEntries && entries_.count(file) == 0) entries_.clear();
+    entries_[file] = Entry{std::move(bytes), std::move(cells)};
+  }
+
+ private:
+  static constexpr size_t kEntries = 16;
+  struct Entry {
+    std::string bytes;
+    Cells cells;
+  };
+  std::mutex mutex_;
+  std::map<std::string, Entry> entries_;
+};
+
+GridCache& Cache() {
+  static GridCache cache;
+  return cache;
+}
+
+GridCache::Cells FilledCells(const Grid& grid) {
+  GridCache::Cells cells;
+  for (int row = 1; row <= kGridRows; ++row) {
+    for (int column = 1; column <= kGridColumns; ++column) {
+      const std::string& text = grid.Cell(row, column);
+      if (!text.empty()) cells.emplace_back(row, column, text);
+    }
+  }
+  return cells;
+}
+
 }  // namespace
 
 const std::string& Grid::Cell(int row, int column) const {
@@ -43,11 +119,13 @@ const std::string& Grid::Cell(int row, int column) const {
 
 void Grid::SetCell(int row, int column, std::string text) {
   if (!InGrid(row, column)) return;
+  rowsUsed_ = std::max(rowsUsed_, row);
   cells_[static_cast<size_t>((row - 1) * kGridColumns + (column - 1))] = std::move(text);
 }
 
 void Grid::Clear() {
-  for (std::string& cell : cells_) cell.clear();
+  for (size_t i = 0; i < static_cast<size_t>(rowsUsed_ * kGridColumns); ++i) cells_[i].clear();
+  rowsUsed_ = 0;
 }
 
 std::string NextCell(EngineState& state) {
@@ -76,9 +154,22 @@ bool LoadAnswerTable(EngineState& state, std::string_view folder, std::string_vi
   state.AnswerGrid.Clear();
   excel::Application app;  // the "Excel.Sheet" object of this load
   const std::string path = std::string(folder) + std::string(fileName);
-  bool loaded = app.Workbooks().Open(path).has_value();
+  const std::filesystem::path host = win::ToHostPath(path);
+  std::optional<std::string> bytes = FileBytes(host);
+  if (bytes) {
+    if (std::optional<GridCache::Cells> cells = Cache().Find(host.native(), *bytes)) {
+      for (auto& [row, column, text] : *cells)
+        state.AnswerGrid.SetCell(row, column, std::move(text));
+      CloseAnswerWorkbook(state, app);
+      return true;
+    }
+  }
+  bool loaded = app.Workbooks().Open(path, host).has_value();
   if (loaded) loaded = ReadAnswerGrid(state, app);
   CloseAnswerWorkbook(state, app);
+  // Kept only when the bytes read are still the file's: it may have changed during the load.
+  if (loaded && bytes && FileBytes(host) == bytes)
+    Cache().Store(host.native(), *std::move(bytes), FilledCells(state.AnswerGrid));
   return loaded;
 }
 

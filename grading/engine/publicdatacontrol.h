@@ -30,6 +30,7 @@ class Grid {
 
  private:
   std::array<std::string, kGridRows * kGridColumns> cells_;
+  int rowsUsed_ = 0;  // rows past this one were never set since the last Clear
 };
 
 // Advances GridColumn and returns the grid cell at GridRow, GridColumn (empty outside the grid).

@@ -111,6 +111,35 @@ TEST_F(AnswerWorkbookTest, NoStaleCellsAndFailuresAreReported) {
   }
 }
 
+// A grid read again from the same bytes is the grid read the first time; a file rewritten in
+// place (same name, same size, at once) is read afresh.
+TEST_F(AnswerWorkbookTest, RepeatedLoadsFollowTheFile) {
+  auto grid = [](const EngineState& state) {
+    std::vector<std::string> cells;
+    for (int r = 1; r <= kGridRows; ++r) {
+      for (int c = 1; c <= kGridColumns; ++c) cells.push_back(state.AnswerGrid.Cell(r, c));
+    }
+    return cells;
+  };
+  Write("again.xlsx", {{{"filename", "a", "", "9"}, {"T", "1", "", "", "", "", "x", "y"}}});
+  EngineState first;
+  ASSERT_TRUE(LoadAnswerTable(first, Folder(), "again.xlsx"));
+  EngineState second;
+  second.AnswerGrid.SetCell(50, 50, "stale");
+  ASSERT_TRUE(LoadAnswerTable(second, Folder(), "again.xlsx"));
+  EXPECT_EQ(grid(second), grid(first));
+  EXPECT_EQ(second.AnswerGrid.Cell(2, 8), "y");
+
+  for (const char* text : {"b", "c"}) {
+    Write("again.xlsx", {{{"filename", text, "", "9"}, {"T", "1", "", "", "", "", "x", "y"}}});
+    ASSERT_TRUE(LoadAnswerTable(second, Folder(), "again.xlsx"));
+    EXPECT_EQ(second.AnswerGrid.Cell(1, 2), text);
+  }
+  std::ofstream(tmp_.Path() / "again.xlsx") << "not a workbook any more";
+  EXPECT_FALSE(LoadAnswerTable(second, Folder(), "again.xlsx"));
+  EXPECT_EQ(second.AnswerGrid.Cell(1, 1), "");
+}
+
 TEST_F(AnswerWorkbookTest, AnswerFileIsNeverWrittenAndNoScratchFileIsLeft) {
   Write("keep.xlsx", {{{"filename", "a"}}});
   const std::string before = Slurp(tmp_.Path() / "keep.xlsx");

@@ -78,8 +78,22 @@ std::vector<std::string> Components(std::string_view rest) {
 // `base` followed by the components, each that does not exist under its exact name matched
 // without case; from the first one that matches nothing on, the spelling is kept.
 fs::path Resolve(fs::path base, const std::vector<std::string>& parts) {
-  bool existing = true;
   std::error_code ec;
+  // A whole path that exists as spelled has every folder on the way existing as spelled too:
+  // one look-up instead of one per component. The same holds for the folder of a last name
+  // that does not exist (a file about to be made or removed): only that name is looked for.
+  if (!parts.empty()) {
+    fs::path folder = base;
+    for (size_t i = 0; i + 1 < parts.size(); ++i) folder /= parts[i];
+    const fs::path whole = folder / parts.back();
+    if (fs::symlink_status(whole, ec).type() != fs::file_type::not_found && !ec) return whole;
+    if (parts.size() == 1 ||
+        (fs::symlink_status(folder, ec).type() != fs::file_type::not_found && !ec)) {
+      const std::string found = FindNoCase(folder, parts.back());
+      return folder / (found.empty() ? parts.back() : found);
+    }
+  }
+  bool existing = true;
   for (const std::string& part : parts) {
     if (existing) {
       if (fs::symlink_status(base / part, ec).type() != fs::file_type::not_found && !ec) {

@@ -25,6 +25,8 @@ TEST(Paths, ComponentsResolveWithoutCase) {
       {t.Win("Wordkt\\DOC.TXT"), t.Root() / "wordkt" / "Doc.txt"},
       {t.Win("WORDKT\\sub\\"), t.Root() / "wordkt" / "Sub/"},
       {t.Win("wordKT\\New File.txt"), t.Root() / "wordkt" / "New File.txt"},  // missing: kept
+      {t.Win("wordkt\\doc.TXT"), t.Root() / "wordkt" / "Doc.txt"},  // the folder as spelled
+      {t.Win("wordkt\\Sub\\new.txt"), t.Root() / "wordkt" / "Sub" / "new.txt"},
       {t.Win("Missing\\Deeper\\x"), t.Root() / "Missing" / "Deeper" / "x"},
       {t.Win("both\\a"), t.Root() / "both" / "a"},  // the exact name wins
       {t.Win("both\\A"), t.Root() / "both" / "A"},

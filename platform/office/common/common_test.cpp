@@ -166,6 +166,11 @@ TEST(FontMetrics, TextWidthsGrowWithTextSizeBoldAndIdeographs) {
   EXPECT_GT(TextWidthPixels("abc", "Unknown Font", 11, false), 0);
   EXPECT_EQ(TextWidthPixels("", "Calibri", 11, false), 0);
   EXPECT_GT(TextWidthPixels("\xff\xfe", "Calibri", 11, false), 0);  // broken UTF-8 still measures
+  // Whatever was measured before, each font measures as its own.
+  EXPECT_DOUBLE_EQ(TextWidthPixels("0123456789", "Calibri", 11, false), 70);
+  EXPECT_DOUBLE_EQ(TextWidthPixels("ab", " 宋体 ", 12, false), 16);
+  EXPECT_DOUBLE_EQ(TextWidthPixels("ab", "宋体", 12, true), 16);
+  EXPECT_DOUBLE_EQ(TextWidthPixels("0123456789", "CALIBRI", 11, false), 70);
 }
 
 }  // namespace

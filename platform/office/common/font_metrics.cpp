@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "platform/base/text.h"
 #include "platform/office/common/units.h"
@@ -49,7 +50,7 @@ bool IsAscii(std::string_view text) {
   return true;
 }
 
-const Metrics& ForFont(std::string_view name, bool bold) {
+const Metrics& LookUpFont(std::string_view name, bool bold) {
   struct Alias {
     const char* name;
     const char* family;  // null: half-width
@@ -92,6 +93,20 @@ const Metrics& ForFont(std::string_view name, bool bold) {
   }
   const Metrics* fallback = Find(IsAscii(lower) ? "Carlito" : "WenQuanYi Micro Hei", bold);
   return fallback != nullptr ? *fallback : HalfWidth();
+}
+
+// The same font is measured cell after cell: the last answer is kept (all point into static
+// tables).
+const Metrics& ForFont(std::string_view name, bool bold) {
+  thread_local std::string lastName;
+  thread_local bool lastBold = false;
+  thread_local const Metrics* last = nullptr;
+  if (last == nullptr || lastBold != bold || lastName != name) {
+    last = &LookUpFont(name, bold);
+    lastName = std::string(name);
+    lastBold = bold;
+  }
+  return *last;
 }
 
 // Decodes one UTF-8 character at text[i], advancing i; U+FFFD for a broken sequence.

@@ -146,6 +146,126 @@ TEST_F(Filtering, CopyTakesOnlyTheVisibleRowsAndPasteMovesFormulas) {
             "甲");
 }
 
+// Edits that leave the cells alone keep the scan; it must be what a rescan of the edited sheet
+// gives, and must not point into bytes that saving the sheet replaces.
+TEST_F(Filtering, KeptScansMatchARescan) {
+  auto expectRescanned = [&](const char* step) {
+    SCOPED_TRACE(step);
+    const SheetCells* kept = *sheet_->CellTable();
+    const std::string_view bytes = *app_.ActiveWorkbook()->Package().PartBytes(sheet_->PartName());
+    const base::Result<SheetCells> fresh = SheetCells::Scan(bytes);
+    ASSERT_TRUE(fresh);
+    ASSERT_EQ(kept->Rows().size(), fresh->Rows().size());
+    for (size_t i = 0; i < fresh->Rows().size(); ++i) {
+      const RowRecord &a = kept->Rows()[i], &b = fresh->Rows()[i];
+      EXPECT_EQ(a.row, b.row);
+      EXPECT_EQ(a.height, b.height) << a.row;
+      EXPECT_EQ(a.hidden, b.hidden) << a.row;
+      EXPECT_EQ(a.customHeight, b.customHeight) << a.row;
+      EXPECT_EQ(a.customFormat, b.customFormat) << a.row;
+      EXPECT_EQ(a.style, b.style) << a.row;
+    }
+    ASSERT_EQ(kept->Cells().size(), fresh->Cells().size());
+    for (size_t i = 0; i < fresh->Cells().size(); ++i) {
+      const CellRecord &a = kept->Cells()[i], &b = fresh->Cells()[i];
+      EXPECT_EQ(a.row, b.row);
+      EXPECT_EQ(a.column, b.column);
+      EXPECT_EQ(a.style, b.style);
+      EXPECT_EQ(kept->View(a.value), fresh->View(b.value));
+      EXPECT_EQ(kept->View(a.formulaText), fresh->View(b.formulaText));
+      EXPECT_EQ(a.type, b.type);
+      EXPECT_EQ(a.formula, b.formula);
+      EXPECT_EQ(a.hasValue, b.hasValue);
+    }
+  };
+  EXPECT_EQ(Column(2, 1, 3), "成绩,55,72,");
+  ASSERT_TRUE(sheet_->SetColumnWidth(2, 20, false));
+  expectRescanned("a column's width");
+  // Pasted below (rows made), then over part of what was pasted and a formula moved.
+  ASSERT_TRUE(app_.Range("a1:d10")->Copy());
+  ASSERT_TRUE(app_.Range("a30")->Select());
+  ASSERT_TRUE(sheet_->Paste());
+  expectRescanned("a paste into new rows");
+  ASSERT_TRUE(app_.Range("b2:d10")->Copy());
+  ASSERT_TRUE(app_.Range("c31")->Select());
+  ASSERT_TRUE(sheet_->Paste());
+  expectRescanned("a paste over cells");
+  EXPECT_EQ(Column(3, 30, 32), "班级,55,72,");
+  EXPECT_EQ(*sheet_->Cells(39, 5).Formula(), "=C39*2");
+  ASSERT_TRUE(sheet_->SetRowHidden(3, true));  // the first edit of the rows
+  expectRescanned("the first hidden row");
+  ASSERT_TRUE(sheet_->SetRowHidden(3, false));
+  ASSERT_TRUE(sheet_->SetRowHidden(20, true));   // no <row> yet, past the last
+  ASSERT_TRUE(sheet_->SetRowHidden(15, false));  // no <row> yet: one is made all the same
+  ASSERT_TRUE(sheet_->SetRowHidden(5, true));
+  expectRescanned("rows shown and hidden");
+  ASSERT_TRUE(app_.Range("Colum1")->AutoFilter(2, ">=60"));
+  expectRescanned("a filter");
+  EXPECT_EQ(HiddenRows(), (std::vector<int>{2, 7, 8}));
+  EXPECT_EQ(sheet_->LastRow(), 39);
+  ASSERT_TRUE(sheet_->SetColumnWidth(3, 12, true));
+  ASSERT_TRUE(app_.ActiveWorkbook()->SaveAs(win::ToWindowsPath(tmp_.Path() / "kept.xlsx")));
+  EXPECT_EQ(Column(2, 1, 4), "成绩,55,72,88,");
+  expectRescanned("saved");
+}
+
+// Rows without "r" and a cell written in another row's <row>: edits then rescan.
+TEST(KeptScans, SheetsThatNeedNumberingAreRescanned) {
+  TempFolder tmp("kept_scans");
+  XlsxContent content;
+  content.sheets = {testing::Sheet("Odd",
+                                   "<row r='1'><c r='A3'><v>7</v></c></row>"
+                                   "<row><c><v>8</v></c></row>")};
+  ASSERT_TRUE(testing::WriteXlsx(tmp.Path() / "odd.xlsx", content));
+  Application app;
+  ASSERT_TRUE(app.Workbooks().Open(win::ToWindowsPath(tmp.Path() / "odd.xlsx")));
+  Worksheet* sheet = app.ActiveSheet();
+  auto text = [&](int row, int column) { return *vb::CStr(*sheet->Cells(row, column).Value()); };
+  EXPECT_EQ(text(2, 1), "8");
+  EXPECT_EQ(text(3, 1), "7");
+  ASSERT_TRUE(sheet->SetRowHidden(2, true));
+  EXPECT_TRUE(*sheet->RowHidden(2));
+  ASSERT_TRUE(app.Range("A1:A3")->Copy());
+  ASSERT_TRUE(app.Range("C1")->Select());
+  ASSERT_TRUE(sheet->Paste());
+  EXPECT_EQ(text(2, 3), "8");  // hidden rows are copied all the same without a filter
+  EXPECT_EQ(text(3, 3), "7");
+  ASSERT_TRUE(app.Range("A1:A1")->Copy());
+  ASSERT_TRUE(app.Range("A2")->Select());
+  ASSERT_TRUE(sheet->Paste());
+  EXPECT_EQ(text(2, 1), "");
+  EXPECT_EQ(text(3, 1), "7");
+  // Pasting over row 1 replaces what its <row> holds in the block, the stray A3 included.
+  ASSERT_TRUE(app.Range("C2")->Copy());
+  ASSERT_TRUE(app.Range("A1")->Select());
+  ASSERT_TRUE(sheet->Paste());
+  EXPECT_EQ(text(1, 1), "8");
+  EXPECT_EQ(text(3, 1), "");
+}
+
+// A file opened again reuses the scan of its stored sheet; edits made through the first
+// opening never reach the second, nor do edits of the second reach the first.
+TEST_F(Filtering, ReopenedFilesScanTheirStoredCells) {
+  ASSERT_TRUE(app_.Range("a1:c3")->Copy());
+  ASSERT_TRUE(app_.Range("b20")->Select());
+  ASSERT_TRUE(sheet_->Paste());
+  EXPECT_EQ(Column(2, 20, 21), "姓名,甲,");
+  for (int round = 0; round < 2; ++round) {
+    Application again;
+    ASSERT_TRUE(again.Workbooks().Open(win::ToWindowsPath(file_)));
+    Worksheet* sheet = again.ActiveSheet();
+    EXPECT_EQ(*vb::CStr(*sheet->Cells(20, 2).Value()), "");
+    EXPECT_EQ(*vb::CStr(*sheet->Cells(3, 2).Value()), "72");
+    EXPECT_EQ(*sheet->Cells(10, 4).Formula(), "=B10*2");
+    ASSERT_TRUE(sheet->SetRowHidden(3, true));
+    ASSERT_TRUE(sheet->WriteCell(3, 2, CellContent{true, CellType::Number, "5", "", 0}));
+    EXPECT_EQ(*vb::CStr(*sheet->Cells(3, 2).Value()), "5");
+    EXPECT_TRUE(*sheet->RowHidden(3));
+  }
+  EXPECT_EQ(Column(2, 3, 3), "72,");
+  EXPECT_FALSE(*sheet_->RowHidden(3));
+}
+
 TEST_F(Filtering, PasteFailsWithoutACopyOrPastFarEdges) {
   EXPECT_FALSE(sheet_->Paste());
   ASSERT_TRUE(app_.Range("A1:C2")->Copy());

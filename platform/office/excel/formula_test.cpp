@@ -180,6 +180,16 @@ TEST(NumberFormat, TextsANumberShows) {
       {45444, "aaaa", "星期六"},
       {1.5, "[h]:mm", "36:00"},
       {7, "@", "7"},
+      // Whole numbers, printed without printf, and the largest ones that still go through it.
+      {-42, "General", "-42"},
+      {99999999999.0, "General", "99999999999"},
+      {-0.0, "General", "0"},
+      {88, "0.0", "88.0"},
+      {-3, "0.00", "-3.00"},
+      {-0.0, "0.0", "0.0"},
+      {1234567, "#,##0", "1,234,567"},
+      {1e15, "0", "1000000000000000"},
+      {999999999999999.0, "0.0", "999999999999999.0"},
   };
   for (const Case& c : cases) EXPECT_EQ(FormatNumber(c.value, c.code), c.text) << c.code;
 }

@@ -82,10 +82,27 @@ std::string GeneralText(double v) {
     while (exponent.size() > 2 && exponent[0] == '0') exponent.erase(0, 1);
     return mantissa + "E" + sign + exponent;
   }
+  // A whole number prints as its digits: no printf needed.
+  if (a == std::floor(a)) return std::to_string(static_cast<long long>(v));
   const int intDigits = a >= 1 ? static_cast<int>(std::floor(std::log10(a))) + 1 : 1;
   const int decimals = std::max(0, 10 - intDigits - (v < 0 ? 1 : 0));
   std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
   return TrimZeros(buffer);
+}
+
+// printf's "%.*f" of a magnitude; a whole one below 1e15 is exact without printf.
+std::string FixedDigits(double magnitude, int decimals) {
+  if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
+    std::string digits = std::to_string(static_cast<long long>(magnitude));
+    if (decimals > 0) {
+      digits += '.';
+      digits.append(static_cast<size_t>(decimals), '0');
+    }
+    return digits;
+  }
+  char buffer[400];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, magnitude);
+  return buffer;
 }
 
 std::string GroupThousands(const std::string& digits) {
@@ -306,8 +323,7 @@ std::string FormatDigits(double value, std::string_view code) {
     number = buffer;
   } else {
     if (std::fabs(value) >= 1e300) return "#";
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
-    std::string digits = buffer;
+    std::string digits = FixedDigits(std::fabs(value), decimals);
     const size_t point = digits.find('.');
     std::string whole = digits.substr(0, point);
     const std::string fraction = point == std::string::npos ? "" : digits.substr(point);

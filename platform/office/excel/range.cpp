@@ -163,6 +163,7 @@ LineCode LineCodeOf(const BorderLine& line, const Styles& styles) {
     if (line.style == e.style) {
       code.style = e.lineStyle;
       code.weight = e.weight;
+      break;
     }
   }
   if (code.style == xlNone) return code;
@@ -187,7 +188,7 @@ const BorderLine& SideOf(const BorderSpec& b, Side side) {
 }
 
 // The line drawn on a side of a cell: the cell's own, else its neighbour's facing side.
-BorderLine LineAt(Worksheet& sheet, int row, int column, Side side) {
+const BorderLine& LineAt(Worksheet& sheet, int row, int column, Side side) {
   const Styles& styles = StylesOf(&sheet);
   const BorderLine& own =
       SideOf(styles.Border(styles.Format(sheet.StyleAt(row, column)).border), side);
@@ -544,7 +545,10 @@ base::Result<LineCode> RangeLine(const Range& range, int index) {
   const Area a = Clipped(*sheet, range.Area());
   const Styles& styles = StylesOf(sheet);
   std::optional<LineCode> line;
+  const BorderLine* last = nullptr;  // the line `line` was read from: the same one reads the same
   auto add = [&](const BorderLine& l) {
+    if (&l == last) return true;
+    last = &l;
     const LineCode code = LineCodeOf(l, styles);
     if (line && !(*line == code)) return false;
     line = code;

@@ -332,6 +332,7 @@ base::Result<SheetCells> SheetCells::Scan(std::string_view xml) {
       column = c;
     } else {
       ++column;
+      sheet.plain_ = false;
     }
     if (!type.empty()) cell.type = TypeOf(type);
     if (!style.empty())
@@ -391,8 +392,10 @@ base::Result<SheetCells> SheetCells::Scan(std::string_view xml) {
     }
     if (scanner.broken() || column < 1 || column > kMaxColumns || cellRow < 1) {
       sheet.cells_.pop_back();
+      sheet.plain_ = false;
       return;
     }
+    if (cellRow != row) sheet.plain_ = false;
     cell.row = cellRow;
     cell.column = column;
   };
@@ -430,6 +433,7 @@ base::Result<SheetCells> SheetCells::Scan(std::string_view xml) {
           record.style = static_cast<uint32_t>(std::max<int64_t>(WholeNumber(value), 0));
         }
       });
+      if (number < 1 || number > kMaxRows) sheet.plain_ = false;
       row = number >= 1 && number <= kMaxRows ? static_cast<int>(number) : row + 1;
       if (row > kMaxRows) break;
       column = 0;
@@ -492,19 +496,27 @@ void SheetCells::BuildIndex() {
   };
   if (!std::is_sorted(cells_.begin(), cells_.end(), byPosition)) {
     std::stable_sort(cells_.begin(), cells_.end(), byPosition);
+    plain_ = false;
   }
   // Keeps the first cell of a position, as the file lists them.
+  const size_t cellCount = cells_.size();
   cells_.erase(std::unique(cells_.begin(), cells_.end(),
                            [](const CellRecord& a, const CellRecord& b) {
                              return a.row == b.row && a.column == b.column;
                            }),
                cells_.end());
   auto rowOrder = [](const RowRecord& a, const RowRecord& b) { return a.row < b.row; };
-  if (!std::is_sorted(rows_.begin(), rows_.end(), rowOrder))
+  if (!std::is_sorted(rows_.begin(), rows_.end(), rowOrder)) {
     std::stable_sort(rows_.begin(), rows_.end(), rowOrder);
+    plain_ = false;
+  }
+  const size_t rowCount = rows_.size();
   rows_.erase(std::unique(rows_.begin(), rows_.end(),
                           [](const RowRecord& a, const RowRecord& b) { return a.row == b.row; }),
               rows_.end());
+  if (cells_.size() != cellCount || rows_.size() != rowCount) plain_ = false;
+  spans_.clear();
+  direct_.clear();
 
   for (uint32_t i = 0; i < cells_.size();) {
     uint32_t j = i;
@@ -556,6 +568,40 @@ const RowRecord* SheetCells::RowInfo(int row) const {
   auto it = std::lower_bound(rows_.begin(), rows_.end(), row,
                              [](const RowRecord& r, int n) { return r.row < n; });
   return it != rows_.end() && it->row == row ? &*it : nullptr;
+}
+
+bool SheetCells::SetRowHidden(int row, bool hidden) {
+  if (!plain_) return false;
+  MadeRow(row)->hidden = hidden;
+  return true;
+}
+
+RowRecord* SheetCells::MadeRow(int row) {
+  auto it = std::lower_bound(rows_.begin(), rows_.end(), row,
+                             [](const RowRecord& r, int n) { return r.row < n; });
+  if (it != rows_.end() && it->row == row) return &*it;
+  RowRecord added;
+  added.row = row;
+  return &*rows_.insert(it, added);
+}
+
+bool SheetCells::ReplaceBlock(int top, int left, int bottom, int right,
+                              std::span<const CellRecord> added, std::span<const int> rowsMade) {
+  if (!plain_) return false;
+  for (int row : rowsMade) MadeRow(row);
+  auto inBlock = [&](const CellRecord& c) {
+    return c.row >= top && c.row <= bottom && c.column >= left && c.column <= right;
+  };
+  cells_.erase(std::remove_if(cells_.begin(), cells_.end(), inBlock), cells_.end());
+  const size_t kept = cells_.size();
+  cells_.insert(cells_.end(), added.begin(), added.end());
+  auto byPosition = [](const CellRecord& a, const CellRecord& b) {
+    return a.row != b.row ? a.row < b.row : a.column < b.column;
+  };
+  std::inplace_merge(cells_.begin(), cells_.begin() + static_cast<std::ptrdiff_t>(kept),
+                     cells_.end(), byPosition);
+  BuildIndex();
+  return plain_;
 }
 
 const CellRecord* SheetCells::SharedMaster(int32_t si) const {

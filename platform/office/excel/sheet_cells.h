@@ -2,7 +2,8 @@
 // each cell's position, type, style, value text and formula, and each row's height and
 // visibility, held in position order with views into the text. This is what makes reading a
 // workbook's values cheap; everything else about a sheet (columns, merges, filters, edits) goes
-// through the part's XML tree, and a sheet rescans the text the tree saves to after an edit.
+// through the part's XML tree. After an edit a sheet rescans the text the tree saves to, unless
+// the records can follow the edit exactly (SetRowHidden, ReplaceBlock).
 #pragma once
 
 #include <cstdint>
@@ -90,15 +91,34 @@ class SheetCells {
   // The master cell of shared formula `si`: the one that holds its text; null when none does.
   const CellRecord* SharedMaster(int32_t si) const;
 
+  bool Plain() const { return plain_; }
+  // The same text at another place (a copy of the scanned one): the records keep their offsets.
+  void Rebase(std::string_view text) { text_ = text; }
+  // What a rescan gives after a row's <row> gets or loses "hidden" (one made without other
+  // attributes when it had none). False when the sheet is not plain enough to tell (see
+  // plain_): then only a rescan says.
+  bool SetRowHidden(int row, bool hidden);
+  // What a rescan gives after the block's cells are replaced by `added` (in position order,
+  // pointing into this text) and <row>s made for `rowsMade` where none were. False, leaving
+  // the records unusable, when the sheet is not plain enough to tell.
+  bool ReplaceBlock(int top, int left, int bottom, int right, std::span<const CellRecord> added,
+                    std::span<const int> rowsMade);
+
  private:
   void BuildIndex();
+  // The row's record, made without attributes when there is none.
+  RowRecord* MadeRow(int row);
 
   struct Span {
     int32_t row;
     uint32_t begin;
     uint32_t end;
   };
-  std::string_view text_;           // the scanned XML
+  std::string_view text_;  // the scanned XML
+  // Every <row> has a valid "r" and every cell a valid position in its own row, rows and
+  // cells each listed once and in order: the text's tree needs no numbering, and an edit of
+  // it changes the records the way a rescan would.
+  bool plain_ = true;
   PooledVector<CellRecord> cells_;  // ordered by row, then column
   PooledVector<RowRecord> rows_;    // ordered by row
   PooledVector<Span> spans_;        // one per row that has cells, ordered

@@ -18,6 +18,9 @@
 namespace excel {
 namespace {
 
+// What a sheet keeps of its stored bytes with the package: the scan of its cells.
+constexpr std::string_view kCellsKind = "excel.cells";
+
 // The elements of <worksheet> in the order the file format wants them.
 const char* const kWorksheetOrder[] = {
     "sheetPr",
@@ -169,6 +172,15 @@ pugi::xml_node CellNode(pugi::xml_node row, int column, bool create) {
   return before ? row.insert_child_before(name.c_str(), before) : row.append_child(name.c_str());
 }
 
+// Text the saved tree holds as it is, so a record can point at it unescaped.
+bool PlainText(std::string_view text) {
+  for (char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || c == '&' || c == '<' || c == '>' || c == '"' || c == '\'') return false;
+  }
+  return true;
+}
+
 const char* TypeText(CellType type) {
   switch (type) {
     case CellType::SharedString:
@@ -259,11 +271,25 @@ excel::Range Worksheet::Selection() {
 base::Result<const SheetCells*> Worksheet::CellTable() {
   if (isChart_) return Failed("a chart sheet has no cells");
   if (!cells_ && cellsError_.empty()) {
-    base::Result<std::string_view> bytes = parent_.Package().PartBytes(partName_);
+    opc::Package& package = parent_.Package();
+    base::Result<std::string_view> bytes = package.PartBytes(partName_);
+    // The same stored bytes scanned by an earlier opening of the same file scan the same.
+    std::shared_ptr<const void> kept =
+        bytes ? package.MadeFromStored(kCellsKind, partName_) : nullptr;
     base::Result<SheetCells> scanned =
-        bytes ? SheetCells::Scan(*bytes) : base::Result<SheetCells>(bytes.error());
+        kept    ? base::Result<SheetCells>(*static_cast<const SheetCells*>(kept.get()))
+        : bytes ? SheetCells::Scan(*bytes)
+                : base::Result<SheetCells>(bytes.error());
+    if (scanned && kept) {
+      scanned->Rebase(*bytes);
+    } else if (scanned) {
+      auto copy = std::make_shared<SheetCells>(*scanned);
+      copy->Rebase({});  // its text is the next opening's
+      package.KeepMadeFromStored(kCellsKind, partName_, std::move(copy));
+    }
     if (scanned) {
       cells_ = std::move(*scanned);
+      cellsText_.clear();
     } else {
       cellsError_ = "the sheet \"" + name_ + "\" cannot be read: " + scanned.error().message;
     }
@@ -439,6 +465,20 @@ base::Status Worksheet::Changed() {
   return base::Ok();
 }
 
+base::Status Worksheet::TreeChanged() {
+  if (!cells_) return Changed();
+  if (cellsText_.empty()) {
+    base::Result<std::string_view> bytes = parent_.Package().PartBytes(partName_);
+    if (!bytes) return Changed();
+    cellsText_ = std::string(*bytes);
+    cells_->Rebase(cellsText_);
+  }
+  parent_.MarkChanged(dom_);
+  merged_.reset();
+  columnsLoaded_ = false;
+  return base::Ok();
+}
+
 pugi::xml_node Worksheet::SheetData(pugi::xml_node root) {
   pugi::xml_node data = WorksheetChild(root, "sheetData");
   if (!numbered_) {
@@ -495,6 +535,10 @@ base::Status Worksheet::ReplaceCells(
   bool changed = false;
   size_t next = 0;
   CellContent formulaCell;
+  // What the records need to follow the edit without a rescan.
+  bool follow = cells_ && cells_->Plain();
+  std::vector<WrittenCell> written;
+  std::vector<int> rowsMade;
   for (int r = block.top; r <= block.bottom; ++r) {
     pugi::xml_node row = FindRowNode(data, r, rowHint_);
     if (row) {
@@ -514,7 +558,10 @@ base::Status Worksheet::ReplaceCells(
     for (; next < cells.size() && cells[next].row == r - block.top; ++next) {
       const PlacedCell& cell = cells[next];
       if (!cell.content.present) continue;
-      if (!row) row = RowNode(data, r, rowHint_);
+      if (!row) {
+        row = RowNode(data, r, rowHint_);
+        if (follow) rowsMade.push_back(r);
+      }
       const int column = block.left + cell.column;
       const CellContent* content = &cell.content;
       if (!cell.content.formula.empty()) {
@@ -522,11 +569,56 @@ base::Status Worksheet::ReplaceCells(
         formulaCell.formula = formulaOf(cell);
         content = &formulaCell;
       }
-      WriteCellNode(CellNode(row, column, true), r, column, *content);
+      const pugi::xml_node c = CellNode(row, column, true);
+      WriteCellNode(c, r, column, *content);
       changed = true;
+      if (follow) {
+        follow = PlainText(content->value) && PlainText(content->formula) &&
+                 (content->type != CellType::InlineString || !content->value.empty());
+        written.push_back({&cell, content->formula, office::PrefixOf(c)});
+      }
     }
   }
-  return changed ? Changed() : base::Ok();
+  if (!changed) return base::Ok();
+  if (follow) return CellsReplaced(block, written, rowsMade);
+  return Changed();
+}
+
+base::Status Worksheet::CellsReplaced(const Area& block, const std::vector<WrittenCell>& written,
+                                      const std::vector<int>& rowsMade) {
+  if (base::Status kept = TreeChanged(); !kept || !cells_) return kept;
+  std::vector<CellRecord> added;
+  added.reserve(written.size());
+  auto append = [this](const std::string& text) {
+    TextSpan span{static_cast<uint32_t>(cellsText_.size()), static_cast<uint32_t>(text.size())};
+    cellsText_ += text;
+    return span;
+  };
+  for (const auto& [cell, formula, prefix] : written) {
+    CellRecord& record = added.emplace_back();
+    record.row = block.top + cell->row;
+    record.column = block.left + cell->column;
+    record.style = cell->content.style;
+    record.type = cell->content.type;
+    if (!formula.empty()) {
+      record.formula = FormulaKind::Normal;
+      record.formulaText = append(formula);
+    }
+    if (cell->content.type == CellType::InlineString) {
+      // The inner XML of the <is> the tree saves.
+      record.hasValue = true;
+      record.valueEscaped = true;
+      record.value = append("<" + prefix + "t xml:space=\"preserve\">" + cell->content.value +
+                            "</" + prefix + "t>");
+    } else if (!cell->content.value.empty()) {
+      record.hasValue = true;
+      record.value = append(cell->content.value);
+    }
+  }
+  cells_->Rebase(cellsText_);
+  if (!cells_->ReplaceBlock(block.top, block.left, block.bottom, block.right, added, rowsMade))
+    return Changed();
+  return base::Ok();
 }
 
 void Worksheet::WriteCellNode(pugi::xml_node c, int row, int column, const CellContent& content) {
@@ -599,7 +691,7 @@ base::Status Worksheet::SetColumnWidth(int column, double characters, bool bestF
   } else {
     own.remove_attribute("bestFit");
   }
-  return Changed();
+  return TreeChanged();
 }
 
 base::Status Worksheet::SetRowHidden(int row, bool hidden) {
@@ -614,6 +706,7 @@ base::Status Worksheet::SetRowHidden(int row, bool hidden) {
   } else {
     r.remove_attribute("hidden");
   }
+  if (cells_ && cells_->SetRowHidden(row, hidden)) return TreeChanged();
   return Changed();
 }
 
@@ -629,7 +722,7 @@ base::Status Worksheet::SetAutoFilter(const Area& area, const std::vector<bool>&
     if (base::Status s = SetRowHidden(area.top + 1 + static_cast<int>(i), !visible[i]); !s)
       return s;
   }
-  return Changed();
+  return TreeChanged();
 }
 
 CellContent Worksheet::ContentAt(int row, int column) {

@@ -1,7 +1,9 @@
 // One sheet of a workbook. Its XML part is the source of truth: values are read through the
 // part's cell scan (SheetCells), everything else (columns, merges, selection, filter, edits)
-// through the part's XML tree, parsed on first need. An edit changes the tree, marks the part
-// changed and makes the next read rescan the text the tree saves to.
+// through the part's XML tree, parsed on first need. An edit changes the tree and marks the part
+// changed; the scan then follows it without a rescan where a rescan would give the same records
+// (widths, hidden rows, filters, a paste into a plainly written sheet: see SheetCells::Plain),
+// and otherwise the next read rescans the text the tree saves to.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -139,6 +142,18 @@ class Worksheet {
 
  private:
   base::Status Changed();
+  // An edit of the tree that leaves the cells and rows as scanned: the scan is kept, on a copy
+  // of the text it points into (the part's bytes are remade from the tree when next asked for).
+  base::Status TreeChanged();
+  // After ReplaceCells wrote `written` (each with the formula it got) and made <row>s for
+  // `rowsMade`: the records follow without a rescan.
+  struct WrittenCell {
+    const PlacedCell* cell;
+    std::string formula;  // as written
+    std::string prefix;   // of the <c>'s name
+  };
+  base::Status CellsReplaced(const Area& block, const std::vector<WrittenCell>& written,
+                             const std::vector<int>& rowsMade);
   CellContent ContentOf(const SheetCells& table, const CellRecord& cell);
   // The format a column gives its empty positions.
   uint32_t ColumnStyle(int column);
@@ -166,6 +181,7 @@ class Worksheet {
   bool isChart_;
   std::string visibility_;
   std::optional<SheetCells> cells_;
+  std::string cellsText_;  // the text cells_ points into once kept across an edit
   std::string cellsError_;
   std::optional<Area> selection_;
   pugi::xml_document* dom_ = nullptr;  // the part's tree, once parsed

@@ -79,6 +79,7 @@ base::Result<std::unique_ptr<Package>> Package::FromArchive(Bytes archive) {
   }
   std::unique_ptr<Package> package(new Package());
   package->archive_ = std::move(archive);
+  package->inflated_ = InflatedParts::For(package->archive_.view());
   base::Result<std::vector<ZipEntry>> entries = ReadZipDirectory(package->archive_.view());
   if (!entries) return entries.error().In("not an OOXML package");
   package->parts_.reserve(entries->size());
@@ -127,10 +128,15 @@ base::Status Package::Load(Part& part) {
       part.bytes = Bytes(static_cast<size_t>(part.entry.size));
       if (!part.bytes.ok()) {
         part.error = "no memory for \"" + part.entry.name + "\"";
+      } else if (inflated_ &&
+                 inflated_->CopyTo(part.entry.name, part.bytes.data(), part.bytes.size())) {
+        // The same archive inflated this part before.
       } else if (base::Status read = ReadZipEntry(archive_.view(), part.entry, part.bytes.data());
                  !read) {
         part.error = read.error().message;
         part.bytes = Bytes();
+      } else if (inflated_) {
+        inflated_->Keep(part.entry.name, part.bytes.view());
       }
     }
   }
@@ -157,6 +163,19 @@ base::Result<std::string_view> Package::PartBytes(std::string_view name) {
   return part->bytes.view();
 }
 
+std::shared_ptr<const void> Package::MadeFromStored(std::string_view kind, std::string_view name) {
+  const Part* part = Find(name);
+  if (part == nullptr || inflated_ == nullptr || part->changed || part->bytesStale) return nullptr;
+  return inflated_->Made(kind, part->entry.name);
+}
+
+void Package::KeepMadeFromStored(std::string_view kind, std::string_view name,
+                                 std::shared_ptr<const void> made) {
+  const Part* part = Find(name);
+  if (part == nullptr || inflated_ == nullptr || part->changed || part->bytesStale) return;
+  inflated_->KeepMade(kind, part->entry.name, std::move(made));
+}
+
 base::Result<pugi::xml_document*> Package::PartXml(std::string_view name) {
   Part* part = Find(name);
   if (part == nullptr) return base::Error::Of("no part \"", name, "\"");
@@ -177,12 +196,14 @@ base::Result<pugi::xml_document*> Package::PartXml(std::string_view name) {
         part->error = "no memory for \"" + part->entry.name + "\"";
         return base::Error::Of(part->error);
       }
-      if (base::Status read =
-              ReadZipEntry(archive_.view(), part->entry, static_cast<char*>(buffer));
-          !read) {
-        pugi::get_memory_deallocation_function()(buffer);
-        part->error = read.error().message;
-        return read.error();
+      char* out = static_cast<char*>(buffer);
+      if (!inflated_ || !inflated_->CopyTo(part->entry.name, out, size)) {
+        if (base::Status read = ReadZipEntry(archive_.view(), part->entry, out); !read) {
+          pugi::get_memory_deallocation_function()(buffer);
+          part->error = read.error().message;
+          return read.error();
+        }
+        if (inflated_) inflated_->Keep(part->entry.name, std::string_view(out, size));
       }
       parsed = doc->load_buffer_inplace_own(buffer, size, kOptions);
     }

@@ -15,6 +15,7 @@
 #include <pugixml.hpp>
 
 #include "platform/base/result.h"
+#include "platform/office/opc/inflated_parts.h"
 #include "platform/office/opc/pool_allocator.h"
 #include "platform/office/opc/zip_reader.h"
 
@@ -43,6 +44,12 @@ class Package {
   // The part's bytes, decompressed on first use (and kept); an error when the part is missing,
   // unreadable or too large.
   base::Result<std::string_view> PartBytes(std::string_view name);
+  // What a reader made of the part's stored bytes, for `kind` (which says its type), kept by an
+  // earlier package of the same archive bytes; null when none was, or when this package's part
+  // is no longer its stored bytes (edited). KeepMadeFromStored keeps one (ignored after edits).
+  std::shared_ptr<const void> MadeFromStored(std::string_view kind, std::string_view name);
+  void KeepMadeFromStored(std::string_view kind, std::string_view name,
+                          std::shared_ptr<const void> made);
   // The part parsed as XML on first use; an error when missing, unreadable or not well-formed.
   base::Result<pugi::xml_document*> PartXml(std::string_view name);
 
@@ -94,7 +101,8 @@ class Package {
   void LoadContentTypes();
   base::Status Load(Part& part);
 
-  Bytes archive_;  // the whole file; parts are inflated from it on demand
+  Bytes archive_;                            // the whole file; parts are inflated from it on demand
+  std::shared_ptr<InflatedParts> inflated_;  // what opening these bytes before inflated
   std::unordered_map<std::string, Part> parts_;  // key: lower-case name without leading "/"
   std::unordered_map<const pugi::xml_document*, Part*> byTree_;  // parsed parts by their tree
   std::unordered_map<std::string, std::vector<Relationship>> relationships_;

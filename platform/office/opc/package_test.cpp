@@ -101,6 +101,42 @@ TEST_F(PackageTest, DamagedPartsFailAloneWithAReason) {
   }
 }
 
+// Opening the same bytes again copies the parts inflated before: the copies must be the
+// archive's parts as stored, whatever the first package did with its own, and other bytes
+// (another file, or the same one damaged) must never get them.
+TEST_F(PackageTest, ReopenedBytesGiveTheStoredParts) {
+  const std::string body(2000, 'x');
+  const std::string zip = Zip(
+      {{"[Content_Types].xml", kTypes}, {"a.xml", "<a>" + body + "</a>"}, {"b.xml", "<b v='1'/>"}});
+  auto first = Package::OpenMemory(zip);
+  ASSERT_TRUE(first);
+  ASSERT_EQ(*(*first)->PartBytes("a.xml"), "<a>" + body + "</a>");
+  pugi::xml_document* b = *(*first)->PartXml("b.xml");
+  b->document_element().attribute("v").set_value("2");
+  (*first)->MarkChanged("b.xml");
+  ASSERT_NE((*first)->PartBytes("b.xml")->find("v=\"2\""), std::string_view::npos);
+
+  for (int round = 0; round < 2; ++round) {
+    auto again = Package::OpenMemory(zip);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(*(*again)->PartBytes("a.xml"), "<a>" + body + "</a>");
+    EXPECT_STREQ((*(*again)->PartXml("b.xml"))->document_element().attribute("v").value(), "1");
+    EXPECT_EQ(*(*again)->PartBytes("b.xml"), "<b v='1'/>");
+  }
+
+  std::string damaged = zip;
+  const size_t data = zip.find("a.xml") + 5;
+  damaged[data + 4] = static_cast<char>(damaged[data + 4] ^ 0x55);
+  auto broken = Package::OpenMemory(damaged);
+  ASSERT_TRUE(broken);
+  EXPECT_FALSE((*broken)->PartBytes("a.xml"));
+
+  const std::string other = Zip({{"[Content_Types].xml", kTypes}, {"a.xml", "<a>other</a>"}});
+  auto next = Package::OpenMemory(other);
+  ASSERT_TRUE(next);
+  EXPECT_EQ(*(*next)->PartBytes("a.xml"), "<a>other</a>");
+}
+
 TEST_F(PackageTest, FindsPartsRelationshipsAndContentTypes) {
   auto opened = Package::OpenMemory(Zip({{"[Content_Types].xml", kTypes},
                                          {"_rels/.rels", kRels},
