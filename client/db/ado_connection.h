@@ -18,7 +18,7 @@ using SqlParams = std::vector<ado::Variant>;
 
 // A text or a number as a statement parameter.
 inline ado::Variant SqlText(std::string_view text) {
-  return ado::Variant::String(text);
+  return ado::Variant::String(std::string(text));
 }
 inline ado::Variant SqlInt(int value) {
   return ado::Variant::I4(value);

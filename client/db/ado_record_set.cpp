@@ -108,7 +108,7 @@ bool CAdoRecordSet::GetBool(const std::string& field, bool& out) {
     out = false;
     return false;
   }
-  out = value.vt == ado::VT_BOOL && value.i != 0;
+  out = value.BoolValue();
   return true;
 }
 

@@ -30,36 +30,35 @@ int LeadingNumber(const std::string& text) {
 
 int VariantToInt(const ado::Variant& v) {
   using namespace ado;
-  switch (v.vt) {
+  switch (v.Type()) {
     case VT_I2:
     case VT_BOOL:
-      return static_cast<int16_t>(v.i);
+      return static_cast<int16_t>(v.IntValue());
     case VT_UI2:
-      return static_cast<int16_t>(v.u);
+      return static_cast<int16_t>(v.UIntValue());
     case VT_I4:
     case VT_INT:
-      return static_cast<int32_t>(v.i);
+      return static_cast<int32_t>(v.IntValue());
     case VT_UI4:
-      return static_cast<int32_t>(static_cast<uint32_t>(v.u));
+      return static_cast<int32_t>(static_cast<uint32_t>(v.UIntValue()));
     case VT_R4:
     case VT_R8:
-      return ClampToInt(std::trunc(v.d + 0.5));
+      return ClampToInt(std::trunc(v.RealValue() + 0.5));
     case VT_CY:
     case VT_DECIMAL: {
       // The system's conversion rounds halves to even; out of range it fails and gives 0.
-      double value = v.vt == VT_CY ? static_cast<double>(v.i) / 10000.0 : v.d;
+      double value =
+          v.Type() == VT_CY ? static_cast<double>(v.IntValue()) / 10000.0 : v.RealValue();
       double r = std::nearbyint(value);
       if (std::isnan(r) || r > INT_MAX || r < INT_MIN) return 0;
       return static_cast<int>(r);
     }
     case VT_BSTR:
-    case VT_LPSTR:
-    case VT_LPWSTR:
-      return LeadingNumber(v.s);
+      return LeadingNumber(v.Text());
     case VT_I1:
-      return static_cast<uint8_t>(static_cast<int8_t>(v.i));
+      return static_cast<uint8_t>(static_cast<int8_t>(v.IntValue()));
     case VT_UI1:
-      return static_cast<uint8_t>(v.u);
+      return static_cast<uint8_t>(v.UIntValue());
     default:
       return 0;
   }
@@ -68,7 +67,7 @@ int VariantToInt(const ado::Variant& v) {
 std::string VariantToString(const ado::Variant& v) {
   using namespace ado;
   char buffer[512];
-  switch (v.vt) {
+  switch (v.Type()) {
     case VT_EMPTY:
     case VT_NULL:
       return "";
@@ -76,48 +75,43 @@ std::string VariantToString(const ado::Variant& v) {
     case VT_I4:
     case VT_I8:
     case VT_INT:
-      std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(v.i));
+      std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(v.IntValue()));
       return buffer;
     case VT_UI2:
     case VT_UI4:
     case VT_UI8:
     case VT_UINT:
-      std::snprintf(buffer, sizeof buffer, "%llu", static_cast<unsigned long long>(v.u));
+      std::snprintf(buffer, sizeof buffer, "%llu", static_cast<unsigned long long>(v.UIntValue()));
       return buffer;
     case VT_I1:
-      std::snprintf(buffer, sizeof buffer, "%d", static_cast<uint8_t>(static_cast<int8_t>(v.i)));
+      std::snprintf(buffer, sizeof buffer, "%d",
+                    static_cast<uint8_t>(static_cast<int8_t>(v.IntValue())));
       return buffer;
     case VT_UI1:
-      std::snprintf(buffer, sizeof buffer, "%d", static_cast<uint8_t>(v.u));
+      std::snprintf(buffer, sizeof buffer, "%d", static_cast<uint8_t>(v.UIntValue()));
       return buffer;
     case VT_R4:
-      std::snprintf(buffer, sizeof buffer, "%.4f", static_cast<double>(static_cast<float>(v.d)));
+      std::snprintf(buffer, sizeof buffer, "%.4f",
+                    static_cast<double>(static_cast<float>(v.RealValue())));
       return buffer;
     case VT_R8:
     case VT_DECIMAL:
-      std::snprintf(buffer, sizeof buffer, "%.8f", v.d);
+      std::snprintf(buffer, sizeof buffer, "%.8f", v.RealValue());
       return buffer;
     case VT_CY: {
       // The locale's plain number form: up to four decimals, no trailing zeros.
-      std::snprintf(buffer, sizeof buffer, "%.4f", static_cast<double>(v.i) / 10000.0);
+      std::snprintf(buffer, sizeof buffer, "%.4f", static_cast<double>(v.IntValue()) / 10000.0);
       std::string text = buffer;
       text.erase(text.find_last_not_of('0') + 1);
       if (!text.empty() && text.back() == '.') text.pop_back();
       return text;
     }
     case VT_DATE:
-      return DateToText(v.d);
+      return DateToText(v.RealValue());
     case VT_BSTR:
-    case VT_LPSTR:
-    case VT_LPWSTR:
-      return v.s;
+      return v.Text();
     case VT_BOOL:
-      return v.i ? "TRUE" : "FALSE";
-    case VT_VOID:
-      std::snprintf(buffer, sizeof buffer, "%8x", 0u);
-      return buffer;
-    case VT_BLOB:
-    case VT_BLOB_OBJECT:
+      return v.IntValue() ? "TRUE" : "FALSE";
     case VT_ARRAY | VT_UI1:
       return "[BLOB]";
     default:

@@ -36,11 +36,12 @@ TEST(VariantToInt, ByType) {
       {Variant::UI1(200), 200},
       {Variant::I8(5), 0},
       {Variant::Null(), 0},
-      {Variant::Empty(), 0},
+      {Variant(), 0},
       {Variant::Date(2.5), 0},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(VariantToInt(c.value), c.expected) << "vt " << c.value.vt << " " << c.value.d;
+    EXPECT_EQ(VariantToInt(c.value), c.expected)
+        << "vt " << c.value.Type() << " " << c.value.RealValue();
 }
 
 TEST(VariantToString, ByType) {
@@ -48,7 +49,7 @@ TEST(VariantToString, ByType) {
     Variant value;
     const char* expected;
   } cases[] = {
-      {Variant::Empty(), ""},
+      {Variant(), ""},
       {Variant::Null(), ""},
       {Variant::I2(-12), "-12"},
       {Variant::I4(2147483647), "2147483647"},
@@ -65,15 +66,12 @@ TEST(VariantToString, ByType) {
       {Variant::String("准考证"), "准考证"},
       {Variant::Bool(true), "TRUE"},
       {Variant::Bool(false), "FALSE"},
-      {Variant::Blob({1, 2}), "[BLOB]"},
+      {Variant::Bytes({1, 2}), "[BLOB]"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(VariantToString(c.value), c.expected) << "vt " << c.value.vt;
-  Variant odd;
-  odd.vt = ado::VT_DISPATCH;
-  EXPECT_EQ(VariantToString(odd), "UN_KNOW");
-  odd.vt = ado::VT_VOID;
-  EXPECT_EQ(VariantToString(odd), "       0");
+    EXPECT_EQ(VariantToString(c.value), c.expected) << "vt " << c.value.Type();
+  for (const Variant& odd : {Variant::Object(nullptr), Variant::Array({}), Variant::Error(7)})
+    EXPECT_EQ(VariantToString(odd), "UN_KNOW") << "vt " << odd.Type();
 }
 
 }  // namespace

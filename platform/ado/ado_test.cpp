@@ -94,7 +94,7 @@ TEST_F(AdoTest, StaticCursorCountsAndPositions) {
   ASSERT_TRUE(rs.SetAbsolutePosition(2));
   Variant v;
   ASSERT_TRUE(rs.GetValue("EXAMCODE", v));
-  EXPECT_EQ(v.s, "b2");
+  EXPECT_EQ(v.Text(), "b2");
   EXPECT_FALSE(rs.SetAbsolutePosition(4));
   ASSERT_TRUE(rs.MovePrevious());
   ASSERT_TRUE(rs.MovePrevious());
@@ -131,13 +131,13 @@ TEST_F(AdoTest, FieldsAreTypedByDeclaredType) {
   for (const auto& c : cases) {
     Variant v;
     ASSERT_TRUE(rs.GetValue(c.field, v)) << c.field;
-    EXPECT_EQ(v.vt, c.vt) << c.field;
+    EXPECT_EQ(v.Type(), c.vt) << c.field;
   }
   Variant v;
   rs.GetValue("scoreok", v);
-  EXPECT_EQ(v.i, -1);
+  EXPECT_EQ(v.IntValue(), -1);
   rs.GetValue("seen", v);
-  EXPECT_EQ(DateToText(v.d), "2014-07-05 08:05:00");
+  EXPECT_EQ(DateToText(v.RealValue()), "2014-07-05 08:05:00");
   EXPECT_FALSE(rs.GetValue("nosuch", v));
 }
 
@@ -166,7 +166,7 @@ TEST_F(AdoTest, TextComparesWithoutCaseAndValuesNeverBreakStatements) {
   ASSERT_EQ(rs.RecordCount(), 1);
   Variant v;
   ASSERT_TRUE(rs.GetValue("name", v));
-  EXPECT_EQ(v.s, "x'); drop table Stu;--");
+  EXPECT_EQ(v.Text(), "x'); drop table Stu;--");
   ASSERT_TRUE(rs.Open("select * from Stu", connection_, adOpenStatic, adLockOptimistic));
   EXPECT_EQ(rs.RecordCount(), 4);
 }
@@ -221,14 +221,14 @@ TEST_F(AdoTest, AddNewAndEditWriteBackWithCoercion) {
   ASSERT_EQ(check.RecordCount(), 1);
   Variant v;
   check.GetValue("State", v);
-  EXPECT_EQ(v.i, 10);
+  EXPECT_EQ(v.IntValue(), 10);
   check.GetValue("timeleft", v);
-  EXPECT_EQ(v.i, 2);
+  EXPECT_EQ(v.IntValue(), 2);
   check.GetValue("scoreok", v);
-  EXPECT_EQ(v.vt, VT_BOOL);
-  EXPECT_EQ(v.i, -1);
+  EXPECT_EQ(v.Type(), VT_BOOL);
+  EXPECT_EQ(v.IntValue(), -1);
   check.GetValue("Small", v);
-  EXPECT_EQ(v.i, -3);
+  EXPECT_EQ(v.IntValue(), -3);
 
   // Editing the current row; moving off it stores the change.
   ASSERT_TRUE(rs.MoveFirst());
@@ -237,7 +237,7 @@ TEST_F(AdoTest, AddNewAndEditWriteBackWithCoercion) {
   ASSERT_TRUE(rs.MoveNext());
   ASSERT_TRUE(check.Open("select Name from Stu where examcode='new'", connection_, adOpenStatic));
   check.GetValue("Name", v);
-  EXPECT_EQ(v.s, "Nina");
+  EXPECT_EQ(v.Text(), "Nina");
 
   // A cancelled addition leaves nothing behind; a failing one stays pending.
   ASSERT_TRUE(rs.AddNew());
@@ -263,7 +263,7 @@ TEST_F(AdoTest, DeleteWhileWalkingRemovesEveryRow) {
   EXPECT_FALSE(rs.IsEOF());
   ASSERT_TRUE(rs.MoveNext());
   ASSERT_TRUE(rs.GetValue("examcode", v));
-  EXPECT_EQ(v.s, "b2");
+  EXPECT_EQ(v.Text(), "b2");
   ASSERT_TRUE(rs.Delete());
   EXPECT_FALSE(rs.IsEOF());
   ASSERT_TRUE(rs.MoveNext());
@@ -275,7 +275,7 @@ TEST_F(AdoTest, DeleteWhileWalkingRemovesEveryRow) {
   ASSERT_TRUE(rest.Open("select examcode from Stu", connection_, adOpenStatic));
   ASSERT_EQ(rest.RecordCount(), 1);
   rest.GetValue("examcode", v);
-  EXPECT_EQ(v.s, "C3");
+  EXPECT_EQ(v.Text(), "C3");
   EXPECT_FALSE(rest.Delete());  // read-only
 }
 

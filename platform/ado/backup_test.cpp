@@ -67,7 +67,7 @@ TEST_F(BackupTest, CopiesWhatIsCommittedWhileAnotherConnectionWrites) {
   ASSERT_TRUE(rs.Open("select sum(score) as total from Stu", reopened, adOpenStatic));
   Variant total;
   rs.GetValue("total", total);
-  EXPECT_EQ(total.i, 60);
+  EXPECT_EQ(total.IntValue(), 60);
   EXPECT_EQ(Count(connection_, "Stu"), 4);
   EXPECT_EQ(Names(tmp_.Path()), (std::vector<std::string>{"kirv.mdb", "成绩库.mdb"}));
 }

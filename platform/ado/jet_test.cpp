@@ -39,7 +39,7 @@ std::vector<int64_t> Ids(Connection& c, const std::string& sql,
   for (; !rs.IsEOF(); rs.MoveNext()) {
     Variant v;
     rs.GetValue("IDCol", v);
-    ids.push_back(v.i);
+    ids.push_back(v.IntValue());
   }
   return ids;
 }
@@ -57,13 +57,15 @@ void ExpectFields(const Recordset& rs, const std::vector<FieldCase>& cases) {
   for (const auto& k : cases) {
     Variant v;
     ASSERT_TRUE(rs.GetValue(k.field, v)) << k.field;
-    EXPECT_EQ(v.vt, k.vt) << k.field;
+    EXPECT_EQ(v.Type(), k.vt) << k.field;
     if (k.text)
-      EXPECT_EQ(v.s, k.text) << k.field;
+      EXPECT_EQ(v.Text(), k.text) << k.field;
     else if (k.vt == VT_R4 || k.vt == VT_R8 || k.vt == VT_DATE || k.vt == VT_DECIMAL)
-      EXPECT_EQ(v.d, k.number) << k.field;
+      EXPECT_EQ(v.RealValue(), k.number) << k.field;
     else
-      EXPECT_EQ(k.vt == VT_UI1 ? static_cast<double>(v.u) : static_cast<double>(v.i), k.number)
+      EXPECT_EQ(
+          k.vt == VT_UI1 ? static_cast<double>(v.UIntValue()) : static_cast<double>(v.IntValue()),
+          k.number)
           << k.field;
   }
 }
@@ -103,10 +105,10 @@ TEST(JetFile, ReadsAnotherProgramsFileWithTypedFields) {
   ASSERT_TRUE(all.SetAbsolutePosition(2));
   Variant v;
   all.GetValue("DateTimeCol", v);
-  EXPECT_EQ(v.d, 2958101);  // 9998-10-30: dates far from today survive the trip
+  EXPECT_EQ(v.RealValue(), 2958101);  // 9998-10-30: dates far from today survive the trip
   ASSERT_TRUE(all.SetAbsolutePosition(6));
   all.GetValue("LongTextCol", v);
-  EXPECT_NE(v.s.find("New line\r\nin field"), std::string::npos) << v.s;
+  EXPECT_NE(v.Text().find("New line\r\nin field"), std::string::npos) << v.Text();
 }
 
 TEST(JetFile, RefusesEveryWriteAndLeavesTheFileAlone) {
@@ -142,15 +144,16 @@ TEST(JetFile, ChineseTextComesOutAsUtf8) {
   ASSERT_TRUE(c.Open(JetConnection(copy))) << FirstError(c);
   Recordset rs;
   ASSERT_TRUE(rs.Open("select * from DateTest where ShortTextCol = ?", c, adOpenStatic,
-                      adLockReadOnly, adCmdText, {Variant::String(testing::kChineseText)}));
+                      adLockReadOnly, adCmdText,
+                      {Variant::String(std::string(testing::kChineseText))}));
   ASSERT_EQ(rs.RecordCount(), 1);
   Variant v;
   rs.GetValue("IDCol", v);
-  EXPECT_EQ(v.i, 3);
+  EXPECT_EQ(v.IntValue(), 3);
   rs.GetValue("LongTextCol", v);
-  EXPECT_EQ(v.s, testing::kChineseMemo);
+  EXPECT_EQ(v.Text(), testing::kChineseMemo);
   rs.GetValue("ShortTextCol", v);
-  EXPECT_EQ(v.s, testing::kChineseText);
+  EXPECT_EQ(v.Text(), testing::kChineseText);
 }
 
 TEST(JetFile, DamagedOrMissingFilesGiveAnError) {
@@ -265,10 +268,10 @@ TEST(JetStream, ColumnsAreDeclaredAndValuesStoredAsTheProviderTypesThem) {
                    });
   Variant photo;
   rs.GetValue("Photo", photo);
-  EXPECT_EQ(std::string(photo.bytes.begin(), photo.bytes.end()), "GIF89a");
+  EXPECT_EQ(std::string(photo.ByteArray().begin(), photo.ByteArray().end()), "GIF89a");
   Variant raw;
   rs.GetValue("Raw", raw);
-  EXPECT_EQ(raw.bytes, (std::vector<unsigned char>{0, 1}));
+  EXPECT_EQ(raw.ByteArray(), (std::vector<unsigned char>{0, 1}));
 }
 
 TEST(JetStream, AFailedOrCutStreamLoadsNothing) {

@@ -39,12 +39,12 @@ Variant ByStorage(sqlite3_stmt* statement, int col) {
       return Variant::R8(sqlite3_column_double(statement, col));
     case SQLITE_TEXT: {
       const char* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, col));
-      return Variant::String(std::string_view(text, sqlite3_column_bytes(statement, col)));
+      return Variant::String(std::string(text, sqlite3_column_bytes(statement, col)));
     }
     case SQLITE_BLOB: {
       const auto* data = static_cast<const unsigned char*>(sqlite3_column_blob(statement, col));
       int size = sqlite3_column_bytes(statement, col);
-      return Variant::Blob(std::vector<unsigned char>(data, data + size));
+      return Variant::Bytes(std::vector<uint8_t>(data, data + size));
     }
     default:
       return Variant::Null();
@@ -128,8 +128,7 @@ Variant ReadColumn(sqlite3_stmt* statement, int col, Kind kind) {
     case Kind::Text:
       if (storage != SQLITE_BLOB) {
         const char* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, col));
-        return Variant::String(
-            std::string_view(text ? text : "", sqlite3_column_bytes(statement, col)));
+        return Variant::String(std::string(text ? text : "", sqlite3_column_bytes(statement, col)));
       }
       break;
     default:
@@ -155,19 +154,19 @@ struct Incoming {
   bool haveNumber = false;
   double number = 0;
 
-  explicit Incoming(const Variant& in) : value(in), text(in.vt == VT_BSTR) {
+  explicit Incoming(const Variant& in) : value(in), text(in.Type() == VT_BSTR) {
     if (auto d = AsDouble(in)) {
       number = *d;
       haveNumber = true;
     } else if (text) {
-      haveNumber = ParseNumber(in.s, number);
+      haveNumber = ParseNumber(in.Text(), number);
     }
   }
 };
 
 base::Result<Variant> ToBool(const Incoming& in) {
   if (in.text) {
-    const std::string t = base::AsciiUpper(base::Trim(in.value.s));
+    const std::string t = base::AsciiUpper(base::Trim(in.value.Text()));
     if (t == "TRUE" || t == "YES" || t == "ON") return Variant::Bool(true);
     if (t == "FALSE" || t == "NO" || t == "OFF") return Variant::Bool(false);
   }
@@ -205,7 +204,7 @@ base::Result<Variant> ToFractional(const Incoming& in, Kind kind) {
 
 base::Result<Variant> ToDate(const Incoming& in) {
   if (in.text) {
-    if (auto date = DateFromText(in.value.s)) return Variant::Date(*date);
+    if (auto date = DateFromText(in.value.Text())) return Variant::Date(*date);
     return TypeMismatch();
   }
   if (!in.haveNumber) return TypeMismatch();
@@ -215,10 +214,11 @@ base::Result<Variant> ToDate(const Incoming& in) {
 base::Result<Variant> ToText(const Incoming& in) {
   const Variant& v = in.value;
   if (in.text) return v;
-  if (v.vt == VT_BOOL) return Variant::String(v.i ? "True" : "False");
-  if (v.vt == VT_DATE) return Variant::String(DateToText(v.d));
+  if (v.Type() == VT_BOOL) return Variant::String(v.IntValue() ? "True" : "False");
+  if (v.Type() == VT_DATE) return Variant::String(DateToText(v.RealValue()));
   char buffer[64];
-  const bool fractional = v.vt == VT_R4 || v.vt == VT_R8 || v.vt == VT_DECIMAL || v.vt == VT_CY;
+  const uint16_t vt = v.Type();
+  const bool fractional = vt == VT_R4 || vt == VT_R8 || vt == VT_DECIMAL || vt == VT_CY;
   if (auto n = AsInteger(v); n && !fractional) {
     std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(*n));
     return Variant::String(buffer);
@@ -227,14 +227,15 @@ base::Result<Variant> ToText(const Incoming& in) {
     std::snprintf(buffer, sizeof buffer, "%.15g", in.number);
     return Variant::String(buffer);
   }
-  if (!v.bytes.empty()) return Variant::String(std::string(v.bytes.begin(), v.bytes.end()));
+  if (const auto& bytes = v.ByteArray(); !bytes.empty())
+    return Variant::String(std::string(bytes.begin(), bytes.end()));
   return TypeMismatch();
 }
 
 }  // namespace
 
 base::Result<Variant> CoerceTo(const Variant& value, Kind kind) {
-  if (value.vt == VT_EMPTY || value.vt == VT_NULL) return Variant::Null();
+  if (value.IsEmpty() || value.IsNull()) return Variant::Null();
   const Incoming in(value);
   switch (kind) {
     case Kind::Bool:
@@ -253,7 +254,8 @@ base::Result<Variant> CoerceTo(const Variant& value, Kind kind) {
     case Kind::Text:
       return ToText(in);
     case Kind::Blob:
-      if (in.text) return Variant::Blob(std::vector<unsigned char>(value.s.begin(), value.s.end()));
+      if (in.text)
+        return Variant::Bytes(std::vector<uint8_t>(value.Text().begin(), value.Text().end()));
       return value;
     case Kind::Unknown:
       break;
@@ -262,15 +264,15 @@ base::Result<Variant> CoerceTo(const Variant& value, Kind kind) {
 }
 
 int BindValue(sqlite3_stmt* statement, int index, const Variant& v) {
-  switch (v.vt) {
+  switch (v.Type()) {
     case VT_EMPTY:
     case VT_NULL:
       return sqlite3_bind_null(statement, index);
     case VT_BSTR:
-      return sqlite3_bind_text(statement, index, v.s.data(), static_cast<int>(v.s.size()),
+      return sqlite3_bind_text(statement, index, v.Text().data(), static_cast<int>(v.Text().size()),
                                SQLITE_TRANSIENT);
     case VT_DATE: {
-      std::string text = DateToText(v.d);
+      std::string text = DateToText(v.RealValue());
       return sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()),
                                SQLITE_TRANSIENT);
     }
@@ -280,14 +282,14 @@ int BindValue(sqlite3_stmt* statement, int index, const Variant& v) {
     case VT_CY:
       return sqlite3_bind_double(statement, index, *AsDouble(v));
     case VT_UI8:
-      if (v.u > static_cast<uint64_t>(INT64_MAX))
-        return sqlite3_bind_double(statement, index, static_cast<double>(v.u));
-      return sqlite3_bind_int64(statement, index, static_cast<int64_t>(v.u));
+      if (v.UIntValue() > static_cast<uint64_t>(INT64_MAX))
+        return sqlite3_bind_double(statement, index, static_cast<double>(v.UIntValue()));
+      return sqlite3_bind_int64(statement, index, static_cast<int64_t>(v.UIntValue()));
     default:
       if (auto n = AsInteger(v)) return sqlite3_bind_int64(statement, index, *n);
-      if (!v.bytes.empty() || (v.vt & VT_ARRAY) || v.vt == VT_BLOB)
-        return sqlite3_bind_blob(statement, index, v.bytes.data(), static_cast<int>(v.bytes.size()),
-                                 SQLITE_TRANSIENT);
+      if (v.Type() & VT_ARRAY)
+        return sqlite3_bind_blob(statement, index, v.ByteArray().data(),
+                                 static_cast<int>(v.ByteArray().size()), SQLITE_TRANSIENT);
       return sqlite3_bind_null(statement, index);
   }
 }
