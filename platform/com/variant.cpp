@@ -62,7 +62,8 @@ Variant Variant::Bool(bool value) {
 
 Variant Variant::String(std::string utf8) {
   Variant v = Make(VT_BSTR);
-  v.heap_ = std::make_shared<const std::string>(std::move(utf8));
+  // Not made const, so that TakeText may move it out of a block no one else shares.
+  v.heap_ = std::make_shared<std::string>(std::move(utf8));
   return v;
 }
 
@@ -84,12 +85,16 @@ Variant Variant::Array(std::vector<Variant> items) {
   return v;
 }
 
-bool Variant::IsInline() const {
-  return vt_ != VT_BSTR && vt_ != VT_DISPATCH && (vt_ & (VT_ARRAY | VT_BYREF)) == 0;
+const std::string& Variant::NoText() {
+  return kNoText;
 }
 
-const std::string& Variant::Text() const {
-  return vt_ == VT_BSTR ? *static_cast<const std::string*>(heap_.get()) : kNoText;
+std::string Variant::TakeText() && {
+  if (vt_ != VT_BSTR) return {};
+  if (heap_.use_count() != 1) return Text();
+  std::string text;
+  text.swap(*static_cast<std::string*>(const_cast<void*>(heap_.get())));
+  return text;
 }
 
 const std::vector<uint8_t>& Variant::ByteArray() const {

@@ -107,7 +107,12 @@ class Variant {
   // R4, R8, DATE, DECIMAL.
   double RealValue() const { return IsInline() ? scalar_.d : 0; }
   bool BoolValue() const { return vt_ == VT_BOOL && scalar_.i != 0; }
-  const std::string& Text() const;
+  const std::string& Text() const {
+    return vt_ == VT_BSTR ? *static_cast<const std::string*>(heap_.get()) : NoText();
+  }
+  // The text of a string variant being consumed: moved out (leaving "") when this variant holds
+  // the only reference to it, copied otherwise; "" for other kinds.
+  std::string TakeText() &&;
   const std::vector<uint8_t>& ByteArray() const;
   const std::vector<Variant>& Items() const;
   Dispatch* ObjectPointer() const;
@@ -134,7 +139,10 @@ class Variant {
   };
 
   static Variant Make(uint16_t vt);
-  bool IsInline() const;
+  static const std::string& NoText();
+  bool IsInline() const {
+    return vt_ != VT_BSTR && vt_ != VT_DISPATCH && (vt_ & (VT_ARRAY | VT_BYREF)) == 0;
+  }
   template <class T>
   T* Ref(uint16_t base) const {
     return vt_ == (VT_BYREF | base) ? static_cast<T*>(scalar_.ref) : nullptr;
@@ -143,7 +151,8 @@ class Variant {
   uint16_t vt_ = VT_EMPTY;
   Scalar scalar_;
   // Text (std::string), bytes (std::vector<uint8_t>), items (std::vector<Variant>) or a
-  // dispatch pointer, as vt_ says; never changed once made.
+  // dispatch pointer, as vt_ says; never changed while shared (TakeText empties a text only its
+  // last owner holds).
   std::shared_ptr<const void> heap_;
 };
 

@@ -92,6 +92,21 @@ TEST(Variant, IsSmallAndCopiesShareTheirText) {
   EXPECT_EQ(VarTypeName(VT_BYREF | VT_BSTR), "BYREF BSTR");
 }
 
+TEST(Variant, TakeTextMovesOnlyATextNoOneElseShares) {
+  const std::string long_text(100, 'y');
+  Variant shared = Variant::String(long_text);
+  const Variant keeper = shared;
+  EXPECT_EQ(std::move(shared).TakeText(), long_text);
+  EXPECT_EQ(keeper.Text(), long_text);  // the copy still holds its text
+
+  Variant sole = Variant::String(long_text);
+  const char* block = sole.Text().data();
+  const std::string taken = std::move(sole).TakeText();
+  EXPECT_EQ(taken, long_text);
+  EXPECT_EQ(taken.data(), block);  // moved, not copied
+  EXPECT_EQ(Variant::I4(5).TakeText(), "");
+}
+
 TEST(Clsid, ParsesTheWrittenFormAndRefusesAnythingElse) {
   constexpr Clsid id = Clsid::Of("{58761E9E-8E05-4AF3-B331-A1CFAD77C33E}");
   EXPECT_EQ(id.ToString(), "{58761E9E-8E05-4AF3-B331-A1CFAD77C33E}");

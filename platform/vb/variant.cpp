@@ -11,53 +11,64 @@
 #include "platform/base/date_serial.h"
 #include "platform/base/rounding.h"
 #include "platform/base/text.h"
+#include "platform/com/errors.h"
 #include "platform/vb/strings.h"
 
 namespace vb {
 
-Variant Variant::Of(VarType type, double number) {
-  Variant v;
-  v.type_ = type;
-  v.number_ = number;
-  return v;
-}
-
 Variant Variant::Null() {
-  return Of(VarType::Null, 0);
+  return Variant(com::Variant::Null());
 }
 
 Variant Variant::Integer(int16_t value) {
-  return Of(VarType::Integer, value);
+  return Variant(com::Variant::I2(value));
 }
 
 Variant Variant::Long(int32_t value) {
-  return Of(VarType::Long, value);
+  return Variant(com::Variant::I4(value));
 }
 
 Variant Variant::Double(double value) {
-  return Of(VarType::Double, value);
+  return Variant(com::Variant::R8(value));
 }
 
 Variant Variant::String(std::string utf8) {
-  Variant v = Of(VarType::String, 0);
-  v.text_ = std::move(utf8);
-  return v;
+  return Variant(com::Variant::String(std::move(utf8)));
 }
 
 Variant Variant::Boolean(bool value) {
-  return Of(VarType::Boolean, value ? -1 : 0);
+  return Variant(com::Variant::Bool(value));
 }
 
 Variant Variant::Date(double serial) {
-  return Of(VarType::Date, serial);
+  return Variant(com::Variant::Date(serial));
 }
 
 Variant Variant::Error(int32_t code) {
-  return Of(VarType::Error, code);
+  return Variant(com::Variant::Error(code));
+}
+
+base::Result<Variant> Variant::FromCom(const com::Variant& value) {
+  if (value.IsByRef()) return FromCom(value.Deref());
+  switch (value.Type()) {
+    case com::VT_EMPTY:
+    case com::VT_NULL:
+    case com::VT_I2:
+    case com::VT_I4:
+    case com::VT_R8:
+    case com::VT_BSTR:
+    case com::VT_BOOL:
+    case com::VT_DATE:
+    case com::VT_ERROR:
+      return Variant(value);
+    default:
+      return com::DispatchError(com::kErrTypeMismatch,
+                                "the run-time has no " + com::VarTypeName(value.Type()) + " value");
+  }
 }
 
 bool Variant::IsNumeric() const {
-  switch (type_) {
+  switch (Type()) {
     case VarType::Empty:
     case VarType::Integer:
     case VarType::Long:
@@ -65,7 +76,7 @@ bool Variant::IsNumeric() const {
     case VarType::Boolean:
       return true;
     case VarType::String:
-      return TextToNumber(text_).has_value();
+      return TextToNumber(Text()).has_value();
     default:
       return false;
   }
@@ -111,7 +122,8 @@ base::Result<double> detail::ReadRadixLiteral(std::string_view text, size_t& end
     value = value * radix + d;
     if (value > 0xFFFFFFFFull) return RuntimeError(ErrorCode::Overflow);
   }
-  if (value <= 0xFFFF) return static_cast<double>(static_cast<int16_t>(static_cast<uint16_t>(value)));
+  if (value <= 0xFFFF)
+    return static_cast<double>(static_cast<int16_t>(static_cast<uint16_t>(value)));
   return static_cast<double>(static_cast<int32_t>(static_cast<uint32_t>(value)));
 }
 

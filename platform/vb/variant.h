@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/base/result.h"
+#include "platform/com/variant.h"
 
 namespace vb {
 
@@ -39,6 +41,9 @@ enum CellError : int32_t {
   xlErrNA = 2042,
 };
 
+// Stored as the dispatch layer's variant (Integer VT_I2, Long VT_I4, Double VT_R8, String
+// VT_BSTR, Boolean VT_BOOL, Date VT_DATE, Error VT_ERROR), so a value crosses a dispatch call as
+// it is and a copy shares its text.
 class Variant {
  public:
   Variant() = default;  // Empty
@@ -53,23 +58,39 @@ class Variant {
   static Variant Date(double serial);
   static Variant Error(int32_t code);
 
-  VarType Type() const { return type_; }
-  bool IsEmpty() const { return type_ == VarType::Empty; }
+  // A dispatch value as the run-time sees it; a by-reference value converts as what it points
+  // at. A kind the run-time does not have (R4, CY, I8, a dispatch pointer, arrays, ...) is a type
+  // mismatch rather than changed.
+  static base::Result<Variant> FromCom(const com::Variant& value);
+  const com::Variant& Com() const { return value_; }
+
+  // Only the kinds above are ever stored, so the code indexes a table of them.
+  VarType Type() const { return kTypes[value_.Type()]; }
+  bool IsEmpty() const { return value_.IsEmpty(); }
   bool IsNumeric() const;
 
   // Raw payloads; meaningful only for the matching type.
-  double Number() const { return number_; }  // Integer, Long, Double, Boolean (-1/0), Date, Error
-  const std::string& Text() const { return text_; }
-  std::string TakeText() && { return std::move(text_); }
+  // Integer, Long, Double, Boolean (-1/0), Date, Error; 0 for the others.
+  double Number() const {
+    const uint16_t vt = value_.Type();
+    if (vt == com::VT_R8 || vt == com::VT_DATE) return value_.RealValue();
+    return static_cast<double>(value_.IntValue());
+  }
+  const std::string& Text() const { return value_.Text(); }
+  std::string TakeText() && { return std::move(value_).TakeText(); }
 
-  bool operator==(const Variant& other) const = default;
+  bool operator==(const Variant& other) const { return value_ == other.value_; }
 
  private:
-  static Variant Of(VarType type, double number);
+  static constexpr VarType kTypes[] = {
+      VarType::Empty,  VarType::Null,   VarType::Integer, VarType::Long,
+      VarType::Empty,  VarType::Double, VarType::Empty,   VarType::Date,
+      VarType::String, VarType::Empty,  VarType::Error,   VarType::Boolean,
+  };
 
-  VarType type_ = VarType::Empty;
-  double number_ = 0;
-  std::string text_;
+  explicit Variant(com::Variant value) : value_(std::move(value)) {}
+
+  com::Variant value_;
 };
 
 base::Result<int16_t> CInt(const Variant& value);

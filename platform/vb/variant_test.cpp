@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/com/errors.h"
+
 namespace vb {
 namespace {
 
@@ -138,6 +140,65 @@ TEST(Variant, BooleanConversion) {
       EXPECT_EQ(*b, c.value) << c.in.Text();
     }
   }
+}
+
+TEST(Variant, EachTypeIsItsDispatchKindAndComesBack) {
+  const struct {
+    Variant value;
+    VarType type;
+    uint16_t kind;
+    double number;
+  } cases[] = {
+      {Variant(), VarType::Empty, com::VT_EMPTY, 0},
+      {Variant::Null(), VarType::Null, com::VT_NULL, 0},
+      {Variant::Integer(-32768), VarType::Integer, com::VT_I2, -32768},
+      {Variant::Long(2147483647), VarType::Long, com::VT_I4, 2147483647},
+      {Variant::Double(0.1), VarType::Double, com::VT_R8, 0.1},
+      {Variant::String("中文"), VarType::String, com::VT_BSTR, 0},
+      {Variant::Boolean(true), VarType::Boolean, com::VT_BOOL, -1},
+      {Variant::Boolean(false), VarType::Boolean, com::VT_BOOL, 0},
+      {Variant::Date(45000.75), VarType::Date, com::VT_DATE, 45000.75},
+      {Variant::Error(xlErrNA), VarType::Error, com::VT_ERROR, xlErrNA},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.value.Type(), c.type) << c.kind;
+    EXPECT_EQ(c.value.Com().Type(), c.kind);
+    EXPECT_EQ(c.value.Number(), c.number) << c.kind;
+    auto back = Variant::FromCom(c.value.Com());
+    ASSERT_TRUE(back) << c.kind;
+    EXPECT_EQ(*back, c.value) << c.kind;
+    EXPECT_EQ(back->Type(), c.type) << c.kind;
+  }
+  EXPECT_EQ(Variant::Boolean(true).Com().IntValue(), -1);
+  // Equal means the same type and payload.
+  EXPECT_NE(Variant::Integer(1), Variant::Long(1));
+  EXPECT_NE(Variant::Double(45000), Variant::Date(45000));
+  EXPECT_NE(Variant::String("a"), Variant::String("b"));
+  EXPECT_EQ(Variant::String("a"), Variant::String("a"));
+}
+
+TEST(Variant, DispatchKindsTheRunTimeLacksAreRefusedNotChanged) {
+  for (const com::Variant& v :
+       {com::Variant::R4(1.5f), com::Variant::Currency(10000), com::Variant::I8(1),
+        com::Variant::Bytes({1}), com::Variant::Object(nullptr), com::Variant::Array({})}) {
+    auto r = Variant::FromCom(v);
+    ASSERT_FALSE(r) << v.Type();
+    EXPECT_EQ(r.error().code, com::kErrTypeMismatch);
+  }
+  int16_t i2 = 12;
+  EXPECT_EQ(*Variant::FromCom(com::Variant::RefI2(&i2)), Variant::Integer(12));
+  std::string text = "by reference";
+  EXPECT_EQ(*Variant::FromCom(com::Variant::RefString(&text)), Variant::String(text));
+}
+
+TEST(Variant, TakeTextLeavesCopiesTheirText) {
+  const std::string long_text(64, 'z');
+  Variant a = Variant::String(long_text);
+  const Variant copy = a;
+  EXPECT_EQ(std::move(a).TakeText(), long_text);
+  EXPECT_EQ(copy.Text(), long_text);
+  EXPECT_EQ(*CStr(Variant(copy)), long_text);
+  EXPECT_EQ(copy.Text(), long_text);
 }
 
 }  // namespace
