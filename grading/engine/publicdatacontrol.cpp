@@ -100,7 +100,7 @@ GridCache& Cache() {
 
 GridCache::Cells FilledCells(const Grid& grid) {
   GridCache::Cells cells;
-  for (int row = 1; row <= kGridRows; ++row) {
+  for (int row = 1; row <= grid.RowsUsed(); ++row) {
     for (int column = 1; column <= kGridColumns; ++column) {
       const std::string& text = grid.Cell(row, column);
       if (!text.empty()) cells.emplace_back(row, column, text);
