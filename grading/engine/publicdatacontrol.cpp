@@ -100,7 +100,7 @@ GridCache& Cache() {
 
 GridCache::Cells FilledCells(const Grid& grid) {
   GridCache::Cells cells;
-  for (int row = 1; row <= kGridRows; ++row) {
+  for (int row = 1; row <= grid.RowsUsed(); ++row) {
     for (int column = 1; column <= kGridColumns; ++column) {
       const std::string& text = grid.Cell(row, column);
       if (!text.empty()) cells.emplace_back(row, column, text);
@@ -164,11 +164,12 @@ bool LoadAnswerTable(EngineState& state, std::string_view folder, std::string_vi
       return true;
     }
   }
-  bool loaded = app.Workbooks().Open(path, host).has_value();
+  // Opened from the bytes just read, so the grid comes from exactly the bytes that key it.
+  bool loaded = (bytes ? app.Workbooks().OpenBytes(path, *bytes) : app.Workbooks().Open(path, host))
+                    .has_value();
   if (loaded) loaded = ReadAnswerGrid(state, app);
   CloseAnswerWorkbook(state, app);
-  // Kept only when the bytes read are still the file's: it may have changed during the load.
-  if (loaded && bytes && FileBytes(host) == bytes)
+  if (loaded && bytes)
     Cache().Store(host.native(), *std::move(bytes), FilledCells(state.AnswerGrid));
   return loaded;
 }

@@ -27,6 +27,8 @@ class Grid {
   // Ignored outside the grid.
   void SetCell(int row, int column, std::string text);
   void Clear();
+  // Rows past this one are empty.
+  int RowsUsed() const { return rowsUsed_; }
 
  private:
   std::array<std::string, kGridRows * kGridColumns> cells_;

@@ -14,14 +14,27 @@ base::Result<Workbook*> Workbooks::Open(std::string_view fileName) {
 
 base::Result<Workbook*> Workbooks::Open(std::string_view fileName,
                                         const std::filesystem::path& hostFile) {
+  if (Workbook* open = Activate(fileName)) return open;
+  return Add(fileName, Workbook::Open(app_, hostFile, std::string(fileName)));
+}
+
+base::Result<Workbook*> Workbooks::OpenBytes(std::string_view fileName, std::string_view bytes) {
+  if (Workbook* open = Activate(fileName)) return open;
+  return Add(fileName, Workbook::FromBytes(app_, bytes, std::string(fileName)));
+}
+
+Workbook* Workbooks::Activate(std::string_view fileName) {
   for (auto& book : books_) {
     if (vb::TextEquals(book->FullName(), fileName)) {
       active_ = book.get();
       return active_;
     }
   }
-  base::Result<std::unique_ptr<Workbook>> book =
-      Workbook::Open(app_, hostFile, std::string(fileName));
+  return nullptr;
+}
+
+base::Result<Workbook*> Workbooks::Add(std::string_view fileName,
+                                       base::Result<std::unique_ptr<Workbook>> book) {
   if (!book) return book.error().In(fileName);
   books_.push_back(std::move(*book));
   active_ = books_.back().get();

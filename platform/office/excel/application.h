@@ -31,6 +31,8 @@ class Workbooks {
   base::Result<Workbook*> Open(std::string_view fileName);
   // The same for a path the caller has already found on the host.
   base::Result<Workbook*> Open(std::string_view fileName, const std::filesystem::path& hostFile);
+  // The same from the file's bytes, already read by the caller.
+  base::Result<Workbook*> OpenBytes(std::string_view fileName, std::string_view bytes);
   int Count() const { return static_cast<int>(books_.size()); }
   Workbook* Item(int index);
   Workbook* Item(std::string_view name);
@@ -40,6 +42,12 @@ class Workbooks {
   Workbook* Active() { return active_; }
 
  private:
+  // The open workbook of that name, made active; null when there is none.
+  Workbook* Activate(std::string_view fileName);
+  // Keeps a newly opened workbook and makes it active.
+  base::Result<Workbook*> Add(std::string_view fileName,
+                              base::Result<std::unique_ptr<Workbook>> book);
+
   Application& app_;
   std::vector<std::unique_ptr<Workbook>> books_;
   Workbook* active_ = nullptr;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include "platform/office/excel/testing/xlsx_writer.h"
 #include "platform/win/paths.h"
@@ -79,6 +81,28 @@ TEST(Application, FilesThatAreNoWorkbookFailWithAReason) {
     EXPECT_EQ(app.ActiveWorkbook(), nullptr);
     EXPECT_FALSE(app.Cells(1, 1).Value().has_value());
   }
+}
+
+TEST(Application, OpenBytesReadsTheGivenBytesUnderTheGivenName) {
+  TempFolder tmp("app_bytes");
+  const auto file = tmp.Path() / "book.xlsx";
+  ASSERT_TRUE(testing::WriteXlsx(file, ThreeSheets(1)));
+  std::ifstream in(file, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  // The name need not exist on the host: the bytes are the content.
+  const std::string name = "C:\\nowhere\\answer.xls";
+  Application app;
+  base::Result<Workbook*> opened = app.Workbooks().OpenBytes(name, bytes);
+  ASSERT_TRUE(opened) << opened.error().message;
+  EXPECT_EQ((*opened)->FullName(), name);
+  EXPECT_EQ(vb::CStr(*app.Cells(1, 1).Value()).value(), "second");
+  EXPECT_EQ(*app.Workbooks().OpenBytes(name, "not a package"), *opened);  // already open
+
+  Application other;
+  base::Result<Workbook*> bad = other.Workbooks().OpenBytes(name, bytes.substr(0, 40));
+  ASSERT_FALSE(bad);
+  EXPECT_NE(bad.error().message.find("answer.xls"), std::string::npos) << bad.error().message;
+  EXPECT_EQ(other.ActiveWorkbook(), nullptr);
 }
 
 TEST(Application, SaveAsSavedAndClose) {

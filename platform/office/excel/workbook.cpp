@@ -30,6 +30,16 @@ base::Result<std::unique_ptr<Workbook>> Workbook::Open(Application& app,
   return book;
 }
 
+base::Result<std::unique_ptr<Workbook>> Workbook::FromBytes(Application& app,
+                                                            std::string_view bytes,
+                                                            std::string fullName) {
+  base::Result<std::unique_ptr<opc::Package>> package = opc::Package::OpenMemory(bytes);
+  if (!package) return std::move(package).error();
+  std::unique_ptr<Workbook> book(new Workbook(app, std::move(*package), std::move(fullName)));
+  if (base::Status loaded = book->Load(); !loaded) return std::move(loaded).error();
+  return book;
+}
+
 base::Status Workbook::Load() {
   if (const opc::Relationship* main = package_->FindRelationship("", "/officeDocument")) {
     partName_ = main->target;

@@ -30,6 +30,9 @@ class Workbook {
   static base::Result<std::unique_ptr<Workbook>> Open(Application& app,
                                                       const std::filesystem::path& hostFile,
                                                       std::string fullName);
+  // The same for a package file's bytes already read.
+  static base::Result<std::unique_ptr<Workbook>> FromBytes(Application& app, std::string_view bytes,
+                                                           std::string fullName);
   ~Workbook();
 
   Application& Parent() { return app_; }

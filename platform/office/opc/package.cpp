@@ -63,7 +63,7 @@ base::Result<std::unique_ptr<Package>> Package::Open(const std::filesystem::path
   return FromArchive(std::move(bytes));
 }
 
-base::Result<std::unique_ptr<Package>> Package::OpenMemory(std::string bytes) {
+base::Result<std::unique_ptr<Package>> Package::OpenMemory(std::string_view bytes) {
   Bytes copy(bytes.size());
   if (!copy.ok()) return base::Error::Of("no memory for a package of ", bytes.size(), " bytes");
   std::copy(bytes.begin(), bytes.end(), copy.data());

@@ -32,7 +32,7 @@ class Package {
  public:
   // Opens a package from a host file or from bytes; an error says why they are no package.
   static base::Result<std::unique_ptr<Package>> Open(const std::filesystem::path& file);
-  static base::Result<std::unique_ptr<Package>> OpenMemory(std::string bytes);
+  static base::Result<std::unique_ptr<Package>> OpenMemory(std::string_view bytes);
 
   Package(const Package&) = delete;
   Package& operator=(const Package&) = delete;
