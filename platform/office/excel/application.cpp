@@ -98,10 +98,10 @@ base::Result<excel::Range> Application::Range(std::string_view reference) {
   return excel::Range(owner, area);
 }
 
-base::Result<excel::Range> Application::Columns(std::string_view spec) {
+base::Result<excel::Range> Application::Columns(std::string_view columns) {
   Worksheet* sheet = ActiveSheet();
   if (sheet == nullptr) return Failed("no workbook is open");
-  return sheet->Columns(spec);
+  return sheet->Columns(columns);
 }
 
 base::Result<excel::Range> Application::Selection() {

@@ -82,7 +82,7 @@ class Application {
   // An A1 area of the active sheet, "Sheet!A1:B2", or a defined name (which may be of another
   // sheet, as the suite allows).
   base::Result<excel::Range> Range(std::string_view reference);
-  base::Result<excel::Range> Columns(std::string_view spec);
+  base::Result<excel::Range> Columns(std::string_view columns);
   base::Result<excel::Range> Selection();
   // A sheet of the active workbook by name.
   base::Result<Worksheet*> Sheets(std::string_view name);

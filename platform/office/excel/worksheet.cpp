@@ -239,13 +239,13 @@ base::Result<excel::Range> Worksheet::Range(std::string_view reference) {
   return excel::Range(this, area);
 }
 
-base::Result<excel::Range> Worksheet::Columns(std::string_view spec) {
+base::Result<excel::Range> Worksheet::Columns(std::string_view columns) {
   if (isChart_) return Failed("a chart sheet has no cells");
   Area area;
-  if (const int column = ColumnNumber(base::Trim(spec)); column > 0) {
+  if (const int column = ColumnNumber(base::Trim(columns)); column > 0) {
     area = {1, column, kMaxRows, column};
-  } else if (!ParseArea(spec, area) || area.top != 1 || area.bottom != kMaxRows) {
-    return Failed("\"", spec, "\" names no columns");
+  } else if (!ParseArea(columns, area) || area.top != 1 || area.bottom != kMaxRows) {
+    return Failed("\"", columns, "\" names no columns");
   }
   return excel::Range(this, area);
 }

@@ -63,7 +63,7 @@ class Worksheet {
   // An A1 area or a defined name that refers to this sheet (a name of another sheet fails).
   base::Result<excel::Range> Range(std::string_view reference);
   // Whole columns: "C:E" or "C".
-  base::Result<excel::Range> Columns(std::string_view spec);
+  base::Result<excel::Range> Columns(std::string_view columns);
 
   // The sheet's selection: what was selected last here, else the saved view's, else A1.
   excel::Range Selection();
