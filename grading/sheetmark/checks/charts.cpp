@@ -70,10 +70,9 @@ std::string NameOf(const std::optional<ChartFont>& font) {
   return font ? font->name : std::string();
 }
 
-// A property rounded to 16 bits as CInt rounds it; 0 when unreadable or out of range.
-int16_t Rounded(const base::Result<double>& value) {
-  if (!value) return 0;
-  return vb::CInt(vb::Variant::Double(*value)).value_or(0);
+// A property rounded to 16 bits as CInt rounds it; 0 when out of range.
+int16_t Rounded(double value) {
+  return vb::CInt(vb::Variant::Double(value)).value_or(0);
 }
 
 // Series names are text; an expected number matches the same number written otherwise.
@@ -264,11 +263,13 @@ int16_t CheckValueScale(SheetState& state, int16_t minimum, int16_t maximum, int
   int16_t read[5] = {0, 0, 0, 0, 0};
   if (std::optional<Chart> chart = Active(state, true)) {
     if (base::Result<excel::Axis> axis = chart->Axes(excel::xlValue)) {
-      read[0] = Rounded(axis->MinimumScale());
-      read[1] = Rounded(axis->MaximumScale());
-      read[2] = Rounded(axis->MinorUnit());
-      read[3] = Rounded(axis->MajorUnit());
-      read[4] = Rounded(axis->CrossesAt());
+      if (base::Result<excel::AxisScale> scale = axis->Scale()) {
+        read[0] = Rounded(scale->minimum);
+        read[1] = Rounded(scale->maximum);
+        read[2] = Rounded(scale->minorUnit);
+        read[3] = Rounded(scale->majorUnit);
+        read[4] = Rounded(scale->crossesAt);
+      }
     }
   }
   return ToTruth(read[0] == minimum && read[1] == maximum && read[2] == minorUnit &&

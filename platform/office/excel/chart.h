@@ -86,6 +86,15 @@ class TickLabels {
   pugi::xml_node axis_;
 };
 
+// A value axis's scale, all five numbers the scale members report.
+struct AxisScale {
+  double minimum = 0;
+  double maximum = 1;
+  double majorUnit = 0.2;
+  double minorUnit = 0.04;
+  double crossesAt = 0;
+};
+
 class Axis {
  public:
   Axis(Workbook* book, pugi::xml_node axis, pugi::xml_node plotArea)
@@ -97,6 +106,8 @@ class Axis {
   excel::TickLabels TickLabels() const { return excel::TickLabels(book_, axis_); }
   // Value-axis scale: the explicit value when the file holds one, else the suite's automatic
   // choice from the plotted values (see the README for the rule and where it is approximate).
+  // Scale() works the plotted values out once for all five.
+  base::Result<AxisScale> Scale() const;
   base::Result<double> MinimumScale() const;
   base::Result<double> MaximumScale() const;
   base::Result<double> MajorUnit() const;

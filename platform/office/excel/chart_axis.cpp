@@ -66,7 +66,7 @@ std::vector<pugi::xml_node> GroupsOn(pugi::xml_node axis, pugi::xml_node plotAre
   return out;
 }
 
-struct Scale {
+struct ScaleSteps {
   double minimum = 0;
   double maximum = 1;
   double major = 0.2;
@@ -207,7 +207,7 @@ base::Result<Extent> PlottedExtent(Workbook* book, pugi::xml_node axis, pugi::xm
   return extent;
 }
 
-base::Result<Scale> ScaleOf(Workbook* book, pugi::xml_node axis, pugi::xml_node plotArea) {
+base::Result<ScaleSteps> ScaleOf(Workbook* book, pugi::xml_node axis, pugi::xml_node plotArea) {
   if (!IsElement(axis, "valAx")) return Failed("the axis has no value scale");
   const pugi::xml_node scaling = Child(axis, "scaling");
   const std::optional<double> fixedMin = chart::NumberVal(scaling, "min");
@@ -217,7 +217,7 @@ base::Result<Scale> ScaleOf(Workbook* book, pugi::xml_node axis, pugi::xml_node 
   base::Result<Extent> extent =
       PlottedExtent(book, axis, plotArea, Axis(book, axis, plotArea).Type() == xlCategory);
   if (!extent) return extent.error();
-  Scale s;
+  ScaleSteps s;
   if (extent->percent) {
     // A 100 % stacked group: 0 to 100 % in tenths.
     s = {0, 1, 0.1, 0.02};
@@ -253,40 +253,48 @@ base::Result<Scale> ScaleOf(Workbook* book, pugi::xml_node axis, pugi::xml_node 
 
 }  // namespace
 
-base::Result<double> Axis::MinimumScale() const {
-  base::Result<Scale> s = ScaleOf(book_, axis_, plotArea_);
+base::Result<AxisScale> Axis::Scale() const {
+  base::Result<ScaleSteps> s = ScaleOf(book_, axis_, plotArea_);
   if (!s) return s.error();
-  return s->minimum;
+  AxisScale out{s->minimum, s->maximum, s->major, s->minor, 0};
+  // Where the other axis crosses this one is written on the other axis.
+  const pugi::xml_node other = AxisById(plotArea_, chart::Val(axis_, "crossAx"));
+  const std::string_view crosses = chart::Val(other, "crosses");
+  if (const std::optional<double> at = chart::NumberVal(other, "crossesAt")) {
+    out.crossesAt = *at;
+  } else if (crosses == "min") {
+    out.crossesAt = s->minimum;
+  } else if (crosses == "max") {
+    out.crossesAt = s->maximum;
+  } else {
+    out.crossesAt = std::clamp(0.0, s->minimum, s->maximum);
+  }
+  return out;
+}
+
+base::Result<double> Axis::MinimumScale() const {
+  base::Result<AxisScale> s = Scale();
+  return s ? base::Result<double>(s->minimum) : s.error();
 }
 
 base::Result<double> Axis::MaximumScale() const {
-  base::Result<Scale> s = ScaleOf(book_, axis_, plotArea_);
-  if (!s) return s.error();
-  return s->maximum;
+  base::Result<AxisScale> s = Scale();
+  return s ? base::Result<double>(s->maximum) : s.error();
 }
 
 base::Result<double> Axis::MajorUnit() const {
-  base::Result<Scale> s = ScaleOf(book_, axis_, plotArea_);
-  if (!s) return s.error();
-  return s->major;
+  base::Result<AxisScale> s = Scale();
+  return s ? base::Result<double>(s->majorUnit) : s.error();
 }
 
 base::Result<double> Axis::MinorUnit() const {
-  base::Result<Scale> s = ScaleOf(book_, axis_, plotArea_);
-  if (!s) return s.error();
-  return s->minor;
+  base::Result<AxisScale> s = Scale();
+  return s ? base::Result<double>(s->minorUnit) : s.error();
 }
 
 base::Result<double> Axis::CrossesAt() const {
-  base::Result<Scale> s = ScaleOf(book_, axis_, plotArea_);
-  if (!s) return s.error();
-  // Where the other axis crosses this one is written on the other axis.
-  const pugi::xml_node other = AxisById(plotArea_, chart::Val(axis_, "crossAx"));
-  if (const std::optional<double> at = chart::NumberVal(other, "crossesAt")) return *at;
-  const std::string_view crosses = chart::Val(other, "crosses");
-  if (crosses == "min") return s->minimum;
-  if (crosses == "max") return s->maximum;
-  return std::clamp(0.0, s->minimum, s->maximum);
+  base::Result<AxisScale> s = Scale();
+  return s ? base::Result<double>(s->crossesAt) : s.error();
 }
 
 }  // namespace excel
