@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "grading/sheetmark/checks/formats.h"
 #include "grading/sheetmark/workbook_helpers.h"
 #include "platform/vb/strings.h"
 
@@ -48,11 +49,8 @@ std::optional<ChartFont> TickLabelFont(const Chart& chart, int16_t axis) {
   return font ? std::optional(*font) : std::nullopt;
 }
 
-int16_t StyleCode(const std::optional<ChartFont>& font) {
-  if (!font) return 0;
-  int code = (font->bold ? 100 : 0) + (font->italic ? 10 : 0);
-  if (font->underline != excel::xlNone) code += font->underline;
-  return static_cast<int16_t>(code);
+int16_t FontCode(const std::optional<ChartFont>& font) {
+  return font ? StyleCode(font->bold, font->italic, font->underline) : 0;
 }
 
 // "=" and "<>" compare; any other operator fails the rule.
@@ -229,12 +227,12 @@ int16_t CheckTickLabelColor(SheetState& state, int16_t axis, std::string_view op
 
 int16_t CheckTitleStyle(SheetState& state, int16_t axis, int16_t code) {
   std::optional<Chart> chart = Active(state);
-  return ToTruth((chart ? StyleCode(TitleFont(*chart, axis)) : 0) == code);
+  return ToTruth((chart ? FontCode(TitleFont(*chart, axis)) : 0) == code);
 }
 
 int16_t CheckTickLabelStyle(SheetState& state, int16_t axis, int16_t code) {
   std::optional<Chart> chart = Active(state, true);
-  return ToTruth((chart ? StyleCode(TickLabelFont(*chart, axis)) : 0) == code);
+  return ToTruth((chart ? FontCode(TickLabelFont(*chart, axis)) : 0) == code);
 }
 
 int16_t CheckLegendStyle(SheetState& state, int16_t code) {
@@ -243,7 +241,7 @@ int16_t CheckLegendStyle(SheetState& state, int16_t code) {
     if (base::Result<excel::Legend> legend = chart->Legend())
       if (base::Result<ChartFont> read = legend->Font()) font = *read;
   }
-  return ToTruth(StyleCode(font) == code);
+  return ToTruth(FontCode(font) == code);
 }
 
 int16_t CheckTickLabelFormats(SheetState& state, std::string_view valueFormat,

@@ -93,18 +93,20 @@ int16_t CheckOrientation(SheetState& state, std::string_view sheet, std::string_
   return ToTruth(actual == orientation);
 }
 
+int16_t StyleCode(bool bold, bool italic, int underline) {
+  int code = (bold ? 100 : 0) + (italic ? 10 : 0);
+  if (underline != excel::xlNone) code += underline;
+  return static_cast<int16_t>(code);
+}
+
 std::optional<int16_t> FontStyleCode(SheetState& state, std::string_view sheet,
                                      std::string_view reference) {
   if (!EnsureSheet(state, sheet)) return std::nullopt;
   base::Result<excel::Range> range = ActiveRange(state, reference);
   if (!range) return int16_t{0};
   const excel::Font font = range->Font();
-  int code = 0;
-  if (font.Bold().value_or(false)) code += 100;
-  if (font.Italic().value_or(false)) code += 10;
-  if (base::Result<int> underline = font.Underline(); underline && *underline != excel::xlNone)
-    code += *underline;
-  return static_cast<int16_t>(code);
+  return StyleCode(font.Bold().value_or(false), font.Italic().value_or(false),
+                   font.Underline().value_or(excel::xlNone));
 }
 
 int16_t CheckAlignment(SheetState& state, std::string_view sheet, std::string_view reference,

@@ -23,7 +23,9 @@ int16_t CheckFontName(SheetState& state, std::string_view sheet, std::string_vie
 int16_t CheckOrientation(SheetState& state, std::string_view sheet, std::string_view range,
                          int16_t orientation);
 // 100 for bold, 10 for italic, plus the underline style unless it is none (-4142): plain 0,
-// bold italic single-underlined 112, italic double-underlined -4109. Nothing on a missing sheet.
+// bold italic single-underlined 112, italic double-underlined -4109.
+int16_t StyleCode(bool bold, bool italic, int underline);
+// The style code of a range's font. Nothing on a missing sheet.
 std::optional<int16_t> FontStyleCode(SheetState& state, std::string_view sheet,
                                      std::string_view range);
 // The named sheet's range read in place, without selecting the sheet or changing CurrentSheet.
