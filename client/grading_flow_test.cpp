@@ -7,6 +7,7 @@
 #include "client/grading_flow.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -394,6 +395,58 @@ TEST_F(Grading, TrainingModeGathersTheGradingRecord) {
   flow_->OnViewRecord();
   EXPECT_EQ(system_.opened,
             (std::vector<std::string>{StudentFolder() + "评分记录.txt in " + StudentFolder()}));
+}
+
+// What the candidate left in place of his single-choice record reads as no record: grading goes
+// on at once, scores nothing and never reads the answer key through a link.
+TEST_F(Grading, SingleChoiceRecordThatIsNoFileOfHisReadsAsMissing) {
+  struct Case {
+    const char* what;
+    void (*make)(const fs::path& record, const fs::path& key);
+  } cases[] = {
+      {"FIFO", [](const fs::path& r, const fs::path&) { ASSERT_EQ(::mkfifo(r.c_str(), 0644), 0); }},
+      {"link to /dev/zero",
+       [](const fs::path& r, const fs::path&) { fs::create_symlink("/dev/zero", r); }},
+      {"link to the answer key",
+       [](const fs::path& r, const fs::path& k) { fs::create_symlink(k, r); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto store = std::make_unique<FakeExamStore>();
+    FakeExamStore& fake = *store;
+    fake.stu["0101"].papers = "0-q01,q02,q03";
+    fs::remove(Host("exam/0101/Selkt/0101.txt"));
+    c.make(Host("exam/0101/Selkt/0101.txt"), Host("Data/Answer/Sel.ans"));
+    window_.messages.clear();
+    Start("", std::move(store));
+    EXPECT_EQ(flow_->GradeAll("0101"), 1);
+    EXPECT_EQ(DecodeText(fake.stu["0101"].score, "0101"), "0-0");
+    EXPECT_EQ(window_.messages, std::vector<std::string>{"不存在用户单选题记录，故无法评分。"});
+    flow_.reset();
+    session_.Close();
+  }
+}
+
+// Logs the candidate replaced by links, FIFOs or devices add nothing to the grading record, and
+// gathering them neither waits nor copies what lies outside his folder.
+TEST_F(Grading, TrainingRecordSkipsLogsThatAreNoFilesOfHis) {
+  Write("outside.txt", "the proctor's notes\r\n");
+  fs::create_symlink(Host("outside.txt"), Host("exam/0101/1234.txt"));
+  fs::create_directories(Host("exam/0101/Excelkt"));
+  ASSERT_EQ(::mkfifo(Host("exam/0101/Excelkt/1234.txt").c_str(), 0644), 0);
+  fs::create_directories(Host("exam/0101/Wordkt"));
+  fs::create_symlink("/dev/zero", Host("exam/0101/Wordkt/docmark.txt"));
+  fs::create_directories(Host("exam/0101/Pptkt"));
+  fs::create_symlink("../../../Data/Answer/Sel.ans", Host("exam/0101/Pptkt/slidemark.txt"));
+  Start("Training=1\r\n");
+  Candidate("0-q01,q02");
+  EXPECT_EQ(flow_->GradeAll("0101"), 1);
+  EXPECT_TRUE(window_.messages.empty()) << window_.messages.front();
+  const std::string record = Read("exam/0101/评分记录.txt");
+  EXPECT_NE(record.find(win::Utf8ToGbk("你选择了 2 道")), std::string::npos);
+  for (const char* outside : {"the proctor's notes", "q01:B", "q03:A"})
+    EXPECT_EQ(record.find(outside), std::string::npos) << outside;
+  EXPECT_EQ(Read("outside.txt"), "the proctor's notes\r\n");
 }
 
 // The upload against a fake exam server on loopback: an acknowledgement sets sendok; a reply of

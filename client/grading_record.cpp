@@ -6,7 +6,9 @@
 #include "client/system_utils.h"
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/files.h"
+#include "platform/win/paths.h"
 
 namespace {
 
@@ -20,7 +22,7 @@ constexpr std::string_view kSeparator =
 }  // namespace
 
 GradingRecord::GradingRecord(const std::string& studentFolder)
-    : path_(studentFolder + std::string(kGradingRecordName)) {}
+    : studentFolder_(studentFolder), path_(studentFolder + std::string(kGradingRecordName)) {}
 
 base::Status GradingRecord::Begin() {
   text_ = win::Utf8ToGbk(kNotice);
@@ -29,9 +31,9 @@ base::Status GradingRecord::Begin() {
 }
 
 base::Status GradingRecord::AppendGradingLog(const std::string& logPath) {
-  if (!FileExists(logPath)) return base::Ok();
-  base::Result<std::string> log = ReadWholeFile(logPath);
-  if (!log) return log.error();
+  base::Result<std::string> log = win::ReadConfinedFile(
+      win::ToHostPath(logPath), win::ToHostPath(studentFolder_), win::kTextFileCap);
+  if (!log) return win::ReadsAsMissing(log.error()) ? base::Ok() : base::Status(log.error());
   text_ += " \r\n" + win::Utf8ToGbk(kSeparator) + " \r\n";
   for (const std::string& line : SplitTextLines(*log)) text_ += line + "\r\n";
   taken_.push_back(logPath);

@@ -34,12 +34,14 @@ class GradingRecord {
   // run stays behind should this one stop early.
   base::Status Begin();
   // Takes one log into the record: a blank line, the separator line and a blank line, then the
-  // log's lines. Nothing for a log that does not exist; an error for one that cannot be read.
+  // log's lines. Nothing for a log that reads as missing (also one that is no regular file or a
+  // link out of the candidate folder); an error for one that cannot be read.
   base::Status AppendGradingLog(const std::string& logPath);
   // Writes the record, then deletes the logs it took in. When the write fails, the logs stay.
   base::Status Finish();
 
  private:
+  std::string studentFolder_;
   std::string path_;
   std::string text_;
   std::vector<std::string> taken_;

@@ -16,6 +16,8 @@
 #include "client/system_utils.h"
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
+#include "platform/win/confined_file.h"
+#include "platform/win/paths.h"
 
 namespace {
 
@@ -122,16 +124,18 @@ double GradeSingleChoice(const GraderContext& context, GraderReport& report,
   const std::string keyFile =
       answerFile.empty() ? context.programFolder + "Data\\Answer\\Sel.ans" : answerFile;
   const std::string recordFile = context.studentFolder + "Selkt\\" + context.examCode + ".txt";
-  if (!FileExists(keyFile)) {
+  // The record is the candidate's to write: only a regular file inside his folder counts.
+  base::Result<std::string> key = win::ReadRegularFile(win::ToHostPath(keyFile), win::kTextFileCap);
+  base::Result<std::string> record = win::ReadConfinedFile(
+      win::ToHostPath(recordFile), win::ToHostPath(context.studentFolder), win::kTextFileCap);
+  if (!key && win::ReadsAsMissing(key.error())) {
     report.Message("不存在单选题答案文件，故无法评分。");
     return 0;
   }
-  if (!FileExists(recordFile)) {
+  if (!record && win::ReadsAsMissing(record.error())) {
     report.Message("不存在用户单选题记录，故无法评分。");
     return 0;
   }
-  base::Result<std::string> key = ReadWholeFile(keyFile);
-  base::Result<std::string> record = ReadWholeFile(recordFile);
   for (const auto* read : {&key, &record}) {
     if (!*read) {
       report.Message("读取单选题文件出错：" + read->error().message);

@@ -4,13 +4,13 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <fstream>
 
 #include "grading/deskmark/keywords.h"
 #include "platform/base/rounding.h"
 #include "platform/base/text.h"
 #include "platform/office/excel/application.h"
 #include "platform/win/codepage.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/paths.h"
 
 namespace deskmark {
@@ -120,9 +120,9 @@ void LogRule(DeskState& state, int32_t points) {
   state.Description = state.grid.Cell(8, state.Row);
   if (state.settings.Pathofstu.empty()) return;
   const std::string line = state.Description + " " + std::to_string(points) + "分\r\n";
-  std::ofstream out(win::ToHostPath(state.settings.Pathofstu + kDebugLog),
-                    std::ios::binary | std::ios::app);
-  out << win::Utf8ToGbk(line);
+  // A link or a FIFO the candidate left under that name is skipped; grading goes on.
+  (void)win::AppendToLogFile(win::ToHostPath(state.settings.Pathofstu + kDebugLog),
+                             win::Utf8ToGbk(line));
 }
 
 int16_t Percentage(int32_t earned, int32_t total) {

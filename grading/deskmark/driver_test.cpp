@@ -1,6 +1,7 @@
 #include "grading/deskmark/driver.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -116,6 +117,23 @@ TEST(GradeRules, DebugLogHasOneGbkLinePerScoredRule) {
   // A second run appends.
   grader.Grade(f.Candidate(), f.AnswerFolder(), "a.xlsx", true);
   EXPECT_EQ(win::testing::TestFolder::Read(f.Host("1234.txt")).size(), 2 * log.size());
+}
+
+// A log the candidate replaced by a link or a FIFO is skipped: nothing is written through the
+// link, the FIFO is never waited on, and the rules are scored all the same.
+TEST(GradeRules, DebugLogNeverFollowsALinkNorWaitsOnAFifo) {
+  DeskFixture f;
+  f.File("there.txt", 1);
+  ASSERT_TRUE(f.AnswerBook("a.xlsx", {Pass("10", "文件存在")}));
+  const fs::path outside = f.Host("../answer/notes.txt");
+  std::ofstream(outside) << "kept";
+  fs::create_symlink(outside, f.Host("1234.txt"));
+  DeskGrader grader;
+  EXPECT_EQ(grader.Grade(f.Candidate(), f.AnswerFolder(), "a.xlsx", true), 100);
+  EXPECT_EQ(win::testing::TestFolder::Read(outside), "kept");
+  fs::remove(f.Host("1234.txt"));
+  ASSERT_EQ(::mkfifo(f.Host("1234.txt").c_str(), 0644), 0);
+  EXPECT_EQ(grader.Grade(f.Candidate(), f.AnswerFolder(), "a.xlsx", true), 100);
 }
 
 TEST(GradeRules, DateCellsOfTheWorkbookAreDateParameters) {

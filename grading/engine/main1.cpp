@@ -1,12 +1,12 @@
 // AddScore, the debug log and the engine's messages.
 #include "grading/engine/main1.h"
 
-#include <cstdio>
 #include <string>
 
 #include "grading/engine/paraname.h"
 #include "platform/vb/interaction.h"
 #include "platform/win/codepage.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 
@@ -29,11 +29,8 @@ void AddScore(EngineState& state, int16_t points, int16_t questionType, int16_t 
 void WriteDebugLog(const EngineState& state, std::string_view text, int16_t points) {
   const std::string line =
       win::Utf8ToGbk(std::string(text) + " " + std::to_string(points) + " 分") + "\r\n";
-  const auto file = win::ToHostPath(state.CheckPath + state.DebugLogName);
-  std::FILE* out = std::fopen(file.c_str(), "ab");
-  if (out == nullptr) return;
-  std::fwrite(line.data(), 1, line.size(), out);
-  std::fclose(out);
+  // The log lies in the candidate's folder: a link or a FIFO there is skipped, grading goes on.
+  (void)win::AppendToLogFile(win::ToHostPath(state.CheckPath + state.DebugLogName), line);
 }
 
 void ShowEngineError(std::string_view titleWord, std::string_view prompt) {

@@ -14,7 +14,8 @@ struct EngineState;
 void AddScore(EngineState& state, int16_t points, int16_t questionType, int16_t passed,
               std::string_view text);
 
-// Appends "text points 分" and CR LF, in GBK, to CheckPath + DebugLogName; failures are ignored.
+// Appends "text points 分" and CR LF, in GBK, to CheckPath + DebugLogName, never through a
+// link nor into a FIFO; failures are ignored.
 void WriteDebugLog(const EngineState& state, std::string_view text, int16_t points);
 
 // The engine's modal error box: title "错误——" + word, the prompt + "，请与开发人员联系！", OK

@@ -2,6 +2,7 @@
 #include "grading/engine/main1.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <iterator>
@@ -88,6 +89,26 @@ TEST(DebugLog, NoFileWhenDebugIsOffOrTheFolderIsMissing) {
   AddScore(state, 3, 41, kTrue, "x");  // the line is lost, the score is not
   EXPECT_EQ(state.TypeScores[41].awarded, 6);
   EXPECT_FALSE(std::filesystem::exists(tmp.Path() / "missing"));
+}
+
+// A log the candidate replaced by a link or a FIFO is skipped: the link's target stays as it was,
+// the FIFO is never waited on, and the row is still scored.
+TEST(DebugLog, NeverFollowsALinkNorWaitsOnAFifo) {
+  excel::testing::TempFolder tmp("debug_hostile");
+  const std::filesystem::path outside = tmp.Path() / "outside.txt";
+  std::ofstream(outside) << "kept";
+  std::filesystem::create_directories(tmp.Path() / "linked");
+  std::filesystem::create_symlink(outside, tmp.Path() / "linked" / "slidemark.txt");
+  std::filesystem::create_directories(tmp.Path() / "fifo");
+  ASSERT_EQ(::mkfifo((tmp.Path() / "fifo" / "slidemark.txt").c_str(), 0644), 0);
+  for (const char* folder : {"linked", "fifo"}) {
+    EngineState state;
+    state.CheckPath = win::ToWindowsPath(tmp.Path() / folder) + "\\";
+    state.DebugFlag = kTrue;
+    AddScore(state, 3, 41, kTrue, "x");
+    EXPECT_EQ(state.TypeScores[41].awarded, 3) << folder;
+  }
+  EXPECT_EQ(Slurp(outside), "kept");
 }
 
 }  // namespace

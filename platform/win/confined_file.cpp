@@ -1,0 +1,194 @@
+// Reading files that could be hostile, and appending to logs beside them (see confined_file.h).
+#include "platform/win/confined_file.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+
+#include "platform/win/errno_error.h"
+
+namespace win {
+namespace fs = std::filesystem;
+namespace {
+
+base::Error Missing(const fs::path& file, std::string_view why) {
+  return base::Error::WithCode(ENOENT, "cannot read " + file.string() + ": " + std::string(why));
+}
+
+// The path with every link followed, or why there is none; a name that leads nowhere (missing,
+// a dangling link, a loop) reads as missing.
+base::Result<fs::path> RealPath(const fs::path& path) {
+  std::unique_ptr<char, decltype(&::free)> real(::realpath(path.c_str(), nullptr), &::free);
+  if (real == nullptr) {
+    const int err = errno;
+    if (err == ENOENT || err == ENOTDIR || err == ELOOP) return Missing(path, "no such file");
+    return ErrnoError("cannot read ", path, err);
+  }
+  return fs::path(real.get());
+}
+
+// True when `path` (without links) names something strictly inside the folder `root`.
+bool Inside(const std::string& path, const std::string& root) {
+  if (root == "/") return path.size() > 1 && path.front() == '/';
+  return path.size() > root.size() + 1 && path.compare(0, root.size(), root) == 0 &&
+         path[root.size()] == '/';
+}
+
+// Where an open descriptor really is; empty when /proc cannot tell.
+std::string OpenedPath(int fd) {
+  char buffer[PATH_MAX];
+  const std::string link = "/proc/self/fd/" + std::to_string(fd);
+  const ssize_t n = ::readlink(link.c_str(), buffer, sizeof buffer);
+  if (n <= 0 || static_cast<size_t>(n) >= sizeof buffer) return {};
+  return std::string(buffer, static_cast<size_t>(n));
+}
+
+// Opens what `file` names, never blocking, once a look at it says it is a regular file (so a
+// device is never opened at all); `flags` adds O_NOFOLLOW where no link may be followed.
+base::Result<int> OpenRegular(const fs::path& file, uint64_t maxBytes, int flags) {
+  struct stat st;
+  const int looked =
+      (flags & O_NOFOLLOW) != 0 ? ::lstat(file.c_str(), &st) : ::stat(file.c_str(), &st);
+  if (looked != 0) {
+    const int err = errno;
+    if (err == ENOENT || err == ENOTDIR || err == ELOOP) return Missing(file, "no such file");
+    return ErrnoError("cannot read ", file, err);
+  }
+  if (!S_ISREG(st.st_mode)) return Missing(file, "not a regular file");
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | flags);
+  if (fd < 0) {
+    const int err = errno;
+    if (err == ELOOP) return Missing(file, "a symbolic link");
+    return ErrnoError("cannot open ", file, err);
+  }
+  // It may have been replaced between the look and the open.
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return Missing(file, "not a regular file");
+  }
+  if (static_cast<uint64_t>(st.st_size) > maxBytes) {
+    ::close(fd);
+    return base::Error::WithCode(EFBIG, "cannot read " + file.string() + ": larger than " +
+                                            std::to_string(maxBytes) + " bytes");
+  }
+  return fd;
+}
+
+}  // namespace
+
+OpenedFile::OpenedFile(OpenedFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), size_(other.size_), path_(std::move(other.path_)) {}
+
+OpenedFile& OpenedFile::operator=(OpenedFile&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = std::exchange(other.fd_, -1);
+    size_ = other.size_;
+    path_ = std::move(other.path_);
+  }
+  return *this;
+}
+
+OpenedFile::~OpenedFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+base::Status OpenedFile::ReadAll(char* out) const {
+  uint64_t done = 0;
+  while (done < size_) {
+    const ssize_t n =
+        ::pread(fd_, out + done, static_cast<size_t>(size_ - done), static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return ErrnoError("cannot read ", path_);
+    if (n == 0) return base::Error::Of("cannot read ", path_.string(), ": it became shorter");
+    done += static_cast<uint64_t>(n);
+  }
+  return base::Ok();
+}
+
+base::Result<OpenedFile> OpenRegularFile(const fs::path& file, uint64_t maxBytes) {
+  base::Result<int> fd = OpenRegular(file, maxBytes, 0);
+  if (!fd) return fd.error();
+  struct stat st;
+  ::fstat(*fd, &st);
+  return OpenedFile(*fd, static_cast<uint64_t>(st.st_size), file);
+}
+
+base::Result<OpenedFile> OpenConfinedFile(const fs::path& file, const fs::path& root,
+                                          uint64_t maxBytes) {
+  base::Result<fs::path> realRoot = RealPath(root);
+  if (!realRoot) return realRoot.error();
+  base::Result<fs::path> real = RealPath(file);
+  if (!real) return real.error();
+  if (!Inside(real->string(), realRoot->string()))
+    return Missing(file, "it lies outside " + root.string());
+  // Opened by its linkless name, so nothing swapped in since can lead elsewhere unseen.
+  base::Result<int> fd = OpenRegular(*real, maxBytes, O_NOFOLLOW);
+  if (!fd) return fd.error();
+  OpenedFile opened(*fd, 0, file);
+  if (const std::string where = OpenedPath(*fd);
+      !where.empty() && !Inside(where, realRoot->string()))
+    return Missing(file, "it lies outside " + root.string());
+  struct stat st;
+  ::fstat(*fd, &st);
+  opened.size_ = static_cast<uint64_t>(st.st_size);
+  return opened;
+}
+
+namespace {
+
+base::Result<std::string> ReadOpened(base::Result<OpenedFile> file) {
+  if (!file) return file.error();
+  std::string bytes(static_cast<size_t>(file->size()), '\0');
+  if (base::Status read = file->ReadAll(bytes.data()); !read) return read.error();
+  return bytes;
+}
+
+}  // namespace
+
+base::Result<std::string> ReadConfinedFile(const fs::path& file, const fs::path& root,
+                                           uint64_t maxBytes) {
+  return ReadOpened(OpenConfinedFile(file, root, maxBytes));
+}
+
+base::Result<std::string> ReadRegularFile(const fs::path& file, uint64_t maxBytes) {
+  return ReadOpened(OpenRegularFile(file, maxBytes));
+}
+
+bool ReadsAsMissing(const base::Error& error) {
+  return error.code == ENOENT;
+}
+
+base::Status AppendToLogFile(const fs::path& file, std::string_view bytes) {
+  struct stat st;
+  if (::lstat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+    return base::Error::WithCode(EINVAL, "cannot write " + file.string() + ": not a regular file");
+  // O_NONBLOCK: a FIFO without a reader fails at once instead of waiting for one.
+  const int fd =
+      ::open(file.c_str(),
+             O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+  if (fd < 0) return ErrnoError("cannot write ", file);
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return base::Error::WithCode(EINVAL, "cannot write " + file.string() + ": not a regular file");
+  }
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      const int err = n < 0 ? errno : ENOSPC;
+      ::close(fd);
+      return ErrnoError("cannot write ", file, err);
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  if (::close(fd) != 0) return ErrnoError("cannot write ", file);
+  return base::Ok();
+}
+
+}  // namespace win

@@ -1,0 +1,67 @@
+// Files that someone else could have written, above all the candidate's folder, which is his to
+// write during the exam: read only when they are regular files, never through a link that leaves
+// the folder they belong to, never waiting on a FIFO or a device, and never past a size cap that
+// fits their kind; logs beside them appended to without following a link. A file that fails
+// these rules reads as missing (ENOENT), one over its cap as too large (EFBIG).
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/base/result.h"
+
+namespace win {
+
+// Size caps by kind of file.
+inline constexpr uint64_t kTextFileCap = 4ull << 20;     // records, answer keys, debug logs
+inline constexpr uint64_t kOfficeFileCap = 64ull << 20;  // a workbook, document, presentation
+
+// A regular file opened for reading, with its size when opened; closed with the object.
+class OpenedFile {
+ public:
+  OpenedFile(OpenedFile&& other) noexcept;
+  OpenedFile& operator=(OpenedFile&& other) noexcept;
+  OpenedFile(const OpenedFile&) = delete;
+  OpenedFile& operator=(const OpenedFile&) = delete;
+  ~OpenedFile();
+
+  uint64_t size() const { return size_; }
+  // Reads the file's first size() bytes into `out`; fails when it has fewer now.
+  base::Status ReadAll(char* out) const;
+
+ private:
+  friend base::Result<OpenedFile> OpenRegularFile(const std::filesystem::path&, uint64_t);
+  friend base::Result<OpenedFile> OpenConfinedFile(const std::filesystem::path&,
+                                                   const std::filesystem::path&, uint64_t);
+  OpenedFile(int fd, uint64_t size, std::filesystem::path path)
+      : fd_(fd), size_(size), path_(std::move(path)) {}
+
+  int fd_ = -1;
+  uint64_t size_ = 0;
+  std::filesystem::path path_;  // for the messages
+};
+
+// Opens the host file when it is a regular file of at most `maxBytes`, following links.
+base::Result<OpenedFile> OpenRegularFile(const std::filesystem::path& file, uint64_t maxBytes);
+
+// The same, and only when the file lies inside the folder `root` once every link on its way is
+// followed: a link that stays inside is followed, one that leaves it makes the file missing.
+base::Result<OpenedFile> OpenConfinedFile(const std::filesystem::path& file,
+                                          const std::filesystem::path& root, uint64_t maxBytes);
+
+// Every byte of such a file.
+base::Result<std::string> ReadConfinedFile(const std::filesystem::path& file,
+                                           const std::filesystem::path& root, uint64_t maxBytes);
+base::Result<std::string> ReadRegularFile(const std::filesystem::path& file, uint64_t maxBytes);
+
+// True when the error says the file was not there to read (missing, not a regular file, or
+// outside its folder), as opposed to one that could not be read.
+bool ReadsAsMissing(const base::Error& error);
+
+// Appends `bytes` to the log file, created when missing; fails without writing when the name is
+// a symbolic link, a FIFO, a device or a folder, and never waits for a reader.
+base::Status AppendToLogFile(const std::filesystem::path& file, std::string_view bytes);
+
+}  // namespace win

@@ -1,0 +1,126 @@
+#include "platform/win/confined_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <functional>
+
+#include "platform/win/testing/test_folder.h"
+
+namespace win {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ScopedTempFolder;
+
+void Write(const fs::path& file, std::string_view text) {
+  std::ofstream(file, std::ios::binary) << text;
+}
+
+std::string Read(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A candidate folder with an answer key beside it, outside.
+struct Folders {
+  ScopedTempFolder top{"confined_"};
+  fs::path candidate = top.Path() / "26001";
+  fs::path key = top.Path() / "Sel.ans";
+  Folders() {
+    fs::create_directories(candidate / "Selkt");
+    Write(key, "1-A\n2-B\n");
+  }
+};
+
+TEST(ConfinedFile, ReadsOnlyRegularFilesThatStayInsideTheFolder) {
+  struct Case {
+    const char* name;
+    std::function<void(const Folders&, const fs::path& record)> make;
+    int code;  // 0: read
+    const char* bytes;
+  } cases[] = {
+      {"regular file", [](const Folders&, const fs::path& r) { Write(r, "1-A\n"); }, 0, "1-A\n"},
+      {"link that stays inside",
+       [](const Folders& f, const fs::path& r) {
+         Write(f.candidate / "mine.txt", "2-B\n");
+         fs::create_symlink("../mine.txt", r);
+       },
+       0, "2-B\n"},
+      {"missing", [](const Folders&, const fs::path&) {}, ENOENT, ""},
+      {"FIFO", [](const Folders&, const fs::path& r) { ASSERT_EQ(::mkfifo(r.c_str(), 0644), 0); },
+       ENOENT, ""},
+      {"link to /dev/zero",
+       [](const Folders&, const fs::path& r) { fs::create_symlink("/dev/zero", r); }, ENOENT, ""},
+      {"link to the answer key",
+       [](const Folders& f, const fs::path& r) { fs::create_symlink(f.key, r); }, ENOENT, ""},
+      {"relative link out of the folder",
+       [](const Folders&, const fs::path& r) { fs::create_symlink("../../Sel.ans", r); }, ENOENT,
+       ""},
+      {"folder through a link",
+       [](const Folders& f, const fs::path& r) {
+         fs::create_directory_symlink(f.top.Path(), f.candidate / "up");
+         fs::create_symlink(f.candidate / "up" / "Sel.ans", r);
+       },
+       ENOENT, ""},
+      {"dangling link", [](const Folders&, const fs::path& r) { fs::create_symlink("nowhere", r); },
+       ENOENT, ""},
+      {"folder", [](const Folders&, const fs::path& r) { fs::create_directory(r); }, ENOENT, ""},
+      {"over the cap", [](const Folders&, const fs::path& r) { Write(r, std::string(65, 'x')); },
+       EFBIG, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Folders folders;
+    const fs::path record = folders.candidate / "Selkt" / "26001.txt";
+    c.make(folders, record);
+    base::Result<std::string> read = ReadConfinedFile(record, folders.candidate, 64);
+    if (c.code == 0) {
+      ASSERT_TRUE(read) << read.error().message;
+      EXPECT_EQ(*read, c.bytes);
+    } else {
+      ASSERT_FALSE(read);
+      EXPECT_EQ(read.error().code, c.code) << read.error().message;
+      EXPECT_EQ(ReadsAsMissing(read.error()), c.code == ENOENT);
+    }
+  }
+}
+
+TEST(ConfinedFile, RegularFileReadFollowsLinksButNeverBlocksOrOverflows) {
+  Folders f;
+  fs::create_symlink(f.key, f.top.Path() / "key-link");
+  ASSERT_EQ(::mkfifo((f.top.Path() / "fifo").c_str(), 0644), 0);
+  EXPECT_EQ(ReadRegularFile(f.top.Path() / "key-link", kTextFileCap).value_or(""), "1-A\n2-B\n");
+  EXPECT_TRUE(ReadsAsMissing(ReadRegularFile(f.top.Path() / "fifo", kTextFileCap).error()));
+  EXPECT_TRUE(ReadsAsMissing(ReadRegularFile("/dev/zero", kTextFileCap).error()));
+  EXPECT_EQ(ReadRegularFile(f.key, 3).error().code, EFBIG);
+}
+
+TEST(ConfinedFile, LogsAreAppendedOnlyToRegularFilesNamedDirectly) {
+  Folders f;
+  const fs::path log = f.candidate / "1234.txt";
+  ASSERT_TRUE(AppendToLogFile(log, "a 1分\r\n"));
+  ASSERT_TRUE(AppendToLogFile(log, "b 0分\r\n"));
+  EXPECT_EQ(Read(log), "a 1分\r\nb 0分\r\n");
+
+  // A link is not followed: the outside file stays as it was.
+  const fs::path linked = f.candidate / "Selkt" / "1234.txt";
+  fs::create_symlink(f.key, linked);
+  EXPECT_FALSE(AppendToLogFile(linked, "x\r\n"));
+  EXPECT_EQ(Read(f.key), "1-A\n2-B\n");
+  fs::create_symlink(f.top.Path() / "new.txt", f.candidate / "dangling.txt");
+  EXPECT_FALSE(AppendToLogFile(f.candidate / "dangling.txt", "x\r\n"));
+  EXPECT_FALSE(fs::exists(f.top.Path() / "new.txt"));
+
+  // A FIFO nobody reads fails at once.
+  const fs::path fifo = f.candidate / "fifo.txt";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  EXPECT_FALSE(AppendToLogFile(fifo, "x\r\n"));
+  EXPECT_FALSE(AppendToLogFile(f.candidate / "Selkt", "x\r\n"));
+}
+
+}  // namespace
+}  // namespace win
