@@ -13,6 +13,7 @@
 #include "platform/vb/strings.h"
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/files.h"
 #include "platform/win/paths.h"
 
@@ -22,10 +23,14 @@ namespace {
 // What a plain directory look-up leaves out besides folders.
 constexpr uint32_t kHiddenOrSystem = 0x2 | 0x4;
 
+bool HasWildcards(std::string_view path) {
+  return path.find_first_of("*?") != std::string_view::npos;
+}
+
 // The host file of a normal file (neither hidden nor system) at the path, found as a directory
 // look-up finds it (wildcards allowed); nothing when there is none.
 std::optional<std::filesystem::path> NormalFile(std::string_view path) {
-  if (path.find_first_of("*?") == std::string_view::npos) {
+  if (!HasWildcards(path)) {
     // One name: its file, without listing the folder.
     std::filesystem::path host = win::ToHostPath(path);
     std::error_code ec;
@@ -61,7 +66,13 @@ void SelectRange(excel::Application& app, std::string_view reference) {
 bool OpenStudentWorkbook(SheetState& state, std::string_view path) {
   const std::optional<std::filesystem::path> host = NormalFile(path);
   if (!host) return false;
-  if (state.SpreadsheetApp) (void)state.SpreadsheetApp->Workbooks().Open(path, *host);
+  // The candidate wrote it: a link out of its folder, a FIFO or a device reads as no file; one
+  // that is too large or no workbook leaves the rules to run on nothing open.
+  base::Result<std::string> bytes =
+      win::ReadConfinedFile(*host, host->parent_path(), win::kOfficeFileCap);
+  if (!bytes && win::ReadsAsMissing(bytes.error()) && !HasWildcards(path)) return false;
+  if (bytes && state.SpreadsheetApp)
+    (void)state.SpreadsheetApp->Workbooks().OpenBytes(path, *bytes);
   SelectSheet(state, "sheet1");
   return true;
 }

@@ -3,6 +3,7 @@
 #include "grading/sheetmark/workbook_helpers.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <iterator>
@@ -117,6 +118,32 @@ TEST(WorkbookHelpers, OpeningNeedsANormalFile) {
   other.SpreadsheetApp = std::make_unique<excel::Application>();
   EXPECT_TRUE(OpenStudentWorkbook(other, win::ToWindowsPath(text)));
   EXPECT_EQ(other.SpreadsheetApp->ActiveWorkbook(), nullptr);
+}
+
+// What the candidate left in place of his workbook is no workbook of his: a FIFO is not waited
+// on, a device not read, and a solved workbook outside his folder not graded through a link.
+TEST(WorkbookHelpers, OpeningReadsNoFileOutsideTheFolderNorAFifo) {
+  excel::testing::TempFolder folder("sheetmark_hostile");
+  const auto solved = folder.Path() / "solved.xlsx";
+  ASSERT_TRUE(excel::testing::WriteXlsx(solved, TwoSheets()));
+  const auto candidate = folder.Path() / "Excelkt";
+  std::filesystem::create_directories(candidate);
+  std::filesystem::create_symlink(solved, candidate / "linked.xlsx");
+  std::filesystem::create_symlink("/dev/zero", candidate / "zero.xlsx");
+  ASSERT_EQ(::mkfifo((candidate / "fifo.xlsx").c_str(), 0644), 0);
+  for (const char* name : {"linked.xlsx", "zero.xlsx", "fifo.xlsx"}) {
+    SheetState state;
+    state.SpreadsheetApp = std::make_unique<excel::Application>();
+    EXPECT_FALSE(OpenStudentWorkbook(state, win::ToWindowsPath(candidate / name))) << name;
+    EXPECT_EQ(state.SpreadsheetApp->Workbooks().Count(), 0) << name;
+  }
+  // A link that stays inside his folder is his own file.
+  std::filesystem::copy_file(solved, candidate / "mine.xlsx");
+  std::filesystem::create_symlink("mine.xlsx", candidate / "shortcut.xlsx");
+  SheetState state;
+  state.SpreadsheetApp = std::make_unique<excel::Application>();
+  EXPECT_TRUE(OpenStudentWorkbook(state, win::ToWindowsPath(candidate / "shortcut.xlsx")));
+  EXPECT_NE(state.SpreadsheetApp->ActiveWorkbook(), nullptr);
 }
 
 TEST(WorkbookHelpers, ClosingDeletesTheScratchFileAndNeverSaves) {

@@ -146,6 +146,31 @@ TEST(XmlNames, PrefixedAndPlainNamesReadAlike) {
   EXPECT_EQ(PrefixOf(Child(root, "row2")), "");
 }
 
+TEST(XmlNames, DescendantsInDocumentOrderAtAnyDepth) {
+  pugi::xml_document doc;
+  ASSERT_TRUE(
+      doc.load_string("<r><a n='1'><b><a n='2'/></b></a><c/><x:a n='3' xmlns:x='u'/></r>"
+                      "<a n='outside'/>"));
+  pugi::xml_node root = doc.first_child();
+  std::string order;
+  for (pugi::xml_node a : Descendants(root, "a")) order += a.attribute("n").value();
+  EXPECT_EQ(order, "123");
+  EXPECT_STREQ(FirstDescendant(root, "a").attribute("n").value(), "1");
+  EXPECT_STREQ(FirstDescendant(Child(root, "a"), "a").attribute("n").value(), "2");
+  EXPECT_FALSE(FirstDescendant(Child(root, "c"), "a"));  // never past the node's own subtree
+  EXPECT_TRUE(Descendants(Child(root, "c"), "a").empty());
+
+  // Nesting far deeper than a call stack allows.
+  constexpr int kDepth = 200000;
+  std::string deep;
+  for (int i = 0; i < kDepth; ++i) deep += "<g>";
+  deep += "<a n='deep'/>";
+  for (int i = 0; i < kDepth; ++i) deep += "</g>";
+  ASSERT_TRUE(doc.load_string(deep.c_str()));
+  EXPECT_STREQ(FirstDescendant(doc, "a").attribute("n").value(), "deep");
+  EXPECT_EQ(Descendants(doc, "g").size(), size_t{kDepth});
+}
+
 TEST(FontMetrics, DigitWidthsAndRowHeightsOfTheDefaultFonts) {
   // The column unit of the suites' default fonts, as their default widths (8.43, 8.38) imply.
   EXPECT_EQ(MaxDigitWidthPixels("Calibri", 11), 7);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -41,6 +42,32 @@ inline pugi::xml_attribute Attr(pugi::xml_node node, std::string_view local) {
     if (LocalName(a.name()) == local) return a;
   }
   return {};
+}
+
+// The node after `at` in document order that still lies below `within`; an empty handle after
+// the last. Walks without recursion, so a candidate's file may nest elements as deep as it likes.
+inline pugi::xml_node NextBelow(pugi::xml_node at, pugi::xml_node within) {
+  if (pugi::xml_node child = at.first_child()) return child;
+  while (at && at != within) {
+    if (pugi::xml_node next = at.next_sibling()) return next;
+    at = at.parent();
+  }
+  return {};
+}
+
+// The first element below `node` with that local name, in document order; empty when none.
+inline pugi::xml_node FirstDescendant(pugi::xml_node node, std::string_view local) {
+  for (pugi::xml_node at = NextBelow(node, node); at; at = NextBelow(at, node))
+    if (IsElement(at, local)) return at;
+  return {};
+}
+
+// Every element below `node` with that local name, in document order.
+inline std::vector<pugi::xml_node> Descendants(pugi::xml_node node, std::string_view local) {
+  std::vector<pugi::xml_node> found;
+  for (pugi::xml_node at = NextBelow(node, node); at; at = NextBelow(at, node))
+    if (IsElement(at, local)) found.push_back(at);
+  return found;
 }
 
 // The prefix of a node's name ("x:" of "x:sheetData"), so new elements match their siblings.

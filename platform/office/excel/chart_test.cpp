@@ -114,6 +114,35 @@ TEST(Chart, ActiveChartFailsWithoutOneAndOnPartsThatAreNoChart) {
   EXPECT_EQ(book.Open(1).SeriesCount(), 2);
 }
 
+// A drawing that nests a chart frame 100,000 group shapes deep (a few kilobytes once deflated)
+// is walked without recursion: the frame is found, not the end of the stack.
+TEST(Chart, FramesNestedDeepInGroupsAreFound) {
+  TempFolder tmp("chart_deep");
+  XlsxContent content;
+  content.sheets = {testing::Sheet("Sheet1", "")};
+  testing::AddChart(content, 0, "图表 1", ColumnChart());
+  std::string& drawing = content.parts.front().second;
+  ASSERT_NE(drawing.find("<xdr:graphicFrame"), std::string::npos);
+  constexpr int kDepth = 100000;
+  std::string open, close;
+  for (int i = 0; i < kDepth; ++i) open += "<xdr:grpSp>";
+  for (int i = 0; i < kDepth; ++i) close += "</xdr:grpSp>";
+  drawing.replace(drawing.find("<xdr:graphicFrame"), 0, open);
+  drawing.replace(drawing.find("</xdr:graphicFrame>") + 19, 0, close);
+  const auto file = tmp.Path() / "deep.xlsx";
+  ASSERT_TRUE(testing::WriteXlsx(file, content));
+  EXPECT_LT(std::filesystem::file_size(file), 64u << 10);
+  Application app;
+  ASSERT_TRUE(app.Workbooks().Open(win::ToWindowsPath(file)));
+  base::Result<ChartObject> object = app.ActiveSheet()->ChartObjects("图表 1");
+  ASSERT_TRUE(object) << object.error().message;
+  ASSERT_TRUE(object->Activate());
+  base::Result<Chart> chart = app.ActiveChart();
+  ASSERT_TRUE(chart) << chart.error().message;
+  EXPECT_EQ(chart->SeriesCount(), 2);
+  EXPECT_FALSE(app.ActiveSheet()->ChartObjects("图表 2"));
+}
+
 TEST(Chart, TitlesAndTheDefaultTextSwitchingOnGives) {
   const std::string richTitle =
       "<c:title><c:tx><c:rich><a:bodyPr/><a:p><a:r><a:t>Sales </a:t></a:r><a:r><a:t>2024"

@@ -19,15 +19,6 @@ std::string Target(opc::Package& package, const std::string& part, std::string_v
   return {};
 }
 
-// Every element below `node` with the local name, in document order.
-void Collect(pugi::xml_node node, std::string_view local, std::vector<pugi::xml_node>& out) {
-  for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling()) {
-    if (c.type() != pugi::node_element) continue;
-    if (office::IsElement(c, local)) out.push_back(c);
-    Collect(c, local, out);
-  }
-}
-
 }  // namespace
 
 base::Status ChartObject::Activate() const {
@@ -46,16 +37,12 @@ base::Result<ChartObject> Worksheet::ChartObjects(std::string_view name) {
   base::Result<pugi::xml_document*> drawing = package.PartXml(drawingPart);
   if (!drawing)
     return Failed("the drawing of \"", name_, "\" cannot be read: ", drawing.error().message);
-  std::vector<pugi::xml_node> frames;
-  Collect((*drawing)->document_element(), "graphicFrame", frames);
-  for (pugi::xml_node frame : frames) {
+  for (pugi::xml_node frame : office::Descendants((*drawing)->document_element(), "graphicFrame")) {
     pugi::xml_node props = office::Child(office::Child(frame, "nvGraphicFramePr"), "cNvPr");
     if (!vb::TextEquals(props.attribute("name").value(), name)) continue;
-    std::vector<pugi::xml_node> charts;
-    Collect(frame, "chart", charts);
+    const pugi::xml_node chart = office::FirstDescendant(frame, "chart");
     std::string chartPart;
-    if (!charts.empty())
-      chartPart = Target(package, drawingPart, office::Attr(charts.front(), "id").value());
+    if (chart) chartPart = Target(package, drawingPart, office::Attr(chart, "id").value());
     return ChartObject(*this, props.attribute("name").value(), std::move(chartPart));
   }
   return Failed("no chart named \"", name, "\" on the sheet \"", name_, "\"");

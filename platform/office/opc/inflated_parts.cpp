@@ -12,11 +12,15 @@ namespace opc {
 constexpr size_t kMaxArchive = 8u << 20;
 // How many archives are kept, the most recently opened first.
 constexpr size_t kArchives = 4;
+// Inflated bytes kept per archive: a small archive may inflate to hundreds of megabytes, which
+// are worth inflating again rather than holding on to.
+constexpr size_t kMaxKeptPerArchive = 32u << 20;
 
 struct InflatedParts::State {
   std::string archive;
   std::mutex mutex;
   std::unordered_map<std::string, std::string> parts;
+  size_t kept = 0;                                                    // bytes in `parts`
   std::unordered_map<std::string, std::shared_ptr<const void>> made;  // key: kind, NUL, entry
 };
 
@@ -64,7 +68,8 @@ bool InflatedParts::CopyTo(std::string_view entry, char* out, size_t size) const
 
 void InflatedParts::Keep(std::string_view entry, std::string_view bytes) {
   std::lock_guard<std::mutex> lock(state_->mutex);
-  state_->parts.try_emplace(std::string(entry), bytes);
+  if (bytes.size() > kMaxKeptPerArchive - state_->kept) return;
+  if (state_->parts.try_emplace(std::string(entry), bytes).second) state_->kept += bytes.size();
 }
 
 std::shared_ptr<const void> InflatedParts::Made(std::string_view kind,

@@ -17,12 +17,16 @@
 #include <sstream>
 
 #include "platform/base/text.h"
+#include "platform/win/confined_file.h"
 
 namespace opc {
 namespace {
 
 // A part larger than this is treated as unreadable rather than filling memory.
 constexpr uint64_t kMaxPartSize = 64ull << 20;
+// All parts of one package inflate to at most this much: a small archive of parts that each
+// inflate to nearly the part limit would otherwise take gigabytes and many seconds.
+constexpr uint64_t kMaxInflatedTotal = 256ull << 20;
 
 std::string Key(std::string_view name) {
   if (!name.empty() && name.front() == '/') name.remove_prefix(1);
@@ -42,24 +46,11 @@ std::string RelsPartOf(std::string_view source) {
 bool XmlMemoryPoolInstalled();
 
 base::Result<std::unique_ptr<Package>> Package::Open(const std::filesystem::path& file) {
-  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return base::Error::Of("cannot open \"", file.string(), "\": ", std::strerror(errno));
-  Bytes bytes;
-  struct stat st;
-  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  if (ok) {
-    bytes = Bytes(static_cast<size_t>(st.st_size));
-    ok = bytes.ok();
-    size_t done = 0;
-    while (ok && done < bytes.size()) {
-      const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      ok = n > 0;
-      if (ok) done += static_cast<size_t>(n);
-    }
-  }
-  ::close(fd);
-  if (!ok) return base::Error::Of("cannot read \"", file.string(), "\": not a readable file");
+  base::Result<win::OpenedFile> opened = win::OpenRegularFile(file, win::kOfficeFileCap);
+  if (!opened) return opened.error();
+  Bytes bytes(static_cast<size_t>(opened->size()));
+  if (!bytes.ok()) return base::Error::Of("no memory for \"", file.string(), "\"");
+  if (base::Status read = opened->ReadAll(bytes.data()); !read) return read.error();
   return FromArchive(std::move(bytes));
 }
 
@@ -119,11 +110,26 @@ std::vector<std::string> Package::PartNames() const {
   return names;
 }
 
+base::Status Package::TakeFromBudget(Part& part) {
+  if (part.budgeted) return base::Ok();  // parsed in place before, its bytes wanted now
+  if (part.entry.size > kMaxPartSize) {
+    part.error = "\"" + part.entry.name + "\" is too large";
+  } else if (part.entry.size > kMaxInflatedTotal - inflatedTotal_) {
+    part.error = "\"" + part.entry.name + "\" would inflate the package beyond " +
+                 std::to_string(kMaxInflatedTotal >> 20) + " MiB";
+  } else {
+    inflatedTotal_ += part.entry.size;
+    part.budgeted = true;
+    return base::Ok();
+  }
+  return base::Error::Of(part.error);
+}
+
 base::Status Package::Load(Part& part) {
   if (!part.loaded) {
     part.loaded = true;
-    if (part.entry.size > kMaxPartSize) {
-      part.error = "\"" + part.entry.name + "\" is too large";
+    if (!TakeFromBudget(part)) {
+      // part.error says why
     } else {
       part.bytes = Bytes(static_cast<size_t>(part.entry.size));
       if (!part.bytes.ok()) {
@@ -185,11 +191,12 @@ base::Result<pugi::xml_document*> Package::PartXml(std::string_view name) {
     constexpr unsigned kOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
     auto doc = std::make_unique<pugi::xml_document>();
     pugi::xml_parse_result parsed;
-    if (part->loaded || part->entry.size == 0 || part->entry.size > kMaxPartSize) {
+    if (part->loaded || part->entry.size == 0) {
       if (base::Status loaded = Load(*part); !loaded) return loaded.error();
       parsed = doc->load_buffer(part->bytes.data(), part->bytes.size(), kOptions);
     } else {
       // Inflated straight into a buffer the document takes over and parses in place: no copy.
+      if (base::Status taken = TakeFromBudget(*part); !taken) return taken.error();
       const auto size = static_cast<size_t>(part->entry.size);
       void* buffer = pugi::get_memory_allocation_function()(size);
       if (buffer == nullptr) {

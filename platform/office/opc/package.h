@@ -83,6 +83,7 @@ class Package {
     bool parsed = false;
     bool changed = false;     // edited through its tree: saved from the tree
     bool bytesStale = false;  // `bytes` no longer show the edited tree
+    bool budgeted = false;    // its inflated size counted against the package's budget
     Bytes bytes;
     std::unique_ptr<pugi::xml_document> xml;
     std::string error;     // why the bytes could not be had
@@ -100,6 +101,9 @@ class Package {
   const Part* Find(std::string_view name) const;
   void LoadContentTypes();
   base::Status Load(Part& part);
+  // Counts the part's inflated size against the package's budget; an error (kept in the part)
+  // when the part alone or all parts together would inflate too far.
+  base::Status TakeFromBudget(Part& part);
 
   Bytes archive_;                            // the whole file; parts are inflated from it on demand
   std::shared_ptr<InflatedParts> inflated_;  // what opening these bytes before inflated
@@ -110,6 +114,7 @@ class Package {
   std::unordered_map<std::string, std::string> overrides_;  // part key -> content type
   bool contentTypesLoaded_ = false;
   bool changed_ = false;
+  uint64_t inflatedTotal_ = 0;  // bytes inflated so far, against kMaxInflatedTotal
 };
 
 // Writes a zip archive of the given (name, bytes) entries, deflated, to a host file, through a

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -65,12 +66,55 @@ TEST_F(PackageTest, RejectsWhatIsNoPackageWithAReason) {
     ASSERT_FALSE(package);
     EXPECT_NE(package.error().message.find(c.reason), std::string::npos) << package.error().message;
   }
-  auto missing = Package::Open(dir_ / "missing.xlsx");
-  ASSERT_FALSE(missing);
-  EXPECT_NE(missing.error().message.find("cannot open"), std::string::npos);
-  auto folder = Package::Open(dir_);
-  ASSERT_FALSE(folder);
-  EXPECT_NE(folder.error().message.find("not a readable file"), std::string::npos);
+}
+
+// A name that is no regular file reads as missing, at once: a FIFO is not waited on, a device
+// is not read until memory runs out.
+TEST_F(PackageTest, OpensOnlyRegularFiles) {
+  ASSERT_EQ(::mkfifo((dir_ / "fifo.xlsx").c_str(), 0644), 0);
+  fs::create_symlink("/dev/zero", dir_ / "zero.xlsx");
+  struct Case {
+    fs::path file;
+    const char* reason;
+  } cases[] = {
+      {dir_ / "missing.xlsx", "no such file"},
+      {dir_, "not a regular file"},
+      {dir_ / "fifo.xlsx", "not a regular file"},
+      {dir_ / "zero.xlsx", "not a regular file"},
+  };
+  for (const Case& c : cases) {
+    auto package = Package::Open(c.file);
+    ASSERT_FALSE(package) << c.file;
+    EXPECT_NE(package.error().message.find(c.reason), std::string::npos) << package.error().message;
+  }
+}
+
+// A small archive of parts that each inflate to tens of megabytes: the first parts read, the
+// ones beyond the package's budget fail with a reason instead of taking gigabytes.
+TEST_F(PackageTest, PartsBeyondTheInflatedBudgetFail) {
+  const std::string big = "<a>" + std::string(60u << 20, ' ') + "</a>";
+  std::vector<std::pair<std::string, std::string>> entries = {{"[Content_Types].xml", kTypes}};
+  for (int i = 1; i <= 5; ++i) entries.emplace_back("p" + std::to_string(i) + ".xml", big);
+  const std::string zip = Zip(entries);
+  ASSERT_LT(zip.size(), 2u << 20);
+  auto package = Package::OpenMemory(zip);
+  ASSERT_TRUE(package) << package.error().message;
+  for (int i = 1; i <= 4; ++i) {
+    const std::string name = "p" + std::to_string(i) + ".xml";
+    if (i % 2 == 0) {
+      EXPECT_TRUE((*package)->PartXml(name)) << name;  // parsed in place counts the same
+    } else {
+      EXPECT_TRUE((*package)->PartBytes(name)) << name;
+    }
+  }
+  for (auto read :
+       {(*package)->PartBytes("p5.xml").has_value(), (*package)->PartXml("p5.xml").has_value()})
+    EXPECT_FALSE(read);
+  base::Result<std::string_view> beyond = (*package)->PartBytes("p5.xml");
+  ASSERT_FALSE(beyond);
+  EXPECT_NE(beyond.error().message.find("beyond"), std::string::npos) << beyond.error().message;
+  // What was read stays readable.
+  EXPECT_TRUE((*package)->PartBytes("p2.xml"));
 }
 
 // Damage inside an archive whose directory still reads: the part fails with a reason, the
