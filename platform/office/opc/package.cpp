@@ -24,9 +24,26 @@ namespace {
 
 // A part larger than this is treated as unreadable rather than filling memory.
 constexpr uint64_t kMaxPartSize = 64ull << 20;
-// All parts of one package inflate to at most this much: a small archive of parts that each
-// inflate to nearly the part limit would otherwise take gigabytes and many seconds.
-constexpr uint64_t kMaxInflatedTotal = 256ull << 20;
+// All parts of one package take at most this much memory, their inflated bytes and the trees
+// parsed from them: a small archive of parts that each inflate to nearly the part limit would
+// otherwise take gigabytes and many seconds.
+constexpr uint64_t kMaxPackageMemory = 256ull << 20;
+
+// What a tree parsed from these bytes costs beyond them: pugixml's record of each node (64
+// bytes, about one a "<") and of each attribute (40 bytes, one a "=").
+uint64_t Occurrences(std::string_view bytes, char c) {
+  uint64_t n = 0;
+  const char* end = bytes.data() + bytes.size();
+  for (const char* p = bytes.data();
+       (p = static_cast<const char*>(std::memchr(p, c, static_cast<size_t>(end - p)))) != nullptr;
+       ++p)
+    ++n;
+  return n;
+}
+
+uint64_t TreeCost(std::string_view bytes) {
+  return Occurrences(bytes, '<') * 64 + Occurrences(bytes, '=') * 40;
+}
 
 std::string Key(std::string_view name) {
   if (!name.empty() && name.front() == '/') name.remove_prefix(1);
@@ -110,19 +127,26 @@ std::vector<std::string> Package::PartNames() const {
   return names;
 }
 
+base::Status Package::Charge(const Part& part, uint64_t bytes) {
+  if (bytes > kMaxPackageMemory - memoryTaken_)
+    return base::Error::Of("\"", part.entry.name, "\" would take the package beyond ",
+                           kMaxPackageMemory >> 20, " MiB");
+  memoryTaken_ += bytes;
+  return base::Ok();
+}
+
 base::Status Package::TakeFromBudget(Part& part) {
   if (part.budgeted) return base::Ok();  // parsed in place before, its bytes wanted now
   if (part.entry.size > kMaxPartSize) {
     part.error = "\"" + part.entry.name + "\" is too large";
-  } else if (part.entry.size > kMaxInflatedTotal - inflatedTotal_) {
-    part.error = "\"" + part.entry.name + "\" would inflate the package beyond " +
-                 std::to_string(kMaxInflatedTotal >> 20) + " MiB";
-  } else {
-    inflatedTotal_ += part.entry.size;
-    part.budgeted = true;
-    return base::Ok();
+    return base::Error::Of(part.error);
   }
-  return base::Error::Of(part.error);
+  if (base::Status charged = Charge(part, part.entry.size); !charged) {
+    part.error = charged.error().message;
+    return charged;
+  }
+  part.budgeted = true;
+  return base::Ok();
 }
 
 base::Status Package::Load(Part& part) {
@@ -193,6 +217,12 @@ base::Result<pugi::xml_document*> Package::PartXml(std::string_view name) {
     pugi::xml_parse_result parsed;
     if (part->loaded || part->entry.size == 0) {
       if (base::Status loaded = Load(*part); !loaded) return loaded.error();
+      // The tree gets a copy of the bytes, kept beside them.
+      if (base::Status charged = Charge(*part, part->bytes.size() + TreeCost(part->bytes.view()));
+          !charged) {
+        part->xmlError = charged.error().message;
+        return charged.error();
+      }
       parsed = doc->load_buffer(part->bytes.data(), part->bytes.size(), kOptions);
     } else {
       // Inflated straight into a buffer the document takes over and parses in place: no copy.
@@ -211,6 +241,11 @@ base::Result<pugi::xml_document*> Package::PartXml(std::string_view name) {
           return read.error();
         }
         if (inflated_) inflated_->Keep(part->entry.name, std::string_view(out, size));
+      }
+      if (base::Status charged = Charge(*part, TreeCost(std::string_view(out, size))); !charged) {
+        pugi::get_memory_deallocation_function()(buffer);
+        part->xmlError = charged.error().message;
+        return charged.error();
       }
       parsed = doc->load_buffer_inplace_own(buffer, size, kOptions);
     }

@@ -101,8 +101,10 @@ class Package {
   const Part* Find(std::string_view name) const;
   void LoadContentTypes();
   base::Status Load(Part& part);
-  // Counts the part's inflated size against the package's budget; an error (kept in the part)
-  // when the part alone or all parts together would inflate too far.
+  // Counts `bytes` of memory taken for the part against the package's budget; an error when
+  // they would go beyond it.
+  base::Status Charge(const Part& part, uint64_t bytes);
+  // Charges the part's inflated size once; an error also when the part alone is too large.
   base::Status TakeFromBudget(Part& part);
 
   Bytes archive_;                            // the whole file; parts are inflated from it on demand
@@ -114,7 +116,7 @@ class Package {
   std::unordered_map<std::string, std::string> overrides_;  // part key -> content type
   bool contentTypesLoaded_ = false;
   bool changed_ = false;
-  uint64_t inflatedTotal_ = 0;  // bytes inflated so far, against kMaxInflatedTotal
+  uint64_t memoryTaken_ = 0;  // inflated bytes and parsed trees so far, against the budget
 };
 
 // Writes a zip archive of the given (name, bytes) entries, deflated, to a host file, through a

@@ -117,6 +117,21 @@ TEST_F(PackageTest, PartsBeyondTheInflatedBudgetFail) {
   EXPECT_TRUE((*package)->PartBytes("p2.xml"));
 }
 
+// Tiny elements cost far more as a tree than as text: a part of five million of them reads as
+// bytes, but its tree would go beyond the budget and is refused.
+TEST_F(PackageTest, TreesAreChargedToTheBudgetToo) {
+  std::string tiny = "<a>";
+  for (int i = 0; i < 5'000'000; ++i) tiny += "<b/>";
+  tiny += "</a>";
+  auto package = Package::OpenMemory(Zip({{"[Content_Types].xml", kTypes}, {"t.xml", tiny}}));
+  ASSERT_TRUE(package) << package.error().message;
+  base::Result<pugi::xml_document*> tree = (*package)->PartXml("t.xml");
+  ASSERT_FALSE(tree);
+  EXPECT_NE(tree.error().message.find("beyond"), std::string::npos) << tree.error().message;
+  EXPECT_TRUE((*package)->PartBytes("t.xml"));
+  EXPECT_TRUE((*package)->PartXml("[Content_Types].xml"));
+}
+
 // Damage inside an archive whose directory still reads: the part fails with a reason, the
 // others still read.
 TEST_F(PackageTest, DamagedPartsFailAloneWithAReason) {
