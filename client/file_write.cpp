@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "platform/win/attributes.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/paths.h"
 
 namespace {
@@ -78,14 +79,5 @@ base::Status WriteFileAtomically(const std::string& path, std::string_view bytes
 }
 
 base::Status AppendToFile(const std::string& path, std::string_view bytes) {
-  const std::filesystem::path host = win::ToHostPath(path);
-  const int fd = ::open(host.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-  if (fd < 0) return Failed("cannot open", host.string(), errno);
-  if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-    const int error = errno;
-    ::close(fd);
-    return Failed("cannot write", host.string(), error);
-  }
-  if (::close(fd) != 0) return Failed("cannot write", host.string(), errno);
-  return base::Ok();
+  return win::AppendToLogFile(win::ToHostPath(path), bytes, /*flush=*/true);
 }

@@ -18,4 +18,6 @@ base::Status WriteFileAtomically(const std::string& path, std::string_view bytes
                                  uint32_t attributes);
 
 // Appends `bytes` to the file at a Windows-form path (created when missing) and flushes them.
+// The log lies in the candidate's folder: a link, a FIFO or a device under its name is not
+// written through, and the append fails.
 base::Status AppendToFile(const std::string& path, std::string_view bytes);

@@ -1,9 +1,15 @@
 // The client's safe file writes: a rewrite replaces the whole file at once (a reader holding the
 // old one still reads it whole), carries its attributes, and leaves the old file when it fails;
-// an append never touches what was there and reports a full disk.
+// an append never touches what was there, reports a write that fails and writes through no link.
 #include "client/file_write.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -40,7 +46,7 @@ TEST(WriteFileAtomically, ReplacesTheWholeFileAtOnce) {
   EXPECT_NE(failed.error().message.find("gone"), std::string::npos) << failed.error().message;
 }
 
-TEST(AppendToFile, KeepsEarlierLinesAndReportsAFullDisk) {
+TEST(AppendToFile, KeepsEarlierLinesAndReportsAWriteThatFails) {
   TempFolder tmp;
   const std::string path = tmp.Windows("C1.log");
   ASSERT_TRUE(AppendToFile(path, "one\r\n"));
@@ -48,9 +54,33 @@ TEST(AppendToFile, KeepsEarlierLinesAndReportsAFullDisk) {
   std::ifstream log(tmp.Path() / "C1.log", std::ios::binary);
   EXPECT_EQ(Read(log), "one\r\ntwo\r\n");
 
-  const base::Status full = AppendToFile("Z:\\dev\\full", "three\r\n");
-  ASSERT_FALSE(full);
-  EXPECT_EQ(full.error().code, ENOSPC);
+  // A file size limit stands in for a full disk: the short write is reported, the file keeps
+  // its earlier lines.
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{12, 12};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const base::Status full = AppendToFile(path, "three\r\n");
+    ::_exit(!full && full.error().code == EFBIG ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  std::ifstream after(tmp.Path() / "C1.log", std::ios::binary);
+  EXPECT_EQ(Read(after).substr(0, 10), "one\r\ntwo\r\n");
+}
+
+// The log lies in the candidate's folder: what he put under its name is not written through.
+TEST(AppendToFile, NeverWritesThroughALinkNorWaitsOnAFifo) {
+  TempFolder tmp;
+  std::ofstream(tmp.Path() / "kirv.ini") << "[KIRV]\r\n";
+  fs::create_symlink(tmp.Path() / "kirv.ini", tmp.Path() / "C1.log");
+  EXPECT_FALSE(AppendToFile(tmp.Windows("C1.log"), "entry\r\n"));
+  std::ifstream ini(tmp.Path() / "kirv.ini", std::ios::binary);
+  EXPECT_EQ(Read(ini), "[KIRV]\r\n");
+  ASSERT_EQ(::mkfifo((tmp.Path() / "C2.log").c_str(), 0644), 0);
+  EXPECT_FALSE(AppendToFile(tmp.Windows("C2.log"), "entry\r\n"));
 }
 
 }  // namespace

@@ -4,13 +4,13 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
+#include "client/file_read.h"
 #include "client/file_write.h"
 #include "client/system_utils.h"
 #include "platform/win/attributes.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/paths.h"
 
 namespace {
@@ -41,16 +41,15 @@ base::Status SingleChoiceRecord::Open(const std::string& studentFolder, const st
   names_.clear();
   answers_.clear();
 
-  std::filesystem::path host = win::ToHostPath(path_);
-  std::error_code ec;
-  const bool holdsAnswers =
-      std::filesystem::exists(host, ec) && std::filesystem::file_size(host, ec) != 0 && !ec;
+  // Only a regular file of his folder is his record: a link, a FIFO or a device under its name
+  // is replaced by a record made anew.
+  base::Result<std::string> kept = win::ReadConfinedFile(
+      win::ToHostPath(path_), win::ToHostPath(studentFolder), win::kTextFileCap);
   base::Status made = base::Ok();
-  if (holdsAnswers) {
-    std::ifstream in(host, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (!kept && !win::ReadsAsMissing(kept.error())) {
+    made = kept.error();  // one that cannot be read now is left as it is, never overwritten
+  } else if (kept && !kept->empty()) {
+    for (const std::string& line : SplitTextLines(*kept)) {
       if (line.empty()) continue;
       std::vector<std::string> parts;
       SplitString(line, ":", parts);

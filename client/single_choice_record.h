@@ -19,9 +19,11 @@ std::vector<std::string> SingleChoiceNames(std::string_view paperList);
 class SingleChoiceRecord {
  public:
   // Opens the record of `code` in `studentFolder` (Windows form, ends with "\"). A missing or
-  // empty record is made anew from the paper list `readPapers` returns, every answer "X".
-  // Afterwards the current question is the first unanswered one (1 when all are answered). An
-  // error when a new record cannot be written; the questions are held all the same.
+  // empty record is made anew from the paper list `readPapers` returns, every answer "X"; so is
+  // one that is no regular file of his folder (a link out of it, a FIFO, a device). Afterwards
+  // the current question is the first unanswered one (1 when all are answered). An error when a
+  // new record cannot be written (the questions are held all the same), or when the record is
+  // there but cannot be read (it is left as it is, with no questions held).
   base::Status Open(const std::string& studentFolder, const std::string& code,
                     const std::function<std::string()>& readPapers);
 

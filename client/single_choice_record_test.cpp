@@ -4,6 +4,7 @@
 #include "client/single_choice_record.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -82,6 +83,32 @@ TEST_F(RecordFixture, MadeFromThePaperListWhenMissingOrEmpty) {
     EXPECT_EQ(r.Current(), 1);
     EXPECT_EQ(r.Name(1), "q03");
     EXPECT_EQ(r.QuestionFile("E:\\kirv\\", 2), "E:\\kirv\\Data\\Paper\\Sel\\q01.rtf");
+  }
+}
+
+// What the candidate put in place of his record is not read: a link to the answer key does not
+// fill in his answers, a FIFO is not waited on; a record is made anew in its place.
+TEST_F(RecordFixture, NoRecordOfHisIsMadeAnew) {
+  std::ofstream(root / "Sel.ans") << "q03:A\nq01:B\nq02:C\n";
+  struct Case {
+    const char* what;
+    void (*make)(const fs::path& record, const fs::path& key);
+  } cases[] = {
+      {"link to the key", [](const fs::path& r, const fs::path& k) { fs::create_symlink(k, r); }},
+      {"FIFO", [](const fs::path& r, const fs::path&) { ASSERT_EQ(::mkfifo(r.c_str(), 0644), 0); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(root / "C1/selkt");
+    fs::create_directories(root / "C1/selkt");
+    c.make(root / "C1/selkt/C1.txt", root / "Sel.ans");
+    papersRead = 0;
+    SingleChoiceRecord r = Open();
+    EXPECT_GT(papersRead, 0);
+    EXPECT_EQ(ReadRecord(), "q03:X\nq01:X\nq02:X\n");
+    EXPECT_FALSE(fs::is_symlink(root / "C1/selkt/C1.txt"));
+    std::ifstream key(root / "Sel.ans");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(key), {}), "q03:A\nq01:B\nq02:C\n");
   }
 }
 

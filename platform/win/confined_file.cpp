@@ -164,7 +164,7 @@ bool ReadsAsMissing(const base::Error& error) {
   return error.code == ENOENT;
 }
 
-base::Status AppendToLogFile(const fs::path& file, std::string_view bytes) {
+base::Status AppendToLogFile(const fs::path& file, std::string_view bytes, bool flush) {
   struct stat st;
   if (::lstat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
     return base::Error::WithCode(EINVAL, "cannot write " + file.string() + ": not a regular file");
@@ -186,6 +186,11 @@ base::Status AppendToLogFile(const fs::path& file, std::string_view bytes) {
       return ErrnoError("cannot write ", file, err);
     }
     bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  if (flush && ::fsync(fd) != 0) {
+    const int err = errno;
+    ::close(fd);
+    return ErrnoError("cannot write ", file, err);
   }
   if (::close(fd) != 0) return ErrnoError("cannot write ", file);
   return base::Ok();

@@ -60,8 +60,10 @@ base::Result<std::string> ReadRegularFile(const std::filesystem::path& file, uin
 // outside its folder), as opposed to one that could not be read.
 bool ReadsAsMissing(const base::Error& error);
 
-// Appends `bytes` to the log file, created when missing; fails without writing when the name is
-// a symbolic link, a FIFO, a device or a folder, and never waits for a reader.
-base::Status AppendToLogFile(const std::filesystem::path& file, std::string_view bytes);
+// Appends `bytes` to the log file, created when missing, and with `flush` waits until they are
+// on disk; fails without writing when the name is a symbolic link, a FIFO, a device or a folder,
+// and never waits for a reader.
+base::Status AppendToLogFile(const std::filesystem::path& file, std::string_view bytes,
+                             bool flush = false);
 
 }  // namespace win
