@@ -184,6 +184,25 @@ TEST(ChartChecks, DataSource) {
       });
 }
 
+// A range written without "!" keeps the sheet of the range before it; the first has none, and
+// its cells are read where the chart is.
+TEST(ChartChecks, DataSourceWithoutASheetIsComparedAllTheSame) {
+  OpenedWorkbook book(ChartBook());
+  ASSERT_EQ(book.Error(), "");
+  ASSERT_EQ(book.Rule({"EXCELEXISTPIC", "Sheet1"}), 1);
+  ExpectRules(book,
+              {
+                  {"the chart's own sheet", {"EXCELDATASOURCECORRECT", "Sheet1", "$A$1:$C$5"}, 1},
+                  {"other columns of it", {"EXCELDATASOURCECORRECT", "Sheet1", "=$B$1:$C$5"}, 0},
+                  {"a further range on the first one's sheet",
+                   {"EXCELDATASOURCECORRECT", "Sheet1", "Sheet1!$A$1:$C$5,$E$1:$E$5"},
+                   1},
+                  {"and its columns compared",
+                   {"EXCELDATASOURCECORRECT", "Sheet1", "Sheet1!$A$1:$C$5,$B$1:$B$5"},
+                   0},
+              });
+}
+
 TEST(ChartChecks, DataSourceCountsSeriesAcrossRanges) {
   OpenedWorkbook book(ChartBook());
   ASSERT_EQ(book.Error(), "");
