@@ -7,6 +7,7 @@
 #include "grading/sheetmark/keywords.h"
 #include "grading/sheetmark/workbook_helpers.h"
 #include "platform/base/text.h"
+#include "platform/vb/variant.h"
 
 namespace sheetmark {
 namespace {
@@ -34,11 +35,8 @@ class KeywordHooks {
 
 }  // namespace
 
-std::optional<int16_t> ReadFullMarks(const engine::Grid& grid) {
-  const std::string& cell = grid.Cell(kFullMarksRow, kFullMarksColumn);
-  base::Result<int16_t> marks = vb::CInt(vb::Variant::String(cell));
-  if (!marks || *marks == 0) return std::nullopt;
-  return *marks;
+base::Result<int16_t> ReadFullMarks(const engine::Grid& grid) {
+  return vb::CInt(vb::Variant::String(grid.Cell(kFullMarksRow, kFullMarksColumn)));
 }
 
 void StartExcelGrading(SheetState& state) {
@@ -60,17 +58,20 @@ void StartExcelGrading(SheetState& state) {
   state.SpreadsheetApp.reset();
 }
 
-int16_t GradeAnswerWorkbook(SheetState& state, std::string_view candidateFolder,
-                            std::string_view answerFolder, std::string_view answerName) {
+base::Status GradeAnswerWorkbook(SheetState& state, std::string_view candidateFolder,
+                                 std::string_view answerFolder, std::string_view answerName,
+                                 int16_t& fullMarks) {
   state.engine.CheckPath = std::string(candidateFolder);
-  (void)engine::LoadAnswerTable(state.engine, answerFolder, answerName);
-  const std::optional<int16_t> fullMarks = ReadFullMarks(state.engine.AnswerGrid);
-  if (!fullMarks) {
-    state.Totals() = engine::TypeScore{};
-    return 0;
+  const bool loaded = engine::LoadAnswerTable(state.engine, answerFolder, answerName);
+  base::Result<int16_t> marks = ReadFullMarks(state.engine.AnswerGrid);
+  if (!marks) {
+    return marks.error().In(loaded ? "the full marks in D1 of the answer workbook"
+                                   : "the answer workbook could not be read, so D1 holds no "
+                                     "full marks");
   }
+  fullMarks = *marks;
   StartExcelGrading(state);
-  return *fullMarks;
+  return base::Ok();
 }
 
 }  // namespace sheetmark
