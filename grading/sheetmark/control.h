@@ -48,7 +48,7 @@ class sheetmark : public com::ControlBase<sheetmark> {
   bool EDebug = true;         // write the debug log "1234.txt" while grading
 
   // One grading pass over the totals as they stand. Fails, with nothing graded, when the answer
-  // workbook has no 16-bit full marks in D1.
+  // workbook has no 16-bit full marks in D1 or its rule table no END row.
   base::Status grade();
   // StudentFileName := B1 of the answer workbook, when both its folder and name are set.
   void GetFileName();

@@ -137,11 +137,27 @@ TEST_F(Grading, AMissingAnswerWorkbookFailsThePut) {
   EXPECT_EQ(control_.ExcelAllGrade, 0);
 }
 
-TEST_F(Grading, ATableWithoutEndEndsAfterRow100) {
+TEST_F(Grading, ATableWithoutEndFailsThePutAndGradesNothing) {
   WriteAnswer("10", kRules, /*end=*/false);
+  control_.EDebug = true;
+  control_.ExcelGrade = 1;
+  win::MessageCapture boxes;
+  const base::Status put = control_.Put(sheetmark::kAnsname, com::Variant::String("e1.xls"));
+  EXPECT_EQ(RunTimeError(put), 9);  // subscript out of range
+  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_EQ(control_.ExcelGrade, 1);
+  EXPECT_EQ(state_.Totals().awarded, 1);  // no rule was scored
+  EXPECT_FALSE(fs::exists(folders_.CandidateHost() / "1234.txt"));
+  EXPECT_EQ(state_.SpreadsheetApp, nullptr);
+
+  // END on the last row of the table is still found.
+  Rows rules = kRules;
+  rules.resize(98, Rows::value_type{});
+  rules.push_back({"end"});
+  WriteAnswer("10", rules, /*end=*/false);
+  control_.ExcelGrade = 0;
   PutAnsname();
   EXPECT_EQ(control_.ExcelGrade, 8);
-  EXPECT_EQ(state_.engine.GridRow, engine::kGridRows);
 }
 
 TEST_F(Grading, RowsAfterEndAreNotGraded) {

@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kFullMarksRow = 1;
 constexpr int kFullMarksColumn = 4;  // D1
+constexpr int kFirstRuleRow = 2;
+constexpr int kSubscriptOutOfRange = 9;  // the run-time error a loop past the table raises
 
 // The hooks last only as long as the pass that set them.
 class KeywordHooks {
@@ -39,13 +41,26 @@ base::Result<int16_t> ReadFullMarks(const engine::Grid& grid) {
   return vb::CInt(vb::Variant::String(grid.Cell(kFullMarksRow, kFullMarksColumn)));
 }
 
-void StartExcelGrading(SheetState& state) {
+bool HasEndRow(const engine::Grid& grid) {
+  for (int row = kFirstRuleRow; row <= engine::kGridRows; ++row) {
+    if (base::EqualsNoCase(grid.Cell(row, 1), "END")) return true;
+  }
+  return false;
+}
+
+base::Status StartExcelGrading(SheetState& state) {
   engine::EngineState& engine = state.engine;
   state.SpreadsheetApp = std::make_unique<excel::Application>();
+  base::Status ran = base::Ok();
   engine.GridRow = 1;
   engine.GridColumn = 0;
   if (!base::EqualsNoCase(engine::NextCell(engine), "filename")) {
     engine::ShowEngineError("File", "Excel的答案文件有错误");
+  } else if (!HasEndRow(engine.AnswerGrid)) {
+    // Without END the row loop would run off the table: the answer workbook is at fault.
+    ran = base::Error::WithCode(kSubscriptOutOfRange,
+                                "Subscript out of range: the answer workbook's rule table has no "
+                                "END row in rows 2 to 100");
   } else {
     const std::string workbook = engine::NextCell(engine);
     if (OpenStudentWorkbook(state, engine.CheckPath + workbook)) {
@@ -56,6 +71,7 @@ void StartExcelGrading(SheetState& state) {
   }
   // Nothing stays open or running after the pass.
   state.SpreadsheetApp.reset();
+  return ran;
 }
 
 base::Status GradeAnswerWorkbook(SheetState& state, std::string_view candidateFolder,
@@ -70,8 +86,7 @@ base::Status GradeAnswerWorkbook(SheetState& state, std::string_view candidateFo
                                      "full marks");
   }
   fullMarks = *marks;
-  StartExcelGrading(state);
-  return base::Ok();
+  return StartExcelGrading(state);
 }
 
 }  // namespace sheetmark
