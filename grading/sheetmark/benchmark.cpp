@@ -48,7 +48,7 @@ int16_t GradeOnce(sheetmark::SheetState& state, const std::string& answerFolder,
   control.Pathofans = answerFolder;
   control.PathOfexl = candidateFolder;
   control.EDebug = false;
-  control.PutAnsname(demo::kSpreadsheetAnswer);
+  if (!control.PutAnsname(demo::kSpreadsheetAnswer)) return -1;
   return control.ExcelGrade;
 }
 

@@ -37,8 +37,8 @@ const com::DispatchTable<sheetmark>& sheetmark::Table() {
   return table;
 }
 
-void sheetmark::grade() {
-  ExcelAllGrade = GradeAnswerWorkbook(state_, PathOfexl, Pathofans, ansname);
+base::Status sheetmark::grade() {
+  return GradeAnswerWorkbook(state_, PathOfexl, Pathofans, ansname, ExcelAllGrade);
 }
 
 void sheetmark::GetFileName() {
@@ -46,15 +46,16 @@ void sheetmark::GetFileName() {
   (void)engine::ReadStudentFileName(state_.engine, Pathofans, ansname);
 }
 
-void sheetmark::PutAnsname(std::string value) {
+base::Status sheetmark::PutAnsname(std::string value) {
   ansname = std::move(value);
   PropertyChanged(kAnsname, "ansname");
-  if (IsGetName) return;
+  if (IsGetName) return base::Ok();
   // The totals start from the properties: a host that leaves ExcelGrade set gets it added.
   state_.Totals() = engine::TypeScore{ExcelGrade, ExcelAllGrade};
   state_.engine.DebugFlag = EDebug ? engine::kTrue : engine::kFalse;
-  grade();
+  if (base::Status graded = grade(); !graded) return graded;
   ExcelGrade = state_.Totals().awarded;
+  return base::Ok();
 }
 
 void sheetmark::PutExcelFileName(std::string value) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "grading/sheetmark/state.h"
+#include "platform/base/result.h"
 #include "platform/com/dispatch_table.h"
 
 namespace sheetmark {
@@ -46,11 +47,14 @@ class sheetmark : public com::ControlBase<sheetmark> {
   bool IsGetName = false;     // a put of ansname only stores the name
   bool EDebug = true;         // write the debug log "1234.txt" while grading
 
-  // One grading pass over the totals as they stand.
-  void grade();
+  // One grading pass over the totals as they stand. Fails, with nothing graded, when the answer
+  // workbook has no 16-bit full marks in D1 or its rule table no END row.
+  base::Status grade();
   // StudentFileName := B1 of the answer workbook, when both its folder and name are set.
   void GetFileName();
-  void PutAnsname(std::string value);
+  // Stores the name and, unless IsGetName, grades; a grading that fails fails the put and leaves
+  // ExcelGrade as it was.
+  base::Status PutAnsname(std::string value);
   void PutExcelFileName(std::string value);
 
  private:

@@ -11,6 +11,7 @@
 
 #include "grading/sheetmark/testing/sheet_fixture.h"
 #include "platform/com/control_window.h"
+#include "platform/com/errors.h"
 #include "platform/com/library.h"
 #include "platform/win/codepage.h"
 #include "platform/win/message_box.h"
@@ -84,16 +85,11 @@ TEST_F(Grading, FullMarksFromD1) {
   struct Case {
     const char* d1;
     int16_t fullMarks;
-    int16_t awarded;
   } cases[] = {
-      {"12.5", 12, 8},  // halves to even
-      {"13.5", 14, 8},
-      {"20", 20, 8},
-      // No usable full marks: nothing graded, 0 points of 0, and the put still succeeds.
-      {"0", 0, 0},
-      {"abc", 0, 0},
-      {"", 0, 0},
-      {"40000", 0, 0},
+      {"12.5", 12},  // halves to even
+      {"13.5", 14},
+      {"20", 20},
+      {"0", 0},  // a number all the same: the rules run, the client guards its division
   };
   for (const Case& c : cases) {
     WriteAnswer(c.d1);
@@ -101,22 +97,67 @@ TEST_F(Grading, FullMarksFromD1) {
     control_.ExcelAllGrade = 99;
     PutAnsname();
     EXPECT_EQ(control_.ExcelAllGrade, c.fullMarks) << c.d1;
-    EXPECT_EQ(control_.ExcelGrade, c.fullMarks == 0 ? 0 : 4 + c.awarded) << c.d1;
+    EXPECT_EQ(control_.ExcelGrade, 4 + 8) << c.d1;
   }
 }
 
-TEST_F(Grading, AMissingAnswerWorkbookIsNoGrading) {
+// The run-time error number a failed put carries to the client.
+int RunTimeError(const base::Status& put) {
+  return put ? 0 : com::RuntimeErrorNumber(com::ResultCodeOf(put.error()));
+}
+
+TEST_F(Grading, FullMarksThatAreNoSixteenBitNumberFailThePut) {
+  struct Case {
+    const char* d1;
+    int error;  // the conversion's run-time error
+  } cases[] = {
+      {"abc", 13},  // type mismatch
+      {"", 13},
+      {"40000", 6},  // overflow
+  };
+  for (const Case& c : cases) {
+    WriteAnswer(c.d1);
+    control_.ExcelGrade = 4;
+    control_.ExcelAllGrade = 99;
+    const base::Status put = control_.Put(sheetmark::kAnsname, com::Variant::String("e1.xls"));
+    EXPECT_EQ(RunTimeError(put), c.error) << c.d1;
+    EXPECT_EQ(control_.ExcelGrade, 4) << c.d1;  // kept, not a graded 0
+    EXPECT_EQ(control_.ExcelAllGrade, 99) << c.d1;
+    EXPECT_EQ(control_.ansname, "e1.xls") << c.d1;
+  }
+}
+
+TEST_F(Grading, AMissingAnswerWorkbookFailsThePut) {
   control_.ExcelGrade = 3;
-  PutAnsname("absent.xls");
-  EXPECT_EQ(control_.ExcelGrade, 0);
+  const base::Status put = control_.Put(sheetmark::kAnsname, com::Variant::String("absent.xls"));
+  ASSERT_FALSE(put);
+  EXPECT_NE(put.error().message.find("could not be read"), std::string::npos)
+      << put.error().message;
+  EXPECT_EQ(control_.ExcelGrade, 3);
   EXPECT_EQ(control_.ExcelAllGrade, 0);
 }
 
-TEST_F(Grading, ATableWithoutEndEndsAfterRow100) {
+TEST_F(Grading, ATableWithoutEndFailsThePutAndGradesNothing) {
   WriteAnswer("10", kRules, /*end=*/false);
+  control_.EDebug = true;
+  control_.ExcelGrade = 1;
+  win::MessageCapture boxes;
+  const base::Status put = control_.Put(sheetmark::kAnsname, com::Variant::String("e1.xls"));
+  EXPECT_EQ(RunTimeError(put), 9);  // subscript out of range
+  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_EQ(control_.ExcelGrade, 1);
+  EXPECT_EQ(state_.Totals().awarded, 1);  // no rule was scored
+  EXPECT_FALSE(fs::exists(folders_.CandidateHost() / "1234.txt"));
+  EXPECT_EQ(state_.SpreadsheetApp, nullptr);
+
+  // END on the last row of the table is still found.
+  Rows rules = kRules;
+  rules.resize(98, Rows::value_type{});
+  rules.push_back({"end"});
+  WriteAnswer("10", rules, /*end=*/false);
+  control_.ExcelGrade = 0;
   PutAnsname();
   EXPECT_EQ(control_.ExcelGrade, 8);
-  EXPECT_EQ(state_.engine.GridRow, engine::kGridRows);
 }
 
 TEST_F(Grading, RowsAfterEndAreNotGraded) {

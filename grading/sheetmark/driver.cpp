@@ -7,12 +7,15 @@
 #include "grading/sheetmark/keywords.h"
 #include "grading/sheetmark/workbook_helpers.h"
 #include "platform/base/text.h"
+#include "platform/vb/variant.h"
 
 namespace sheetmark {
 namespace {
 
 constexpr int kFullMarksRow = 1;
 constexpr int kFullMarksColumn = 4;  // D1
+constexpr int kFirstRuleRow = 2;
+constexpr int kSubscriptOutOfRange = 9;  // the run-time error a loop past the table raises
 
 // The hooks last only as long as the pass that set them.
 class KeywordHooks {
@@ -34,20 +37,30 @@ class KeywordHooks {
 
 }  // namespace
 
-std::optional<int16_t> ReadFullMarks(const engine::Grid& grid) {
-  const std::string& cell = grid.Cell(kFullMarksRow, kFullMarksColumn);
-  base::Result<int16_t> marks = vb::CInt(vb::Variant::String(cell));
-  if (!marks || *marks == 0) return std::nullopt;
-  return *marks;
+base::Result<int16_t> ReadFullMarks(const engine::Grid& grid) {
+  return vb::CInt(vb::Variant::String(grid.Cell(kFullMarksRow, kFullMarksColumn)));
 }
 
-void StartExcelGrading(SheetState& state) {
+bool HasEndRow(const engine::Grid& grid) {
+  for (int row = kFirstRuleRow; row <= engine::kGridRows; ++row) {
+    if (base::EqualsNoCase(grid.Cell(row, 1), "END")) return true;
+  }
+  return false;
+}
+
+base::Status StartExcelGrading(SheetState& state) {
   engine::EngineState& engine = state.engine;
   state.SpreadsheetApp = std::make_unique<excel::Application>();
+  base::Status ran = base::Ok();
   engine.GridRow = 1;
   engine.GridColumn = 0;
   if (!base::EqualsNoCase(engine::NextCell(engine), "filename")) {
     engine::ShowEngineError("File", "Excel的答案文件有错误");
+  } else if (!HasEndRow(engine.AnswerGrid)) {
+    // Without END the row loop would run off the table: the answer workbook is at fault.
+    ran = base::Error::WithCode(kSubscriptOutOfRange,
+                                "Subscript out of range: the answer workbook's rule table has no "
+                                "END row in rows 2 to 100");
   } else {
     const std::string workbook = engine::NextCell(engine);
     if (OpenStudentWorkbook(state, engine.CheckPath + workbook)) {
@@ -58,19 +71,22 @@ void StartExcelGrading(SheetState& state) {
   }
   // Nothing stays open or running after the pass.
   state.SpreadsheetApp.reset();
+  return ran;
 }
 
-int16_t GradeAnswerWorkbook(SheetState& state, std::string_view candidateFolder,
-                            std::string_view answerFolder, std::string_view answerName) {
+base::Status GradeAnswerWorkbook(SheetState& state, std::string_view candidateFolder,
+                                 std::string_view answerFolder, std::string_view answerName,
+                                 int16_t& fullMarks) {
   state.engine.CheckPath = std::string(candidateFolder);
-  (void)engine::LoadAnswerTable(state.engine, answerFolder, answerName);
-  const std::optional<int16_t> fullMarks = ReadFullMarks(state.engine.AnswerGrid);
-  if (!fullMarks) {
-    state.Totals() = engine::TypeScore{};
-    return 0;
+  const bool loaded = engine::LoadAnswerTable(state.engine, answerFolder, answerName);
+  base::Result<int16_t> marks = ReadFullMarks(state.engine.AnswerGrid);
+  if (!marks) {
+    return marks.error().In(loaded ? "the full marks in D1 of the answer workbook"
+                                   : "the answer workbook could not be read, so D1 holds no "
+                                     "full marks");
   }
-  StartExcelGrading(state);
-  return *fullMarks;
+  fullMarks = *marks;
+  return StartExcelGrading(state);
 }
 
 }  // namespace sheetmark

@@ -185,10 +185,14 @@ std::string ChartName(int number) {
 bool ChartExists(SheetState& state, int16_t number) {
   state.ChartNumber = number;
   if (!state.SpreadsheetApp) return false;
-  excel::Worksheet* sheet = state.SpreadsheetApp->ActiveSheet();
-  if (sheet == nullptr) return false;
-  base::Result<excel::ChartObject> chart = sheet->ChartObjects(ChartName(number));
-  return chart && chart->Activate().has_value();
+  excel::Application& app = *state.SpreadsheetApp;
+  if (excel::Worksheet* sheet = app.ActiveSheet()) {
+    base::Result<excel::ChartObject> chart = sheet->ChartObjects(ChartName(number));
+    if (chart && chart->Activate()) return true;
+  }
+  // The chart found before must not answer for the one that is missing.
+  app.DeactivateChart();
+  return false;
 }
 
 void ActivateChart(SheetState& state) {

@@ -76,7 +76,8 @@ void ApplyAutoFilter(SheetState& state, std::string_view column, std::string_vie
 
 // The name of chart n on a sheet: "图表 " and n.
 std::string ChartName(int number);
-// ChartNumber := n; activates chart n of the active sheet. False when there is none.
+// ChartNumber := n; activates chart n of the active sheet. False when there is none, and then no
+// chart is active.
 bool ChartExists(SheetState& state, int16_t number);
 // Activates chart ChartNumber of the active sheet.
 void ActivateChart(SheetState& state);

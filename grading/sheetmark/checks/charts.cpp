@@ -82,24 +82,34 @@ bool SameName(const std::string& actual, const std::string& expected) {
 }
 
 // One range of an expected data source, split as far as it goes: a part that cannot be split
-// keeps the previous range's value.
+// keeps the previous range's value. Without "!" the whole text is the range (the sheet is kept),
+// without ":" the whole range is its end (the start is kept).
 struct SourceRange {
   std::string sheet;
   std::string firstColumn;
   int16_t firstRow = 0;
   std::string lastColumn;
   int16_t lastRow = 0;
+
+  // The sheet its cells are read on: a range that never named one is read where the chart is,
+  // the sheet in front when its cells are read.
+  std::string_view DataSheet(std::string_view chartSheet) const {
+    return sheet.empty() ? chartSheet : std::string_view(sheet);
+  }
 };
 
 void SplitSourceRange(std::string_view text, SourceRange& range) {
-  const size_t bang = text.find('!');
-  if (bang == std::string_view::npos) return;
-  range.sheet = std::string(text.substr(0, bang));
-  const std::string_view cells = text.substr(bang + 1);
-  const size_t colon = cells.find(':');
-  if (colon == std::string_view::npos) return;
-  SplitCellAddress(cells.substr(0, colon), range.firstColumn, range.firstRow);
-  SplitCellAddress(cells.substr(colon + 1), range.lastColumn, range.lastRow);
+  std::string_view cells = text;
+  if (const size_t bang = text.find('!'); bang != std::string_view::npos) {
+    range.sheet = std::string(text.substr(0, bang));
+    cells = text.substr(bang + 1);
+  }
+  std::string_view last = cells;
+  if (const size_t colon = cells.find(':'); colon != std::string_view::npos) {
+    SplitCellAddress(cells.substr(0, colon), range.firstColumn, range.firstRow);
+    last = cells.substr(colon + 1);
+  }
+  SplitCellAddress(last, range.lastColumn, range.lastRow);
 }
 
 std::string NextColumn(const std::string& column) {
@@ -301,19 +311,21 @@ int16_t CheckDataSource(SheetState& state, std::string_view chartSheet, std::str
 
   SourceRange range;
   SplitSourceRange(ranges[0], range);
-  bool holds = CompareSeriesXValues(state, range.sheet, chartSheet, range.firstColumn,
-                                    range.firstRow, range.lastColumn, range.lastRow);
+  bool holds =
+      CompareSeriesXValues(state, range.DataSheet(chartSheet), chartSheet, range.firstColumn,
+                           range.firstRow, range.lastColumn, range.lastRow);
   SelectSheet(state, chartSheet);
   if (!holds) return engine::kFalse;
   int16_t k = 0;
-  holds = CompareSeriesValues(state, range.sheet, chartSheet, k, NextColumn(range.firstColumn),
-                              range.firstRow, range.lastColumn, range.lastRow);
+  holds = CompareSeriesValues(state, range.DataSheet(chartSheet), chartSheet, k,
+                              NextColumn(range.firstColumn), range.firstRow, range.lastColumn,
+                              range.lastRow);
   SelectSheet(state, chartSheet);
   if (!holds) return engine::kFalse;
   for (size_t i = 1; i < ranges.size(); ++i) {
     SplitSourceRange(ranges[i], range);
-    if (!CompareSeriesValues(state, range.sheet, chartSheet, k, range.firstColumn, range.firstRow,
-                             range.lastColumn, range.lastRow))
+    if (!CompareSeriesValues(state, range.DataSheet(chartSheet), chartSheet, k, range.firstColumn,
+                             range.firstRow, range.lastColumn, range.lastRow))
       return engine::kFalse;
   }
   return engine::kTrue;

@@ -184,6 +184,67 @@ TEST(ChartChecks, DataSource) {
       });
 }
 
+// A range written without "!" keeps the sheet of the range before it; the first has none, and
+// its cells are read where the chart is.
+TEST(ChartChecks, DataSourceWithoutASheetIsComparedAllTheSame) {
+  OpenedWorkbook book(ChartBook());
+  ASSERT_EQ(book.Error(), "");
+  ASSERT_EQ(book.Rule({"EXCELEXISTPIC", "Sheet1"}), 1);
+  ExpectRules(book,
+              {
+                  {"the chart's own sheet", {"EXCELDATASOURCECORRECT", "Sheet1", "$A$1:$C$5"}, 1},
+                  {"other columns of it", {"EXCELDATASOURCECORRECT", "Sheet1", "=$B$1:$C$5"}, 0},
+                  {"a further range on the first one's sheet",
+                   {"EXCELDATASOURCECORRECT", "Sheet1", "Sheet1!$A$1:$C$5,$E$1:$E$5"},
+                   1},
+                  {"and its columns compared",
+                   {"EXCELDATASOURCECORRECT", "Sheet1", "Sheet1!$A$1:$C$5,$B$1:$B$5"},
+                   0},
+              });
+}
+
+// Selecting another sheet deactivates the chart found before; nothing then reads it.
+TEST(ChartChecks, NoChartIsActiveAfterAnotherSheetIsSelected) {
+  XlsxContent content = ChartBook();
+  content.sheets.push_back(
+      excel::testing::Sheet("Plain", "<row r='1'><c r='A1'><v>1</v></c></row>"));
+  OpenedWorkbook book(content);
+  ASSERT_EQ(book.Error(), "");
+  ASSERT_EQ(book.Rule({"EXCELEXISTPIC", "Sheet1"}), 1);
+  ASSERT_EQ(book.Rule({"EXCELDATA", "Plain", "A1", "1"}), 1);
+  ExpectRules(book, {
+                        {"the chart's title", {"GETEXCELPICCHARTTITLE", "销售统计"}, 0},
+                        {"an empty title", {"GETEXCELPICCHARTTITLE", ""}, 1},
+                        {"the chart's legend", {"EXCELPICHASLEGEND"}, 0},
+                        {"its legend position", {"EXCELPICLEGEND", "-4107"}, 0},
+                        {"no legend position", {"EXCELPICLEGEND", "0"}, 1},
+                        {"its type", {"EXCELPICCHARTTYPE", "51"}, 0},
+                        {"type 0", {"EXCELPICCHARTTYPE", "0"}, 1},
+                        {"its data table", {"EXCELPICDATATABLE", "6"}, 0},
+                        {"no data table", {"EXCELPICDATATABLE", "0"}, 1},
+                        // Chart 1 again, of the sheet in front, which has none.
+                        {"its title colour", {"EXCELPICTITLECOLOR", "0", "=", "3"}, 0},
+                    });
+  // Back on the chart's sheet it stays inactive until it is found again.
+  ASSERT_EQ(book.Rule({"EXCELDATA", "Sheet1", "A2", "苹果"}), 1);
+  EXPECT_EQ(book.Rule({"GETEXCELPICCHARTTITLE", "销售统计"}), 0);
+  ASSERT_EQ(book.Rule({"EXCELEXISTPIC", "Sheet1"}), 1);
+  EXPECT_EQ(book.Rule({"GETEXCELPICCHARTTITLE", "销售统计"}), 1);
+}
+
+TEST(ChartChecks, NoChartIsActiveAfterALookupFindsNothing) {
+  OpenedWorkbook book(ChartBook());
+  ASSERT_EQ(book.Error(), "");
+  ASSERT_TRUE(ChartExists(book.State(), 1));
+  EXPECT_FALSE(ChartExists(book.State(), 3));
+  EXPECT_FALSE(book.App().ActiveChart());
+  ExpectRules(book, {
+                        {"the chart's title", {"GETEXCELPICCHARTTITLE", "销售统计"}, 0},
+                        {"an empty title", {"GETEXCELPICCHARTTITLE", ""}, 1},
+                        {"its type", {"EXCELPICCHARTTYPE", "51"}, 0},
+                    });
+}
+
 TEST(ChartChecks, DataSourceCountsSeriesAcrossRanges) {
   OpenedWorkbook book(ChartBook());
   ASSERT_EQ(book.Error(), "");

@@ -36,7 +36,7 @@ const char kStyles[] =
     "<font><i/><u val='double'/><sz val='11'/><name val='Calibri'/></font>"              // 2
     "<font><b/><i/><u/><sz val='11'/><color indexed='10'/><name val='Calibri'/></font>"  // 3
     "<font><sz val='11'/><color rgb='FF0000FF'/><name val='Calibri'/></font>"            // 4
-    "<font><sz val='14'/><name val='宋体'/></font>"                                      // 5
+    "<font><sz val='10.5'/><name val='宋体'/></font>"                                    // 5
     "</fonts>"
     "<fills><fill><patternFill patternType='none'/></fill>"
     "<fill><patternFill patternType='gray125'/></fill>"
@@ -53,7 +53,7 @@ const char kStyles[] =
     "<xf numFmtId='0' fontId='4' fillId='2' borderId='1'/>"  // 4 blue, yellow, left thin
     "<xf numFmtId='0' fontId='0' fillId='3' borderId='0'><alignment horizontal='center' "
     "vertical='top' textRotation='90'/></xf>"                // 5 red on yellow, centred, up
-    "<xf numFmtId='2' fontId='5' fillId='0' borderId='0'/>"  // 6 0.00, 宋体 14
+    "<xf numFmtId='2' fontId='5' fillId='0' borderId='0'/>"  // 6 0.00, 宋体 10.5
     "</cellXfs>";
 
 // Sheet1 holds values and formats, Sheet2 a copy of its A1:B3 with another C2, 成绩 columns to
@@ -128,7 +128,10 @@ TEST(FormatChecks, FontsFillsBordersAndLayout) {
           {"red font", {"EXCELCELLCOLOR", "Sheet1", "C1", "3"}, 1},
           {"blue font", {"EXCELCELLCOLOR", "Sheet1", "A4", "5"}, 1},
           {"blue is not red", {"EXCELCELLCOLOR", "Sheet1", "A4", "3"}, 0},
-          {"font size", {"EXCELFONTSIZE", "Sheet1", "C2", "14"}, 1},
+          {"a fractional font size", {"EXCELFONTSIZE", "Sheet1", "C2", "10.5"}, 1},
+          {"not the whole size below it", {"EXCELFONTSIZE", "Sheet1", "C2", "10"}, 0},
+          {"nor the one above it", {"EXCELFONTSIZE", "Sheet1", "C2", "11"}, 0},
+          {"a whole font size", {"EXCELFONTSIZE", "Sheet1", "A4", "11"}, 1},
           {"font name", {"EXCELFONTNAME", "Sheet1", "C2", "宋体"}, 1},
           {"another font name", {"EXCELFONTNAME", "Sheet1", "C2", "Calibri"}, 0},
           {"number format, local form", {"EXCELCELLFORMAT", "Sheet1", "C2", "0.00"}, 1},
@@ -152,7 +155,7 @@ TEST(FormatChecks, FontsFillsBordersAndLayout) {
            0},
           {"thin left edge", {"EXCELBIANKUANGWAI", "Sheet1", "A4", "1", "2", "-4105"}, 1},
           {"no inside line", {"EXCELBIANKUANGNEI", "Sheet1", "A4:B4", "-4142", "2", "-4142"}, 1},
-          {"a missing sheet fails the format rules", {"EXCELFONTSIZE", "Nope", "C2", "14"}, 0},
+          {"a missing sheet fails the format rules", {"EXCELFONTSIZE", "Nope", "C2", "10.5"}, 0},
           {"and the alignment rule", {"EXCELFONTPOS", "Nope", "B4", "True", "0"}, 0},
       });
 }

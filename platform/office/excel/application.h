@@ -90,9 +90,11 @@ class Application {
   void SetClipboard(Clipboard clipboard) { clipboard_ = std::move(clipboard); }
   const std::optional<Clipboard>& ClipboardContent() const { return clipboard_; }
 
-  // The chart part of the chart activated last ("" when none is).
+  // The chart part of the active chart ("" when none is).
   const std::string& ActiveChartPart() const { return activeChart_; }
   void SetActiveChart(std::string part) { activeChart_ = std::move(part); }
+  // Leaves no chart active, as selecting a sheet does.
+  void DeactivateChart() { activeChart_.clear(); }
   // The active workbook's active chart; fails when no workbook is open or no chart is active.
   base::Result<Chart> ActiveChart();
 

@@ -143,6 +143,39 @@ TEST(Chart, FramesNestedDeepInGroupsAreFound) {
   EXPECT_FALSE(app.ActiveSheet()->ChartObjects("图表 2"));
 }
 
+TEST(Chart, SelectingASheetDeactivatesTheChart) {
+  TempFolder tmp("chart_select");
+  XlsxContent content;
+  content.sheets = {testing::Sheet("Sheet1", ""), testing::Sheet("Sheet2", "")};
+  testing::AddChart(content, 0, "图表 1", ColumnChart());
+  const auto file = tmp.Path() / "chart.xlsx";
+  ASSERT_TRUE(testing::WriteXlsx(file, content));
+  Application app;
+  ASSERT_TRUE(app.Workbooks().Open(win::ToWindowsPath(file)));
+  Worksheet* first = *app.Sheets("Sheet1");
+  Worksheet* second = *app.Sheets("Sheet2");
+  auto activate = [&] {
+    base::Result<ChartObject> object = first->ChartObjects("图表 1");
+    ASSERT_TRUE(object) << object.error().message;
+    ASSERT_TRUE(object->Activate());
+    ASSERT_TRUE(app.ActiveChart());
+  };
+  activate();
+  ASSERT_TRUE(second->Select());
+  EXPECT_FALSE(app.ActiveChart());
+  EXPECT_EQ(app.ActiveChartPart(), "");
+  ASSERT_TRUE(first->Select());
+  EXPECT_FALSE(app.ActiveChart());  // coming back does not bring it back
+
+  activate();
+  ASSERT_TRUE(first->Select());  // the sheet in front, too
+  EXPECT_FALSE(app.ActiveChart());
+
+  activate();
+  app.DeactivateChart();
+  EXPECT_FALSE(app.ActiveChart());
+}
+
 TEST(Chart, TitlesAndTheDefaultTextSwitchingOnGives) {
   const std::string richTitle =
       "<c:title><c:tx><c:rich><a:bodyPr/><a:p><a:r><a:t>Sales </a:t></a:r><a:r><a:t>2024"

@@ -219,6 +219,7 @@ Worksheet::Worksheet(Workbook& parent, std::string name, std::string partName, b
 base::Status Worksheet::Select() {
   if (visibility_ != "visible") return Failed("the sheet \"", name_, "\" is hidden");
   parent_.Activate(this);
+  parent_.Parent().DeactivateChart();
   return base::Ok();
 }
 

@@ -55,7 +55,8 @@ class Worksheet {
   // "visible", "hidden" or "veryHidden".
   const std::string& Visibility() const { return visibility_; }
 
-  // Makes this the workbook's active sheet; a hidden sheet cannot be selected.
+  // Makes this the workbook's active sheet and leaves no chart active; a hidden sheet cannot be
+  // selected.
   base::Status Select();
   base::Status Activate() { return Select(); }
 
