@@ -309,6 +309,45 @@ TEST_F(Grading, FailingControlsScoreTheirItemZeroAndGradingGoesOn) {
   EXPECT_EQ(flow_->State().picture, session_.ProgramFolder() + "Skins\\ScoreOK.jpg");
 }
 
+// A control whose result is no number (an infinity, NaN) has not graded: its item scores 0 with a
+// list line naming the module, never full marks, and the module's other items still count.
+TEST_F(Grading, ResultsThatAreNoNumberScoreTheirItemZero) {
+  struct Case {
+    const char* what;
+    int module;
+    const char* ansFile;
+    int score;
+    const char* line;  // the list line the item leaves
+  } cases[] = {
+      {"word processor: +inf beside a full item", 2, "inf.xls*0.5|100.xls*0.5", 50,
+       "Word 评分对象未给出有效分数（inf），此项记 0 分"},
+      {"presentation: NaN", 4, "nan.xls*1", 0,
+       "Powerpoint 评分对象未给出有效分数（nan），此项记 0 分"},
+      {"web page: -inf", 6, "-inf.xls*1", 0,
+       "Frontpage 评分对象未给出有效分数（-inf），此项记 0 分"},
+      {"network part: +inf", 5, "net*1", 0, "Network 评分对象未给出有效分数（inf），此项记 0 分"},
+  };
+  Start();
+  Write("exam/0101/Netkt/net.net", "inf");
+  std::string papers, expected;
+  int paperId = 0;
+  for (const Case& c : cases) {
+    Paper(++paperId, c.module, c.ansFile);
+    const std::string module = std::to_string(c.module);
+    papers += (papers.empty() ? "" : "|") + module + "-" + std::to_string(paperId);
+    expected += (expected.empty() ? "" : "|") + module + "-" + std::to_string(c.score);
+  }
+  Candidate(papers);
+  EXPECT_EQ(flow_->GradeAll("0101"), 1);
+  EXPECT_EQ(DecodeText(Stored().score, "0101"), expected);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_NE(std::find(Lines().begin(), Lines().end(), c.line), Lines().end())
+        << ::testing::PrintToString(Lines());
+  }
+  EXPECT_TRUE(window_.messages.empty());
+}
+
 // A failed read is not "no row", and a score the database did not take is reported and not kept
 // for the upload.
 TEST_F(Grading, DatabaseFailuresStoreNothingAndKeepNothing) {
