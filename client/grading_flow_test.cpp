@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -66,6 +68,7 @@ struct FakeSystem : GradingSystem {
   std::string clipboard;
   std::vector<std::string> opened;
   std::vector<std::string> restarted;
+  std::optional<base::Error> restartFails;  // the restart cannot start the program
   std::vector<win::ProcessEntry> Processes() override { return processes; }
   bool TerminateProcess(int pid) override {
     terminated.push_back(pid);
@@ -81,7 +84,11 @@ struct FakeSystem : GradingSystem {
   void Open(const std::string& file, const std::string& folder) override {
     opened.push_back(file + " in " + folder);
   }
-  void Restart(const std::string& programFolder) override { restarted.push_back(programFolder); }
+  base::Status Restart(const std::string& programFolder) override {
+    restarted.push_back(programFolder);
+    if (restartFails) return *restartFails;
+    return base::Ok();
+  }
 };
 
 class Grading : public ::testing::Test {
@@ -578,6 +585,18 @@ TEST_F(Grading, RestartKeepsTheScriptAndEndsTheDialog) {
   EXPECT_TRUE(system_.opened.empty());
   EXPECT_EQ(flow_->GradeAll(""), 0);
   EXPECT_EQ(window_.messages, (std::vector<std::string>{"评哪位考生？"}));
+}
+
+// A program that cannot be started is reported, and the dialog stays open instead of ending as
+// if the client were on its way back.
+TEST_F(Grading, RestartThatCannotStartSaysSoAndKeepsTheDialog) {
+  Start();
+  system_.restartFails = base::Error{"no program found to run kirv.exe", ENOENT};
+  flow_->RestartProgram();
+  EXPECT_EQ(system_.restarted, (std::vector<std::string>{session_.ProgramFolder()}));
+  EXPECT_EQ(window_.messages,
+            (std::vector<std::string>{"考试系统无法重新启动：no program found to run kirv.exe"}));
+  EXPECT_EQ(window_.ended, -1);
 }
 
 }  // namespace
