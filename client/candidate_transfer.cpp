@@ -105,8 +105,7 @@ bool CandidateTransfer::Import() {
   // package reaches the root, and only once its database has been read.
   SystemLoginHost host;
   const std::string stamp = host.Timestamp();
-  const std::string root = folder->substr(0, folder->size() - code.size() - 1);
-  const RemoveAfter staging{host, root + "~" + code + "." + stamp + ".import\\"};
+  const RemoveAfter staging{host, StagingFolder(*folder, stamp, "import")};
   const std::string& program = c_.Session().ProgramFolder();
   host.RunAndWait(UnpackAllCommand(program, *package, staging.folder), program);
   const std::string unpacked = staging.folder + code + "\\";

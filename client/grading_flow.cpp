@@ -311,7 +311,10 @@ void GradingFlow::RestartProgram() {
         !kept)
       Line("无法写入 restart.vbs：" + kept.error().message);
   }
-  system_.Restart(program);
+  if (base::Status started = system_.Restart(program); !started) {
+    Message("考试系统无法重新启动：" + started.error().message);
+    return;
+  }
   window_.EndDialog(1);
 }
 

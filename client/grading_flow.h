@@ -72,8 +72,9 @@ class GradingSystem : public ProcessTable {
   virtual std::string ClipboardText() = 0;
   // The shell's "Open" of a file, working folder `folder`.
   virtual void Open(const std::string& file, const std::string& folder) = 0;
-  // Starts the exam client of `programFolder` again once this one has ended.
-  virtual void Restart(const std::string& programFolder) = 0;
+  // Starts the exam client of `programFolder` again once this one has ended; an error when it
+  // cannot be started.
+  virtual base::Status Restart(const std::string& programFolder) = 0;
 };
 
 class GradingFlow : private GraderReport {
@@ -107,7 +108,7 @@ class GradingFlow : private GraderReport {
   // Button 1038.
   void OnUploadAgain();
   // Button 1018: restart.vbs kept in the program folder, the program started again, the dialog
-  // ended with OK.
+  // ended with OK. A program that cannot be started is reported and the dialog stays open.
   void RestartProgram();
   // Button 1039: the grading record opened when there is one.
   void OnViewRecord();

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -66,6 +68,7 @@ struct FakeSystem : GradingSystem {
   std::string clipboard;
   std::vector<std::string> opened;
   std::vector<std::string> restarted;
+  std::optional<base::Error> restartFails;  // the restart cannot start the program
   std::vector<win::ProcessEntry> Processes() override { return processes; }
   bool TerminateProcess(int pid) override {
     terminated.push_back(pid);
@@ -81,7 +84,11 @@ struct FakeSystem : GradingSystem {
   void Open(const std::string& file, const std::string& folder) override {
     opened.push_back(file + " in " + folder);
   }
-  void Restart(const std::string& programFolder) override { restarted.push_back(programFolder); }
+  base::Status Restart(const std::string& programFolder) override {
+    restarted.push_back(programFolder);
+    if (restartFails) return *restartFails;
+    return base::Ok();
+  }
 };
 
 class Grading : public ::testing::Test {
@@ -307,6 +314,45 @@ TEST_F(Grading, FailingControlsScoreTheirItemZeroAndGradingGoesOn) {
   EXPECT_TRUE(flow_->State().buttonsEnabled);
   EXPECT_TRUE(flow_->State().uploadEnabled);
   EXPECT_EQ(flow_->State().picture, session_.ProgramFolder() + "Skins\\ScoreOK.jpg");
+}
+
+// A control whose result is no number (an infinity, NaN) has not graded: its item scores 0 with a
+// list line naming the module, never full marks, and the module's other items still count.
+TEST_F(Grading, ResultsThatAreNoNumberScoreTheirItemZero) {
+  struct Case {
+    const char* what;
+    int module;
+    const char* ansFile;
+    int score;
+    const char* line;  // the list line the item leaves
+  } cases[] = {
+      {"word processor: +inf beside a full item", 2, "inf.xls*0.5|100.xls*0.5", 50,
+       "Word 评分对象未给出有效分数（inf），此项记 0 分"},
+      {"presentation: NaN", 4, "nan.xls*1", 0,
+       "Powerpoint 评分对象未给出有效分数（nan），此项记 0 分"},
+      {"web page: -inf", 6, "-inf.xls*1", 0,
+       "Frontpage 评分对象未给出有效分数（-inf），此项记 0 分"},
+      {"network part: +inf", 5, "net*1", 0, "Network 评分对象未给出有效分数（inf），此项记 0 分"},
+  };
+  Start();
+  Write("exam/0101/Netkt/net.net", "inf");
+  std::string papers, expected;
+  int paperId = 0;
+  for (const Case& c : cases) {
+    Paper(++paperId, c.module, c.ansFile);
+    const std::string module = std::to_string(c.module);
+    papers += (papers.empty() ? "" : "|") + module + "-" + std::to_string(paperId);
+    expected += (expected.empty() ? "" : "|") + module + "-" + std::to_string(c.score);
+  }
+  Candidate(papers);
+  EXPECT_EQ(flow_->GradeAll("0101"), 1);
+  EXPECT_EQ(DecodeText(Stored().score, "0101"), expected);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_NE(std::find(Lines().begin(), Lines().end(), c.line), Lines().end())
+        << ::testing::PrintToString(Lines());
+  }
+  EXPECT_TRUE(window_.messages.empty());
 }
 
 // A failed read is not "no row", and a score the database did not take is reported and not kept
@@ -539,6 +585,18 @@ TEST_F(Grading, RestartKeepsTheScriptAndEndsTheDialog) {
   EXPECT_TRUE(system_.opened.empty());
   EXPECT_EQ(flow_->GradeAll(""), 0);
   EXPECT_EQ(window_.messages, (std::vector<std::string>{"评哪位考生？"}));
+}
+
+// A program that cannot be started is reported, and the dialog stays open instead of ending as
+// if the client were on its way back.
+TEST_F(Grading, RestartThatCannotStartSaysSoAndKeepsTheDialog) {
+  Start();
+  system_.restartFails = base::Error{"no program found to run kirv.exe", ENOENT};
+  flow_->RestartProgram();
+  EXPECT_EQ(system_.restarted, (std::vector<std::string>{session_.ProgramFolder()}));
+  EXPECT_EQ(window_.messages,
+            (std::vector<std::string>{"考试系统无法重新启动：no program found to run kirv.exe"}));
+  EXPECT_EQ(window_.ended, -1);
 }
 
 }  // namespace

@@ -13,6 +13,12 @@
 
 namespace {
 
+// A folder path without its closing "\".
+std::string_view WithoutTrailingSeparator(std::string_view folder) {
+  if (!folder.empty() && folder.back() == '\\') folder.remove_suffix(1);
+  return folder;
+}
+
 // atoi's reading of a paper id held as text in a group's module list.
 int ToInt(const std::string& s) {
   return std::atoi(s.c_str());
@@ -85,9 +91,15 @@ int PaperSeconds(int timeLimit) {
 }
 
 std::string BackupFolderName(std::string_view folder, std::string_view stamp) {
-  std::string_view base = folder;
-  if (!base.empty() && base.back() == '\\') base.remove_suffix(1);
-  return std::string(base) + "." + std::string(stamp) + ".bak";
+  return std::string(WithoutTrailingSeparator(folder)) + "." + std::string(stamp) + ".bak";
+}
+
+std::string StagingFolder(std::string_view folder, std::string_view stamp,
+                          std::string_view purpose) {
+  const std::string_view base = WithoutTrailingSeparator(folder);
+  const size_t cut = base.rfind('\\') + 1;  // 0 without a parent
+  return std::string(base.substr(0, cut)) + "~" + std::string(base.substr(cut)) + "." +
+         std::string(stamp) + "." + std::string(purpose) + "\\";
 }
 
 std::vector<std::string> UniqueArchives(const std::vector<DrawEntry>& entries) {

@@ -229,6 +229,11 @@ inline constexpr int kDefaultExamSeconds = 100 * 60;
 // The folder path without its trailing "\" + "." + stamp + ".bak".
 std::string BackupFolderName(std::string_view folder, std::string_view stamp);
 
+// Where work for a candidate folder is staged beside it: its parent + "~" + its name + "." + stamp
+// + "." + purpose + "\" ("D:\exam\~0101.20240102030405.import\").
+std::string StagingFolder(std::string_view folder, std::string_view stamp,
+                          std::string_view purpose);
+
 // Archive names with duplicates removed, first occurrence and order kept.
 std::vector<std::string> UniqueArchives(const std::vector<DrawEntry>& entries);
 

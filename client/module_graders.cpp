@@ -45,6 +45,15 @@ double CallFailed(GraderReport& report, const std::string& module, const base::E
   return 0;
 }
 
+// A result that is no number (an infinity, NaN) means the control did not grade: the item
+// scores 0 rather than reaching the clamp at full marks.
+double CheckedScore(GraderReport& report, const std::string& module, double result) {
+  if (std::isfinite(result)) return result;
+  const char* shown = std::isnan(result) ? "nan" : result > 0 ? "inf" : "-inf";
+  report.Line(module + " 评分对象未给出有效分数（" + shown + "），此项记 0 分");
+  return 0;
+}
+
 // Runs the calls in order up to the first that fails.
 base::Status InOrder(std::initializer_list<std::function<base::Status()>> calls) {
   for (const auto& call : calls)
@@ -52,9 +61,10 @@ base::Status InOrder(std::initializer_list<std::function<base::Status()>> calls)
   return base::Ok();
 }
 
-// The score of a Run method or a failed call's 0.
+// The score of a Run method, or 0 for a failed call or a result that is no number.
 double RunScore(GraderReport& report, const std::string& module, base::Result<double> result) {
-  return result ? *result : CallFailed(report, module, result.error());
+  return result ? CheckedScore(report, module, *result)
+                : CallFailed(report, module, result.error());
 }
 
 // The word-processor and presentation controls grade in Run(check folder, answer folder, answer
@@ -209,7 +219,7 @@ double GradeNetwork(const GraderContext& context, GraderReport& report) {
     MakeDirPath(context.studentFolder + "Netkt");
     KeepTrainingFile(report, context.studentFolder + "Netkt\\1234.txt", report.ClipboardText());
   }
-  return *score;
+  return CheckedScore(report, module, *score);
 }
 
 double GradeWebPage(const GraderContext& context, GraderReport& report, const std::string& name) {

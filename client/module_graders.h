@@ -6,7 +6,8 @@
 // dialog truncates and clamps it.
 //
 // A control that cannot be created is shown in a box and a list line, and scores 0. A call that
-// fails scores the item 0 with a list line naming the module; grading goes on with the next item.
+// fails, or a result that is no number (an infinity, NaN), scores the item 0 with a list line
+// naming the module; grading goes on with the next item.
 #pragma once
 
 #include <string>

@@ -8,7 +8,9 @@
 #include "client/login.h"
 #include "client/login_host.h"
 #include "client/paper_tabs.h"
+#include "client/paper_unpack.h"
 #include "client/system_utils.h"
+#include "platform/win/files.h"
 
 bool ExtensionAccepted(int secondsLeft, long long minutes) {
   const long long after = secondsLeft + minutes * 60;
@@ -80,6 +82,7 @@ void CandidateRecords::ReleasePaper(const Selection& selection) {
   const auto folder = c_.StudentFolder(*code);
   if (!folder) return;
   SystemLoginHost host;
+  const bool folderWasThere = win::IsFolder(*folder);
   if (base::Status made = host.MakeDirPath(*folder); !made) {
     c_.Show(std::string(login_text::NoFolder) + *folder + "\n" + made.error().message);
     return;
@@ -101,10 +104,13 @@ void CandidateRecords::ReleasePaper(const Selection& selection) {
     }
     if (*paper) entries.push_back({tab.moduleId, tab.paperId, (*paper)->attFile});
   }
-  const std::string& program = c_.Session().ProgramFolder();
-  for (const std::string& archive : UniqueArchives(entries))
-    if (!archive.empty())
-      host.RunAndWait(UnpackCommand(program, GetAttachPassword(), archive, *folder), program);
+  if (base::Status unpacked = UnpackPaperArchives(
+          c_.Session().ProgramFolder(), UniqueArchives(entries), *folder, host.Timestamp());
+      !unpacked) {
+    if (!folderWasThere) host.RemoveFolder(*folder);
+    c_.Show(std::string(proctor_text::ReleaseFailed) + "\n" + unpacked.error().message);
+    return;
+  }
   c_.Show(std::string(proctor_text::Released));
 }
 

@@ -30,6 +30,7 @@ inline constexpr std::string_view ReleaseNotice =
     "重新释放不会覆盖已经存在和操作过的文档，如果这些文档需要被覆盖请先手工删除。";
 inline constexpr std::string_view NoPapers = "该考生没有选择试题";
 inline constexpr std::string_view Released = "考试试题重新释放完毕！";
+inline constexpr std::string_view ReleaseFailed = "考试试题重新释放失败，考生目录未作改动：";
 inline constexpr std::string_view NoRetakeSelection = "请选中要重新考试的考生";
 inline constexpr std::string_view RetakeNotice =
     "注意：\n重考需要考务组同意后才能进行，监考教师无权私自执行此操作\n"
@@ -60,7 +61,8 @@ class CandidateRecords {
   // OnExtendTime: minutes asked and added to the time left, within bounds.
   void ExtendTime(const Selection& selection);
   // OnReleasePaper: the candidate's paper archives unpacked again into his folder, keeping
-  // every file that is there.
+  // every file that is there. All archives reach the folder or none: an archive 7-Zip cannot
+  // unpack is named and the folder left as it was (not there, when it was not).
   void ReleasePaper(const Selection& selection);
   // OnRetake: State 0, so that the next login draws a new paper. True when the row changed.
   bool Retake(const Selection& selection);

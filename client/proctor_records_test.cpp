@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 
 #include "client/testing/proctor_machine.h"
 
@@ -153,6 +154,80 @@ TEST(CandidateRecords, ReleasePaperKeepsTheCandidatesFiles) {
   m.ui.buttons = {win::IDNO};
   records.ReleasePaper(std::string("0101"));
   EXPECT_EQ(m.ui.Last(), "确实要重新释放考生 0101 的试题吗？");
+}
+
+// Every file under `folder` with its bytes, and every folder (as "name/"): what a test compares
+// before and after.
+std::map<std::string, std::string> Snapshot(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  if (!fs::exists(folder)) return files;
+  for (const fs::directory_entry& e : fs::recursive_directory_iterator(folder)) {
+    const std::string name = e.path().lexically_relative(folder).string();
+    files[e.is_directory() ? name + "/" : name] = e.is_directory() ? "" : ReadFile(e.path());
+  }
+  return files;
+}
+
+// A paper whose second archive 7-Zip cannot unpack: the first archive's files do not reach the
+// folder either, the folder stays as it was (or absent when it was), nothing is left beside it,
+// and the box says which archive failed instead of reporting the release done.
+TEST(CandidateRecords, ReleaseThatFailsLeavesTheFolderAsItWas) {
+  ProctorMachine m;
+  const fs::path attach = m.Host() / "Data" / "Attach";
+  auto pack = [&](const char* archive, const char* password) {
+    const std::string make = "cd '" + (m.Host() / "src").string() + "' && 7za a -bd -y -p" +
+                             password + " '" + (attach / archive).string() + "' Winkt >/dev/null";
+    ASSERT_EQ(std::system(make.c_str()), 0);
+  };
+  WriteFile(m.Host() / "src" / "Winkt" / "a.txt", "original a");
+  WriteFile(m.Host() / "src" / "Winkt" / "b.txt", "original b");
+  pack("win1.7z", "RW5827");
+  pack("other.7z", "not-the-paper-password");
+  WriteFile(attach / "damaged.7z", "7z but not really");
+  m.Sql("insert into [Paper](PaperID, ModuleID, AttFile) values (101, 1, 'win1.7z')");
+  m.Sql("insert into [Paper](PaperID, ModuleID, AttFile) values (102, 2, 'damaged.7z')");
+  m.Sql("insert into [Paper](PaperID, ModuleID, AttFile) values (103, 2, 'other.7z')");
+  m.Sql("insert into [Paper](PaperID, ModuleID, AttFile) values (104, 2, 'missing.7z')");
+
+  struct Case {
+    const char* what;
+    const char* papers;
+    const char* failing;  // the archive the box names
+  } cases[] = {
+      {"a damaged archive", "1-101|2-102", "damaged.7z"},
+      {"an archive of another password", "1-101|2-103", "other.7z"},
+      {"an archive that is not there", "1-101|2-104", "missing.7z"},
+  };
+  CandidateRecords records(m.context, nullptr);
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string code = "010" + std::to_string(++n);
+    m.Sql("insert into [Stu](examcode, State, Papers) values ('" + code + "', 1, '" + c.papers +
+          "')");
+    for (bool folderThere : {true, false}) {
+      SCOPED_TRACE(folderThere ? "folder there" : "no folder");
+      fs::remove_all(m.HostFolder(code));
+      if (folderThere) {
+        WriteFile(m.HostFolder(code) / "Winkt" / "a.txt", "changed by the candidate");
+        WriteFile(m.HostFolder(code) / "log" / (code + ".log"), "1-101");
+      }
+      const auto before = Snapshot(m.HostFolder(code));
+      m.ui.boxes.clear();
+      records.ReleasePaper(code);
+      EXPECT_EQ(Snapshot(m.HostFolder(code)), before);
+      EXPECT_EQ(fs::exists(m.HostFolder(code)), folderThere);
+      const std::string last = m.ui.Last();
+      EXPECT_EQ(last.rfind("考试试题重新释放失败，考生目录未作改动：", 0), 0u) << last;
+      EXPECT_NE(last.find(c.failing), std::string::npos) << last;
+      std::vector<std::string> beside;
+      for (const fs::directory_entry& e : fs::directory_iterator(m.Host() / "exam"))
+        if (e.path().filename().string().find(code) != std::string::npos)
+          beside.push_back(e.path().filename().string());
+      EXPECT_EQ(beside,
+                (folderThere ? std::vector<std::string>{code} : std::vector<std::string>{}));
+    }
+  }
 }
 
 // Quotes in an exam code (a seating import may bring them) are data: the statements work on

@@ -33,11 +33,16 @@ void ProctorServer::TestServer() {
   if (Exchange(ServerTestRequest())) c_.Show(std::string(kServerTestPassed));
 }
 
-void ProctorServer::ChangeCandidateState(const std::string& examCode, int state) {
+bool ProctorServer::ChangeCandidateState(const std::string& examCode, int state) {
   if (examCode.empty()) {
     c_.Show(std::string(proctor_text::NoExamCode));
-    return;
+    return false;
   }
+  SendStateChange(examCode, state);
+  return true;
+}
+
+void ProctorServer::SendStateChange(const std::string& examCode, int state) {
   const auto found = Exchange(CandidateLookupRequest(examCode));
   if (!found || ReplyField(*found, 1) != "03") return;
   if (ReplyField(*found, 2) != "01") {

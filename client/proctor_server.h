@@ -37,8 +37,9 @@ class ProctorServer {
   // OnTestServer: "KIRV-14"; any reply beginning "KIRV" passes.
   void TestServer();
   // ChangeCandidateState: the candidate looked up on the server, the proctor asked, the state
-  // sent. The local database is not changed.
-  void ChangeCandidateState(const std::string& examCode, int state);
+  // sent. The local database is not changed. False when there was no exam code (said so), for
+  // the window to put the keyboard in the code's field; true whatever the server answered.
+  bool ChangeCandidateState(const std::string& examCode, int state);
   // OnSendScore: the stored score of a graded candidate uploaded and, once the server has it,
   // the row marked sent. True when the row changed (the list is then reloaded).
   bool SendScore(const Selection& selection);
@@ -48,6 +49,8 @@ class ProctorServer {
   std::optional<std::vector<ProctorListRow>> QueryRoom(int room, int session, int flag);
 
  private:
+  // The candidate looked up, the proctor asked, the state sent.
+  void SendStateChange(const std::string& examCode, int state);
   // The exchange; nullopt after showing the text when the answer is not a reply.
   std::optional<std::vector<std::string>> Exchange(const std::string& request);
 

@@ -87,7 +87,7 @@ TEST(ProctorServer, AnswerThatIsNotAReplyIsShownAsItIs) {
 
 TEST(ProctorServer, StateChangeNeedsACode) {
   ProctorMachine m;
-  ProctorServer(m.context).ChangeCandidateState("", kStateAbsent);
+  EXPECT_FALSE(ProctorServer(m.context).ChangeCandidateState("", kStateAbsent));
   EXPECT_EQ(m.ui.Shown(), std::vector<std::string>{"请输入准考证号"});
 }
 

@@ -5,10 +5,14 @@
 #include <QProcess>
 #include <QWidget>
 #include <algorithm>
+#include <cerrno>
+#include <filesystem>
 
+#include "client/candidate_transfer.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/window_list.h"
 #include "platform/win/paths.h"
+#include "platform/win/process.h"
 
 namespace {
 
@@ -42,12 +46,19 @@ void QtGradingSystem::Open(const std::string& file, const std::string& folder) {
   win::ShellExecute("Open", file, "", folder);
 }
 
-void QtGradingSystem::Restart(const std::string& programFolder) {
-  const std::vector<std::string> command = win::HostCommand(programFolder + "kirv.exe");
-  if (command.empty()) return;
+base::Status QtGradingSystem::Restart(const std::string& programFolder) {
+  const std::filesystem::path folder = win::ToHostPath(programFolder);
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec))
+    return base::Error::WithCode(ENOENT, "no program folder " + programFolder);
+  const std::string program = programFolder + "kirv.exe";
+  const std::vector<std::string> command = win::HostCommand(QuoteArgument(program));
+  if (command.empty()) return base::Error::WithCode(ENOENT, "no program found to run " + program);
   QStringList arguments = {QStringLiteral("-c"), QStringLiteral("sleep 1; exec \"$@\""),
                            QStringLiteral("sh")};
   for (const std::string& a : command) arguments << QString::fromStdString(a);
-  QProcess::startDetached(QStringLiteral("/bin/sh"), arguments,
-                          QString::fromStdString(win::ToHostPath(programFolder).string()));
+  if (!QProcess::startDetached(QStringLiteral("/bin/sh"), arguments,
+                               QString::fromStdString(folder.string())))
+    return base::Error::Of("cannot start ", command.front());
+  return base::Ok();
 }

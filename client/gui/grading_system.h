@@ -24,8 +24,9 @@ class QtGradingSystem : public GradingSystem {
   std::string ClipboardText() override;
   void Open(const std::string& file, const std::string& folder) override;
   // "kirv.exe" of the program folder, started one second after this program has ended (the
-  // single-instance lock would refuse it before).
-  void Restart(const std::string& programFolder) override;
+  // single-instance lock would refuse it before). An error when the folder or the program is
+  // missing or nothing could be started.
+  base::Status Restart(const std::string& programFolder) override;
 
  private:
   HostProcesses host_;

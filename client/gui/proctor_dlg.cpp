@@ -241,13 +241,17 @@ void CProctorDlg::OnImportCandidate() {
 }
 
 void CProctorDlg::OnMarkAbsent() {
-  server_.ChangeCandidateState(examCode_->text().toStdString(), kStateAbsent);
-  RefreshList();
+  ChangeCandidateState(kStateAbsent);
 }
 
 void CProctorDlg::OnMarkViolation() {
-  server_.ChangeCandidateState(examCode_->text().toStdString(), kStateViolation);
+  ChangeCandidateState(kStateViolation);
+}
+
+void CProctorDlg::ChangeCandidateState(int state) {
+  const bool sent = server_.ChangeCandidateState(examCode_->text().toStdString(), state);
   RefreshList();
+  if (!sent) examCode_->setFocus();
 }
 
 void CProctorDlg::OnQueryRoom() {

@@ -83,6 +83,9 @@ class CProctorDlg : public QDialog {
   void OnImportCandidate();
   void OnMarkAbsent();
   void OnMarkViolation();
+  // The absent or violation mark of the typed exam code; without one, the keyboard goes to its
+  // field.
+  void ChangeCandidateState(int state);
   void OnQueryRoom();
   void OnSetServer();
   void OnTestServer();

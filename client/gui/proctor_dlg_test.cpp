@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <functional>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -167,6 +168,27 @@ TEST_F(ProctorDlgTest, GradeAgainGradesTheChosenCandidate) {
   EXPECT_EQ(DecodeText((*row)->score, "26001010104"), "2-90");
   EXPECT_EQ(listed.value(6), u"是"_qs);
   EXPECT_EQ(session_.Candidate().examCode, "0101");
+}
+
+// "登录缺考" and "登录违纪" without an exam code ask for one and put the keyboard in its field, so
+// the proctor can type it at once; nothing is sent.
+TEST_F(ProctorDlgTest, MarkWithoutAnExamCodeFocusesItsField) {
+  FakeExamServer server({"KIRV-03-01-26001010102-李华-男"});
+  Install(server.Settings());
+  CProctorDlg dlg(session_, nullptr);
+  win::MessageCapture boxes;
+  dlg.show();
+  dlg.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+  for (int id : {CProctorDlg::kMarkAbsent, CProctorDlg::kMarkViolation}) {
+    SCOPED_TRACE(id);
+    dlg.ServerPort()->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), dlg.ServerPort());
+    dlg.Button(id)->click();
+    EXPECT_EQ(boxes.Shown().back().text, "请输入准考证号");
+    EXPECT_EQ(QApplication::focusWidget(), dlg.ExamCodeEdit());
+  }
+  EXPECT_TRUE(server.Received().empty());
 }
 
 TEST_F(ProctorDlgTest, RoomQueryShowsTheServersList) {

@@ -11,12 +11,15 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <chrono>
 #include <fstream>
+#include <thread>
 
 #include "client/gui/grading_system.h"
 #include "client/gui/testing/exam_screen_fixture.h"
 #include "client/score_scrambler.h"
 #include "client/testing/null_grading_system.h"
+#include "client/testing/temp_folder.h"
 
 namespace {
 
@@ -119,6 +122,30 @@ TEST(QtGradingSystem, ClosesThisProgramsWindowByTitle) {
   system.CloseWindow("docmark");
   EXPECT_FALSE(stuck.isVisible());
   for (const win::ProcessEntry& p : system.Processes()) EXPECT_NE(p.pid, ::getpid());
+}
+
+// The restart starts the program folder's client a moment later, also from a folder whose name
+// holds a blank; a program folder that is gone is an error, never a silent nothing.
+TEST(QtGradingSystem, RestartStartsTheClientOrSaysWhyNot) {
+  TempFolder tmp;
+  const std::filesystem::path folder = tmp.Path() / "exam client";
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path client = folder / "kirv";
+  std::ofstream(client) << "#!/bin/sh\ntouch started\n";
+  std::filesystem::permissions(client, std::filesystem::perms::owner_all);
+  QtGradingSystem system;
+  const std::string programFolder = tmp.Windows("exam client") + "\\";
+  const base::Status started = system.Restart(programFolder);
+  ASSERT_TRUE(started) << started.error().message;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!std::filesystem::exists(folder / "started") &&
+         std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_TRUE(std::filesystem::exists(folder / "started"));
+
+  const base::Status gone = system.Restart(tmp.Windows("no such folder") + "\\");
+  ASSERT_FALSE(gone);
+  EXPECT_NE(gone.error().message.find("no such folder"), std::string::npos) << gone.error().message;
 }
 
 }  // namespace

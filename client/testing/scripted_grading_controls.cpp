@@ -5,11 +5,13 @@
 //   "99.9.xls"  a Run returns 99.9; the desktop control's wingrade is 99 (a 16-bit integer)
 //   "8of10.xls" the spreadsheet control adds 8 to ExcelGrade and sets ExcelAllGrade to 10
 //   "fail.xls"  the grading call fails with run-time error 5
+//   "inf.xls", "nan.xls" a Run returns an infinity or not a number
 //
-// The network-part control's Score is the number in StudentDir + "Netkt\net.net" (0 without
-// the file). With their debug flag set, the controls append a line to the debug log each real
-// control writes: "docmark.txt" (word processor), "1234.txt" (spreadsheet, desktop),
-// "slidemark.txt" (presentation) and "webmark.TXT" (web page), in the folder they grade.
+// The network-part control's Score is the number in StudentDir + "Netkt\net.net" as the C
+// library reads it ("inf" and "nan" too; 0 without the file). With their debug flag set, the
+// controls append a line to the debug log each real control writes: "docmark.txt" (word processor),
+// "1234.txt" (spreadsheet, desktop), "slidemark.txt" (presentation) and "webmark.TXT" (web page),
+// in the folder they grade.
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -161,8 +163,9 @@ class CHopmarkCtrl : public ControlBase<CHopmarkCtrl> {
   std::string StudentDir;
 
   void Go() {
-    Score = 0;
-    std::ifstream(win::ToHostPath(StudentDir + "Netkt\\net.net")) >> Score;
+    std::string text;
+    std::ifstream(win::ToHostPath(StudentDir + "Netkt\\net.net")) >> text;
+    Score = std::strtod(text.c_str(), nullptr);
   }
 };
 
