@@ -1,10 +1,6 @@
 // Loading the answer workbook into the grid, and the grid's cell cursor.
 #include "grading/engine/publicdatacontrol.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <map>
@@ -15,6 +11,7 @@
 
 #include "grading/engine/paraname.h"
 #include "platform/office/excel/application.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/paths.h"
 
 namespace engine {
@@ -41,28 +38,6 @@ void CloseAnswerWorkbook(EngineState& state, excel::Application& app) {
     if (excel::Workbook* book = app.ActiveWorkbook()) book->SetSaved(true);
   }
   if (excel::Window* window = app.ActiveWindow()) window->Close();
-}
-
-// The whole file's bytes; nothing when it cannot be read.
-std::optional<std::string> FileBytes(const std::filesystem::path& file) {
-  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  struct stat info {};
-  std::optional<std::string> bytes;
-  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-    bytes.emplace(static_cast<size_t>(info.st_size), '\0');
-    size_t done = 0;
-    while (done < bytes->size()) {
-      const ssize_t n = ::read(fd, bytes->data() + done, bytes->size() - done);
-      if (n <= 0) break;
-      done += static_cast<size_t>(n);
-    }
-    // A file that grew or shrank while being read is taken as unreadable: no cache entry.
-    char extra = 0;
-    if (done != bytes->size() || ::read(fd, &extra, 1) != 0) bytes.reset();
-  }
-  ::close(fd);
-  return bytes;
 }
 
 // Grids read before, keyed on the host file and its exact bytes: the grid depends on nothing
@@ -155,7 +130,7 @@ bool LoadAnswerTable(EngineState& state, std::string_view folder, std::string_vi
   excel::Application app;  // the "Excel.Sheet" object of this load
   const std::string path = std::string(folder) + std::string(fileName);
   const std::filesystem::path host = win::ToHostPath(path);
-  std::optional<std::string> bytes = FileBytes(host);
+  base::Result<std::string> bytes = win::ReadRegularFile(host, win::kOfficeFileCap);
   if (bytes) {
     if (std::optional<GridCache::Cells> cells = Cache().Find(host.native(), *bytes)) {
       for (auto& [row, column, text] : *cells)
