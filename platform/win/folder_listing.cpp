@@ -30,34 +30,28 @@ bool BadNameCharacter(char c) {
   return static_cast<unsigned char>(c) < 0x20 || c == '<' || c == '>' || c == '|' || c == '"';
 }
 
-// Who this process is, for permission checks; taken once.
-struct Credentials {
-  uid_t user = 0;
-  std::vector<gid_t> groups;
-
-  static Credentials OfProcess() {
-    Credentials c;
-    c.user = ::geteuid();
-    c.groups.push_back(::getegid());
-    const int n = ::getgroups(0, nullptr);
-    if (n > 0) {
-      std::vector<gid_t> more(static_cast<size_t>(n));
-      if (::getgroups(n, more.data()) == n)
-        c.groups.insert(c.groups.end(), more.begin(), more.end());
-    }
-    return c;
-  }
-  bool InGroup(uint32_t gid) const {
-    return std::find(groups.begin(), groups.end(), gid) != groups.end();
-  }
-};
-
 bool NameOrder(const FolderEntry& a, const FolderEntry& b) {
   const int c = base::CompareNoCase(a.name, b.name);
   return c != 0 ? c < 0 : a.name < b.name;
 }
 
 }  // namespace
+
+FolderListing::Caller FolderListing::Caller::OfProcess() {
+  Caller c;
+  c.user = ::geteuid();
+  c.groups.push_back(::getegid());
+  const int n = ::getgroups(0, nullptr);
+  if (n > 0) {
+    std::vector<gid_t> more(static_cast<size_t>(n));
+    if (::getgroups(n, more.data()) == n) c.groups.insert(c.groups.end(), more.begin(), more.end());
+  }
+  return c;
+}
+
+bool FolderListing::Caller::InGroup(uint32_t gid) const {
+  return std::find(groups.begin(), groups.end(), gid) != groups.end();
+}
 
 LocalSeconds LocalSecondsOfCivil(int64_t year, unsigned month, unsigned day, int hour, int minute,
                                  int second) {
@@ -196,11 +190,12 @@ uint32_t FolderListing::Attributes(const FolderEntry& entry) const {
 bool FolderListing::Readable(const FolderEntry& entry) const {
   if (entry.isFolder) return false;
   const EntryStat& s = Stat(entry);
-  if (!s.found || S_ISDIR(s.mode)) return false;
-  static const Credentials self = Credentials::OfProcess();
-  if (self.user == 0) return true;
-  if (s.owner == self.user) return s.mode & S_IRUSR;
-  if (self.InGroup(s.group)) return s.mode & S_IRGRP;
+  // A link that leads nowhere is stat'ed as the link itself; a pipe or a device is no file.
+  if (!s.found || !S_ISREG(s.mode)) return false;
+  if (!caller_) caller_ = Caller::OfProcess();
+  if (caller_->user == 0) return true;
+  if (s.owner == caller_->user) return s.mode & S_IRUSR;
+  if (caller_->InGroup(s.group)) return s.mode & S_IRGRP;
   return s.mode & S_IROTH;
 }
 

@@ -137,5 +137,35 @@ TEST(Checks, MoveAndRename) {
          });
 }
 
+// What opens is a regular file: a link to nowhere, a pipe or a folder under a file's name is not
+// one, so it neither exists as a file nor stands as its copy.
+TEST(Checks, OnlyARegularFileOpens) {
+  DeskFixture f;
+  f.File("a.txt", 1).Link("link.txt", "a.txt").Link("dangling.txt", "nowhere.txt");
+  f.Pipe("pipe.txt").Folder("folder.txt").Link("folderlink.txt", "folder.txt");
+  f.File("src/a.txt", 1).File("src/b.txt", 1);
+  f.Link("dst/a.txt", "nowhere").Link("dst/b.txt", "nowhere");
+  f.Pipe("pipes/a.txt").Pipe("pipes/b.txt");
+  f.Link("lnk/记事本.lnk", "nowhere");
+  testing::ExpectChecks(
+      f, Cases{
+             {"a file", "ISFILEEXIST", {"a.txt"}, true},
+             {"a link to a file", "ISFILEEXIST", {"link.txt"}, true},
+             {"a link to nowhere", "ISFILEEXIST", {"dangling.txt"}, false},
+             {"a pipe", "ISFILEEXIST", {"pipe.txt"}, false},
+             {"a folder under a file's name", "ISFILEEXIST", {"folder.txt"}, false},
+             {"a link to a folder", "ISFILEEXIST", {"folderlink.txt"}, false},
+             {"copies that are links to nowhere", "ISFILECOPY", {"src", "dst", "*.txt"}, false},
+             {"copies that are pipes", "ISFILECOPY", {"src", "pipes", "*.txt"}, false},
+             {"a renamed copy that leads nowhere",
+              "ISFILECRENAME",
+              {"src\\a.txt", "dangling.txt"},
+              false},
+             {"a link to nowhere carries no attributes", "FILESX", {"dangling.txt", "0"}, false},
+             {"a shortcut that leads nowhere", "ISKJFSEXIST", {"lnk", "记事本.lnk"}, false},
+             {"copies by size that lead nowhere", "ISFILELENCOPY", {"src", "dst", "1", "1"}, false},
+         });
+}
+
 }  // namespace
 }  // namespace deskmark
