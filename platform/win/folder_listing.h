@@ -87,13 +87,13 @@ class FolderListing {
     LocalSeconds local = 0;
     bool statRead = false, localRead = false;
   };
-  // Who asks, for permission checks: read with the listing's first such check, so a process
-  // that changes its user is judged as what it is now.
+  // Who asks, for permission checks: read with the listing's first such check (the groups only
+  // when a file of another owner asks for them), so a process that changes its user is judged as
+  // what it is now.
   struct Caller {
     uint32_t user = 0;
-    std::vector<uint32_t> groups;
-    static Caller OfProcess();
-    bool InGroup(uint32_t gid) const;
+    std::optional<std::vector<uint32_t>> groups;
+    bool InGroup(uint32_t gid);
   };
   // The folder's open descriptor, closed with the listing; it serves the stats of its entries.
   class Descriptor {
