@@ -1,12 +1,13 @@
-// File attributes in the platform's sense. Read-only is the owner's write bit of a file; a folder
-// comes from the file system; hidden, system and archive (and read-only of a folder) live in the
-// extended attribute "user.DOSATTRIB" as hex text ("0x22"), where Wine and Samba keep them, so
-// a candidate working in Wine's file manager or on a Samba share sets what the checks read. The
-// older "user.kirv.attributes" (decimal text) is still read; a write replaces it. Where the file
-// system has no extended attributes (some tmpfs mounts) they live in a side-car store instead:
-// one line "<device> <inode> <bits> <host path>" per file in $KIRV_ATTRIBUTE_STORE, by default
-// $XDG_STATE_HOME/kirv/attributes (~/.local/state/kirv/attributes). Names starting with "."
-// always read as hidden, as host tools treat them so.
+// File attributes in the platform's sense. Read-only is the absence of write bits, of a file or a
+// folder; a folder comes from the file system; hidden, system and archive (and read-only of a
+// folder, stored as Wine and Samba may set it) live in the extended attribute "user.DOSATTRIB" as
+// hex text ("0x22"), where Wine and Samba keep them, so a candidate working in Wine's file manager
+// or on a Samba share sets what the checks read. The older "user.kirv.attributes" (decimal text) is
+// still read; a write replaces it. Where the file system has no extended attributes (some tmpfs
+// mounts) they live in a side-car store instead: one line "<device> <inode> <bits> <host path>" per
+// file in $KIRV_ATTRIBUTE_STORE, by default $XDG_STATE_HOME/kirv/attributes
+// (~/.local/state/kirv/attributes). Names starting with "." always read as hidden, as host tools
+// treat them so.
 #pragma once
 
 #include <sys/stat.h>

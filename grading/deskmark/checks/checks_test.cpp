@@ -69,6 +69,8 @@ TEST(Checks, AttributeWords) {
   f.Folder("hid").Attributes("hid", kHidden);
   f.Folder("dir");
   f.Folder("sys").Attributes("sys", kSystem | kArchive);
+  f.Folder("locked").Mode("locked", 0555);
+  f.Folder("locked2").Attributes("locked2", kHidden).Mode("locked2", 0500);
   testing::ExpectChecks(f, Cases{
                                {"read-only and hidden, mask 3", "FILESX", {"rh.txt", "3"}, true},
                                {"only read-only, mask 3", "FILESX", {"r.txt", "3"}, false},
@@ -81,6 +83,9 @@ TEST(Checks, AttributeWords) {
                                {"a hidden folder is not 16", "FLDRSX", {"hid", "16"}, false},
                                {"a hidden folder is 18", "FLDRSX", {"hid\\", "18"}, true},
                                {"system and archive", "FLDRSX", {"sys", "52"}, true},
+                               {"no write bits: 17", "FLDRSX", {"locked", "17"}, true},
+                               {"no write bits: not 16", "FLDRSX", {"locked", "16"}, false},
+                               {"hidden, no write bits", "FLDRSX", {"locked2", "19"}, true},
                                {"a missing folder reads -1", "FLDRSX", {"none", "-1"}, true},
                                {"a file is no folder", "FLDRSX", {"plain.txt", "32"}, false},
                            });

@@ -67,6 +67,11 @@ DeskFixture& DeskFixture::Attributes(const std::string& relative, uint32_t bits)
   return *this;
 }
 
+DeskFixture& DeskFixture::Mode(const std::string& relative, unsigned bits) {
+  fs::permissions(Host(relative), fs::perms(bits));
+  return *this;
+}
+
 DeskFixture& DeskFixture::Modified(const std::string& relative, win::LocalSeconds when) {
   const std::time_t t = win::UnixTimeOf(when);
   const struct timespec times[2] = {{t, 0}, {t, 0}};

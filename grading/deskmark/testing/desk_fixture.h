@@ -37,6 +37,8 @@ class DeskFixture {
   DeskFixture& Pipe(const std::string& relative);
   // Attribute bits as a candidate would set them (hidden 2, system 4, read-only 1...).
   DeskFixture& Attributes(const std::string& relative, uint32_t bits);
+  // Permission bits, as a file manager's permissions page sets them (0555: no one writes).
+  DeskFixture& Mode(const std::string& relative, unsigned bits);
   DeskFixture& Modified(const std::string& relative, win::LocalSeconds when);
   DeskFixture& Remove(const std::string& relative);
 
