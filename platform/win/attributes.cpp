@@ -231,8 +231,8 @@ bool StoreBits(const fs::path& host, const struct stat& st, uint32_t bits) {
   if (!forceFallback) {
     char text[16];
     const int n = std::snprintf(text, sizeof text, "0x%x", bits);
-    if (::setxattr(host.c_str(), kXattrName, text, static_cast<size_t>(n), 0) == 0) {
-      ::removexattr(host.c_str(), kLegacyXattrName);
+    if (::lsetxattr(host.c_str(), kXattrName, text, static_cast<size_t>(n), 0) == 0) {
+      ::lremovexattr(host.c_str(), kLegacyXattrName);
       return true;
     }
     if (!Unsupported(errno)) return false;
@@ -267,7 +267,9 @@ uint32_t HostAttributesOf(const fs::path& host, const struct stat& st) {
 
 base::Status WriteHostAttributes(const fs::path& host, uint32_t attributes) {
   struct stat st;
-  if (::stat(host.c_str(), &st) != 0) return ErrnoError("cannot set the attributes of ", host);
+  if (::lstat(host.c_str(), &st) != 0) return ErrnoError("cannot set the attributes of ", host);
+  // A link has no attributes of its own here, and its target is not changed through it.
+  if (S_ISLNK(st.st_mode)) return ErrnoError("cannot set the attributes of the link ", host, EPERM);
   const bool folder = S_ISDIR(st.st_mode);
   const bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
   // The whole word is stored, read-only and folder included, so Wine and Samba read what was
@@ -320,7 +322,8 @@ bool SetFileAttributes(std::string_view windowsPath, uint32_t attributes) {
 
 void ForgetStoredAttributes(const fs::path& host) {
   struct stat st;
-  if (::stat(host.c_str(), &st) != 0) return;
+  // A link holds nothing of its own: what its target holds stays.
+  if (::lstat(host.c_str(), &st) != 0 || S_ISLNK(st.st_mode)) return;
   if (!forceFallback) {
     if (::getxattr(host.c_str(), kXattrName, nullptr, 0) >= 0 || !Unsupported(errno)) return;
   }

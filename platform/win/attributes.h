@@ -32,8 +32,8 @@ constexpr uint32_t INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
 // never given attributes reads as ARCHIVE, a folder as DIRECTORY; no bit at all reads as NORMAL.
 uint32_t GetFileAttributes(std::string_view windowsPath);
 
-// Sets the attributes (DIRECTORY and NORMAL are ignored as bits); false when the path is missing
-// or the attributes cannot be stored.
+// Sets the attributes (DIRECTORY and NORMAL are ignored as bits); false when the path is missing,
+// is a symbolic link (its target is never changed through it) or the attributes cannot be stored.
 bool SetFileAttributes(std::string_view windowsPath, uint32_t attributes);
 
 // The same two on a host path.
@@ -52,7 +52,7 @@ uint32_t HostAttributesOf(const std::filesystem::path& host, const struct stat& 
 base::Result<uint16_t> GetAttributeWord(std::string_view windowsPath);
 
 // SetAttr: gives a file or folder the bits 1, 2, 4 and 32 of `word`; the folder bit is the
-// file system's and other bits are ignored.
+// file system's and other bits are ignored. A link is refused (EPERM).
 base::Status SetAttributeWord(std::string_view windowsPath, uint16_t word);
 
 // Drops what the side-car store holds for a file about to be deleted, so a later file that

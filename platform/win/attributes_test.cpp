@@ -111,6 +111,24 @@ TEST_P(Attributes, AnOwnerSetsAttributesOfHisFolderWithoutWriteBits) {
   EXPECT_EQ(*answer, 0) << "1: not set, 2: set but read back otherwise";
 }
 
+// A link has no attributes of its own here, and its target is not changed through it.
+TEST_P(Attributes, SettingALinkLeavesItsTarget) {
+  const fs::path target = t_.Write("target.txt", "x");
+  fs::create_directories(t_.Root() / "dir");
+  fs::create_symlink("target.txt", t_.Root() / "link.txt");
+  fs::create_symlink("dir", t_.Root() / "dirlink");
+  fs::create_symlink("nowhere", t_.Root() / "dangling");
+  const fs::perms before = fs::status(target).permissions();
+  for (const char* link : {"link.txt", "dirlink", "dangling"}) {
+    const base::Status set =
+        SetAttributeWord(t_.Win(link), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(set) << link;
+  }
+  EXPECT_EQ(GetFileAttributes(t_.Win("target.txt")), FILE_ATTRIBUTE_ARCHIVE);
+  EXPECT_EQ(fs::status(target).permissions(), before);
+  EXPECT_EQ(GetFileAttributes(t_.Win("dir")), FILE_ATTRIBUTE_DIRECTORY);
+}
+
 TEST_P(Attributes, DotNamesReadHidden) {
   t_.Write(".profile", "");
   EXPECT_EQ(GetFileAttributes(t_.Win(".profile")), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN);
