@@ -1,12 +1,12 @@
 // Cost of grading a desktop task: 20 rules of every family over a candidate folder of about 330
 // files. "TypicalTask" spreads them over 15 folders of 20 files, as papers do, and each rule
 // looks at one or two of them; "EveryFileLookedAt" puts them in three folders of 100 whose every
-// file's time or size some rule asks for (one stat each: the floor of that case). Each figure is a
-// run after the first: the answer workbook already read, the candidate's folders read afresh as
-// every run does. "WorkbookRead" parses the workbook again each time, for comparison.
-// "ThroughTheControl" is the host's whole call: deskmark.ocx created by class id, the four puts
-// (the last one grades), wingrade read, the control destroyed; its counter "first_ms" is the
-// first such call, which loads and registers the library.
+// file's time or size some rules ask for (one stat for each rule that walks it). Each figure is
+// a run after the first: the answer workbook already read, the candidate's folders read afresh
+// for every rule, as every run does. "WorkbookRead" parses the workbook again each time, for
+// comparison. "ThroughTheControl" is the host's whole call: deskmark.ocx created by class id, the
+// four puts (the last one grades), wingrade read, the control destroyed; its counter "first_ms" is
+// the first such call, which loads and registers the library.
 #include <benchmark/benchmark.h>
 
 #include <chrono>

@@ -103,6 +103,8 @@ Truth EvalRule(DeskState& state, std::string& keyword) {
   if (check == nullptr) return kFalse;
   RuleParams p;
   for (int i = 0; i < 5; ++i) p[static_cast<size_t>(i)] = state.grid.Cell(2 + i, state.Row);
+  // Afresh for each rule: an earlier rule's debug line, or anything else written since, is seen.
+  state.folders.Reset(state.settings.Pathofstu);
   CheckContext context{state.settings.Pathofstu, state.folders};
   return check(context, p);
 }
@@ -134,7 +136,6 @@ int16_t Percentage(int32_t earned, int32_t total) {
 int16_t GradeRules(DeskState& state) {
   state.Total = 0;
   state.Earned = 0;
-  state.folders.Reset(state.settings.Pathofstu);
   OpenAnswerBook(state, state.settings.Pathofanswer + state.settings.Answername);
   for (state.Row = 1; state.Row < state.StopRow; ++state.Row) {
     std::string keyword = state.grid.Cell(1, state.Row);

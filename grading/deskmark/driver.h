@@ -26,8 +26,8 @@ void OpenAnswerBook(DeskState& state, std::string_view path);
 // that cannot be read stays empty.
 void ReadRuleGrid(DeskState& state, excel::Application& app);
 
-// Upper-cases the keyword in place and runs its check with columns 2 to 6 of the current row;
-// false for an unknown keyword.
+// Upper-cases the keyword in place and runs its check with columns 2 to 6 of the current row,
+// over the candidate's folders read afresh; false for an unknown keyword.
 Truth EvalRule(DeskState& state, std::string& keyword);
 
 // Adds the current row's points (column 7; 0 when it is no number) to Total, and to Earned when

@@ -136,6 +136,19 @@ TEST(GradeRules, DebugLogNeverFollowsALinkNorWaitsOnAFifo) {
   EXPECT_EQ(grader.Grade(f.Candidate(), f.AnswerFolder(), "a.xlsx", true), 100);
 }
 
+// The candidate's folders are read afresh for each rule: the debug log the first rule writes is
+// there for the second.
+TEST(GradeRules, AFileWrittenDuringTheRunIsSeenByLaterRules) {
+  DeskFixture f;
+  f.File("there.txt", 1);
+  ASSERT_TRUE(f.AnswerBook(
+      "a.xlsx", {Pass("10", "有"), Rule("ISFILEEXIST", {"1234.txt"}, "10", "日志"), {"END"}}));
+  DeskGrader grader;
+  EXPECT_EQ(grader.Grade(f.Candidate(), f.AnswerFolder(), "a.xlsx", true), 100);
+  EXPECT_EQ(win::testing::TestFolder::Read(f.Host("1234.txt")),
+            win::Utf8ToGbk("有 10分\r\n日志 10分\r\n"));
+}
+
 TEST(GradeRules, DateCellsOfTheWorkbookAreDateParameters) {
   DeskFixture f;
   f.File("src/new.txt", 1).Modified("src/new.txt", win::LocalSecondsOfCivil(2024, 6, 1, 12, 0, 0));

@@ -63,7 +63,7 @@ struct DeskState {
   int32_t Earned = 0;
   std::string Description;
 
-  FolderCache folders;  // the candidate's folders as this run found them
+  FolderCache folders;  // the candidate's folders as the current rule found them
   LoadedBook book;
 };
 

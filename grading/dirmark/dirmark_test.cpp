@@ -235,6 +235,27 @@ TEST_F(Control, FlagsBeyondSixteenBitsOverflowAndDoNothing) {
   EXPECT_TRUE(fs::exists(t_.Root() / "dst"));
 }
 
+// The control never acts through a link it was not asked to follow: a link moved onto a folder
+// of its name goes there as a link, and its attributes cannot be set through it.
+TEST_F(Control, LinksAreNeverActedThrough) {
+  t_.Write("outside/o.txt", "o");
+  t_.Write("work/holder/link/h.txt", "h");
+  fs::create_symlink("../outside", t_.Root() / "work" / "link");
+  ASSERT_EQ(Put(DISPID_dm_pFrom, Variant::String(t_.Win("work\\link"))), 0);
+  ASSERT_EQ(Put(DISPID_dm_pTo, Variant::String(t_.Win("work\\holder"))), 0);
+  ASSERT_EQ(Put(DISPID_dm_OP, Variant::I4(1)), 0);
+  EXPECT_TRUE(c_.LastShellError()) << c_.LastShellError().error().message;
+  EXPECT_TRUE(fs::is_symlink(t_.Root() / "work" / "holder" / "link"));
+  EXPECT_FALSE(fs::exists(fs::symlink_status(t_.Root() / "work" / "link")));
+  EXPECT_EQ(TestFolder::Read(t_.Root() / "outside" / "o.txt"), "o");
+
+  t_.Write("target.txt", "x");
+  fs::create_symlink("target.txt", t_.Root() / "link.txt");
+  ASSERT_EQ(Name("link.txt"), 0);
+  EXPECT_EQ(Put(DISPID_dm_SetAttrib, Variant::I2(win::FILE_ATTRIBUTE_HIDDEN)), kPathFileAccess);
+  EXPECT_EQ(win::GetFileAttributes(t_.Win("target.txt")), win::FILE_ATTRIBUTE_ARCHIVE);
+}
+
 TEST_F(Control, PropertyBagRoundTripRunsNothing) {
   ASSERT_EQ(Put(DISPID_dm_Act, Variant::I4(0x14)), 0);
   ASSERT_EQ(Put(DISPID_dm_pFrom, Variant::String(t_.Win("none.txt"))), 0);

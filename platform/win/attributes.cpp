@@ -231,8 +231,8 @@ bool StoreBits(const fs::path& host, const struct stat& st, uint32_t bits) {
   if (!forceFallback) {
     char text[16];
     const int n = std::snprintf(text, sizeof text, "0x%x", bits);
-    if (::setxattr(host.c_str(), kXattrName, text, static_cast<size_t>(n), 0) == 0) {
-      ::removexattr(host.c_str(), kLegacyXattrName);
+    if (::lsetxattr(host.c_str(), kXattrName, text, static_cast<size_t>(n), 0) == 0) {
+      ::lremovexattr(host.c_str(), kLegacyXattrName);
       return true;
     }
     if (!Unsupported(errno)) return false;
@@ -261,29 +261,35 @@ uint32_t HostAttributesOf(const fs::path& host, const struct stat& st) {
     name = fs::path(host.string()).lexically_normal().parent_path().filename().string();
   if (name.size() > 1 && name[0] == '.' && name != "..") bits |= FILE_ATTRIBUTE_HIDDEN;
   if (folder) bits |= FILE_ATTRIBUTE_DIRECTORY;
-  if (!folder && (st.st_mode & 0222) == 0) bits |= FILE_ATTRIBUTE_READONLY;
+  if ((st.st_mode & 0222) == 0) bits |= FILE_ATTRIBUTE_READONLY;
   return bits == 0 ? FILE_ATTRIBUTE_NORMAL : bits;
 }
 
 base::Status WriteHostAttributes(const fs::path& host, uint32_t attributes) {
   struct stat st;
-  if (::stat(host.c_str(), &st) != 0) return ErrnoError("cannot set the attributes of ", host);
+  if (::lstat(host.c_str(), &st) != 0) return ErrnoError("cannot set the attributes of ", host);
+  // A link has no attributes of its own here, and its target is not changed through it.
+  if (S_ISLNK(st.st_mode)) return ErrnoError("cannot set the attributes of the link ", host, EPERM);
   const bool folder = S_ISDIR(st.st_mode);
+  const bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
   // The whole word is stored, read-only and folder included, so Wine and Samba read what was
   // set; a file's read-only is read back from its write bit alone.
   const uint32_t keep = (attributes & (kStoredBits | FILE_ATTRIBUTE_READONLY)) |
                         (folder ? FILE_ATTRIBUTE_DIRECTORY : 0);
   const mode_t mode = st.st_mode & 07777;
-  // Storing needs the file writable; the read-only bit is applied last.
-  if (!folder && !(mode & S_IWUSR)) ::chmod(host.c_str(), mode | S_IWUSR);
+  // Storing needs the entry writable; the write bits are settled last. A read-only file loses
+  // them; a read-only folder keeps what it had (the platform's read-only folder still takes new
+  // files), and one that is no longer read-only gets the owner's back, as a file does.
+  mode_t now = mode;
+  if (!(mode & S_IWUSR) && ::chmod(host.c_str(), mode | S_IWUSR) == 0) now = mode | S_IWUSR;
   const bool stored = StoreBits(host, st, keep);
   const int storeError = errno;
-  if (!folder) {
-    const mode_t wanted =
-        (attributes & FILE_ATTRIBUTE_READONLY) ? (mode & ~mode_t{0222}) : (mode | S_IWUSR);
-    if (::chmod(host.c_str(), stored ? wanted : mode) != 0)
-      return ErrnoError("cannot set the write bit of ", host);
-  }
+  const mode_t wanted = !stored     ? mode
+                        : !readOnly ? (mode | S_IWUSR)
+                        : folder    ? mode
+                                    : (mode & ~mode_t{0222});
+  if (wanted != now && ::chmod(host.c_str(), wanted) != 0)
+    return ErrnoError("cannot set the write bits of ", host);
   if (!stored) return ErrnoError("cannot store the attributes of ", host, storeError);
   return base::Ok();
 }
@@ -316,7 +322,8 @@ bool SetFileAttributes(std::string_view windowsPath, uint32_t attributes) {
 
 void ForgetStoredAttributes(const fs::path& host) {
   struct stat st;
-  if (::stat(host.c_str(), &st) != 0) return;
+  // A link holds nothing of its own: what its target holds stays.
+  if (::lstat(host.c_str(), &st) != 0 || S_ISLNK(st.st_mode)) return;
   if (!forceFallback) {
     if (::getxattr(host.c_str(), kXattrName, nullptr, 0) >= 0 || !Unsupported(errno)) return;
   }

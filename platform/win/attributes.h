@@ -1,12 +1,13 @@
-// File attributes in the platform's sense. Read-only is the owner's write bit of a file; a folder
-// comes from the file system; hidden, system and archive (and read-only of a folder) live in the
-// extended attribute "user.DOSATTRIB" as hex text ("0x22"), where Wine and Samba keep them, so
-// a candidate working in Wine's file manager or on a Samba share sets what the checks read. The
-// older "user.kirv.attributes" (decimal text) is still read; a write replaces it. Where the file
-// system has no extended attributes (some tmpfs mounts) they live in a side-car store instead:
-// one line "<device> <inode> <bits> <host path>" per file in $KIRV_ATTRIBUTE_STORE, by default
-// $XDG_STATE_HOME/kirv/attributes (~/.local/state/kirv/attributes). Names starting with "."
-// always read as hidden, as host tools treat them so.
+// File attributes in the platform's sense. Read-only is the absence of write bits, of a file or a
+// folder; a folder comes from the file system; hidden, system and archive (and read-only of a
+// folder, stored as Wine and Samba may set it) live in the extended attribute "user.DOSATTRIB" as
+// hex text ("0x22"), where Wine and Samba keep them, so a candidate working in Wine's file manager
+// or on a Samba share sets what the checks read. The older "user.kirv.attributes" (decimal text) is
+// still read; a write replaces it. Where the file system has no extended attributes (some tmpfs
+// mounts) they live in a side-car store instead: one line "<device> <inode> <bits> <host path>" per
+// file in $KIRV_ATTRIBUTE_STORE, by default $XDG_STATE_HOME/kirv/attributes
+// (~/.local/state/kirv/attributes). Names starting with "." always read as hidden, as host tools
+// treat them so.
 #pragma once
 
 #include <sys/stat.h>
@@ -31,8 +32,8 @@ constexpr uint32_t INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
 // never given attributes reads as ARCHIVE, a folder as DIRECTORY; no bit at all reads as NORMAL.
 uint32_t GetFileAttributes(std::string_view windowsPath);
 
-// Sets the attributes (DIRECTORY and NORMAL are ignored as bits); false when the path is missing
-// or the attributes cannot be stored.
+// Sets the attributes (DIRECTORY and NORMAL are ignored as bits); false when the path is missing,
+// is a symbolic link (its target is never changed through it) or the attributes cannot be stored.
 bool SetFileAttributes(std::string_view windowsPath, uint32_t attributes);
 
 // The same two on a host path.
@@ -51,7 +52,7 @@ uint32_t HostAttributesOf(const std::filesystem::path& host, const struct stat& 
 base::Result<uint16_t> GetAttributeWord(std::string_view windowsPath);
 
 // SetAttr: gives a file or folder the bits 1, 2, 4 and 32 of `word`; the folder bit is the
-// file system's and other bits are ignored.
+// file system's and other bits are ignored. A link is refused (EPERM).
 base::Status SetAttributeWord(std::string_view windowsPath, uint16_t word);
 
 // Drops what the side-car store holds for a file about to be deleted, so a later file that

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <string>
 
+#include "platform/win/testing/ordinary_user.h"
 #include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
 
@@ -63,6 +64,69 @@ TEST_P(Attributes, ReadOnlyIsTheWriteBit) {
   fs::permissions(f, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   EXPECT_EQ(GetFileAttributes(t_.Win("r.txt")), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY);
+}
+
+// A folder is read-only as a file is: without write bits, or by its stored bit. Clearing it
+// gives the owner the write bit back; setting it leaves the folder writable, as the platform's
+// read-only folder still takes new files.
+TEST_P(Attributes, AFolderWithoutWriteBitsIsReadOnly) {
+  const fs::path d = t_.Root() / "locked";
+  fs::create_directories(d);
+  fs::permissions(d, fs::perms(0555));
+  EXPECT_EQ(GetFileAttributes(t_.Win("locked")),
+            FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(*GetAttributeWord(t_.Win("locked\\")), 17);
+  ASSERT_TRUE(SetFileAttributes(t_.Win("locked"), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(GetFileAttributes(t_.Win("locked")),
+            FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(fs::status(d).permissions(), fs::perms(0555));
+  ASSERT_TRUE(SetFileAttributes(t_.Win("locked"), FILE_ATTRIBUTE_HIDDEN));
+  EXPECT_EQ(GetFileAttributes(t_.Win("locked")), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
+  EXPECT_NE(fs::status(d).permissions() & fs::perms::owner_write, fs::perms::none);
+  ASSERT_TRUE(SetFileAttributes(t_.Win("locked"), FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(GetFileAttributes(t_.Win("locked")),
+            FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY);
+  EXPECT_NE(fs::status(d).permissions() & fs::perms::owner_write, fs::perms::none);
+}
+
+// Storing needs the folder writable for a moment, which its owner may do, root or not.
+TEST_P(Attributes, AnOwnerSetsAttributesOfHisFolderWithoutWriteBits) {
+  const fs::path d = t_.Root() / "mine";
+  fs::create_directories(d);
+  fs::create_directories(t_.Root() / "store");
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(d.c_str(), testing::kNobody, testing::kNobody), 0);
+    ASSERT_EQ(::chown((t_.Root() / "store").c_str(), testing::kNobody, testing::kNobody), 0);
+    fs::permissions(t_.Root(), fs::perms(0755));
+  }
+  fs::permissions(d, fs::perms(0555));
+  const std::optional<int> answer = testing::AsOrdinaryUser([&] {
+    if (::access(d.c_str(), R_OK | X_OK) != 0) return testing::kCannotReach;
+    if (!SetFileAttributes(t_.Win("mine"), FILE_ATTRIBUTE_HIDDEN)) return 1;
+    return GetFileAttributes(t_.Win("mine")) == (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN)
+               ? 0
+               : 2;
+  });
+  if (!answer) GTEST_SKIP() << "cannot run as an ordinary user here";
+  EXPECT_EQ(*answer, 0) << "1: not set, 2: set but read back otherwise";
+}
+
+// A link has no attributes of its own here, and its target is not changed through it.
+TEST_P(Attributes, SettingALinkLeavesItsTarget) {
+  const fs::path target = t_.Write("target.txt", "x");
+  fs::create_directories(t_.Root() / "dir");
+  fs::create_symlink("target.txt", t_.Root() / "link.txt");
+  fs::create_symlink("dir", t_.Root() / "dirlink");
+  fs::create_symlink("nowhere", t_.Root() / "dangling");
+  const fs::perms before = fs::status(target).permissions();
+  for (const char* link : {"link.txt", "dirlink", "dangling"}) {
+    const base::Status set =
+        SetAttributeWord(t_.Win(link), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(set) << link;
+  }
+  EXPECT_EQ(GetFileAttributes(t_.Win("target.txt")), FILE_ATTRIBUTE_ARCHIVE);
+  EXPECT_EQ(fs::status(target).permissions(), before);
+  EXPECT_EQ(GetFileAttributes(t_.Win("dir")), FILE_ATTRIBUTE_DIRECTORY);
 }
 
 TEST_P(Attributes, DotNamesReadHidden) {

@@ -141,11 +141,13 @@ bool FileOpensForReading(std::string_view windowsPath) {
 }
 
 bool HostFileOpensForReading(const fs::path& host) {
-  // Not blocking on a pipe that nobody writes.
+  // Only a regular file is opened: a pipe or a device might block or act on being opened.
+  struct stat st;
+  if (::stat(host.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  // Not blocking either when the path was made a pipe since.
   const int fd = ::open(host.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return false;
-  struct stat st;
-  const bool file = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
+  const bool file = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
   ::close(fd);
   return file;
 }

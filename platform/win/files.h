@@ -49,7 +49,8 @@ bool RemoveDirectory(std::string_view windowsPath);
 base::Status MakeFolder(std::string_view windowsPath);
 base::Status RemoveFolder(std::string_view windowsPath);
 
-// True when the path opens for reading as a file: false for a missing file, a folder, a name
+// True when the path opens for reading as a regular file (a link is followed): false for a
+// missing file, a folder, a link that leads nowhere, a pipe or a device (never opened), a name
 // with wildcards or a file the user may not read.
 bool FileOpensForReading(std::string_view windowsPath);
 bool HostFileOpensForReading(const std::filesystem::path& host);

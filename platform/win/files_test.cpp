@@ -6,6 +6,8 @@
 #include <cerrno>
 
 #include "platform/win/attributes.h"
+#include "platform/win/testing/entry_kinds.h"
+#include "platform/win/testing/ordinary_user.h"
 #include "platform/win/testing/test_folder.h"
 
 namespace win {
@@ -67,6 +69,22 @@ TEST(Files, OpensForReading) {
     fs::permissions(t.Root() / "a.txt", fs::perms::none);
     EXPECT_FALSE(FileOpensForReading(t.Win("a.txt")));
   }
+}
+
+// Only a regular file opens, as root and as an ordinary user alike; permission bits stop only
+// the ordinary user.
+TEST(Files, OnlyARegularFileOpensForReading) {
+  TestFolder t;
+  const std::vector<testing::OpenCase> cases = testing::MakeEntriesThatMayOpen(t.Root());
+  const auto opens = [&](const char* name) { return FileOpensForReading(t.Win(name)); };
+  const int wrong = testing::FirstWrong(cases, ::geteuid() == 0, opens);
+  EXPECT_EQ(wrong, 0) << testing::RowName(cases, wrong);
+  const std::optional<int> wrongAsUser = testing::AsOrdinaryUser([&] {
+    if (::access(t.Root().c_str(), R_OK | X_OK) != 0) return testing::kCannotReach;
+    return testing::FirstWrong(cases, false, opens);
+  });
+  if (!wrongAsUser) GTEST_SKIP() << "cannot run as an ordinary user here";
+  EXPECT_EQ(*wrongAsUser, 0) << testing::RowName(cases, *wrongAsUser);
 }
 
 TEST(Files, FolderOperationsSayWhyTheyFail) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -64,8 +65,9 @@ class FolderListing {
   // The attribute word of an entry (read on first use); INVALID_FILE_ATTRIBUTES when it has
   // gone since the folder was read.
   uint32_t Attributes(const FolderEntry& entry) const;
-  // True when this process may open the entry as a file for reading, by its permission bits
-  // (no file is opened): false for a folder.
+  // True when this process may open the entry as a regular file for reading (a link is
+  // followed), by its permission bits (no file is opened): false for a folder, a link that leads
+  // nowhere, a pipe or a device.
   bool Readable(const FolderEntry& entry) const;
 
   // Its modification time in local wall-clock seconds (converted on first use).
@@ -84,6 +86,14 @@ class FolderListing {
     uint32_t attributes = 0;  // 0: not read yet
     LocalSeconds local = 0;
     bool statRead = false, localRead = false;
+  };
+  // Who asks, for permission checks: read with the listing's first such check (the groups only
+  // when a file of another owner asks for them), so a process that changes its user is judged as
+  // what it is now.
+  struct Caller {
+    uint32_t user = 0;
+    std::optional<std::vector<uint32_t>> groups;
+    bool InGroup(uint32_t gid);
   };
   // The folder's open descriptor, closed with the listing; it serves the stats of its entries.
   class Descriptor {
@@ -106,6 +116,7 @@ class FolderListing {
   Descriptor folder_;
   std::vector<FolderEntry> entries_;
   mutable std::vector<Known> known_;
+  mutable std::optional<Caller> caller_;
 };
 
 // The platform's listing of a pattern path ("C:\a\*.txt", "C:\a\b.doc", "C:\a\" for every

@@ -7,6 +7,8 @@
 #include <cerrno>
 
 #include "platform/win/attributes.h"
+#include "platform/win/testing/entry_kinds.h"
+#include "platform/win/testing/ordinary_user.h"
 #include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
 
@@ -100,6 +102,28 @@ TEST_F(Listing, EntriesCarrySizeTimeAndLazyAttributes) {
   const base::Result<FolderListing> missing = FolderListing::Read(t_.Win("none"));
   ASSERT_FALSE(missing);
   EXPECT_EQ(missing.error().code, ENOENT);
+}
+
+// Only a regular file is readable, as root and as an ordinary user alike; permission bits stop
+// only the ordinary user. The listing is read by whoever asks.
+TEST(ListingReadable, OnlyARegularFile) {
+  TestFolder t;
+  fs::create_directories(t.Root() / "kinds");
+  const std::vector<testing::OpenCase> cases = testing::MakeEntriesThatMayOpen(t.Root() / "kinds");
+  fs::permissions(t.Root(), fs::perms(0755));
+  const auto firstWrong = [&](bool asRoot) {
+    const base::Result<FolderListing> listing = FolderListing::Read(t.Win("kinds"));
+    if (!listing) return testing::kCannotReach;
+    return testing::FirstWrong(cases, asRoot, [&](const char* name) {
+      const FolderEntry* entry = listing->Find(name);
+      return entry != nullptr && listing->Readable(*entry);
+    });
+  };
+  const int wrong = firstWrong(::geteuid() == 0);
+  EXPECT_EQ(wrong, 0) << testing::RowName(cases, wrong);
+  const std::optional<int> wrongAsUser = testing::AsOrdinaryUser([&] { return firstWrong(false); });
+  if (!wrongAsUser) GTEST_SKIP() << "cannot run as an ordinary user here";
+  EXPECT_EQ(*wrongAsUser, 0) << testing::RowName(cases, *wrongAsUser);
 }
 
 }  // namespace

@@ -31,9 +31,19 @@ void Unprotect(const fs::path& p) {
     ::chmod(p.c_str(), (st.st_mode & 07777) | S_IWUSR);
 }
 
+// What an entry is by itself: a link is a link, whatever it leads to.
+fs::file_status Own(const fs::path& p) {
+  std::error_code ec;
+  return fs::symlink_status(p, ec);
+}
+
+bool IsRealFolder(const fs::path& p) {
+  return fs::is_directory(Own(p));
+}
+
 bool RemoveAll(const fs::path& p) {
   std::error_code ec;
-  if (fs::is_directory(fs::symlink_status(p, ec))) {
+  if (IsRealFolder(p)) {
     for (fs::recursive_directory_iterator it(p, ec), end; !ec && it != end; it.increment(ec))
       Unprotect(it->path());
   } else {
@@ -44,12 +54,21 @@ bool RemoveAll(const fs::path& p) {
   return !ec;
 }
 
+// A link is copied as a link, and a link at the target is replaced, never written through.
 bool CopyOne(const fs::path& src, const fs::path& dst) {
   std::error_code ec;
-  if (fs::exists(dst, ec) && fs::is_directory(src, ec) != fs::is_directory(dst, ec)) {
+  const fs::file_status from = Own(src);
+  const fs::file_status to = Own(dst);
+  const bool link = fs::is_symlink(from);
+  const bool folder = fs::is_directory(from);
+  if (fs::exists(to) && (link || fs::is_symlink(to) || folder != fs::is_directory(to))) {
     if (!RemoveAll(dst)) return false;
   }
-  if (fs::is_directory(src, ec)) {
+  if (link) {
+    fs::copy_symlink(src, dst, ec);
+    return !ec;
+  }
+  if (folder) {
     fs::create_directories(dst, ec);
     if (ec) return false;
     for (fs::directory_iterator it(src, ec), end; !ec && it != end; it.increment(ec))
@@ -64,10 +83,11 @@ bool CopyOne(const fs::path& src, const fs::path& dst) {
   return true;
 }
 
+// A link is moved as a link: only two real folders merge.
 bool MoveOne(const fs::path& src, const fs::path& dst) {
   std::error_code ec;
-  if (fs::exists(dst, ec)) {
-    if (fs::is_directory(src, ec) && fs::is_directory(dst, ec)) {
+  if (fs::exists(Own(dst))) {
+    if (IsRealFolder(src) && IsRealFolder(dst)) {
       // Merge into the existing folder, as the shell does.
       for (fs::directory_iterator it(src, ec), end; !ec && it != end; it.increment(ec))
         if (!MoveOne(it->path(), dst / it->path().filename())) return false;
@@ -80,14 +100,22 @@ bool MoveOne(const fs::path& src, const fs::path& dst) {
   return CopyOne(src, dst) && RemoveAll(src);
 }
 
-// True when `inner` is `outer` itself or lies below it, links resolved: moving or copying
-// `outer` there would feed on itself (or, for the same path, remove what it moves).
-bool SameOrBelow(const fs::path& inner, const fs::path& outer) {
+// The path with the folders on the way resolved and its own name kept: a link is not taken for
+// what it leads to.
+fs::path EntryPath(const fs::path& p) {
+  const fs::path name = p.filename();
   std::error_code ec;
-  const fs::path a = fs::weakly_canonical(inner, ec);
-  if (ec) return false;
-  const fs::path b = fs::weakly_canonical(outer, ec);
-  if (ec) return false;
+  if (name.empty() || name == "." || name == "..") return fs::weakly_canonical(p, ec);
+  const fs::path folder = fs::weakly_canonical(p.parent_path(), ec);
+  return ec ? fs::path() : folder / name;
+}
+
+// True when `inner` is `outer` itself or lies below it, the folders on the way resolved: moving
+// or copying `outer` there would feed on itself (or, for the same path, remove what it moves).
+bool SameOrBelow(const fs::path& inner, const fs::path& outer) {
+  const fs::path a = EntryPath(inner);
+  const fs::path b = EntryPath(outer);
+  if (a.empty() || b.empty()) return false;
   auto ai = a.begin();
   for (auto bi = b.begin(); bi != b.end(); ++bi) {
     if (bi->empty()) continue;
@@ -104,7 +132,7 @@ fs::path FreeName(const fs::path& dst) {
   std::error_code ec;
   for (int n = 2;; ++n) {
     fs::path candidate = dst.parent_path() / (stem + " (" + std::to_string(n) + ")" + ext);
-    if (!fs::exists(fs::symlink_status(candidate, ec))) return candidate;
+    if (!fs::exists(Own(candidate))) return candidate;
   }
 }
 
@@ -157,7 +185,7 @@ base::Status Rename(const Source& source, std::string_view to, bool renameOnColl
   if (SameOrBelow(src, target) && SameOrBelow(target, src)) return base::Ok();
   if (SameOrBelow(target, src)) return Failed("rename a folder into itself:", src, target);
   std::error_code ec;
-  if (renameOnCollision && fs::exists(fs::symlink_status(target, ec))) target = FreeName(target);
+  if (renameOnCollision && fs::exists(Own(target))) target = FreeName(target);
   fs::create_directories(target.parent_path(), ec);
   if (!MoveOne(src, target)) return Failed("rename", src, target);
   return base::Ok();
@@ -167,8 +195,11 @@ base::Status CopyOrMove(ShellOperation operation, const Source& source, std::str
                         bool severalSources, bool renameOnCollision) {
   const fs::path target = NoTrailingSlash(ToHostPath(to));
   std::error_code ec;
+  // A link named as the target is an entry like a file: replaced by one source, never entered.
   const bool intoFolder =
-      severalSources || source.wildcard || source.found.size() > 1 || fs::is_directory(target, ec);
+      severalSources || source.wildcard || source.found.size() > 1 || IsRealFolder(target);
+  if (intoFolder && fs::exists(Own(target)) && !IsRealFolder(target))
+    return base::Error::WithCode(ENOTDIR, "the target " + target.string() + " is no folder");
   fs::create_directories(intoFolder ? target : target.parent_path(), ec);
   for (const FindData& f : source.found) {
     const fs::path src = source.folder / f.name;
@@ -176,7 +207,7 @@ base::Status CopyOrMove(ShellOperation operation, const Source& source, std::str
     const bool same = src == dst || (SameOrBelow(src, dst) && SameOrBelow(dst, src));
     if (same && !renameOnCollision) continue;
     if (!same && SameOrBelow(dst, src)) return Failed("put a folder into itself:", src, dst);
-    if (renameOnCollision && fs::exists(fs::symlink_status(dst, ec))) dst = FreeName(dst);
+    if (renameOnCollision && fs::exists(Own(dst))) dst = FreeName(dst);
     const bool ok = operation == ShellOperation::Copy ? CopyOne(src, dst) : MoveOne(src, dst);
     if (!ok) return Failed(operation == ShellOperation::Copy ? "copy" : "move", src, dst);
   }

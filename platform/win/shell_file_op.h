@@ -1,7 +1,9 @@
 // The shell's file operations (copy, move, delete, rename of files and folders, with wildcards)
 // as a silent caller asks for them: no confirmation, existing targets replaced, missing target
 // folders created, read-only files not spared. Several sources and, on request, one target per
-// source; a deletion that may be undone goes to the desktop's trash.
+// source; a deletion that may be undone goes to the desktop's trash. Nothing is done through a
+// symbolic link: a link is moved, copied, replaced and deleted as itself, wherever it stands
+// (a source, a target, or inside a folder that is copied or moved).
 #pragma once
 
 #include <cstdint>
@@ -33,10 +35,11 @@ struct ShellFileOpRequest {
 
 // Carries out the request source by source, stopping at the first failure (what was done before
 // stays done). Copy and Move put a single source at the target itself, unless the target is an
-// existing folder or several sources (or a wildcard) are given, in which case they go into the
-// folder (created when missing); folders go with all they hold. Delete ignores `to`. Rename
-// gives the first source the first target's path. A source that matches nothing is an error
-// (ENOENT), and so is a target list that does not fit (EINVAL).
+// existing folder (not a link to one) or several sources (or a wildcard) are given, in which
+// case they go into the folder (created when missing); folders go with all they hold. Delete
+// ignores `to`. Rename gives the first source the first target's path. A source that matches
+// nothing is an error (ENOENT), and so is a target list that does not fit (EINVAL) and a target
+// folder that is a file or a link (ENOTDIR).
 base::Status RunShellFileOperation(const ShellFileOpRequest& request);
 
 // One source and one target, without flags; true when something matched and every step

@@ -1,6 +1,9 @@
 #include "platform/win/shell_file_op.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 #include "platform/win/attributes.h"
 #include "platform/win/testing/scoped_env.h"
@@ -12,12 +15,16 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TestFolder;
 
-// The files under the root as "path=content" lines, folders as "path/".
+// The files under the root as "path=content" lines, folders as "path/", links as "path->target"
+// (never followed).
 std::vector<std::string> Tree(const fs::path& root) {
   std::vector<std::string> out;
   for (const auto& e : fs::recursive_directory_iterator(root)) {
-    const std::string rel = fs::relative(e.path(), root).string();
-    out.push_back(e.is_directory() ? rel + "/" : rel + "=" + TestFolder::Read(e.path()));
+    const std::string rel = e.path().lexically_relative(root).string();
+    if (e.is_symlink())
+      out.push_back(rel + "->" + fs::read_symlink(e.path()).string());
+    else
+      out.push_back(e.is_directory() ? rel + "/" : rel + "=" + TestFolder::Read(e.path()));
   }
   std::sort(out.begin(), out.end());
   return out;
@@ -183,6 +190,93 @@ TEST(ShellFileOp, SeveralSourcesAndTheFlags) {
     const base::Status done = RunShellFileOperation(c.request);
     EXPECT_EQ(done ? 0 : done.error().code, c.error) << c.name;
     EXPECT_EQ(Tree(t.Root()), c.tree) << c.name;
+  }
+}
+
+// Nothing is done through a link the request did not name as its own target: a link is moved,
+// copied and replaced as itself, and the folder it leads to outside stays as it was.
+TEST(ShellFileOp, LinksAreMovedCopiedAndReplacedAsThemselves) {
+  using Entries = std::vector<std::string>;
+  struct Case {
+    const char* name;
+    ShellFileOpRequest request;
+    int error;    // 0: succeeds
+    Entries has;  // in work/ afterwards
+    Entries gone;
+  } cases[] = {
+      {"move a link onto a folder of its name",
+       {ShellOperation::Move, {"link"}, {"holder"}},
+       0,
+       {"holder/link->../outside"},
+       {"link->../outside", "holder/link/h.txt=h"}},
+      {"rename a link onto a folder",
+       {ShellOperation::Rename, {"link"}, {"existing"}},
+       0,
+       {"existing->../outside"},
+       {"link->../outside", "existing/e.txt=e"}},
+      {"merge a folder whose subfolder is a link",
+       {ShellOperation::Move, {"tree"}, {"merge"}},
+       0,
+       {"merge/tree/in.txt=i", "merge/tree/linked->../../outside"},
+       {"tree/", "merge/tree/linked/x.txt=x"}},
+      {"copy onto a link to a file",
+       {ShellOperation::Copy, {"a.txt"}, {"filelink.txt"}},
+       0,
+       {"a.txt=a", "filelink.txt=a"},
+       {"filelink.txt->../outside/file.txt"}},
+      {"copy a link",
+       {ShellOperation::Copy, {"filelink.txt"}, {"copied.txt"}},
+       0,
+       {"copied.txt->../outside/file.txt", "filelink.txt->../outside/file.txt"},
+       {}},
+      {"copy a folder whose subfolder is a link",
+       {ShellOperation::Copy, {"tree"}, {"copy"}},
+       0,
+       {"copy/in.txt=i", "copy/linked->../../outside", "tree/linked->../../outside"},
+       {}},
+      {"copy a folder onto a link to a folder",
+       {ShellOperation::Copy, {"tree"}, {"dst"}},
+       0,
+       {"dst/tree/", "dst/tree/in.txt=i", "dst/tree/linked->../../outside"},
+       {"dst/tree->../../outside"}},
+      {"copy several files into a link to a folder",
+       {ShellOperation::Copy, {"*.txt"}, {"link"}},
+       ENOTDIR,
+       {"link->../outside"},
+       {}},
+      {"delete a link to a folder",
+       {ShellOperation::Delete, {"link"}, {}},
+       0,
+       {},
+       {"link->../outside"}},
+  };
+  for (Case& c : cases) {
+    TestFolder t;
+    t.Write("outside/o.txt", "o");
+    t.Write("outside/sub/p.txt", "p");
+    t.Write("outside/file.txt", "target");
+    const fs::path work = t.Root() / "work";
+    t.Write("work/a.txt", "a");
+    t.Write("work/existing/e.txt", "e");
+    t.Write("work/holder/link/h.txt", "h");
+    t.Write("work/tree/in.txt", "i");
+    t.Write("work/merge/tree/linked/x.txt", "x");
+    fs::create_directories(work / "dst");
+    fs::create_symlink("../outside", work / "link");
+    fs::create_symlink("../outside/file.txt", work / "filelink.txt");
+    fs::create_symlink("../../outside", work / "tree" / "linked");
+    fs::create_symlink("../../outside", work / "dst" / "tree");
+    for (std::string& p : c.request.from) p = t.Win("work\\" + p);
+    for (std::string& p : c.request.to) p = t.Win("work\\" + p);
+    const base::Status done = RunShellFileOperation(c.request);
+    EXPECT_EQ(done ? 0 : done.error().code, c.error) << c.name;
+    EXPECT_EQ(Tree(t.Root() / "outside"),
+              (Entries{"file.txt=target", "o.txt=o", "sub/", "sub/p.txt=p"}))
+        << c.name;
+    const Entries after = Tree(work);
+    for (const std::string& e : c.has) EXPECT_THAT(after, ::testing::Contains(e)) << c.name;
+    for (const std::string& e : c.gone)
+      EXPECT_THAT(after, ::testing::Not(::testing::Contains(e))) << c.name;
   }
 }
 

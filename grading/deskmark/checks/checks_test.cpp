@@ -69,6 +69,8 @@ TEST(Checks, AttributeWords) {
   f.Folder("hid").Attributes("hid", kHidden);
   f.Folder("dir");
   f.Folder("sys").Attributes("sys", kSystem | kArchive);
+  f.Folder("locked").Mode("locked", 0555);
+  f.Folder("locked2").Attributes("locked2", kHidden).Mode("locked2", 0500);
   testing::ExpectChecks(f, Cases{
                                {"read-only and hidden, mask 3", "FILESX", {"rh.txt", "3"}, true},
                                {"only read-only, mask 3", "FILESX", {"r.txt", "3"}, false},
@@ -81,6 +83,9 @@ TEST(Checks, AttributeWords) {
                                {"a hidden folder is not 16", "FLDRSX", {"hid", "16"}, false},
                                {"a hidden folder is 18", "FLDRSX", {"hid\\", "18"}, true},
                                {"system and archive", "FLDRSX", {"sys", "52"}, true},
+                               {"no write bits: 17", "FLDRSX", {"locked", "17"}, true},
+                               {"no write bits: not 16", "FLDRSX", {"locked", "16"}, false},
+                               {"hidden, no write bits", "FLDRSX", {"locked2", "19"}, true},
                                {"a missing folder reads -1", "FLDRSX", {"none", "-1"}, true},
                                {"a file is no folder", "FLDRSX", {"plain.txt", "32"}, false},
                            });
@@ -134,6 +139,36 @@ TEST(Checks, MoveAndRename) {
              {"a folder in both places", "ISFLDRMOVE", {"olddir2", "newdir2"}, false},
              {"a renamed folder", "ISFLDRMRENAME", {"olddir", "NEWDIR\\"}, true},
              {"a folder renamed to nothing", "ISFLDRMRENAME", {"olddir", "none"}, false},
+         });
+}
+
+// What opens is a regular file: a link to nowhere, a pipe or a folder under a file's name is not
+// one, so it neither exists as a file nor stands as its copy.
+TEST(Checks, OnlyARegularFileOpens) {
+  DeskFixture f;
+  f.File("a.txt", 1).Link("link.txt", "a.txt").Link("dangling.txt", "nowhere.txt");
+  f.Pipe("pipe.txt").Folder("folder.txt").Link("folderlink.txt", "folder.txt");
+  f.File("src/a.txt", 1).File("src/b.txt", 1);
+  f.Link("dst/a.txt", "nowhere").Link("dst/b.txt", "nowhere");
+  f.Pipe("pipes/a.txt").Pipe("pipes/b.txt");
+  f.Link("lnk/记事本.lnk", "nowhere");
+  testing::ExpectChecks(
+      f, Cases{
+             {"a file", "ISFILEEXIST", {"a.txt"}, true},
+             {"a link to a file", "ISFILEEXIST", {"link.txt"}, true},
+             {"a link to nowhere", "ISFILEEXIST", {"dangling.txt"}, false},
+             {"a pipe", "ISFILEEXIST", {"pipe.txt"}, false},
+             {"a folder under a file's name", "ISFILEEXIST", {"folder.txt"}, false},
+             {"a link to a folder", "ISFILEEXIST", {"folderlink.txt"}, false},
+             {"copies that are links to nowhere", "ISFILECOPY", {"src", "dst", "*.txt"}, false},
+             {"copies that are pipes", "ISFILECOPY", {"src", "pipes", "*.txt"}, false},
+             {"a renamed copy that leads nowhere",
+              "ISFILECRENAME",
+              {"src\\a.txt", "dangling.txt"},
+              false},
+             {"a link to nowhere carries no attributes", "FILESX", {"dangling.txt", "0"}, false},
+             {"a shortcut that leads nowhere", "ISKJFSEXIST", {"lnk", "记事本.lnk"}, false},
+             {"copies by size that lead nowhere", "ISFILELENCOPY", {"src", "dst", "1", "1"}, false},
          });
 }
 

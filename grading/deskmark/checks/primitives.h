@@ -1,7 +1,7 @@
 // The file-system primitives every desktop check is built from, with the names the checks use:
 // existence by opening, folder existence, listing by pattern and attribute mask, attribute words.
-// They read the candidate's folders through a FolderCache: each folder is read once per run, so
-// twenty rules over the same folder cost one listing. Paths are Windows-form texts.
+// They read the candidate's folders through a FolderCache: each folder a rule looks at is read
+// once for that rule, however many names the rule tests in it. Paths are Windows-form texts.
 #pragma once
 
 #include <cstdint>
@@ -15,9 +15,10 @@
 
 namespace deskmark {
 
-// Listings of the folders a run looks at, each read on first use. A folder below the root (the
+// Listings of the folders a rule looks at, each read on first use. A folder below the root (the
 // candidate folder) is found through its parent's listing rather than by resolving its whole
-// path again. A run starts with Reset(): the candidate may have changed anything since the last.
+// path again. Each rule starts with Reset(): anything may have been written since the last one,
+// the run's own debug log included.
 class FolderCache {
  public:
   explicit FolderCache(std::string_view root = {}) { Reset(root); }

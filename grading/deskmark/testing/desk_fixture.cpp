@@ -48,9 +48,27 @@ DeskFixture& DeskFixture::Folder(const std::string& relative) {
   return *this;
 }
 
+DeskFixture& DeskFixture::Link(const std::string& relative, const std::string& target) {
+  fs::create_directories(Host(relative).parent_path());
+  fs::create_symlink(target, Host(relative));
+  return *this;
+}
+
+DeskFixture& DeskFixture::Pipe(const std::string& relative) {
+  fs::create_directories(Host(relative).parent_path());
+  if (::mkfifo(Host(relative).c_str(), 0600) != 0)
+    throw std::runtime_error("cannot make the pipe " + relative);
+  return *this;
+}
+
 DeskFixture& DeskFixture::Attributes(const std::string& relative, uint32_t bits) {
   if (!win::SetHostFileAttributes(Host(relative), bits))
     throw std::runtime_error("cannot set the attributes of " + relative);
+  return *this;
+}
+
+DeskFixture& DeskFixture::Mode(const std::string& relative, unsigned bits) {
+  fs::permissions(Host(relative), fs::perms(bits));
   return *this;
 }
 

@@ -31,8 +31,14 @@ class DeskFixture {
   // A file of `bytes` bytes (its folders made).
   DeskFixture& File(const std::string& relative, size_t bytes = 0);
   DeskFixture& Folder(const std::string& relative);
+  // A symbolic link to `target` (taken as it is written: relative to the link's folder), and a
+  // named pipe that nobody writes.
+  DeskFixture& Link(const std::string& relative, const std::string& target);
+  DeskFixture& Pipe(const std::string& relative);
   // Attribute bits as a candidate would set them (hidden 2, system 4, read-only 1...).
   DeskFixture& Attributes(const std::string& relative, uint32_t bits);
+  // Permission bits, as a file manager's permissions page sets them (0555: no one writes).
+  DeskFixture& Mode(const std::string& relative, unsigned bits);
   DeskFixture& Modified(const std::string& relative, win::LocalSeconds when);
   DeskFixture& Remove(const std::string& relative);
 
