@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -145,7 +146,16 @@ void RunStatement(const std::string& input) {
   const Files& files = Database();
   std::error_code ec;
   fs::copy_file(files.pristine, files.work, fs::copy_options::overwrite_existing, ec);
-  if (ec) std::abort();
+  if (ec) {
+    // What an earlier statement left under the work file's name is no reason to stop: start it
+    // afresh, and say why should even that fail.
+    fs::remove_all(files.work, ec);
+    fs::copy_file(files.pristine, files.work, ec);
+    if (ec) {
+      std::fprintf(stderr, "cannot copy the pristine database: %s\n", ec.message().c_str());
+      std::abort();
+    }
+  }
   std::vector<std::string> parts;
   for (size_t start = 0;;) {
     const size_t end = input.find('\0', start);
