@@ -16,15 +16,21 @@ const QColor kLightText(220, 220, 220);
 const QColor kInterior(113, 111, 100);
 }  // namespace
 
-CCustomVisualManager::CCustomVisualManager(const std::string& programFolder) {
-  vertical_.LoadPictureFile(programFolder + "Skins\\bgv.gif");
-  horizontal_.LoadPictureFile(programFolder + "Skins\\bgh.gif");
+CCustomVisualManager::CCustomVisualManager(const std::string& programFolder)
+    : vertical_{programFolder + "Skins\\bgv.gif", false, {}},
+      horizontal_{programFolder + "Skins\\bgh.gif", false, {}} {
   groupBackground = kInterior;
   groupBorder = kOutline;
 }
 
 const CPictureHolder& CCustomVisualManager::Skin(ui::DockEdge edge) const {
-  return edge == ui::DockEdge::Top || edge == ui::DockEdge::Bottom ? horizontal_ : vertical_;
+  LazySkin& skin =
+      edge == ui::DockEdge::Top || edge == ui::DockEdge::Bottom ? horizontal_ : vertical_;
+  if (!skin.loaded) {
+    skin.loaded = true;
+    skin.picture.LoadPictureFile(skin.file);
+  }
+  return skin.picture;
 }
 
 QRect CCustomVisualManager::SkinRect(const QRect& rect, ui::DockEdge edge) const {

@@ -13,7 +13,9 @@
 
 class CCustomVisualManager : public ui::VisualManager2003 {
  public:
-  // Loads programFolder + "Skins\bgv.gif" and "Skins\bgh.gif" (a missing one stays empty).
+  // Skins programFolder + "Skins\bgv.gif" and "Skins\bgh.gif" (a missing one stays empty),
+  // each decoded when first drawn: start-up does not wait for pictures the rules dialog never
+  // shows.
   explicit CCustomVisualManager(const std::string& programFolder);
 
   QString Name() const override { return QStringLiteral("Custom"); }
@@ -36,7 +38,13 @@ class CCustomVisualManager : public ui::VisualManager2003 {
   const CPictureHolder& Skin(ui::DockEdge edge) const;
 
  private:
-  CPictureHolder vertical_, horizontal_;
+  // A skin file and its picture, loaded on first use.
+  struct LazySkin {
+    std::string file;
+    bool loaded = false;
+    CPictureHolder picture;
+  };
+  mutable LazySkin vertical_, horizontal_;
 };
 
 // The square of the collapse ring of a group caption, for the caption rectangle and the size of
