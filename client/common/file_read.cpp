@@ -1,5 +1,5 @@
 // Splitting the client's text files (see file_read.h).
-#include "client/file_read.h"
+#include "client/common/file_read.h"
 
 std::vector<std::string> SplitTextLines(std::string_view text) {
   std::vector<std::string> lines;

@@ -1,6 +1,6 @@
 // The client's safe file writes (see file_write.h), over POSIX calls so that each step's failure
 // is seen: open, every write, fsync and rename.
-#include "client/file_write.h"
+#include "client/common/file_write.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 // The client's safe file writes: a rewrite replaces the whole file at once (a reader holding the
 // old one still reads it whole), carries its attributes, and leaves the old file when it fails;
 // an append never touches what was there, reports a write that fails and writes through no link.
-#include "client/file_write.h"
+#include "client/common/file_write.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

@@ -1,5 +1,5 @@
 // CIniFile over the platform's private-profile functions.
-#include "client/ini_file.h"
+#include "client/common/ini_file.h"
 
 #include "platform/win/codepage.h"
 #include "platform/win/profile.h"

@@ -1,5 +1,5 @@
 // CIniFile: the 255-character read, missing versus empty keys, writing.
-#include "client/ini_file.h"
+#include "client/common/ini_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The exam client's system utilities over the platform layer.
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
 
 #include <netdb.h>
 #include <netinet/in.h>
@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "client/file_write.h"
+#include "client/common/file_write.h"
 #include "platform/base/text.h"
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"

@@ -1,4 +1,4 @@
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The countdown's rules: the time is saved each time it passes a multiple of ten seconds, the
 // caption shows seconds and turns yellow from 300 seconds and red from 120, and at zero the exam
 // ends.
-#include "client/countdown.h"
+#include "client/exam/countdown.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,5 +1,5 @@
 // Tests of the exam countdown: captions, colours, saves and the one time-up.
-#include "client/countdown.h"
+#include "client/exam/countdown.h"
 
 #include <gtest/gtest.h>
 

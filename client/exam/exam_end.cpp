@@ -1,6 +1,6 @@
 // The end-of-exam sequence (see exam_end.h).
 
-#include "client/exam_end.h"
+#include "client/exam/exam_end.h"
 
 bool FinishExam(ExamEndSteps& steps) {
   steps.CentreFrame();

@@ -1,6 +1,6 @@
 // Requests are serialised by a flag rather than a queue: at most one can wait, and any number of
 // requests during one confirmation count as one.
-#include "client/exam_end_request.h"
+#include "client/exam/exam_end_request.h"
 
 void ExamEndRequest::Request() {
   if (finished_) return;

@@ -1,5 +1,5 @@
 // Tests that every way to the end of the exam finishes it exactly once.
-#include "client/exam_end_request.h"
+#include "client/exam/exam_end_request.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Tests of the end-of-exam sequence: its order, the question only while time remains, and a
 // Cancel that leaves the database, the log and the screen untouched.
 
-#include "client/exam_end.h"
+#include "client/exam/exam_end.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The exam session (see exam_session.h).
-#include "client/exam_session.h"
+#include "client/exam/exam_session.h"
 
-#include "client/ado_exam_store.h"
+#include "client/store/ado_exam_store.h"
 #include "platform/base/text.h"
 
 ExamSession::ExamSession() : store_(std::make_unique<AdoExamStore>()) {}

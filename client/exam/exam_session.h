@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "client/exam_store.h"
-#include "client/ini_file.h"
-#include "client/system_utils.h"
+#include "client/common/ini_file.h"
+#include "client/common/system_utils.h"
+#include "client/store/exam_store.h"
 
 // The candidate of this run.
 struct ExamCandidate {

@@ -1,13 +1,13 @@
 // The exam session's start: the settings flags, the database opened (or reported), and the
 // candidate set only by the login.
-#include "client/exam_session.h"
+#include "client/exam/exam_session.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "client/db/exam_database.h"
+#include "client/store/db/exam_database.h"
 #include "client/testing/fake_exam_store.h"
 #include "client/testing/temp_folder.h"
 #include "platform/win/message_box.h"

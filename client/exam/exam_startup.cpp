@@ -1,6 +1,6 @@
 // The start-up and shut-down sequence (see exam_startup.h).
 
-#include "client/exam_startup.h"
+#include "client/exam/exam_startup.h"
 
 bool InitInstance(StartupSteps& steps) {
   steps.ShowRegisterBox(true);

@@ -2,7 +2,7 @@
 // the rules or login left without OK, a question bar that cannot be made; the exit hook runs
 // whenever start-up got past the instance lock.
 
-#include "client/exam_startup.h"
+#include "client/exam/exam_startup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The desktop lock-down switches (see lockdown.h).
 
-#include "client/lockdown.h"
+#include "client/exam/lockdown.h"
 
 #include "platform/win/registry.h"
 

@@ -1,7 +1,7 @@
 // Tests of the lock-down switches: each flag bit, the end screen locking every lock (one already
 // on stays on), releasing all, training mode, and the registry backend's values.
 
-#include "client/lockdown.h"
+#include "client/exam/lockdown.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The login and the paper draw (see login.h).
 
-#include "client/login.h"
+#include "client/exam/login.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
 
-#include "client/single_choice_record.h"
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
+#include "client/exam/single_choice_record.h"
 #include "platform/base/text.h"
 #include "platform/win/message_box.h"
 

@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "client/exam_store.h"
+#include "client/store/exam_store.h"
 
 // The machine: files, programs, the candidate log, clock and dice.
 class LoginHost {

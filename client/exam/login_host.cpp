@@ -1,13 +1,13 @@
 // The login's machine side (see login_host.h).
 
-#include "client/login_host.h"
+#include "client/exam/login_host.h"
 
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 
-#include "client/single_choice_record.h"
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
+#include "client/exam/single_choice_record.h"
 #include "platform/win/files.h"
 #include "platform/win/paths.h"
 

@@ -2,7 +2,7 @@
 // log, the clock and the C library's dice.
 #pragma once
 
-#include "client/login.h"
+#include "client/exam/login.h"
 
 class SystemLoginHost : public LoginHost {
  public:

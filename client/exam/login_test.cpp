@@ -1,11 +1,11 @@
 // Tests of the login and paper draw: the candidate-row state table, exam lengths, the candidate
 // folder, the archive list, a real 7z archive, the folder put aside, the seat cut from the code.
 
-#include "client/login.h"
+#include "client/exam/login.h"
 
-#include "client/ado_exam_store.h"
-#include "client/db/exam_database.h"
-#include "client/login_host.h"
+#include "client/exam/login_host.h"
+#include "client/store/ado_exam_store.h"
+#include "client/store/db/exam_database.h"
 #include "client/testing/fake_exam_store.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // Paper list to tabs; the splitting is the client's own SplitString, so blanks around the list
 // and a trailing "|" behave as everywhere else in the client.
-#include "client/paper_tabs.h"
+#include "client/exam/paper_tabs.h"
 
 #include <charconv>
 
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
 
 std::vector<PaperTab> PaperTabs(const std::string& papers) {
   std::vector<std::string> items;

@@ -1,5 +1,5 @@
 // Tests of the paper-list-to-tabs rules.
-#include "client/paper_tabs.h"
+#include "client/exam/paper_tabs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The system password check (see password_check.h).
-#include "client/password_check.h"
+#include "client/exam/password_check.h"
 
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
 
 std::string ExpectedSystemPassword(const std::string& stored) {
   return TransformPassword(stored.empty() ? std::string(kBuiltInSysPassword) : stored, false);

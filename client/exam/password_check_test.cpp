@@ -1,9 +1,9 @@
 // Tests of the system password check.
-#include "client/password_check.h"
+#include "client/exam/password_check.h"
 
 #include <gtest/gtest.h>
 
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
 
 namespace {
 

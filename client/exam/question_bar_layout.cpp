@@ -1,5 +1,5 @@
 // Question bar geometry; divisions truncate as the bar's original sizes did.
-#include "client/question_bar_layout.h"
+#include "client/exam/question_bar_layout.h"
 
 BarEdge BarDockEdge(int screenWidth, int screenHeight) {
   if (screenWidth <= 0) return BarEdge::Top;

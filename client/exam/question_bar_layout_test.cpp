@@ -1,5 +1,5 @@
 // Tests of the question bar's dock edge, sizes and pane name.
-#include "client/question_bar_layout.h"
+#include "client/exam/question_bar_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The single-choice answer record (see single_choice_record.h).
 
-#include "client/single_choice_record.h"
+#include "client/exam/single_choice_record.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-#include "client/file_read.h"
-#include "client/file_write.h"
-#include "client/system_utils.h"
+#include "client/common/file_read.h"
+#include "client/common/file_write.h"
+#include "client/common/system_utils.h"
 #include "platform/win/attributes.h"
 #include "platform/win/confined_file.h"
 #include "platform/win/paths.h"

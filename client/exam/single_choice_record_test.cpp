@@ -1,7 +1,7 @@
 // Tests of the single-choice answer record: made from the paper list, resumed at the first
 // unanswered question, rewritten after each answer and read-only and hidden between writes.
 
-#include "client/single_choice_record.h"
+#include "client/exam/single_choice_record.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -9,10 +9,10 @@
 #include <fstream>
 #include <iostream>
 
-#include "client/ado_exam_store.h"
-#include "client/db/exam_database.h"
-#include "client/exam_session.h"
-#include "client/grading_flow.h"
+#include "client/exam/exam_session.h"
+#include "client/grading/grading_flow.h"
+#include "client/store/ado_exam_store.h"
+#include "client/store/db/exam_database.h"
 #include "client/testing/null_grading_system.h"
 #include "platform/com/library.h"
 #include "platform/win/testing/test_folder.h"

@@ -1,5 +1,5 @@
 // The grading dialog's flow (see grading_flow.h).
-#include "client/grading_flow.h"
+#include "client/grading/grading_flow.h"
 
 #include <algorithm>
 #include <climits>
@@ -7,13 +7,13 @@
 #include <cstdlib>
 #include <optional>
 
-#include "client/exam_session.h"
-#include "client/file_write.h"
-#include "client/grading_record.h"
-#include "client/score_scrambler.h"
-#include "client/score_upload.h"
-#include "client/server_protocol.h"
-#include "client/system_utils.h"
+#include "client/common/file_write.h"
+#include "client/common/system_utils.h"
+#include "client/exam/exam_session.h"
+#include "client/grading/grading_record.h"
+#include "client/grading/score_scrambler.h"
+#include "client/grading/score_upload.h"
+#include "client/server/server_protocol.h"
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
 

@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
-#include "client/module_graders.h"
-#include "client/process_sweep.h"
+#include "client/grading/module_graders.h"
+#include "client/grading/process_sweep.h"
 #include "platform/com/control.h"
 
 class ExamSession;

@@ -4,7 +4,7 @@
 // scores with their weights and truncations, the stored score, failing controls and a failing
 // database, training mode's grading record, the upload to a fake exam server, the process sweep,
 // the watchdog and the auto-start countdown.
-#include "client/grading_flow.h"
+#include "client/grading/grading_flow.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -18,13 +18,13 @@
 #include <optional>
 #include <set>
 
-#include "client/ado_exam_store.h"
-#include "client/db/ado_record_set.h"
-#include "client/db/exam_database.h"
-#include "client/exam_session.h"
-#include "client/grading_record.h"
-#include "client/score_scrambler.h"
-#include "client/server_protocol.h"
+#include "client/exam/exam_session.h"
+#include "client/grading/grading_record.h"
+#include "client/grading/score_scrambler.h"
+#include "client/server/server_protocol.h"
+#include "client/store/ado_exam_store.h"
+#include "client/store/db/ado_record_set.h"
+#include "client/store/db/exam_database.h"
 #include "client/testing/fake_exam_server.h"
 #include "client/testing/fake_exam_store.h"
 #include "client/testing/temp_folder.h"

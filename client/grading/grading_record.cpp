@@ -1,9 +1,9 @@
 // The training-mode grading record (see grading_record.h).
-#include "client/grading_record.h"
+#include "client/grading/grading_record.h"
 
-#include "client/file_read.h"
-#include "client/file_write.h"
-#include "client/system_utils.h"
+#include "client/common/file_read.h"
+#include "client/common/file_write.h"
+#include "client/common/system_utils.h"
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
 #include "platform/win/confined_file.h"

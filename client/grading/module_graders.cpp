@@ -1,5 +1,5 @@
 // The graders of the grading dialog (see module_graders.h).
-#include "client/module_graders.h"
+#include "client/grading/module_graders.h"
 
 #include <cmath>
 #include <functional>
@@ -7,13 +7,13 @@
 #include <memory>
 #include <unordered_set>
 
-#include "client/controls/ping_excel.h"
-#include "client/controls/ping_net.h"
-#include "client/controls/ping_run.h"
-#include "client/controls/ping_win.h"
-#include "client/file_read.h"
-#include "client/file_write.h"
-#include "client/system_utils.h"
+#include "client/common/file_read.h"
+#include "client/common/file_write.h"
+#include "client/common/system_utils.h"
+#include "client/grading/controls/ping_excel.h"
+#include "client/grading/controls/ping_net.h"
+#include "client/grading/controls/ping_run.h"
+#include "client/grading/controls/ping_win.h"
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
 #include "platform/win/confined_file.h"

@@ -1,5 +1,5 @@
 // The sweep of listed programs (see process_sweep.h).
-#include "client/process_sweep.h"
+#include "client/grading/process_sweep.h"
 
 #include <unistd.h>
 

@@ -1,5 +1,5 @@
 // The kill list's names and the sweep over a machine's processes.
-#include "client/process_sweep.h"
+#include "client/grading/process_sweep.h"
 
 #include <gtest/gtest.h>
 

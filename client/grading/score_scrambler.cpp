@@ -1,5 +1,5 @@
 // The score record scrambler.
-#include "client/score_scrambler.h"
+#include "client/grading/score_scrambler.h"
 
 #include <array>
 #include <cstdint>

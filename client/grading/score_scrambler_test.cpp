@@ -1,4 +1,4 @@
-#include "client/score_scrambler.h"
+#include "client/grading/score_scrambler.h"
 
 #include <gtest/gtest.h>
 

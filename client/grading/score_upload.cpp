@@ -1,8 +1,8 @@
 // The score upload (see score_upload.h).
-#include "client/score_upload.h"
+#include "client/grading/score_upload.h"
 
-#include "client/exam_session.h"
-#include "client/server_protocol.h"
+#include "client/exam/exam_session.h"
+#include "client/server/server_protocol.h"
 
 bool UploadScore(ExamSession& session, const std::string& examCode, const std::string& encodedScore,
                  const std::function<void(const std::string& text)>& say,

@@ -5,9 +5,9 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include "client/exam_session.h"
+#include "client/common/system_utils.h"
+#include "client/exam/exam_session.h"
 #include "client/gui/artwork.h"
-#include "client/system_utils.h"
 #include "platform/win/process.h"
 
 CExamAppBar::CExamAppBar(ExamSession& session, int screenWidth, int screenHeight)

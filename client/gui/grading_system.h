@@ -9,7 +9,7 @@
 // the grading.
 #pragma once
 
-#include "client/grading_flow.h"
+#include "client/grading/grading_flow.h"
 
 class QtGradingSystem : public GradingSystem {
  public:

@@ -9,13 +9,13 @@
 #include <map>
 #include <memory>
 
-#include "client/candidate_transfer.h"
-#include "client/proctor_context.h"
-#include "client/proctor_list.h"
-#include "client/proctor_records.h"
-#include "client/proctor_server.h"
-#include "client/score_export.h"
-#include "client/seating_import.h"
+#include "client/proctor/candidate_transfer.h"
+#include "client/proctor/proctor_context.h"
+#include "client/proctor/proctor_list.h"
+#include "client/proctor/proctor_records.h"
+#include "client/proctor/proctor_server.h"
+#include "client/proctor/score_export.h"
+#include "client/proctor/seating_import.h"
 
 class ProctorScreen;
 class QComboBox;

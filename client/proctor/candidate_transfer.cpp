@@ -1,11 +1,11 @@
 // Moving a candidate between exam machines (see candidate_transfer.h).
-#include "client/candidate_transfer.h"
+#include "client/proctor/candidate_transfer.h"
 
-#include "client/ado_exam_store.h"
-#include "client/login.h"
-#include "client/login_host.h"
-#include "client/process_sweep.h"
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
+#include "client/exam/login.h"
+#include "client/exam/login_host.h"
+#include "client/grading/process_sweep.h"
+#include "client/store/ado_exam_store.h"
 #include "platform/win/attributes.h"
 #include "platform/win/files.h"
 #include "platform/win/paths.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "client/proctor_context.h"
+#include "client/proctor/proctor_context.h"
 
 namespace proctor_text {
 inline constexpr std::string_view NoExportSelection = "请选中要转移考试机的考生";

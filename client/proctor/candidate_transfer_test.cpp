@@ -1,7 +1,7 @@
 // Moving a candidate between two exam machines in temporary folders with the host's 7-Zip: the
 // package made on one, taken over on the other, and the way back, where the package's own
 // database and files count, not what an earlier visit left on the machine.
-#include "client/candidate_transfer.h"
+#include "client/proctor/candidate_transfer.h"
 
 #include <gtest/gtest.h>
 

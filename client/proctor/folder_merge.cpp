@@ -1,5 +1,5 @@
 // Moving an unpacked folder's new files into a candidate folder (see folder_merge.h).
-#include "client/folder_merge.h"
+#include "client/proctor/folder_merge.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 // Moving an unpacked folder's files into a candidate folder: what is missing moves in, what is
 // there stays (also when its name differs in case, also a link the candidate put there), and a
 // move that fails takes back what was moved before it.
-#include "client/folder_merge.h"
+#include "client/proctor/folder_merge.h"
 
 #include <gtest/gtest.h>
 

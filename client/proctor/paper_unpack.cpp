@@ -1,11 +1,11 @@
 // Paper archives unpacked whole or not at all (see paper_unpack.h).
-#include "client/paper_unpack.h"
+#include "client/proctor/paper_unpack.h"
 
 #include <filesystem>
 
-#include "client/folder_merge.h"
-#include "client/login.h"
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
+#include "client/exam/login.h"
+#include "client/proctor/folder_merge.h"
 #include "platform/win/paths.h"
 #include "platform/win/process.h"
 

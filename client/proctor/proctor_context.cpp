@@ -1,7 +1,7 @@
 // The steps the proctor operations share (see proctor_context.h).
-#include "client/proctor_context.h"
+#include "client/proctor/proctor_context.h"
 
-#include "client/login.h"
+#include "client/exam/login.h"
 
 bool ProctorContext::AskYesNo(const std::string& question) {
   return ui_.Message(question, win::MB_YESNO | win::MB_ICONQUESTION) == win::IDYES;

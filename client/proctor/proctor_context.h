@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "client/exam_session.h"
-#include "client/proctor_ui.h"
+#include "client/exam/exam_session.h"
+#include "client/proctor/proctor_ui.h"
 
 // The candidate a proctor operation works on: the exam code of the list's selected row.
 using Selection = std::optional<std::string>;

@@ -1,10 +1,10 @@
 // The proctor list's rows and the dialog's choices (see proctor_list.h).
-#include "client/proctor_list.h"
+#include "client/proctor/proctor_list.h"
 
 #include <cstdio>
 
-#include "client/ini_file.h"
-#include "client/server_protocol.h"
+#include "client/common/ini_file.h"
+#include "client/server/server_protocol.h"
 #include "platform/base/text.h"
 
 namespace {

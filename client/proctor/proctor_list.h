@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "client/exam_store.h"
+#include "client/store/exam_store.h"
 
 // One row of the candidate list: 考场, 场次, 座位, 准考证号, 姓名, 状态, 是否已评分,
 // 是否已发送成绩.

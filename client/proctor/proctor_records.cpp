@@ -1,15 +1,15 @@
 // The proctor's operations on one candidate (see proctor_records.h).
-#include "client/proctor_records.h"
+#include "client/proctor/proctor_records.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
-#include "client/login.h"
-#include "client/login_host.h"
-#include "client/paper_tabs.h"
-#include "client/paper_unpack.h"
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
+#include "client/exam/login.h"
+#include "client/exam/login_host.h"
+#include "client/exam/paper_tabs.h"
+#include "client/proctor/paper_unpack.h"
 #include "platform/win/files.h"
 
 bool ExtensionAccepted(int secondsLeft, long long minutes) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "client/proctor_context.h"
+#include "client/proctor/proctor_context.h"
 
 // Grades a candidate again (the grading dialog, modal) from his exam code and folder.
 using Regrader = std::function<void(const std::string& examCode, const std::string& studentFolder)>;

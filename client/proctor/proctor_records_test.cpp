@@ -1,7 +1,7 @@
 // The proctor's operations on one candidate, on a real exam database: the time extension and its
 // bounds, the retake, the paper released again from a real 7-Zip archive without touching the
 // candidate's work, and grading again through the hook the grading dialog fills.
-#include "client/proctor_records.h"
+#include "client/proctor/proctor_records.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The proctor's server exchanges and settings (see proctor_server.h).
-#include "client/proctor_server.h"
+#include "client/proctor/proctor_server.h"
 
-#include "client/score_upload.h"
-#include "client/server_protocol.h"
+#include "client/grading/score_upload.h"
+#include "client/server/server_protocol.h"
 
 std::optional<std::vector<std::string>> ProctorServer::Exchange(const std::string& request) {
   ExamSession& s = c_.Session();

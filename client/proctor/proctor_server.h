@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "client/proctor_context.h"
-#include "client/proctor_list.h"
+#include "client/proctor/proctor_context.h"
+#include "client/proctor/proctor_list.h"
 
 namespace proctor_text {
 inline constexpr std::string_view ServerSet = "已重新设定服务器的IP和端口";

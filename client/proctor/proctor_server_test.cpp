@@ -1,11 +1,11 @@
 // The proctor's exchanges with a fake exam server on loopback: the state change (the lookup, the
 // question, the change and every way its replies can go wrong), the score upload of a graded
 // candidate, the room query, the link test and the server settings.
-#include "client/proctor_server.h"
+#include "client/proctor/proctor_server.h"
 
 #include <gtest/gtest.h>
 
-#include "client/server_protocol.h"
+#include "client/server/server_protocol.h"
 #include "client/testing/fake_exam_server.h"
 #include "client/testing/proctor_machine.h"
 

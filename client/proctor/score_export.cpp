@@ -1,10 +1,10 @@
 // The score exports (see score_export.h).
-#include "client/score_export.h"
+#include "client/proctor/score_export.h"
 
-#include "client/file_write.h"
-#include "client/score_scrambler.h"
-#include "client/server_protocol.h"
-#include "client/system_utils.h"
+#include "client/common/file_write.h"
+#include "client/common/system_utils.h"
+#include "client/grading/score_scrambler.h"
+#include "client/server/server_protocol.h"
 #include "platform/base/text.h"
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "client/proctor_context.h"
+#include "client/proctor/proctor_context.h"
 
 namespace proctor_text {
 inline constexpr std::string_view ScoreDbFilter =

@@ -1,11 +1,11 @@
 // The score exports: the score file's exact bytes (GBK, CR LF, a tab before the exam code and
 // the student number, the scores in the order of each candidate's record), only in training
 // mode; and the copy of the exam database, consistent and replacing an earlier export whole.
-#include "client/score_export.h"
+#include "client/proctor/score_export.h"
 
 #include <gtest/gtest.h>
 
-#include "client/score_scrambler.h"
+#include "client/grading/score_scrambler.h"
 #include "client/testing/proctor_machine.h"
 #include "platform/win/codepage.h"
 

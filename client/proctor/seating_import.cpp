@@ -1,12 +1,12 @@
 // The seating import (see seating_import.h).
-#include "client/seating_import.h"
+#include "client/proctor/seating_import.h"
 
 #include <cstdio>
 
-#include "client/db/ado_connection.h"
-#include "client/db/ado_record_set.h"
-#include "client/login.h"
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
+#include "client/exam/login.h"
+#include "client/store/db/ado_connection.h"
+#include "client/store/db/ado_record_set.h"
 
 namespace {
 

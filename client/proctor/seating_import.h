@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "client/proctor_context.h"
+#include "client/proctor/proctor_context.h"
 #include "platform/base/result.h"
 
 namespace proctor_text {

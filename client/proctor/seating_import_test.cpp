@@ -1,7 +1,7 @@
 // The seating import from the real Jet file of another program (table DateTest) and from a
 // seating database of ours: the field map, room, session and seat from the exam code or from
 // the mapped fields, clearing or keeping the rows there, and the first failure ending it.
-#include "client/seating_import.h"
+#include "client/proctor/seating_import.h"
 
 #include <gtest/gtest.h>
 

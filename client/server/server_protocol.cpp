@@ -1,5 +1,5 @@
 // The exchange with the exam server over one UDP socket per request.
-#include "client/server_protocol.h"
+#include "client/server/server_protocol.h"
 
 #include <arpa/inet.h>
 #include <netdb.h>
@@ -11,8 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "client/ini_file.h"
-#include "client/system_utils.h"
+#include "client/common/ini_file.h"
+#include "client/common/system_utils.h"
 #include "platform/net/datagram_socket.h"
 #include "platform/win/codepage.h"
 

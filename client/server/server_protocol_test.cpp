@@ -1,5 +1,5 @@
 // SendServerRequest against a fake exam server on loopback, and the request and reply helpers.
-#include "client/server_protocol.h"
+#include "client/server/server_protocol.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <fstream>
 #include <thread>
 
-#include "client/ini_file.h"
+#include "client/common/ini_file.h"
 #include "client/testing/fake_exam_server.h"
 #include "client/testing/temp_folder.h"
 #include "platform/net/datagram_socket.h"

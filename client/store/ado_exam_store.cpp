@@ -1,6 +1,6 @@
 // The exam store's statements (see ado_exam_store.h). Single-row look-ups read the row and close
 // the recordset again, so no query stays open between two questions.
-#include "client/ado_exam_store.h"
+#include "client/store/ado_exam_store.h"
 
 #include "platform/ado/backup.h"
 #include "platform/win/paths.h"

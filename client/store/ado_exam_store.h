@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "client/db/ado_connection.h"
-#include "client/db/ado_record_set.h"
-#include "client/exam_store.h"
+#include "client/store/db/ado_connection.h"
+#include "client/store/db/ado_record_set.h"
+#include "client/store/exam_store.h"
 
 // How long a statement waits for a database another program has locked: the provider's usual
 // wait, and the short one of the countdown's saves, which must not hold the screen.

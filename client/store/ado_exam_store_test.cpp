@@ -1,13 +1,13 @@
 // The exam store's statements on a real exam database: the exam screen's reads and writes, the
 // login dialog's lists, and every statement failing, not answering "no row", without a database.
-#include "client/ado_exam_store.h"
+#include "client/store/ado_exam_store.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 
-#include "client/db/ado_record_set.h"
-#include "client/db/exam_database.h"
+#include "client/store/db/ado_record_set.h"
+#include "client/store/db/exam_database.h"
 #include "client/testing/temp_folder.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Creating a grading control as a child window and calling it.
-#include "client/controls/control_wnd.h"
+#include "client/grading/controls/control_wnd.h"
 
 #include <vector>
 

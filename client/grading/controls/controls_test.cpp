@@ -12,11 +12,11 @@
 #include <thread>
 #include <vector>
 
-#include "client/controls/ping_excel.h"
-#include "client/controls/ping_net.h"
-#include "client/controls/ping_run.h"
-#include "client/controls/ping_win.h"
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
+#include "client/grading/controls/ping_excel.h"
+#include "client/grading/controls/ping_net.h"
+#include "client/grading/controls/ping_run.h"
+#include "client/grading/controls/ping_win.h"
 #include "platform/com/errors.h"
 #include "platform/com/library.h"
 #include "platform/win/testing/scoped_env.h"

@@ -1,5 +1,5 @@
 // The network-part grading control's members.
-#include "client/controls/ping_net.h"
+#include "client/grading/controls/ping_net.h"
 
 base::Result<double> PingNet::GetScore() {
   auto v = GetProperty(kScore, com::VT_R8);

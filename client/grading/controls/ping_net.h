@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "client/controls/control_wnd.h"
+#include "client/grading/controls/control_wnd.h"
 
 class PingNet : public CControlWnd {
  public:

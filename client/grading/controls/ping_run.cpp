@@ -1,6 +1,6 @@
 // The Run methods: the texts and the flag go by reference, so whatever the control writes into
 // them reaches the caller's strings.
-#include "client/controls/ping_run.h"
+#include "client/grading/controls/ping_run.h"
 
 base::Result<double> PingWord::Run(std::string& wordCheckPath, std::string& wordAnswerPath,
                                    std::string& wordAnswerFileName, bool& debugMode) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "client/controls/control_wnd.h"
+#include "client/grading/controls/control_wnd.h"
 
 class PingWord : public CControlWnd {
  public:

@@ -1,5 +1,5 @@
 // CAdoConnection over the ADO layer.
-#include "client/db/ado_connection.h"
+#include "client/store/db/ado_connection.h"
 
 #include <sqlite3.h>
 

@@ -1,11 +1,11 @@
 // CAdoConnection: the Jet open, failures on files that are no database, the error text.
-#include "client/db/ado_connection.h"
+#include "client/store/db/ado_connection.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "client/db/exam_database.h"
+#include "client/store/db/exam_database.h"
 #include "client/testing/temp_folder.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // CAdoRecordSet over the ADO layer.
-#include "client/db/ado_record_set.h"
+#include "client/store/db/ado_record_set.h"
 
-#include "client/db/variant_convert.h"
+#include "client/store/db/variant_convert.h"
 #include "platform/win/message_box.h"
 
 CAdoRecordSet::CAdoRecordSet() : recordset_(std::make_unique<ado::Recordset>()) {}

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "client/db/ado_connection.h"
+#include "client/store/db/ado_connection.h"
 #include "platform/ado/recordset.h"
 
 class CAdoRecordSet {

@@ -1,10 +1,10 @@
 // CAdoRecordSet on an exam database made from the schema: the reading rules, counts and
 // positions, adding rows, and values that must stay data.
-#include "client/db/ado_record_set.h"
+#include "client/store/db/ado_record_set.h"
 
 #include <gtest/gtest.h>
 
-#include "client/db/exam_database.h"
+#include "client/store/db/exam_database.h"
 #include "client/testing/temp_folder.h"
 #include "platform/win/message_box.h"
 

@@ -1,5 +1,5 @@
 // Making an empty exam database from the schema.
-#include "client/db/exam_database.h"
+#include "client/store/db/exam_database.h"
 
 #include <filesystem>
 

@@ -1,5 +1,5 @@
 // The exam client's conversions of field values to an integer and to text.
-#include "client/db/variant_convert.h"
+#include "client/store/db/variant_convert.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,5 +1,5 @@
 // VariantToInt and VariantToString, one row per value type.
-#include "client/db/variant_convert.h"
+#include "client/store/db/variant_convert.h"
 
 #include <gtest/gtest.h>
 
