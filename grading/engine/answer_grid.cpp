@@ -1,5 +1,5 @@
 // Loading the answer workbook into the grid, and the grid's cell cursor.
-#include "grading/engine/publicdatacontrol.h"
+#include "grading/engine/answer_grid.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "grading/engine/paraname.h"
+#include "grading/engine/engine_state.h"
 #include "platform/office/excel/application.h"
 #include "platform/win/confined_file.h"
 #include "platform/win/paths.h"

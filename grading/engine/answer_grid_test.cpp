@@ -1,5 +1,5 @@
 // Loading answer workbooks from real .xlsx files into the grid, and the cell cursor.
-#include "grading/engine/publicdatacontrol.h"
+#include "grading/engine/answer_grid.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "grading/engine/engine_state.h"
 #include "grading/engine/evaluator.h"
-#include "grading/engine/paraname.h"
 #include "platform/office/excel/testing/xlsx_writer.h"
 #include "platform/vb/strings.h"
 #include "platform/win/message_box.h"

@@ -1,5 +1,5 @@
 // Engine state defaults per control.
-#include "grading/engine/paraname.h"
+#include "grading/engine/engine_state.h"
 
 namespace engine {
 

@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-#include "grading/engine/publicdatacontrol.h"
+#include "grading/engine/answer_grid.h"
 
 namespace engine {
 

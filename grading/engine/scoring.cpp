@@ -1,9 +1,9 @@
 // AddScore, the debug log and the engine's messages.
-#include "grading/engine/main1.h"
+#include "grading/engine/scoring.h"
 
 #include <string>
 
-#include "grading/engine/paraname.h"
+#include "grading/engine/engine_state.h"
 #include "platform/vb/interaction.h"
 #include "platform/win/codepage.h"
 #include "platform/win/confined_file.h"

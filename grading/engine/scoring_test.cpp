@@ -1,5 +1,5 @@
 // Score totals per question type and the debug log bytes.
-#include "grading/engine/main1.h"
+#include "grading/engine/scoring.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "grading/engine/paraname.h"
+#include "grading/engine/engine_state.h"
 #include "platform/office/excel/testing/xlsx_writer.h"
 #include "platform/vb/interaction.h"
 #include "platform/win/paths.h"
