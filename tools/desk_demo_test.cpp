@@ -22,11 +22,11 @@
 #include "client/store/db/ado_connection.h"
 #include "client/store/db/ado_record_set.h"
 #include "client/testing/null_grading_system.h"
+#include "grading/sheetmark/testing/demo_spreadsheet.h"
 #include "platform/com/class_registry.h"
 #include "platform/com/control_window.h"
 #include "platform/win/paths.h"
 #include "platform/win/testing/scoped_env.h"
-#include "tools/demo_spreadsheet.h"
 #include "tools/testing/demo_installation.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The demo spreadsheet task's workbooks.
-#include "tools/demo_spreadsheet.h"
+#include "grading/sheetmark/testing/demo_spreadsheet.h"
 
 #include <algorithm>
 #include <string>
