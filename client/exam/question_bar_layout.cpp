@@ -1,4 +1,4 @@
-// Question bar geometry; divisions truncate as the bar's original sizes did.
+// Question bar geometry in whole pixels: every division truncates.
 #include "client/exam/question_bar_layout.h"
 
 BarEdge BarDockEdge(int screenWidth, int screenHeight) {

@@ -67,7 +67,7 @@ void CExamApp::InitPathsAndGlobals() {
 
 void CExamApp::RegisterControls() {
   const std::string& program = session_.ProgramFolder();
-  // The run-time libraries the controls of the original platform needed are copied only when
+  // The Visual Basic run-time libraries that Windows-built controls need are copied only when
   // the installation carries them.
   for (const char* dll : {"msvbvm50.dll", "msvbvm60.dll"}) {
     std::string target = session_.Paths().SystemFolder + dll;

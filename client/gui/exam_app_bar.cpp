@@ -27,7 +27,7 @@ void CExamAppBar::Create(const QString& caption) {
   pane_ = new CExamTasksPane;
   pane_->Create(QString::fromStdString(name), session_);
   pane_->SetCommandHandler([this](int id) { OnCommand(id); });
-  // The time-up comes here as the bar's close did.
+  // Time-up ends the exam the same way as closing the bar.
   pane_->SetTimeUpHandler([this] { OnClose(); });
   SetHostedWidget(pane_);
   setWindowIcon(ExamIcon());
