@@ -24,8 +24,8 @@
 #include <string>
 #include <vector>
 
+#include "client/common/system_utils.h"
 #include "client/gui/artwork.h"
-#include "client/system_utils.h"
 #include "platform/win/codepage.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The demo's spreadsheet task graded end to end: its answer workbook and a candidate's workbook
 // in the folders the client passes, sheetmark.ocx registered and created by its class id, and
 // the puts and gets the client's wrapper makes, by dispatch id.
-#include "tools/demo_spreadsheet.h"
+#include "grading/sheetmark/testing/demo_spreadsheet.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "tools/demo_spreadsheet.h"
+#include "grading/sheetmark/testing/demo_spreadsheet.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -14,19 +14,19 @@
 #include <string>
 #include <vector>
 
-#include "client/ado_exam_store.h"
-#include "client/controls/ping_win.h"
-#include "client/db/ado_connection.h"
-#include "client/db/ado_record_set.h"
-#include "client/exam_session.h"
-#include "client/grading_flow.h"
-#include "client/score_scrambler.h"
+#include "client/exam/exam_session.h"
+#include "client/grading/controls/ping_win.h"
+#include "client/grading/grading_flow.h"
+#include "client/grading/score_scrambler.h"
+#include "client/store/ado_exam_store.h"
+#include "client/store/db/ado_connection.h"
+#include "client/store/db/ado_record_set.h"
 #include "client/testing/null_grading_system.h"
+#include "grading/sheetmark/testing/demo_spreadsheet.h"
 #include "platform/com/class_registry.h"
 #include "platform/com/control_window.h"
 #include "platform/win/paths.h"
 #include "platform/win/testing/scoped_env.h"
-#include "tools/demo_spreadsheet.h"
 #include "tools/testing/demo_installation.h"
 
 namespace {

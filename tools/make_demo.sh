@@ -19,7 +19,7 @@ out=${2:-$build/demo-install}
 assets=$build/tools/demo_assets
 books=$build/tools/text_book
 workbooks=$build/tools/demo_workbooks
-schema=$src/client/db/schema.sql
+schema=$src/client/store/db/schema.sql
 demo=$src/demo
 
 [ -x "$assets" ] || { echo "make_demo: $assets is missing; build the target demo_assets" >&2; exit 1; }

@@ -10,9 +10,9 @@
 #include <set>
 #include <string>
 
-#include "client/db/ado_connection.h"
-#include "client/db/ado_record_set.h"
-#include "client/password_check.h"
+#include "client/exam/password_check.h"
+#include "client/store/db/ado_connection.h"
+#include "client/store/db/ado_record_set.h"
 #include "platform/win/codepage.h"
 #include "platform/win/paths.h"
 #include "platform/win/testing/test_folder.h"

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "client/lockdown.h"
+#include "client/exam/lockdown.h"
 
 CByeDlg::CByeDlg(LockdownBackend& locks, bool trainingMode,
                  std::function<bool(const std::string&)> passwordOk, const QString& byeMsg,

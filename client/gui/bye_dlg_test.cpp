@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-#include "client/lockdown.h"
+#include "client/exam/lockdown.h"
 #include "platform/ui/testing/qt_test_app.h"
 
 namespace {

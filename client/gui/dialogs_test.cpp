@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "client/exam/password_check.h"
 #include "client/gui/input_dlg.h"
 #include "client/gui/proctor_hook.h"
 #include "client/gui/question_view.h"
@@ -17,7 +18,6 @@
 #include "client/gui/testing/exam_screen_fixture.h"
 #include "client/gui/testing/modal_steps.h"
 #include "client/gui/wait_dlg.h"
-#include "client/password_check.h"
 #include "platform/win/message_box.h"
 
 namespace {

@@ -6,13 +6,13 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "client/common/system_utils.h"
+#include "client/exam/login_host.h"
+#include "client/exam/password_check.h"
 #include "client/gui/bye_dlg.h"
 #include "client/gui/custom_visual_manager.h"
 #include "client/gui/login_dlg.h"
 #include "client/gui/proctor_hook.h"
-#include "client/login_host.h"
-#include "client/password_check.h"
-#include "client/system_utils.h"
 #include "platform/win/files.h"
 #include "platform/win/process.h"
 
@@ -67,7 +67,7 @@ void CExamApp::InitPathsAndGlobals() {
 
 void CExamApp::RegisterControls() {
   const std::string& program = session_.ProgramFolder();
-  // The run-time libraries the controls of the original platform needed are copied only when
+  // The Visual Basic run-time libraries that Windows-built controls need are copied only when
   // the installation carries them.
   for (const char* dll : {"msvbvm50.dll", "msvbvm60.dll"}) {
     std::string target = session_.Paths().SystemFolder + dll;

@@ -1,5 +1,5 @@
 // CExamApp: the exam client's application object. It carries out the start-up and shut-down
-// sequence (client/exam_startup.h) with the real pieces: the instance lock, the settings and
+// sequence (client/exam/exam_startup.h) with the real pieces: the instance lock, the settings and
 // database, control registration, the shortcut, the lock-down release, the companion program and
 // the site hooks, the rules, the login, the question bar, the hidden exam frame and the
 // countdown. The windows that belong to the question bar's side of the program are reached
@@ -11,10 +11,10 @@
 #include <memory>
 #include <string>
 
-#include "client/exam_session.h"
-#include "client/exam_startup.h"
+#include "client/exam/exam_session.h"
+#include "client/exam/exam_startup.h"
+#include "client/exam/lockdown.h"
 #include "client/gui/exam_frame.h"
-#include "client/lockdown.h"
 #include "platform/win/instance_lock.h"
 
 // The ExamWindowTitle, by which the browser simulation finds the exam: "■-" + the candidate's

@@ -5,9 +5,9 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include "client/exam_session.h"
+#include "client/common/system_utils.h"
+#include "client/exam/exam_session.h"
 #include "client/gui/artwork.h"
-#include "client/system_utils.h"
 #include "platform/win/process.h"
 
 CExamAppBar::CExamAppBar(ExamSession& session, int screenWidth, int screenHeight)
@@ -27,7 +27,7 @@ void CExamAppBar::Create(const QString& caption) {
   pane_ = new CExamTasksPane;
   pane_->Create(QString::fromStdString(name), session_);
   pane_->SetCommandHandler([this](int id) { OnCommand(id); });
-  // The time-up comes here as the bar's close did.
+  // Time-up ends the exam the same way as closing the bar.
   pane_->SetTimeUpHandler([this] { OnClose(); });
   SetHostedWidget(pane_);
   setWindowIcon(ExamIcon());

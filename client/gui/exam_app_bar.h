@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "client/exam/question_bar_layout.h"
 #include "client/gui/exam_tasks_pane.h"
-#include "client/question_bar_layout.h"
 #include "platform/ui/app_bar.h"
 
 class ExamSession;

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
 #include "client/testing/fake_exam_store.h"
 #include "platform/ui/testing/qt_test_app.h"
 #include "platform/win/message_box.h"

@@ -5,8 +5,8 @@
 #include <QCloseEvent>
 #include <QTimerEvent>
 
-#include "client/exam_session.h"
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
+#include "client/exam/exam_session.h"
 #include "platform/win/message_box.h"
 
 CExamFrame::CExamFrame(ExamSession& session, Hooks hooks)

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "client/exam_end.h"
+#include "client/exam/exam_end.h"
 
 class ExamSession;
 

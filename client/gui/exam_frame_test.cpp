@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "client/exam_session.h"
+#include "client/exam/exam_session.h"
 #include "client/testing/fake_exam_store.h"
 #include "platform/ui/testing/qt_test_app.h"
 #include "platform/win/message_box.h"

@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QTabBar>
 
-#include "client/exam_session.h"
-#include "client/paper_tabs.h"
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
+#include "client/exam/exam_session.h"
+#include "client/exam/paper_tabs.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "client/countdown.h"
+#include "client/exam/countdown.h"
 #include "client/gui/exam_toolbar.h"
 #include "client/gui/question_view.h"
 #include "platform/ui/tasks_pane.h"

@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "client/candidate_transfer.h"
+#include "client/proctor/candidate_transfer.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/window_list.h"
 #include "platform/win/paths.h"

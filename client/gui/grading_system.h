@@ -2,14 +2,14 @@
 // top-level windows of our window list (the titles our programs publish) and this program's own
 // windows, the clipboard, the shell's "Open", and starting the client again.
 //
-// The shell's folder windows of the original platform have no counterpart here: the candidate's
-// folder opens in whatever file manager the host desktop has, which is not ours to close, so
-// CloseExplorerWindows does nothing. A window of another program can be found by its published
+// The Windows shell's folder windows have no counterpart here: the candidate's folder opens in
+// whatever file manager the host desktop has, which is not ours to close, so CloseExplorerWindows
+// does nothing. A window of another program can be found by its published
 // title but not closed; the watchdog then ends the word-processor processes, which is what frees
 // the grading.
 #pragma once
 
-#include "client/grading_flow.h"
+#include "client/grading/grading_flow.h"
 
 class QtGradingSystem : public GradingSystem {
  public:

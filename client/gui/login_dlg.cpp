@@ -14,8 +14,8 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include "client/common/system_utils.h"
 #include "client/gui/artwork.h"
-#include "client/system_utils.h"
 #include "platform/base/text.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"

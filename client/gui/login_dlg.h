@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "client/login.h"
+#include "client/exam/login.h"
 
 class QButtonGroup;
 class QComboBox;

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <filesystem>
 
-#include "client/ado_exam_store.h"
+#include "client/store/ado_exam_store.h"
 #include "client/testing/demo_database.h"
 #include "client/testing/fake_exam_store.h"
 #include "platform/ui/testing/qt_test_app.h"

@@ -8,8 +8,10 @@
 #include <functional>
 #include <memory>
 
-#include "client/exam_end_request.h"
-#include "client/exam_session.h"
+#include "client/common/system_utils.h"
+#include "client/exam/exam_end_request.h"
+#include "client/exam/exam_session.h"
+#include "client/exam/question_bar_layout.h"
 #include "client/gui/custom_visual_manager.h"
 #include "client/gui/exam_app.h"
 #include "client/gui/exam_app_bar.h"
@@ -21,8 +23,6 @@
 #include "client/gui/score_dlg.h"
 #include "client/gui/sel_question_dlg.h"
 #include "client/gui/sys_password_dlg.h"
-#include "client/question_bar_layout.h"
-#include "client/system_utils.h"
 #include "platform/win/message_box.h"
 
 int main(int argc, char** argv) {

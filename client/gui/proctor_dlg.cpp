@@ -18,10 +18,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "client/exam/login.h"
 #include "client/gui/artwork.h"
 #include "client/gui/proctor_hook.h"
 #include "client/gui/proctor_screen.h"
-#include "client/login.h"
 
 namespace {
 

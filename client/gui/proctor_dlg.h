@@ -1,21 +1,21 @@
 // CProctorDlg: the proctor's window on an exam machine ("考试机考务管理"). It lists the candidates
-// of this machine, and its buttons run the proctor's operations (client/proctor_*.h,
-// candidate_transfer, seating_import, score_export) on the selected candidate; the server
-// settings and the room query talk to the exam server. The window holds no logic of its own:
-// it passes the selection and the typed values on and shows what comes back.
+// of this machine, and its buttons run the proctor's operations (client/proctor/) on the
+// selected candidate; the server settings and the room query talk to the exam server. The window
+// holds no logic of its own: it passes the selection and the typed values on and shows what comes
+// back.
 #pragma once
 
 #include <QDialog>
 #include <map>
 #include <memory>
 
-#include "client/candidate_transfer.h"
-#include "client/proctor_context.h"
-#include "client/proctor_list.h"
-#include "client/proctor_records.h"
-#include "client/proctor_server.h"
-#include "client/score_export.h"
-#include "client/seating_import.h"
+#include "client/proctor/candidate_transfer.h"
+#include "client/proctor/proctor_context.h"
+#include "client/proctor/proctor_list.h"
+#include "client/proctor/proctor_records.h"
+#include "client/proctor/proctor_server.h"
+#include "client/proctor/score_export.h"
+#include "client/proctor/seating_import.h"
 
 class ProctorScreen;
 class QComboBox;

@@ -17,6 +17,9 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include "client/exam/lockdown.h"
+#include "client/exam/password_check.h"
+#include "client/grading/score_scrambler.h"
 #include "client/gui/bye_dlg.h"
 #include "client/gui/input_dlg.h"
 #include "client/gui/proctor_hook.h"
@@ -26,9 +29,6 @@
 #include "client/gui/sys_password_dlg.h"
 #include "client/gui/testing/exam_screen_fixture.h"
 #include "client/gui/testing/modal_steps.h"
-#include "client/lockdown.h"
-#include "client/password_check.h"
-#include "client/score_scrambler.h"
 #include "client/testing/fake_exam_server.h"
 #include "platform/win/message_box.h"
 

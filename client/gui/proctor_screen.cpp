@@ -5,9 +5,9 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "client/common/system_utils.h"
 #include "client/gui/input_dlg.h"
 #include "client/gui/wait_dlg.h"
-#include "client/system_utils.h"
 #include "platform/win/paths.h"
 #include "platform/win/process.h"
 

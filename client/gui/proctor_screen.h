@@ -7,7 +7,7 @@
 #include <memory>
 #include <string_view>
 
-#include "client/proctor_ui.h"
+#include "client/proctor/proctor_ui.h"
 
 class CWaitDlg;
 class QWidget;

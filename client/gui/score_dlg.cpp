@@ -11,10 +11,10 @@
 #include <QTimerEvent>
 #include <QVBoxLayout>
 
-#include "client/exam_session.h"
+#include "client/common/system_utils.h"
+#include "client/exam/exam_session.h"
 #include "client/gui/artwork.h"
 #include "client/gui/grading_system.h"
-#include "client/system_utils.h"
 
 CScorePicture::CScorePicture(QWidget* parent) : QFrame(parent) {
   setFrameShape(QFrame::StyledPanel);

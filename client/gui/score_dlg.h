@@ -1,7 +1,7 @@
 // CScoreDlg: the grading dialog ("评分前请关掉所有相关的文档窗口"). A thin Qt view over GradingFlow
-// (client/grading_flow.h), which holds everything it shows and does: the picture frame, the list
-// of progress lines, the progress bar, the buttons "查看结果(&V)", "重新上传(&R)", "重新启动(&B)",
-// "开始评分(&S)" and "退出(&X)", and the check boxes "自动开始评分" and
+// (client/grading/grading_flow.h), which holds everything it shows and does: the picture frame, the
+// list of progress lines, the progress bar, the buttons "查看结果(&V)", "重新上传(&R)",
+// "重新启动(&B)", "开始评分(&S)" and "退出(&X)", and the check boxes "自动开始评分" and
 // "上传分数完毕后自动重新启动考试系统(&A)". The grading controls are created as children of this
 // dialog. While grading runs the dialog does not close.
 //
@@ -15,7 +15,7 @@
 #include <map>
 #include <string>
 
-#include "client/grading_flow.h"
+#include "client/grading/grading_flow.h"
 #include "client/gui/picture_holder.h"
 
 class QCheckBox;

@@ -15,9 +15,9 @@
 #include <fstream>
 #include <thread>
 
+#include "client/grading/score_scrambler.h"
 #include "client/gui/grading_system.h"
 #include "client/gui/testing/exam_screen_fixture.h"
-#include "client/score_scrambler.h"
 #include "client/testing/null_grading_system.h"
 #include "client/testing/temp_folder.h"
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "client/single_choice_record.h"
+#include "client/exam/single_choice_record.h"
 
 class QButtonGroup;
 class QCheckBox;

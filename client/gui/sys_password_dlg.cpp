@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "client/common/ini_file.h"
+#include "client/exam/password_check.h"
 #include "client/gui/artwork.h"
-#include "client/ini_file.h"
-#include "client/password_check.h"
 
 CSysPasswordDlg::CSysPasswordDlg(CIniFile& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {

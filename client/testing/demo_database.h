@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "client/db/ado_connection.h"
-#include "client/db/exam_database.h"
+#include "client/store/db/ado_connection.h"
+#include "client/store/db/exam_database.h"
 #include "platform/win/paths.h"
 
 // Creates `file` (a host path in an existing folder), opens `db` on it and adds the demo rows.

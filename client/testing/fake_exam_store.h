@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "client/exam_store.h"
+#include "client/store/exam_store.h"
 
 class FakeExamStore : public ExamStore {
  public:

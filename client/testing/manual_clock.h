@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-#include "client/countdown.h"
+#include "client/exam/countdown.h"
 
 struct ManualClock {
   std::chrono::steady_clock::time_point now{std::chrono::hours(1)};

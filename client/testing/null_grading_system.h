@@ -3,7 +3,7 @@
 // nothing.
 #pragma once
 
-#include "client/grading_flow.h"
+#include "client/grading/grading_flow.h"
 
 struct NullGradingSystem : GradingSystem {
   std::vector<win::ProcessEntry> Processes() override { return {}; }

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "client/ado_exam_store.h"
-#include "client/db/exam_database.h"
-#include "client/exam_session.h"
-#include "client/proctor_context.h"
-#include "client/proctor_ui.h"
+#include "client/exam/exam_session.h"
+#include "client/proctor/proctor_context.h"
+#include "client/proctor/proctor_ui.h"
+#include "client/store/ado_exam_store.h"
+#include "client/store/db/exam_database.h"
 #include "platform/win/paths.h"
 #include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"

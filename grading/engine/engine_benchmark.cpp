@@ -7,9 +7,9 @@
 #include <cstring>
 #include <iostream>
 
+#include "grading/engine/answer_grid.h"
+#include "grading/engine/engine_state.h"
 #include "grading/engine/evaluator.h"
-#include "grading/engine/paraname.h"
-#include "grading/engine/publicdatacontrol.h"
 #include "platform/office/excel/testing/xlsx_writer.h"
 #include "platform/vb/strings.h"
 #include "platform/win/message_box.h"

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string_view>
 
-#include "grading/engine/main1.h"
-#include "grading/engine/paraname.h"
-#include "grading/engine/publicdatacontrol.h"
+#include "grading/engine/answer_grid.h"
+#include "grading/engine/engine_state.h"
+#include "grading/engine/scoring.h"
 #include "grading/engine/stack.h"
 #include "platform/base/rounding.h"
 #include "platform/base/text.h"

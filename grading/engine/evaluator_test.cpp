@@ -7,7 +7,7 @@
 #include <iterator>
 #include <vector>
 
-#include "grading/engine/paraname.h"
+#include "grading/engine/engine_state.h"
 #include "grading/engine/stack.h"
 #include "platform/vb/strings.h"
 #include "platform/win/message_box.h"

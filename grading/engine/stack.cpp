@@ -1,8 +1,8 @@
 // The operator and operand stacks.
 #include "grading/engine/stack.h"
 
-#include "grading/engine/main1.h"
-#include "grading/engine/paraname.h"
+#include "grading/engine/engine_state.h"
+#include "grading/engine/scoring.h"
 
 namespace engine {
 

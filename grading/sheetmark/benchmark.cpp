@@ -15,11 +15,11 @@
 
 #include "grading/sheetmark/control.h"
 #include "grading/sheetmark/driver.h"
+#include "grading/sheetmark/testing/demo_spreadsheet.h"
 #include "grading/sheetmark/testing/sheet_fixture.h"
 #include "platform/office/excel/application.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
-#include "tools/demo_spreadsheet.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // ansname that grades.
 #include "grading/sheetmark/control.h"
 
-#include "grading/engine/publicdatacontrol.h"
+#include "grading/engine/answer_grid.h"
 #include "grading/sheetmark/driver.h"
 #include "platform/vb/strings.h"
 

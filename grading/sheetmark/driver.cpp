@@ -1,9 +1,9 @@
 // The grading pass.
 #include "grading/sheetmark/driver.h"
 
+#include "grading/engine/answer_grid.h"
 #include "grading/engine/evaluator.h"
-#include "grading/engine/main1.h"
-#include "grading/engine/publicdatacontrol.h"
+#include "grading/engine/scoring.h"
 #include "grading/sheetmark/keywords.h"
 #include "grading/sheetmark/workbook_helpers.h"
 #include "platform/base/text.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "grading/engine/publicdatacontrol.h"
+#include "grading/engine/answer_grid.h"
 #include "grading/sheetmark/checks/cells.h"
 #include "grading/sheetmark/checks/charts.h"
 #include "grading/sheetmark/checks/data.h"

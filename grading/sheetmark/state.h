@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "grading/engine/paraname.h"
+#include "grading/engine/engine_state.h"
 #include "platform/office/excel/application.h"
 
 namespace sheetmark {

@@ -10,10 +10,10 @@
 #include <optional>
 #include <string>
 
-#include "client/ado_exam_store.h"
-#include "client/db/exam_database.h"
-#include "client/exam_session.h"
-#include "client/system_utils.h"
+#include "client/common/system_utils.h"
+#include "client/exam/exam_session.h"
+#include "client/store/ado_exam_store.h"
+#include "client/store/db/exam_database.h"
 #include "platform/ui/testing/qt_test_app.h"
 #include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"

@@ -16,17 +16,17 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "client/ado_exam_store.h"
-#include "client/db/exam_database.h"
-#include "client/exam_session.h"
+#include "client/common/system_utils.h"
+#include "client/exam/exam_session.h"
+#include "client/grading/score_scrambler.h"
 #include "client/gui/artwork.h"
 #include "client/gui/custom_visual_manager.h"
 #include "client/gui/exam_app.h"
 #include "client/gui/exam_app_bar.h"
 #include "client/gui/proctor_dlg.h"
 #include "client/gui/qt_services.h"
-#include "client/score_scrambler.h"
-#include "client/system_utils.h"
+#include "client/store/ado_exam_store.h"
+#include "client/store/db/exam_database.h"
 #include "platform/ui/leak_suppressions.h"
 
 namespace {

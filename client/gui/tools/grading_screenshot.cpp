@@ -15,14 +15,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "client/ado_exam_store.h"
-#include "client/db/exam_database.h"
-#include "client/exam_session.h"
+#include "client/common/system_utils.h"
+#include "client/exam/exam_session.h"
 #include "client/gui/custom_visual_manager.h"
 #include "client/gui/grading_system.h"
 #include "client/gui/qt_services.h"
 #include "client/gui/score_dlg.h"
-#include "client/system_utils.h"
+#include "client/store/ado_exam_store.h"
+#include "client/store/db/exam_database.h"
 #include "platform/ui/leak_suppressions.h"
 #include "platform/win/message_box.h"
 

@@ -68,7 +68,7 @@ int16_t CheckCellNumber(SheetState& state, std::string_view sheet, std::string_v
 int16_t CompareSheetBlocks(SheetState& state, std::string_view firstSheet, int16_t firstRow,
                            int16_t lastRow, int16_t firstColumn, int16_t lastColumn,
                            std::string_view secondSheet) {
-  vb::Variant first;  // keeps its value over a failed read, as the variable did
+  vb::Variant first;  // keeps the last value read when a read fails
   for (int row = firstRow; row <= lastRow; ++row) {
     for (int column = firstColumn; column <= lastColumn; ++column) {
       const std::string address = CellAddress(column, row);

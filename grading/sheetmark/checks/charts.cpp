@@ -153,7 +153,7 @@ int16_t CheckChartTitle(SheetState& state, std::string_view title) {
 int16_t CheckAxisTitle(SheetState& state, int16_t axis, std::string_view title) {
   std::string text;
   if (std::optional<Chart> chart = Active(state)) {
-    (void)chart->SetHasTitle(true);  // the chart's title, as the check always did
+    (void)chart->SetHasTitle(true);  // the chart's own title, whichever axis is read
     if (std::optional<excel::ChartTitle> found = TitleOf(*chart, axis))
       text = found->Text().value_or(std::string());
   }

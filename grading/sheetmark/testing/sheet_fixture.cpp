@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "grading/engine/publicdatacontrol.h"
+#include "grading/engine/answer_grid.h"
 #include "grading/sheetmark/keywords.h"
 #include "grading/sheetmark/workbook_helpers.h"
 #include "platform/win/paths.h"

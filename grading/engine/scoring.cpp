@@ -1,0 +1,41 @@
+// AddScore, the debug log and the engine's messages.
+#include "grading/engine/scoring.h"
+
+#include <string>
+
+#include "grading/engine/engine_state.h"
+#include "platform/vb/interaction.h"
+#include "platform/win/codepage.h"
+#include "platform/win/confined_file.h"
+#include "platform/win/message_box.h"
+#include "platform/win/paths.h"
+
+namespace engine {
+
+void AddScore(EngineState& state, int16_t points, int16_t questionType, int16_t passed,
+              std::string_view text) {
+  vb::PumpMessages();
+  const int16_t awarded = passed != kFalse ? points : int16_t{0};
+  vb::PumpMessages();
+  int16_t& total = state.TypeScores[questionType].awarded;
+  const int sum = total + awarded;
+  if (sum >= INT16_MIN && sum <= INT16_MAX) total = static_cast<int16_t>(sum);
+  vb::PumpMessages();
+  vb::PumpMessages();
+  vb::PumpMessages();
+  if (state.DebugFlag != kFalse) WriteDebugLog(state, text, awarded);
+}
+
+void WriteDebugLog(const EngineState& state, std::string_view text, int16_t points) {
+  const std::string line =
+      win::Utf8ToGbk(std::string(text) + " " + std::to_string(points) + " 分") + "\r\n";
+  // The log lies in the candidate's folder: a link or a FIFO there is skipped, grading goes on.
+  (void)win::AppendToLogFile(win::ToHostPath(state.CheckPath + state.DebugLogName), line);
+}
+
+void ShowEngineError(std::string_view titleWord, std::string_view prompt) {
+  vb::MsgBox(std::string(prompt) + "，请与开发人员联系！", win::MB_OK,
+             "错误——" + std::string(titleWord));
+}
+
+}  // namespace engine
