@@ -99,7 +99,9 @@ bool RunAndWait(const std::string& commandLine, const std::string& workingFolder
 }
 
 bool RegisterControl(const std::string& file) {
-  win::ShellExecute("Open", "regsvr32", "/s \"" + file + "\"", "");
+  // Not waited for, and at idle priority: the registrations finish long before grading needs
+  // them, and the rules dialog does not wait for the processor they take.
+  (void)win::StartProcess("regsvr32 /s \"" + file + "\"", "", win::ProcessPriority::Idle);
   return true;
 }
 

@@ -54,7 +54,7 @@ void SplitString(const std::string& text, const std::string& delimiter,
 // exits with 0. Shows "不能启动" + the command line when it cannot start.
 bool RunAndWait(const std::string& commandLine, const std::string& workingFolder);
 
-// Starts "regsvr32 /s "file"" through the shell without waiting; always true.
+// Starts "regsvr32 /s "file"" without waiting, at idle priority; always true.
 bool RegisterControl(const std::string& file);
 
 // Registers every match of `pattern` in `folder` that is not hidden, by bare file name with the

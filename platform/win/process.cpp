@@ -2,6 +2,7 @@
 #include "process.h"
 
 #include <fcntl.h>
+#include <sched.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -128,7 +129,8 @@ std::vector<std::string> ResolveProgram(const std::string& program) {
 // Starts argv in a host working folder (empty = current) and returns its pid; `commandLine` is
 // what the error names.
 base::Result<int> Spawn(const std::vector<std::string>& argv, const fs::path& workingFolder,
-                        std::string_view commandLine) {
+                        std::string_view commandLine,
+                        ProcessPriority priority = ProcessPriority::Normal) {
   if (argv.empty())
     return base::Error::WithCode(ENOENT, "no program found to run " + std::string(commandLine));
   std::vector<char*> args;
@@ -164,6 +166,12 @@ base::Result<int> Spawn(const std::vector<std::string>& argv, const fs::path& wo
   if (rc != 0)
     return base::Error::WithCode(
         rc, "cannot start " + std::string(commandLine) + ": " + std::strerror(rc));
+  // Set from here: this C library's spawn leaves the scheduling attributes unapplied. A policy
+  // that cannot be set leaves the process at normal priority, which is no reason to fail.
+  if (priority == ProcessPriority::Idle) {
+    const sched_param none{};
+    (void)::sched_setscheduler(pid, SCHED_IDLE, &none);
+  }
   return static_cast<int>(pid);
 }
 
@@ -237,8 +245,10 @@ base::Result<int> RunAndWaitProcess(std::string_view commandLine, std::string_vi
   return WaitExit(*pid);
 }
 
-base::Result<int> StartProcess(std::string_view commandLine, std::string_view workingFolder) {
-  base::Result<int> pid = Spawn(HostCommand(commandLine), HostFolder(workingFolder), commandLine);
+base::Result<int> StartProcess(std::string_view commandLine, std::string_view workingFolder,
+                               ProcessPriority priority) {
+  base::Result<int> pid =
+      Spawn(HostCommand(commandLine), HostFolder(workingFolder), commandLine, priority);
   if (pid) ReapLater(*pid);
   return pid;
 }

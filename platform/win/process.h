@@ -32,9 +32,14 @@ std::vector<std::string> HostCommand(std::string_view commandLine);
 // errno, ENOENT for a program not found).
 base::Result<int> RunAndWaitProcess(std::string_view commandLine, std::string_view workingFolder);
 
+// How a started process competes for the processor, as the platform's priority classes say:
+// Idle runs only when nothing else wants the processor (the host's SCHED_IDLE).
+enum class ProcessPriority { Normal, Idle };
+
 // Starts a command line without waiting and returns its pid, or the error as RunAndWaitProcess
 // reports it. The child is reaped in the background.
-base::Result<int> StartProcess(std::string_view commandLine, std::string_view workingFolder);
+base::Result<int> StartProcess(std::string_view commandLine, std::string_view workingFolder,
+                               ProcessPriority priority = ProcessPriority::Normal);
 
 struct ProcessEntry {
   int pid = 0;

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include <gtest/gtest.h>
+#include <sched.h>
 
 #include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
@@ -153,6 +154,18 @@ TEST(Process, StartAndTerminate) {
   ASSERT_FALSE(missing);
   EXPECT_EQ(missing.error().code, ENOENT);
   EXPECT_FALSE(TerminateProcess(0));
+}
+
+// A process started at idle priority runs only when nothing else wants the processor; one
+// started normally keeps the ordinary policy.
+TEST(Process, StartsAtTheAskedPriority) {
+  for (const auto& [priority, policy] : {std::pair{ProcessPriority::Idle, SCHED_IDLE},
+                                         std::pair{ProcessPriority::Normal, SCHED_OTHER}}) {
+    const base::Result<int> started = StartProcess("sleep.exe 30", "", priority);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(::sched_getscheduler(*started), policy);
+    EXPECT_TRUE(TerminateProcess(*started));
+  }
 }
 
 TEST(Process, ShellExecuteOpen) {
