@@ -6,10 +6,8 @@
 #include <cstdlib>
 
 namespace vb {
-namespace {
 
-// Decodes one UTF-8 character at `i`; a malformed byte is returned as itself with length 1.
-char32_t Decode(std::string_view s, size_t i, size_t& len) {
+char32_t DecodeUtf8(std::string_view s, size_t i, size_t& len) {
   const auto b = static_cast<unsigned char>(s[i]);
   int extra = b >= 0xF0 && b < 0xF8 ? 3 : b >= 0xE0 ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : 0;
   if (b < 0x80 || extra == 0 || i + extra >= s.size()) {
@@ -29,6 +27,8 @@ char32_t Decode(std::string_view s, size_t i, size_t& len) {
   return c;
 }
 
+namespace {
+
 // Applies `map` to every well-formed character; malformed bytes pass through unchanged.
 template <class Map>
 std::string MapChars(std::string_view text, Map map) {
@@ -43,7 +43,7 @@ std::string MapChars(std::string_view text, Map map) {
   out.reserve(text.size());
   for (size_t i = 0; i < text.size();) {
     size_t len;
-    const char32_t c = Decode(text, i, len);
+    const char32_t c = DecodeUtf8(text, i, len);
     if (len == 1 && c >= 0x80) {
       out += text[i];
     } else {
@@ -53,6 +53,8 @@ std::string MapChars(std::string_view text, Map map) {
   }
   return out;
 }
+
+}  // namespace
 
 char32_t NarrowChar(char32_t c) {
   if (c >= 0xFF01 && c <= 0xFF5E) return c - 0xFEE0;
@@ -73,6 +75,8 @@ char32_t UpperChar(char32_t c) {
   if (c >= 0xFF41 && c <= 0xFF5A) return c - 32;
   return c;
 }
+
+namespace {
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';

@@ -17,6 +17,15 @@ base::Result<double> Val(std::string_view text);
 
 // Appends one character as UTF-8.
 void AppendUtf8(char32_t c, std::string& out);
+// Decodes the UTF-8 character at byte `i` and sets `len` to its bytes; a malformed byte is
+// returned as itself with length 1.
+char32_t DecodeUtf8(std::string_view text, size_t i, size_t& len);
+
+// One character's forms: full-width to narrow (as Narrow), and ASCII and full-width Latin
+// letters to lower or upper case (as LCase, UCase).
+char32_t NarrowChar(char32_t c);
+char32_t LowerChar(char32_t c);
+char32_t UpperChar(char32_t c);
 
 // ASCII and full-width Latin letters mapped to lower or upper case; other characters unchanged.
 std::string LCase(std::string_view text);

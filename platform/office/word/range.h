@@ -1,0 +1,50 @@
+// A range: a start and an end position in one story of a document, and what the object model
+// reads through it. A Range is a small value; it reads its story's index afresh on every call,
+// so it stays valid while the document lives (positions are not moved by edits elsewhere).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/base/result.h"
+#include "platform/office/word/constants.h"
+#include "platform/office/word/document.h"
+
+namespace word {
+
+class Range {
+ public:
+  Range(Document& document, StoryId story, int32_t start, int32_t end)
+      : document_(&document), story_(story), start_(start), end_(end) {}
+
+  word::Document& Document() const { return *document_; }
+  StoryId Story() const { return story_; }
+  WdStoryType StoryType() const { return document_->StoryType(story_); }
+  const word::Story& Index() const { return document_->StoryAt(story_); }
+
+  int32_t Start() const { return start_; }
+  int32_t End() const { return end_; }
+  // Moves the start or the end within the story (clamped to it); a start past the end moves
+  // the end along, an end before the start the start, as the word processor does.
+  void SetStart(int32_t start);
+  void SetEnd(int32_t end);
+  void SetRange(int32_t start, int32_t end);
+  bool Collapsed() const { return start_ == end_; }
+
+  // The shown text: paragraph marks as "\r", cell and row marks as "\r\a", fields by their
+  // results.
+  base::Result<std::string> Text() const;
+
+  bool operator==(const Range& other) const {
+    return document_ == other.document_ && story_ == other.story_ && start_ == other.start_ &&
+           end_ == other.end_;
+  }
+
+ private:
+  word::Document* document_;
+  StoryId story_;
+  int32_t start_;
+  int32_t end_;
+};
+
+}  // namespace word
