@@ -12,6 +12,9 @@
 
 namespace word {
 
+class Font;
+class ParagraphFormat;
+
 class Range {
  public:
   Range(Document& document, StoryId story, int32_t start, int32_t end)
@@ -34,6 +37,11 @@ class Range {
   // The shown text: paragraph marks as "\r", cell and row marks as "\r\a", fields by their
   // results.
   base::Result<std::string> Text() const;
+
+  // The character formatting of the text the range covers (font.h).
+  word::Font Font() const;
+  // The paragraph formatting of the paragraphs it touches (paragraph_format.h).
+  word::ParagraphFormat ParagraphFormat() const;
 
   bool operator==(const Range& other) const {
     return document_ == other.document_ && story_ == other.story_ && start_ == other.start_ &&

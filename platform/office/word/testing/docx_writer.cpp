@@ -34,7 +34,7 @@ std::string Escape(std::string_view text) {
   return excel::testing::EscapeXml(std::string(text));
 }
 
-std::string Run(std::string_view text, std::string_view rPr) {
+std::string TextRun(std::string_view text, std::string_view rPr) {
   std::string run = "<w:r>";
   if (!rPr.empty()) run += "<w:rPr>" + std::string(rPr) + "</w:rPr>";
   return run + "<w:t xml:space=\"preserve\">" + Escape(text) + "</w:t></w:r>";
@@ -47,7 +47,7 @@ std::string Para(std::string_view runs, std::string_view pPr) {
 }
 
 std::string TextPara(std::string_view text, std::string_view pPr, std::string_view rPr) {
-  return Para(text.empty() ? std::string() : Run(text, rPr), pPr);
+  return Para(text.empty() ? std::string() : TextRun(text, rPr), pPr);
 }
 
 std::string Table(const std::vector<std::vector<std::string>>& rows, std::string_view tblPr,

@@ -44,7 +44,7 @@ std::string Escape(std::string_view text);
 
 // <w:r> with `text` in a w:t that keeps its blanks, and the given run properties (the inner
 // XML of w:rPr; "" for none).
-std::string Run(std::string_view text, std::string_view rPr = "");
+std::string TextRun(std::string_view text, std::string_view rPr = "");
 // <w:p> with the given paragraph properties (inner XML of w:pPr) and runs (whole w:r elements).
 std::string Para(std::string_view runs, std::string_view pPr = "");
 // A paragraph of one run.
