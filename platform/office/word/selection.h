@@ -1,19 +1,24 @@
 // The selection of a document's window: a range that the movement commands move (GoTo,
-// MoveRight, Collapse, WholeStory), that Find moves to what it finds, and that Copy and Paste
-// work on. It starts as an insertion point at the start of the main story.
+// MoveRight, Collapse, WholeStory), that its Find moves to what it finds, and that Copy and
+// Paste work on. It starts as an insertion point at the start of the main story.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/base/result.h"
+#include "platform/office/word/find.h"
 #include "platform/office/word/range.h"
 
 namespace word {
 
 class Selection {
  public:
-  explicit Selection(Document& document) : range_(document, kMainStory, 0, 0) {}
+  explicit Selection(Document& document)
+      : range_(document, kMainStory, 0, 0), find_(range_, true) {}
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
 
   const word::Range& Range() const { return range_; }
   word::Document& Document() const { return range_.Document(); }
@@ -28,8 +33,54 @@ class Selection {
   // Selects `range` (of any story of this document).
   void Select(const word::Range& range) { range_ = range; }
 
+  // Selection.Find: its settings stay from one search to the next, as the word processor's do.
+  word::Find& Find() { return find_; }
+
+  // GoTo(What, Which, Count, Name): an insertion point at the start of the item, in the main
+  // story. Items: wdGoToTable (the tables of the main story in document order, nested ones
+  // included), wdGoToPage (see PageStart), wdGoToSection. Which: wdGoToFirst / wdGoToAbsolute
+  // (the Count-th), wdGoToLast, wdGoToNext / wdGoToPrevious (Count items from the selection).
+  // A page's Name is its number and wins over Which. An item that is not there fails (5941)
+  // and leaves the selection; other kinds of item fail as not available (4605).
+  base::Result<word::Range> GoTo(int32_t what, int32_t which = wdGoToNext, int32_t count = 1,
+                                 std::string_view name = {});
+
+  // MoveRight(Unit, Count, Extend): the number of units moved.
+  //   wdCharacter: with wdExtend the end moves; with wdMove a non-collapsed selection
+  //     collapses to its end (which counts as one move) and the insertion point moves on.
+  //   wdCell: to the next cell of the table (the next row's first at a row's end), selecting
+  //     its contents without its end-of-cell mark; the continuation of a vertically merged
+  //     cell is passed over; at the table's last cell the move stops (no row is added). Outside
+  //     a table it fails (4605).
+  // A negative count moves left; other units fail (4605).
+  base::Result<int32_t> MoveRight(int32_t unit = wdCharacter, int32_t count = 1,
+                                  int32_t extend = wdMove);
+  base::Result<int32_t> MoveLeft(int32_t unit = wdCharacter, int32_t count = 1,
+                                 int32_t extend = wdMove);
+  // Collapse(Direction): an insertion point at the start (wdCollapseStart) or the end.
+  void Collapse(int32_t direction = wdCollapseStart);
+  // Selects the whole story the selection is in.
+  void WholeStory();
+  // HomeKey(wdStory) / EndKey(wdStory): an insertion point at the story's start, or before its
+  // last paragraph mark (with wdExtend the selection is extended to the story's start or end);
+  // other units fail (4605). An insertion point never passes the last paragraph mark.
+  base::Result<int32_t> HomeKey(int32_t unit = wdStory, int32_t extend = wdMove);
+  base::Result<int32_t> EndKey(int32_t unit = wdStory, int32_t extend = wdMove);
+
  private:
+  base::Result<int32_t> MoveCells(int32_t count);
+  base::Result<int32_t> MoveCharacters(int32_t count, int32_t extend);
+
   word::Range range_;
+  word::Find find_;
 };
+
+// Where page `page` (from 1) of the main story starts: 0 for the first; for later pages the
+// known page starts (hard page breaks, page-starting sections, paragraphs that start a page,
+// and the breaks the word processor noted at its last layout); past the last known page, the
+// last one's start. Pages in between are not laid out here.
+int32_t PageStart(const Story& story, int32_t page);
+// The page (from 1) holding `position`, by the same known starts.
+int32_t PageOf(const Story& story, int32_t position);
 
 }  // namespace word
