@@ -28,6 +28,7 @@ class Numbering;
 class Range;
 class Selection;
 class StyleSheet;
+class Tables;
 
 // The stories of a document are numbered: 0 is the main story; headers and footers get the next
 // numbers as they are first reached.
@@ -56,6 +57,8 @@ class Document {
   // The whole main story, and a range of it; a range beyond the story fails.
   word::Range Content();
   base::Result<word::Range> Range(int32_t start, int32_t end);
+  // Document.Tables: the tables of the main story, not those nested in them (table.h).
+  word::Tables Tables();
   // The selection of the document's window: an insertion point at the start when opened.
   word::Selection& Selection() { return *selection_; }
 

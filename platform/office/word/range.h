@@ -12,8 +12,12 @@
 
 namespace word {
 
+class Border;
+class Cells;
+class Shading;
 class Font;
 class ParagraphFormat;
+class Tables;
 
 class Range {
  public:
@@ -42,6 +46,22 @@ class Range {
   word::Font Font() const;
   // The paragraph formatting of the paragraphs it touches (paragraph_format.h).
   word::ParagraphFormat ParagraphFormat() const;
+
+  // Range.Tables: the innermost table holding the range's start, or else the tables of the
+  // story that start inside the range (table.h).
+  word::Tables Tables() const;
+  // Range.Cells: the cells the range touches; fails outside tables (4605).
+  base::Result<word::Cells> Cells() const;
+
+  // Range.Shading and Range.Borders(index): a range that holds whole cells (all of one cell's
+  // content, or parts of more than one cell) reads the cells'; otherwise the text's character
+  // shading where it has some, else its paragraphs' shading (borders: its paragraphs'), else,
+  // inside a table, its cell's (range_layers.cpp).
+  base::Result<word::Shading> Shading() const;
+  base::Result<word::Border> Borders(int32_t index) const;
+  // Range.Orientation: the text direction (WdTextOrientation) of its cell, else of its
+  // section, else of its paragraph.
+  base::Result<int32_t> Orientation() const;
 
   bool operator==(const Range& other) const {
     return document_ == other.document_ && story_ == other.story_ && start_ == other.start_ &&

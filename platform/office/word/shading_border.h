@@ -20,6 +20,8 @@ class Shading {
   base::Result<int32_t> BackgroundPatternColor() const;
   base::Result<int32_t> ForegroundPatternColorIndex() const;  // WdColorIndex
   base::Result<int32_t> BackgroundPatternColorIndex() const;
+  // The values found, one per piece read.
+  const std::vector<ShadingProps>& Props() const { return found_; }
 
  private:
   std::vector<ShadingProps> found_;
@@ -36,6 +38,7 @@ class Border {
   base::Result<int32_t> ColorIndex() const;  // WdColorIndex
   // Borders.Shadow: True when the line casts a shadow.
   base::Result<int32_t> Shadow() const;
+  const std::vector<BorderProps>& Props() const { return found_; }
 
  private:
   std::vector<BorderProps> found_;
