@@ -125,8 +125,7 @@ WdStoryType Document::StoryType(StoryId id) const {
 
 base::Result<StoryId> Document::PartStory(std::string_view partName, WdStoryType type) {
   for (size_t i = 0; i < stories_.size(); ++i) {
-    if (!stories_[i].part.empty() && stories_[i].part == partName && stories_[i].type == type)
-      return static_cast<StoryId>(i);
+    if (!stories_[i].part.empty() && stories_[i].part == partName) return static_cast<StoryId>(i);
   }
   base::Result<pugi::xml_document*> xml = package_->PartXml(partName);
   if (!xml) return Failed("the part \"", partName, "\" cannot be read: ", xml.error().message);

@@ -27,6 +27,7 @@ class Formatting;
 class Numbering;
 class Range;
 class Selection;
+class Sections;
 class StyleSheet;
 class Tables;
 
@@ -59,6 +60,8 @@ class Document {
   base::Result<word::Range> Range(int32_t start, int32_t end);
   // Document.Tables: the tables of the main story, not those nested in them (table.h).
   word::Tables Tables();
+  // Document.Sections: the sections of the main story (section.h).
+  word::Sections Sections();
   // The selection of the document's window: an insertion point at the start when opened.
   word::Selection& Selection() { return *selection_; }
 
@@ -76,7 +79,8 @@ class Document {
   bool Saved() const { return saved_; }
 
   // Stories by number: the main story, and the story of a header or footer part by its name
-  // (indexed on first use; a missing or unreadable part is an error).
+  // (indexed on first use, one story a part whatever it is used for; a missing or unreadable
+  // part is an error).
   Story& StoryAt(StoryId id);
   base::Result<StoryId> PartStory(std::string_view partName, WdStoryType type);
   WdStoryType StoryType(StoryId id) const;

@@ -14,6 +14,7 @@ namespace word {
 
 class Border;
 class Cells;
+class Sections;
 class Shading;
 class Font;
 class ParagraphFormat;
@@ -62,6 +63,9 @@ class Range {
   // Range.Orientation: the text direction (WdTextOrientation) of its cell, else of its
   // section, else of its paragraph.
   base::Result<int32_t> Orientation() const;
+  // Range.Sections: the main story's sections the range touches; a range of a header or footer
+  // answers the first section (section.h).
+  word::Sections Sections() const;
 
   bool operator==(const Range& other) const {
     return document_ == other.document_ && story_ == other.story_ && start_ == other.start_ &&
