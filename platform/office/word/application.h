@@ -5,11 +5,13 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/base/result.h"
+#include "platform/office/word/clipboard.h"
 #include "platform/office/word/constants.h"
 #include "platform/office/word/document.h"
 #include "platform/office/word/selection.h"
@@ -72,12 +74,16 @@ class Application {
   word::Options& Options() { return options_; }
   // The active document's selection; fails when no document is open.
   base::Result<word::Selection*> Selection();
-  // Closes every document without saving.
+  // Closes every document without saving (the clipboard keeps what it holds).
   void Quit();
+
+  void SetClipboard(Clipboard clipboard) { clipboard_ = std::move(clipboard); }
+  const std::optional<Clipboard>& ClipboardContent() const { return clipboard_; }
 
  private:
   word::Documents documents_;
   word::Options options_;
+  std::optional<Clipboard> clipboard_;
 };
 
 }  // namespace word

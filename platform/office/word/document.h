@@ -23,6 +23,8 @@
 namespace word {
 
 class Application;
+class Background;
+class Paragraphs;
 class Formatting;
 class Numbering;
 class Range;
@@ -62,6 +64,10 @@ class Document {
   word::Tables Tables();
   // Document.Sections: the sections of the main story (section.h).
   word::Sections Sections();
+  // Document.Paragraphs: the main story's paragraphs (paragraphs.h).
+  word::Paragraphs Paragraphs();
+  // Document.Background: the page background (background.h).
+  word::Background Background();
   // The selection of the document's window: an insertion point at the start when opened.
   word::Selection& Selection() { return *selection_; }
 

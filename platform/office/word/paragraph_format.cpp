@@ -77,7 +77,7 @@ std::vector<const ParagraphProps*> ParagraphFormat::Props() const {
   return props;
 }
 
-const std::vector<ParagraphValues>& ParagraphFormat::Values() const {
+const std::vector<ParagraphValues>& ParagraphFormat::Cached() const {
   if (!values_) {
     Document& document = range_.Document();
     const Story& story = range_.Index();
@@ -93,63 +93,63 @@ const std::vector<ParagraphValues>& ParagraphFormat::Values() const {
 }
 
 base::Result<int32_t> ParagraphFormat::Alignment() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.alignment; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.alignment; });
 }
 
 base::Result<float> ParagraphFormat::LeftIndent() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.leftIndent; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.leftIndent; });
 }
 
 base::Result<float> ParagraphFormat::RightIndent() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.rightIndent; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.rightIndent; });
 }
 
 base::Result<float> ParagraphFormat::FirstLineIndent() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.firstLineIndent; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.firstLineIndent; });
 }
 
 base::Result<float> ParagraphFormat::CharacterUnitLeftIndent() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.leftChars; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.leftChars; });
 }
 
 base::Result<float> ParagraphFormat::CharacterUnitRightIndent() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.rightChars; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.rightChars; });
 }
 
 base::Result<float> ParagraphFormat::CharacterUnitFirstLineIndent() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.firstLineChars; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.firstLineChars; });
 }
 
 base::Result<float> ParagraphFormat::SpaceBefore() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.spaceBefore; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.spaceBefore; });
 }
 
 base::Result<float> ParagraphFormat::SpaceAfter() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.spaceAfter; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.spaceAfter; });
 }
 
 base::Result<float> ParagraphFormat::LineUnitBefore() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.beforeLines; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.beforeLines; });
 }
 
 base::Result<float> ParagraphFormat::LineUnitAfter() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.afterLines; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.afterLines; });
 }
 
 base::Result<int32_t> ParagraphFormat::SpaceBeforeAuto() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.spaceBeforeAuto; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.spaceBeforeAuto; });
 }
 
 base::Result<int32_t> ParagraphFormat::SpaceAfterAuto() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.spaceAfterAuto; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.spaceAfterAuto; });
 }
 
 base::Result<float> ParagraphFormat::LineSpacing() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.lineSpacing; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.lineSpacing; });
 }
 
 base::Result<int32_t> ParagraphFormat::LineSpacingRule() const {
-  return CommonNumber(Values(), [](const ParagraphValues& v) { return v.lineSpacingRule; });
+  return CommonNumber(Cached(), [](const ParagraphValues& v) { return v.lineSpacingRule; });
 }
 
 base::Result<word::Shading> ParagraphFormat::Shading() const {

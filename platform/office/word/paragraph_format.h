@@ -60,10 +60,12 @@ class ParagraphFormat {
   // wdBorderHorizontal (between paragraphs); others fail (5941).
   base::Result<Border> Borders(int32_t index) const;
 
-  // Every paragraph's values, for callers that need several members at once.
-  const std::vector<ParagraphValues>& Values() const;
+  // Every paragraph's values, for callers that need several members at once (a copy, so it
+  // may outlive this object).
+  std::vector<ParagraphValues> Values() const { return Cached(); }
 
  private:
+  const std::vector<ParagraphValues>& Cached() const;
   std::vector<const ParagraphProps*> Props() const;
 
   word::Range range_;

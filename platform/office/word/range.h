@@ -18,6 +18,7 @@ class Sections;
 class Shading;
 class Font;
 class ParagraphFormat;
+class Paragraphs;
 class Tables;
 
 class Range {
@@ -47,6 +48,9 @@ class Range {
   word::Font Font() const;
   // The paragraph formatting of the paragraphs it touches (paragraph_format.h).
   word::ParagraphFormat ParagraphFormat() const;
+  // Range.Paragraphs: the paragraphs it touches, end-of-row marks included as the word
+  // processor counts them (paragraphs.h).
+  word::Paragraphs Paragraphs() const;
 
   // Range.Tables: the innermost table holding the range's start, or else the tables of the
   // story that start inside the range (table.h).
@@ -66,6 +70,11 @@ class Range {
   // Range.Sections: the main story's sections the range touches; a range of a header or footer
   // answers the first section (section.h).
   word::Sections Sections() const;
+
+  // Range.Copy: the shown text with each run's formatting and the paragraph marks with their
+  // paragraphs' formatting onto the application's clipboard (clipboard.h); fails for a range
+  // that holds nothing to copy.
+  base::Status Copy() const;
 
   bool operator==(const Range& other) const {
     return document_ == other.document_ && story_ == other.story_ && start_ == other.start_ &&

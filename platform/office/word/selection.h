@@ -67,6 +67,14 @@ class Selection {
   base::Result<int32_t> HomeKey(int32_t unit = wdStory, int32_t extend = wdMove);
   base::Result<int32_t> EndKey(int32_t unit = wdStory, int32_t extend = wdMove);
 
+  // Copy: the selection's range onto the clipboard (Range::Copy).
+  base::Status Copy() const { return range_.Copy(); }
+  // Paste: the clipboard's runs and paragraph marks at the selection, which they replace
+  // (only text within one paragraph can be replaced; anything more fails before the paste);
+  // the selection is then an insertion point after them. The story's part is marked changed and
+  // its index built anew. An empty clipboard fails (4198).
+  base::Status Paste();
+
  private:
   base::Result<int32_t> MoveCells(int32_t count);
   base::Result<int32_t> MoveCharacters(int32_t count, int32_t extend);

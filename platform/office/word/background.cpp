@@ -1,0 +1,123 @@
+// The page background and its preset gradients.
+#include "platform/office/word/background.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "platform/base/text.h"
+#include "platform/office/common/color_value.h"
+#include "platform/office/common/xml_names.h"
+#include "platform/office/word/constants.h"
+#include "platform/office/word/document.h"
+#include "platform/office/word/errors.h"
+
+namespace word {
+namespace {
+
+using office::Attr;
+using office::Child;
+
+struct PresetGradient {
+  int32_t type;
+  std::initializer_list<uint32_t> colors;
+};
+
+const PresetGradient kPresetGradients[] = {
+#include "platform/office/word/preset_gradients.inc"
+};
+
+struct NamedColor {
+  std::string_view name;
+  uint32_t rgb;
+};
+
+constexpr NamedColor kVmlColorNames[] = {
+    {"black", 0x000000},  {"silver", 0xC0C0C0}, {"gray", 0x808080},   {"white", 0xFFFFFF},
+    {"maroon", 0x800000}, {"red", 0xFF0000},    {"purple", 0x800080}, {"fuchsia", 0xFF00FF},
+    {"green", 0x008000},  {"lime", 0x00FF00},   {"olive", 0x808000},  {"yellow", 0xFFFF00},
+    {"navy", 0x000080},   {"blue", 0x0000FF},   {"teal", 0x008080},   {"aqua", 0x00FFFF},
+};
+
+std::optional<uint32_t> VmlColor(std::string_view text) {
+  text = base::Trim(text);
+  // A colour may carry a note after it ("#ff0000 [10]"): its first word counts.
+  text = text.substr(0, text.find(' '));
+  if (text.starts_with("#")) {
+    const std::string_view hex = text.substr(1);
+    if (hex.size() == 3) {
+      const std::string doubled{hex[0], hex[0], hex[1], hex[1], hex[2], hex[2]};
+      return office::ParseRgbHex(doubled);
+    }
+    return office::ParseRgbHex(hex);
+  }
+  for (const NamedColor& c : kVmlColorNames) {
+    if (base::EqualsNoCase(c.name, text)) return c.rgb;
+  }
+  return std::nullopt;
+}
+
+// True when `wanted` appears in `found` in order, with the same first and last colour.
+bool Follows(const std::vector<uint32_t>& found, std::initializer_list<uint32_t> wanted) {
+  if (found.empty() || wanted.size() == 0) return false;
+  if (found.front() != *wanted.begin() || found.back() != *(wanted.end() - 1)) return false;
+  size_t at = 0;
+  for (uint32_t c : wanted) {
+    while (at < found.size() && found[at] != c) ++at;
+    if (at == found.size()) return false;
+    ++at;
+  }
+  return true;
+}
+
+pugi::xml_node VmlFill(pugi::xml_node background) {
+  return Child(Child(background, "background"), "fill");
+}
+
+}  // namespace
+
+std::vector<uint32_t> ReadVmlColors(std::string_view list) {
+  std::vector<uint32_t> colors;
+  while (!list.empty()) {
+    const size_t end = list.find(';');
+    std::string_view entry = base::Trim(list.substr(0, end));
+    list = end == std::string_view::npos ? std::string_view() : list.substr(end + 1);
+    // "<position> <colour>"
+    const size_t blank = entry.find(' ');
+    if (blank == std::string_view::npos) continue;
+    if (std::optional<uint32_t> c = VmlColor(entry.substr(blank + 1))) colors.push_back(*c);
+  }
+  return colors;
+}
+
+int32_t PresetGradientOf(const std::vector<uint32_t>& colors) {
+  std::vector<uint32_t> reversed(colors.rbegin(), colors.rend());
+  for (const PresetGradient& preset : kPresetGradients) {
+    if (Follows(colors, preset.colors) || Follows(reversed, preset.colors)) return preset.type;
+  }
+  return msoPresetGradientMixed;
+}
+
+word::Background Document::Background() {
+  return word::Background(Child(DocumentNode(), "background"));
+}
+
+base::Result<int32_t> FillFormat::Type() const {
+  if (!background_) return NotAvailable("the document has no background");
+  const std::string_view type = Attr(VmlFill(background_), "type").value();
+  if (type == "gradient" || type == "gradientRadial" || type == "gradientCenter" ||
+      type == "gradientUnscaled")
+    return msoFillGradient;
+  if (type == "tile") return msoFillTextured;
+  if (type == "pattern") return msoFillPatterned;
+  if (type == "frame") return msoFillPicture;
+  return msoFillSolid;
+}
+
+base::Result<int32_t> FillFormat::PresetGradientType() const {
+  base::Result<int32_t> type = Type();
+  if (!type) return type.error();
+  if (*type != msoFillGradient) return msoPresetGradientMixed;
+  return PresetGradientOf(ReadVmlColors(Attr(VmlFill(background_), "colors").value()));
+}
+
+}  // namespace word

@@ -1,0 +1,52 @@
+// Document.Background: the page background (w:background with its VML fill v:background/v:fill),
+// its fill's kind and, for a gradient, which of the word processor's preset gradients it is.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include <pugixml.hpp>
+
+#include "platform/base/result.h"
+
+namespace word {
+
+class Document;
+
+class FillFormat {
+ public:
+  explicit FillFormat(pugi::xml_node background) : background_(background) {}
+
+  // MsoFillType: a gradient (v:fill type "gradient", "gradientRadial"), a texture ("tile"), a
+  // pattern, a picture ("frame"), else solid (w:background w:color). Fails when the document
+  // has no background.
+  base::Result<int32_t> Type() const;
+  // MsoPresetGradientType of a gradient whose colours are a preset's (preset_gradients.inc);
+  // msoPresetGradientMixed for any other gradient and any other fill. Fails when the document
+  // has no background.
+  base::Result<int32_t> PresetGradientType() const;
+
+ private:
+  pugi::xml_node background_;  // w:background; empty when the document has none
+};
+
+class Background {
+ public:
+  explicit Background(pugi::xml_node background) : background_(background) {}
+  FillFormat Fill() const { return FillFormat(background_); }
+
+ private:
+  pugi::xml_node background_;
+};
+
+// The preset a gradient of these colours (0xRRGGBB, in the file's order) is, or
+// msoPresetGradientMixed.
+int32_t PresetGradientOf(const std::vector<uint32_t>& colors);
+
+// The colours of a VML colour list ("0 #000082;19661f #66008f;58982f red;1 #ff8200"): "#rrggbb",
+// "#rgb" and the sixteen colour names; an unreadable entry is left out.
+std::vector<uint32_t> ReadVmlColors(std::string_view list);
+
+}  // namespace word
