@@ -190,21 +190,22 @@ base::Result<Column> TableColumns::Item(int32_t index) const {
   const Story& story = table_->Document().StoryAt(table_->Story());
   // Columns exist only when every row's cells stand on the same grid lines.
   std::vector<std::pair<int32_t, int32_t>> first;
-  bool firstRow = true;
-  std::vector<int32_t> cells;
   for (int32_t r : table_->Span().rows) {
     std::vector<std::pair<int32_t, int32_t>> edges;
     for (int32_t c : story.Rows()[static_cast<size_t>(r)].cells) {
       const CellSpan& cell = story.Cells()[static_cast<size_t>(c)];
       edges.emplace_back(cell.gridColumn, cell.gridColumn + cell.gridSpan);
     }
-    if (firstRow) {
-      first = edges;
-      firstRow = false;
+    if (r == table_->Span().rows.front()) {
+      first = std::move(edges);
     } else if (edges != first) {
       return ErrorWith(kErrMixedCellWidths,
                        "cannot reach single columns of a table with mixed cell widths");
     }
+  }
+  // Every row has Count() cells now.
+  std::vector<int32_t> cells;
+  for (int32_t r : table_->Span().rows) {
     const int32_t c = story.Rows()[static_cast<size_t>(r)].cells[static_cast<size_t>(index - 1)];
     if (story.Cells()[static_cast<size_t>(c)].vmerge != VerticalMerge::kContinue)
       cells.push_back(c);
