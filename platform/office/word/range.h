@@ -23,7 +23,7 @@ class Tables;
 
 class Range {
  public:
-  Range(Document& document, StoryId story, int32_t start, int32_t end)
+  Range(word::Document& document, StoryId story, int32_t start, int32_t end)
       : document_(&document), story_(story), start_(start), end_(end) {}
 
   word::Document& Document() const { return *document_; }

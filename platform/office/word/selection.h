@@ -15,7 +15,7 @@ namespace word {
 
 class Selection {
  public:
-  explicit Selection(Document& document)
+  explicit Selection(word::Document& document)
       : range_(document, kMainStory, 0, 0), find_(range_, true) {}
   Selection(const Selection&) = delete;
   Selection& operator=(const Selection&) = delete;

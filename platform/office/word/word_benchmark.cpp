@@ -1,0 +1,130 @@
+// Cost of what a word-processor task's checks do to a candidate's document: open it from its
+// bytes and read what a task reads (the table kTaskReads below: texts found and their fonts,
+// paragraph formats and dialog values, tables walked and read by index, page setup, headers and
+// footers, the background), and save the copy part A saves. The candidate is the demo-sized
+// task document of testing/sample_documents.
+//   word_benchmark                      run the benchmarks
+//   word_benchmark --write <folder>     only write task_document.docx there, for other readers
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "platform/office/word/testing/sample_documents.h"
+#include "platform/office/word/word.h"
+#include "platform/win/testing/test_folder.h"
+
+namespace {
+
+const std::string& TaskBytes() {
+  static const std::string bytes = *word::testing::DocxBytes(word::testing::TaskDocument());
+  return bytes;
+}
+
+// The texts a task's checks look for, each read as a text check reads it.
+const char* const kTaskTexts[] = {"春天的故事", "万物复苏", "加粗的部分", "带下划线",
+                                  "第3段",      "表格之后", "网站",       "第一项"};
+
+void ReadFound(word::Selection& s, const char* text) {
+  s.SetRange(0, 0);
+  word::Find& find = s.Find();
+  find.ClearFormatting();
+  find.text = text;
+  find.wrap = word::wdFindContinue;
+  benchmark::DoNotOptimize(find.Execute());
+  const word::Font font = s.Range().Font();
+  benchmark::DoNotOptimize(font.ColorIndex());
+  benchmark::DoNotOptimize(font.Underline());
+  benchmark::DoNotOptimize(font.EmphasisMark());
+  benchmark::DoNotOptimize(font.Name());
+  benchmark::DoNotOptimize(font.Shading()->BackgroundPatternColor());
+  benchmark::DoNotOptimize(word::BoldState(s.Range()));
+  benchmark::DoNotOptimize(word::DialogField(s.Range(), "FormatParagraph", "before", 1));
+  benchmark::DoNotOptimize(word::DialogField(s.Range(), "FormatParagraph", "LeftIndent", 1));
+  benchmark::DoNotOptimize(word::DialogField(s.Range(), "FormatFont", "Font", 1));
+}
+
+// What one task's checks read, in the order a rule table reads it.
+void ReadTask(word::Document& d) {
+  word::Selection& s = d.Selection();
+  for (const char* text : kTaskTexts) ReadFound(s, text);
+  const word::Tables tables = d.Tables();
+  const word::Table table = *tables.Item(1);
+  benchmark::DoNotOptimize(table.Rows().Count());
+  benchmark::DoNotOptimize(table.Columns().Count());
+  benchmark::DoNotOptimize(table.Cell(2, 2)->Width());
+  benchmark::DoNotOptimize(table.Cell(2, 2)->Height());
+  benchmark::DoNotOptimize(table.Cell(2, 3)->Borders(word::wdBorderTop)->LineStyle());
+  benchmark::DoNotOptimize(table.Cell(1, 1)->Shading()->Texture());
+  benchmark::DoNotOptimize(table.Rows().Alignment());
+  benchmark::DoNotOptimize(table.Style());
+  benchmark::DoNotOptimize(s.GoTo(word::wdGoToTable, word::wdGoToFirst, 1));
+  benchmark::DoNotOptimize(s.MoveRight(word::wdCell, 2));
+  benchmark::DoNotOptimize(s.Range().Cells()->VerticalAlignment());
+  benchmark::DoNotOptimize(s.Range().Shading()->BackgroundPatternColorIndex());
+  const word::Section section = *d.Sections().Item(1);
+  const word::PageSetup setup = section.PageSetup();
+  benchmark::DoNotOptimize(setup.HeaderDistance());
+  benchmark::DoNotOptimize(setup.LinesPage());
+  benchmark::DoNotOptimize(setup.CharsLine());
+  benchmark::DoNotOptimize(section.Footers().Item(1)->PageNumbers().Item(1)->Alignment());
+  benchmark::DoNotOptimize(d.Background().Fill().PresetGradientType());
+  const word::Range all = d.Content();
+  for (const char* field : {"PageWidth", "TopMargin", "LeftMargin"})
+    benchmark::DoNotOptimize(word::DialogField(all, "FilePageSetup", field, 1));
+  // The paragraph the dropped letter starts, and the columns.
+  const word::Range dropped = d.Paragraphs().Item(3)->Range();
+  benchmark::DoNotOptimize(word::DialogField(dropped, "FormatDropCap", "Position", 1));
+  benchmark::DoNotOptimize(word::DialogField(dropped, "FormatDropCap", "Font", 1));
+  benchmark::DoNotOptimize(word::DialogField(all, "FormatColumns", "columnspacing", 1));
+}
+
+void BM_Open(benchmark::State& state) {
+  for (auto _ : state) {
+    word::Application app;
+    base::Result<word::Document*> d = app.Documents().OpenBytes("task.doc", TaskBytes());
+    benchmark::DoNotOptimize(d);
+  }
+}
+BENCHMARK(BM_Open)->Unit(benchmark::kMicrosecond);
+
+void BM_OpenAndReadTask(benchmark::State& state) {
+  for (auto _ : state) {
+    word::Application app;
+    base::Result<word::Document*> d = app.Documents().OpenBytes("task.doc", TaskBytes());
+    ReadTask(**d);
+  }
+}
+BENCHMARK(BM_OpenAndReadTask)->Unit(benchmark::kMicrosecond);
+
+void BM_OpenReadAndSaveCopy(benchmark::State& state) {
+  win::testing::ScopedTempFolder folder("word_benchmark_");
+  const std::filesystem::path copy = folder.Path() / "tasktmq.doc";
+  for (auto _ : state) {
+    word::Application app;
+    base::Result<word::Document*> d = app.Documents().OpenBytes("task.doc", TaskBytes());
+    ReadTask(**d);
+    benchmark::DoNotOptimize((*d)->SaveAs(copy, "tasktmq.doc"));
+  }
+}
+BENCHMARK(BM_OpenReadAndSaveCopy)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--write") == 0) {
+    const std::filesystem::path file = std::filesystem::path(argv[2]) / "task_document.docx";
+    if (base::Status written = word::testing::WriteDocx(file, word::testing::TaskDocument());
+        !written) {
+      std::cerr << written.error().message << "\n";
+      return 1;
+    }
+    return 0;
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
