@@ -13,11 +13,23 @@ base::Result<Document*> Documents::Open(std::string_view fileName) {
 
 base::Result<Document*> Documents::Open(std::string_view fileName,
                                         const std::filesystem::path& hostFile) {
+  if (Document* open = Activate(fileName)) return open;
   return Add(fileName, Document::Open(app_, hostFile, std::string(fileName)));
 }
 
 base::Result<Document*> Documents::OpenBytes(std::string_view fileName, std::string_view bytes) {
+  if (Document* open = Activate(fileName)) return open;
   return Add(fileName, Document::FromBytes(app_, bytes, std::string(fileName)));
+}
+
+Document* Documents::Activate(std::string_view fileName) {
+  for (auto& document : documents_) {
+    if (vb::TextEquals(document->FullName(), fileName)) {
+      active_ = document.get();
+      return active_;
+    }
+  }
+  return nullptr;
 }
 
 base::Result<Document*> Documents::Add(std::string_view fileName,

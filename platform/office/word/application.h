@@ -25,8 +25,8 @@ class Documents {
   explicit Documents(Application& app) : app_(app) {}
 
   // Opens a document by its Windows-form path (any extension: the content decides) and makes
-  // it active. An error says why it is no document (the file's own error when it cannot be
-  // read).
+  // it active; a document open under that name already is made active as it stands (not read
+  // again). An error says why it is no document (the file's own error when it cannot be read).
   base::Result<Document*> Open(std::string_view fileName);
   // The same for a path the caller has already found on the host.
   base::Result<Document*> Open(std::string_view fileName, const std::filesystem::path& hostFile);
@@ -44,6 +44,8 @@ class Documents {
   Document* Active() { return active_; }
 
  private:
+  // The open document of that full name, made active; null when there is none.
+  Document* Activate(std::string_view fileName);
   base::Result<Document*> Add(std::string_view fileName,
                               base::Result<std::unique_ptr<Document>> document);
 

@@ -46,6 +46,11 @@ TEST(Application, OpensAFileOrItsBytesAndTheLastOpenedIsActive) {
   EXPECT_EQ(*app.Documents().Item("COPY.DOC"), *second);
   EXPECT_EQ(*app.Documents().Item(1), *first);
   EXPECT_EQ(app.Documents().Item(3).error().code, 5941);
+  // Opening an open document again makes it active and reads nothing.
+  EXPECT_EQ(*app.Documents().Open(win::ToWindowsPath(file)), *first);
+  EXPECT_EQ(app.ActiveDocument(), *first);
+  EXPECT_EQ(*app.Documents().OpenBytes("c:\\X\\COPY.DOC", "not even a package"), *second);
+  EXPECT_EQ(app.Documents().Count(), 2);
   EXPECT_EQ(*(*first)->Content().Text(), "第一段\rsecond\r");
   base::Result<Selection*> selection = app.Selection();
   ASSERT_TRUE(selection);
