@@ -90,29 +90,54 @@ pugi::xml_node Insert(Anchor& at, const char* local) {
                    : at.parent.append_child(name.c_str());
 }
 
-// A run of `text` with a copy of `rPr`; tabs and breaks as their own elements.
+// A run of `text` with a copy of `rPr`; tabs, breaks and hyphens as their own elements, the
+// characters that stand for notes and comments left out (XML cannot hold them as text).
 int32_t InsertRun(Anchor& at, const ClipItem& item) {
   pugi::xml_node run = Insert(at, "r");
   if (item.rPr) run.append_copy(item.rPr);
   const std::string prefix = office::PrefixOf(run);
   std::string pending;
+  int32_t positions = 0;
   auto flush = [&] {
     if (pending.empty()) return;
     pugi::xml_node t = run.append_child((prefix + "t").c_str());
     t.append_attribute("xml:space") = "preserve";
     t.text().set(pending.c_str());
+    positions += Utf16Units(pending);
     pending.clear();
   };
+  auto element = [&](const char* local, const char* breakType = nullptr) {
+    flush();
+    pugi::xml_node e = run.append_child((prefix + local).c_str());
+    if (breakType != nullptr) e.append_attribute((prefix + "type").c_str()) = breakType;
+    ++positions;
+  };
   for (char c : item.text) {
-    if (c == '\t' || c == '\v') {
-      flush();
-      run.append_child((prefix + (c == '\t' ? "tab" : "br")).c_str());
-    } else {
-      pending += c;
+    switch (c) {
+      case '\t':
+        element("tab");
+        break;
+      case '\v':
+        element("br");
+        break;
+      case '\f':
+        element("br", "page");
+        break;
+      case '\x0e':
+        element("br", "column");
+        break;
+      case '\x1e':
+        element("noBreakHyphen");
+        break;
+      case '\x1f':
+        element("softHyphen");
+        break;
+      default:
+        if (static_cast<unsigned char>(c) >= 0x20) pending += c;
     }
   }
   flush();
-  return Utf16Units(item.text);
+  return positions;
 }
 
 // Ends the paragraph at the anchor with the copied mark: the content before the anchor moves

@@ -46,7 +46,7 @@ TEST(CopyPaste, AHeadersTextPastedAtTheStartIsFoundThere) {
 
 TEST(CopyPaste, PastingIntoARunSplitsItAndKeepsBothFormats) {
   auto o = testing::OpenBody(Para(TextRun("abcdef", "<w:b/>")) +
-                             Para(TextRun("XY", "<w:i/>") + TextRun("\t")));
+                             Para(TextRun("XY", "<w:i/>") + "<w:r><w:tab/></w:r>"));
   Document& d = *o->document;
   Selection& s = d.Selection();
   s.SetRange(7, 10);  // "XY" and the tab
@@ -107,23 +107,31 @@ TEST(CopyPaste, TheClipboardMustHoldSomethingAndSavedCopiesHoldThePaste) {
   testing::TempFolder tmp("word_paste");
   auto o = testing::OpenBody(TextPara("abc") +
                              "<w:p><w:fldSimple w:instr=\" PAGE \"><w:r><w:t>7</w:t></w:r>"
-                             "</w:fldSimple></w:p>");
+                             "</w:fldSimple><w:r><w:br w:type=\"page\"/><w:footnoteReference "
+                             "w:id=\"1\"/><w:noBreakHyphen/></w:r></w:p>");
   Document& d = *o->document;
   Selection& s = d.Selection();
   EXPECT_EQ(s.Paste().error().code, kErrCommandFailed);
   s.SetRange(0, 0);
   EXPECT_FALSE(s.Copy());  // nothing to copy
-  s.SetRange(4, 14);       // the field: its result is copied as text
+  // The field (its result copied as text), a page break, a note reference (which cannot be
+  // text), a non-breaking hyphen.
+  s.SetRange(4, 17);
   ASSERT_TRUE(s.Copy());
   s.SetRange(1, 1);
   ASSERT_TRUE(s.Paste());
-  EXPECT_EQ(*d.Content().Text(), "a7bc\r7\r");
+  EXPECT_EQ(*d.Content().Text(),
+            "a7\f\x1e"
+            "bc\r7\f\x02\x1e\r");
+  EXPECT_EQ(s.Start(), 4);
   const auto copy = tmp.Path() / "pasted.docx";
   ASSERT_TRUE(d.SaveAs(win::ToWindowsPath(copy)));
   Application again;
   base::Result<Document*> reopened = again.Documents().Open(win::ToWindowsPath(copy));
   ASSERT_TRUE(reopened) << reopened.error().message;
-  EXPECT_EQ(*(*reopened)->Content().Text(), "a7bc\r7\r");
+  EXPECT_EQ(*(*reopened)->Content().Text(),
+            "a7\f\x1e"
+            "bc\r7\f\x02\x1e\r");
 }
 
 }  // namespace

@@ -178,7 +178,8 @@ void StoryBuilder::Block(Frame frame, pugi::xml_node node) {
           c.gridColumn = r.gridBefore;
         } else {
           const CellSpan& before = story_.cells_[static_cast<size_t>(r.cells.back())];
-          c.gridColumn = before.gridColumn + before.gridSpan;
+          // A hostile row of a million wide cells stops counting grid columns at 2^24.
+          c.gridColumn = std::min(before.gridColumn + before.gridSpan, 1 << 24);
         }
         const pugi::xml_node tcPr = Child(node, "tcPr");
         c.gridSpan = ClampedInt(Child(tcPr, "gridSpan"), 1, 1000, 1);
