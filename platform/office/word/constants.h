@@ -359,6 +359,57 @@ enum WdOpenFormat : int32_t {
   wdOpenFormatAuto = 0,
 };
 
+// How text wraps around a floating drawing (WrapFormat.Type, .Side), what its position is
+// measured from (RelativeHorizontalPosition, RelativeVerticalPosition), and a picture's colour
+// mode (PictureFormat.ColorType): for the drawing objects.
+enum WdWrapType : int32_t {
+  wdWrapSquare = 0,
+  wdWrapTight = 1,
+  wdWrapThrough = 2,
+  wdWrapNone = 3,
+  wdWrapFront = 3,
+  wdWrapTopBottom = 4,
+  wdWrapBehind = 5,
+  wdWrapInline = 7,
+};
+
+enum WdWrapSideType : int32_t {
+  wdWrapBoth = 0,
+  wdWrapLeft = 1,
+  wdWrapRight = 2,
+  wdWrapLargest = 3,
+};
+
+enum WdRelativeHorizontalPosition : int32_t {
+  wdRelativeHorizontalPositionMargin = 0,
+  wdRelativeHorizontalPositionPage = 1,
+  wdRelativeHorizontalPositionColumn = 2,
+  wdRelativeHorizontalPositionCharacter = 3,
+  wdRelativeHorizontalPositionLeftMarginArea = 4,
+  wdRelativeHorizontalPositionRightMarginArea = 5,
+  wdRelativeHorizontalPositionInnerMarginArea = 6,
+  wdRelativeHorizontalPositionOuterMarginArea = 7,
+};
+
+enum WdRelativeVerticalPosition : int32_t {
+  wdRelativeVerticalPositionMargin = 0,
+  wdRelativeVerticalPositionPage = 1,
+  wdRelativeVerticalPositionParagraph = 2,
+  wdRelativeVerticalPositionLine = 3,
+  wdRelativeVerticalPositionTopMarginArea = 4,
+  wdRelativeVerticalPositionBottomMarginArea = 5,
+  wdRelativeVerticalPositionInnerMarginArea = 6,
+  wdRelativeVerticalPositionOuterMarginArea = 7,
+};
+
+enum MsoPictureColorType : int32_t {
+  msoPictureMixed = -2,
+  msoPictureAutomatic = 1,
+  msoPictureGrayscale = 2,
+  msoPictureBlackAndWhite = 3,
+  msoPictureWatermark = 4,
+};
+
 enum MsoFillType : int32_t {
   msoFillMixed = -2,
   msoFillSolid = 1,
