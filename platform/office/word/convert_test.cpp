@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/office/opc/package.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
 
@@ -131,6 +132,10 @@ TEST(Convert, FailuresSayWhichKindTheyAre) {
        kConverterFailed, "made no document"},
       {"converter ended by a signal", "kill -9 $$", "his/a.doc", false, kConverterFailed,
        "exit status 137"},
+      {"converter writes a document but fails",
+       "echo docx > \"$outdir/${name%.*}.docx\"; echo 'Error: half done'; exit 1", "his/a.doc",
+       false, kConverterFailed, "half done"},
+      {"source too large", "exit 0", "his/huge.doc", false, EFBIG, "huge.doc"},
       {"source missing", "exit 0", "his/none.doc", false, ENOENT, "none.doc"},
       {"source is a FIFO", "exit 0", "fifo", false, ENOENT, "fifo"},
       {"source leaves his folder", "exit 0", "his/outside.doc", true, ENOENT, "outside.doc"},
@@ -142,6 +147,8 @@ TEST(Convert, FailuresSayWhichKindTheyAre) {
     Write(soffice.Folder() / "elsewhere.doc", "not his");
     fs::create_symlink(soffice.Folder() / "elsewhere.doc", soffice.Folder() / "his/outside.doc");
     ASSERT_EQ(::mkfifo((soffice.Folder() / "fifo").c_str(), 0600), 0);
+    Write(soffice.Folder() / "his" / "huge.doc", "");
+    fs::resize_file(soffice.Folder() / "his" / "huge.doc", win::kOfficeFileCap + 1);  // sparse
     ConvertOptions options;
     if (row.confined) options.confineTo = soffice.Folder() / "his";
 
