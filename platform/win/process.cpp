@@ -2,10 +2,12 @@
 #include "process.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sched.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -127,10 +129,11 @@ std::vector<std::string> ResolveProgram(const std::string& program) {
 }
 
 // Starts argv in a host working folder (empty = current) and returns its pid; `commandLine` is
-// what the error names.
+// what the error names. Output and errors go to `outputFile` when one is given.
 base::Result<int> Spawn(const std::vector<std::string>& argv, const fs::path& workingFolder,
                         std::string_view commandLine,
-                        ProcessPriority priority = ProcessPriority::Normal) {
+                        ProcessPriority priority = ProcessPriority::Normal,
+                        const fs::path& outputFile = {}) {
   if (argv.empty())
     return base::Error::WithCode(ENOENT, "no program found to run " + std::string(commandLine));
   std::vector<char*> args;
@@ -140,6 +143,11 @@ base::Result<int> Spawn(const std::vector<std::string>& argv, const fs::path& wo
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  if (!outputFile.empty()) {
+    posix_spawn_file_actions_addopen(&actions, 1, outputFile.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, 0600);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+  }
   // Handles are not inherited: the child gets standard output and error only.
   posix_spawn_file_actions_addclosefrom_np(&actions, 3);
   const std::string dir = workingFolder.string();
@@ -175,16 +183,24 @@ base::Result<int> Spawn(const std::vector<std::string>& argv, const fs::path& wo
   return static_cast<int>(pid);
 }
 
-// The exit status of a child; 128 + the signal number when a signal ended it.
-base::Result<int> WaitExit(int pid) {
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0) {
-    if (errno != EINTR)
-      return base::Error::WithCode(errno, "cannot wait for process " + std::to_string(pid));
-  }
+// The exit status a wait reported; 128 + the signal number when a signal ended the child.
+base::Result<int> ExitStatus(int pid, int status) {
   if (WIFEXITED(status)) return WEXITSTATUS(status);
   if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
   return base::Error::Of("process ", pid, " ended in an unknown way");
+}
+
+base::Error WaitError(int pid) {
+  return base::Error::WithCode(errno, "cannot wait for process " + std::to_string(pid));
+}
+
+// The exit status of a child, waited for as long as it runs.
+base::Result<int> WaitExit(int pid) {
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) return WaitError(pid);
+  }
+  return ExitStatus(pid, status);
 }
 
 // Collects a started child in the background, so it leaves no zombie.
@@ -292,6 +308,50 @@ bool ProcessNameMatches(std::string_view processName, std::string_view windowsNa
 
 bool TerminateProcess(int pid) {
   return pid > 0 && ::kill(pid, SIGKILL) == 0;
+}
+
+base::Result<int> StartHostProgram(const std::vector<std::string>& argv,
+                                   const fs::path& outputFile) {
+  std::vector<std::string> host = argv;
+  if (!host.empty() && host[0].find('/') == std::string::npos) host[0] = FindOnPath(host[0]);
+  if (!host.empty() && host[0].empty()) host.clear();  // not found: Spawn says so (ENOENT)
+  return Spawn(host, {}, argv.empty() ? std::string() : argv[0], ProcessPriority::Normal,
+               outputFile);
+}
+
+base::Result<int> WaitForProcess(int pid, std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  // Readable once the child has ended, so the wait loses no time; a host without it has the
+  // child looked at every few milliseconds.
+  const int ended = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+  struct Closer {
+    int fd;
+    ~Closer() {
+      if (fd >= 0) ::close(fd);
+    }
+  } closer{ended};
+  while (true) {
+    int status = 0;
+    const pid_t done = ::waitpid(pid, &status, WNOHANG);
+    if (done == pid) return ExitStatus(pid, status);
+    if (done < 0 && errno != EINTR) return WaitError(pid);
+    const auto left =
+        std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0)
+      return base::Error::WithCode(ETIMEDOUT, "process " + std::to_string(pid) +
+                                                  " still runs after " +
+                                                  std::to_string(limit.count()) + " ms");
+    if (ended >= 0) {
+      pollfd wait{ended, POLLIN, 0};
+      (void)::poll(&wait, 1, static_cast<int>(std::min<long long>(left.count(), 60000)));
+    } else {
+      std::this_thread::sleep_for(std::min(left, std::chrono::milliseconds(5)));
+    }
+  }
+}
+
+bool TerminateProcessGroup(int pid) {
+  return pid > 0 && ::kill(-pid, SIGKILL) == 0;
 }
 
 bool ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,

@@ -10,6 +10,8 @@
 // get /dev/null as input and never a terminal of their own.
 #pragma once
 
+#include <chrono>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +58,23 @@ bool ProcessNameMatches(std::string_view processName, std::string_view windowsNa
 
 // Ends a process at once (SIGKILL); false when there is no such process or it may not be ended.
 bool TerminateProcess(int pid);
+
+// Starts a host program with an argument vector of its own, unmapped (for our layers' helpers,
+// not for the system's command lines): argv[0] is looked up on PATH when it names no folder. Its
+// output and errors go to `outputFile` when one is given (made anew, never through a link). The
+// child is not reaped in the background: wait for it with WaitForProcess. Errors as StartProcess.
+base::Result<int> StartHostProgram(const std::vector<std::string>& argv,
+                                   const std::filesystem::path& outputFile = {});
+
+// Waits at most `limit`, measured on the monotonic clock, for a child that StartHostProgram
+// started. The value is its exit status as RunAndWaitProcess gives it; ETIMEDOUT when it still
+// runs then (it is left running: end it and wait again to reap it).
+base::Result<int> WaitForProcess(int pid, std::chrono::milliseconds limit);
+
+// Ends at once a process this layer started together with every process it started that stayed
+// in its process group (each child of ours leads a group of its own); false when there is no
+// such group or it may not be ended.
+bool TerminateProcessGroup(int pid);
 
 // The shell's "Open" (an empty verb means the same; other verbs fail): a program starts with the
 // parameters in the working folder; a folder or document opens with xdg-open when the host has

@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <string>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -154,6 +156,70 @@ TEST(Process, StartAndTerminate) {
   ASSERT_FALSE(missing);
   EXPECT_EQ(missing.error().code, ENOENT);
   EXPECT_FALSE(TerminateProcess(0));
+}
+
+// True while the process exists and has not ended (a zombie whose parent is gone has ended).
+bool StillRuns(int pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+  const size_t close = text.rfind(')');
+  return close != std::string::npos && close + 2 < text.size() && text[close + 2] != 'Z' &&
+         text[close + 2] != 'X';
+}
+
+TEST(Process, HostProgramsAreWaitedForWithTheirOutputInAFile) {
+  testing::ScopedTempFolder t;
+  const fs::path output = t.Path() / "output.txt";
+  const base::Result<int> started =
+      StartHostProgram({"sh", "-c", "echo out; echo err >&2; exit 6"}, output);
+  ASSERT_TRUE(started) << started.error().message;
+  EXPECT_EQ(WaitForProcess(*started, std::chrono::seconds(20)).value_or(-1), 6);
+  std::ifstream in(output);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),
+            "out\nerr\n");
+
+  const base::Result<int> missing = StartHostProgram({"kirv-no-such-program"});
+  ASSERT_FALSE(missing);
+  EXPECT_EQ(missing.error().code, ENOENT);
+
+  // The output file is never written through a link.
+  const fs::path target = t.Path() / "target.txt";
+  std::ofstream(target) << "kept";
+  fs::create_symlink(target, t.Path() / "link.txt");
+  const base::Result<int> linked = StartHostProgram({"sh", "-c", "echo x"}, t.Path() / "link.txt");
+  if (linked) (void)WaitForProcess(*linked, std::chrono::seconds(20));
+  EXPECT_FALSE(linked);
+  std::ifstream kept(target);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), std::istreambuf_iterator<char>()),
+            "kept");
+}
+
+// A child that runs past its limit is reported in time and left running; ending its group ends
+// what it started too.
+TEST(Process, AWaitEndsAtItsLimitAndTheGroupIsEndedByPid) {
+  testing::ScopedTempFolder t;
+  const fs::path output = t.Path() / "pids.txt";
+  const base::Result<int> started =
+      StartHostProgram({"sh", "-c", "sleep 60 & echo $!; wait"}, output);
+  ASSERT_TRUE(started);
+  const auto before = std::chrono::steady_clock::now();
+  const base::Result<int> waited = WaitForProcess(*started, std::chrono::milliseconds(300));
+  const auto spent = std::chrono::steady_clock::now() - before;
+  ASSERT_FALSE(waited);
+  EXPECT_EQ(waited.error().code, ETIMEDOUT);
+  EXPECT_GE(spent, std::chrono::milliseconds(300));
+  EXPECT_LT(spent, std::chrono::seconds(3));
+  EXPECT_TRUE(StillRuns(*started));
+  int sleeper = 0;
+  std::ifstream(output) >> sleeper;
+  ASSERT_GT(sleeper, 0);
+
+  EXPECT_TRUE(TerminateProcessGroup(*started));
+  EXPECT_EQ(WaitForProcess(*started, std::chrono::seconds(20)).value_or(-1), 128 + SIGKILL);
+  for (int i = 0; i < 200 && StillRuns(sleeper); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_FALSE(StillRuns(sleeper));
+  EXPECT_FALSE(TerminateProcessGroup(0));
 }
 
 // A process started at idle priority runs only when nothing else wants the processor; one
