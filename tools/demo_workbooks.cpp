@@ -1,24 +1,51 @@
-// Writes the demo spreadsheet task's workbooks; make_demo.sh calls it once per file.
+// Writes the files of the demo's office tasks; make_demo.sh calls it once per file.
 //
-//   demo_workbooks start OUT.xlsx     the candidate's starting workbook (into the paper archive)
-//   demo_workbooks answer OUT.xls     the answer workbook (into Data\Answer)
-//   demo_workbooks solved OUT.xlsx    the task done, for trying the grading by hand
+//   demo_workbooks start OUT.xlsx          the spreadsheet task's starting workbook (paper archive)
+//   demo_workbooks answer OUT.xls          its answer workbook (into Data\Answer)
+//   demo_workbooks solved OUT.xlsx         the task done, for trying the grading by hand
+//   demo_workbooks word-start OUT.docx     the word task's starting document (paper archive)
+//   demo_workbooks word-answer OUT.xls     its answer workbook (into Data\Answer)
+//   demo_workbooks word-solved OUT.docx    the task done
+//   demo_workbooks word-partly OUT.docx    the task done with three mistakes
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
+#include <string_view>
 
+#include "grading/docmark/testing/demo_document.h"
 #include "grading/sheetmark/testing/demo_spreadsheet.h"
+
+namespace {
+
+using Writer = base::Status (*)(const std::filesystem::path&);
+
+struct Kind {
+  std::string_view name;
+  Writer write;
+};
+
+const Kind kKinds[] = {
+    {"start", demo::WriteStartingWorkbook},
+    {"answer", demo::WriteSpreadsheetAnswer},
+    {"solved", [](const std::filesystem::path& f) { return demo::WriteSolvedWorkbook(f); }},
+    {"word-start", demo::WriteStartingDocument},
+    {"word-answer", demo::WriteWordAnswer},
+    {"word-solved", [](const std::filesystem::path& f) { return demo::WriteSolvedDocument(f); }},
+    {"word-partly", demo::WritePartlyWrongDocument},
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: demo_workbooks start|answer|solved FILE\n");
+    std::fprintf(stderr,
+                 "usage: demo_workbooks start|answer|solved|word-start|word-answer|word-solved|"
+                 "word-partly FILE\n");
     return 1;
   }
-  const std::filesystem::path file = argv[2];
   base::Status written = base::Error::Of("unknown kind \"", argv[1], "\"");
-  if (std::strcmp(argv[1], "start") == 0) written = demo::WriteStartingWorkbook(file);
-  if (std::strcmp(argv[1], "answer") == 0) written = demo::WriteSpreadsheetAnswer(file);
-  if (std::strcmp(argv[1], "solved") == 0) written = demo::WriteSolvedWorkbook(file);
+  for (const Kind& kind : kKinds) {
+    if (kind.name == argv[1]) written = kind.write(argv[2]);
+  }
   if (!written) {
     std::fprintf(stderr, "demo_workbooks: %s\n", written.error().message.c_str());
     return 1;

@@ -67,8 +67,9 @@ for f in "$demo"/sel/*.txt; do
   "$assets" rtf "$f" "$out/Data/Paper/Sel/$(basename "${f%.txt}").rtf"
 done
 cp "$demo/sel/Sel.ans" "$out/Data/Answer/Sel.ans"
-# The spreadsheet task's answer workbook.
+# The spreadsheet and word tasks' answer workbooks.
 "$workbooks" answer "$out/Data/Answer/excel1.xls"
+"$workbooks" word-answer "$out/Data/Answer/word1.xls"
 
 # Answer workbooks: each demo/answer/NAME.tsv becomes Data/Answer/NAME.xlsx.
 for f in "$demo"/answer/*.tsv; do
@@ -85,6 +86,9 @@ mkdir -p "$stage/win1/Winkt/photo"
 # The spreadsheet task's starting workbook.
 mkdir -p "$stage/excel1/Excelkt"
 "$workbooks" start "$stage/excel1/Excelkt/score.xlsx"
+# The word task's starting document, in the folder the client hands the word control.
+mkdir -p "$stage/word1/wordkt"
+"$workbooks" word-start "$stage/word1/wordkt/computer.docx"
 for d in "$stage"/*/; do
   name=$(basename "$d")
   (cd "$d" && 7za a -t7z -bd -y -pRW5827 -mhe=on "$out/Data/Attach/$name.7z" . >/dev/null)

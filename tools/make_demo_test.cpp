@@ -9,6 +9,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "client/exam/password_check.h"
 #include "client/store/db/ado_connection.h"
@@ -34,11 +35,14 @@ TEST_F(DemoInstallation, Layout) {
                         "Data/Paper/win1.rtf",
                         "Data/Paper/win2.rtf",
                         "Data/Paper/excel1.rtf",
+                        "Data/Paper/word1.rtf",
                         "Data/Answer/Sel.ans",
                         "Data/Answer/excel1.xls",
+                        "Data/Answer/word1.xls",
                         "Data/Attach/win1.7z",
                         "Data/Attach/win2.7z",
                         "Data/Attach/excel1.7z",
+                        "Data/Attach/word1.7z",
                         "Skins/Login.jpg",
                         "Skins/Timer.jpg",
                         "Skins/ScoreOK.jpg",
@@ -56,16 +60,20 @@ TEST_F(DemoInstallation, Layout) {
   EXPECT_EQ(fs::status(tool).permissions() & fs::perms::owner_exec, fs::perms::owner_exec);
   EXPECT_EQ(Read(Install() / "Readme.rtf").rfind("{\\rtf1", 0), 0u);
   EXPECT_NE(Read(Install() / "Data/Paper/win1.rtf").find("\\pngblip"), std::string::npos);
-  // The grading controls the client registers at start-up, and the spreadsheet task's workbook.
+  // The grading controls the client registers at start-up, and the office tasks' files in the
+  // folders the client hands their controls.
   for (const char* control : {"deskmark.ocx", "dirmark.ocx", "sheetmark.ocx"})
     EXPECT_TRUE(fs::is_regular_file(Install() / "Ocx" / control)) << control;
-  const std::string list = "7za l -pRW5827 '" + (Install() / "Data/Attach/excel1.7z").string() +
-                           "' | grep -q 'Excelkt/score.xlsx'";
-  EXPECT_EQ(std::system(list.c_str()), 0);
+  for (const auto& [archive, file] : {std::pair{"excel1.7z", "Excelkt/score.xlsx"},
+                                      std::pair{"word1.7z", "wordkt/computer.docx"}}) {
+    const std::string list = "7za l -pRW5827 '" + (Install() / "Data/Attach" / archive).string() +
+                             "' | grep -q '" + file + "'";
+    EXPECT_EQ(std::system(list.c_str()), 0) << file;
+  }
 }
 
 TEST_F(DemoInstallation, ArchivesOpenWithThePaperPasswordOnly) {
-  for (const char* name : {"win1.7z", "win2.7z", "excel1.7z"}) {
+  for (const char* name : {"win1.7z", "win2.7z", "excel1.7z", "word1.7z"}) {
     std::string archive = (Install() / "Data/Attach" / name).string();
     std::string good = "7za t -pRW5827 '" + archive + "' >/dev/null 2>&1";
     std::string bad = "7za t -pwrong '" + archive + "' >/dev/null 2>&1";

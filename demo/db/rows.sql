@@ -17,6 +17,9 @@ INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLim
   VALUES (102, 1, 'Windows 操作 第二套', 'win2.7z', 'win2.rtf', 'win2.xlsx*1', 0);
 
 INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLimit)
+  VALUES (201, 2, '文字处理 第一套', 'word1.7z', 'word1.rtf', 'word1.xls*1', 0);
+
+INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLimit)
   VALUES (301, 3, '电子表格 第一套', 'excel1.7z', 'excel1.rtf', 'excel1.xls*1', 0);
 
 INSERT INTO "Group" (GroupID, Name, Modules) VALUES (1, '综合练习一', '0-1|1-101|3-301');

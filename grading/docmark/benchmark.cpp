@@ -1,0 +1,157 @@
+// The cost of grading the demo's word task (its answer workbook and the candidate's document with
+// every step done, both parts), called as the client calls it: the registered docmark.ocx created
+// by class id and its Run method by dispatch id. In the same run, the cost of Debian's
+// python-docx opening the same document and reading the same properties in one long-running
+// process (testing/python_docx_peer.py).
+//   docmark_benchmark              the benchmarks, then the comparison with its ratio
+//   docmark_benchmark --no-peer    the benchmarks only
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "grading/docmark/testing/demo_document.h"
+#include "platform/com/change_type.h"
+#include "platform/com/control_window.h"
+#include "platform/com/library.h"
+#include "platform/office/word/application.h"
+#include "platform/win/message_box.h"
+#include "platform/win/paths.h"
+#include "platform/win/testing/scoped_env.h"
+#include "platform/win/testing/test_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const com::Clsid kDocmark = com::Clsid::Of("{58761E9E-8E05-4AF3-B331-A1CFAD77C33E}");
+constexpr com::DispId kRun = 0x6003000E;
+
+// The task's files in the folders the client hands the control, and the control registered in a
+// registry of the run's own.
+struct DemoTask {
+  win::testing::ScopedTempFolder root{"docmark_benchmark_"};
+  win::testing::ScopedEnv registry{"KIRV_REGISTRY", (root.Path() / "registry.ini").string()};
+  fs::path answers = root.Path() / "Data" / "Answer";
+  fs::path candidate = root.Path() / "26001010101" / "wordkt";
+  bool ok = Prepare();
+
+  fs::path Document() const { return candidate / demo::kWordDocument; }
+
+  bool Prepare() {
+    fs::create_directories(answers);
+    fs::create_directories(candidate);
+    base::Result<const com::Library*> library = com::LoadControlLibrary(KIRV_DOCMARK_OCX);
+    return library && (*library)->RegisterServer() &&
+           demo::WriteWordAnswer(answers / demo::kWordAnswer) &&
+           demo::WriteSolvedDocument(Document());
+  }
+};
+
+DemoTask& Task() {
+  static DemoTask task;
+  return task;
+}
+
+// One grading as the client's word grader makes it: a control window made by class id, Run with
+// the three texts and the debug flag by reference; the percentage, negative on failure.
+double GradeOnce() {
+  com::CreateParams params;
+  params.childId = 112;
+  auto window = com::ControlWindow::Create(kDocmark, params);
+  if (!window) return -1;
+  std::string check = win::ToWindowsPath(Task().candidate) + "\\";
+  std::string answers = win::ToWindowsPath(Task().answers) + "\\";
+  std::string name = demo::kWordAnswer;
+  com::VariantBool debug = com::kVariantFalse;
+  const com::Variant args[] = {com::Variant::RefString(&check), com::Variant::RefString(&answers),
+                               com::Variant::RefString(&name), com::Variant::RefBool(&debug)};
+  base::Result<com::Variant> percent = (*window)->Invoke(kRun, com::InvokeKind::Method, args);
+  if (!percent) return -1;
+  base::Result<com::Variant> real = com::ChangeType(*percent, com::VT_R8);
+  return real ? real->RealValue() : -1;
+}
+
+void GradeDemoTask(benchmark::State& st) {
+  for (auto _ : st) benchmark::DoNotOptimize(GradeOnce());
+  if (GradeOnce() != 100.0) st.SkipWithError("the task did not score full marks");
+}
+BENCHMARK(GradeDemoTask)->Unit(benchmark::kMicrosecond);
+
+// What the document alone costs: opened by the model, as part A opens it.
+void OpenCandidateDocument(benchmark::State& st) {
+  const std::string file = win::ToWindowsPath(Task().Document());
+  for (auto _ : st) {
+    word::Application app;
+    benchmark::DoNotOptimize(app.Documents().Open(file).has_value());
+  }
+}
+BENCHMARK(OpenCandidateDocument)->Unit(benchmark::kMicrosecond);
+
+// Microseconds per grading over about `seconds`.
+double TimeOurs(double seconds) {
+  GradeOnce();
+  int runs = 0;
+  const auto start = std::chrono::steady_clock::now();
+  std::chrono::duration<double> spent{};
+  do {
+    GradeOnce();
+    ++runs;
+    spent = std::chrono::steady_clock::now() - start;
+  } while (spent.count() < seconds);
+  return spent.count() / runs * 1e6;
+}
+
+// The peer's microseconds per pass; negative when it could not run.
+double TimePeer(double seconds) {
+  const std::string command = "/usr/bin/python3 '" KIRV_SOURCE_DIR
+                              "/grading/docmark/testing/python_docx_peer.py' '" +
+                              Task().Document().string() + "' " + std::to_string(seconds) + " 2>&1";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return -1;
+  char line[512] = {};
+  const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
+  const int status = ::pclose(pipe);
+  double micros = -1;
+  if (!read || status != 0 || std::sscanf(line, "%lf", &micros) != 1) {
+    std::cerr << "python-docx peer: " << line;
+    return -1;
+  }
+  return micros;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Part A's "Word.Application OK" box, confirmed at once.
+  win::SetMessageSink([](const win::MessageBoxRequest&) { return int{win::IDOK}; });
+  bool peer = true;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--no-peer") == 0) peer = false;
+  }
+  if (!Task().ok) {
+    std::cerr << "cannot write the demo task's files or register docmark.ocx\n";
+    return 1;
+  }
+  const double percent = GradeOnce();
+  if (percent != 100.0) {
+    std::cerr << "the demo task scored " << percent << ", not 100\n";
+    return 1;
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  if (!peer) return 0;
+  const double ours = TimeOurs(3.0);
+  const double theirs = TimePeer(3.0);
+  std::printf("\ndemo word task, answer workbook + document, both parts graded:  docmark %.1f us\n",
+              ours);
+  if (theirs < 0) return 1;
+  std::printf("the same document opened and read by python-docx:             %.1f us\n", theirs);
+  std::printf("ratio: %.1f times faster\n", theirs / ours);
+  return 0;
+}
