@@ -190,8 +190,10 @@ float PageSetup::LinesPage() const {
 float PageSetup::CharsLine() const {
   // A character of the grid is the default font's size plus w:charSpace 4096ths of a point.
   const float size = *document_->Format().Mark({}, {}).size;
-  const float pitch =
-      size + static_cast<float>(IntAttr(Child(sectPr_, "docGrid"), "charSpace", 0)) / 4096.0f;
+  // A signed 32-bit number, which some writers save negative as its unsigned value.
+  const auto space = static_cast<int32_t>(
+      static_cast<uint32_t>(Attr(Child(sectPr_, "docGrid"), "charSpace").as_llong(0)));
+  const float pitch = size + static_cast<float>(space) / 4096.0f;
   const float textWidth = PageWidth() - LeftMargin() - RightMargin() - Gutter();
   if (pitch <= 0) return 1;
   // A grid the word processor set up for n characters holds n less a rounding error.

@@ -65,6 +65,9 @@ TEST(Section, LinesPerPageAndCharactersPerLineOfTheGrid) {
       {"<w:docGrid w:type=\"lines\" w:linePitch=\"312\"/>", wdLayoutModeLineGrid, 44, 39},
       {"<w:docGrid w:type=\"linesAndChars\" w:linePitch=\"289\" w:charSpace=\"-481\"/>",
        wdLayoutModeGrid, 48, 40},
+      // The same spacing as an office suite saves it, unsigned.
+      {"<w:docGrid w:type=\"linesAndChars\" w:linePitch=\"289\" w:charSpace=\"4294966815\"/>",
+       wdLayoutModeGrid, 48, 40},
       {"<w:docGrid w:type=\"snapToChars\" w:linePitch=\"312\" w:charSpace=\"4096\"/>",
        wdLayoutModeGenko, 44, 36},
       {"", wdLayoutModeDefault, 38, 39},
