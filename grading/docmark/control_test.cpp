@@ -62,7 +62,7 @@ TEST_F(Control, RunAnswersThePercentageOfTheFullMarks) {
     double percent;
   } cases[] = {
       // Part A writes the working copy the "ab" rule reads.
-      {"30", {{"a", "not", "TXTEFECT", "zz", "0", "5", "t"}, Rule("b", 5), Rule("ab", 7)}, 56.667},
+      {"30", {{"a", "not", "TXTEFECT", "zz", "1", "5", "t"}, Rule("b", 5), Rule("ab", 7)}, 56.667},
       {"8", {Rule("b", 1)}, 12.5},
       {"8", {Rule("b", 9)}, 112.5},  // not clamped
   };
@@ -97,7 +97,7 @@ TEST_F(Control, RunLeavesTheCandidatesDocumentAsItWas) {
   const fs::path doc = folders_.CandidateHost() / "doc1.doc";
   const std::string before = testing::ReadBytes(doc);
   const auto written = fs::last_write_time(doc);
-  WriteAnswer("10", {{"a", "not", "TXTEFECT", "zz", "0", "2", "t"}, Rule("b", 3), Rule("ab", 5)});
+  WriteAnswer("10", {{"a", "not", "TXTEFECT", "zz", "1", "2", "t"}, Rule("b", 3), Rule("ab", 5)});
   EXPECT_DOUBLE_EQ(Run(), 100.0);
   EXPECT_EQ(testing::ReadBytes(doc), before);
   EXPECT_EQ(fs::last_write_time(doc), written);

@@ -57,7 +57,7 @@ class Pass : public ::testing::Test {
 };
 
 // Part A needs a part-A keyword that fails on a text nowhere in the documents.
-const std::vector<std::string> kRuleA = {"not", "TXTEFECT", "zz-absent", "0"};
+const std::vector<std::string> kRuleA = {"not", "TXTEFECT", "zz-absent", "1"};
 const std::vector<std::string> kRuleB = {"not", "SELECTTXT", "zz-absent"};
 
 std::vector<std::string> Row(const char* tag, const std::vector<std::string>& rule,

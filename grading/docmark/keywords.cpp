@@ -6,6 +6,8 @@
 
 #include <unordered_map>
 
+#include "grading/docmark/checks/tables.h"
+#include "grading/docmark/checks/text_page.h"
 #include "grading/engine/scoring.h"
 #include "platform/vb/strings.h"
 
@@ -65,7 +67,7 @@ bool HasShape(const DocState& s) {
 
 // The application each part's checks read: its active document is the document of the current
 // file row (none open, and the checks read nothing).
-[[maybe_unused]] word::Application& AppA(DocState& s) {
+word::Application& AppA(DocState& s) {
   return PartApplication(s.WordApp);
 }
 [[maybe_unused]] word::Application& AppB(DocState& s) {
@@ -135,45 +137,77 @@ constexpr KeywordRow kKeywordsA[] = {
     {"OPPPOSITION", "TTDD", [](Ds s, A) { return NonZero(NotAvailable(s, "OPPPOSITION")); }},
     {"OBJCONCOLOR", "L", [](Ds s, A) { return NonZero(NotAvailable(s, "OBJCONCOLOR")); }},
 
-    // Text formatting and page settings
-    {"TEXTCOL", "TL", [](Ds s, A a) { return Equals(NotAvailable(s, "TEXTCOL"), a.L(1)); }},
-    {"BACKSTYLEMODE", "L", [](Ds s, A) { return NonZero(NotAvailable(s, "BACKSTYLEMODE")); }},
-    {"TXTEFECT", "TL", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTEFECT")); }},
-    {"TXTBACKGROUND", "TL", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTBACKGROUND")); }},
-    {"TXTSYMBOL", "TL", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTSYMBOL")); }},
-    {"TXTUNDERSYMBOL", "TILT", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTUNDERSYMBOL")); }},
-    {"DOCLINESTR", "III", [](Ds s, A) { return NonZero(NotAvailable(s, "DOCLINESTR")); }},
-    {"STRLS", "TL", [](Ds s, A) { return NonZero(NotAvailable(s, "STRLS")); }},
-    {"STREFESHADOW", "TB", [](Ds s, A) { return NonZero(NotAvailable(s, "STREFESHADOW")); }},
-    {"SELTXTBORDER", "TLLLBI", [](Ds s, A) { return NonZero(NotAvailable(s, "SELTXTBORDER")); }},
+    // Text formatting and page settings (checks/text_page)
+    {"TEXTCOL", "TL", [](Ds s, A a) { return Equals(TextColorIndex(AppA(s), a.T(0)), a.L(1)); }},
+    {"BACKSTYLEMODE", "L",
+     [](Ds s, A a) { return NonZero(CheckBackgroundGradient(AppA(s), a.L(0))); }},
+    {"TXTEFECT", "TL",
+     [](Ds s, A a) { return NonZero(CheckTextAnimation(AppA(s), a.T(0), a.L(1))); }},
+    {"TXTBACKGROUND", "TL",
+     [](Ds s, A a) { return NonZero(CheckTextShadingColor(AppA(s), a.T(0), a.L(1))); }},
+    {"TXTSYMBOL", "TL",
+     [](Ds s, A a) { return NonZero(CheckEmphasisMark(AppA(s), a.T(0), a.L(1))); }},
+    {"TXTUNDERSYMBOL", "TILT",
+     [](Ds s, A a) { return NonZero(CheckUnderline(AppA(s), a.T(0), a.I(1), a.L(2), a.T(3))); }},
+    {"DOCLINESTR", "III",
+     [](Ds s, A a) { return NonZero(CheckLinesAndCharacters(AppA(s), a.I(0), a.I(1), a.I(2))); }},
+    {"STRLS", "TL",
+     [](Ds s, A a) { return NonZero(CheckCharacterScaling(AppA(s), a.T(0), a.L(1))); }},
+    {"STREFESHADOW", "TB",
+     [](Ds s, A a) { return NonZero(CheckTextShadow(AppA(s), a.T(0), a.B(1))); }},
+    {"SELTXTBORDER", "TLLLBI",
+     [](Ds s, A a) {
+       return NonZero(CheckTextBorder(AppA(s), a.T(0), a.L(1), a.L(2), a.L(3), a.B(4), a.I(5)));
+     }},
     {"HEADFOOTDISTANCE", "SSI",
-     [](Ds s, A) { return NonZero(NotAvailable(s, "HEADFOOTDISTANCE")); }},
-    {"DIREHORORVER", "TL", [](Ds s, A) { return NonZero(NotAvailable(s, "DIREHORORVER")); }},
-    {"YEMA", "I", [](Ds s, A) { return NonZero(NotAvailable(s, "YEMA")); }},
+     [](Ds s, A a) { return NonZero(CheckHeaderFooterDistance(AppA(s), a.F(0), a.F(1), a.I(2))); }},
+    {"DIREHORORVER", "TL",
+     [](Ds s, A a) { return NonZero(CheckTextOrientation(AppA(s), a.T(0), a.L(1))); }},
+    {"YEMA", "I", [](Ds s, A a) { return NonZero(CheckPageNumberAlignment(AppA(s), a.I(0))); }},
 
-    // Tables
+    // Tables (checks/tables)
     {"VERTICALALIGN", "II",
-     [](Ds s, A a) { return Mask(NotAvailable(s, "VERTICALALIGN"), a.I(1)); }},
+     [](Ds s, A a) { return Mask(CellVerticalAlignment(AppA(s), a.I(0)), a.I(1)); }},
     {"HORIZONTALALIGN", "II",
-     [](Ds s, A a) { return Mask(NotAvailable(s, "HORIZONTALALIGN"), a.I(1)); }},
+     [](Ds s, A a) { return Mask(CellHorizontalAlignment(AppA(s), a.I(0)), a.I(1)); }},
     {"CELLSHADINGTEXTURE", "III",
-     [](Ds s, A) { return NonZero(NotAvailable(s, "CELLSHADINGTEXTURE")); }},
-    {"CELLFORECOLOR", "III", [](Ds s, A) { return NonZero(NotAvailable(s, "CELLFORECOLOR")); }},
-    {"CELLBACKCOLOR", "III", [](Ds s, A) { return NonZero(NotAvailable(s, "CELLBACKCOLOR")); }},
-    {"CELLLINE", "BIIIILI", [](Ds s, A a) { return Mask(NotAvailable(s, "CELLLINE"), a.I(6)); }},
+     [](Ds s, A a) { return NonZero(CheckCellTexture(AppA(s), a.I(0), a.I(1), a.I(2))); }},
+    {"CELLFORECOLOR", "III",
+     [](Ds s, A a) {
+       return NonZero(CheckCellForegroundColorIndex(AppA(s), a.I(0), a.I(1), a.I(2)));
+     }},
+    {"CELLBACKCOLOR", "III",
+     [](Ds s, A a) {
+       return NonZero(CheckCellBackgroundColorIndex(AppA(s), a.I(0), a.I(1), a.I(2)));
+     }},
+    {"CELLLINE", "BIIIILI",
+     [](Ds s, A a) {
+       return Mask(CellLineCode(AppA(s), a.B(0), a.I(1), a.I(2), a.I(3), a.I(4), a.L(5)), a.I(6));
+     }},
     {"TABCOLANDROWCOUNT", "III",
-     [](Ds s, A) { return NonZero(NotAvailable(s, "TABCOLANDROWCOUNT")); }},
+     [](Ds s, A a) { return NonZero(CheckTableSize(AppA(s), a.I(0), a.I(1), a.I(2))); }},
     {"TABCELLWIDTHANDHEIGHT", "IIIII",
-     [](Ds s, A) { return NonZero(NotAvailable(s, "TABCELLWIDTHANDHEIGHT")); }},
-    {"CELLCOUNTOFROW", "II", [](Ds s, A) { return NonZero(NotAvailable(s, "CELLCOUNTOFROW")); }},
-    {"CELLCOUNTOFCOL", "II", [](Ds s, A) { return NonZero(NotAvailable(s, "CELLCOUNTOFCOL")); }},
-    {"LLCOFCELL", "IIIIILI", [](Ds s, A) { return NonZero(NotAvailable(s, "LLCOFCELL")); }},
-    {"TABLESTYLECHOICE", "T", [](Ds s, A) { return NonZero(NotAvailable(s, "TABLESTYLECHOICE")); }},
-    {"RULEOFROW", "IIL", [](Ds s, A) { return NonZero(NotAvailable(s, "RULEOFROW")); }},
-    {"POSSETOFTAB", "I", [](Ds s, A) { return NonZero(NotAvailable(s, "POSSETOFTAB")); }},
-    {"TABWRAP", "B", [](Ds s, A) { return NonZero(NotAvailable(s, "TABWRAP")); }},
+     [](Ds s, A a) {
+       return NonZero(CheckCellSize(AppA(s), a.I(0), a.I(1), a.I(2), a.I(3), a.I(4)));
+     }},
+    {"CELLCOUNTOFROW", "II",
+     [](Ds s, A a) { return NonZero(CheckRowCellCount(AppA(s), a.I(0), a.I(1))); }},
+    {"CELLCOUNTOFCOL", "II",
+     [](Ds s, A a) { return NonZero(CheckColumnCellCount(AppA(s), a.I(0), a.I(1))); }},
+    {"LLCOFCELL", "IIIIILI",
+     [](Ds s, A a) {
+       return NonZero(
+           CheckCellBorder(AppA(s), a.I(0), a.I(1), a.I(2), a.I(3), a.I(4), a.L(5), a.I(6)));
+     }},
+    {"TABLESTYLECHOICE", "T", [](Ds s, A a) { return NonZero(CheckTableStyle(AppA(s), a.T(0))); }},
+    {"RULEOFROW", "IIL",
+     [](Ds s, A a) { return NonZero(CheckRowHeight(AppA(s), a.I(0), a.I(1), a.L(2))); }},
+    {"POSSETOFTAB", "I", [](Ds s, A a) { return NonZero(CheckTableAlignment(AppA(s), a.I(0))); }},
+    {"TABWRAP", "B", [](Ds s, A a) { return NonZero(CheckTableWrap(AppA(s), a.B(0))); }},
     {"TABBAKESHADING", "IILLLI",
-     [](Ds s, A) { return NonZero(NotAvailable(s, "TABBAKESHADING")); }},
+     [](Ds s, A a) {
+       return NonZero(CheckCellShading(AppA(s), a.I(0), a.I(1), a.L(2), a.L(3), a.L(4), a.I(5)));
+     }},
 };
 
 constexpr KeywordRow kKeywordsB[] = {
