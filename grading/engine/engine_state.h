@@ -28,6 +28,16 @@ inline constexpr int16_t kDocumentQuestionType = 21;  // word processor and spre
 // What a control's RunCheck answers.
 enum CheckAnswer : int16_t { kCheckFails = 0, kCheckHolds = 1, kNoSuchKeyword = -1 };
 
+// The faults that end a rule row unscored, each with a message of its own.
+enum class RowFault {
+  kOperatorPair,         // two operators that may not stand together ("not not")
+  kSymbolStack,          // a reduction met something other than "not", "and" or "or"
+  kUnknownKeyword,       // the dispatcher has no branch for a keyword token
+  kDamagedAnswer,        // the dispatcher answered something other than 1, 0 or -1
+  kBadToken,             // no operator, no keyword and no points
+  kOperateStackAtPoints  // at the points cell such a symbol was left to reduce
+};
+
 // Which control the engine serves: decides its question type, its log file and how the answer
 // workbook is closed.
 enum class ControlKind { Presentation, WordProcessor, Spreadsheet };
@@ -64,6 +74,12 @@ struct EngineState {
   // value means the dispatcher is damaged).
   std::function<bool(std::string& token)> IsCheckKeyword;
   std::function<int16_t(std::string& token)> RunCheck;
+  // Optional hooks of a control with rows of its own and messages of its own. HandleOwnRow gets
+  // each row's upper-cased first cell before the row is evaluated (never "END") and answers
+  // true when it has dealt with the row itself. ReportRowFault, when set, tells of a fault in
+  // place of the engine's own box; the row ends unscored either way.
+  std::function<bool(const std::string& token)> HandleOwnRow;
+  std::function<void(RowFault fault)> ReportRowFault;
 
   // Scores and the debug log.
   int16_t QuestionType;

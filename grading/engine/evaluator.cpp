@@ -31,6 +31,18 @@ std::optional<Operator> OperatorOf(std::string_view word) {
   return std::nullopt;
 }
 
+bool ReduceWith(EngineState& state, RowFault fault);
+
+// Tells of a fault that ends the row: through the control's hook, or in the engine's own box.
+void ReportFault(EngineState& state, RowFault fault, std::string_view titleWord,
+                 std::string_view prompt) {
+  if (state.ReportRowFault) {
+    state.ReportRowFault(fault);
+  } else {
+    ShowEngineError(titleWord, prompt);
+  }
+}
+
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -89,7 +101,7 @@ bool PlaceOperator(EngineState& state, const std::string& token) {
         if (!ReduceOnce(state)) return false;
         break;
       default:
-        ShowEngineError(" -1", kDamaged);
+        ReportFault(state, RowFault::kOperatorPair, " -1", kDamaged);
         return false;
     }
   }
@@ -100,11 +112,11 @@ bool PlaceOperator(EngineState& state, const std::string& token) {
 bool ApplyCheck(EngineState& state, std::string& token) {
   const int16_t answer = state.RunCheck ? state.RunCheck(token) : int16_t{kNoSuchKeyword};
   if (answer == kNoSuchKeyword) {
-    ShowEngineError("Function name", kBadAnswerFile);
+    ReportFault(state, RowFault::kUnknownKeyword, "Function name", kBadAnswerFile);
     return false;
   }
   if (answer != kCheckHolds && answer != kCheckFails) {
-    ShowEngineError("Retv", kDamaged);
+    ReportFault(state, RowFault::kDamagedAnswer, "Retv", kDamaged);
     return false;
   }
   PushOperand(state, answer == kCheckHolds ? kTrue : kFalse);
@@ -115,7 +127,7 @@ bool ApplyCheck(EngineState& state, std::string& token) {
 // cell after the points. Nothing is scored when a reduction ends the row.
 std::optional<int16_t> ScoreRow(EngineState& state, int16_t points) {
   while (!StackIsEmpty(state, StackName::SymbolStack)) {
-    if (!ReduceOnce(state)) return std::nullopt;
+    if (!ReduceWith(state, RowFault::kOperateStackAtPoints)) return std::nullopt;
   }
   int16_t result = PeekOperand(state);
   // A row that left no value (only a points cell) has shown its underflow and counts as false.
@@ -125,9 +137,8 @@ std::optional<int16_t> ScoreRow(EngineState& state, int16_t points) {
   return result;
 }
 
-}  // namespace
-
-bool ReduceOnce(EngineState& state) {
+// ReduceOnce, telling of a symbol that is no operator as `fault`.
+bool ReduceWith(EngineState& state, RowFault fault) {
   std::string op;
   if (!PopSymbol(state, op)) return false;
   const std::optional<Operator> which = OperatorOf(op);
@@ -139,10 +150,16 @@ bool ReduceOnce(EngineState& state) {
     if (!PopOperand(state, x) || !PopOperand(state, y)) return false;
     PushOperand(state, static_cast<int16_t>(which == Operator::And ? (y & x) : (y | x)));
   } else {
-    ShowEngineError("NAO", kBadAnswerFile);
+    ReportFault(state, fault, "NAO", kBadAnswerFile);
     return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool ReduceOnce(EngineState& state) {
+  return ReduceWith(state, RowFault::kSymbolStack);
 }
 
 bool IsOperator(std::string& token) {
@@ -201,9 +218,9 @@ int16_t EvaluateRuleRow(EngineState& state, std::string token) {
     } else if (const std::optional<int16_t> points = PointsOf(token)) {
       return ScoreRow(state, *points).value_or(kFalse);
     } else {
-      ShowEngineError("Retv", "答案库有问题" + token + "\r\n错误行为：" +
-                                  std::to_string(state.GridRow) + " ,  " +
-                                  std::to_string(state.GridColumn));
+      ReportFault(state, RowFault::kBadToken, "Retv",
+                  "答案库有问题" + token + "\r\n错误行为：" + std::to_string(state.GridRow) +
+                      " ,  " + std::to_string(state.GridColumn));
       return kFalse;
     }
     token = NextCell(state);
@@ -224,6 +241,7 @@ void RunRuleRows(EngineState& state) {
     InitStacks(state);
     token = vb::UCase(token);
     if (token == "END") break;
+    if (state.HandleOwnRow && state.HandleOwnRow(token)) continue;
     if (!ApplyRuleLevel(state, token)) continue;
     state.RuleResults[static_cast<size_t>(state.GridRow)] = EvaluateRuleRow(state, token);
   }

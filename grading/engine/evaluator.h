@@ -49,7 +49,7 @@ void ResetRuleTables(EngineState& state);
 
 // The row loop the controls share: from the row after GridRow, each row is evaluated into
 // RuleResults until a row whose first cell is "END" (any case) or after row 100; all-empty rows
-// are skipped. Starts by ResetRuleTables.
+// are skipped, and so are the rows the control's HandleOwnRow takes. Starts by ResetRuleTables.
 void RunRuleRows(EngineState& state);
 
 }  // namespace engine

@@ -27,10 +27,13 @@ void AddScore(EngineState& state, int16_t points, int16_t questionType, int16_t 
 }
 
 void WriteDebugLog(const EngineState& state, std::string_view text, int16_t points) {
-  const std::string line =
-      win::Utf8ToGbk(std::string(text) + " " + std::to_string(points) + " 分") + "\r\n";
+  WriteLogLine(state, std::string(text) + " " + std::to_string(points) + " 分");
+}
+
+void WriteLogLine(const EngineState& state, std::string_view line) {
   // The log lies in the candidate's folder: a link or a FIFO there is skipped, grading goes on.
-  (void)win::AppendToLogFile(win::ToHostPath(state.CheckPath + state.DebugLogName), line);
+  (void)win::AppendToLogFile(win::ToHostPath(state.CheckPath + state.DebugLogName),
+                             win::Utf8ToGbk(line) + "\r\n");
 }
 
 void ShowEngineError(std::string_view titleWord, std::string_view prompt) {

@@ -18,6 +18,10 @@ void AddScore(EngineState& state, int16_t points, int16_t questionType, int16_t 
 // link nor into a FIFO; failures are ignored.
 void WriteDebugLog(const EngineState& state, std::string_view text, int16_t points);
 
+// Appends the line and CR LF, in GBK, to the same log, whatever DebugFlag says: what the
+// control has to tell of a grading (in place of a box that would stop it).
+void WriteLogLine(const EngineState& state, std::string_view line);
+
 // The engine's modal error box: title "错误——" + word, the prompt + "，请与开发人员联系！", OK
 // only.
 void ShowEngineError(std::string_view titleWord, std::string_view prompt);

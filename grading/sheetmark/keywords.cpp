@@ -2,11 +2,9 @@
 // decides what the rule's truth is (a comparison the dispatcher makes is written in the row).
 #include "grading/sheetmark/keywords.h"
 
-#include <algorithm>
 #include <optional>
 #include <unordered_map>
 
-#include "grading/engine/answer_grid.h"
 #include "grading/sheetmark/checks/cells.h"
 #include "grading/sheetmark/checks/charts.h"
 #include "grading/sheetmark/checks/data.h"
@@ -17,8 +15,6 @@
 
 namespace sheetmark {
 namespace {
-
-constexpr int16_t kMaxListed = 20;
 
 // A value a check read compared with the expected one; a rule on a missing sheet has none.
 template <class T, class U>
@@ -140,49 +136,7 @@ const std::unordered_map<std::string_view, const KeywordRow*>& Index() {
   return index;
 }
 
-double Converted(char letter, const std::string& text) {
-  const vb::Variant cell = vb::Variant::String(text);
-  switch (letter) {
-    case 'I':
-    case 'N':
-      return vb::CInt(cell).value_or(0);
-    case 'L':
-      return vb::CLng(cell).value_or(0);
-    case 'D':
-      return vb::CDbl(cell).value_or(0.0);
-    case 'B':
-      return vb::CBool(cell).value_or(false) ? -1 : 0;
-    default:
-      return 0;
-  }
-}
-
 }  // namespace
-
-void Arguments::ReadOne(engine::EngineState& state, char letter) {
-  Cell cell;
-  cell.text = engine::NextCell(state);
-  cell.number = Converted(letter, cell.text);
-  cells_.push_back(std::move(cell));
-}
-
-Arguments Arguments::Read(engine::EngineState& state, std::string_view letters) {
-  Arguments args;
-  args.cells_.reserve(letters.size());
-  for (char letter : letters) {
-    args.ReadOne(state, letter);
-    if (letter != 'N') continue;
-    const int listed = std::clamp<int>(args.I(args.Count() - 1), 0, kMaxListed);
-    for (int i = 0; i < listed; ++i) args.ReadOne(state, 'I');
-  }
-  return args;
-}
-
-std::vector<std::string> Arguments::TextsAfter(size_t i) const {
-  std::vector<std::string> texts;
-  for (size_t k = i + 1; k < cells_.size(); ++k) texts.push_back(cells_[k].text);
-  return texts;
-}
 
 std::span<const KeywordRow> Keywords() {
   return kKeywords;

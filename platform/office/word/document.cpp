@@ -4,6 +4,7 @@
 #include "platform/office/common/xml_names.h"
 #include "platform/office/word/application.h"
 #include "platform/office/word/errors.h"
+#include "platform/office/word/file_kind.h"
 #include "platform/office/word/formatting.h"
 #include "platform/office/word/numbering.h"
 #include "platform/office/word/range.h"
@@ -18,8 +19,6 @@ namespace {
 using office::Attr;
 using office::Child;
 using office::IsElement;
-
-constexpr std::string_view kCompoundFileSignature = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
 
 // The theme script of the East Asian language the document names (w:themeFontLang).
 std::string_view ScriptOf(std::string_view language) {
@@ -49,10 +48,10 @@ base::Result<std::unique_ptr<Document>> Document::Open(Application& app,
 base::Result<std::unique_ptr<Document>> Document::FromBytes(Application& app,
                                                             std::string_view bytes,
                                                             std::string fullName) {
-  if (bytes.starts_with(kCompoundFileSignature))
+  if (IsCompoundFile(bytes))
     return Failed(
         "not a document package: a binary word-processor file, which must be converted first");
-  if (bytes.starts_with("{\\rtf")) return Failed("not a document package: an RTF file");
+  if (IsRtf(bytes)) return Failed("not a document package: an RTF file");
   base::Result<std::unique_ptr<opc::Package>> package = opc::Package::OpenMemory(bytes);
   if (!package) return std::move(package).error();
   std::unique_ptr<Document> document(new Document(app, std::move(*package), std::move(fullName)));

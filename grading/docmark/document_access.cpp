@@ -1,0 +1,82 @@
+// Document access of the two parts.
+#include "grading/docmark/document_access.h"
+
+#include "grading/docmark/rule_tables.h"
+#include "grading/engine/scoring.h"
+#include "platform/office/word/file_kind.h"
+#include "platform/vb/strings.h"
+#include "platform/win/confined_file.h"
+#include "platform/win/paths.h"
+
+namespace docmark {
+namespace {
+
+base::Error Logged(DocState& state, std::string_view fileName, const base::Error& error) {
+  engine::WriteLogLine(state.engine, "cannot open " + std::string(fileName) + ": " + error.message);
+  return error;
+}
+
+}  // namespace
+
+word::Application& PartApplication(std::unique_ptr<word::Application>& app) {
+  if (!app) app = std::make_unique<word::Application>();
+  return *app;
+}
+
+base::Status OpenDocument(DocState& state, word::Application& app, std::string_view fileName) {
+  const std::string path = state.engine.CheckPath + std::string(fileName);
+  const std::filesystem::path folder = win::ToHostPath(state.engine.CheckPath);
+  const std::filesystem::path file = win::ToHostPath(path);
+  base::Result<std::string> bytes = win::ReadConfinedFile(file, folder, win::kOfficeFileCap);
+  if (!bytes) return Logged(state, fileName, bytes.error());
+  if (word::NeedsConversion(*bytes)) {
+    word::ConvertOptions options = state.Conversion;
+    options.confineTo = folder;
+    base::Result<std::string> converted = word::ConvertToDocx(file, options);
+    if (!converted) {
+      if (converted.error().code == word::kConverterMissing) {
+        state.UnreadableFormat = true;
+        engine::WriteLogLine(state.engine, "cannot read the format of " + std::string(fileName) +
+                                               ": no converter is installed");
+      }
+      return Logged(state, fileName, converted.error());
+    }
+    bytes = std::move(converted);
+  }
+  base::Result<word::Document*> opened = app.Documents().OpenBytes(path, *bytes);
+  if (!opened) return Logged(state, fileName, opened.error());
+  (void)app.Options().SetMeasurementUnit(word::wdCentimeters);
+  return base::Ok();
+}
+
+base::Status SaveDocumentAs(word::Application& app, std::string_view path) {
+  word::Document* document = app.ActiveDocument();
+  if (document == nullptr) return base::Error::Of("no document is open to save as ", path);
+  return document->SaveAs(path);
+}
+
+void CloseActiveWindow(word::Application& app) {
+  if (word::Document* document = app.ActiveDocument()) app.Documents().Close(document);
+}
+
+void SaveAsTmqAndClose(DocState& state) {
+  word::Application& app = PartApplication(state.WordApp);
+  if (!state.CurrentDocumentName.empty() && app.ActiveDocument() != nullptr) {
+    const std::string copy = TmqDocName(state.CurrentDocumentName);
+    if (state.CandidateDocuments.contains(vb::LCase(copy))) {
+      engine::WriteLogLine(state.engine, "working copy " + copy +
+                                             " not saved: the answer workbook names a document "
+                                             "of the candidate's so");
+    } else if (base::Status saved = SaveDocumentAs(app, state.engine.CheckPath + copy); !saved) {
+      engine::WriteLogLine(state.engine,
+                           "working copy " + copy + " not saved: " + saved.error().message);
+    } else {
+      state.WorkingCopies.insert(vb::LCase(copy));
+      engine::WriteLogLine(state.engine, "Word.Application OK: working copy " + copy + " saved");
+    }
+  }
+  CloseActiveWindow(app);
+  state.CurrentDocumentName.clear();
+}
+
+}  // namespace docmark

@@ -1,0 +1,217 @@
+// The grading pass: file rows, the working copy and who may open it, the candidate's file left
+// as it was, missing documents, the messages, and the percentage.
+#include "grading/docmark/driver.h"
+
+#include <gtest/gtest.h>
+
+#include "grading/docmark/testing/doc_fixture.h"
+#include "platform/win/codepage.h"
+#include "platform/win/message_box.h"
+
+namespace docmark {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Rows;
+
+TEST(Percentage, ThreeDecimalsHalvesToEven) {
+  struct Case {
+    int16_t awarded, fullMarks;
+    double percent;
+  } cases[] = {
+      {17, 30, 56.667}, {1, 8, 12.5},   {1, 3, 33.333},
+      {2, 3, 66.667},   {30, 30, 100},  {35, 30, 116.667},  // not clamped: the client clamps
+      {1, 1600, 0.062},                                     // 0.0625: the half goes to the even 2
+      {3, 1600, 0.188},                                     // 0.1875: to the even 8
+      {0, 7, 0},        {-1, 8, -12.5}, {1, -8, -12.5},
+  };
+  for (const Case& c : cases)
+    EXPECT_DOUBLE_EQ(Percentage(c.awarded, c.fullMarks), c.percent)
+        << c.awarded << "/" << c.fullMarks;
+}
+
+// A grading of a workbook's rows against documents in the candidate's folder. Rules whose
+// "not SELECTTXT" of a text absent from every document holds show that a rule was evaluated
+// against an open document: rows of a document that did not open score nothing.
+class Pass : public ::testing::Test {
+ protected:
+  void Grade(const Rows& rows) {
+    ASSERT_TRUE(testing::WriteAnswerWorkbook(folders_.AnswerHost() / "w1.xls", rows));
+    fullMarks_ = -1;
+    status_ =
+        GradeAnswerWorkbook(state_, folders_.Candidate(), folders_.Answer(), "w1.xls", fullMarks_);
+  }
+  void WriteDoc(const std::string& name, const std::vector<std::string>& text) {
+    ASSERT_TRUE(testing::WriteDocument(folders_.CandidateHost() / name, text));
+  }
+  int16_t Awarded() { return state_.Totals().awarded; }
+  std::string Log() {
+    return win::GbkToUtf8(testing::ReadBytes(folders_.CandidateHost() / "docmark.txt"));
+  }
+
+  testing::GradingFolders folders_;
+  DocState state_;
+  int16_t fullMarks_ = 0;
+  base::Status status_ = base::Ok();
+  win::MessageCapture boxes_;
+};
+
+// Part A needs a part-A keyword that fails on a text nowhere in the documents.
+const std::vector<std::string> kRuleA = {"not", "TXTEFECT", "zz-absent", "0"};
+const std::vector<std::string> kRuleB = {"not", "SELECTTXT", "zz-absent"};
+
+std::vector<std::string> Row(const char* tag, const std::vector<std::string>& rule,
+                             const char* points) {
+  std::vector<std::string> row = {tag};
+  row.insert(row.end(), rule.begin(), rule.end());
+  row.push_back(points);
+  row.push_back(std::string("rule worth ") + points);
+  return row;
+}
+
+TEST_F(Pass, ScoresEachPartAndWritesTheWorkingCopyTheAbRowsRead) {
+  WriteDoc("doc1.doc", {"the candidate's text"});
+  const std::string before = testing::ReadBytes(folders_.CandidateHost() / "doc1.doc");
+  Grade({{"filename", "doc1.doc", "", "30"},
+         Row("a", kRuleA, "2"),
+         Row("b", kRuleB, "3"),
+         Row("ab", kRuleB, "5"),
+         {"end"}});
+  ASSERT_TRUE(status_) << status_.error().message;
+  EXPECT_EQ(fullMarks_, 30);
+  EXPECT_EQ(Awarded(), 2 + 3 + 5);
+  EXPECT_TRUE(fs::is_regular_file(folders_.CandidateHost() / "doc1tmq.doc"));
+  EXPECT_EQ(testing::ReadBytes(folders_.CandidateHost() / "doc1.doc"), before);
+  // Unattended: the save is logged, no box stops the grading.
+  EXPECT_TRUE(boxes_.Shown().empty());
+  EXPECT_NE(Log().find("Word.Application OK: working copy doc1tmq.doc saved"), std::string::npos);
+}
+
+TEST_F(Pass, EveryFilenameBlockOfPartAIsGradedAndSaved) {
+  WriteDoc("one.doc", {"first"});
+  WriteDoc("two.docx", {"second"});
+  Grade({{"filename", "one.doc", "", "10"},
+         Row("a", kRuleA, "1"),
+         {"filename", "two.docx"},
+         Row("a", kRuleA, "4"),
+         {"end"}});
+  ASSERT_TRUE(status_) << status_.error().message;
+  EXPECT_EQ(Awarded(), 5);
+  EXPECT_TRUE(fs::is_regular_file(folders_.CandidateHost() / "onetmq.doc"));
+  EXPECT_TRUE(fs::is_regular_file(folders_.CandidateHost() / "twotmq.doc"));
+}
+
+TEST_F(Pass, AMissingDocumentScoresNothingAndNoStaleCopyStandsInForIt) {
+  // doc1.doc is missing; beside it a finished copy under the working copy's name and the same
+  // name with another extension.
+  WriteDoc("doc1tmq.doc", {"done"});
+  WriteDoc("doc1.docx", {"done"});
+  Grade({{"filename", "doc1.doc", "", "10"},
+         Row("a", kRuleA, "2"),
+         Row("b", kRuleB, "3"),
+         Row("ab", kRuleB, "5"),
+         {"end"}});
+  ASSERT_TRUE(status_) << status_.error().message;
+  EXPECT_EQ(Awarded(), 0);
+  EXPECT_FALSE(state_.UnreadableFormat);  // the candidate's fault, not the grader's
+  EXPECT_NE(Log().find("cannot open doc1.doc"), std::string::npos);
+}
+
+TEST_F(Pass, ALaterBlockIsGradedWhenAnEarlierDocumentIsMissing) {
+  WriteDoc("two.doc", {"second"});
+  Grade({{"filename", "one.doc", "", "10"},
+         Row("a", kRuleA, "1"),
+         Row("b", kRuleB, "2"),
+         {"filename", "two.doc"},
+         Row("a", kRuleA, "4"),
+         Row("b", kRuleB, "8"),
+         {"end"}});
+  EXPECT_EQ(Awarded(), 4 + 8);
+}
+
+TEST_F(Pass, ADocumentLinkedFromOutsideTheFolderIsNotRead) {
+  const fs::path outside = folders_.CandidateHost().parent_path() / "elsewhere.doc";
+  ASSERT_TRUE(testing::WriteDocument(outside, {"someone else's"}));
+  fs::create_symlink(outside, folders_.CandidateHost() / "doc1.doc");
+  Grade({{"filename", "doc1.doc", "", "10"}, Row("b", kRuleB, "3"), {"end"}});
+  EXPECT_EQ(Awarded(), 0);
+}
+
+TEST_F(Pass, ALegacyDocumentWithoutAConverterIsTheGradersFailure) {
+  fs::copy_file(fs::path(KIRV_WORD_TESTDATA) / "suite_legacy.doc",
+                folders_.CandidateHost() / "old.doc");
+  state_.Conversion.program = "kirv-no-such-converter";
+  Grade({{"filename", "old.doc", "", "10"}, Row("b", kRuleB, "3"), {"end"}});
+  EXPECT_TRUE(state_.UnreadableFormat);
+  EXPECT_EQ(Awarded(), 0);
+  EXPECT_NE(Log().find("cannot read the format of old.doc"), std::string::npos);
+}
+
+TEST_F(Pass, AWorkingCopyIsNeverSavedOverADocumentTheWorkbookNames) {
+  // "a.doc"'s working copy would be "atmq.doc", which is the candidate's second document.
+  WriteDoc("a.doc", {"first"});
+  WriteDoc("atmq.doc", {"second"});
+  const std::string before = testing::ReadBytes(folders_.CandidateHost() / "atmq.doc");
+  Grade({{"filename", "a.doc", "", "10"},
+         Row("a", kRuleA, "1"),
+         {"filename", "atmq.doc"},
+         Row("b", kRuleB, "2"),
+         {"end"}});
+  EXPECT_EQ(testing::ReadBytes(folders_.CandidateHost() / "atmq.doc"), before);
+  EXPECT_EQ(Awarded(), 3);
+}
+
+TEST_F(Pass, ATableThatStartsWithARuleShowsTheOpenErrorAndGradesNothingOfThatPart) {
+  WriteDoc("d.doc", {"x"});
+  // Row 1 only holds the full marks; the "a" rule before any file row starts table A.
+  Grade({{"", "", "", "10"},
+         {"a", "X", "1", "t"},
+         {"filename", "d.doc"},
+         Row("b", kRuleB, "3"),
+         {"end"}});
+  ASSERT_EQ(boxes_.Shown().size(), 1u);
+  EXPECT_EQ(boxes_.Shown()[0].text, kOpenError);
+  EXPECT_EQ(boxes_.Shown()[0].caption, "ERR");
+  EXPECT_EQ(Awarded(), 3);  // part B still runs
+}
+
+TEST_F(Pass, RowFaultsShowThePartsOwnMessagesAndScoreNothing) {
+  WriteDoc("d.doc", {"x"});
+  struct Case {
+    const char* tag;
+    std::vector<std::string> rule;
+    const char* message;
+  } cases[] = {
+      {"a", {"NOSUCH", "1", "t"}, "Found Error vba at run!"},
+      {"b", {"NOSUCH", "1", "t"}, "Found Error in answer file!"},
+      {"b", {"TOPPAPERMAG", "1", "t"}, "Function name isn't exist in B!"},
+      {"a",
+       {"not", "not", "TXTEFECT", "x", "0", "1", "t"},
+       "Found Error in answer file at line 2!"},
+      {"b", {"not", "not", "SELECTTXT", "x", "1", "t"}, "Found Error in return value!"},
+  };
+  for (const Case& c : cases) {
+    boxes_.Clear();
+    std::vector<std::string> row = {c.tag};
+    row.insert(row.end(), c.rule.begin(), c.rule.end());
+    Grade({{"filename", "d.doc", "", "10"}, row, {"end"}});
+    ASSERT_EQ(boxes_.Shown().size(), 1u) << c.message;
+    EXPECT_EQ(boxes_.Shown()[0].text, c.message);
+    EXPECT_EQ(boxes_.Shown()[0].caption, "ERROR");
+    EXPECT_EQ(Awarded(), 0) << c.message;
+    state_.Totals().awarded = 0;
+  }
+}
+
+TEST_F(Pass, FullMarksThatAreNoSixteenBitNumberFailBeforeAnyRule) {
+  WriteDoc("d.doc", {"x"});
+  for (const char* d1 : {"abc", "", "40000"}) {
+    Grade({{"filename", "d.doc", "", d1}, Row("b", kRuleB, "3"), {"end"}});
+    EXPECT_FALSE(status_) << d1;
+    EXPECT_EQ(fullMarks_, -1) << d1;
+    EXPECT_EQ(Awarded(), 0) << d1;
+  }
+}
+
+}  // namespace
+}  // namespace docmark

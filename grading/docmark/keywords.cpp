@@ -1,0 +1,278 @@
+// The keyword tables. Each row's letters say which argument cells it reads; its clause calls the
+// check over the part's application and judges the answer as the rule's verdict says (NonZero,
+// Mask, Equals, Always). A check not in this build yet is NotAvailable: it logs and fails the
+// rule, whatever the verdict.
+#include "grading/docmark/keywords.h"
+
+#include <unordered_map>
+
+#include "grading/engine/scoring.h"
+#include "platform/vb/strings.h"
+
+namespace docmark {
+namespace {
+
+// What a row gets from a check not in this build: every verdict over it fails.
+struct NotAvailableCheck {};
+
+NotAvailableCheck NotAvailable(DocState& s, std::string_view keyword) {
+  engine::WriteLogLine(s.engine, std::string(keyword) + ": check not available, the rule fails");
+  return {};
+}
+
+// EXISTOBJ not in this build: no object is found, so the current name is emptied.
+NotAvailableCheck ExistObjNotAvailable(DocState& s, const std::string&, std::string& shapeName) {
+  shapeName.clear();
+  return NotAvailable(s, "EXISTOBJ");
+}
+
+// The verdicts over a check's answer r.
+template <class R>
+bool NonZero(R r) {
+  return r != R{};
+}
+template <class R>
+bool Mask(R r, int16_t mask) {
+  // Bitwise on the two's-complement values: -1 (every bit) passes any non-zero mask.
+  return (static_cast<int64_t>(r) & static_cast<int64_t>(mask)) != 0;
+}
+template <class R, class E>
+bool Equals(R r, E expected) {
+  return r == expected;
+}
+template <class R>
+bool Always(R) {
+  return true;
+}
+bool NonZero(NotAvailableCheck) {
+  return false;
+}
+bool Mask(NotAvailableCheck, int16_t) {
+  return false;
+}
+template <class E>
+bool Equals(NotAvailableCheck, E) {
+  return false;
+}
+bool Always(NotAvailableCheck) {
+  return false;
+}
+
+// The "obj first" keywords answer false without a current drawing object.
+bool HasShape(const DocState& s) {
+  return !s.CurrentShapeName.empty();
+}
+
+// The application each part's checks read: its active document is the document of the current
+// file row (none open, and the checks read nothing).
+[[maybe_unused]] word::Application& AppA(DocState& s) {
+  return PartApplication(s.WordApp);
+}
+[[maybe_unused]] word::Application& AppB(DocState& s) {
+  return PartApplication(s.WordBasicApp);
+}
+
+using A = const Arguments&;
+using Ds = DocState&;
+
+constexpr KeywordRow kKeywordsA[] = {
+    // Drawing objects (checks of the drawing-object family; "obj" rows test HasShape first)
+    {"OBJWIDHEI", "DDI",
+     [](Ds s, A a) { return HasShape(s) && Mask(NotAvailable(s, "OBJWIDHEI"), a.I(2)); }},
+    {"OBJWID", "D", [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJWID")); }},
+    {"OBJHEI", "D", [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJHEI")); }},
+    {"OBJFILLVISIBLE", "",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJFILLVISIBLE")); }},
+    {"OBJFILLFORECOLOR", "L",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJFILLFORECOLOR")); }},
+    {"OBJFILLTRAN", "L",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJFILLTRAN")); }},
+    {"OBJLINEWEI", "D",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLINEWEI")); }},
+    {"OBJLINETYP", "I",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLINETYP")); }},
+    {"OBJLINEVIS", "",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLINEVIS")); }},
+    {"OBJLINEFORECOLOR", "L",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLINEFORECOLOR")); }},
+    {"OBJLINEBACKCOLOR", "L",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLINEBACKCOLOR")); }},
+    {"OBJLEFTTOP", "DIDII",
+     [](Ds s, A a) { return HasShape(s) && Equals(NotAvailable(s, "OBJLEFTTOP"), a.I(4)); }},
+    {"OBJLEFTVAL", "DI",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLEFTVAL")); }},
+    {"OBJTOPVAL", "DI",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJTOPVAL")); }},
+    {"OBJDISTANCE", "DDDDI",
+     [](Ds s, A a) { return HasShape(s) && Mask(NotAvailable(s, "OBJDISTANCE"), a.I(4)); }},
+    {"OBJTOPDISTANCE", "D",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJTOPDISTANCE")); }},
+    {"OBJBOTTOMDISTANCE", "D",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJBOTTOMDISTANCE")); }},
+    {"OBJLEFTDISTANCE", "D",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLEFTDISTANCE")); }},
+    {"OBJRIGHTDISTANCE", "D",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJRIGHTDISTANCE")); }},
+    {"OBJWRAP", "I",
+     [](Ds s, A a) { return HasShape(s) && Mask(NotAvailable(s, "OBJWRAP"), a.I(0)); }},
+    {"OBJWRAPTYPE", "I",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJWRAPTYPE")); }},
+    {"OBJWRAPSIDE", "I",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJWRAPSIDE")); }},
+    {"TEXTBOXMARGIN", "DDDDI",
+     [](Ds s, A a) { return HasShape(s) && Mask(NotAvailable(s, "TEXTBOXMARGIN"), a.I(4)); }},
+    {"TEXTBOXMARGINTOP", "D",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "TEXTBOXMARGINTOP")); }},
+    {"TEXTBOXMARGINBOTTOM", "D",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "TEXTBOXMARGINBOTTOM")); }},
+    {"TEXTBOXMARGINLEFT", "D",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "TEXTBOXMARGINLEFT")); }},
+    {"TEXTBOXMARGINRIGHT", "D",
+     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "TEXTBOXMARGINRIGHT")); }},
+    {"UNGROUP", "", [](Ds s, A) { return Always(NotAvailable(s, "UNGROUP")); }},
+    {"EXISTOBJ", "T",
+     [](Ds s, A a) { return NonZero(ExistObjNotAvailable(s, a.T(0), s.CurrentShapeName)); }},
+    {"OPPPOSITION", "TTDD", [](Ds s, A) { return NonZero(NotAvailable(s, "OPPPOSITION")); }},
+    {"OBJCONCOLOR", "L", [](Ds s, A) { return NonZero(NotAvailable(s, "OBJCONCOLOR")); }},
+
+    // Text formatting and page settings
+    {"TEXTCOL", "TL", [](Ds s, A a) { return Equals(NotAvailable(s, "TEXTCOL"), a.L(1)); }},
+    {"BACKSTYLEMODE", "L", [](Ds s, A) { return NonZero(NotAvailable(s, "BACKSTYLEMODE")); }},
+    {"TXTEFECT", "TL", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTEFECT")); }},
+    {"TXTBACKGROUND", "TL", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTBACKGROUND")); }},
+    {"TXTSYMBOL", "TL", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTSYMBOL")); }},
+    {"TXTUNDERSYMBOL", "TILT", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTUNDERSYMBOL")); }},
+    {"DOCLINESTR", "III", [](Ds s, A) { return NonZero(NotAvailable(s, "DOCLINESTR")); }},
+    {"STRLS", "TL", [](Ds s, A) { return NonZero(NotAvailable(s, "STRLS")); }},
+    {"STREFESHADOW", "TB", [](Ds s, A) { return NonZero(NotAvailable(s, "STREFESHADOW")); }},
+    {"SELTXTBORDER", "TLLLBI", [](Ds s, A) { return NonZero(NotAvailable(s, "SELTXTBORDER")); }},
+    {"HEADFOOTDISTANCE", "SSI",
+     [](Ds s, A) { return NonZero(NotAvailable(s, "HEADFOOTDISTANCE")); }},
+    {"DIREHORORVER", "TL", [](Ds s, A) { return NonZero(NotAvailable(s, "DIREHORORVER")); }},
+    {"YEMA", "I", [](Ds s, A) { return NonZero(NotAvailable(s, "YEMA")); }},
+
+    // Tables
+    {"VERTICALALIGN", "II",
+     [](Ds s, A a) { return Mask(NotAvailable(s, "VERTICALALIGN"), a.I(1)); }},
+    {"HORIZONTALALIGN", "II",
+     [](Ds s, A a) { return Mask(NotAvailable(s, "HORIZONTALALIGN"), a.I(1)); }},
+    {"CELLSHADINGTEXTURE", "III",
+     [](Ds s, A) { return NonZero(NotAvailable(s, "CELLSHADINGTEXTURE")); }},
+    {"CELLFORECOLOR", "III", [](Ds s, A) { return NonZero(NotAvailable(s, "CELLFORECOLOR")); }},
+    {"CELLBACKCOLOR", "III", [](Ds s, A) { return NonZero(NotAvailable(s, "CELLBACKCOLOR")); }},
+    {"CELLLINE", "BIIIILI", [](Ds s, A a) { return Mask(NotAvailable(s, "CELLLINE"), a.I(6)); }},
+    {"TABCOLANDROWCOUNT", "III",
+     [](Ds s, A) { return NonZero(NotAvailable(s, "TABCOLANDROWCOUNT")); }},
+    {"TABCELLWIDTHANDHEIGHT", "IIIII",
+     [](Ds s, A) { return NonZero(NotAvailable(s, "TABCELLWIDTHANDHEIGHT")); }},
+    {"CELLCOUNTOFROW", "II", [](Ds s, A) { return NonZero(NotAvailable(s, "CELLCOUNTOFROW")); }},
+    {"CELLCOUNTOFCOL", "II", [](Ds s, A) { return NonZero(NotAvailable(s, "CELLCOUNTOFCOL")); }},
+    {"LLCOFCELL", "IIIIILI", [](Ds s, A) { return NonZero(NotAvailable(s, "LLCOFCELL")); }},
+    {"TABLESTYLECHOICE", "T", [](Ds s, A) { return NonZero(NotAvailable(s, "TABLESTYLECHOICE")); }},
+    {"RULEOFROW", "IIL", [](Ds s, A) { return NonZero(NotAvailable(s, "RULEOFROW")); }},
+    {"POSSETOFTAB", "I", [](Ds s, A) { return NonZero(NotAvailable(s, "POSSETOFTAB")); }},
+    {"TABWRAP", "B", [](Ds s, A) { return NonZero(NotAvailable(s, "TABWRAP")); }},
+    {"TABBAKESHADING", "IILLLI",
+     [](Ds s, A) { return NonZero(NotAvailable(s, "TABBAKESHADING")); }},
+};
+
+constexpr KeywordRow kKeywordsB[] = {
+    // The macro-interface checks, in the order of the keyword test
+    {"FINDCOUNT", "TI", [](Ds s, A a) { return Equals(NotAvailable(s, "FINDCOUNT"), a.I(1)); }},
+    {"FINDREPLACE", "TITI", [](Ds s, A) { return NonZero(NotAvailable(s, "FINDREPLACE")); }},
+    {"HEADFOOT", "TB", [](Ds s, A) { return NonZero(NotAvailable(s, "HEADFOOT")); }},
+    {"FORMATSTYPARAAFTER", "TT",
+     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARAAFTER")); }},
+    {"FORMATSTYPARABEFORE", "TT",
+     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARABEFORE")); }},
+    {"FORMATSTYPARAFIRSTIND", "TT",
+     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARAFIRSTIND")); }},
+    {"FORMATSTYPARALINESPACE", "TT",
+     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARALINESPACE")); }},
+    {"FORMATSTYPARALINERULE", "TI",
+     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARALINERULE")); }},
+    {"FORMATSTYPARARIGHTIND", "TT",
+     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARARIGHTIND")); }},
+    {"FORMATSTYPARALEFTIND", "TT",
+     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARALEFTIND")); }},
+    {"PLACEINORDER", "TTTT", [](Ds s, A) { return NonZero(NotAvailable(s, "PLACEINORDER")); }},
+    {"WORDDROPCAP", "TIITTI",
+     [](Ds s, A a) { return Equals(NotAvailable(s, "WORDDROPCAP"), a.I(5)); }},
+    {"TXTPARA", "TI", [](Ds s, A a) { return Equals(NotAvailable(s, "TXTPARA"), a.I(1)); }},
+    {"TXTFONTSCRIPT", "TII", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTFONTSCRIPT")); }},
+    {"SELECTTXT", "T", [](Ds s, A) { return NonZero(NotAvailable(s, "SELECTTXT")); }},
+    {"TXTFONTSPACING", "TT", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTFONTSPACING")); }},
+    {"TXTATTRIB", "TI", [](Ds s, A a) { return Mask(NotAvailable(s, "TXTATTRIB"), a.I(1)); }},
+    {"SETPAPER", "TTI", [](Ds s, A a) { return Mask(NotAvailable(s, "SETPAPER"), a.I(2)); }},
+    {"TOPPAPERMAG", "", nullptr},  // accepted, no check: "Function name isn't exist in B!"
+    {"SETPAPERMAG", "TTTTI",
+     [](Ds s, A a) { return Mask(NotAvailable(s, "SETPAPERMAG"), a.I(4)); }},
+    {"BOTTOMPAPERMAG", "", nullptr},  // accepted, no check: "Function name isn't exist in B!"
+    {"RIGHTPAPERMAG", "", nullptr},   // accepted, no check: "Function name isn't exist in B!"
+    {"LEFTPAPERMAG", "", nullptr},    // accepted, no check: "Function name isn't exist in B!"
+    {"FORMATSTYCOLUMNS", "TIIITTI",
+     [](Ds s, A a) { return Mask(NotAvailable(s, "FORMATSTYCOLUMNS"), a.I(6)); }},
+    {"TXTFONTSIZE", "TD", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTFONTSIZE")); }},
+    {"TXTFONT", "TT", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTFONT")); }},
+};
+
+using Index = std::unordered_map<std::string_view, const KeywordRow*>;
+
+Index MakeIndex(std::span<const KeywordRow> rows) {
+  Index index;
+  for (const KeywordRow& row : rows) index.emplace(row.keyword, &row);
+  return index;
+}
+
+const KeywordRow* Find(const Index& index, std::string_view keyword) {
+  auto it = index.find(keyword);
+  return it == index.end() ? nullptr : it->second;
+}
+
+int16_t Run(DocState& state, const KeywordRow* row) {
+  if (row == nullptr || row->clause == nullptr) return engine::kNoSuchKeyword;
+  const Arguments args = Arguments::Read(state.engine, row->letters);
+  return row->clause(state, args) ? engine::kCheckHolds : engine::kCheckFails;
+}
+
+}  // namespace
+
+std::span<const KeywordRow> KeywordsA() {
+  return kKeywordsA;
+}
+
+std::span<const KeywordRow> KeywordsB() {
+  return kKeywordsB;
+}
+
+const KeywordRow* FindKeywordA(std::string_view keyword) {
+  static const Index index = MakeIndex(kKeywordsA);
+  return Find(index, keyword);
+}
+
+const KeywordRow* FindKeywordB(std::string_view keyword) {
+  static const Index index = MakeIndex(kKeywordsB);
+  return Find(index, keyword);
+}
+
+bool IsCheckKeywordA(std::string& token) {
+  token = vb::UCase(token);
+  return FindKeywordA(token) != nullptr;
+}
+
+bool IsCheckKeywordB(std::string& token) {
+  token = vb::UCase(token);
+  return FindKeywordB(token) != nullptr;
+}
+
+int16_t RunCheckA(DocState& state, std::string& token) {
+  token = vb::UCase(token);
+  return Run(state, FindKeywordA(token));
+}
+
+int16_t RunCheckB(DocState& state, std::string& token) {
+  token = vb::UCase(token);
+  return Run(state, FindKeywordB(token));
+}
+
+}  // namespace docmark
