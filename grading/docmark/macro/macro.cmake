@@ -3,7 +3,6 @@
 add_library(kirv_docmark_part_b STATIC
   ${CMAKE_CURRENT_LIST_DIR}/dialog_values.cpp
   ${CMAKE_CURRENT_LIST_DIR}/font_checks.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/open_document.cpp
   ${CMAKE_CURRENT_LIST_DIR}/page_checks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/paragraph_checks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/search_checks.cpp

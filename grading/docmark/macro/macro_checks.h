@@ -5,7 +5,6 @@
 #pragma once
 
 #include "grading/docmark/macro/font_checks.h"
-#include "grading/docmark/macro/open_document.h"
 #include "grading/docmark/macro/page_checks.h"
 #include "grading/docmark/macro/paragraph_checks.h"
 #include "grading/docmark/macro/search_checks.h"

@@ -6,12 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
 #include "platform/office/word/testing/open_docx.h"
-#include "platform/win/paths.h"
 
 namespace docmark {
 namespace {
@@ -99,22 +97,6 @@ TEST(SearchChecks, HeadFootFindsTheHeaderOrFooterPastedAtTheStart) {
   }
   word::Application none;
   EXPECT_EQ(HeadFoot(none, "", true), kFalse);
-}
-
-TEST(SearchChecks, HeadFootLeavesTheCandidatesFileAsItWas) {
-  word::testing::TempFolder folder("headfoot_file");
-  const std::filesystem::path file = folder.Path() / "doc1.doc";
-  std::filesystem::copy_file(SuiteFile("suite_headfoot.docx"), file);
-  const auto bytesOf = [&] {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  };
-  const std::string before = bytesOf();
-  word::Application app;
-  ASSERT_EQ(OpenDocumentB(app, win::ToWindowsPath(folder.Path()) + "\\", "doc1.doc"), kTrue);
-  EXPECT_EQ(HeadFoot(app, "全国计算机等级考试模拟试卷", true), kTrue);
-  app.Quit();
-  EXPECT_EQ(bytesOf(), before);
 }
 
 TEST(SearchChecks, FindReplaceCountsTheOldAndTheNewText) {
@@ -395,33 +377,6 @@ TEST(PageChecks, WordDropCapCodes) {
   for (const Case& c : cases) {
     EXPECT_EQ(WordDropCap(o->app, c.text, c.position, c.lines, c.font, c.distance), c.code)
         << c.name;
-  }
-}
-
-// --- opening part B's documents ----------------------------------------------------------------
-
-TEST(OpenDocumentB, OpensOnlyANormalFileThatIsThere) {
-  word::testing::TempFolder folder("open_document_b");
-  std::filesystem::copy_file(SuiteFile("suite_headfoot.docx"), folder.Path() / "doc1.doc");
-  std::filesystem::create_directory(folder.Path() / "folder.doc");
-  std::ofstream(folder.Path() / "text.doc") << "not a document";
-  const std::string checkPath = win::ToWindowsPath(folder.Path()) + "\\";
-  struct Case {
-    const char* name;
-    const char* file;
-    int16_t result;
-    int documents;  // open afterwards
-  } cases[] = {
-      {"missing", "doc2.doc", kFalse, 0},
-      {"a folder", "folder.doc", kFalse, 0},
-      {"no document", "text.doc", kFalse, 0},
-      {"a document", "doc1.doc", kTrue, 1},
-      {"the name in other case", "DOC1.DOC", kTrue, 1},
-  };
-  for (const Case& c : cases) {
-    word::Application app;
-    EXPECT_EQ(OpenDocumentB(app, checkPath, c.file), c.result) << c.name;
-    EXPECT_EQ(app.Documents().Count(), c.documents) << c.name;
   }
 }
 

@@ -6,8 +6,6 @@
 #include "platform/office/word/errors.h"
 #include "platform/office/word/macro_values.h"
 #include "platform/office/word/section.h"
-#include "platform/win/confined_file.h"
-#include "platform/win/paths.h"
 
 namespace word {
 namespace {
@@ -29,24 +27,6 @@ int32_t ShownHeaderFooter(Document& document, int32_t section, int32_t position)
 }
 
 }  // namespace
-
-base::Status WordBasic::FileOpen(std::string_view windowsPath) {
-  const std::filesystem::path host = win::ToHostPath(windowsPath);
-  base::Result<std::string> bytes =
-      win::ReadConfinedFile(host, host.parent_path(), win::kOfficeFileCap);
-  if (!bytes) return bytes.error().In(windowsPath);
-  base::Result<Document*> opened = app_.Documents().OpenBytes(windowsPath, *bytes);
-  if (!opened) return opened.error();
-  return base::Ok();
-}
-
-base::Status WordBasic::FileClose(int32_t save) {
-  Document* document = app_.ActiveDocument();
-  if (document == nullptr) return NotAvailable("no document is open");
-  if (save != 2) return NotAvailable("FileClose saves nothing here; only 2 (no saving) is taken");
-  app_.Documents().Close(document);
-  return base::Ok();
-}
 
 base::Status WordBasic::StartOfDocument() {
   base::Result<Selection*> s = app_.Selection();

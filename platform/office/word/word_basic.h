@@ -22,15 +22,6 @@ class WordBasic {
  public:
   explicit WordBasic(Application& app) : app_(app) {}
 
-  // FileOpen: the document at a Windows-form path read as a regular file inside its own folder
-  // (a link leading out of it reads as missing), opened and made active.
-  base::Status FileOpen(std::string_view windowsPath);
-  // FileClose(2): the active document closed without saving (other arguments are refused:
-  // nothing here saves through this interface).
-  base::Status FileClose(int32_t save);
-  // FileExit: every document closed without saving.
-  void FileExit() { app_.Quit(); }
-
   // StartOfDocument: an insertion point at the start of the story the selection is in.
   base::Status StartOfDocument();
   // EditFind(text) with the find dialog's settings as a fresh word processor has them: forward

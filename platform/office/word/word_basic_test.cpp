@@ -1,6 +1,6 @@
 // The macro interface over the model: its commands with and without a document, EditFind with
-// the dialog's settings, positions past 32,767, the header and footer views, ParaDown, the
-// formatting functions and FileOpen.
+// the dialog's settings, positions past 32,767, the header and footer views, ParaDown and the
+// formatting functions.
 #include "platform/office/word/word_basic.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,6 @@
 
 #include "platform/office/word/errors.h"
 #include "platform/office/word/testing/open_docx.h"
-#include "platform/win/paths.h"
 
 namespace word {
 namespace {
@@ -58,7 +57,6 @@ TEST(WordBasic, WithNoDocumentCommandsFailAndFunctionsAnswerZero) {
       {"ParaDown", [&] { return basic.ParaDown(1, 1); }},
       {"EditCopy", [&] { return basic.EditCopy(); }},
       {"EditPaste", [&] { return basic.EditPaste(); }},
-      {"FileClose", [&] { return basic.FileClose(2); }},
       {"CurValues", [&] { return base::Status(basic.CurValues("FormatFont", "Font").error()); }},
   };
   for (const Command& c : commands) {
@@ -154,10 +152,12 @@ TEST(WordBasic, TheHeaderShownIsThatOfTheSelectionsPage) {
   DocxContent content;
   content.headersFooters = {{"rIdF", false, TextPara("首页页眉")},
                             {"rIdP", false, TextPara("其余页眉")}};
-  content.body = TextPara("第一页") + Para(TextRun("第二页") + "<w:r><w:br w:type=\"page\"/></w:r>") +
+  content.body = TextPara("第一页") +
+                 Para(TextRun("第二页") + "<w:r><w:br w:type=\"page\"/></w:r>") +
                  TextPara("第三页") +
-                 testing::SectPr("<w:headerReference w:type=\"first\" r:id=\"rIdF\"/>"
-                                 "<w:headerReference w:type=\"default\" r:id=\"rIdP\"/><w:titlePg/>");
+                 testing::SectPr(
+                     "<w:headerReference w:type=\"first\" r:id=\"rIdF\"/>"
+                     "<w:headerReference w:type=\"default\" r:id=\"rIdP\"/><w:titlePg/>");
   auto o = testing::OpenDocx(content);
   Application& app = o->app;
   WordBasic basic(app);
@@ -242,12 +242,9 @@ TEST(WordBasic, AlignmentFunctionsAnswerForTheSelectionsParagraphs) {
     const char* text;
     int32_t left, center, right, justify, distribute;
   } cases[] = {
-      {"左对齐的段落", 1, 0, 0, 0, 0},
-      {"居中对齐的段落", 0, 1, 0, 0, 0},
-      {"右对齐的段落", 0, 0, 1, 0, 0},
-      {"两端对齐的段落", 0, 0, 0, 1, 0},
-      {"分散对齐的段落", 0, 0, 0, 0, 1},
-      {"段落^p居中", -1, -1, 0, 0, 0},  // over two paragraphs
+      {"左对齐的段落", 1, 0, 0, 0, 0},   {"居中对齐的段落", 0, 1, 0, 0, 0},
+      {"右对齐的段落", 0, 0, 1, 0, 0},   {"两端对齐的段落", 0, 0, 0, 1, 0},
+      {"分散对齐的段落", 0, 0, 0, 0, 1}, {"段落^p居中", -1, -1, 0, 0, 0},  // over two paragraphs
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(basic.StartOfDocument());
@@ -273,28 +270,6 @@ TEST(WordBasic, CurValuesReadTheSelectionsDialogValues) {
   base::Result<vb::Variant> unknown = basic.CurValues("FormatFont", "Colour");
   ASSERT_FALSE(unknown);
   EXPECT_EQ(unknown.error().code, kErrNotAvailable);
-}
-
-TEST(WordBasic, FileOpenReadsARegularFileInsideItsFolder) {
-  testing::TempFolder folder("word_basic_open");
-  const std::filesystem::path doc = folder.Path() / "doc1.doc";
-  std::filesystem::copy_file(SuiteFile("suite_headfoot.docx"), doc);
-  std::filesystem::create_directory(folder.Path() / "sub");
-  std::filesystem::create_symlink(doc, folder.Path() / "sub" / "out.doc");
-  Application app;
-  WordBasic basic(app);
-  // A link leading out of its folder reads as missing; a missing file fails.
-  base::Status viaLink = basic.FileOpen(win::ToWindowsPath(folder.Path() / "sub" / "out.doc"));
-  ASSERT_FALSE(viaLink);
-  EXPECT_FALSE(basic.FileOpen(win::ToWindowsPath(folder.Path() / "missing.doc")));
-  EXPECT_EQ(app.Documents().Count(), 0);
-  ASSERT_TRUE(basic.FileOpen(win::ToWindowsPath(doc)));
-  ASSERT_NE(app.ActiveDocument(), nullptr);
-  EXPECT_EQ(app.ActiveDocument()->Name(), "doc1.doc");
-  // Closing saves nothing: only "no saving" is taken.
-  EXPECT_FALSE(basic.FileClose(1));
-  ASSERT_TRUE(basic.FileClose(2));
-  EXPECT_EQ(app.ActiveDocument(), nullptr);
 }
 
 }  // namespace
