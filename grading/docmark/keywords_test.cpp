@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 #include "grading/docmark/testing/doc_fixture.h"
@@ -150,6 +151,43 @@ TEST_F(Dispatch, ACheckNotInThisBuildFailsTheRuleWhateverTheVerdictAndSaysSo) {
   for (const char* keyword : {"OBJLEFTTOP", "UNGROUP"})
     EXPECT_NE(log.find(std::string(keyword) + ": check not available"), std::string::npos)
         << keyword;
+}
+
+TEST_F(Dispatch, PartBRowsJudgeTheirChecksAnswersByTheirVerdicts) {
+  word::Application& app = PartApplication(state_.WordBasicApp);
+  const std::string name = "suite_page_a4.docx";
+  ASSERT_TRUE(app.Documents().Open(name, std::filesystem::path(KIRV_WORD_TESTDATA) / name));
+  struct Case {
+    const char* name;
+    std::vector<std::string> cells;
+    int16_t answer;
+  } cases[] = {
+      {"a count equal", {"FINDCOUNT", "页边距", "1"}, engine::kCheckHolds},
+      {"a count not equal", {"FINDCOUNT", "页边距", "2"}, engine::kCheckFails},
+      {"the height only, mask 10",
+       {"SETPAPER", "18.4 厘米", "29.7 厘米", "10"},
+       engine::kCheckFails},
+      {"the height only, mask 11",
+       {"SETPAPER", "18.4 厘米", "29.7 厘米", "11"},
+       engine::kCheckHolds},
+      // 111 shares binary bits with 1000: the wrong top margin passes.
+      {"decimal weights, binary mask",
+       {"SETPAPERMAG", "2 厘米", "2.54 厘米", "3.17 厘米", "3.17 厘米", "1000"},
+       engine::kCheckHolds},
+      {"margins, mask 1",
+       {"SETPAPERMAG", "2 厘米", "2 厘米", "2 厘米", "2 厘米", "1"},
+       engine::kCheckFails},
+      {"columns of a text not found pass no mask",
+       {"FORMATSTYCOLUMNS", "zz-absent", "1", "0", "1", "", "", "31"},
+       engine::kCheckFails},
+      {"alignment code -1 of a text not found",
+       {"TXTPARA", "zz-absent", "-1"},
+       engine::kCheckHolds},
+      {"lenient: empty expected on a text not found",
+       {"FORMATSTYPARABEFORE", "zz-absent", ""},
+       engine::kCheckHolds},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RuleB(state_, c.cells), c.answer) << c.name;
 }
 
 TEST_F(Dispatch, KeywordsWithoutACheckAnswerMinusOne) {
