@@ -190,6 +190,57 @@ TEST_F(Dispatch, PartBRowsJudgeTheirChecksAnswersByTheirVerdicts) {
   for (const Case& c : cases) EXPECT_EQ(RuleB(state_, c.cells), c.answer) << c.name;
 }
 
+TEST_F(Dispatch, PartARowsPassTheirCellsInOrderAndJudgeByTheirVerdicts) {
+  struct Case {
+    const char* name;
+    const char* document;
+    std::vector<std::string> cells;
+    int16_t answer;
+  } cases[] = {
+      {"a colour index equal",
+       "suite_characters.docx",
+       {"TEXTCOL", "蓝色文字", "2"},
+       engine::kCheckHolds},
+      {"a colour index not equal",
+       "suite_characters.docx",
+       {"TEXTCOL", "蓝色文字", "6"},
+       engine::kCheckFails},
+      {"singles, a code",
+       "suite_page_a4.docx",
+       {"HEADFOOTDISTANCE", "42.5", "49.6", "11"},
+       engine::kCheckHolds},
+      {"singles, another code",
+       "suite_page_a4.docx",
+       {"HEADFOOTDISTANCE", "42.5", "49.6", "10"},
+       engine::kCheckFails},
+      {"a table's size",
+       "suite_table.docx",
+       {"TABCOLANDROWCOUNT", "3", "4", "11"},
+       engine::kCheckHolds},
+      {"a table's wrong size",
+       "suite_table.docx",
+       {"TABCOLANDROWCOUNT", "3", "5", "11"},
+       engine::kCheckFails},
+      // Centred is 1: a mask sharing its bit holds, one that does not fails.
+      {"an alignment under its mask",
+       "suite_table.docx",
+       {"HORIZONTALALIGN", "10", "1"},
+       engine::kCheckHolds},
+      {"an alignment outside the mask",
+       "suite_table.docx",
+       {"HORIZONTALALIGN", "10", "2"},
+       engine::kCheckFails},
+  };
+  for (const Case& c : cases) {
+    word::Application& app = PartApplication(state_.WordApp);
+    app.Quit();
+    ASSERT_TRUE(
+        app.Documents().Open(c.document, std::filesystem::path(KIRV_WORD_TESTDATA) / c.document));
+    EXPECT_EQ(RuleA(state_, c.cells), c.answer) << c.name;
+    EXPECT_EQ(state_.engine.GridColumn, static_cast<int16_t>(c.cells.size())) << c.name;
+  }
+}
+
 TEST_F(Dispatch, KeywordsWithoutACheckAnswerMinusOne) {
   for (const char* keyword : {"TOPPAPERMAG", "BOTTOMPAPERMAG", "RIGHTPAPERMAG", "LEFTPAPERMAG"})
     EXPECT_EQ(RuleB(state_, {keyword, "5", "t"}), engine::kNoSuchKeyword) << keyword;
