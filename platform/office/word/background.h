@@ -57,6 +57,10 @@ class Background {
 // msoPresetGradientMixed.
 int32_t PresetGradientOf(const std::vector<uint32_t>& colors);
 
+// A VML colour: "#rrggbb", "#rgb" or one of the sixteen colour names, with anything after its
+// first word left out ("#ff0000 [10]"); nullopt when unreadable.
+std::optional<uint32_t> ReadVmlColor(std::string_view text);
+
 // The colours of a VML colour list ("0 #000082;19661f #66008f;58982f red;1 #ff8200"): "#rrggbb",
 // "#rgb" and the sixteen colour names; an unreadable entry is left out.
 std::vector<uint32_t> ReadVmlColors(std::string_view list);
