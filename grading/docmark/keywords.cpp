@@ -1,33 +1,19 @@
 // The keyword tables. Each row's letters say which argument cells it reads; its clause calls the
 // check over the part's application and judges the answer as the rule's verdict says (NonZero,
-// Mask, Equals, Always). A check not in this build yet is NotAvailable: it logs and fails the
-// rule, whatever the verdict.
+// Mask, Equals, Always).
 #include "grading/docmark/keywords.h"
 
 #include <unordered_map>
 
+#include "grading/docmark/checks/shapes.h"
+#include "grading/docmark/checks/shapes_navigation.h"
 #include "grading/docmark/checks/tables.h"
 #include "grading/docmark/checks/text_page.h"
 #include "grading/docmark/macro/macro_checks.h"
-#include "grading/engine/scoring.h"
 #include "platform/vb/strings.h"
 
 namespace docmark {
 namespace {
-
-// What a row gets from a check not in this build: every verdict over it fails.
-struct NotAvailableCheck {};
-
-NotAvailableCheck NotAvailable(DocState& s, std::string_view keyword) {
-  engine::WriteLogLine(s.engine, std::string(keyword) + ": check not available, the rule fails");
-  return {};
-}
-
-// EXISTOBJ not in this build: no object is found, so the current name is emptied.
-NotAvailableCheck ExistObjNotAvailable(DocState& s, const std::string&, std::string& shapeName) {
-  shapeName.clear();
-  return NotAvailable(s, "EXISTOBJ");
-}
 
 // The verdicts over a check's answer r.
 template <class R>
@@ -46,23 +32,18 @@ template <class R>
 bool Always(R) {
   return true;
 }
-bool NonZero(NotAvailableCheck) {
-  return false;
-}
-bool Mask(NotAvailableCheck, int16_t) {
-  return false;
-}
-template <class E>
-bool Equals(NotAvailableCheck, E) {
-  return false;
-}
-bool Always(NotAvailableCheck) {
-  return false;
-}
 
 // The "obj first" keywords answer false without a current drawing object.
 bool HasShape(const DocState& s) {
   return !s.CurrentShapeName.empty();
+}
+
+// The drawing object the OBJ* keywords talk about, and where the last position check found one.
+const std::string& Obj(const DocState& s) {
+  return s.CurrentShapeName;
+}
+LastShapePosition LastShape(DocState& s) {
+  return {s.LastShapeLeft, s.LastShapeTop};
 }
 
 // The application each part's checks read: its active document is the document of the current
@@ -78,64 +59,103 @@ using A = const Arguments&;
 using Ds = DocState&;
 
 constexpr KeywordRow kKeywordsA[] = {
-    // Drawing objects (checks of the drawing-object family; "obj" rows test HasShape first)
+    // Drawing objects (checks/shapes; "obj first" rows test HasShape, after reading their cells)
     {"OBJWIDHEI", "DDI",
-     [](Ds s, A a) { return HasShape(s) && Mask(NotAvailable(s, "OBJWIDHEI"), a.I(2)); }},
-    {"OBJWID", "D", [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJWID")); }},
-    {"OBJHEI", "D", [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJHEI")); }},
+     [](Ds s, A a) {
+       return HasShape(s) && Mask(ShapeSizeCode(AppA(s), Obj(s), a.D(0), a.D(1)), a.I(2));
+     }},
+    {"OBJWID", "D",
+     [](Ds s, A a) { return HasShape(s) && NonZero(CheckShapeWidth(AppA(s), Obj(s), a.D(0))); }},
+    {"OBJHEI", "D",
+     [](Ds s, A a) { return HasShape(s) && NonZero(CheckShapeHeight(AppA(s), Obj(s), a.D(0))); }},
     {"OBJFILLVISIBLE", "",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJFILLVISIBLE")); }},
+     [](Ds s, A) { return HasShape(s) && NonZero(CheckNoFill(AppA(s), Obj(s))); }},
     {"OBJFILLFORECOLOR", "L",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJFILLFORECOLOR")); }},
+     [](Ds s, A a) { return HasShape(s) && NonZero(CheckFillColor(AppA(s), Obj(s), a.L(0))); }},
+    // Its cell is read and has no say: the fill must be half transparent.
     {"OBJFILLTRAN", "L",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJFILLTRAN")); }},
+     [](Ds s, A) { return HasShape(s) && NonZero(CheckFillHalfTransparent(AppA(s), Obj(s))); }},
     {"OBJLINEWEI", "D",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLINEWEI")); }},
+     [](Ds s, A a) { return HasShape(s) && NonZero(CheckLineWeight(AppA(s), Obj(s), a.D(0))); }},
     {"OBJLINETYP", "I",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLINETYP")); }},
+     [](Ds s, A a) { return HasShape(s) && NonZero(CheckLineStyle(AppA(s), Obj(s), a.I(0))); }},
     {"OBJLINEVIS", "",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLINEVIS")); }},
+     [](Ds s, A) { return HasShape(s) && NonZero(CheckNoLine(AppA(s), Obj(s))); }},
     {"OBJLINEFORECOLOR", "L",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLINEFORECOLOR")); }},
+     [](Ds s, A a) { return HasShape(s) && NonZero(CheckLineForeColor(AppA(s), Obj(s), a.L(0))); }},
     {"OBJLINEBACKCOLOR", "L",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLINEBACKCOLOR")); }},
+     [](Ds s, A a) { return HasShape(s) && NonZero(CheckLineBackColor(AppA(s), Obj(s), a.L(0))); }},
     {"OBJLEFTTOP", "DIDII",
-     [](Ds s, A a) { return HasShape(s) && Equals(NotAvailable(s, "OBJLEFTTOP"), a.I(4)); }},
+     [](Ds s, A a) {
+       return HasShape(s) && Equals(ShapePositionCode(AppA(s), Obj(s), a.D(0), a.I(1), a.D(2),
+                                                      a.I(3), LastShape(s)),
+                                    a.I(4));
+     }},
     {"OBJLEFTVAL", "DI",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLEFTVAL")); }},
+     [](Ds s, A a) {
+       return HasShape(s) && NonZero(CheckShapeLeft(AppA(s), Obj(s), a.D(0), a.I(1)));
+     }},
     {"OBJTOPVAL", "DI",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJTOPVAL")); }},
+     [](Ds s, A a) {
+       return HasShape(s) && NonZero(CheckShapeTop(AppA(s), Obj(s), a.D(0), a.I(1)));
+     }},
     {"OBJDISTANCE", "DDDDI",
-     [](Ds s, A a) { return HasShape(s) && Mask(NotAvailable(s, "OBJDISTANCE"), a.I(4)); }},
+     [](Ds s, A a) {
+       return HasShape(s) &&
+              Mask(WrapDistanceCode(AppA(s), Obj(s), a.D(0), a.D(1), a.D(2), a.D(3)), a.I(4));
+     }},
     {"OBJTOPDISTANCE", "D",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJTOPDISTANCE")); }},
+     [](Ds s, A a) {
+       return HasShape(s) && NonZero(CheckWrapDistanceTop(AppA(s), Obj(s), a.D(0)));
+     }},
     {"OBJBOTTOMDISTANCE", "D",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJBOTTOMDISTANCE")); }},
+     [](Ds s, A a) {
+       return HasShape(s) && NonZero(CheckWrapDistanceBottom(AppA(s), Obj(s), a.D(0)));
+     }},
     {"OBJLEFTDISTANCE", "D",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJLEFTDISTANCE")); }},
+     [](Ds s, A a) {
+       return HasShape(s) && NonZero(CheckWrapDistanceLeft(AppA(s), Obj(s), a.D(0)));
+     }},
     {"OBJRIGHTDISTANCE", "D",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJRIGHTDISTANCE")); }},
+     [](Ds s, A a) {
+       return HasShape(s) && NonZero(CheckWrapDistanceRight(AppA(s), Obj(s), a.D(0)));
+     }},
     {"OBJWRAP", "I",
-     [](Ds s, A a) { return HasShape(s) && Mask(NotAvailable(s, "OBJWRAP"), a.I(0)); }},
+     [](Ds s, A a) { return HasShape(s) && Mask(WrapCode(AppA(s), Obj(s)), a.I(0)); }},
     {"OBJWRAPTYPE", "I",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJWRAPTYPE")); }},
+     [](Ds s, A a) { return HasShape(s) && NonZero(CheckWrapType(AppA(s), Obj(s), a.I(0))); }},
     {"OBJWRAPSIDE", "I",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "OBJWRAPSIDE")); }},
+     [](Ds s, A a) { return HasShape(s) && NonZero(CheckWrapSide(AppA(s), Obj(s), a.I(0))); }},
     {"TEXTBOXMARGIN", "DDDDI",
-     [](Ds s, A a) { return HasShape(s) && Mask(NotAvailable(s, "TEXTBOXMARGIN"), a.I(4)); }},
+     [](Ds s, A a) {
+       return HasShape(s) &&
+              Mask(TextBoxMarginCode(AppA(s), Obj(s), a.D(0), a.D(1), a.D(2), a.D(3)), a.I(4));
+     }},
     {"TEXTBOXMARGINTOP", "D",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "TEXTBOXMARGINTOP")); }},
+     [](Ds s, A a) {
+       return HasShape(s) && NonZero(CheckTextBoxMarginTop(AppA(s), Obj(s), a.D(0)));
+     }},
     {"TEXTBOXMARGINBOTTOM", "D",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "TEXTBOXMARGINBOTTOM")); }},
+     [](Ds s, A a) {
+       return HasShape(s) && NonZero(CheckTextBoxMarginBottom(AppA(s), Obj(s), a.D(0)));
+     }},
     {"TEXTBOXMARGINLEFT", "D",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "TEXTBOXMARGINLEFT")); }},
+     [](Ds s, A a) {
+       return HasShape(s) && NonZero(CheckTextBoxMarginLeft(AppA(s), Obj(s), a.D(0)));
+     }},
     {"TEXTBOXMARGINRIGHT", "D",
-     [](Ds s, A) { return HasShape(s) && NonZero(NotAvailable(s, "TEXTBOXMARGINRIGHT")); }},
-    {"UNGROUP", "", [](Ds s, A) { return Always(NotAvailable(s, "UNGROUP")); }},
+     [](Ds s, A a) {
+       return HasShape(s) && NonZero(CheckTextBoxMarginRight(AppA(s), Obj(s), a.D(0)));
+     }},
+    {"UNGROUP", "", [](Ds s, A) { return Always(UngroupShape(AppA(s), Obj(s))); }},
     {"EXISTOBJ", "T",
-     [](Ds s, A a) { return NonZero(ExistObjNotAvailable(s, a.T(0), s.CurrentShapeName)); }},
-    {"OPPPOSITION", "TTDD", [](Ds s, A) { return NonZero(NotAvailable(s, "OPPPOSITION")); }},
-    {"OBJCONCOLOR", "L", [](Ds s, A) { return NonZero(NotAvailable(s, "OBJCONCOLOR")); }},
+     [](Ds s, A a) { return NonZero(ExistShape(AppA(s), a.T(0), s.CurrentShapeName)); }},
+    {"OPPPOSITION", "TTDD",
+     [](Ds s, A a) {
+       return NonZero(CheckRelativePosition(AppA(s), a.T(0), a.T(1), a.D(2), a.D(3), LastShape(s)));
+     }},
+    {"OBJCONCOLOR", "L",
+     [](Ds s, A a) { return NonZero(CheckPictureColorType(AppA(s), Obj(s), a.L(0))); }},
 
     // Text formatting and page settings (checks/text_page)
     {"TEXTCOL", "TL", [](Ds s, A a) { return Equals(TextColorIndex(AppA(s), a.T(0)), a.L(1)); }},

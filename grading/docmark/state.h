@@ -44,6 +44,9 @@ struct DocState {
   // The drawing object the OBJ* keywords talk about: EXISTOBJ writes it, nothing else does. It
   // carries over from row to row and from document to document.
   std::string CurrentShapeName;
+  // Where the last OBJLEFTTOP (or OPPPOSITION) found its shape, in whole points.
+  int16_t LastShapeLeft = 0;
+  int16_t LastShapeTop = 0;
 
   // Part A: the file name of the document its rows check; empty when none is open.
   std::string CurrentDocumentName;

@@ -1,7 +1,13 @@
-# The part-A text, page and table checks with their navigation helpers, as a static library the
+# The part-A drawing-object, text, page and table checks with their navigation helpers, as a static library the
 # control links, and their tests. Included by the control's build file.
 add_library(kirv_docmark_part_a STATIC
   ${CMAKE_CURRENT_LIST_DIR}/navigation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shape_look.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shape_position.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shape_reads.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shape_wrap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shapes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shapes_navigation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_page.cpp
 )
