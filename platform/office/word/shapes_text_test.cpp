@@ -111,15 +111,10 @@ std::unique_ptr<testing::OpenedDocx> TextAndBoxInOneRunWithXyCopied() {
 }
 
 TEST(TextBoxStory, PastingIntoTheRunBeforeADrawingKeepsTheShapeAnchored) {
-  // Text and the drawing in one run: pasting inside that text splits the run.
-  const std::string run =
-      "<w:r><w:t>abc</w:t>" + testing::Anchor(Box("Text Box 1", TextPara("inside"))) + "</w:r>";
-  auto o = testing::OpenBody(TextPara("xy") + Para(run) + testing::SectPr());
+  auto o = TextAndBoxInOneRunWithXyCopied();
   Document& d = *o->document;
   Shape& box = **d.Shapes().Item(1);
   Selection& s = d.Selection();
-  s.SetRange(0, 2);
-  ASSERT_TRUE(s.Copy());
   s.SetRange(4, 4);  // between "a" and "bc"
   ASSERT_TRUE(s.Paste());
   EXPECT_EQ(*d.Content().Text(), "xy\raxybc\x08\r");
@@ -129,14 +124,10 @@ TEST(TextBoxStory, PastingIntoTheRunBeforeADrawingKeepsTheShapeAnchored) {
 }
 
 TEST(TextBoxStory, PastingOverAnAnchorIsRefusedAndLosesNothing) {
-  const std::string run =
-      "<w:r><w:t>abc</w:t>" + testing::Anchor(Box("Text Box 1", TextPara("inside"))) + "</w:r>";
-  auto o = testing::OpenBody(TextPara("xy") + Para(run) + testing::SectPr());
+  auto o = TextAndBoxInOneRunWithXyCopied();
   Document& d = *o->document;
   Shape& box = **d.Shapes().Item(1);
   Selection& s = d.Selection();
-  s.SetRange(0, 2);
-  ASSERT_TRUE(s.Copy());
   s.SetRange(4, 7);  // "bc" and the anchor
   EXPECT_FALSE(s.Paste());
   EXPECT_EQ(*d.Content().Text(), "xy\rabc\x08\r");
