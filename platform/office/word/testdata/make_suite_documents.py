@@ -597,12 +597,15 @@ DOCUMENTS = [
 ]
 
 
-def main():
+def make_documents(documents, verify):
+    """Starts the office, saves each (file name, maker) of `documents` into the folder named on the
+    command line (default: beside the script), stops the office and fails with what `verify`
+    finds missing in the saved files."""
     folder = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(__file__))
     with tempfile.TemporaryDirectory(prefix="kirv_documents_") as profile:
         office, desktop = connect(profile)
         try:
-            for name, make in DOCUMENTS:
+            for name, make in documents:
                 make(desktop, os.path.join(folder, name))
         finally:
             try:
@@ -618,7 +621,11 @@ def main():
         print("not in the saved file:", lack, file=sys.stderr)
     if missing:
         sys.exit(1)
-    print("%d documents saved in %s" % (len(DOCUMENTS), folder))
+    print("%d documents saved in %s" % (len(documents), folder))
+
+
+def main():
+    make_documents(DOCUMENTS, verify)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 // Writes the sample documents into a folder: the fuzzer's seeds (platform/office/word/fuzz_seeds
-// holds what this wrote). The benchmark writes its task document itself (word_benchmark --write).
+// holds what this wrote, and two shape documents copied from testdata/). The benchmark writes its
+// task document itself (word_benchmark --write).
 //   word_write_samples <folder>
 #include <filesystem>
 #include <iostream>
