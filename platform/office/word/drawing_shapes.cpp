@@ -259,6 +259,7 @@ void ReadGroup(pugi::xml_node group, ShapeData& data, const ShapeReadContext& co
     GroupFrame inner{child->left, child->top, child->width, child->height};
     ReadContent(c, *child, context, inner, depth + 1);
     child->name = ChildName(c);
+    child->nameFromFile = !child->name.empty();
     if (child->name.empty()) child->name = GeneratedName(child->type, context);
     data.children.push_back(std::move(child));
   }
@@ -278,6 +279,24 @@ void ReadContent(pugi::xml_node element, ShapeData& data, const ShapeReadContext
   } else if (kind == "chart") {
     data.type = msoChart;
   }
+}
+
+// The first element child of an alternate-content branch.
+pugi::xml_node BranchObject(pugi::xml_node block, std::string_view branch) {
+  pugi::xml_node object = Child(block, branch).first_child();
+  while (object && object.type() != pugi::node_element) object = object.next_sibling();
+  return object;
+}
+
+// Group members that the DrawingML choice leaves unnamed take the names the VML fallback gives
+// the same members, in the same order. Groups are read to a bounded depth, so this ends.
+void BorrowNames(ShapeData& shape, const ShapeData& fallback) {
+  if (!shape.nameFromFile && fallback.nameFromFile) {
+    shape.name = fallback.name;
+    shape.nameFromFile = true;
+  }
+  const size_t count = std::min(shape.children.size(), fallback.children.size());
+  for (size_t i = 0; i < count; ++i) BorrowNames(*shape.children[i], *fallback.children[i]);
 }
 
 // Groups are read to a bounded depth, so this ends.
@@ -318,6 +337,7 @@ std::unique_ptr<ShapeData> ReadDrawingAnchor(pugi::xml_node anchor,
   GroupFrame frame{origin(data->left), origin(data->top), data->width, data->height};
   ReadContent(content, *data, context, frame, 0);
   data->name = Attr(Child(anchor, "docPr"), "name").value();
+  data->nameFromFile = !data->name.empty();
   if (data->name.empty()) data->name = GeneratedName(data->type, context);
   return data;
 }
@@ -350,13 +370,11 @@ std::string GeneratedName(int32_t type, const ShapeReadContext& context) {
 std::vector<std::unique_ptr<ShapeData>> ReadFloatingObject(pugi::xml_node object,
                                                            const ShapeReadContext& context) {
   pugi::xml_node stored = object;
+  pugi::xml_node fallback;
   if (IsElement(object, "AlternateContent")) {
-    stored = Child(object, "Choice").first_child();
-    while (stored && stored.type() != pugi::node_element) stored = stored.next_sibling();
-  }
-  if (!stored) {
-    stored = Child(object, "Fallback").first_child();
-    while (stored && stored.type() != pugi::node_element) stored = stored.next_sibling();
+    stored = BranchObject(object, "Choice");
+    fallback = BranchObject(object, "Fallback");
+    if (!stored) std::swap(stored, fallback);
   }
   std::vector<std::unique_ptr<ShapeData>> shapes;
   if (IsElement(stored, "drawing")) {
@@ -364,6 +382,14 @@ std::vector<std::unique_ptr<ShapeData>> ReadFloatingObject(pugi::xml_node object
       shapes.push_back(ReadDrawingAnchor(anchor, context));
   } else if (IsElement(stored, "pict")) {
     shapes = ReadVmlPicture(stored, context);
+  }
+  if (shapes.size() == 1 && IsElement(stored, "drawing") && IsElement(fallback, "pict")) {
+    // Read for its names only: the shapes it makes up names for are not numbered on.
+    int32_t uncounted = 0;
+    ShapeReadContext names = context;
+    names.unnamed = &uncounted;
+    std::vector<std::unique_ptr<ShapeData>> vml = ReadVmlPicture(fallback, names);
+    if (vml.size() == 1) BorrowNames(*shapes.front(), *vml.front());
   }
   for (const std::unique_ptr<ShapeData>& shape : shapes) SetAnchorObject(*shape, object);
   return shapes;

@@ -38,6 +38,7 @@ struct Margins {
 
 struct ShapeData {
   std::string name;
+  bool nameFromFile = false;    // false for a name made up by GeneratedName
   int32_t type = msoAutoShape;  // MsoShapeType
   // The run's child the main story indexes as the anchor (w:drawing, w:pict or
   // mc:AlternateContent); a group's children share their group's.

@@ -277,13 +277,19 @@ int32_t PictureColorType(pugi::xml_node imagedata) {
   return msoPictureAutomatic;
 }
 
+// An id that only numbers the shape ("_x0000_s1026", "shape_0"), not a name.
+bool IsNumberingId(std::string_view id) {
+  return id.starts_with("_x0000_") || id.starts_with("shape_");
+}
+
+// The name the file gives a shape: "ID" (some writers keep the name there), an id that is more
+// than a number, the alternative text; empty when none of these says one.
 std::string VmlName(pugi::xml_node shape) {
+  if (const std::string_view name = Attr(shape, "ID").value(); !name.empty())
+    return std::string(name);
   const std::string_view id = Attr(shape, "id").value();
-  if (!id.empty() && !id.starts_with("_x0000_")) return std::string(id);
-  if (const std::string_view alt = Attr(shape, "alt").value(); !alt.empty())
-    return std::string(alt);
-  if (!id.empty()) return std::string(id);
-  return Attr(shape, "spid").value();
+  if (!id.empty() && !IsNumberingId(id)) return std::string(id);
+  return Attr(shape, "alt").value();
 }
 
 bool IsVmlShape(std::string_view kind) {
@@ -397,6 +403,7 @@ std::unique_ptr<ShapeData> ReadVmlShape(pugi::xml_node shape, const Box& box,
     data->textBox = Child(textbox, "txbxContent");
   }
   data->name = VmlName(shape);
+  data->nameFromFile = !data->name.empty();
   if (data->name.empty()) data->name = GeneratedName(data->type, context);
   return data;
 }
@@ -429,6 +436,7 @@ std::vector<std::unique_ptr<ShapeData>> ReadVmlPicture(pugi::xml_node pict,
     if (LocalName(shape.name()) == "group") {
       ReadVmlGroup(shape, *data, context, 0);
       data->name = VmlName(shape);
+      data->nameFromFile = !data->name.empty();
       if (data->name.empty()) data->name = GeneratedName(msoGroup, context);
     } else {
       std::unique_ptr<ShapeData> read = ReadVmlShape(shape, box, context, 0);
