@@ -1,5 +1,6 @@
 // The keyword tables: every keyword of both parts with its argument cells, the cells each row
-// consumes, the "obj first" rows, EXISTOBJ's current name, and the checks not in this build.
+// consumes, the "obj first" rows, EXISTOBJ's current name, and the drawing-object rows judged
+// through the dispatcher on saved documents.
 #include "grading/docmark/keywords.h"
 
 #include <gtest/gtest.h>
@@ -142,15 +143,26 @@ TEST_F(Dispatch, ExistObjWritesTheCurrentNameItFoundOrEmptiesIt) {
   EXPECT_EQ(state_.CurrentShapeName, "");
 }
 
-TEST_F(Dispatch, ACheckNotInThisBuildFailsTheRuleWhateverTheVerdictAndSaysSo) {
-  state_.CurrentShapeName = "Text Box 1";
-  // Verdicts that would hold on a 0 answer: a code 0, "always".
-  EXPECT_EQ(RuleA(state_, {"OBJLEFTTOP", "1", "0", "1", "0", "0"}), engine::kCheckFails);
-  EXPECT_EQ(RuleA(state_, {"UNGROUP"}), engine::kCheckFails);
-  const std::string log = Log();
-  for (const char* keyword : {"OBJLEFTTOP", "UNGROUP"})
-    EXPECT_NE(log.find(std::string(keyword) + ": check not available"), std::string::npos)
-        << keyword;
+// A current name whose shape is not in the document (none is open here): no verdict holds, not
+// even one a check answering zeros would pass; UNGROUP alone is always true.
+TEST_F(Dispatch, AShapeThatIsNotThereHoldsNoRuleButUngroup) {
+  const struct {
+    const char* name;
+    std::vector<std::string> cells;
+    int16_t answer;
+  } cases[] = {
+      {"an expected code 0", {"OBJLEFTTOP", "1", "0", "1", "0", "0"}, engine::kCheckFails},
+      {"no fill", {"OBJFILLVISIBLE"}, engine::kCheckFails},
+      {"no line", {"OBJLINEVIS"}, engine::kCheckFails},
+      {"a colour 0", {"OBJFILLFORECOLOR", "0"}, engine::kCheckFails},
+      {"a wrap under every mask", {"OBJWRAP", "-1"}, engine::kCheckFails},
+      {"a colour type 0", {"OBJCONCOLOR", "0"}, engine::kCheckFails},
+      {"ungrouping", {"UNGROUP"}, engine::kCheckHolds},
+  };
+  for (const auto& c : cases) {
+    state_.CurrentShapeName = "Text Box 1";
+    EXPECT_EQ(RuleA(state_, c.cells), c.answer) << c.name;
+  }
 }
 
 TEST_F(Dispatch, PartBRowsJudgeTheirChecksAnswersByTheirVerdicts) {
@@ -239,6 +251,60 @@ TEST_F(Dispatch, PartARowsPassTheirCellsInOrderAndJudgeByTheirVerdicts) {
     EXPECT_EQ(RuleA(state_, c.cells), c.answer) << c.name;
     EXPECT_EQ(state_.engine.GridColumn, static_cast<int16_t>(c.cells.size())) << c.name;
   }
+}
+
+// The rows of a workbook on the saved text boxes, in order: EXISTOBJ picks Text Box 1 (5 x 2.5
+// cm at 3 cm, 4 cm from the page, square on both sides, fill FFFF00, a 1.5 pt line, margins
+// 0.1 / 0.2 / 0.3 / 0.4 cm, 14 / 17 / 20 / 23 points from the text) and the OBJ rows after it
+// read that one.
+TEST_F(Dispatch, DrawingRowsReadTheObjectExistObjFoundAndJudgeByTheirVerdicts) {
+  word::Application& app = PartApplication(state_.WordApp);
+  const std::string document = "shapes_textboxes.docx";
+  ASSERT_TRUE(app.Documents().Open(document, std::filesystem::path(KIRV_WORD_TESTDATA) / document));
+  state_.CurrentShapeName.clear();
+  struct Case {
+    const char* name;
+    std::vector<std::string> cells;
+    int16_t answer;
+  } cases[] = {
+      {"no object yet", {"OBJWID", "5"}, engine::kCheckFails},
+      {"the first text box", {"EXISTOBJ", "Text Box"}, engine::kCheckHolds},
+      {"width and height, mask 11", {"OBJWIDHEI", "5", "2.5", "11"}, engine::kCheckHolds},
+      {"the width only, mask 1", {"OBJWIDHEI", "5", "3", "1"}, engine::kCheckFails},
+      {"the width only, mask 10", {"OBJWIDHEI", "5", "3", "10"}, engine::kCheckHolds},
+      {"the place from the page", {"OBJLEFTTOP", "3", "1", "4", "1", "11"}, engine::kCheckHolds},
+      {"the wrong vertical anchor", {"OBJLEFTTOP", "3", "1", "4", "0", "11"}, engine::kCheckFails},
+      {"its code then", {"OBJLEFTTOP", "3", "1", "4", "0", "10"}, engine::kCheckHolds},
+      {"square on both sides", {"OBJWRAP", "11"}, engine::kCheckHolds},
+      {"the wrap code 11 shares no bit with 4", {"OBJWRAP", "4"}, engine::kCheckFails},
+      {"the fill colour", {"OBJFILLFORECOLOR", "65535"}, engine::kCheckHolds},
+      {"a fill shown", {"OBJFILLVISIBLE"}, engine::kCheckFails},
+      {"the cell of OBJFILLTRAN has no say", {"OBJFILLTRAN", "65535"}, engine::kCheckFails},
+      {"the line weight", {"OBJLINEWEI", "1.5"}, engine::kCheckHolds},
+      {"the line colour", {"OBJLINEFORECOLOR", "255"}, engine::kCheckHolds},
+      {"the margins", {"TEXTBOXMARGIN", "0.1", "0.2", "0.3", "0.4", "1111"}, engine::kCheckHolds},
+      {"the distances in points",
+       {"OBJDISTANCE", "14", "17", "20", "23", "1111"},
+       engine::kCheckHolds},
+      {"the distances in centimetres are no points",
+       {"OBJDISTANCE", "0.5", "0.6", "0.7", "0.8", "1111"},
+       engine::kCheckFails},
+      {"the top distance in centimetres", {"OBJTOPDISTANCE", "0.5"}, engine::kCheckHolds},
+      {"no such family", {"EXISTOBJ", "Oval"}, engine::kCheckFails},
+      {"and no object after it", {"OBJWRAP", "11"}, engine::kCheckFails},
+      {"a shape stands 0 points from itself",
+       {"OPPPOSITION", "Text Box", "Text Box", "0", "0"},
+       engine::kCheckHolds},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(RuleA(state_, c.cells), c.answer) << c.name;
+    EXPECT_EQ(state_.engine.GridColumn, static_cast<int16_t>(c.cells.size())) << c.name;
+  }
+  // OPPPOSITION leaves the current object as EXISTOBJ left it, and keeps where it found its
+  // shapes.
+  EXPECT_EQ(state_.CurrentShapeName, "");
+  EXPECT_EQ(state_.LastShapeLeft, 85);
+  EXPECT_EQ(state_.LastShapeTop, 113);
 }
 
 TEST_F(Dispatch, KeywordsWithoutACheckAnswerMinusOne) {

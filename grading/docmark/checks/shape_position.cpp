@@ -55,15 +55,15 @@ bool ApartBy(const std::optional<int16_t>& first, const std::optional<int16_t>& 
 
 }  // namespace
 
-int16_t ShapePositionCode(word::Application& app, std::string_view name, double leftCm,
-                          int16_t horizontal, double topCm, int16_t vertical,
-                          LastShapePosition last) {
-  return ShapeCode(app, name, [&](const ShapeRange& s) {
-    const ShapePlace place = ReadPlace(s);
-    Remember(place, last);
-    return DigitCode({At(place.left, leftCm) && place.horizontal == horizontal,
-                      At(place.top, topCm) && place.vertical == vertical});
-  });
+std::optional<int16_t> ShapePositionCode(word::Application& app, std::string_view name,
+                                         double leftCm, int16_t horizontal, double topCm,
+                                         int16_t vertical, LastShapePosition last) {
+  const std::optional<ShapeRange> shape = SelectedShape(app, name);
+  if (!shape) return std::nullopt;
+  const ShapePlace place = ReadPlace(*shape);
+  Remember(place, last);
+  return DigitCode({At(place.left, leftCm) && place.horizontal == horizontal,
+                    At(place.top, topCm) && place.vertical == vertical});
 }
 
 int16_t CheckShapeLeft(word::Application& app, std::string_view name, double leftCm,

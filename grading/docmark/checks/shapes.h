@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -66,10 +67,11 @@ int16_t CheckPictureColorType(word::Application& app, std::string_view name, int
 
 // OBJLEFTTOP: + 10 when the shape stands `leftCm` from the horizontal anchor `horizontal`
 // (WdRelativeHorizontalPosition) and is anchored so, + 1 the same for `topCm` and `vertical`.
-// Its left and top go to `last`.
-int16_t ShapePositionCode(word::Application& app, std::string_view name, double leftCm,
-                          int16_t horizontal, double topCm, int16_t vertical,
-                          LastShapePosition last);
+// Its left and top go to `last`. Nothing when the shape is not there, so that no expected code
+// (0 included) holds for a missing shape.
+std::optional<int16_t> ShapePositionCode(word::Application& app, std::string_view name,
+                                         double leftCm, int16_t horizontal, double topCm,
+                                         int16_t vertical, LastShapePosition last);
 // OBJLEFTVAL, OBJTOPVAL: the shape is anchored to `horizontal` (`vertical`), its place on the
 // page kept, and then stands `leftCm` (`topCm`) from it. False when that anchor cannot be set.
 // The anchor stays changed in the open document.
