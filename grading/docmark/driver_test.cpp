@@ -87,6 +87,31 @@ TEST_F(Pass, ScoresEachPartAndWritesTheWorkingCopyTheAbRowsRead) {
   EXPECT_NE(Log().find("Word.Application OK: working copy doc1tmq.doc saved"), std::string::npos);
 }
 
+// The macro-interface checks on one document: HEADFOOT pastes the header's first paragraph at
+// the start in memory, a FINDCOUNT after it counts the copy, and the "ab" rows read part A's
+// working copy, saved before the paste and opened afresh.
+TEST_F(Pass, PartBChecksSeeTheirPasteAndTheAbRowsReadTheWorkingCopy) {
+  word::testing::DocxContent content;
+  content.headersFooters = {{"rIdH", false, word::testing::TextPara("页眉文字")}};
+  content.body = word::testing::TextPara("正文的第一段") +
+                 word::testing::SectPr("<w:headerReference w:type=\"default\" r:id=\"rIdH\"/>");
+  const fs::path doc = folders_.CandidateHost() / "doc1.docx";
+  ASSERT_TRUE(word::testing::WriteDocx(doc, content));
+  const std::string before = testing::ReadBytes(doc);
+  Grade({{"filename", "doc1.docx", "", "63"},
+         Row("a", kRuleA, "1"),
+         Row("b", {"FINDCOUNT", "页眉文字", "0"}, "2"),
+         Row("b", {"HEADFOOT", "页眉文字", "True"}, "4"),
+         Row("b", {"FINDCOUNT", "页眉文字", "1"}, "8"),
+         Row("ab", {"FINDCOUNT", "页眉文字", "0"}, "16"),
+         Row("ab", {"FINDCOUNT", "正文", "1"}, "32"),
+         {"end"}});
+  ASSERT_TRUE(status_) << status_.error().message;
+  EXPECT_EQ(Awarded(), 63);
+  EXPECT_EQ(testing::ReadBytes(doc), before);
+  EXPECT_TRUE(boxes_.Shown().empty());
+}
+
 TEST_F(Pass, EveryFilenameBlockOfPartAIsGradedAndSaved) {
   WriteDoc("one.doc", {"first"});
   WriteDoc("two.docx", {"second"});

@@ -8,6 +8,7 @@
 
 #include "grading/docmark/checks/tables.h"
 #include "grading/docmark/checks/text_page.h"
+#include "grading/docmark/macro/macro_checks.h"
 #include "grading/engine/scoring.h"
 #include "platform/vb/strings.h"
 
@@ -35,8 +36,7 @@ bool NonZero(R r) {
 }
 template <class R>
 bool Mask(R r, int16_t mask) {
-  // Bitwise on the two's-complement values: -1 (every bit) passes any non-zero mask.
-  return (static_cast<int64_t>(r) & static_cast<int64_t>(mask)) != 0;
+  return MaskHolds(r, mask);
 }
 template <class R, class E>
 bool Equals(R r, E expected) {
@@ -70,7 +70,7 @@ bool HasShape(const DocState& s) {
 word::Application& AppA(DocState& s) {
   return PartApplication(s.WordApp);
 }
-[[maybe_unused]] word::Application& AppB(DocState& s) {
+word::Application& AppB(DocState& s) {
   return PartApplication(s.WordBasicApp);
 }
 
@@ -212,42 +212,55 @@ constexpr KeywordRow kKeywordsA[] = {
 
 constexpr KeywordRow kKeywordsB[] = {
     // The macro-interface checks, in the order of the keyword test
-    {"FINDCOUNT", "TI", [](Ds s, A a) { return Equals(NotAvailable(s, "FINDCOUNT"), a.I(1)); }},
-    {"FINDREPLACE", "TITI", [](Ds s, A) { return NonZero(NotAvailable(s, "FINDREPLACE")); }},
-    {"HEADFOOT", "TB", [](Ds s, A) { return NonZero(NotAvailable(s, "HEADFOOT")); }},
+    // Searching
+    {"FINDCOUNT", "TI", [](Ds s, A a) { return Equals(FindCount(AppB(s), a.T(0)), a.I(1)); }},
+    {"FINDREPLACE", "TITI",
+     [](Ds s, A a) { return NonZero(FindReplace(AppB(s), a.T(0), a.I(1), a.T(2), a.I(3))); }},
+    {"HEADFOOT", "TB", [](Ds s, A a) { return NonZero(HeadFoot(AppB(s), a.T(0), a.B(1))); }},
+    // Paragraphs
     {"FORMATSTYPARAAFTER", "TT",
-     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARAAFTER")); }},
+     [](Ds s, A a) { return NonZero(FormatStyParaAfter(AppB(s), a.T(0), a.T(1))); }},
     {"FORMATSTYPARABEFORE", "TT",
-     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARABEFORE")); }},
+     [](Ds s, A a) { return NonZero(FormatStyParaBefore(AppB(s), a.T(0), a.T(1))); }},
     {"FORMATSTYPARAFIRSTIND", "TT",
-     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARAFIRSTIND")); }},
+     [](Ds s, A a) { return NonZero(FormatStyParaFirstInd(AppB(s), a.T(0), a.T(1))); }},
     {"FORMATSTYPARALINESPACE", "TT",
-     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARALINESPACE")); }},
+     [](Ds s, A a) { return NonZero(FormatStyParaLineSpace(AppB(s), a.T(0), a.T(1))); }},
     {"FORMATSTYPARALINERULE", "TI",
-     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARALINERULE")); }},
+     [](Ds s, A a) { return NonZero(FormatStyParaLineRule(AppB(s), a.T(0), a.I(1))); }},
     {"FORMATSTYPARARIGHTIND", "TT",
-     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARARIGHTIND")); }},
+     [](Ds s, A a) { return NonZero(FormatStyParaRightInd(AppB(s), a.T(0), a.T(1))); }},
     {"FORMATSTYPARALEFTIND", "TT",
-     [](Ds s, A) { return NonZero(NotAvailable(s, "FORMATSTYPARALEFTIND")); }},
-    {"PLACEINORDER", "TTTT", [](Ds s, A) { return NonZero(NotAvailable(s, "PLACEINORDER")); }},
+     [](Ds s, A a) { return NonZero(FormatStyParaLeftInd(AppB(s), a.T(0), a.T(1))); }},
+    {"PLACEINORDER", "TTTT",
+     [](Ds s, A a) { return NonZero(PlaceInOrder(AppB(s), a.T(0), a.T(1), a.T(2), a.T(3))); }},
     {"WORDDROPCAP", "TIITTI",
-     [](Ds s, A a) { return Equals(NotAvailable(s, "WORDDROPCAP"), a.I(5)); }},
-    {"TXTPARA", "TI", [](Ds s, A a) { return Equals(NotAvailable(s, "TXTPARA"), a.I(1)); }},
-    {"TXTFONTSCRIPT", "TII", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTFONTSCRIPT")); }},
-    {"SELECTTXT", "T", [](Ds s, A) { return NonZero(NotAvailable(s, "SELECTTXT")); }},
-    {"TXTFONTSPACING", "TT", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTFONTSPACING")); }},
-    {"TXTATTRIB", "TI", [](Ds s, A a) { return Mask(NotAvailable(s, "TXTATTRIB"), a.I(1)); }},
-    {"SETPAPER", "TTI", [](Ds s, A a) { return Mask(NotAvailable(s, "SETPAPER"), a.I(2)); }},
+     [](Ds s, A a) {
+       return Equals(WordDropCap(AppB(s), a.T(0), a.I(1), a.I(2), a.T(3), a.T(4)), a.I(5));
+     }},
+    {"TXTPARA", "TI", [](Ds s, A a) { return Equals(TxtPara(AppB(s), a.T(0)), a.I(1)); }},
+    // Characters
+    {"TXTFONTSCRIPT", "TII",
+     [](Ds s, A a) { return NonZero(TxtFontScript(AppB(s), a.T(0), a.I(1), a.I(2))); }},
+    {"SELECTTXT", "T", [](Ds s, A a) { return NonZero(SelectTxt(AppB(s), a.T(0))); }},
+    {"TXTFONTSPACING", "TT",
+     [](Ds s, A a) { return NonZero(TxtFontSpacing(AppB(s), a.T(0), a.T(1))); }},
+    {"TXTATTRIB", "TI", [](Ds s, A a) { return Mask(TxtAttrib(AppB(s), a.T(0)), a.I(1)); }},
+    // Page and columns
+    {"SETPAPER", "TTI", [](Ds s, A a) { return Mask(SetPaper(AppB(s), a.T(0), a.T(1)), a.I(2)); }},
     {"TOPPAPERMAG", "", nullptr},  // accepted, no check: "Function name isn't exist in B!"
     {"SETPAPERMAG", "TTTTI",
-     [](Ds s, A a) { return Mask(NotAvailable(s, "SETPAPERMAG"), a.I(4)); }},
+     [](Ds s, A a) { return Mask(SetPaperMag(AppB(s), a.T(0), a.T(1), a.T(2), a.T(3)), a.I(4)); }},
     {"BOTTOMPAPERMAG", "", nullptr},  // accepted, no check: "Function name isn't exist in B!"
     {"RIGHTPAPERMAG", "", nullptr},   // accepted, no check: "Function name isn't exist in B!"
     {"LEFTPAPERMAG", "", nullptr},    // accepted, no check: "Function name isn't exist in B!"
     {"FORMATSTYCOLUMNS", "TIIITTI",
-     [](Ds s, A a) { return Mask(NotAvailable(s, "FORMATSTYCOLUMNS"), a.I(6)); }},
-    {"TXTFONTSIZE", "TD", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTFONTSIZE")); }},
-    {"TXTFONT", "TT", [](Ds s, A) { return NonZero(NotAvailable(s, "TXTFONT")); }},
+     [](Ds s, A a) {
+       return Mask(FormatStyColumns(AppB(s), a.T(0), a.I(1), a.I(2), a.I(3), a.T(4), a.T(5)),
+                   a.I(6));
+     }},
+    {"TXTFONTSIZE", "TD", [](Ds s, A a) { return NonZero(TxtFontSize(AppB(s), a.T(0), a.D(1))); }},
+    {"TXTFONT", "TT", [](Ds s, A a) { return NonZero(TxtFont(AppB(s), a.T(0), a.T(1))); }},
 };
 
 using Index = std::unordered_map<std::string_view, const KeywordRow*>;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 #include "grading/docmark/testing/doc_fixture.h"
@@ -150,6 +151,94 @@ TEST_F(Dispatch, ACheckNotInThisBuildFailsTheRuleWhateverTheVerdictAndSaysSo) {
   for (const char* keyword : {"OBJLEFTTOP", "UNGROUP"})
     EXPECT_NE(log.find(std::string(keyword) + ": check not available"), std::string::npos)
         << keyword;
+}
+
+TEST_F(Dispatch, PartBRowsJudgeTheirChecksAnswersByTheirVerdicts) {
+  word::Application& app = PartApplication(state_.WordBasicApp);
+  const std::string name = "suite_page_a4.docx";
+  ASSERT_TRUE(app.Documents().Open(name, std::filesystem::path(KIRV_WORD_TESTDATA) / name));
+  struct Case {
+    const char* name;
+    std::vector<std::string> cells;
+    int16_t answer;
+  } cases[] = {
+      {"a count equal", {"FINDCOUNT", "页边距", "1"}, engine::kCheckHolds},
+      {"a count not equal", {"FINDCOUNT", "页边距", "2"}, engine::kCheckFails},
+      {"the height only, mask 10",
+       {"SETPAPER", "18.4 厘米", "29.7 厘米", "10"},
+       engine::kCheckFails},
+      {"the height only, mask 11",
+       {"SETPAPER", "18.4 厘米", "29.7 厘米", "11"},
+       engine::kCheckHolds},
+      // 111 shares binary bits with 1000: the wrong top margin passes.
+      {"decimal weights, binary mask",
+       {"SETPAPERMAG", "2 厘米", "2.54 厘米", "3.17 厘米", "3.17 厘米", "1000"},
+       engine::kCheckHolds},
+      {"margins, mask 1",
+       {"SETPAPERMAG", "2 厘米", "2 厘米", "2 厘米", "2 厘米", "1"},
+       engine::kCheckFails},
+      {"columns of a text not found pass no mask",
+       {"FORMATSTYCOLUMNS", "zz-absent", "1", "0", "1", "", "", "31"},
+       engine::kCheckFails},
+      {"alignment code -1 of a text not found",
+       {"TXTPARA", "zz-absent", "-1"},
+       engine::kCheckHolds},
+      {"lenient: empty expected on a text not found",
+       {"FORMATSTYPARABEFORE", "zz-absent", ""},
+       engine::kCheckHolds},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RuleB(state_, c.cells), c.answer) << c.name;
+}
+
+TEST_F(Dispatch, PartARowsPassTheirCellsInOrderAndJudgeByTheirVerdicts) {
+  struct Case {
+    const char* name;
+    const char* document;
+    std::vector<std::string> cells;
+    int16_t answer;
+  } cases[] = {
+      {"a colour index equal",
+       "suite_characters.docx",
+       {"TEXTCOL", "蓝色文字", "2"},
+       engine::kCheckHolds},
+      {"a colour index not equal",
+       "suite_characters.docx",
+       {"TEXTCOL", "蓝色文字", "6"},
+       engine::kCheckFails},
+      {"singles, a code",
+       "suite_page_a4.docx",
+       {"HEADFOOTDISTANCE", "42.5", "49.6", "11"},
+       engine::kCheckHolds},
+      {"singles, another code",
+       "suite_page_a4.docx",
+       {"HEADFOOTDISTANCE", "42.5", "49.6", "10"},
+       engine::kCheckFails},
+      {"a table's size",
+       "suite_table.docx",
+       {"TABCOLANDROWCOUNT", "3", "4", "11"},
+       engine::kCheckHolds},
+      {"a table's wrong size",
+       "suite_table.docx",
+       {"TABCOLANDROWCOUNT", "3", "5", "11"},
+       engine::kCheckFails},
+      // Centred is 1: a mask sharing its bit holds, one that does not fails.
+      {"an alignment under its mask",
+       "suite_table.docx",
+       {"HORIZONTALALIGN", "10", "1"},
+       engine::kCheckHolds},
+      {"an alignment outside the mask",
+       "suite_table.docx",
+       {"HORIZONTALALIGN", "10", "2"},
+       engine::kCheckFails},
+  };
+  for (const Case& c : cases) {
+    word::Application& app = PartApplication(state_.WordApp);
+    app.Quit();
+    ASSERT_TRUE(
+        app.Documents().Open(c.document, std::filesystem::path(KIRV_WORD_TESTDATA) / c.document));
+    EXPECT_EQ(RuleA(state_, c.cells), c.answer) << c.name;
+    EXPECT_EQ(state_.engine.GridColumn, static_cast<int16_t>(c.cells.size())) << c.name;
+  }
 }
 
 TEST_F(Dispatch, KeywordsWithoutACheckAnswerMinusOne) {

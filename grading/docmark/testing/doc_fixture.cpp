@@ -26,21 +26,6 @@ base::Status WriteDocument(const fs::path& file, const std::vector<std::string>&
   return word::testing::WriteDocx(file, content);
 }
 
-GradingFolders::GradingFolders() {
-  candidate_ = folder_.Path() / "exam" / "wordkt";
-  answer_ = folder_.Path() / "Data" / "Answer";
-  fs::create_directories(candidate_);
-  fs::create_directories(answer_);
-}
-
-std::string GradingFolders::Candidate() const {
-  return win::ToWindowsPath(candidate_) + "\\";
-}
-
-std::string GradingFolders::Answer() const {
-  return win::ToWindowsPath(answer_) + "\\";
-}
-
 namespace {
 
 std::string LoadRow(DocState& state, const std::vector<std::string>& cells) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "grading/docmark/state.h"
+#include "grading/engine/testing/grading_folders.h"
 #include "platform/base/result.h"
 #include "platform/office/word/testing/docx_writer.h"
 
@@ -23,20 +24,9 @@ base::Status WriteAnswerWorkbook(const std::filesystem::path& file, const Rows& 
 base::Status WriteDocument(const std::filesystem::path& file,
                            const std::vector<std::string>& paragraphs);
 
-// The folders of a grading pass in a temporary folder: the candidate's "wordkt" and the answer
-// folder, each with its Windows-form path ending in "\".
-class GradingFolders {
- public:
-  GradingFolders();
-  const std::filesystem::path& CandidateHost() const { return candidate_; }
-  const std::filesystem::path& AnswerHost() const { return answer_; }
-  std::string Candidate() const;  // "...\wordkt\"
-  std::string Answer() const;
-
- private:
-  word::testing::TempFolder folder_{"docmark_pass"};
-  std::filesystem::path candidate_;
-  std::filesystem::path answer_;
+// The folders of a grading pass, the candidate's "wordkt" among them.
+struct GradingFolders : engine::testing::GradingFolders {
+  GradingFolders() : engine::testing::GradingFolders("wordkt") {}
 };
 
 // Loads `cells` (a keyword and its argument cells) as grid row 1 and runs the part's dispatcher

@@ -63,19 +63,4 @@ base::Status WriteAnswerWorkbook(const fs::path& file, std::string_view candidat
   return excel::testing::WriteXlsx(file, content);
 }
 
-GradingFolders::GradingFolders() {
-  candidate_ = folder_.Path() / "exam" / "Excelkt";
-  answer_ = folder_.Path() / "Data" / "Answer";
-  fs::create_directories(candidate_);
-  fs::create_directories(answer_);
-}
-
-std::string GradingFolders::Candidate() const {
-  return win::ToWindowsPath(candidate_) + "\\";
-}
-
-std::string GradingFolders::Answer() const {
-  return win::ToWindowsPath(answer_) + "\\";
-}
-
 }  // namespace sheetmark::testing

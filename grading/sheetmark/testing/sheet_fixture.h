@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "grading/engine/testing/grading_folders.h"
 #include "grading/sheetmark/state.h"
 #include "platform/base/result.h"
 #include "platform/office/excel/testing/xlsx_writer.h"
@@ -51,20 +52,9 @@ class OpenedWorkbook {
 base::Status WriteAnswerWorkbook(const std::filesystem::path& file, std::string_view candidate,
                                  std::string_view fullMarks, const Rows& rules, bool end = true);
 
-// The folders of a grading pass in a temporary folder: the candidate's "Excelkt" and the answer
-// folder, each with its Windows-form path ending in "\".
-class GradingFolders {
- public:
-  GradingFolders();
-  const std::filesystem::path& CandidateHost() const { return candidate_; }
-  const std::filesystem::path& AnswerHost() const { return answer_; }
-  std::string Candidate() const;  // "...\Excelkt\"
-  std::string Answer() const;
-
- private:
-  excel::testing::TempFolder folder_{"sheetmark_pass"};
-  std::filesystem::path candidate_;
-  std::filesystem::path answer_;
+// The folders of a grading pass, the candidate's "Excelkt" among them.
+struct GradingFolders : engine::testing::GradingFolders {
+  GradingFolders() : engine::testing::GradingFolders("Excelkt") {}
 };
 
 }  // namespace sheetmark::testing

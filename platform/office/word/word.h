@@ -19,3 +19,4 @@
 #include "platform/office/word/selection.h"
 #include "platform/office/word/shading_border.h"
 #include "platform/office/word/table.h"
+#include "platform/office/word/word_basic.h"
