@@ -7,9 +7,9 @@
 #   tools/make_demo.sh BUILD_DIR [INSTALL_DIR]
 #
 # BUILD_DIR is a configured and built tree (it must hold tools/demo_assets, tools/text_book,
-# tools/demo_workbooks and the grading controls deskmark.ocx, dirmark.ocx and sheetmark.ocx, which
-# go into Ocx with any other control it has built); INSTALL_DIR defaults to BUILD_DIR/demo-install
-# and is replaced. The drive folder is INSTALL_DIR/drive_d; run the
+# tools/demo_workbooks and the grading controls deskmark.ocx, dirmark.ocx, docmark.ocx and
+# sheetmark.ocx, which go into Ocx with any other control it has built); INSTALL_DIR defaults to
+# BUILD_DIR/demo-install and is replaced. The drive folder is INSTALL_DIR/drive_d; run the
 # client with KIRV_DRIVE_D pointing there (scripts/run-demo.sh does).
 set -euo pipefail
 
@@ -27,7 +27,7 @@ demo=$src/demo
 [ -x "$workbooks" ] || { echo "make_demo: $workbooks is missing; build the target demo_workbooks" >&2; exit 1; }
 [ -f "$schema" ] || { echo "make_demo: $schema is missing" >&2; exit 1; }
 # The grading controls: the exam grades nothing without them.
-for control in deskmark dirmark sheetmark; do
+for control in deskmark dirmark docmark sheetmark; do
   [ -f "$build/grading/$control/$control.ocx" ] || {
     echo "make_demo: $build/grading/$control/$control.ocx is missing; build the target demo_installation" >&2
     exit 1

@@ -62,7 +62,7 @@ TEST_F(DemoInstallation, Layout) {
   EXPECT_NE(Read(Install() / "Data/Paper/win1.rtf").find("\\pngblip"), std::string::npos);
   // The grading controls the client registers at start-up, and the office tasks' files in the
   // folders the client hands their controls.
-  for (const char* control : {"deskmark.ocx", "dirmark.ocx", "sheetmark.ocx"})
+  for (const char* control : {"deskmark.ocx", "dirmark.ocx", "docmark.ocx", "sheetmark.ocx"})
     EXPECT_TRUE(fs::is_regular_file(Install() / "Ocx" / control)) << control;
   for (const auto& [archive, file] : {std::pair{"excel1.7z", "Excelkt/score.xlsx"},
                                       std::pair{"word1.7z", "wordkt/computer.docx"}}) {
@@ -111,7 +111,7 @@ TEST_F(DemoInstallation, DatabaseRowsAndSettings) {
     EXPECT_TRUE(fs::exists(Install() / "Data/Paper" / paper)) << paper;
   }
   ASSERT_TRUE(rs.Open("select * from [Module] where Enabled order by ModuleID"));
-  EXPECT_EQ(rs.GetRecordCount(), 3);
+  EXPECT_EQ(rs.GetRecordCount(), 4);
   ASSERT_TRUE(rs.Open("select * from [Stu] where State=0"));
   EXPECT_EQ(rs.GetRecordCount(), 3);
   db.Close();
@@ -139,9 +139,8 @@ TEST(MakeDemo, StopsOnAMissingOrUncopiableControl) {
     std::string said;
   };
   const Case cases[] = {
-      {"deskmark", "", "deskmark.ocx is missing"},
-      {"dirmark", "", "dirmark.ocx is missing"},
-      {"sheetmark", "", "sheetmark.ocx is missing"},
+      {"deskmark", "", "deskmark.ocx is missing"}, {"dirmark", "", "dirmark.ocx is missing"},
+      {"docmark", "", "docmark.ocx is missing"},   {"sheetmark", "", "sheetmark.ocx is missing"},
       {"", "dirmark/broken.ocx", "cannot copy"},
   };
   for (const Case& c : cases) {
@@ -150,7 +149,7 @@ TEST(MakeDemo, StopsOnAMissingOrUncopiableControl) {
     fs::create_directories(tree / "tools");
     for (const char* tool : {"demo_assets", "text_book", "demo_workbooks"})
       fs::create_symlink(built / "tools" / tool, tree / "tools" / tool);
-    for (const std::string control : {"deskmark", "dirmark", "sheetmark"}) {
+    for (const std::string control : {"deskmark", "dirmark", "docmark", "sheetmark"}) {
       if (control == c.missing) continue;
       fs::create_directories(tree / "grading" / control);
       fs::create_symlink(built / "grading" / control / (control + ".ocx"),

@@ -5,7 +5,6 @@
 //   sheetmark_benchmark --no-peer         the benchmarks only
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -17,6 +16,7 @@
 #include "grading/sheetmark/driver.h"
 #include "grading/sheetmark/testing/demo_spreadsheet.h"
 #include "grading/sheetmark/testing/sheet_fixture.h"
+#include "platform/base/testing/pass_timing.h"
 #include "platform/office/excel/application.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
@@ -142,40 +142,20 @@ BENCHMARK(OpenCandidateWorkbook);
 // so that no kept data serves.
 double TimeOurs(double seconds, bool fresh) {
   sheetmark::SheetState state;
-  GradeOnce(state);
-  int runs = 0;
-  const auto start = std::chrono::steady_clock::now();
-  std::chrono::duration<double> spent{};
-  do {
-    if (fresh) {
-      const FreshTask& task = *FreshTasks()[static_cast<size_t>(runs) % FreshTasks().size()];
-      GradeOnce(state, task.answerFolder, task.candidateFolder);
-    } else {
-      GradeOnce(state);
-    }
-    ++runs;
-    spent = std::chrono::steady_clock::now() - start;
-  } while (spent.count() < seconds);
-  return spent.count() / runs * 1e6;
+  return base::testing::MicrosPerPass(seconds, [&](int run) {
+    if (!fresh) return GradeOnce(state);
+    const FreshTask& task = *FreshTasks()[static_cast<size_t>(run) % FreshTasks().size()];
+    return GradeOnce(state, task.answerFolder, task.candidateFolder);
+  });
 }
 
 // The peer's microseconds per pass; negative when it could not run.
 double TimePeer(double seconds) {
-  const std::string command = "/usr/bin/python3 '" KIRV_SOURCE_DIR
-                              "/grading/sheetmark/testing/openpyxl_peer.py' '" +
-                              Task().Answer().string() + "' '" + Task().Candidate().string() +
-                              "' " + std::to_string(seconds) + " 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return -1;
-  char line[512] = {};
-  const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
-  const int status = ::pclose(pipe);
-  double micros = -1;
-  if (!read || status != 0 || std::sscanf(line, "%lf", &micros) != 1) {
-    std::cerr << "openpyxl peer: " << line;
-    return -1;
-  }
-  return micros;
+  return base::testing::PeerMicrosPerPass(
+      "/usr/bin/python3 '" KIRV_SOURCE_DIR "/grading/sheetmark/testing/openpyxl_peer.py' '" +
+          Task().Answer().string() + "' '" + Task().Candidate().string() + "' " +
+          std::to_string(seconds),
+      "openpyxl peer");
 }
 
 }  // namespace

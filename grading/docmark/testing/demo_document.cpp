@@ -45,20 +45,15 @@ const std::vector<std::vector<std::string>> kTableRows = {
     {"第四代", "1971 至今", "大规模集成电路", "上千万至万亿"},
 };
 
-// 宋体 10.5 points justified, as the Chinese word processor's blank document; "Table Grid" and
-// the header style it adds when they are used.
-constexpr const char* kStyles =
+// 宋体 10.5 points justified, as the Chinese word processor's blank document; the table styles
+// and the header style it adds when they are used.
+constexpr const char* kStylesBefore =
     R"(<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:ascii="Times New Roman" w:eastAsia="宋体" w:hAnsi="Times New Roman"/>)"
     R"(<w:kern w:val="2"/><w:sz w:val="21"/><w:szCs w:val="22"/><w:lang w:val="en-US" w:eastAsia="zh-CN"/></w:rPr></w:rPrDefault>)"
     R"(<w:pPrDefault><w:pPr><w:jc w:val="both"/></w:pPr></w:pPrDefault></w:docDefaults>)"
     R"(<w:style w:type="paragraph" w:default="1" w:styleId="a"><w:name w:val="Normal"/><w:qFormat/></w:style>)"
-    R"(<w:style w:type="character" w:default="1" w:styleId="a0"><w:name w:val="Default Paragraph Font"/></w:style>)"
-    R"(<w:style w:type="table" w:default="1" w:styleId="a1"><w:name w:val="Normal Table"/>)"
-    R"(<w:tblPr><w:tblCellMar><w:left w:w="108" w:type="dxa"/><w:right w:w="108" w:type="dxa"/></w:tblCellMar></w:tblPr></w:style>)"
-    R"(<w:style w:type="table" w:styleId="a3"><w:name w:val="Table Grid"/><w:basedOn w:val="a1"/>)"
-    R"(<w:tblPr><w:tblBorders><w:top w:val="single" w:sz="4" w:space="0" w:color="auto"/><w:left w:val="single" w:sz="4" w:space="0" w:color="auto"/>)"
-    R"(<w:bottom w:val="single" w:sz="4" w:space="0" w:color="auto"/><w:right w:val="single" w:sz="4" w:space="0" w:color="auto"/>)"
-    R"(<w:insideH w:val="single" w:sz="4" w:space="0" w:color="auto"/><w:insideV w:val="single" w:sz="4" w:space="0" w:color="auto"/></w:tblBorders></w:tblPr></w:style>)"
+    R"(<w:style w:type="character" w:default="1" w:styleId="a0"><w:name w:val="Default Paragraph Font"/></w:style>)";
+constexpr const char* kHeaderStyle =
     R"(<w:style w:type="paragraph" w:styleId="a4"><w:name w:val="header"/><w:basedOn w:val="a"/>)"
     R"(<w:pPr><w:pBdr><w:bottom w:val="single" w:sz="6" w:space="1" w:color="auto"/></w:pBdr><w:jc w:val="center"/></w:pPr><w:rPr><w:sz w:val="18"/></w:rPr></w:style>)";
 
@@ -137,7 +132,7 @@ std::string SectionProperties(const Work& work) {
 
 base::Status WriteDocument(const fs::path& file, const Work& work) {
   word::testing::DocxContent content;
-  content.styles = kStyles;
+  content.styles = std::string(kStylesBefore) + word::testing::kTableGridStyles + kHeaderStyle;
   content.body = Title(work) + BodyParagraphs(work);
   if ((work.done & kTable) != 0) {
     // The word processor keeps a paragraph after a table that ends the text.

@@ -2,6 +2,7 @@
 #include "platform/office/word/find.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/office/word/errors.h"
 #include "platform/vb/strings.h"
@@ -86,26 +87,32 @@ base::Result<std::vector<Token>> Tokens(std::string_view text, const Folding& fo
   return tokens;
 }
 
-// The shown text of a stretch of the story, character by character, folded for comparing.
+// The shown text of a stretch of the story, character by character, folded for comparing;
+// decoded only as far as a search has looked, so a forward search stops paying at its hit.
 struct Decoded {
-  std::vector<char32_t> chars;    // folded
-  std::vector<char32_t> raw;      // as shown
-  std::vector<uint32_t> offsets;  // byte offset of each character in the story's text, and the end
-};
+  Decoded(std::string_view text, uint32_t from, uint32_t to, const Folding& fold)
+      : text(text), to(to), fold(fold), offsets{from} {}
 
-Decoded Decode(std::string_view text, uint32_t from, uint32_t to, const Folding& fold) {
-  Decoded d;
-  for (uint32_t i = from; i < to;) {
-    size_t len = 1;
-    const char32_t c = vb::DecodeUtf8(text, i, len);
-    d.raw.push_back(c);
-    d.chars.push_back(fold(c));
-    d.offsets.push_back(i);
-    i += static_cast<uint32_t>(len);
+  // Decodes until `n` characters are there or the stretch ends; whether they are there.
+  bool Reach(size_t n) {
+    while (chars.size() < n && offsets.back() < to) {
+      size_t len = 1;
+      const char32_t c = vb::DecodeUtf8(text, offsets.back(), len);
+      raw.push_back(c);
+      chars.push_back(fold(c));
+      offsets.push_back(offsets.back() + static_cast<uint32_t>(len));
+    }
+    return chars.size() >= n;
   }
-  d.offsets.push_back(to);
-  return d;
-}
+
+  std::string_view text;
+  uint32_t to;
+  Folding fold;
+  std::vector<char32_t> chars;  // folded
+  std::vector<char32_t> raw;    // as shown
+  // Byte offset of each character in the story's text, and where the next one starts.
+  std::vector<uint32_t> offsets;
+};
 
 // The shown character just before byte `offset`, or 0 at the start.
 char32_t CharacterBefore(std::string_view text, uint32_t offset) {
@@ -166,18 +173,24 @@ base::Result<FoundText> FindInStory(const Story& story, const Find& settings, in
   FoundText found;
   if (tokens->empty() || from >= to) return found;
   const std::string& text = story.Text();
-  const Decoded d = Decode(text, story.TextOffsetAt(from), story.TextOffsetAt(to), fold);
+  Decoded d(text, story.TextOffsetAt(from), story.TextOffsetAt(to), fold);
   const size_t length = tokens->size();
-  if (d.chars.size() < length) return found;
-  const size_t last = d.chars.size() - length;
-  for (size_t step = 0; step <= last; ++step) {
-    const size_t at = forward ? step : last - step;
-    if (!Matches(d, at, *tokens, text)) continue;
-    if (settings.matchWholeWord && !WholeWord(d, at, length, text)) continue;
+  auto hitAt = [&](size_t at) {
+    if (!Matches(d, at, *tokens, text)) return false;
+    if (settings.matchWholeWord && !WholeWord(d, at, length, text)) return false;
     found.start = story.PositionAtTextOffset(d.offsets[at]);
     found.end = story.PositionAtTextOffset(d.offsets[at + length]);
+    return true;
+  };
+  if (forward) {
+    for (size_t at = 0; d.Reach(at + length); ++at)
+      if (hitAt(at)) return found;
     return found;
   }
+  d.Reach(SIZE_MAX);
+  if (d.chars.size() < length) return found;
+  for (size_t at = d.chars.size() - length + 1; at-- > 0;)
+    if (hitAt(at)) return found;
   return found;
 }
 

@@ -55,6 +55,16 @@ std::string TextPara(std::string_view text, std::string_view pPr = "", std::stri
 std::string Table(const std::vector<std::vector<std::string>>& rows, std::string_view tblPr = "",
                   int columnTwips = 2000);
 
+// The blank document's "Normal Table" style (a1) and the "Table Grid" style (a3, single borders
+// all round and inside) a word processor adds once a table takes it; part of w:styles' inner XML.
+inline constexpr char kTableGridStyles[] =
+    R"(<w:style w:type="table" w:default="1" w:styleId="a1"><w:name w:val="Normal Table"/>)"
+    R"(<w:tblPr><w:tblCellMar><w:left w:w="108" w:type="dxa"/><w:right w:w="108" w:type="dxa"/></w:tblCellMar></w:tblPr></w:style>)"
+    R"(<w:style w:type="table" w:styleId="a3"><w:name w:val="Table Grid"/><w:basedOn w:val="a1"/>)"
+    R"(<w:tblPr><w:tblBorders><w:top w:val="single" w:sz="4" w:space="0" w:color="auto"/><w:left w:val="single" w:sz="4" w:space="0" w:color="auto"/>)"
+    R"(<w:bottom w:val="single" w:sz="4" w:space="0" w:color="auto"/><w:right w:val="single" w:sz="4" w:space="0" w:color="auto"/>)"
+    R"(<w:insideH w:val="single" w:sz="4" w:space="0" w:color="auto"/><w:insideV w:val="single" w:sz="4" w:space="0" w:color="auto"/></w:tblBorders></w:tblPr></w:style>)";
+
 // A section's properties for the body's end: A4 portrait with the given margins (twips) and
 // any further inner XML (header references, w:cols, w:docGrid).
 std::string SectPr(std::string_view more = "", int top = 1440, int right = 1800, int bottom = 1440,

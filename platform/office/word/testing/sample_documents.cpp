@@ -6,7 +6,8 @@
 namespace word::testing {
 namespace {
 
-const char kStyles[] =
+// The styles before and after the table styles every sample shares.
+const char kStylesBefore[] =
     R"(<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:asciiTheme="minorHAnsi" w:eastAsiaTheme="minorEastAsia" w:hAnsiTheme="minorHAnsi"/><w:kern w:val="2"/><w:sz w:val="21"/><w:lang w:val="en-US" w:eastAsia="zh-CN"/></w:rPr></w:rPrDefault>)"
     R"(<w:pPrDefault><w:pPr><w:jc w:val="both"/></w:pPr></w:pPrDefault></w:docDefaults>)"
     R"(<w:style w:type="paragraph" w:default="1" w:styleId="a"><w:name w:val="Normal"/><w:qFormat/></w:style>)"
@@ -14,13 +15,8 @@ const char kStyles[] =
     R"(<w:pPr><w:keepNext/><w:spacing w:before="340" w:after="330" w:line="578" w:lineRule="auto"/><w:outlineLvl w:val="0"/></w:pPr>)"
     R"(<w:rPr><w:b/><w:bCs/><w:kern w:val="44"/><w:sz w:val="44"/></w:rPr></w:style>)"
     R"(<w:style w:type="character" w:default="1" w:styleId="a0"><w:name w:val="Default Paragraph Font"/></w:style>)"
-    R"(<w:style w:type="character" w:styleId="a5"><w:name w:val="Strong"/><w:rPr><w:b/></w:rPr></w:style>)"
-    R"(<w:style w:type="table" w:default="1" w:styleId="a1"><w:name w:val="Normal Table"/>)"
-    R"(<w:tblPr><w:tblCellMar><w:left w:w="108" w:type="dxa"/><w:right w:w="108" w:type="dxa"/></w:tblCellMar></w:tblPr></w:style>)"
-    R"(<w:style w:type="table" w:styleId="a3"><w:name w:val="Table Grid"/><w:basedOn w:val="a1"/>)"
-    R"(<w:tblPr><w:tblBorders><w:top w:val="single" w:sz="4" w:space="0" w:color="auto"/><w:left w:val="single" w:sz="4" w:space="0" w:color="auto"/>)"
-    R"(<w:bottom w:val="single" w:sz="4" w:space="0" w:color="auto"/><w:right w:val="single" w:sz="4" w:space="0" w:color="auto"/>)"
-    R"(<w:insideH w:val="single" w:sz="4" w:space="0" w:color="auto"/><w:insideV w:val="single" w:sz="4" w:space="0" w:color="auto"/></w:tblBorders></w:tblPr></w:style>)"
+    R"(<w:style w:type="character" w:styleId="a5"><w:name w:val="Strong"/><w:rPr><w:b/></w:rPr></w:style>)";
+const char kStylesAfter[] =
     R"(<w:style w:type="paragraph" w:styleId="a4"><w:name w:val="header"/><w:basedOn w:val="a"/><w:pPr><w:jc w:val="center"/></w:pPr><w:rPr><w:sz w:val="18"/></w:rPr></w:style>)"
     R"(<w:style w:type="paragraph" w:styleId="a6"><w:name w:val="footer"/><w:basedOn w:val="a"/><w:rPr><w:sz w:val="18"/></w:rPr></w:style>)";
 
@@ -102,7 +98,7 @@ std::string Body(int paragraphs) {
 
 DocxContent Full(int paragraphs) {
   DocxContent content;
-  content.styles = kStyles;
+  content.styles = std::string(kStylesBefore) + kTableGridStyles + kStylesAfter;
   content.theme = kTheme;
   content.numbering = kNumbering;
   content.settings =
