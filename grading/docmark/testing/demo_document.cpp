@@ -7,6 +7,7 @@
 
 #include "platform/office/excel/testing/xlsx_writer.h"
 #include "platform/office/word/testing/docx_writer.h"
+#include "platform/office/word/testing/shape_xml.h"
 
 namespace demo {
 namespace {
@@ -21,6 +22,7 @@ constexpr std::string_view kNewWord = "计算机";
 constexpr const char* kTitle = "计算机的发展简史";
 constexpr const char* kEmphasised = "ENIAC";
 constexpr const char* kHeaderText = "计算机应用能力考试";
+constexpr const char* kBoxText = "科技改变生活";
 // Phrases that find the second and third paragraphs for the paragraph rules.
 constexpr const char* kSecondParagraph = "四个发展阶段";
 constexpr const char* kThirdParagraph = "千家万户";
@@ -62,6 +64,7 @@ struct Work {
   unsigned done = 0;
   bool defaultSideMargins = false;  // left and right left at 3.17 cm
   bool emphasisBoldOnly = false;    // "ENIAC" only bold
+  bool boxAboveAndBelow = false;    // the text box wrapped above and below, not square
 };
 
 std::string Replaced(std::string text, const Work& work) {
@@ -95,6 +98,26 @@ std::string Title(const Work& work) {
   return TextPara(kTitle, pPr, rPr);
 }
 
+// The text box as the word processor saves one drawn on the page: 5 x 2 cm, 12 cm and 6 cm from
+// the page's edges (EMU, 360000 a centimetre), a white fill and a black line.
+std::string TextBox(const Work& work) {
+  constexpr double kPointsPerCm = 360000.0 / word::testing::kEmuPerPoint;
+  word::testing::AnchorXml box;
+  box.name = "Text Box 1";
+  box.width = 5 * kPointsPerCm;
+  box.height = 2 * kPointsPerCm;
+  box.positionH = word::testing::OffsetH("page", 12 * kPointsPerCm);
+  box.positionV = word::testing::OffsetV("page", 6 * kPointsPerCm);
+  if (work.boxAboveAndBelow) box.wrap = "<wp:wrapTopAndBottom/>";
+  box.graphic = word::testing::ShapeXml(
+      R"(<a:xfrm><a:off x="0" y="0"/><a:ext cx="1800000" cy="720000"/></a:xfrm>)"
+      R"(<a:prstGeom prst="rect"><a:avLst/></a:prstGeom>)"
+      R"(<a:solidFill><a:srgbClr val="FFFFFF"/></a:solidFill>)"
+      R"(<a:ln w="9525"><a:solidFill><a:srgbClr val="000000"/></a:solidFill></a:ln>)",
+      TextPara(kBoxText));
+  return word::testing::ObjectRun(word::testing::Anchor(box));
+}
+
 std::string BodyParagraphs(const Work& work) {
   // 0.5 lines before and after as the paragraph dialog stores them, with their points beside.
   const std::string pPr = (work.done & kParagraphs) != 0
@@ -105,8 +128,9 @@ std::string BodyParagraphs(const Work& work) {
   std::string emphasis;
   if ((work.done & kEmphasis) != 0)
     emphasis = work.emphasisBoldOnly ? "<w:b/>" : "<w:b/><w:i/><w:u w:val=\"single\"/>";
+  const std::string box = (work.done & kTextBox) != 0 ? TextBox(work) : "";
   std::string body = Para(TextRun(Replaced(kFirstBefore, work)) + TextRun(kEmphasised, emphasis) +
-                              TextRun(Replaced(kFirstAfter, work)),
+                              TextRun(Replaced(kFirstAfter, work)) + box,
                           pPr);
   for (const char* p : kLaterParagraphs) body += TextPara(Replaced(p, work), pPr);
   return body;
@@ -169,13 +193,15 @@ int WordStepPoints(WordStep step) {
     case kEmphasis:
       return 10;
     case kParagraphs:
-      return 20;
+      return 15;
     case kPageSetup:
       return 15;
     case kHeader:
       return 5;
     case kTable:
-      return 20;
+      return 15;
+    case kTextBox:
+      return 10;
     default:
       return 0;
   }
@@ -190,7 +216,7 @@ base::Status WriteSolvedDocument(const fs::path& file, unsigned done) {
 }
 
 base::Status WritePartlyWrongDocument(const fs::path& file) {
-  return WriteDocument(file, Work{kAllWordSteps & ~kHeader, true, true});
+  return WriteDocument(file, Work{kAllWordSteps & ~kHeader, true, true, true});
 }
 
 base::Status WriteWordAnswer(const fs::path& file) {
@@ -206,12 +232,18 @@ base::Status WriteWordAnswer(const fs::path& file) {
       // Object-model rules.
       {"a", {"TEXTCOL", kTitle, "6", "5", "标题文字为红色"}},
       {"a", {"TXTUNDERSYMBOL", kEmphasised, "3", "1", "0", "5", "ENIAC 加单下划线"}},
-      {"a", {"TABCOLANDROWCOUNT", "5", "4", "11", "10", "插入 5 行 4 列的表格"}},
+      {"a", {"TABCOLANDROWCOUNT", "5", "4", "11", "5", "插入 5 行 4 列的表格"}},
       // The walk into the first cell puts the selection in the table whose style is read.
       {"a",
        {"CELLSHADINGTEXTURE", "0", "0", "0", "and", "TABLESTYLECHOICE", "网格型", "5",
         "表格套用“网格型”样式"}},
       {"a", {"POSSETOFTAB", "1", "5", "表格居中"}},
+      // The text box: EXISTOBJ finds it (and copies its text to the start of part A's copy),
+      // the rows after it read it. OBJLEFTTOP's code 11: both places, both from the page (1).
+      {"a",
+       {"EXISTOBJ", "Text Box", "and", "OBJWIDHEI", "5", "2", "11", "and", "OBJLEFTTOP", "12", "1",
+        "6", "1", "11", "5", "文本框宽 5 厘米、高 2 厘米，距页面 12 厘米、6 厘米"}},
+      {"a", {"OBJWRAPTYPE", "0", "5", "文本框四周型环绕"}},
       // Macro-interface rules; the header is pasted at the text's start, so it comes last.
       {"b",
        {"FINDREPLACE", std::string(kOldWord), oldLeft, std::string(kNewWord), newCount, "10",
@@ -223,7 +255,7 @@ base::Status WriteWordAnswer(const fs::path& file) {
         kEmphasised, "1", "5", "ENIAC 加粗、倾斜、下划线"}},
       {"b",
        {"FORMATSTYPARAFIRSTIND", kSecondParagraph, "2 字符", "and", "FORMATSTYPARAFIRSTIND",
-        kThirdParagraph, "2 字符", "10", "正文首行缩进 2 字符"}},
+        kThirdParagraph, "2 字符", "5", "正文首行缩进 2 字符"}},
       {"b",
        {"FORMATSTYPARABEFORE", kSecondParagraph, "0.5 行", "and", "FORMATSTYPARAAFTER",
         kSecondParagraph, "0.5 行", "5", "段前、段后各 0.5 行"}},

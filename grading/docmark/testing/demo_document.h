@@ -1,6 +1,6 @@
 // The demo's word-processor task (module 2, paper 201): the candidate's starting document that
 // the paper archive carries, the answer workbook of its rules, and the document with some or all
-// of the eight steps done, which the tests and the benchmark grade. The question text is
+// of the nine steps done, which the tests and the benchmark grade. The question text is
 // demo/paper/word1.txt.
 #pragma once
 
@@ -27,7 +27,9 @@ enum WordStep : unsigned {
   kPageSetup = 1u << 5,     // A4, margins 2.5 cm top and bottom, 3 cm left and right
   kHeader = 1u << 6,        // the header "计算机应用能力考试"
   kTable = 1u << 7,         // a 5 x 4 table at the end, style 网格型, centred
-  kAllWordSteps = (1u << 8) - 1,
+  kTextBox = 1u << 8,       // a text box "科技改变生活", 5 x 2 cm, 12 cm and 6 cm from the
+                            // page's edges, square wrap
+  kAllWordSteps = (1u << 9) - 1,
 };
 
 // The points the answer workbook's rules give one step (a single bit of WordStep).
@@ -37,10 +39,10 @@ int WordStepPoints(WordStep step);
 base::Status WriteStartingDocument(const std::filesystem::path& file);
 // The document with the steps `done` (bits of WordStep) done as a word processor saves them.
 base::Status WriteSolvedDocument(const std::filesystem::path& file, unsigned done = kAllWordSteps);
-// Every step tried, three of them wrong: left and right margins left at 3.17 cm, "ENIAC" only
-// bold, no header. Its rules give kPartlyWrongPoints.
+// Every step tried, four of them wrong: left and right margins left at 3.17 cm, "ENIAC" only
+// bold, no header, the text box wrapped above and below. Its rules give kPartlyWrongPoints.
 base::Status WritePartlyWrongDocument(const std::filesystem::path& file);
-inline constexpr int kPartlyWrongPoints = 75;
+inline constexpr int kPartlyWrongPoints = 70;
 // Row 1 names the candidate's document and the full marks; "a" rules on what the object model
 // reads, "b" rules through the macro interface, one "ab" rule on the copy part A saves, "end".
 base::Status WriteWordAnswer(const std::filesystem::path& file);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -108,6 +109,17 @@ std::string FirstTable(word::Document& d, const std::function<std::string(word::
   return table ? read(*table) : "(no table)";
 }
 
+// The document's first shape, read by `read`; "(no shape)" without one.
+std::string FirstShape(word::Document& d, const std::function<std::string(word::Shape&)>& read) {
+  base::Result<word::Shape*> shape = d.Shapes().Item(1);
+  return shape ? read(**shape) : "(no shape)";
+}
+// A length of the shape in the centimetres a rule writes, to a tenth.
+std::string Centimetres(const base::Result<double>& points) {
+  if (!points) return "(" + points.error().message + ")";
+  return Number(base::Result<double>(std::nearbyint(*points / 28.35 * 10) / 10));
+}
+
 const std::vector<Reading>& Readings() {
   static const std::vector<Reading> readings = {
       {"TEXTCOL", 2,
@@ -174,6 +186,43 @@ const std::vector<Reading>& Readings() {
          while (!text.empty() && text.back() == '\r') text.pop_back();
          return text;
        }},
+      // The rule's prefix: the first shape's name without its number.
+      {"EXISTOBJ", 1,
+       [](word::Document& d) {
+         return FirstShape(d, [](word::Shape& s) {
+           const std::string name = s.Name().value_or("");
+           return name.substr(0, name.rfind(' '));
+         });
+       }},
+      {"OBJWIDHEI", 1,
+       [](word::Document& d) {
+         return FirstShape(d, [](word::Shape& s) { return Centimetres(s.Width()); });
+       }},
+      {"OBJWIDHEI", 2,
+       [](word::Document& d) {
+         return FirstShape(d, [](word::Shape& s) { return Centimetres(s.Height()); });
+       }},
+      {"OBJLEFTTOP", 1,
+       [](word::Document& d) {
+         return FirstShape(d, [](word::Shape& s) { return Centimetres(s.Left()); });
+       }},
+      {"OBJLEFTTOP", 2,
+       [](word::Document& d) {
+         return FirstShape(d,
+                           [](word::Shape& s) { return Number(s.RelativeHorizontalPosition()); });
+       }},
+      {"OBJLEFTTOP", 3,
+       [](word::Document& d) {
+         return FirstShape(d, [](word::Shape& s) { return Centimetres(s.Top()); });
+       }},
+      {"OBJLEFTTOP", 4,
+       [](word::Document& d) {
+         return FirstShape(d, [](word::Shape& s) { return Number(s.RelativeVerticalPosition()); });
+       }},
+      {"OBJWRAPTYPE", 1,
+       [](word::Document& d) {
+         return FirstShape(d, [](word::Shape& s) { return Number(s.WrapFormat().Type()); });
+       }},
       {"TXTPARA", 2,
        [](word::Document& d) {
          return Number(Found(d, "计算机的发展简史").ParagraphFormat().Alignment());
@@ -231,7 +280,8 @@ TEST_F(DemoDocument, EachDocumentShowsWhatItsStepsGiveTheRules) {
         {"SETPAPERMAG", 4},
         {"TXTUNDERSYMBOL", 3},
         {"TXTATTRIB", 0},
-        {"HEADFOOT", 1}}},
+        {"HEADFOOT", 1},
+        {"OBJWRAPTYPE", 1}}},
       {"all but the table and the title's centring",
        [](const fs::path& f) {
          return demo::WriteSolvedDocument(
