@@ -28,10 +28,6 @@ bool SelectShape(word::Application& app, std::string_view name) {
   return shape && (*shape)->Select().has_value();
 }
 
-void SelectShapeQuiet(word::Application& app, std::string_view name) {
-  SelectShape(app, name);
-}
-
 std::optional<word::ShapeRange> SelectedShape(word::Application& app, std::string_view name) {
   if (!SelectShape(app, name)) return std::nullopt;
   base::Result<word::ShapeRange> selected = app.ActiveDocument()->Selection().ShapeRange();

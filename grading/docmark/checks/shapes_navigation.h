@@ -23,11 +23,9 @@ inline constexpr int16_t kNoShapeNumber = kMaxShapeNumber + 1;
 // range. False when there is no such shape or it cannot be selected.
 bool SelectShape(word::Application& app, std::string_view name);
 
-// SelectShapeQuiet: the same, for callers that go on whatever happened.
-void SelectShapeQuiet(word::Application& app, std::string_view name);
-
 // The shape `name`, selected: its shape range; nothing when it is not there, so that a check
-// reads nothing rather than the shape an earlier rule left selected.
+// reads nothing rather than the shape an earlier rule left selected (where a selection that
+// failed quietly would leave it).
 std::optional<word::ShapeRange> SelectedShape(word::Application& app, std::string_view name);
 
 // The name of shape `number` of a family: "Text Box" and 3 give "Text Box 3".
