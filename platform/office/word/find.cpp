@@ -86,26 +86,43 @@ base::Result<std::vector<Token>> Tokens(std::string_view text, const Folding& fo
   return tokens;
 }
 
-// The shown text of a stretch of the story, character by character, folded for comparing.
-struct Decoded {
-  std::vector<char32_t> chars;    // folded
-  std::vector<char32_t> raw;      // as shown
-  std::vector<uint32_t> offsets;  // byte offset of each character in the story's text, and the end
-};
-
-Decoded Decode(std::string_view text, uint32_t from, uint32_t to, const Folding& fold) {
-  Decoded d;
-  for (uint32_t i = from; i < to;) {
-    size_t len = 1;
-    const char32_t c = vb::DecodeUtf8(text, i, len);
-    d.raw.push_back(c);
-    d.chars.push_back(fold(c));
-    d.offsets.push_back(i);
-    i += static_cast<uint32_t>(len);
+// The characters starting in [from, to) of a story's shown text (byte offsets): a view of the
+// story's decoded text, decoded afresh only where `from` falls inside one of its characters
+// (malformed UTF-8), so that a search decodes as it always did, from `from` on.
+class Stretch {
+ public:
+  Stretch(const Story& story, uint32_t from, uint32_t to) : to_(to) {
+    const ShownCharacters& all = story.Characters();
+    const auto first = std::lower_bound(all.offsets.begin(), all.offsets.end(), from);
+    if (first == all.offsets.end() || *first != from) {
+      own_ = ShownCharacters::Decode(story.Text(), from, to);
+      chars_ = own_.chars.data();
+      offsets_ = own_.offsets.data();
+      size_ = own_.chars.size();
+      return;
+    }
+    const auto starts = all.offsets.end() - 1;  // the last offset is the text's end
+    const size_t begin = static_cast<size_t>(first - all.offsets.begin());
+    chars_ = all.chars.data() + begin;
+    offsets_ = all.offsets.data() + begin;
+    size_ = static_cast<size_t>(std::lower_bound(first, starts, to) - first);
   }
-  d.offsets.push_back(to);
-  return d;
-}
+  Stretch(const Stretch&) = delete;
+  Stretch& operator=(const Stretch&) = delete;
+
+  size_t Size() const { return size_; }
+  char32_t At(size_t i) const { return chars_[i]; }
+  uint32_t Start(size_t i) const { return offsets_[i]; }
+  // The stretch's last character ends at `to`, as far as the search is concerned.
+  uint32_t End(size_t i) const { return std::min(offsets_[i + 1], to_); }
+
+ private:
+  ShownCharacters own_;
+  const char32_t* chars_ = nullptr;
+  const uint32_t* offsets_ = nullptr;
+  size_t size_ = 0;
+  uint32_t to_;
+};
 
 // The shown character just before byte `offset`, or 0 at the start.
 char32_t CharacterBefore(std::string_view text, uint32_t offset) {
@@ -122,18 +139,19 @@ char32_t CharacterAt(std::string_view text, uint32_t offset) {
   return vb::DecodeUtf8(text, offset, len);
 }
 
-bool Matches(const Decoded& d, size_t at, const std::vector<Token>& tokens, std::string_view text) {
-  if (at + tokens.size() > d.chars.size()) return false;
+bool Matches(const Stretch& s, size_t at, const std::vector<Token>& tokens, const Folding& fold,
+             std::string_view text) {
+  if (at + tokens.size() > s.Size()) return false;
   for (size_t k = 0; k < tokens.size(); ++k) {
     const size_t j = at + k;
-    const char32_t raw = d.raw[j];
+    const char32_t raw = s.At(j);
     switch (tokens[k].kind) {
       case Token::kChar:
-        if (d.chars[j] != tokens[k].c) return false;
+        if (fold(raw) != tokens[k].c) return false;
         break;
       case Token::kParagraph:
         // A paragraph mark, not the first half of an end-of-cell or end-of-row mark.
-        if (raw != U'\r' || CharacterAt(text, d.offsets[j + 1]) == U'\a') return false;
+        if (raw != U'\r' || CharacterAt(text, s.End(j)) == U'\a') return false;
         break;
       case Token::kAny:
         if (raw == U'\r' || raw == U'\a') return false;
@@ -149,9 +167,9 @@ bool Matches(const Decoded& d, size_t at, const std::vector<Token>& tokens, std:
   return true;
 }
 
-bool WholeWord(const Decoded& d, size_t at, size_t length, std::string_view text) {
-  const char32_t before = CharacterBefore(text, d.offsets[at]);
-  const char32_t after = CharacterAt(text, d.offsets[at + length]);
+bool WholeWord(const Stretch& s, size_t at, size_t length, std::string_view text) {
+  const char32_t before = CharacterBefore(text, s.Start(at));
+  const char32_t after = CharacterAt(text, s.End(at + length - 1));
   return !IsWordCharacter(before) && !IsWordCharacter(after);
 }
 
@@ -166,16 +184,16 @@ base::Result<FoundText> FindInStory(const Story& story, const Find& settings, in
   FoundText found;
   if (tokens->empty() || from >= to) return found;
   const std::string& text = story.Text();
-  const Decoded d = Decode(text, story.TextOffsetAt(from), story.TextOffsetAt(to), fold);
+  const Stretch s(story, story.TextOffsetAt(from), story.TextOffsetAt(to));
   const size_t length = tokens->size();
-  if (d.chars.size() < length) return found;
-  const size_t last = d.chars.size() - length;
+  if (s.Size() < length) return found;
+  const size_t last = s.Size() - length;
   for (size_t step = 0; step <= last; ++step) {
     const size_t at = forward ? step : last - step;
-    if (!Matches(d, at, *tokens, text)) continue;
-    if (settings.matchWholeWord && !WholeWord(d, at, length, text)) continue;
-    found.start = story.PositionAtTextOffset(d.offsets[at]);
-    found.end = story.PositionAtTextOffset(d.offsets[at + length]);
+    if (!Matches(s, at, *tokens, fold, text)) continue;
+    if (settings.matchWholeWord && !WholeWord(s, at, length, text)) continue;
+    found.start = story.PositionAtTextOffset(s.Start(at));
+    found.end = story.PositionAtTextOffset(s.End(at + length - 1));
     return found;
   }
   return found;
