@@ -7,9 +7,12 @@
 #include "platform/base/text.h"
 #include "platform/office/common/color_value.h"
 #include "platform/office/common/xml_names.h"
+#include "platform/office/drawingml/codes.h"
 #include "platform/office/word/constants.h"
 #include "platform/office/word/document.h"
 #include "platform/office/word/errors.h"
+#include "platform/office/word/shape_data.h"
+#include "platform/office/word/shapes.h"
 
 namespace word {
 namespace {
@@ -38,7 +41,9 @@ constexpr NamedColor kVmlColorNames[] = {
     {"navy", 0x000080},   {"blue", 0x0000FF},   {"teal", 0x008080},   {"aqua", 0x00FFFF},
 };
 
-std::optional<uint32_t> VmlColor(std::string_view text) {
+}  // namespace
+
+std::optional<uint32_t> ReadVmlColor(std::string_view text) {
   text = base::Trim(text);
   // A colour may carry a note after it ("#ff0000 [10]"): its first word counts.
   text = text.substr(0, text.find(' '));
@@ -55,6 +60,8 @@ std::optional<uint32_t> VmlColor(std::string_view text) {
   }
   return std::nullopt;
 }
+
+namespace {
 
 // True when `wanted` appears in `found` in order, with the same first and last colour.
 bool Follows(const std::vector<uint32_t>& found, std::initializer_list<uint32_t> wanted) {
@@ -84,7 +91,7 @@ std::vector<uint32_t> ReadVmlColors(std::string_view list) {
     // "<position> <colour>"
     const size_t blank = entry.find(' ');
     if (blank == std::string_view::npos) continue;
-    if (std::optional<uint32_t> c = VmlColor(entry.substr(blank + 1))) colors.push_back(*c);
+    if (std::optional<uint32_t> c = ReadVmlColor(entry.substr(blank + 1))) colors.push_back(*c);
   }
   return colors;
 }
@@ -102,6 +109,11 @@ word::Background Document::Background() {
 }
 
 base::Result<int32_t> FillFormat::Type() const {
+  if (shape_ != nullptr) {
+    const base::Result<drawingml::Fill>& fill = shape_->Data().fill;
+    if (!fill) return Failed("the fill of \"", shape_->Data().name, "\" cannot be read");
+    return drawingml::MsoFillTypeOf(*fill).value_or(msoFillMixed);
+  }
   if (!background_) return NotAvailable("the document has no background");
   const std::string_view type = Attr(VmlFill(background_), "type").value();
   if (type == "gradient" || type == "gradientRadial" || type == "gradientCenter" ||

@@ -402,6 +402,71 @@ enum WdRelativeVerticalPosition : int32_t {
   wdRelativeVerticalPositionOuterMarginArea = 7,
 };
 
+// Where a shape aligned rather than placed stands: what Left and Top answer for it.
+enum WdShapePosition : int32_t {
+  wdShapeTop = -999999,
+  wdShapeLeft = -999998,
+  wdShapeBottom = -999997,
+  wdShapeRight = -999996,
+  wdShapeCenter = -999995,
+  wdShapeInside = -999994,
+  wdShapeOutside = -999993,
+};
+
+enum MsoShapeType : int32_t {
+  msoShapeTypeMixed = -2,
+  msoAutoShape = 1,
+  msoCallout = 2,
+  msoChart = 3,
+  msoComment = 4,
+  msoFreeform = 5,
+  msoGroup = 6,
+  msoEmbeddedOLEObject = 7,
+  msoFormControl = 8,
+  msoLine = 9,
+  msoLinkedOLEObject = 10,
+  msoLinkedPicture = 11,
+  msoOLEControlObject = 12,
+  msoPicture = 13,
+  msoPlaceholder = 14,
+  msoTextEffect = 15,
+  msoMedia = 16,
+  msoTextBox = 17,
+  msoCanvas = 20,
+};
+
+// The truth values of the drawing objects' properties (Fill.Visible, Line.Visible).
+enum MsoTriState : int32_t {
+  msoTrue = -1,
+  msoFalse = 0,
+  msoTriStateMixed = -2,
+};
+
+enum MsoLineStyle : int32_t {
+  msoLineStyleMixed = -2,
+  msoLineSingle = 1,
+  msoLineThinThin = 2,
+  msoLineThinThick = 3,
+  msoLineThickThin = 4,
+  msoLineThickBetweenThin = 5,
+};
+
+enum MsoLineDashStyle : int32_t {
+  msoLineDashStyleMixed = -2,
+  msoLineSolid = 1,
+  msoLineSquareDot = 2,
+  msoLineRoundDot = 3,
+  msoLineDash = 4,
+  msoLineDashDot = 5,
+  msoLineDashDotDot = 6,
+  msoLineLongDash = 7,
+  msoLineLongDashDot = 8,
+  msoLineLongDashDotDot = 9,
+  msoLineSysDash = 10,
+  msoLineSysDot = 11,
+  msoLineSysDashDot = 12,
+};
+
 enum MsoPictureColorType : int32_t {
   msoPictureMixed = -2,
   msoPictureAutomatic = 1,

@@ -22,21 +22,15 @@ std::string Name(pugi::xml_node like, const char* local) {
   return office::PrefixOf(like) + local;
 }
 
-// Splits run `run` before its child `child`: the content from `child` on moves to a copy of the
-// run (with the same w:rPr) right after it. Returns the copy.
+// Splits run `run` before its child `child`: the content from `child` on moves to a new run
+// (with the same w:rPr) right after it. Returns the new run. The moved nodes keep their identity,
+// so the drawings that shapes and text-box stories hold stay theirs.
 pugi::xml_node SplitRunBefore(pugi::xml_node run, pugi::xml_node child) {
-  size_t index = 0;
-  for (pugi::xml_node c = run.first_child(); c && c != child; c = c.next_sibling()) ++index;
-  pugi::xml_node copy = run.parent().insert_copy_after(run, run);
+  pugi::xml_node copy = run.parent().insert_child_after(run.name(), run);
+  if (pugi::xml_node rPr = Child(run, "rPr")) copy.append_copy(rPr);
   for (pugi::xml_node c = child; c;) {
     pugi::xml_node next = c.next_sibling();
-    run.remove_child(c);
-    c = next;
-  }
-  size_t at = 0;
-  for (pugi::xml_node c = copy.first_child(); c && at < index; ++at) {
-    pugi::xml_node next = c.next_sibling();
-    if (!IsElement(c, "rPr")) copy.remove_child(c);
+    copy.append_move(c);
     c = next;
   }
   return copy;
@@ -167,6 +161,8 @@ base::Status DeleteText(Document& document, StoryId storyId, int32_t start, int3
     const Piece& p = story.Pieces()[i];
     if (p.start >= end) break;
     if (IsMark(p.kind)) return Failed("pasting over more than one paragraph is not modelled");
+    if (p.kind == PieceKind::kFloatingObject)
+      return Failed("pasting over a floating drawing's anchor is not modelled");
   }
   // The end first: splitting there leaves the nodes the index holds for the start as they are.
   base::Result<Anchor> last = AnchorAt(story, end);

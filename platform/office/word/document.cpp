@@ -9,6 +9,7 @@
 #include "platform/office/word/numbering.h"
 #include "platform/office/word/range.h"
 #include "platform/office/word/selection.h"
+#include "platform/office/word/shapes.h"
 #include "platform/office/word/styles.h"
 #include "platform/win/confined_file.h"
 #include "platform/win/paths.h"
@@ -124,7 +125,9 @@ WdStoryType Document::StoryType(StoryId id) const {
 
 base::Result<StoryId> Document::PartStory(std::string_view partName, WdStoryType type) {
   for (size_t i = 0; i < stories_.size(); ++i) {
-    if (!stories_[i].part.empty() && stories_[i].part == partName) return static_cast<StoryId>(i);
+    if (stories_[i].type != wdTextFrameStory && !stories_[i].part.empty() &&
+        stories_[i].part == partName)
+      return static_cast<StoryId>(i);
   }
   base::Result<pugi::xml_document*> xml = package_->PartXml(partName);
   if (!xml) return Failed("the part \"", partName, "\" cannot be read: ", xml.error().message);
@@ -137,6 +140,24 @@ base::Result<StoryId> Document::PartStory(std::string_view partName, WdStoryType
   entry.story =
       std::make_unique<word::Story>(word::Story::Build(root, package_->Relationships(partName)));
   return static_cast<StoryId>(stories_.size() - 1);
+}
+
+StoryId Document::TextFrameStory(pugi::xml_node txbxContent) {
+  for (size_t i = 1; i < stories_.size(); ++i) {
+    if (stories_[i].type == wdTextFrameStory && stories_[i].story->Root() == txbxContent)
+      return static_cast<StoryId>(i);
+  }
+  StoryEntry& entry = stories_.emplace_back();
+  entry.part = mainPart_;
+  entry.type = wdTextFrameStory;
+  entry.story = std::make_unique<word::Story>(
+      word::Story::Build(txbxContent, package_->Relationships(mainPart_)));
+  return static_cast<StoryId>(stories_.size() - 1);
+}
+
+word::Shapes& Document::Shapes() {
+  if (!shapes_) shapes_ = std::make_unique<word::Shapes>(*this);
+  return *shapes_;
 }
 
 StoryId Document::EmptyStory(WdStoryType type) {

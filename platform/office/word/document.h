@@ -30,6 +30,7 @@ class Numbering;
 class Range;
 class Selection;
 class Sections;
+class Shapes;
 class StyleSheet;
 class Tables;
 
@@ -68,6 +69,9 @@ class Document {
   word::Paragraphs Paragraphs();
   // Document.Background: the page background (background.h).
   word::Background Background();
+  // Document.Shapes: the floating drawing objects of the main story, read on first use
+  // (shapes.h).
+  word::Shapes& Shapes();
   // The selection of the document's window: an insertion point at the start when opened.
   word::Selection& Selection() { return *selection_; }
 
@@ -93,6 +97,8 @@ class Document {
   // The story of an empty header or footer, for sections that have none: one empty paragraph,
   // held by the document and written nowhere.
   StoryId EmptyStory(WdStoryType type);
+  // The story of a text box of the main part (its w:txbxContent), indexed on first use.
+  StoryId TextFrameStory(pugi::xml_node txbxContent);
   // Records an edit of a story's XML: the part is marked changed, the story indexed again.
   void StoryChanged(StoryId id);
 
@@ -134,6 +140,7 @@ class Document {
   std::unique_ptr<Numbering> numbering_;
   std::optional<drawingml::Theme> theme_;
   std::unique_ptr<Formatting> formatting_;
+  std::unique_ptr<word::Shapes> shapes_;
 };
 
 }  // namespace word

@@ -7,6 +7,8 @@
 #include <cstdlib>
 
 #include "platform/office/word/errors.h"
+#include "platform/office/word/shape_range.h"
+#include "platform/office/word/shapes.h"
 
 namespace word {
 namespace {
@@ -192,6 +194,25 @@ base::Result<int32_t> Selection::MoveCharacters(int32_t count, int32_t extend) {
 void Selection::Collapse(int32_t direction) {
   const int32_t at = direction == wdCollapseEnd ? range_.End() : range_.Start();
   range_.SetRange(at, at);
+}
+
+base::Result<word::ShapeRange> Selection::ShapeRange() const {
+  // Moving the selection anywhere else deselects the shapes, as it does in the word processor.
+  std::vector<Shape*> selected;
+  if (range_ == shapesAt_) {
+    word::Shapes& shapes = range_.Document().Shapes();
+    for (Shape* shape : shapes_) {
+      if (shapes.Contains(*shape)) selected.push_back(shape);
+    }
+  }
+  if (selected.empty()) return NotAvailable("no shape is selected");
+  return word::ShapeRange(std::move(selected));
+}
+
+void Selection::SelectShapes(std::vector<Shape*> shapes, const word::Range& anchor) {
+  range_ = anchor;
+  shapes_ = std::move(shapes);
+  shapesAt_ = anchor;
 }
 
 void Selection::WholeStory() {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/base/result.h"
 #include "platform/office/word/find.h"
@@ -13,10 +14,13 @@
 
 namespace word {
 
+class Shape;
+class ShapeRange;
+
 class Selection {
  public:
   explicit Selection(word::Document& document)
-      : range_(document, kMainStory, 0, 0), find_(range_, true) {}
+      : range_(document, kMainStory, 0, 0), find_(range_, true), shapesAt_(range_) {}
   Selection(const Selection&) = delete;
   Selection& operator=(const Selection&) = delete;
 
@@ -75,12 +79,20 @@ class Selection {
   // its index built anew. An empty clipboard fails (4198).
   base::Status Paste();
 
+  // Selection.ShapeRange: the shapes last selected (Shape::Select), while the selection stays
+  // where selecting them put it; fails (4605) when no shape is selected.
+  base::Result<word::ShapeRange> ShapeRange() const;
+  // Selects `shapes` (at least one): the selection becomes `anchor`, the first one's anchor.
+  void SelectShapes(std::vector<Shape*> shapes, const word::Range& anchor);
+
  private:
   base::Result<int32_t> MoveCells(int32_t count);
   base::Result<int32_t> MoveCharacters(int32_t count, int32_t extend);
 
   word::Range range_;
   word::Find find_;
+  std::vector<Shape*> shapes_;  // selected, while range_ is still shapesAt_
+  word::Range shapesAt_;
 };
 
 // Where page `page` (from 1) of the main story starts: 0 for the first; for later pages the

@@ -18,5 +18,8 @@
 #include "platform/office/word/section.h"
 #include "platform/office/word/selection.h"
 #include "platform/office/word/shading_border.h"
+#include "platform/office/word/shape_formats.h"
+#include "platform/office/word/shape_range.h"
+#include "platform/office/word/shapes.h"
 #include "platform/office/word/table.h"
 #include "platform/office/word/word_basic.h"

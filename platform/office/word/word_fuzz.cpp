@@ -88,6 +88,43 @@ void ReadTable(const word::Table& table) {
   }
 }
 
+// Every shape's members, a text box's text copied to the start, anchors moved, groups taken
+// apart until none is left.
+void ReadShapes(word::Document& document) {
+  word::Shapes& shapes = document.Shapes();
+  for (int32_t i = 1; i <= std::min(shapes.Count(), 20); ++i) {
+    word::Shape& shape = **shapes.Item(i);
+    static_cast<void>(shape.Width());
+    static_cast<void>(shape.Left());
+    static_cast<void>(shape.Fill().ForeColor().RGB());
+    static_cast<void>(shape.Fill().Transparency());
+    static_cast<void>(shape.Line().Weight());
+    static_cast<void>(shape.Line().DashStyle());
+    static_cast<void>(shape.Line().BackColor().RGB());
+    static_cast<void>(shape.WrapFormat().DistanceRight());
+    static_cast<void>(shape.TextFrame().MarginTop());
+    static_cast<void>(shape.TextFrame().HasText());
+    static_cast<void>(shape.PictureFormat().ColorType());
+    static_cast<void>(shape.SetRelativeHorizontalPosition(word::wdRelativeHorizontalPositionPage));
+    static_cast<void>(shape.SetRelativeVerticalPosition(word::wdRelativeVerticalPositionMargin));
+    word::Selection& selection = document.Selection();
+    if (!shape.Select()) continue;
+    if (auto text = selection.ShapeRange()->TextFrame().TextRange()) {
+      selection.Select(*text);
+      selection.WholeStory();
+      ReadRange(selection.Range());
+      if (selection.Copy() && selection.GoTo(word::wdGoToPage, word::wdGoToNext, 0, "1"))
+        static_cast<void>(selection.Paste());
+    }
+  }
+  for (int round = 0; round < 100 && shapes.Count() > 0; ++round) {
+    bool ungrouped = false;
+    for (int32_t i = 1; i <= shapes.Count() && !ungrouped; ++i)
+      ungrouped = static_cast<bool>((*shapes.Item(i))->UnGroup());
+    if (!ungrouped) break;
+  }
+}
+
 void ReadSections(word::Document& document) {
   const word::Sections sections = document.Sections();
   for (int32_t i = 1; i <= std::min(sections.Count(), 4); ++i) {
@@ -143,6 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int32_t t = 1; t <= std::min(tables.Count(), 3); ++t) ReadTable(*tables.Item(t));
   ReadSections(document);
   static_cast<void>(document.Background().Fill().PresetGradientType());
+  ReadShapes(document);
   static_cast<void>(selection.GoTo(word::wdGoToPage, word::wdGoToNext, 1, "2"));
   selection.SetRange(0, 5);
   if (selection.Copy()) {

@@ -19,6 +19,9 @@ const char kNamespaces[] =
     R"( xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main")"
     R"( xmlns:wps="http://schemas.microsoft.com/office/word/2010/wordprocessingShape")"
     R"( xmlns:mc="http://schemas.openxmlformats.org/markup-compatibility/2006")"
+    R"( xmlns:wpg="http://schemas.microsoft.com/office/word/2010/wordprocessingGroup")"
+    R"( xmlns:pic="http://schemas.openxmlformats.org/drawingml/2006/picture")"
+    R"( xmlns:w10="urn:schemas-microsoft-com:office:word")"
     R"( xmlns:v="urn:schemas-microsoft-com:vml" xmlns:o="urn:schemas-microsoft-com:office:office")";
 const char kMainType[] =
     "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml";

@@ -1,6 +1,7 @@
 // Test helper: writes small but real .docx files from WordprocessingML fragments, so tests, fuzz
 // seeds and benchmarks exercise the document model on genuine packages without a word
-// processor. Fragments use the usual prefixes (w:, r:, wp:, a:, v:, o:, mc:, wps:), all declared
+// processor. Fragments use the usual prefixes (w:, r:, wp:, a:, v:, o:, mc:, wps:, wpg:,
+// pic:, w10:), all declared
 // on every part the writer makes.
 #pragma once
 

@@ -1,6 +1,8 @@
 // The sample documents.
 #include "platform/office/word/testing/sample_documents.h"
 
+#include "platform/office/word/testing/shape_xml.h"
+
 namespace word::testing {
 namespace {
 
@@ -120,6 +122,42 @@ DocxContent Full(int paragraphs) {
   return content;
 }
 
+// Floating drawings of every kind and form: a text box, a picture, a group holding a nested
+// group, the same box in an alternate-content block and as VML, a VML group.
+DocxContent Shapes() {
+  const int64_t pt = kEmuPerPoint;
+  AnchorXml box;
+  box.graphic = ShapeXml(R"(<a:solidFill><a:srgbClr val="FF0000"/></a:solidFill>)",
+                         TextPara("框中文字"), R"(lIns="0")");
+  AnchorXml picture;
+  picture.name = "Picture 2";
+  picture.positionH = AlignH("page", "center");
+  picture.wrap = "<wp:wrapNone/>";
+  picture.graphic = PictureXml("<a:grayscl/>");
+  AnchorXml group;
+  group.name = "Group 3";
+  const std::string member =
+      ShapeXml(Xfrm(0, 0, 100 * pt, 50 * pt), TextPara("member"), "", true, "Text Box 4");
+  group.graphic = GroupXml(0, 0, 200 * pt, 100 * pt,
+                           member + GroupXml(0, 0, 100 * pt, 50 * pt, member, true, "Group 5",
+                                             100 * pt, 50 * pt, 100 * pt, 50 * pt));
+  const std::string vml =
+      Pict(R"(<v:shape id="Text Box 6" type="#_x0000_t202" style="position:absolute;)"
+           R"(margin-left:10pt;width:100pt;height:50pt;mso-position-horizontal-relative:page")"
+           R"( fillcolor="#ff0"><v:textbox inset="1mm,1mm,1mm,1mm"><w:txbxContent>)" +
+           TextPara("vml") +
+           R"(</w:txbxContent></v:textbox><w10:wrap type="tight"/></v:shape>)"
+           R"(<v:group alt="Group 7" style="position:absolute;width:100pt;height:100pt")"
+           R"( coordsize="10,10"><v:oval ID="Oval 8" style="left:1;top:1;width:5;height:5"/>)"
+           R"(</v:group>)");
+  DocxContent content;
+  content.body = TextPara("标题") + Para(TextRun("正文") + ObjectRun(Anchor(box))) +
+                 Para(ObjectRun(Anchor(picture)) + ObjectRun(Anchor(group))) +
+                 Para(ObjectRun(AlternateContent(Anchor(box), vml))) + Para(ObjectRun(vml)) +
+                 SectPr();
+  return content;
+}
+
 }  // namespace
 
 DocxContent TaskDocument() {
@@ -155,6 +193,7 @@ std::vector<std::pair<std::string, DocxContent>> Samples() {
   deep.body += "</w:hyperlink></w:p>";
   for (int i = 0; i < 3000; ++i) deep.body += "</w:tc></w:tr></w:tbl>";
   samples.emplace_back("deep_nesting.docx", deep);
+  samples.emplace_back("shapes.docx", Shapes());
   return samples;
 }
 

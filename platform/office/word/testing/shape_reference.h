@@ -12,7 +12,6 @@
 #include <string_view>
 
 #include "platform/office/word/constants.h"
-#include "platform/office/word/shape_constants.h"
 
 namespace word::testing {
 
