@@ -2,7 +2,6 @@
 #include "platform/office/word/find.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "platform/office/word/errors.h"
 #include "platform/vb/strings.h"
@@ -87,31 +86,42 @@ base::Result<std::vector<Token>> Tokens(std::string_view text, const Folding& fo
   return tokens;
 }
 
-// The shown text of a stretch of the story, character by character, folded for comparing;
-// decoded only as far as a search has looked, so a forward search stops paying at its hit.
-struct Decoded {
-  Decoded(std::string_view text, uint32_t from, uint32_t to, const Folding& fold)
-      : text(text), to(to), fold(fold), offsets{from} {}
-
-  // Decodes until `n` characters are there or the stretch ends; whether they are there.
-  bool Reach(size_t n) {
-    while (chars.size() < n && offsets.back() < to) {
-      size_t len = 1;
-      const char32_t c = vb::DecodeUtf8(text, offsets.back(), len);
-      raw.push_back(c);
-      chars.push_back(fold(c));
-      offsets.push_back(offsets.back() + static_cast<uint32_t>(len));
+// The characters starting in [from, to) of a story's shown text (byte offsets): a view of the
+// story's decoded text, decoded afresh only where `from` falls inside one of its characters
+// (malformed UTF-8), so that a search decodes as it always did, from `from` on.
+class Stretch {
+ public:
+  Stretch(const Story& story, uint32_t from, uint32_t to) : to_(to) {
+    const ShownCharacters& all = story.Characters();
+    const auto first = std::lower_bound(all.offsets.begin(), all.offsets.end(), from);
+    if (first == all.offsets.end() || *first != from) {
+      own_ = ShownCharacters::Decode(story.Text(), from, to);
+      chars_ = own_.chars.data();
+      offsets_ = own_.offsets.data();
+      size_ = own_.chars.size();
+      return;
     }
-    return chars.size() >= n;
+    const auto starts = all.offsets.end() - 1;  // the last offset is the text's end
+    const size_t begin = static_cast<size_t>(first - all.offsets.begin());
+    chars_ = all.chars.data() + begin;
+    offsets_ = all.offsets.data() + begin;
+    size_ = static_cast<size_t>(std::lower_bound(first, starts, to) - first);
   }
+  Stretch(const Stretch&) = delete;
+  Stretch& operator=(const Stretch&) = delete;
 
-  std::string_view text;
-  uint32_t to;
-  Folding fold;
-  std::vector<char32_t> chars;  // folded
-  std::vector<char32_t> raw;    // as shown
-  // Byte offset of each character in the story's text, and where the next one starts.
-  std::vector<uint32_t> offsets;
+  size_t Size() const { return size_; }
+  char32_t At(size_t i) const { return chars_[i]; }
+  uint32_t Start(size_t i) const { return offsets_[i]; }
+  // The stretch's last character ends at `to`, as far as the search is concerned.
+  uint32_t End(size_t i) const { return std::min(offsets_[i + 1], to_); }
+
+ private:
+  ShownCharacters own_;
+  const char32_t* chars_ = nullptr;
+  const uint32_t* offsets_ = nullptr;
+  size_t size_ = 0;
+  uint32_t to_;
 };
 
 // The shown character just before byte `offset`, or 0 at the start.
@@ -129,18 +139,19 @@ char32_t CharacterAt(std::string_view text, uint32_t offset) {
   return vb::DecodeUtf8(text, offset, len);
 }
 
-bool Matches(const Decoded& d, size_t at, const std::vector<Token>& tokens, std::string_view text) {
-  if (at + tokens.size() > d.chars.size()) return false;
+bool Matches(const Stretch& s, size_t at, const std::vector<Token>& tokens, const Folding& fold,
+             std::string_view text) {
+  if (at + tokens.size() > s.Size()) return false;
   for (size_t k = 0; k < tokens.size(); ++k) {
     const size_t j = at + k;
-    const char32_t raw = d.raw[j];
+    const char32_t raw = s.At(j);
     switch (tokens[k].kind) {
       case Token::kChar:
-        if (d.chars[j] != tokens[k].c) return false;
+        if (fold(raw) != tokens[k].c) return false;
         break;
       case Token::kParagraph:
         // A paragraph mark, not the first half of an end-of-cell or end-of-row mark.
-        if (raw != U'\r' || CharacterAt(text, d.offsets[j + 1]) == U'\a') return false;
+        if (raw != U'\r' || CharacterAt(text, s.End(j)) == U'\a') return false;
         break;
       case Token::kAny:
         if (raw == U'\r' || raw == U'\a') return false;
@@ -156,9 +167,9 @@ bool Matches(const Decoded& d, size_t at, const std::vector<Token>& tokens, std:
   return true;
 }
 
-bool WholeWord(const Decoded& d, size_t at, size_t length, std::string_view text) {
-  const char32_t before = CharacterBefore(text, d.offsets[at]);
-  const char32_t after = CharacterAt(text, d.offsets[at + length]);
+bool WholeWord(const Stretch& s, size_t at, size_t length, std::string_view text) {
+  const char32_t before = CharacterBefore(text, s.Start(at));
+  const char32_t after = CharacterAt(text, s.End(at + length - 1));
   return !IsWordCharacter(before) && !IsWordCharacter(after);
 }
 
@@ -173,24 +184,18 @@ base::Result<FoundText> FindInStory(const Story& story, const Find& settings, in
   FoundText found;
   if (tokens->empty() || from >= to) return found;
   const std::string& text = story.Text();
-  Decoded d(text, story.TextOffsetAt(from), story.TextOffsetAt(to), fold);
+  const Stretch s(story, story.TextOffsetAt(from), story.TextOffsetAt(to));
   const size_t length = tokens->size();
-  auto hitAt = [&](size_t at) {
-    if (!Matches(d, at, *tokens, text)) return false;
-    if (settings.matchWholeWord && !WholeWord(d, at, length, text)) return false;
-    found.start = story.PositionAtTextOffset(d.offsets[at]);
-    found.end = story.PositionAtTextOffset(d.offsets[at + length]);
-    return true;
-  };
-  if (forward) {
-    for (size_t at = 0; d.Reach(at + length); ++at)
-      if (hitAt(at)) return found;
+  if (s.Size() < length) return found;
+  const size_t last = s.Size() - length;
+  for (size_t step = 0; step <= last; ++step) {
+    const size_t at = forward ? step : last - step;
+    if (!Matches(s, at, *tokens, fold, text)) continue;
+    if (settings.matchWholeWord && !WholeWord(s, at, length, text)) continue;
+    found.start = story.PositionAtTextOffset(s.Start(at));
+    found.end = story.PositionAtTextOffset(s.End(at + length - 1));
     return found;
   }
-  d.Reach(SIZE_MAX);
-  if (d.chars.size() < length) return found;
-  for (size_t at = d.chars.size() - length + 1; at-- > 0;)
-    if (hitAt(at)) return found;
   return found;
 }
 

@@ -1,5 +1,5 @@
-// Find: direction, wrapping, case, whole words, widths, special characters, ranges, and
-// positions past 16 bits.
+// Find: direction, wrapping, case, whole words, widths, special characters, ranges, positions
+// past 16 bits, malformed text, searching after an edit, and what counting in a long story costs.
 #include "platform/office/word/find.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +14,17 @@ namespace word {
 namespace {
 
 using testing::TextPara;
+
+// Executes `find`, which moves `range`: found at [start, end), or not found when `start` is -1.
+void ExpectFound(Find& find, const Range& range, int32_t start, int32_t end) {
+  base::Result<bool> executed = find.Execute();
+  ASSERT_TRUE(executed) << executed.error().message;
+  EXPECT_EQ(*executed, start >= 0);
+  if (start >= 0) {
+    EXPECT_EQ(range.Start(), start);
+    EXPECT_EQ(range.End(), end);
+  }
+}
 
 TEST(Find, SelectionSearchesAfterItselfAndWrapsAsTold) {
   // Positions: "abc " 0-3, "ABC " 4-7, "abc" 8-10, mark 11.
@@ -104,13 +115,7 @@ TEST(Find, WholeWordsWidthsAndSpecialCharacters) {
     find.text = c.text;
     find.matchWholeWord = c.wholeWord;
     find.matchByte = c.matchByte;
-    base::Result<bool> executed = find.Execute();
-    ASSERT_TRUE(executed) << executed.error().message;
-    EXPECT_EQ(*executed, c.start >= 0);
-    if (c.start >= 0) {
-      EXPECT_EQ(range.Start(), c.start);
-      EXPECT_EQ(range.End(), c.end);
-    }
+    ExpectFound(find, range, c.start, c.end);
   }
   Range range = d.Content();
   Find bad(range, false);
@@ -153,6 +158,81 @@ TEST(Find, FindsPastSixteenBitsAndThroughFields) {
   EXPECT_EQ(s.Start(), 40001 + 1 + 6 + 1);
   EXPECT_EQ(s.End(), s.Start() + 1 + 1 + 2);  // "7", the field's end, "目标"
   EXPECT_EQ(*s.Text(), "7目标");
+}
+
+TEST(Find, MalformedTextIsSearchedAsDecodedFromWhereTheSearchStarts) {
+  // A lone lead byte ends the first run and the next run starts with two stray continuation
+  // bytes: across the runs they read as one character, from the second run on as three.
+  // Positions: "\xE4" 0, "\xB8" 1, "\xAD" 2, "x" 3, mark 4.
+  auto o =
+      testing::OpenBody(testing::Para(testing::TextRun("\xE4") + testing::TextRun("\xB8\xADx")));
+  Document& d = *o->document;
+  struct Case {
+    const char* name;
+    int32_t from, to;
+    const char* text;
+    int32_t start, end;  // -1: not found
+  } cases[] = {
+      {"from the start the bytes make one character", 0, 4, "中x", 0, 4},
+      {"from the start no two characters before x", 0, 4, "^?^?x", -1, -1},
+      {"from inside it each stray byte is a character", 1, 4, "^?^?x", 1, 4},
+      {"from inside it the text after is found", 2, 5, "x^p", 3, 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Range range(d, kMainStory, c.from, c.to);
+    Find find(range, false);
+    find.text = c.text;
+    ExpectFound(find, range, c.start, c.end);
+  }
+}
+
+TEST(Find, AfterAPasteTheNewTextIsSearched) {
+  auto o = testing::OpenBody(TextPara("abc xyz"));
+  Document& d = *o->document;
+  Selection& s = d.Selection();
+  Find& find = s.Find();
+  find.text = "xyz";
+  ASSERT_TRUE(*find.Execute());
+  ASSERT_EQ(s.Start(), 4);
+  ASSERT_TRUE(s.Copy());
+  s.SetRange(0, 0);
+  ASSERT_TRUE(s.Paste());
+  ASSERT_EQ(*d.Content().Text(), "xyzabc xyz\r");
+  // The pasted text is found, and what was there before at its new position.
+  s.SetRange(0, 0);
+  find.text = "xyzabc";
+  ASSERT_TRUE(*find.Execute());
+  EXPECT_EQ(s.Start(), 0);
+  EXPECT_EQ(s.End(), 6);
+  find.text = "xyz";
+  ASSERT_TRUE(*find.Execute());
+  EXPECT_EQ(s.Start(), 7);
+  EXPECT_EQ(s.End(), 10);
+  EXPECT_EQ(*s.Text(), "xyz");
+}
+
+TEST(Find, RepeatedSearchesStepThroughEveryOccurrenceOfALongStory) {
+  // Each search reads on from the last hit in the story's decoded text; what that costs is
+  // word_benchmark's (BM_CountOccurrencesInLongDocument), here only that none is skipped.
+  constexpr int kParagraphs = 400;
+  std::string body;
+  for (int i = 0; i < kParagraphs; ++i)
+    body += TextPara("计算机基础知识考试的长文档，第" + std::to_string(10000 + i) + "段。");
+  auto o = testing::OpenBody(body);
+  Selection& s = o->document->Selection();
+  s.SetRange(0, 0);
+  s.Find().text = "计算机";
+  int count = 0;
+  int32_t last = -1;
+  while (*s.Find().Execute()) {
+    EXPECT_GT(s.Start(), last);
+    last = s.Start();
+    ++count;
+  }
+  EXPECT_EQ(count, kParagraphs);
+  // Paragraphs of 22 characters and a mark: the last occurrence opens the last one.
+  EXPECT_EQ(last, (kParagraphs - 1) * 23);
 }
 
 }  // namespace

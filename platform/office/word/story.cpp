@@ -1,9 +1,11 @@
-// Look-ups in a story's index: binary searches over the pieces and paragraphs by position.
+// Look-ups in a story's index: binary searches over the pieces and paragraphs by position, and
+// its shown text decoded for searching.
 #include "platform/office/word/story.h"
 
 #include <algorithm>
 
 #include "platform/office/word/text_units.h"
+#include "platform/vb/strings.h"
 
 namespace word {
 
@@ -87,6 +89,24 @@ int32_t Story::PositionAtTextOffset(uint32_t offset) const {
     return it->start + Utf16Units(PieceText(index).substr(0, within));
   }
   return 0;
+}
+
+ShownCharacters ShownCharacters::Decode(std::string_view text, uint32_t from, uint32_t to) {
+  ShownCharacters d;
+  for (uint32_t i = from; i < to;) {
+    size_t len = 1;
+    d.chars.push_back(vb::DecodeUtf8(text, i, len));
+    d.offsets.push_back(i);
+    i += static_cast<uint32_t>(len);
+  }
+  d.offsets.push_back(to);
+  return d;
+}
+
+const ShownCharacters& Story::Characters() const {
+  if (!characters_)
+    characters_ = ShownCharacters::Decode(text_, 0, static_cast<uint32_t>(text_.size()));
+  return *characters_;
 }
 
 }  // namespace word

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,6 +75,15 @@ struct ParagraphSpan {
   uint32_t firstPiece = 0;
   uint32_t endPiece = 0;  // one past its mark
   bool bodyLevel = true;  // outside every table
+};
+
+// Shown text decoded character by character, for searching it.
+struct ShownCharacters {
+  std::vector<char32_t> chars;
+  std::vector<uint32_t> offsets;  // where each character starts in the text, then `to`
+
+  // The characters starting in [from, to) of `text`, byte offsets.
+  static ShownCharacters Decode(std::string_view text, uint32_t from, uint32_t to);
 };
 
 enum class VerticalMerge : uint8_t { kNone, kRestart, kContinue };
@@ -159,6 +169,9 @@ class Story {
   int32_t PositionAtTextOffset(uint32_t offset) const;
   // The shown text of piece `index`.
   std::string_view PieceText(size_t index) const;
+  // Text() decoded, once: repeated searches then cost what they read, not the rest of the story.
+  // An edit indexes the story anew, so this never outlives the text it was decoded from.
+  const ShownCharacters& Characters() const;
 
  private:
   friend class StoryBuilder;
@@ -172,6 +185,7 @@ class Story {
   std::vector<CellSpan> cells_;
   std::vector<SectionSpan> sections_;
   std::vector<int32_t> pageStarts_;
+  mutable std::optional<ShownCharacters> characters_;
 };
 
 }  // namespace word

@@ -2,14 +2,17 @@
 // bytes and read what a task reads (the table kTaskReads below: texts found and their fonts,
 // paragraph formats and dialog values, tables walked and read by index, page setup, headers and
 // footers, the background), and save the copy part A saves. The candidate is the demo-sized
-// task document of testing/sample_documents.
+// task document of testing/sample_documents. A text is counted as the macro interface counts it
+// (one search after another to the end) in the long document of testdata/.
 //   word_benchmark                      run the benchmarks
 //   word_benchmark --write <folder>     only write task_document.docx there, for other readers
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 
 #include "platform/office/word/testing/sample_documents.h"
@@ -110,6 +113,34 @@ void BM_OpenReadAndSaveCopy(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OpenReadAndSaveCopy)->Unit(benchmark::kMicrosecond);
+
+const std::string& LongBytes() {
+  static const std::string bytes = [] {
+    std::ifstream in(std::filesystem::path(KIRV_WORD_TESTDATA) / "suite_long.docx",
+                     std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }();
+  return bytes;
+}
+
+// Every occurrence of a word each of the 800 paragraphs holds, found search after search.
+void BM_CountOccurrencesInLongDocument(benchmark::State& state) {
+  word::Application app;
+  base::Result<word::Document*> d = app.Documents().OpenBytes("long.docx", LongBytes());
+  if (!d) {
+    state.SkipWithError(d.error().message.c_str());
+    return;
+  }
+  word::WordBasic basic(app);
+  int64_t count = 0;
+  for (auto _ : state) {
+    count = 0;
+    static_cast<void>(basic.StartOfDocument());
+    while (basic.EditFind("计算机") && basic.EditFindFound() != 0) ++count;
+  }
+  state.counters["occurrences"] = static_cast<double>(count);
+}
+BENCHMARK(BM_CountOccurrencesInLongDocument)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
