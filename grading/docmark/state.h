@@ -68,9 +68,6 @@ struct DocState {
 // The application of a part, made when it has none yet.
 word::Application& PartApplication(std::unique_ptr<word::Application>& app);
 
-// Truth values as the checks answer them.
-inline int16_t ToTruth(bool value) {
-  return value ? engine::kTrue : engine::kFalse;
-}
+using engine::ToTruth;
 
 }  // namespace docmark

@@ -18,6 +18,10 @@ namespace engine {
 inline constexpr int16_t kTrue = -1;
 inline constexpr int16_t kFalse = 0;
 
+inline constexpr int16_t ToTruth(bool value) {
+  return value ? kTrue : kFalse;
+}
+
 inline constexpr int kStackSize = 40;
 inline constexpr int kRuleLevels = 5;
 

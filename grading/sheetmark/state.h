@@ -33,9 +33,6 @@ struct SheetState {
   engine::TypeScore& Totals() { return engine.TypeScores[kQuestionType]; }
 };
 
-// Truth values as the checks answer them.
-inline int16_t ToTruth(bool value) {
-  return value ? engine::kTrue : engine::kFalse;
-}
+using engine::ToTruth;
 
 }  // namespace sheetmark

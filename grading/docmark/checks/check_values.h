@@ -24,9 +24,7 @@ void KeepRead(T& value, const base::Result<U>& read) {
   value = static_cast<T>(v);
 }
 
-inline int16_t ToTruth(bool value) {
-  return value ? engine::kTrue : engine::kFalse;
-}
+using engine::ToTruth;
 
 // The comparisons of a bundle as decimal digits, the first the highest: {true, false, true} is
 // 101.

@@ -10,27 +10,27 @@ namespace docmark {
 int16_t TxtFont(word::Application& app, std::string_view text, std::string_view expected) {
   word::WordBasic basic(app);
   if (!SelectFoundText(basic, text)) return engine::kFalse;
-  return Truth(FieldText(basic, "FormatFont", "Font") == expected);
+  return ToTruth(FieldText(basic, "FormatFont", "Font") == expected);
 }
 
 int16_t TxtFontSize(word::Application& app, std::string_view text, double expected) {
   word::WordBasic basic(app);
   if (!SelectFoundText(basic, text)) return engine::kFalse;
-  return Truth(basic.FontSize() == expected);
+  return ToTruth(basic.FontSize() == expected);
 }
 
 int16_t TxtFontSpacing(word::Application& app, std::string_view text, std::string_view expected) {
   word::WordBasic basic(app);
   if (!SelectFoundText(basic, text)) return engine::kFalse;
-  return Truth(FieldText(basic, "FormatFont", "spacing") == expected);
+  return ToTruth(FieldText(basic, "FormatFont", "spacing") == expected);
 }
 
 int16_t TxtFontScript(word::Application& app, std::string_view text, int16_t subscript,
                       int16_t superscript) {
   word::WordBasic basic(app);
   if (!SelectFoundText(basic, text)) return engine::kFalse;
-  return Truth(FieldShort(basic, "FormatFont", "subscript") == subscript &&
-               FieldShort(basic, "FormatFont", "superscript") == superscript);
+  return ToTruth(FieldShort(basic, "FormatFont", "subscript") == subscript &&
+                 FieldShort(basic, "FormatFont", "superscript") == superscript);
 }
 
 int16_t TxtAttrib(word::Application& app, std::string_view text) {

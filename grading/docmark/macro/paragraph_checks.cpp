@@ -15,7 +15,7 @@ int16_t ParagraphFieldEquals(word::Application& app, std::string_view text, std:
   word::WordBasic basic(app);
   std::string value;
   if (SelectFoundText(basic, text)) value = FieldText(basic, "FormatParagraph", field);
-  return Truth(value == expected);
+  return ToTruth(value == expected);
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ int16_t FormatStyParaLineRule(word::Application& app, std::string_view text, int
   word::WordBasic basic(app);
   int16_t rule = 0;
   if (SelectFoundText(basic, text)) rule = FieldShort(basic, "FormatParagraph", "LineSpacingRule");
-  return Truth(rule == expected);
+  return ToTruth(rule == expected);
 }
 
 int16_t TxtPara(word::Application& app, std::string_view text) {

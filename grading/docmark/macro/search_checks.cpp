@@ -34,7 +34,7 @@ bool SelectFoundText(word::WordBasic& basic, std::string_view text) {
 
 int16_t SelectTxt(word::Application& app, std::string_view text) {
   word::WordBasic basic(app);
-  return Truth(SelectFoundText(basic, text));
+  return ToTruth(SelectFoundText(basic, text));
 }
 
 int32_t FindCount(word::Application& app, std::string_view text) {
@@ -50,7 +50,7 @@ int32_t FindCount(word::Application& app, std::string_view text) {
 
 int16_t FindReplace(word::Application& app, std::string_view oldText, int16_t oldCount,
                     std::string_view newText, int16_t newCount) {
-  return Truth(FindCount(app, oldText) == oldCount && FindCount(app, newText) == newCount);
+  return ToTruth(FindCount(app, oldText) == oldCount && FindCount(app, newText) == newCount);
 }
 
 int16_t PlaceInOrder(word::Application& app, std::string_view a1, std::string_view a2,
@@ -60,7 +60,7 @@ int16_t PlaceInOrder(word::Application& app, std::string_view a1, std::string_vi
   const int32_t p2 = FindStartPos(basic, a2);
   const int32_t p3 = FindStartPos(basic, a3);
   const int32_t p4 = FindStartPos(basic, a4);
-  return Truth(p1 < p2 && p2 < p3 && p3 < p4);
+  return ToTruth(p1 < p2 && p2 < p3 && p3 < p4);
 }
 
 int16_t HeadFoot(word::Application& app, std::string_view text, bool header) {
@@ -75,7 +75,7 @@ int16_t HeadFoot(word::Application& app, std::string_view text, bool header) {
   }
   const int32_t end = FindEndPos(basic, text);
   const int32_t length = word::Utf16Units(text);
-  return Truth(end == length || (length == 1 && end > 1));
+  return ToTruth(end == length || (length == 1 && end > 1));
 }
 
 }  // namespace docmark

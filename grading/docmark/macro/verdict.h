@@ -8,9 +8,7 @@
 
 namespace docmark {
 
-inline int16_t Truth(bool value) {
-  return value ? engine::kTrue : engine::kFalse;
-}
+using engine::ToTruth;
 
 // The rule holds when the code and the mask share a bit. The weights are decimal (1000, 100, 10,
 // 1) but the test is on their binary values, so a mask holds when any bit it shares with the
