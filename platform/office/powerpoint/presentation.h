@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/base/result.h"
@@ -53,7 +54,9 @@ class Presentation {
  private:
   Presentation(Application& app, std::unique_ptr<opc::Package> package, std::string fullName);
   base::Status Load();
-  base::Status LoadMasters(std::string_view mainPart, pugi::xml_node root);
+  // The master or layout of that part, read on first use; an error when it cannot be read.
+  base::Result<const Master*> LoadMaster(const std::string& partName);
+  base::Result<const CustomLayout*> LoadLayout(const std::string& partName);
 
   Application& app_;
   std::unique_ptr<opc::Package> package_;
@@ -62,6 +65,8 @@ class Presentation {
   std::vector<std::unique_ptr<drawingml::Theme>> themes_;
   std::vector<std::unique_ptr<Master>> masters_;
   std::vector<std::unique_ptr<CustomLayout>> layouts_;
+  std::unordered_map<std::string, const Master*> masterByPart_;
+  std::unordered_map<std::string, const CustomLayout*> layoutByPart_;
   powerpoint::Slides slides_;
   int64_t slideWidthEmu_ = 9144000;
   int64_t slideHeightEmu_ = 6858000;
