@@ -26,6 +26,16 @@ bool IsCompoundFile(std::string_view bytes) {
   return bytes.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
 }
 
+// The relationship id of a list entry: its prefixed "id" (r:id), told apart from its own id.
+std::string_view RelationshipIdOf(pugi::xml_node entry) {
+  for (pugi::xml_attribute a = entry.first_attribute(); a; a = a.next_attribute()) {
+    std::string_view name = a.name();
+    if (name.find(':') != std::string_view::npos && office::LocalName(a.name()) == "id")
+      return a.value();
+  }
+  return {};
+}
+
 const opc::Relationship* RelationshipById(opc::Package& package, std::string_view source,
                                           std::string_view id) {
   for (const opc::Relationship& relationship : package.Relationships(source)) {
@@ -89,7 +99,7 @@ base::Status Presentation::Load() {
 
   for (pugi::xml_node id = Child(*root, "sldMasterIdLst").first_child(); id;
        id = id.next_sibling()) {
-    const opc::Relationship* rel = RelationshipById(*package_, mainPart, Attr(id, "id").value());
+    const opc::Relationship* rel = RelationshipById(*package_, mainPart, RelationshipIdOf(id));
     if (rel == nullptr) continue;
     if (base::Result<const Master*> master = LoadMaster(rel->target); !master)
       return master.error();
@@ -98,7 +108,7 @@ base::Status Presentation::Load() {
   std::unordered_set<std::string> slideParts;
   for (pugi::xml_node id = Child(*root, "sldIdLst").first_child(); id; id = id.next_sibling()) {
     if (!IsElement(id, "sldId")) continue;
-    const opc::Relationship* rel = RelationshipById(*package_, mainPart, Attr(id, "id").value());
+    const opc::Relationship* rel = RelationshipById(*package_, mainPart, RelationshipIdOf(id));
     if (rel == nullptr) return Unreadable("slide ", slides_.Count() + 1, " has no part");
     if (!slideParts.insert(rel->target).second)
       return Unreadable("the part ", rel->target, " is listed as two slides");

@@ -179,6 +179,18 @@ base::Result<const Shapes*> Shape::GroupItems() const {
   return static_cast<const Shapes*>(groupItems_.get());
 }
 
+Shapes::~Shapes() {
+  std::vector<std::unique_ptr<Shape>> pending = std::move(shapes_);
+  while (!pending.empty()) {
+    std::unique_ptr<Shape> shape = std::move(pending.back());
+    pending.pop_back();
+    if (std::unique_ptr<Shapes> items = shape->TakeGroupItems()) {
+      for (auto& item : items->shapes_) pending.push_back(std::move(item));
+      items->shapes_.clear();
+    }
+  }
+}
+
 base::Result<Shape*> Shapes::Item(int32_t index) const {
   if (index < 1 || index > Count()) return NoSuchMember("there is no shape ", index);
   return shapes_[static_cast<size_t>(index - 1)].get();

@@ -95,6 +95,7 @@ class Shape {
   std::optional<ShapeBounds> Bounds() const;
   void SetBounds(std::optional<ShapeBounds> bounds) { bounds_ = bounds; }
   void SetGroupItems(std::unique_ptr<Shapes> items);
+  std::unique_ptr<Shapes> TakeGroupItems() { return std::move(groupItems_); }
 
  private:
   const SlidePart& owner_;
@@ -113,6 +114,12 @@ class Shape {
 
 class Shapes {
  public:
+  Shapes() = default;
+  // Takes nested groups apart one level at a time, so no depth of nesting recurses.
+  ~Shapes();
+  Shapes(const Shapes&) = delete;
+  Shapes& operator=(const Shapes&) = delete;
+
   int32_t Count() const { return static_cast<int32_t>(shapes_.size()); }
   // By position from 1; fails when there is no such shape.
   base::Result<Shape*> Item(int32_t index) const;

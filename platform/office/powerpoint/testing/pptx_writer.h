@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/base/result.h"
@@ -19,6 +20,10 @@
 namespace powerpoint::testing {
 
 struct SlideXml {
+  SlideXml() = default;
+  SlideXml(std::string shapes, int32_t layout = 1, int32_t id = 0, std::string clrMapOvr = "")
+      : shapes(std::move(shapes)), layout(layout), id(id), clrMapOvr(std::move(clrMapOvr)) {}
+
   std::string shapes;     // shape elements for p:spTree, after its group properties
   int32_t layout = 1;     // which of the layouts (0-based); the default is "Title and Content"
   int32_t id = 0;         // p:sldId's id; 0 gives 256 + the slide's position
