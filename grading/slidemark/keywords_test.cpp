@@ -5,11 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <set>
 
-#include "grading/engine/testing/grading_folders.h"
 #include "grading/slidemark/testing/slide_fixture.h"
 
 namespace slidemark {
@@ -78,21 +75,20 @@ TEST(Keywords, ASixteenBitCellOutOfRangeReadsZero) {
 }
 
 TEST(Keywords, AKeywordNotAvailableFailsItsRuleWithALogLine) {
-  engine::testing::GradingFolders folders("Pptkt");
   testing::OpenedPresentation opened(OneSlide());
-  opened.State().engine.CheckPath = folders.Candidate();
   // Expected values that a missing check would read as 0 still fail.
   EXPECT_EQ(opened.Rule({"LINEWEIGHT", "1", "1", "0"}), engine::kCheckFails);
   EXPECT_EQ(opened.LastColumnRead(), 4);
   EXPECT_EQ(opened.Rule({"setanimation", "1", "1", "0"}), engine::kCheckFails);
-  std::ifstream log(folders.CandidateHost() / "slidemark.txt", std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(log)), {});
+  const std::string text = opened.Log();
   EXPECT_NE(text.find("LINEWEIGHT is not available"), std::string::npos) << text;
   EXPECT_NE(text.find("SETANIMATION is not available"), std::string::npos) << text;
 }
 
 TEST(Keywords, WithNoPresentationOpenEveryKeywordFails) {
+  testing::GradingFolders folders;
   SlideState state;
+  state.engine.CheckPath = folders.Candidate();  // where the not-available lines go
   for (const KeywordRow& row : Keywords()) {
     // Every argument 0 or empty: what a missing object's reads equal.
     std::vector<std::string> cells = {std::string(row.keyword)};

@@ -1,6 +1,9 @@
 // Test helpers of the presentation control.
 #include "grading/slidemark/testing/slide_fixture.h"
 
+#include <fstream>
+#include <iterator>
+
 #include "grading/engine/answer_grid.h"
 #include "grading/slidemark/keywords.h"
 #include "platform/office/excel/testing/xlsx_writer.h"
@@ -18,12 +21,18 @@ base::Status WriteAnswerWorkbook(const std::filesystem::path& file, std::string_
 }
 
 OpenedPresentation::OpenedPresentation(const powerpoint::testing::PptxContent& content) {
+  state_.engine.CheckPath = folders_.Candidate();
   state_.PptApp = std::make_unique<powerpoint::Application>();
   base::Result<std::string> bytes = powerpoint::testing::PptxBytes(content);
   if (!bytes) return;
   base::Result<powerpoint::Presentation*> opened =
       state_.PptApp->Presentations().OpenBytes("C:\\Pptkt\\test.pptx", *bytes);
   if (opened) state_.CurrentPresentation = *opened;
+}
+
+std::string OpenedPresentation::Log() const {
+  std::ifstream in(folders_.CandidateHost() / state_.engine.DebugLogName, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 int16_t OpenedPresentation::Rule(const std::vector<std::string>& cells) {

@@ -29,7 +29,8 @@ struct GradingFolders : engine::testing::GradingFolders {
 };
 
 // A presentation opened from its content in an application of its own, as CurrentPresentation
-// of a module state; rules run on it through the keyword table.
+// of a module state whose check folder is a temporary one; rules run on it through the keyword
+// table.
 class OpenedPresentation {
  public:
   explicit OpenedPresentation(const powerpoint::testing::PptxContent& content);
@@ -41,8 +42,11 @@ class OpenedPresentation {
   // Where the cursor stopped after the last Rule (the last cell read).
   int16_t LastColumnRead() const { return state_.engine.GridColumn; }
   SlideState& State() { return state_; }
+  // The log the rules wrote into the check folder.
+  std::string Log() const;
 
  private:
+  GradingFolders folders_;
   SlideState state_;
 };
 
