@@ -122,6 +122,14 @@ TEST_F(Control, AMissingOrBrokenPresentationScoresZero) {
   EXPECT_TRUE(boxes_.Shown().empty());
 }
 
+TEST_F(Control, AFileNameWithAFolderIsReadBelowTheCheckFolder) {
+  fs::create_directories(folders_.CandidateHost() / "sub");
+  ASSERT_TRUE(pt::WritePptx(folders_.CandidateHost() / "sub" / "p2.pptx", ThreeSlides()));
+  ASSERT_TRUE(testing::WriteAnswerWorkbook(folders_.AnswerHost() / "p1.xls", "sub\\p2.pptx", "10",
+                                           {{"SLIDENUMBER", "3", "10", "r"}}));
+  EXPECT_DOUBLE_EQ(Run(), 100.0);
+}
+
 TEST_F(Control, ALinkOutOfTheCandidatesFolderReadsAsMissing) {
   const fs::path outside = folders_.AnswerHost() / "elsewhere.pptx";
   ASSERT_TRUE(pt::WritePptx(outside, ThreeSlides()));

@@ -210,6 +210,37 @@ TEST_F(Checks, ShapeSizePositionAndKind) {
       });
 }
 
+// One slide with "Topic" twice: plain Arial 12 pt first, then bold Georgia 20 pt.
+TEST(SearchOrder, EverySlideSearchesWalkOnWhileOneSlideSearchesStopAtTheFirstShape) {
+  pt::PptxContent content;
+  pt::SlideXml slide;
+  const pt::Box box{};
+  slide.shapes =
+      pt::TextBox(
+          2, "First", box,
+          pt::Para(pt::Run("Topic one", R"(sz="1200")", R"(<a:latin typeface="Arial"/>)"))) +
+      pt::TextBox(
+          3, "Second", box,
+          pt::Para(pt::Run("Topic two", R"(b="1" sz="2000")", R"(<a:latin typeface="Georgia"/>)")));
+  content.slides = {slide};
+  testing::OpenedPresentation opened(content);
+  ASSERT_TRUE(opened.Opened());
+  RunCases(opened,
+           {
+               {"PPTTXTFONT finds the later shape's font", {"PPTTXTFONT", "topic", "Georgia"}, 1},
+               {"PPTTXTATTRIB takes the first bold occurrence", {"PPTTXTATTRIB", "topic", "4"}, 1},
+               {"PPTTXTCOLOR takes the first occurrence", {"PPTTXTCOLOR", "two", "0"}, 1},
+               {"FINDTEXTINSLIDEFONT the first shape decides",
+                {"FINDTEXTINSLIDEFONT", "1", "Topic", "Georgia", "20"},
+                0},
+               {"FINDTEXTINSLIDEFONT the first shape's font",
+                {"FINDTEXTINSLIDEFONT", "1", "Topic", "Arial", "12"},
+                1},
+               {"FINDTEXTINSLIDE an empty text is in any text", {"FINDTEXTINSLIDE", "1", ""}, 1},
+               {"FINDTEXT never finds an empty text", {"FINDTEXT", ""}, 0},
+           });
+}
+
 TEST(SizeUnits, PointsToTheWorkbooksUnitToOneDecimal) {
   struct Row {
     double points;
