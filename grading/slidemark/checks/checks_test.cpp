@@ -241,6 +241,20 @@ TEST(SearchOrder, EverySlideSearchesWalkOnWhileOneSlideSearchesStopAtTheFirstSha
            });
 }
 
+TEST(SearchOrder, OneShapeSearchesCountCharactersNotBytes) {
+  pt::PptxContent content;
+  pt::SlideXml slide;
+  slide.shapes =
+      pt::TextBox(2, "Chinese", pt::Box{},
+                  pt::Para(pt::Run("中文说明：", R"(sz="1200")", R"(<a:latin typeface="Arial"/>)") +
+                           pt::Run("重点", R"(sz="2000")", R"(<a:latin typeface="Georgia"/>)")));
+  content.slides = {slide};
+  testing::OpenedPresentation opened(content);
+  ASSERT_TRUE(opened.Opened());
+  EXPECT_EQ(opened.Rule({"FINDTEXTINSLIDESHAPEFONT", "1", "1", "重点", "Georgia", "20"}), 1);
+  EXPECT_EQ(opened.Rule({"FINDTEXTINSLIDESHAPEFONT", "1", "1", "说明", "Arial", "12"}), 1);
+}
+
 TEST(SizeUnits, PointsToTheWorkbooksUnitToOneDecimal) {
   struct Row {
     double points;
