@@ -130,6 +130,7 @@ base::Result<std::unique_ptr<TextBody>> TextBody::Build(const Shape& shape) {
       Segment segment;
       segment.start = static_cast<int32_t>(body->chars_.size());
       segment.paragraph = index;
+      segment.mark = isBreak;
       if (isBreak)
         body->chars_.push_back(U'\v');
       else

@@ -25,8 +25,9 @@ class TextBody {
     int32_t level = 0;   // a:pPr's lvl
     base::Result<drawingml::ResolvedText> end = drawingml::ResolvedText{};  // endParaRPr
   };
-  // Characters written with one set of run properties: a run, a field, a line break or the CR
-  // that closes a paragraph (`mark`).
+  // Characters written with one set of run properties: a run, a field, or a `mark`: a line
+  // break or the CR that closes a paragraph, which a range's font reads pass over (editors
+  // write them with fewer properties than the text around them).
   struct Segment {
     int32_t start = 0;
     int32_t length = 0;

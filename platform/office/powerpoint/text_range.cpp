@@ -19,8 +19,8 @@ bool IsWordChar(char32_t c) {
 }
 
 // The resolved properties of every character of [start, start + length) (0-based) except
-// paragraph marks; a range of marks alone, or an empty one, answers by the end of the
-// paragraph it starts in. The first failing read is the answer.
+// paragraph marks and line breaks; a range of those alone, or an empty one, answers by the end of
+// the paragraph it starts in. The first failing read is the answer.
 base::Result<std::vector<const drawingml::ResolvedText*>> Covered(const TextBody& body,
                                                                   int32_t start, int32_t length) {
   std::vector<const drawingml::ResolvedText*> covered;

@@ -258,6 +258,24 @@ TEST(Text, MixedRangesAnswerTheMixedValues) {
   EXPECT_EQ(*first->ParagraphFormat().Alignment(), ppAlignCenter);
 }
 
+TEST(Text, LineBreaksDoNotMakeTheFontMixed) {
+  // As Impress writes them: the break carries a size only, the runs their whole font.
+  const std::string font = R"(<a:latin typeface="Arial"/>)";
+  OpenPptx open(testing::OneSlide(
+      testing::TextBox(2, "T", kBox,
+                       testing::Para(testing::Run("one", R"(sz="2000")", font) +
+                                     R"(<a:br><a:rPr lang="en-US" sz="2000"/></a:br>)" +
+                                     testing::Run("two", R"(sz="2000")", font)))));
+  TextRange all = RangeOf(open.ShapeAt(1, 1));
+  EXPECT_EQ(all.Text(), "one\vtwo");
+  EXPECT_EQ(*all.Font().Name(), "Arial");
+  EXPECT_FLOAT_EQ(*all.Font().Size(), 20.0f);
+  // A break alone answers by its paragraph's end.
+  base::Result<TextRange> lineBreak = all.Characters(4, 1);
+  ASSERT_TRUE(lineBreak);
+  EXPECT_EQ(*lineBreak->Font().Name(), "Calibri");
+}
+
 TEST(Text, AnUnreadableRunFailsItsFontNotItsText) {
   OpenPptx open(testing::OneSlide(testing::TextBox(
       2, "T", kBox, testing::Para(testing::Run("bad", R"(sz="big")") + testing::Run("ok")))));

@@ -1,0 +1,57 @@
+// The sample presentations.
+#include "platform/office/powerpoint/testing/sample_presentations.h"
+
+namespace powerpoint::testing {
+
+PptxContent TaskPresentation() {
+  PptxContent content;
+  content.templateName = "Office Theme";
+  const Box box{838200, 1825625, 4000000, 1200000};
+  const Box small{6000000, 1825625, 1801813, 1081088};
+  content.slides.push_back(SlideXml(
+      Placeholder(2, "Title 1", R"(type="ctrTitle")", nullptr, TextPara("计算机基础考试")) +
+          Placeholder(3, "Subtitle 2", R"(type="subTitle" idx="1")", nullptr,
+                      TextPara("演示文稿操作题")),
+      0));
+  content.slides.push_back(SlideXml(
+      Placeholder(2, "Title 1", R"(type="title")", nullptr, TextPara("Course outline")) +
+      Placeholder(3, "Content Placeholder 2", R"(idx="1")", nullptr,
+                  TextPara("Word processing") + Para(Run("Fonts and styles"), R"(lvl="1")") +
+                      TextPara("Spreadsheets") +
+                      Para(Run("Charts", R"(b="1")") + Run(" and formulas"), R"(lvl="1")") +
+                      TextPara("Presentations"))));
+  content.slides.push_back(SlideXml(
+      Placeholder(2, "Title 1", R"(type="title")", nullptr, TextPara("Shapes")) +
+          TextBox(3, "TextBox 2", box,
+                  Para(Run("Grading runs in ", R"(sz="2000")") +
+                       Run("milliseconds", R"(sz="2000" i="1")",
+                           R"(<a:solidFill><a:srgbClr val="C00000"/></a:solidFill>)"))) +
+          AutoShape(4, "Star 3", "star5", small, TextPara("5")) +
+          Group(5, "Group 4", box,
+                AutoShape(6, "Rectangle 5", "rect", box) + AutoShape(7, "Oval 6", "ellipse", box)),
+      2));
+  content.slides.push_back(SlideXml(
+      Placeholder(2, "Title 1", R"(type="title")", nullptr, TextPara("Pictures and tables")) +
+          Picture(3, "Picture 2", box) + TableFrame(4, "Table 3", small, "cell") +
+          Connector(5, "Straight Connector 4", small),
+      2));
+  content.slides.push_back(
+      SlideXml(TextBox(2, "TextBox 1", box, TextPara("The end", R"(sz="3200" b="1")")) +
+                   AutoShape(3, "Right Arrow 2", "rightArrow", small),
+               3));
+  return content;
+}
+
+std::vector<std::pair<std::string, PptxContent>> Samples() {
+  std::vector<std::pair<std::string, PptxContent>> samples;
+  samples.emplace_back("task.pptx", TaskPresentation());
+  PptxContent empty;
+  samples.emplace_back("no_slides.pptx", empty);
+  PptxContent override = TaskPresentation();
+  override.slides[1].clrMapOvr =
+      R"(<a:overrideClrMapping bg1="dk1" tx1="lt1" bg2="dk2" tx2="lt2" accent1="accent1" accent2="accent2" accent3="accent3" accent4="accent4" accent5="accent5" accent6="accent6" hlink="hlink" folHlink="folHlink"/>)";
+  samples.emplace_back("colour_override.pptx", override);
+  return samples;
+}
+
+}  // namespace powerpoint::testing
