@@ -184,15 +184,4 @@ base::Status GradeAnswerWorkbook(DocState& state, std::string_view candidateFold
   return base::Ok();
 }
 
-double Percentage(int16_t awarded, int16_t fullMarks) {
-  // In thousandths of a percent, as a fraction n / d with d > 0.
-  int64_t n = int64_t{awarded} * 100000;
-  int64_t d = fullMarks;
-  if (d < 0) n = -n, d = -d;
-  int64_t q = n / d, r = n % d;
-  if (r < 0) q -= 1, r += d;  // q is now the floor
-  if (2 * r > d || (2 * r == d && q % 2 != 0)) q += 1;
-  return static_cast<double>(q) / 1000.0;
-}
-
 }  // namespace docmark

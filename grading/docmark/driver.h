@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "grading/docmark/state.h"
+#include "grading/engine/scoring.h"
 #include "platform/base/result.h"
 
 namespace docmark {
@@ -31,8 +32,6 @@ base::Status GradeAnswerWorkbook(DocState& state, std::string_view candidateFold
                                  std::string_view answerFolder, std::string_view answerName,
                                  int16_t& fullMarks);
 
-// awarded / fullMarks x 100 to three decimals, halves to the even digit, computed exactly;
-// fullMarks must not be 0.
-double Percentage(int16_t awarded, int16_t fullMarks);
+using engine::Percentage;
 
 }  // namespace docmark

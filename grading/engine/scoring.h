@@ -14,6 +14,10 @@ struct EngineState;
 void AddScore(EngineState& state, int16_t points, int16_t questionType, int16_t passed,
               std::string_view text);
 
+// awarded / fullMarks x 100 to three decimals, halves to the even digit, computed exactly;
+// fullMarks must not be 0.
+double Percentage(int16_t awarded, int16_t fullMarks);
+
 // Appends "text points 分" and CR LF, in GBK, to CheckPath + DebugLogName, never through a
 // link nor into a FIFO; failures are ignored.
 void WriteDebugLog(const EngineState& state, std::string_view text, int16_t points);

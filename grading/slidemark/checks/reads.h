@@ -1,0 +1,27 @@
+// How every check reaches what it reads: a slide or shape by its 1-based position (none when it
+// is not there, so the reads that depend on it keep their starting values), a text frame only of
+// a shape that has one, and reads kept only when they succeed.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "grading/engine/keep_read.h"
+#include "platform/office/powerpoint/constants.h"
+#include "platform/office/powerpoint/presentation.h"
+
+namespace slidemark {
+
+using engine::KeepRead;
+
+// Slides(slide); null when the presentation has no such slide.
+const powerpoint::Slide* SlideAt(const powerpoint::Presentation& presentation, int32_t slide);
+// Slides(slide).Shapes(shape); null when either is missing.
+const powerpoint::Shape* ShapeAt(const powerpoint::Presentation& presentation, int16_t slide,
+                                 int16_t shape);
+// The shape's TextFrame.TextRange; none for a missing shape or one without a text frame.
+std::optional<powerpoint::TextRange> TextRangeOf(const powerpoint::Shape* shape);
+// The same, and only when the frame has text (TextFrame.HasText).
+std::optional<powerpoint::TextRange> TextOf(const powerpoint::Shape& shape);
+
+}  // namespace slidemark

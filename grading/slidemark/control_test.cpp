@@ -1,0 +1,260 @@
+// The control as the client drives it: Run and its percentage, the cases it answers 0.001, a
+// missing or broken presentation, the row loop's end, the put of ansname, the file-name
+// property, persistence, and the library loaded by class id through the client's dispatch ids.
+#include "grading/slidemark/control.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "grading/slidemark/testing/slide_fixture.h"
+#include "platform/com/control_window.h"
+#include "platform/com/library.h"
+#include "platform/com/property_bag.h"
+#include "platform/office/excel/testing/xlsx_writer.h"
+#include "platform/win/message_box.h"
+#include "platform/win/testing/scoped_env.h"
+
+namespace slidemark {
+namespace {
+
+namespace fs = std::filesystem;
+namespace pt = powerpoint::testing;
+using testing::Rows;
+
+// Three slides, the first with "Hello".
+pt::PptxContent ThreeSlides() {
+  pt::PptxContent content;
+  pt::SlideXml first;
+  first.shapes = pt::TextBox(2, "Box", pt::Box{}, pt::TextPara("Hello"));
+  content.slides = {first, pt::SlideXml{}, pt::SlideXml{}};
+  return content;
+}
+
+std::string ReadText(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class Changes : public com::ControlSite {
+ public:
+  void OnPropertyChanged(com::DispId, std::string_view name) override { names.emplace_back(name); }
+  std::vector<std::string> names;
+};
+
+class Control : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(pt::WritePptx(folders_.CandidateHost() / "p1.pptx", ThreeSlides()));
+    control_.SetSite(&changes_);
+  }
+  void WriteAnswer(const std::string& fullMarks, const Rows& rules, bool end = true) {
+    ASSERT_TRUE(testing::WriteAnswerWorkbook(folders_.AnswerHost() / "p1.xls", "p1.pptx", fullMarks,
+                                             rules, end));
+  }
+  double Run(std::string answerName = "p1.xls") {
+    std::string check = folders_.Candidate(), answer = folders_.Answer();
+    bool debug = false;
+    return control_.Run(check, answer, answerName, debug);
+  }
+  std::string Log() { return ReadText(folders_.CandidateHost() / "slidemark.txt"); }
+
+  testing::GradingFolders folders_;
+  SlideState state_;
+  slidemark control_{state_};
+  Changes changes_;
+  win::MessageCapture boxes_;
+};
+
+TEST_F(Control, RunAnswersThePercentageOfTheFullMarks) {
+  struct Case {
+    const char* name;
+    const char* fullMarks;
+    Rows rules;
+    double percent;
+  } cases[] = {
+      {"7 of 30", "30", {{"FINDTEXT", "hello", "7", "r"}, {"SLIDENUMBER", "4", "9", "r"}}, 23.333},
+      {"not clamped", "8", {{"SLIDENUMBER", "3", "9", "r"}}, 112.5},
+      {"a level-2 row under a failed row",
+       "10",
+       {{"SLIDENUMBER", "2", "4", "r"}, {"", "FINDTEXT", "Hello", "6", "r"}},
+       0},
+  };
+  for (const Case& c : cases) {
+    WriteAnswer(c.fullMarks, c.rules);
+    EXPECT_DOUBLE_EQ(Run(), c.percent) << c.name;
+  }
+  EXPECT_EQ(control_.ansname, "p1.xls");
+  EXPECT_EQ(control_.PathOfPptFile, folders_.Candidate());
+  EXPECT_EQ(control_.PptAllGrade, 10);
+  EXPECT_TRUE(changes_.names.empty());  // Run stores its paths without announcing them
+  EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+TEST_F(Control, RunAnswersNotGradedWithALogLineForWhatTheGraderCannotReadOfItsOwn) {
+  EXPECT_EQ(Run("absent.xls"), kNotGraded);
+  EXPECT_EQ(control_.ansname, "");  // nothing changed
+  EXPECT_NE(Log().find("not graded"), std::string::npos);
+
+  for (const char* d1 : {"", "abc", "0", "70000"}) {
+    fs::remove(folders_.CandidateHost() / "slidemark.txt");
+    WriteAnswer(d1, {{"FINDTEXT", "hello", "5", "r"}});
+    EXPECT_EQ(Run(), kNotGraded) << d1;
+    EXPECT_NE(Log().find("not graded"), std::string::npos) << d1;
+  }
+}
+
+TEST_F(Control, AMissingOrBrokenPresentationScoresZero) {
+  // A rule that would hold on any presentation without the text.
+  WriteAnswer("10", {{"not", "FINDTEXT", "zz-absent", "10", "r"}});
+  EXPECT_DOUBLE_EQ(Run(), 100.0);
+
+  {
+    std::ofstream broken(folders_.CandidateHost() / "p1.pptx", std::ios::binary | std::ios::trunc);
+    broken << "PK\x03\x04 this is no presentation";
+  }
+  EXPECT_DOUBLE_EQ(Run(), 0.0);
+  EXPECT_NE(Log().find("cannot open"), std::string::npos);
+
+  fs::remove(folders_.CandidateHost() / "p1.pptx");
+  EXPECT_DOUBLE_EQ(Run(), 0.0);
+  EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+TEST_F(Control, AFileNameWithAFolderIsReadBelowTheCheckFolder) {
+  fs::create_directories(folders_.CandidateHost() / "sub");
+  ASSERT_TRUE(pt::WritePptx(folders_.CandidateHost() / "sub" / "p2.pptx", ThreeSlides()));
+  ASSERT_TRUE(testing::WriteAnswerWorkbook(folders_.AnswerHost() / "p1.xls", "sub\\p2.pptx", "10",
+                                           {{"SLIDENUMBER", "3", "10", "r"}}));
+  EXPECT_DOUBLE_EQ(Run(), 100.0);
+}
+
+TEST_F(Control, ALinkOutOfTheCandidatesFolderReadsAsMissing) {
+  const fs::path outside = folders_.AnswerHost() / "elsewhere.pptx";
+  ASSERT_TRUE(pt::WritePptx(outside, ThreeSlides()));
+  fs::remove(folders_.CandidateHost() / "p1.pptx");
+  fs::create_symlink(outside, folders_.CandidateHost() / "p1.pptx");
+  WriteAnswer("10", {{"SLIDENUMBER", "3", "10", "r"}});
+  EXPECT_DOUBLE_EQ(Run(), 0.0);
+}
+
+TEST_F(Control, TheRowLoopEndsAtABlankRowOrWithoutEnd) {
+  struct Case {
+    const char* name;
+    Rows rules;
+    bool end;
+    double percent;
+  } cases[] = {
+      {"a blank row between rules",
+       {{"SLIDENUMBER", "3", "4", "r"}, {}, {"FINDTEXT", "Hello", "6", "r"}},
+       true,
+       100},
+      {"no END", {{"SLIDENUMBER", "3", "4", "r"}, {"FINDTEXT", "Hello", "6", "r"}}, false, 100},
+      {"lower-case end first", {{"end"}, {"SLIDENUMBER", "3", "4", "r"}}, true, 0},
+  };
+  for (const Case& c : cases) {
+    WriteAnswer("10", c.rules, c.end);
+    EXPECT_DOUBLE_EQ(Run(), c.percent) << c.name;
+  }
+}
+
+TEST_F(Control, AHeaderWithoutFilenameShowsTheBoxAndGradesNothing) {
+  Rows rows = {{"file", "p1.pptx", "", "10"}, {"SLIDENUMBER", "3", "10", "r"}, {"END"}};
+  excel::testing::XlsxContent content;
+  content.sheets = {excel::testing::TextSheet("Sheet1", rows, content.sharedStrings)};
+  ASSERT_TRUE(excel::testing::WriteXlsx(folders_.AnswerHost() / "p1.xls", content));
+  EXPECT_DOUBLE_EQ(Run(), 0.0);
+  ASSERT_EQ(boxes_.Shown().size(), 1u);
+}
+
+TEST_F(Control, RunLeavesTheCandidatesPresentationAsItWas) {
+  const fs::path file = folders_.CandidateHost() / "p1.pptx";
+  const std::string before = ReadText(file);
+  const auto written = fs::last_write_time(file);
+  WriteAnswer("10", {{"FINDTEXT", "Hello", "10", "r"}});
+  EXPECT_DOUBLE_EQ(Run(), 100.0);
+  EXPECT_EQ(ReadText(file), before);
+  EXPECT_EQ(fs::last_write_time(file), written);
+  EXPECT_EQ(state_.PptApp, nullptr);
+  EXPECT_EQ(state_.CurrentPresentation, nullptr);
+}
+
+TEST_F(Control, TheAnsnamePutGradesFromPptGradeUnlessIsGetName) {
+  WriteAnswer("10", {{"FINDTEXT", "Hello", "4", "r"}});
+  control_.pathofans = folders_.Answer();
+  control_.PathOfPptFile = folders_.Candidate();
+  control_.PptGrade = 3;
+  control_.EDebug2 = false;
+  ASSERT_TRUE(control_.Put(slidemark::kAnsname, com::Variant::String("p1.xls")));
+  EXPECT_EQ(control_.PptGrade, 7);
+  EXPECT_EQ(control_.PptAllGrade, 10);
+  EXPECT_EQ(changes_.names, std::vector<std::string>{"ansname"});
+
+  control_.IsGetName = true;
+  ASSERT_TRUE(control_.Put(slidemark::kAnsname, com::Variant::String("p1.xls")));
+  EXPECT_EQ(control_.PptGrade, 7);
+
+  control_.IsGetName = false;
+  WriteAnswer("abc", {{"FINDTEXT", "Hello", "4", "r"}});
+  EXPECT_FALSE(control_.Put(slidemark::kAnsname, com::Variant::String("p1.xls")));
+  EXPECT_EQ(control_.PptGrade, 7);
+}
+
+TEST_F(Control, PptxFileNameStarDotStarTakesTheWorkbooksNameHalfWidth) {
+  ASSERT_TRUE(
+      testing::WriteAnswerWorkbook(folders_.AnswerHost() / "p1.xls", "ｐ１．ｐｐｔｘ", "10", {}));
+  control_.pathofans = folders_.Answer();
+  control_.ansname = "p1.xls";
+  ASSERT_TRUE(control_.Put(slidemark::kPptxFileName, com::Variant::String("*.*")));
+  EXPECT_EQ(control_.PptxFileName, "p1.pptx");
+
+  control_.pathofans.clear();
+  state_.engine.StudentFileName = "kept";
+  control_.GetFileName();
+  EXPECT_EQ(state_.engine.StudentFileName, "kept");
+}
+
+TEST(Persistence, DefaultsAndKeysInDeclarationOrder) {
+  SlideState state;
+  slidemark control(state);
+  control.InitProperties();
+  com::PropertyBag bag;
+  ASSERT_TRUE(control.WriteProperties(bag));
+  std::vector<std::string> keys;
+  for (const auto& [key, value] : bag.Items()) keys.push_back(key);
+  EXPECT_EQ(keys,
+            (std::vector<std::string>{"ansname", "PptxFileName", "pathofans", "IsGetName",
+                                      "PptAllGrade", "PptGrade", "PathOfPptFile", "EDebug2"}));
+  EXPECT_TRUE(control.EDebug2);
+  EXPECT_FALSE(control.IsGetName);
+  EXPECT_EQ(control.PptGrade, 0);
+}
+
+TEST(Library, GradesThroughRunByClassId) {
+  testing::GradingFolders folders;
+  win::testing::ScopedEnv registry("KIRV_REGISTRY",
+                                   (folders.AnswerHost() / "registry.ini").string());
+  base::Result<const com::Library*> library = com::LoadControlLibrary(KIRV_SLIDEMARK_OCX);
+  ASSERT_TRUE(library) << library.error().message;
+  ASSERT_TRUE((*library)->RegisterServer());
+  ASSERT_TRUE(pt::WritePptx(folders.CandidateHost() / "p1.pptx", ThreeSlides()));
+  ASSERT_TRUE(testing::WriteAnswerWorkbook(folders.AnswerHost() / "p1.xls", "p1.pptx", "8",
+                                           {{"SLIDENUMBER", "3", "1", "r"}}));
+
+  com::CreateParams params;
+  params.childId = 114;
+  auto window = com::ControlWindow::Create(slidemark::kClass.clsid, params);
+  ASSERT_TRUE(window) << window.error().message;
+  std::string check = folders.Candidate(), answer = folders.Answer(), name = "p1.xls";
+  com::VariantBool debug = 0;
+  base::Result<com::Variant> result = (*window)->Call(
+      slidemark::kRun, {com::Variant::RefString(&check), com::Variant::RefString(&answer),
+                        com::Variant::RefString(&name), com::Variant::RefBool(&debug)});
+  ASSERT_TRUE(result) << result.error().message;
+  EXPECT_EQ(*result, com::Variant::R8(12.5));
+  EXPECT_TRUE((*library)->UnregisterServer());
+}
+
+}  // namespace
+}  // namespace slidemark

@@ -1,0 +1,106 @@
+// The grading pass.
+#include "grading/slidemark/driver.h"
+
+#include <string>
+
+#include "grading/engine/answer_grid.h"
+#include "grading/engine/evaluator.h"
+#include "grading/engine/scoring.h"
+#include "grading/slidemark/keywords.h"
+#include "platform/base/text.h"
+#include "platform/vb/variant.h"
+#include "platform/win/confined_file.h"
+#include "platform/win/paths.h"
+
+namespace slidemark {
+namespace {
+
+constexpr int kFullMarksRow = 1;
+constexpr int kFullMarksColumn = 4;  // D1
+constexpr int32_t kMinimized = 2;    // the application window's WindowState
+
+// The hooks last only as long as the pass that set them.
+class KeywordHooks {
+ public:
+  explicit KeywordHooks(SlideState& state) : engine_(state.engine) {
+    engine_.IsCheckKeyword = [](std::string& token) { return IsCheckKeyword(token); };
+    engine_.RunCheck = [&state](std::string& token) { return RunCheck(state, token); };
+  }
+  ~KeywordHooks() {
+    engine_.IsCheckKeyword = nullptr;
+    engine_.RunCheck = nullptr;
+  }
+  KeywordHooks(const KeywordHooks&) = delete;
+  KeywordHooks& operator=(const KeywordHooks&) = delete;
+
+ private:
+  engine::EngineState& engine_;
+};
+
+}  // namespace
+
+bool OpenStudentPresentation(SlideState& state, std::string_view folder,
+                             std::string_view fileName) {
+  state.CurrentPresentation = nullptr;
+  const std::string path = std::string(folder) + std::string(fileName);
+  base::Result<std::string> bytes = win::ReadConfinedFile(
+      win::ToHostPath(path), win::ToHostPath(std::string(folder)), win::kOfficeFileCap);
+  if (!bytes) {
+    if (win::ReadsAsMissing(bytes.error())) return false;
+    engine::WriteLogLine(state.engine, "cannot open " + path + ": " + bytes.error().message);
+    return true;
+  }
+  base::Result<powerpoint::Presentation*> opened =
+      state.PptApp->Presentations().OpenBytes(path, *bytes);
+  if (!opened) {
+    engine::WriteLogLine(state.engine, "cannot open " + path + ": " + opened.error().message);
+    return true;
+  }
+  state.CurrentPresentation = *opened;
+  return true;
+}
+
+void StartPresentationGrading(SlideState& state) {
+  engine::EngineState& engine = state.engine;
+  state.PptApp = std::make_unique<powerpoint::Application>();
+  state.PptApp->SetVisible(powerpoint::msoTrue);
+  state.PptApp->SetWindowState(kMinimized);
+  engine.GridRow = 1;
+  engine.GridColumn = 0;
+  if (!base::EqualsNoCase(engine::NextCell(engine), "filename")) {
+    engine::ShowEngineError("File", kHeaderError);
+  } else {
+    const std::string name = engine::NextCell(engine);
+    if (OpenStudentPresentation(state, engine.CheckPath, name)) {
+      if (state.CurrentPresentation != nullptr) {
+        KeywordHooks hooks(state);
+        engine::RunRuleRows(engine);
+      } else {
+        engine::WriteLogLine(engine, "no rule graded: " + name + " did not open");
+      }
+    }
+  }
+  // Nothing stays open after the pass; the candidate's file was only read.
+  state.CurrentPresentation = nullptr;
+  state.PptApp->Quit();
+  state.PptApp.reset();
+}
+
+base::Status GradeAnswerWorkbook(SlideState& state, std::string_view candidateFolder,
+                                 std::string_view answerFolder, std::string_view answerName,
+                                 int16_t& fullMarks) {
+  state.engine.CheckPath = std::string(candidateFolder);
+  const bool loaded = engine::LoadAnswerTable(state.engine, answerFolder, answerName);
+  base::Result<int16_t> marks =
+      vb::CInt(vb::Variant::String(state.engine.AnswerGrid.Cell(kFullMarksRow, kFullMarksColumn)));
+  if (!marks) {
+    return marks.error().In(loaded ? "the full marks in D1 of the answer workbook"
+                                   : "the answer workbook could not be read, so D1 holds no "
+                                     "full marks");
+  }
+  fullMarks = *marks;
+  StartPresentationGrading(state);
+  return base::Ok();
+}
+
+}  // namespace slidemark

@@ -1,0 +1,223 @@
+// The keyword table. Each row's letters say which argument cells it reads; its clause calls the
+// check over the candidate's presentation and judges the answer as the rule's verdict says
+// (Holds, Equals, NonZero). Rows without a clause belong to families still to come.
+#include "grading/slidemark/keywords.h"
+
+#include <unordered_map>
+
+#include "grading/engine/scoring.h"
+#include "grading/slidemark/checks/shape_geometry.h"
+#include "grading/slidemark/checks/shape_kinds.h"
+#include "grading/slidemark/checks/slide_identity.h"
+#include "grading/slidemark/checks/structure.h"
+#include "grading/slidemark/checks/text_find.h"
+#include "grading/slidemark/checks/text_format.h"
+#include "platform/vb/strings.h"
+
+namespace slidemark {
+namespace {
+
+// The verdicts over a check's answer.
+bool Holds(bool r) {
+  return r;
+}
+template <class R, class E>
+bool Equals(R r, E expected) {
+  return r == expected;
+}
+template <class R>
+bool NonZero(R r) {
+  return r != R{};
+}
+
+using A = const Arguments&;
+using P = const powerpoint::Presentation&;
+
+constexpr KeywordRow kKeywords[] = {
+    // Text search, slide identity and template (checks/text_find, checks/slide_identity)
+    {"FINDTEXT", "T", [](P p, A a) { return Holds(CheckFindText(p, a.T(0))); }},
+    {"TEMPLATEAPPLY", "T", [](P p, A a) { return Holds(CheckTemplateApply(p, a.T(0))); }},
+    {"GETSLIDEID", "I", [](P p, A a) { return NonZero(CheckGetSlideId(p, a.I(0))); }},
+    {"INSERTSLIDE", "IL", [](P p, A a) { return Holds(CheckInsertSlide(p, a.I(0), a.L(1))); }},
+    {"SLIDESWAP", "II", [](P p, A a) { return Holds(CheckSlideSwap(p, a.I(0), a.I(1))); }},
+
+    // Text found in every slide, in one slide, in one shape (checks/text_find)
+    {"PPTTXTFONT", "TT", [](P p, A a) { return Holds(CheckPptTxtFont(p, a.T(0), a.T(1))); }},
+    {"PPTTXTFONTSIZE", "TF",
+     [](P p, A a) { return Holds(CheckPptTxtFontSize(p, a.T(0), a.F(1))); }},
+    {"PPTTXTATTRIB", "TL", [](P p, A a) { return Equals(CheckPptTxtAttrib(p, a.T(0)), a.L(1)); }},
+    {"PPTTXTCOLOR", "TL", [](P p, A a) { return Equals(CheckPptTxtColor(p, a.T(0)), a.L(1)); }},
+    {"FINDTEXTINSLIDE", "IT",
+     [](P p, A a) { return Holds(CheckFindTextInSlide(p, a.I(0), a.T(1))); }},
+    {"FINDTEXTINSLIDEFONT", "ITTF",
+     [](P p, A a) { return Holds(CheckFindTextInSlideFont(p, a.I(0), a.T(1), a.T(2), a.F(3))); }},
+    {"FINDTEXTINSLIDEFONTCOLOR", "ITL",
+     [](P p, A a) { return Holds(CheckFindTextInSlideFontColor(p, a.I(0), a.T(1), a.L(2))); }},
+    {"FINDTEXTINSLIDESHAPE", "IIT",
+     [](P p, A a) { return Holds(CheckFindTextInSlideShape(p, a.I(0), a.I(1), a.T(2))); }},
+    {"FINDTEXTINSLIDESHAPEFONT", "IITTF",
+     [](P p, A a) {
+       return Holds(CheckFindTextInSlideShapeFont(p, a.I(0), a.I(1), a.T(2), a.T(3), a.F(4)));
+     }},
+    {"FINDTEXTINSLIDESHAPEFONTCOLOR", "IITL",
+     [](P p, A a) {
+       return Holds(CheckFindTextInSlideShapeFontColor(p, a.I(0), a.I(1), a.T(2), a.L(3)));
+     }},
+
+    // A shape's font and alignment (checks/text_format)
+    {"SHAPETXTFONTNAME", "IIT",
+     [](P p, A a) { return Holds(CheckShapeTxtFontName(p, a.I(0), a.I(1), a.T(2))); }},
+    {"SHAPETXTFONTSIZE", "IIL",
+     [](P p, A a) { return Holds(CheckShapeTxtFontSize(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SHAPETXTFONTATTRIB", "IIL",
+     [](P p, A a) { return Equals(CheckShapeTxtFontAttrib(p, a.I(0), a.I(1)), a.L(2)); }},
+    {"SHAPETXTFONTCOLOR", "IIL",
+     [](P p, A a) { return Holds(CheckShapeTxtFontColor(p, a.I(0), a.I(1), a.L(2))); }},
+    {"TXTALIGNMENT", "IIL",
+     [](P p, A a) { return Holds(CheckTxtAlignment(p, a.I(0), a.I(1), a.L(2))); }},
+
+    // A shape's size, position and kind (checks/shape_geometry, checks/shape_kinds)
+    {"SHAPEDIMENTION", "IIFF",
+     [](P p, A a) { return Holds(CheckShapeDimention(p, a.I(0), a.I(1), a.F(2), a.F(3))); }},
+    {"SHAPEPOSITION", "IILL",
+     [](P p, A a) { return Holds(CheckShapePosition(p, a.I(0), a.I(1), a.L(2), a.L(3))); }},
+    {"SHAPEMEDIATYPE", "IIL",
+     [](P p, A a) { return Holds(CheckShapeMediaType(p, a.I(0), a.I(1), a.L(2))); }},
+    {"INSERTAUTOSHAPETYPE", "IIL",
+     [](P p, A a) { return Holds(CheckInsertAutoShapeType(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SHAPEAUTOSHAPETYPE", "IIL",
+     [](P p, A a) { return Holds(CheckShapeAutoShapeType(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SHAPETYPENAME", "IIL",
+     [](P p, A a) { return Holds(CheckShapeTypeName(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SHAPEPLACEHOLDERTYPENAME", "IIL",
+     [](P p, A a) { return Holds(CheckShapePlaceholderTypeName(p, a.I(0), a.I(1), a.L(2))); }},
+
+    // Slide count, shape count and layout (checks/structure)
+    {"SLIDELAYOUT", "II", [](P p, A a) { return Holds(CheckSlideLayout(p, a.I(0), a.I(1))); }},
+    {"SLIDENUMBER", "I", [](P p, A a) { return Holds(CheckSlideNumber(p, a.I(0))); }},
+    {"SHAPENUMBER", "II", [](P p, A a) { return Holds(CheckShapeNumber(p, a.I(0), a.I(1))); }},
+
+    // Shape fills, lines and text effects: not available yet.
+    {"SHAPEFILLCOLOR", "IIL", nullptr},
+    {"SHAPEPRSTGRDENTTYPE", "IIL", nullptr},
+    {"SHAPEGRADTSTYLE", "IIL", nullptr},
+    {"SHAPETEXTURED", "IIL", nullptr},
+    {"SHAPETEXTUREPICTURE", "IIT", nullptr},
+    {"SHAPEFILLPATTERN", "IILLL", nullptr},
+    {"LINEWEIGHT", "IIL", nullptr},
+    {"LINESTYLE", "IIL", nullptr},
+    {"LINECOLOR", "IIL", nullptr},
+    {"TXTEFFECTPRESHAPE", "IIL", nullptr},
+    {"SHAPETXTEFFECTFONT", "IITFL", nullptr},
+    {"SHAPETXTEFFECTTEXT", "IIT", nullptr},
+    {"SHAPETXTEFFECT", "IIL", nullptr},
+
+    // Slide and master backgrounds: not available yet.
+    {"PPTGRADIENTCOLORTYPE", "IL", nullptr},
+    {"PRSTGRDENTTYPE", "IL", nullptr},
+    {"GRADTSTYLE", "IL", nullptr},
+    {"PPTTEXTURED", "IL", nullptr},
+    {"PPTFILLTEXTUREPICTURE", "IT", nullptr},
+    {"PPTFILLTEXTUREPATTERN", "ILLL", nullptr},
+    {"ALLSLIDESBGTEXTURE", "L", nullptr},
+    {"ALLSLIDESPRSTGRDENTTYPE", "L", nullptr},
+    {"ALLSLIDESGRADTSTYLE", "L", nullptr},
+    {"PPTFILLTEXTUREPICTUREALL", "T", nullptr},
+    {"PPTFILLTEXTUREPATTERNALL", "LLL", nullptr},
+
+    // Action settings and hyperlinks: not available yet.
+    {"SHAPEACTIONSETTING", "IILL", nullptr},
+    {"TXTACTIONSETTING", "IILL", nullptr},
+    {"TXTHYPERLINKSETTINGURL", "ITTL", nullptr},
+    {"SHAPEHYPERLINKSETTING", "IITL", nullptr},
+    {"SHAPEHYPERLINKURL", "IITL", nullptr},
+    {"SHAPEHYPERLINKFILE", "IITL", nullptr},
+    {"TXTHYPERLINKSETTING", "IITL", nullptr},
+    {"TXTACTIONSETTINGSOUND", "IITL", nullptr},
+    {"SHAPEACTIONSETTINGSOUND", "IITL", nullptr},
+    {"TXTHYPERLINKURL", "IITL", nullptr},
+    {"TXTINSLIDESHAPEACTIONSETTINGURL", "IITTL", nullptr},
+    {"TXTINSLIDESHAPEACTIONSETTINGACTION", "IITLL", nullptr},
+    {"TXTINSLIDESHAPEACTIONSETTINGSUBADDRESS", "IITTL", nullptr},
+    {"TXTINSLIDESHAPEACTIONSETTINGSOUND", "IITTL", nullptr},
+
+    // Slide transitions and slide show settings: not available yet.
+    {"SLIDETRANSITION", "IL", nullptr},
+    {"ALLSLIDETRANSITION", "L", nullptr},
+    {"SLIDETRANSITIONSPEED", "IL", nullptr},
+    {"SLIDETRANSITIONCLICK", "IL", nullptr},
+    {"SLIDETRANSITIONMODEONTIME", "IF", nullptr},
+    {"SLIDETRANSITIONSOUNDEFFECT", "IT", nullptr},
+    {"SLIDETRANSITIONDURATION", "IF", nullptr},
+    {"ALLSLIDETRANSITIONONCLICK", "L", nullptr},
+    {"ALLSLIDETRANSITIONONTIME", "F", nullptr},
+    {"ALLSLIDETRANSITIONDURATION", "F", nullptr},
+    {"ALLSLIDETRANSITIONSPEED", "L", nullptr},
+    {"ALLSLIDETRANSITIONSOUNDEFFECT", "T", nullptr},
+    {"SLIDESHOWSETTINGSHOWTYPE", "L", nullptr},
+    {"SLIDESHOWSETTINGOPTION", "L", nullptr},
+    {"SLIDESHOWSETTINGRANGETYPE", "L", nullptr},
+    {"SLIDESHOWSETTINGRANGE", "LL", nullptr},
+    {"SLIDESHOWPOINTERCOLOR", "L", nullptr},
+    {"SLIDESHOWSETTINGADVANCEMODE", "L", nullptr},
+
+    // Animations: not available yet.
+    {"SETANIMATION", "IIL", nullptr},
+    {"PPTANIMATIONORDER", "III", nullptr},
+    {"GETANIMATIONORDER", "II", nullptr},
+    {"SETANIMATIONEFFECT", "IIL", nullptr},
+    {"SHAPEANIMATIONMODE", "IIL", nullptr},
+    {"SHAPEANIMATIONONTIME", "IIF", nullptr},
+    {"SETANIMATIONEFFECTCOLOR", "IIL", nullptr},
+    {"SETANIMATIONEFFECTTEXTLEVEL", "IIL", nullptr},
+    {"SETANIMATIONTEXTEFFECT", "IIL", nullptr},
+    {"SETANIMATIONEFFECTSOUNDEFFECT", "IIT", nullptr},
+    {"SLDANIMATIONSETTING", "IIL", nullptr},
+    {"SLDANIMATIONTRIGGER", "IIL", nullptr},
+    {"SLDANIMATIONTRIGGERDELAYTIME", "IIF", nullptr},
+    {"SLDANIMATIONDURATION", "IIF", nullptr},
+    {"SLDANIMATIONREPEATCOUNT", "IIL", nullptr},
+    {"SLIDESHAPEISANIMATE", "IIL", nullptr},
+};
+
+const std::unordered_map<std::string_view, const KeywordRow*>& Index() {
+  static const std::unordered_map<std::string_view, const KeywordRow*> index = [] {
+    std::unordered_map<std::string_view, const KeywordRow*> map;
+    for (const KeywordRow& row : kKeywords) map.emplace(row.keyword, &row);
+    return map;
+  }();
+  return index;
+}
+
+}  // namespace
+
+std::span<const KeywordRow> Keywords() {
+  return kKeywords;
+}
+
+const KeywordRow* FindKeyword(std::string_view keyword) {
+  const auto& index = Index();
+  auto it = index.find(keyword);
+  return it == index.end() ? nullptr : it->second;
+}
+
+bool IsCheckKeyword(std::string& token) {
+  token = vb::UCase(token);
+  return FindKeyword(token) != nullptr;
+}
+
+int16_t RunCheck(SlideState& state, std::string& token) {
+  token = vb::UCase(token);
+  const KeywordRow* row = FindKeyword(token);
+  if (row == nullptr) return engine::kNoSuchKeyword;
+  const Arguments args = Arguments::Read(state.engine, row->letters);
+  if (row->clause == nullptr) {
+    engine::WriteLogLine(state.engine, token + " is not available in this version: the rule fails");
+    return engine::kCheckFails;
+  }
+  // With no presentation open every check fails its first read.
+  if (state.CurrentPresentation == nullptr) return engine::kCheckFails;
+  return row->clause(*state.CurrentPresentation, args) ? engine::kCheckHolds : engine::kCheckFails;
+}
+
+}  // namespace slidemark
