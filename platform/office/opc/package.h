@@ -68,7 +68,8 @@ class Package {
   bool Changed() const { return changed_; }
 
   // Writes the package to a host file (through a temporary file in the same folder, renamed
-  // over it); an unchanged package is written byte for byte.
+  // over it); an unchanged package is written byte for byte, and in a changed one the parts not
+  // edited keep their stored (compressed) bytes: only edited parts are deflated anew.
   base::Status SaveAs(const std::filesystem::path& file);
 
   // The part name a relative target of `sourcePart` points at ("../media/a.png" from
