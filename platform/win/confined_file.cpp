@@ -119,21 +119,48 @@ base::Result<OpenedFile> OpenRegularFile(const fs::path& file, uint64_t maxBytes
   return OpenedFile(*fd, static_cast<uint64_t>(st.st_size), file);
 }
 
+base::Result<ConfinedFolder> ConfinedFolder::Resolve(const fs::path& root) {
+  base::Result<fs::path> real = RealPath(root);
+  if (!real) return real.error();
+  return ConfinedFolder(root, real->string());
+}
+
+namespace {
+
+// The file's path without links. A file named straight in the folder that is no link itself is
+// the folder's real path and its name: one look instead of following every component again.
+base::Result<fs::path> RealPathIn(const fs::path& file, const ConfinedFolder& folder) {
+  const fs::path name = file.filename();
+  if (!name.empty() && name != "." && name != ".." && file.parent_path() == folder.folder()) {
+    const fs::path direct = fs::path(folder.real()) / name;
+    struct stat st;
+    if (::lstat(direct.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) return direct;
+  }
+  return RealPath(file);
+}
+
+}  // namespace
+
 base::Result<OpenedFile> OpenConfinedFile(const fs::path& file, const fs::path& root,
                                           uint64_t maxBytes) {
-  base::Result<fs::path> realRoot = RealPath(root);
-  if (!realRoot) return realRoot.error();
-  base::Result<fs::path> real = RealPath(file);
+  base::Result<ConfinedFolder> folder = ConfinedFolder::Resolve(root);
+  if (!folder) return folder.error();
+  return OpenConfinedFile(file, *folder, maxBytes);
+}
+
+base::Result<OpenedFile> OpenConfinedFile(const fs::path& file, const ConfinedFolder& folder,
+                                          uint64_t maxBytes) {
+  base::Result<fs::path> real = RealPathIn(file, folder);
   if (!real) return real.error();
-  if (!Inside(real->string(), realRoot->string()))
-    return Missing(file, "it lies outside " + root.string());
-  // Opened by its linkless name, so nothing swapped in since can lead elsewhere unseen.
+  if (!Inside(real->string(), folder.real()))
+    return Missing(file, "it lies outside " + folder.root().string());
+  // Opened by its linkless name, and checked where it really is once open: a folder on the way
+  // swapped for a link since it was resolved is seen here.
   base::Result<int> fd = OpenRegular(*real, maxBytes, O_NOFOLLOW);
   if (!fd) return fd.error();
   OpenedFile opened(*fd, 0, file);
-  if (const std::string where = OpenedPath(*fd);
-      !where.empty() && !Inside(where, realRoot->string()))
-    return Missing(file, "it lies outside " + root.string());
+  if (const std::string where = OpenedPath(*fd); !where.empty() && !Inside(where, folder.real()))
+    return Missing(file, "it lies outside " + folder.root().string());
   struct stat st;
   ::fstat(*fd, &st);
   opened.size_ = static_cast<uint64_t>(st.st_size);
@@ -154,6 +181,11 @@ base::Result<std::string> ReadOpened(base::Result<OpenedFile> file) {
 base::Result<std::string> ReadConfinedFile(const fs::path& file, const fs::path& root,
                                            uint64_t maxBytes) {
   return ReadOpened(OpenConfinedFile(file, root, maxBytes));
+}
+
+base::Result<std::string> ReadConfinedFile(const fs::path& file, const ConfinedFolder& folder,
+                                           uint64_t maxBytes) {
+  return ReadOpened(OpenConfinedFile(file, folder, maxBytes));
 }
 
 base::Result<std::string> ReadRegularFile(const fs::path& file, uint64_t maxBytes) {

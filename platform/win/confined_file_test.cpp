@@ -36,6 +36,18 @@ struct Folders {
   }
 };
 
+// The bytes read, or an error of `code` (0: the read must succeed).
+void ExpectRead(const base::Result<std::string>& read, int code, std::string_view bytes) {
+  if (code == 0) {
+    ASSERT_TRUE(read) << read.error().message;
+    EXPECT_EQ(*read, bytes);
+  } else {
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.error().code, code) << read.error().message;
+    EXPECT_EQ(ReadsAsMissing(read.error()), code == ENOENT);
+  }
+}
+
 TEST(ConfinedFile, ReadsOnlyRegularFilesThatStayInsideTheFolder) {
   struct Case {
     const char* name;
@@ -77,16 +89,61 @@ TEST(ConfinedFile, ReadsOnlyRegularFilesThatStayInsideTheFolder) {
     Folders folders;
     const fs::path record = folders.candidate / "Selkt" / "26001.txt";
     c.make(folders, record);
-    base::Result<std::string> read = ReadConfinedFile(record, folders.candidate, 64);
-    if (c.code == 0) {
-      ASSERT_TRUE(read) << read.error().message;
-      EXPECT_EQ(*read, c.bytes);
-    } else {
-      ASSERT_FALSE(read);
-      EXPECT_EQ(read.error().code, c.code) << read.error().message;
-      EXPECT_EQ(ReadsAsMissing(read.error()), c.code == ENOENT);
-    }
+    ExpectRead(ReadConfinedFile(record, folders.candidate, 64), c.code, c.bytes);
   }
+}
+
+// A folder resolved once still has every file checked on its own, files named straight in it
+// (read by the folder's real path and the name) as much as those further down: what was made
+// after the folder was resolved, the folder itself swapped for a link out, a name that climbs.
+TEST(ConfinedFile, AFolderResolvedOnceStillChecksEveryFile) {
+  struct Case {
+    const char* name;
+    const char* file;  // in the candidate's folder, as the folder is given plus this
+    std::function<void(const Folders&)> make;
+    int code;  // 0: read
+    const char* bytes;
+  } cases[] = {
+      {"regular file", "a.txt", [](const Folders& f) { Write(f.candidate / "a.txt", "1-A\n"); }, 0,
+       "1-A\n"},
+      {"link that stays inside", "a.txt",
+       [](const Folders& f) {
+         Write(f.candidate / "Selkt" / "b.txt", "2-B\n");
+         fs::create_symlink("Selkt/b.txt", f.candidate / "a.txt");
+       },
+       0, "2-B\n"},
+      {"file further down", "Selkt/a.txt",
+       [](const Folders& f) { Write(f.candidate / "Selkt" / "a.txt", "3-C\n"); }, 0, "3-C\n"},
+      {"link to the answer key", "a.txt",
+       [](const Folders& f) { fs::create_symlink(f.key, f.candidate / "a.txt"); }, ENOENT, ""},
+      {"name that climbs out", "../Sel.ans", [](const Folders&) {}, ENOENT, ""},
+      {"the folder's parent", "..", [](const Folders&) {}, ENOENT, ""},
+      {"dangling link", "a.txt",
+       [](const Folders& f) { fs::create_symlink("nowhere", f.candidate / "a.txt"); }, ENOENT, ""},
+      {"FIFO", "a.txt",
+       [](const Folders& f) { ASSERT_EQ(::mkfifo((f.candidate / "a.txt").c_str(), 0644), 0); },
+       ENOENT, ""},
+      {"folder swapped for a link out", "Sel.ans",
+       [](const Folders& f) {
+         fs::rename(f.candidate, f.top.Path() / "moved");
+         fs::create_directory_symlink(f.top.Path(), f.candidate);
+       },
+       ENOENT, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Folders folders;
+    // Given as a caller hands a folder, with its trailing separator.
+    base::Result<ConfinedFolder> folder = ConfinedFolder::Resolve(folders.candidate / "");
+    ASSERT_TRUE(folder) << folder.error().message;
+    c.make(folders);
+    ExpectRead(ReadConfinedFile(folders.candidate / c.file, *folder, 64), c.code, c.bytes);
+  }
+  ScopedTempFolder gone{"confined_gone_"};
+  const fs::path missing = gone.Path() / "no-such-folder";
+  base::Result<ConfinedFolder> none = ConfinedFolder::Resolve(missing);
+  ASSERT_FALSE(none);
+  EXPECT_TRUE(ReadsAsMissing(none.error())) << none.error().message;
 }
 
 TEST(ConfinedFile, RegularFileReadFollowsLinksButNeverBlocksOrOverflows) {
