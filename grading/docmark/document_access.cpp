@@ -1,6 +1,10 @@
 // Document access of the two parts.
 #include "grading/docmark/document_access.h"
 
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "grading/docmark/rule_tables.h"
 #include "grading/engine/scoring.h"
 #include "platform/office/word/file_kind.h"
@@ -16,6 +20,19 @@ base::Error Logged(DocState& state, std::string_view fileName, const base::Error
   return error;
 }
 
+// The candidate's folder, its real path resolved at the first document of a grading.
+base::Result<const win::ConfinedFolder*> CandidateFolder(DocState& state) {
+  if (!state.CandidateFolder || state.CandidateFolderPath != state.engine.CheckPath) {
+    state.CandidateFolder.reset();
+    base::Result<win::ConfinedFolder> resolved =
+        win::ConfinedFolder::Resolve(win::ToHostPath(state.engine.CheckPath));
+    if (!resolved) return resolved.error();
+    state.CandidateFolder = *std::move(resolved);
+    state.CandidateFolderPath = state.engine.CheckPath;
+  }
+  return &*state.CandidateFolder;
+}
+
 }  // namespace
 
 word::Application& PartApplication(std::unique_ptr<word::Application>& app) {
@@ -25,13 +42,14 @@ word::Application& PartApplication(std::unique_ptr<word::Application>& app) {
 
 base::Status OpenDocument(DocState& state, word::Application& app, std::string_view fileName) {
   const std::string path = state.engine.CheckPath + std::string(fileName);
-  const std::filesystem::path folder = win::ToHostPath(state.engine.CheckPath);
+  base::Result<const win::ConfinedFolder*> folder = CandidateFolder(state);
+  if (!folder) return Logged(state, fileName, folder.error());
   const std::filesystem::path file = win::ToHostPath(path);
-  base::Result<std::string> bytes = win::ReadConfinedFile(file, folder, win::kOfficeFileCap);
+  base::Result<std::string> bytes = win::ReadConfinedFile(file, **folder, win::kOfficeFileCap);
   if (!bytes) return Logged(state, fileName, bytes.error());
   if (word::NeedsConversion(*bytes)) {
     word::ConvertOptions options = state.Conversion;
-    options.confineTo = folder;
+    options.confineTo = (*folder)->root();
     base::Result<std::string> converted = word::ConvertToDocx(file, options);
     if (!converted) {
       if (converted.error().code == word::kConverterMissing) {
@@ -49,10 +67,13 @@ base::Status OpenDocument(DocState& state, word::Application& app, std::string_v
   return base::Ok();
 }
 
-base::Status SaveDocumentAs(word::Application& app, std::string_view path) {
+base::Status SaveWorkingCopy(word::Application& app, std::string_view path) {
   word::Document* document = app.ActiveDocument();
   if (document == nullptr) return base::Error::Of("no document is open to save as ", path);
-  return document->SaveAs(path);
+  const std::filesystem::path host = win::ToHostPath(path);
+  // unlink: a folder is never removed, a link is removed itself, never what it points to.
+  ::unlink(host.c_str());
+  return document->SaveAs(host, std::string(path));
 }
 
 void CloseActiveWindow(word::Application& app) {
@@ -67,7 +88,7 @@ void SaveAsTmqAndClose(DocState& state) {
       engine::WriteLogLine(state.engine, "working copy " + copy +
                                              " not saved: the answer workbook names a document "
                                              "of the candidate's so");
-    } else if (base::Status saved = SaveDocumentAs(app, state.engine.CheckPath + copy); !saved) {
+    } else if (base::Status saved = SaveWorkingCopy(app, state.engine.CheckPath + copy); !saved) {
       engine::WriteLogLine(state.engine,
                            "working copy " + copy + " not saved: " + saved.error().message);
     } else {

@@ -19,9 +19,11 @@ namespace docmark {
 // installed also sets UnreadableFormat.
 base::Status OpenDocument(DocState& state, word::Application& app, std::string_view fileName);
 
-// Writes the active document as a package to the Windows-form path (a temporary file renamed
-// over it).
-base::Status SaveDocumentAs(word::Application& app, std::string_view path);
+// Writes the active document as a package to the Windows-form path of a working copy (a
+// temporary file renamed to it). A file already under that name is removed first: it is an
+// earlier grading's working copy, no candidate's data, and a rename that replaces a file makes
+// the file system write the new one out at once, a rename to a free name does not.
+base::Status SaveWorkingCopy(word::Application& app, std::string_view path);
 
 // Closes the active document's window without saving; nothing when none is open.
 void CloseActiveWindow(word::Application& app);

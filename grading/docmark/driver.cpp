@@ -168,6 +168,7 @@ base::Status GradeAnswerWorkbook(DocState& state, std::string_view candidateFold
                                  int16_t& fullMarks) {
   state.engine.CheckPath = std::string(candidateFolder);
   state.WorkingCopies.clear();
+  state.CandidateFolder.reset();
   state.UnreadableFormat = false;
   const bool loaded = engine::LoadAnswerTable(state.engine, answerFolder, answerName);
   base::Result<int16_t> marks =

@@ -126,6 +126,40 @@ TEST_F(Pass, EveryFilenameBlockOfPartAIsGradedAndSaved) {
   EXPECT_TRUE(fs::is_regular_file(folders_.CandidateHost() / "twotmq.doc"));
 }
 
+// What stands under the working copy's name from an earlier grading, a file or a link to one
+// outside the folder, gives way to this grading's copy, which the "ab" rows then read; what the
+// link pointed at is left as it was.
+TEST_F(Pass, AnEarlierWorkingCopyIsReplacedByThisGradingsCopy) {
+  const fs::path outside = folders_.CandidateHost().parent_path() / "elsewhere.doc";
+  ASSERT_TRUE(testing::WriteDocument(outside, {"stale copy"}));
+  const std::string outsideBefore = testing::ReadBytes(outside);
+  const struct {
+    const char* name;
+    bool link;
+  } cases[] = {{"a file", false}, {"a link out of the folder", true}};
+  for (const auto& c : cases) {
+    const fs::path copy = folders_.CandidateHost() / "doc1tmq.doc";
+    fs::remove(copy);
+    if (c.link) {
+      fs::create_symlink(outside, copy);
+    } else {
+      WriteDoc("doc1tmq.doc", {"stale copy"});
+    }
+    WriteDoc("doc1.doc", {"the candidate's text"});
+    const int16_t before = Awarded();  // the state carries the total over gradings
+    Grade({{"filename", "doc1.doc", "", "10"},
+           Row("a", kRuleA, "1"),
+           Row("ab", {"FINDCOUNT", "stale", "0"}, "2"),
+           Row("ab", {"FINDCOUNT", "candidate", "1"}, "4"),
+           {"end"}});
+    ASSERT_TRUE(status_) << c.name << ": " << status_.error().message;
+    EXPECT_EQ(Awarded() - before, 1 + 2 + 4) << c.name;
+    EXPECT_FALSE(fs::is_symlink(copy)) << c.name;
+    EXPECT_TRUE(fs::is_regular_file(copy)) << c.name;
+    EXPECT_EQ(testing::ReadBytes(outside), outsideBefore) << c.name;
+  }
+}
+
 TEST_F(Pass, AMissingDocumentScoresNothingAndNoStaleCopyStandsInForIt) {
   // doc1.doc is missing; beside it a finished copy under the working copy's name and the same
   // name with another extension.
