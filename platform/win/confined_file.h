@@ -97,4 +97,22 @@ bool ReadsAsMissing(const base::Error& error);
 base::Status AppendToLogFile(const std::filesystem::path& file, std::string_view bytes,
                              bool flush = false);
 
+// A log kept open over many appends (the lines of one grading), opened with AppendToLogFile's
+// checks at the first line to a file and again when another file is named; each line is written
+// at once, none is held back. Closed by Close or with the object.
+class LogFile {
+ public:
+  LogFile() = default;
+  LogFile(const LogFile&) = delete;
+  LogFile& operator=(const LogFile&) = delete;
+  ~LogFile();
+
+  base::Status Append(const std::filesystem::path& file, std::string_view bytes);
+  void Close();
+
+ private:
+  int fd_ = -1;
+  std::filesystem::path file_;
+};
+
 }  // namespace win

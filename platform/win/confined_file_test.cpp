@@ -156,27 +156,62 @@ TEST(ConfinedFile, RegularFileReadFollowsLinksButNeverBlocksOrOverflows) {
   EXPECT_EQ(ReadRegularFile(f.key, 3).error().code, EFBIG);
 }
 
+// The same rules whether each line opens the log or a LogFile keeps it open over the lines.
 TEST(ConfinedFile, LogsAreAppendedOnlyToRegularFilesNamedDirectly) {
+  LogFile kept;
+  const struct {
+    const char* name;
+    std::function<base::Status(const fs::path&, std::string_view)> append;
+  } appenders[] = {
+      {"opened per line",
+       [](const fs::path& p, std::string_view b) { return AppendToLogFile(p, b); }},
+      {"kept open", [&kept](const fs::path& p, std::string_view b) { return kept.Append(p, b); }},
+  };
+  for (const auto& a : appenders) {
+    SCOPED_TRACE(a.name);
+    Folders f;
+    const fs::path log = f.candidate / "1234.txt";
+    ASSERT_TRUE(a.append(log, "a 1分\r\n"));
+    ASSERT_TRUE(a.append(log, "b 0分\r\n"));
+    EXPECT_EQ(Read(log), "a 1分\r\nb 0分\r\n");
+
+    // A link is not followed: the outside file stays as it was.
+    const fs::path linked = f.candidate / "Selkt" / "1234.txt";
+    fs::create_symlink(f.key, linked);
+    EXPECT_FALSE(a.append(linked, "x\r\n"));
+    EXPECT_EQ(Read(f.key), "1-A\n2-B\n");
+    fs::create_symlink(f.top.Path() / "new.txt", f.candidate / "dangling.txt");
+    EXPECT_FALSE(a.append(f.candidate / "dangling.txt", "x\r\n"));
+    EXPECT_FALSE(fs::exists(f.top.Path() / "new.txt"));
+
+    // A FIFO nobody reads fails at once.
+    const fs::path fifo = f.candidate / "fifo.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_FALSE(a.append(fifo, "x\r\n"));
+    EXPECT_FALSE(a.append(f.candidate / "Selkt", "x\r\n"));
+
+    // Back to the log after the refusals: it is opened again, nothing written twice.
+    ASSERT_TRUE(a.append(log, "c 2分\r\n"));
+    EXPECT_EQ(Read(log), "a 1分\r\nb 0分\r\nc 2分\r\n");
+    kept.Close();
+  }
+}
+
+// A kept log writes each line at once (a reader sees it before the next), and after Close the
+// name is looked at afresh: a log replaced by a link meanwhile is refused, not written through.
+TEST(ConfinedFile, AKeptLogWritesEachLineAtOnceAndIsCheckedAgainAfterClose) {
   Folders f;
-  const fs::path log = f.candidate / "1234.txt";
-  ASSERT_TRUE(AppendToLogFile(log, "a 1分\r\n"));
-  ASSERT_TRUE(AppendToLogFile(log, "b 0分\r\n"));
-  EXPECT_EQ(Read(log), "a 1分\r\nb 0分\r\n");
-
-  // A link is not followed: the outside file stays as it was.
-  const fs::path linked = f.candidate / "Selkt" / "1234.txt";
-  fs::create_symlink(f.key, linked);
-  EXPECT_FALSE(AppendToLogFile(linked, "x\r\n"));
+  const fs::path log = f.candidate / "docmark.txt";
+  LogFile kept;
+  ASSERT_TRUE(kept.Append(log, "one\r\n"));
+  EXPECT_EQ(Read(log), "one\r\n");
+  ASSERT_TRUE(kept.Append(log, "two\r\n"));
+  EXPECT_EQ(Read(log), "one\r\ntwo\r\n");
+  kept.Close();
+  fs::remove(log);
+  fs::create_symlink(f.key, log);
+  EXPECT_FALSE(kept.Append(log, "three\r\n"));
   EXPECT_EQ(Read(f.key), "1-A\n2-B\n");
-  fs::create_symlink(f.top.Path() / "new.txt", f.candidate / "dangling.txt");
-  EXPECT_FALSE(AppendToLogFile(f.candidate / "dangling.txt", "x\r\n"));
-  EXPECT_FALSE(fs::exists(f.top.Path() / "new.txt"));
-
-  // A FIFO nobody reads fails at once.
-  const fs::path fifo = f.candidate / "fifo.txt";
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-  EXPECT_FALSE(AppendToLogFile(fifo, "x\r\n"));
-  EXPECT_FALSE(AppendToLogFile(f.candidate / "Selkt", "x\r\n"));
 }
 
 }  // namespace
