@@ -167,6 +167,7 @@ base::Status GradeAnswerWorkbook(DocState& state, std::string_view candidateFold
                                  std::string_view answerFolder, std::string_view answerName,
                                  int16_t& fullMarks) {
   state.engine.CheckPath = std::string(candidateFolder);
+  const engine::KeptLog keptLog(state.engine);
   state.WorkingCopies.clear();
   state.CandidateFolder.reset();
   state.UnreadableFormat = false;
