@@ -33,20 +33,17 @@ base::Result<const win::ConfinedFolder*> CandidateFolder(DocState& state) {
   return &*state.CandidateFolder;
 }
 
-}  // namespace
-
-word::Application& PartApplication(std::unique_ptr<word::Application>& app) {
-  if (!app) app = std::make_unique<word::Application>();
-  return *app;
-}
-
-base::Status OpenDocument(DocState& state, word::Application& app, std::string_view fileName) {
-  const std::string path = state.engine.CheckPath + std::string(fileName);
+// The document's bytes as a docx package: read confined to the candidate's folder and converted
+// from an older format when needed, or as read before in this grading.
+base::Result<const std::string*> DocumentBytes(DocState& state, std::string_view fileName,
+                                               const std::string& path) {
+  if (auto kept = state.DocumentBytes.find(path); kept != state.DocumentBytes.end())
+    return &kept->second;
   base::Result<const win::ConfinedFolder*> folder = CandidateFolder(state);
-  if (!folder) return Logged(state, fileName, folder.error());
+  if (!folder) return folder.error();
   const std::filesystem::path file = win::ToHostPath(path);
   base::Result<std::string> bytes = win::ReadConfinedFile(file, **folder, win::kOfficeFileCap);
-  if (!bytes) return Logged(state, fileName, bytes.error());
+  if (!bytes) return bytes.error();
   if (word::NeedsConversion(*bytes)) {
     word::ConvertOptions options = state.Conversion;
     options.confineTo = (*folder)->root();
@@ -57,11 +54,25 @@ base::Status OpenDocument(DocState& state, word::Application& app, std::string_v
         engine::WriteLogLine(state.engine, "cannot read the format of " + std::string(fileName) +
                                                ": no converter is installed");
       }
-      return Logged(state, fileName, converted.error());
+      return converted.error();
     }
     bytes = std::move(converted);
   }
-  base::Result<word::Document*> opened = app.Documents().OpenBytes(path, *bytes);
+  return &(state.DocumentBytes[path] = *std::move(bytes));
+}
+
+}  // namespace
+
+word::Application& PartApplication(std::unique_ptr<word::Application>& app) {
+  if (!app) app = std::make_unique<word::Application>();
+  return *app;
+}
+
+base::Status OpenDocument(DocState& state, word::Application& app, std::string_view fileName) {
+  const std::string path = state.engine.CheckPath + std::string(fileName);
+  base::Result<const std::string*> bytes = DocumentBytes(state, fileName, path);
+  if (!bytes) return Logged(state, fileName, bytes.error());
+  base::Result<word::Document*> opened = app.Documents().OpenBytes(path, **bytes);
   if (!opened) return Logged(state, fileName, opened.error());
   (void)app.Options().SetMeasurementUnit(word::wdCentimeters);
   return base::Ok();
@@ -88,12 +99,16 @@ void SaveAsTmqAndClose(DocState& state) {
       engine::WriteLogLine(state.engine, "working copy " + copy +
                                              " not saved: the answer workbook names a document "
                                              "of the candidate's so");
-    } else if (base::Status saved = SaveWorkingCopy(app, state.engine.CheckPath + copy); !saved) {
-      engine::WriteLogLine(state.engine,
-                           "working copy " + copy + " not saved: " + saved.error().message);
     } else {
-      state.WorkingCopies.insert(vb::LCase(copy));
-      engine::WriteLogLine(state.engine, "Word.Application OK: working copy " + copy + " saved");
+      const std::string path = state.engine.CheckPath + copy;
+      state.DocumentBytes.erase(path);  // what was read under that name is replaced now
+      if (base::Status saved = SaveWorkingCopy(app, path); !saved) {
+        engine::WriteLogLine(state.engine,
+                             "working copy " + copy + " not saved: " + saved.error().message);
+      } else {
+        state.WorkingCopies.insert(vb::LCase(copy));
+        engine::WriteLogLine(state.engine, "Word.Application OK: working copy " + copy + " saved");
+      }
     }
   }
   CloseActiveWindow(app);

@@ -170,6 +170,7 @@ base::Status GradeAnswerWorkbook(DocState& state, std::string_view candidateFold
   const engine::KeptLog keptLog(state.engine);
   state.WorkingCopies.clear();
   state.CandidateFolder.reset();
+  state.DocumentBytes.clear();
   state.UnreadableFormat = false;
   const bool loaded = engine::LoadAnswerTable(state.engine, answerFolder, answerName);
   base::Result<int16_t> marks =
@@ -183,6 +184,7 @@ base::Status GradeAnswerWorkbook(DocState& state, std::string_view candidateFold
   SplitAnsFile(state);
   StartWordGradingA(state);
   StartWordGradingB(state);
+  state.DocumentBytes.clear();
   return base::Ok();
 }
 

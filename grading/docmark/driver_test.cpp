@@ -160,6 +160,33 @@ TEST_F(Pass, AnEarlierWorkingCopyIsReplacedByThisGradingsCopy) {
   }
 }
 
+// Part B opens the document part A read without reading it again, but never past the grading:
+// the candidate's document changed between two gradings is read afresh by both parts.
+TEST_F(Pass, AGradingReadsTheDocumentAsItIsNowNotAsAnEarlierGradingRead) {
+  const std::vector<std::string> rows[] = {
+      Row("b", {"FINDCOUNT", "first", "1"}, "1"),
+      Row("b", {"FINDCOUNT", "second", "1"}, "2"),
+      Row("ab", {"FINDCOUNT", "second", "1"}, "4"),
+  };
+  const struct {
+    const char* text;
+    int awarded;
+  } cases[] = {{"first draft", 1}, {"second draft", 2 + 4}};
+  for (const auto& c : cases) {
+    WriteDoc("doc1.doc", {c.text});
+    const int16_t before = Awarded();
+    Grade({{"filename", "doc1.doc", "", "10"},
+           Row("a", kRuleA, "8"),
+           rows[0],
+           rows[1],
+           rows[2],
+           {"end"}});
+    ASSERT_TRUE(status_) << c.text << ": " << status_.error().message;
+    EXPECT_EQ(Awarded() - before, 8 + c.awarded) << c.text;
+  }
+  EXPECT_TRUE(state_.DocumentBytes.empty());  // nothing held once the grading is over
+}
+
 TEST_F(Pass, AMissingDocumentScoresNothingAndNoStaleCopyStandsInForIt) {
   // doc1.doc is missing; beside it a finished copy under the working copy's name and the same
   // name with another extension.

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -59,6 +60,10 @@ struct DocState {
   // grading reads from it; a grading starts without one.
   std::optional<win::ConfinedFolder> CandidateFolder;
   std::string CandidateFolderPath;  // the CheckPath it was resolved for
+  // The bytes of each candidate's document read in this grading (converted when it was in an
+  // older format), by its Windows-form path: part B opens the document part A read without
+  // reading and converting it again. Emptied when a grading starts and ends.
+  std::map<std::string, std::string> DocumentBytes;
   // How a document in an older format is converted (tests name a converter that is missing).
   word::ConvertOptions Conversion;
   // Set when a document could not be read because no converter for its format is installed:
