@@ -1,6 +1,7 @@
 // Document access of the two parts.
 #include "grading/docmark/document_access.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -61,6 +62,20 @@ base::Result<const std::string*> DocumentBytes(DocState& state, std::string_view
   return &(state.DocumentBytes[path] = *std::move(bytes));
 }
 
+// True when `host` is a regular file of its own (no link, no second name) in the candidate's
+// folder holding exactly `bytes`.
+bool HoldsExactly(DocState& state, const std::filesystem::path& host, std::string_view bytes) {
+  struct stat st;
+  if (::lstat(host.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1 ||
+      static_cast<uint64_t>(st.st_size) != bytes.size()) {
+    return false;
+  }
+  base::Result<const win::ConfinedFolder*> folder = CandidateFolder(state);
+  if (!folder) return false;
+  base::Result<std::string> held = win::ReadConfinedFile(host, **folder, bytes.size());
+  return held && *held == bytes;
+}
+
 }  // namespace
 
 word::Application& PartApplication(std::unique_ptr<word::Application>& app) {
@@ -78,10 +93,12 @@ base::Status OpenDocument(DocState& state, word::Application& app, std::string_v
   return base::Ok();
 }
 
-base::Status SaveWorkingCopy(word::Application& app, std::string_view path) {
+base::Status SaveWorkingCopy(DocState& state, word::Application& app, std::string_view path) {
   word::Document* document = app.ActiveDocument();
   if (document == nullptr) return base::Error::Of("no document is open to save as ", path);
   const std::filesystem::path host = win::ToHostPath(path);
+  const opc::Package& package = document->Package();
+  if (!package.Changed() && HoldsExactly(state, host, package.ArchiveBytes())) return base::Ok();
   // unlink: a folder is never removed, a link is removed itself, never what it points to.
   ::unlink(host.c_str());
   return document->SaveAs(host, std::string(path));
@@ -102,7 +119,7 @@ void SaveAsTmqAndClose(DocState& state) {
     } else {
       const std::string path = state.engine.CheckPath + copy;
       state.DocumentBytes.erase(path);  // what was read under that name is replaced now
-      if (base::Status saved = SaveWorkingCopy(app, path); !saved) {
+      if (base::Status saved = SaveWorkingCopy(state, app, path); !saved) {
         engine::WriteLogLine(state.engine,
                              "working copy " + copy + " not saved: " + saved.error().message);
       } else {

@@ -66,6 +66,8 @@ class Package {
   void MarkChanged(std::string_view name);
   void MarkChanged(const pugi::xml_document* part);
   bool Changed() const { return changed_; }
+  // The archive's bytes as opened: what SaveAs writes while the package is not Changed.
+  std::string_view ArchiveBytes() const { return archive_.view(); }
 
   // Writes the package to a host file (through a temporary file in the same folder, renamed
   // over it); an unchanged package is written byte for byte, and in a changed one the parts not
