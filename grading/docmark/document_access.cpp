@@ -98,10 +98,15 @@ base::Status SaveWorkingCopy(DocState& state, word::Application& app, std::strin
   if (document == nullptr) return base::Error::Of("no document is open to save as ", path);
   const std::filesystem::path host = win::ToHostPath(path);
   const opc::Package& package = document->Package();
-  if (!package.Changed() && HoldsExactly(state, host, package.ArchiveBytes())) return base::Ok();
-  // unlink: a folder is never removed, a link is removed itself, never what it points to.
-  ::unlink(host.c_str());
-  return document->SaveAs(host, std::string(path));
+  const bool unchanged = !package.Changed();
+  if (!unchanged || !HoldsExactly(state, host, package.ArchiveBytes())) {
+    // unlink: a folder is never removed, a link is removed itself, never what it points to.
+    ::unlink(host.c_str());
+    if (base::Status saved = document->SaveAs(host, std::string(path)); !saved) return saved;
+  }
+  // Known to be on disk as they are: an "ab" row opens them without reading them back.
+  if (unchanged) state.DocumentBytes[std::string(path)] = std::string(package.ArchiveBytes());
+  return base::Ok();
 }
 
 void CloseActiveWindow(word::Application& app) {

@@ -61,8 +61,9 @@ struct DocState {
   std::optional<win::ConfinedFolder> CandidateFolder;
   std::string CandidateFolderPath;  // the CheckPath it was resolved for
   // The bytes of each candidate's document read in this grading (converted when it was in an
-  // older format), by its Windows-form path: part B opens the document part A read without
-  // reading and converting it again. Emptied when a grading starts and ends.
+  // older format) and of each working copy whose saved bytes are known, by Windows-form path:
+  // part B opens them without reading and converting them again. Emptied when a grading starts
+  // and ends.
   std::map<std::string, std::string> DocumentBytes;
   // How a document in an older format is converted (tests name a converter that is missing).
   word::ConvertOptions Conversion;
