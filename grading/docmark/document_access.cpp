@@ -1,6 +1,11 @@
 // Document access of the two parts.
 #include "grading/docmark/document_access.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "grading/docmark/rule_tables.h"
 #include "grading/engine/scoring.h"
 #include "platform/office/word/file_kind.h"
@@ -16,6 +21,61 @@ base::Error Logged(DocState& state, std::string_view fileName, const base::Error
   return error;
 }
 
+// The candidate's folder, its real path resolved at the first document of a grading.
+base::Result<const win::ConfinedFolder*> CandidateFolder(DocState& state) {
+  if (!state.CandidateFolder || state.CandidateFolderPath != state.engine.CheckPath) {
+    state.CandidateFolder.reset();
+    base::Result<win::ConfinedFolder> resolved =
+        win::ConfinedFolder::Resolve(win::ToHostPath(state.engine.CheckPath));
+    if (!resolved) return resolved.error();
+    state.CandidateFolder = *std::move(resolved);
+    state.CandidateFolderPath = state.engine.CheckPath;
+  }
+  return &*state.CandidateFolder;
+}
+
+// The document's bytes as a docx package: read confined to the candidate's folder and converted
+// from an older format when needed, or as read before in this grading.
+base::Result<const std::string*> DocumentBytes(DocState& state, std::string_view fileName,
+                                               const std::string& path) {
+  if (auto kept = state.DocumentBytes.find(path); kept != state.DocumentBytes.end())
+    return &kept->second;
+  base::Result<const win::ConfinedFolder*> folder = CandidateFolder(state);
+  if (!folder) return folder.error();
+  const std::filesystem::path file = win::ToHostPath(path);
+  base::Result<std::string> bytes = win::ReadConfinedFile(file, **folder, win::kOfficeFileCap);
+  if (!bytes) return bytes.error();
+  if (word::NeedsConversion(*bytes)) {
+    word::ConvertOptions options = state.Conversion;
+    options.confineTo = (*folder)->root();
+    base::Result<std::string> converted = word::ConvertToDocx(file, options);
+    if (!converted) {
+      if (converted.error().code == word::kConverterMissing) {
+        state.UnreadableFormat = true;
+        engine::WriteLogLine(state.engine, "cannot read the format of " + std::string(fileName) +
+                                               ": no converter is installed");
+      }
+      return converted.error();
+    }
+    bytes = std::move(converted);
+  }
+  return &(state.DocumentBytes[path] = *std::move(bytes));
+}
+
+// True when `host` is a regular file of its own (no link, no second name) in the candidate's
+// folder holding exactly `bytes`.
+bool HoldsExactly(DocState& state, const std::filesystem::path& host, std::string_view bytes) {
+  struct stat st;
+  if (::lstat(host.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1 ||
+      static_cast<uint64_t>(st.st_size) != bytes.size()) {
+    return false;
+  }
+  base::Result<const win::ConfinedFolder*> folder = CandidateFolder(state);
+  if (!folder) return false;
+  base::Result<std::string> held = win::ReadConfinedFile(host, **folder, bytes.size());
+  return held && *held == bytes;
+}
+
 }  // namespace
 
 word::Application& PartApplication(std::unique_ptr<word::Application>& app) {
@@ -25,34 +85,28 @@ word::Application& PartApplication(std::unique_ptr<word::Application>& app) {
 
 base::Status OpenDocument(DocState& state, word::Application& app, std::string_view fileName) {
   const std::string path = state.engine.CheckPath + std::string(fileName);
-  const std::filesystem::path folder = win::ToHostPath(state.engine.CheckPath);
-  const std::filesystem::path file = win::ToHostPath(path);
-  base::Result<std::string> bytes = win::ReadConfinedFile(file, folder, win::kOfficeFileCap);
+  base::Result<const std::string*> bytes = DocumentBytes(state, fileName, path);
   if (!bytes) return Logged(state, fileName, bytes.error());
-  if (word::NeedsConversion(*bytes)) {
-    word::ConvertOptions options = state.Conversion;
-    options.confineTo = folder;
-    base::Result<std::string> converted = word::ConvertToDocx(file, options);
-    if (!converted) {
-      if (converted.error().code == word::kConverterMissing) {
-        state.UnreadableFormat = true;
-        engine::WriteLogLine(state.engine, "cannot read the format of " + std::string(fileName) +
-                                               ": no converter is installed");
-      }
-      return Logged(state, fileName, converted.error());
-    }
-    bytes = std::move(converted);
-  }
-  base::Result<word::Document*> opened = app.Documents().OpenBytes(path, *bytes);
+  base::Result<word::Document*> opened = app.Documents().OpenBytes(path, **bytes);
   if (!opened) return Logged(state, fileName, opened.error());
   (void)app.Options().SetMeasurementUnit(word::wdCentimeters);
   return base::Ok();
 }
 
-base::Status SaveDocumentAs(word::Application& app, std::string_view path) {
+base::Status SaveWorkingCopy(DocState& state, word::Application& app, std::string_view path) {
   word::Document* document = app.ActiveDocument();
   if (document == nullptr) return base::Error::Of("no document is open to save as ", path);
-  return document->SaveAs(path);
+  const std::filesystem::path host = win::ToHostPath(path);
+  const opc::Package& package = document->Package();
+  const bool unchanged = !package.Changed();
+  if (!unchanged || !HoldsExactly(state, host, package.ArchiveBytes())) {
+    // unlink: a folder is never removed, a link is removed itself, never what it points to.
+    ::unlink(host.c_str());
+    if (base::Status saved = document->SaveAs(host, std::string(path)); !saved) return saved;
+  }
+  // Known to be on disk as they are: an "ab" row opens them without reading them back.
+  if (unchanged) state.DocumentBytes[std::string(path)] = std::string(package.ArchiveBytes());
+  return base::Ok();
 }
 
 void CloseActiveWindow(word::Application& app) {
@@ -67,12 +121,16 @@ void SaveAsTmqAndClose(DocState& state) {
       engine::WriteLogLine(state.engine, "working copy " + copy +
                                              " not saved: the answer workbook names a document "
                                              "of the candidate's so");
-    } else if (base::Status saved = SaveDocumentAs(app, state.engine.CheckPath + copy); !saved) {
-      engine::WriteLogLine(state.engine,
-                           "working copy " + copy + " not saved: " + saved.error().message);
     } else {
-      state.WorkingCopies.insert(vb::LCase(copy));
-      engine::WriteLogLine(state.engine, "Word.Application OK: working copy " + copy + " saved");
+      const std::string path = state.engine.CheckPath + copy;
+      state.DocumentBytes.erase(path);  // what was read under that name is replaced now
+      if (base::Status saved = SaveWorkingCopy(state, app, path); !saved) {
+        engine::WriteLogLine(state.engine,
+                             "working copy " + copy + " not saved: " + saved.error().message);
+      } else {
+        state.WorkingCopies.insert(vb::LCase(copy));
+        engine::WriteLogLine(state.engine, "Word.Application OK: working copy " + copy + " saved");
+      }
     }
   }
   CloseActiveWindow(app);

@@ -19,9 +19,13 @@ namespace docmark {
 // installed also sets UnreadableFormat.
 base::Status OpenDocument(DocState& state, word::Application& app, std::string_view fileName);
 
-// Writes the active document as a package to the Windows-form path (a temporary file renamed
-// over it).
-base::Status SaveDocumentAs(word::Application& app, std::string_view path);
+// Writes the active document as a package to the Windows-form path of a working copy (a
+// temporary file renamed to it). What stands under that name is an earlier grading's working
+// copy, no candidate's data: a regular file of its own (no link, one name) that already holds
+// exactly the bytes to write is left as it is, anything else is removed first, since a rename
+// that replaces a file makes the file system write the new one out at once and a rename to a
+// free name does not.
+base::Status SaveWorkingCopy(DocState& state, word::Application& app, std::string_view path);
 
 // Closes the active document's window without saving; nothing when none is open.
 void CloseActiveWindow(word::Application& app);

@@ -167,7 +167,10 @@ base::Status GradeAnswerWorkbook(DocState& state, std::string_view candidateFold
                                  std::string_view answerFolder, std::string_view answerName,
                                  int16_t& fullMarks) {
   state.engine.CheckPath = std::string(candidateFolder);
+  const engine::KeptLog keptLog(state.engine);
   state.WorkingCopies.clear();
+  state.CandidateFolder.reset();
+  state.DocumentBytes.clear();
   state.UnreadableFormat = false;
   const bool loaded = engine::LoadAnswerTable(state.engine, answerFolder, answerName);
   base::Result<int16_t> marks =
@@ -181,6 +184,7 @@ base::Status GradeAnswerWorkbook(DocState& state, std::string_view candidateFold
   SplitAnsFile(state);
   StartWordGradingA(state);
   StartWordGradingB(state);
+  state.DocumentBytes.clear();
   return base::Ok();
 }
 

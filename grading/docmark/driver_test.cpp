@@ -2,7 +2,12 @@
 // as it was, missing documents, the messages, and the percentage.
 #include "grading/docmark/driver.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <functional>
 
 #include "grading/docmark/testing/doc_fixture.h"
 #include "platform/win/codepage.h"
@@ -124,6 +129,91 @@ TEST_F(Pass, EveryFilenameBlockOfPartAIsGradedAndSaved) {
   EXPECT_EQ(Awarded(), 5);
   EXPECT_TRUE(fs::is_regular_file(folders_.CandidateHost() / "onetmq.doc"));
   EXPECT_TRUE(fs::is_regular_file(folders_.CandidateHost() / "twotmq.doc"));
+}
+
+// What stands under the working copy's name from an earlier grading gives way to this grading's
+// copy, which the "ab" rows then read, unless it is a file of its own already holding exactly the
+// bytes to write: then it is left as it is. Links and second names are never kept nor written
+// through, what they lead to stays as it was.
+TEST_F(Pass, AnEarlierWorkingCopyIsReplacedUnlessItHoldsTheSameBytes) {
+  const fs::path outside = folders_.CandidateHost().parent_path() / "elsewhere.doc";
+  ASSERT_TRUE(testing::WriteDocument(outside, {"stale copy"}));
+  const std::string outsideBefore = testing::ReadBytes(outside);
+  const fs::path doc = folders_.CandidateHost() / "doc1.doc";
+  const fs::path copy = folders_.CandidateHost() / "doc1tmq.doc";
+  const struct {
+    const char* name;
+    std::function<void()> make;
+    bool kept;
+  } cases[] = {
+      {"a stale copy", [&] { WriteDoc("doc1tmq.doc", {"stale copy"}); }, false},
+      {"a link out of the folder", [&] { fs::create_symlink(outside, copy); }, false},
+      {"a link to the candidate's document", [&] { fs::create_symlink(doc, copy); }, false},
+      {"a second name of the candidate's document", [&] { fs::create_hard_link(doc, copy); },
+       false},
+      {"the same size, one byte changed",
+       [&] {
+         std::string bytes = testing::ReadBytes(doc);
+         bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 1);
+         std::ofstream(copy, std::ios::binary) << bytes;
+       },
+       false},
+      {"an earlier grading's copy of the same document", [&] { fs::copy_file(doc, copy); }, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(copy);
+    WriteDoc("doc1.doc", {"the candidate's text"});
+    const std::string docBefore = testing::ReadBytes(doc);
+    c.make();
+    // An old time on what stands there: only a file left as it is still shows it.
+    const timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, copy.c_str(), old, AT_SYMLINK_NOFOLLOW), 0);
+    const int16_t awardedBefore = Awarded();  // the state carries the total over gradings
+    Grade({{"filename", "doc1.doc", "", "10"},
+           Row("a", kRuleA, "1"),
+           Row("ab", {"FINDCOUNT", "stale", "0"}, "2"),
+           Row("ab", {"FINDCOUNT", "candidate", "1"}, "4"),
+           {"end"}});
+    ASSERT_TRUE(status_) << status_.error().message;
+    EXPECT_EQ(Awarded() - awardedBefore, 1 + 2 + 4);
+    struct stat after {};
+    ASSERT_EQ(::lstat(copy.c_str(), &after), 0);
+    EXPECT_TRUE(S_ISREG(after.st_mode));
+    EXPECT_EQ(after.st_nlink, 1u);
+    EXPECT_EQ(after.st_mtim.tv_sec == old[1].tv_sec, c.kept);
+    EXPECT_EQ(testing::ReadBytes(copy), docBefore);  // part A changed nothing: its bytes
+    EXPECT_EQ(testing::ReadBytes(doc), docBefore);
+    EXPECT_EQ(testing::ReadBytes(outside), outsideBefore);
+    EXPECT_NE(Log().find("Word.Application OK: working copy doc1tmq.doc saved"), std::string::npos);
+  }
+}
+
+// Part B opens the document part A read without reading it again, but never past the grading:
+// the candidate's document changed between two gradings is read afresh by both parts.
+TEST_F(Pass, AGradingReadsTheDocumentAsItIsNowNotAsAnEarlierGradingRead) {
+  const std::vector<std::string> rows[] = {
+      Row("b", {"FINDCOUNT", "first", "1"}, "1"),
+      Row("b", {"FINDCOUNT", "second", "1"}, "2"),
+      Row("ab", {"FINDCOUNT", "second", "1"}, "4"),
+  };
+  const struct {
+    const char* text;
+    int awarded;
+  } cases[] = {{"first draft", 1}, {"second draft", 2 + 4}};
+  for (const auto& c : cases) {
+    WriteDoc("doc1.doc", {c.text});
+    const int16_t before = Awarded();
+    Grade({{"filename", "doc1.doc", "", "10"},
+           Row("a", kRuleA, "8"),
+           rows[0],
+           rows[1],
+           rows[2],
+           {"end"}});
+    ASSERT_TRUE(status_) << c.text << ": " << status_.error().message;
+    EXPECT_EQ(Awarded() - before, 8 + c.awarded) << c.text;
+  }
+  EXPECT_TRUE(state_.DocumentBytes.empty());  // nothing held once the grading is over
 }
 
 TEST_F(Pass, AMissingDocumentScoresNothingAndNoStaleCopyStandsInForIt) {

@@ -7,13 +7,16 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "grading/engine/engine_state.h"
 #include "platform/office/word/application.h"
 #include "platform/office/word/convert.h"
+#include "platform/win/confined_file.h"
 
 namespace docmark {
 
@@ -56,6 +59,15 @@ struct DocState {
   std::set<std::string> CandidateDocuments;
   std::set<std::string> WorkingCopies;
 
+  // The candidate's folder (CheckPath) with its real path, resolved once for the documents a
+  // grading reads from it; a grading starts without one.
+  std::optional<win::ConfinedFolder> CandidateFolder;
+  std::string CandidateFolderPath;  // the CheckPath it was resolved for
+  // The bytes of each candidate's document read in this grading (converted when it was in an
+  // older format) and of each working copy whose saved bytes are known, by Windows-form path:
+  // part B opens them without reading and converting them again. Emptied when a grading starts
+  // and ends.
+  std::map<std::string, std::string> DocumentBytes;
   // How a document in an older format is converted (tests name a converter that is missing).
   word::ConvertOptions Conversion;
   // Set when a document could not be read because no converter for its format is installed:

@@ -98,6 +98,16 @@ void Grid::SetCell(int row, int column, std::string text) {
   cells_[static_cast<size_t>((row - 1) * kGridColumns + (column - 1))] = std::move(text);
 }
 
+Grid& Grid::operator=(const Grid& other) {
+  if (this != &other) {
+    // Past the larger of the two, both grids are empty already.
+    const auto used = static_cast<size_t>(std::max(rowsUsed_, other.rowsUsed_) * kGridColumns);
+    std::copy_n(other.cells_.begin(), used, cells_.begin());
+    rowsUsed_ = other.rowsUsed_;
+  }
+  return *this;
+}
+
 void Grid::Clear() {
   for (size_t i = 0; i < static_cast<size_t>(rowsUsed_ * kGridColumns); ++i) cells_[i].clear();
   rowsUsed_ = 0;

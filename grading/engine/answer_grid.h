@@ -22,6 +22,11 @@ inline constexpr int kGridColumns = 50;
 // 100 rows by 50 columns of text, both indices from 1; empty cells hold the empty text.
 class Grid {
  public:
+  Grid() = default;
+  // Copies only the rows either grid uses: a rule table is copied into the grid once a part.
+  Grid(const Grid& other) { *this = other; }
+  Grid& operator=(const Grid& other);
+
   // The cell's text; the empty text outside the grid.
   const std::string& Cell(int row, int column) const;
   // Ignored outside the grid.

@@ -153,6 +153,42 @@ TEST_F(AnswerWorkbookTest, AnswerFileIsNeverWrittenAndNoScratchFileIsLeft) {
   }
 }
 
+// A grid copied over another holds exactly the other's cells, whichever used more rows; a rule
+// table is copied into the grid that held the previous part's rules.
+TEST(Grid, ACopyHoldsExactlyTheOthersCells) {
+  auto filled = [](int rows, const std::string& tag) {
+    Grid grid;
+    for (int r = 1; r <= rows; ++r)
+      for (int c = 1; c <= kGridColumns; c += 7) grid.SetCell(r, c, tag + std::to_string(r));
+    return grid;
+  };
+  auto expectSame = [](const Grid& got, const Grid& want, const char* name) {
+    EXPECT_EQ(got.RowsUsed(), want.RowsUsed()) << name;
+    for (int r = 1; r <= kGridRows; ++r)
+      for (int c = 1; c <= kGridColumns; ++c)
+        ASSERT_EQ(got.Cell(r, c), want.Cell(r, c)) << name << " at " << r << "," << c;
+  };
+  const struct {
+    const char* name;
+    int targetRows, sourceRows;
+  } cases[] = {{"fewer rows over more", 90, 3},
+               {"more rows over fewer", 3, kGridRows},
+               {"over an empty grid", 0, 5},
+               {"an empty grid over a full one", kGridRows, 0}};
+  for (const auto& c : cases) {
+    Grid target = filled(c.targetRows, "old");
+    const Grid source = filled(c.sourceRows, "new");
+    target = source;
+    expectSame(target, source, c.name);
+    const Grid constructed(source);
+    expectSame(constructed, source, c.name);
+  }
+  Grid self = filled(4, "self");
+  const Grid& alias = self;
+  self = alias;
+  expectSame(self, filled(4, "self"), "itself");
+}
+
 TEST_F(AnswerWorkbookTest, StudentFileName) {
   Write("name.xlsx", {{{"filename", "学生.pptx"}}});
   EngineState state;

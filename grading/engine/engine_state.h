@@ -52,6 +52,8 @@ struct TypeScore {
   int16_t possible = 0;
 };
 
+struct KeptLogFile;
+
 struct EngineState {
   explicit EngineState(ControlKind kind = ControlKind::Presentation);
 
@@ -91,6 +93,8 @@ struct EngineState {
   int16_t DebugFlag = kFalse;
   std::string CheckPath;     // Windows form, ending with a separator
   std::string DebugLogName;  // "slidemark.txt", "docmark.txt" or "1234.txt"
+  // Set while a KeptLog (scoring.h) keeps the log open for a grading.
+  KeptLogFile* KeptLog = nullptr;
 };
 
 }  // namespace engine

@@ -1,6 +1,7 @@
 // AddScore, the debug log and the engine's messages.
 #include "grading/engine/scoring.h"
 
+#include <filesystem>
 #include <string>
 
 #include "grading/engine/engine_state.h"
@@ -41,10 +42,34 @@ void WriteDebugLog(const EngineState& state, std::string_view text, int16_t poin
   WriteLogLine(state, std::string(text) + " " + std::to_string(points) + " 分");
 }
 
+// The log a KeptLog holds open, and the Windows-form path it was opened for.
+struct KeptLogFile {
+  std::string path;
+  std::filesystem::path host;
+  win::LogFile file;
+};
+
 void WriteLogLine(const EngineState& state, std::string_view line) {
   // The log lies in the candidate's folder: a link or a FIFO there is skipped, grading goes on.
-  (void)win::AppendToLogFile(win::ToHostPath(state.CheckPath + state.DebugLogName),
-                             win::Utf8ToGbk(line) + "\r\n");
+  const std::string path = state.CheckPath + state.DebugLogName;
+  const std::string bytes = win::Utf8ToGbk(line) + "\r\n";
+  if (KeptLogFile* kept = state.KeptLog) {
+    if (kept->path != path || kept->host.empty()) {
+      kept->path = path;
+      kept->host = win::ToHostPath(path);
+    }
+    (void)kept->file.Append(kept->host, bytes);
+    return;
+  }
+  (void)win::AppendToLogFile(win::ToHostPath(path), bytes);
+}
+
+KeptLog::KeptLog(EngineState& state) : state_(state), file_(std::make_unique<KeptLogFile>()) {
+  state_.KeptLog = file_.get();
+}
+
+KeptLog::~KeptLog() {
+  state_.KeptLog = nullptr;
 }
 
 void ShowEngineError(std::string_view titleWord, std::string_view prompt) {

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 namespace engine {
 
 struct EngineState;
+struct KeptLogFile;
 
 // Adds the row's points to its question type's awarded total when `passed` is true (a sum that
 // would leave the 16-bit range leaves the total unchanged), lets the host pump its messages, and
@@ -25,6 +27,21 @@ void WriteDebugLog(const EngineState& state, std::string_view text, int16_t poin
 // Appends the line and CR LF, in GBK, to the same log, whatever DebugFlag says: what the
 // control has to tell of a grading (in place of a box that would stop it).
 void WriteLogLine(const EngineState& state, std::string_view line);
+
+// Keeps the log of `state` open from its first line until the object ends (a grading): one open
+// a grading instead of one a line. Each line is still written at once, so a crash loses none;
+// a log the candidate swaps for a link meanwhile is written to as the file it was when opened.
+class KeptLog {
+ public:
+  explicit KeptLog(EngineState& state);
+  KeptLog(const KeptLog&) = delete;
+  KeptLog& operator=(const KeptLog&) = delete;
+  ~KeptLog();
+
+ private:
+  EngineState& state_;
+  std::unique_ptr<KeptLogFile> file_;
+};
 
 // The engine's modal error box: title "错误——" + word, the prompt + "，请与开发人员联系！", OK
 // only.

@@ -111,5 +111,34 @@ TEST(DebugLog, NeverFollowsALinkNorWaitsOnAFifo) {
   EXPECT_EQ(Slurp(outside), "kept");
 }
 
+// A grading that keeps its log open writes the same lines, each at once, to the log of the
+// check folder in force, and once it ends each line opens the log again.
+TEST(DebugLog, AKeptLogWritesTheSameLinesEachAtOnce) {
+  excel::testing::TempFolder tmp("debug_kept");
+  std::filesystem::create_directories(tmp.Path() / "second");
+  EngineState state(ControlKind::WordProcessor);
+  state.CheckPath = win::ToWindowsPath(tmp.Path()) + "\\";
+  state.DebugFlag = kTrue;
+  {
+    KeptLog kept(state);
+    AddScore(state, 1, 21, kTrue, "a");
+    EXPECT_EQ(Slurp(tmp.Path() / "docmark.txt"), "a 1 \xB7\xD6\r\n");
+    WriteLogLine(state, "b");
+    EXPECT_EQ(Slurp(tmp.Path() / "docmark.txt"), "a 1 \xB7\xD6\r\nb\r\n");
+    state.CheckPath = win::ToWindowsPath(tmp.Path() / "second") + "\\";
+    WriteLogLine(state, "c");
+    EXPECT_EQ(Slurp(tmp.Path() / "second" / "docmark.txt"), "c\r\n");
+  }
+  EXPECT_EQ(state.KeptLog, nullptr);
+  // Replaced by a link once the grading is over: refused, the link's target left alone.
+  const std::filesystem::path log = tmp.Path() / "second" / "docmark.txt";
+  std::filesystem::remove(log);
+  std::ofstream(tmp.Path() / "outside.txt") << "kept";
+  std::filesystem::create_symlink(tmp.Path() / "outside.txt", log);
+  WriteLogLine(state, "d");
+  EXPECT_EQ(Slurp(tmp.Path() / "outside.txt"), "kept");
+  EXPECT_EQ(Slurp(tmp.Path() / "docmark.txt"), "a 1 \xB7\xD6\r\nb\r\n");
+}
+
 }  // namespace
 }  // namespace engine

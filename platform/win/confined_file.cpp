@@ -49,8 +49,9 @@ std::string OpenedPath(int fd) {
 }
 
 // Opens what `file` names, never blocking, once a look at it says it is a regular file (so a
-// device is never opened at all); `flags` adds O_NOFOLLOW where no link may be followed.
-base::Result<int> OpenRegular(const fs::path& file, uint64_t maxBytes, int flags) {
+// device is never opened at all); `flags` adds O_NOFOLLOW where no link may be followed. `size`
+// is the opened file's size.
+base::Result<int> OpenRegular(const fs::path& file, uint64_t maxBytes, int flags, uint64_t& size) {
   struct stat st;
   const int looked =
       (flags & O_NOFOLLOW) != 0 ? ::lstat(file.c_str(), &st) : ::stat(file.c_str(), &st);
@@ -76,6 +77,7 @@ base::Result<int> OpenRegular(const fs::path& file, uint64_t maxBytes, int flags
     return base::Error::WithCode(EFBIG, "cannot read " + file.string() + ": larger than " +
                                             std::to_string(maxBytes) + " bytes");
   }
+  size = static_cast<uint64_t>(st.st_size);
   return fd;
 }
 
@@ -112,31 +114,55 @@ base::Status OpenedFile::ReadAll(char* out) const {
 }
 
 base::Result<OpenedFile> OpenRegularFile(const fs::path& file, uint64_t maxBytes) {
-  base::Result<int> fd = OpenRegular(file, maxBytes, 0);
+  uint64_t size = 0;
+  base::Result<int> fd = OpenRegular(file, maxBytes, 0, size);
   if (!fd) return fd.error();
-  struct stat st;
-  ::fstat(*fd, &st);
-  return OpenedFile(*fd, static_cast<uint64_t>(st.st_size), file);
+  return OpenedFile(*fd, size, file);
 }
+
+base::Result<ConfinedFolder> ConfinedFolder::Resolve(const fs::path& root) {
+  base::Result<fs::path> real = RealPath(root);
+  if (!real) return real.error();
+  return ConfinedFolder(root, real->string());
+}
+
+namespace {
+
+// The file's path without links. A file named straight in the folder that is no link itself is
+// the folder's real path and its name: one look instead of following every component again.
+base::Result<fs::path> RealPathIn(const fs::path& file, const ConfinedFolder& folder) {
+  const fs::path name = file.filename();
+  if (!name.empty() && name != "." && name != ".." && file.parent_path() == folder.folder()) {
+    const fs::path direct = fs::path(folder.real()) / name;
+    struct stat st;
+    if (::lstat(direct.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) return direct;
+  }
+  return RealPath(file);
+}
+
+}  // namespace
 
 base::Result<OpenedFile> OpenConfinedFile(const fs::path& file, const fs::path& root,
                                           uint64_t maxBytes) {
-  base::Result<fs::path> realRoot = RealPath(root);
-  if (!realRoot) return realRoot.error();
-  base::Result<fs::path> real = RealPath(file);
+  base::Result<ConfinedFolder> folder = ConfinedFolder::Resolve(root);
+  if (!folder) return folder.error();
+  return OpenConfinedFile(file, *folder, maxBytes);
+}
+
+base::Result<OpenedFile> OpenConfinedFile(const fs::path& file, const ConfinedFolder& folder,
+                                          uint64_t maxBytes) {
+  base::Result<fs::path> real = RealPathIn(file, folder);
   if (!real) return real.error();
-  if (!Inside(real->string(), realRoot->string()))
-    return Missing(file, "it lies outside " + root.string());
-  // Opened by its linkless name, so nothing swapped in since can lead elsewhere unseen.
-  base::Result<int> fd = OpenRegular(*real, maxBytes, O_NOFOLLOW);
+  if (!Inside(real->string(), folder.real()))
+    return Missing(file, "it lies outside " + folder.root().string());
+  // Opened by its linkless name, and checked where it really is once open: a folder on the way
+  // swapped for a link since it was resolved is seen here.
+  uint64_t size = 0;
+  base::Result<int> fd = OpenRegular(*real, maxBytes, O_NOFOLLOW, size);
   if (!fd) return fd.error();
-  OpenedFile opened(*fd, 0, file);
-  if (const std::string where = OpenedPath(*fd);
-      !where.empty() && !Inside(where, realRoot->string()))
-    return Missing(file, "it lies outside " + root.string());
-  struct stat st;
-  ::fstat(*fd, &st);
-  opened.size_ = static_cast<uint64_t>(st.st_size);
+  OpenedFile opened(*fd, size, file);
+  if (const std::string where = OpenedPath(*fd); !where.empty() && !Inside(where, folder.real()))
+    return Missing(file, "it lies outside " + folder.root().string());
   return opened;
 }
 
@@ -156,6 +182,11 @@ base::Result<std::string> ReadConfinedFile(const fs::path& file, const fs::path&
   return ReadOpened(OpenConfinedFile(file, root, maxBytes));
 }
 
+base::Result<std::string> ReadConfinedFile(const fs::path& file, const ConfinedFolder& folder,
+                                           uint64_t maxBytes) {
+  return ReadOpened(OpenConfinedFile(file, folder, maxBytes));
+}
+
 base::Result<std::string> ReadRegularFile(const fs::path& file, uint64_t maxBytes) {
   return ReadOpened(OpenRegularFile(file, maxBytes));
 }
@@ -164,7 +195,11 @@ bool ReadsAsMissing(const base::Error& error) {
   return error.code == ENOENT;
 }
 
-base::Status AppendToLogFile(const fs::path& file, std::string_view bytes, bool flush) {
+namespace {
+
+// Opens the log for appending, created when missing; fails when the name is a symbolic link, a
+// FIFO, a device or a folder, without waiting for a reader.
+base::Result<int> OpenLog(const fs::path& file) {
   struct stat st;
   if (::lstat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
     return base::Error::WithCode(EINVAL, "cannot write " + file.string() + ": not a regular file");
@@ -177,23 +212,49 @@ base::Status AppendToLogFile(const fs::path& file, std::string_view bytes, bool 
     ::close(fd);
     return base::Error::WithCode(EINVAL, "cannot write " + file.string() + ": not a regular file");
   }
+  return fd;
+}
+
+base::Status WriteAll(int fd, std::string_view bytes, const fs::path& file) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      const int err = n < 0 ? errno : ENOSPC;
-      ::close(fd);
-      return ErrnoError("cannot write ", file, err);
-    }
+    if (n <= 0) return ErrnoError("cannot write ", file, n < 0 ? errno : ENOSPC);
     bytes.remove_prefix(static_cast<size_t>(n));
   }
-  if (flush && ::fsync(fd) != 0) {
-    const int err = errno;
-    ::close(fd);
-    return ErrnoError("cannot write ", file, err);
-  }
-  if (::close(fd) != 0) return ErrnoError("cannot write ", file);
   return base::Ok();
+}
+
+}  // namespace
+
+base::Status AppendToLogFile(const fs::path& file, std::string_view bytes, bool flush) {
+  base::Result<int> fd = OpenLog(file);
+  if (!fd) return fd.error();
+  base::Status written = WriteAll(*fd, bytes, file);
+  if (written && flush && ::fsync(*fd) != 0) written = ErrnoError("cannot write ", file);
+  if (::close(*fd) != 0 && written) written = ErrnoError("cannot write ", file);
+  return written;
+}
+
+LogFile::~LogFile() {
+  Close();
+}
+
+base::Status LogFile::Append(const fs::path& file, std::string_view bytes) {
+  if (fd_ < 0 || file != file_) {
+    Close();
+    base::Result<int> fd = OpenLog(file);
+    if (!fd) return fd.error();
+    fd_ = *fd;
+    file_ = file;
+  }
+  return WriteAll(fd_, bytes, file_);
+}
+
+void LogFile::Close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  file_.clear();
 }
 
 }  // namespace win

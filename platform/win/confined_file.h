@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/base/result.h"
 
@@ -17,6 +18,8 @@ namespace win {
 // Size caps by kind of file.
 inline constexpr uint64_t kTextFileCap = 4ull << 20;     // records, answer keys, debug logs
 inline constexpr uint64_t kOfficeFileCap = 64ull << 20;  // a workbook, document, presentation
+
+class ConfinedFolder;
 
 // A regular file opened for reading, with its size when opened; closed with the object.
 class OpenedFile {
@@ -34,13 +37,36 @@ class OpenedFile {
  private:
   friend base::Result<OpenedFile> OpenRegularFile(const std::filesystem::path&, uint64_t);
   friend base::Result<OpenedFile> OpenConfinedFile(const std::filesystem::path&,
-                                                   const std::filesystem::path&, uint64_t);
+                                                   const ConfinedFolder&, uint64_t);
   OpenedFile(int fd, uint64_t size, std::filesystem::path path)
       : fd_(fd), size_(size), path_(std::move(path)) {}
 
   int fd_ = -1;
   uint64_t size_ = 0;
   std::filesystem::path path_;  // for the messages
+};
+
+// A folder whose real path (every link on its way followed) is resolved once, for reading
+// several files in it, as one grading reads the candidate's documents: each file is still checked
+// on its own against that real path.
+class ConfinedFolder {
+ public:
+  // Fails, reading as missing, when the folder's path leads nowhere.
+  static base::Result<ConfinedFolder> Resolve(const std::filesystem::path& root);
+
+  const std::filesystem::path& root() const { return root_; }
+  // The folder as given, without a trailing separator: the parent path of a file named in it.
+  const std::filesystem::path& folder() const { return folder_; }
+  const std::string& real() const { return real_; }
+
+ private:
+  ConfinedFolder(std::filesystem::path root, std::string real)
+      : root_(std::move(root)),
+        folder_(root_.has_filename() ? root_ : root_.parent_path()),
+        real_(std::move(real)) {}
+  std::filesystem::path root_;  // as given, for the messages
+  std::filesystem::path folder_;
+  std::string real_;
 };
 
 // Opens the host file when it is a regular file of at most `maxBytes`, following links.
@@ -51,9 +77,14 @@ base::Result<OpenedFile> OpenRegularFile(const std::filesystem::path& file, uint
 base::Result<OpenedFile> OpenConfinedFile(const std::filesystem::path& file,
                                           const std::filesystem::path& root, uint64_t maxBytes);
 
+base::Result<OpenedFile> OpenConfinedFile(const std::filesystem::path& file,
+                                          const ConfinedFolder& folder, uint64_t maxBytes);
+
 // Every byte of such a file.
 base::Result<std::string> ReadConfinedFile(const std::filesystem::path& file,
                                            const std::filesystem::path& root, uint64_t maxBytes);
+base::Result<std::string> ReadConfinedFile(const std::filesystem::path& file,
+                                           const ConfinedFolder& folder, uint64_t maxBytes);
 base::Result<std::string> ReadRegularFile(const std::filesystem::path& file, uint64_t maxBytes);
 
 // True when the error says the file was not there to read (missing, not a regular file, or
@@ -65,5 +96,23 @@ bool ReadsAsMissing(const base::Error& error);
 // and never waits for a reader.
 base::Status AppendToLogFile(const std::filesystem::path& file, std::string_view bytes,
                              bool flush = false);
+
+// A log kept open over many appends (the lines of one grading), opened with AppendToLogFile's
+// checks at the first line to a file and again when another file is named; each line is written
+// at once, none is held back. Closed by Close or with the object.
+class LogFile {
+ public:
+  LogFile() = default;
+  LogFile(const LogFile&) = delete;
+  LogFile& operator=(const LogFile&) = delete;
+  ~LogFile();
+
+  base::Status Append(const std::filesystem::path& file, std::string_view bytes);
+  void Close();
+
+ private:
+  int fd_ = -1;
+  std::filesystem::path file_;
+};
 
 }  // namespace win

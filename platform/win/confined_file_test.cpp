@@ -36,6 +36,18 @@ struct Folders {
   }
 };
 
+// The bytes read, or an error of `code` (0: the read must succeed).
+void ExpectRead(const base::Result<std::string>& read, int code, std::string_view bytes) {
+  if (code == 0) {
+    ASSERT_TRUE(read) << read.error().message;
+    EXPECT_EQ(*read, bytes);
+  } else {
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.error().code, code) << read.error().message;
+    EXPECT_EQ(ReadsAsMissing(read.error()), code == ENOENT);
+  }
+}
+
 TEST(ConfinedFile, ReadsOnlyRegularFilesThatStayInsideTheFolder) {
   struct Case {
     const char* name;
@@ -77,16 +89,61 @@ TEST(ConfinedFile, ReadsOnlyRegularFilesThatStayInsideTheFolder) {
     Folders folders;
     const fs::path record = folders.candidate / "Selkt" / "26001.txt";
     c.make(folders, record);
-    base::Result<std::string> read = ReadConfinedFile(record, folders.candidate, 64);
-    if (c.code == 0) {
-      ASSERT_TRUE(read) << read.error().message;
-      EXPECT_EQ(*read, c.bytes);
-    } else {
-      ASSERT_FALSE(read);
-      EXPECT_EQ(read.error().code, c.code) << read.error().message;
-      EXPECT_EQ(ReadsAsMissing(read.error()), c.code == ENOENT);
-    }
+    ExpectRead(ReadConfinedFile(record, folders.candidate, 64), c.code, c.bytes);
   }
+}
+
+// A folder resolved once still has every file checked on its own, files named straight in it
+// (read by the folder's real path and the name) as much as those further down: what was made
+// after the folder was resolved, the folder itself swapped for a link out, a name that climbs.
+TEST(ConfinedFile, AFolderResolvedOnceStillChecksEveryFile) {
+  struct Case {
+    const char* name;
+    const char* file;  // in the candidate's folder, as the folder is given plus this
+    std::function<void(const Folders&)> make;
+    int code;  // 0: read
+    const char* bytes;
+  } cases[] = {
+      {"regular file", "a.txt", [](const Folders& f) { Write(f.candidate / "a.txt", "1-A\n"); }, 0,
+       "1-A\n"},
+      {"link that stays inside", "a.txt",
+       [](const Folders& f) {
+         Write(f.candidate / "Selkt" / "b.txt", "2-B\n");
+         fs::create_symlink("Selkt/b.txt", f.candidate / "a.txt");
+       },
+       0, "2-B\n"},
+      {"file further down", "Selkt/a.txt",
+       [](const Folders& f) { Write(f.candidate / "Selkt" / "a.txt", "3-C\n"); }, 0, "3-C\n"},
+      {"link to the answer key", "a.txt",
+       [](const Folders& f) { fs::create_symlink(f.key, f.candidate / "a.txt"); }, ENOENT, ""},
+      {"name that climbs out", "../Sel.ans", [](const Folders&) {}, ENOENT, ""},
+      {"the folder's parent", "..", [](const Folders&) {}, ENOENT, ""},
+      {"dangling link", "a.txt",
+       [](const Folders& f) { fs::create_symlink("nowhere", f.candidate / "a.txt"); }, ENOENT, ""},
+      {"FIFO", "a.txt",
+       [](const Folders& f) { ASSERT_EQ(::mkfifo((f.candidate / "a.txt").c_str(), 0644), 0); },
+       ENOENT, ""},
+      {"folder swapped for a link out", "Sel.ans",
+       [](const Folders& f) {
+         fs::rename(f.candidate, f.top.Path() / "moved");
+         fs::create_directory_symlink(f.top.Path(), f.candidate);
+       },
+       ENOENT, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Folders folders;
+    // Given as a caller hands a folder, with its trailing separator.
+    base::Result<ConfinedFolder> folder = ConfinedFolder::Resolve(folders.candidate / "");
+    ASSERT_TRUE(folder) << folder.error().message;
+    c.make(folders);
+    ExpectRead(ReadConfinedFile(folders.candidate / c.file, *folder, 64), c.code, c.bytes);
+  }
+  ScopedTempFolder gone{"confined_gone_"};
+  const fs::path missing = gone.Path() / "no-such-folder";
+  base::Result<ConfinedFolder> none = ConfinedFolder::Resolve(missing);
+  ASSERT_FALSE(none);
+  EXPECT_TRUE(ReadsAsMissing(none.error())) << none.error().message;
 }
 
 TEST(ConfinedFile, RegularFileReadFollowsLinksButNeverBlocksOrOverflows) {
@@ -99,27 +156,62 @@ TEST(ConfinedFile, RegularFileReadFollowsLinksButNeverBlocksOrOverflows) {
   EXPECT_EQ(ReadRegularFile(f.key, 3).error().code, EFBIG);
 }
 
+// The same rules whether each line opens the log or a LogFile keeps it open over the lines.
 TEST(ConfinedFile, LogsAreAppendedOnlyToRegularFilesNamedDirectly) {
+  LogFile kept;
+  const struct {
+    const char* name;
+    std::function<base::Status(const fs::path&, std::string_view)> append;
+  } appenders[] = {
+      {"opened per line",
+       [](const fs::path& p, std::string_view b) { return AppendToLogFile(p, b); }},
+      {"kept open", [&kept](const fs::path& p, std::string_view b) { return kept.Append(p, b); }},
+  };
+  for (const auto& a : appenders) {
+    SCOPED_TRACE(a.name);
+    Folders f;
+    const fs::path log = f.candidate / "1234.txt";
+    ASSERT_TRUE(a.append(log, "a 1分\r\n"));
+    ASSERT_TRUE(a.append(log, "b 0分\r\n"));
+    EXPECT_EQ(Read(log), "a 1分\r\nb 0分\r\n");
+
+    // A link is not followed: the outside file stays as it was.
+    const fs::path linked = f.candidate / "Selkt" / "1234.txt";
+    fs::create_symlink(f.key, linked);
+    EXPECT_FALSE(a.append(linked, "x\r\n"));
+    EXPECT_EQ(Read(f.key), "1-A\n2-B\n");
+    fs::create_symlink(f.top.Path() / "new.txt", f.candidate / "dangling.txt");
+    EXPECT_FALSE(a.append(f.candidate / "dangling.txt", "x\r\n"));
+    EXPECT_FALSE(fs::exists(f.top.Path() / "new.txt"));
+
+    // A FIFO nobody reads fails at once.
+    const fs::path fifo = f.candidate / "fifo.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_FALSE(a.append(fifo, "x\r\n"));
+    EXPECT_FALSE(a.append(f.candidate / "Selkt", "x\r\n"));
+
+    // Back to the log after the refusals: it is opened again, nothing written twice.
+    ASSERT_TRUE(a.append(log, "c 2分\r\n"));
+    EXPECT_EQ(Read(log), "a 1分\r\nb 0分\r\nc 2分\r\n");
+    kept.Close();
+  }
+}
+
+// A kept log writes each line at once (a reader sees it before the next), and after Close the
+// name is looked at afresh: a log replaced by a link meanwhile is refused, not written through.
+TEST(ConfinedFile, AKeptLogWritesEachLineAtOnceAndIsCheckedAgainAfterClose) {
   Folders f;
-  const fs::path log = f.candidate / "1234.txt";
-  ASSERT_TRUE(AppendToLogFile(log, "a 1分\r\n"));
-  ASSERT_TRUE(AppendToLogFile(log, "b 0分\r\n"));
-  EXPECT_EQ(Read(log), "a 1分\r\nb 0分\r\n");
-
-  // A link is not followed: the outside file stays as it was.
-  const fs::path linked = f.candidate / "Selkt" / "1234.txt";
-  fs::create_symlink(f.key, linked);
-  EXPECT_FALSE(AppendToLogFile(linked, "x\r\n"));
+  const fs::path log = f.candidate / "docmark.txt";
+  LogFile kept;
+  ASSERT_TRUE(kept.Append(log, "one\r\n"));
+  EXPECT_EQ(Read(log), "one\r\n");
+  ASSERT_TRUE(kept.Append(log, "two\r\n"));
+  EXPECT_EQ(Read(log), "one\r\ntwo\r\n");
+  kept.Close();
+  fs::remove(log);
+  fs::create_symlink(f.key, log);
+  EXPECT_FALSE(kept.Append(log, "three\r\n"));
   EXPECT_EQ(Read(f.key), "1-A\n2-B\n");
-  fs::create_symlink(f.top.Path() / "new.txt", f.candidate / "dangling.txt");
-  EXPECT_FALSE(AppendToLogFile(f.candidate / "dangling.txt", "x\r\n"));
-  EXPECT_FALSE(fs::exists(f.top.Path() / "new.txt"));
-
-  // A FIFO nobody reads fails at once.
-  const fs::path fifo = f.candidate / "fifo.txt";
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-  EXPECT_FALSE(AppendToLogFile(fifo, "x\r\n"));
-  EXPECT_FALSE(AppendToLogFile(f.candidate / "Selkt", "x\r\n"));
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 // The package reader: the archive is read whole into memory, parts are inflated from it on
-// demand and parsed with pugixml; writing goes through libzip.
+// demand and parsed with pugixml; written back through the zip writer.
 #include "platform/office/opc/package.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zip.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -17,6 +16,7 @@
 #include <sstream>
 
 #include "platform/base/text.h"
+#include "platform/office/opc/zip_writer.h"
 #include "platform/win/confined_file.h"
 
 namespace opc {
@@ -387,6 +387,13 @@ base::Status WriteReplacing(const std::filesystem::path& file, std::string_view 
   return base::Error::Of("cannot write \"", file.string(), "\": ", reason);
 }
 
+base::Status WriteArchive(const std::filesystem::path& file, ZipWriter& zip) {
+  base::Result<std::string> archive = zip.Finish();
+  if (!archive)
+    return base::Error::Of("cannot write \"", file.string(), "\": ", archive.error().message);
+  return WriteReplacing(file, *archive);
+}
+
 }  // namespace
 
 base::Status Package::SaveAs(const std::filesystem::path& file) {
@@ -394,46 +401,26 @@ base::Status Package::SaveAs(const std::filesystem::path& file) {
   std::vector<std::pair<size_t, Part*>> ordered;
   for (auto& [key, part] : parts_) ordered.emplace_back(part.order, &part);
   std::sort(ordered.begin(), ordered.end());
-  std::vector<std::pair<std::string, std::string>> entries;
-  entries.reserve(ordered.size());
+  ZipWriter zip;
   for (auto& [order, part] : ordered) {
+    // A part not edited keeps its stored bytes; one whose stored bytes cannot be had is read,
+    // so the save fails with the reason.
+    if (!part->changed && zip.CopyStored(archive_.view(), part->entry)) continue;
     base::Result<std::string_view> bytes = PartBytes(part->entry.name);
     if (!bytes) return bytes.error().In("cannot save");
-    entries.emplace_back(part->entry.name, std::string(*bytes));
+    if (base::Status added = zip.Add(part->entry.name, *bytes); !added)
+      return added.error().In("cannot save");
   }
-  return WriteZip(file, entries);
+  return WriteArchive(file, zip);
 }
 
 base::Status WriteZip(const std::filesystem::path& file,
                       const std::vector<std::pair<std::string, std::string>>& entries) {
-  // libzip writes to a temporary file beside the target and renames it on close.
-  int code = 0;
-  zip_t* archive = zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
-  if (archive == nullptr) {
-    zip_error_t zerr;
-    zip_error_init_with_code(&zerr, code);
-    base::Error error =
-        base::Error::Of("cannot create \"", file.string(), "\": ", zip_error_strerror(&zerr));
-    zip_error_fini(&zerr);
-    return error;
-  }
+  ZipWriter zip;
   for (const auto& [name, bytes] : entries) {
-    zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
-    if (source == nullptr ||
-        zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
-      if (source != nullptr) zip_source_free(source);
-      base::Error error = base::Error::Of("cannot add \"", name, "\": ", zip_strerror(archive));
-      zip_discard(archive);
-      return error;
-    }
+    if (base::Status added = zip.Add(name, bytes); !added) return added;
   }
-  if (zip_close(archive) != 0) {
-    base::Error error =
-        base::Error::Of("cannot write \"", file.string(), "\": ", zip_strerror(archive));
-    zip_discard(archive);
-    return error;
-  }
-  return base::Ok();
+  return WriteArchive(file, zip);
 }
 
 }  // namespace opc

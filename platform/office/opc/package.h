@@ -66,9 +66,12 @@ class Package {
   void MarkChanged(std::string_view name);
   void MarkChanged(const pugi::xml_document* part);
   bool Changed() const { return changed_; }
+  // The archive's bytes as opened: what SaveAs writes while the package is not Changed.
+  std::string_view ArchiveBytes() const { return archive_.view(); }
 
   // Writes the package to a host file (through a temporary file in the same folder, renamed
-  // over it); an unchanged package is written byte for byte.
+  // over it); an unchanged package is written byte for byte, and in a changed one the parts not
+  // edited keep their stored (compressed) bytes: only edited parts are deflated anew.
   base::Status SaveAs(const std::filesystem::path& file);
 
   // The part name a relative target of `sourcePart` points at ("../media/a.png" from

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/office/opc/zip_reader.h"
 #include "platform/win/testing/test_folder.h"
 
 namespace opc {
@@ -280,6 +281,98 @@ TEST_F(PackageTest, SavesUnchangedBytesOrTheEditedTree) {
     EXPECT_TRUE(fs::is_empty(dir_ / "ro"));
   }
   fs::permissions(dir_ / "ro", fs::perms::owner_all);
+}
+
+// An archive of entries kept as they are (method 0), as an archiver told not to compress writes
+// them: a writer that deflated every part again would give them method 8.
+std::string StoredZip(const std::vector<std::pair<std::string, std::string>>& entries) {
+  auto put = [](std::string& out, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  auto crc32 = [](std::string_view bytes) {
+    uint32_t crc = 0xFFFFFFFF;
+    for (unsigned char c : bytes) {
+      crc ^= c;
+      for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+    }
+    return ~crc;
+  };
+  std::string out, directory;
+  for (const auto& [name, bytes] : entries) {
+    const uint32_t crc = crc32(bytes);
+    const auto size = static_cast<uint32_t>(bytes.size());
+    const auto offset = static_cast<uint32_t>(out.size());
+    put(out, 0x04034b50, 4), put(out, 20, 2), put(out, 0, 2), put(out, 0, 2), put(out, 0, 4);
+    put(out, crc, 4), put(out, size, 4), put(out, size, 4);
+    put(out, static_cast<uint32_t>(name.size()), 2), put(out, 0, 2);
+    out += name + bytes;
+    put(directory, 0x02014b50, 4), put(directory, 20, 2), put(directory, 20, 2);
+    put(directory, 0, 2), put(directory, 0, 2), put(directory, 0, 4), put(directory, crc, 4);
+    put(directory, size, 4), put(directory, size, 4);
+    put(directory, static_cast<uint32_t>(name.size()), 2), put(directory, 0, 4);
+    put(directory, 0, 4), put(directory, 0, 4), put(directory, offset, 4);
+    directory += name;
+  }
+  const auto at = static_cast<uint32_t>(out.size());
+  out += directory;
+  put(out, 0x06054b50, 4), put(out, 0, 4);
+  put(out, static_cast<uint32_t>(entries.size()), 2),
+      put(out, static_cast<uint32_t>(entries.size()), 2);
+  put(out, static_cast<uint32_t>(directory.size()), 4), put(out, at, 4), put(out, 0, 2);
+  return out;
+}
+
+// Saving after an edit writes the edited part anew and copies every other part as it was
+// stored, without inflating it: the saved package opens with the same parts.
+TEST_F(PackageTest, SavesEditedPartsAnewAndCopiesTheOthersAsStored) {
+  const std::string kept = "<keep>" + std::string(3000, 'k') + "</keep>";
+  const std::string edited = "<a v=\"1\">" + std::string(3000, 'a') + "</a>";
+  const std::string original =
+      StoredZip({{"[Content_Types].xml", kTypes}, {"a.xml", edited}, {"keep.xml", kept}});
+  auto opened = Package::OpenMemory(original);
+  ASSERT_TRUE(opened) << opened.error().message;
+  ASSERT_EQ(*(*opened)->PartBytes("keep.xml"), kept);  // read before: still copied as stored
+  (*(*opened)->PartXml("a.xml"))->child("a").attribute("v").set_value("2");
+  (*opened)->MarkChanged("a.xml");
+  ASSERT_TRUE((*opened)->SaveAs(dir_ / "saved.zip"));
+
+  const std::string saved = Slurp(dir_ / "saved.zip");
+  base::Result<std::vector<ZipEntry>> entries = ReadZipDirectory(saved);
+  ASSERT_TRUE(entries) << entries.error().message;
+  std::vector<std::string> names;
+  for (const ZipEntry& e : *entries) {
+    names.push_back(e.name);
+    EXPECT_EQ(e.method, e.name == "a.xml" ? 8 : 0) << e.name;
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"[Content_Types].xml", "a.xml", "keep.xml"}));
+
+  auto again = Package::OpenMemory(saved);
+  ASSERT_TRUE(again) << again.error().message;
+  EXPECT_EQ(*(*again)->PartBytes("keep.xml"), kept);
+  EXPECT_EQ(*(*again)->PartBytes("[Content_Types].xml"), kTypes);
+  EXPECT_STREQ((*(*again)->PartXml("a.xml"))->child("a").attribute("v").value(), "2");
+}
+
+// What WriteZip and a save write reads back byte for byte, whatever the part: empty, not
+// compressible (kept stored), highly compressible, under a name that is not ASCII.
+TEST_F(PackageTest, WrittenPartsReadBackAsGiven) {
+  std::string noise(5000, '\0');
+  uint32_t state = 12345;
+  for (char& c : noise) c = static_cast<char>((state = state * 1103515245 + 12345) >> 24);
+  const std::vector<std::pair<std::string, std::string>> parts = {
+      {"[Content_Types].xml", kTypes},
+      {"empty.xml", ""},
+      {"media/noise.bin", noise},
+      {"long.xml", "<l>" + std::string(100000, 'a') + "</l>"},
+      {"docs/\xE6\x96\x87\xE6\xA1\xA3.xml", "<d/>"},
+  };
+  auto opened = Package::OpenMemory(Zip(parts));
+  ASSERT_TRUE(opened) << opened.error().message;
+  for (const auto& [name, bytes] : parts) {
+    base::Result<std::string_view> read = (*opened)->PartBytes(name);
+    ASSERT_TRUE(read) << name << ": " << read.error().message;
+    EXPECT_EQ(*read, bytes) << name;
+  }
 }
 
 }  // namespace

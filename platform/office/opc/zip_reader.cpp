@@ -143,8 +143,12 @@ base::Result<std::vector<ZipEntry>> ReadZipDirectory(std::string_view bytes) {
   return entries;
 }
 
-base::Status ReadZipEntry(std::string_view bytes, const ZipEntry& entry, char* out) {
+base::Result<std::string_view> StoredZipEntry(std::string_view bytes, const ZipEntry& entry) {
   if ((entry.flags & 1) != 0) return base::Error::Of("\"", entry.name, "\" is encrypted");
+  if (entry.method != 0 && entry.method != 8)
+    return base::Error::Of("\"", entry.name, "\" uses compression method ", entry.method);
+  if (entry.method == 0 && entry.compressedSize != entry.size)
+    return base::Error::Of("\"", entry.name, "\" has a stored size that does not match");
   const uint64_t size = bytes.size();
   if (!Inside(entry.localHeader, 30, size) ||
       U32(bytes.data() + entry.localHeader) != kLocalHeader) {
@@ -154,20 +158,21 @@ base::Status ReadZipEntry(std::string_view bytes, const ZipEntry& entry, char* o
   const uint64_t data = entry.localHeader + 30 + U16(local + 26) + U16(local + 28);
   if (!Inside(data, entry.compressedSize, size))
     return base::Error::Of("\"", entry.name, "\" lies outside the archive");
-  const char* in = bytes.data() + data;
+  return bytes.substr(static_cast<size_t>(data), static_cast<size_t>(entry.compressedSize));
+}
+
+base::Status ReadZipEntry(std::string_view bytes, const ZipEntry& entry, char* out) {
+  base::Result<std::string_view> stored = StoredZipEntry(bytes, entry);
+  if (!stored) return stored.error();
   if (entry.method == 0) {
-    if (entry.compressedSize != entry.size)
-      return base::Error::Of("\"", entry.name, "\" has a stored size that does not match");
-    if (entry.size != 0) std::memcpy(out, in, static_cast<size_t>(entry.size));
-  } else if (entry.method == 8) {
+    if (entry.size != 0) std::memcpy(out, stored->data(), static_cast<size_t>(entry.size));
+  } else {
     size_t actual = 0;
     const libdeflate_result r =
-        libdeflate_deflate_decompress(Decompressor(), in, static_cast<size_t>(entry.compressedSize),
-                                      out, static_cast<size_t>(entry.size), &actual);
+        libdeflate_deflate_decompress(Decompressor(), stored->data(), stored->size(), out,
+                                      static_cast<size_t>(entry.size), &actual);
     if (r != LIBDEFLATE_SUCCESS || actual != entry.size)
       return base::Error::Of("\"", entry.name, "\" does not inflate to its size");
-  } else {
-    return base::Error::Of("\"", entry.name, "\" uses compression method ", entry.method);
   }
   if (libdeflate_crc32(0, out, static_cast<size_t>(entry.size)) != entry.crc)
     return base::Error::Of("\"", entry.name, "\" fails its CRC check");

@@ -26,6 +26,10 @@ struct ZipEntry {
 // The entries of the archive in `bytes` (which must outlive every later ReadZipEntry).
 base::Result<std::vector<ZipEntry>> ReadZipDirectory(std::string_view bytes);
 
+// The entry's bytes as stored (compressed), once its header, method and place in the archive
+// check out: what ReadZipEntry inflates, or a writer copies as it is.
+base::Result<std::string_view> StoredZipEntry(std::string_view bytes, const ZipEntry& entry);
+
 // Decompresses one entry into `out` (of exactly entry.size bytes). Fails on an encrypted entry,
 // an unknown method, data outside the archive, a size or CRC that does not match.
 base::Status ReadZipEntry(std::string_view bytes, const ZipEntry& entry, char* out);
