@@ -34,12 +34,15 @@ using A = const Arguments&;
 using P = const powerpoint::Presentation&;
 
 constexpr KeywordRow kKeywords[] = {
-    // Text search, slide identity and template (checks/text_find, checks/slide_identity)
+    // Text search, slide identity, transition and template (checks/text_find,
+    // checks/slide_identity)
     {"FINDTEXT", "T", [](P p, A a) { return Holds(CheckFindText(p, a.T(0))); }},
     {"TEMPLATEAPPLY", "T", [](P p, A a) { return Holds(CheckTemplateApply(p, a.T(0))); }},
     {"GETSLIDEID", "I", [](P p, A a) { return NonZero(CheckGetSlideId(p, a.I(0))); }},
     {"INSERTSLIDE", "IL", [](P p, A a) { return Holds(CheckInsertSlide(p, a.I(0), a.L(1))); }},
     {"SLIDESWAP", "II", [](P p, A a) { return Holds(CheckSlideSwap(p, a.I(0), a.I(1))); }},
+    {"SLIDETRANSITION", "IL",
+     [](P p, A a) { return Holds(CheckSlideTransition(p, a.I(0), a.L(1))); }},
 
     // Text found in every slide, in one slide, in one shape (checks/text_find)
     {"PPTTXTFONT", "TT", [](P p, A a) { return Holds(CheckPptTxtFont(p, a.T(0), a.T(1))); }},
@@ -141,8 +144,7 @@ constexpr KeywordRow kKeywords[] = {
     {"TXTINSLIDESHAPEACTIONSETTINGSUBADDRESS", "IITTL", nullptr},
     {"TXTINSLIDESHAPEACTIONSETTINGSOUND", "IITTL", nullptr},
 
-    // Slide transitions and slide show settings: not available yet.
-    {"SLIDETRANSITION", "IL", nullptr},
+    // The other transition settings and slide show settings: not available yet.
     {"ALLSLIDETRANSITION", "L", nullptr},
     {"SLIDETRANSITIONSPEED", "IL", nullptr},
     {"SLIDETRANSITIONCLICK", "IL", nullptr},

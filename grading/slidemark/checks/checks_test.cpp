@@ -22,7 +22,9 @@ int64_t Emu(double points) {
 // Five slides. 1: a title layout with a text box "Hello World" (Arial 10.5 pt) and a star
 // (141.875 by 85.125 pt at 72.5, 73.5). 2: a body placeholder whose size comes from the master's
 // body style, and a text box of mixed runs. 3: a picture, then a text box with "Target" in red
-// Georgia 20 pt. 4 and 5: blank, slide 5 made before slide 4.
+// Georgia 20 pt. 4 and 5: blank, slide 5 made before slide 4. Transitions: none on slide 1, a
+// wipe up on 2, a vortex to the right (with a fade for older readers) on 3, a wheel of five
+// spokes, which has no effect number, on 4.
 pt::PptxContent Content() {
   pt::PptxContent content;
   content.txStyles = R"(<p:titleStyle><a:lvl1pPr><a:defRPr sz="4400"/></a:lvl1pPr></p:titleStyle>)"
@@ -56,6 +58,12 @@ pt::PptxContent Content() {
   pt::SlideXml s4;
   s4.layout = 3;  // Blank
   s4.id = 320;
+  s2.transition = R"(<p:transition><p:wipe dir="u"/></p:transition>)";
+  s3.transition =
+      R"(<mc:AlternateContent><mc:Choice Requires="p14"><p:transition><p14:vortex dir="r"/>)"
+      R"(</p:transition></mc:Choice><mc:Fallback><p:transition><p:fade/></p:transition>)"
+      R"(</mc:Fallback></mc:AlternateContent>)";
+  s4.transition = R"(<p:transition><p:wheel spokes="5"/></p:transition>)";
   pt::SlideXml s5;
   s5.layout = 3;
   s5.id = 310;
@@ -163,6 +171,21 @@ TEST_F(Checks, SlideIdentityAndTemplate) {
                         {"TEMPLATEAPPLY", {"TEMPLATEAPPLY", "Ocean"}, 1},
                         {"TEMPLATEAPPLY another case", {"TEMPLATEAPPLY", "ocean"}, 0},
                     });
+}
+
+TEST_F(Checks, SlideTransition) {
+  RunCases(opened_,
+           {
+               {"SLIDETRANSITION wipe up", {"SLIDETRANSITION", "2", "2818"}, 1},
+               {"SLIDETRANSITION wipe left is another", {"SLIDETRANSITION", "2", "2817"}, 0},
+               {"SLIDETRANSITION vortex right", {"SLIDETRANSITION", "3", "3865"}, 1},
+               {"SLIDETRANSITION not the fallback fade", {"SLIDETRANSITION", "3", "3849"}, 0},
+               {"SLIDETRANSITION none, 0", {"SLIDETRANSITION", "1", "0"}, 1},
+               {"SLIDETRANSITION none is no cut", {"SLIDETRANSITION", "1", "257"}, 0},
+               {"SLIDETRANSITION unreadable, 0", {"SLIDETRANSITION", "4", "0"}, 1},
+               {"SLIDETRANSITION missing slide, 0", {"SLIDETRANSITION", "9", "0"}, 1},
+               {"SLIDETRANSITION missing slide, wipe up", {"SLIDETRANSITION", "9", "2818"}, 0},
+           });
 }
 
 TEST_F(Checks, Structure) {

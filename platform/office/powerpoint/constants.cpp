@@ -1,7 +1,10 @@
-// The file format's names for shapes, placeholders and layouts, and the object model's
-// numbers for them. Preset names are those of a:prstGeom; the numbers are MsoAutoShapeType's.
+// The file format's names for shapes, placeholders, layouts and transitions, and the object
+// model's numbers for them. Preset names are those of a:prstGeom; the numbers are
+// MsoAutoShapeType's.
 #include "platform/office/powerpoint/constants.h"
 
+#include <iterator>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 
@@ -252,6 +255,173 @@ constexpr NamedNumber kLayouts[] = {
     {"picTx", ppLayoutPictureWithCaption},
 };
 
+// Transition elements and the attributes that choose among their effects, with the file
+// format's defaults. Elements of p: and of the 2010 extension (p14:) share no local name.
+struct TransitionElement {
+  std::string_view element;
+  std::string_view attributes[2];
+  std::string_view defaults[2];
+};
+
+constexpr TransitionElement kTransitionElements[] = {
+    {"blinds", {"dir"}, {"horz"}},
+    {"checker", {"dir"}, {"horz"}},
+    {"circle", {}, {}},
+    {"comb", {"dir"}, {"horz"}},
+    {"cover", {"dir"}, {"l"}},
+    {"cut", {"thruBlk"}, {"0"}},
+    {"diamond", {}, {}},
+    {"dissolve", {}, {}},
+    {"fade", {"thruBlk"}, {"0"}},
+    {"newsflash", {}, {}},
+    {"plus", {}, {}},
+    {"pull", {"dir"}, {"l"}},
+    {"push", {"dir"}, {"l"}},
+    {"random", {}, {}},
+    {"randomBar", {"dir"}, {"horz"}},
+    {"split", {"orient", "dir"}, {"horz", "out"}},
+    {"strips", {"dir"}, {"lu"}},
+    {"wedge", {}, {}},
+    {"wheel", {"spokes"}, {"4"}},
+    {"wipe", {"dir"}, {"l"}},
+    {"zoom", {"dir"}, {"out"}},
+    // p14:
+    {"conveyor", {"dir"}, {"l"}},
+    {"doors", {"dir"}, {"vert"}},
+    {"ferris", {"dir"}, {"l"}},
+    {"flash", {}, {}},
+    {"flip", {"dir"}, {"r"}},
+    {"flythrough", {"dir", "hasBounce"}, {"in", "0"}},
+    {"gallery", {"dir"}, {"l"}},
+    {"glitter", {"pattern", "dir"}, {"diamond", "l"}},
+    {"honeycomb", {}, {}},
+    {"pan", {"dir"}, {"d"}},
+    {"reveal", {"thruBlk", "dir"}, {"0", "l"}},
+    {"ripple", {"dir"}, {"center"}},
+    {"shred", {"pattern", "dir"}, {"strip", "in"}},
+    {"switch", {"dir"}, {"r"}},
+    {"vortex", {"dir"}, {"l"}},
+    {"warp", {"dir"}, {"in"}},
+    {"wheelReverse", {"spokes"}, {"4"}},
+    {"window", {"dir"}, {"vert"}},
+};
+
+// "element" or "element first" or "element first second", with the attributes' values.
+// The old format's zoom is the object model's box; a plain fade is the smooth one, a fade
+// through black the old ppEffectFade.
+constexpr NamedNumber kTransitionEffects[] = {
+    {"blinds horz", ppEffectBlindsHorizontal},
+    {"blinds vert", ppEffectBlindsVertical},
+    {"checker horz", ppEffectCheckerboardAcross},
+    {"checker vert", ppEffectCheckerboardDown},
+    {"circle", ppEffectCircleOut},
+    {"comb horz", ppEffectCombHorizontal},
+    {"comb vert", ppEffectCombVertical},
+    {"cover l", ppEffectCoverLeft},
+    {"cover u", ppEffectCoverUp},
+    {"cover r", ppEffectCoverRight},
+    {"cover d", ppEffectCoverDown},
+    {"cover lu", ppEffectCoverLeftUp},
+    {"cover ru", ppEffectCoverRightUp},
+    {"cover ld", ppEffectCoverLeftDown},
+    {"cover rd", ppEffectCoverRightDown},
+    {"cut 0", ppEffectCut},
+    {"cut 1", ppEffectCutThroughBlack},
+    {"diamond", ppEffectDiamondOut},
+    {"dissolve", ppEffectDissolve},
+    {"fade 0", ppEffectFadeSmoothly},
+    {"fade 1", ppEffectFade},
+    {"newsflash", ppEffectNewsflash},
+    {"plus", ppEffectPlusOut},
+    {"pull l", ppEffectUncoverLeft},
+    {"pull u", ppEffectUncoverUp},
+    {"pull r", ppEffectUncoverRight},
+    {"pull d", ppEffectUncoverDown},
+    {"pull lu", ppEffectUncoverLeftUp},
+    {"pull ru", ppEffectUncoverRightUp},
+    {"pull ld", ppEffectUncoverLeftDown},
+    {"pull rd", ppEffectUncoverRightDown},
+    {"push l", ppEffectPushLeft},
+    {"push u", ppEffectPushUp},
+    {"push r", ppEffectPushRight},
+    {"push d", ppEffectPushDown},
+    {"random", ppEffectRandom},
+    {"randomBar horz", ppEffectRandomBarsHorizontal},
+    {"randomBar vert", ppEffectRandomBarsVertical},
+    {"split horz out", ppEffectSplitHorizontalOut},
+    {"split horz in", ppEffectSplitHorizontalIn},
+    {"split vert out", ppEffectSplitVerticalOut},
+    {"split vert in", ppEffectSplitVerticalIn},
+    {"strips lu", ppEffectStripsLeftUp},
+    {"strips ru", ppEffectStripsRightUp},
+    {"strips ld", ppEffectStripsLeftDown},
+    {"strips rd", ppEffectStripsRightDown},
+    {"wedge", ppEffectWedge},
+    {"wheel 1", ppEffectWheel1Spoke},
+    {"wheel 2", ppEffectWheel2Spokes},
+    {"wheel 3", ppEffectWheel3Spokes},
+    {"wheel 4", ppEffectWheel4Spokes},
+    {"wheel 8", ppEffectWheel8Spokes},
+    {"wipe l", ppEffectWipeLeft},
+    {"wipe u", ppEffectWipeUp},
+    {"wipe r", ppEffectWipeRight},
+    {"wipe d", ppEffectWipeDown},
+    {"zoom out", ppEffectBoxOut},
+    {"zoom in", ppEffectBoxIn},
+    {"conveyor l", ppEffectConveyorLeft},
+    {"conveyor r", ppEffectConveyorRight},
+    {"doors vert", ppEffectDoorsVertical},
+    {"doors horz", ppEffectDoorsHorizontal},
+    {"ferris l", ppEffectFerrisWheelLeft},
+    {"ferris r", ppEffectFerrisWheelRight},
+    {"flash", ppEffectFlashbulb},
+    {"flip l", ppEffectFlipLeft},
+    {"flip r", ppEffectFlipRight},
+    {"flythrough in 0", ppEffectFlyThroughIn},
+    {"flythrough out 0", ppEffectFlyThroughOut},
+    {"flythrough in 1", ppEffectFlyThroughInBounce},
+    {"flythrough out 1", ppEffectFlyThroughOutBounce},
+    {"gallery l", ppEffectGalleryLeft},
+    {"gallery r", ppEffectGalleryRight},
+    {"glitter diamond l", ppEffectGlitterDiamondLeft},
+    {"glitter diamond u", ppEffectGlitterDiamondUp},
+    {"glitter diamond r", ppEffectGlitterDiamondRight},
+    {"glitter diamond d", ppEffectGlitterDiamondDown},
+    {"glitter hexagon l", ppEffectGlitterHexagonLeft},
+    {"glitter hexagon u", ppEffectGlitterHexagonUp},
+    {"glitter hexagon r", ppEffectGlitterHexagonRight},
+    {"glitter hexagon d", ppEffectGlitterHexagonDown},
+    {"honeycomb", ppEffectHoneycomb},
+    {"pan l", ppEffectPanLeft},
+    {"pan u", ppEffectPanUp},
+    {"pan r", ppEffectPanRight},
+    {"pan d", ppEffectPanDown},
+    {"reveal 0 l", ppEffectRevealSmoothLeft},
+    {"reveal 0 r", ppEffectRevealSmoothRight},
+    {"reveal 1 l", ppEffectRevealBlackLeft},
+    {"reveal 1 r", ppEffectRevealBlackRight},
+    {"ripple center", ppEffectRippleCenter},
+    {"ripple ru", ppEffectRippleRightUp},
+    {"ripple lu", ppEffectRippleLeftUp},
+    {"ripple ld", ppEffectRippleLeftDown},
+    {"ripple rd", ppEffectRippleRightDown},
+    {"shred strip in", ppEffectShredStripsIn},
+    {"shred strip out", ppEffectShredStripsOut},
+    {"shred rectangle in", ppEffectShredRectangleIn},
+    {"shred rectangle out", ppEffectShredRectangleOut},
+    {"switch l", ppEffectSwitchLeft},
+    {"switch r", ppEffectSwitchRight},
+    {"vortex l", ppEffectVortexLeft},
+    {"vortex u", ppEffectVortexUp},
+    {"vortex r", ppEffectVortexRight},
+    {"vortex d", ppEffectVortexDown},
+    {"warp in", ppEffectWarpIn},
+    {"warp out", ppEffectWarpOut},
+    {"wheelReverse 1", ppEffectWheelReverse1Spoke},
+    {"window vert", ppEffectWindowVertical},
+    {"window horz", ppEffectWindowHorizontal},
+};
+
 template <size_t N>
 std::unordered_map<std::string_view, int32_t> MapOf(const NamedNumber (&table)[N]) {
   std::unordered_map<std::string_view, int32_t> map;
@@ -292,6 +462,24 @@ std::optional<int32_t> PlaceholderTypeOf(std::string_view type, bool vertical) {
 std::optional<int32_t> SlideLayoutOf(std::string_view type) {
   static const auto map = MapOf(kLayouts);
   return Look(map, type.empty() ? "cust" : type);
+}
+
+std::optional<int32_t> TransitionEffectOf(
+    std::string_view element, const std::function<std::string_view(std::string_view)>& attribute) {
+  static const auto map = MapOf(kTransitionEffects);
+  for (const TransitionElement& known : kTransitionElements) {
+    if (known.element != element) continue;
+    std::string key(element);
+    for (size_t i = 0; i < std::size(known.attributes) && !known.attributes[i].empty(); ++i) {
+      std::string_view value = attribute(known.attributes[i]);
+      if (value.empty()) value = known.defaults[i];
+      if (value == "true") value = "1";
+      if (value == "false") value = "0";
+      key.append(" ").append(value);
+    }
+    return Look(map, key);
+  }
+  return std::nullopt;
 }
 
 }  // namespace powerpoint

@@ -59,6 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const auto& slide : presentation.Slides()) {
     static_cast<void>(slide->Layout());
     static_cast<void>(slide->SlideID());
+    static_cast<void>(slide->SlideShowTransition().EntryEffect());
     std::vector<const powerpoint::Shapes*> pending{&slide->Shapes()};
     while (!pending.empty() && budget > 0) {
       const powerpoint::Shapes* shapes = pending.back();

@@ -9,6 +9,7 @@
 
 #include "platform/base/result.h"
 #include "platform/office/powerpoint/slide_part.h"
+#include "platform/office/powerpoint/slide_show_transition.h"
 
 namespace powerpoint {
 
@@ -53,6 +54,9 @@ class Slide {
   base::Result<int32_t> Layout() const;
   base::Result<const powerpoint::CustomLayout*> CustomLayout() const;
   const powerpoint::Shapes& Shapes() const { return part_->Shapes(); }
+  powerpoint::SlideShowTransition SlideShowTransition() const {
+    return powerpoint::SlideShowTransition(part_->Root(), index_);
+  }
   const SlidePart& Part() const { return *part_; }
 
  private:

@@ -222,9 +222,10 @@ base::Status WritePptx(const std::filesystem::path& file, const PptxContent& con
     const std::string name = "slide" + std::to_string(i + 1) + ".xml";
     const std::string override =
         slide.clrMapOvr.empty() ? "<a:masterClrMapping/>" : slide.clrMapOvr;
-    parts.emplace_back(
-        "ppt/slides/" + name,
-        Part("p:sld", "", ShapeTree(slide.shapes) + "<p:clrMapOvr>" + override + "</p:clrMapOvr>"));
+    parts.emplace_back("ppt/slides/" + name,
+                       Part("p:sld", "",
+                            ShapeTree(slide.shapes) + "<p:clrMapOvr>" + override +
+                                "</p:clrMapOvr>" + slide.transition));
     parts.emplace_back(
         "ppt/slides/_rels/" + name + ".rels",
         Rels({{"rId1", "slideLayout",
