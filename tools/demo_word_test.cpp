@@ -12,9 +12,9 @@
 #include "client/grading/controls/ping_run.h"
 #include "platform/com/library.h"
 #include "platform/win/message_box.h"
-#include "platform/win/paths.h"
 #include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
+#include "tools/testing/grade_by_run.h"
 
 namespace {
 
@@ -44,26 +44,7 @@ class DemoWord : public ::testing::Test {
   fs::path Answers() const { return root_.Path() / "Data" / "Answer"; }
   fs::path Candidate() const { return root_.Path() / "26001010101" / "wordkt"; }
 
-  // What the client's word grader does: create the control, Run with the wordkt folder, the
-  // answer folder and the workbook's name; the percentage.
-  double Grade() {
-    int dialog = 0;
-    PingWord control;
-    if (!control.Create("", 0, com::Rect{}, &dialog, 112)) {
-      ADD_FAILURE() << control.LastError();
-      return -1;
-    }
-    std::string check = win::ToWindowsPath(Candidate()) + "\\";
-    std::string answers = win::ToWindowsPath(Answers()) + "\\";
-    std::string name = demo::kWordAnswer;
-    bool debug = false;
-    base::Result<double> percent = control.Run(check, answers, name, debug);
-    if (!percent) {
-      ADD_FAILURE() << percent.error().message;
-      return -1;
-    }
-    return *percent;
-  }
+  double Grade() { return GradeByRun<PingWord>(Candidate(), Answers(), demo::kWordAnswer, 112); }
 
   win::testing::ScopedTempFolder root_{"demo_word_"};
   std::optional<win::testing::ScopedEnv> registry_;

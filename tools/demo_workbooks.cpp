@@ -7,12 +7,17 @@
 //   demo_workbooks word-answer OUT.xls     its answer workbook (into Data\Answer)
 //   demo_workbooks word-solved OUT.docx    the task done
 //   demo_workbooks word-partly OUT.docx    the task done with three mistakes
+//   demo_workbooks ppt-start OUT.pptx      the presentation task's starting presentation
+//   demo_workbooks ppt-answer OUT.xls      its answer workbook (into Data\Answer)
+//   demo_workbooks ppt-solved OUT.pptx     the task done
+//   demo_workbooks ppt-partly OUT.pptx     the task done with three mistakes
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
 
 #include "grading/docmark/testing/demo_document.h"
 #include "grading/sheetmark/testing/demo_spreadsheet.h"
+#include "grading/slidemark/testing/demo_presentation.h"
 
 namespace {
 
@@ -31,6 +36,10 @@ const Kind kKinds[] = {
     {"word-answer", demo::WriteWordAnswer},
     {"word-solved", [](const std::filesystem::path& f) { return demo::WriteSolvedDocument(f); }},
     {"word-partly", demo::WritePartlyWrongDocument},
+    {"ppt-start", demo::WriteStartingPresentation},
+    {"ppt-answer", demo::WritePptAnswer},
+    {"ppt-solved", [](const std::filesystem::path& f) { return demo::WriteSolvedPresentation(f); }},
+    {"ppt-partly", demo::WritePartlyWrongPresentation},
 };
 
 }  // namespace
@@ -39,7 +48,7 @@ int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr,
                  "usage: demo_workbooks start|answer|solved|word-start|word-answer|word-solved|"
-                 "word-partly FILE\n");
+                 "word-partly|ppt-start|ppt-answer|ppt-solved|ppt-partly FILE\n");
     return 1;
   }
   base::Status written = base::Error::Of("unknown kind \"", argv[1], "\"");

@@ -24,6 +24,7 @@
 #include "client/testing/null_grading_system.h"
 #include "grading/docmark/testing/demo_document.h"
 #include "grading/sheetmark/testing/demo_spreadsheet.h"
+#include "grading/slidemark/testing/demo_presentation.h"
 #include "platform/com/class_registry.h"
 #include "platform/com/control_window.h"
 #include "platform/win/paths.h"
@@ -212,10 +213,10 @@ TEST_F(DeskDemo, TheDesktopTaskIsGradedByTheTasksDone) {
 }
 
 // The grading dialog's run for a demo candidate whose paper is two single-choice questions, the
-// first desktop paper, the word paper and the spreadsheet paper: the single-choice record against
-// the installation's key, the desktop, word and spreadsheet tasks (the chart included) through the
-// registered controls with the workbooks [Paper].AnsFile names, and the score stored scrambled
-// in the demo's own exam database.
+// first desktop paper, the word paper, the spreadsheet paper and the presentation paper: the
+// single-choice record against the installation's key, the desktop, word, spreadsheet (the chart
+// included) and presentation tasks through the registered controls with the workbooks
+// [Paper].AnsFile names, and the score stored scrambled in the demo's own exam database.
 TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   const std::string code = "26001010101";
   win::testing::ScopedEnv program("KIRV_PROGRAM_FOLDER", Install().string());
@@ -223,18 +224,18 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   {
     CAdoConnection db;
     OpenExamDatabase(db);
-    ASSERT_NE(
-        db.Execute(
-            "update [Stu] set Papers='0-q01,q02|1-101|2-201|3-301', State=1 where examcode='" +
-            code + "'"),
-        nullptr)
+    ASSERT_NE(db.Execute("update [Stu] set Papers='0-q01,q02|1-101|2-201|3-301|4-401', State=1 "
+                         "where examcode='" +
+                         code + "'"),
+              nullptr)
         << db.GetLastError();
   }
   const fs::path candidate = Unpack("win1.7z", code);
   for (int task : {1, 2, 4}) PaperTasks(101)[static_cast<size_t>(task - 1)](candidate / "Winkt");
-  // The word and spreadsheet papers' archives over the same folder, then the document saved
-  // with three of its steps wrong and the workbook with every step done.
-  for (const char* archive : {"word1.7z", "excel1.7z"}) {
+  // The word, spreadsheet and presentation papers' archives over the same folder, then the
+  // document saved with three of its steps wrong, the workbook with every step done and the
+  // presentation with three of its steps wrong.
+  for (const char* archive : {"word1.7z", "excel1.7z", "ppt1.7z"}) {
     const std::string unpack = "7za x -y -pRW5827 '-o" + candidate.string() + "' '" +
                                (Install() / "Data/Attach" / archive).string() + "' >/dev/null";
     ASSERT_EQ(std::system(unpack.c_str()), 0) << unpack;
@@ -242,6 +243,8 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   ASSERT_TRUE(fs::is_regular_file(candidate / "wordkt" / demo::kWordDocument));
   ASSERT_TRUE(demo::WritePartlyWrongDocument(candidate / "wordkt" / demo::kWordDocument));
   ASSERT_TRUE(demo::WriteSolvedWorkbook(candidate / "Excelkt" / demo::kSpreadsheetWorkbook));
+  ASSERT_TRUE(fs::is_regular_file(candidate / "pptkt" / demo::kPptPresentation));
+  ASSERT_TRUE(demo::WritePartlyWrongPresentation(candidate / "pptkt" / demo::kPptPresentation));
   fs::create_directories(candidate / "Selkt");
   std::ofstream(candidate / "Selkt" / (code + ".txt"), std::ios::binary) << "q01:B\r\nq02:A\r\n";
   ASSERT_FALSE(HasFatalFailure());
@@ -259,7 +262,7 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
             (std::vector<std::string>{
                 "正在对 影响评分的进程进行关闭...", "正在对 " + code + " 进行评分...", "",
                 "单项选择题 : 评分完毕", "Windows 操作 : 评分完毕", "文字处理 : 评分完毕",
-                "电子表格 : 评分完毕", "", "所有考试模块评分完成"}));
+                "电子表格 : 评分完毕", "演示文稿 : 评分完毕", "", "所有考试模块评分完成"}));
 
   CAdoConnection db;
   OpenExamDatabase(db);
@@ -273,9 +276,9 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   EXPECT_TRUE(rs.GetBool("scoreok", scoreOk));
   EXPECT_EQ(score, flow.EncodedScore());
   // One of the two questions right; tasks 1, 2 and 4 of five; the word task's rules but three;
-  // the spreadsheet task whole.
-  EXPECT_EQ(DecodeText(score, code),
-            "0-50|1-60|2-" + std::to_string(demo::kPartlyWrongPoints) + "|3-100");
+  // the spreadsheet task whole; the presentation task's rules but three.
+  EXPECT_EQ(DecodeText(score, code), "0-50|1-60|2-" + std::to_string(demo::kPartlyWrongPoints) +
+                                         "|3-100|4-" + std::to_string(demo::kPartlyWrongPptPoints));
   EXPECT_TRUE(scoreOk);
 }
 

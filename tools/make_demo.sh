@@ -7,8 +7,8 @@
 #   tools/make_demo.sh BUILD_DIR [INSTALL_DIR]
 #
 # BUILD_DIR is a configured and built tree (it must hold tools/demo_assets, tools/text_book,
-# tools/demo_workbooks and the grading controls deskmark.ocx, dirmark.ocx, docmark.ocx and
-# sheetmark.ocx, which go into Ocx with any other control it has built); INSTALL_DIR defaults to
+# tools/demo_workbooks and the grading controls deskmark.ocx, dirmark.ocx, docmark.ocx,
+# sheetmark.ocx and slidemark.ocx, which go into Ocx with any other control it has built); INSTALL_DIR defaults to
 # BUILD_DIR/demo-install and is replaced. The drive folder is INSTALL_DIR/drive_d; run the
 # client with KIRV_DRIVE_D pointing there (scripts/run-demo.sh does).
 set -euo pipefail
@@ -27,7 +27,7 @@ demo=$src/demo
 [ -x "$workbooks" ] || { echo "make_demo: $workbooks is missing; build the target demo_workbooks" >&2; exit 1; }
 [ -f "$schema" ] || { echo "make_demo: $schema is missing" >&2; exit 1; }
 # The grading controls: the exam grades nothing without them.
-for control in deskmark dirmark docmark sheetmark; do
+for control in deskmark dirmark docmark sheetmark slidemark; do
   [ -f "$build/grading/$control/$control.ocx" ] || {
     echo "make_demo: $build/grading/$control/$control.ocx is missing; build the target demo_installation" >&2
     exit 1
@@ -67,9 +67,10 @@ for f in "$demo"/sel/*.txt; do
   "$assets" rtf "$f" "$out/Data/Paper/Sel/$(basename "${f%.txt}").rtf"
 done
 cp "$demo/sel/Sel.ans" "$out/Data/Answer/Sel.ans"
-# The spreadsheet and word tasks' answer workbooks.
+# The spreadsheet, word and presentation tasks' answer workbooks.
 "$workbooks" answer "$out/Data/Answer/excel1.xls"
 "$workbooks" word-answer "$out/Data/Answer/word1.xls"
+"$workbooks" ppt-answer "$out/Data/Answer/ppt1.xls"
 
 # Answer workbooks: each demo/answer/NAME.tsv becomes Data/Answer/NAME.xlsx.
 for f in "$demo"/answer/*.tsv; do
@@ -89,6 +90,9 @@ mkdir -p "$stage/excel1/Excelkt"
 # The word task's starting document, in the folder the client hands the word control.
 mkdir -p "$stage/word1/wordkt"
 "$workbooks" word-start "$stage/word1/wordkt/computer.docx"
+# The presentation task's starting presentation, in the folder the client hands its control.
+mkdir -p "$stage/ppt1/pptkt"
+"$workbooks" ppt-start "$stage/ppt1/pptkt/history.pptx"
 for d in "$stage"/*/; do
   name=$(basename "$d")
   (cd "$d" && 7za a -t7z -bd -y -pRW5827 -mhe=on "$out/Data/Attach/$name.7z" . >/dev/null)

@@ -36,13 +36,16 @@ TEST_F(DemoInstallation, Layout) {
                         "Data/Paper/win2.rtf",
                         "Data/Paper/excel1.rtf",
                         "Data/Paper/word1.rtf",
+                        "Data/Paper/ppt1.rtf",
                         "Data/Answer/Sel.ans",
                         "Data/Answer/excel1.xls",
                         "Data/Answer/word1.xls",
+                        "Data/Answer/ppt1.xls",
                         "Data/Attach/win1.7z",
                         "Data/Attach/win2.7z",
                         "Data/Attach/excel1.7z",
                         "Data/Attach/word1.7z",
+                        "Data/Attach/ppt1.7z",
                         "Skins/Login.jpg",
                         "Skins/Timer.jpg",
                         "Skins/ScoreOK.jpg",
@@ -62,10 +65,12 @@ TEST_F(DemoInstallation, Layout) {
   EXPECT_NE(Read(Install() / "Data/Paper/win1.rtf").find("\\pngblip"), std::string::npos);
   // The grading controls the client registers at start-up, and the office tasks' files in the
   // folders the client hands their controls.
-  for (const char* control : {"deskmark.ocx", "dirmark.ocx", "docmark.ocx", "sheetmark.ocx"})
+  for (const char* control :
+       {"deskmark.ocx", "dirmark.ocx", "docmark.ocx", "sheetmark.ocx", "slidemark.ocx"})
     EXPECT_TRUE(fs::is_regular_file(Install() / "Ocx" / control)) << control;
-  for (const auto& [archive, file] : {std::pair{"excel1.7z", "Excelkt/score.xlsx"},
-                                      std::pair{"word1.7z", "wordkt/computer.docx"}}) {
+  for (const auto& [archive, file] :
+       {std::pair{"excel1.7z", "Excelkt/score.xlsx"}, std::pair{"word1.7z", "wordkt/computer.docx"},
+        std::pair{"ppt1.7z", "pptkt/history.pptx"}}) {
     const std::string list = "7za l -pRW5827 '" + (Install() / "Data/Attach" / archive).string() +
                              "' | grep -q '" + file + "'";
     EXPECT_EQ(std::system(list.c_str()), 0) << file;
@@ -73,7 +78,7 @@ TEST_F(DemoInstallation, Layout) {
 }
 
 TEST_F(DemoInstallation, ArchivesOpenWithThePaperPasswordOnly) {
-  for (const char* name : {"win1.7z", "win2.7z", "excel1.7z", "word1.7z"}) {
+  for (const char* name : {"win1.7z", "win2.7z", "excel1.7z", "word1.7z", "ppt1.7z"}) {
     std::string archive = (Install() / "Data/Attach" / name).string();
     std::string good = "7za t -pRW5827 '" + archive + "' >/dev/null 2>&1";
     std::string bad = "7za t -pwrong '" + archive + "' >/dev/null 2>&1";
@@ -111,7 +116,7 @@ TEST_F(DemoInstallation, DatabaseRowsAndSettings) {
     EXPECT_TRUE(fs::exists(Install() / "Data/Paper" / paper)) << paper;
   }
   ASSERT_TRUE(rs.Open("select * from [Module] where Enabled order by ModuleID"));
-  EXPECT_EQ(rs.GetRecordCount(), 4);
+  EXPECT_EQ(rs.GetRecordCount(), 5);
   ASSERT_TRUE(rs.Open("select * from [Stu] where State=0"));
   EXPECT_EQ(rs.GetRecordCount(), 3);
   db.Close();
@@ -139,9 +144,9 @@ TEST(MakeDemo, StopsOnAMissingOrUncopiableControl) {
     std::string said;
   };
   const Case cases[] = {
-      {"deskmark", "", "deskmark.ocx is missing"}, {"dirmark", "", "dirmark.ocx is missing"},
-      {"docmark", "", "docmark.ocx is missing"},   {"sheetmark", "", "sheetmark.ocx is missing"},
-      {"", "dirmark/broken.ocx", "cannot copy"},
+      {"deskmark", "", "deskmark.ocx is missing"},   {"dirmark", "", "dirmark.ocx is missing"},
+      {"docmark", "", "docmark.ocx is missing"},     {"sheetmark", "", "sheetmark.ocx is missing"},
+      {"slidemark", "", "slidemark.ocx is missing"}, {"", "dirmark/broken.ocx", "cannot copy"},
   };
   for (const Case& c : cases) {
     const fs::path root = win::testing::MakeTempFolder("partial_");
@@ -149,7 +154,7 @@ TEST(MakeDemo, StopsOnAMissingOrUncopiableControl) {
     fs::create_directories(tree / "tools");
     for (const char* tool : {"demo_assets", "text_book", "demo_workbooks"})
       fs::create_symlink(built / "tools" / tool, tree / "tools" / tool);
-    for (const std::string control : {"deskmark", "dirmark", "docmark", "sheetmark"}) {
+    for (const std::string control : {"deskmark", "dirmark", "docmark", "sheetmark", "slidemark"}) {
       if (control == c.missing) continue;
       fs::create_directories(tree / "grading" / control);
       fs::create_symlink(built / "grading" / control / (control + ".ocx"),

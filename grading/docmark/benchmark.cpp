@@ -14,9 +14,8 @@
 #include <string>
 
 #include "grading/docmark/testing/demo_document.h"
+#include "grading/engine/testing/run_by_class_id.h"
 #include "platform/base/testing/pass_timing.h"
-#include "platform/com/change_type.h"
-#include "platform/com/control_window.h"
 #include "platform/com/library.h"
 #include "platform/office/word/application.h"
 #include "platform/win/message_box.h"
@@ -29,7 +28,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const com::Clsid kDocmark = com::Clsid::Of("{58761E9E-8E05-4AF3-B331-A1CFAD77C33E}");
-constexpr com::DispId kRun = 0x6003000E;
 
 // The task's files in the folders the client hands the control, and the control registered in a
 // registry of the run's own.
@@ -60,23 +58,8 @@ DemoTask& Task() {
 // One grading as the client's word grader makes it: a control window made by class id, Run with
 // the three texts and the debug flag by reference; the percentage, negative on failure.
 double GradeOnce() {
-  com::CreateParams params;
-  params.childId = 112;
-  auto window = com::ControlWindow::Create(kDocmark, params);
-  if (!window) return -1;
-  // The client hands over paths it has made once: making them is not the control's cost.
-  static const std::string kCheck = win::ToWindowsPath(Task().candidate) + "\\";
-  static const std::string kAnswers = win::ToWindowsPath(Task().answers) + "\\";
-  std::string check = kCheck;
-  std::string answers = kAnswers;
-  std::string name = demo::kWordAnswer;
-  com::VariantBool debug = com::kVariantFalse;
-  const com::Variant args[] = {com::Variant::RefString(&check), com::Variant::RefString(&answers),
-                               com::Variant::RefString(&name), com::Variant::RefBool(&debug)};
-  base::Result<com::Variant> percent = (*window)->Invoke(kRun, com::InvokeKind::Method, args);
-  if (!percent) return -1;
-  base::Result<com::Variant> real = com::ChangeType(*percent, com::VT_R8);
-  return real ? real->RealValue() : -1;
+  static const engine::testing::GradingPaths paths(Task().candidate, Task().answers);
+  return engine::testing::RunByClassId(kDocmark, 112, paths, demo::kWordAnswer);
 }
 
 void GradeDemoTask(benchmark::State& st) {
