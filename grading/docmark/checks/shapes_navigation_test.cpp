@@ -62,7 +62,9 @@ TEST(ShapeFinding, TheLowestNumberOfAFamilyIsTheCurrentShape) {
                                    RectangleAt("Callout 61", 0, 0, 40, 40)});
     ASSERT_EQ(doc->error, "") << c.name;
     EXPECT_EQ(FindShapeIndex(doc->app, c.prefix), c.index) << c.name;
-    if (c.index != kNoShapeNumber) EXPECT_EQ(SelectedName(doc->app), "Text Box 3") << c.name;
+    if (c.index != kNoShapeNumber) {
+      EXPECT_EQ(SelectedName(doc->app), "Text Box 3") << c.name;
+    }
     std::string current = "Text Box 7";  // what an earlier rule found
     EXPECT_EQ(ExistShape(doc->app, c.prefix, current), c.found) << c.name;
     EXPECT_EQ(current, c.shapeName) << c.name;

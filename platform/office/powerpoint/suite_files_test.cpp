@@ -34,8 +34,9 @@ void ExpectParagraph(const TextRange& all, int32_t index, const ParagraphReferen
   EXPECT_EQ(paragraph->ParagraphFormat().Alignment().value_or(0), expected.alignment);
   const Font font = paragraph->Font();
   EXPECT_EQ(font.Name().value_or("?"), expected.font.name);
-  if (expected.font.name_far_east)
+  if (expected.font.name_far_east) {
     EXPECT_EQ(font.NameFarEast().value_or("?"), *expected.font.name_far_east);
+  }
   EXPECT_FLOAT_EQ(font.Size().value_or(-1), static_cast<float>(expected.font.size));
   EXPECT_EQ(font.Bold().value_or(99), expected.font.bold);
   EXPECT_EQ(font.Italic().value_or(99), expected.font.italic);
@@ -52,8 +53,9 @@ void ExpectShape(const Shape& shape, const ShapeReference& expected) {
   EXPECT_EQ(shape.AutoShapeType().value_or(0), expected.auto_shape_type);
   base::Result<PlaceholderFormat> placeholder = shape.PlaceholderFormat();
   EXPECT_EQ(static_cast<bool>(placeholder), expected.placeholder_type.has_value());
-  if (placeholder && expected.placeholder_type)
+  if (placeholder && expected.placeholder_type) {
     EXPECT_EQ(placeholder->Type(), *expected.placeholder_type);
+  }
   EXPECT_FLOAT_EQ(shape.Left().value_or(-1), static_cast<float>(expected.left));
   EXPECT_FLOAT_EQ(shape.Top().value_or(-1), static_cast<float>(expected.top));
   EXPECT_FLOAT_EQ(shape.Width().value_or(-1), static_cast<float>(expected.width));

@@ -56,7 +56,9 @@ TEST(SavedShapes, EveryShapeReadsAsItsReferenceRow) {
     if (r.line) {
       EXPECT_NEAR(*s.Line().Weight(), r.line->weight, kPointTolerance);
       EXPECT_EQ(*s.Line().Style(), r.line->style);
-      if (r.line->dash_style) EXPECT_EQ(*s.Line().DashStyle(), *r.line->dash_style);
+      if (r.line->dash_style) {
+        EXPECT_EQ(*s.Line().DashStyle(), *r.line->dash_style);
+      }
       EXPECT_EQ(*s.Line().ForeColor().RGB(), r.line->fore_color);
     }
     if (r.margins) {
@@ -66,8 +68,12 @@ TEST(SavedShapes, EveryShapeReadsAsItsReferenceRow) {
       EXPECT_NEAR(*frame.MarginLeft(), r.margins->left, kPointTolerance);
       EXPECT_NEAR(*frame.MarginRight(), r.margins->right, kPointTolerance);
     }
-    if (r.color_type) EXPECT_EQ(*s.PictureFormat().ColorType(), *r.color_type);
-    if (!r.text.empty()) EXPECT_EQ(*(*s.TextFrame().TextRange()).Text(), r.text);
+    if (r.color_type) {
+      EXPECT_EQ(*s.PictureFormat().ColorType(), *r.color_type);
+    }
+    if (!r.text.empty()) {
+      EXPECT_EQ(*(*s.TextFrame().TextRange()).Text(), r.text);
+    }
   }
 }
 
@@ -78,7 +84,9 @@ TEST(SavedShapes, TheShapesAreNumberedAsTheReferenceListsThem) {
   int32_t index = 0;
   for (const ShapeReference& r : testing::kShapeReferences) {
     if (r.document != document) {
-      if (d != nullptr) EXPECT_EQ(d->Shapes().Count(), index) << document;
+      if (d != nullptr) {
+        EXPECT_EQ(d->Shapes().Count(), index) << document;
+      }
       document = r.document;
       app = std::make_unique<Application>();
       d = OpenSaved(*app, document);
@@ -117,7 +125,9 @@ void ExpectMembersOnThePage(Document& d, const GroupReference& group, double lef
     EXPECT_NEAR(*m.Height(), member.height * scaleY, kPointTolerance);
     EXPECT_EQ(*m.RelativeHorizontalPosition(), group.horizontal_from);
     EXPECT_EQ(*m.RelativeVerticalPosition(), group.vertical_from);
-    if (member.fill_color) EXPECT_EQ(*m.Fill().ForeColor().RGB(), *member.fill_color);
+    if (member.fill_color) {
+      EXPECT_EQ(*m.Fill().ForeColor().RGB(), *member.fill_color);
+    }
     EXPECT_EQ(*(*d.Shapes().Item(member.name))->Name(), member.name);
   }
   EXPECT_EQ(d.Shapes().Item(group.name).error().code, kErrNoSuchMember);

@@ -251,7 +251,9 @@ TEST(Shapes, FillAndLineFromTheShapeItsStyleOrNothing) {
     EXPECT_EQ(*s.Fill().ForeColor().RGB(), c.foreColor);
     EXPECT_FLOAT_EQ(*s.Fill().Transparency(), c.transparency);
     EXPECT_EQ(*s.Line().Visible(), c.lineVisible);
-    if (c.weight > 0) EXPECT_FLOAT_EQ(*s.Line().Weight(), c.weight);
+    if (c.weight > 0) {
+      EXPECT_FLOAT_EQ(*s.Line().Weight(), c.weight);
+    }
     EXPECT_EQ(*s.Line().Style(), c.lineStyle);
     EXPECT_EQ(*s.Line().DashStyle(), c.dash);
     EXPECT_EQ(*s.Line().ForeColor().RGB(), c.lineColor);
