@@ -252,6 +252,22 @@ TEST_F(Pass, ADocumentLinkedFromOutsideTheFolderIsNotRead) {
   EXPECT_EQ(Awarded(), 0);
 }
 
+TEST_F(Pass, AWorkingCopyThatCannotBeSavedCostsOnlyTheAbRowsAndIsLogged) {
+  WriteDoc("doc1.doc", {"the candidate's text"});
+  // A folder under the working copy's name: nothing can be saved there.
+  fs::create_directory(folders_.CandidateHost() / "doc1tmq.doc");
+  Grade({{"filename", "doc1.doc", "", "30"},
+         Row("a", kRuleA, "2"),
+         Row("b", kRuleB, "3"),
+         Row("ab", kRuleB, "5"),
+         {"end"}});
+  ASSERT_TRUE(status_) << status_.error().message;
+  EXPECT_EQ(Awarded(), 2 + 3);
+  EXPECT_TRUE(fs::is_directory(folders_.CandidateHost() / "doc1tmq.doc"));
+  EXPECT_EQ(Log().find("Word.Application OK"), std::string::npos);
+  EXPECT_NE(Log().find("doc1tmq.doc"), std::string::npos);
+}
+
 TEST_F(Pass, ALegacyDocumentWithoutAConverterIsTheGradersFailure) {
   fs::copy_file(fs::path(KIRV_WORD_TESTDATA) / "suite_legacy.doc",
                 folders_.CandidateHost() / "old.doc");
