@@ -10,6 +10,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/office/common/mso_constants.h"
+
 namespace powerpoint {
 
 // MsoTriState: truth values, and what a switch answers over text that holds both.
@@ -17,40 +19,8 @@ inline constexpr int32_t msoTrue = -1;
 inline constexpr int32_t msoFalse = 0;
 inline constexpr int32_t msoTriStateMixed = -2;
 
-enum MsoShapeType : int32_t {
-  msoShapeTypeMixed = -2,
-  msoAutoShape = 1,
-  msoCallout = 2,
-  msoChart = 3,
-  msoComment = 4,
-  msoFreeform = 5,
-  msoGroup = 6,
-  msoEmbeddedOLEObject = 7,
-  msoFormControl = 8,
-  msoLine = 9,
-  msoLinkedOLEObject = 10,
-  msoLinkedPicture = 11,
-  msoOLEControlObject = 12,
-  msoPicture = 13,
-  msoPlaceholder = 14,
-  msoTextEffect = 15,
-  msoMedia = 16,
-  msoTextBox = 17,
-  msoScriptAnchor = 18,
-  msoTable = 19,
-  msoCanvas = 20,
-  msoDiagram = 21,
-  msoInk = 22,
-  msoInkComment = 23,
-  msoSmartArt = 24,
-  msoSlicer = 25,
-  msoWebVideo = 26,
-  msoContentApp = 27,
-  msoGraphic = 28,
-  msoLinkedGraphic = 29,
-  mso3DModel = 30,
-  msoLinked3DModel = 31,
-};
+using office::MsoShapeType;
+using enum office::MsoShapeType;
 
 // MsoAutoShapeType: the named values callers use; every other preset's number comes from the
 // table in constants.cpp (msoShapeRectangle 1 .. msoShapeLineInverse 183).

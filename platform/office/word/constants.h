@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/office/common/mso_constants.h"
+
 namespace word {
 
 // What a numeric property answers when the range holds more than one value ("mixed"); a text
@@ -413,27 +415,8 @@ enum WdShapePosition : int32_t {
   wdShapeOutside = -999993,
 };
 
-enum MsoShapeType : int32_t {
-  msoShapeTypeMixed = -2,
-  msoAutoShape = 1,
-  msoCallout = 2,
-  msoChart = 3,
-  msoComment = 4,
-  msoFreeform = 5,
-  msoGroup = 6,
-  msoEmbeddedOLEObject = 7,
-  msoFormControl = 8,
-  msoLine = 9,
-  msoLinkedOLEObject = 10,
-  msoLinkedPicture = 11,
-  msoOLEControlObject = 12,
-  msoPicture = 13,
-  msoPlaceholder = 14,
-  msoTextEffect = 15,
-  msoMedia = 16,
-  msoTextBox = 17,
-  msoCanvas = 20,
-};
+using office::MsoShapeType;
+using enum office::MsoShapeType;
 
 // The truth values of the drawing objects' properties (Fill.Visible, Line.Visible).
 enum MsoTriState : int32_t {
