@@ -8,6 +8,7 @@
 #include "platform/office/common/xml_names.h"
 #include "platform/office/drawingml/xml.h"
 #include "platform/office/powerpoint/application.h"
+#include "platform/office/powerpoint/constants.h"
 #include "platform/office/powerpoint/errors.h"
 #include "platform/win/confined_file.h"
 
@@ -26,16 +27,6 @@ bool IsCompoundFile(std::string_view bytes) {
   return bytes.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
 }
 
-// The relationship id of a list entry: its prefixed "id" (r:id), told apart from its own id.
-std::string_view RelationshipIdOf(pugi::xml_node entry) {
-  for (pugi::xml_attribute a = entry.first_attribute(); a; a = a.next_attribute()) {
-    std::string_view name = a.name();
-    if (name.find(':') != std::string_view::npos && office::LocalName(a.name()) == "id")
-      return a.value();
-  }
-  return {};
-}
-
 const opc::Relationship* RelationshipById(opc::Package& package, std::string_view source,
                                           std::string_view id) {
   for (const opc::Relationship& relationship : package.Relationships(source)) {
@@ -51,6 +42,19 @@ base::Result<pugi::xml_node> RootOf(opc::Package& package, std::string_view part
   pugi::xml_node root = (*xml)->document_element();
   if (!IsElement(root, element)) return Unreadable(part, " is no p:", element);
   return root;
+}
+
+// The text of the slide's title placeholder; "" without one.
+std::string TitleOf(const Slide& slide) {
+  for (const auto& shape : slide.Shapes()) {
+    base::Result<PlaceholderFormat> placeholder = shape->PlaceholderFormat();
+    if (!placeholder || (placeholder->Type() != ppPlaceholderTitle &&
+                         placeholder->Type() != ppPlaceholderCenterTitle))
+      continue;
+    base::Result<powerpoint::TextFrame> frame = shape->TextFrame();
+    return frame ? frame->TextRange().Text() : std::string();
+  }
+  return {};
 }
 
 }  // namespace
@@ -136,7 +140,28 @@ base::Status Presentation::Load() {
     slides_.Add(std::make_unique<Slide>(std::move(*part), static_cast<int32_t>(*slideId),
                                         slides_.Count() + 1, layout));
   }
+  LinkSlides();
   return base::Ok();
+}
+
+void Presentation::LinkSlides() {
+  std::unordered_map<std::string, const Slide*> slideByPart;
+  for (const auto& slide : slides_) slideByPart.emplace(slide->Part().PartName(), slide.get());
+  for (const auto& slide : slides_) {
+    std::unordered_map<std::string, LinkTarget> links;
+    for (const opc::Relationship& rel : package_->Relationships(slide->Part().PartName())) {
+      if (rel.external) {
+        links[rel.id] = LinkTarget{rel.target, ""};
+        continue;
+      }
+      auto target = slideByPart.find(rel.target);
+      if (target == slideByPart.end()) continue;
+      const Slide& to = *target->second;
+      links[rel.id] = LinkTarget{"", std::to_string(to.SlideID()) + "," +
+                                         std::to_string(to.SlideIndex()) + "," + TitleOf(to)};
+    }
+    slide->SetLinks(std::move(links));
+  }
 }
 
 base::Result<const Master*> Presentation::LoadMaster(const std::string& partName) {

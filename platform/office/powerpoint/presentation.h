@@ -54,6 +54,8 @@ class Presentation {
  private:
   Presentation(Application& app, std::unique_ptr<opc::Package> package, std::string fullName);
   base::Status Load();
+  // Gives every slide the targets of its hyperlinks.
+  void LinkSlides();
   // The master or layout of that part, read on first use; an error when it cannot be read.
   base::Result<const Master*> LoadMaster(const std::string& partName);
   base::Result<const CustomLayout*> LoadLayout(const std::string& partName);

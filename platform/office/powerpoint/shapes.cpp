@@ -203,4 +203,9 @@ base::Result<Shape*> Shapes::Item(std::string_view name) const {
   return NoSuchMember("there is no shape \"", name, "\"");
 }
 
+ActionSettings Shape::ActionSettings() const {
+  // Every kind of shape keeps its p:cNvPr in the non-visual properties it opens with.
+  return powerpoint::ActionSettings(&owner_, Child(element_.first_child(), "cNvPr"));
+}
+
 }  // namespace powerpoint

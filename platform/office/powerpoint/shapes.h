@@ -16,6 +16,7 @@
 #include <pugixml.hpp>
 
 #include "platform/base/result.h"
+#include "platform/office/powerpoint/action_settings.h"
 #include "platform/office/powerpoint/text_range.h"
 
 namespace powerpoint {
@@ -81,6 +82,8 @@ class Shape {
   base::Result<float> Height() const;
   // The members of a group, in document order; fails for other shapes.
   base::Result<const Shapes*> GroupItems() const;
+  // What clicking the shape or pointing at it does (p:cNvPr's hyperlink elements).
+  powerpoint::ActionSettings ActionSettings() const;
 
   // For the rest of this layer and the next readers (fills, lines, actions).
   pugi::xml_node Element() const { return element_; }

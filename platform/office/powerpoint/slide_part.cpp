@@ -217,4 +217,19 @@ const Shape* SlidePart::MatchPlaceholder(pugi::xml_node childPlaceholder) const 
   });
 }
 
+std::string_view RelationshipIdOf(pugi::xml_node element) {
+  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+    std::string_view name = a.name();
+    if (name.find(':') != std::string_view::npos && office::LocalName(a.name()) == "id")
+      return a.value();
+  }
+  return {};
+}
+
+const LinkTarget* SlidePart::Link(std::string_view relationshipId) const {
+  if (relationshipId.empty()) return nullptr;
+  auto it = links_.find(std::string(relationshipId));
+  return it == links_.end() ? nullptr : &it->second;
+}
+
 }  // namespace powerpoint

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include <pugixml.hpp>
 
@@ -16,6 +17,16 @@
 #include "platform/office/powerpoint/shapes.h"
 
 namespace powerpoint {
+
+// Where a hyperlink of the part leads: an external address, or a slide of this presentation as
+// "SlideID,SlideIndex,Title".
+struct LinkTarget {
+  std::string address;
+  std::string subAddress;
+};
+
+// The relationship id of an element: its prefixed "id" (r:id), told apart from its own id.
+std::string_view RelationshipIdOf(pugi::xml_node element);
 
 // The text styles of a master (p:txStyles) and the presentation's default (p:defaultTextStyle).
 struct TextStyles {
@@ -55,6 +66,11 @@ class SlidePart {
   // object the body); null when none matches.
   const Shape* MatchPlaceholder(pugi::xml_node childPlaceholder) const;
 
+  // The hyperlink targets of the part's relationships, by relationship id; null for an id the
+  // part does not link.
+  const LinkTarget* Link(std::string_view relationshipId) const;
+  void SetLinks(std::unordered_map<std::string, LinkTarget> links) { links_ = std::move(links); }
+
  private:
   SlidePart() = default;
 
@@ -68,6 +84,7 @@ class SlidePart {
   drawingml::ColorMap colorMap_;
   TextStyles styles_;
   powerpoint::Shapes shapes_;
+  std::unordered_map<std::string, LinkTarget> links_;
 };
 
 }  // namespace powerpoint

@@ -58,6 +58,9 @@ class Slide {
     return powerpoint::SlideShowTransition(part_->Root(), index_);
   }
   const SlidePart& Part() const { return *part_; }
+  void SetLinks(std::unordered_map<std::string, LinkTarget> links) {
+    part_->SetLinks(std::move(links));
+  }
 
  private:
   std::unique_ptr<SlidePart> part_;

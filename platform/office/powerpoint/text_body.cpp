@@ -102,6 +102,7 @@ base::Result<std::unique_ptr<TextBody>> TextBody::Build(const Shape& shape) {
   auto body = std::make_unique<TextBody>();
   const Chain chain = ChainOf(shape);
   const SlidePart& owner = shape.Owner();
+  body->owner_ = &owner;
   const drawingml::Context context{&owner.Theme(), &owner.ColorMap()};
   pugi::xml_node txBody = Child(shape.Element(), "txBody");
 
@@ -110,9 +111,12 @@ base::Result<std::unique_ptr<TextBody>> TextBody::Build(const Shape& shape) {
     if (!body->paragraphs_.empty()) {
       // The CR closing the previous paragraph carries that paragraph's end properties.
       Paragraph& previous = body->paragraphs_.back();
-      body->segments_.push_back(Segment{static_cast<int32_t>(body->chars_.size()), 1,
-                                        static_cast<int32_t>(body->paragraphs_.size() - 1), true,
-                                        previous.end});
+      body->segments_.push_back(Segment{static_cast<int32_t>(body->chars_.size()),
+                                        1,
+                                        static_cast<int32_t>(body->paragraphs_.size() - 1),
+                                        true,
+                                        previous.end,
+                                        {}});
       body->chars_.push_back(U'\r');
     }
     const int32_t index = static_cast<int32_t>(body->paragraphs_.size());
@@ -131,6 +135,7 @@ base::Result<std::unique_ptr<TextBody>> TextBody::Build(const Shape& shape) {
       segment.start = static_cast<int32_t>(body->chars_.size());
       segment.paragraph = index;
       segment.mark = isBreak;
+      if (!isBreak) segment.run = piece;
       if (isBreak)
         body->chars_.push_back(U'\v');
       else

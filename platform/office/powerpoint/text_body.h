@@ -16,6 +16,7 @@
 namespace powerpoint {
 
 class Shape;
+class SlidePart;
 
 class TextBody {
  public:
@@ -34,6 +35,7 @@ class TextBody {
     int32_t paragraph = 0;
     bool mark = false;
     base::Result<drawingml::ResolvedText> text = drawingml::ResolvedText{};
+    pugi::xml_node run;  // the a:r or a:fld (empty for a mark)
   };
 
   // Reads the shape's p:txBody (none gives one empty paragraph).
@@ -44,8 +46,11 @@ class TextBody {
   const std::vector<Segment>& Segments() const { return segments_; }
   // The paragraph holding character `index` (from 0); the last one past the end.
   int32_t ParagraphAt(int32_t index) const;
+  // The slide, layout or master the shape lies on.
+  const SlidePart* Owner() const { return owner_; }
 
  private:
+  const SlidePart* owner_ = nullptr;
   std::u32string chars_;
   std::vector<Paragraph> paragraphs_;
   std::vector<Segment> segments_;

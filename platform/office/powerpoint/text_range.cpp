@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "platform/office/common/xml_names.h"
 #include "platform/office/powerpoint/constants.h"
 #include "platform/office/powerpoint/errors.h"
 #include "platform/office/powerpoint/text_body.h"
@@ -205,6 +206,17 @@ int32_t TextFrame::HasText() const {
 TextRange TextFrame::TextRange() const {
   const int32_t length = body_ == nullptr ? 0 : static_cast<int32_t>(body_->Chars().size());
   return powerpoint::TextRange(body_, 1, length);
+}
+
+ActionSettings TextRange::ActionSettings() const {
+  if (body_ == nullptr) return powerpoint::ActionSettings(nullptr, pugi::xml_node());
+  const int32_t start = start_ - 1;
+  for (const TextBody::Segment& segment : body_->Segments()) {
+    if (segment.mark || segment.start + segment.length <= start || segment.start >= start + length_)
+      continue;
+    return powerpoint::ActionSettings(body_->Owner(), office::Child(segment.run, "rPr"));
+  }
+  return powerpoint::ActionSettings(body_->Owner(), pugi::xml_node());
 }
 
 }  // namespace powerpoint

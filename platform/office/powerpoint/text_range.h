@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "platform/base/result.h"
+#include "platform/office/powerpoint/action_settings.h"
 
 namespace powerpoint {
 
@@ -92,6 +93,9 @@ class TextRange {
   int32_t ParagraphCount() const;
 
   powerpoint::Font Font() const { return powerpoint::Font(*this); }
+  // The action settings of the range's first run (a:rPr's hyperlink elements); a range of no
+  // run has none.
+  powerpoint::ActionSettings ActionSettings() const;
   powerpoint::ParagraphFormat ParagraphFormat() const { return powerpoint::ParagraphFormat(*this); }
 
  private:

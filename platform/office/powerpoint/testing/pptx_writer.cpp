@@ -93,14 +93,14 @@ struct Rel {
   std::string type;
   std::string target;
 };
-std::string Rels(const std::vector<Rel>& rels) {
+std::string Rels(const std::vector<Rel>& rels, std::string_view more = "") {
   std::string xml =
       std::string(kDeclaration) +
       R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)";
   for (const Rel& rel : rels)
     xml += "<Relationship Id=\"" + rel.id + "\" Type=\"" + kRelTypes + rel.type + "\" Target=\"" +
            rel.target + "\"/>";
-  return xml + "</Relationships>";
+  return xml + std::string(more) + "</Relationships>";
 }
 
 }  // namespace
@@ -229,7 +229,8 @@ base::Status WritePptx(const std::filesystem::path& file, const PptxContent& con
     parts.emplace_back(
         "ppt/slides/_rels/" + name + ".rels",
         Rels({{"rId1", "slideLayout",
-               "../slideLayouts/slideLayout" + std::to_string(slide.layout + 1) + ".xml"}}));
+               "../slideLayouts/slideLayout" + std::to_string(slide.layout + 1) + ".xml"}},
+             slide.relationships));
   }
   return opc::WriteZip(file, parts);
 }

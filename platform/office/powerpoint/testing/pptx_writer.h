@@ -24,11 +24,12 @@ struct SlideXml {
   SlideXml(std::string shapes, int32_t layout = 1, int32_t id = 0, std::string clrMapOvr = "")
       : shapes(std::move(shapes)), layout(layout), id(id), clrMapOvr(std::move(clrMapOvr)) {}
 
-  std::string shapes;      // shape elements for p:spTree, after its group properties
-  int32_t layout = 1;      // which of the layouts (0-based); the default is "Title and Content"
-  int32_t id = 0;          // p:sldId's id; 0 gives 256 + the slide's position
-  std::string clrMapOvr;   // inner XML of p:clrMapOvr; "" writes a:masterClrMapping
-  std::string transition;  // p:transition or an mc:AlternateContent holding it; "" writes none
+  std::string shapes;         // shape elements for p:spTree, after its group properties
+  int32_t layout = 1;         // which of the layouts (0-based); the default is "Title and Content"
+  int32_t id = 0;             // p:sldId's id; 0 gives 256 + the slide's position
+  std::string clrMapOvr;      // inner XML of p:clrMapOvr; "" writes a:masterClrMapping
+  std::string transition;     // p:transition or an mc:AlternateContent holding it; "" writes none
+  std::string relationships;  // further Relationship elements of the slide (rId1 is its layout)
 };
 
 struct LayoutXml {
