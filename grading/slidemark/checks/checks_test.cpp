@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "grading/slidemark/checks/shape_geometry.h"
+#include "grading/slidemark/testing/rule_cases.h"
 #include "grading/slidemark/testing/slide_fixture.h"
 #include "platform/office/powerpoint/constants.h"
 
@@ -77,15 +78,7 @@ class Checks : public ::testing::Test {
   testing::OpenedPresentation opened_{Content()};
 };
 
-struct Case {
-  const char* name;
-  std::vector<std::string> cells;
-  int16_t expected;
-};
-
-void RunCases(testing::OpenedPresentation& opened, std::initializer_list<Case> cases) {
-  for (const Case& c : cases) EXPECT_EQ(opened.Rule(c.cells), c.expected) << c.name;
-}
+using testing::RunCases;
 
 TEST_F(Checks, TextSearch) {
   RunCases(

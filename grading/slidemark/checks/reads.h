@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "grading/engine/keep_read.h"
 #include "platform/office/powerpoint/constants.h"
@@ -23,5 +24,10 @@ const powerpoint::Shape* ShapeAt(const powerpoint::Presentation& presentation, i
 std::optional<powerpoint::TextRange> TextRangeOf(const powerpoint::Shape* shape);
 // The same, and only when the frame has text (TextFrame.HasText).
 std::optional<powerpoint::TextRange> TextOf(const powerpoint::Shape& shape);
+// The characters of the text's first occurrence in the shape's text, case-sensitive; none when
+// the shape, its text or the occurrence is missing.
+std::optional<powerpoint::TextRange> FirstOccurrence(const powerpoint::Presentation& presentation,
+                                                     int16_t slide, int16_t shape,
+                                                     std::string_view text);
 
 }  // namespace slidemark

@@ -46,29 +46,6 @@ std::optional<TextRange> FirstTextContaining(const Presentation& p, int16_t slid
   return std::nullopt;
 }
 
-// Characters counted as the text range counts them: every UTF-8 lead byte starts one.
-int32_t CharacterCount(std::string_view utf8) {
-  int32_t count = 0;
-  for (const char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return count;
-}
-
-// The characters of the text's first occurrence in the shape, case-sensitive.
-std::optional<TextRange> FirstOccurrence(const Presentation& p, int16_t slide, int16_t shape,
-                                         std::string_view text) {
-  const powerpoint::Shape* onSlide = ShapeAt(p, slide, shape);
-  if (onSlide == nullptr) return std::nullopt;
-  std::optional<TextRange> range = TextOf(*onSlide);
-  if (!range) return std::nullopt;
-  const std::string all = range->Text();
-  const size_t at = all.find(text);
-  if (at == std::string::npos) return std::nullopt;
-  const int32_t position = CharacterCount(std::string_view(all).substr(0, at)) + 1;
-  base::Result<TextRange> characters = range->Characters(position, CharacterCount(text));
-  if (!characters) return std::nullopt;
-  return *characters;
-}
-
 }  // namespace
 
 bool CheckFindText(const Presentation& p, std::string_view text) {
