@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "grading/engine/scoring.h"
+#include "grading/slidemark/checks/actions.h"
 #include "grading/slidemark/checks/shape_geometry.h"
 #include "grading/slidemark/checks/shape_kinds.h"
 #include "grading/slidemark/checks/slide_identity.h"
@@ -128,21 +129,52 @@ constexpr KeywordRow kKeywords[] = {
     {"PPTFILLTEXTUREPICTUREALL", "T", nullptr},
     {"PPTFILLTEXTUREPATTERNALL", "LLL", nullptr},
 
-    // Action settings and hyperlinks: not available yet.
-    {"SHAPEACTIONSETTING", "IILL", nullptr},
-    {"TXTACTIONSETTING", "IILL", nullptr},
-    {"TXTHYPERLINKSETTINGURL", "ITTL", nullptr},
-    {"SHAPEHYPERLINKSETTING", "IITL", nullptr},
-    {"SHAPEHYPERLINKURL", "IITL", nullptr},
-    {"SHAPEHYPERLINKFILE", "IITL", nullptr},
-    {"TXTHYPERLINKSETTING", "IITL", nullptr},
-    {"TXTACTIONSETTINGSOUND", "IITL", nullptr},
-    {"SHAPEACTIONSETTINGSOUND", "IITL", nullptr},
-    {"TXTHYPERLINKURL", "IITL", nullptr},
-    {"TXTINSLIDESHAPEACTIONSETTINGURL", "IITTL", nullptr},
-    {"TXTINSLIDESHAPEACTIONSETTINGACTION", "IITLL", nullptr},
-    {"TXTINSLIDESHAPEACTIONSETTINGSUBADDRESS", "IITTL", nullptr},
-    {"TXTINSLIDESHAPEACTIONSETTINGSOUND", "IITTL", nullptr},
+    // Action settings and hyperlinks of a shape, of its text, of text found in it
+    // (checks/actions)
+    {"SHAPEACTIONSETTING", "IILL",
+     [](P p, A a) { return Holds(CheckShapeActionSetting(p, a.I(0), a.I(1), a.L(2), a.L(3))); }},
+    {"TXTACTIONSETTING", "IILL",
+     [](P p, A a) { return Holds(CheckTxtActionSetting(p, a.I(0), a.I(1), a.L(2), a.L(3))); }},
+    {"TXTHYPERLINKSETTINGURL", "ITTL",
+     [](P p, A a) {
+       return Holds(CheckTxtHyperlinkSettingUrl(p, a.I(0), a.T(1), a.T(2), a.L(3)));
+     }},
+    {"SHAPEHYPERLINKSETTING", "IITL",
+     [](P p, A a) { return Holds(CheckShapeHyperlinkSetting(p, a.I(0), a.I(1), a.T(2), a.L(3))); }},
+    {"SHAPEHYPERLINKURL", "IITL",
+     [](P p, A a) { return Holds(CheckShapeHyperlinkUrl(p, a.I(0), a.I(1), a.T(2), a.L(3))); }},
+    {"SHAPEHYPERLINKFILE", "IITL",
+     [](P p, A a) { return Holds(CheckShapeHyperlinkFile(p, a.I(0), a.I(1), a.T(2), a.L(3))); }},
+    {"TXTHYPERLINKSETTING", "IITL",
+     [](P p, A a) { return Holds(CheckTxtHyperlinkSetting(p, a.I(0), a.I(1), a.T(2), a.L(3))); }},
+    {"TXTACTIONSETTINGSOUND", "IITL",
+     [](P p, A a) { return Holds(CheckTxtActionSettingSound(p, a.I(0), a.I(1), a.T(2), a.L(3))); }},
+    {"SHAPEACTIONSETTINGSOUND", "IITL",
+     [](P p, A a) {
+       return Holds(CheckShapeActionSettingSound(p, a.I(0), a.I(1), a.T(2), a.L(3)));
+     }},
+    {"TXTHYPERLINKURL", "IITL",
+     [](P p, A a) { return Holds(CheckTxtHyperlinkUrl(p, a.I(0), a.I(1), a.T(2), a.L(3))); }},
+    {"TXTINSLIDESHAPEACTIONSETTINGURL", "IITTL",
+     [](P p, A a) {
+       return Holds(
+           CheckTxtInSlideShapeActionSettingUrl(p, a.I(0), a.I(1), a.T(2), a.T(3), a.L(4)));
+     }},
+    {"TXTINSLIDESHAPEACTIONSETTINGACTION", "IITLL",
+     [](P p, A a) {
+       return Holds(
+           CheckTxtInSlideShapeActionSettingAction(p, a.I(0), a.I(1), a.T(2), a.L(3), a.L(4)));
+     }},
+    {"TXTINSLIDESHAPEACTIONSETTINGSUBADDRESS", "IITTL",
+     [](P p, A a) {
+       return Holds(
+           CheckTxtInSlideShapeActionSettingSubAddress(p, a.I(0), a.I(1), a.T(2), a.T(3), a.L(4)));
+     }},
+    {"TXTINSLIDESHAPEACTIONSETTINGSOUND", "IITTL",
+     [](P p, A a) {
+       return Holds(
+           CheckTxtInSlideShapeActionSettingSound(p, a.I(0), a.I(1), a.T(2), a.T(3), a.L(4)));
+     }},
 
     // The other transition settings and slide show settings: not available yet.
     {"ALLSLIDETRANSITION", "L", nullptr},
