@@ -569,7 +569,8 @@ QSize Reader::PictureSize(const QImage& image) const {
     else if (imageSide > 0)
       px = imageSide;
     px = px * std::clamp(scale, 1, 10000) / 100.0;
-    return std::clamp(int(px + 0.5), 1, kMaxPictureSide);
+    // Clamped as a double: a hostile size must not overflow the conversion to int.
+    return static_cast<int>(std::clamp(px + 0.5, 1.0, double(kMaxPictureSide)));
   };
   return {side(p.goalw, p.picw, image.width(), p.scalex),
           side(p.goalh, p.pich, image.height(), p.scaley)};

@@ -12,8 +12,8 @@
 #include <QUrl>
 #include <string>
 
-#include "platform/ui/testing/qt_test_app.h"
 #include "platform/ui/rtf_picture.h"
+#include "platform/ui/testing/qt_test_app.h"
 
 namespace {
 
@@ -318,6 +318,10 @@ TEST(RtfReader, PicturesByKind) {
       {"unreadable png is a box", "\\pngblip\\picwgoal150\\pichgoal150 deadbeef", {10, 10}, {}},
       {"odd hex ignored", "\\pngblip " + Hex(PngBytes(3, 3)) + "z7", {3, 3}, {3, 3}},
       {"huge goal is bounded", "\\pngblip\\picwgoal2000000000\\pichgoal15 00", {4000, 1}, {}},
+      {"huge goal scaled up is bounded",
+       "\\pngblip\\picwgoal2000000000\\picscalex10000\\pichgoal15 00",
+       {4000, 1},
+       {}},
   };
   for (const Case& c : cases) {
     Doc d("{\\rtf1 a{\\pict" + c.pict + "}b}");
