@@ -3,13 +3,12 @@
 // Mask, Equals, Always).
 #include "grading/docmark/keywords.h"
 
-#include <unordered_map>
-
 #include "grading/docmark/checks/shapes.h"
 #include "grading/docmark/checks/shapes_navigation.h"
 #include "grading/docmark/checks/tables.h"
 #include "grading/docmark/checks/text_page.h"
 #include "grading/docmark/macro/macro_checks.h"
+#include "grading/engine/keyword_index.h"
 #include "platform/vb/strings.h"
 
 namespace docmark {
@@ -283,19 +282,6 @@ constexpr KeywordRow kKeywordsB[] = {
     {"TXTFONT", "TT", [](Ds s, A a) { return NonZero(TxtFont(AppB(s), a.T(0), a.T(1))); }},
 };
 
-using Index = std::unordered_map<std::string_view, const KeywordRow*>;
-
-Index MakeIndex(std::span<const KeywordRow> rows) {
-  Index index;
-  for (const KeywordRow& row : rows) index.emplace(row.keyword, &row);
-  return index;
-}
-
-const KeywordRow* Find(const Index& index, std::string_view keyword) {
-  auto it = index.find(keyword);
-  return it == index.end() ? nullptr : it->second;
-}
-
 int16_t Run(DocState& state, const KeywordRow* row) {
   if (row == nullptr || row->clause == nullptr) return engine::kNoSuchKeyword;
   const Arguments args = Arguments::Read(state.engine, row->letters);
@@ -313,13 +299,13 @@ std::span<const KeywordRow> KeywordsB() {
 }
 
 const KeywordRow* FindKeywordA(std::string_view keyword) {
-  static const Index index = MakeIndex(kKeywordsA);
-  return Find(index, keyword);
+  static const engine::KeywordIndex<KeywordRow> index{std::span<const KeywordRow>(kKeywordsA)};
+  return index.Find(keyword);
 }
 
 const KeywordRow* FindKeywordB(std::string_view keyword) {
-  static const Index index = MakeIndex(kKeywordsB);
-  return Find(index, keyword);
+  static const engine::KeywordIndex<KeywordRow> index{std::span<const KeywordRow>(kKeywordsB)};
+  return index.Find(keyword);
 }
 
 bool IsCheckKeywordA(std::string& token) {

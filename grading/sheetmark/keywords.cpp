@@ -2,8 +2,9 @@
 // decides what the rule's truth is (a comparison the dispatcher makes is written in the row).
 #include "grading/sheetmark/keywords.h"
 
+#include "grading/engine/keyword_index.h"
+
 #include <optional>
-#include <unordered_map>
 
 #include "grading/sheetmark/checks/cells.h"
 #include "grading/sheetmark/checks/charts.h"
@@ -127,15 +128,6 @@ constexpr KeywordRow kKeywords[] = {
      [](St s, A a) { return CheckSourceValues(s, a.S(0), a.S(1), a.I(2)); }},
 };
 
-const std::unordered_map<std::string_view, const KeywordRow*>& Index() {
-  static const std::unordered_map<std::string_view, const KeywordRow*> index = [] {
-    std::unordered_map<std::string_view, const KeywordRow*> map;
-    for (const KeywordRow& row : kKeywords) map.emplace(row.keyword, &row);
-    return map;
-  }();
-  return index;
-}
-
 }  // namespace
 
 std::span<const KeywordRow> Keywords() {
@@ -143,9 +135,8 @@ std::span<const KeywordRow> Keywords() {
 }
 
 const KeywordRow* FindKeyword(std::string_view keyword) {
-  const auto& index = Index();
-  auto it = index.find(keyword);
-  return it == index.end() ? nullptr : it->second;
+  static const engine::KeywordIndex<KeywordRow> index{std::span<const KeywordRow>(kKeywords)};
+  return index.Find(keyword);
 }
 
 bool IsCheckKeyword(std::string& token) {

@@ -3,7 +3,7 @@
 // (Holds, Equals, NonZero). Rows without a clause belong to families still to come.
 #include "grading/slidemark/keywords.h"
 
-#include <unordered_map>
+#include "grading/engine/keyword_index.h"
 
 #include "grading/engine/scoring.h"
 #include "grading/slidemark/checks/actions.h"
@@ -214,15 +214,6 @@ constexpr KeywordRow kKeywords[] = {
     {"SLIDESHAPEISANIMATE", "IIL", nullptr},
 };
 
-const std::unordered_map<std::string_view, const KeywordRow*>& Index() {
-  static const std::unordered_map<std::string_view, const KeywordRow*> index = [] {
-    std::unordered_map<std::string_view, const KeywordRow*> map;
-    for (const KeywordRow& row : kKeywords) map.emplace(row.keyword, &row);
-    return map;
-  }();
-  return index;
-}
-
 }  // namespace
 
 std::span<const KeywordRow> Keywords() {
@@ -230,9 +221,8 @@ std::span<const KeywordRow> Keywords() {
 }
 
 const KeywordRow* FindKeyword(std::string_view keyword) {
-  const auto& index = Index();
-  auto it = index.find(keyword);
-  return it == index.end() ? nullptr : it->second;
+  static const engine::KeywordIndex<KeywordRow> index{std::span<const KeywordRow>(kKeywords)};
+  return index.Find(keyword);
 }
 
 bool IsCheckKeyword(std::string& token) {
