@@ -3,12 +3,12 @@
 // the settings LibreOffice Impress saved.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <optional>
 #include <string>
 
 #include "grading/slidemark/testing/rule_cases.h"
 #include "grading/slidemark/testing/slide_fixture.h"
+#include "platform/office/powerpoint/testing/open_pptx.h"
 
 namespace slidemark {
 namespace {
@@ -18,10 +18,7 @@ using testing::RunCases;
 
 // Five slides and ppt/presProps.xml holding `presentationPr` (none: no such part).
 pt::PptxContent FiveSlides(std::optional<std::string> presentationPr) {
-  pt::PptxContent content;
-  content.slides.resize(5);
-  content.presentationPr = std::move(presentationPr);
-  return content;
+  return pt::BlankSlides(5, std::move(presentationPr));
 }
 
 TEST(SlideShowSettingOption, EachCombinationHasItsOwnSum) {
@@ -104,8 +101,7 @@ TEST(SlideShowSettings, AnUnreadableSettingsPartHoldsOnlyForZero) {
 }
 
 TEST(SlideShowSettings, SettingsSavedByImpress) {
-  testing::OpenedPresentation opened(std::filesystem::path(KIRV_SOURCE_DIR) /
-                                     "platform/office/powerpoint/testdata/suite_transitions.pptx");
+  testing::OpenedPresentation opened(pt::SuiteFile("suite_transitions.pptx"));
   ASSERT_TRUE(opened.Opened());
   RunCases(opened, {
                        {"looping, narration, animation", {"SLIDESHOWSETTINGOPTION", "9"}, 1},

@@ -3,10 +3,9 @@
 // missing slide or master transition reads as, and the transitions LibreOffice Impress saved.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "grading/slidemark/testing/rule_cases.h"
 #include "grading/slidemark/testing/slide_fixture.h"
+#include "platform/office/powerpoint/testing/open_pptx.h"
 
 namespace slidemark {
 namespace {
@@ -135,8 +134,7 @@ TEST(AllSlideTransition, AMasterWithoutATransitionReadsTheFormatsDefaults) {
 }
 
 TEST(SlideTransition, TransitionsSavedByImpress) {
-  testing::OpenedPresentation opened(std::filesystem::path(KIRV_SOURCE_DIR) /
-                                     "platform/office/powerpoint/testdata/suite_transitions.pptx");
+  testing::OpenedPresentation opened(pt::SuiteFile("suite_transitions.pptx"));
   ASSERT_TRUE(opened.Opened());
   RunCases(opened, {
                        {"wipe right", {"SLIDETRANSITION", "1", "2819"}, 1},

@@ -3,11 +3,9 @@
 // unreadable value or part does, and the settings LibreOffice Impress saved.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <optional>
 #include <string>
 
-#include "platform/office/powerpoint/application.h"
 #include "platform/office/powerpoint/constants.h"
 #include "platform/office/powerpoint/errors.h"
 #include "platform/office/powerpoint/testing/open_pptx.h"
@@ -46,10 +44,7 @@ void ExpectSettings(const Presentation& presentation, const Expected& expected,
 }
 
 testing::PptxContent FiveSlides(std::optional<std::string> presentationPr) {
-  testing::PptxContent content;
-  content.slides.resize(5);
-  content.presentationPr = std::move(presentationPr);
-  return content;
+  return testing::BlankSlides(5, std::move(presentationPr));
 }
 
 TEST(SlideShowSettings, EachSettingWithTheFormatsDefaults) {
@@ -120,14 +115,10 @@ TEST(SlideShowSettings, ASettingsPartThatIsNoXmlFailsTheSettingsNotThePresentati
 }
 
 TEST(SlideShowSettings, SettingsSavedByImpress) {
-  Application app;
-  base::Result<Presentation*> saved =
-      app.Presentations().Open("C:\\Pptkt\\suite_transitions.pptx",
-                               std::filesystem::path(KIRV_SOURCE_DIR) /
-                                   "platform/office/powerpoint/testdata/suite_transitions.pptx");
-  ASSERT_TRUE(saved) << saved.error().message;
+  testing::OpenPptx saved(testing::SuiteFile("suite_transitions.pptx"));
+  ASSERT_NE(saved.Get(), nullptr);
   // loop="1" useTimings="0" showNarration="1", slides 2 to 5, no pen colour.
-  ExpectSettings(**saved,
+  ExpectSettings(*saved.Get(),
                  {.loop = msoTrue,
                   .narration = msoTrue,
                   .rangeType = ppShowSlideRange,

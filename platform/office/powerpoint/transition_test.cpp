@@ -4,10 +4,8 @@
 // transition; and the transitions LibreOffice Impress saved, read as the same ones built in code.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <optional>
 
-#include "platform/office/powerpoint/application.h"
 #include "platform/office/powerpoint/constants.h"
 #include "platform/office/powerpoint/errors.h"
 #include "platform/office/powerpoint/testing/open_pptx.h"
@@ -31,6 +29,14 @@ std::string Alternate(std::string_view choice, std::string_view fallback) {
   return "<mc:AlternateContent><mc:Choice Requires=\"p14\"><p:transition p14:dur=\"1400\">" +
          std::string(choice) + "</p:transition></mc:Choice><mc:Fallback>" + Transition(fallback) +
          "</mc:Fallback></mc:AlternateContent>";
+}
+
+// One blank slide per row, with the row's transition.
+template <class Rows, class Field>
+testing::PptxContent SlidePerRow(const Rows& rows, Field field) {
+  std::vector<std::string> transitions;
+  for (const auto& row : rows) transitions.emplace_back(row.*field);
+  return testing::BlankSlides(transitions.size(), std::nullopt, transitions);
 }
 
 const std::vector<Row>& Rows() {
@@ -100,13 +106,7 @@ const std::vector<Row>& Rows() {
 }
 
 TEST(SlideShowTransition, EntryEffectByElementAndDirection) {
-  testing::PptxContent content;
-  for (const Row& row : Rows()) {
-    testing::SlideXml slide;
-    slide.transition = row.transition;
-    content.slides.push_back(slide);
-  }
-  testing::OpenPptx open(content);
+  testing::OpenPptx open(SlidePerRow(Rows(), &Row::transition));
   ASSERT_NE(open.Get(), nullptr);
   for (size_t i = 0; i < Rows().size(); ++i) {
     base::Result<Slide*> slide = open.Get()->Slides().Range(static_cast<int32_t>(i + 1));
@@ -126,13 +126,9 @@ TEST(SlideShowTransition, AnEffectWithoutANumberFailsAsUnreadable) {
       (R"(<mc:AlternateContent><mc:Choice Requires="p15"><p:transition><p15:prstTrans/>)"
        R"(</p:transition></mc:Choice></mc:AlternateContent>)"),
   };
-  testing::PptxContent content;
-  for (const char* transition : transitions) {
-    testing::SlideXml slide;
-    slide.transition = transition;
-    content.slides.push_back(slide);
-  }
-  testing::OpenPptx open(content);
+  testing::OpenPptx open(testing::BlankSlides(
+      std::size(transitions), std::nullopt,
+      std::vector<std::string>(std::begin(transitions), std::end(transitions))));
   ASSERT_NE(open.Get(), nullptr);
   for (int32_t i = 1; i <= static_cast<int32_t>(std::size(transitions)); ++i) {
     base::Result<Slide*> slide = open.Get()->Slides().Item(i);
@@ -211,13 +207,7 @@ TEST(SlideShowTransition, SpeedAdvanceDurationAndSoundWithTheFormatsDefaults) {
        "<p:transition><p:sndAc><p:endSnd/></p:sndAc></p:transition>",
        {}},
   };
-  testing::PptxContent content;
-  for (const auto& row : rows) {
-    testing::SlideXml slide;
-    slide.transition = row.transition;
-    content.slides.push_back(slide);
-  }
-  testing::OpenPptx open(content);
+  testing::OpenPptx open(SlidePerRow(rows, &std::remove_cvref_t<decltype(rows[0])>::transition));
   ASSERT_NE(open.Get(), nullptr);
   for (size_t i = 0; i < std::size(rows); ++i) {
     base::Result<Slide*> slide = open.Get()->Slides().Range(static_cast<int32_t>(i + 1));
@@ -350,21 +340,11 @@ void ExpectSaved(const Presentation& presentation, const std::string& source) {
 }
 
 TEST(SlideShowTransition, TransitionsSavedByImpressReadAsTheSameBuiltInCode) {
-  Application app;
-  base::Result<Presentation*> saved =
-      app.Presentations().Open("C:\\Pptkt\\suite_transitions.pptx",
-                               std::filesystem::path(KIRV_SOURCE_DIR) /
-                                   "platform/office/powerpoint/testdata/suite_transitions.pptx");
-  ASSERT_TRUE(saved) << saved.error().message;
-  ExpectSaved(**saved, "saved by Impress");
+  testing::OpenPptx saved(testing::SuiteFile("suite_transitions.pptx"));
+  ASSERT_NE(saved.Get(), nullptr);
+  ExpectSaved(*saved.Get(), "saved by Impress");
 
-  testing::PptxContent content;
-  for (const SavedTransition& row : SavedTransitions()) {
-    testing::SlideXml slide;
-    slide.transition = row.built;
-    content.slides.push_back(slide);
-  }
-  testing::OpenPptx built(content);
+  testing::OpenPptx built(SlidePerRow(SavedTransitions(), &SavedTransition::built));
   ASSERT_NE(built.Get(), nullptr);
   ExpectSaved(*built.Get(), "built in code");
 }
