@@ -146,7 +146,7 @@ struct Timing {
   int32_t onTime = msoFalse;
   float time = 0.0f;
   float duration = 0.5f;
-  std::optional<std::string> sound;
+  std::optional<std::string> sound = std::nullopt;
 };
 
 void ExpectTiming(const SlideShowTransition& transition, const Timing& expected,
@@ -217,10 +217,9 @@ TEST(SlideShowTransition, SpeedAdvanceDurationAndSoundWithTheFormatsDefaults) {
 }
 
 TEST(SlideShowTransition, AnUnreadableAttributeFailsOnlyItsOwnReads) {
-  testing::SlideXml slide;
-  slide.transition =
-      R"(<p:transition spd="warp" advClick="maybe" advTm="-5" p14:dur="soon"><p:wipe dir="u"/></p:transition>)";
-  testing::OpenPptx open({.slides = {slide}});
+  testing::OpenPptx open(testing::BlankSlides(
+      1, std::nullopt,
+      {R"(<p:transition spd="warp" advClick="maybe" advTm="-5" p14:dur="soon"><p:wipe dir="u"/></p:transition>)"}));
   ASSERT_NE(open.Get(), nullptr);
   const SlideShowTransition transition = (*open.Get()->Slides().Item(1))->SlideShowTransition();
   EXPECT_EQ(transition.EntryEffect().value_or(0), ppEffectWipeUp);
@@ -234,9 +233,8 @@ TEST(SlideShowTransition, AnUnreadableAttributeFailsOnlyItsOwnReads) {
     EXPECT_EQ(read.error().code, kErrUnreadable) << read.error().message;
   }
   // Without p14:dur the length comes from a speed that does not read: no length either.
-  testing::SlideXml noLength;
-  noLength.transition = R"(<p:transition spd="warp"/>)";
-  testing::OpenPptx second({.slides = {noLength}});
+  testing::OpenPptx second(
+      testing::BlankSlides(1, std::nullopt, {R"(<p:transition spd="warp"/>)"}));
   ASSERT_NE(second.Get(), nullptr);
   EXPECT_FALSE((*second.Get()->Slides().Item(1))->SlideShowTransition().Duration());
 }
@@ -265,7 +263,7 @@ TEST(SlideShowTransition, TheMastersOwnTransitionIsNotTheSlides) {
   EXPECT_EQ((*open.Get()->Slides().Item(1))->SlideShowTransition().EntryEffect().value_or(99),
             ppEffectNone);
 
-  testing::OpenPptx plain({.slides = {testing::SlideXml()}});
+  testing::OpenPptx plain(testing::BlankSlides(1));
   ASSERT_NE(plain.Get(), nullptr);
   EXPECT_EQ((*plain.Get()->SlideMaster())->SlideShowTransition().EntryEffect().value_or(99),
             ppEffectNone);
