@@ -3,6 +3,7 @@
 // pen.
 #include "platform/office/powerpoint/slide_show_settings.h"
 
+#include <cstdint>
 #include <optional>
 
 #include "platform/office/common/xml_names.h"

@@ -4,6 +4,8 @@
 // here, and its attributes (p14:dur among them) are the ones read.
 #include "platform/office/powerpoint/slide_show_transition.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
