@@ -22,7 +22,7 @@ class Arena {
     size = (size + 15) & ~size_t{15};
     if (size > left_) {
       const size_t blockSize = std::max(size, kBlock);
-      blocks_.push_back(std::make_unique<std::byte[]>(blockSize));
+      blocks_.push_back(std::unique_ptr<std::byte[]>(new std::byte[blockSize]));
       next_ = blocks_.back().get();
       left_ = blockSize;
     }
