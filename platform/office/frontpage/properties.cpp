@@ -171,6 +171,7 @@ const Prop* FindProp(std::initializer_list<Prop> props, std::string_view name) {
 }
 
 const Prop* FindProp(ElementKind kind, std::string_view name) {
+  if (kind == ElementKind::Th) kind = ElementKind::Td;  // a header cell is a cell
   for (const KindProps& table : kTables) {
     if (table.kind == kind) return FindProp(table.props, name);
   }
