@@ -117,6 +117,11 @@ TEST(Properties, WrittenButUnknownAttributesAreExpandosOthersFail) {
   // A property of one kind is not offered by another.
   EXPECT_FALSE(First(*doc, "span")->Property("align"));
   EXPECT_FALSE(First(*doc, "img")->Property("scrollDelay"));
+  // A header cell is a cell.
+  auto table = ParseUtf8("<table><tr><th colspan=2 align=left>h</th><th>i</th></tr></table>");
+  EXPECT_EQ(First(*table, "th")->Property("colSpan")->number, 2);
+  EXPECT_EQ(First(*table, "th", 1)->Property("rowSpan")->number, 1);
+  EXPECT_EQ(*First(*table, "th", 1)->cellIndex(), 1);
   // Every element has the common ones.
   EXPECT_EQ(First(*doc, "span")->Text("className").value_or("?"), "");
   EXPECT_EQ(First(*doc, "span")->Text("innerText").value_or("?"), "s");
