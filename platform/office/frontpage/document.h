@@ -19,6 +19,7 @@
 #include "platform/base/result.h"
 #include "platform/office/frontpage/errors.h"
 #include "platform/office/frontpage/page_source.h"
+#include "platform/win/confined_file.h"
 
 namespace frontpage {
 
@@ -253,6 +254,10 @@ class Document {
   ElementList all_, images_, anchors_, links_, frames_;
   const Element* body_ = nullptr;
   mutable std::vector<std::optional<Size>> sizes_;  // by sourceIndex, read once
+  // The page's folder on the host and the folder pictures are read from, found at the first
+  // picture.
+  mutable std::optional<std::filesystem::path> pageFolder_;
+  mutable std::optional<base::Result<win::ConfinedFolder>> pictureFolder_;
 };
 
 }  // namespace frontpage
