@@ -217,7 +217,8 @@ class Document {
   base::Result<PropertyValue> Property(std::string_view name) const;
 
   // An image's natural size in pixels from its picture file's header (GIF, JPEG, PNG, BMP);
-  // 0 x 0 when the picture is missing or unreadable. Read once per picture.
+  // 0 x 0 when the picture is missing or unreadable, or for an element that is no image of this
+  // document. Read once per picture.
   struct Size {
     int32_t width = 0, height = 0;
   };

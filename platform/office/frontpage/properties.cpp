@@ -365,6 +365,7 @@ std::optional<std::string> LocalPath(std::string_view src) {
 }  // namespace
 
 Document::Size Document::NaturalSize(const Element& image) const {
+  if (&image.document() != this || image.kind() != ElementKind::Img) return {};
   if (sizes_.size() != static_cast<size_t>(all_.length())) sizes_.resize(all_.length());
   std::optional<Size>& cached = sizes_[image.sourceIndex()];
   if (cached) return *cached;

@@ -154,6 +154,10 @@ TEST(Properties, ImagesTakeTheirNaturalSizeFromThePictureFile) {
   const Element* inCell = First(*doc, "td", 3)->all().tags("img").at(0);
   EXPECT_EQ(inCell->Property("width")->number, 64);
   EXPECT_EQ(inCell->Property("height")->number, 32);
+  // Only its own images.
+  auto other = ParseUtf8("<p>x</p>");
+  EXPECT_EQ(other->NaturalSize(*inCell).width, 0);
+  EXPECT_EQ(doc->NaturalSize(*First(*doc, "p")).width, 0);
 }
 
 TEST(Properties, ImageHrefIsTheResolvedAddress) {
