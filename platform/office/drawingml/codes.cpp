@@ -158,6 +158,31 @@ std::optional<GradientCode> MsoGradientOf(const Fill& fill) {
   return fill.path == GradientPath::kLinear ? LinearGradient(fill) : PathGradient(fill);
 }
 
+std::optional<int> MsoGradientColorTypeOf(const Fill& fill) {
+  if (fill.kind != FillKind::kGradient) return std::nullopt;
+  if (fill.stops.size() <= 1) return 1;
+  return fill.stops.size() == 2 ? 2 : 4;
+}
+
+int MsoThemeColorIndexOf(std::string_view schemeName) {
+  static constexpr Coded kThemeColors[] = {
+      {"dk1", 1},        {"lt1", 2},
+      {"dk2", 3},        {"lt2", 4},
+      {"accent1", 5},    {"accent2", 6},
+      {"accent3", 7},    {"accent4", 8},
+      {"accent5", 9},    {"accent6", 10},
+      {"hlink", 11},     {"folHlink", 12},
+      {"tx1", 13},       {"bg1", 14},
+      {"tx2", 15},       {"bg2", 16},
+      {"dark1", 1},      {"light1", 2},
+      {"dark2", 3},      {"light2", 4},
+      {"hyperlink", 11}, {"followedHyperlink", 12},
+      {"text1", 13},     {"background1", 14},
+      {"text2", 15},     {"background2", 16},
+  };
+  return Lookup(kThemeColors, schemeName).value_or(0);
+}
+
 int MsoLineDashStyleOf(const Line& line) {
   switch (line.dash) {
     case DashStyle::kSolid:

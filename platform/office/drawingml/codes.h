@@ -40,6 +40,14 @@ struct GradientCode {
 // other fills and for gradients no style describes.
 std::optional<GradientCode> MsoGradientOf(const Fill& fill);
 
+// MsoGradientColorType by the number of stops: one colour 1, two colours 2, more 4 (multi
+// colour); nullopt for other fills. Preset colours (3) are never reported: see README.md.
+std::optional<int> MsoGradientColorTypeOf(const Fill& fill);
+
+// MsoThemeColorIndex of a scheme colour name: dk1 1 .. folHlink 12, tx1 13, bg1 14, tx2 15,
+// bg2 16 (their long forms too); msoNotThemeColor (0) for "phClr" and unknown names.
+int MsoThemeColorIndexOf(std::string_view schemeName);
+
 // MsoLineDashStyle (1 solid .. 12); -2 for a custom dash.
 int MsoLineDashStyleOf(const Line& line);
 // MsoLineStyle of the compound type: 1 single .. 5 thick between thin.
