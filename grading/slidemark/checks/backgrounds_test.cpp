@@ -60,7 +60,7 @@ TEST(Backgrounds, OfOneSlide) {
                {"horizontal", {"GRADTSTYLE", "2", "1"}, 1},
                {"from the centre", {"GRADTSTYLE", "4", "7"}, 1},
                {"not horizontal", {"GRADTSTYLE", "4", "1"}, 0},
-               {"no preset gradient is recorded", {"PRSTGRDENTTYPE", "2", "0"}, 1},
+               {"a gradient of one's own is no preset", {"PRSTGRDENTTYPE", "2", "0"}, 1},
                {"so none matches", {"PRSTGRDENTTYPE", "2", "1"}, 0},
                {"nor a preset texture", {"PPTTEXTURED", "3", "0"}, 1},
                {"the texture's file, case ignored",
@@ -107,6 +107,25 @@ TEST(Backgrounds, AMasterReferenceIntoTheTheme) {
                 1},
                {"the slide follows it", {"PPTFILLTEXTUREPATTERN", "1", "0", "3243501", "0"}, 1},
            });
+}
+
+TEST(Backgrounds, APresetGradientOnTheMaster) {
+  pt::PptxContent content;
+  content.slides = {pt::SlideXml(""), pt::SlideXml("")};
+  // Sapphire, as its stops.
+  content.masterBackground = Own(
+      R"(<a:gradFill><a:gsLst><a:gs pos="0"><a:srgbClr val="000082"/></a:gs><a:gs pos="50000"><a:srgbClr val="0047FF"/></a:gs><a:gs pos="100000"><a:srgbClr val="000082"/></a:gs></a:gsLst><a:lin ang="5400000" scaled="1"/></a:gradFill>)");
+  content.slides[1].background = Own(R"(<a:solidFill><a:srgbClr val="FFFFFF"/></a:solidFill>)");
+  testing::OpenedPresentation opened(content);
+  ASSERT_TRUE(opened.Opened());
+  RunCases(opened, {
+                       {"the master's preset", {"ALLSLIDESPRSTGRDENTTYPE", "24"}, 1},
+                       {"not another", {"ALLSLIDESPRSTGRDENTTYPE", "1"}, 0},
+                       {"a slide following it", {"PRSTGRDENTTYPE", "1", "24"}, 1},
+                       {"preset colours", {"PPTGRADIENTCOLORTYPE", "1", "3"}, 1},
+                       {"a slide of its own", {"PRSTGRDENTTYPE", "2", "0"}, 1},
+                       {"a mirrored gradient running down", {"ALLSLIDESGRADTSTYLE", "1"}, 1},
+                   });
 }
 
 TEST(Backgrounds, AMasterGradient) {

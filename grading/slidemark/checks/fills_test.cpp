@@ -14,7 +14,8 @@ namespace pt = powerpoint::testing;
 using testing::RunCases;
 
 // Slide 1: 1 accent1 darker 25% (2F5597), 2 a gradient from FF0000 down to 0000FF, 3 the
-// pattern dkHorz in C00000 on white, 4 a texture linked from C:\Kaoshi\granite.jpg, 5 no fill.
+// pattern dkHorz in C00000 on white, 4 a texture linked from C:\Kaoshi\granite.jpg, 5 no fill,
+// 6 the preset gradient Fire, as its stops.
 pt::PptxContent Deck() {
   pt::SlideXml slide(
       pt::FilledShape(
@@ -28,7 +29,10 @@ pt::PptxContent Deck() {
           R"(<a:pattFill prst="dkHorz"><a:fgClr><a:srgbClr val="C00000"/></a:fgClr><a:bgClr><a:srgbClr val="FFFFFF"/></a:bgClr></a:pattFill>)") +
       pt::FilledShape(5, "Texture",
                       R"(<a:blipFill><a:blip r:link="rIdTex"/><a:tile/></a:blipFill>)") +
-      pt::FilledShape(6, "Nothing", "<a:noFill/>"));
+      pt::FilledShape(6, "Nothing", "<a:noFill/>") +
+      pt::FilledShape(
+          7, "Fire",
+          R"(<a:gradFill><a:gsLst><a:gs pos="0"><a:srgbClr val="FFF200"/></a:gs><a:gs pos="45000"><a:srgbClr val="FF7A00"/></a:gs><a:gs pos="70000"><a:srgbClr val="FF0300"/></a:gs><a:gs pos="100000"><a:srgbClr val="4D0808"/></a:gs></a:gsLst><a:lin ang="5400000" scaled="1"/></a:gradFill>)"));
   slide.relationships =
       R"(<Relationship Id="rIdTex" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/image" Target="C:\Kaoshi\granite.jpg" TargetMode="External"/>)";
   pt::PptxContent content;
@@ -70,8 +74,10 @@ TEST_F(Fills, GradientAndPresets) {
                {"horizontal", {"SHAPEGRADTSTYLE", "1", "2", "1"}, 1},
                {"not vertical", {"SHAPEGRADTSTYLE", "1", "2", "2"}, 0},
                {"a solid fill has no style", {"SHAPEGRADTSTYLE", "1", "1", "0"}, 1},
-               {"a preset gradient is not in the file", {"SHAPEPRSTGRDENTTYPE", "1", "2", "0"}, 1},
-               {"so no preset matches", {"SHAPEPRSTGRDENTTYPE", "1", "2", "1"}, 0},
+               {"a preset recognised by its stops", {"SHAPEPRSTGRDENTTYPE", "1", "6", "9"}, 1},
+               {"not another preset", {"SHAPEPRSTGRDENTTYPE", "1", "6", "1"}, 0},
+               {"a gradient of one's own is none", {"SHAPEPRSTGRDENTTYPE", "1", "2", "0"}, 1},
+               {"so no preset matches it", {"SHAPEPRSTGRDENTTYPE", "1", "2", "9"}, 0},
                {"nor does a preset texture", {"SHAPETEXTURED", "1", "4", "12"}, 0},
                {"which reads 0", {"SHAPETEXTURED", "1", "4", "0"}, 1},
            });

@@ -1,6 +1,9 @@
 #include "platform/office/drawingml/codes.h"
 
 #include <cmath>
+#include <initializer_list>
+
+#include "platform/office/common/mso_constants.h"
 
 namespace drawingml {
 namespace {
@@ -53,6 +56,30 @@ constexpr Coded kWarps[] = {
     {"textSlantUp", 37},        {"textSlantDown", 38},
     {"textCascadeUp", 39},      {"textCascadeDown", 40},
 };
+
+using enum office::MsoPresetGradientType;
+
+struct PresetGradient {
+  int type;
+  std::initializer_list<uint32_t> colors;
+};
+
+const PresetGradient kPresetGradients[] = {
+#include "platform/office/drawingml/preset_gradients.inc"
+};
+
+// True when `wanted` appears in `found` in order, with the same first and last colour.
+bool Follows(const std::vector<uint32_t>& found, std::initializer_list<uint32_t> wanted) {
+  if (found.empty() || wanted.size() == 0) return false;
+  if (found.front() != *wanted.begin() || found.back() != *(wanted.end() - 1)) return false;
+  size_t at = 0;
+  for (uint32_t c : wanted) {
+    while (at < found.size() && found[at] != c) ++at;
+    if (at == found.size()) return false;
+    ++at;
+  }
+  return true;
+}
 
 template <size_t N>
 std::optional<int> Lookup(const Coded (&table)[N], std::string_view name) {
@@ -160,8 +187,25 @@ std::optional<GradientCode> MsoGradientOf(const Fill& fill) {
 
 std::optional<int> MsoGradientColorTypeOf(const Fill& fill) {
   if (fill.kind != FillKind::kGradient) return std::nullopt;
+  if (MsoPresetGradientOf(fill)) return 3;
   if (fill.stops.size() <= 1) return 1;
   return fill.stops.size() == 2 ? 2 : 4;
+}
+
+std::optional<int> MsoPresetGradientOf(const std::vector<uint32_t>& colors) {
+  const std::vector<uint32_t> reversed(colors.rbegin(), colors.rend());
+  for (const PresetGradient& preset : kPresetGradients) {
+    if (Follows(colors, preset.colors) || Follows(reversed, preset.colors)) return preset.type;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> MsoPresetGradientOf(const Fill& fill) {
+  if (fill.kind != FillKind::kGradient) return std::nullopt;
+  std::vector<uint32_t> colors;
+  colors.reserve(fill.stops.size());
+  for (const GradientStop& stop : fill.stops) colors.push_back(stop.color.Rgb());
+  return MsoPresetGradientOf(colors);
 }
 
 int MsoThemeColorIndexOf(std::string_view schemeName) {

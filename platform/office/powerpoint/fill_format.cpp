@@ -113,7 +113,8 @@ base::Result<int32_t> FillFormat::GradientVariant() const {
 }
 
 base::Result<int32_t> FillFormat::PresetGradientType() const {
-  return NotAvailable("preset gradients are not recorded in the file");
+  if (std::optional<int> preset = drawingml::MsoPresetGradientOf(fill_)) return *preset;
+  return NotAvailable("the fill is no preset gradient");
 }
 
 base::Result<int32_t> FillFormat::PresetTexture() const {

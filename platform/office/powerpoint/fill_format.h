@@ -2,8 +2,8 @@
 // fore and back colour (as RGB and as theme colour), gradient colour type, style and variant,
 // pattern, and the picture behind a texture. A shape's fill is its own spPr fill, else its
 // style's fillRef, else the placeholder's it inherits from (layout, then master); a grpFill
-// takes the enclosing group's. Presets (gradients, textures) are not stored in the file by
-// number; they read as not available (README.md).
+// takes the enclosing group's. Presets are not stored in the file by number: a preset gradient
+// is recognised by its stops, a preset texture not at all (README.md).
 #pragma once
 
 #include <cstdint>
@@ -12,6 +12,7 @@
 #include <pugixml.hpp>
 
 #include "platform/base/result.h"
+#include "platform/office/common/mso_constants.h"
 #include "platform/office/drawingml/fill.h"
 #include "platform/office/powerpoint/text_range.h"
 
@@ -19,27 +20,12 @@ namespace powerpoint {
 
 class SlidePart;  // slide_part.h
 
-enum MsoFillType : int32_t {
-  msoFillMixed = -2,
-  msoFillSolid = 1,
-  msoFillPatterned = 2,
-  msoFillGradient = 3,
-  msoFillTextured = 4,
-  msoFillBackground = 5,
-  msoFillPicture = 6,
-};
-
-enum MsoGradientColorType : int32_t {
-  msoGradientOneColor = 1,
-  msoGradientTwoColors = 2,
-  msoGradientPresetColors = 3,
-  msoGradientMultiColor = 4,
-};
-
-enum MsoTextureType : int32_t {
-  msoTexturePreset = 1,
-  msoTextureUserDefined = 2,
-};
+using office::MsoFillType;
+using enum office::MsoFillType;
+using office::MsoGradientColorType;
+using enum office::MsoGradientColorType;
+using office::MsoTextureType;
+using enum office::MsoTextureType;
 
 class FillFormat {
  public:
@@ -64,8 +50,10 @@ class FillFormat {
   base::Result<int32_t> GradientColorType() const;
   base::Result<int32_t> GradientStyle() const;
   base::Result<int32_t> GradientVariant() const;
-  // MsoPresetGradientType and MsoPresetTexture: the file records neither; not available.
+  // MsoPresetGradientType of a gradient whose stops are one of the suite's presets (the file
+  // keeps the stops, not the number); not available for any other fill.
   base::Result<int32_t> PresetGradientType() const;
+  // MsoPresetTexture: a preset texture is saved as a picture like any other; not available.
   base::Result<int32_t> PresetTexture() const;
   // MsoTextureType of a tiled picture: user defined for a linked picture (a preset texture is
   // always embedded); not available for an embedded one and for other fills.

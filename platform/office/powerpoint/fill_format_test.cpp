@@ -3,6 +3,9 @@
 // style, its layout's placeholder, its group), and what a fill without a member answers.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "platform/office/powerpoint/application.h"
 #include "platform/office/powerpoint/errors.h"
 #include "platform/office/powerpoint/fill_format.h"
 #include "platform/office/powerpoint/testing/open_pptx.h"
@@ -37,6 +40,7 @@ struct Expected {
   int32_t pattern;
   int32_t textureType;
   const char* textureName;  // "" when it fails
+  int32_t preset = 0;       // PresetGradientType; 0 when it fails
 };
 
 template <class T>
@@ -73,6 +77,13 @@ TEST(FillFormat, EachKindWithItsNumbers) {
       {"multi-colour gradient from the centre",
        {R"(<a:gradFill><a:gsLst><a:gs pos="0"><a:srgbClr val="FF0000"/></a:gs><a:gs pos="50000"><a:srgbClr val="00FF00"/></a:gs><a:gs pos="100000"><a:srgbClr val="0000FF"/></a:gs></a:gsLst><a:path path="circle"><a:fillToRect l="50000" t="50000" r="50000" b="50000"/></a:path></a:gradFill>)",
         msoFillGradient, Ole(0xFF0000), 0, Ole(0x0000FF), msoGradientMultiColor, 7, 1, 0, 0, ""}},
+      {"the preset Early Sunset, as its stops",
+       {R"(<a:gradFill rotWithShape="1"><a:gsLst><a:gs pos="0"><a:srgbClr val="000082"/></a:gs><a:gs pos="30000"><a:srgbClr val="66008F"/></a:gs><a:gs pos="64999"><a:srgbClr val="BA0066"/></a:gs><a:gs pos="89999"><a:srgbClr val="FF0000"/></a:gs><a:gs pos="100000"><a:srgbClr val="FF8200"/></a:gs></a:gsLst><a:lin ang="5400000" scaled="1"/></a:gradFill>)",
+        msoFillGradient, Ole(0x000082), 0, Ole(0xFF8200), msoGradientPresetColors, 1, 1, 0, 0, "",
+        1}},
+      {"its stops without the last are no preset",
+       {R"(<a:gradFill><a:gsLst><a:gs pos="0"><a:srgbClr val="000082"/></a:gs><a:gs pos="30000"><a:srgbClr val="66008F"/></a:gs><a:gs pos="64999"><a:srgbClr val="BA0066"/></a:gs><a:gs pos="100000"><a:srgbClr val="FF0000"/></a:gs></a:gsLst><a:lin ang="5400000"/></a:gradFill>)",
+        msoFillGradient, Ole(0x000082), 0, Ole(0xFF0000), msoGradientMultiColor, 1, 1, 0, 0, ""}},
       {"pattern with both colours",
        {R"(<a:pattFill prst="dkHorz"><a:fgClr><a:srgbClr val="C00000"/></a:fgClr><a:bgClr><a:schemeClr val="bg2"/></a:bgClr></a:pattFill>)",
         msoFillPatterned, Ole(0xC00000), 0, Ole(0xE7E6E6), 0, 0, 0, 13, 0, ""}},
@@ -119,8 +130,8 @@ TEST(FillFormat, EachKindWithItsNumbers) {
     EXPECT_EQ(Or(fill->Pattern(), 0), e.pattern);
     EXPECT_EQ(Or(fill->TextureType(), 0), e.textureType);
     EXPECT_EQ(Or(fill->TextureName(), std::string()), e.textureName);
-    // The file records no preset by number.
-    EXPECT_EQ(fill->PresetGradientType().error().code, kErrNotAvailable);
+    EXPECT_EQ(Or(fill->PresetGradientType(), 0), e.preset);
+    // A preset texture is saved as a picture like any other.
     EXPECT_EQ(fill->PresetTexture().error().code, kErrNotAvailable);
   }
   // Alpha makes the colour transparent, not another RGB.
@@ -214,6 +225,73 @@ TEST(FillFormat, ColourMapAndUnreadableFills) {
   base::Result<FillFormat> pattern = open.ShapeAt(1, 4)->Fill();
   ASSERT_TRUE(pattern);
   EXPECT_EQ(pattern->Pattern().error().code, kErrUnreadable);
+}
+
+// The fills and backgrounds LibreOffice Impress saved (testdata/suite_fills.pptx, made by
+// testdata/make_fill_presentations.py).
+TEST(FillFormat, WhatTheSuiteSaved) {
+  Application app;
+  base::Result<Presentation*> opened = app.Presentations().Open(
+      "C:\\suite_fills.pptx", std::filesystem::path(KIRV_SOURCE_DIR) /
+                                  "platform/office/powerpoint/testdata/suite_fills.pptx");
+  ASSERT_TRUE(opened) << opened.error().message;
+  const Presentation& presentation = **opened;
+  const struct {
+    const char* name;
+    int32_t type;  // 0: no fill
+    int32_t fore;  // -1: none
+    int32_t back;  // -1: none
+    int32_t style;
+    int32_t pattern;
+  } shapes[] = {
+      {"Solid 2", msoFillSolid, Ole(0xC00000), -1, 0, 0},
+      {"Gradient 3", msoFillGradient, Ole(0xFF0000), Ole(0x0000FF), 1, 0},
+      {"Pattern 4", msoFillPatterned, Ole(0x000000), Ole(0xFFFF00), 0, 49},
+      {"Texture 5", msoFillTextured, -1, -1, 0, 0},
+      {"Picture 6", msoFillPicture, -1, -1, 0, 0},
+      {"No fill 7", 0, -1, -1, 0, 0},
+  };
+  base::Result<Slide*> first = presentation.Slides().Item(1);
+  ASSERT_TRUE(first);
+  for (const auto& row : shapes) {
+    SCOPED_TRACE(row.name);
+    base::Result<Shape*> shape = (*first)->Shapes().Item(std::string_view(row.name));
+    ASSERT_TRUE(shape);
+    base::Result<FillFormat> fill = (*shape)->Fill();
+    ASSERT_TRUE(fill) << fill.error().message;
+    EXPECT_EQ(Or(fill->Type(), 0), row.type);
+    base::Result<ColorFormat> fore = fill->ForeColor();
+    EXPECT_EQ(fore ? fore->RGB() : -1, row.fore);
+    base::Result<ColorFormat> back = fill->BackColor();
+    EXPECT_EQ(back ? back->RGB() : -1, row.back);
+    EXPECT_EQ(Or(fill->GradientStyle(), 0), row.style);
+    EXPECT_EQ(Or(fill->Pattern(), 0), row.pattern);
+    // The program embeds its pictures: no file name is kept.
+    EXPECT_FALSE(fill->TextureName());
+  }
+  const struct {
+    int32_t follows;
+    int32_t type;
+    int32_t fore;
+  } backgrounds[] = {
+      {msoTrue, msoFillSolid, Ole(0xE2F0D9)},
+      {msoFalse, msoFillSolid, Ole(0x00B0F0)},
+      {msoFalse, msoFillGradient, Ole(0xFFFFFF)},
+  };
+  for (int32_t i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i + 1);
+    base::Result<Slide*> slide = presentation.Slides().Item(i + 1);
+    ASSERT_TRUE(slide);
+    EXPECT_EQ((*slide)->FollowMasterBackground(), backgrounds[i].follows);
+    base::Result<FillFormat> fill = (*slide)->Background().Fill();
+    ASSERT_TRUE(fill) << fill.error().message;
+    EXPECT_EQ(Or(fill->Type(), 0), backgrounds[i].type);
+    EXPECT_EQ(fill->ForeColor()->RGB(), backgrounds[i].fore);
+  }
+  base::Result<FillFormat> gradient = (*presentation.Slides().Item(3))->Background().Fill();
+  EXPECT_EQ(gradient->BackColor()->RGB(), Ole(0x4472C4));
+  EXPECT_EQ(*gradient->GradientStyle(), 1);
+  EXPECT_EQ(*gradient->GradientColorType(), msoGradientTwoColors);
 }
 
 }  // namespace
