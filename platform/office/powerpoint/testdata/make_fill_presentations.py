@@ -8,7 +8,6 @@
 #   platform/office/powerpoint/testdata/make_fill_presentations.py [FOLDER]   (default: beside it)
 import os
 import sys
-import tempfile
 import zipfile
 from xml.etree import ElementTree
 
@@ -18,11 +17,10 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(HERE, "..", "..", "word", "testdata"))
 sys.dont_write_bytecode = True  # no __pycache__ beside the documents
-from make_shape_documents import small_png  # noqa: E402
 from make_suite_documents import CM, make_documents  # noqa: E402
-from make_suite_presentations import (TITLE_ONLY, drawing_shape, holds, local,  # noqa: E402
+from make_suite_presentations import (TITLE_ONLY, drawing_shape, lacks, local,  # noqa: E402
                                       new_presentation, placeholders, related, save,
-                                      shape_scope, slide_parts, write_paragraphs)
+                                      shape_scope, slide_parts, with_png, write_paragraphs)
 
 RECTANGLE = "com.sun.star.drawing.RectangleShape"
 
@@ -103,14 +101,6 @@ def fill_slides(desktop, path, png_path):
     save(doc, path)
 
 
-def fills_with_png(desktop, path):
-    with tempfile.TemporaryDirectory(prefix="kirv_picture_") as scratch:
-        png = os.path.join(scratch, "picture.png")
-        with open(png, "wb") as picture:
-            picture.write(small_png())
-        fill_slides(desktop, path, png)
-
-
 # ---- what the saved presentation must hold ----------------------------------------------------
 # (slide, shape, element, attributes) as in make_suite_presentations.py; the shape "<bg>" is the
 # slide's own p:bg, "<master bg>" the master's.
@@ -169,19 +159,14 @@ def verify(folder):
                     scope = background_scope(tree)
                 else:
                     scope = shape_scope(tree, shape)
-                if scope is None:
-                    if attributes.get("count") != 0:
-                        missing.append("%s: slide %d has no %s" % (name, slide, shape))
-                elif not holds(scope, element, attributes):
-                    missing.append("%s: slide %d %s %s %s" % (name, slide, shape, element,
-                                                              attributes))
+                missing += lacks(name, slide, shape, scope, element, attributes)
     return missing
 
 
 def main():
     if len(sys.argv) < 2:
         sys.argv.append(HERE)
-    make_documents([("suite_fills.pptx", fills_with_png)], verify)
+    make_documents([("suite_fills.pptx", with_png(fill_slides))], verify)
 
 
 if __name__ == "__main__":
