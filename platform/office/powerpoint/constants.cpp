@@ -422,6 +422,12 @@ constexpr NamedNumber kTransitionEffects[] = {
     {"window horz", ppEffectWindowHorizontal},
 };
 
+constexpr NamedNumber kTransitionSpeeds[] = {
+    {"slow", ppTransitionSpeedSlow},
+    {"med", ppTransitionSpeedMedium},
+    {"fast", ppTransitionSpeedFast},
+};
+
 template <size_t N>
 std::unordered_map<std::string_view, int32_t> MapOf(const NamedNumber (&table)[N]) {
   std::unordered_map<std::string_view, int32_t> map;
@@ -479,6 +485,12 @@ std::optional<int32_t> TransitionEffectOf(
     }
     return Look(map, key);
   }
+  return std::nullopt;
+}
+
+std::optional<int32_t> TransitionSpeedOf(std::string_view spd) {
+  for (const NamedNumber& entry : kTransitionSpeeds)
+    if (entry.name == spd) return entry.number;
   return std::nullopt;
 }
 
