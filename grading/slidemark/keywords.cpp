@@ -7,6 +7,8 @@
 
 #include "grading/engine/scoring.h"
 #include "grading/slidemark/checks/actions.h"
+#include "grading/slidemark/checks/backgrounds.h"
+#include "grading/slidemark/checks/fills.h"
 #include "grading/slidemark/checks/shape_geometry.h"
 #include "grading/slidemark/checks/shape_kinds.h"
 #include "grading/slidemark/checks/slide_identity.h"
@@ -103,13 +105,23 @@ constexpr KeywordRow kKeywords[] = {
     {"SLIDENUMBER", "I", [](P p, A a) { return Holds(CheckSlideNumber(p, a.I(0))); }},
     {"SHAPENUMBER", "II", [](P p, A a) { return Holds(CheckShapeNumber(p, a.I(0), a.I(1))); }},
 
-    // Shape fills, lines and text effects: not available yet.
-    {"SHAPEFILLCOLOR", "IIL", nullptr},
-    {"SHAPEPRSTGRDENTTYPE", "IIL", nullptr},
-    {"SHAPEGRADTSTYLE", "IIL", nullptr},
-    {"SHAPETEXTURED", "IIL", nullptr},
-    {"SHAPETEXTUREPICTURE", "IIT", nullptr},
-    {"SHAPEFILLPATTERN", "IILLL", nullptr},
+    // A shape's fill (checks/fills)
+    {"SHAPEFILLCOLOR", "IIL",
+     [](P p, A a) { return Equals(CheckShapeFillColor(p, a.I(0), a.I(1)), a.L(2)); }},
+    {"SHAPEPRSTGRDENTTYPE", "IIL",
+     [](P p, A a) { return Holds(CheckShapePrstGrdentType(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SHAPEGRADTSTYLE", "IIL",
+     [](P p, A a) { return Holds(CheckShapeGradtStyle(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SHAPETEXTURED", "IIL",
+     [](P p, A a) { return Holds(CheckShapeTextured(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SHAPETEXTUREPICTURE", "IIT",
+     [](P p, A a) { return Holds(CheckShapeTexturePicture(p, a.I(0), a.I(1), a.T(2))); }},
+    {"SHAPEFILLPATTERN", "IILLL",
+     [](P p, A a) {
+       return Holds(CheckShapeFillPattern(p, a.I(0), a.I(1), a.L(2), a.L(3), a.L(4)));
+     }},
+
+    // Shape lines and text effects: not available yet.
     {"LINEWEIGHT", "IIL", nullptr},
     {"LINESTYLE", "IIL", nullptr},
     {"LINECOLOR", "IIL", nullptr},
@@ -118,18 +130,26 @@ constexpr KeywordRow kKeywords[] = {
     {"SHAPETXTEFFECTTEXT", "IIT", nullptr},
     {"SHAPETXTEFFECT", "IIL", nullptr},
 
-    // Slide and master backgrounds: not available yet.
-    {"PPTGRADIENTCOLORTYPE", "IL", nullptr},
-    {"PRSTGRDENTTYPE", "IL", nullptr},
-    {"GRADTSTYLE", "IL", nullptr},
-    {"PPTTEXTURED", "IL", nullptr},
-    {"PPTFILLTEXTUREPICTURE", "IT", nullptr},
-    {"PPTFILLTEXTUREPATTERN", "ILLL", nullptr},
-    {"ALLSLIDESBGTEXTURE", "L", nullptr},
-    {"ALLSLIDESPRSTGRDENTTYPE", "L", nullptr},
-    {"ALLSLIDESGRADTSTYLE", "L", nullptr},
-    {"PPTFILLTEXTUREPICTUREALL", "T", nullptr},
-    {"PPTFILLTEXTUREPATTERNALL", "LLL", nullptr},
+    // Slide and master backgrounds (checks/backgrounds)
+    {"PPTGRADIENTCOLORTYPE", "IL",
+     [](P p, A a) { return Holds(CheckPptGradientColorType(p, a.I(0), a.L(1))); }},
+    {"PRSTGRDENTTYPE", "IL",
+     [](P p, A a) { return Holds(CheckPrstGrdentType(p, a.I(0), a.L(1))); }},
+    {"GRADTSTYLE", "IL", [](P p, A a) { return Holds(CheckGradtStyle(p, a.I(0), a.L(1))); }},
+    {"PPTTEXTURED", "IL", [](P p, A a) { return Holds(CheckPptTextured(p, a.I(0), a.L(1))); }},
+    {"PPTFILLTEXTUREPICTURE", "IT",
+     [](P p, A a) { return Holds(CheckPptFillTexturePicture(p, a.I(0), a.T(1))); }},
+    {"PPTFILLTEXTUREPATTERN", "ILLL",
+     [](P p, A a) { return Holds(CheckPptFillTexturePattern(p, a.I(0), a.L(1), a.L(2), a.L(3))); }},
+    {"ALLSLIDESBGTEXTURE", "L", [](P p, A a) { return Holds(CheckAllSlidesBgTexture(p, a.L(0))); }},
+    {"ALLSLIDESPRSTGRDENTTYPE", "L",
+     [](P p, A a) { return Holds(CheckAllSlidesPrstGrdentType(p, a.L(0))); }},
+    {"ALLSLIDESGRADTSTYLE", "L",
+     [](P p, A a) { return Holds(CheckAllSlidesGradtStyle(p, a.L(0))); }},
+    {"PPTFILLTEXTUREPICTUREALL", "T",
+     [](P p, A a) { return Holds(CheckPptFillTexturePictureAll(p, a.T(0))); }},
+    {"PPTFILLTEXTUREPATTERNALL", "LLL",
+     [](P p, A a) { return Holds(CheckPptFillTexturePatternAll(p, a.L(0), a.L(1), a.L(2))); }},
 
     // Action settings and hyperlinks of a shape, of its text, of text found in it
     // (checks/actions)

@@ -42,4 +42,58 @@ enum MsoShapeType : int32_t {
   msoLinked3DModel = 31,
 };
 
+// FillFormat.Type, GradientColorType and TextureType.
+enum MsoFillType : int32_t {
+  msoFillMixed = -2,
+  msoFillSolid = 1,
+  msoFillPatterned = 2,
+  msoFillGradient = 3,
+  msoFillTextured = 4,
+  msoFillBackground = 5,
+  msoFillPicture = 6,
+};
+
+enum MsoGradientColorType : int32_t {
+  msoGradientColorMixed = -2,
+  msoGradientOneColor = 1,
+  msoGradientTwoColors = 2,
+  msoGradientPresetColors = 3,
+  msoGradientMultiColor = 4,
+};
+
+enum MsoTextureType : int32_t {
+  msoTextureTypeMixed = -2,
+  msoTexturePreset = 1,
+  msoTextureUserDefined = 2,
+};
+
+// FillFormat.PresetGradientType.
+enum MsoPresetGradientType : int32_t {
+  msoPresetGradientMixed = -2,
+  msoGradientEarlySunset = 1,
+  msoGradientLateSunset = 2,
+  msoGradientNightfall = 3,
+  msoGradientDaybreak = 4,
+  msoGradientHorizon = 5,
+  msoGradientDesert = 6,
+  msoGradientOcean = 7,
+  msoGradientCalmWater = 8,
+  msoGradientFire = 9,
+  msoGradientFog = 10,
+  msoGradientMoss = 11,
+  msoGradientPeacock = 12,
+  msoGradientWheat = 13,
+  msoGradientParchment = 14,
+  msoGradientMahogany = 15,
+  msoGradientRainbow = 16,
+  msoGradientRainbowII = 17,
+  msoGradientGold = 18,
+  msoGradientGoldII = 19,
+  msoGradientBrass = 20,
+  msoGradientChrome = 21,
+  msoGradientChromeII = 22,
+  msoGradientSilver = 23,
+  msoGradientSapphire = 24,
+};
+
 }  // namespace office

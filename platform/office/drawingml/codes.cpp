@@ -1,6 +1,9 @@
 #include "platform/office/drawingml/codes.h"
 
 #include <cmath>
+#include <initializer_list>
+
+#include "platform/office/common/mso_constants.h"
 
 namespace drawingml {
 namespace {
@@ -53,6 +56,30 @@ constexpr Coded kWarps[] = {
     {"textSlantUp", 37},        {"textSlantDown", 38},
     {"textCascadeUp", 39},      {"textCascadeDown", 40},
 };
+
+using enum office::MsoPresetGradientType;
+
+struct PresetGradient {
+  int type;
+  std::initializer_list<uint32_t> colors;
+};
+
+const PresetGradient kPresetGradients[] = {
+#include "platform/office/drawingml/preset_gradients.inc"
+};
+
+// True when `wanted` appears in `found` in order, with the same first and last colour.
+bool Follows(const std::vector<uint32_t>& found, std::initializer_list<uint32_t> wanted) {
+  if (found.empty() || wanted.size() == 0) return false;
+  if (found.front() != *wanted.begin() || found.back() != *(wanted.end() - 1)) return false;
+  size_t at = 0;
+  for (uint32_t c : wanted) {
+    while (at < found.size() && found[at] != c) ++at;
+    if (at == found.size()) return false;
+    ++at;
+  }
+  return true;
+}
 
 template <size_t N>
 std::optional<int> Lookup(const Coded (&table)[N], std::string_view name) {
@@ -156,6 +183,48 @@ std::optional<int> MsoPatternTypeOf(std::string_view preset) {
 std::optional<GradientCode> MsoGradientOf(const Fill& fill) {
   if (fill.kind != FillKind::kGradient) return std::nullopt;
   return fill.path == GradientPath::kLinear ? LinearGradient(fill) : PathGradient(fill);
+}
+
+std::optional<int> MsoGradientColorTypeOf(const Fill& fill) {
+  if (fill.kind != FillKind::kGradient) return std::nullopt;
+  if (MsoPresetGradientOf(fill)) return 3;
+  if (fill.stops.size() <= 1) return 1;
+  return fill.stops.size() == 2 ? 2 : 4;
+}
+
+std::optional<int> MsoPresetGradientOf(const std::vector<uint32_t>& colors) {
+  const std::vector<uint32_t> reversed(colors.rbegin(), colors.rend());
+  for (const PresetGradient& preset : kPresetGradients) {
+    if (Follows(colors, preset.colors) || Follows(reversed, preset.colors)) return preset.type;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> MsoPresetGradientOf(const Fill& fill) {
+  if (fill.kind != FillKind::kGradient) return std::nullopt;
+  std::vector<uint32_t> colors;
+  colors.reserve(fill.stops.size());
+  for (const GradientStop& stop : fill.stops) colors.push_back(stop.color.Rgb());
+  return MsoPresetGradientOf(colors);
+}
+
+int MsoThemeColorIndexOf(std::string_view schemeName) {
+  static constexpr Coded kThemeColors[] = {
+      {"dk1", 1},        {"lt1", 2},
+      {"dk2", 3},        {"lt2", 4},
+      {"accent1", 5},    {"accent2", 6},
+      {"accent3", 7},    {"accent4", 8},
+      {"accent5", 9},    {"accent6", 10},
+      {"hlink", 11},     {"folHlink", 12},
+      {"tx1", 13},       {"bg1", 14},
+      {"tx2", 15},       {"bg2", 16},
+      {"dark1", 1},      {"light1", 2},
+      {"dark2", 3},      {"light2", 4},
+      {"hyperlink", 11}, {"followedHyperlink", 12},
+      {"text1", 13},     {"background1", 14},
+      {"text2", 15},     {"background2", 16},
+  };
+  return Lookup(kThemeColors, schemeName).value_or(0);
 }
 
 int MsoLineDashStyleOf(const Line& line) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "platform/office/drawingml/effects.h"
 #include "platform/office/drawingml/fill.h"
@@ -39,6 +40,21 @@ struct GradientCode {
 // The gradient style and variant the object models report for a gradient fill; nullopt for
 // other fills and for gradients no style describes.
 std::optional<GradientCode> MsoGradientOf(const Fill& fill);
+
+// MsoGradientColorType: preset colours 3 for a gradient whose stops are a preset's (below), else
+// by the number of stops: one colour 1, two colours 2, more 4 (multi colour); nullopt for other
+// fills.
+std::optional<int> MsoGradientColorTypeOf(const Fill& fill);
+
+// MsoPresetGradientType of a list of colours (0xRRGGBB, in the file's order) that follows one of
+// the suite's preset gradients (preset_gradients.inc); nullopt when it follows none.
+std::optional<int> MsoPresetGradientOf(const std::vector<uint32_t>& colors);
+// The same for a gradient fill's stops (their colours after transforms); nullopt for other fills.
+std::optional<int> MsoPresetGradientOf(const Fill& fill);
+
+// MsoThemeColorIndex of a scheme colour name: dk1 1 .. folHlink 12, tx1 13, bg1 14, tx2 15,
+// bg2 16 (their long forms too); msoNotThemeColor (0) for "phClr" and unknown names.
+int MsoThemeColorIndexOf(std::string_view schemeName);
 
 // MsoLineDashStyle (1 solid .. 12); -2 for a custom dash.
 int MsoLineDashStyleOf(const Line& line);

@@ -135,6 +135,43 @@ base::Result<Fill> ResolveStyleFill(pugi::xml_node fillRef, const Context& conte
   return ReadFillElement(entry, ref->Apply(context));
 }
 
+namespace {
+
+// The colour element of the gradient stop at the first (or last) position.
+pugi::xml_node EndStopColor(pugi::xml_node gradient, bool last) {
+  pugi::xml_node chosen;
+  double chosenPosition = 0;
+  for (pugi::xml_node stop : Child(gradient, "gsLst").children()) {
+    if (!IsElement(stop, "gs")) continue;
+    const double position = FractionAttr(stop, "pos").value_or(0);
+    // Ties go to the stop written first at the start and last at the end, as the sorted stops do.
+    if (!chosen || (last ? position >= chosenPosition : position < chosenPosition)) {
+      chosen = stop;
+      chosenPosition = position;
+    }
+  }
+  return FindColorElement(chosen);
+}
+
+pugi::xml_node FillColorElement(pugi::xml_node fillElement, bool background) {
+  const std::string_view kind = LocalName(fillElement.name());
+  if (kind == "solidFill") return background ? pugi::xml_node() : FindColorElement(fillElement);
+  if (kind == "pattFill")
+    return FindColorElement(Child(fillElement, background ? "bgClr" : "fgClr"));
+  if (kind == "gradFill") return EndStopColor(fillElement, background);
+  return {};
+}
+
+}  // namespace
+
+pugi::xml_node ForeColorElement(pugi::xml_node fillElement) {
+  return FillColorElement(fillElement, false);
+}
+
+pugi::xml_node BackColorElement(pugi::xml_node fillElement) {
+  return FillColorElement(fillElement, true);
+}
+
 Fill ResolveGroupFill(const Fill& fill, const Fill& groupFill) {
   return fill.kind == FillKind::kGroup ? groupFill : fill;
 }

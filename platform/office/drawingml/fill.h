@@ -84,6 +84,12 @@ base::Result<Fill> ReadFill(pugi::xml_node parent, const Context& context);
 // the reference is absent; an error when there is no theme or no such entry.
 base::Result<Fill> ResolveStyleFill(pugi::xml_node fillRef, const Context& context);
 
+// The colour elements behind a fill element's `color` and `background` (a solid fill's colour,
+// a pattern's fgClr / bgClr colour, a gradient's first / last stop by position); empty where
+// the fill has none. The object models report a scheme colour from them.
+pugi::xml_node ForeColorElement(pugi::xml_node fillElement);
+pugi::xml_node BackColorElement(pugi::xml_node fillElement);
+
 // A grpFill replaced by the group's fill; any other fill unchanged.
 Fill ResolveGroupFill(const Fill& fill, const Fill& groupFill);
 

@@ -145,6 +145,84 @@ TEST(Fill, GradientStyleAndVariant) {
   EXPECT_EQ(MsoGradientOf(Fill{}), std::nullopt);
 }
 
+// A gradient's stops as <a:gs> elements at even positions.
+std::string Stops(std::initializer_list<const char*> colors) {
+  std::string stops;
+  int at = 0;
+  const int step = colors.size() > 1 ? 100000 / static_cast<int>(colors.size() - 1) : 0;
+  for (const char* color : colors) {
+    stops += "<a:gs pos=\"" + std::to_string(at) + "\">" + color + "</a:gs>";
+    at += step;
+  }
+  return "<p:spPr><a:gradFill><a:gsLst>" + stops +
+         R"(</a:gsLst><a:lin ang="0"/></a:gradFill></p:spPr>)";
+}
+
+TEST(Fill, PresetGradientsByTheirStopsAndTheColourType) {
+  const char* sunset[] = {R"(<a:srgbClr val="000082"/>)", R"(<a:srgbClr val="66008F"/>)",
+                          R"(<a:srgbClr val="BA0066"/>)", R"(<a:srgbClr val="FF0000"/>)",
+                          R"(<a:srgbClr val="FF8200"/>)"};
+  const struct {
+    const char* name;
+    std::string xml;
+    std::optional<int> preset;
+    int colorType;
+  } cases[] = {
+      {"early sunset", Stops({sunset[0], sunset[1], sunset[2], sunset[3], sunset[4]}), 1, 3},
+      {"early sunset backwards (a variant)",
+       Stops({sunset[4], sunset[3], sunset[2], sunset[1], sunset[0]}), 1, 3},
+      {"with a stop of one's own between",
+       Stops(
+           {sunset[0], sunset[1], R"(<a:srgbClr val="123456"/>)", sunset[2], sunset[3], sunset[4]}),
+       1, 3},
+      {"a stop missing", Stops({sunset[0], sunset[1], sunset[3], sunset[4]}), std::nullopt, 4},
+      {"the last colour another",
+       Stops({sunset[0], sunset[1], sunset[2], sunset[3], R"(<a:srgbClr val="FF8201"/>)"}),
+       std::nullopt, 4},
+      {"sapphire, its colours through a transform",
+       Stops({R"(<a:srgbClr val="000082"/>)", R"(<a:srgbClr val="0047FF"/>)",
+              R"(<a:srgbClr val="000082"><a:alpha val="50000"/></a:srgbClr>)"}),
+       24, 3},
+      {"two colours of one's own",
+       Stops({R"(<a:srgbClr val="000082"/>)", R"(<a:srgbClr val="FF8200"/>)"}), std::nullopt, 2},
+      {"one stop", Stops({R"(<a:srgbClr val="000082"/>)"}), std::nullopt, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    base::Result<Fill> fill = Read(c.xml);
+    ASSERT_TRUE(fill) << fill.error().message;
+    EXPECT_EQ(MsoPresetGradientOf(*fill), c.preset);
+    EXPECT_EQ(MsoGradientColorTypeOf(*fill), c.colorType);
+  }
+  Fill solid;
+  solid.kind = FillKind::kSolid;
+  EXPECT_EQ(MsoPresetGradientOf(solid), std::nullopt);
+  EXPECT_EQ(MsoGradientColorTypeOf(solid), std::nullopt);
+  EXPECT_EQ(MsoPresetGradientOf(std::vector<uint32_t>{}), std::nullopt);
+}
+
+TEST(Fill, ColourElementsBehindForeAndBackColour) {
+  Snippet snippet(R"(<p:spPr>
+      <a:gradFill><a:gsLst><a:gs pos="100000"><a:schemeClr val="accent2"/></a:gs>
+      <a:gs pos="0"><a:schemeClr val="accent1"/></a:gs><a:gs pos="0"><a:schemeClr val="accent3"/></a:gs>
+      <a:gs pos="100000"><a:schemeClr val="accent4"/></a:gs></a:gsLst></a:gradFill>
+      <a:pattFill prst="pct5"><a:fgClr><a:schemeClr val="tx1"/></a:fgClr></a:pattFill>
+      <a:solidFill><a:schemeClr val="bg2"/></a:solidFill></p:spPr>)");
+  pugi::xml_node gradient = Child(snippet.Root(), "gradFill");
+  // Ties keep the order the sorted stops have: the first written at the start, the last at the end.
+  EXPECT_STREQ(ForeColorElement(gradient).attribute("val").value(), "accent1");
+  EXPECT_STREQ(BackColorElement(gradient).attribute("val").value(), "accent4");
+  pugi::xml_node pattern = Child(snippet.Root(), "pattFill");
+  EXPECT_STREQ(ForeColorElement(pattern).attribute("val").value(), "tx1");
+  EXPECT_FALSE(BackColorElement(pattern)) << "no bgClr written";
+  pugi::xml_node solid = Child(snippet.Root(), "solidFill");
+  EXPECT_STREQ(ForeColorElement(solid).attribute("val").value(), "bg2");
+  EXPECT_FALSE(BackColorElement(solid));
+  EXPECT_EQ(MsoThemeColorIndexOf("accent1"), 5);
+  EXPECT_EQ(MsoThemeColorIndexOf("background2"), 16);
+  EXPECT_EQ(MsoThemeColorIndexOf("phClr"), 0);
+}
+
 TEST(Fill, StyleReferenceTakesTheThemeEntryInTheReferencesColour) {
   Context context{&FixtureTheme()};
   Snippet solid(R"(<a:fillRef idx="1"><a:schemeClr val="accent2"/></a:fillRef>)");

@@ -1,7 +1,7 @@
 // Arbitrary bytes as a presentation: opened from memory, then every member the checks read
 // driven over every slide and shape (kinds, geometry, placeholders, group members, text, Find,
-// Characters, Paragraphs, fonts and alignment), the slides' and the master's transitions and the
-// slide show settings. Nothing may crash, hang or leak. Loops are
+// Characters, Paragraphs, fonts and alignment, fills), the slides' and the master's transitions
+// and backgrounds, and the slide show settings. Nothing may crash, hang or leak. Loops are
 // capped so that a large presentation stays quick.
 #include <algorithm>
 #include <cstddef>
@@ -26,8 +26,22 @@ void ReadRange(const powerpoint::TextRange& range) {
   static_cast<void>(range.ParagraphFormat().Alignment());
 }
 
+void ReadFill(const base::Result<powerpoint::FillFormat>& fill) {
+  if (!fill) return;
+  static_cast<void>(fill->Type());
+  static_cast<void>(fill->ForeColor());
+  static_cast<void>(fill->BackColor());
+  static_cast<void>(fill->GradientColorType());
+  static_cast<void>(fill->GradientStyle());
+  static_cast<void>(fill->GradientVariant());
+  static_cast<void>(fill->TextureType());
+  static_cast<void>(fill->TextureName());
+  static_cast<void>(fill->Pattern());
+}
+
 void ReadShape(const powerpoint::Shape& shape) {
   static_cast<void>(shape.Type());
+  ReadFill(shape.Fill());
   static_cast<void>(shape.AutoShapeType());
   static_cast<void>(shape.MediaType());
   static_cast<void>(shape.PlaceholderFormat());
@@ -78,13 +92,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!opened) return 0;
   powerpoint::Presentation& presentation = **opened;
   static_cast<void>(presentation.TemplateName());
-  if (auto master = presentation.SlideMaster()) ReadTransition((*master)->SlideShowTransition());
+  if (auto master = presentation.SlideMaster()) {
+    ReadTransition((*master)->SlideShowTransition());
+    ReadFill((*master)->Background().Fill());
+  }
   ReadSlideShowSettings(presentation);
   int budget = 2000;  // shapes read, so a large file stays quick
   for (const auto& slide : presentation.Slides()) {
     static_cast<void>(slide->Layout());
     static_cast<void>(slide->SlideID());
     ReadTransition(slide->SlideShowTransition());
+    ReadFill(slide->Background().Fill());
     std::vector<const powerpoint::Shapes*> pending{&slide->Shapes()};
     while (!pending.empty() && budget > 0) {
       const powerpoint::Shapes* shapes = pending.back();

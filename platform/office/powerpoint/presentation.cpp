@@ -144,6 +144,19 @@ base::Status Presentation::Load() {
   return base::Ok();
 }
 
+namespace {
+
+std::unordered_map<std::string, LinkTarget> ExternalLinks(opc::Package& package,
+                                                          const SlidePart& part) {
+  std::unordered_map<std::string, LinkTarget> links;
+  for (const opc::Relationship& rel : package.Relationships(part.PartName())) {
+    if (rel.external) links[rel.id] = LinkTarget{rel.target, ""};
+  }
+  return links;
+}
+
+}  // namespace
+
 void Presentation::LinkSlides() {
   std::unordered_map<std::string, const Slide*> slideByPart;
   for (const auto& slide : slides_) slideByPart.emplace(slide->Part().PartName(), slide.get());
@@ -162,6 +175,9 @@ void Presentation::LinkSlides() {
     }
     slide->SetLinks(std::move(links));
   }
+  // Layouts and masters link pictures only (a texture taken from a file).
+  for (const auto& layout : layouts_) layout->SetLinks(ExternalLinks(*package_, layout->Part()));
+  for (const auto& master : masters_) master->SetLinks(ExternalLinks(*package_, master->Part()));
 }
 
 base::Result<const Master*> Presentation::LoadMaster(const std::string& partName) {

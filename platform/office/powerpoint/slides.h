@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/base/result.h"
+#include "platform/office/powerpoint/background.h"
 #include "platform/office/powerpoint/slide_part.h"
 #include "platform/office/powerpoint/slide_show_transition.h"
 
@@ -22,6 +23,10 @@ class CustomLayout {
   // PpSlideLayout of the layout's type; ppLayoutCustom for a layout without one.
   base::Result<int32_t> Layout() const;
   const SlidePart& Part() const { return *part_; }
+  powerpoint::Background Background() const { return powerpoint::Background(*part_); }
+  void SetLinks(std::unordered_map<std::string, LinkTarget> links) {
+    part_->SetLinks(std::move(links));
+  }
 
  private:
   std::unique_ptr<SlidePart> part_;
@@ -38,6 +43,10 @@ class Master {
     return powerpoint::SlideShowTransition(part_->Root(), 0);
   }
   const SlidePart& Part() const { return *part_; }
+  powerpoint::Background Background() const { return powerpoint::Background(*part_); }
+  void SetLinks(std::unordered_map<std::string, LinkTarget> links) {
+    part_->SetLinks(std::move(links));
+  }
 
  private:
   std::unique_ptr<SlidePart> part_;
@@ -62,6 +71,10 @@ class Slide {
     return powerpoint::SlideShowTransition(part_->Root(), index_);
   }
   const SlidePart& Part() const { return *part_; }
+  // Its own background, else its layout's, else its master's; msoTrue when it has none of its
+  // own.
+  powerpoint::Background Background() const { return powerpoint::Background(*part_); }
+  int32_t FollowMasterBackground() const { return FollowsMasterBackground(*part_); }
   void SetLinks(std::unordered_map<std::string, LinkTarget> links) {
     part_->SetLinks(std::move(links));
   }

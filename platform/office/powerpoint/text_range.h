@@ -24,12 +24,16 @@ class TextBody;  // text_body.h
 // Font.Color: the colour the characters are painted in.
 class ColorFormat {
  public:
-  explicit ColorFormat(int32_t rgb) : rgb_(rgb) {}
+  explicit ColorFormat(int32_t rgb, int32_t themeColor = 0) : rgb_(rgb), themeColor_(themeColor) {}
   // The automation colour value: red in the low byte, then green, then blue.
   int32_t RGB() const { return rgb_; }
+  // MsoThemeColorIndex of a scheme colour (msoThemeColorAccent1 5, ...); msoNotThemeColor (0)
+  // for a colour given as such.
+  int32_t ObjectThemeColor() const { return themeColor_; }
 
  private:
   int32_t rgb_;
+  int32_t themeColor_;
 };
 
 class TextRange;

@@ -2,7 +2,6 @@
 #include "platform/office/word/background.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "platform/base/text.h"
 #include "platform/office/common/color_value.h"
@@ -19,15 +18,6 @@ namespace {
 
 using office::Attr;
 using office::Child;
-
-struct PresetGradient {
-  int32_t type;
-  std::initializer_list<uint32_t> colors;
-};
-
-const PresetGradient kPresetGradients[] = {
-#include "platform/office/word/preset_gradients.inc"
-};
 
 struct NamedColor {
   std::string_view name;
@@ -63,19 +53,6 @@ std::optional<uint32_t> ReadVmlColor(std::string_view text) {
 
 namespace {
 
-// True when `wanted` appears in `found` in order, with the same first and last colour.
-bool Follows(const std::vector<uint32_t>& found, std::initializer_list<uint32_t> wanted) {
-  if (found.empty() || wanted.size() == 0) return false;
-  if (found.front() != *wanted.begin() || found.back() != *(wanted.end() - 1)) return false;
-  size_t at = 0;
-  for (uint32_t c : wanted) {
-    while (at < found.size() && found[at] != c) ++at;
-    if (at == found.size()) return false;
-    ++at;
-  }
-  return true;
-}
-
 pugi::xml_node VmlFill(pugi::xml_node background) {
   return Child(Child(background, "background"), "fill");
 }
@@ -97,11 +74,7 @@ std::vector<uint32_t> ReadVmlColors(std::string_view list) {
 }
 
 int32_t PresetGradientOf(const std::vector<uint32_t>& colors) {
-  std::vector<uint32_t> reversed(colors.rbegin(), colors.rend());
-  for (const PresetGradient& preset : kPresetGradients) {
-    if (Follows(colors, preset.colors) || Follows(reversed, preset.colors)) return preset.type;
-  }
-  return msoPresetGradientMixed;
+  return drawingml::MsoPresetGradientOf(colors).value_or(msoPresetGradientMixed);
 }
 
 word::Background Document::Background() {

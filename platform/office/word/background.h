@@ -27,9 +27,9 @@ class FillFormat {
   // pattern, a picture ("frame"), else solid (w:background w:color). Fails when the document
   // has no background.
   base::Result<int32_t> Type() const;
-  // MsoPresetGradientType of a gradient whose colours are a preset's (preset_gradients.inc);
-  // msoPresetGradientMixed for any other gradient and any other fill. Fails when the document
-  // has no background.
+  // MsoPresetGradientType of a gradient whose colours are a preset's
+  // (drawingml::MsoPresetGradientOf); msoPresetGradientMixed for any other gradient and any other
+  // fill. Fails when the document has no background.
   base::Result<int32_t> PresetGradientType() const;
 
   // A shape's fill (4605 for the background): kTrue when something is painted inside it; its

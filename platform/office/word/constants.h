@@ -458,42 +458,10 @@ enum MsoPictureColorType : int32_t {
   msoPictureWatermark = 4,
 };
 
-enum MsoFillType : int32_t {
-  msoFillMixed = -2,
-  msoFillSolid = 1,
-  msoFillPatterned = 2,
-  msoFillGradient = 3,
-  msoFillTextured = 4,
-  msoFillBackground = 5,
-  msoFillPicture = 6,
-};
+using office::MsoFillType;
+using enum office::MsoFillType;
 
-enum MsoPresetGradientType : int32_t {
-  msoPresetGradientMixed = -2,
-  msoGradientEarlySunset = 1,
-  msoGradientLateSunset = 2,
-  msoGradientNightfall = 3,
-  msoGradientDaybreak = 4,
-  msoGradientHorizon = 5,
-  msoGradientDesert = 6,
-  msoGradientOcean = 7,
-  msoGradientCalmWater = 8,
-  msoGradientFire = 9,
-  msoGradientFog = 10,
-  msoGradientMoss = 11,
-  msoGradientPeacock = 12,
-  msoGradientWheat = 13,
-  msoGradientParchment = 14,
-  msoGradientMahogany = 15,
-  msoGradientRainbow = 16,
-  msoGradientRainbowII = 17,
-  msoGradientGold = 18,
-  msoGradientGoldII = 19,
-  msoGradientBrass = 20,
-  msoGradientChrome = 21,
-  msoGradientChromeII = 22,
-  msoGradientSilver = 23,
-  msoGradientSapphire = 24,
-};
+using office::MsoPresetGradientType;
+using enum office::MsoPresetGradientType;
 
 }  // namespace word

@@ -200,12 +200,20 @@ def shape_slides(desktop, ctx, path, png_path):
     save(doc, path)
 
 
+def with_png(make):
+    """A maker of (desktop, path) that runs make(desktop, path, png) with the small PNG written
+    to a scratch folder for as long as it runs."""
+    def run(desktop, path):
+        with tempfile.TemporaryDirectory(prefix="kirv_picture_") as scratch:
+            png = os.path.join(scratch, "picture.png")
+            with open(png, "wb") as picture:
+                picture.write(small_png())
+            make(desktop, path, png)
+    return run
+
+
 def shapes_with_png(desktop, path):
-    with tempfile.TemporaryDirectory(prefix="kirv_picture_") as scratch:
-        png = os.path.join(scratch, "picture.png")
-        with open(png, "wb") as picture:
-            picture.write(small_png())
-        shape_slides(desktop, component_context(), path, png)
+    with_png(lambda d, p, png: shape_slides(d, component_context(), p, png))(desktop, path)
 
 
 def short_slides(desktop, path):
@@ -385,6 +393,16 @@ def holds(scope, element, attributes):
     return False
 
 
+def lacks(name, slide, shape, scope, element, attributes):
+    """What one expectation finds missing in the shape's scope (None: no such shape)."""
+    if scope is None:
+        return [] if attributes.get("count") == 0 else [
+            "%s: slide %d has no %s" % (name, slide, shape)]
+    if holds(scope, element, attributes):
+        return []
+    return ["%s: slide %d %s %s %s" % (name, slide, shape, element, attributes)]
+
+
 def layout_holds(package, slide_part, attributes):
     (part,) = related(package, slide_part, "slideLayout").values()
     tree = ElementTree.fromstring(package.read(part))
@@ -407,13 +425,8 @@ def verify(folder):
                     if not layout_holds(package, slides[slide - 1], attributes):
                         missing.append("%s: slide %d layout %s" % (name, slide, attributes))
                     continue
-                scope = shape_scope(trees[slide - 1], shape)
-                if scope is None:
-                    if attributes.get("count") != 0:
-                        missing.append("%s: slide %d has no %s" % (name, slide, shape))
-                elif not holds(scope, element, attributes):
-                    missing.append("%s: slide %d %s %s %s" % (name, slide, shape, element,
-                                                              attributes))
+                missing += lacks(name, slide, shape, shape_scope(trees[slide - 1], shape),
+                                 element, attributes)
             if name == "suite_shapes.pptx" and not any(
                     n.startswith("ppt/media/") for n in package.namelist()):
                 missing.append("%s: no picture in ppt/media" % name)

@@ -83,8 +83,10 @@ std::string Part(std::string_view root, std::string_view attributes, std::string
          std::string(attributes) + ">" + std::string(inner) + "</" + std::string(root) + ">";
 }
 
-std::string ShapeTree(std::string_view shapes) {
-  return "<p:cSld><p:spTree>" + std::string(kGroupProperties) + std::string(shapes) +
+std::string ShapeTree(std::string_view shapes, std::string_view background = "") {
+  const std::string bg =
+      background.empty() ? std::string() : "<p:bg>" + std::string(background) + "</p:bg>";
+  return "<p:cSld>" + bg + "<p:spTree>" + std::string(kGroupProperties) + std::string(shapes) +
          "</p:spTree></p:cSld>";
 }
 
@@ -202,7 +204,9 @@ base::Status WritePptx(const std::filesystem::path& file, const PptxContent& con
     layoutIds +=
         "<p:sldLayoutId id=\"" + std::to_string(2147483649u + i) + "\" r:id=\"" + rid + "\"/>";
     const std::string type = layouts[i].type.empty() ? "" : " type=\"" + layouts[i].type + "\"";
-    std::string cSld = ShapeTree(layouts[i].shapes);
+    std::string cSld = ShapeTree(layouts[i].shapes, i < content.layoutBackgrounds.size()
+                                                        ? content.layoutBackgrounds[i]
+                                                        : std::string());
     cSld.insert(std::string_view("<p:cSld").size(), " name=\"" + Escape(layouts[i].name) + "\"");
     parts.emplace_back("ppt/slideLayouts/" + name,
                        Part("p:sldLayout", type + R"( preserve="1")",
@@ -214,12 +218,14 @@ base::Status WritePptx(const std::filesystem::path& file, const PptxContent& con
   parts.emplace_back(
       "ppt/slideMasters/slideMaster1.xml",
       Part("p:sldMaster", "",
-           ShapeTree(content.masterShapes.empty() ? StandardMasterShapes() : content.masterShapes) +
+           ShapeTree(content.masterShapes.empty() ? StandardMasterShapes() : content.masterShapes,
+                     content.masterBackground) +
                "<p:clrMap " + content.clrMap + "/><p:sldLayoutIdLst>" + layoutIds +
                "</p:sldLayoutIdLst>" + content.masterTransition + "<p:txStyles>" +
                (content.txStyles.empty() ? StandardTextStyles() : content.txStyles) +
                "</p:txStyles>"));
-  parts.emplace_back("ppt/slideMasters/_rels/slideMaster1.xml.rels", Rels(masterRels));
+  parts.emplace_back("ppt/slideMasters/_rels/slideMaster1.xml.rels",
+                     Rels(masterRels, content.masterRelationships));
   parts.emplace_back(
       "ppt/theme/theme1.xml",
       std::string(kDeclaration) + (content.theme.empty() ? std::string(kTheme) : content.theme));
@@ -231,7 +237,7 @@ base::Status WritePptx(const std::filesystem::path& file, const PptxContent& con
         slide.clrMapOvr.empty() ? "<a:masterClrMapping/>" : slide.clrMapOvr;
     parts.emplace_back("ppt/slides/" + name,
                        Part("p:sld", "",
-                            ShapeTree(slide.shapes) + "<p:clrMapOvr>" + override +
+                            ShapeTree(slide.shapes, slide.background) + "<p:clrMapOvr>" + override +
                                 "</p:clrMapOvr>" + slide.transition));
     parts.emplace_back(
         "ppt/slides/_rels/" + name + ".rels",
@@ -330,6 +336,12 @@ std::string AutoShape(int32_t id, std::string_view name, std::string_view prst, 
          R"(<p:style><a:lnRef idx="2"><a:schemeClr val="accent1"/></a:lnRef><a:fillRef idx="1"><a:schemeClr val="accent1"/></a:fillRef>)"
          R"(<a:effectRef idx="0"><a:schemeClr val="accent1"/></a:effectRef><a:fontRef idx="minor"><a:schemeClr val="lt1"/></a:fontRef></p:style>)" +
          TextBody(paragraphs) + "</p:sp>";
+}
+
+std::string FilledShape(int32_t id, std::string_view name, std::string_view fill, const Box& box) {
+  return "<p:sp>" + NonVisual("Sp", id, name, "") + "<p:spPr>" + Xfrm(box) +
+         R"(<a:prstGeom prst="rect"><a:avLst/></a:prstGeom>)" + std::string(fill) + "</p:spPr>" +
+         TextBody("<a:p/>") + "</p:sp>";
 }
 
 std::string Placeholder(int32_t id, std::string_view name, std::string_view phAttributes,

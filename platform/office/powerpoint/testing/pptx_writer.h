@@ -31,6 +31,7 @@ struct SlideXml {
   std::string clrMapOvr;      // inner XML of p:clrMapOvr; "" writes a:masterClrMapping
   std::string transition;     // p:transition or an mc:AlternateContent holding it; "" writes none
   std::string relationships;  // further Relationship elements of the slide (rId1 is its layout)
+  std::string background;     // inner XML of p:bg (p:bgPr or p:bgRef); "" writes none
 };
 
 struct LayoutXml {
@@ -43,9 +44,12 @@ struct PptxContent {
   std::vector<SlideXml> slides;
   std::vector<LayoutXml> layouts;  // empty: the four standard layouts (DefaultLayouts())
   std::string masterShapes;        // "" : the standard master placeholders
-  std::string masterTransition;    // the master's p:transition (or mc:AlternateContent); "" none
-  std::string txStyles;            // inner XML of p:txStyles; "" : the standard text styles
-  std::string defaultTextStyle;    // inner XML of p:defaultTextStyle; "" : the standard one
+  std::string masterBackground;    // inner XML of the master's p:bg; "" writes none
+  std::vector<std::string> layoutBackgrounds;  // the same per layout, by position
+  std::string masterRelationships;             // further Relationship elements of the master
+  std::string masterTransition;  // the master's p:transition (or mc:AlternateContent); "" none
+  std::string txStyles;          // inner XML of p:txStyles; "" : the standard text styles
+  std::string defaultTextStyle;  // inner XML of p:defaultTextStyle; "" : the standard one
   std::string clrMap =
       R"(bg1="lt1" tx1="dk1" bg2="lt2" tx2="dk2" accent1="accent1" accent2="accent2" accent3="accent3" accent4="accent4" accent5="accent5" accent6="accent6" hlink="hlink" folHlink="folHlink")";
   std::string theme;         // a whole a:theme part; "" : the standard theme
@@ -92,6 +96,10 @@ std::string TextBox(int32_t id, std::string_view name, const Box& box, std::stri
 // A p:sp of preset geometry `prst` with optional paragraphs.
 std::string AutoShape(int32_t id, std::string_view name, std::string_view prst, const Box& box,
                       std::string_view paragraphs = "");
+// A rectangle p:sp whose p:spPr holds `fill` (a fill element such as "<a:solidFill>...") and no
+// style, so nothing but `fill` colours it.
+std::string FilledShape(int32_t id, std::string_view name, std::string_view fill,
+                        const Box& box = {});
 // A placeholder p:sp: `phAttributes` are p:ph's ("type=\"title\"", "idx=\"1\""); a null box
 // writes no a:xfrm (it is inherited); "" paragraphs write an empty body.
 std::string Placeholder(int32_t id, std::string_view name, std::string_view phAttributes,
