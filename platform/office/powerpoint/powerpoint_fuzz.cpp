@@ -1,7 +1,7 @@
 // Arbitrary bytes as a presentation: opened from memory, then every member the checks read
 // driven over every slide and shape (kinds, geometry, placeholders, group members, text, Find,
-// Characters, Paragraphs, fonts and alignment), the slides' and the master's transitions and the
-// slide show settings. Nothing may crash, hang or leak. Loops are
+// Characters, Paragraphs, fonts and alignment, lines and text effects), the slides' and the
+// master's transitions and the slide show settings. Nothing may crash, hang or leak. Loops are
 // capped so that a large presentation stays quick.
 #include <algorithm>
 #include <cstddef>
@@ -26,6 +26,20 @@ void ReadRange(const powerpoint::TextRange& range) {
   static_cast<void>(range.ParagraphFormat().Alignment());
 }
 
+void ReadLineAndTextEffect(const powerpoint::Shape& shape) {
+  if (auto line = shape.Line()) {
+    static_cast<void>(line->Weight());
+    static_cast<void>(line->DashStyle());
+    static_cast<void>(line->ForeColor());
+  }
+  if (auto effect = shape.TextEffect()) {
+    static_cast<void>(effect->PresetShape());
+    static_cast<void>(effect->Text());
+    static_cast<void>(effect->FontName());
+    static_cast<void>(effect->FontBold());
+  }
+}
+
 void ReadShape(const powerpoint::Shape& shape) {
   static_cast<void>(shape.Type());
   static_cast<void>(shape.AutoShapeType());
@@ -33,6 +47,7 @@ void ReadShape(const powerpoint::Shape& shape) {
   static_cast<void>(shape.PlaceholderFormat());
   static_cast<void>(shape.Left());
   static_cast<void>(shape.Width());
+  ReadLineAndTextEffect(shape);
   if (shape.HasTextFrame() != powerpoint::msoTrue) return;
   base::Result<powerpoint::TextFrame> frame = shape.TextFrame();
   if (!frame) return;
