@@ -7,11 +7,13 @@
 
 #include "grading/engine/scoring.h"
 #include "grading/slidemark/checks/actions.h"
+#include "grading/slidemark/checks/lines.h"
 #include "grading/slidemark/checks/shape_geometry.h"
 #include "grading/slidemark/checks/shape_kinds.h"
 #include "grading/slidemark/checks/slide_identity.h"
 #include "grading/slidemark/checks/slide_show.h"
 #include "grading/slidemark/checks/structure.h"
+#include "grading/slidemark/checks/text_effects.h"
 #include "grading/slidemark/checks/text_find.h"
 #include "grading/slidemark/checks/text_format.h"
 #include "grading/slidemark/checks/transitions.h"
@@ -103,20 +105,30 @@ constexpr KeywordRow kKeywords[] = {
     {"SLIDENUMBER", "I", [](P p, A a) { return Holds(CheckSlideNumber(p, a.I(0))); }},
     {"SHAPENUMBER", "II", [](P p, A a) { return Holds(CheckShapeNumber(p, a.I(0), a.I(1))); }},
 
-    // Shape fills, lines and text effects: not available yet.
+    // Shape fills: not available yet.
     {"SHAPEFILLCOLOR", "IIL", nullptr},
     {"SHAPEPRSTGRDENTTYPE", "IIL", nullptr},
     {"SHAPEGRADTSTYLE", "IIL", nullptr},
     {"SHAPETEXTURED", "IIL", nullptr},
     {"SHAPETEXTUREPICTURE", "IIT", nullptr},
     {"SHAPEFILLPATTERN", "IILLL", nullptr},
-    {"LINEWEIGHT", "IIL", nullptr},
-    {"LINESTYLE", "IIL", nullptr},
-    {"LINECOLOR", "IIL", nullptr},
-    {"TXTEFFECTPRESHAPE", "IIL", nullptr},
-    {"SHAPETXTEFFECTFONT", "IITFL", nullptr},
-    {"SHAPETXTEFFECTTEXT", "IIT", nullptr},
-    {"SHAPETXTEFFECT", "IIL", nullptr},
+
+    // Shape lines and text effects (checks/lines, checks/text_effects)
+    {"LINEWEIGHT", "IIL",
+     [](P p, A a) { return Holds(CheckLineWeight(p, a.I(0), a.I(1), a.L(2))); }},
+    {"LINESTYLE", "IIL", [](P p, A a) { return Holds(CheckLineStyle(p, a.I(0), a.I(1), a.L(2))); }},
+    {"LINECOLOR", "IIL",
+     [](P p, A a) { return Equals(CheckLineColor(p, a.I(0), a.I(1)), a.L(2)); }},
+    {"TXTEFFECTPRESHAPE", "IIL",
+     [](P p, A a) { return Holds(CheckTxtEffectPreShape(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SHAPETXTEFFECTFONT", "IITFL",
+     [](P p, A a) {
+       return Holds(CheckShapeTxtEffectFont(p, a.I(0), a.I(1), a.T(2), a.F(3), a.L(4)));
+     }},
+    {"SHAPETXTEFFECTTEXT", "IIT",
+     [](P p, A a) { return Holds(CheckShapeTxtEffectText(p, a.I(0), a.I(1), a.T(2))); }},
+    {"SHAPETXTEFFECT", "IIL",
+     [](P p, A a) { return Holds(CheckShapeTxtEffect(p, a.I(0), a.I(1), a.L(2))); }},
 
     // Slide and master backgrounds: not available yet.
     {"PPTGRADIENTCOLORTYPE", "IL", nullptr},
