@@ -10,11 +10,7 @@ namespace slidemark {
 namespace {
 
 std::optional<powerpoint::LineFormat> LineOf(const Presentation& p, int16_t slide, int16_t shape) {
-  const powerpoint::Shape* onSlide = ShapeAt(p, slide, shape);
-  if (onSlide == nullptr) return std::nullopt;
-  base::Result<powerpoint::LineFormat> line = onSlide->Line();
-  if (!line) return std::nullopt;
-  return *line;
+  return ShapeMember(p, slide, shape, &powerpoint::Shape::Line);
 }
 
 }  // namespace

@@ -9,13 +9,19 @@
 namespace slidemark {
 namespace {
 
-std::optional<powerpoint::TextEffectFormat> EffectOf(const Presentation& p, int16_t slide,
-                                                     int16_t shape) {
-  const powerpoint::Shape* onSlide = ShapeAt(p, slide, shape);
-  if (onSlide == nullptr) return std::nullopt;
-  base::Result<powerpoint::TextEffectFormat> effect = onSlide->TextEffect();
-  if (!effect) return std::nullopt;
-  return *effect;
+using powerpoint::TextEffectFormat;
+
+std::optional<TextEffectFormat> EffectOf(const Presentation& p, int16_t slide, int16_t shape) {
+  return ShapeMember(p, slide, shape, &powerpoint::Shape::TextEffect);
+}
+
+// A numbered member of the text effect; 0 when it cannot be read.
+int32_t EffectNumber(const Presentation& p, int16_t slide, int16_t shape,
+                     base::Result<int32_t> (TextEffectFormat::*member)() const) {
+  int32_t read = 0;
+  if (std::optional<TextEffectFormat> effect = EffectOf(p, slide, shape))
+    KeepRead(read, ((*effect).*member)());
+  return read;
 }
 
 }  // namespace
@@ -29,10 +35,7 @@ int32_t TextEffectAttributes(int32_t bold, int32_t italic) {
 
 bool CheckTxtEffectPreShape(const Presentation& p, int16_t slide, int16_t shape,
                             int32_t presetShape) {
-  int32_t read = 0;
-  if (std::optional<powerpoint::TextEffectFormat> effect = EffectOf(p, slide, shape))
-    KeepRead(read, effect->PresetShape());
-  return read == presetShape;
+  return EffectNumber(p, slide, shape, &TextEffectFormat::PresetShape) == presetShape;
 }
 
 bool CheckShapeTxtEffectFont(const Presentation& p, int16_t slide, int16_t shape,
@@ -41,7 +44,7 @@ bool CheckShapeTxtEffectFont(const Presentation& p, int16_t slide, int16_t shape
   float readSize = 0;
   int32_t bold = 0;
   int32_t italic = 0;
-  if (std::optional<powerpoint::TextEffectFormat> effect = EffectOf(p, slide, shape)) {
+  if (std::optional<TextEffectFormat> effect = EffectOf(p, slide, shape)) {
     KeepRead(readName, effect->FontName());
     KeepRead(readSize, effect->FontSize());
     KeepRead(bold, effect->FontBold());
@@ -53,17 +56,13 @@ bool CheckShapeTxtEffectFont(const Presentation& p, int16_t slide, int16_t shape
 bool CheckShapeTxtEffectText(const Presentation& p, int16_t slide, int16_t shape,
                              std::string_view text) {
   std::string read;
-  if (std::optional<powerpoint::TextEffectFormat> effect = EffectOf(p, slide, shape))
-    read = effect->Text();
+  if (std::optional<TextEffectFormat> effect = EffectOf(p, slide, shape)) read = effect->Text();
   return read == text;
 }
 
 bool CheckShapeTxtEffect(const Presentation& p, int16_t slide, int16_t shape,
                          int32_t presetEffect) {
-  int32_t read = 0;
-  if (std::optional<powerpoint::TextEffectFormat> effect = EffectOf(p, slide, shape))
-    KeepRead(read, effect->PresetTextEffect());
-  return read == presetEffect;
+  return EffectNumber(p, slide, shape, &TextEffectFormat::PresetTextEffect) == presetEffect;
 }
 
 }  // namespace slidemark

@@ -5,8 +5,8 @@
 #include "grading/slidemark/checks/text_effects.h"
 #include "grading/slidemark/testing/rule_cases.h"
 #include "grading/slidemark/testing/slide_fixture.h"
-#include "platform/office/powerpoint/testing/open_pptx.h"
 #include "platform/office/powerpoint/constants.h"
+#include "platform/office/powerpoint/testing/open_pptx.h"
 
 namespace slidemark {
 namespace {

@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
-#include "platform/office/powerpoint/application.h"
 #include "platform/office/powerpoint/constants.h"
 #include "platform/office/powerpoint/errors.h"
 #include "platform/office/powerpoint/testing/open_pptx.h"
@@ -59,13 +57,9 @@ void ExpectLine(const Shape& shape, const Expected& e) {
 }
 
 TEST(LineFormat, LinesImpressSaved) {
-  Application app;
-  base::Result<Presentation*> opened =
-      app.Presentations().Open((std::filesystem::path(KIRV_SOURCE_DIR) /
-                                "platform/office/powerpoint/testdata" / "suite_lines.pptx")
-                                   .string());
-  ASSERT_TRUE(opened) << opened.error().message;
-  base::Result<Slide*> slide = (*opened)->Slides().Item(1);
+  OpenPptx open(testing::SuiteFile("suite_lines.pptx"));
+  ASSERT_NE(open.Get(), nullptr);
+  base::Result<Slide*> slide = open.Get()->Slides().Item(1);
   ASSERT_TRUE(slide);
   const Expected rows[] = {
       // 38160 EMU; four widths of dash, three of space: the preset dash.

@@ -109,10 +109,10 @@ EXPECTED = {
         at(1, "Plain 4", "srgbClr", val="3465a4"),
         at(1, "Line 5", "ln", w="31680"),  # 88 / 100 mm, 2.494 points
         at(1, "Line 5", "lnRef", idx="0"),
+        at(1, "Line 5", "srgbClr", val="00b050"),
         at(1, "Custom 6", "ds", d="600000", sp="200000"),
         at(1, "Dots 7", "prstDash", val="sysDot"),
         at(1, "Dots 7", "ln", cap="rnd"),
-        at(1, "Line 5", "srgbClr", val="00b050"),
         at(2, "Arch 2", "prstTxWarp", prst="textArchUp"),
         at(2, "Arch 2", "t", text="Arch Text"),
         at(2, "Arch 2", "latin", typeface="Arial"),
