@@ -9,11 +9,13 @@
 #include "grading/slidemark/checks/actions.h"
 #include "grading/slidemark/checks/backgrounds.h"
 #include "grading/slidemark/checks/fills.h"
+#include "grading/slidemark/checks/lines.h"
 #include "grading/slidemark/checks/shape_geometry.h"
 #include "grading/slidemark/checks/shape_kinds.h"
 #include "grading/slidemark/checks/slide_identity.h"
 #include "grading/slidemark/checks/slide_show.h"
 #include "grading/slidemark/checks/structure.h"
+#include "grading/slidemark/checks/text_effects.h"
 #include "grading/slidemark/checks/text_find.h"
 #include "grading/slidemark/checks/text_format.h"
 #include "grading/slidemark/checks/transitions.h"
@@ -121,14 +123,22 @@ constexpr KeywordRow kKeywords[] = {
        return Holds(CheckShapeFillPattern(p, a.I(0), a.I(1), a.L(2), a.L(3), a.L(4)));
      }},
 
-    // Shape lines and text effects: not available yet.
-    {"LINEWEIGHT", "IIL", nullptr},
-    {"LINESTYLE", "IIL", nullptr},
-    {"LINECOLOR", "IIL", nullptr},
-    {"TXTEFFECTPRESHAPE", "IIL", nullptr},
-    {"SHAPETXTEFFECTFONT", "IITFL", nullptr},
-    {"SHAPETXTEFFECTTEXT", "IIT", nullptr},
-    {"SHAPETXTEFFECT", "IIL", nullptr},
+    // Shape lines and text effects (checks/lines, checks/text_effects)
+    {"LINEWEIGHT", "IIL",
+     [](P p, A a) { return Holds(CheckLineWeight(p, a.I(0), a.I(1), a.L(2))); }},
+    {"LINESTYLE", "IIL", [](P p, A a) { return Holds(CheckLineStyle(p, a.I(0), a.I(1), a.L(2))); }},
+    {"LINECOLOR", "IIL",
+     [](P p, A a) { return Equals(CheckLineColor(p, a.I(0), a.I(1)), a.L(2)); }},
+    {"TXTEFFECTPRESHAPE", "IIL",
+     [](P p, A a) { return Holds(CheckTxtEffectPreShape(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SHAPETXTEFFECTFONT", "IITFL",
+     [](P p, A a) {
+       return Holds(CheckShapeTxtEffectFont(p, a.I(0), a.I(1), a.T(2), a.F(3), a.L(4)));
+     }},
+    {"SHAPETXTEFFECTTEXT", "IIT",
+     [](P p, A a) { return Holds(CheckShapeTxtEffectText(p, a.I(0), a.I(1), a.T(2))); }},
+    {"SHAPETXTEFFECT", "IIL",
+     [](P p, A a) { return Holds(CheckShapeTxtEffect(p, a.I(0), a.I(1), a.L(2))); }},
 
     // Slide and master backgrounds (checks/backgrounds)
     {"PPTGRADIENTCOLORTYPE", "IL",

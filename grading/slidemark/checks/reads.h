@@ -27,6 +27,17 @@ const powerpoint::Shape* ShapeAt(const powerpoint::Presentation& presentation, i
 std::optional<powerpoint::TextRange> TextRangeOf(const powerpoint::Shape* shape);
 // The same, and only when the frame has text (TextFrame.HasText).
 std::optional<powerpoint::TextRange> TextOf(const powerpoint::Shape& shape);
+// What a member of Slides(slide).Shapes(shape) that can fail answers (its Line, its TextEffect);
+// none when the shape is missing or the read fails.
+template <class T>
+std::optional<T> ShapeMember(const powerpoint::Presentation& presentation, int16_t slide,
+                             int16_t shape, base::Result<T> (powerpoint::Shape::*member)() const) {
+  const powerpoint::Shape* onSlide = ShapeAt(presentation, slide, shape);
+  if (onSlide == nullptr) return std::nullopt;
+  base::Result<T> read = (onSlide->*member)();
+  if (!read) return std::nullopt;
+  return *std::move(read);
+}
 // The characters of the text's first occurrence in the shape's text, case-sensitive; none when
 // the shape, its text or the occurrence is missing.
 std::optional<powerpoint::TextRange> FirstOccurrence(const powerpoint::Presentation& presentation,

@@ -1,5 +1,7 @@
 #include "platform/office/drawingml/line.h"
 
+#include <array>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +41,53 @@ constexpr Named<LineEndType> kEndTypes[] = {
 constexpr Named<LineEndSize> kEndSizes[] = {
     {"sm", LineEndSize::kSmall}, {"med", LineEndSize::kMedium}, {"lg", LineEndSize::kLarge}};
 
+// The presets' dash and space lengths in thousandths of a percent of the line's width, as a
+// custom dash spells them out; every preset's pattern is distinct.
+struct DashPattern {
+  DashStyle style;
+  size_t count;
+  std::array<int64_t, 6> lengths;
+};
+constexpr DashPattern kDashPatterns[] = {
+    {DashStyle::kDot, 2, {100000, 300000}},
+    {DashStyle::kDash, 2, {400000, 300000}},
+    {DashStyle::kLongDash, 2, {800000, 300000}},
+    {DashStyle::kDashDot, 4, {400000, 300000, 100000, 300000}},
+    {DashStyle::kLongDashDot, 4, {800000, 300000, 100000, 300000}},
+    {DashStyle::kLongDashDotDot, 6, {800000, 300000, 100000, 300000, 100000, 300000}},
+    {DashStyle::kSystemDash, 2, {300000, 100000}},
+    {DashStyle::kSystemDot, 2, {100000, 100000}},
+    {DashStyle::kSystemDashDot, 4, {300000, 100000, 100000, 100000}},
+    {DashStyle::kSystemDashDotDot, 6, {300000, 100000, 100000, 100000, 100000, 100000}},
+};
+
+// A length of a:ds in thousandths of a percent, from either way of writing it.
+std::optional<int64_t> DashLength(pugi::xml_node ds, std::string_view local) {
+  std::optional<double> fraction = FractionAttr(ds, local);
+  if (!fraction) return std::nullopt;
+  return std::llround(*fraction * 100000.0);
+}
+
+// The preset whose pattern a custDash spells out exactly (editors that write every dash as a
+// custom one save the presets this way); kCustom for any other pattern or an unreadable one.
+DashStyle CustomDash(pugi::xml_node custDash) {
+  std::array<int64_t, 6> lengths{};
+  size_t count = 0;
+  for (pugi::xml_node ds = custDash.first_child(); ds; ds = ds.next_sibling()) {
+    if (!IsElement(ds, "ds")) continue;
+    if (count + 2 > lengths.size()) return DashStyle::kCustom;
+    std::optional<int64_t> dash = DashLength(ds, "d");
+    std::optional<int64_t> space = DashLength(ds, "sp");
+    if (!dash || !space) return DashStyle::kCustom;
+    lengths[count++] = *dash;
+    lengths[count++] = *space;
+  }
+  for (const DashPattern& pattern : kDashPatterns) {
+    if (pattern.count == count && pattern.lengths == lengths) return pattern.style;
+  }
+  return DashStyle::kCustom;
+}
+
 base::Status ReadEnd(pugi::xml_node node, LineEnd& end) {
   if (!node) return base::Ok();
   if (!ReadNamed(node, "type", kEndTypes, end.type)) return Unreadable(node, "type");
@@ -70,8 +119,8 @@ base::Result<Line> ReadLine(pugi::xml_node ln, const Context& context, const Lin
   }
   if (pugi::xml_node dash = Child(ln, "prstDash")) {
     if (!ReadNamed(dash, "val", kDashes, line.dash)) return Unreadable(dash, "val");
-  } else if (Child(ln, "custDash")) {
-    line.dash = DashStyle::kCustom;
+  } else if (pugi::xml_node custom = Child(ln, "custDash")) {
+    line.dash = CustomDash(custom);
   }
   if (Child(ln, "round")) line.join = LineJoin::kRound;
   if (Child(ln, "bevel")) line.join = LineJoin::kBevel;

@@ -54,7 +54,7 @@ TEST(Line, DashCodes) {
   };
   for (const Case& c : cases) {
     std::string dash = std::string(c.dash) == "custom"
-                           ? R"(<a:custDash><a:ds d="100000" sp="100000"/></a:custDash>)"
+                           ? R"(<a:custDash><a:ds d="600000" sp="200000"/></a:custDash>)"
                            : std::string(R"(<a:prstDash val=")") + c.dash + R"("/>)";
     base::Result<Line> line =
         Read(std::string(R"(<a:ln cap=")") + c.cap +
@@ -62,6 +62,37 @@ TEST(Line, DashCodes) {
     ASSERT_TRUE(line) << c.dash;
     EXPECT_EQ(MsoLineDashStyleOf(*line), c.mso) << c.dash << " " << c.cap;
     EXPECT_EQ(XlLineStyleOf(*line), c.xl) << c.dash << " " << c.cap;
+  }
+}
+
+TEST(Line, ACustomDashSpellingOutAPresetIsThatPreset) {
+  struct Case {
+    const char* name;
+    const char* segments;  // the a:ds elements
+    DashStyle dash;
+  } cases[] = {
+      {"dash, as an editor saves it", R"(<a:ds d="400000" sp="300000"/>)", DashStyle::kDash},
+      {"dash in the strict form", R"(<a:ds d="400%" sp="300%"/>)", DashStyle::kDash},
+      {"square dots", R"(<a:ds d="300000" sp="100000"/>)", DashStyle::kSystemDash},
+      {"round dots' pattern", R"(<a:ds d="100000" sp="100000"/>)", DashStyle::kSystemDot},
+      {"long dash dot dot",
+       R"(<a:ds d="800000" sp="300000"/><a:ds d="100000" sp="300000"/>)"
+       R"(<a:ds d="100000" sp="300000"/>)",
+       DashStyle::kLongDashDotDot},
+      {"no preset's lengths", R"(<a:ds d="600000" sp="200000"/>)", DashStyle::kCustom},
+      {"a preset's first segment only", R"(<a:ds d="400000" sp="300000"/><a:ds d="1" sp="1"/>)",
+       DashStyle::kCustom},
+      {"no segments", "", DashStyle::kCustom},
+      {"an unreadable length", R"(<a:ds d="x" sp="300000"/>)", DashStyle::kCustom},
+      {"more segments than any preset",
+       R"(<a:ds d="1" sp="1"/><a:ds d="1" sp="1"/><a:ds d="1" sp="1"/><a:ds d="1" sp="1"/>)",
+       DashStyle::kCustom},
+  };
+  for (const Case& c : cases) {
+    base::Result<Line> line =
+        Read(std::string(R"(<a:ln><a:custDash>)") + c.segments + "</a:custDash></a:ln>");
+    ASSERT_TRUE(line) << c.name;
+    EXPECT_EQ(line->dash, c.dash) << c.name;
   }
 }
 

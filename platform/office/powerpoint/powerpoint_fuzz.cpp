@@ -1,8 +1,8 @@
 // Arbitrary bytes as a presentation: opened from memory, then every member the checks read
 // driven over every slide and shape (kinds, geometry, placeholders, group members, text, Find,
-// Characters, Paragraphs, fonts and alignment, fills), the slides' and the master's transitions
-// and backgrounds, and the slide show settings. Nothing may crash, hang or leak. Loops are
-// capped so that a large presentation stays quick.
+// Characters, Paragraphs, fonts and alignment, fills, lines and text effects), the slides' and
+// the master's transitions and backgrounds, and the slide show settings. Nothing may crash, hang
+// or leak. Loops are capped so that a large presentation stays quick.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -39,6 +39,20 @@ void ReadFill(const base::Result<powerpoint::FillFormat>& fill) {
   static_cast<void>(fill->Pattern());
 }
 
+void ReadLineAndTextEffect(const powerpoint::Shape& shape) {
+  if (auto line = shape.Line()) {
+    static_cast<void>(line->Weight());
+    static_cast<void>(line->DashStyle());
+    static_cast<void>(line->ForeColor());
+  }
+  if (auto effect = shape.TextEffect()) {
+    static_cast<void>(effect->PresetShape());
+    static_cast<void>(effect->Text());
+    static_cast<void>(effect->FontName());
+    static_cast<void>(effect->FontBold());
+  }
+}
+
 void ReadShape(const powerpoint::Shape& shape) {
   static_cast<void>(shape.Type());
   ReadFill(shape.Fill());
@@ -47,6 +61,7 @@ void ReadShape(const powerpoint::Shape& shape) {
   static_cast<void>(shape.PlaceholderFormat());
   static_cast<void>(shape.Left());
   static_cast<void>(shape.Width());
+  ReadLineAndTextEffect(shape);
   if (shape.HasTextFrame() != powerpoint::msoTrue) return;
   base::Result<powerpoint::TextFrame> frame = shape.TextFrame();
   if (!frame) return;

@@ -18,6 +18,8 @@
 #include "platform/base/result.h"
 #include "platform/office/powerpoint/action_settings.h"
 #include "platform/office/powerpoint/fill_format.h"
+#include "platform/office/powerpoint/line_format.h"
+#include "platform/office/powerpoint/text_effect.h"
 #include "platform/office/powerpoint/text_range.h"
 
 namespace powerpoint {
@@ -87,6 +89,10 @@ class Shape {
   powerpoint::ActionSettings ActionSettings() const;
   // The shape's fill (fill_format.h); fails when the fill that applies cannot be read.
   base::Result<FillFormat> Fill() const;
+  // Its outline (line_format.h); fails for groups, graphic frames and content parts.
+  base::Result<LineFormat> Line() const;
+  // Its text as WordArt (text_effect.h); fails as TextFrame does.
+  base::Result<TextEffectFormat> TextEffect() const;
 
   // For the rest of this layer and the next readers (fills, lines, actions).
   pugi::xml_node Element() const { return element_; }

@@ -60,6 +60,17 @@ std::vector<std::pair<std::string, PptxContent>> Samples() {
   shown.presentationPr =
       R"(<p:showPr loop="1" showNarration="1" useTimings="0"><p:kiosk/><p:sldRg st="2" end="3"/><p:penClr><a:schemeClr val="accent2"><a:lumMod val="75000"/></a:schemeClr></p:penClr></p:showPr>)";
   samples.emplace_back("transitions.pptx", shown);
+  PptxContent lined = TaskPresentation();
+  lined.slides.push_back(SlideXml(
+      R"(<p:sp><p:nvSpPr><p:cNvPr id="2" name="Dashed"/><p:cNvSpPr/><p:nvPr/></p:nvSpPr><p:spPr><a:prstGeom prst="rect"><a:avLst/></a:prstGeom>)"
+      R"(<a:ln w="38100" cmpd="dbl"><a:solidFill><a:schemeClr val="accent2"><a:lumMod val="75000"/></a:schemeClr></a:solidFill><a:custDash><a:ds d="400000" sp="300000"/></a:custDash></a:ln></p:spPr>)"
+      R"(<p:style><a:lnRef idx="2"><a:schemeClr val="accent1"/></a:lnRef><a:fillRef idx="1"><a:schemeClr val="accent1"/></a:fillRef><a:effectRef idx="0"><a:schemeClr val="accent1"/></a:effectRef><a:fontRef idx="minor"/></p:style></p:sp>)"
+      R"(<p:sp><p:nvSpPr><p:cNvPr id="3" name="WordArt"/><p:cNvSpPr txBox="1"/><p:nvPr/></p:nvSpPr><p:spPr><a:prstGeom prst="rect"><a:avLst/></a:prstGeom></p:spPr>)"
+      R"(<p:txBody><a:bodyPr wrap="none"><a:prstTxWarp prst="textArchUp"><a:avLst/></a:prstTxWarp></a:bodyPr>)" +
+          Para(Run("WordArt", R"(sz="3600" b="1")", R"(<a:latin typeface="Impact"/>)")) +
+          "</p:txBody></p:sp>",
+      3));
+  samples.emplace_back("lines.pptx", lined);
   return samples;
 }
 

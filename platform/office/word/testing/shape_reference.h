@@ -38,8 +38,8 @@ struct FillReference {
 struct LineReference {
   double weight = 0.0;  // points
   MsoLineStyle style = msoLineSingle;
-  // A preset dash; empty where the writer saved a custom dash (`a:custDash`), which no preset
-  // names.
+  // A preset dash (also one the writer saved as a custom dash of the preset's lengths); empty
+  // where the writer saved a custom dash no preset names.
   std::optional<MsoLineDashStyle> dash_style;
   int32_t fore_color = 0;
 };
@@ -240,9 +240,9 @@ inline constexpr std::array<ShapeReference, 10> kShapeReferences = {{
      .fill = FillReference{.fore_color = ModelColor(0xFF0000), .transparency = 0.0},
      .line = LineReference{.weight = EmuToPoints(28440),
                            .style = msoLineSingle,
-                           .dash_style = std::nullopt,
-                           .fore_color =
-                               ModelColor(0x00B050)},  // a:custDash: a 400 % dash, a 300 % gap
+                           // a:custDash of a 400 % dash and a 300 % gap: the preset dash
+                           .dash_style = msoLineDash,
+                           .fore_color = ModelColor(0x00B050)},
      .margins = std::nullopt,
      .color_type = std::nullopt,
      .text = ""},
