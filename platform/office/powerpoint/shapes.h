@@ -17,6 +17,7 @@
 
 #include "platform/base/result.h"
 #include "platform/office/powerpoint/action_settings.h"
+#include "platform/office/powerpoint/animation_settings.h"
 #include "platform/office/powerpoint/text_range.h"
 
 namespace powerpoint {
@@ -84,6 +85,8 @@ class Shape {
   base::Result<const Shapes*> GroupItems() const;
   // What clicking the shape or pointing at it does (p:cNvPr's hyperlink elements).
   powerpoint::ActionSettings ActionSettings() const;
+  // How the slide show animates the shape, from its part's timeline.
+  powerpoint::AnimationSettings AnimationSettings() const;
 
   // For the rest of this layer and the next readers (fills, lines, actions).
   pugi::xml_node Element() const { return element_; }

@@ -57,6 +57,8 @@ class Slide {
   powerpoint::SlideShowTransition SlideShowTransition() const {
     return powerpoint::SlideShowTransition(part_->Root(), index_);
   }
+  // The slide's animation timeline (TimeLine.MainSequence).
+  const powerpoint::TimeLine& TimeLine() const { return part_->TimeLine(); }
   const SlidePart& Part() const { return *part_; }
   void SetLinks(std::unordered_map<std::string, LinkTarget> links) {
     part_->SetLinks(std::move(links));
