@@ -79,10 +79,10 @@ TEST(Keywords, AKeywordNotAvailableFailsItsRuleWithALogLine) {
   // Expected values that a missing check would read as 0 still fail.
   EXPECT_EQ(opened.Rule({"LINEWEIGHT", "1", "1", "0"}), engine::kCheckFails);
   EXPECT_EQ(opened.LastColumnRead(), 4);
-  EXPECT_EQ(opened.Rule({"setanimation", "1", "1", "0"}), engine::kCheckFails);
+  EXPECT_EQ(opened.Rule({"linestyle", "1", "1", "0"}), engine::kCheckFails);
   const std::string text = opened.Log();
   EXPECT_NE(text.find("LINEWEIGHT is not available"), std::string::npos) << text;
-  EXPECT_NE(text.find("SETANIMATION is not available"), std::string::npos) << text;
+  EXPECT_NE(text.find("LINESTYLE is not available"), std::string::npos) << text;
 }
 
 TEST(Keywords, WithNoPresentationOpenEveryKeywordFails) {
