@@ -192,6 +192,12 @@ base::Result<const Effect*> Sequence::Item(int32_t index) const {
   return &effects_[static_cast<size_t>(index - 1)];
 }
 
+void TimeLine::KeepLaterAfterEffect(int32_t shapeId, const AfterEffectRead& after) {
+  auto build = builds_.find(shapeId);
+  if (build != builds_.end() && build->second.laterAfterEffect.effect == ppAfterEffectNothing)
+    build->second.laterAfterEffect = after;
+}
+
 const ShapeBuild* TimeLine::BuildOf(int32_t shapeId) const {
   auto found = builds_.find(shapeId);
   return found == builds_.end() ? nullptr : &found->second;
@@ -204,8 +210,10 @@ TimeLine TimeLine::Read(const SlidePart& part) {
   if (!main) return timeline;
 
   std::vector<pugi::xml_node> nodes;
+  std::vector<pugi::xml_node> loose;  // behaviours outside every effect (their p:cBhvr)
   for (pugi::xml_node at = NextBelow(main, main); at;) {
     if (!IsEffect(at)) {
+      if (IsElement(at, "cBhvr")) loose.push_back(at);
       at = NextBelow(at, main);
       continue;
     }
@@ -259,11 +267,23 @@ TimeLine TimeLine::Read(const SlidePart& part) {
         if (effect.after_.effect == ppAfterEffectNothing) effect.after_ = after;
         return;
       }
-      auto build = timeline.builds_.find(target);
-      if (build != timeline.builds_.end() &&
-          build->second.laterAfterEffect.effect == ppAfterEffectNothing)
-        build->second.laterAfterEffect = after;
+      timeline.KeepLaterAfterEffect(target, after);
     });
+  }
+  // Some editors write them beside the effects, in the click group: a hide when an effect ends
+  // or on a later click, a colour change when a later effect starts.
+  for (pugi::xml_node behaviour : loose) {
+    const pugi::xml_node element = behaviour.parent();
+    AfterEffectRead after;
+    if (Hides(element, behaviour)) {
+      const pugi::xml_node cond = Child(Child(Child(behaviour, "cTn"), "stCondLst"), "cond");
+      const bool atEnd = std::string_view(Attr(cond, "evt").value()) == "end";
+      after.effect = atEnd ? ppAfterEffectHide : ppAfterEffectHideOnClick;
+    } else if (std::optional<int32_t> colour = ColourOf(element, part)) {
+      after = {ppAfterEffectDim, colour};
+    }
+    if (after.effect != ppAfterEffectNothing)
+      timeline.KeepLaterAfterEffect(TargetOf(behaviour), after);
   }
 
   // Text builds: the p:bldP of the shape and its build's group, else the shape's first.

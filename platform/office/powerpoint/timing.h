@@ -4,7 +4,10 @@
 // is one Effect, in document order. Each effect is read once, when the slide's timeline is first
 // asked for: its type (presetClass and presetID through the table in constants.cpp), its
 // direction, the shape it targets, its timing, and what the older per-shape settings take from
-// it (after effect, dim colour, text unit, sound; animation_settings.h).
+// it (after effect, dim colour, text unit, sound; animation_settings.h). After effects are
+// hides and colour changes of an animated shape: inside its own effect (marked afterEffect, or a
+// hide ending an entrance), inside a later effect on another shape, or beside the effects in a
+// click group.
 #pragma once
 
 #include <cstdint>
@@ -133,6 +136,9 @@ class TimeLine {
   const ShapeBuild* BuildOf(int32_t shapeId) const;
 
  private:
+  // The first after effect found outside the shape's own effects.
+  void KeepLaterAfterEffect(int32_t shapeId, const AfterEffectRead& after);
+
   Sequence main_;
   std::unordered_map<int32_t, ShapeBuild> builds_;
 };

@@ -4,8 +4,10 @@
 // and units, sounds, and timing trees that are missing, wrapped or deeply nested.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 
+#include "platform/office/powerpoint/application.h"
 #include "platform/office/powerpoint/constants.h"
 #include "platform/office/powerpoint/errors.h"
 #include "platform/office/powerpoint/testing/open_pptx.h"
@@ -294,6 +296,122 @@ TEST_F(Builds, SoundOfTheBuildEffect) {
   EXPECT_EQ(sound->Name(), "Applause.wav");
   EXPECT_FALSE(Of(1).SoundEffect());
   EXPECT_FALSE(Of(2).SoundEffect());
+}
+
+// What the model reads of one effect of the main sequence and of one shape's settings.
+struct EffectRead {
+  int32_t type = -1;
+  int32_t trigger = -1;
+  float delay = -1;
+  float duration = -1;
+  float repeat = -1;
+  std::string shape;
+  bool operator==(const EffectRead&) const = default;
+};
+
+struct SettingsRead {
+  int32_t animate = -9;
+  int32_t order = -9;
+  int32_t entry = -9;
+  int32_t mode = -9;
+  float time = -9;
+  int32_t after = -9;
+  int32_t dim = -9;
+  std::string sound;
+  bool operator==(const SettingsRead&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const EffectRead& e) {
+  return out << "type " << e.type << " trigger " << e.trigger << " delay " << e.delay
+             << " duration " << e.duration << " repeat " << e.repeat << " on " << e.shape;
+}
+
+std::ostream& operator<<(std::ostream& out, const SettingsRead& s) {
+  return out << "animate " << s.animate << " order " << s.order << " entry " << s.entry << " mode "
+             << s.mode << " time " << s.time << " after " << s.after << " dim " << s.dim
+             << " sound " << s.sound;
+}
+
+std::vector<EffectRead> EffectsOf(const Presentation& presentation) {
+  std::vector<EffectRead> read;
+  for (const Effect& effect : (*presentation.Slides().Item(1))->TimeLine().MainSequence()) {
+    const Timing& timing = effect.Timing();
+    base::Result<const Shape*> shape = effect.Shape();
+    read.push_back({effect.EffectType(), timing.TriggerType(),
+                    timing.TriggerDelayTime().value_or(-1), timing.Duration().value_or(-1),
+                    timing.RepeatCount().value_or(-1), shape ? (*shape)->Name() : "?"});
+  }
+  return read;
+}
+
+std::vector<SettingsRead> SettingsOf(const Presentation& presentation) {
+  std::vector<SettingsRead> read;
+  for (const auto& shape : (*presentation.Slides().Item(1))->Shapes()) {
+    const AnimationSettings s = shape->AnimationSettings();
+    base::Result<ColorFormat> dim = s.DimColor();
+    base::Result<SoundEffect> sound = s.SoundEffect();
+    read.push_back({s.Animate(), s.AnimationOrder(), s.EntryEffect().value_or(-1), s.AdvanceMode(),
+                    s.AdvanceTime().value_or(-1), s.AfterEffect(), dim ? dim->RGB() : -1,
+                    sound ? sound->Name() : ""});
+  }
+  return read;
+}
+
+// What LibreOffice Impress saved for testdata/suite_animation.pptx (its script says how it was
+// made), built in code: the same shapes, effects, timing, dim, hide and sound.
+testing::PptxContent ImpressAnimationInCode() {
+  EffectXml flying;
+  flying.shapeId = 41;
+  flying.presetId = 2;
+  flying.presetSubtype = 8;
+  flying.duration = "2000";
+  EffectXml wiping;
+  wiping.shapeId = 43;
+  wiping.presetId = 22;
+  wiping.presetSubtype = 4;
+  wiping.nodeType = "afterEffect";
+  wiping.delay = "1500";
+  wiping.repeatCount = "3000";
+  wiping.behaviours =
+      testing::HideBehaviour(43, false, false) + testing::DimBehaviour(41, "ff0000", false);
+  EffectXml sounding;
+  sounding.shapeId = 44;
+  sounding.presetId = 2;
+  sounding.presetSubtype = 4;
+  sounding.sound = "applause.wav";
+  std::string shapes;
+  int32_t id = 41;
+  for (const char* name : {"Flying", "Still", "Wiping", "Sounding"})
+    shapes += testing::AutoShape(id++, name, "rect", testing::Box{}, testing::TextPara(name));
+  return Animated(shapes, MainSequenceTiming({{flying}, {wiping}, {sounding}}));
+}
+
+TEST(Timing, ATreeSavedByImpressReadsAsTheSameTreeBuiltInCode) {
+  Application app;
+  const std::filesystem::path saved = std::filesystem::path(KIRV_SOURCE_DIR) /
+                                      "platform/office/powerpoint/testdata/suite_animation.pptx";
+  base::Result<Presentation*> impress = app.Presentations().Open("C:\\suite_animation.pptx", saved);
+  ASSERT_TRUE(impress) << impress.error().message;
+  testing::OpenPptx built(ImpressAnimationInCode());
+  ASSERT_NE(built.Get(), nullptr);
+
+  const std::vector<EffectRead> effects = {
+      {msoAnimEffectFly, msoAnimTriggerOnPageClick, 0, 2, 1, "Flying"},
+      {msoAnimEffectWipe, msoAnimTriggerAfterPrevious, 1.5f, 0.5f, 3, "Wiping"},
+      {msoAnimEffectFly, msoAnimTriggerOnPageClick, 0, 0.5f, 1, "Sounding"},
+  };
+  EXPECT_EQ(EffectsOf(**impress), effects);
+  EXPECT_EQ(EffectsOf(*built.Get()), effects);
+
+  const std::vector<SettingsRead> settings = {
+      {msoTrue, 1, ppEffectFlyFromLeft, ppAdvanceOnClick, 0, ppAfterEffectDim, 255, ""},
+      {msoFalse, 0, ppEffectNone, ppAdvanceOnClick, 0, ppAfterEffectNothing, -1, ""},
+      {msoTrue, 2, ppEffectWipeUp, ppAdvanceOnTime, 1.5f, ppAfterEffectHide, -1, ""},
+      {msoTrue, 3, ppEffectFlyFromBottom, ppAdvanceOnClick, 0, ppAfterEffectNothing, -1,
+       "applause.wav"},
+  };
+  EXPECT_EQ(SettingsOf(**impress), settings);
+  EXPECT_EQ(SettingsOf(*built.Get()), settings);
 }
 
 TEST(Timing, NoTimingGivesAnEmptySequenceAndShapesNotAnimated) {
