@@ -11,9 +11,11 @@
 #include "grading/slidemark/checks/shape_geometry.h"
 #include "grading/slidemark/checks/shape_kinds.h"
 #include "grading/slidemark/checks/slide_identity.h"
+#include "grading/slidemark/checks/slide_show.h"
 #include "grading/slidemark/checks/structure.h"
 #include "grading/slidemark/checks/text_find.h"
 #include "grading/slidemark/checks/text_format.h"
+#include "grading/slidemark/checks/transitions.h"
 #include "platform/vb/strings.h"
 
 namespace slidemark {
@@ -37,7 +39,7 @@ using P = const powerpoint::Presentation&;
 
 constexpr KeywordRow kKeywords[] = {
     // Text search, slide identity, transition and template (checks/text_find,
-    // checks/slide_identity)
+    // checks/slide_identity, checks/transitions)
     {"FINDTEXT", "T", [](P p, A a) { return Holds(CheckFindText(p, a.T(0))); }},
     {"TEMPLATEAPPLY", "T", [](P p, A a) { return Holds(CheckTemplateApply(p, a.T(0))); }},
     {"GETSLIDEID", "I", [](P p, A a) { return NonZero(CheckGetSlideId(p, a.I(0))); }},
@@ -177,24 +179,41 @@ constexpr KeywordRow kKeywords[] = {
            CheckTxtInSlideShapeActionSettingSound(p, a.I(0), a.I(1), a.T(2), a.T(3), a.L(4)));
      }},
 
-    // The other transition settings and slide show settings: not available yet.
-    {"ALLSLIDETRANSITION", "L", nullptr},
-    {"SLIDETRANSITIONSPEED", "IL", nullptr},
-    {"SLIDETRANSITIONCLICK", "IL", nullptr},
-    {"SLIDETRANSITIONMODEONTIME", "IF", nullptr},
-    {"SLIDETRANSITIONSOUNDEFFECT", "IT", nullptr},
-    {"SLIDETRANSITIONDURATION", "IF", nullptr},
-    {"ALLSLIDETRANSITIONONCLICK", "L", nullptr},
-    {"ALLSLIDETRANSITIONONTIME", "F", nullptr},
-    {"ALLSLIDETRANSITIONDURATION", "F", nullptr},
-    {"ALLSLIDETRANSITIONSPEED", "L", nullptr},
-    {"ALLSLIDETRANSITIONSOUNDEFFECT", "T", nullptr},
-    {"SLIDESHOWSETTINGSHOWTYPE", "L", nullptr},
-    {"SLIDESHOWSETTINGOPTION", "L", nullptr},
-    {"SLIDESHOWSETTINGRANGETYPE", "L", nullptr},
-    {"SLIDESHOWSETTINGRANGE", "LL", nullptr},
-    {"SLIDESHOWPOINTERCOLOR", "L", nullptr},
-    {"SLIDESHOWSETTINGADVANCEMODE", "L", nullptr},
+    // A slide's transition, the master's (for all slides) and the slide show settings
+    // (checks/transitions, checks/slide_show)
+    {"SLIDETRANSITIONSPEED", "IL",
+     [](P p, A a) { return Holds(CheckSlideTransitionSpeed(p, a.I(0), a.L(1))); }},
+    {"SLIDETRANSITIONCLICK", "IL",
+     [](P p, A a) { return Holds(CheckSlideTransitionClick(p, a.I(0), a.L(1))); }},
+    {"SLIDETRANSITIONMODEONTIME", "IF",
+     [](P p, A a) { return Holds(CheckSlideTransitionModeOnTime(p, a.I(0), a.F(1))); }},
+    {"SLIDETRANSITIONSOUNDEFFECT", "IT",
+     [](P p, A a) { return Holds(CheckSlideTransitionSoundEffect(p, a.I(0), a.T(1))); }},
+    {"SLIDETRANSITIONDURATION", "IF",
+     [](P p, A a) { return Holds(CheckSlideTransitionDuration(p, a.I(0), a.F(1))); }},
+    {"ALLSLIDETRANSITION", "L", [](P p, A a) { return Holds(CheckAllSlideTransition(p, a.L(0))); }},
+    {"ALLSLIDETRANSITIONONCLICK", "L",
+     [](P p, A a) { return Holds(CheckAllSlideTransitionOnClick(p, a.L(0))); }},
+    {"ALLSLIDETRANSITIONONTIME", "F",
+     [](P p, A a) { return Holds(CheckAllSlideTransitionOnTime(p, a.F(0))); }},
+    {"ALLSLIDETRANSITIONDURATION", "F",
+     [](P p, A a) { return Holds(CheckAllSlideTransitionDuration(p, a.F(0))); }},
+    {"ALLSLIDETRANSITIONSPEED", "L",
+     [](P p, A a) { return Holds(CheckAllSlideTransitionSpeed(p, a.L(0))); }},
+    {"ALLSLIDETRANSITIONSOUNDEFFECT", "T",
+     [](P p, A a) { return Holds(CheckAllSlideTransitionSoundEffect(p, a.T(0))); }},
+    {"SLIDESHOWSETTINGSHOWTYPE", "L",
+     [](P p, A a) { return Holds(CheckSlideShowSettingShowType(p, a.L(0))); }},
+    {"SLIDESHOWSETTINGOPTION", "L",
+     [](P p, A a) { return Holds(CheckSlideShowSettingOption(p, a.L(0))); }},
+    {"SLIDESHOWSETTINGRANGETYPE", "L",
+     [](P p, A a) { return Holds(CheckSlideShowSettingRangeType(p, a.L(0))); }},
+    {"SLIDESHOWSETTINGRANGE", "LL",
+     [](P p, A a) { return Holds(CheckSlideShowSettingRange(p, a.L(0), a.L(1))); }},
+    {"SLIDESHOWPOINTERCOLOR", "L",
+     [](P p, A a) { return Holds(CheckSlideShowPointerColor(p, a.L(0))); }},
+    {"SLIDESHOWSETTINGADVANCEMODE", "L",
+     [](P p, A a) { return Holds(CheckSlideShowSettingAdvanceMode(p, a.L(0))); }},
 
     // A shape's animation settings and the effects of a slide's main sequence
     // (checks/animations)

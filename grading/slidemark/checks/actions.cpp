@@ -46,10 +46,6 @@ Setting OfShapeText(const Presentation& p, int16_t slide, int16_t shape, int32_t
   return OfText(TextRangeOf(ShapeAt(p, slide, shape)), index);
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return vb::LCase(a) == vb::LCase(b);
-}
-
 }  // namespace
 
 std::string CleanAddress(std::string_view address) {

@@ -3,7 +3,13 @@
 
 #include <string>
 
+#include "platform/vb/strings.h"
+
 namespace slidemark {
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return vb::LCase(a) == vb::LCase(b);
+}
 
 const powerpoint::Slide* SlideAt(const powerpoint::Presentation& presentation, int32_t slide) {
   base::Result<powerpoint::Slide*> found = presentation.Slides().Item(slide);

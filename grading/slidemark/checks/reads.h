@@ -15,6 +15,9 @@ namespace slidemark {
 
 using engine::KeepRead;
 
+// Both texts lower-cased, then compared exactly: how a check compares where case is ignored.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
 // Slides(slide); null when the presentation has no such slide.
 const powerpoint::Slide* SlideAt(const powerpoint::Presentation& presentation, int32_t slide);
 // Slides(slide).Shapes(shape); null when either is missing.

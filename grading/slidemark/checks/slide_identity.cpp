@@ -1,4 +1,4 @@
-// Slide identifiers, a slide's transition effect and the template name.
+// Slide identifiers and the template name.
 #include "grading/slidemark/checks/slide_identity.h"
 
 #include <string>
@@ -21,13 +21,6 @@ bool CheckSlideSwap(const Presentation& p, int16_t a, int16_t b) {
   // presentation that lost slide b would count as swapped.
   if (SlideAt(p, a) == nullptr || SlideAt(p, b) == nullptr) return false;
   return CheckGetSlideId(p, b) < CheckGetSlideId(p, a);
-}
-
-bool CheckSlideTransition(const Presentation& p, int16_t slide, int32_t effect) {
-  int32_t read = 0;
-  if (const powerpoint::Slide* onSlide = SlideAt(p, slide))
-    KeepRead(read, onSlide->SlideShowTransition().EntryEffect());
-  return read == effect;
 }
 
 bool CheckTemplateApply(const Presentation& p, std::string_view name) {

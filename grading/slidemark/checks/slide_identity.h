@@ -1,5 +1,5 @@
-// Slide identity, transition and template: a slide's SlideID (inserted or swapped slides are
-// told by their identifiers), its transition effect and the presentation's TemplateName.
+// Slide identity and template: a slide's SlideID (inserted or swapped slides are told by their
+// identifiers) and the presentation's TemplateName.
 #pragma once
 
 #include <cstdint>
@@ -18,9 +18,6 @@ bool CheckInsertSlide(const Presentation& p, int16_t slide, int32_t id);
 // Both slides exist and b's identifier is smaller than a's: b was made before a, so the two
 // stand swapped.
 bool CheckSlideSwap(const Presentation& p, int16_t a, int16_t b);
-// Slides.Range(slide).SlideShowTransition.EntryEffect equals the effect (0 holds for a missing
-// slide or a transition that does not read).
-bool CheckSlideTransition(const Presentation& p, int16_t slide, int32_t effect);
 // TemplateName equals the name, case-sensitive.
 bool CheckTemplateApply(const Presentation& p, std::string_view name);
 

@@ -21,9 +21,21 @@ base::Status WriteAnswerWorkbook(const std::filesystem::path& file, std::string_
 }
 
 OpenedPresentation::OpenedPresentation(const powerpoint::testing::PptxContent& content) {
+  Open(powerpoint::testing::PptxBytes(content));
+}
+
+OpenedPresentation::OpenedPresentation(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    Open(base::Error::Of("cannot read ", file.string()));
+    return;
+  }
+  Open(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+void OpenedPresentation::Open(const base::Result<std::string>& bytes) {
   state_.engine.CheckPath = folders_.Candidate();
   state_.PptApp = std::make_unique<powerpoint::Application>();
-  base::Result<std::string> bytes = powerpoint::testing::PptxBytes(content);
   if (!bytes) return;
   base::Result<powerpoint::Presentation*> opened =
       state_.PptApp->Presentations().OpenBytes("C:\\Pptkt\\test.pptx", *bytes);

@@ -34,6 +34,8 @@ struct GradingFolders : engine::testing::GradingFolders {
 class OpenedPresentation {
  public:
   explicit OpenedPresentation(const powerpoint::testing::PptxContent& content);
+  // The same for a presentation file (one a presentation program saved).
+  explicit OpenedPresentation(const std::filesystem::path& file);
 
   bool Opened() const { return state_.CurrentPresentation != nullptr; }
   // Loads `cells` (a keyword and its argument cells) as grid row 1 and runs the dispatcher on
@@ -46,6 +48,8 @@ class OpenedPresentation {
   std::string Log() const;
 
  private:
+  void Open(const base::Result<std::string>& bytes);
+
   GradingFolders folders_;
   SlideState state_;
 };

@@ -422,6 +422,12 @@ constexpr NamedNumber kTransitionEffects[] = {
     {"window horz", ppEffectWindowHorizontal},
 };
 
+constexpr NamedNumber kTransitionSpeeds[] = {
+    {"slow", ppTransitionSpeedSlow},
+    {"med", ppTransitionSpeedMedium},
+    {"fast", ppTransitionSpeedFast},
+};
+
 template <size_t N>
 std::unordered_map<std::string_view, int32_t> MapOf(const NamedNumber (&table)[N]) {
   std::unordered_map<std::string_view, int32_t> map;
@@ -674,6 +680,12 @@ std::optional<int32_t> EntryEffectOf(int32_t effectType, int32_t presetSubtype, 
     if (entry.effect != effectType) continue;
     if (entry.subtype == kAnySubtype || entry.subtype == presetSubtype) return entry.entry;
   }
+  return std::nullopt;
+}
+
+std::optional<int32_t> TransitionSpeedOf(std::string_view spd) {
+  for (const NamedNumber& entry : kTransitionSpeeds)
+    if (entry.name == spd) return entry.number;
   return std::nullopt;
 }
 

@@ -428,6 +428,34 @@ enum PpTextUnitEffect : int32_t {
   ppAnimateByCharacter = 2,
 };
 
+// SlideShowTransition.Speed.
+enum PpTransitionSpeed : int32_t {
+  ppTransitionSpeedMixed = -2,
+  ppTransitionSpeedSlow = 1,
+  ppTransitionSpeedMedium = 2,
+  ppTransitionSpeedFast = 3,
+};
+
+// SlideShowSettings: how the show is presented, which slides it runs and how it advances.
+enum PpSlideShowType : int32_t {
+  ppShowTypeSpeaker = 1,
+  ppShowTypeWindow = 2,
+  ppShowTypeKiosk = 3,
+  ppShowTypeWindow2 = 4,
+};
+
+enum PpSlideShowRangeType : int32_t {
+  ppShowAll = 1,
+  ppShowSlideRange = 2,
+  ppShowNamedSlideShow = 3,
+};
+
+enum PpSlideShowAdvanceMode : int32_t {
+  ppSlideShowManualAdvance = 1,
+  ppSlideShowUseSlideTimings = 2,
+  ppSlideShowRehearseNewTimings = 3,
+};
+
 // The number of a preset geometry name as a:prstGeom writes it ("rect" -> msoShapeRectangle,
 // "flowChartProcess" -> msoShapeFlowchartProcess); nullopt for a name no auto shape has.
 std::optional<int32_t> AutoShapeTypeOf(std::string_view preset);
@@ -442,6 +470,8 @@ std::optional<int32_t> SlideLayoutOf(std::string_view type);
 // and "true"/"false" are settled here). nullopt for an element or variant with no number.
 std::optional<int32_t> TransitionEffectOf(
     std::string_view element, const std::function<std::string_view(std::string_view)>& attribute);
+// The speed p:transition's spd names ("slow", "med", "fast"); nullopt for another name.
+std::optional<int32_t> TransitionSpeedOf(std::string_view spd);
 
 // The effect type of a timeline effect by its p:cTn's presetClass ("entr", "exit", "emph",
 // "path", "mediacall") and presetID; nullopt for a class or preset with no number (custom

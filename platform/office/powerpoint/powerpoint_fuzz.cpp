@@ -1,7 +1,8 @@
 // Arbitrary bytes as a presentation: opened from memory, then every member the checks read
 // driven over every slide and shape (kinds, geometry, placeholders, group members, text, Find,
-// Characters, Paragraphs, fonts and alignment, animation settings) and every slide's main
-// animation sequence. Nothing may crash, hang or leak. Loops are
+// Characters, Paragraphs, fonts and alignment, animation settings), the slides' and the
+// master's transitions, the slide show settings and every slide's main animation sequence.
+// Nothing may crash, hang or leak. Loops are
 // capped so that a large presentation stays quick.
 #include <algorithm>
 #include <cstddef>
@@ -71,6 +72,29 @@ void ReadShape(const powerpoint::Shape& shape) {
   }
 }
 
+void ReadTransition(const powerpoint::SlideShowTransition& transition) {
+  static_cast<void>(transition.EntryEffect());
+  static_cast<void>(transition.Speed());
+  static_cast<void>(transition.AdvanceOnClick());
+  static_cast<void>(transition.AdvanceTime());
+  static_cast<void>(transition.Duration());
+  static_cast<void>(transition.SoundEffect());
+}
+
+void ReadSlideShowSettings(const powerpoint::Presentation& presentation) {
+  base::Result<powerpoint::SlideShowSettings> settings = presentation.SlideShowSettings();
+  if (!settings) return;
+  static_cast<void>(settings->ShowType());
+  static_cast<void>(settings->LoopUntilStopped());
+  static_cast<void>(settings->ShowWithNarration());
+  static_cast<void>(settings->ShowWithAnimation());
+  static_cast<void>(settings->RangeType());
+  static_cast<void>(settings->StartingSlide());
+  static_cast<void>(settings->EndingSlide());
+  static_cast<void>(settings->AdvanceMode());
+  static_cast<void>(settings->PointerColor());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -80,12 +104,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!opened) return 0;
   powerpoint::Presentation& presentation = **opened;
   static_cast<void>(presentation.TemplateName());
-  static_cast<void>(presentation.SlideMaster());
+  if (auto master = presentation.SlideMaster()) ReadTransition((*master)->SlideShowTransition());
+  ReadSlideShowSettings(presentation);
   int budget = 2000;  // shapes read, so a large file stays quick
   for (const auto& slide : presentation.Slides()) {
     static_cast<void>(slide->Layout());
     static_cast<void>(slide->SlideID());
-    static_cast<void>(slide->SlideShowTransition().EntryEffect());
+    ReadTransition(slide->SlideShowTransition());
     ReadTimeLine(slide->TimeLine());
     std::vector<const powerpoint::Shapes*> pending{&slide->Shapes()};
     while (!pending.empty() && budget > 0) {

@@ -88,8 +88,8 @@ base::Result<std::unique_ptr<Presentation>> Presentation::FromBytes(Application&
 
 base::Status Presentation::Load() {
   const opc::Relationship* main = package_->FindRelationship("", "/officeDocument");
-  const std::string mainPart =
-      main != nullptr && !main->external ? main->target : "ppt/presentation.xml";
+  mainPart_ = main != nullptr && !main->external ? main->target : "ppt/presentation.xml";
+  const std::string& mainPart = mainPart_;
   base::Result<pugi::xml_node> root = RootOf(*package_, mainPart, "presentation");
   if (!root) return Unreadable("not a presentation: ", root.error().message);
 
@@ -225,6 +225,22 @@ base::Result<std::string> Presentation::TemplateName() const {
   base::Result<pugi::xml_document*> xml = package_->PartXml(part);
   if (!xml) return Unreadable(part, ": ", xml.error().message);
   return std::string(Child((*xml)->document_element(), "Template").text().get());
+}
+
+base::Result<SlideShowSettings> Presentation::SlideShowSettings() const {
+  drawingml::Context colors;
+  if (!masters_.empty()) {
+    colors.theme = &masters_.front()->Part().Theme();
+    colors.colorMap = &masters_.front()->Part().ColorMap();
+  }
+  pugi::xml_node showPr;
+  const opc::Relationship* rel = package_->FindRelationship(mainPart_, "/presProps");
+  if (rel != nullptr && !rel->external && package_->HasPart(rel->target)) {
+    base::Result<pugi::xml_node> root = RootOf(*package_, rel->target, "presentationPr");
+    if (!root) return root.error();
+    showPr = Child(*root, "showPr");
+  }
+  return powerpoint::SlideShowSettings(showPr, slides_.Count(), colors);
 }
 
 float Presentation::SlideWidth() const {

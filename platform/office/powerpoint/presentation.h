@@ -14,6 +14,7 @@
 #include "platform/office/drawingml/text.h"
 #include "platform/office/drawingml/theme.h"
 #include "platform/office/opc/package.h"
+#include "platform/office/powerpoint/slide_show_settings.h"
 #include "platform/office/powerpoint/slides.h"
 
 namespace powerpoint {
@@ -44,6 +45,9 @@ class Presentation {
   const std::vector<std::unique_ptr<Master>>& Masters() const { return masters_; }
   // docProps/app.xml's Template ("" when the part or the element is missing).
   base::Result<std::string> TemplateName() const;
+  // ppt/presProps.xml's p:showPr, its defaults without the part or the element; fails when the
+  // part cannot be read.
+  base::Result<powerpoint::SlideShowSettings> SlideShowSettings() const;
   // p:sldSz in points.
   float SlideWidth() const;
   float SlideHeight() const;
@@ -63,6 +67,7 @@ class Presentation {
   Application& app_;
   std::unique_ptr<opc::Package> package_;
   std::string fullName_;
+  std::string mainPart_;  // ppt/presentation.xml, or where the package's relationship points
   drawingml::ListStyle defaults_;
   std::vector<std::unique_ptr<drawingml::Theme>> themes_;
   std::vector<std::unique_ptr<Master>> masters_;

@@ -33,6 +33,10 @@ class Master {
   explicit Master(std::unique_ptr<SlidePart> part) : part_(std::move(part)) {}
   const std::string& Name() const { return part_->Name(); }
   const powerpoint::Shapes& Shapes() const { return part_->Shapes(); }
+  // The master's own p:transition (set when a transition was applied to all slides).
+  powerpoint::SlideShowTransition SlideShowTransition() const {
+    return powerpoint::SlideShowTransition(part_->Root(), 0);
+  }
   const SlidePart& Part() const { return *part_; }
 
  private:

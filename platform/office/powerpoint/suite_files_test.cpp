@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/office/powerpoint/application.h"
+#include "platform/office/powerpoint/testing/open_pptx.h"
 #include "platform/office/powerpoint/testing/presentation_reference.h"
 
 namespace powerpoint {
@@ -15,10 +16,6 @@ namespace {
 using testing::ParagraphReference;
 using testing::PresentationReference;
 using testing::ShapeReference;
-
-std::filesystem::path TestData(std::string_view file) {
-  return std::filesystem::path(KIRV_SOURCE_DIR) / "platform/office/powerpoint/testdata" / file;
-}
 
 // Paragraph i's text without its closing CR.
 std::string ParagraphText(const TextRange& paragraph) {
@@ -82,7 +79,7 @@ TEST(SuiteFiles, AnswerWhatTheReferenceSays) {
     SCOPED_TRACE(std::string(reference.file));
     Application app;
     base::Result<Presentation*> opened = app.Presentations().Open(
-        std::string("C:\\") + std::string(reference.file), TestData(reference.file));
+        std::string("C:\\") + std::string(reference.file), testing::SuiteFile(reference.file));
     ASSERT_TRUE(opened) << opened.error().message;
     const Presentation& presentation = **opened;
     EXPECT_FLOAT_EQ(presentation.SlideWidth(), static_cast<float>(reference.slide_width));

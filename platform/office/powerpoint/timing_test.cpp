@@ -4,10 +4,8 @@
 // and units, sounds, and timing trees that are missing, wrapped or deeply nested.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <optional>
 
-#include "platform/office/powerpoint/application.h"
 #include "platform/office/powerpoint/constants.h"
 #include "platform/office/powerpoint/errors.h"
 #include "platform/office/powerpoint/testing/open_pptx.h"
@@ -387,11 +385,8 @@ testing::PptxContent ImpressAnimationInCode() {
 }
 
 TEST(Timing, ATreeSavedByImpressReadsAsTheSameTreeBuiltInCode) {
-  Application app;
-  const std::filesystem::path saved = std::filesystem::path(KIRV_SOURCE_DIR) /
-                                      "platform/office/powerpoint/testdata/suite_animation.pptx";
-  base::Result<Presentation*> impress = app.Presentations().Open("C:\\suite_animation.pptx", saved);
-  ASSERT_TRUE(impress) << impress.error().message;
+  testing::OpenPptx saved(testing::SuiteFile("suite_animation.pptx"));
+  ASSERT_NE(saved.Get(), nullptr);
   testing::OpenPptx built(ImpressAnimationInCode());
   ASSERT_NE(built.Get(), nullptr);
 
@@ -400,7 +395,7 @@ TEST(Timing, ATreeSavedByImpressReadsAsTheSameTreeBuiltInCode) {
       {msoAnimEffectWipe, msoAnimTriggerAfterPrevious, 1.5f, 0.5f, 3, "Wiping"},
       {msoAnimEffectFly, msoAnimTriggerOnPageClick, 0, 0.5f, 1, "Sounding"},
   };
-  EXPECT_EQ(EffectsOf(**impress), effects);
+  EXPECT_EQ(EffectsOf(*saved.Get()), effects);
   EXPECT_EQ(EffectsOf(*built.Get()), effects);
 
   const std::vector<SettingsRead> settings = {
@@ -410,7 +405,7 @@ TEST(Timing, ATreeSavedByImpressReadsAsTheSameTreeBuiltInCode) {
       {msoTrue, 3, ppEffectFlyFromBottom, ppAdvanceOnClick, 0, ppAfterEffectNothing, -1,
        "applause.wav"},
   };
-  EXPECT_EQ(SettingsOf(**impress), settings);
+  EXPECT_EQ(SettingsOf(*saved.Get()), settings);
   EXPECT_EQ(SettingsOf(*built.Get()), settings);
 }
 

@@ -9,7 +9,14 @@ OpenPptx::OpenPptx(const PptxContent& content) {
     ADD_FAILURE() << bytes.error().message;
     return;
   }
-  base::Result<Presentation*> opened = app_.Presentations().OpenBytes("C:\\test.pptx", *bytes);
+  Take(app_.Presentations().OpenBytes("C:\\test.pptx", *bytes));
+}
+
+OpenPptx::OpenPptx(const std::filesystem::path& file) {
+  Take(app_.Presentations().Open("C:\\" + file.filename().string(), file));
+}
+
+void OpenPptx::Take(const base::Result<Presentation*>& opened) {
   if (!opened) {
     ADD_FAILURE() << opened.error().message;
     return;
@@ -36,6 +43,20 @@ PptxContent OneSlide(std::string shapes, int32_t layout) {
   PptxContent content;
   content.slides.push_back(SlideXml{std::move(shapes), layout});
   return content;
+}
+
+PptxContent BlankSlides(size_t count, std::optional<std::string> presentationPr,
+                        const std::vector<std::string>& transitions) {
+  PptxContent content;
+  content.slides.resize(count);
+  for (size_t i = 0; i < count && i < transitions.size(); ++i)
+    content.slides[i].transition = transitions[i];
+  content.presentationPr = std::move(presentationPr);
+  return content;
+}
+
+std::filesystem::path SuiteFile(std::string_view file) {
+  return std::filesystem::path(KIRV_SOURCE_DIR) / "platform/office/powerpoint/testdata" / file;
 }
 
 }  // namespace powerpoint::testing

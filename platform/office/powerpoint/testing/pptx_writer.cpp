@@ -147,6 +147,9 @@ base::Status WritePptx(const std::filesystem::path& file, const PptxContent& con
   if (content.appXml)
     types +=
         R"(<Override PartName="/docProps/app.xml" ContentType="application/vnd.openxmlformats-officedocument.extended-properties+xml"/>)";
+  if (content.presentationPr)
+    types +=
+        R"(<Override PartName="/ppt/presProps.xml" ContentType="application/vnd.openxmlformats-officedocument.presentationml.presProps+xml"/>)";
   parts.emplace_back("[Content_Types].xml", types + "</Types>");
 
   std::vector<Rel> packageRels{{"rId1", "officeDocument", "ppt/presentation.xml"}};
@@ -172,6 +175,10 @@ base::Status WritePptx(const std::filesystem::path& file, const PptxContent& con
     const int32_t id =
         content.slides[i].id != 0 ? content.slides[i].id : static_cast<int32_t>(256 + i);
     slideIds += "<p:sldId id=\"" + std::to_string(id) + "\" r:id=\"" + rid + "\"/>";
+  }
+  if (content.presentationPr) {
+    presentationRels.push_back({"rId3", "presProps", "presProps.xml"});
+    parts.emplace_back("ppt/presProps.xml", Part("p:presentationPr", "", *content.presentationPr));
   }
   parts.emplace_back("ppt/_rels/presentation.xml.rels", Rels(presentationRels));
   parts.emplace_back(
@@ -209,7 +216,7 @@ base::Status WritePptx(const std::filesystem::path& file, const PptxContent& con
       Part("p:sldMaster", "",
            ShapeTree(content.masterShapes.empty() ? StandardMasterShapes() : content.masterShapes) +
                "<p:clrMap " + content.clrMap + "/><p:sldLayoutIdLst>" + layoutIds +
-               "</p:sldLayoutIdLst><p:txStyles>" +
+               "</p:sldLayoutIdLst>" + content.masterTransition + "<p:txStyles>" +
                (content.txStyles.empty() ? StandardTextStyles() : content.txStyles) +
                "</p:txStyles>"));
   parts.emplace_back("ppt/slideMasters/_rels/slideMaster1.xml.rels", Rels(masterRels));

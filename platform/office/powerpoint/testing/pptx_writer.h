@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -43,13 +44,17 @@ struct PptxContent {
   std::vector<SlideXml> slides;
   std::vector<LayoutXml> layouts;  // empty: the four standard layouts (DefaultLayouts())
   std::string masterShapes;        // "" : the standard master placeholders
+  std::string masterTransition;    // the master's p:transition (or mc:AlternateContent); "" none
   std::string txStyles;            // inner XML of p:txStyles; "" : the standard text styles
   std::string defaultTextStyle;    // inner XML of p:defaultTextStyle; "" : the standard one
   std::string clrMap =
       R"(bg1="lt1" tx1="dk1" bg2="lt2" tx2="dk2" accent1="accent1" accent2="accent2" accent3="accent3" accent4="accent4" accent5="accent5" accent6="accent6" hlink="hlink" folHlink="folHlink")";
   std::string theme;         // a whole a:theme part; "" : the standard theme
   std::string templateName;  // docProps/app.xml's Template; "" writes none
-  bool appXml = true;        // false writes no docProps/app.xml
+  // Inner XML of p:presentationPr in ppt/presProps.xml ("<p:showPr loop=\"1\">...</p:showPr>");
+  // none writes no such part.
+  std::optional<std::string> presentationPr;
+  bool appXml = true;  // false writes no docProps/app.xml
   int64_t slideWidthEmu = 12192000;
   int64_t slideHeightEmu = 6858000;
 };

@@ -76,6 +76,15 @@ std::vector<std::pair<std::string, PptxContent>> Samples() {
   override.slides[1].clrMapOvr =
       R"(<a:overrideClrMapping bg1="dk1" tx1="lt1" bg2="dk2" tx2="lt2" accent1="accent1" accent2="accent2" accent3="accent3" accent4="accent4" accent5="accent5" accent6="accent6" hlink="hlink" folHlink="folHlink"/>)";
   samples.emplace_back("colour_override.pptx", override);
+  PptxContent shown = TaskPresentation();
+  shown.slides[0].transition =
+      R"(<mc:AlternateContent><mc:Choice Requires="p14"><p:transition spd="slow" advTm="3000" p14:dur="2000"><p14:vortex dir="r"/><p:sndAc><p:stSnd><p:snd r:embed="rId9" name="Applause.wav"/></p:stSnd></p:sndAc></p:transition></mc:Choice><mc:Fallback><p:transition spd="slow" advTm="3000"><p:fade/></p:transition></mc:Fallback></mc:AlternateContent>)";
+  shown.slides[1].transition =
+      R"(<p:transition spd="med" advClick="0"><p:wipe dir="u"/></p:transition>)";
+  shown.masterTransition = R"(<p:transition><p:split orient="vert" dir="in"/></p:transition>)";
+  shown.presentationPr =
+      R"(<p:showPr loop="1" showNarration="1" useTimings="0"><p:kiosk/><p:sldRg st="2" end="3"/><p:penClr><a:schemeClr val="accent2"><a:lumMod val="75000"/></a:schemeClr></p:penClr></p:showPr>)";
+  samples.emplace_back("transitions.pptx", shown);
   samples.emplace_back("animated.pptx", AnimatedPresentation());
   return samples;
 }
