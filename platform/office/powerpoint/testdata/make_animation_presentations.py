@@ -5,15 +5,15 @@
 # only read the committed file. The shapes are animated through the older per-shape properties
 # (Effect, Speed, DimColor, DimHide, Sound), which the program turns into its main sequence, and
 # one effect's timing is then set on that sequence (delay, repeat count, after the previous).
+# The office is started and stopped, and the sound written, with the helpers the other scripts
+# here use.
 # After saving, the slide's XML is searched for what it is meant to hold (`EXPECTED`), and the
 # run fails when the program left something out.
 #   platform/office/powerpoint/testdata/make_animation_presentations.py [FOLDER]
 import os
-import struct
 import sys
 import tempfile
 import time
-import wave
 import zipfile
 from xml.etree import ElementTree
 
@@ -22,9 +22,11 @@ from com.sun.star.awt import Point, Size
 from com.sun.star.beans import NamedValue
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(HERE, "..", "..", "word", "testdata"))
 sys.dont_write_bytecode = True  # no __pycache__ beside the documents
 from make_suite_documents import make_documents, prop  # noqa: E402
+from make_transition_presentations import tiny_wav  # noqa: E402
 
 FILTER = "Impress MS PowerPoint 2007 XML"
 AFTER_PREVIOUS = 3  # com.sun.star.presentation.EffectNodeType
@@ -34,17 +36,6 @@ A = "{http://schemas.openxmlformats.org/drawingml/2006/main}"
 
 def effect(name):
     return uno.Enum("com.sun.star.presentation.AnimationEffect", name)
-
-
-def small_wav(folder):
-    """A tenth of a second of silence named applause.wav, for the sound an effect plays."""
-    path = os.path.join(folder, "applause.wav")
-    with wave.open(path, "wb") as out:
-        out.setnchannels(1)
-        out.setsampwidth(2)
-        out.setframerate(8000)
-        out.writeframes(struct.pack("<800h", *([0] * 800)))
-    return path
 
 
 def children(node):
@@ -93,7 +84,9 @@ def animated_slide(desktop, path):
     wiping.DimHide = True
     with tempfile.TemporaryDirectory(prefix="kirv_sound_") as folder:
         sounding.Effect = effect("MOVE_FROM_BOTTOM")
-        sounding.Sound = uno.systemPathToFileUrl(small_wav(folder))
+        sound = os.path.join(folder, "applause.wav")
+        tiny_wav(sound)
+        sounding.Sound = uno.systemPathToFileUrl(sound)
         sounding.SoundOn = True
         page.AnimationNode
         settle()
