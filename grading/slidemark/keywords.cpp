@@ -1,12 +1,13 @@
 // The keyword table. Each row's letters say which argument cells it reads; its clause calls the
 // check over the candidate's presentation and judges the answer as the rule's verdict says
-// (Holds, Equals, NonZero). Rows without a clause belong to families still to come.
+// (Holds, Equals, NonZero).
 #include "grading/slidemark/keywords.h"
 
 #include "grading/engine/keyword_index.h"
 
 #include "grading/engine/scoring.h"
 #include "grading/slidemark/checks/actions.h"
+#include "grading/slidemark/checks/animations.h"
 #include "grading/slidemark/checks/backgrounds.h"
 #include "grading/slidemark/checks/fills.h"
 #include "grading/slidemark/checks/lines.h"
@@ -244,23 +245,40 @@ constexpr KeywordRow kKeywords[] = {
     {"SLIDESHOWSETTINGADVANCEMODE", "L",
      [](P p, A a) { return Holds(CheckSlideShowSettingAdvanceMode(p, a.L(0))); }},
 
-    // Animations: not available yet.
-    {"SETANIMATION", "IIL", nullptr},
-    {"PPTANIMATIONORDER", "III", nullptr},
-    {"GETANIMATIONORDER", "II", nullptr},
-    {"SETANIMATIONEFFECT", "IIL", nullptr},
-    {"SHAPEANIMATIONMODE", "IIL", nullptr},
-    {"SHAPEANIMATIONONTIME", "IIF", nullptr},
-    {"SETANIMATIONEFFECTCOLOR", "IIL", nullptr},
-    {"SETANIMATIONEFFECTTEXTLEVEL", "IIL", nullptr},
-    {"SETANIMATIONTEXTEFFECT", "IIL", nullptr},
-    {"SETANIMATIONEFFECTSOUNDEFFECT", "IIT", nullptr},
-    {"SLDANIMATIONSETTING", "IIL", nullptr},
-    {"SLDANIMATIONTRIGGER", "IIL", nullptr},
-    {"SLDANIMATIONTRIGGERDELAYTIME", "IIF", nullptr},
-    {"SLDANIMATIONDURATION", "IIF", nullptr},
-    {"SLDANIMATIONREPEATCOUNT", "IIL", nullptr},
-    {"SLIDESHAPEISANIMATE", "IIL", nullptr},
+    // A shape's animation settings and the effects of a slide's main sequence
+    // (checks/animations)
+    {"SETANIMATION", "IIL",
+     [](P p, A a) { return Holds(CheckSetAnimation(p, a.I(0), a.I(1), a.L(2))); }},
+    {"PPTANIMATIONORDER", "III",
+     [](P p, A a) { return Holds(CheckPptAnimationOrder(p, a.I(0), a.I(1), a.I(2))); }},
+    {"GETANIMATIONORDER", "II",
+     [](P p, A a) { return NonZero(CheckGetAnimationOrder(p, a.I(0), a.I(1))); }},
+    {"SETANIMATIONEFFECT", "IIL",
+     [](P p, A a) { return Holds(CheckSetAnimationEffect(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SHAPEANIMATIONMODE", "IIL",
+     [](P p, A a) { return Equals(CheckShapeAnimationMode(p, a.I(0), a.I(1)), a.L(2)); }},
+    {"SHAPEANIMATIONONTIME", "IIF",
+     [](P p, A a) { return Holds(CheckShapeAnimationOnTime(p, a.I(0), a.I(1), a.F(2))); }},
+    {"SETANIMATIONEFFECTCOLOR", "IIL",
+     [](P p, A a) { return Holds(CheckSetAnimationEffectColor(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SETANIMATIONEFFECTTEXTLEVEL", "IIL",
+     [](P p, A a) { return Holds(CheckSetAnimationEffectTextLevel(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SETANIMATIONTEXTEFFECT", "IIL",
+     [](P p, A a) { return Holds(CheckSetAnimationTextEffect(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SETANIMATIONEFFECTSOUNDEFFECT", "IIT",
+     [](P p, A a) { return Holds(CheckSetAnimationEffectSoundEffect(p, a.I(0), a.I(1), a.T(2))); }},
+    {"SLDANIMATIONSETTING", "IIL",
+     [](P p, A a) { return Holds(CheckSldAnimationSetting(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SLDANIMATIONTRIGGER", "IIL",
+     [](P p, A a) { return Holds(CheckSldAnimationTrigger(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SLDANIMATIONTRIGGERDELAYTIME", "IIF",
+     [](P p, A a) { return Holds(CheckSldAnimationTriggerDelayTime(p, a.I(0), a.I(1), a.F(2))); }},
+    {"SLDANIMATIONDURATION", "IIF",
+     [](P p, A a) { return Holds(CheckSldAnimationDuration(p, a.I(0), a.I(1), a.F(2))); }},
+    {"SLDANIMATIONREPEATCOUNT", "IIL",
+     [](P p, A a) { return Holds(CheckSldAnimationRepeatCount(p, a.I(0), a.I(1), a.L(2))); }},
+    {"SLIDESHAPEISANIMATE", "IIL",
+     [](P p, A a) { return Holds(CheckSlideShapeIsAnimate(p, a.I(0), a.I(1), a.L(2))); }},
 };
 
 }  // namespace
@@ -284,10 +302,6 @@ int16_t RunCheck(SlideState& state, std::string& token) {
   const KeywordRow* row = FindKeyword(token);
   if (row == nullptr) return engine::kNoSuchKeyword;
   const Arguments args = Arguments::Read(state.engine, row->letters);
-  if (row->clause == nullptr) {
-    engine::WriteLogLine(state.engine, token + " is not available in this version: the rule fails");
-    return engine::kCheckFails;
-  }
   // With no presentation open every check fails its first read.
   if (state.CurrentPresentation == nullptr) return engine::kCheckFails;
   return row->clause(*state.CurrentPresentation, args) ? engine::kCheckHolds : engine::kCheckFails;

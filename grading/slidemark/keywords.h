@@ -23,8 +23,7 @@ namespace slidemark {
 using engine::Arguments;
 
 // A keyword's row as the dispatcher runs it: the rule clause's truth over the candidate's open
-// presentation and the arguments. Null for a keyword whose check this version does not have: it
-// reads its cells, logs that it is not available and fails.
+// presentation and the arguments.
 using RuleClause = bool (*)(const powerpoint::Presentation& presentation, const Arguments& args);
 
 struct KeywordRow {
@@ -41,8 +40,8 @@ const KeywordRow* FindKeyword(std::string_view keyword);
 // Upper-cases the token in place; true when it is a keyword.
 bool IsCheckKeyword(std::string& token);
 // Upper-cases the token in place, reads the keyword's argument cells and runs its check over
-// CurrentPresentation: 1 when the clause holds, 0 when not (always 0 with no presentation open
-// and for a keyword not available), -1 for a token that is no keyword, reading no cell.
+// CurrentPresentation: 1 when the clause holds, 0 when not (always 0 with no presentation open),
+// -1 for a token that is no keyword, reading no cell.
 int16_t RunCheck(SlideState& state, std::string& token);
 
 }  // namespace slidemark

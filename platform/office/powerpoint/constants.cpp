@@ -488,6 +488,201 @@ std::optional<int32_t> TransitionEffectOf(
   return std::nullopt;
 }
 
+// Timeline effects: presetID by presetClass to MsoAnimEffect. The entrance list skips the
+// presets the suite no longer offers, so from presetID 34 on the numbers run apart.
+namespace {
+
+struct PresetNumber {
+  int32_t presetId;
+  int32_t effect;
+};
+
+constexpr PresetNumber kEntrancePresets[] = {
+    {1, msoAnimEffectAppear},       {2, msoAnimEffectFly},
+    {3, msoAnimEffectBlinds},       {4, msoAnimEffectBox},
+    {5, msoAnimEffectCheckerboard}, {6, msoAnimEffectCircle},
+    {7, msoAnimEffectCrawl},        {8, msoAnimEffectDiamond},
+    {9, msoAnimEffectDissolve},     {10, msoAnimEffectFade},
+    {11, msoAnimEffectFlashOnce},   {12, msoAnimEffectPeek},
+    {13, msoAnimEffectPlus},        {14, msoAnimEffectRandomBars},
+    {15, msoAnimEffectSpiral},      {16, msoAnimEffectSplit},
+    {17, msoAnimEffectStretch},     {18, msoAnimEffectStrips},
+    {19, msoAnimEffectSwivel},      {20, msoAnimEffectWedge},
+    {21, msoAnimEffectWheel},       {22, msoAnimEffectWipe},
+    {23, msoAnimEffectZoom},        {24, msoAnimEffectRandomEffects},
+    {25, msoAnimEffectBoomerang},   {26, msoAnimEffectBounce},
+    {27, msoAnimEffectColorReveal}, {28, msoAnimEffectCredits},
+    {29, msoAnimEffectEaseIn},      {30, msoAnimEffectFloat},
+    {31, msoAnimEffectGrowAndTurn}, {34, msoAnimEffectLightSpeed},
+    {35, msoAnimEffectPinwheel},    {37, msoAnimEffectRiseUp},
+    {38, msoAnimEffectSwish},       {39, msoAnimEffectThinLine},
+    {40, msoAnimEffectUnfold},      {41, msoAnimEffectWhip},
+    {42, msoAnimEffectAscend},      {43, msoAnimEffectCenterRevolve},
+    {45, msoAnimEffectFadedSwivel}, {47, msoAnimEffectDescend},
+    {48, msoAnimEffectSling},       {49, msoAnimEffectSpinner},
+    {50, msoAnimEffectStretchy},    {51, msoAnimEffectZip},
+    {52, msoAnimEffectArcUp},       {53, msoAnimEffectFadedZoom},
+    {54, msoAnimEffectGlide},       {55, msoAnimEffectExpand},
+    {56, msoAnimEffectFlip},        {58, msoAnimEffectFold},
+};
+
+constexpr PresetNumber kEmphasisPresets[] = {
+    {1, msoAnimEffectChangeFillColor},
+    {2, msoAnimEffectChangeFont},
+    {3, msoAnimEffectChangeFontColor},
+    {4, msoAnimEffectChangeFontSize},
+    {5, msoAnimEffectChangeFontStyle},
+    {6, msoAnimEffectGrowShrink},
+    {7, msoAnimEffectChangeLineColor},
+    {8, msoAnimEffectSpin},
+    {9, msoAnimEffectTransparency},
+    {10, msoAnimEffectBoldFlash},
+    {14, msoAnimEffectBlast},
+    {15, msoAnimEffectBoldReveal},
+    {16, msoAnimEffectBrushOnColor},
+    {18, msoAnimEffectBrushOnUnderline},
+    {19, msoAnimEffectColorBlend},
+    {20, msoAnimEffectColorWave},
+    {21, msoAnimEffectComplementaryColor},
+    {22, msoAnimEffectComplementaryColor2},
+    {23, msoAnimEffectContrastingColor},
+    {24, msoAnimEffectDarken},
+    {25, msoAnimEffectDesaturate},
+    {26, msoAnimEffectFlashBulb},
+    {27, msoAnimEffectFlicker},
+    {28, msoAnimEffectGrowWithColor},
+    {30, msoAnimEffectLighten},
+    {31, msoAnimEffectStyleEmphasis},
+    {32, msoAnimEffectTeeter},
+    {33, msoAnimEffectVerticalGrow},
+    {34, msoAnimEffectWave},
+    {36, msoAnimEffectShimmer},
+};
+
+constexpr PresetNumber kMediaPresets[] = {
+    {1, msoAnimEffectMediaPlay},
+    {2, msoAnimEffectMediaPause},
+    {3, msoAnimEffectMediaStop},
+};
+
+// Motion paths 1 to 62 follow msoAnimEffectPathCircle in order; the last two are named "right"
+// (63) and "up" (64), while the enumeration has up before right.
+std::optional<int32_t> PathEffectOf(int32_t presetId) {
+  if (presetId == 63) return msoAnimEffectPathRight;
+  if (presetId == 64) return msoAnimEffectPathUp;
+  if (presetId < 1 || presetId > 62) return std::nullopt;
+  return msoAnimEffectPathCircle - 1 + presetId;
+}
+
+template <size_t N>
+std::optional<int32_t> PresetOf(const PresetNumber (&table)[N], int32_t presetId) {
+  for (const PresetNumber& entry : table) {
+    if (entry.presetId == presetId) return entry.effect;
+  }
+  return std::nullopt;
+}
+
+// presetSubtype bits and values.
+constexpr int32_t kTop = 1, kRight = 2, kBottom = 4, kLeft = 8, kIn = 16, kOut = 32;
+constexpr int32_t kAnySubtype = -1;
+
+struct EntryNumber {
+  int32_t effect;
+  int32_t subtype;  // kAnySubtype: whatever the direction
+  int32_t entry;
+};
+
+// Most older names say where the shape comes from ("fly from left" is presetSubtype 8), those
+// of "wipe" where the wipe moves (from the left is ppEffectWipeRight), and horizontal random
+// bars are the vertical subtype.
+constexpr EntryNumber kEntryEffects[] = {
+    {msoAnimEffectAppear, kAnySubtype, ppEffectAppear},
+    {msoAnimEffectFly, kLeft, ppEffectFlyFromLeft},
+    {msoAnimEffectFly, kTop, ppEffectFlyFromTop},
+    {msoAnimEffectFly, kRight, ppEffectFlyFromRight},
+    {msoAnimEffectFly, kBottom, ppEffectFlyFromBottom},
+    {msoAnimEffectFly, kTop | kLeft, ppEffectFlyFromTopLeft},
+    {msoAnimEffectFly, kTop | kRight, ppEffectFlyFromTopRight},
+    {msoAnimEffectFly, kBottom | kLeft, ppEffectFlyFromBottomLeft},
+    {msoAnimEffectFly, kBottom | kRight, ppEffectFlyFromBottomRight},
+    {msoAnimEffectBlinds, kTop | kBottom, ppEffectBlindsHorizontal},
+    {msoAnimEffectBlinds, kLeft | kRight, ppEffectBlindsVertical},
+    {msoAnimEffectBox, kIn, ppEffectBoxIn},
+    {msoAnimEffectBox, kOut, ppEffectBoxOut},
+    {msoAnimEffectCheckerboard, kLeft | kRight, ppEffectCheckerboardAcross},
+    {msoAnimEffectCheckerboard, kTop | kBottom, ppEffectCheckerboardDown},
+    {msoAnimEffectCircle, kOut, ppEffectCircleOut},
+    {msoAnimEffectCrawl, kLeft, ppEffectCrawlFromLeft},
+    {msoAnimEffectCrawl, kTop, ppEffectCrawlFromUp},
+    {msoAnimEffectCrawl, kRight, ppEffectCrawlFromRight},
+    {msoAnimEffectCrawl, kBottom, ppEffectCrawlFromDown},
+    {msoAnimEffectDiamond, kOut, ppEffectDiamondOut},
+    {msoAnimEffectDissolve, kAnySubtype, ppEffectDissolve},
+    {msoAnimEffectFade, kAnySubtype, ppEffectFade},
+    {msoAnimEffectPeek, kLeft, ppEffectPeekFromLeft},
+    {msoAnimEffectPeek, kBottom, ppEffectPeekFromDown},
+    {msoAnimEffectPeek, kRight, ppEffectPeekFromRight},
+    {msoAnimEffectPeek, kTop, ppEffectPeekFromUp},
+    {msoAnimEffectPlus, kOut, ppEffectPlusOut},
+    {msoAnimEffectRandomBars, kLeft | kRight, ppEffectRandomBarsHorizontal},
+    {msoAnimEffectRandomBars, kTop | kBottom, ppEffectRandomBarsVertical},
+    {msoAnimEffectSpiral, kAnySubtype, ppEffectSpiral},
+    {msoAnimEffectSplit, 26, ppEffectSplitHorizontalIn},
+    {msoAnimEffectSplit, 42, ppEffectSplitHorizontalOut},
+    {msoAnimEffectSplit, 21, ppEffectSplitVerticalIn},
+    {msoAnimEffectSplit, 37, ppEffectSplitVerticalOut},
+    {msoAnimEffectStretch, kLeft | kRight, ppEffectStretchAcross},
+    {msoAnimEffectStretch, kLeft, ppEffectStretchLeft},
+    {msoAnimEffectStretch, kTop, ppEffectStretchUp},
+    {msoAnimEffectStretch, kRight, ppEffectStretchRight},
+    {msoAnimEffectStretch, kBottom, ppEffectStretchDown},
+    {msoAnimEffectStrips, kTop | kRight, ppEffectStripsRightUp},
+    {msoAnimEffectStrips, kBottom | kRight, ppEffectStripsRightDown},
+    {msoAnimEffectStrips, kTop | kLeft, ppEffectStripsLeftUp},
+    {msoAnimEffectStrips, kBottom | kLeft, ppEffectStripsLeftDown},
+    {msoAnimEffectSwivel, kAnySubtype, ppEffectSwivel},
+    {msoAnimEffectWedge, kAnySubtype, ppEffectWedge},
+    {msoAnimEffectWheel, 1, ppEffectWheel1Spoke},
+    {msoAnimEffectWheel, 2, ppEffectWheel2Spokes},
+    {msoAnimEffectWheel, 3, ppEffectWheel3Spokes},
+    {msoAnimEffectWheel, 4, ppEffectWheel4Spokes},
+    {msoAnimEffectWheel, 8, ppEffectWheel8Spokes},
+    {msoAnimEffectWipe, kLeft, ppEffectWipeRight},
+    {msoAnimEffectWipe, kTop, ppEffectWipeDown},
+    {msoAnimEffectWipe, kRight, ppEffectWipeLeft},
+    {msoAnimEffectWipe, kBottom, ppEffectWipeUp},
+    {msoAnimEffectZoom, kIn, ppEffectZoomIn},
+    {msoAnimEffectZoom, 272, ppEffectZoomInSlightly},
+    {msoAnimEffectZoom, kOut, ppEffectZoomOut},
+    {msoAnimEffectZoom, 288, ppEffectZoomOutSlightly},
+    {msoAnimEffectZoom, 528, ppEffectZoomCenter},
+    {msoAnimEffectZoom, 36, ppEffectZoomBottom},
+    {msoAnimEffectRandomEffects, kAnySubtype, ppEffectRandom},
+};
+
+}  // namespace
+
+std::optional<int32_t> AnimEffectOf(std::string_view presetClass, int32_t presetId) {
+  if (presetClass == "entr" || presetClass == "exit") return PresetOf(kEntrancePresets, presetId);
+  if (presetClass == "emph") return PresetOf(kEmphasisPresets, presetId);
+  if (presetClass == "path") return PathEffectOf(presetId);
+  if (presetClass == "mediacall") return PresetOf(kMediaPresets, presetId);
+  return std::nullopt;
+}
+
+std::optional<int32_t> EntryEffectOf(int32_t effectType, int32_t presetSubtype, float duration) {
+  if (effectType == msoAnimEffectFlashOnce) {
+    // The older settings knew a flash of 0.075, 0.5 and 1 second: the nearest one.
+    if (duration < 0.2875f) return ppEffectFlashOnceFast;
+    return duration < 0.75f ? ppEffectFlashOnceMedium : ppEffectFlashOnceSlow;
+  }
+  for (const EntryNumber& entry : kEntryEffects) {
+    if (entry.effect != effectType) continue;
+    if (entry.subtype == kAnySubtype || entry.subtype == presetSubtype) return entry.entry;
+  }
+  return std::nullopt;
+}
+
 std::optional<int32_t> TransitionSpeedOf(std::string_view spd) {
   for (const NamedNumber& entry : kTransitionSpeeds)
     if (entry.name == spd) return entry.number;

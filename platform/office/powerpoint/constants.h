@@ -256,6 +256,176 @@ enum PpEntryEffect : int32_t {
   ppEffectPanUp = 3931,
   ppEffectPanRight = 3932,
   ppEffectPanDown = 3933,
+  // A shape's entry animation only (AnimationSettings.EntryEffect).
+  ppEffectFlyFromLeft = 3329,
+  ppEffectFlyFromTop = 3330,
+  ppEffectFlyFromRight = 3331,
+  ppEffectFlyFromBottom = 3332,
+  ppEffectFlyFromTopLeft = 3333,
+  ppEffectFlyFromTopRight = 3334,
+  ppEffectFlyFromBottomLeft = 3335,
+  ppEffectFlyFromBottomRight = 3336,
+  ppEffectPeekFromLeft = 3337,
+  ppEffectPeekFromDown = 3338,
+  ppEffectPeekFromRight = 3339,
+  ppEffectPeekFromUp = 3340,
+  ppEffectCrawlFromLeft = 3341,
+  ppEffectCrawlFromUp = 3342,
+  ppEffectCrawlFromRight = 3343,
+  ppEffectCrawlFromDown = 3344,
+  ppEffectZoomIn = 3345,
+  ppEffectZoomInSlightly = 3346,
+  ppEffectZoomOut = 3347,
+  ppEffectZoomOutSlightly = 3348,
+  ppEffectZoomCenter = 3349,
+  ppEffectZoomBottom = 3350,
+  ppEffectStretchAcross = 3351,
+  ppEffectStretchLeft = 3352,
+  ppEffectStretchUp = 3353,
+  ppEffectStretchRight = 3354,
+  ppEffectStretchDown = 3355,
+  ppEffectSwivel = 3356,
+  ppEffectSpiral = 3357,
+  ppEffectFlashOnceFast = 3841,
+  ppEffectFlashOnceMedium = 3842,
+  ppEffectFlashOnceSlow = 3843,
+  ppEffectAppear = 3844,
+};
+
+// MsoAnimEffect: an effect of a slide's timeline (Effect.EffectType). Exit effects share the
+// numbers of the entrance effects they mirror.
+enum MsoAnimEffect : int32_t {
+  msoAnimEffectCustom = 0,
+  msoAnimEffectAppear = 1,
+  msoAnimEffectFly = 2,
+  msoAnimEffectBlinds = 3,
+  msoAnimEffectBox = 4,
+  msoAnimEffectCheckerboard = 5,
+  msoAnimEffectCircle = 6,
+  msoAnimEffectCrawl = 7,
+  msoAnimEffectDiamond = 8,
+  msoAnimEffectDissolve = 9,
+  msoAnimEffectFade = 10,
+  msoAnimEffectFlashOnce = 11,
+  msoAnimEffectPeek = 12,
+  msoAnimEffectPlus = 13,
+  msoAnimEffectRandomBars = 14,
+  msoAnimEffectSpiral = 15,
+  msoAnimEffectSplit = 16,
+  msoAnimEffectStretch = 17,
+  msoAnimEffectStrips = 18,
+  msoAnimEffectSwivel = 19,
+  msoAnimEffectWedge = 20,
+  msoAnimEffectWheel = 21,
+  msoAnimEffectWipe = 22,
+  msoAnimEffectZoom = 23,
+  msoAnimEffectRandomEffects = 24,
+  msoAnimEffectBoomerang = 25,
+  msoAnimEffectBounce = 26,
+  msoAnimEffectColorReveal = 27,
+  msoAnimEffectCredits = 28,
+  msoAnimEffectEaseIn = 29,
+  msoAnimEffectFloat = 30,
+  msoAnimEffectGrowAndTurn = 31,
+  msoAnimEffectLightSpeed = 32,
+  msoAnimEffectPinwheel = 33,
+  msoAnimEffectRiseUp = 34,
+  msoAnimEffectSwish = 35,
+  msoAnimEffectThinLine = 36,
+  msoAnimEffectUnfold = 37,
+  msoAnimEffectWhip = 38,
+  msoAnimEffectAscend = 39,
+  msoAnimEffectCenterRevolve = 40,
+  msoAnimEffectFadedSwivel = 41,
+  msoAnimEffectDescend = 42,
+  msoAnimEffectSling = 43,
+  msoAnimEffectSpinner = 44,
+  msoAnimEffectStretchy = 45,
+  msoAnimEffectZip = 46,
+  msoAnimEffectArcUp = 47,
+  msoAnimEffectFadedZoom = 48,
+  msoAnimEffectGlide = 49,
+  msoAnimEffectExpand = 50,
+  msoAnimEffectFlip = 51,
+  msoAnimEffectShimmer = 52,
+  msoAnimEffectFold = 53,
+  msoAnimEffectChangeFillColor = 54,
+  msoAnimEffectChangeFont = 55,
+  msoAnimEffectChangeFontColor = 56,
+  msoAnimEffectChangeFontSize = 57,
+  msoAnimEffectChangeFontStyle = 58,
+  msoAnimEffectGrowShrink = 59,
+  msoAnimEffectChangeLineColor = 60,
+  msoAnimEffectSpin = 61,
+  msoAnimEffectTransparency = 62,
+  msoAnimEffectBoldFlash = 63,
+  msoAnimEffectBlast = 64,
+  msoAnimEffectBoldReveal = 65,
+  msoAnimEffectBrushOnColor = 66,
+  msoAnimEffectBrushOnUnderline = 67,
+  msoAnimEffectColorBlend = 68,
+  msoAnimEffectColorWave = 69,
+  msoAnimEffectComplementaryColor = 70,
+  msoAnimEffectComplementaryColor2 = 71,
+  msoAnimEffectContrastingColor = 72,
+  msoAnimEffectDarken = 73,
+  msoAnimEffectDesaturate = 74,
+  msoAnimEffectFlashBulb = 75,
+  msoAnimEffectFlicker = 76,
+  msoAnimEffectGrowWithColor = 77,
+  msoAnimEffectLighten = 78,
+  msoAnimEffectStyleEmphasis = 79,
+  msoAnimEffectTeeter = 80,
+  msoAnimEffectVerticalGrow = 81,
+  msoAnimEffectWave = 82,
+  msoAnimEffectMediaPlay = 83,
+  msoAnimEffectMediaPause = 84,
+  msoAnimEffectMediaStop = 85,
+  // The motion paths run on from msoAnimEffectPathCircle to msoAnimEffectPathRight.
+  msoAnimEffectPathCircle = 86,
+  msoAnimEffectPathUp = 148,
+  msoAnimEffectPathRight = 149,
+};
+
+enum MsoAnimTriggerType : int32_t {
+  msoAnimTriggerMixed = -1,
+  msoAnimTriggerNone = 0,
+  msoAnimTriggerOnPageClick = 1,
+  msoAnimTriggerWithPrevious = 2,
+  msoAnimTriggerAfterPrevious = 3,
+  msoAnimTriggerOnShapeClick = 4,
+};
+
+enum PpAdvanceMode : int32_t {
+  ppAdvanceModeMixed = -2,
+  ppAdvanceOnClick = 1,
+  ppAdvanceOnTime = 2,
+};
+
+enum PpAfterEffect : int32_t {
+  ppAfterEffectMixed = -2,
+  ppAfterEffectNothing = 0,
+  ppAfterEffectHide = 1,
+  ppAfterEffectDim = 2,
+  ppAfterEffectHideOnClick = 3,
+};
+
+enum PpTextLevelEffect : int32_t {
+  ppAnimateLevelMixed = -2,
+  ppAnimateLevelNone = 0,
+  ppAnimateByFirstLevel = 1,
+  ppAnimateBySecondLevel = 2,
+  ppAnimateByThirdLevel = 3,
+  ppAnimateByFourthLevel = 4,
+  ppAnimateByFifthLevel = 5,
+  ppAnimateByAllLevels = 16,
+};
+
+enum PpTextUnitEffect : int32_t {
+  ppAnimateUnitMixed = -2,
+  ppAnimateByParagraph = 0,
+  ppAnimateByWord = 1,
+  ppAnimateByCharacter = 2,
 };
 
 // SlideShowTransition.Speed.
@@ -302,5 +472,15 @@ std::optional<int32_t> TransitionEffectOf(
     std::string_view element, const std::function<std::string_view(std::string_view)>& attribute);
 // The speed p:transition's spd names ("slow", "med", "fast"); nullopt for another name.
 std::optional<int32_t> TransitionSpeedOf(std::string_view spd);
+
+// The effect type of a timeline effect by its p:cTn's presetClass ("entr", "exit", "emph",
+// "path", "mediacall") and presetID; nullopt for a class or preset with no number (custom
+// effects, OLE verbs).
+std::optional<int32_t> AnimEffectOf(std::string_view presetClass, int32_t presetId);
+// The entry effect the older per-shape settings give an entrance effect of that type, by its
+// presetSubtype (the direction: 1 top, 2 right, 4 bottom, 8 left and their sums; 16 in, 32 out;
+// spokes for a wheel) and its duration in seconds (the speed of a flash); nullopt when the
+// older settings have no number for it.
+std::optional<int32_t> EntryEffectOf(int32_t effectType, int32_t presetSubtype, float duration);
 
 }  // namespace powerpoint

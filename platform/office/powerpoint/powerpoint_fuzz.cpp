@@ -1,8 +1,9 @@
 // Arbitrary bytes as a presentation: opened from memory, then every member the checks read
 // driven over every slide and shape (kinds, geometry, placeholders, group members, text, Find,
-// Characters, Paragraphs, fonts and alignment, fills, lines and text effects), the slides' and
-// the master's transitions and backgrounds, and the slide show settings. Nothing may crash, hang
-// or leak. Loops are capped so that a large presentation stays quick.
+// Characters, Paragraphs, fonts and alignment, fills, lines, text effects and animation
+// settings), the slides' and the master's transitions and backgrounds, the slide show settings
+// and every slide's main animation sequence. Nothing may crash, hang or leak. Loops are capped
+// so that a large presentation stays quick.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -53,7 +54,32 @@ void ReadLineAndTextEffect(const powerpoint::Shape& shape) {
   }
 }
 
+void ReadAnimation(const powerpoint::AnimationSettings& settings) {
+  static_cast<void>(settings.Animate());
+  static_cast<void>(settings.AnimationOrder());
+  static_cast<void>(settings.EntryEffect());
+  static_cast<void>(settings.AdvanceMode());
+  static_cast<void>(settings.AdvanceTime());
+  static_cast<void>(settings.AfterEffect());
+  static_cast<void>(settings.DimColor());
+  static_cast<void>(settings.TextLevelEffect());
+  static_cast<void>(settings.TextUnitEffect());
+  static_cast<void>(settings.SoundEffect());
+}
+
+void ReadTimeLine(const powerpoint::TimeLine& timeline) {
+  for (const powerpoint::Effect& effect : timeline.MainSequence()) {
+    static_cast<void>(effect.EffectType());
+    static_cast<void>(effect.Shape());
+    static_cast<void>(effect.Timing().TriggerType());
+    static_cast<void>(effect.Timing().TriggerDelayTime());
+    static_cast<void>(effect.Timing().Duration());
+    static_cast<void>(effect.Timing().RepeatCount());
+  }
+}
+
 void ReadShape(const powerpoint::Shape& shape) {
+  ReadAnimation(shape.AnimationSettings());
   static_cast<void>(shape.Type());
   ReadFill(shape.Fill());
   static_cast<void>(shape.AutoShapeType());
@@ -118,6 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static_cast<void>(slide->SlideID());
     ReadTransition(slide->SlideShowTransition());
     ReadFill(slide->Background().Fill());
+    ReadTimeLine(slide->TimeLine());
     std::vector<const powerpoint::Shapes*> pending{&slide->Shapes()};
     while (!pending.empty() && budget > 0) {
       const powerpoint::Shapes* shapes = pending.back();

@@ -208,4 +208,8 @@ ActionSettings Shape::ActionSettings() const {
   return powerpoint::ActionSettings(&owner_, Child(element_.first_child(), "cNvPr"));
 }
 
+AnimationSettings Shape::AnimationSettings() const {
+  return powerpoint::AnimationSettings(owner_.TimeLine().BuildOf(id_));
+}
+
 }  // namespace powerpoint

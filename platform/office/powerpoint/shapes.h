@@ -17,6 +17,7 @@
 
 #include "platform/base/result.h"
 #include "platform/office/powerpoint/action_settings.h"
+#include "platform/office/powerpoint/animation_settings.h"
 #include "platform/office/powerpoint/fill_format.h"
 #include "platform/office/powerpoint/line_format.h"
 #include "platform/office/powerpoint/text_effect.h"
@@ -93,6 +94,8 @@ class Shape {
   base::Result<LineFormat> Line() const;
   // Its text as WordArt (text_effect.h); fails as TextFrame does.
   base::Result<TextEffectFormat> TextEffect() const;
+  // How the slide show animates the shape, from its part's timeline.
+  powerpoint::AnimationSettings AnimationSettings() const;
 
   // For the rest of this layer and the next readers (fills, lines, actions).
   pugi::xml_node Element() const { return element_; }

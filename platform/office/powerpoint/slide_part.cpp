@@ -226,6 +226,12 @@ std::string_view RelationshipIdOf(pugi::xml_node element) {
   return {};
 }
 
+const TimeLine& SlidePart::TimeLine() const {
+  if (timeline_ == nullptr)
+    timeline_ = std::make_unique<powerpoint::TimeLine>(powerpoint::TimeLine::Read(*this));
+  return *timeline_;
+}
+
 const LinkTarget* SlidePart::Link(std::string_view relationshipId) const {
   if (relationshipId.empty()) return nullptr;
   auto it = links_.find(std::string(relationshipId));

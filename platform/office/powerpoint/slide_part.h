@@ -71,6 +71,9 @@ class SlidePart {
   const LinkTarget* Link(std::string_view relationshipId) const;
   void SetLinks(std::unordered_map<std::string, LinkTarget> links) { links_ = std::move(links); }
 
+  // The part's animation timeline, read on first use and kept.
+  const powerpoint::TimeLine& TimeLine() const;
+
  private:
   SlidePart() = default;
 
@@ -85,6 +88,7 @@ class SlidePart {
   TextStyles styles_;
   powerpoint::Shapes shapes_;
   std::unordered_map<std::string, LinkTarget> links_;
+  mutable std::unique_ptr<powerpoint::TimeLine> timeline_;  // built on first use
 };
 
 }  // namespace powerpoint

@@ -70,6 +70,8 @@ class Slide {
   powerpoint::SlideShowTransition SlideShowTransition() const {
     return powerpoint::SlideShowTransition(part_->Root(), index_);
   }
+  // The slide's animation timeline (TimeLine.MainSequence).
+  const powerpoint::TimeLine& TimeLine() const { return part_->TimeLine(); }
   const SlidePart& Part() const { return *part_; }
   // Its own background, else its layout's, else its master's; msoTrue when it has none of its
   // own.

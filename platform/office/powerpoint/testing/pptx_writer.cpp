@@ -238,7 +238,7 @@ base::Status WritePptx(const std::filesystem::path& file, const PptxContent& con
     parts.emplace_back("ppt/slides/" + name,
                        Part("p:sld", "",
                             ShapeTree(slide.shapes, slide.background) + "<p:clrMapOvr>" + override +
-                                "</p:clrMapOvr>" + slide.transition));
+                                "</p:clrMapOvr>" + slide.transition + slide.timing));
     parts.emplace_back(
         "ppt/slides/_rels/" + name + ".rels",
         Rels({{"rId1", "slideLayout",

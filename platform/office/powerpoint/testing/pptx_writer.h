@@ -30,6 +30,7 @@ struct SlideXml {
   int32_t id = 0;             // p:sldId's id; 0 gives 256 + the slide's position
   std::string clrMapOvr;      // inner XML of p:clrMapOvr; "" writes a:masterClrMapping
   std::string transition;     // p:transition or an mc:AlternateContent holding it; "" writes none
+  std::string timing;         // p:timing (after the transition); "" writes none
   std::string relationships;  // further Relationship elements of the slide (rId1 is its layout)
   std::string background;     // inner XML of p:bg (p:bgPr or p:bgRef); "" writes none
 };

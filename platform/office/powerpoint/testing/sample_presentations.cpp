@@ -1,6 +1,8 @@
 // The sample presentations.
 #include "platform/office/powerpoint/testing/sample_presentations.h"
 
+#include "platform/office/powerpoint/testing/timing_writer.h"
+
 namespace powerpoint::testing {
 
 PptxContent TaskPresentation() {
@@ -42,6 +44,29 @@ PptxContent TaskPresentation() {
   return content;
 }
 
+PptxContent AnimatedPresentation() {
+  EffectXml fly;
+  fly.presetId = 2;
+  fly.presetSubtype = 8;
+  fly.iterate = "wd";
+  fly.sound = "applause.wav";
+  fly.behaviours = HideBehaviour(2, true, true);
+  EffectXml wipe;
+  wipe.shapeId = 3;
+  wipe.presetId = 22;
+  wipe.presetSubtype = 4;
+  wipe.nodeType = "afterEffect";
+  wipe.delay = "1500";
+  wipe.repeatCount = "3000";
+  wipe.behaviours = DimBehaviour(2, "FF0000", true);
+  SlideXml slide(AutoShape(2, "Flying", "rect", Box{}, TextPara("Fly")) +
+                 AutoShape(3, "Wiping", "rect", Box{}, TextPara("Wipe")));
+  slide.timing = MainSequenceTiming({{fly}, {wipe}}, BuildParagraph(2, 0, "p", "2"));
+  PptxContent content;
+  content.slides.push_back(slide);
+  return content;
+}
+
 std::vector<std::pair<std::string, PptxContent>> Samples() {
   std::vector<std::pair<std::string, PptxContent>> samples;
   samples.emplace_back("task.pptx", TaskPresentation());
@@ -71,6 +96,7 @@ std::vector<std::pair<std::string, PptxContent>> Samples() {
           "</p:txBody></p:sp>",
       3));
   samples.emplace_back("lines.pptx", lined);
+  samples.emplace_back("animated.pptx", AnimatedPresentation());
   return samples;
 }
 

@@ -13,6 +13,9 @@ namespace powerpoint::testing {
 
 // A presentation like the demo's task: five slides on the standard layouts.
 PptxContent TaskPresentation();
+// One slide of two shapes animated in a main sequence: directions, a sound, a text build, a hide
+// on the next click and a dim from a later effect.
+PptxContent AnimatedPresentation();
 // Every sample by its file name.
 std::vector<std::pair<std::string, PptxContent>> Samples();
 
