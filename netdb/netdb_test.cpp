@@ -220,6 +220,16 @@ TEST(NetDbFile, AJetFileAtTheDatabasesPathIsRefusedAndLeftAsItWas) {
   EXPECT_EQ(Bytes(file), before);
 }
 
+TEST(NetDbFile, AFolderWithASemicolonInItsNameOpens) {
+  win::testing::ScopedTempFolder folder("netdb_");
+  const fs::path file = folder.Path() / "a;b" / "net.net";
+  fs::create_directories(file.parent_path());
+  ASSERT_TRUE(netdb::CreateNetworkDatabase(file));
+  CAdoConnection db;
+  base::Status opened = db.Open(win::ToWindowsPath(file), netdb::OpenMode::ReadOnly);
+  EXPECT_TRUE(opened) << opened.error().message;
+}
+
 TEST(NetDbFile, MissingAndForeignFilesDoNotOpen) {
   win::testing::ScopedTempFolder folder("netdb_");
   CAdoConnection db;
