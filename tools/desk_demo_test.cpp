@@ -1,8 +1,9 @@
-// The demo's desktop task graded end to end: the installation's controls registered from its Ocx
-// folder with its regsvr32 as the client does at start-up, a candidate folder unpacked from a
-// paper's archive and worked on, and the desktop control created by class id through the
+// The demo's desktop and network tasks graded end to end: the installation's controls registered
+// from its Ocx folder with its regsvr32 as the client does at start-up, a candidate folder unpacked
+// from a paper's archive and worked on, and the desktop control created by class id through the
 // client's PingWin with the paper's answer workbook from [Paper].AnsFile; then the grading
-// dialog's whole run for a candidate of the demo's own exam database.
+// dialog's whole run for a candidate of the demo's own exam database. The network task's database,
+// from its paper's archive, is filled the way the browser fills it and graded by the dialog.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -25,6 +26,8 @@
 #include "grading/docmark/testing/demo_document.h"
 #include "grading/sheetmark/testing/demo_spreadsheet.h"
 #include "grading/slidemark/testing/demo_presentation.h"
+#include "netdb/action_log.h"
+#include "netdb/testing/browser_steps.h"
 #include "platform/com/class_registry.h"
 #include "platform/com/control_window.h"
 #include "platform/win/paths.h"
@@ -141,6 +144,31 @@ struct BoxWindow : ScoreDlgWindow {
   com::WindowHandle ControlParent() override { return this; }
 };
 
+// What the grading dialog's run left: its result, its list lines and the scrambled score.
+struct DialogRun {
+  int result = 0;
+  std::vector<std::string> lines;
+  std::string encodedScore;
+};
+
+// The grading dialog's whole run for a candidate of the demo's database, with the program folder
+// and drive D: of the installation; no box may be shown.
+DialogRun GradeInDialog(const std::string& code) {
+  ExamSession session;
+  session.Start(InitPaths());
+  session.ReadProcessLists();
+  BoxWindow window;
+  NullGradingSystem machine;
+  GradingFlow flow(session, {code, "D:\\KirvExam\\" + code + "\\"}, window, machine);
+  DialogRun run;
+  run.result = flow.GradeAll(code);
+  session.Close();
+  EXPECT_TRUE(window.boxes.empty()) << window.boxes.front();
+  run.lines = flow.State().lines;
+  run.encodedScore = flow.EncodedScore();
+  return run;
+}
+
 TEST_F(DeskDemo, BothControlsAreRegisteredFromTheOcxFolder) {
   for (const com::Clsid& id : {PingWin::kClsid, kDirmark}) {
     auto path = com::InprocServerPath(id);
@@ -249,16 +277,9 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   std::ofstream(candidate / "Selkt" / (code + ".txt"), std::ios::binary) << "q01:B\r\nq02:A\r\n";
   ASSERT_FALSE(HasFatalFailure());
 
-  ExamSession session;
-  session.Start(InitPaths());
-  session.ReadProcessLists();
-  BoxWindow window;
-  NullGradingSystem machine;
-  GradingFlow flow(session, {code, "D:\\KirvExam\\" + code + "\\"}, window, machine);
-  EXPECT_EQ(flow.GradeAll(code), 1);
-  session.Close();
-  EXPECT_TRUE(window.boxes.empty()) << window.boxes.front();
-  EXPECT_EQ(flow.State().lines,
+  const DialogRun run = GradeInDialog(code);
+  EXPECT_EQ(run.result, 1);
+  EXPECT_EQ(run.lines,
             (std::vector<std::string>{
                 "正在对 影响评分的进程进行关闭...", "正在对 " + code + " 进行评分...", "",
                 "单项选择题 : 评分完毕", "Windows 操作 : 评分完毕", "文字处理 : 评分完毕",
@@ -274,12 +295,70 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   bool scoreOk = false;
   EXPECT_TRUE(rs.GetString("Score", score));
   EXPECT_TRUE(rs.GetBool("scoreok", scoreOk));
-  EXPECT_EQ(score, flow.EncodedScore());
+  EXPECT_EQ(score, run.encodedScore);
   // One of the two questions right; tasks 1, 2 and 4 of five; the word task's rules but three;
   // the spreadsheet task whole; the presentation task's rules but three.
   EXPECT_EQ(DecodeText(score, code), "0-50|1-60|2-" + std::to_string(demo::kPartlyWrongPoints) +
                                          "|3-100|4-" + std::to_string(demo::kPartlyWrongPptPoints));
   EXPECT_TRUE(scoreOk);
+}
+
+// The network paper's four tasks, done in the candidate's database the way the browser records
+// them: each step logged and written through the connection class.
+void DoNetworkTasks(const fs::path& database, const std::set<int>& done,
+                    const std::string& mailTo) {
+  netdb::CAdoConnection db;
+  ASSERT_TRUE(db.Open(win::ToWindowsPath(database)));
+  ASSERT_TRUE(netdb::LogAction(db, netdb::action::kStarted, ""));
+  if (done.count(1)) {
+    ASSERT_TRUE(netdb::testing::VisitAddress(db, "http://www.kirv.cn/"));
+  }
+  if (done.count(2)) {
+    ASSERT_TRUE(netdb::testing::VisitAddress(db, "http://www.kirv.cn/notice.htm"));
+  }
+  if (done.count(3)) {
+    ASSERT_TRUE(netdb::LogAction(db, netdb::action::kFavouritesAdd, ""));
+    ASSERT_GT(netdb::testing::AddFavourite(db, "报名须知", "http://www.kirv.cn/notice.htm", 0), 0);
+  }
+  if (done.count(4)) {
+    ASSERT_TRUE(netdb::testing::SendMail(db, mailTo, "考试报名", "张明"));
+  }
+  ASSERT_TRUE(netdb::LogAction(db, netdb::action::kExited, ""));
+}
+
+TEST_F(DeskDemo, TheNetworkTaskIsGradedFromTheDatabaseTheBrowserFilled) {
+  const std::string code = "26001010102";
+  win::testing::ScopedEnv program("KIRV_PROGRAM_FOLDER", Install().string());
+  win::testing::ScopedEnv driveD("KIRV_DRIVE_D", (Install() / "drive_d").string());
+  struct Case {
+    const char* name;
+    std::set<int> done;
+    const char* mailTo;
+    int score;
+  } cases[] = {
+      {"untouched", {}, "", 0},
+      {"both pages and the favourite", {1, 2, 3}, "", 60},
+      {"every task", {1, 2, 3, 4}, "teacher@kirv.cn", 100},
+      {"the mail to someone else", {1, 2, 3, 4}, "friend@kirv.cn", 80},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    {
+      CAdoConnection db;
+      OpenExamDatabase(db);
+      ASSERT_NE(
+          db.Execute("update [Stu] set Papers='5-501', State=1 where examcode='" + code + "'"),
+          nullptr);
+    }
+    const fs::path candidate = Unpack("net1.7z", code);
+    ASSERT_TRUE(fs::is_regular_file(candidate / "Netkt/net.net"));
+    DoNetworkTasks(candidate / "Netkt/net.net", c.done, c.mailTo);
+    ASSERT_FALSE(HasFatalFailure());
+
+    const DialogRun run = GradeInDialog(code);
+    EXPECT_EQ(run.result, 1);
+    EXPECT_EQ(DecodeText(run.encodedScore, code), "5-" + std::to_string(c.score));
+  }
 }
 
 }  // namespace

@@ -5,14 +5,25 @@
 #include <QGuiApplication>
 
 namespace ui {
+namespace {
 
-void SetClipboardText(std::string_view utf8) {
-  if (QClipboard* clipboard = QGuiApplication::clipboard())
-    clipboard->setText(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+// Null without an application object, or with one that has no windowing (Qt would warn).
+QClipboard* TheClipboard() {
+  return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::clipboard()
+                                                                      : nullptr;
+}
+
+}  // namespace
+
+bool SetClipboardText(std::string_view utf8) {
+  QClipboard* clipboard = TheClipboard();
+  if (!clipboard) return false;
+  clipboard->setText(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+  return true;
 }
 
 std::string ClipboardText() {
-  QClipboard* clipboard = QGuiApplication::clipboard();
+  QClipboard* clipboard = TheClipboard();
   return clipboard ? clipboard->text().toStdString() : std::string();
 }
 

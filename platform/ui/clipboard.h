@@ -6,8 +6,9 @@
 
 namespace ui {
 
-// Replaces the clipboard's contents with the text.
-void SetClipboardText(std::string_view utf8);
+// Replaces the clipboard's contents with the text; false when there is no clipboard to open (no
+// application object in this process).
+bool SetClipboardText(std::string_view utf8);
 
 // The clipboard's text; empty when it holds none.
 std::string ClipboardText();

@@ -1,11 +1,13 @@
 // VariantToInt and VariantToString, one row per value type.
-#include "client/store/db/variant_convert.h"
+#include "netdb/variant_convert.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using ado::Variant;
+using netdb::VariantToInt;
+using netdb::VariantToString;
 
 TEST(VariantToInt, ByType) {
   struct Case {

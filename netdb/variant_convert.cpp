@@ -1,5 +1,5 @@
-// The exam client's conversions of field values to an integer and to text.
-#include "client/store/db/variant_convert.h"
+// The conversions of field values to an integer, to text and to a date/time.
+#include "netdb/variant_convert.h"
 
 #include <cerrno>
 #include <climits>
@@ -27,6 +27,8 @@ int LeadingNumber(const std::string& text) {
 }
 
 }  // namespace
+
+namespace netdb {
 
 int VariantToInt(const ado::Variant& v) {
   using namespace ado;
@@ -118,3 +120,14 @@ std::string VariantToString(const ado::Variant& v) {
       return "UN_KNOW";
   }
 }
+
+std::string DateTime::Format() const {
+  return valid ? ado::DateToText(serial) : std::string();
+}
+
+DateTime VariantToDateTime(const ado::Variant& value) {
+  if (value.Type() != ado::VT_DATE) return {};
+  return {value.RealValue(), true};
+}
+
+}  // namespace netdb

@@ -1,0 +1,112 @@
+// The grading run: locate, open, the sections in order, the report, the cap.
+#include "grading/hopmark/driver.h"
+
+#include <sys/stat.h>
+
+#include "grading/hopmark/sections.h"
+#include "netdb/ado_connection.h"
+#include "platform/win/confined_file.h"
+#include "platform/win/message_box.h"
+#include "platform/win/paths.h"
+
+namespace hopmark {
+namespace {
+
+constexpr std::string_view kMissingDatabase = "考生网络操作数据库并不存在\n请检查考生是否误删除了 ";
+constexpr std::string_view kReportHeader = " 的系统评分记录，模块成绩以100分计\r\n";
+constexpr std::string_view kDefaultUserDb = "Netkt\\Net.Net";
+// A network database is a few hundred rows; anything far larger is not one the browser wrote.
+constexpr uint64_t kDatabaseCap = 64ull << 20;
+
+void ShowMessage(const std::string& text) {
+  win::MessageBox(text, "", win::MB_OK);
+}
+
+// The text before the last "\" (`keepSlash`: up to and with it); "" when there is none.
+std::string CutAtLastSlash(const std::string& text, bool keepSlash) {
+  const size_t at = text.rfind('\\');
+  if (at == std::string::npos) return {};
+  return text.substr(0, keepSlash ? at + 1 : at);
+}
+
+// The database file as the candidate left it: only a regular file inside his folder (links
+// followed), never a FIFO or device, never past the cap. A file that fails this reads as missing
+// (true in `missing`) or as unreadable.
+base::Status CheckCandidateFile(const RunValues& v, bool& missing) {
+  const std::string folder = v.StudentDir.empty() ? CutAtLastSlash(v.DB, true) : v.StudentDir;
+  auto opened = win::OpenConfinedFile(win::ToHostPath(v.DB), win::ToHostPath(folder), kDatabaseCap);
+  if (opened) return base::Ok();
+  missing = win::ReadsAsMissing(opened.error());
+  return opened.error();
+}
+
+void Fail(RunValues& v, std::string why) {
+  ShowMessage(why);
+  v.rows.push_back({"打开数据库", "（打开出错）" + why, false, 0});
+}
+
+}  // namespace
+
+std::string BuildReport(const std::string& db, const std::vector<ResultRow>& rows) {
+  std::string text = db + std::string(kReportHeader) + "\r\n";
+  for (const ResultRow& row : rows)
+    text += row.label + "\t" + row.parameter + "\t" + (row.satisfied ? "√" : "×") + "\t" +
+            std::to_string(row.points) + "\r\n";
+  return text;
+}
+
+void LocateDatabase(RunValues& v, const netdb::PathGlobals& settings) {
+  if (!v.DB.empty()) {
+    v.StudentDir = CutAtLastSlash(CutAtLastSlash(v.DB, false), true);
+    return;
+  }
+  v.DB = v.StudentDir + netdb::ReadIniString(settings, "DB", "UserDB", kDefaultUserDb);
+}
+
+bool PathExists(const std::string& windowsPath) {
+  std::string path = windowsPath;
+  if (!path.empty() && path.back() == '\\') path.pop_back();
+  if (path.empty()) return false;
+  struct stat st;
+  return ::stat(win::ToHostPath(path).c_str(), &st) == 0;
+}
+
+std::optional<std::string> RunGrading(RunValues& v, const netdb::PathGlobals& settings) {
+  v.Score = 0;
+  v.Rate = 0;
+  v.rows.clear();
+  LocateDatabase(v, settings);
+  bool missing = !PathExists(v.DB);
+  base::Status file = base::Ok();
+  if (!missing) file = CheckCandidateFile(v, missing);
+  if (missing) {
+    v.Rate = 100;
+    v.State = std::string(kMissingDatabase) + v.DB;
+    ShowMessage(v.State);
+    return std::nullopt;
+  }
+  netdb::CAdoConnection db;
+  if (!file) {
+    Fail(v, file.error().message);
+  } else if (base::Status opened = db.Open(v.DB, netdb::OpenMode::ReadOnly); !opened) {
+    Fail(v, opened.error().message);
+  } else {
+    netdb::RecordsetPtr rules, lookup;
+    netdb::CAdoConnection::CreateRecordset(rules);
+    netdb::CAdoConnection::CreateRecordset(lookup);
+    SectionContext context{db, rules, lookup, v.StudentDir, v};
+    // One read transaction: every section sees the same rows while the browser may be writing,
+    // and the file is locked and checked once instead of once per query.
+    const bool snapshot = db.Connection().Execute("BEGIN") != nullptr;
+    for (const Section& section : kSections) section.run(context);
+    if (snapshot) db.Connection().Execute("COMMIT");
+    netdb::CAdoConnection::ReleaseRecordset(rules);
+    netdb::CAdoConnection::ReleaseRecordset(lookup);
+  }
+  std::string report = BuildReport(v.DB, v.rows);
+  if (v.Score > 100) v.Score = 100;
+  v.Rate = 100;
+  return report;
+}
+
+}  // namespace hopmark
