@@ -155,4 +155,10 @@ int TextCompare(std::string_view a, std::string_view b) {
   return r < 0 ? -1 : r > 0 ? 1 : 0;
 }
 
+size_t InStrText(std::string_view text, std::string_view sought, size_t from) {
+  if (from > text.size()) return std::string_view::npos;
+  // Case mapping keeps every character's length, so offsets in the lowered text are the text's.
+  return std::string_view(LCase(text)).find(LCase(sought), from);
+}
+
 }  // namespace vb
