@@ -126,7 +126,8 @@ std::string GetStyleString(std::string_view s1) {
 
 std::string RemoveQuote(std::string_view s1) {
   std::string out(s1);
-  std::replace_if(out.begin(), out.end(), [](char c) { return c == '"' || c == '\''; }, ' ');
+  std::replace_if(
+      out.begin(), out.end(), [](char c) { return c == '"' || c == '\''; }, ' ');
   return std::string(TrimBlanks(out));
 }
 

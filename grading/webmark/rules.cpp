@@ -137,7 +137,8 @@ base::Result<int32_t> FullMarksOf(const std::string& text, const RowCells& cells
   base::Result<double> value = vb::Val(text);
   if (!value) return cells.Failed(3, value.error().message);
   const double rounded = base::RoundHalfEven(*value);
-  if (rounded < std::numeric_limits<int32_t>::min() || rounded > std::numeric_limits<int32_t>::max())
+  if (rounded < std::numeric_limits<int32_t>::min() ||
+      rounded > std::numeric_limits<int32_t>::max())
     return cells.Failed(3, "overflow");
   return static_cast<int32_t>(rounded);
 }
