@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -144,6 +145,8 @@ class Element {
   // A table's rows (of its own sections, not of nested tables), a row's cells; fail on other kinds.
   base::Result<ElementList> rows() const;
   base::Result<ElementList> cells() const;
+  // A map's area elements.
+  base::Result<ElementList> areas() const;
   // A row's position among its table's rows and a cell's among its row's cells, from 0.
   base::Result<int32_t> rowIndex() const;
   base::Result<int32_t> cellIndex() const;
@@ -153,20 +156,24 @@ class Element {
  private:
   friend class Document;
   friend class DocumentBuilder;
+  struct Written;  // outerHTML written out from the tree, and where its inner part lies
+  const Written& WrittenOut() const;
 
   const Document* document_ = nullptr;
   const Element* parent_ = nullptr;
   ElementList children_;
   std::string tagName_;
   ElementKind kind_ = ElementKind::Other;
+  bool sliced_ = true;      // outerHTML and innerHTML are source slices
+  bool ownEndTag_ = false;  // its end tag is in the source
+  bool void_ = false;       // an element that has no content and no end tag (img, br, hr)
   int32_t sourceIndex_ = 0;
-  int32_t lastDescendant_ = 0;  // sourceIndex of the last element below, or its own
+  int32_t lastDescendant_ = 0;  // sourceIndex of the last element below it, or its own
   uint32_t firstAttribute_ = 0, attributeCount_ = 0;
-  uint32_t firstNode_ = 0;  // its first content node (text and elements) in the node table
-  uint32_t outerBegin_ = 0, outerEnd_ = 0, innerBegin_ = 0, innerEnd_ = 0;
-  bool sliced_ = true;  // outerHTML and innerHTML are the source slices above
-  mutable std::unique_ptr<std::string> written_;  // outerHTML written from the tree, once asked
-  mutable size_t writtenInner_ = 0, writtenInnerEnd_ = 0;
+  uint32_t firstContent_ = 0, contentCount_ = 0;
+  // Source positions: start tag [outerBegin_, innerBegin_), end tag [innerEnd_, outerEnd_).
+  uint32_t outerBegin_ = 0, innerBegin_ = 0, innerEnd_ = 0, outerEnd_ = 0;
+  mutable std::shared_ptr<const Written> written_;
 };
 
 // A page read and parsed once.
@@ -226,22 +233,23 @@ class Document {
     std::string name;  // lower case
     std::string value;
   };
-  // The content of the tree in document order: elements and the text between them.
-  struct Node {
-    const Element* element = nullptr;     // set for an element
-    uint32_t textBegin = 0, textEnd = 0;  // a text run in text_ otherwise
-    uint32_t next = 0;                    // the next sibling's index + 1, 0 for none
+  // What an element holds, in order: its child elements, and the text and comments between them
+  // (as source positions, and text runs decoded in text_).
+  struct Content {
+    const Element* element = nullptr;  // a child element, else text or a comment
+    uint32_t sourceBegin = 0, sourceEnd = 0;
+    uint32_t textBegin = 0, textEnd = 0;  // decoded text in text_; empty for a comment
+    bool comment = false;
   };
 
   Charset charset_ = Charset::Gbk;
   std::string source_;
-  std::string text_;  // the text runs, entities decoded
+  std::string text_;
   std::string fileName_;
   std::filesystem::path pictureRoot_;
-  std::vector<std::unique_ptr<Element[]>> blocks_;
-  std::vector<Element*> elements_;
+  std::deque<Element> store_;
   std::vector<Attribute> attributes_;
-  std::vector<Node> nodes_;
+  std::vector<Content> content_;
   ElementList all_, images_, anchors_, links_, frames_;
   const Element* body_ = nullptr;
   mutable std::vector<std::optional<Size>> sizes_;  // by sourceIndex, read once
