@@ -10,6 +10,7 @@
 
 #include "platform/base/text.h"
 #include "platform/office/frontpage/document.h"
+#include "platform/office/frontpage/nesting.h"
 #include "platform/office/frontpage/vml_scan.h"
 
 namespace frontpage {
@@ -141,6 +142,10 @@ class DocumentBuilder {
     scan_ = ScanVml(doc_.source_);
     const std::string& text = scan_.parseText.empty() ? doc_.source_ : scan_.parseText;
     for (size_t i = 0; i < scan_.drawings.size(); ++i) drawingAt_[scan_.drawings[i].begin] = i;
+    if (const size_t depth = EstimateNesting(text); depth > kMaxNesting) {
+      return ErrorWith(kErrUnreadable, "the page's elements nest deeper than ", kMaxNesting,
+                       " levels");
+    }
 
     GumboOptions options = kGumboDefaultOptions;
     options.allocator = ArenaAllocate;
@@ -404,6 +409,8 @@ class DocumentBuilder {
   const char* mainBuffer_ = nullptr;
   std::vector<const Element*> order_;
 };
+
+Document::~Document() = default;
 
 base::Result<std::unique_ptr<Document>> Document::Parse(std::string_view bytes,
                                                         std::string_view fileName,

@@ -240,6 +240,10 @@ std::string Element::innerText() const {
       continue;
     }
     const Element* child = c.element;
+    // What a browser with frames shows nothing of: another page's frame, the text for browsers
+    // without frames or plug-ins.
+    if (child->Is("NOFRAMES") || child->Is("NOEMBED") || child->kind_ == ElementKind::Iframe)
+      continue;
     switch (child->kind_) {
       case ElementKind::Script:
       case ElementKind::Style:

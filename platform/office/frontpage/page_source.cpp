@@ -58,28 +58,37 @@ size_t FindNoCase(std::string_view text, std::string_view what, size_t from = 0)
   return std::string_view::npos;
 }
 
-// The value of `name=` in a tag's text, quoted or not; nullopt when the tag does not write it.
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
+}
+
+// The value of the attribute `name` in a start tag's text ("<meta a=1 b='2'"), quoted or not;
+// nullopt when the tag does not write it.
 std::optional<std::string_view> TagAttribute(std::string_view tag, std::string_view name) {
-  size_t at = 0;
-  while ((at = FindNoCase(tag, name, at)) != std::string_view::npos) {
-    const bool boundary =
-        at > 0 && (tag[at - 1] == ' ' || tag[at - 1] == '\t' || tag[at - 1] == '\n' ||
-                   tag[at - 1] == '\r' || tag[at - 1] == '"' || tag[at - 1] == '\'');
-    size_t p = at + name.size();
-    while (p < tag.size() && (tag[p] == ' ' || tag[p] == '\t')) ++p;
-    if (!boundary || p >= tag.size() || tag[p] != '=') {
-      at += name.size();
-      continue;
+  size_t i = tag.find_first_of(" \t\r\n\f/");  // past the tag's own name
+  while (i != std::string_view::npos && i < tag.size()) {
+    while (i < tag.size() && (IsSpace(tag[i]) || tag[i] == '/')) ++i;
+    const size_t nameBegin = i;
+    while (i < tag.size() && !IsSpace(tag[i]) && tag[i] != '=' && tag[i] != '/') ++i;
+    const std::string_view attribute = tag.substr(nameBegin, i - nameBegin);
+    if (attribute.empty()) break;
+    while (i < tag.size() && IsSpace(tag[i])) ++i;
+    std::string_view value;
+    if (i < tag.size() && tag[i] == '=') {
+      ++i;
+      while (i < tag.size() && IsSpace(tag[i])) ++i;
+      if (i < tag.size() && (tag[i] == '"' || tag[i] == '\'')) {
+        const size_t end = tag.find(tag[i], i + 1);
+        const size_t stop = end == std::string_view::npos ? tag.size() : end;
+        value = tag.substr(i + 1, stop - i - 1);
+        i = stop + 1;
+      } else {
+        const size_t begin = i;
+        while (i < tag.size() && !IsSpace(tag[i])) ++i;
+        value = tag.substr(begin, i - begin);
+      }
     }
-    ++p;
-    while (p < tag.size() && (tag[p] == ' ' || tag[p] == '\t')) ++p;
-    if (p < tag.size() && (tag[p] == '"' || tag[p] == '\'')) {
-      const size_t end = tag.find(tag[p], p + 1);
-      return tag.substr(p + 1, (end == std::string_view::npos ? tag.size() : end) - p - 1);
-    }
-    size_t end = p;
-    while (end < tag.size() && tag[end] != ' ' && tag[end] != '>' && tag[end] != '\t') ++end;
-    return tag.substr(p, end - p);
+    if (base::EqualsNoCase(attribute, name)) return value;
   }
   return std::nullopt;
 }
