@@ -39,8 +39,9 @@ base::Result<size_t> RuleOf(const WebState& state, const std::string& id) {
 enum class PageOpen { Opened, Missing, Unreadable };
 PageOpen OpenPage(WebState& state, const std::string& file) {
   const std::string path = state.CheckPath + file;
-  base::Result<std::string> bytes =
-      frontpage::ReadPageFile(win::ToHostPath(path), win::ToHostPath(state.CheckPath));
+  // Read as the candidate's file: regular, inside the check folder, within the page cap.
+  base::Result<std::string> bytes = win::ReadConfinedFile(
+      win::ToHostPath(path), win::ToHostPath(state.CheckPath), frontpage::kPageFileCap);
   if (!bytes) return win::ReadsAsMissing(bytes.error()) ? PageOpen::Missing : PageOpen::Unreadable;
   base::Result<frontpage::PageWindow*> window = state.Editor->LocatePageBytes(path, *bytes);
   if (!window) return PageOpen::Unreadable;

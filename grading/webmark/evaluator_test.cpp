@@ -147,8 +147,8 @@ TEST(GeneralCheck, MarksOrderElementsByTheirPlace) {
   for (const Case& c : cases)
     EXPECT_EQ(*GeneralCheck(state, *all.at(c.index), c.key, "m1"), c.holds) << c.index << c.key;
   EXPECT_FALSE(*GeneralCheck(state, *all.at(21), "AFTEROBJ", "m2"));
-  EXPECT_FALSE(GeneralCheck(state, *all.at(25), "MARKOBJ", "M1"));  // the name is taken
-  EXPECT_TRUE(*GeneralCheck(state, *all.at(22), "BEFOREOBJ", "m1"));
+  EXPECT_FALSE(GeneralCheck(state, *all.at(25), "MARKOBJ", "M1"));     // the name is taken
+  EXPECT_FALSE(*GeneralCheck(state, *all.at(22), "BEFOREOBJ", "m1"));  // still the first mark
   EXPECT_TRUE(state.LogText.empty());
 }
 
