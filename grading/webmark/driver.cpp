@@ -37,11 +37,13 @@ base::Result<size_t> RuleOf(const WebState& state, const std::string& id) {
 // Reads the page at CheckPath & file into a new page window; missing when it is no file of the
 // check folder, an error when it is there and does not open.
 enum class PageOpen { Opened, Missing, Unreadable };
-PageOpen OpenPage(WebState& state, const std::string& file) {
+PageOpen OpenPage(WebState& state, const base::Result<win::ConfinedFolder>& folder,
+                  const std::string& file) {
+  if (!folder) return PageOpen::Missing;
   const std::string path = state.CheckPath + file;
   // Read as the candidate's file: regular, inside the check folder, within the page cap.
-  base::Result<std::string> bytes = win::ReadConfinedFile(
-      win::ToHostPath(path), win::ToHostPath(state.CheckPath), frontpage::kPageFileCap);
+  base::Result<std::string> bytes =
+      win::ReadConfinedFile(win::ToHostPath(path), *folder, frontpage::kPageFileCap);
   if (!bytes) return win::ReadsAsMissing(bytes.error()) ? PageOpen::Missing : PageOpen::Unreadable;
   base::Result<frontpage::PageWindow*> window = state.Editor->LocatePageBytes(path, *bytes);
   if (!window) return PageOpen::Unreadable;
@@ -71,7 +73,8 @@ double Failed(WebState& state, const base::Error& error) {
 }
 
 // The rule loop with its page switches; an error when a switch's page is there and does not open.
-base::Status EvaluateRules(WebState& state, std::vector<int16_t>& marks) {
+base::Status EvaluateRules(WebState& state, const base::Result<win::ConfinedFolder>& folder,
+                           std::vector<int16_t>& marks) {
   const size_t count = state.Rules.size();
   for (size_t i = 0; i < count; ++i) {
     const RuleRecord& rule = state.Rules[i];
@@ -85,7 +88,7 @@ base::Status EvaluateRules(WebState& state, std::vector<int16_t>& marks) {
     if (!page) return base::Error::Of("page-switch rule ", i + 1, " names no page");
     state.PageFile = std::string(*page);
     AppendLog(state, "开始加载" + state.PageFile);
-    switch (OpenPage(state, state.PageFile)) {
+    switch (OpenPage(state, folder, state.PageFile)) {
       case PageOpen::Opened:
         AppendLog(state, "被评网页" + state.PageFile + "加载完成，继续进行评分...");
         continue;
@@ -167,7 +170,10 @@ double Run(WebState& state, std::string& FPCheckPath, std::string& FPAnswerFile,
   state.Editor = std::make_unique<frontpage::Application>();
   const std::string version = state.Editor->Version();
   state.EditorVersion = version == "6.0" ? 2003 : version == "4.0" ? 2000 : 1000;
-  switch (OpenPage(state, state.PageFile)) {
+  // The check folder's real path, resolved once for every page the run reads.
+  const base::Result<win::ConfinedFolder> folder =
+      win::ConfinedFolder::Resolve(win::ToHostPath(state.CheckPath));
+  switch (OpenPage(state, folder, state.PageFile)) {
     case PageOpen::Opened:
       break;
     case PageOpen::Missing:
@@ -181,7 +187,7 @@ double Run(WebState& state, std::string& FPCheckPath, std::string& FPAnswerFile,
   AppendLog(state, kSeparator);
   const auto start = std::chrono::steady_clock::now();
   std::vector<int16_t> marks(state.Rules.size(), 0);
-  if (base::Status evaluated = EvaluateRules(state, marks); !evaluated)
+  if (base::Status evaluated = EvaluateRules(state, folder, marks); !evaluated)
     return Failed(state, evaluated.error());
   if (base::Status combined = CombineScoreItems(state, marks); !combined)
     return Failed(state, combined.error());

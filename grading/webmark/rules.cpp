@@ -3,9 +3,11 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
+#include <mutex>
+#include <optional>
 #include <string>
 
-#include "grading/webmark/result_log.h"
 #include "platform/base/rounding.h"
 #include "platform/office/excel/application.h"
 #include "platform/vb/strings.h"
@@ -14,6 +16,57 @@
 
 namespace webmark {
 namespace {
+
+// What reading a workbook does to the state: its records, the control-level values its rows set,
+// and the messages it logged. It depends on the workbook's bytes alone.
+struct BookSnapshot {
+  std::vector<RuleRecord> rules;
+  std::vector<ScoreItem> items;
+  std::optional<std::string> paperTitle;
+  std::optional<int32_t> fullMarks;
+  std::optional<std::string> pageFile;
+  std::string log;
+
+  void Log(std::string_view line) {
+    log.append(line);
+    log.append("\r\n");
+  }
+  void ApplyTo(WebState& state) const {
+    state.Rules = rules;
+    state.ScoreItems = items;
+    if (paperTitle) state.PaperTitle = *paperTitle;
+    if (fullMarks) state.FullMarks = *fullMarks;
+    if (pageFile) state.PageFile = *pageFile;
+    state.LogText += log;
+  }
+};
+
+// Workbooks read before, by host file and exact bytes: the same answer workbook grades every
+// candidate of a paper, so it is parsed once.
+class BookCache {
+ public:
+  std::optional<BookSnapshot> Find(const std::string& file, const std::string& bytes) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto at = entries_.find(file);
+    if (at == entries_.end() || at->second.first != bytes) return std::nullopt;
+    return at->second.second;
+  }
+  void Store(const std::string& file, std::string bytes, BookSnapshot snapshot) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (entries_.size() >= kEntries && entries_.count(file) == 0) entries_.clear();
+    entries_[file] = {std::move(bytes), std::move(snapshot)};
+  }
+
+ private:
+  static constexpr size_t kEntries = 16;
+  std::mutex mutex_;
+  std::map<std::string, std::pair<std::string, BookSnapshot>> entries_;
+};
+
+BookCache& Cache() {
+  static BookCache cache;
+  return cache;
+}
 
 bool IsOperator(std::string_view text) {
   return text == "AND" || text == "OR" || text == "ADD" || text == "SUB";
@@ -86,7 +139,7 @@ class RowCells {
   int row_;
 };
 
-base::Status ReadScoreItem(WebState& state, const RowCells& cells) {
+base::Status ReadScoreItem(BookSnapshot& book, const RowCells& cells) {
   base::Result<std::string> b = cells.Text(2);
   if (!b) return b.error();
   ScoreItem item;
@@ -97,7 +150,7 @@ base::Status ReadScoreItem(WebState& state, const RowCells& cells) {
     base::Result<std::string> e = cells.Text(5);
     if (!e) return e.error();
     if (!IsOperator(vb::UCase(*e))) {
-      AppendLog(state, "答案文件有错，" + Position(cells.row(), 5));
+      book.Log("答案文件有错，" + Position(cells.row(), 5));
       return base::Ok();
     }
     base::Result<int32_t> number = cells.Int32(2);
@@ -112,12 +165,12 @@ base::Status ReadScoreItem(WebState& state, const RowCells& cells) {
     item.Operator = vb::UCase(*e);
     if (base::Status ids = cells.Texts(6, item.RuleIds); !ids) return ids;
   }
-  state.ScoreItems.push_back(std::move(item));
+  book.items.push_back(std::move(item));
   return base::Ok();
 }
 
-base::Status ReadRuleCompletion(WebState& state, const RowCells& cells) {
-  if (state.Rules.empty())
+base::Status ReadRuleCompletion(BookSnapshot& book, const RowCells& cells) {
+  if (book.rules.empty())
     return base::Error::Of("答案文件有错！，", Position(cells.row(), 1), "（A 行之前没有 O 行）");
   base::Result<int32_t> id = cells.Int32(2);
   if (!id) return id.error();
@@ -125,7 +178,7 @@ base::Status ReadRuleCompletion(WebState& state, const RowCells& cells) {
   if (!points) return points.error();
   base::Result<std::string> description = cells.Text(4);
   if (!description) return description.error();
-  RuleRecord& rule = state.Rules.back();
+  RuleRecord& rule = book.rules.back();
   rule.Id = *id;
   rule.Points = *points;
   rule.Description = *std::move(description);
@@ -143,13 +196,13 @@ base::Result<int32_t> FullMarksOf(const std::string& text, const RowCells& cells
   return static_cast<int32_t>(rounded);
 }
 
-base::Status ReadRow(WebState& state, const RowCells& cells, const std::string& type) {
+base::Status ReadRow(BookSnapshot& book, const RowCells& cells, const std::string& type) {
   if (type == "O") {
-    RuleRecord& rule = state.Rules.emplace_back();
+    RuleRecord& rule = book.rules.emplace_back();
     return cells.Pairs(2, rule.ObjectDescription);
   }
-  if (type == "A") return ReadRuleCompletion(state, cells);
-  if (type == "L") return ReadScoreItem(state, cells);
+  if (type == "A") return ReadRuleCompletion(book, cells);
+  if (type == "L") return ReadScoreItem(book, cells);
   if (type == "T") {
     base::Result<std::string> title = cells.Text(2);
     if (!title) return title.error();
@@ -157,23 +210,40 @@ base::Status ReadRow(WebState& state, const RowCells& cells, const std::string& 
     if (!marks) return marks.error();
     base::Result<int32_t> full = FullMarksOf(*marks, cells);
     if (!full) return full.error();
-    state.PaperTitle = *std::move(title);
-    state.FullMarks = *full;
+    book.paperTitle = *std::move(title);
+    book.fullMarks = *full;
     return base::Ok();
   }
   if (type == "F") {
     base::Result<std::string> page = cells.Text(2);
     if (!page) return page.error();
-    state.PageFile = *std::move(page);
+    book.pageFile = *std::move(page);
     return base::Ok();
   }
   if (type == "C") return base::Ok();
   if (type.empty() || type == " ") {
-    AppendLog(state, kNoEndMark);
+    book.Log(kNoEndMark);
   } else {
-    AppendLog(state, "答案文件有错！，" + Position(cells.row(), 1));
+    book.Log("答案文件有错！，" + Position(cells.row(), 1));
   }
   return base::Ok();
+}
+
+// Reads "Sheet1" row by row to "E" into `book`; an error leaves the rows read before it there.
+base::Status ReadSheet(excel::Worksheet& sheet, BookSnapshot& book) {
+  const int lastRow = sheet.LastRow();
+  for (int row = 1;; ++row) {
+    if (row > lastRow) {
+      book.Log(kNoEndMark);
+      return base::Ok();
+    }
+    const RowCells cells(sheet, row);
+    base::Result<std::string> a = cells.Text(1);
+    if (!a) return a.error();
+    const std::string type = vb::UCase(*a);
+    if (type == "E") return base::Ok();
+    if (base::Status read = ReadRow(book, cells, type); !read) return read;
+  }
 }
 
 }  // namespace
@@ -184,24 +254,20 @@ base::Result<BookRead> ReadAnswerWorkbook(WebState& state, std::string_view path
   const std::filesystem::path host = win::ToHostPath(path);
   base::Result<std::string> bytes = win::ReadRegularFile(host, win::kOfficeFileCap);
   if (!bytes) return BookRead::NotOpened;
+  if (std::optional<BookSnapshot> cached = Cache().Find(host.native(), *bytes)) {
+    cached->ApplyTo(state);
+    return BookRead::Read;
+  }
   excel::Application app;
   base::Result<excel::Workbook*> book = app.Workbooks().OpenBytes(path, *bytes);
   if (!book) return BookRead::NotOpened;
   base::Result<excel::Worksheet*> sheet = (*book)->Worksheets("Sheet1");
   if (!sheet) return base::Error::Of("答案文件有错！没有工作表 Sheet1");
-  const int lastRow = (*sheet)->LastRow();
-  for (int row = 1;; ++row) {
-    if (row > lastRow) {
-      AppendLog(state, kNoEndMark);
-      break;
-    }
-    const RowCells cells(**sheet, row);
-    base::Result<std::string> a = cells.Text(1);
-    if (!a) return a.error();
-    const std::string type = vb::UCase(*a);
-    if (type == "E") break;
-    if (base::Status read = ReadRow(state, cells, type); !read) return read.error();
-  }
+  BookSnapshot snapshot;
+  base::Status read = ReadSheet(**sheet, snapshot);
+  snapshot.ApplyTo(state);
+  if (!read) return read.error();
+  Cache().Store(host.native(), *std::move(bytes), std::move(snapshot));
   return BookRead::Read;
 }
 

@@ -52,7 +52,7 @@ TEST(Strings, InStrTextFindsWithoutCaseAtByteOffsets) {
     size_t found;
   } cases[] = {
       {"<MAP NAME=\"m\">", "map name=", 0, 1},
-      {"中文<B>粗</B>", "</b>", 0, 10},
+      {"中文<B>粗</B>", "</b>", 0, 12},
       {"ａＢｃ", "ＡＢＣ", 0, 0},
       {"abcabc", "ABC", 1, 3},
       {"abc", "", 3, 3},
