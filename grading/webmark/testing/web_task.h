@@ -15,8 +15,8 @@ inline constexpr int kWebFullMarks = 100;
 // Writes the answer workbook.
 bool WriteWebAnswer(const std::filesystem::path& file);
 // Copies the task's pages into the check folder; without `solved` the main page is the second
-// page's copy, so the main page's rules fail (they are worth kMainPagePoints).
+// page's copy, which scores kUnsolvedPoints: the main page's rules fail but its charset meta.
 bool WriteWebPages(const std::filesystem::path& checkFolder, bool solved = true);
-inline constexpr int kMainPagePoints = 50;
+inline constexpr int kUnsolvedPoints = 55;
 
 }  // namespace webmark::testing
