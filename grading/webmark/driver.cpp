@@ -47,6 +47,11 @@ PageOpen OpenPage(WebState& state, const base::Result<win::ConfinedFolder>& fold
   if (!bytes) return win::ReadsAsMissing(bytes.error()) ? PageOpen::Missing : PageOpen::Unreadable;
   base::Result<frontpage::PageWindow*> window = state.Editor->LocatePageBytes(path, *bytes);
   if (!window) return PageOpen::Unreadable;
+  // A page that parses to no body is no page to grade.
+  if (!(*window)->document() || !(*window)->document()->body()) {
+    (*window)->Close(0, 0);
+    return PageOpen::Unreadable;
+  }
   state.PageWindow = *window;
   return PageOpen::Opened;
 }

@@ -243,6 +243,31 @@ TEST_F(RunTest, EveryWayOfNotGradingAnswersTheThousandth) {
   }
 }
 
+TEST_F(RunTest, PagesThatAreNoFileOfTheCheckFolderReadAsMissing) {
+  const auto outside = folders_.Answers() / "outside.htm";
+  std::filesystem::copy_file(testing::TestPage("index.htm"), outside);
+  std::filesystem::create_symlink(outside, folders_.Check() / "index.htm");
+  EXPECT_EQ(Grade(kIndexRules), kNotGraded);
+  EXPECT_EQ(Log().back(), "END");
+  EXPECT_EQ(Log()[Log().size() - 2],
+            "找不到被评文件！答案中指定的文件是：" + folders_.CheckPath() + "index.htm");
+  std::filesystem::remove(folders_.Check() / "index.htm");
+  std::filesystem::create_directory(folders_.Check() / "index.htm");
+  EXPECT_EQ(Grade(kIndexRules), kNotGraded);
+}
+
+TEST_F(RunTest, OddPagesGradeOrAreRefusedNeverCrash) {
+  const std::string deep = std::string(100000, '<') + "<div>";
+  std::string nested;
+  for (int i = 0; i < 20000; ++i) nested += "<table><tr><td>";
+  for (const std::string& bytes : {std::string(), std::string("\xFF\xFE\x00<\x00"), deep, nested}) {
+    ASSERT_TRUE(folders_.WritePage("index.htm", bytes));
+    const double result = Grade(kIndexRules);
+    EXPECT_TRUE(result == kNotGraded || result == 0.0) << result;
+    EXPECT_EQ(Log().back(), "END");
+  }
+}
+
 TEST_F(RunTest, APageSwitchToAMissingPageSkipsToTheNextSwitch) {
   ASSERT_TRUE(folders_.AddPage("index.htm"));
   ASSERT_TRUE(folders_.AddPage("b.htm"));
