@@ -2,6 +2,7 @@
 // aside, nothing trimmed.
 #include "grading/webmark/checks/document.h"
 
+#include <span>
 #include <string>
 
 #include "grading/webmark/markup.h"
@@ -70,21 +71,33 @@ base::Result<bool> ColsHold(const Document& frames, std::string_view value) {
   return Val(value) == *w;
 }
 
-// A frame's or inline frame's own keys; nullopt for the others.
-base::Result<std::optional<bool>> FrameKey(const Element& frame, std::string_view key,
-                                           std::string_view value) {
-  for (std::string_view own : {"src", "scrolling"}) {
-    if (!vb::TextEquals(key, own)) continue;
-    base::Result<bool> held = PropertyEquals(frame, own, value);
-    if (!held) return held.error();
-    return std::optional<bool>(*held);
-  }
-  return std::optional<bool>();
-}
-
 // The inline frame's attributes read from its markup as written.
 constexpr std::string_view kWrittenIFrameAttributes[] = {
     "width", "height", "marginwidth", "marginheight", "title", "align", "frameborder"};
+
+// A frame or inline frame found by its name (item 2): its "src" and "scrolling", the attributes
+// `written` from its markup as written, any other key through GeneralCheck.
+base::Result<bool> CheckNamedFrame(RuleContext& context, std::string_view tag,
+                                   std::span<const std::string_view> written) {
+  base::Result<std::string_view> name = Item(context.rule.ObjectDescription, 2);
+  if (!name) return name.error();
+  base::Result<const Element*> frame = NamedElement(context.document, tag, *name);
+  if (!frame) return frame.error();
+  if (!*frame) return false;
+  const Element& element = **frame;
+  return WalkConditions(context.rule,
+                        [&](std::string_view key, std::string_view value) -> base::Result<bool> {
+                          for (std::string_view own : {"src", "scrolling"}) {
+                            if (vb::TextEquals(key, own))
+                              return PropertyEquals(element, own, value);
+                          }
+                          for (std::string_view attribute : written) {
+                            if (vb::TextEquals(key, attribute))
+                              return vb::TextEquals(ExtractItem(element.outerHTML(), key), value);
+                          }
+                          return GeneralCheck(context.state, element, key, value);
+                        });
+}
 
 }  // namespace
 
@@ -99,37 +112,11 @@ base::Result<bool> CheckFrameSet(RuleContext& context) {
 }
 
 base::Result<bool> CheckFrame(RuleContext& context) {
-  base::Result<std::string_view> name = Item(context.rule.ObjectDescription, 2);
-  if (!name) return name.error();
-  base::Result<const Element*> frame = NamedElement(context.document, "FRAME", *name);
-  if (!frame) return frame.error();
-  if (!*frame) return false;
-  return WalkConditions(context.rule,
-                        [&](std::string_view key, std::string_view value) -> base::Result<bool> {
-                          base::Result<std::optional<bool>> own = FrameKey(**frame, key, value);
-                          if (!own) return own.error();
-                          if (*own) return **own;
-                          return GeneralCheck(context.state, **frame, key, value);
-                        });
+  return CheckNamedFrame(context, "FRAME", {});
 }
 
 base::Result<bool> CheckIFrame(RuleContext& context) {
-  base::Result<std::string_view> name = Item(context.rule.ObjectDescription, 2);
-  if (!name) return name.error();
-  base::Result<const Element*> frame = NamedElement(context.document, "iframe", *name);
-  if (!frame) return frame.error();
-  if (!*frame) return false;
-  return WalkConditions(context.rule,
-                        [&](std::string_view key, std::string_view value) -> base::Result<bool> {
-                          base::Result<std::optional<bool>> own = FrameKey(**frame, key, value);
-                          if (!own) return own.error();
-                          if (*own) return **own;
-                          for (std::string_view written : kWrittenIFrameAttributes) {
-                            if (vb::TextEquals(key, written))
-                              return vb::TextEquals(ExtractItem((*frame)->outerHTML(), key), value);
-                          }
-                          return GeneralCheck(context.state, **frame, key, value);
-                        });
+  return CheckNamedFrame(context, "iframe", kWrittenIFrameAttributes);
 }
 
 base::Result<bool> CheckMeta(RuleContext& context) {
