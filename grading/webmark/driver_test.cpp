@@ -256,6 +256,16 @@ TEST_F(RunTest, PagesThatAreNoFileOfTheCheckFolderReadAsMissing) {
   EXPECT_EQ(Grade(kIndexRules), kNotGraded);
 }
 
+TEST_F(RunTest, APageThatDoesNotOpenAnswersTheThousandth) {
+  ASSERT_TRUE(folders_.WritePage("index.htm", std::string(5 << 20, 'x')));  // past the page cap
+  EXPECT_EQ(Grade(kIndexRules), kNotGraded);
+  const List log = Log();
+  ASSERT_GE(log.size(), 2u);
+  EXPECT_EQ(log[log.size() - 2],
+            "无法打开被评文件！答案中指定的文件是：" + folders_.CheckPath() + "index.htm");
+  EXPECT_EQ(log.back(), "END");
+}
+
 TEST_F(RunTest, OddPagesGradeOrAreRefusedNeverCrash) {
   const std::string deep = std::string(100000, '<') + "<div>";
   std::string nested;
