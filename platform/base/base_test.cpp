@@ -58,6 +58,11 @@ TEST(Text, AsciiCaseFoldingLeavesOtherBytesAlone) {
   EXPECT_LT(CompareNoCase("abc", "ABD"), 0);
   EXPECT_GT(CompareNoCase("abcd", "ABC"), 0);
   EXPECT_TRUE(StartsWithNoCase("Excel.Application", "EXCEL."));
+  EXPECT_EQ(FindNoCase("<META Charset=x><meta charset=y>", "<meta"), 0u);
+  EXPECT_EQ(FindNoCase("<META Charset=x><meta charset=y>", "<meta", 1), 16u);
+  EXPECT_EQ(FindNoCase("abc", "abcd"), std::string_view::npos);
+  EXPECT_EQ(FindNoCase("abc", "", 2), 2u);
+  EXPECT_EQ(FindNoCase("abc", "C", 3), std::string_view::npos);
   EXPECT_TRUE(EndsWithNoCase("a.XLSX", ".xlsx"));
   EXPECT_FALSE(EndsWithNoCase("x", ".xlsx"));
 }

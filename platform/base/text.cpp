@@ -37,6 +37,15 @@ int CompareNoCase(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
+size_t FindNoCase(std::string_view text, std::string_view what, size_t from) {
+  if (what.empty()) return from <= text.size() ? from : std::string_view::npos;
+  const char first = AsciiLower(what[0]);
+  for (size_t i = from; i + what.size() <= text.size(); ++i) {
+    if (AsciiLower(text[i]) == first && EqualsNoCase(text.substr(i, what.size()), what)) return i;
+  }
+  return std::string_view::npos;
+}
+
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
 }

@@ -23,6 +23,9 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 int CompareNoCase(std::string_view a, std::string_view b);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 bool EndsWithNoCase(std::string_view text, std::string_view suffix);
+// Where `what` first stands in `text` at or after `from`, without regard to ASCII case; npos
+// when nowhere (an empty `what` stands at `from`).
+size_t FindNoCase(std::string_view text, std::string_view what, size_t from = 0);
 
 // Blanks, tabs, CR and LF (and vertical tab, form feed) removed at both ends.
 std::string_view Trim(std::string_view text);

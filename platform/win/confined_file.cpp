@@ -113,6 +113,18 @@ base::Status OpenedFile::ReadAll(char* out) const {
   return base::Ok();
 }
 
+base::Result<size_t> OpenedFile::ReadPrefix(char* out, size_t count) const {
+  size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::pread(fd_, out + done, count - done, static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return ErrnoError("cannot read ", path_);
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
+  }
+  return done;
+}
+
 base::Result<OpenedFile> OpenRegularFile(const fs::path& file, uint64_t maxBytes) {
   uint64_t size = 0;
   base::Result<int> fd = OpenRegular(file, maxBytes, 0, size);

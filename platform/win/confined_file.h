@@ -33,6 +33,8 @@ class OpenedFile {
   uint64_t size() const { return size_; }
   // Reads the file's first size() bytes into `out`; fails when it has fewer now.
   base::Status ReadAll(char* out) const;
+  // Reads at most `count` bytes from the file's start into `out` (a header); how many it read.
+  base::Result<size_t> ReadPrefix(char* out, size_t count) const;
 
  private:
   friend base::Result<OpenedFile> OpenRegularFile(const std::filesystem::path&, uint64_t);

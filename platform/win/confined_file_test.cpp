@@ -156,6 +156,18 @@ TEST(ConfinedFile, RegularFileReadFollowsLinksButNeverBlocksOrOverflows) {
   EXPECT_EQ(ReadRegularFile(f.key, 3).error().code, EFBIG);
 }
 
+TEST(ConfinedFile, APrefixReadsTheFirstBytesOnly) {
+  Folders f;
+  base::Result<OpenedFile> file = OpenRegularFile(f.key, kTextFileCap);
+  ASSERT_TRUE(file);
+  char out[16] = {};
+  EXPECT_EQ(file->ReadPrefix(out, 3).value_or(0), 3u);
+  EXPECT_EQ(std::string_view(out, 3), "1-A");
+  // Asked for more than the file holds: what it holds.
+  EXPECT_EQ(file->ReadPrefix(out, sizeof out).value_or(0), 8u);
+  EXPECT_EQ(std::string_view(out, 8), "1-A\n2-B\n");
+}
+
 // The same rules whether each line opens the log or a LogFile keeps it open over the lines.
 TEST(ConfinedFile, LogsAreAppendedOnlyToRegularFilesNamedDirectly) {
   LogFile kept;

@@ -123,6 +123,18 @@ TEST_F(ApplicationTest, PicturesOutsideTheReadFolderAreNotRead) {
   EXPECT_EQ(images.at(2)->Property("width")->number, 0);
 }
 
+TEST_F(ApplicationTest, AWindowsFormPathFindsThePageWithoutRegardToCase) {
+  ::setenv("KIRV_DRIVE_Q", folder_.c_str(), 1);
+  Application app;
+  base::Result<PageWindow*> window = app.LocatePage("Q:\\FROPKT\\Index.HTM");
+  ASSERT_TRUE(window) << window.error().message;
+  EXPECT_EQ((*window)->fileName(), "Q:\\FROPKT\\Index.HTM");
+  const Element* banner = (*window)->document()->images().at(0);
+  EXPECT_EQ(banner->Text("href").value_or(""), "file:///Q:/FROPKT/images/banner.gif");
+  EXPECT_EQ(banner->Property("width")->number, 120);
+  ::unsetenv("KIRV_DRIVE_Q");
+}
+
 TEST_F(ApplicationTest, BytesAlreadyReadOpenUnderTheirName) {
   Application app;
   base::Result<PageWindow*> window =

@@ -19,6 +19,7 @@
 #include "platform/base/result.h"
 #include "platform/office/frontpage/errors.h"
 #include "platform/office/frontpage/page_source.h"
+#include "platform/win/confined_file.h"
 
 namespace frontpage {
 
@@ -216,7 +217,8 @@ class Document {
   base::Result<PropertyValue> Property(std::string_view name) const;
 
   // An image's natural size in pixels from its picture file's header (GIF, JPEG, PNG, BMP);
-  // 0 x 0 when the picture is missing or unreadable. Read once per picture.
+  // 0 x 0 when the picture is missing or unreadable, or for an element that is no image of this
+  // document. Read once per picture.
   struct Size {
     int32_t width = 0, height = 0;
   };
@@ -253,6 +255,10 @@ class Document {
   ElementList all_, images_, anchors_, links_, frames_;
   const Element* body_ = nullptr;
   mutable std::vector<std::optional<Size>> sizes_;  // by sourceIndex, read once
+  // The page's folder on the host and the folder pictures are read from, found at the first
+  // picture.
+  mutable std::optional<std::filesystem::path> pageFolder_;
+  mutable std::optional<base::Result<win::ConfinedFolder>> pictureFolder_;
 };
 
 }  // namespace frontpage

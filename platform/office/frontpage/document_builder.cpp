@@ -22,7 +22,7 @@ class Arena {
     size = (size + 15) & ~size_t{15};
     if (size > left_) {
       const size_t blockSize = std::max(size, kBlock);
-      blocks_.push_back(std::make_unique<std::byte[]>(blockSize));
+      blocks_.push_back(std::unique_ptr<std::byte[]>(new std::byte[blockSize]));
       next_ = blocks_.back().get();
       left_ = blockSize;
     }
@@ -142,7 +142,18 @@ class DocumentBuilder {
     scan_ = ScanVml(doc_.source_);
     const std::string& text = scan_.parseText.empty() ? doc_.source_ : scan_.parseText;
     for (size_t i = 0; i < scan_.drawings.size(); ++i) drawingAt_[scan_.drawings[i].begin] = i;
-    if (const size_t depth = EstimateNesting(text); depth > kMaxNesting) {
+    // The text boxes are parsed on their own, and must not nest too deep either.
+    bool tooDeep = EstimateNesting(text) > kMaxNesting;
+    for (const DrawingRegion& d : scan_.drawings) {
+      std::string box =
+          d.textEnd > d.textBegin
+              ? MaskPrefixedTags(
+                    std::string_view(doc_.source_).substr(d.textBegin, d.textEnd - d.textBegin))
+              : std::string();
+      tooDeep = tooDeep || EstimateNesting(box) > kMaxNesting;
+      textBoxes_.push_back(std::make_unique<std::string>(std::move(box)));
+    }
+    if (tooDeep) {
       return ErrorWith(kErrUnreadable, "the page's elements nest deeper than ", kMaxNesting,
                        " levels");
     }
@@ -251,7 +262,10 @@ class DocumentBuilder {
 
     if (origin.buffer == mainBuffer_ && g.tag == GUMBO_TAG_IMG) {
       auto it = drawingAt_.find(el.outerBegin_);
-      if (it != drawingAt_.end()) MakeDrawing(el, scan_.drawings[it->second]);
+      if (it != drawingAt_.end()) {
+        MakeDrawing(el, scan_.drawings[it->second]);
+        drawingText_[&el] = textBoxes_[it->second].get();
+      }
     }
     return el;
   }
@@ -337,9 +351,9 @@ class DocumentBuilder {
 
   // The HTML of a drawing's text box, parsed on its own; its elements are the drawing's children.
   const GumboNode* ParseTextBox(const Element& el, Origin& origin) {
-    if (el.innerEnd_ <= el.innerBegin_) return nullptr;
-    auto& text = fragments_.emplace_back(std::make_unique<std::string>(MaskPrefixedTags(
-        std::string_view(doc_.source_).substr(el.innerBegin_, el.innerEnd_ - el.innerBegin_))));
+    auto found = drawingText_.find(&el);
+    if (found == drawingText_.end() || found->second->empty()) return nullptr;
+    const std::string* text = found->second;
     GumboOptions options = options_;
     options.fragment_context = GUMBO_TAG_DIV;
     options.fragment_namespace = GUMBO_NAMESPACE_HTML;
@@ -405,7 +419,9 @@ class DocumentBuilder {
   GumboOptions options_{};
   std::unordered_map<uint32_t, size_t> drawingAt_;
   std::unordered_map<const char*, bool> cloned_;
-  std::vector<std::unique_ptr<std::string>> fragments_;
+  // Each drawing's text box made ready for parsing, by drawing and by its element.
+  std::vector<std::unique_ptr<std::string>> textBoxes_;
+  std::unordered_map<const Element*, const std::string*> drawingText_;
   const char* mainBuffer_ = nullptr;
   std::vector<const Element*> order_;
 };

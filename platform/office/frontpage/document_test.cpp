@@ -301,6 +301,9 @@ TEST(Document, DeepNestingIsReadWithoutRecursionUpToTheCap) {
   ASSERT_FALSE(refused);
   EXPECT_EQ(refused.error().code, kErrUnreadable);
   EXPECT_NE(refused.error().message.find("nest deeper"), std::string::npos);
+  // Nor inside a text box, which is parsed on its own.
+  const std::string box = "<v:shape><v:textbox>" + deeper + "</v:textbox></v:shape>";
+  EXPECT_FALSE(Document::Parse(box));
 }
 
 TEST(Document, EmptyAndOddInputStillGivesATree) {

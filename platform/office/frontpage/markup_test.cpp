@@ -7,6 +7,7 @@
 #include "platform/office/frontpage/nesting.h"
 #include "platform/office/frontpage/picture_size.h"
 #include "platform/office/frontpage/testing/pages.h"
+#include "platform/office/frontpage/text_position.h"
 #include "platform/office/frontpage/vml_scan.h"
 
 namespace frontpage {
@@ -112,6 +113,28 @@ TEST(ReadPictureSize, OddHeadersAreNoSize) {
   topDown[22] = static_cast<char>(-17);
   topDown[23] = topDown[24] = topDown[25] = static_cast<char>(0xFF);
   EXPECT_EQ(ReadPictureSize(topDown), (PictureSize{33, 17}));
+}
+
+TEST(TextPosition, CountsUtf16Units) {
+  // a, a CJK character, one beyond the BMP, b
+  const std::string text =
+      "a你\xF0\xA0\x80\x80"
+      "b";
+  EXPECT_EQ(Utf16Length(text), 5);
+  EXPECT_EQ(Utf16Length(""), 0);
+  struct Case {
+    int32_t unit;
+    size_t byte;
+  };
+  const Case cases[] = {{0, 0}, {1, 1}, {2, 4}, {3, 4}, {4, 8}, {5, 9}, {99, 9}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.unit);
+    EXPECT_EQ(ByteOffsetOfUnit(text, c.unit), c.byte);
+  }
+  EXPECT_EQ(UnitOfByteOffset(text, 4), 2);
+  EXPECT_EQ(UnitOfByteOffset(text, 8), 4);
+  EXPECT_EQ(UnitOfByteOffset(text, 2), 1);  // inside the CJK character
+  EXPECT_EQ(UnitOfByteOffset(text, 100), 5);
 }
 
 }  // namespace

@@ -50,14 +50,6 @@ std::optional<Charset> FromLabel(std::string_view label) {
   return std::nullopt;
 }
 
-size_t FindNoCase(std::string_view text, std::string_view what, size_t from = 0) {
-  if (what.size() > text.size()) return std::string_view::npos;
-  for (size_t i = from; i + what.size() <= text.size(); ++i) {
-    if (base::EqualsNoCase(text.substr(i, what.size()), what)) return i;
-  }
-  return std::string_view::npos;
-}
-
 bool IsSpace(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
 }
@@ -97,7 +89,7 @@ std::optional<std::string_view> TagAttribute(std::string_view tag, std::string_v
 std::optional<Charset> MetaCharset(std::string_view bytes) {
   const std::string_view head = bytes.substr(0, kMetaScanBytes);
   size_t at = 0;
-  while ((at = FindNoCase(head, "<meta", at)) != std::string_view::npos) {
+  while ((at = base::FindNoCase(head, "<meta", at)) != std::string_view::npos) {
     size_t end = head.find('>', at);
     if (end == std::string_view::npos) end = head.size();
     const std::string_view tag = head.substr(at, end - at);
@@ -108,7 +100,7 @@ std::optional<Charset> MetaCharset(std::string_view bytes) {
     }
     auto content = TagAttribute(tag, "content");
     if (!content) continue;
-    const size_t c = FindNoCase(*content, "charset=");
+    const size_t c = base::FindNoCase(*content, "charset=");
     if (c == std::string_view::npos) continue;
     std::string_view label = content->substr(c + 8);
     label = label.substr(0, label.find_first_of("; \"'"));

@@ -1,6 +1,7 @@
 // The properties each kind of element offers, as data: text-valued or number-valued, the
 // attribute each reads, the value when the attribute is not written. Anything else an element
 // has written on it reads as text (an expando); anything else fails as the object model does.
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <optional>
@@ -89,19 +90,6 @@ const KindProps kTables[] = {
       {"height"},
       {"background"},
       {"noWrap"}}},
-    {ElementKind::Th,
-     {{"colSpan", Type::Number, {}, {}, 1},
-      {"rowSpan", Type::Number, {}, {}, 1},
-      {"align"},
-      {"vAlign"},
-      {"bgColor"},
-      {"borderColor"},
-      {"borderColorLight"},
-      {"borderColorDark"},
-      {"width"},
-      {"height"},
-      {"background"},
-      {"noWrap"}}},
     {ElementKind::Hr, {{"align"}, {"width"}, {"size"}, {"color"}, {"noShade"}}},
     {ElementKind::Bgsound,
      {{"src"},
@@ -171,6 +159,7 @@ const Prop* FindProp(std::initializer_list<Prop> props, std::string_view name) {
 }
 
 const Prop* FindProp(ElementKind kind, std::string_view name) {
+  if (kind == ElementKind::Th) kind = ElementKind::Td;  // a header cell is a cell
   for (const KindProps& table : kTables) {
     if (table.kind == kind) return FindProp(table.props, name);
   }
@@ -322,7 +311,10 @@ base::Result<PropertyValue> Document::Property(std::string_view name) const {
 
 namespace {
 
-constexpr uint64_t kPictureFileCap = 16ull << 20;
+// Only a picture's header is read, so its size matters not; the header of any kind we read lies
+// in its first bytes (a JPEG's frame after its metadata segments, at most 64 KiB each).
+constexpr uint64_t kPictureFileCap = uint64_t{1} << 40;
+constexpr size_t kPictureHeaderBytes = 256 * 1024;
 
 bool HasScheme(std::string_view url) {
   const size_t colon = url.find(':');
@@ -373,20 +365,31 @@ std::optional<std::string> LocalPath(std::string_view src) {
 }  // namespace
 
 Document::Size Document::NaturalSize(const Element& image) const {
+  if (&image.document() != this || image.kind() != ElementKind::Img) return {};
   if (sizes_.size() != static_cast<size_t>(all_.length())) sizes_.resize(all_.length());
   std::optional<Size>& cached = sizes_[image.sourceIndex()];
   if (cached) return *cached;
   cached = Size{};
   std::optional<std::string> path = LocalPath(image.getAttribute("src").value_or(""));
   if (!path || path->empty() || fileName_.empty()) return *cached;
+  if (!pageFolder_) pageFolder_ = win::ToHostPath(win::FolderPart(fileName_));
+  if (!pictureFolder_) {
+    pictureFolder_ =
+        win::ConfinedFolder::Resolve(pictureRoot_.empty() ? *pageFolder_ : pictureRoot_);
+  }
+  if (!*pictureFolder_) return *cached;
   const bool absolute = (path->size() > 1 && (*path)[1] == ':') || path->starts_with("\\");
-  const std::string windowsPath = absolute ? *path : win::FolderPart(fileName_) + *path;
-  const std::filesystem::path file = win::ToHostPath(windowsPath);
-  const std::filesystem::path root =
-      pictureRoot_.empty() ? win::ToHostPath(win::FolderPart(fileName_)) : pictureRoot_;
-  base::Result<std::string> bytes = win::ReadConfinedFile(file, root, kPictureFileCap);
-  if (!bytes) return *cached;
-  if (std::optional<PictureSize> size = ReadPictureSize(*bytes)) {
+  const std::filesystem::path file =
+      win::ToHostPath(absolute ? *path : win::FolderPart(fileName_) + *path);
+  base::Result<win::OpenedFile> opened =
+      win::OpenConfinedFile(file, **pictureFolder_, kPictureFileCap);
+  if (!opened) return *cached;
+  std::string header(static_cast<size_t>(std::min<uint64_t>(opened->size(), kPictureHeaderBytes)),
+                     '\0');
+  base::Result<size_t> read = opened->ReadPrefix(header.data(), header.size());
+  if (!read) return *cached;
+  header.resize(*read);
+  if (std::optional<PictureSize> size = ReadPictureSize(header)) {
     cached = Size{size->width, size->height};
   }
   return *cached;

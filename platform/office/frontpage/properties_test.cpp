@@ -117,6 +117,11 @@ TEST(Properties, WrittenButUnknownAttributesAreExpandosOthersFail) {
   // A property of one kind is not offered by another.
   EXPECT_FALSE(First(*doc, "span")->Property("align"));
   EXPECT_FALSE(First(*doc, "img")->Property("scrollDelay"));
+  // A header cell is a cell.
+  auto table = ParseUtf8("<table><tr><th colspan=2 align=left>h</th><th>i</th></tr></table>");
+  EXPECT_EQ(First(*table, "th")->Property("colSpan")->number, 2);
+  EXPECT_EQ(First(*table, "th", 1)->Property("rowSpan")->number, 1);
+  EXPECT_EQ(*First(*table, "th", 1)->cellIndex(), 1);
   // Every element has the common ones.
   EXPECT_EQ(First(*doc, "span")->Text("className").value_or("?"), "");
   EXPECT_EQ(First(*doc, "span")->Text("innerText").value_or("?"), "s");
@@ -149,6 +154,10 @@ TEST(Properties, ImagesTakeTheirNaturalSizeFromThePictureFile) {
   const Element* inCell = First(*doc, "td", 3)->all().tags("img").at(0);
   EXPECT_EQ(inCell->Property("width")->number, 64);
   EXPECT_EQ(inCell->Property("height")->number, 32);
+  // Only its own images.
+  auto other = ParseUtf8("<p>x</p>");
+  EXPECT_EQ(other->NaturalSize(*inCell).width, 0);
+  EXPECT_EQ(doc->NaturalSize(*First(*doc, "p")).width, 0);
 }
 
 TEST(Properties, ImageHrefIsTheResolvedAddress) {

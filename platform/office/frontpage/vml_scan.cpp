@@ -20,15 +20,6 @@ bool StartsNoCase(std::string_view text, size_t at, std::string_view what) {
   return at + what.size() <= text.size() && base::EqualsNoCase(text.substr(at, what.size()), what);
 }
 
-size_t FindNoCase(std::string_view text, std::string_view what, size_t from) {
-  if (what.empty()) return from;
-  const char first = base::AsciiLower(what[0]);
-  for (size_t i = from; i + what.size() <= text.size(); ++i) {
-    if (base::AsciiLower(text[i]) == first && StartsNoCase(text, i, what)) return i;
-  }
-  return std::string_view::npos;
-}
-
 // The position after the '>' that ends the tag starting at `at` (quotes respected); the end of
 // the text when it never closes.
 size_t TagEnd(std::string_view text, size_t at) {
@@ -111,14 +102,14 @@ void Blank(std::string& text, size_t begin, size_t end) {
 void FindTextBox(std::string_view page, DrawingRegion& drawing) {
   const std::string_view markup = page.substr(drawing.begin, drawing.end - drawing.begin);
   size_t at = 0;
-  while ((at = FindNoCase(markup, "<v:textbox", at)) != std::string_view::npos) {
+  while ((at = base::FindNoCase(markup, "<v:textbox", at)) != std::string_view::npos) {
     if (at + 10 < markup.size() && IsNameEnd(markup[at + 10])) break;
     at += 10;
   }
   if (at == std::string_view::npos) return;
   const size_t inner = TagEnd(markup, at);
   if (inner >= 2 && markup[inner - 2] == '/') return;
-  size_t close = FindNoCase(markup, "</v:textbox", inner);
+  size_t close = base::FindNoCase(markup, "</v:textbox", inner);
   if (close == std::string_view::npos) close = markup.size();
   drawing.textBegin = drawing.begin + static_cast<uint32_t>(inner);
   drawing.textEnd = drawing.begin + static_cast<uint32_t>(close);
@@ -132,9 +123,9 @@ constexpr std::array<std::string_view, 5> kRawTextNames = {"script", "style", "t
 
 VmlScan ScanVml(std::string_view page) {
   VmlScan scan;
-  if (FindNoCase(page, "<v:", 0) == std::string_view::npos &&
-      FindNoCase(page, "<![if", 0) == std::string_view::npos &&
-      FindNoCase(page, "vml", 0) == std::string_view::npos) {
+  if (base::FindNoCase(page, "<v:", 0) == std::string_view::npos &&
+      base::FindNoCase(page, "<![if", 0) == std::string_view::npos &&
+      base::FindNoCase(page, "vml", 0) == std::string_view::npos) {
     return scan;
   }
   scan.parseText.assign(page);
@@ -149,7 +140,7 @@ VmlScan ScanVml(std::string_view page) {
         const size_t close = page.find("]>", i);
         if (close != std::string_view::npos && close - i < 64) {
           const std::string_view condition = page.substr(i, close - i);
-          if (FindNoCase(condition, "vml", 0) != std::string_view::npos &&
+          if (base::FindNoCase(condition, "vml", 0) != std::string_view::npos &&
               condition.find('!', 4) == std::string_view::npos) {
             Blank(out, i, close + 2);
             inVmlBlock = true;
@@ -175,7 +166,7 @@ VmlScan ScanVml(std::string_view page) {
       const size_t end = TagEnd(page, i);
       if (page.substr(i, end - i).find("!vml") != std::string_view::npos) {
         // The fallback picture for browsers without vector markup: not shown, so no element.
-        size_t endif = FindNoCase(page, "<![endif]", end);
+        size_t endif = base::FindNoCase(page, "<![endif]", end);
         const size_t stop = endif == std::string_view::npos ? page.size() : TagEnd(page, endif);
         Blank(out, i, stop);
         i = stop;
@@ -189,7 +180,7 @@ VmlScan ScanVml(std::string_view page) {
       const bool raw = std::any_of(kRawTextNames.begin(), kRawTextNames.end(),
                                    [&](std::string_view r) { return base::EqualsNoCase(name, r); });
       if (raw) {
-        const size_t close = FindNoCase(page, "</" + std::string(name), TagEnd(page, i));
+        const size_t close = base::FindNoCase(page, "</" + std::string(name), TagEnd(page, i));
         i = close == std::string_view::npos ? page.size() : close;
         continue;
       }
