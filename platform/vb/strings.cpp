@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/base/text.h"
+
 namespace vb {
 
 char32_t DecodeUtf8(std::string_view s, size_t i, size_t& len) {
@@ -174,6 +176,10 @@ int TextCompare(std::string_view a, std::string_view b) {
 
 size_t InStrText(std::string_view text, std::string_view sought, size_t from) {
   if (from > text.size()) return std::string_view::npos;
+  // A plain ASCII text is found as ASCII: no other character folds to an ASCII letter.
+  if (std::all_of(sought.begin(), sought.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return base::FindNoCase(text, sought, from);
   // Case mapping keeps every character's length, so offsets in the lowered text are the text's.
   return std::string_view(LCase(text)).find(LCase(sought), from);
 }
