@@ -6,6 +6,7 @@
 #include "grading/webmark/markup.h"
 #include "grading/webmark/result_log.h"
 #include "platform/com/errors.h"
+#include "platform/office/frontpage/text_position.h"
 
 namespace webmark {
 namespace {
@@ -14,6 +15,13 @@ base::Result<const frontpage::Element*> ElementOf(const com::Variant& value) {
   const com::Variant v = value.Deref();
   if (auto* element = dynamic_cast<PageElement*>(v.ObjectPointer())) return &element->element();
   return base::Error::WithCode(com::kErrTypeMismatch, "an element of the page was expected");
+}
+
+// The byte position (1-based) of the caller's position, counted in UTF-16 units from 1; a
+// position below 1 stays as it is, for the utility to refuse or read as nothing.
+int64_t BytePosition(std::string_view text, int32_t position) {
+  if (position < 1) return position;
+  return static_cast<int64_t>(frontpage::ByteOffsetOfUnit(text, position - 1)) + 1;
 }
 
 }  // namespace

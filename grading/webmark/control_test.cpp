@@ -62,14 +62,14 @@ TEST_F(WebmarkControl, RunGradesByDispatchId) {
 }
 
 TEST_F(WebmarkControl, UtilitiesAnswerByDispatchId) {
-  std::string ih = "中<B>粗</B>字";
-  int32_t at = 2;
+  std::string ih = "𝄞中<B>粗</B>字";  // the first character counts two
+  int32_t at = 4;
   const com::Variant removeArgs[] = {com::Variant::RefString(&ih), com::Variant::RefI4(&at)};
   EXPECT_EQ(control_->Invoke(webmark::kRemoveTagAfter, com::InvokeKind::Method, removeArgs)->Text(),
             "粗字");
   EXPECT_EQ(
       control_->Invoke(webmark::kRemoveTagBefore, com::InvokeKind::Method, removeArgs)->Text(),
-      "中");
+      "𝄞中");
   std::string log = "==\r\n(2)b\r\n(1)a\r\nx\r\n==";
   const com::Variant resortArgs[] = {com::Variant::RefString(&log)};
   ASSERT_TRUE(control_->Invoke(webmark::kResort, com::InvokeKind::Method, resortArgs));

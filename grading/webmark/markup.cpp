@@ -147,17 +147,4 @@ bool CoordsCheck(int16_t cv, std::string_view cond) {
   }
 }
 
-int64_t BytePosition(std::string_view text, int64_t position) {
-  if (position <= 1) return position;
-  int64_t units = 1;
-  size_t i = 0;
-  while (i < text.size() && units < position) {
-    size_t len = 0;
-    const char32_t c = vb::DecodeUtf8(text, i, len);
-    units += c > 0xFFFF ? 2 : 1;
-    i += len;
-  }
-  return static_cast<int64_t>(i) + 1 + (position - units);
-}
-
 }  // namespace webmark

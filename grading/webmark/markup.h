@@ -39,10 +39,6 @@ std::string RemoveQuote(std::string_view s1);
 // "<n", ">n" or "=n" (n the leading number after the operator) against cv; any other text fails.
 bool CoordsCheck(int16_t cv, std::string_view cond);
 
-// The byte position (1-based) of a character position counted in UTF-16 units, as a caller of
-// the dispatch members counts; positions past the end map past the end.
-int64_t BytePosition(std::string_view text, int64_t position);
-
 // Blanks trimmed from both ends (VB's Trim: spaces only).
 std::string_view TrimBlanks(std::string_view text);
 

@@ -123,13 +123,5 @@ TEST(Markup, CoordsCheck) {
   for (const Case& c : cases) EXPECT_EQ(CoordsCheck(c.cv, c.cond), c.expected) << c.cv << c.cond;
 }
 
-TEST(Markup, BytePositionCountsUtf16Units) {
-  EXPECT_EQ(BytePosition("中文ab", 3), 7);
-  EXPECT_EQ(BytePosition("ab", 2), 2);
-  EXPECT_EQ(BytePosition("ab", 5), 5);
-  EXPECT_EQ(BytePosition("𝄞x", 3), 5);
-  EXPECT_EQ(BytePosition("x", 0), 0);
-}
-
 }  // namespace
 }  // namespace webmark
