@@ -1,9 +1,12 @@
 // Val, case mapping, width narrowing and text comparison.
 #include "platform/vb/strings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+
+#include "platform/base/text.h"
 
 namespace vb {
 
@@ -149,10 +152,36 @@ std::string Narrow(std::string_view text) {
 }
 
 int TextCompare(std::string_view a, std::string_view b) {
+  // Plain ASCII on both sides, the usual case of keys and keywords, compares without copies.
+  const auto ascii = [](std::string_view s) {
+    for (char c : s) {
+      if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+  };
+  if (ascii(a) && ascii(b)) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+      const char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] + 32) : a[i];
+      const char y = b[i] >= 'A' && b[i] <= 'Z' ? static_cast<char>(b[i] + 32) : b[i];
+      if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y) ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+  }
   const std::string x = MapChars(a, [](char32_t c) { return LowerChar(NarrowChar(c)); });
   const std::string y = MapChars(b, [](char32_t c) { return LowerChar(NarrowChar(c)); });
   const int r = x.compare(y);
   return r < 0 ? -1 : r > 0 ? 1 : 0;
+}
+
+size_t InStrText(std::string_view text, std::string_view sought, size_t from) {
+  if (from > text.size()) return std::string_view::npos;
+  // A plain ASCII text is found as ASCII: no other character folds to an ASCII letter.
+  if (std::all_of(sought.begin(), sought.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return base::FindNoCase(text, sought, from);
+  // Case mapping keeps every character's length, so offsets in the lowered text are the text's.
+  return std::string_view(LCase(text)).find(LCase(sought), from);
 }
 
 }  // namespace vb

@@ -40,4 +40,9 @@ inline bool TextEquals(std::string_view a, std::string_view b) {
   return TextCompare(a, b) == 0;
 }
 
+// InStr with text comparison: the byte offset of the first occurrence of `sought` in `text` at
+// or after byte `from`, letters compared without case (as LCase maps them); npos when there is
+// none. The empty text is found at `from` when `from` lies within the text.
+size_t InStrText(std::string_view text, std::string_view sought, size_t from = 0);
+
 }  // namespace vb

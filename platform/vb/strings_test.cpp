@@ -44,5 +44,24 @@ TEST(Strings, NarrowAndCaseAndCompare) {
   for (const Case& c : cases) EXPECT_EQ(TextCompare(c.a, c.b), c.result) << c.a << " " << c.b;
 }
 
+TEST(Strings, InStrTextFindsWithoutCaseAtByteOffsets) {
+  struct Case {
+    const char* text;
+    const char* sought;
+    size_t from;
+    size_t found;
+  } cases[] = {
+      {"<MAP NAME=\"m\">", "map name=", 0, 1},
+      {"中文<B>粗</B>", "</b>", 0, 12},
+      {"ａＢｃ", "ＡＢＣ", 0, 0},
+      {"abcabc", "ABC", 1, 3},
+      {"abc", "", 3, 3},
+      {"abc", "x", 0, std::string_view::npos},
+      {"abc", "a", 4, std::string_view::npos},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(InStrText(c.text, c.sought, c.from), c.found) << c.text << " " << c.sought;
+}
+
 }  // namespace
 }  // namespace vb

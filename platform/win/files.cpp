@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -211,6 +212,71 @@ bool SetCurrentDirectory(std::string_view windowsPath) {
 base::Status ChangeFolder(std::string_view windowsPath) {
   const fs::path host = ToHostPath(windowsPath);
   if (::chdir(host.c_str()) != 0) return ErrnoError("cannot change to the folder ", host);
+  return base::Ok();
+}
+
+namespace {
+
+base::Error WriteFailed(const char* what, const std::string& path, int error) {
+  return base::Error{std::string(what) + " " + path + ": " + std::strerror(error), error};
+}
+
+// Writes every byte; false with errno set when the file takes fewer.
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+// Makes the rename itself last; a folder that cannot be flushed is no reason to fail.
+void FlushFolder(const fs::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+base::Status WriteFileAtomically(std::string_view windowsPath, std::string_view bytes,
+                                 uint32_t attributes) {
+  const std::string path(windowsPath);
+  const fs::path host = ToHostPath(path);
+  const size_t slash = path.find_last_of("\\/");
+  const std::string tempName = "~" + host.filename().string() + "." + std::to_string(::getpid());
+  const std::string tempPath =
+      (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + tempName;
+  const fs::path temp = host.parent_path() / tempName;
+
+  ::unlink(temp.c_str());  // left by a program killed halfway
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd < 0) return WriteFailed("cannot create", temp.string(), errno);
+  if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+    const int error = errno;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return WriteFailed("cannot write", temp.string(), error);
+  }
+  if (::close(fd) != 0) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    return WriteFailed("cannot write", temp.string(), error);
+  }
+  // The attributes travel with the file, so it is never seen without them.
+  (void)SetFileAttributes(tempPath, attributes);
+  if (::rename(temp.c_str(), host.c_str()) != 0) {
+    const int error = errno;
+    (void)SetFileAttributes(tempPath, FILE_ATTRIBUTE_NORMAL);
+    ::unlink(temp.c_str());
+    return WriteFailed("cannot replace", host.string(), error);
+  }
+  FlushFolder(host.parent_path());
   return base::Ok();
 }
 

@@ -62,6 +62,13 @@ bool CopyFile(std::string_view from, std::string_view to, bool failIfExists);
 // Deletes a file (not a folder). A read-only file is not deleted.
 bool DeleteFile(std::string_view windowsPath);
 
+// Replaces the file at a Windows-form path with `bytes`, the new file carrying `attributes`
+// (FILE_ATTRIBUTE_*): written to a temporary file in the same folder, flushed and renamed over
+// the old one, so a reader sees the old file or the new one and a failed write is reported. A link
+// under the name is replaced, never written through. The folder must exist.
+base::Status WriteFileAtomically(std::string_view windowsPath, std::string_view bytes,
+                                 uint32_t attributes);
+
 // Moves or renames a file or folder; works across file systems by copying. An existing target
 // makes it fail unless `replaceExisting` is set (then a target file is replaced).
 bool MoveFile(std::string_view from, std::string_view to, bool replaceExisting = false);

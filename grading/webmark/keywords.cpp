@@ -1,0 +1,57 @@
+// The keyword table. Each row names the document its branch reads (the frames document for the
+// frames page's keywords, the page's own for the others) and the branch; the element keywords
+// come without a branch until their checks are written.
+#include "grading/webmark/keywords.h"
+
+#include "grading/engine/keyword_index.h"
+#include "grading/webmark/checks/document.h"
+#include "platform/vb/strings.h"
+
+namespace webmark {
+namespace {
+
+constexpr KeywordRow kKeywords[] = {
+    // The page as a whole, its frames and head (checks/document)
+    {"FRAMESET", "FrameSet", PageDocument::Frames, CheckFrameSet},
+    {"FRAME", "Frame", PageDocument::Frames, CheckFrame},
+    {"IFRAME", "IFrame", PageDocument::Page, CheckIFrame},
+    {"META", "Meta", PageDocument::Page, CheckMeta},
+    {"DOC", "Doc", PageDocument::Page, CheckDoc},
+
+    // Text and paragraphs
+    {"FONT", "Font", PageDocument::Page, nullptr},
+    {"PARA", "Para", PageDocument::Page, nullptr},
+
+    // Bookmarks, links and image maps
+    {"ANCHOR", "Anchor", PageDocument::Page, nullptr},
+    {"LINK", "Link", PageDocument::Page, nullptr},
+    {"MAPAREA", "MapArea", PageDocument::Page, nullptr},
+
+    // Pictures and tables
+    {"IMAGE", "Image", PageDocument::Page, nullptr},
+    {"TABLE", "Table", PageDocument::Page, nullptr},
+    {"TABLECELL", "TableCell", PageDocument::Page, nullptr},
+
+    // Lines and background sound
+    {"HLINE", "HLine", PageDocument::Page, nullptr},
+    {"BGSOUND", "BGsound", PageDocument::Page, nullptr},
+
+    // Word art and text boxes (vector markup), embedded objects, marquees
+    {"ARTTEXT", "ArtText", PageDocument::Page, nullptr},
+    {"TEXTBOX", "TextBox", PageDocument::Page, nullptr},
+    {"OBJECT", "OBJECT", PageDocument::Page, nullptr},
+    {"MARQUEE", "Marquee", PageDocument::Page, nullptr},
+};
+
+}  // namespace
+
+std::span<const KeywordRow> Keywords() {
+  return kKeywords;
+}
+
+const KeywordRow* FindKeyword(std::string_view keyword) {
+  static const engine::KeywordIndex<KeywordRow> index(kKeywords);
+  return index.Find(vb::UCase(vb::Narrow(keyword)));
+}
+
+}  // namespace webmark

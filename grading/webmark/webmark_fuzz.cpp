@@ -1,0 +1,68 @@
+// libFuzzer target (asan preset): any bytes as a candidate's page, opened as a run opens it and
+// graded by rules of every built keyword with every position condition, and fed as markup to the
+// text utilities. It starts from the committed test pages (testdata/).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "grading/webmark/dom_walks.h"
+#include "grading/webmark/evaluator.h"
+#include "grading/webmark/markup.h"
+#include "platform/office/frontpage/application.h"
+
+namespace {
+
+std::vector<webmark::RuleRecord> Rules() {
+  using R = webmark::RuleRecord;
+  return {
+      R{{"FrameSet"}, {"title", "x", "cols", "LEFT_SMALL", "cols", "30"}, 1, 1, ""},
+      R{{"Frame", "main"}, {"src", "a.htm", "tableid", "t", "MARKOBJ", "m"}, 1, 2, ""},
+      R{{"IFrame", "side"}, {"width", "3", "rowindex", "%LASTROW%", "AFTEROBJ", "m"}, 1, 3, ""},
+      R{{"Meta", "name", "keywords"}, {"content", "x", "charset", "gbk"}, 1, 4, ""},
+      R{{"Meta", "httpEquiv", "content-type"}, {"content", "x"}, 1, 5, ""},
+      R{{"Doc", "b1"},
+        {"title", "x", "bgcolor", "#fff", "background", "a", "BASETARGET", "m"},
+        1,
+        6,
+        ""},
+      R{{"Doc"}, {"cellindexLE", "1", "BEFOREOBJ", "m"}, 1, 7, ""},
+  };
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  webmark::WebState state;
+  state.Editor = std::make_unique<frontpage::Application>();
+  base::Result<frontpage::PageWindow*> window =
+      state.Editor->LocatePageBytes("C:\\exam\\Fropkt\\index.htm", bytes);
+  if (window) {
+    state.PageWindow = *window;
+    state.Rules = Rules();
+    for (int32_t i = 1; i <= static_cast<int32_t>(state.Rules.size()); ++i)
+      webmark::EvaluateRule(state, i);
+    if (const frontpage::Document* document = (*window)->document()) {
+      for (const frontpage::Element* element : document->all()) {
+        for (std::string_view key : {"tableid", "rowindex", "cellindexGE", "rowindexLE"})
+          (void)webmark::GeneralCheck(state, *element, key, "%LASTROW%");
+        (void)webmark::AtPara(*document, *element, "body");
+        (void)webmark::FindChildrenByTag(state, *element, "font");
+        (void)webmark::FindParentByTag(state, *element, "td");
+        std::vector<std::string> images;
+        (void)webmark::FindAllImageInNode(*element, images);
+      }
+    }
+  }
+  (void)webmark::ExtractVMLtag(bytes, "textpath");
+  (void)webmark::ExtractItem(bytes, "string");
+  (void)webmark::ExtractStyleItem(bytes, "color");
+  (void)webmark::ExtractSpanItem(bytes, "font-size");
+  (void)webmark::GetStyleString(bytes);
+  (void)webmark::FindMapName(bytes);
+  (void)webmark::RemoveTagAfter(bytes, static_cast<int64_t>(size / 2) + 1);
+  (void)webmark::RemoveTagBefore(bytes, static_cast<int64_t>(size / 2));
+  (void)webmark::CoordsCheck(3, bytes);
+  return 0;
+}
