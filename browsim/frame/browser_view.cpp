@@ -1,0 +1,222 @@
+// The browser view over Qt WebEngine and its navigation hook.
+#include "browsim/frame/browser_view.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineHistory>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestInfo>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "browsim/core/query_params.h"
+#include "browsim/core/site_files.h"
+#include "browsim/frame/main_frame.h"
+#include "netdb/action_log.h"
+#include "netdb/variant_convert.h"
+#include "platform/win/confined_file.h"
+#include "platform/win/paths.h"
+
+namespace {
+
+constexpr uint64_t kLargestPage = 64ull << 20;
+
+// Anything that still reaches a pseudo-scheme (a picture or frame naming one) is refused: the
+// navigation hook serves the addresses, never the network stack.
+class PseudoSchemeHandler : public QWebEngineUrlSchemeHandler {
+ public:
+  using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+  void requestStarted(QWebEngineUrlRequestJob* job) override {
+    job->fail(QWebEngineUrlRequestJob::RequestDenied);
+  }
+};
+
+// The site copies lie in a folder the candidate can write during the exam: a local file is
+// only shown when it is a regular file of sane size, and below the site folder only when no
+// link leads out of it.
+class LocalFileGuard : public QWebEngineUrlRequestInterceptor {
+ public:
+  LocalFileGuard(std::filesystem::path siteFolder, QObject* parent)
+      : QWebEngineUrlRequestInterceptor(parent), site_(std::move(siteFolder)) {}
+
+  void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+    const QUrl url = info.requestUrl();
+    if (!url.isLocalFile()) return;
+    const std::filesystem::path file = url.toLocalFile().toStdString();
+    const bool inSite = file.lexically_normal().native().starts_with(site_.native());
+    const auto opened = inSite ? win::OpenConfinedFile(file, site_, kLargestPage)
+                               : win::OpenRegularFile(file, kLargestPage);
+    if (!opened) info.block(true);
+  }
+
+ private:
+  std::filesystem::path site_;
+};
+
+}  // namespace
+
+void RegisterPseudoSchemes() {
+  for (const char* name : {"email", "search"}) {
+    QWebEngineUrlScheme scheme(name);
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+    scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
+    QWebEngineUrlScheme::registerScheme(scheme);
+  }
+}
+
+std::string AddressOfUrl(const QUrl& url) {
+  if (url.isLocalFile()) return win::ToWindowsPath(url.toLocalFile().toStdString());
+  return browsim::PercentDecode(url.toString(QUrl::FullyEncoded).toStdString());
+}
+
+QUrl UrlOfAddress(const std::string& address) {
+  if (address.size() >= 3 && address[1] == ':' && (address[2] == '\\' || address[2] == '/'))
+    return QUrl::fromLocalFile(QString::fromStdString(win::ToHostPath(address).string()));
+  return QUrl(QString::fromStdString(address));
+}
+
+CbrowsimPage::CbrowsimPage(CMainFrame& frame, QWebEngineProfile* profile, QObject* parent)
+    : QWebEnginePage(profile, parent), frame_(frame) {}
+
+bool CbrowsimPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+  (void)type;
+  const std::string address = AddressOfUrl(url);
+  // Frames of a page load as the page says, except the pseudo-addresses, which are served.
+  if (!isMainFrame && !url.scheme().startsWith("email") && !url.scheme().startsWith("search"))
+    return true;
+  const browsim::NavigationOutcome outcome = frame_.Dispatch().BeforeNavigate(address);
+  if (!outcome.loadInstead.empty()) {
+    const QUrl local = UrlOfAddress(outcome.loadInstead);
+    QTimer::singleShot(0, this, [this, local] { load(local); });
+  }
+  return outcome.proceed;
+}
+
+QWebEnginePage* CbrowsimPage::createWindow(WebWindowType type) {
+  (void)type;
+  // A new window's first address goes through this view's hook; the page itself is dropped.
+  auto* popup = new QWebEnginePage(profile(), this);
+  connect(popup, &QWebEnginePage::urlChanged, this, [this, popup](const QUrl& url) {
+    popup->deleteLater();
+    frame_.Navigate(AddressOfUrl(url));
+  });
+  return popup;
+}
+
+CbrowsimView::CbrowsimView(CMainFrame& frame, QWidget* parent)
+    : QWebEngineView(parent), frame_(frame) {
+  static QWebEngineProfile* profile = [&] {
+    auto* p = new QWebEngineProfile(QCoreApplication::instance());  // off the record
+    p->installUrlSchemeHandler("email", new PseudoSchemeHandler(p));
+    p->installUrlSchemeHandler("search", new PseudoSchemeHandler(p));
+    p->setUrlRequestInterceptor(
+        new LocalFileGuard(win::ToHostPath(frame.Paths().SiteFolder()).lexically_normal(), p));
+    return p;
+  }();
+  page_ = new CbrowsimPage(frame, profile, this);
+  setPage(page_);
+  connect(page_, &QWebEnginePage::titleChanged, this, &CbrowsimView::OnTitleChanged);
+  connect(page_, &QWebEnginePage::urlChanged, this, [this](const QUrl&) {
+    frame_.SetNavigationState(history()->canGoBack(), history()->canGoForward());
+  });
+  connect(profile, &QWebEngineProfile::downloadRequested, this,
+          [this](QWebEngineDownloadRequest* download) {
+            const QString name =
+                QFileDialog::getSaveFileName(this, QString(), download->downloadFileName());
+            if (name.isEmpty()) {
+              download->cancel();
+              return;
+            }
+            const QFileInfo target(name);
+            download->setDownloadDirectory(target.absolutePath());
+            download->setDownloadFileName(target.fileName());
+            download->accept();
+          });
+}
+
+void CbrowsimView::OnInitialUpdate() {
+  frame_.Log(netdb::action::kStarted, "");
+  const std::string mail = frame_.Paths().MailFolder();
+  (void)browsim::CopyFileBuffered(mail + "start.js", mail + "content.js");
+  netdb::RecordsetPtr rs;
+  if (!frame_.Database().OpenRecordset(rs, "Select * From Options order by ID")) {
+    frame_.ReportFailure("网络数据库无法读取: " + frame_.Database().LastError());
+    return;
+  }
+  std::vector<std::string> starts;
+  for (; !rs->IsEOF(); rs->MoveNext()) {
+    ado::Variant value;
+    if (rs->GetValue("StartPage", value)) starts.push_back(netdb::VariantToString(value));
+  }
+  netdb::CAdoConnection::ReleaseRecordset(rs);
+  for (const std::string& start : starts) {
+    frame_.Log(netdb::action::kToStartPage, start);
+    Navigate(start);
+  }
+}
+
+void CbrowsimView::Navigate(const std::string& address) {
+  load(UrlOfAddress(address));
+}
+
+void CbrowsimView::OnTitleChanged(const QString& title) {
+  frame_.setWindowTitle(title + " - Microsoft Internet Explorer");
+}
+
+void CbrowsimView::SaveAs() {
+  const QString name = QFileDialog::getSaveFileName(this, QString(), title() + ".htm",
+                                                    "网页(*.htm *.html);;所有文件(*.*)");
+  if (!name.isEmpty()) page_->save(name, QWebEngineDownloadRequest::SingleHtmlSaveFormat);
+}
+
+void CbrowsimView::PrintPage() {
+  auto printer = std::make_shared<QPrinter>();
+  QPrintDialog dialog(printer.get(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  print(printer.get());
+  // The printer must outlive the asynchronous print.
+  connect(
+      this, &QWebEngineView::printFinished, this, [printer](bool) {}, Qt::SingleShotConnection);
+}
+
+void CbrowsimView::PrintPreview() {
+  QPrinter printer;
+  QPrintPreviewDialog preview(&printer, this);
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
+    QEventLoop loop;
+    connect(this, &QWebEngineView::printFinished, &loop, &QEventLoop::quit);
+    print(p);
+    loop.exec();
+  });
+  preview.exec();
+}
+
+void CbrowsimView::ViewSource() {
+  page_->toHtml([this, title = title()](const QString& html) {
+    auto* window = new QDialog(this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(title + " - 源文件");
+    auto* text = new QPlainTextEdit(html, window);
+    text->setReadOnly(true);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(text);
+    window->resize(720, 520);
+    window->show();
+  });
+}
