@@ -284,7 +284,6 @@ void CMainFrame::CreateToolBars() {
   addressBox_->setObjectName("32771");
   address->addWidget(addressBox_);
   connect(addressBox_->lineEdit(), &QLineEdit::returnPressed, this, [this] { OnGo(true); });
-  connect(addressBox_, qOverload<int>(&QComboBox::activated), this, [this](int) { OnGo(true); });
   QAction* goAction = AddCommand(nullptr, cmd::kGo, "转到");
   goAction->setIcon(s->standardIcon(QStyle::SP_MediaPlay));
   address->addAction(goAction);
