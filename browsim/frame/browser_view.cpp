@@ -160,14 +160,12 @@ QWebEnginePage* CbrowsimPage::createWindow(WebWindowType type) {
 
 CbrowsimView::CbrowsimView(CMainFrame& frame, QWidget* parent)
     : QWebEngineView(parent), frame_(frame) {
-  static QWebEngineProfile* profile = [&] {
-    auto* p = new QWebEngineProfile(QCoreApplication::instance());  // off the record
-    p->installUrlSchemeHandler("email", new PseudoSchemeHandler(p));
-    p->installUrlSchemeHandler("search", new PseudoSchemeHandler(p));
-    p->setUrlRequestInterceptor(
-        new LocalFileGuard(win::ToHostPath(frame.Paths().SiteFolder()).lexically_normal(), p));
-    return p;
-  }();
+  // Off the record, and the view's own: its guard knows this frame's site folder.
+  auto* profile = new QWebEngineProfile(this);
+  profile->installUrlSchemeHandler("email", new PseudoSchemeHandler(profile));
+  profile->installUrlSchemeHandler("search", new PseudoSchemeHandler(profile));
+  profile->setUrlRequestInterceptor(
+      new LocalFileGuard(win::ToHostPath(frame.Paths().SiteFolder()).lexically_normal(), profile));
   page_ = new CbrowsimPage(frame, profile, this);
   setPage(page_);
   connect(page_, &QWebEnginePage::titleChanged, this, &CbrowsimView::OnTitleChanged);
@@ -187,6 +185,12 @@ CbrowsimView::CbrowsimView(CMainFrame& frame, QWidget* parent)
             download->setDownloadFileName(target.fileName());
             download->accept();
           });
+}
+
+CbrowsimView::~CbrowsimView() {
+  // The page goes before the profile it was made on.
+  setPage(nullptr);
+  delete page_;
 }
 
 void CbrowsimView::OnInitialUpdate() {

@@ -45,6 +45,7 @@ class CbrowsimView : public QWebEngineView {
 
  public:
   CbrowsimView(CMainFrame& frame, QWidget* parent);
+  ~CbrowsimView() override;
 
   // Logs the start, resets content.js from start.js, and opens the start pages of Options.
   void OnInitialUpdate();

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
+#include <QWebEnginePage>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -147,6 +148,25 @@ TEST_F(Browsim, SearchAndNewWindowsPassTheSameHook) {
                    "Parameter"),
             (std::vector<std::string>{"http://www.demo.com/", "http://www.demo.com/news.htm",
                                       "http://www.demo.com/", "http://www.demo.com/news.htm"}));
+}
+
+TEST_F(Browsim, ASiteCopyThatLinksOutOfTheSiteIsNotShown) {
+  Write(root_.Root() / "outside" / "secret.htm",
+        "<html><head><title>Secret</title></head><body>x</body></html>");
+  fs::create_symlink(root_.Root() / "outside" / "secret.htm",
+                     Program() / "Site" / "demo" / "evil.htm");
+  auto frame = StartBrowsim(Program() / "browsim");
+  ASSERT_TRUE(frame);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return frame->windowTitle().startsWith("Demo Site"); }, 30000));
+  bool finished = false, ok = true;
+  QObject::connect(frame->View()->page(), &QWebEnginePage::loadFinished, [&](bool result) {
+    finished = true;
+    ok = result;
+  });
+  frame->Navigate(win::ToWindowsPath(Program() / "Site" / "demo" / "evil.htm"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return finished; }, 20000));
+  EXPECT_FALSE(ok);
+  EXPECT_FALSE(frame->windowTitle().startsWith("Secret"));
 }
 
 TEST_F(Browsim, WithoutAnExamWindowNothingStarts) {
