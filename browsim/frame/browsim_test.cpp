@@ -151,9 +151,9 @@ TEST_F(Browsim, SearchAndNewWindowsPassTheSameHook) {
 }
 
 TEST_F(Browsim, ASiteCopyThatLinksOutOfTheSiteIsNotShown) {
-  Write(root_.Root() / "outside" / "secret.htm",
+  Write(Program().parent_path() / "outside" / "secret.htm",
         "<html><head><title>Secret</title></head><body>x</body></html>");
-  fs::create_symlink(root_.Root() / "outside" / "secret.htm",
+  fs::create_symlink(Program().parent_path() / "outside" / "secret.htm",
                      Program() / "Site" / "demo" / "evil.htm");
   auto frame = StartBrowsim(Program() / "browsim");
   ASSERT_TRUE(frame);
