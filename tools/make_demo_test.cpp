@@ -46,6 +46,9 @@ TEST_F(DemoInstallation, Layout) {
                         "Data/Attach/excel1.7z",
                         "Data/Attach/word1.7z",
                         "Data/Attach/ppt1.7z",
+                        "net.ini",
+                        "Site/www.kirv.cn/index.htm",
+                        "Site/emailjs/content.js",
                         "Skins/Login.jpg",
                         "Skins/Timer.jpg",
                         "Skins/ScoreOK.jpg",
@@ -116,7 +119,7 @@ TEST_F(DemoInstallation, DatabaseRowsAndSettings) {
     EXPECT_TRUE(fs::exists(Install() / "Data/Paper" / paper)) << paper;
   }
   ASSERT_TRUE(rs.Open("select * from [Module] where Enabled order by ModuleID"));
-  EXPECT_EQ(rs.GetRecordCount(), 5);
+  EXPECT_EQ(rs.GetRecordCount(), 6);
   ASSERT_TRUE(rs.Open("select * from [Stu] where State=0"));
   EXPECT_EQ(rs.GetRecordCount(), 3);
   db.Close();

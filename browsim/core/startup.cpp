@@ -1,0 +1,48 @@
+// Paths, net.ini and the title handshake.
+#include "browsim/core/startup.h"
+
+#include "netdb/ado_connection.h"
+
+namespace browsim {
+
+std::string BrowserPaths::SiteFolder() const {
+  return globals.ProgramFolder + siteDir + "\\";
+}
+
+std::string BrowserPaths::MailFolder() const {
+  return SiteFolder() + jsDir + "\\";
+}
+
+std::string BrowserPaths::DatabasePath() const {
+  return netdb::CandidateDatabasePath(globals);
+}
+
+void BrowserPaths::ReadSettings() {
+  siteDir = netdb::ReadIniString(globals, "browsimOE", "SiteDir", "Site");
+  jsDir = netdb::ReadIniString(globals, "browsimOE", "JsDir", "emailjs");
+  attachDir = netdb::ReadIniString(globals, "browsimOE", "AttachDir", "emailattach");
+}
+
+void InitBrowserPaths(BrowserPaths& paths, const std::filesystem::path& ownFile) {
+  netdb::InitPaths(paths.globals, ownFile);
+  (void)netdb::LocateIniFile(paths.globals, paths.globals.ProgramFolder + "net.ini");
+  paths.globals.SeparatorChar =
+      netdb::ReadIniString(paths.globals, "General", "SeperateChar", netdb::kDefaultSeparator);
+  paths.ReadSettings();
+}
+
+bool FindExamWindow(netdb::PathGlobals& globals, const std::vector<std::string>& titles) {
+  for (const std::string& title : titles) {
+    netdb::ExamTitle exam;
+    // The first title with the marker decides, as the enumeration stops there.
+    if (title.find(globals.SeparatorChar) == std::string::npos) continue;
+    if (!netdb::ParseExamTitle(title, globals.SeparatorChar, exam)) return false;
+    globals.CandidateName = exam.candidateName;
+    globals.StudentFolder = exam.studentFolder;
+    globals.StudentFolderName = exam.studentFolderName;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace browsim

@@ -1,0 +1,8 @@
+// Placeholder: fills no slot yet.
+#include "browsim/core/extensions.h"
+
+namespace browsim {
+
+void InstallFavorites(BrowserExtensions&) {}
+
+}  // namespace browsim

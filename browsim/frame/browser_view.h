@@ -1,0 +1,66 @@
+// CbrowsimView: the browser view over Qt WebEngine. Every navigation of the main frame passes
+// the frame's NavigationDispatch first (acceptNavigationRequest), new windows are loaded
+// through the same hook in this view, the title and back/forward state follow the page, and
+// downloads and save-as go through our save dialog. The pseudo-schemes "email" and "search"
+// are registered before the application object exists (RegisterPseudoSchemes).
+#pragma once
+
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <string>
+
+class CMainFrame;
+class QWebEngineProfile;
+
+// Registers "email" and "search" with Qt WebEngine; call before the QApplication is made.
+void RegisterPseudoSchemes();
+
+// The address the navigation hook sees for a URL: a local file as a Windows-form path, any
+// other URL as its text; percent-decoded either way.
+std::string AddressOfUrl(const QUrl& url);
+// The URL to load for an address: a Windows-form path ("X:\...") becomes a file URL.
+QUrl UrlOfAddress(const std::string& address);
+
+class CbrowsimPage : public QWebEnginePage {
+  Q_OBJECT
+
+ public:
+  CbrowsimPage(CMainFrame& frame, QWebEngineProfile* profile, QObject* parent);
+
+  // Loads a URL; `dispatched` when the navigation hook has already decided on it.
+  void Load(const QUrl& url, bool dispatched);
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+  QWebEnginePage* createWindow(WebWindowType type) override;
+
+ private:
+  CMainFrame& frame_;
+  bool skipTyped_ = false;
+};
+
+class CbrowsimView : public QWebEngineView {
+  Q_OBJECT
+
+ public:
+  CbrowsimView(CMainFrame& frame, QWidget* parent);
+  ~CbrowsimView() override;
+
+  // Logs the start, resets content.js from start.js, and opens the start pages of Options.
+  void OnInitialUpdate();
+  // Passes the address through the navigation hook, then loads what it decided.
+  void Navigate(const std::string& address);
+  // Saves the current page through a save dialog (browser command "save as").
+  void SaveAs();
+  void PrintPage();
+  void PrintPreview();
+  // The page's source in a text window.
+  void ViewSource();
+
+ private:
+  void OnTitleChanged(const QString& title);
+
+  CMainFrame& frame_;
+  CbrowsimPage* page_ = nullptr;
+};

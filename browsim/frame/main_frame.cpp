@@ -1,0 +1,657 @@
+// The main frame: bars, panes, band, command routing and the favourites menu.
+#include "browsim/frame/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <QFileDialog>
+#include "browsim/core/site_files.h"
+#include "browsim/frame/browser_view.h"
+#include "browsim/frame/command_ids.h"
+#include "browsim/frame/net_grade_dlg.h"
+#include "client/common/file_write.h"
+#include "netdb/action_log.h"
+#include "netdb/variant_convert.h"
+#include "platform/base/text.h"
+#include "platform/win/attributes.h"
+#include "platform/win/message_box.h"
+#include "platform/win/paths.h"
+#include "platform/win/registry.h"
+
+namespace cmd = browsim::cmd;
+namespace action = netdb::action;
+
+namespace {
+
+std::string FieldText(const netdb::RecordsetPtr& rs, std::string_view field) {
+  ado::Variant value;
+  return rs->GetValue(field, value) ? netdb::VariantToString(value) : std::string();
+}
+
+// The commands that are logged before they run, with their action names.
+const std::map<int, std::string_view>& LoggedCommands() {
+  static const std::map<int, std::string_view> logged = {
+      {cmd::kBack, action::kBack},
+      {cmd::kForward, action::kForward},
+      {cmd::kStop, action::kStop},
+      {cmd::kRefresh, action::kRefresh},
+      {cmd::kHome, action::kHome},
+      {cmd::kAddFavorite, action::kFavouritesAdd},
+      {cmd::kOrganizeFavorites, action::kFavouritesOrganise},
+      {cmd::kOpen, action::kFileOpen},
+      {cmd::kSaveAs, action::kFileSaveAs},
+      {cmd::kPageSetup, action::kFilePageSetup},
+      {cmd::kPrintPreview, action::kFilePrintPreview},
+      {cmd::kProperties, action::kFileProperties},
+      {cmd::kViewSource, action::kViewSource},
+      {cmd::kInternetOptions, action::kInternetOptions},
+  };
+  return logged;
+}
+
+// The program's profile in the registry store: the bars' state, and the customised controls a
+// layout file brings (kept as hex text: the store holds no binary values).
+constexpr const char* kBarsKey = "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars";
+constexpr const char* kControlsKey =
+    "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars-Controls";
+
+std::optional<QByteArray> ProfileBytes(const char* key, const char* name) {
+  const auto text = win::RegQueryString(key, name);
+  if (!text) return std::nullopt;
+  return QByteArray::fromHex(QByteArray::fromStdString(*text));
+}
+
+bool SetProfileBytes(const char* key, const char* name, const QByteArray& bytes) {
+  return win::RegSetString(key, name, bytes.toHex().toStdString());
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(browsim::BrowserPaths paths, browsim::BrowserExtensions extensions)
+    : paths_(std::move(paths)), extensions_(std::move(extensions)) {}
+
+CMainFrame::~CMainFrame() = default;
+
+base::Status CMainFrame::OpenDatabase() {
+  return db_.Open(paths_.DatabasePath());
+}
+
+void CMainFrame::Create() {
+  created_ = false;
+  CreateStatusBar();
+  CreateMenus();
+  CreateToolBars();
+  CreateClient();
+  if (extensions_.logoButton) {
+    if (QWidget* logo = extensions_.logoButton(*this, menuBar())) menuBar()->setCornerWidget(logo);
+  }
+  ImportLayout();
+  if (auto state = ProfileBytes(kBarsKey, "State")) restoreState(*state);
+  if (auto controls = ProfileBytes(kControlsKey, "Controls")) restoreState(*controls);
+  history_.OnChanged([this] { SyncAddressBox(); });
+  history_.LoadHistoryList();
+  RebuildFavorites(true);
+  resize(1024, 720);
+  created_ = true;
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text) {
+  QAction* a = nullptr;
+  if (auto it = actions_.find(id); it != actions_.end()) {
+    a = it->second;
+  } else {
+    a = new QAction(text, this);
+    a->setData(id);
+    connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    actions_[id] = a;
+    addAction(a);
+  }
+  if (menu) menu->addAction(a);
+  return a;
+}
+
+QAction* CMainFrame::Action(int id) const {
+  auto it = actions_.find(id);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::CreateMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setWindowTitle("菜单栏");
+  QMenu* file = bar->addMenu("文件(&F)");
+  QMenu* fresh = file->addMenu("新建(&N)");
+  AddCommand(fresh, 32782, "窗口(&W)\tCtrl+N");
+  AddCommand(file, cmd::kOpen, "打开(&O)...\tCtrl+O")->setShortcut(QKeySequence("Ctrl+O"));
+  file->addAction("编辑(&D)")->setEnabled(false);
+  file->addAction("保存(&S)\tCtrl+S")->setEnabled(false);
+  AddCommand(file, cmd::kSaveAs, "另存为(&A)...");
+  file->addSeparator();
+  AddCommand(file, cmd::kPageSetup, "页面设置(&R)...");
+  AddCommand(file, cmd::kPrint, "打印(&P)...\tCtrl+P")->setShortcut(QKeySequence("Ctrl+P"));
+  AddCommand(file, cmd::kPrintPreview, "打印预览(&V)...");
+  file->addSeparator();
+  AddCommand(file, cmd::kProperties, "属性(&R)");
+  AddCommand(file, 32783, "脱机工作(&K)");
+  AddCommand(file, cmd::kExit, "关闭(&X)");
+
+  QMenu* edit = bar->addMenu("编辑(&E)");
+  AddCommand(edit, cmd::kCut, "剪切(&T)\tCtrl+X")
+      ->setShortcuts({QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")});
+  AddCommand(edit, cmd::kCopy, "复制(&C)\tCtrl+C")
+      ->setShortcuts({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")});
+  AddCommand(edit, cmd::kPaste, "粘贴(&P)\tCtrl+V")
+      ->setShortcuts({QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")});
+  edit->addSeparator();
+  AddCommand(edit, cmd::kSelectAll, "全选(&A)\tCtrl+A");
+  edit->addSeparator();
+  AddCommand(edit, cmd::kFind, "查找(在当前页)(&F)...\tCtrl+F");
+
+  QMenu* view = bar->addMenu("查看(&V)");
+  QMenu* toolbars = view->addMenu("工具栏(&T)");
+  QAction* status = view->addAction("状态栏(&B)");
+  status->setCheckable(true);
+  status->setChecked(true);
+  connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+  QMenu* explorer = view->addMenu("浏览器栏(&E)");
+  AddCommand(explorer, cmd::kSearchPane, "搜索(&S)")->setCheckable(true);
+  AddCommand(explorer, cmd::kFavoritesPane, "收藏夹(&F)")->setCheckable(true);
+  AddCommand(explorer, cmd::kHistoryPane, "历史记录(&H)")->setCheckable(true);
+  explorer->addAction("每日提示(&T)")->setEnabled(false);
+  QMenu* go = view->addMenu("转到(&O)");
+  AddCommand(go, cmd::kBack, "后退(&B)");
+  AddCommand(go, cmd::kForward, "前进(&F)");
+  go->addSeparator();
+  AddCommand(go, cmd::kHome, "主页(&H)");
+  AddCommand(view, cmd::kStop, "停止(&P)\tEsc");
+  AddCommand(view, cmd::kRefresh, "刷新(&R)\tF5")->setShortcut(QKeySequence("F5"));
+  view->addSeparator();
+  QMenu* textSize = view->addMenu("文字大小(&X)");
+  for (int id = 32809; id <= 32813; ++id) {
+    static const char* sizes[] = {"最大(&G)", "较大(&L)", "中(&M)", "较小(&S)", "最小(&A)"};
+    AddCommand(textSize, id, sizes[id - 32809]);
+  }
+  QMenu* encoding = view->addMenu("编码(&D)");
+  for (int id = 32814; id <= 32818; ++id) {
+    static const char* codes[] = {"自动选择", "简体中文(GB2312)", "繁体中文(Big5)",
+                                  "Unicode(UTF-8)", "西欧(Windows)"};
+    AddCommand(encoding, id, codes[id - 32814]);
+  }
+  AddCommand(view, cmd::kViewSource, "源文件(&C)");
+  AddCommand(view, 32786, "全屏显示(&U)\tF11");
+
+  favoritesMenu_ = bar->addMenu("收藏(&A)");
+
+  QMenu* tools = bar->addMenu("工具(&T)");
+  QMenu* mail = tools->addMenu("邮件和新闻(&M)");
+  mail->setEnabled(false);
+  AddCommand(tools, 32787, "同步(&S)...");
+  AddCommand(tools, 32789, "Windows Update(&U)");
+  tools->addSeparator();
+  AddCommand(tools, cmd::kInternetOptions, "Internet 选项(&O)...");
+
+  QMenu* help = bar->addMenu("帮助(&H)");
+  AddCommand(help, 32790, "目录和索引(&C)");
+  AddCommand(help, 32794, "每日提示(&D)");
+  AddCommand(help, 32795, "联机支持(&S)");
+  AddCommand(help, cmd::kLogViewer, "发送反馈意见(&K)\tCtrl+F12");
+  help->addSeparator();
+  AddCommand(help, cmd::kAbout, "关于 Internet Explorer(&A)...");
+
+  QAction* lock = AddCommand(toolbars, cmd::kLockToolbars, "锁定工具栏(&B)");
+  (void)lock;
+  AddCommand(toolbars, cmd::kCustomize, "自定义(&C)...");
+
+  // Keys without a menu item.
+  AddCommand(nullptr, cmd::kAddFavorite, "添加到收藏夹(&A)...")
+      ->setShortcut(QKeySequence("Ctrl+D"));
+  Action(cmd::kLogViewer)->setShortcut(QKeySequence("Ctrl+Alt+Shift+F11"));
+  AddCommand(nullptr, cmd::kNew, "新建")->setShortcut(QKeySequence("Ctrl+N"));
+  AddCommand(nullptr, cmd::kNetGrade, "KIRV网络部分评分")
+      ->setShortcut(QKeySequence("Ctrl+Alt+Shift+F12"));
+}
+
+void CMainFrame::CreateToolBars() {
+  QStyle* s = style();
+  QToolBar* standard = addToolBar("标准按钮");
+  standard->setObjectName("128");
+  standard->setIconSize(QSize(24, 24));
+  struct Button {
+    int id;
+    const char* caption;
+    QStyle::StandardPixmap icon;
+  } buttons[] = {
+      {cmd::kBack, "后退", QStyle::SP_ArrowBack},
+      {cmd::kForward, "前进", QStyle::SP_ArrowForward},
+      {cmd::kStop, "停止", QStyle::SP_BrowserStop},
+      {cmd::kRefresh, "刷新", QStyle::SP_BrowserReload},
+      {cmd::kHome, "主页", QStyle::SP_DirHomeIcon},
+      {0, nullptr, {}},
+      {cmd::kSearchPane, "搜索", QStyle::SP_FileDialogContentsView},
+      {cmd::kFavoritesPane, "收藏夹", QStyle::SP_DirLinkIcon},
+      {cmd::kHistoryPane, "历史", QStyle::SP_FileDialogDetailedView},
+      {0, nullptr, {}},
+      {cmd::kMail, "邮件", QStyle::SP_MessageBoxInformation},
+      {cmd::kPrintButton, "打印", QStyle::SP_DialogSaveButton},
+  };
+  const std::string theme =
+      base::AsciiLower(netdb::ReadIniString(paths_.globals, "browsim", "Theme", "Default"));
+  // Looks 3, 4 and 6 caption the history button as well; look 3 puts captions below the icons.
+  const bool oldLook = theme == "windows98" || theme == "windows2000";
+  for (const Button& b : buttons) {
+    if (!b.caption) {
+      standard->addSeparator();
+      continue;
+    }
+    QAction* a = AddCommand(nullptr, b.id, b.caption);
+    a->setIcon(s->standardIcon(b.icon));
+    a->setToolTip(b.caption);
+    standard->addAction(a);
+    const bool captioned = b.id == cmd::kBack || b.id == cmd::kSearchPane ||
+                           b.id == cmd::kFavoritesPane || (oldLook && b.id == cmd::kHistoryPane);
+    if (auto* button = qobject_cast<QToolButton*>(standard->widgetForAction(a))) {
+      button->setToolButtonStyle(!captioned             ? Qt::ToolButtonIconOnly
+                                 : theme == "windows98" ? Qt::ToolButtonTextUnderIcon
+                                                        : Qt::ToolButtonTextBesideIcon);
+    }
+  }
+  addToolBarBreak();
+  QToolBar* address = addToolBar("地址栏");
+  address->setObjectName("130");
+  address->addWidget(new QLabel("地址(&D) ", address));
+  addressBox_ = new QComboBox(address);
+  addressBox_->setEditable(true);
+  addressBox_->setInsertPolicy(QComboBox::NoInsert);
+  addressBox_->setMinimumWidth(500);
+  addressBox_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  addressBox_->setObjectName("32771");
+  address->addWidget(addressBox_);
+  connect(addressBox_->lineEdit(), &QLineEdit::returnPressed, this, [this] { OnGo(true); });
+  QAction* goAction = AddCommand(nullptr, cmd::kGo, "转到");
+  goAction->setIcon(s->standardIcon(QStyle::SP_MediaPlay));
+  address->addAction(goAction);
+  if (auto* button = qobject_cast<QToolButton*>(address->widgetForAction(goAction)))
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  QToolBar* links = addToolBar("链接");
+  links->setObjectName("134");
+  links->addAction(AddCommand(nullptr, cmd::kLinks, "链接"));
+}
+
+void CMainFrame::CreateStatusBar() {
+  QStatusBar* bar = statusBar();
+  auto* progress = new QProgressBar(bar);
+  progress->setRange(0, 100);
+  progress->setValue(0);
+  progress->setTextVisible(false);
+  progress->setFixedWidth(150);
+  bar->addPermanentWidget(progress);
+  bar->addPermanentWidget(new QLabel("Internet", bar));
+}
+
+void CMainFrame::CreateClient() {
+  splitter_ = new QSplitter(Qt::Horizontal, this);
+  auto* left = new QStackedWidget(splitter_);
+  left->setMinimumWidth(120);
+  splitter_->addWidget(left);
+  auto* right = new QWidget(splitter_);
+  auto* column = new QVBoxLayout(right);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  band_ = new QFrame(right);
+  band_->setObjectName("band");
+  band_->setStyleSheet("#band { background: #ffffe1; border-bottom: 1px solid #a0a0a0; }");
+  auto* bandRow = new QHBoxLayout(band_);
+  bandRow->setContentsMargins(6, 3, 6, 3);
+  bandText_ = new QLabel(band_);
+  bandText_->setWordWrap(true);
+  auto* close = new QToolButton(band_);
+  close->setText("×");
+  close->setAutoRaise(true);
+  connect(close, &QToolButton::clicked, band_, &QWidget::hide);
+  bandRow->addWidget(bandText_, 1);
+  bandRow->addWidget(close);
+  band_->hide();
+  column->addWidget(band_);
+  view_ = new CbrowsimView(*this, right);
+  column->addWidget(view_, 1);
+  splitter_->addWidget(right);
+  splitter_->setStretchFactor(1, 1);
+  splitter_->setSizes({200, 824});
+  left->hide();
+  setCentralWidget(splitter_);
+  view_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    QMenu menu(this);
+    QAction* back = menu.addAction("后退");
+    QAction* forward = menu.addAction("前进");
+    menu.addSeparator();
+    QAction* source = menu.addAction("查看源文件(&V)");
+    back->setEnabled(Action(cmd::kBack)->isEnabled());
+    forward->setEnabled(Action(cmd::kForward)->isEnabled());
+    QAction* chosen = menu.exec(view_->mapToGlobal(at));
+    if (chosen == back) OnCommand(cmd::kBack);
+    if (chosen == forward) OnCommand(cmd::kForward);
+    if (chosen == source) view_->ViewSource();
+  });
+  SetNavigationState(false, false);
+}
+
+bool CMainFrame::Log(std::string_view actionName, std::string_view parameter) {
+  if (netdb::LogAction(db_, actionName, parameter)) return true;
+  ReportFailure("网络数据库无法写入，这一操作没有记录: " + std::string(actionName) + " " +
+                std::string(parameter));
+  return false;
+}
+
+void CMainFrame::ReportFailure(const std::string& text) {
+  if (!bandText_) {
+    win::MessageBox(text, "", win::MB_OK | win::MB_ICONWARNING);
+    return;
+  }
+  bandText_->setText(QString::fromStdString(text));
+  band_->show();
+  statusBar()->showMessage(QString::fromStdString(text));
+}
+
+QString CMainFrame::BandText() const {
+  return band_ && !band_->isHidden() ? bandText_->text() : QString();
+}
+
+void CMainFrame::Navigate(const std::string& address) {
+  if (view_) view_->Navigate(address);
+}
+
+void CMainFrame::Refresh() {
+  if (view_) view_->reload();
+}
+
+void CMainFrame::OnGo(bool fromEnter) {
+  const std::string typed = addressBox_->currentText().toStdString();
+  if (typed.empty() && !fromEnter) return;
+  Log(action::kAddressEntered, typed);
+  const std::string address = browsim::AddressFromTypedText(typed);
+  addressBox_->setEditText(QString::fromStdString(address));
+  Navigate(address);
+}
+
+void CMainFrame::SyncAddressBox() {
+  if (!addressBox_) return;
+  const QString edit = addressBox_->currentText();
+  QSignalBlocker block(addressBox_);
+  addressBox_->clear();
+  for (const std::string& a : history_.Addresses()) addressBox_->addItem(QString::fromStdString(a));
+  if (history_.Selected() >= 0)
+    addressBox_->setCurrentIndex(history_.Selected());
+  else
+    addressBox_->setEditText(edit);
+}
+
+void CMainFrame::LoadHistoryList() {
+  history_.LoadHistoryList();
+}
+
+void CMainFrame::SetNavigationState(bool canBack, bool canForward) {
+  if (QAction* a = Action(cmd::kBack)) a->setEnabled(canBack);
+  if (QAction* a = Action(cmd::kForward)) a->setEnabled(canForward);
+}
+
+int CMainFrame::ShownPane() const {
+  auto* left = qobject_cast<QStackedWidget*>(splitter_->widget(0));
+  return left->isHidden() ? 0 : leftPane_;
+}
+
+void CMainFrame::TogglePane(int id) {
+  auto* left = qobject_cast<QStackedWidget*>(splitter_->widget(0));
+  const bool hidden = left->isHidden();
+  if (hidden) left->show();
+  if (leftPane_ == id) {
+    if (!hidden) left->hide();
+  } else {
+    QWidget*& pane = panes_[id];
+    if (!pane) {
+      const auto& make = id == cmd::kSearchPane    ? extensions_.searchPane
+                         : id == cmd::kHistoryPane ? extensions_.historyPane
+                                                   : extensions_.favoritesPane;
+      pane = make ? make(*this, left) : new QLabel(left);
+      left->addWidget(pane);
+    }
+    left->setCurrentWidget(pane);
+    leftPane_ = id;
+  }
+  for (int pid : {cmd::kSearchPane, cmd::kFavoritesPane, cmd::kHistoryPane})
+    Action(pid)->setChecked(pid == leftPane_);
+}
+
+void CMainFrame::RebuildFavorites(bool withMenu) {
+  favoriteUrls_.clear();
+  favorites_.clear();
+  const auto links = [this](long root, std::vector<browsim::FavoriteEntry>& into) {
+    netdb::RecordsetPtr rs;
+    if (!db_.OpenRecordset(rs,
+                           "Select * From Favourite where Root=? And ItemScore=0 order by ID Desc",
+                           {ado::Variant::I4(static_cast<int32_t>(root))})) {
+      ReportFailure("网络数据库无法读取收藏夹: " + db_.LastError());
+      return false;
+    }
+    for (; !rs->IsEOF(); rs->MoveNext()) {
+      browsim::FavoriteEntry e;
+      e.name = FieldText(rs, "Name");
+      e.url = FieldText(rs, "URL");
+      e.index = static_cast<int>(favoriteUrls_.size());
+      favoriteUrls_.push_back(e.url);
+      into.push_back(std::move(e));
+    }
+    return true;
+  };
+  netdb::RecordsetPtr folders;
+  if (db_.OpenRecordset(folders,
+                        "Select * From Favourite where Root=-1 And ItemScore=0 order by ID Desc")) {
+    for (; !folders->IsEOF(); folders->MoveNext()) {
+      browsim::FavoriteEntry folder;
+      folder.name = FieldText(folders, "Name");
+      ado::Variant id;
+      (void)folders->GetValue("ID", id);
+      links(netdb::VariantToInt(id), folder.links);
+      favorites_.push_back(std::move(folder));
+    }
+  } else {
+    ReportFailure("网络数据库无法读取收藏夹: " + db_.LastError());
+  }
+  links(0, favorites_);
+  if (withMenu && favoritesMenu_) {
+    favoritesMenu_->clear();
+    favoritesMenu_->addAction(Action(cmd::kAddFavorite));
+    AddCommand(favoritesMenu_, cmd::kOrganizeFavorites, "整理收藏夹(&O)...");
+    favoritesMenu_->addSeparator();
+    const auto addLink = [this](QMenu* menu, const browsim::FavoriteEntry& e) {
+      const int index = e.index;
+      menu->addAction(QString::fromStdString(e.name), this,
+                      [this, index] { OnCommand(cmd::kFirstFavorite + index); });
+    };
+    for (const browsim::FavoriteEntry& e : favorites_) {
+      if (e.index < 0) {
+        QMenu* sub = favoritesMenu_->addMenu(QString::fromStdString(e.name));
+        for (const browsim::FavoriteEntry& link : e.links) addLink(sub, link);
+      } else {
+        addLink(favoritesMenu_, e);
+      }
+    }
+  }
+  for (const auto& listener : favoritesListeners_) listener();
+}
+
+void CMainFrame::OpenFavorite(int index) {
+  if (index < 0 || index >= static_cast<int>(favoriteUrls_.size())) return;
+  Navigate(favoriteUrls_[static_cast<size_t>(index)]);
+}
+
+void CMainFrame::OnFavoritesChanged(std::function<void()> listener) {
+  favoritesListeners_.push_back(std::move(listener));
+}
+
+void CMainFrame::OnCommand(int id) {
+  if (auto it = LoggedCommands().find(id); it != LoggedCommands().end()) Log(it->second, "");
+  if (id >= cmd::kFirstFavorite && id <= cmd::kLastFavorite) {
+    OpenFavorite(id - cmd::kFirstFavorite);
+    return;
+  }
+  QWebEnginePage* page = view_->page();
+  const auto run = [&](const std::function<void(BrowserHost&, QWidget*)>& dialog) {
+    if (dialog) dialog(*this, this);
+  };
+  switch (id) {
+    case cmd::kBack:
+      view_->back();
+      break;
+    case cmd::kForward:
+      view_->forward();
+      break;
+    case cmd::kStop:
+      view_->stop();
+      break;
+    case cmd::kRefresh:
+      view_->reload();
+      break;
+    case cmd::kHome: {
+      netdb::RecordsetPtr rs;
+      if (!db_.OpenRecordset(rs, "Select StartPage From Options order by ID")) {
+        ReportFailure("网络数据库无法读取: " + db_.LastError());
+        break;
+      }
+      std::vector<std::string> starts;
+      for (; !rs->IsEOF(); rs->MoveNext()) starts.push_back(FieldText(rs, "StartPage"));
+      netdb::CAdoConnection::ReleaseRecordset(rs);
+      for (const std::string& start : starts) Navigate(start);
+      break;
+    }
+    case cmd::kSearchPane:
+    case cmd::kFavoritesPane:
+    case cmd::kHistoryPane:
+      TogglePane(id);
+      break;
+    case cmd::kAddFavorite:
+      if (extensions_.addFavorite && extensions_.addFavorite(*this, this)) {
+        RebuildFavorites(false);
+        if (leftPane_ != cmd::kFavoritesPane || ShownPane() == 0) TogglePane(cmd::kFavoritesPane);
+      }
+      break;
+    case cmd::kOrganizeFavorites:
+      run(extensions_.organizeFavorites);
+      break;
+    case cmd::kGo:
+      OnGo(false);
+      break;
+    case cmd::kOpen:
+      run(extensions_.openPage);
+      break;
+    case cmd::kSaveAs:
+      view_->SaveAs();
+      break;
+    case cmd::kPageSetup:
+      break;
+    case cmd::kPrintPreview:
+      view_->PrintPreview();
+      break;
+    case cmd::kProperties:
+      break;
+    case cmd::kPrint:
+      view_->PrintPage();
+      break;
+    case cmd::kCut:
+      page->triggerAction(QWebEnginePage::Cut);
+      break;
+    case cmd::kCopy:
+      page->triggerAction(QWebEnginePage::Copy);
+      break;
+    case cmd::kPaste:
+      page->triggerAction(QWebEnginePage::Paste);
+      break;
+    case cmd::kSelectAll:
+      page->triggerAction(QWebEnginePage::SelectAll);
+      break;
+    case cmd::kViewSource:
+      win::MessageBox("请使用浏览器右键菜单中的 查看源文件", "", win::MB_OK);
+      break;
+    case cmd::kInternetOptions:
+      run(extensions_.internetOptions);
+      break;
+    case cmd::kLogViewer:
+      run(extensions_.logViewer);
+      break;
+    case cmd::kNetGrade: {
+      CNetGradeDlg dialog(paths_, this);
+      dialog.exec();
+      break;
+    }
+    case cmd::kAbout: {
+      QDialog about(this);
+      about.setWindowTitle("关于 Internet Explorer");
+      auto* layout = new QGridLayout(&about);
+      auto* icon = new QLabel(&about);
+      icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
+      layout->addWidget(icon, 0, 0);
+      layout->addWidget(new QLabel("browsim 1.0 版", &about), 0, 1);
+      auto* ok = new QPushButton("确定", &about);
+      ok->setDefault(true);
+      connect(ok, &QPushButton::clicked, &about, &QDialog::accept);
+      layout->addWidget(ok, 0, 2);
+      about.exec();
+      break;
+    }
+    case cmd::kNew:
+      view_->OnInitialUpdate();
+      break;
+    case cmd::kExit:
+      close();
+      break;
+    default:
+      break;
+  }
+}
+
+void CMainFrame::ImportLayout() {
+  const std::string layout =
+      base::AsciiLower(netdb::ReadIniString(paths_.globals, "browsim", "Layout", "Default"));
+  if (layout == "default") return;
+  // A layout file that cannot be read is not imported.
+  const auto bytes = browsim::ReadSiteFile(paths_.globals.ProgramFolder + layout);
+  if (bytes)
+    (void)SetProfileBytes(kControlsKey, "Controls", QByteArray::fromStdString(bytes.value()));
+}
+
+void CMainFrame::ExportLayout() {
+  const QString file = QFileDialog::getSaveFileName(this, QString(), QString(),
+                                                    "布局文件(*.Layout);;All Files(*.*)");
+  if (file.isEmpty()) return;
+  const auto controls = ProfileBytes(kControlsKey, "Controls");
+  if (!controls) return;
+  const base::Status written = WriteFileAtomically(
+      win::ToWindowsPath(file.toStdString()), controls->toStdString(), win::FILE_ATTRIBUTE_ARCHIVE);
+  if (!written) ReportFailure("布局文件无法写入: " + written.error().message);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!exitLogged_) {
+    exitLogged_ = true;
+    Log(action::kExited, "");
+    (void)SetProfileBytes(kBarsKey, "State", saveState());
+  }
+  event->accept();
+}

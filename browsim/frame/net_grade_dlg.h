@@ -1,0 +1,43 @@
+// The hidden checking dialog (Ctrl+Alt+Shift+F12): grades the candidate's network database on
+// the spot with the network-part grading control, created by its class id through Chopmark, and
+// grades any other network database on request. The control leaves its report on the
+// clipboard after every run; the dialog shows that report and the score.
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <string_view>
+
+#include "browsim/core/browser_host.h"
+#include "client/grading/controls/ping_net.h"
+
+class QLabel;
+class QPlainTextEdit;
+
+// The window wrapper of the network-part grading control: the exam client's wrapper, which
+// sets the candidate folder, with the database property the checking dialog sets instead.
+class Chopmark : public PingNet {
+ public:
+  static constexpr com::DispId kDB = 5;
+  base::Status SetDB(std::string_view path) { return SetText(kDB, path); }
+};
+
+class CNetGradeDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Creates the control and grades StudentFolder + [DB] UserDB at once.
+  CNetGradeDlg(const browsim::BrowserPaths& paths, QWidget* parent);
+
+  // Grades the database the control was given again ("评分(&S)").
+  void OnGrade();
+  // Grades another database file ("打开(&O)").
+  void GradeFile(const std::string& windowsPath);
+  QString ReportText() const;
+  QString ScoreText() const;
+
+ private:
+  Chopmark control_;
+  QPlainTextEdit* report_ = nullptr;
+  QLabel* score_ = nullptr;
+};
