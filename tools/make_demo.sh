@@ -100,6 +100,11 @@ done
 
 "$assets" skins "$out/Skins"
 
+# The browser simulation's settings and the local copies of the web sites it shows.
+iconv -f UTF-8 -t GBK "$demo/net.ini" > "$out/net.ini"
+cp -r "$demo/site" "$out/Site"
+cp "$demo/site/emailjs/start.js" "$out/Site/emailjs/content.js"
+
 # Built programs and control libraries, when they exist in this build. The registration tool
 # sits beside the client, which finds it there when it registers the Ocx folder at start-up.
 for prog in client/gui/kirv browsim/browsim platform/com/regsvr32; do

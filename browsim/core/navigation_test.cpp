@@ -50,12 +50,13 @@ TEST(SearchEngineAddress, BuildsEachEnginesSearch) {
 class Dispatch : public ::testing::Test {
  protected:
   Dispatch()
-      : host_("INSERT INTO URLs (URL, FakeURL, keyword, ItemScore) VALUES "
-              "('http://www.x.com/', 'x\\index.htm', 'xkw', 5),"
-              "('http://www.x.com/', 'y\\other.htm', NULL, 0),"
-              "('http://www.noc.com/', '', NULL, 0),"
-              "('ftp://ftp.x.com/', 'ftp\\index.htm', NULL, 0),"
-              "('http://www.so.com/s?q=kw', 'so\\kw.htm', NULL, 0);"),
+      : host_(
+            "INSERT INTO URLs (URL, FakeURL, keyword, ItemScore) VALUES "
+            "('http://www.x.com/', 'x\\index.htm', 'xkw', 5),"
+            "('http://www.x.com/', 'y\\other.htm', NULL, 0),"
+            "('http://www.noc.com/', '', NULL, 0),"
+            "('ftp://ftp.x.com/', 'ftp\\index.htm', NULL, 0),"
+            "('http://www.so.com/s?q=kw', 'so\\kw.htm', NULL, 0);"),
         history_(host_),
         dispatch_(host_, history_, extensions_) {}
 
@@ -110,8 +111,8 @@ TEST_F(Dispatch, EachKindOfAddressIsHandledByItsRule) {
     const NavigationOutcome o = dispatch_.BeforeNavigate(c.address);
     EXPECT_EQ(o.proceed, c.proceed) << c.name;
     EXPECT_EQ(o.loadInstead, c.loadInstead) << c.name;
-    const auto logged = host_.Column("Select Parameter From Log where Action='打开网址' order by ID",
-                                     "Parameter");
+    const auto logged =
+        host_.Column("Select Parameter From Log where Action='打开网址' order by ID", "Parameter");
     if (c.recorded.empty()) {
       EXPECT_EQ(static_cast<long>(logged.size()), before) << c.name;
     } else {
@@ -139,13 +140,15 @@ TEST_F(Dispatch, SearchGoesToTheKeywordsRowOrTheEnginesPage) {
     const char* address;
     std::vector<std::string> navigations;
   } cases[] = {
-      {"keyword with a row, any engine", "search://?keyword=xkw/&engine=baidu",
+      {"keyword with a row, any engine",
+       "search://?keyword=xkw/&engine=baidu",
        {"http://www.x.com/"}},
       {"no engine means so", "search://?keyword=kw", {"http://www.so.com/s?q=kw"}},
       {"baidu", "search://?keyword=kw&engine=baidu", {"http://www.baidu.com/s?wd=kw"}},
       {"unknown engine does nothing", "search://?keyword=kw&engine=bing", {}},
       {"empty keyword does nothing", "search://?keyword=/&engine=so", {}},
-      {"a keyword quoting SQL is only a value", "search://?keyword=x'or'1'='1", 
+      {"a keyword quoting SQL is only a value",
+       "search://?keyword=x'or'1'='1",
        {"http://www.so.com/s?q=x'or'1'='1"}},
   };
   for (const Case& c : cases) {

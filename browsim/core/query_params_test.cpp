@@ -14,8 +14,8 @@ TEST(GetQueryParam, FindsTheParameterByItsExactName) {
   } cases[] = {
       {"first", "search://s?keyword=abc&engine=so", "keyword", "abc"},
       {"last", "search://s?keyword=abc&engine=so", "engine", "so"},
-      {"a value naming another parameter",
-       "email://sendmail?content=the type is 9&type=2", "type", "2"},
+      {"a value naming another parameter", "email://sendmail?content=the type is 9&type=2", "type",
+       "2"},
       {"a name that ends another name", "email://x?subtype=5&type=1", "type", "1"},
       {"absent", "email://x?a=1", "type", ""},
       {"no query", "email://quit", "type", ""},

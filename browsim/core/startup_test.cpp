@@ -14,7 +14,11 @@ TEST(FindExamWindow, TakesTheFirstTitleThatCarriesTheMarker) {
     const char* folder;
     const char* folderName;
   } cases[] = {
-      {"the question bar's title", {"Other", "■-未知-D:\\KS\\001\\"}, "■", true, "D:\\KS\\001\\",
+      {"the question bar's title",
+       {"Other", "■-未知-D:\\KS\\001\\"},
+       "■",
+       true,
+       "D:\\KS\\001\\",
        "001"},
       {"spaces around", {"  ■-未知-D:\\KS\\002\\  "}, "■", true, "D:\\KS\\002\\", "002"},
       {"no final backslash", {"■-未知-D:\\KS\\003"}, "■", true, "D:\\KS\\003", "003"},

@@ -25,15 +25,17 @@ TEST(AddressFromTypedText, AddsTheSchemeWhereNoColonFollowsTheFirstCharacter) {
 }
 
 TEST(VisitHistory, CountsVisitsInHistoryAndKeepsTheListInStep) {
-  FakeHost host("INSERT INTO History (URL, Times, Date, Time) VALUES "
-                "('http://old.com/', 3, '2026-01-01', '08:00:00'),"
-                "('http://older.com/', 1, '2026-01-01', '07:00:00');");
+  FakeHost host(
+      "INSERT INTO History (URL, Times, Date, Time) VALUES "
+      "('http://old.com/', 3, '2026-01-01', '08:00:00'),"
+      "('http://older.com/', 1, '2026-01-01', '07:00:00');");
   VisitHistory history(host);
   int changes = 0;
   history.OnChanged([&] { ++changes; });
   history.LoadHistoryList();
   // Oldest first: each row of the newest-first query is put at the top in turn.
-  EXPECT_EQ(history.Addresses(), (std::vector<std::string>{"http://old.com/", "http://older.com/"}));
+  EXPECT_EQ(history.Addresses(),
+            (std::vector<std::string>{"http://old.com/", "http://older.com/"}));
 
   history.RecordVisit("http://new.com/");
   history.RecordVisit("http://new.com/");

@@ -4,10 +4,17 @@
 #include <QApplication>
 
 #include "browsim/core/startup.h"
+#include "platform/ui/leak_suppressions.h"
 #include "platform/ui/message_sink.h"
 #include "platform/ui/window_list.h"
 #include "platform/ui/window_title_publisher.h"
 #include "platform/win/message_box.h"
+
+// Qt WebEngine frees some of its own objects through a base class of another size; the address
+// checker of the sanitizer builds would stop every program that shows a page for it.
+extern "C" const char* __asan_default_options() {
+  return "new_delete_type_mismatch=0";
+}
 
 browsim::BrowserExtensions AllExtensions() {
   browsim::BrowserExtensions extensions;
@@ -19,6 +26,7 @@ browsim::BrowserExtensions AllExtensions() {
 }
 
 std::unique_ptr<CMainFrame> StartBrowsim(const std::filesystem::path& ownFile) {
+  ui::KeepLeakSuppressions();
   browsim::BrowserPaths paths;
   browsim::InitBrowserPaths(paths, ownFile);
   if (!browsim::FindExamWindow(paths.globals, ui::TopLevelWindowTitles())) {

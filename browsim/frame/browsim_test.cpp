@@ -1,0 +1,149 @@
+// The browser simulation end to end on Qt's offscreen platform: the handshake, the start page
+// mapped to its local copy and recorded, the checking dialog grading the database through the
+// network grader, and the web mail when its service is built in.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "browsim/frame/app.h"
+#include "browsim/frame/net_grade_dlg.h"
+#include "netdb/ado_connection.h"
+#include "netdb/testing/browser_steps.h"
+#include "netdb/variant_convert.h"
+#include "platform/com/library.h"
+#include "platform/ui/window_list.h"
+#include "platform/win/message_box.h"
+#include "platform/win/paths.h"
+#include "platform/win/testing/scoped_env.h"
+#include "platform/win/testing/test_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// One application for the whole test program; the pseudo-schemes must be known before it.
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "browsim_test";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    // Chromium's sandbox cannot start as root, as CI runs; only the tests switch it off.
+    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+    setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu", 0);
+    RegisterPseudoSchemes();
+    return new QApplication(argc, argv);
+  }();
+  return *app;
+}
+
+void Write(const fs::path& file, const std::string& text) {
+  fs::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << text;
+}
+
+class Browsim : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    App();
+    Write(Program() / "net.ini", "[browsimOE]\r\nSiteDir=Site\r\n");
+    Write(Program() / "Site" / "demo" / "index.htm",
+          "<html><head><title>Demo Site</title></head><body><a href='b.htm'>b</a></body></html>");
+    Write(Program() / "Site" / "emailjs" / "start.js", "document.write(\"start\");");
+    fs::create_directories(Candidate() / "Netkt");
+    ASSERT_TRUE(netdb::testing::MakeSeededDatabase(
+        Candidate() / "Netkt" / "net.net",
+        "INSERT INTO URLs (URL, FakeURL, ItemScore) VALUES "
+        "('http://www.demo.com/', 'demo\\index.htm', 60);"
+        "INSERT INTO Options (StartPage) VALUES ('http://www.demo.com/');"
+        "INSERT INTO Log (Action, Parameter, ItemScore) VALUES ('打开网址', "
+        "'http://www.demo.com/', 40);"));
+    ASSERT_TRUE(ui::PublishWindowTitle(7, "■-未知-" + win::ToWindowsPath(Candidate()) + "\\"));
+  }
+  void TearDown() override { ui::WithdrawAllWindowTitles(); }
+
+  fs::path Program() const { return root_.Path() / "KIRV"; }
+  fs::path Candidate() const { return root_.Path() / "KS" / "001"; }
+
+  std::vector<std::string> Column(const std::string& sql, const char* field) {
+    netdb::CAdoConnection db;
+    std::vector<std::string> values;
+    if (!db.Open(win::ToWindowsPath(Candidate() / "Netkt" / "net.net"))) return values;
+    netdb::RecordsetPtr rs;
+    if (!db.OpenRecordset(rs, sql)) return values;
+    for (; !rs->IsEOF(); rs->MoveNext()) {
+      ado::Variant v;
+      values.push_back(rs->GetValue(field, v) ? netdb::VariantToString(v) : "?");
+    }
+    return values;
+  }
+
+  win::testing::ScopedTempFolder root_{"browsim_e2e_"};
+  win::testing::ScopedEnv windows_{"KIRV_WINDOW_LIST", (root_.Path() / "windows").string()};
+  win::testing::ScopedEnv registry_{"KIRV_REGISTRY", (root_.Path() / "registry.ini").string()};
+  win::MessageCapture boxes_;
+};
+
+TEST_F(Browsim, TheStartPageIsShownFromItsCopyRecordedAndGraded) {
+  auto frame = StartBrowsim(Program() / "browsim");
+  ASSERT_TRUE(frame);
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return frame->windowTitle() == "Demo Site - Microsoft Internet Explorer"; }, 30000))
+      << frame->windowTitle().toStdString();
+  EXPECT_EQ(Column("Select Browsed From URLs", "Browsed"), std::vector<std::string>{"TRUE"});
+  EXPECT_EQ(Column("Select Action From Log where ItemScore=0 order by ID", "Action"),
+            (std::vector<std::string>{"程序正常启动", "转到启动页", "打开网址"}));
+  EXPECT_EQ(Column("Select URL From History", "URL"),
+            std::vector<std::string>{"http://www.demo.com/"});
+  EXPECT_EQ(frame->AddressBox()->currentText().toStdString(), "http://www.demo.com/");
+  EXPECT_EQ(frame->BandText(), "");
+
+  // The checking dialog grades the same database through the registered grader.
+  auto library = com::LoadControlLibrary(KIRV_HOPMARK_OCX);
+  ASSERT_TRUE(library) << library.error().message;
+  ASSERT_TRUE((*library)->RegisterServer());
+  {
+    CNetGradeDlg dialog(frame->Paths(), frame.get());
+    EXPECT_EQ(dialog.ScoreText(), "得分: 100");
+    EXPECT_FALSE(dialog.ReportText().isEmpty());
+  }
+
+  frame->close();
+  frame->close();
+  EXPECT_EQ(Column("Select * From Log where Action='程序正常退出'", "ID").size(), 1u);
+}
+
+TEST_F(Browsim, WithoutAnExamWindowNothingStarts) {
+  ui::WithdrawAllWindowTitles();
+  EXPECT_FALSE(StartBrowsim(Program() / "browsim"));
+  ASSERT_EQ(boxes_.Shown().size(), 1u);
+  EXPECT_EQ(boxes_.Shown()[0].text, "无法定位用户信息\n考试系统并没有启动");
+  EXPECT_EQ(Column("Select * From Log", "ID").size(), 1u);  // the seeded row only
+}
+
+TEST_F(Browsim, WithoutADatabaseNothingStarts) {
+  fs::remove(Candidate() / "Netkt" / "net.net");
+  EXPECT_FALSE(StartBrowsim(Program() / "browsim"));
+  ASSERT_EQ(boxes_.Shown().size(), 1u);
+  EXPECT_EQ(boxes_.Shown()[0].text, "未发现考生网络测试模块数据");
+}
+
+TEST_F(Browsim, AMailSentFromThePageIsStoredAndShown) {
+  if (!AllExtensions().mail) GTEST_SKIP() << "no web mail service in this build";
+  auto frame = StartBrowsim(Program() / "browsim");
+  ASSERT_TRUE(frame);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->windowTitle().isEmpty(); }, 30000));
+  frame->Navigate(
+      "email://sendmail?sender=a@b.com&receiver=c@d.com&copier=&title=%E4%BD%A0%E5%A5%BD"
+      "&content=the%20type%20is%20x&attach=&type=2");
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return !Column("Select 主题 From Mail", "主题").empty(); }, 10000));
+  EXPECT_EQ(Column("Select 主题 From Mail", "主题"), std::vector<std::string>{"你好"});
+  EXPECT_EQ(Column("Select Type From Mail", "Type"), std::vector<std::string>{"2"});
+}
+
+}  // namespace
