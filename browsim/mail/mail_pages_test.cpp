@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 namespace browsim::mail {
 namespace {
 
@@ -49,6 +52,13 @@ TEST(MailPages, ButtonsNeverSubmitTheForm) {
     }
     EXPECT_GT(buttons, 0u) << page;
   }
+}
+
+TEST(DemoSite, TheMailStartsAtTheLoginForm) {
+  std::ifstream in(std::string(KIRV_SOURCE_DIR) + "/demo/site/emailjs/start.js", std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  EXPECT_EQ(bytes.str(), ContentScript(LoginPage()));
 }
 
 }  // namespace
