@@ -53,8 +53,8 @@ class MailPage : public ::testing::Test {
     ASSERT_TRUE(netdb::testing::MakeSeededDatabase(
         Candidate() / "Netkt" / "net.net",
         "INSERT INTO URLs (URL, FakeURL, ItemScore) VALUES "
-        "('http://mail.kirv-demo.cn/', 'mail\\index.htm', 0);"
-        "INSERT INTO Options (StartPage) VALUES ('http://mail.kirv-demo.cn/');"
+        "('http://mail.kirv.cn/', 'mail.kirv.cn\\index.htm', 0);"
+        "INSERT INTO Options (StartPage) VALUES ('http://mail.kirv.cn/');"
         "INSERT INTO Account (用户Email地址, DefaultAccount) VALUES ('me@kirv.cn', -1);"
         "INSERT INTO Mail (ID, 邮件位置, 发件人, 收件人, 主题, 内容, Time, 附件, Type) VALUES "
         "(3, 0, 'boss@kirv.cn', 'me@kirv.cn', '会议通知', '明天开会', '2026-12-01', "
