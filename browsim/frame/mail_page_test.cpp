@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "browsim/frame/app.h"
+#include "browsim/frame/testing/offscreen.h"
 #include "netdb/ado_connection.h"
 #include "netdb/testing/browser_steps.h"
 #include "netdb/variant_convert.h"
@@ -25,26 +26,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The test program's one application, made by whichever test needs it first.
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "browsim_test";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return existing;
-    // Chromium's sandbox cannot start as root, as CI runs; only the tests switch it off.
-    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-    setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu", 0);
-    RegisterPseudoSchemes();
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
-
 class MailPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    App();
+    browsim::testing::OffscreenApp();
     fs::create_directories(Program());
     std::ofstream(Program() / "net.ini") << "[browsimOE]\r\nSiteDir=Site\r\nJsDir=emailjs\r\n";
     fs::copy(fs::path(KIRV_SOURCE_DIR) / "demo" / "site", Program() / "Site",
@@ -59,7 +44,7 @@ class MailPage : public ::testing::Test {
         "INSERT INTO Mail (ID, 邮件位置, 发件人, 收件人, 主题, 内容, Time, 附件, Type) VALUES "
         "(3, 0, 'boss@kirv.cn', 'me@kirv.cn', '会议通知', '明天开会', '2026-12-01', "
         "'plan.doc', 1);"));
-    ASSERT_TRUE(ui::PublishWindowTitle(7, "■-未知-" + win::ToWindowsPath(Candidate()) + "\\"));
+    ASSERT_TRUE(install_.PublishExamWindow());
     frame_ = StartBrowsim(Program() / "browsim");
     ASSERT_TRUE(frame_);
     ASSERT_TRUE(WaitForText("邮件系统登录"));
@@ -69,8 +54,8 @@ class MailPage : public ::testing::Test {
     ui::WithdrawAllWindowTitles();
   }
 
-  fs::path Program() const { return root_.Path() / "KIRV"; }
-  fs::path Candidate() const { return root_.Path() / "KS" / "001"; }
+  fs::path Program() const { return install_.Program(); }
+  fs::path Candidate() const { return install_.Candidate(); }
 
   // Runs a script in the page and waits for its result.
   QVariant Js(const QString& script) {
@@ -97,21 +82,10 @@ class MailPage : public ::testing::Test {
   }
 
   std::vector<std::string> Column(const std::string& sql, const char* field) {
-    netdb::CAdoConnection db;
-    std::vector<std::string> values;
-    if (!db.Open(win::ToWindowsPath(Candidate() / "Netkt" / "net.net"))) return values;
-    netdb::RecordsetPtr rs;
-    if (!db.OpenRecordset(rs, sql)) return values;
-    for (; !rs->IsEOF(); rs->MoveNext()) {
-      ado::Variant v;
-      values.push_back(rs->GetValue(field, v) ? netdb::VariantToString(v) : "?");
-    }
-    return values;
+    return install_.Column(sql, field);
   }
 
-  win::testing::ScopedTempFolder root_{"mailpage_"};
-  win::testing::ScopedEnv windows_{"KIRV_WINDOW_LIST", (root_.Path() / "windows").string()};
-  win::testing::ScopedEnv registry_{"KIRV_REGISTRY", (root_.Path() / "registry.ini").string()};
+  browsim::testing::TestInstallation install_{"mailpage_"};
   win::MessageCapture boxes_;
   std::unique_ptr<CMainFrame> frame_;
 };

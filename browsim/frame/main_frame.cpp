@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "browsim/core/record_fields.h"
 #include "browsim/frame/browser_view.h"
 #include "browsim/frame/command_ids.h"
 #include "browsim/frame/net_grade_dlg.h"
@@ -29,13 +30,9 @@
 
 namespace cmd = browsim::cmd;
 namespace action = netdb::action;
+using browsim::FieldText;
 
 namespace {
-
-std::string FieldText(const netdb::RecordsetPtr& rs, std::string_view field) {
-  ado::Variant value;
-  return rs->GetValue(field, value) ? netdb::VariantToString(value) : std::string();
-}
 
 // The commands that are logged before they run, with their action names.
 const std::map<int, std::string_view>& LoggedCommands() {

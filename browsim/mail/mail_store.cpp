@@ -1,6 +1,7 @@
 // The web mail's rows in the network database.
 #include "browsim/mail/mail_store.h"
 
+#include "browsim/core/record_fields.h"
 #include "netdb/variant_convert.h"
 
 namespace browsim::mail {
@@ -8,20 +9,6 @@ namespace {
 
 using netdb::CAdoConnection;
 using netdb::RecordsetPtr;
-
-ado::Variant Text(std::string_view s) {
-  return ado::Variant::String(std::string(s));
-}
-
-std::string FieldText(const RecordsetPtr& rs, std::string_view field) {
-  ado::Variant value;
-  return rs->GetValue(field, value) ? netdb::VariantToString(value) : std::string();
-}
-
-int FieldInt(const RecordsetPtr& rs, std::string_view field) {
-  ado::Variant value;
-  return rs->GetValue(field, value) ? netdb::VariantToInt(value) : 0;
-}
 
 MailRow ReadRow(const RecordsetPtr& rs) {
   MailRow row;
@@ -106,12 +93,14 @@ base::Result<long> MailStore::Send(const OutgoingMail& mail, std::time_t when) {
   RecordsetPtr rs;
   if (!db_.OpenRecordset(rs, "Select * From Mail where ID is NULL"))
     return Failed("网络数据库无法写入，邮件未能发送");
-  bool ok = rs->AddNew() && rs->SetValue("邮件位置", ado::Variant::I4(kSent)) &&
-            rs->SetValue("发件人", Text(mail.from)) && rs->SetValue("收件人", Text(mail.to)) &&
-            rs->SetValue("抄送人", Text(mail.cc)) && rs->SetValue("主题", Text(mail.subject)) &&
-            rs->SetValue("内容", Text(mail.body)) && rs->SetValue("Time", Text(LocalDate(when))) &&
-            rs->SetValue("附件", Text(mail.attachment)) &&
-            rs->SetValue("Type", ado::Variant::I4(static_cast<int32_t>(mail.type))) && rs->Update();
+  bool ok =
+      rs->AddNew() && rs->SetValue("邮件位置", ado::Variant::I4(kSent)) &&
+      rs->SetValue("发件人", TextValue(mail.from)) && rs->SetValue("收件人", TextValue(mail.to)) &&
+      rs->SetValue("抄送人", TextValue(mail.cc)) && rs->SetValue("主题", TextValue(mail.subject)) &&
+      rs->SetValue("内容", TextValue(mail.body)) &&
+      rs->SetValue("Time", TextValue(LocalDate(when))) &&
+      rs->SetValue("附件", TextValue(mail.attachment)) &&
+      rs->SetValue("Type", ado::Variant::I4(static_cast<int32_t>(mail.type))) && rs->Update();
   ado::Variant id;
   ok = ok && rs->GetValue("ID", id);
   if (!ok) {
