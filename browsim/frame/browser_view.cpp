@@ -81,20 +81,39 @@ void RegisterPseudoSchemes() {
 
 std::string AddressOfUrl(const QUrl& url) {
   if (url.isLocalFile()) return win::ToWindowsPath(url.toLocalFile().toStdString());
-  return browsim::PercentDecode(url.toString(QUrl::FullyEncoded).toStdString());
+  std::string text = browsim::PercentDecode(url.toString(QUrl::FullyEncoded).toStdString());
+  // The engine may drop an empty authority ("search:?keyword=a"); the services expect "//".
+  const std::string scheme = url.scheme().toLower().toStdString();
+  if (scheme == "email" || scheme == "search") {
+    size_t rest = scheme.size() + 1;
+    while (rest < text.size() && text[rest] == '/') ++rest;
+    text = scheme + "://" + text.substr(rest);
+  }
+  return text;
 }
 
 QUrl UrlOfAddress(const std::string& address) {
   if (address.size() >= 3 && address[1] == ':' && (address[2] == '\\' || address[2] == '/'))
     return QUrl::fromLocalFile(QString::fromStdString(win::ToHostPath(address).string()));
-  return QUrl(QString::fromStdString(address));
+  QUrl url(QString::fromStdString(address));
+  // A host without a path is the host's root page, as the engine shows it ("http://a.cn/").
+  if (!url.host().isEmpty() && url.path().isEmpty()) url.setPath("/");
+  return url;
 }
 
 CbrowsimPage::CbrowsimPage(CMainFrame& frame, QWebEngineProfile* profile, QObject* parent)
     : QWebEnginePage(profile, parent), frame_(frame) {}
 
+void CbrowsimPage::Load(const QUrl& url, bool dispatched) {
+  skipTyped_ = dispatched;
+  load(url);
+}
+
 bool CbrowsimPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
-  (void)type;
+  if (isMainFrame && type == NavigationTypeTyped && skipTyped_) {
+    skipTyped_ = false;
+    return true;
+  }
   const std::string address = AddressOfUrl(url);
   // Frames of a page load as the page says, except the pseudo-addresses, which are served.
   if (!isMainFrame && !url.scheme().startsWith("email") && !url.scheme().startsWith("search"))
@@ -102,20 +121,41 @@ bool CbrowsimPage::acceptNavigationRequest(const QUrl& url, NavigationType type,
   const browsim::NavigationOutcome outcome = frame_.Dispatch().BeforeNavigate(address);
   if (!outcome.loadInstead.empty()) {
     const QUrl local = UrlOfAddress(outcome.loadInstead);
-    QTimer::singleShot(0, this, [this, local] { load(local); });
+    QTimer::singleShot(0, this, [this, local] { Load(local, false); });
   }
   return outcome.proceed;
 }
 
+namespace {
+
+// The page a new window would show: its first navigation is handed to the main view, which
+// passes it through the hook like any other, and the page goes away.
+class NewWindowCatcher : public QWebEnginePage {
+ public:
+  NewWindowCatcher(CMainFrame& frame, QWebEngineProfile* profile, QObject* parent)
+      : QWebEnginePage(profile, parent), frame_(frame) {}
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
+    if (!done_) {
+      done_ = true;
+      const std::string address = AddressOfUrl(url);
+      QTimer::singleShot(0, &frame_, [frame = &frame_, address] { frame->Navigate(address); });
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  CMainFrame& frame_;
+  bool done_ = false;
+};
+
+}  // namespace
+
 QWebEnginePage* CbrowsimPage::createWindow(WebWindowType type) {
   (void)type;
-  // A new window's first address goes through this view's hook; the page itself is dropped.
-  auto* popup = new QWebEnginePage(profile(), this);
-  connect(popup, &QWebEnginePage::urlChanged, this, [this, popup](const QUrl& url) {
-    popup->deleteLater();
-    frame_.Navigate(AddressOfUrl(url));
-  });
-  return popup;
+  return new NewWindowCatcher(frame_, profile(), this);
 }
 
 CbrowsimView::CbrowsimView(CMainFrame& frame, QWidget* parent)
@@ -171,7 +211,15 @@ void CbrowsimView::OnInitialUpdate() {
 }
 
 void CbrowsimView::Navigate(const std::string& address) {
-  load(UrlOfAddress(address));
+  // Dispatched here, so that an address with a local copy never reaches the engine (which would
+  // start resolving its host first).
+  const QUrl url = UrlOfAddress(address);
+  const browsim::NavigationOutcome outcome = frame_.Dispatch().BeforeNavigate(AddressOfUrl(url));
+  if (!outcome.loadInstead.empty()) {
+    page_->Load(UrlOfAddress(outcome.loadInstead), false);
+  } else if (outcome.proceed) {
+    page_->Load(url, true);
+  }
 }
 
 void CbrowsimView::OnTitleChanged(const QString& title) {
