@@ -66,7 +66,7 @@ class Browsim : public ::testing::Test {
     return install_.Column(sql, field);
   }
 
-  browsim::testing::TestInstallation install_{"browsim_e2e_"};
+  browsim::testing::TestInstallation install_;
   win::MessageCapture boxes_;
 };
 

@@ -85,7 +85,7 @@ class MailPage : public ::testing::Test {
     return install_.Column(sql, field);
   }
 
-  browsim::testing::TestInstallation install_{"mailpage_"};
+  browsim::testing::TestInstallation install_;
   win::MessageCapture boxes_;
   std::unique_ptr<CMainFrame> frame_;
 };

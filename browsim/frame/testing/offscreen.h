@@ -50,27 +50,29 @@ inline std::vector<std::string> DatabaseColumn(const std::filesystem::path& data
   return values;
 }
 
+// The candidate folder is reached through drive T: ("T:\\KS\\001\\"), as the exam's folders
+// are through their drive, so a "-" in the build's own path cannot shift the title's fields.
 class TestInstallation {
  public:
-  explicit TestInstallation(std::string_view prefix) : root_(prefix) {}
+  TestInstallation() = default;
   ~TestInstallation() { ui::WithdrawAllWindowTitles(); }
 
-  std::filesystem::path Program() const { return root_.Path() / "KIRV"; }
-  std::filesystem::path Candidate() const { return root_.Path() / "KS" / "001"; }
+  std::filesystem::path Program() const { return folder_.Root() / "KIRV"; }
+  std::filesystem::path Candidate() const { return folder_.Root() / "KS" / "001"; }
   std::filesystem::path Database() const { return Candidate() / "Netkt" / "net.net"; }
 
   // The question bar's title for the candidate folder, as browsim looks for it.
   bool PublishExamWindow() const {
-    return ui::PublishWindowTitle(7, "■-未知-" + win::ToWindowsPath(Candidate()) + "\\");
+    return ui::PublishWindowTitle(7, "■-未知-" + folder_.Win("KS\\001\\"));
   }
   std::vector<std::string> Column(const std::string& sql, const char* field) const {
     return DatabaseColumn(Database(), sql, field);
   }
 
  private:
-  win::testing::ScopedTempFolder root_;
-  win::testing::ScopedEnv windows_{"KIRV_WINDOW_LIST", (root_.Path() / "windows").string()};
-  win::testing::ScopedEnv registry_{"KIRV_REGISTRY", (root_.Path() / "registry.ini").string()};
+  win::testing::TestFolder folder_{'T'};
+  win::testing::ScopedEnv windows_{"KIRV_WINDOW_LIST", (folder_.Root() / "windows").string()};
+  win::testing::ScopedEnv registry_{"KIRV_REGISTRY", (folder_.Root() / "registry.ini").string()};
 };
 
 }  // namespace browsim::testing
