@@ -25,7 +25,11 @@ browsim::BrowserExtensions AllExtensions() {
   return extensions;
 }
 
-std::unique_ptr<CMainFrame> StartBrowsim(const std::filesystem::path& ownFile) {
+std::unique_ptr<CMainFrame> StartBrowsim(const std::filesystem::path& ownFile,
+                                         const std::function<void(const char*)>& phase) {
+  const auto done = [&](const char* name) {
+    if (phase) phase(name);
+  };
   ui::KeepLeakSuppressions();
   browsim::BrowserPaths paths;
   browsim::InitBrowserPaths(paths, ownFile);
@@ -33,14 +37,19 @@ std::unique_ptr<CMainFrame> StartBrowsim(const std::filesystem::path& ownFile) {
     win::MessageBox(browsim::kNoExamMessage, "", win::MB_OK | win::MB_ICONINFORMATION);
     return nullptr;
   }
+  done("handshake");
   auto frame = std::make_unique<CMainFrame>(std::move(paths), AllExtensions());
   if (!frame->OpenDatabase()) {
     win::MessageBox("未发现考生网络测试模块数据", "", win::MB_OK);
     return nullptr;
   }
+  done("database");
   frame->Create();
+  done("frame");
   frame->show();
+  done("shown");
   frame->View()->OnInitialUpdate();
+  done("initial update");
   return frame;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "browsim/core/extensions.h"
@@ -15,8 +16,9 @@ browsim::BrowserExtensions AllExtensions();
 
 // The start-up up to a shown main frame: nullptr when the program is to end (no exam window, no
 // database: the message has been shown). `ownFile` is the program's file (net.ini lies beside
-// it).
-std::unique_ptr<CMainFrame> StartBrowsim(const std::filesystem::path& ownFile);
+// it). `phase`, when given, is told the name of each step as it ends (the timing tool).
+std::unique_ptr<CMainFrame> StartBrowsim(const std::filesystem::path& ownFile,
+                                         const std::function<void(const char*)>& phase = {});
 
 // StartBrowsim with the running program's file, then the event loop; the exit code.
 int RunBrowsim();

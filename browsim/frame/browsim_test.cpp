@@ -21,6 +21,7 @@
 #include "platform/ui/window_list.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
+#include "platform/win/registry.h"
 #include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
 
@@ -163,6 +164,7 @@ class Frame : public Browsim {
     paths.globals.ProgramFolder = win::ToWindowsPath(Program()) + "\\";
     paths.globals.StudentFolder = win::ToWindowsPath(Candidate()) + "\\";
     paths.globals.CandidateName = "未知";
+    (void)netdb::LocateIniFile(paths.globals, paths.globals.ProgramFolder + "net.ini");
     for (auto [slot, name] : {std::pair{&extensions.favoritesPane, "favourites"},
                               std::pair{&extensions.historyPane, "history"},
                               std::pair{&extensions.searchPane, "search"}}) {
@@ -279,6 +281,23 @@ TEST_F(Frame, TheGoButtonLogsTheTextAsTypedAndGoesToTheLowerCasedAddress) {
   frame->AddressBox()->setEditText("");
   frame->OnCommand(32772);
   EXPECT_EQ(Column("Select * From Log where Action='地址栏输入并回车'", "ID").size(), 1u);
+}
+
+TEST_F(Frame, ALayoutFileNamedInNetIniIsImportedIntoTheProfile) {
+  Write(Program() / "net.ini", "[browsim]\r\nLayout=Mine.Layout\r\n");
+  Write(Program() / "Mine.Layout", std::string("\x01\x00\xff bars", 8));
+  Make();
+  EXPECT_EQ(
+      win::RegQueryString(
+          "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars-Controls", "Controls"),
+      std::optional<std::string>("0100ff2062617273"));
+  // A layout file that is not there is not imported.
+  Write(Program() / "net.ini", "[browsim]\r\nLayout=Gone.Layout\r\n");
+  ASSERT_TRUE(win::RegDeleteKey(
+      "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars-Controls"));
+  Make();
+  EXPECT_FALSE(win::RegQueryString(
+      "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars-Controls", "Controls"));
 }
 
 TEST_F(Frame, AnActionTheDatabaseDidNotTakeIsShownInTheBand) {

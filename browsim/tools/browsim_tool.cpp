@@ -11,10 +11,12 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QPixmap>
 #include <QTest>
+#include <QTimer>
 #include <QWebEnginePage>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -61,15 +63,27 @@ int main(int argc, char** argv) {
     return 1;
   }
   const double appReady = SinceProcessStart();
-  auto frame = StartBrowsim(std::filesystem::absolute(argv[2]) / "browsim");
-  const double frameReady = SinceProcessStart();
+  std::string phases;
+  auto frame = StartBrowsim(std::filesystem::absolute(argv[2]) / "browsim", [&](const char* name) {
+    phases += std::string(", ") + name + " " + std::to_string(std::lround(SinceProcessStart()));
+  });
   if (!frame) {
     ui::WithdrawAllWindowTitles();
     return 1;
   }
   bool loaded = false;
-  QObject::connect(frame->View()->page(), &QWebEnginePage::loadFinished,
-                   [&](bool) { loaded = true; });
+  QEventLoop wait;
+  QObject::connect(frame->View()->page(), &QWebEnginePage::loadFinished, [&](bool) {
+    loaded = true;
+    wait.quit();
+  });
+  // The engine's own tasks run from the event loop; a polling wait would slow them down.
+  const auto waitForLoad = [&] {
+    if (loaded) return true;
+    QTimer::singleShot(20000, &wait, &QEventLoop::quit);
+    wait.exec();
+    return loaded;
+  };
   if (std::getenv("BROWSIM_TOOL_TRACE")) {
     auto* page = frame->View()->page();
     QObject::connect(page, &QWebEnginePage::loadStarted,
@@ -80,18 +94,18 @@ int main(int argc, char** argv) {
     QObject::connect(page, &QWebEnginePage::loadProgress,
                      [](int p) { std::printf("progress %d %.0f\n", p, SinceProcessStart()); });
   }
-  const bool painted = QTest::qWaitFor([&] { return loaded; }, 20000);
+  const bool painted = waitForLoad();
   if (mode == "time") {
     // The next frame after the load is the first page on screen.
     QTest::qWait(1);
     frame->View()->grab();
-    std::printf("start-up to first page painted: %.0f ms%s (application %.0f ms, frame %.0f ms)\n",
-                SinceProcessStart(), painted ? "" : " (no page loaded)", appReady, frameReady);
+    std::printf("start-up to first page painted: %.0f ms%s (application %.0f%s)\n",
+                SinceProcessStart(), painted ? "" : " (no page loaded)", appReady, phases.c_str());
   } else {
     if (argc > 5) {
       loaded = false;
       frame->Navigate(argv[5]);
-      (void)QTest::qWaitFor([&] { return loaded; }, 20000);
+      (void)waitForLoad();
     }
     QTest::qWait(500);
     if (!frame->grab().save(argv[4]))
