@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "browsim/core/record_fields.h"
 #include "netdb/action_log.h"
 #include "netdb/variant_convert.h"
 #include "platform/base/text.h"
@@ -14,19 +15,10 @@ namespace {
 using netdb::CAdoConnection;
 using netdb::RecordsetPtr;
 
-ado::Variant Text(std::string_view s) {
-  return ado::Variant::String(std::string(s));
-}
-
-std::string FieldText(const RecordsetPtr& rs, std::string_view field) {
-  ado::Variant value;
-  return rs->GetValue(field, value) ? netdb::VariantToString(value) : std::string();
-}
-
 // Marks the current URLs row browsed; a failed write is the candidate's lost visit, so it is
 // shown in the band.
 void MarkBrowsed(BrowserHost& host, RecordsetPtr& rs) {
-  if (!(rs->SetValue("Browsed", Text("True")) && rs->Update())) {
+  if (!(rs->SetValue("Browsed", TextValue("True")) && rs->Update())) {
     rs->CancelUpdate();
     host.ReportFailure("网络数据库无法写入，访问未能记录: " + host.Database().LastError());
   }
@@ -51,7 +43,7 @@ void ReplaceAll(std::string& text, std::string_view what) {
 std::string MapUrlToLocal(BrowserHost& host, const std::string& address) {
   RecordsetPtr rs;
   if (!host.Database().OpenRecordset(rs, "Select * From URLs Where URL=? order by ID",
-                                     {Text(address)})) {
+                                     {TextValue(address)})) {
     host.ReportFailure("网络数据库无法读取: " + host.Database().LastError());
     return address;
   }
@@ -72,7 +64,7 @@ std::string MapLocalToUrl(BrowserHost& host, const std::string& address) {
   relative = base::AsciiLower(relative);
   RecordsetPtr rs;
   if (!host.Database().OpenRecordset(rs, "Select * From URLs Where FakeURL=? order by ID",
-                                     {Text(relative)})) {
+                                     {TextValue(relative)})) {
     host.ReportFailure("网络数据库无法读取: " + host.Database().LastError());
     return siteRoot + relative;
   }
@@ -93,18 +85,19 @@ void VisitHistory::RecordVisit(const std::string& address) {
   const auto listed = std::find(addresses_.begin(), addresses_.end(), address);
   RecordsetPtr rs;
   bool stored = false;
-  if (db.OpenRecordset(rs, "Select * From History where URL=? order by ID", {Text(address)})) {
+  if (db.OpenRecordset(rs, "Select * From History where URL=? order by ID", {TextValue(address)})) {
     // A listed address whose row is gone (the table was changed apart) gets its row again.
     int times = 1;
     bool ok = true;
     if (listed == addresses_.end() || rs->IsEOF()) {
-      ok = rs->AddNew() && rs->SetValue("URL", Text(address));
+      ok = rs->AddNew() && rs->SetValue("URL", TextValue(address));
     } else {
       ado::Variant value;
       times = rs->GetValue("Times", value) ? netdb::VariantToInt(value) + 1 : 1;
     }
-    stored = ok && rs->SetValue("Times", Text(std::to_string(static_cast<unsigned>(times)))) &&
-             rs->SetValue("Date", Text(date)) && rs->SetValue("Time", Text(time)) && rs->Update();
+    stored = ok && rs->SetValue("Times", TextValue(std::to_string(static_cast<unsigned>(times)))) &&
+             rs->SetValue("Date", TextValue(date)) && rs->SetValue("Time", TextValue(time)) &&
+             rs->Update();
     if (!stored) rs->CancelUpdate();
     CAdoConnection::ReleaseRecordset(rs);
   }

@@ -14,6 +14,7 @@
 
 #include "browsim/frame/app.h"
 #include "browsim/frame/net_grade_dlg.h"
+#include "browsim/frame/testing/offscreen.h"
 #include "netdb/ado_connection.h"
 #include "netdb/testing/browser_steps.h"
 #include "netdb/variant_convert.h"
@@ -29,21 +30,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One application for the whole test program; the pseudo-schemes must be known before it.
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "browsim_test";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    // Chromium's sandbox cannot start as root, as CI runs; only the tests switch it off.
-    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-    setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu", 0);
-    RegisterPseudoSchemes();
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
-
 void Write(const fs::path& file, const std::string& text) {
   fs::create_directories(file.parent_path());
   std::ofstream(file, std::ios::binary) << text;
@@ -52,7 +38,7 @@ void Write(const fs::path& file, const std::string& text) {
 class Browsim : public ::testing::Test {
  protected:
   void SetUp() override {
-    App();
+    browsim::testing::OffscreenApp();
     Write(Program() / "net.ini", "[browsimOE]\r\nSiteDir=Site\r\n");
     Write(
         Program() / "Site" / "demo" / "index.htm",
@@ -71,30 +57,18 @@ class Browsim : public ::testing::Test {
         "INSERT INTO Options (StartPage) VALUES ('http://www.demo.com/');"
         "INSERT INTO Log (Action, Parameter, ItemScore) VALUES ('打开网址', "
         "'http://www.demo.com/', 40);"));
-    // The folder on a drive of its own: a "-" in it would shift the title's fields.
-    ASSERT_TRUE(ui::PublishWindowTitle(7, "■-未知-" + root_.Win("KS\\001") + "\\"));
+    ASSERT_TRUE(install_.PublishExamWindow());
   }
   void TearDown() override { ui::WithdrawAllWindowTitles(); }
 
-  fs::path Program() const { return root_.Root() / "KIRV"; }
-  fs::path Candidate() const { return root_.Root() / "KS" / "001"; }
+  fs::path Program() const { return install_.Program(); }
+  fs::path Candidate() const { return install_.Candidate(); }
 
   std::vector<std::string> Column(const std::string& sql, const char* field) {
-    netdb::CAdoConnection db;
-    std::vector<std::string> values;
-    if (!db.Open(win::ToWindowsPath(Candidate() / "Netkt" / "net.net"))) return values;
-    netdb::RecordsetPtr rs;
-    if (!db.OpenRecordset(rs, sql)) return values;
-    for (; !rs->IsEOF(); rs->MoveNext()) {
-      ado::Variant v;
-      values.push_back(rs->GetValue(field, v) ? netdb::VariantToString(v) : "?");
-    }
-    return values;
+    return install_.Column(sql, field);
   }
 
-  win::testing::TestFolder root_;
-  win::testing::ScopedEnv windows_{"KIRV_WINDOW_LIST", (root_.Root() / "windows").string()};
-  win::testing::ScopedEnv registry_{"KIRV_REGISTRY", (root_.Root() / "registry.ini").string()};
+  browsim::testing::TestInstallation install_;
   win::MessageCapture boxes_;
 };
 

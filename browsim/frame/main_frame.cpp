@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,7 +23,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <QFileDialog>
+#include "browsim/core/record_fields.h"
 #include "browsim/core/site_files.h"
 #include "browsim/frame/browser_view.h"
 #include "browsim/frame/command_ids.h"
@@ -38,13 +39,9 @@
 
 namespace cmd = browsim::cmd;
 namespace action = netdb::action;
+using browsim::FieldText;
 
 namespace {
-
-std::string FieldText(const netdb::RecordsetPtr& rs, std::string_view field) {
-  ado::Variant value;
-  return rs->GetValue(field, value) ? netdb::VariantToString(value) : std::string();
-}
 
 // The commands that are logged before they run, with their action names.
 const std::map<int, std::string_view>& LoggedCommands() {

@@ -1,1 +1,1 @@
-document.write("");
+document.write("\u90ae\u4ef6\u7cfb\u7edf\u767b\u5f55:\x3cbr />\x3chr />\x3cform name=mailform method=post>\u59d3\u3000\u540d: \x3cinput type=text name=name style=\'width:30%\'>\x3c/input>\x3cbr/>\u5bc6\u3000\u7801: \x3cinput type=text name=pwd  style=\'width:30%\'>\x3c/input>\x3cbr/>\x3cbr/>\u3000\u3000\u3000&nbsp;&nbsp; \x3cbutton type=button onclick=login()>\u767b\u5f55\u7cfb\u7edf\x3c/button>\x3c/form>");
