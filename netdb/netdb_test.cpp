@@ -43,7 +43,9 @@ class NetDb : public ::testing::Test {
     RecordsetPtr rs;
     Variant v;
     EXPECT_TRUE(db_.OpenRecordset(rs, sql)) << sql;
-    if (rs && !rs->IsEOF()) EXPECT_TRUE(rs->GetValue(field, v));
+    if (rs && !rs->IsEOF()) {
+      EXPECT_TRUE(rs->GetValue(field, v));
+    }
     return v;
   }
 

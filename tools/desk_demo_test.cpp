@@ -1,8 +1,9 @@
-// The demo's desktop task graded end to end: the installation's controls registered from its Ocx
-// folder with its regsvr32 as the client does at start-up, a candidate folder unpacked from a
-// paper's archive and worked on, and the desktop control created by class id through the
+// The demo's desktop and network tasks graded end to end: the installation's controls registered
+// from its Ocx folder with its regsvr32 as the client does at start-up, a candidate folder unpacked
+// from a paper's archive and worked on, and the desktop control created by class id through the
 // client's PingWin with the paper's answer workbook from [Paper].AnsFile; then the grading
-// dialog's whole run for a candidate of the demo's own exam database.
+// dialog's whole run for a candidate of the demo's own exam database. The network task's database,
+// from its paper's archive, is filled the way the browser fills it and graded by the dialog.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -25,6 +26,8 @@
 #include "grading/docmark/testing/demo_document.h"
 #include "grading/sheetmark/testing/demo_spreadsheet.h"
 #include "grading/slidemark/testing/demo_presentation.h"
+#include "netdb/action_log.h"
+#include "netdb/testing/browser_steps.h"
 #include "platform/com/class_registry.h"
 #include "platform/com/control_window.h"
 #include "platform/win/paths.h"
@@ -280,6 +283,71 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   EXPECT_EQ(DecodeText(score, code), "0-50|1-60|2-" + std::to_string(demo::kPartlyWrongPoints) +
                                          "|3-100|4-" + std::to_string(demo::kPartlyWrongPptPoints));
   EXPECT_TRUE(scoreOk);
+}
+
+// The network paper's four tasks, done in the candidate's database the way the browser records
+// them: each step logged and written through the connection class.
+void DoNetworkTasks(const fs::path& database, const std::set<int>& done,
+                    const std::string& mailTo) {
+  netdb::CAdoConnection db;
+  ASSERT_TRUE(db.Open(win::ToWindowsPath(database)));
+  ASSERT_TRUE(netdb::LogAction(db, netdb::action::kStarted, ""));
+  if (done.count(1)) {
+    ASSERT_TRUE(netdb::testing::VisitAddress(db, "http://www.kirv.cn/"));
+  }
+  if (done.count(2)) {
+    ASSERT_TRUE(netdb::testing::VisitAddress(db, "http://www.kirv.cn/notice.htm"));
+  }
+  if (done.count(3)) {
+    ASSERT_TRUE(netdb::LogAction(db, netdb::action::kFavouritesAdd, ""));
+    ASSERT_GT(netdb::testing::AddFavourite(db, "报名须知", "http://www.kirv.cn/notice.htm", 0), 0);
+  }
+  if (done.count(4)) {
+    ASSERT_TRUE(netdb::testing::SendMail(db, mailTo, "考试报名", "张明"));
+  }
+  ASSERT_TRUE(netdb::LogAction(db, netdb::action::kExited, ""));
+}
+
+TEST_F(DeskDemo, TheNetworkTaskIsGradedFromTheDatabaseTheBrowserFilled) {
+  const std::string code = "26001010102";
+  win::testing::ScopedEnv program("KIRV_PROGRAM_FOLDER", Install().string());
+  win::testing::ScopedEnv driveD("KIRV_DRIVE_D", (Install() / "drive_d").string());
+  struct Case {
+    const char* name;
+    std::set<int> done;
+    const char* mailTo;
+    int score;
+  } cases[] = {
+      {"untouched", {}, "", 0},
+      {"both pages and the favourite", {1, 2, 3}, "", 60},
+      {"every task", {1, 2, 3, 4}, "teacher@kirv.cn", 100},
+      {"the mail to someone else", {1, 2, 3, 4}, "friend@kirv.cn", 80},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    {
+      CAdoConnection db;
+      OpenExamDatabase(db);
+      ASSERT_NE(
+          db.Execute("update [Stu] set Papers='5-501', State=1 where examcode='" + code + "'"),
+          nullptr);
+    }
+    const fs::path candidate = Unpack("net1.7z", code);
+    ASSERT_TRUE(fs::is_regular_file(candidate / "Netkt/net.net"));
+    DoNetworkTasks(candidate / "Netkt/net.net", c.done, c.mailTo);
+    ASSERT_FALSE(HasFatalFailure());
+
+    ExamSession session;
+    session.Start(InitPaths());
+    session.ReadProcessLists();
+    BoxWindow window;
+    NullGradingSystem machine;
+    GradingFlow flow(session, {code, "D:\\KirvExam\\" + code + "\\"}, window, machine);
+    EXPECT_EQ(flow.GradeAll(code), 1);
+    session.Close();
+    EXPECT_TRUE(window.boxes.empty()) << window.boxes.front();
+    EXPECT_EQ(DecodeText(flow.EncodedScore(), code), "5-" + std::to_string(c.score));
+  }
 }
 
 }  // namespace

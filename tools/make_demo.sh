@@ -20,14 +20,16 @@ assets=$build/tools/demo_assets
 books=$build/tools/text_book
 workbooks=$build/tools/demo_workbooks
 schema=$src/client/store/db/schema.sql
+net_schema=$src/netdb/schema.sql
 demo=$src/demo
 
 [ -x "$assets" ] || { echo "make_demo: $assets is missing; build the target demo_assets" >&2; exit 1; }
 [ -x "$books" ] || { echo "make_demo: $books is missing; build the target text_book" >&2; exit 1; }
 [ -x "$workbooks" ] || { echo "make_demo: $workbooks is missing; build the target demo_workbooks" >&2; exit 1; }
 [ -f "$schema" ] || { echo "make_demo: $schema is missing" >&2; exit 1; }
+[ -f "$net_schema" ] || { echo "make_demo: $net_schema is missing" >&2; exit 1; }
 # The grading controls: the exam grades nothing without them.
-for control in deskmark dirmark docmark sheetmark slidemark; do
+for control in deskmark dirmark docmark sheetmark slidemark hopmark; do
   [ -f "$build/grading/$control/$control.ocx" ] || {
     echo "make_demo: $build/grading/$control/$control.ocx is missing; build the target demo_installation" >&2
     exit 1
@@ -93,6 +95,14 @@ mkdir -p "$stage/word1/wordkt"
 # The presentation task's starting presentation, in the folder the client hands its control.
 mkdir -p "$stage/ppt1/pptkt"
 "$workbooks" ppt-start "$stage/ppt1/pptkt/history.pptx"
+# The network task's database: the schema and the paper's expected rows, in the folder the
+# browser records into.
+for f in "$demo"/netdb/*.sql; do
+  name=$(basename "${f%.sql}")
+  mkdir -p "$stage/$name/Netkt"
+  sqlite3 -bail "$stage/$name/Netkt/net.net" < "$net_schema"
+  sqlite3 -bail "$stage/$name/Netkt/net.net" < "$f"
+done
 for d in "$stage"/*/; do
   name=$(basename "$d")
   (cd "$d" && 7za a -t7z -bd -y -pRW5827 -mhe=on "$out/Data/Attach/$name.7z" . >/dev/null)

@@ -46,6 +46,9 @@ TEST_F(DemoInstallation, Layout) {
                         "Data/Attach/excel1.7z",
                         "Data/Attach/word1.7z",
                         "Data/Attach/ppt1.7z",
+                        "net.ini",
+                        "Site/www.kirv.cn/index.htm",
+                        "Site/emailjs/content.js",
                         "Skins/Login.jpg",
                         "Skins/Timer.jpg",
                         "Skins/ScoreOK.jpg",
@@ -65,12 +68,12 @@ TEST_F(DemoInstallation, Layout) {
   EXPECT_NE(Read(Install() / "Data/Paper/win1.rtf").find("\\pngblip"), std::string::npos);
   // The grading controls the client registers at start-up, and the office tasks' files in the
   // folders the client hands their controls.
-  for (const char* control :
-       {"deskmark.ocx", "dirmark.ocx", "docmark.ocx", "sheetmark.ocx", "slidemark.ocx"})
+  for (const char* control : {"deskmark.ocx", "dirmark.ocx", "docmark.ocx", "sheetmark.ocx",
+                              "slidemark.ocx", "hopmark.ocx"})
     EXPECT_TRUE(fs::is_regular_file(Install() / "Ocx" / control)) << control;
   for (const auto& [archive, file] :
        {std::pair{"excel1.7z", "Excelkt/score.xlsx"}, std::pair{"word1.7z", "wordkt/computer.docx"},
-        std::pair{"ppt1.7z", "pptkt/history.pptx"}}) {
+        std::pair{"ppt1.7z", "pptkt/history.pptx"}, std::pair{"net1.7z", "Netkt/net.net"}}) {
     const std::string list = "7za l -pRW5827 '" + (Install() / "Data/Attach" / archive).string() +
                              "' | grep -q '" + file + "'";
     EXPECT_EQ(std::system(list.c_str()), 0) << file;
@@ -78,7 +81,7 @@ TEST_F(DemoInstallation, Layout) {
 }
 
 TEST_F(DemoInstallation, ArchivesOpenWithThePaperPasswordOnly) {
-  for (const char* name : {"win1.7z", "win2.7z", "excel1.7z", "word1.7z", "ppt1.7z"}) {
+  for (const char* name : {"win1.7z", "win2.7z", "excel1.7z", "word1.7z", "ppt1.7z", "net1.7z"}) {
     std::string archive = (Install() / "Data/Attach" / name).string();
     std::string good = "7za t -pRW5827 '" + archive + "' >/dev/null 2>&1";
     std::string bad = "7za t -pwrong '" + archive + "' >/dev/null 2>&1";
@@ -116,7 +119,7 @@ TEST_F(DemoInstallation, DatabaseRowsAndSettings) {
     EXPECT_TRUE(fs::exists(Install() / "Data/Paper" / paper)) << paper;
   }
   ASSERT_TRUE(rs.Open("select * from [Module] where Enabled order by ModuleID"));
-  EXPECT_EQ(rs.GetRecordCount(), 5);
+  EXPECT_EQ(rs.GetRecordCount(), 6);
   ASSERT_TRUE(rs.Open("select * from [Stu] where State=0"));
   EXPECT_EQ(rs.GetRecordCount(), 3);
   db.Close();
@@ -146,7 +149,8 @@ TEST(MakeDemo, StopsOnAMissingOrUncopiableControl) {
   const Case cases[] = {
       {"deskmark", "", "deskmark.ocx is missing"},   {"dirmark", "", "dirmark.ocx is missing"},
       {"docmark", "", "docmark.ocx is missing"},     {"sheetmark", "", "sheetmark.ocx is missing"},
-      {"slidemark", "", "slidemark.ocx is missing"}, {"", "dirmark/broken.ocx", "cannot copy"},
+      {"slidemark", "", "slidemark.ocx is missing"}, {"hopmark", "", "hopmark.ocx is missing"},
+      {"", "dirmark/broken.ocx", "cannot copy"},
   };
   for (const Case& c : cases) {
     const fs::path root = win::testing::MakeTempFolder("partial_");
@@ -154,7 +158,8 @@ TEST(MakeDemo, StopsOnAMissingOrUncopiableControl) {
     fs::create_directories(tree / "tools");
     for (const char* tool : {"demo_assets", "text_book", "demo_workbooks"})
       fs::create_symlink(built / "tools" / tool, tree / "tools" / tool);
-    for (const std::string control : {"deskmark", "dirmark", "docmark", "sheetmark", "slidemark"}) {
+    for (const std::string control :
+         {"deskmark", "dirmark", "docmark", "sheetmark", "slidemark", "hopmark"}) {
       if (control == c.missing) continue;
       fs::create_directories(tree / "grading" / control);
       fs::create_symlink(built / "grading" / control / (control + ".ocx"),

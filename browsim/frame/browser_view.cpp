@@ -81,7 +81,15 @@ void RegisterPseudoSchemes() {
 
 std::string AddressOfUrl(const QUrl& url) {
   if (url.isLocalFile()) return win::ToWindowsPath(url.toLocalFile().toStdString());
-  return browsim::PercentDecode(url.toString(QUrl::FullyEncoded).toStdString());
+  std::string text = browsim::PercentDecode(url.toString(QUrl::FullyEncoded).toStdString());
+  // The engine may drop an empty authority ("search:?keyword=a"); the services expect "//".
+  const std::string scheme = url.scheme().toLower().toStdString();
+  if (scheme == "email" || scheme == "search") {
+    size_t rest = scheme.size() + 1;
+    while (rest < text.size() && text[rest] == '/') ++rest;
+    text = scheme + "://" + text.substr(rest);
+  }
+  return text;
 }
 
 QUrl UrlOfAddress(const std::string& address) {
@@ -107,15 +115,36 @@ bool CbrowsimPage::acceptNavigationRequest(const QUrl& url, NavigationType type,
   return outcome.proceed;
 }
 
+namespace {
+
+// The page a new window would show: its first navigation is handed to the main view, which
+// passes it through the hook like any other, and the page goes away.
+class NewWindowCatcher : public QWebEnginePage {
+ public:
+  NewWindowCatcher(CMainFrame& frame, QWebEngineProfile* profile, QObject* parent)
+      : QWebEnginePage(profile, parent), frame_(frame) {}
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
+    if (!done_) {
+      done_ = true;
+      const std::string address = AddressOfUrl(url);
+      QTimer::singleShot(0, &frame_, [frame = &frame_, address] { frame->Navigate(address); });
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  CMainFrame& frame_;
+  bool done_ = false;
+};
+
+}  // namespace
+
 QWebEnginePage* CbrowsimPage::createWindow(WebWindowType type) {
   (void)type;
-  // A new window's first address goes through this view's hook; the page itself is dropped.
-  auto* popup = new QWebEnginePage(profile(), this);
-  connect(popup, &QWebEnginePage::urlChanged, this, [this, popup](const QUrl& url) {
-    popup->deleteLater();
-    frame_.Navigate(AddressOfUrl(url));
-  });
-  return popup;
+  return new NewWindowCatcher(frame_, profile(), this);
 }
 
 CbrowsimView::CbrowsimView(CMainFrame& frame, QWidget* parent)

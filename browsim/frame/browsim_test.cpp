@@ -51,14 +51,20 @@ class Browsim : public ::testing::Test {
   void SetUp() override {
     App();
     Write(Program() / "net.ini", "[browsimOE]\r\nSiteDir=Site\r\n");
-    Write(Program() / "Site" / "demo" / "index.htm",
-          "<html><head><title>Demo Site</title></head><body><a href='b.htm'>b</a></body></html>");
+    Write(
+        Program() / "Site" / "demo" / "index.htm",
+        "<html><head><title>Demo Site</title></head><body>"
+        "<a id='news' target='_blank' href='http://www.demo.com/news.htm'>news</a></body></html>");
+    Write(Program() / "Site" / "demo" / "news.htm",
+          "<html><head><title>News</title></head><body>news</body></html>");
     Write(Program() / "Site" / "emailjs" / "start.js", "document.write(\"start\");");
     fs::create_directories(Candidate() / "Netkt");
     ASSERT_TRUE(netdb::testing::MakeSeededDatabase(
         Candidate() / "Netkt" / "net.net",
         "INSERT INTO URLs (URL, FakeURL, ItemScore) VALUES "
-        "('http://www.demo.com/', 'demo\\index.htm', 60);"
+        "('http://www.demo.com/', 'demo\\index.htm', 60),"
+        "('http://www.demo.com/news.htm', 'demo\\news.htm', 0);"
+        "UPDATE URLs SET keyword='计算机' WHERE FakeURL='demo\\news.htm';"
         "INSERT INTO Options (StartPage) VALUES ('http://www.demo.com/');"
         "INSERT INTO Log (Action, Parameter, ItemScore) VALUES ('打开网址', "
         "'http://www.demo.com/', 40);"));
@@ -94,7 +100,8 @@ TEST_F(Browsim, TheStartPageIsShownFromItsCopyRecordedAndGraded) {
   EXPECT_TRUE(QTest::qWaitFor(
       [&] { return frame->windowTitle() == "Demo Site - Microsoft Internet Explorer"; }, 30000))
       << frame->windowTitle().toStdString();
-  EXPECT_EQ(Column("Select Browsed From URLs", "Browsed"), std::vector<std::string>{"TRUE"});
+  EXPECT_EQ(Column("Select Browsed From URLs order by ID", "Browsed"),
+            (std::vector<std::string>{"TRUE", "FALSE"}));
   EXPECT_EQ(Column("Select Action From Log where ItemScore=0 order by ID", "Action"),
             (std::vector<std::string>{"程序正常启动", "转到启动页", "打开网址"}));
   EXPECT_EQ(Column("Select URL From History", "URL"),
@@ -115,6 +122,28 @@ TEST_F(Browsim, TheStartPageIsShownFromItsCopyRecordedAndGraded) {
   frame->close();
   frame->close();
   EXPECT_EQ(Column("Select * From Log where Action='程序正常退出'", "ID").size(), 1u);
+}
+
+TEST_F(Browsim, SearchAndNewWindowsPassTheSameHook) {
+  auto frame = StartBrowsim(Program() / "browsim");
+  ASSERT_TRUE(frame);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return frame->windowTitle().startsWith("Demo Site"); }, 30000));
+  // A keyword with a URLs row, percent-encoded as the page sends it.
+  frame->Navigate("search://?keyword=%E8%AE%A1%E7%AE%97%E6%9C%BA&engine=baidu");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return frame->windowTitle().startsWith("News"); }, 20000))
+      << frame->windowTitle().toStdString();
+  EXPECT_EQ(Column("Select Browsed From URLs order by ID", "Browsed"),
+            (std::vector<std::string>{"TRUE", "TRUE"}));
+  // A link that opens a new window loads in this view, through the hook.
+  frame->View()->back();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return frame->windowTitle().startsWith("Demo Site"); }, 20000));
+  frame->View()->page()->runJavaScript("document.getElementById('news').click();");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return frame->windowTitle().startsWith("News"); }, 20000))
+      << frame->windowTitle().toStdString();
+  EXPECT_EQ(Column("Select Parameter From Log where Action='打开网址' and ItemScore=0 order by ID",
+                   "Parameter"),
+            (std::vector<std::string>{"http://www.demo.com/", "http://www.demo.com/news.htm",
+                                      "http://www.demo.com/", "http://www.demo.com/news.htm"}));
 }
 
 TEST_F(Browsim, WithoutAnExamWindowNothingStarts) {

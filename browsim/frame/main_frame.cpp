@@ -5,12 +5,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -195,6 +198,7 @@ void CMainFrame::CreateMenus() {
   AddCommand(nullptr, cmd::kAddFavorite, "添加到收藏夹(&A)...")
       ->setShortcut(QKeySequence("Ctrl+D"));
   Action(cmd::kLogViewer)->setShortcut(QKeySequence("Ctrl+Alt+Shift+F11"));
+  AddCommand(nullptr, cmd::kNew, "新建")->setShortcut(QKeySequence("Ctrl+N"));
   AddCommand(nullptr, cmd::kNetGrade, "KIRV网络部分评分")
       ->setShortcut(QKeySequence("Ctrl+Alt+Shift+F12"));
 }
@@ -572,9 +576,23 @@ void CMainFrame::OnCommand(int id) {
       dialog.exec();
       break;
     }
-    case cmd::kAbout:
-      win::MessageBox("Microsoft Internet Explorer 6.0 (browsim)", "关于 Internet Explorer",
-                      win::MB_OK | win::MB_ICONINFORMATION);
+    case cmd::kAbout: {
+      QDialog about(this);
+      about.setWindowTitle("关于 Internet Explorer");
+      auto* layout = new QGridLayout(&about);
+      auto* icon = new QLabel(&about);
+      icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
+      layout->addWidget(icon, 0, 0);
+      layout->addWidget(new QLabel("browsim 1.0 版", &about), 0, 1);
+      auto* ok = new QPushButton("确定", &about);
+      ok->setDefault(true);
+      connect(ok, &QPushButton::clicked, &about, &QDialog::accept);
+      layout->addWidget(ok, 0, 2);
+      about.exec();
+      break;
+    }
+    case cmd::kNew:
+      view_->OnInitialUpdate();
       break;
     case cmd::kExit:
       close();

@@ -11,14 +11,6 @@
 #include "platform/ui/clipboard.h"
 #include "platform/win/paths.h"
 
-base::Result<double> Chopmark::Go() {
-  auto run = InvokeMethod(kGo, {}, com::VT_EMPTY);
-  if (!run) return run.error();
-  auto score = GetProperty(kScore, com::VT_R8);
-  if (!score) return score.error();
-  return score.value().RealValue();
-}
-
 CNetGradeDlg::CNetGradeDlg(const browsim::BrowserPaths& paths, QWidget* parent) : QDialog(parent) {
   setWindowTitle("KIRV网络部分评分");
   resize(720, 480);
@@ -64,7 +56,8 @@ void CNetGradeDlg::GradeFile(const std::string& windowsPath) {
 
 void CNetGradeDlg::OnGrade() {
   if (!control_.IsCreated()) return;
-  const auto score = control_.Go();
+  base::Status graded = control_.Go();
+  const auto score = graded ? control_.GetScore() : base::Result<double>(graded.error());
   if (!score) {
     score_->setText("评分失败: " + QString::fromStdString(score.error().message));
     return;

@@ -9,23 +9,17 @@
 #include <string_view>
 
 #include "browsim/core/browser_host.h"
-#include "client/grading/controls/control_wnd.h"
+#include "client/grading/controls/ping_net.h"
 
 class QLabel;
 class QPlainTextEdit;
 
-// The window wrapper of the network-part grading control.
-class Chopmark : public CControlWnd {
+// The window wrapper of the network-part grading control: the exam client's wrapper, which
+// sets the candidate folder, with the database property the checking dialog sets instead.
+class Chopmark : public PingNet {
  public:
-  static constexpr com::Clsid kClsid = com::Clsid::Of("{E0EA6E57-AA68-43DF-9DBB-8AA575445545}");
-  static constexpr com::DispId kScore = 2;
   static constexpr com::DispId kDB = 5;
-  static constexpr com::DispId kGo = 6;
-
-  const com::Clsid& GetClsid() const override { return kClsid; }
   base::Status SetDB(std::string_view path) { return SetText(kDB, path); }
-  // Runs the grading; its result is the score.
-  base::Result<double> Go();
 };
 
 class CNetGradeDlg : public QDialog {

@@ -22,7 +22,6 @@ namespace hopmark {
 namespace {
 
 namespace fs = std::filesystem;
-using netdb::testing::SentMail;
 
 std::string Bytes(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -143,7 +142,7 @@ TEST_F(Run, EverySectionFindsWhatTheCandidateDid) {
   ASSERT_TRUE(netdb::LogAction(db_, netdb::action::kRefresh, ""));
   ASSERT_TRUE(netdb::LogAction(db_, netdb::action::kSetStartPage, "www.kirv.cn"));
   ASSERT_TRUE(netdb::LogAction(db_, netdb::action::kOpenAddress, "it's.cn"));
-  ASSERT_TRUE(netdb::testing::SendMail(db_, SentMail{.subject = "new xxabcxx", .type = 1}));
+  ASSERT_TRUE(netdb::testing::SendMail(db_, "", "new xxabcxx"));
   RunValues v = Grade();
   EXPECT_EQ(Rows(v), (std::vector<std::string>{
                          "网页浏览|www.seen.cn|√|10",

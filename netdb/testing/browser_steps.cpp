@@ -27,9 +27,8 @@ bool VisitAddress(CAdoConnection& db, std::string_view address) {
   RecordsetPtr rs;
   if (!db.OpenRecordset(rs, "Select * From URLs Where URL=? order by ID", {Text(address)}))
     return false;
-  bool ok = true;
-  for (; ok && !rs->IsEOF(); ok = rs->MoveNext())
-    ok = rs->SetValue("Browsed", Text("True")) && rs->Update();
+  // Only the first row of an address is mapped and marked.
+  const bool ok = rs->IsEOF() || (rs->SetValue("Browsed", Text("True")) && rs->Update());
   CAdoConnection::ReleaseRecordset(rs);
   return ok;
 }
@@ -47,22 +46,29 @@ long AddFavourite(CAdoConnection& db, std::string_view name, std::string_view ad
   return ok ? VariantToInt(id) : 0;
 }
 
-bool SendMail(CAdoConnection& db, const SentMail& mail) {
+bool SendMail(CAdoConnection& db, std::string_view to, std::string_view subject,
+              std::string_view body, int type) {
   if (!LogAction(db, action::kMail, "send")) return false;
+  RecordsetPtr rs;
+  std::string from;
+  if (!db.OpenRecordset(rs, "Select 用户Email地址 From Account Where DefaultAccount")) return false;
+  if (!rs->IsEOF()) {
+    ado::Variant v;
+    rs->GetValue("用户Email地址", v);
+    from = VariantToString(v);
+  }
   char today[16];
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
   std::strftime(today, sizeof today, "%Y-%m-%d", &local);
-  RecordsetPtr rs;
   if (!db.OpenRecordset(rs, "Select * From Mail where ID is NULL")) return false;
   const bool ok = rs->AddNew() && rs->SetValue("邮件位置", Text("2")) &&
-                  rs->SetValue("发件人", Text(mail.from)) &&
-                  rs->SetValue("收件人", Text(mail.to)) && rs->SetValue("抄送人", Text(mail.cc)) &&
-                  rs->SetValue("主题", Text(mail.subject)) &&
-                  rs->SetValue("内容", Text(mail.body)) && rs->SetValue("Time", Text(today)) &&
-                  rs->SetValue("附件", Text(mail.attachment)) &&
-                  rs->SetValue("Type", Text(std::to_string(mail.type))) && rs->Update();
+                  rs->SetValue("发件人", Text(from)) && rs->SetValue("收件人", Text(to)) &&
+                  rs->SetValue("抄送人", Text("")) && rs->SetValue("主题", Text(subject)) &&
+                  rs->SetValue("内容", Text(body)) && rs->SetValue("Time", Text(today)) &&
+                  rs->SetValue("附件", Text("")) &&
+                  rs->SetValue("Type", Text(std::to_string(type))) && rs->Update();
   CAdoConnection::ReleaseRecordset(rs);
   return ok;
 }
