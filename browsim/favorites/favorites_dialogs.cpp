@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -70,13 +69,6 @@ void FillFolders(QTreeWidget* tree, FavoritesStore& store, bool selectNewest) {
   for (int i = 0; i < top->childCount(); ++i)
     if (top->child(i)->data(0, kDataRole).toInt() == select) chosen = top->child(i);
   tree->setCurrentItem(chosen);
-}
-
-// The address the main frame's address box shows (its control id is the command's).
-std::string AddressBoxText(BrowserHost& host) {
-  QWidget* window = host.Window();
-  const auto* box = window ? window->findChild<QComboBox*>("32771") : nullptr;
-  return box ? box->currentText().toStdString() : std::string();
 }
 
 // Runs the main window's command `id` as its menu item would.
@@ -172,8 +164,8 @@ void CAddFavoriteDlg::FillFolderTree(bool selectNewest) {
 void CAddFavoriteDlg::accept() {
   const std::string name = name_->text().toStdString();
   // An empty name, or a row the database did not take, closes as cancelled.
-  if (name.empty() ||
-      !store_.AddLink(name, AddressBoxText(host_), FolderOfSelection(SelectedData(tree_)))) {
+  if (name.empty() || !store_.AddLink(name, panes::AddressBoxText(host_).toStdString(),
+                                      FolderOfSelection(SelectedData(tree_)))) {
     reject();
     return;
   }
@@ -198,12 +190,7 @@ CNewFolderDlg::CNewFolderDlg(FavoritesStore& store, QWidget* parent)
   row->addWidget(label);
   row->addWidget(name_);
   layout->addLayout(row);
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton("确定", QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton("取消", QDialogButtonBox::RejectRole);
-  layout->addWidget(buttons);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(panes::OkCancelButtons(this));
 }
 
 void CNewFolderDlg::accept() {
@@ -343,12 +330,7 @@ CBrowseFolderDlg::CBrowseFolderDlg(FavoritesStore& store, int linkId, QWidget* p
   layout->addWidget(new QLabel("单击目标文件夹。", this));
   tree_ = MakeTree(this, "1036");
   layout->addWidget(tree_);
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton("确定", QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton("取消", QDialogButtonBox::RejectRole);
-  layout->addWidget(buttons);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(panes::OkCancelButtons(this));
   FillFolders(tree_, store_, false);
 }
 

@@ -1,7 +1,6 @@
 // The Internet options dialog and its pages.
 #include "browsim/options/options_dialog.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -41,13 +40,6 @@ QPushButton* Button(QLayout* row, QWidget* parent, const char* text) {
   auto* button = new QPushButton(text, parent);
   row->addWidget(button);
   return button;
-}
-
-// The address the main frame's address box shows (its control id is the command's).
-QString AddressBoxText(BrowserHost& host) {
-  QWidget* window = host.Window();
-  const auto* box = window ? window->findChild<QComboBox*>("32771") : nullptr;
-  return box ? box->currentText() : QString();
 }
 
 }  // namespace
@@ -100,7 +92,7 @@ CGeneralPage::CGeneralPage(BrowserHost& host, QWidget* parent) : QWidget(parent)
   days_->setValue(settings.historyDays);
 
   connect(current, &QPushButton::clicked, this,
-          [this] { startPage_->setText(AddressBoxText(host_)); });
+          [this] { startPage_->setText(panes::AddressBoxText(host_)); });
   connect(standard, &QPushButton::clicked, this,
           [this] { startPage_->setText(kDefaultStartPage); });
   connect(blank, &QPushButton::clicked, this, [this] { startPage_->setText(kBlankPage); });
@@ -135,13 +127,9 @@ CInternetOptionsDlg::CInternetOptionsDlg(BrowserHost& host, QWidget* parent) : Q
   tabs_->addTab(advanced, "高级");
   layout->addWidget(tabs_);
 
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton("确定", QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton("取消", QDialogButtonBox::RejectRole);
+  QDialogButtonBox* buttons = panes::OkCancelButtons(this);
   QPushButton* apply = buttons->addButton("应用(&A)", QDialogButtonBox::ApplyRole);
   layout->addWidget(buttons);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(apply, &QPushButton::clicked, this, [this] { Apply(); });
   // The Advanced page's button carries OK's identifier.
   connect(restore, &QPushButton::clicked, this, &QDialog::accept);

@@ -31,6 +31,21 @@ QFont SongFont() {
   return font;
 }
 
+QDialogButtonBox* OkCancelButtons(QDialog* dialog) {
+  auto* buttons = new QDialogButtonBox(dialog);
+  buttons->addButton("确定", QDialogButtonBox::AcceptRole)->setDefault(true);
+  buttons->addButton("取消", QDialogButtonBox::RejectRole);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  return buttons;
+}
+
+QString AddressBoxText(BrowserHost& host) {
+  QWidget* window = host.Window();
+  const auto* box = window ? window->findChild<QComboBox*>("32771") : nullptr;
+  return box ? box->currentText() : QString();
+}
+
 void ClosePane(QWidget* pane) {
   if (pane && pane->parentWidget()) pane->parentWidget()->hide();
 }
@@ -87,14 +102,9 @@ COpenPageDlg::COpenPageDlg(BrowserHost& host, QWidget* parent) : QDialog(parent)
   grid->addWidget(label, 1, 0);
   grid->addWidget(address_, 1, 1, 1, 2);
   grid->addWidget(new QCheckBox("以 Web 文件夹方式打开(&F)", this), 2, 1, 1, 2);
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton("确定", QDialogButtonBox::AcceptRole);
-  ok->setDefault(true);
-  buttons->addButton("取消", QDialogButtonBox::RejectRole);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
   QPushButton* browse = buttons->addButton("浏览(&R)...", QDialogButtonBox::ActionRole);
   grid->addWidget(buttons, 3, 0, 1, 3);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(browse, &QPushButton::clicked, this, [this] {
     const QString file =
         QFileDialog::getOpenFileName(this, QString(), QString(), "HTML文件(*.htm);;All Files(*.*)",

@@ -11,6 +11,7 @@
 #include "browsim/core/browser_host.h"
 
 class QComboBox;
+class QDialogButtonBox;
 class QTableWidget;
 class QToolButton;
 
@@ -29,6 +30,12 @@ class PaneCaption : public QFrame {
 
 // "宋体" 9 points (12 pixels), with the fonts that stand in for it on this system.
 QFont SongFont();
+
+// The buttons "确定" (default) and "取消" of a dialog, wired to its accept and reject.
+QDialogButtonBox* OkCancelButtons(QDialog* dialog);
+
+// The text of the main window's address box (its control id is its command's, 32771).
+QString AddressBoxText(BrowserHost& host);
 
 // Hides the left column of the main window that holds `pane`.
 void ClosePane(QWidget* pane);
