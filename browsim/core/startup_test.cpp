@@ -35,7 +35,9 @@ TEST(FindExamWindow, TakesTheFirstTitleThatCarriesTheMarker) {
     EXPECT_EQ(FindExamWindow(globals, c.titles), c.found) << c.name;
     EXPECT_EQ(globals.StudentFolder, c.folder) << c.name;
     EXPECT_EQ(globals.StudentFolderName, c.folderName) << c.name;
-    if (c.found) EXPECT_EQ(globals.CandidateName, "未知") << c.name;
+    if (c.found) {
+      EXPECT_EQ(globals.CandidateName, "未知") << c.name;
+    }
   }
 }
 

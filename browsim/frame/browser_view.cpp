@@ -95,14 +95,25 @@ std::string AddressOfUrl(const QUrl& url) {
 QUrl UrlOfAddress(const std::string& address) {
   if (address.size() >= 3 && address[1] == ':' && (address[2] == '\\' || address[2] == '/'))
     return QUrl::fromLocalFile(QString::fromStdString(win::ToHostPath(address).string()));
-  return QUrl(QString::fromStdString(address));
+  QUrl url(QString::fromStdString(address));
+  // A host without a path is the host's root page, as the engine shows it ("http://a.cn/").
+  if (!url.host().isEmpty() && url.path().isEmpty()) url.setPath("/");
+  return url;
 }
 
 CbrowsimPage::CbrowsimPage(CMainFrame& frame, QWebEngineProfile* profile, QObject* parent)
     : QWebEnginePage(profile, parent), frame_(frame) {}
 
+void CbrowsimPage::Load(const QUrl& url, bool dispatched) {
+  skipTyped_ = dispatched;
+  load(url);
+}
+
 bool CbrowsimPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
-  (void)type;
+  if (isMainFrame && type == NavigationTypeTyped && skipTyped_) {
+    skipTyped_ = false;
+    return true;
+  }
   const std::string address = AddressOfUrl(url);
   // Frames of a page load as the page says, except the pseudo-addresses, which are served.
   if (!isMainFrame && !url.scheme().startsWith("email") && !url.scheme().startsWith("search"))
@@ -110,7 +121,7 @@ bool CbrowsimPage::acceptNavigationRequest(const QUrl& url, NavigationType type,
   const browsim::NavigationOutcome outcome = frame_.Dispatch().BeforeNavigate(address);
   if (!outcome.loadInstead.empty()) {
     const QUrl local = UrlOfAddress(outcome.loadInstead);
-    QTimer::singleShot(0, this, [this, local] { load(local); });
+    QTimer::singleShot(0, this, [this, local] { Load(local, false); });
   }
   return outcome.proceed;
 }
@@ -200,7 +211,15 @@ void CbrowsimView::OnInitialUpdate() {
 }
 
 void CbrowsimView::Navigate(const std::string& address) {
-  load(UrlOfAddress(address));
+  // Dispatched here, so that an address with a local copy never reaches the engine (which would
+  // start resolving its host first).
+  const QUrl url = UrlOfAddress(address);
+  const browsim::NavigationOutcome outcome = frame_.Dispatch().BeforeNavigate(AddressOfUrl(url));
+  if (!outcome.loadInstead.empty()) {
+    page_->Load(UrlOfAddress(outcome.loadInstead), false);
+  } else if (outcome.proceed) {
+    page_->Load(url, true);
+  }
 }
 
 void CbrowsimView::OnTitleChanged(const QString& title) {

@@ -28,12 +28,16 @@ class CbrowsimPage : public QWebEnginePage {
  public:
   CbrowsimPage(CMainFrame& frame, QWebEngineProfile* profile, QObject* parent);
 
+  // Loads a URL; `dispatched` when the navigation hook has already decided on it.
+  void Load(const QUrl& url, bool dispatched);
+
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
   QWebEnginePage* createWindow(WebWindowType type) override;
 
  private:
   CMainFrame& frame_;
+  bool skipTyped_ = false;
 };
 
 class CbrowsimView : public QWebEngineView {
@@ -44,6 +48,7 @@ class CbrowsimView : public QWebEngineView {
 
   // Logs the start, resets content.js from start.js, and opens the start pages of Options.
   void OnInitialUpdate();
+  // Passes the address through the navigation hook, then loads what it decided.
   void Navigate(const std::string& address);
   // Saves the current page through a save dialog (browser command "save as").
   void SaveAs();

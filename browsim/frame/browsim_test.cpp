@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include "platform/ui/window_list.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
+#include "platform/win/registry.h"
 #include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
 
@@ -173,6 +175,163 @@ TEST_F(Browsim, AMailSentFromThePageIsStoredAndShown) {
       QTest::qWaitFor([&] { return !Column("Select 主题 From Mail", "主题").empty(); }, 10000));
   EXPECT_EQ(Column("Select 主题 From Mail", "主题"), std::vector<std::string>{"你好"});
   EXPECT_EQ(Column("Select Type From Mail", "Type"), std::vector<std::string>{"2"});
+}
+
+}  // namespace
+
+namespace {
+
+// The main frame on its own, over the fixture's database, with stand-in panes.
+class Frame : public Browsim {
+ protected:
+  std::unique_ptr<CMainFrame> Make(browsim::BrowserExtensions extensions = {}) {
+    browsim::BrowserPaths paths;
+    paths.globals.ProgramFolder = win::ToWindowsPath(Program()) + "\\";
+    paths.globals.StudentFolder = win::ToWindowsPath(Candidate()) + "\\";
+    paths.globals.CandidateName = "未知";
+    (void)netdb::LocateIniFile(paths.globals, paths.globals.ProgramFolder + "net.ini");
+    for (auto [slot, name] : {std::pair{&extensions.favoritesPane, "favourites"},
+                              std::pair{&extensions.historyPane, "history"},
+                              std::pair{&extensions.searchPane, "search"}}) {
+      *slot = [name = std::string(name)](browsim::BrowserHost&, QWidget* parent) -> QWidget* {
+        auto* pane = new QLabel(QString::fromStdString(name), parent);
+        pane->setObjectName(QString::fromStdString(name));
+        return pane;
+      };
+    }
+    auto frame = std::make_unique<CMainFrame>(std::move(paths), std::move(extensions));
+    EXPECT_TRUE(frame->OpenDatabase());
+    frame->Create();
+    return frame;
+  }
+  void Sql(const std::string& sql) {
+    netdb::CAdoConnection db;
+    ASSERT_TRUE(db.Open(win::ToWindowsPath(Candidate() / "Netkt" / "net.net")));
+    ASSERT_TRUE(db.Connection().Execute(sql) != nullptr) << sql;
+  }
+  std::vector<std::string> Logged() {
+    return Column("Select Action From Log where ItemScore=0 order by ID", "Action");
+  }
+};
+
+TEST_F(Frame, TheSidePanesShowHideAndReplaceEachOther) {
+  auto frame = Make();
+  EXPECT_EQ(frame->ShownPane(), 0);
+  struct Step {
+    int command;
+    int shown;  // 0: the column is hidden
+    int held;   // the pane the column holds, checked also while hidden
+  } steps[] = {{146, 146, 146}, {146, 0, 146}, {146, 146, 146}, {147, 147, 147},
+               {145, 145, 145}, {145, 0, 145}, {147, 147, 147}};
+  for (const Step& s : steps) {
+    frame->OnCommand(s.command);
+    EXPECT_EQ(frame->ShownPane(), s.shown) << s.command;
+    for (int pane : {145, 146, 147})
+      EXPECT_EQ(frame->Action(pane)->isChecked(), pane == s.held) << s.command << " " << pane;
+  }
+}
+
+TEST_F(Frame, CommandsAreLoggedBeforeTheyRun) {
+  Sql("DELETE FROM Options");
+  auto frame = Make();
+  struct Case {
+    int command;
+    const char* logged;  // "" for none
+  } cases[] = {
+      {140, "点击 后退"},
+      {141, "点击 前进"},
+      {142, "点击 停止"},
+      {143, "点击 刷新"},
+      {144, "点击 主页"},
+      {105, "点击 收藏夹-添加"},
+      {106, "点击 收藏夹-管理"},
+      {32775, "点击 文件-打开"},
+      {32779, "点击 文件-页面设置"},
+      {32806, "点击 文件-属性"},
+      {32793, "点击 查看-查看源文件"},
+      {32791, "点击 工具-Internet 选项"},
+      {148, ""},
+      {149, ""},
+      {32773, ""},
+      {32798, ""},
+  };
+  for (const Case& c : cases) {
+    const size_t before = Logged().size();
+    frame->OnCommand(c.command);
+    const auto after = Logged();
+    if (*c.logged) {
+      ASSERT_EQ(after.size(), before + 1) << c.command;
+      EXPECT_EQ(after.back(), c.logged) << c.command;
+    } else {
+      EXPECT_EQ(after.size(), before) << c.command;
+    }
+  }
+  // The source command says where the source is.
+  ASSERT_FALSE(boxes_.Shown().empty());
+  EXPECT_EQ(boxes_.Shown().back().text, "请使用浏览器右键菜单中的 查看源文件");
+}
+
+TEST_F(Frame, TheFavouritesMenuListsFoldersNewestFirstThenLinks) {
+  Sql("INSERT INTO Favourite (ID, Name, URL, Root, ItemScore) VALUES "
+      "(1, 'Folder A', '', -1, 0), (2, 'Folder B', '', -1, 0),"
+      "(3, 'a1', 'http://a1/', 1, 0), (4, 'b1', 'http://b1/', 2, 0),"
+      "(5, 'top', 'http://top/', 0, 0), (6, 'expected', 'http://x/', 0, 20)");
+  auto frame = Make();
+  EXPECT_EQ(frame->FavoriteUrls(),
+            (std::vector<std::string>{"http://b1/", "http://a1/", "http://top/"}));
+  ASSERT_EQ(frame->Favorites().size(), 3u);
+  EXPECT_EQ(frame->Favorites()[0].name, "Folder B");
+  EXPECT_EQ(frame->Favorites()[0].links.at(0).index, 0);
+  EXPECT_EQ(frame->Favorites()[2].index, 2);
+  // A command past the list, or past the routed ids, is ignored.
+  const size_t before = Column("Select * From Log where Action='打开网址'", "ID").size();
+  frame->OnCommand(1978 + 3);
+  frame->OnCommand(2300);
+  frame->OpenFavorite(-1);
+  EXPECT_EQ(Column("Select * From Log where Action='打开网址'", "ID").size(), before);
+}
+
+TEST_F(Frame, TheGoButtonLogsTheTextAsTypedAndGoesToTheLowerCasedAddress) {
+  Sql("DELETE FROM Options");
+  auto frame = Make();
+  frame->AddressBox()->setEditText("WWW.Kirv.CN/News.htm");
+  frame->OnCommand(32772);
+  EXPECT_EQ(frame->AddressBox()->currentText().toStdString(), "http://www.kirv.cn/news.htm");
+  EXPECT_EQ(Column("Select Parameter From Log where Action='地址栏输入并回车'", "Parameter"),
+            std::vector<std::string>{"WWW.Kirv.CN/News.htm"});
+  EXPECT_EQ(
+      Column("Select Parameter From Log where Action='打开网址' and ItemScore=0", "Parameter"),
+      std::vector<std::string>{"http://www.kirv.cn/news.htm"});
+  // An empty box: the button does nothing.
+  frame->AddressBox()->setEditText("");
+  frame->OnCommand(32772);
+  EXPECT_EQ(Column("Select * From Log where Action='地址栏输入并回车'", "ID").size(), 1u);
+}
+
+TEST_F(Frame, ALayoutFileNamedInNetIniIsImportedIntoTheProfile) {
+  Write(Program() / "net.ini", "[browsim]\r\nLayout=Mine.Layout\r\n");
+  Write(Program() / "Mine.Layout", std::string("\x01\x00\xff bars", 8));
+  Make();
+  EXPECT_EQ(
+      win::RegQueryString(
+          "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars-Controls", "Controls"),
+      std::optional<std::string>("0100ff2062617273"));
+  // A layout file that is not there is not imported.
+  Write(Program() / "net.ini", "[browsim]\r\nLayout=Gone.Layout\r\n");
+  ASSERT_TRUE(win::RegDeleteKey(
+      "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars-Controls"));
+  Make();
+  EXPECT_FALSE(win::RegQueryString(
+      "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars-Controls", "Controls"));
+}
+
+TEST_F(Frame, AnActionTheDatabaseDidNotTakeIsShownInTheBand) {
+  Sql("DELETE FROM Options");
+  auto frame = Make();
+  EXPECT_EQ(frame->BandText(), "");
+  frame->Database().Close();
+  EXPECT_FALSE(frame->Log("点击 刷新", ""));
+  EXPECT_TRUE(frame->BandText().contains("没有记录")) << frame->BandText().toStdString();
 }
 
 }  // namespace

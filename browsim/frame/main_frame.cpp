@@ -22,13 +22,19 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <QFileDialog>
+#include "browsim/core/site_files.h"
 #include "browsim/frame/browser_view.h"
 #include "browsim/frame/command_ids.h"
 #include "browsim/frame/net_grade_dlg.h"
+#include "client/common/file_write.h"
 #include "netdb/action_log.h"
 #include "netdb/variant_convert.h"
 #include "platform/base/text.h"
+#include "platform/win/attributes.h"
 #include "platform/win/message_box.h"
+#include "platform/win/paths.h"
+#include "platform/win/registry.h"
 
 namespace cmd = browsim::cmd;
 namespace action = netdb::action;
@@ -61,6 +67,22 @@ const std::map<int, std::string_view>& LoggedCommands() {
   return logged;
 }
 
+// The program's profile in the registry store: the bars' state, and the customised controls a
+// layout file brings (kept as hex text: the store holds no binary values).
+constexpr const char* kBarsKey = "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars";
+constexpr const char* kControlsKey =
+    "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars-Controls";
+
+std::optional<QByteArray> ProfileBytes(const char* key, const char* name) {
+  const auto text = win::RegQueryString(key, name);
+  if (!text) return std::nullopt;
+  return QByteArray::fromHex(QByteArray::fromStdString(*text));
+}
+
+bool SetProfileBytes(const char* key, const char* name, const QByteArray& bytes) {
+  return win::RegSetString(key, name, bytes.toHex().toStdString());
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(browsim::BrowserPaths paths, browsim::BrowserExtensions extensions)
@@ -81,6 +103,9 @@ void CMainFrame::Create() {
   if (extensions_.logoButton) {
     if (QWidget* logo = extensions_.logoButton(*this, menuBar())) menuBar()->setCornerWidget(logo);
   }
+  ImportLayout();
+  if (auto state = ProfileBytes(kBarsKey, "State")) restoreState(*state);
+  if (auto controls = ProfileBytes(kControlsKey, "Controls")) restoreState(*controls);
   history_.OnChanged([this] { SyncAddressBox(); });
   history_.LoadHistoryList();
   RebuildFavorites(true);
@@ -602,10 +627,32 @@ void CMainFrame::OnCommand(int id) {
   }
 }
 
+void CMainFrame::ImportLayout() {
+  const std::string layout =
+      base::AsciiLower(netdb::ReadIniString(paths_.globals, "browsim", "Layout", "Default"));
+  if (layout == "default") return;
+  // A layout file that cannot be read is not imported.
+  const auto bytes = browsim::ReadSiteFile(paths_.globals.ProgramFolder + layout);
+  if (bytes)
+    (void)SetProfileBytes(kControlsKey, "Controls", QByteArray::fromStdString(bytes.value()));
+}
+
+void CMainFrame::ExportLayout() {
+  const QString file = QFileDialog::getSaveFileName(this, QString(), QString(),
+                                                    "布局文件(*.Layout);;All Files(*.*)");
+  if (file.isEmpty()) return;
+  const auto controls = ProfileBytes(kControlsKey, "Controls");
+  if (!controls) return;
+  const base::Status written = WriteFileAtomically(
+      win::ToWindowsPath(file.toStdString()), controls->toStdString(), win::FILE_ATTRIBUTE_ARCHIVE);
+  if (!written) ReportFailure("布局文件无法写入: " + written.error().message);
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
   if (!exitLogged_) {
     exitLogged_ = true;
     Log(action::kExited, "");
+    (void)SetProfileBytes(kBarsKey, "State", saveState());
   }
   event->accept();
 }

@@ -82,6 +82,9 @@ class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   void TogglePane(int id);
   void SetNavigationState(bool canBack, bool canForward);
   void SyncAddressBox();
+  // The Layout file of net.ini into the profile's "Controls"; "Controls" out to a layout file.
+  void ImportLayout();
+  void ExportLayout();
 
   browsim::BrowserPaths paths_;
   browsim::BrowserExtensions extensions_;

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QWebEnginePage>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -59,7 +60,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "browsim_tool: cannot publish the exam window's title\n");
     return 1;
   }
+  const double appReady = SinceProcessStart();
   auto frame = StartBrowsim(std::filesystem::absolute(argv[2]) / "browsim");
+  const double frameReady = SinceProcessStart();
   if (!frame) {
     ui::WithdrawAllWindowTitles();
     return 1;
@@ -67,13 +70,23 @@ int main(int argc, char** argv) {
   bool loaded = false;
   QObject::connect(frame->View()->page(), &QWebEnginePage::loadFinished,
                    [&](bool) { loaded = true; });
+  if (std::getenv("BROWSIM_TOOL_TRACE")) {
+    auto* page = frame->View()->page();
+    QObject::connect(page, &QWebEnginePage::loadStarted,
+                     [] { std::printf("load started %.0f\n", SinceProcessStart()); });
+    QObject::connect(page, &QWebEnginePage::urlChanged, [](const QUrl& u) {
+      std::printf("url %s %.0f\n", u.toString().toStdString().c_str(), SinceProcessStart());
+    });
+    QObject::connect(page, &QWebEnginePage::loadProgress,
+                     [](int p) { std::printf("progress %d %.0f\n", p, SinceProcessStart()); });
+  }
   const bool painted = QTest::qWaitFor([&] { return loaded; }, 20000);
   if (mode == "time") {
     // The next frame after the load is the first page on screen.
     QTest::qWait(1);
     frame->View()->grab();
-    std::printf("start-up to first page painted: %.0f ms%s\n", SinceProcessStart(),
-                painted ? "" : " (no page loaded)");
+    std::printf("start-up to first page painted: %.0f ms%s (application %.0f ms, frame %.0f ms)\n",
+                SinceProcessStart(), painted ? "" : " (no page loaded)", appReady, frameReady);
   } else {
     if (argc > 5) {
       loaded = false;
