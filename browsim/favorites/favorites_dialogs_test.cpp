@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -149,6 +150,23 @@ TEST(FavoritesPane, SelectingALinkOpensItAndAFolderNothing) {
   pane.Tree()->setCurrentItem(pane.Tree()->topLevelItem(0)->child(0));
   pane.Tree()->setCurrentItem(pane.Tree()->topLevelItem(1));
   EXPECT_EQ(host.openedFavorites, (std::vector<int>{0, 1}));
+}
+
+TEST(FavoritesPane, ItsButtonsRunTheMainWindowsAddAndOrganizeCommands) {
+  WindowHost host;
+  std::vector<int> ran;
+  for (int id : {106, 105, 140}) {
+    auto* action = new QAction(host.Window());
+    action->setData(id);
+    QObject::connect(action, &QAction::triggered, [&ran, id] { ran.push_back(id); });
+    host.Window()->addAction(action);
+  }
+  QWidget column;
+  CFavView pane(host, &column);
+  for (const char* text : {"添加...", "整理..."})
+    for (auto* button : pane.findChildren<QPushButton*>())
+      if (button->text() == text) button->click();
+  EXPECT_EQ(ran, (std::vector<int>{105, 106}));
 }
 
 }  // namespace

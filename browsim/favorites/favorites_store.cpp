@@ -170,6 +170,23 @@ std::vector<TreeItem> PaneTree(const std::vector<FavoriteEntry>& favorites) {
   return items;
 }
 
+std::vector<FavoriteEntry> ReadFavorites(FavoritesStore& store, std::vector<std::string>& urls) {
+  const auto links = [&](int root, std::vector<FavoriteEntry>& into) {
+    for (FavoriteRow& link : store.Links(root)) {
+      into.push_back({std::move(link.name), link.url, static_cast<int>(urls.size()), {}});
+      urls.push_back(std::move(link.url));
+    }
+  };
+  std::vector<FavoriteEntry> entries;
+  for (FavoriteRow& folder : store.Folders()) {
+    FavoriteEntry entry{std::move(folder.name), "", -1, {}};
+    links(folder.id, entry.links);
+    entries.push_back(std::move(entry));
+  }
+  links(0, entries);
+  return entries;
+}
+
 int FolderOfSelection(std::optional<int> data) {
   return !data || *data == kFolderRoot ? 0 : *data;
 }

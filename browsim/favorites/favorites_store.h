@@ -81,6 +81,10 @@ std::vector<TreeItem> OrganizeTree(FavoritesStore& store);
 // The pane's tree from the main frame's favourites: folders carry -1, links their index.
 std::vector<TreeItem> PaneTree(const std::vector<FavoriteEntry>& favorites);
 
+// The favourites as the menu and the pane list them: each folder with its links, then the
+// top-level links; every link's address is appended to `urls` and its index there kept.
+std::vector<FavoriteEntry> ReadFavorites(FavoritesStore& store, std::vector<std::string>& urls);
+
 // The folder a selected item stands for: the root and no selection give the top level (0).
 int FolderOfSelection(std::optional<int> data);
 // The name the add dialog proposes: the window title without " - Microsoft Internet Explorer".

@@ -52,6 +52,21 @@ TEST(FavoritesTrees, ListNewestFirstWithoutThePapersRows) {
   EXPECT_TRUE(host.failures.empty());
 }
 
+TEST(FavoritesTrees, TheMenusFavouritesIndexTheirAddresses) {
+  FakeHost host(kSeed);
+  FavoritesStore store(host);
+  std::vector<std::string> urls;
+  const std::vector<FavoriteEntry> entries = ReadFavorites(store, urls);
+  EXPECT_EQ(urls, (std::vector<std::string>{"http://d/", "http://b/", "http://a/", "http://c/"}));
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].name, "体育");
+  EXPECT_EQ(entries[0].index, -1);
+  EXPECT_EQ(entries[1].links.at(1).index, 2);
+  EXPECT_EQ(entries[1].links.at(1).name, "A");
+  EXPECT_EQ(entries[2].index, 3);
+  EXPECT_EQ(entries[2].url, "http://c/");
+}
+
 TEST(FavoritesTrees, EmptyTableGivesTheRootAlone) {
   FakeHost host;
   FavoritesStore store(host);
