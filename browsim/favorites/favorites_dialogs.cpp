@@ -128,8 +128,10 @@ CAddFavoriteDlg::CAddFavoriteDlg(BrowserHost& host, QWidget* parent)
   folderArea_->setFixedHeight(kFolderAreaHeight);
   auto* area = new QGridLayout(folderArea_);
   area->setContentsMargins(0, 0, 0, 0);
-  area->addWidget(new QLabel("创建到(&I):", folderArea_), 0, 0, Qt::AlignTop);
+  auto* createIn = new QLabel("创建到(&I):", folderArea_);
+  area->addWidget(createIn, 0, 0, Qt::AlignTop);
   tree_ = MakeTree(folderArea_, "1005");
+  createIn->setBuddy(tree_);
   area->addWidget(tree_, 0, 1);
   auto* newFolder = new QPushButton("新建文件夹(&W)...", folderArea_);
   area->addWidget(newFolder, 0, 2, Qt::AlignTop);
