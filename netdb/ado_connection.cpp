@@ -10,7 +10,10 @@
 namespace netdb {
 
 std::string ConnectionString(std::string_view windowsPath, OpenMode mode) {
-  std::string text = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + std::string(windowsPath);
+  std::string source(windowsPath);
+  // Quoted when it holds the string's separator, so a ";" in a folder name stays in the path.
+  if (source.find(';') != std::string::npos) source = "\"" + source + "\"";
+  std::string text = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + source;
   if (mode == OpenMode::ReadOnly) text += ";Mode=Read";
   return text;
 }

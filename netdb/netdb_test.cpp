@@ -13,6 +13,7 @@
 #include "netdb/network_database.h"
 #include "netdb/testing/browser_steps.h"
 #include "netdb/variant_convert.h"
+#include "platform/ado/testing/jet_fixture.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 #include "platform/win/testing/test_folder.h"
@@ -23,11 +24,6 @@ namespace fs = std::filesystem;
 using ado::Variant;
 using netdb::CAdoConnection;
 using netdb::RecordsetPtr;
-
-std::string Bytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 class NetDb : public ::testing::Test {
  protected:
@@ -204,8 +200,8 @@ TEST_F(NetDb, TheBrowsersStepsMarkVisitsAndAddRows) {
 TEST(NetDbFile, AJetFileAtTheDatabasesPathIsRefusedAndLeftAsItWas) {
   win::testing::ScopedTempFolder folder("netdb_");
   const fs::path file = folder.Path() / "net.net";
-  fs::copy_file(fs::path(KIRV_SOURCE_DIR) / "platform/ado/testdata/DateTestDatabase.mdb", file);
-  const std::string before = Bytes(file);
+  fs::copy_file(ado::testing::JetFixture(), file);
+  const std::string before = ado::testing::ReadBytes(file);
   for (netdb::OpenMode mode : {netdb::OpenMode::ReadWrite, netdb::OpenMode::ReadOnly}) {
     CAdoConnection db;
     base::Status opened = db.Open(win::ToWindowsPath(file), mode);
@@ -217,7 +213,17 @@ TEST(NetDbFile, AJetFileAtTheDatabasesPathIsRefusedAndLeftAsItWas) {
     EXPECT_FALSE(db.IsOpen());
   }
   EXPECT_FALSE(netdb::CreateNetworkDatabase(file));
-  EXPECT_EQ(Bytes(file), before);
+  EXPECT_EQ(ado::testing::ReadBytes(file), before);
+}
+
+TEST(NetDbFile, AFolderWithASemicolonInItsNameOpens) {
+  win::testing::ScopedTempFolder folder("netdb_");
+  const fs::path file = folder.Path() / "a;b" / "net.net";
+  fs::create_directories(file.parent_path());
+  ASSERT_TRUE(netdb::CreateNetworkDatabase(file));
+  CAdoConnection db;
+  base::Status opened = db.Open(win::ToWindowsPath(file), netdb::OpenMode::ReadOnly);
+  EXPECT_TRUE(opened) << opened.error().message;
 }
 
 TEST(NetDbFile, MissingAndForeignFilesDoNotOpen) {

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets up and runs the exam client on the bundled demo installation: installs the packages the
 # project needs, builds, makes the demo installation and starts the exam client on it, under
-# Xvfb when there is no display.
+# Xvfb when there is no display. The question bar's browser button starts the browser
+# simulation browsim from the installation for the network task; as root, Chromium's sandbox
+# refuses to start unless QTWEBENGINE_DISABLE_SANDBOX=1 is set by the caller.
 #   scripts/run-demo.sh [INSTALL_DIR]
 # Environment: KIRV_PRESET (default "default") picks the build; KIRV_DEMO_SCREEN (default
 # 1280x1024x24) is the Xvfb screen.

@@ -144,6 +144,31 @@ struct BoxWindow : ScoreDlgWindow {
   com::WindowHandle ControlParent() override { return this; }
 };
 
+// What the grading dialog's run left: its result, its list lines and the scrambled score.
+struct DialogRun {
+  int result = 0;
+  std::vector<std::string> lines;
+  std::string encodedScore;
+};
+
+// The grading dialog's whole run for a candidate of the demo's database, with the program folder
+// and drive D: of the installation; no box may be shown.
+DialogRun GradeInDialog(const std::string& code) {
+  ExamSession session;
+  session.Start(InitPaths());
+  session.ReadProcessLists();
+  BoxWindow window;
+  NullGradingSystem machine;
+  GradingFlow flow(session, {code, "D:\\KirvExam\\" + code + "\\"}, window, machine);
+  DialogRun run;
+  run.result = flow.GradeAll(code);
+  session.Close();
+  EXPECT_TRUE(window.boxes.empty()) << window.boxes.front();
+  run.lines = flow.State().lines;
+  run.encodedScore = flow.EncodedScore();
+  return run;
+}
+
 TEST_F(DeskDemo, BothControlsAreRegisteredFromTheOcxFolder) {
   for (const com::Clsid& id : {PingWin::kClsid, kDirmark}) {
     auto path = com::InprocServerPath(id);
@@ -252,16 +277,9 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   std::ofstream(candidate / "Selkt" / (code + ".txt"), std::ios::binary) << "q01:B\r\nq02:A\r\n";
   ASSERT_FALSE(HasFatalFailure());
 
-  ExamSession session;
-  session.Start(InitPaths());
-  session.ReadProcessLists();
-  BoxWindow window;
-  NullGradingSystem machine;
-  GradingFlow flow(session, {code, "D:\\KirvExam\\" + code + "\\"}, window, machine);
-  EXPECT_EQ(flow.GradeAll(code), 1);
-  session.Close();
-  EXPECT_TRUE(window.boxes.empty()) << window.boxes.front();
-  EXPECT_EQ(flow.State().lines,
+  const DialogRun run = GradeInDialog(code);
+  EXPECT_EQ(run.result, 1);
+  EXPECT_EQ(run.lines,
             (std::vector<std::string>{
                 "正在对 影响评分的进程进行关闭...", "正在对 " + code + " 进行评分...", "",
                 "单项选择题 : 评分完毕", "Windows 操作 : 评分完毕", "文字处理 : 评分完毕",
@@ -277,7 +295,7 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   bool scoreOk = false;
   EXPECT_TRUE(rs.GetString("Score", score));
   EXPECT_TRUE(rs.GetBool("scoreok", scoreOk));
-  EXPECT_EQ(score, flow.EncodedScore());
+  EXPECT_EQ(score, run.encodedScore);
   // One of the two questions right; tasks 1, 2 and 4 of five; the word task's rules but three;
   // the spreadsheet task whole; the presentation task's rules but three.
   EXPECT_EQ(DecodeText(score, code), "0-50|1-60|2-" + std::to_string(demo::kPartlyWrongPoints) +
@@ -337,16 +355,9 @@ TEST_F(DeskDemo, TheNetworkTaskIsGradedFromTheDatabaseTheBrowserFilled) {
     DoNetworkTasks(candidate / "Netkt/net.net", c.done, c.mailTo);
     ASSERT_FALSE(HasFatalFailure());
 
-    ExamSession session;
-    session.Start(InitPaths());
-    session.ReadProcessLists();
-    BoxWindow window;
-    NullGradingSystem machine;
-    GradingFlow flow(session, {code, "D:\\KirvExam\\" + code + "\\"}, window, machine);
-    EXPECT_EQ(flow.GradeAll(code), 1);
-    session.Close();
-    EXPECT_TRUE(window.boxes.empty()) << window.boxes.front();
-    EXPECT_EQ(DecodeText(flow.EncodedScore(), code), "5-" + std::to_string(c.score));
+    const DialogRun run = GradeInDialog(code);
+    EXPECT_EQ(run.result, 1);
+    EXPECT_EQ(DecodeText(run.encodedScore, code), "5-" + std::to_string(c.score));
   }
 }
 

@@ -95,7 +95,11 @@ std::optional<std::string> RunGrading(RunValues& v, const netdb::PathGlobals& se
     netdb::CAdoConnection::CreateRecordset(rules);
     netdb::CAdoConnection::CreateRecordset(lookup);
     SectionContext context{db, rules, lookup, v.StudentDir, v};
+    // One read transaction: every section sees the same rows while the browser may be writing,
+    // and the file is locked and checked once instead of once per query.
+    const bool snapshot = db.Connection().Execute("BEGIN") != nullptr;
     for (const Section& section : kSections) section.run(context);
+    if (snapshot) db.Connection().Execute("COMMIT");
     netdb::CAdoConnection::ReleaseRecordset(rules);
     netdb::CAdoConnection::ReleaseRecordset(lookup);
   }

@@ -8,12 +8,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "netdb/action_log.h"
 #include "netdb/testing/browser_steps.h"
+#include "platform/ado/testing/jet_fixture.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 #include "platform/win/testing/test_folder.h"
@@ -22,11 +22,6 @@ namespace hopmark {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Bytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // "label|parameter|√|points" per row.
 std::vector<std::string> Rows(const RunValues& v) {
@@ -221,9 +216,8 @@ TEST_F(Run, AFailedQueryCountsItsItemsAsNotSatisfiedAndGradingGoesOn) {
 
 TEST_F(Run, AFileThatIsNoNetworkDatabaseGradesNothingAndIsLeftAsItWas) {
   fs::create_directories(DatabaseFile().parent_path());
-  fs::copy_file(fs::path(KIRV_SOURCE_DIR) / "platform/ado/testdata/DateTestDatabase.mdb",
-                DatabaseFile());
-  const std::string before = Bytes(DatabaseFile());
+  fs::copy_file(ado::testing::JetFixture(), DatabaseFile());
+  const std::string before = ado::testing::ReadBytes(DatabaseFile());
   RunValues v = Grade();
   ASSERT_EQ(v.rows.size(), 1u);
   EXPECT_FALSE(v.rows[0].satisfied);
@@ -231,7 +225,7 @@ TEST_F(Run, AFileThatIsNoNetworkDatabaseGradesNothingAndIsLeftAsItWas) {
   EXPECT_EQ(v.Score, 0);
   EXPECT_EQ(v.Rate, 100);
   EXPECT_EQ(boxes_.Shown().size(), 1u);
-  EXPECT_EQ(Bytes(DatabaseFile()), before);
+  EXPECT_EQ(ado::testing::ReadBytes(DatabaseFile()), before);
 }
 
 TEST_F(Run, WhatLeavesTheCandidateFolderReadsAsMissing) {
