@@ -25,6 +25,7 @@
 
 #include "browsim/core/record_fields.h"
 #include "browsim/core/site_files.h"
+#include "browsim/favorites/favorites_store.h"
 #include "browsim/frame/browser_view.h"
 #include "browsim/frame/command_ids.h"
 #include "browsim/frame/net_grade_dlg.h"
@@ -439,39 +440,8 @@ void CMainFrame::TogglePane(int id) {
 void CMainFrame::RebuildFavorites(bool withMenu) {
   favoriteUrls_.clear();
   favorites_.clear();
-  const auto links = [this](long root, std::vector<browsim::FavoriteEntry>& into) {
-    netdb::RecordsetPtr rs;
-    if (!db_.OpenRecordset(rs,
-                           "Select * From Favourite where Root=? And ItemScore=0 order by ID Desc",
-                           {ado::Variant::I4(static_cast<int32_t>(root))})) {
-      ReportFailure("网络数据库无法读取收藏夹: " + db_.LastError());
-      return false;
-    }
-    for (; !rs->IsEOF(); rs->MoveNext()) {
-      browsim::FavoriteEntry e;
-      e.name = FieldText(rs, "Name");
-      e.url = FieldText(rs, "URL");
-      e.index = static_cast<int>(favoriteUrls_.size());
-      favoriteUrls_.push_back(e.url);
-      into.push_back(std::move(e));
-    }
-    return true;
-  };
-  netdb::RecordsetPtr folders;
-  if (db_.OpenRecordset(folders,
-                        "Select * From Favourite where Root=-1 And ItemScore=0 order by ID Desc")) {
-    for (; !folders->IsEOF(); folders->MoveNext()) {
-      browsim::FavoriteEntry folder;
-      folder.name = FieldText(folders, "Name");
-      ado::Variant id;
-      (void)folders->GetValue("ID", id);
-      links(netdb::VariantToInt(id), folder.links);
-      favorites_.push_back(std::move(folder));
-    }
-  } else {
-    ReportFailure("网络数据库无法读取收藏夹: " + db_.LastError());
-  }
-  links(0, favorites_);
+  browsim::favorites::FavoritesStore store(*this);
+  favorites_ = browsim::favorites::ReadFavorites(store, favoriteUrls_);
   if (withMenu && favoritesMenu_) {
     favoritesMenu_->clear();
     favoritesMenu_->addAction(Action(cmd::kAddFavorite));
@@ -533,7 +503,7 @@ void CMainFrame::OnCommand(int id) {
         break;
       }
       std::vector<std::string> starts;
-      for (; !rs->IsEOF(); rs->MoveNext()) starts.push_back(FieldText(rs, "StartPage"));
+      for (; !rs->IsEOF(); rs->MoveNext()) starts.push_back(browsim::FieldText(rs, "StartPage"));
       netdb::CAdoConnection::ReleaseRecordset(rs);
       for (const std::string& start : starts) Navigate(start);
       break;
