@@ -48,7 +48,7 @@ long AddFavourite(CAdoConnection& db, std::string_view name, std::string_view ad
 
 bool SendMail(CAdoConnection& db, std::string_view to, std::string_view subject,
               std::string_view body, int type) {
-  if (!LogAction(db, action::kMail, "send")) return false;
+  if (!LogAction(db, action::kMail, "sendmail")) return false;  // the mail page's command word
   RecordsetPtr rs;
   std::string from;
   if (!db.OpenRecordset(rs, "Select 用户Email地址 From Account Where DefaultAccount")) return false;

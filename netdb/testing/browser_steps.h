@@ -24,7 +24,7 @@ bool VisitAddress(CAdoConnection& db, std::string_view address);
 long AddFavourite(CAdoConnection& db, std::string_view name, std::string_view address, int root);
 
 // A new mail (type 1; 2 reply, 3 forward) in the sent folder (2) with today's date, logged as the
-// mail command "send"; its sender is the default account's address, as the browser takes it.
+// mail command "sendmail"; its sender is the default account's address, as the browser takes it.
 bool SendMail(CAdoConnection& db, std::string_view to, std::string_view subject,
               std::string_view body = "", int type = 1);
 
