@@ -5,6 +5,8 @@
 
 #include "grading/engine/keyword_index.h"
 #include "grading/webmark/checks/document.h"
+#include "grading/webmark/checks/image.h"
+#include "grading/webmark/checks/table.h"
 #include "platform/vb/strings.h"
 
 namespace webmark {
@@ -27,10 +29,10 @@ constexpr KeywordRow kKeywords[] = {
     {"LINK", "Link", PageDocument::Page, nullptr},
     {"MAPAREA", "MapArea", PageDocument::Page, nullptr},
 
-    // Pictures and tables
-    {"IMAGE", "Image", PageDocument::Page, nullptr},
-    {"TABLE", "Table", PageDocument::Page, nullptr},
-    {"TABLECELL", "TableCell", PageDocument::Page, nullptr},
+    // Pictures and tables (checks/image, checks/table)
+    {"IMAGE", "Image", PageDocument::Page, CheckImage},
+    {"TABLE", "Table", PageDocument::Page, CheckTable},
+    {"TABLECELL", "TableCell", PageDocument::Page, CheckTableCell},
 
     // Lines and background sound
     {"HLINE", "HLine", PageDocument::Page, nullptr},
