@@ -117,5 +117,12 @@ TEST(ImageKeyword, SizesFromThePictureFileWhenTheTagHasNone) {
   }
 }
 
+TEST(ImageKeyword, AWordArtsFallbackPictureIsNoPicture) {
+  WebState state;
+  ASSERT_TRUE(testing::OpenTestPage(state, "vml.htm"));
+  state.Rules.push_back(RuleRecord{{"Image", "image001.gif"}, {}, 2, 105, "d"});
+  EXPECT_FALSE(EvaluateRule(state, 1));
+}
+
 }  // namespace
 }  // namespace webmark

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "grading/webmark/testing/page_under_test.h"
 #include "grading/webmark/testing/rule_cases.h"
 
 namespace webmark {
@@ -162,6 +163,43 @@ TEST(TableCellKeyword, RulesOverAPage) {
            false,
            "(0)答案文件有错，关键字：[GeneralCheck]nowrap=x"},
       });
+}
+
+TEST(TableKeywords, UnclosedAndNestedMarkupOfAnEditorPage) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> object;
+    std::vector<std::string> conditions;
+    bool passed;
+  } cases[] = {
+      {"rows and cols", {"Table", "outer"}, {"rows", "4", "cols", "2", "border", "1"}, true},
+      {"line after the misnested paragraphs", {"Table", "outer"}, {"ATLINE", "5"}, true},
+      {"nested table inside its cell", {"Table", "inner"}, {"tableid", "OUTER", "rows", "2"}, true},
+      {"cell left open", {"TableCell", "OUTER", "2", "1"}, {"ISTEXT", "三二"}, true},
+      {"row left open",
+       {"TableCell", "outer", "3", "0"},
+       {"FONTFACE", "宋体", "rowindex", "%LASTROW%"},
+       true},
+      {"paragraph left open in a cell",
+       {"TableCell", "outer", "1", "1"},
+       {"ISTEXT", "格中段"},
+       true},
+      {"cell of the nested table",
+       {"TableCell", "inner", "1", "0"},
+       {"ISTEXT", "内二", "tableid", "inner"},
+       true},
+      {"the nested table's cells are not the outer cell's text",
+       {"TableCell", "outer", "1", "0"},
+       {"ISTEXT", "内格"},
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WebState state;
+    ASSERT_TRUE(testing::OpenTestPage(state, "index.htm"));
+    state.Rules.push_back(RuleRecord{c.object, c.conditions, 2, 105, "d"});
+    EXPECT_EQ(EvaluateRule(state, 1), c.passed);
+  }
 }
 
 }  // namespace
