@@ -72,7 +72,7 @@ constexpr std::string_view kCells =
     "text</font></p></td></tr>\n"
     "<tr><td><img src=\"a.gif\"><img src=\"A.GIF\"></td><td><a href=x.htm>a link</a></td></tr>\n"
     "<tr><td><font size=2><i>plain</i></font></td><td><a href=y.htm><font>fontless</font></a>"
-    "</td><td><u>under</u></td></tr>\n"
+    "</td><td colspan=wide><u>under</u></td></tr>\n"
     "</table>\n"
     "<table id=grid><tr><td>never read</td></tr></table>\n"
     "</body></html>\n";
@@ -148,6 +148,10 @@ TEST(TableCellKeyword, RulesOverAPage) {
            {"FONTITALIC", "TRUE", "FONTUNDERLINE", "FALSE"},
            true},
           {"underline", {"TableCell", "grid", "2", "2"}, {"FONTUNDERLINE", "TRUE"}, true},
+          {"span written without a number",
+           {"TableCell", "grid", "2", "2"},
+           {"colspan", "1"},
+           true},
           {"bold neither true nor false",
            {"TableCell", "grid", "0", "1"},
            {"FONTBOLD", "yes"},
