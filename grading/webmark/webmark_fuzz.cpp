@@ -51,6 +51,25 @@ std::vector<webmark::RuleRecord> Rules() {
         1,
         14,
         ""},
+      // Images, tables and cells
+      R{{"Image", ""}, {"align", "x", "width", "0", "hspace", "0", "href", ""}, 1, 15, ""},
+      R{{"Image", ""}, {"LEADERTEXT", "", "FOLLOWTEXT", "", "TEXTABOVE", ""}, 1, 16, ""},
+      R{{"Image", ""}, {"TEXTBELOW", "", "1111111111MAPSHAPE", "rect"}, 1, 17, ""},
+      R{{"Table", "t"},
+        {"ATLINE", "1", "ALIGN", "center", "cols", "1", "STYLEHAVE", ""},
+        1,
+        18,
+        ""},
+      R{{"TableCell", "t", "0", "0"},
+        {"HAVEIMAGE", "", "ISIMAGE", "a", "PALIGN", "x", "FONTFACE", "x"},
+        1,
+        19,
+        ""},
+      R{{"TableCell", "t", "0", "0"},
+        {"FONTCOLOR", "", "FONTSIZE", "", "FONTBOLD", "TRUE", "colspan", "1"},
+        1,
+        20,
+        ""},
   };
 }
 
