@@ -10,7 +10,7 @@
 //   demo_workbooks ppt-start OUT.pptx      the presentation task's starting presentation
 //   demo_workbooks ppt-answer OUT.xls      its answer workbook (into Data\Answer)
 //   demo_workbooks ppt-solved OUT.pptx     the task done
-//   demo_workbooks ppt-partly OUT.pptx     the task done with three mistakes
+//   demo_workbooks ppt-partly OUT.pptx     the task done with five mistakes
 #include <cstdio>
 #include <filesystem>
 #include <string_view>

@@ -262,7 +262,7 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   for (int task : {1, 2, 4}) PaperTasks(101)[static_cast<size_t>(task - 1)](candidate / "Winkt");
   // The word, spreadsheet and presentation papers' archives over the same folder, then the
   // document saved with three of its steps wrong, the workbook with every step done and the
-  // presentation with three of its steps wrong.
+  // presentation with five of its steps wrong.
   for (const char* archive : {"word1.7z", "excel1.7z", "ppt1.7z"}) {
     const std::string unpack = "7za x -y -pRW5827 '-o" + candidate.string() + "' '" +
                                (Install() / "Data/Attach" / archive).string() + "' >/dev/null";
@@ -297,7 +297,7 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   EXPECT_TRUE(rs.GetBool("scoreok", scoreOk));
   EXPECT_EQ(score, run.encodedScore);
   // One of the two questions right; tasks 1, 2 and 4 of five; the word task's rules but three;
-  // the spreadsheet task whole; the presentation task's rules but three.
+  // the spreadsheet task whole; the presentation task's rules but five.
   EXPECT_EQ(DecodeText(score, code), "0-50|1-60|2-" + std::to_string(demo::kPartlyWrongPoints) +
                                          "|3-100|4-" + std::to_string(demo::kPartlyWrongPptPoints));
   EXPECT_TRUE(scoreOk);

@@ -1,6 +1,6 @@
 // The demo's presentation task (module 4, paper 401): the candidate's starting presentation that
 // the paper archive carries, the answer workbook of its rules, and the presentation with some or
-// all of the six steps done, which the tests and the benchmark grade. The question text is
+// all of the ten steps done, which the tests and the benchmark grade. The question text is
 // demo/paper/ppt1.txt.
 #pragma once
 
@@ -25,7 +25,11 @@ enum PptStep : unsigned {
   kStarGeometry = 1u << 4,  // the second slide's third shape 3 x 3 cm, 18 cm and 10 cm from the
                             // slide's top left corner
   kStarShape = 1u << 5,     // that shape a five-point star
-  kAllPptSteps = (1u << 6) - 1,
+  kStarFill = 1u << 6,      // the star filled red
+  kSubtitleLink = 1u << 7,  // the first slide's subtitle text linked to "http://www.edu.cn/"
+  kDissolve = 1u << 8,      // the second slide's transition "Dissolve"
+  kStarFlyIn = 1u << 9,     // the star's entrance "Fly In" from the left
+  kAllPptSteps = (1u << 10) - 1,
 };
 
 // The points the answer workbook's rules give one step (a single bit of PptStep).
@@ -37,8 +41,8 @@ base::Status WriteStartingPresentation(const std::filesystem::path& file);
 // saves them.
 base::Status WriteSolvedPresentation(const std::filesystem::path& file,
                                      unsigned done = kAllPptSteps);
-// Every step tried, three of them wrong: the title at 36 points, the body right-aligned, the star
-// 4 cm wide. Its rules give kPartlyWrongPptPoints.
+// Every step tried, five of them wrong: the title at 36 points, the body right-aligned, the star
+// 4 cm wide, filled yellow and flying in from the right. Its rules give kPartlyWrongPptPoints.
 base::Status WritePartlyWrongPresentation(const std::filesystem::path& file);
 inline constexpr int kPartlyWrongPptPoints = 60;
 // Row 1 names the candidate's presentation and the full marks; a rule row per step, "END".

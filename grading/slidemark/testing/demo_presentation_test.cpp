@@ -58,6 +58,10 @@ struct Shown {
   int32_t bodyAlignment = 0;
   int32_t shapeType = 0, autoShapeType = 0;
   float left = 0, top = 0, width = 0, height = 0;
+  int32_t fillRgb = -1;
+  std::string subtitleLink;
+  int32_t transition = -1;
+  int32_t entryEffect = -1;
 };
 
 Shown Show(const std::function<base::Status(const fs::path&)>& write) {
@@ -85,8 +89,14 @@ Shown Show(const std::function<base::Status(const fs::path&)>& write) {
       shown.titleSize = text.Font().Size().value_or(0);
       shown.titleBold = text.Font().Bold().value_or(0);
     }
+    if (base::Result<pp::Shape*> subtitle = (*first)->Shapes().Item(2)) {
+      const pp::TextRange text = (*subtitle)->TextFrame()->TextRange();
+      if (base::Result<pp::ActionSetting> click = text.ActionSettings().Item(pp::ppMouseClick))
+        shown.subtitleLink = click->Hyperlink().Address();
+    }
   }
   if (base::Result<pp::Slide*> second = slides.Item(2)) {
+    shown.transition = (*second)->SlideShowTransition().EntryEffect().value_or(-1);
     if (base::Result<pp::Shape*> body = (*second)->Shapes().Item(2))
       shown.bodyAlignment =
           (*body)->TextFrame()->TextRange().ParagraphFormat().Alignment().value_or(0);
@@ -97,6 +107,10 @@ Shown Show(const std::function<base::Status(const fs::path&)>& write) {
       shown.top = (*shape)->Top().value_or(0);
       shown.width = (*shape)->Width().value_or(0);
       shown.height = (*shape)->Height().value_or(0);
+      if (base::Result<pp::FillFormat> fill = (*shape)->Fill()) {
+        if (base::Result<pp::ColorFormat> fore = fill->ForeColor()) shown.fillRgb = fore->RGB();
+      }
+      shown.entryEffect = (*shape)->AnimationSettings().EntryEffect().value_or(-1);
     }
   }
   return shown;
@@ -122,6 +136,10 @@ TEST(DemoPresentation, TheTaskDoneShowsWhatEveryRuleExpects) {
   EXPECT_EQ(Centimetres(done.height), 3.0);
   EXPECT_EQ(std::nearbyint(done.left), 510);
   EXPECT_EQ(std::nearbyint(done.top), 283);
+  EXPECT_EQ(done.fillRgb, 0x0000FF) << "red, red in the low byte";
+  EXPECT_EQ(done.subtitleLink, "http://www.edu.cn/");
+  EXPECT_EQ(done.transition, pp::ppEffectDissolve);
+  EXPECT_EQ(done.entryEffect, pp::ppEffectFlyFromLeft);
 }
 
 TEST(DemoPresentation, TheStartingPresentationShowsNoneOfThem) {
@@ -134,6 +152,20 @@ TEST(DemoPresentation, TheStartingPresentationShowsNoneOfThem) {
   EXPECT_NE(start.titleBold, pp::msoTrue);
   EXPECT_NE(start.bodyAlignment, pp::ppAlignCenter);
   EXPECT_EQ(start.autoShapeType, 0) << "no third shape on the second slide";
+  EXPECT_EQ(start.subtitleLink, "");
+  EXPECT_EQ(start.transition, pp::ppEffectNone);
+}
+
+// The drawn shape before its fill and animation steps: the style's accent colour, not red, and
+// no entrance.
+TEST(DemoPresentation, TheStarBeforeItsFillAndAnimationShowsNeither) {
+  const Shown drawn = Show([](const fs::path& f) {
+    return demo::WriteSolvedPresentation(f, demo::kStarGeometry | demo::kStarShape);
+  });
+  EXPECT_EQ(drawn.autoShapeType, pp::msoShape5pointStar);
+  EXPECT_NE(drawn.fillRgb, 0x0000FF);
+  EXPECT_NE(drawn.fillRgb, -1) << "the style's fill reads";
+  EXPECT_EQ(drawn.entryEffect, pp::ppEffectNone);
 }
 
 TEST(DemoPresentation, ThePartlyWrongPresentationShowsItsMistakes) {
@@ -144,6 +176,10 @@ TEST(DemoPresentation, ThePartlyWrongPresentationShowsItsMistakes) {
   EXPECT_EQ(Centimetres(partly.width), 4.0);
   EXPECT_EQ(Centimetres(partly.height), 3.0);
   EXPECT_EQ(partly.autoShapeType, pp::msoShape5pointStar);
+  EXPECT_EQ(partly.fillRgb, 0x00FFFF) << "yellow";
+  EXPECT_EQ(partly.entryEffect, pp::ppEffectFlyFromRight);
+  EXPECT_EQ(partly.subtitleLink, "http://www.edu.cn/");
+  EXPECT_EQ(partly.transition, pp::ppEffectDissolve);
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 # is no Debian package), in one long-running process, opening a candidate's presentation and
 # reading what the demo task's rules read: the slides in order with their ids and their layouts'
 # types, every shape's kind, preset, position and size, every shape's text and a search through
-# it, and the first runs' font name, East Asian name, size, bold, italic, underline and colour and
-# the paragraphs' alignment. It reads what the file states and resolves no inheritance from
+# it, the first runs' font name, East Asian name, size, bold, italic, underline, colour and link
+# target and the paragraphs' alignment, every shape's own solid fill, the slide's transition
+# element and its main sequence's effects (class, preset, subtype, shape). It reads what the file states and resolves no inheritance from
 # layouts, masters or themes: it does less than the control does, which makes the comparison fair
 # to it.
 #   pptx_lxml_peer.py PRESENTATION [SECONDS]   repeats the pass for SECONDS (3 unless told) after
@@ -24,6 +25,7 @@ NS = {
     "a": "http://schemas.openxmlformats.org/drawingml/2006/main",
     "r": "http://schemas.openxmlformats.org/officeDocument/2006/relationships",
     "rel": "http://schemas.openxmlformats.org/package/2006/relationships",
+    "mc": "http://schemas.openxmlformats.org/markup-compatibility/2006",
 }
 R_ID = "{%s}id" % NS["r"]
 SOUGHT = "计算机"  # what the search looks for, as a rule's text would be
@@ -49,7 +51,7 @@ def emu(value):
     return int(value or 0)
 
 
-def run_reads(run):
+def run_reads(run, links):
     total = 0
     rpr = run.find("a:rPr", NS)
     if rpr is not None:
@@ -60,10 +62,12 @@ def run_reads(run):
             total += len(face.get("typeface", "")) if face is not None else 0
         colour = rpr.find("a:solidFill/a:srgbClr", NS)
         total += int(colour.get("val"), 16) if colour is not None else 0
+        link = rpr.find("a:hlinkClick", NS)
+        total += len(links.get(link.get(R_ID), "")) if link is not None else 0
     return total
 
 
-def text_reads(body):
+def text_reads(body, links):
     paragraphs = body.findall("a:p", NS)
     texts = []
     total = 0
@@ -72,12 +76,12 @@ def text_reads(body):
         total += len(ppr.get("algn", "")) if ppr is not None else 0
         texts.append("".join(paragraph.itertext()))
         for run in paragraph.findall("a:r", NS):
-            total += run_reads(run)
+            total += run_reads(run, links)
     text = "\r".join(texts)
     return total + len(text) + (SOUGHT.lower() in text.lower())
 
 
-def shape_reads(shape):
+def shape_reads(shape, links):
     total = len(etree.QName(shape).localname)
     props = shape.find(".//p:cNvPr", NS)
     total += len(props.get("name", "")) if props is not None else 0
@@ -93,8 +97,30 @@ def shape_reads(shape):
             total += emu(ext.get("cx")) // 12700 + emu(ext.get("cy")) // 12700
     preset = shape.find("p:spPr/a:prstGeom", NS)
     total += len(preset.get("prst", "")) if preset is not None else 0
+    fill = shape.find("p:spPr/a:solidFill/a:srgbClr", NS)
+    total += int(fill.get("val"), 16) if fill is not None else 0
     body = shape.find("p:txBody", NS)
-    return total + (text_reads(body) if body is not None else 0)
+    return total + (text_reads(body, links) if body is not None else 0)
+
+
+def transition_reads(slide):
+    transition = slide.find("p:transition", NS)
+    if transition is None:
+        transition = slide.find("mc:AlternateContent/mc:Choice/p:transition", NS)
+    if transition is None:
+        return 0
+    effects = [child for child in transition if isinstance(child.tag, str)]
+    return len(transition.get("spd", "")) + (len(etree.QName(effects[0]).localname) if effects else 0)
+
+
+def timing_reads(slide):
+    total = 0
+    for node in slide.iterfind(".//p:cTn[@presetClass]", NS):
+        total += len(node.get("presetClass")) + emu(node.get("presetID"))
+        total += emu(node.get("presetSubtype"))
+        target = node.find(".//p:spTgt", NS)
+        total += emu(target.get("spid")) if target is not None else 0
+    return total
 
 
 def read(path):
@@ -107,13 +133,15 @@ def read(path):
             total += emu(entry.get("id"))
             name = targets[entry.get(R_ID)]
             slide = part(package, name)
-            for target in relationships(package, name).values():
+            links = relationships(package, name)
+            for target in links.values():
                 if "slideLayout" in target:
                     total += len(part(package, target).get("type", "cust"))
             tree = slide.find("p:cSld/p:spTree", NS)
             for shape in tree if tree is not None else ():
                 if etree.QName(shape).localname in ("sp", "grpSp", "graphicFrame", "pic", "cxnSp"):
-                    total += shape_reads(shape)
+                    total += shape_reads(shape, links)
+            total += transition_reads(slide) + timing_reads(slide)
         return total
 
 

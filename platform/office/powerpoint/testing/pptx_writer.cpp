@@ -330,9 +330,9 @@ std::string TextBox(int32_t id, std::string_view name, const Box& box,
 }
 
 std::string AutoShape(int32_t id, std::string_view name, std::string_view prst, const Box& box,
-                      std::string_view paragraphs) {
+                      std::string_view paragraphs, std::string_view fill) {
   return "<p:sp>" + NonVisual("Sp", id, name, "") + "<p:spPr>" + Xfrm(box) + "<a:prstGeom prst=\"" +
-         std::string(prst) + "\"><a:avLst/></a:prstGeom></p:spPr>" +
+         std::string(prst) + "\"><a:avLst/></a:prstGeom>" + std::string(fill) + "</p:spPr>" +
          R"(<p:style><a:lnRef idx="2"><a:schemeClr val="accent1"/></a:lnRef><a:fillRef idx="1"><a:schemeClr val="accent1"/></a:fillRef>)"
          R"(<a:effectRef idx="0"><a:schemeClr val="accent1"/></a:effectRef><a:fontRef idx="minor"><a:schemeClr val="lt1"/></a:fontRef></p:style>)" +
          TextBody(paragraphs) + "</p:sp>";

@@ -94,9 +94,10 @@ std::string Xfrm(const Box& box);
 
 // A p:sp text box (txBox="1", prstGeom rect) holding `paragraphs`.
 std::string TextBox(int32_t id, std::string_view name, const Box& box, std::string_view paragraphs);
-// A p:sp of preset geometry `prst` with optional paragraphs.
+// A p:sp of preset geometry `prst` with optional paragraphs and an own fill element (after the
+// geometry, ahead of the style's, as the program saves a fill picked for the shape).
 std::string AutoShape(int32_t id, std::string_view name, std::string_view prst, const Box& box,
-                      std::string_view paragraphs = "");
+                      std::string_view paragraphs = "", std::string_view fill = "");
 // A rectangle p:sp whose p:spPr holds `fill` (a fill element such as "<a:solidFill>...") and no
 // style, so nothing but `fill` colours it.
 std::string FilledShape(int32_t id, std::string_view name, std::string_view fill,
