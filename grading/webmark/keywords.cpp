@@ -5,6 +5,8 @@
 
 #include "grading/engine/keyword_index.h"
 #include "grading/webmark/checks/document.h"
+#include "grading/webmark/checks/links.h"
+#include "grading/webmark/checks/map_area.h"
 #include "platform/vb/strings.h"
 
 namespace webmark {
@@ -23,9 +25,9 @@ constexpr KeywordRow kKeywords[] = {
     {"PARA", "Para", PageDocument::Page, nullptr},
 
     // Bookmarks, links and image maps
-    {"ANCHOR", "Anchor", PageDocument::Page, nullptr},
-    {"LINK", "Link", PageDocument::Page, nullptr},
-    {"MAPAREA", "MapArea", PageDocument::Page, nullptr},
+    {"ANCHOR", "Anchor", PageDocument::Page, CheckAnchor},
+    {"LINK", "Link", PageDocument::Page, CheckLink},
+    {"MAPAREA", "MapArea", PageDocument::Page, CheckMapArea},
 
     // Pictures and tables
     {"IMAGE", "Image", PageDocument::Page, nullptr},
