@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "grading/webmark/checks/element_text.h"
 #include "grading/webmark/dom_walks.h"
 #include "grading/webmark/markup.h"
 #include "grading/webmark/result_log.h"
@@ -13,17 +14,6 @@ namespace webmark {
 namespace {
 
 using frontpage::Element;
-
-bool Contains(std::string_view text, std::string_view sought) {
-  return vb::InStrText(text, sought) != std::string_view::npos;
-}
-
-base::Result<bool> PropertyEquals(const Element& element, std::string_view property,
-                                  std::string_view value) {
-  base::Result<std::string> text = element.Text(property);
-  if (!text) return text.error();
-  return vb::TextEquals(*text, value);
-}
 
 // A line number as the rule writes it; text that is not a number is an error.
 base::Result<double> LineNumber(std::string_view value) {
@@ -135,7 +125,7 @@ constexpr Emphasis kEmphases[] = {{"BOLD", "b"}, {"ITALIC", "i"}, {"UNDERLINE", 
 bool MarkedUp(const Element& font, const Emphasis& emphasis) {
   const std::string_view inner = font.innerHTML();
   const std::string tag(emphasis.tag);
-  return Contains(inner, "<" + tag + ">") && Contains(inner, "</" + tag + ">");
+  return ContainsText(inner, "<" + tag + ">") && ContainsText(inner, "</" + tag + ">");
 }
 
 base::Result<bool> EmphasisHolds(RuleContext& context, const Element& font,
@@ -250,7 +240,7 @@ base::Result<bool> CheckPara(RuleContext& context) {
     }
     // The outer text of a paragraph is its inner text.
     const std::string text = e->innerText();
-    if (vb::TextEquals(text, *sought) || Contains(text, *sought)) {
+    if (vb::TextEquals(text, *sought) || ContainsText(text, *sought)) {
       paragraph = e;
       break;
     }
