@@ -153,11 +153,6 @@ bool EvaluateRule(WebState& state, int32_t index) {
                          std::string(*keyword) + std::string(object.value_or("")));
     return Exit(state, rule, false);
   }
-  if (!row->branch) {
-    AppendLog(state, "(" + std::to_string(rule.Id) + ")错误！本版本尚不能评分的关键字：[" +
-                         std::string(row->name) + "]");
-    return Exit(state, rule, false);
-  }
   const frontpage::Document& document =
       row->document == PageDocument::Frames && frames ? *frames : *page;
   RuleContext context{state, rule, document};

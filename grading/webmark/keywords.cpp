@@ -1,6 +1,5 @@
 // The keyword table. Each row names the document its branch reads (the frames document for the
-// frames page's keywords, the page's own for the others) and the branch; the element keywords
-// come without a branch until their checks are written.
+// frames page's keywords, the page's own for the others) and the branch.
 #include "grading/webmark/keywords.h"
 
 #include "grading/engine/keyword_index.h"
@@ -8,9 +7,12 @@
 #include "grading/webmark/checks/drawing.h"
 #include "grading/webmark/checks/image.h"
 #include "grading/webmark/checks/lines.h"
+#include "grading/webmark/checks/links.h"
+#include "grading/webmark/checks/map_area.h"
 #include "grading/webmark/checks/marked.h"
 #include "grading/webmark/checks/marquee.h"
 #include "grading/webmark/checks/table.h"
+#include "grading/webmark/checks/text.h"
 #include "platform/vb/strings.h"
 
 namespace webmark {
@@ -25,13 +27,13 @@ constexpr KeywordRow kKeywords[] = {
     {"DOC", "Doc", PageDocument::Page, CheckDoc},
 
     // Text and paragraphs
-    {"FONT", "Font", PageDocument::Page, nullptr},
-    {"PARA", "Para", PageDocument::Page, nullptr},
+    {"FONT", "Font", PageDocument::Page, CheckFont},
+    {"PARA", "Para", PageDocument::Page, CheckPara},
 
     // Bookmarks, links and image maps
-    {"ANCHOR", "Anchor", PageDocument::Page, nullptr},
-    {"LINK", "Link", PageDocument::Page, nullptr},
-    {"MAPAREA", "MapArea", PageDocument::Page, nullptr},
+    {"ANCHOR", "Anchor", PageDocument::Page, CheckAnchor},
+    {"LINK", "Link", PageDocument::Page, CheckLink},
+    {"MAPAREA", "MapArea", PageDocument::Page, CheckMapArea},
 
     // Pictures and tables (checks/image, checks/table)
     {"IMAGE", "Image", PageDocument::Page, CheckImage},

@@ -1,6 +1,4 @@
 // The web-page rule keywords: one table from keyword to the document it reads and its branch.
-// Keywords whose branch this version does not have stay in the table without one: their rules
-// log that they cannot be graded yet and fail.
 #pragma once
 
 #include <span>
@@ -16,7 +14,7 @@ struct KeywordRow {
   std::string_view keyword;  // upper case, for the look-up
   std::string_view name;     // as the workbook writes it
   PageDocument document;
-  Branch branch;  // null: not graded by this version
+  Branch branch;
 };
 
 // Every keyword, in the evaluator's order.

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "grading/webmark/checks/element_values.h"
 #include "grading/webmark/markup.h"
 #include "grading/webmark/result_log.h"
 #include "platform/vb/strings.h"
@@ -14,14 +15,6 @@ namespace {
 
 using frontpage::Document;
 using frontpage::Element;
-
-// True when the element's property reads as text equal to `value`.
-base::Result<bool> PropertyEquals(const Element& element, std::string_view property,
-                                  std::string_view value) {
-  base::Result<std::string> text = element.Text(property);
-  if (!text) return text.error();
-  return vb::TextEquals(*text, value);
-}
 
 base::Result<bool> DocumentPropertyEquals(const Document& document, std::string_view property,
                                           std::string_view value) {
@@ -35,7 +28,7 @@ base::Result<const Element*> NamedElement(const Document& document, std::string_
                                           std::string_view name) {
   for (const Element* element : document.all()) {
     if (!element->Is(tag)) continue;
-    base::Result<bool> named = PropertyEquals(*element, "name", name);
+    base::Result<bool> named = TextPropertyEquals(*element, "name", name);
     if (!named) return named.error();
     if (*named) return element;
   }
@@ -89,7 +82,7 @@ base::Result<bool> CheckNamedFrame(RuleContext& context, std::string_view tag,
                         [&](std::string_view key, std::string_view value) -> base::Result<bool> {
                           for (std::string_view own : {"src", "scrolling"}) {
                             if (vb::TextEquals(key, own))
-                              return PropertyEquals(element, own, value);
+                              return TextPropertyEquals(element, own, value);
                           }
                           for (std::string_view attribute : written) {
                             if (vb::TextEquals(key, attribute))
@@ -132,7 +125,7 @@ base::Result<bool> CheckMeta(RuleContext& context) {
   if (property.empty()) return false;
   const Element* meta = nullptr;
   for (const Element* element : context.document.all().tags("meta")) {
-    base::Result<bool> found = PropertyEquals(*element, property, *sought);
+    base::Result<bool> found = TextPropertyEquals(*element, property, *sought);
     if (!found) return found.error();
     if (*found) {
       meta = element;
@@ -143,7 +136,8 @@ base::Result<bool> CheckMeta(RuleContext& context) {
   return WalkConditions(context.rule,
                         [&](std::string_view key, std::string_view value) -> base::Result<bool> {
                           for (std::string_view own : {"content", "charset"}) {
-                            if (vb::TextEquals(key, own)) return PropertyEquals(*meta, own, value);
+                            if (vb::TextEquals(key, own))
+                              return TextPropertyEquals(*meta, own, value);
                           }
                           return Refused(context, "Meta", key, "=", value);
                         });
@@ -159,7 +153,7 @@ base::Result<bool> CheckDoc(RuleContext& context) {
         if (vb::TextEquals(key, "background")) {
           const Element* body = context.document.body();
           if (!body) return base::Error::WithCode(91, "the document has no body");
-          return PropertyEquals(*body, "background", value);
+          return TextPropertyEquals(*body, "background", value);
         }
         if (vb::TextEquals(key, "BASETARGET")) {
           base::Result<std::string_view> name = Item(context.rule.ObjectDescription, 2);
@@ -167,7 +161,7 @@ base::Result<bool> CheckDoc(RuleContext& context) {
           base::Result<const Element*> base = NamedElement(context.document, "base", *name);
           if (!base) return base.error();
           if (!*base) return false;
-          return PropertyEquals(**base, "target", value);
+          return TextPropertyEquals(**base, "target", value);
         }
         return Refused(context, "Doc", key, "=", value);
       });
