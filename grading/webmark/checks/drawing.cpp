@@ -15,10 +15,6 @@ using frontpage::Element;
 
 constexpr std::string_view kDrawingTag = "xxxxescher";
 
-bool Contains(std::string_view text, std::string_view sought) {
-  return vb::InStrText(text, sought) != std::string::npos;
-}
-
 // "NULL" stands for an attribute that is empty or not written.
 bool EqualsOrNull(std::string_view actual, std::string_view value) {
   if (vb::TextEquals(value, "NULL")) return actual.empty();

@@ -103,7 +103,7 @@ base::Result<bool> CheckBGsound(RuleContext& context) {
         if (vb::TextEquals(key, "src")) {
           base::Result<std::string> src = sound.Text("src");
           if (!src) return src.error();
-          return vb::InStrText(*src, value) != std::string::npos;
+          return Contains(*src, value);
         }
         if (vb::TextEquals(key, "loop")) {
           base::Result<int32_t> expected = WholeNumber(value);

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "grading/webmark/checks/element_values.h"
 #include "grading/webmark/markup.h"
 #include "platform/vb/strings.h"
 #include "platform/vb/variant.h"
@@ -195,7 +196,7 @@ base::Result<bool> MapImageHolds(const frontpage::Document& document, const Elem
     if (!vb::TextEquals(*uses, useMap)) continue;
     base::Result<std::string> src = image->Text("src");
     if (!src) return src.error();
-    return vb::InStrText(*src, value) != std::string::npos;
+    return Contains(*src, value);
   }
   return false;
 }

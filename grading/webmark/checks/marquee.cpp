@@ -46,7 +46,7 @@ base::Result<bool> CheckMarquee(RuleContext& context) {
   if (!sought) return sought.error();
   const Element* marquee = nullptr;
   for (const Element* e : context.document.all().tags("marquee")) {
-    if (vb::InStrText(e->outerHTML(), *sought) != std::string::npos) {
+    if (Contains(e->outerHTML(), *sought)) {
       marquee = e;
       break;
     }
