@@ -5,6 +5,10 @@
 
 #include "grading/engine/keyword_index.h"
 #include "grading/webmark/checks/document.h"
+#include "grading/webmark/checks/drawing.h"
+#include "grading/webmark/checks/lines.h"
+#include "grading/webmark/checks/marked.h"
+#include "grading/webmark/checks/marquee.h"
 #include "platform/vb/strings.h"
 
 namespace webmark {
@@ -32,15 +36,16 @@ constexpr KeywordRow kKeywords[] = {
     {"TABLE", "Table", PageDocument::Page, nullptr},
     {"TABLECELL", "TableCell", PageDocument::Page, nullptr},
 
-    // Lines and background sound
-    {"HLINE", "HLine", PageDocument::Page, nullptr},
-    {"BGSOUND", "BGsound", PageDocument::Page, nullptr},
+    // Lines and background sound (checks/lines)
+    {"HLINE", "HLine", PageDocument::Page, CheckHLine},
+    {"BGSOUND", "BGsound", PageDocument::Page, CheckBGsound},
 
-    // Word art and text boxes (vector markup), embedded objects, marquees
-    {"ARTTEXT", "ArtText", PageDocument::Page, nullptr},
-    {"TEXTBOX", "TextBox", PageDocument::Page, nullptr},
-    {"OBJECT", "OBJECT", PageDocument::Page, nullptr},
-    {"MARQUEE", "Marquee", PageDocument::Page, nullptr},
+    // Word art and text boxes (checks/drawing), marked objects (checks/marked), marquees
+    // (checks/marquee)
+    {"ARTTEXT", "ArtText", PageDocument::Page, CheckArtText},
+    {"TEXTBOX", "TextBox", PageDocument::Page, CheckTextBox},
+    {"OBJECT", "OBJECT", PageDocument::Page, CheckObject},
+    {"MARQUEE", "Marquee", PageDocument::Page, CheckMarquee},
 };
 
 }  // namespace
