@@ -7,6 +7,8 @@
 #include "grading/webmark/checks/document.h"
 #include "grading/webmark/checks/drawing.h"
 #include "grading/webmark/checks/lines.h"
+#include "grading/webmark/checks/links.h"
+#include "grading/webmark/checks/map_area.h"
 #include "grading/webmark/checks/marked.h"
 #include "grading/webmark/checks/marquee.h"
 #include "platform/vb/strings.h"
@@ -27,9 +29,9 @@ constexpr KeywordRow kKeywords[] = {
     {"PARA", "Para", PageDocument::Page, nullptr},
 
     // Bookmarks, links and image maps
-    {"ANCHOR", "Anchor", PageDocument::Page, nullptr},
-    {"LINK", "Link", PageDocument::Page, nullptr},
-    {"MAPAREA", "MapArea", PageDocument::Page, nullptr},
+    {"ANCHOR", "Anchor", PageDocument::Page, CheckAnchor},
+    {"LINK", "Link", PageDocument::Page, CheckLink},
+    {"MAPAREA", "MapArea", PageDocument::Page, CheckMapArea},
 
     // Pictures and tables
     {"IMAGE", "Image", PageDocument::Page, nullptr},
