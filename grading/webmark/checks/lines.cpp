@@ -13,14 +13,23 @@ using frontpage::Element;
 using frontpage::ElementList;
 
 // The line whose nearest p or td above it (walking the document back, never past index 1) shows
-// exactly `text`; the first such line wins.
-const Element* LineBelowText(const frontpage::Document& document, const ElementList& lines,
-                             std::string_view text) {
+// exactly `text`; the first such line wins. One pass, so a page of many lines stays linear.
+const Element* LineBelowText(const frontpage::Document& document, std::string_view text) {
   const ElementList& all = document.all();
-  for (const Element* line : lines) {
-    int32_t i = line->sourceIndex() - 1;
-    while (i > 1 && !all.at(i)->Is("p") && !all.at(i)->Is("td")) --i;
-    if (i > 0 && vb::TextEquals(text, all.at(i)->innerText())) return line;
+  int32_t block = 1;    // where the walk back from the next line ends
+  int32_t tested = -1;  // the block whose text was last compared, and the outcome
+  bool matched = false;
+  for (int32_t i = 2; i < all.length(); ++i) {
+    const Element* e = all.at(i);
+    if (e->Is("hr")) {
+      if (block != tested) {
+        tested = block;
+        matched = vb::TextEquals(text, all.at(block)->innerText());
+      }
+      if (matched) return e;
+    } else if (e->Is("p") || e->Is("td")) {
+      block = i;
+    }
   }
   return nullptr;
 }
@@ -42,8 +51,7 @@ base::Result<const Element*> LocateLine(RuleContext& context) {
   const auto& od = context.rule.ObjectDescription;
   base::Result<std::string_view> where = Item(od, 2);
   if (!where) return where.error();
-  const ElementList lines = context.document.all().tags("hr");
-  if (!IsPercentForm(*where)) return LineBelowText(context.document, lines, *where);
+  if (!IsPercentForm(*where)) return LineBelowText(context.document, *where);
 
   const bool after = vb::TextEquals(*where, "%AFTEROBJ%");
   if (!after && !vb::TextEquals(*where, "%BEFOREOBJ%")) {
@@ -54,7 +62,7 @@ base::Result<const Element*> LocateLine(RuleContext& context) {
   if (!name) return name.error();
   const Mark* mark = MarkNamed(context.state, *name);
   if (!mark) return nullptr;
-  for (const Element* line : lines) {
+  for (const Element* line : context.document.all().tags("hr")) {
     if (after ? line->sourceIndex() > mark->sourceIndex : line->sourceIndex() < mark->sourceIndex)
       return line;
   }

@@ -312,6 +312,28 @@ TEST(ObjectKeywords, Marquee) {
   });
 }
 
+// The editor's own vector markup in the committed page: shape types, fallback pictures.
+TEST(ObjectKeywords, DrawingsOfTheEditorsPage) {
+  struct Case {
+    List object;
+    List conditions;
+    bool passed;
+  } cases[] = {
+      {{"ArtText", "设计"}, {"fontfamily", "隶书", "SHAPEFILLCOLOR", "#ff0000"}, true},
+      {{"ArtText", "设计"}, {"SHAPESTYLEHAVE", "height:51pt", "SHADOWCOLOR", "NULL"}, true},
+      {{"TextBox", "文本框"}, {"width", "120pt", "HAVETEXT", "color:#0000FF"}, true},
+      {{"TextBox", "_x0000_s1026"}, {"ISTEXT", "文本框里的字"}, true},
+      {{"TextBox", "文本框"}, {"fontsize", "12pt"}, false},  // no font element in the box
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.object[1] + " " + c.conditions[0]);
+    WebState state;
+    ASSERT_TRUE(testing::OpenTestPage(state, "vml.htm"));
+    state.Rules.push_back(RuleRecord{c.object, c.conditions, 1, 5, "d"});
+    EXPECT_EQ(EvaluateRule(state, 1), c.passed);
+  }
+}
+
 // Marks are set as rules run: a rule that reads a mark before it is set does not find it.
 TEST(ObjectKeywords, MarksSetByEarlierRules) {
   WebState state;
