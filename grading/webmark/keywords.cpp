@@ -11,6 +11,7 @@
 #include "grading/webmark/checks/map_area.h"
 #include "grading/webmark/checks/marked.h"
 #include "grading/webmark/checks/marquee.h"
+#include "grading/webmark/checks/text.h"
 #include "platform/vb/strings.h"
 
 namespace webmark {
@@ -25,8 +26,8 @@ constexpr KeywordRow kKeywords[] = {
     {"DOC", "Doc", PageDocument::Page, CheckDoc},
 
     // Text and paragraphs
-    {"FONT", "Font", PageDocument::Page, nullptr},
-    {"PARA", "Para", PageDocument::Page, nullptr},
+    {"FONT", "Font", PageDocument::Page, CheckFont},
+    {"PARA", "Para", PageDocument::Page, CheckPara},
 
     // Bookmarks, links and image maps
     {"ANCHOR", "Anchor", PageDocument::Page, CheckAnchor},

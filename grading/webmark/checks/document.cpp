@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "grading/webmark/checks/element_text.h"
 #include "grading/webmark/markup.h"
 #include "grading/webmark/result_log.h"
 #include "platform/vb/strings.h"
@@ -14,14 +15,6 @@ namespace {
 
 using frontpage::Document;
 using frontpage::Element;
-
-// True when the element's property reads as text equal to `value`.
-base::Result<bool> PropertyEquals(const Element& element, std::string_view property,
-                                  std::string_view value) {
-  base::Result<std::string> text = element.Text(property);
-  if (!text) return text.error();
-  return vb::TextEquals(*text, value);
-}
 
 base::Result<bool> DocumentPropertyEquals(const Document& document, std::string_view property,
                                           std::string_view value) {

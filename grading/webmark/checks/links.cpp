@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "grading/webmark/checks/element_text.h"
 #include "grading/webmark/checks/map_area.h"
 #include "grading/webmark/markup.h"
 #include "platform/vb/strings.h"
@@ -13,10 +14,6 @@ namespace webmark {
 namespace {
 
 using frontpage::Element;
-
-bool Contains(std::string_view text, std::string_view sought) {
-  return vb::InStrText(text, sought) != std::string_view::npos;
-}
 
 // The 1-based position of the last occurrence of `sought` in `text`, 0 when absent.
 size_t InStrRevText(std::string_view text, std::string_view sought) {
@@ -59,7 +56,7 @@ size_t FirstCharsLength(std::string_view text, size_t count) {
 base::Result<bool> SrcContains(const Element& image, std::string_view value) {
   base::Result<std::string> src = image.Text("src");
   if (!src) return src.error();
-  return Contains(*src, value);
+  return ContainsText(*src, value);
 }
 
 // The image at or before (step -1) or at or after (step 1) the bookmark in document order.
@@ -152,7 +149,7 @@ base::Result<bool> MapImageContains(const frontpage::Document& document, const E
   for (const Element* image : document.images()) {
     base::Result<std::string> uses = image->Text("useMap");
     if (!uses) return uses.error();
-    if (Contains(*uses, name)) return SrcContains(*image, value);
+    if (ContainsText(*uses, name)) return SrcContains(*image, value);
   }
   return false;
 }
@@ -202,21 +199,25 @@ base::Result<bool> CheckAnchor(RuleContext& context) {
   if (!found) return found.error();
   if (!*found) return false;
   const Element& bookmark = **found;
-  return WalkConditions(
-      context.rule, [&](std::string_view key, std::string_view value) -> base::Result<bool> {
-        if (vb::TextEquals(key, "LEADERIMAGE"))
-          return NearImageHolds(context.document, bookmark, -1, value);
-        if (vb::TextEquals(key, "FOLLOWIMAGE"))
-          return NearImageHolds(context.document, bookmark, 1, value);
-        if (vb::TextEquals(key, "INIMAGE")) {
-          const std::string_view inner = bookmark.innerHTML();
-          return Contains(inner, "<img") && Contains(inner, "src=\"" + std::string(value) + "\"");
-        }
-        if (vb::TextEquals(key, "LEADERTEXT")) return NearTextHolds(bookmark, true, value);
-        if (vb::TextEquals(key, "FOLLOWTEXT")) return NearTextHolds(bookmark, false, value);
-        if (vb::TextEquals(key, "INTEXT")) return vb::TextEquals(bookmark.innerText(), value);
-        return GeneralCheck(context.state, bookmark, key, value);
-      });
+  return WalkConditions(context.rule,
+                        [&](std::string_view key, std::string_view value) -> base::Result<bool> {
+                          if (vb::TextEquals(key, "LEADERIMAGE"))
+                            return NearImageHolds(context.document, bookmark, -1, value);
+                          if (vb::TextEquals(key, "FOLLOWIMAGE"))
+                            return NearImageHolds(context.document, bookmark, 1, value);
+                          if (vb::TextEquals(key, "INIMAGE")) {
+                            const std::string_view inner = bookmark.innerHTML();
+                            return ContainsText(inner, "<img") &&
+                                   ContainsText(inner, "src=\"" + std::string(value) + "\"");
+                          }
+                          if (vb::TextEquals(key, "LEADERTEXT"))
+                            return NearTextHolds(bookmark, true, value);
+                          if (vb::TextEquals(key, "FOLLOWTEXT"))
+                            return NearTextHolds(bookmark, false, value);
+                          if (vb::TextEquals(key, "INTEXT"))
+                            return vb::TextEquals(bookmark.innerText(), value);
+                          return GeneralCheck(context.state, bookmark, key, value);
+                        });
 }
 
 base::Result<bool> CheckLink(RuleContext& context) {

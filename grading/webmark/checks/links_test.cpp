@@ -37,11 +37,13 @@ struct Case {
   bool passed;
 };
 
-void ExpectCases(std::span<const Case> cases) {
+// The cases over kLinksPage, or over the committed page `page`.
+void ExpectCases(std::span<const Case> cases, const char* page = nullptr) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     WebState state;
-    ASSERT_TRUE(testing::OpenPageBytes(state, kLinksPage));
+    ASSERT_TRUE(page ? testing::OpenTestPage(state, page)
+                     : testing::OpenPageBytes(state, kLinksPage));
     state.Rules.push_back(RuleRecord{c.object, c.conditions, 2, 5, "d"});
     EXPECT_EQ(EvaluateRule(state, 1), c.passed);
   }
@@ -165,6 +167,22 @@ TEST(MapAreaKeyword, RulesOverAPage) {
       {"unknown comparison", {"MapArea", "circle"}, {"AreaLeft", "50"}, false},
   };
   ExpectCases(cases);
+}
+
+TEST(LinkKeywords, UnclosedAndMisnestedMarkup) {
+  const Case cases[] = {
+      {"leader text in an unclosed paragraph",
+       {"Anchor", "m1"},
+       {"LEADERTEXT", "前面的文字"},
+       true},
+      {"follow text stops at the paragraph", {"Anchor", "m1"}, {"FOLLOWTEXT", "后面的字"}, true},
+      {"follow image of the next paragraph", {"Anchor", "m2"}, {"FOLLOWIMAGE", "c.gif"}, true},
+      {"link text across crossed tags", {"Link", "b.htm"}, {"INTEXT", "粗体链接"}, true},
+      {"link picture after crossed tags", {"Link", "b.htm"}, {"INIMAGE", "x.gif"}, true},
+      {"map image", {"Link", "r.htm"}, {"IMAGESRC", "images/map.gif"}, true},
+      {"area centre", {"MapArea", "RECT"}, {"AreaCenterX", "=60", "IMAGESRC", "map.gif"}, true},
+  };
+  ExpectCases(cases, "links.htm");
 }
 
 TEST(AreaCoordinates, SplitAndRead) {

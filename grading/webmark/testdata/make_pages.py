@@ -111,7 +111,30 @@ PAGES["utf8.htm"] = ("utf-8", """<!DOCTYPE html>
 """)
 
 
+def add_link_pages():
+    """Bookmarks, hyperlinks and an image map in the editor's upper-case style, some unclosed."""
+    PAGES["links.htm"] = ("gbk", """<HTML>
+<HEAD>
+<META HTTP-EQUIV="Content-Type" CONTENT="text/html; charset=gb2312">
+<TITLE>链接</TITLE>
+</HEAD>
+<BODY>
+<P><IMG SRC="images/a.gif">前面的<B>文字</B><A NAME="m1">书签</A>后面的字<IMG SRC="images/b.gif">
+<P><A NAME="m2"><IMG SRC="images/c.gif">图</A>
+<P><A HREF="b.htm" TARGET="_blank"><FONT SIZE="4"><B>粗体链接</FONT></B><IMG SRC="x.gif"></A></P>
+<MAP NAME="FPMap0">
+<AREA SHAPE="rect" COORDS="50,45,71,46" HREF="r.htm">
+<AREA SHAPE="circle" COORDS="100,100,50" HREF="c.htm">
+<AREA SHAPE="polygon" COORDS="0,0,10,0,11,11" HREF="p.htm">
+</MAP>
+<IMG SRC="images/map.gif" USEMAP="#FPMap0" WIDTH="200" HEIGHT="150">
+</BODY>
+</HTML>
+""")
+
+
 def main():
+    add_link_pages()
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     for name, (encoding, text) in PAGES.items():
         with open(os.path.join(folder, name), "wb") as page:
