@@ -6,11 +6,13 @@
 #include "grading/engine/keyword_index.h"
 #include "grading/webmark/checks/document.h"
 #include "grading/webmark/checks/drawing.h"
+#include "grading/webmark/checks/image.h"
 #include "grading/webmark/checks/lines.h"
 #include "grading/webmark/checks/links.h"
 #include "grading/webmark/checks/map_area.h"
 #include "grading/webmark/checks/marked.h"
 #include "grading/webmark/checks/marquee.h"
+#include "grading/webmark/checks/table.h"
 #include "grading/webmark/checks/text.h"
 #include "platform/vb/strings.h"
 
@@ -34,10 +36,10 @@ constexpr KeywordRow kKeywords[] = {
     {"LINK", "Link", PageDocument::Page, CheckLink},
     {"MAPAREA", "MapArea", PageDocument::Page, CheckMapArea},
 
-    // Pictures and tables
-    {"IMAGE", "Image", PageDocument::Page, nullptr},
-    {"TABLE", "Table", PageDocument::Page, nullptr},
-    {"TABLECELL", "TableCell", PageDocument::Page, nullptr},
+    // Pictures and tables (checks/image, checks/table)
+    {"IMAGE", "Image", PageDocument::Page, CheckImage},
+    {"TABLE", "Table", PageDocument::Page, CheckTable},
+    {"TABLECELL", "TableCell", PageDocument::Page, CheckTableCell},
 
     // Lines and background sound (checks/lines)
     {"HLINE", "HLine", PageDocument::Page, CheckHLine},
