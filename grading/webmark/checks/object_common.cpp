@@ -20,13 +20,6 @@ base::Result<int32_t> WholeNumber(std::string_view value) {
   return vb::CLng(vb::Variant::String(std::string(value)));
 }
 
-base::Result<bool> TextPropertyEquals(const frontpage::Element& element, std::string_view property,
-                                      std::string_view value) {
-  base::Result<std::string> text = element.Text(property);
-  if (!text) return text.error();
-  return vb::TextEquals(*text, value);
-}
-
 bool TableFollows(const frontpage::Document& document, const frontpage::Element& element,
                   std::string_view id) {
   const frontpage::ElementList& all = document.all();

@@ -17,7 +17,8 @@ bool AnswerError(RuleContext& context, std::string_view keyword, std::string_vie
 // 32 bits ("3", "3.0"); anything else is a type-mismatch error, never 0.
 base::Result<int32_t> WholeNumber(std::string_view value);
 
-// The property read as text equals `value` (case and width aside).
+// The property read as text equals `value` (case and width aside); defined once with the
+// picture and table values (element_values.cpp).
 base::Result<bool> TextPropertyEquals(const frontpage::Element& element, std::string_view property,
                                       std::string_view value);
 
