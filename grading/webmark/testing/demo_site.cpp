@@ -37,10 +37,11 @@ base::Status WriteFile(const fs::path& file, std::string_view bytes) {
   return base::Ok();
 }
 
-// The school's logo, 120 x 80: a blue field with a yellow band, as a GIF whose picture codes are
-// all literals of eight bits (a clear code every 100 pixels keeps the code width at eight).
+// The school's logo, 180 x 120 (the page shows it at 120 x 80): a blue field with a yellow band, as
+// a GIF whose picture codes are all literals of eight bits (a clear code every 100 pixels keeps the
+// code width at eight).
 std::string LogoGif() {
-  constexpr int kWidth = 120, kHeight = 80;
+  constexpr int kWidth = 180, kHeight = 120;
   std::string gif = "GIF89a";
   auto word = [&gif](int value) {
     gif += static_cast<char>(value & 0xFF);
@@ -68,7 +69,7 @@ std::string LogoGif() {
   for (int i = 0; i < kWidth * kHeight; ++i) {
     if (i % 100 == 0) codes += static_cast<char>(0x80);
     const int row = i / kWidth;
-    codes += static_cast<char>(row >= 30 && row < 50 ? 1 : 0);
+    codes += static_cast<char>(row >= 45 && row < 75 ? 1 : 0);
   }
   codes += static_cast<char>(0x81);
   for (size_t at = 0; at < codes.size(); at += 255) {
