@@ -386,6 +386,8 @@ TEST_F(DeskDemo, TheWebPageTaskIsGradedFromTheSiteInFropkt) {
   int full = 0;
   for (const demo::SiteStepRule& rule : demo::SiteStepRules()) full += rule.points;
   EXPECT_EQ(full, demo::kSiteFullMarks);
+  // Every keyword the task uses is graded: the solved site scores full marks.
+  EXPECT_EQ(GradedSitePoints(demo::kAllSiteSteps), demo::kSiteFullMarks);
 
   using Writer = std::function<base::Status(const fs::path&)>;
   struct Case {
