@@ -10,7 +10,11 @@
 //   demo_workbooks ppt-start OUT.pptx      the presentation task's starting presentation
 //   demo_workbooks ppt-answer OUT.xls      its answer workbook (into Data\Answer)
 //   demo_workbooks ppt-solved OUT.pptx     the task done
-//   demo_workbooks ppt-partly OUT.pptx     the task done with five mistakes
+//   demo_workbooks ppt-partly OUT.pptx     the task done with three mistakes
+//   demo_workbooks web-start FOLDER        the web-page task's starting site (paper archive)
+//   demo_workbooks web-answer OUT.xls      its answer workbook (into Data\Answer)
+//   demo_workbooks web-solved FOLDER       the site done
+//   demo_workbooks web-partly FOLDER       the site done with three mistakes
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
@@ -18,6 +22,7 @@
 #include "grading/docmark/testing/demo_document.h"
 #include "grading/sheetmark/testing/demo_spreadsheet.h"
 #include "grading/slidemark/testing/demo_presentation.h"
+#include "grading/webmark/testing/demo_site.h"
 
 namespace {
 
@@ -40,6 +45,10 @@ const Kind kKinds[] = {
     {"ppt-answer", demo::WritePptAnswer},
     {"ppt-solved", [](const std::filesystem::path& f) { return demo::WriteSolvedPresentation(f); }},
     {"ppt-partly", demo::WritePartlyWrongPresentation},
+    {"web-start", demo::WriteStartingSite},
+    {"web-answer", demo::WriteSiteAnswer},
+    {"web-solved", [](const std::filesystem::path& f) { return demo::WriteSolvedSite(f); }},
+    {"web-partly", demo::WritePartlyWrongSite},
 };
 
 }  // namespace
@@ -48,7 +57,8 @@ int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr,
                  "usage: demo_workbooks start|answer|solved|word-start|word-answer|word-solved|"
-                 "word-partly|ppt-start|ppt-answer|ppt-solved|ppt-partly FILE\n");
+                 "word-partly|ppt-start|ppt-answer|ppt-solved|ppt-partly|web-start|web-answer|"
+                 "web-solved|web-partly FILE\n");
     return 1;
   }
   base::Status written = base::Error::Of("unknown kind \"", argv[1], "\"");

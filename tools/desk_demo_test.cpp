@@ -3,9 +3,12 @@
 // from a paper's archive and worked on, and the desktop control created by class id through the
 // client's PingWin with the paper's answer workbook from [Paper].AnsFile; then the grading
 // dialog's whole run for a candidate of the demo's own exam database. The network task's database,
-// from its paper's archive, is filled the way the browser fills it and graded by the dialog.
+// from its paper's archive, is filled the way the browser fills it and graded by the dialog; the
+// web-page task's site, from its archive, is worked on and graded by the dialog through
+// webmark.ocx.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +29,8 @@
 #include "grading/docmark/testing/demo_document.h"
 #include "grading/sheetmark/testing/demo_spreadsheet.h"
 #include "grading/slidemark/testing/demo_presentation.h"
+#include "grading/webmark/keywords.h"
+#include "grading/webmark/testing/demo_site.h"
 #include "netdb/action_log.h"
 #include "netdb/testing/browser_steps.h"
 #include "platform/com/class_registry.h"
@@ -358,6 +363,67 @@ TEST_F(DeskDemo, TheNetworkTaskIsGradedFromTheDatabaseTheBrowserFilled) {
     const DialogRun run = GradeInDialog(code);
     EXPECT_EQ(run.result, 1);
     EXPECT_EQ(DecodeText(run.encodedScore, code), "5-" + std::to_string(c.score));
+  }
+}
+
+// The points the web-page task's rules give for the steps `steps`, counting only the steps whose
+// keyword this version of the control grades: a keyword still without its check fails its rule
+// on the solved site too.
+int GradedSitePoints(unsigned steps) {
+  int points = 0;
+  for (const demo::SiteStepRule& rule : demo::SiteStepRules()) {
+    const webmark::KeywordRow* row = webmark::FindKeyword(rule.keyword);
+    EXPECT_NE(row, nullptr) << rule.keyword;
+    if ((steps & rule.step) && row && row->branch) points += rule.points;
+  }
+  return points;
+}
+
+TEST_F(DeskDemo, TheWebPageTaskIsGradedFromTheSiteInFropkt) {
+  const std::string code = "26001010103";
+  win::testing::ScopedEnv program("KIRV_PROGRAM_FOLDER", Install().string());
+  win::testing::ScopedEnv driveD("KIRV_DRIVE_D", (Install() / "drive_d").string());
+  int full = 0;
+  for (const demo::SiteStepRule& rule : demo::SiteStepRules()) full += rule.points;
+  EXPECT_EQ(full, demo::kSiteFullMarks);
+  // Every keyword the task uses is graded: the solved site scores full marks.
+  EXPECT_EQ(GradedSitePoints(demo::kAllSiteSteps), demo::kSiteFullMarks);
+
+  using Writer = std::function<base::Status(const fs::path&)>;
+  struct Case {
+    std::string name;
+    Writer work;  // empty: the site as the archive brings it
+    unsigned right;
+  };
+  std::vector<Case> cases = {
+      {"untouched", {}, 0},
+      {"solved", [](const fs::path& f) { return demo::WriteSolvedSite(f); }, demo::kAllSiteSteps},
+      {"partly wrong", demo::WritePartlyWrongSite, demo::kPartlyRightSteps},
+  };
+  for (const demo::SiteStepRule& rule : demo::SiteStepRules()) {
+    const unsigned done = demo::kAllSiteSteps & ~rule.step;
+    cases.push_back(
+        {"all but step " + std::to_string(std::countr_zero(static_cast<unsigned>(rule.step)) + 1),
+         [done](const fs::path& f) { return demo::WriteSolvedSite(f, done); }, done});
+  }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    {
+      CAdoConnection db;
+      OpenExamDatabase(db);
+      ASSERT_NE(
+          db.Execute("update [Stu] set Papers='6-601', State=1 where examcode='" + code + "'"),
+          nullptr);
+    }
+    EXPECT_EQ(AnswerName(601), demo::kSiteAnswer);
+    const fs::path candidate = Unpack("web1.7z", code);
+    ASSERT_TRUE(fs::is_regular_file(candidate / "Fropkt/index.htm"));
+    ASSERT_TRUE(fs::is_regular_file(candidate / "Fropkt/images/logo.gif"));
+    if (c.work) ASSERT_TRUE(c.work(candidate / "Fropkt"));
+
+    const DialogRun run = GradeInDialog(code);
+    EXPECT_EQ(run.result, 1);
+    EXPECT_EQ(DecodeText(run.encodedScore, code), "6-" + std::to_string(GradedSitePoints(c.right)));
   }
 }
 

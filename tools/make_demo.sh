@@ -8,7 +8,7 @@
 #
 # BUILD_DIR is a configured and built tree (it must hold tools/demo_assets, tools/text_book,
 # tools/demo_workbooks and the grading controls deskmark.ocx, dirmark.ocx, docmark.ocx,
-# sheetmark.ocx and slidemark.ocx, which go into Ocx with any other control it has built); INSTALL_DIR defaults to
+# sheetmark.ocx, slidemark.ocx, webmark.ocx and hopmark.ocx, which go into Ocx with any other control it has built); INSTALL_DIR defaults to
 # BUILD_DIR/demo-install and is replaced. The drive folder is INSTALL_DIR/drive_d; run the
 # client with KIRV_DRIVE_D pointing there (scripts/run-demo.sh does).
 set -euo pipefail
@@ -29,7 +29,7 @@ demo=$src/demo
 [ -f "$schema" ] || { echo "make_demo: $schema is missing" >&2; exit 1; }
 [ -f "$net_schema" ] || { echo "make_demo: $net_schema is missing" >&2; exit 1; }
 # The grading controls: the exam grades nothing without them.
-for control in deskmark dirmark docmark sheetmark slidemark hopmark; do
+for control in deskmark dirmark docmark sheetmark slidemark webmark hopmark; do
   [ -f "$build/grading/$control/$control.ocx" ] || {
     echo "make_demo: $build/grading/$control/$control.ocx is missing; build the target demo_installation" >&2
     exit 1
@@ -73,6 +73,7 @@ cp "$demo/sel/Sel.ans" "$out/Data/Answer/Sel.ans"
 "$workbooks" answer "$out/Data/Answer/excel1.xls"
 "$workbooks" word-answer "$out/Data/Answer/word1.xls"
 "$workbooks" ppt-answer "$out/Data/Answer/ppt1.xls"
+"$workbooks" web-answer "$out/Data/Answer/web1.xls"
 
 # Answer workbooks: each demo/answer/NAME.tsv becomes Data/Answer/NAME.xlsx.
 for f in "$demo"/answer/*.tsv; do
@@ -95,6 +96,8 @@ mkdir -p "$stage/word1/wordkt"
 # The presentation task's starting presentation, in the folder the client hands its control.
 mkdir -p "$stage/ppt1/pptkt"
 "$workbooks" ppt-start "$stage/ppt1/pptkt/history.pptx"
+# The web-page task's starting site, in the folder the client hands the web-page control.
+"$workbooks" web-start "$stage/web1/Fropkt"
 # The network task's database: the schema and the paper's expected rows, in the folder the
 # browser records into.
 for f in "$demo"/netdb/*.sql; do

@@ -37,10 +37,12 @@ TEST_F(DemoInstallation, Layout) {
                         "Data/Paper/excel1.rtf",
                         "Data/Paper/word1.rtf",
                         "Data/Paper/ppt1.rtf",
+                        "Data/Paper/web1.rtf",
                         "Data/Answer/Sel.ans",
                         "Data/Answer/excel1.xls",
                         "Data/Answer/word1.xls",
                         "Data/Answer/ppt1.xls",
+                        "Data/Answer/web1.xls",
                         "Data/Attach/win1.7z",
                         "Data/Attach/win2.7z",
                         "Data/Attach/excel1.7z",
@@ -49,6 +51,7 @@ TEST_F(DemoInstallation, Layout) {
                         "net.ini",
                         "Site/www.kirv.cn/index.htm",
                         "Site/emailjs/content.js",
+                        "Data/Attach/web1.7z",
                         "Skins/Login.jpg",
                         "Skins/Timer.jpg",
                         "Skins/ScoreOK.jpg",
@@ -81,7 +84,8 @@ TEST_F(DemoInstallation, Layout) {
 }
 
 TEST_F(DemoInstallation, ArchivesOpenWithThePaperPasswordOnly) {
-  for (const char* name : {"win1.7z", "win2.7z", "excel1.7z", "word1.7z", "ppt1.7z", "net1.7z"}) {
+  for (const char* name :
+       {"win1.7z", "win2.7z", "excel1.7z", "word1.7z", "ppt1.7z", "net1.7z", "web1.7z"}) {
     std::string archive = (Install() / "Data/Attach" / name).string();
     std::string good = "7za t -pRW5827 '" + archive + "' >/dev/null 2>&1";
     std::string bad = "7za t -pwrong '" + archive + "' >/dev/null 2>&1";
@@ -119,7 +123,7 @@ TEST_F(DemoInstallation, DatabaseRowsAndSettings) {
     EXPECT_TRUE(fs::exists(Install() / "Data/Paper" / paper)) << paper;
   }
   ASSERT_TRUE(rs.Open("select * from [Module] where Enabled order by ModuleID"));
-  EXPECT_EQ(rs.GetRecordCount(), 6);
+  EXPECT_EQ(rs.GetRecordCount(), 7);
   ASSERT_TRUE(rs.Open("select * from [Stu] where State=0"));
   EXPECT_EQ(rs.GetRecordCount(), 3);
   db.Close();
@@ -150,7 +154,7 @@ TEST(MakeDemo, StopsOnAMissingOrUncopiableControl) {
       {"deskmark", "", "deskmark.ocx is missing"},   {"dirmark", "", "dirmark.ocx is missing"},
       {"docmark", "", "docmark.ocx is missing"},     {"sheetmark", "", "sheetmark.ocx is missing"},
       {"slidemark", "", "slidemark.ocx is missing"}, {"hopmark", "", "hopmark.ocx is missing"},
-      {"", "dirmark/broken.ocx", "cannot copy"},
+      {"webmark", "", "webmark.ocx is missing"},     {"", "dirmark/broken.ocx", "cannot copy"},
   };
   for (const Case& c : cases) {
     const fs::path root = win::testing::MakeTempFolder("partial_");
@@ -159,7 +163,7 @@ TEST(MakeDemo, StopsOnAMissingOrUncopiableControl) {
     for (const char* tool : {"demo_assets", "text_book", "demo_workbooks"})
       fs::create_symlink(built / "tools" / tool, tree / "tools" / tool);
     for (const std::string control :
-         {"deskmark", "dirmark", "docmark", "sheetmark", "slidemark", "hopmark"}) {
+         {"deskmark", "dirmark", "docmark", "sheetmark", "slidemark", "webmark", "hopmark"}) {
       if (control == c.missing) continue;
       fs::create_directories(tree / "grading" / control);
       fs::create_symlink(built / "grading" / control / (control + ".ocx"),

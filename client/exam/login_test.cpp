@@ -608,13 +608,13 @@ struct DemoDatabase : ::testing::Test {
 
 TEST_F(DemoDatabase, StatementsReadTheDemoRows) {
   EXPECT_EQ(store.ReadConst().value(), (ConstRow{10, "D:\\KirvExam"}));
-  EXPECT_EQ(store.EnabledModules().value(), (std::vector<int>{0, 1, 2, 3, 4}));
+  EXPECT_EQ(store.EnabledModules().value(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
   auto papers = store.PapersOfModule(1).value();
   ASSERT_EQ(papers.size(), 2u);
   EXPECT_EQ(papers[0].attFile, "win1.7z");
   EXPECT_EQ(papers[0].timeLimit, 30);
-  EXPECT_EQ(store.GroupModules(1).value(), "0-1|1-101|2-201|3-301|4-401");
-  EXPECT_EQ(store.GroupModules(2).value(), "0-1|1-102|2-201|3-301|4-401");
+  EXPECT_EQ(store.GroupModules(1).value(), "0-1|1-101|2-201|3-301|4-401|5-501|6-601");
+  EXPECT_EQ(store.GroupModules(2).value(), "0-1|1-102|2-201|3-301|4-401|5-501|6-601");
   EXPECT_FALSE(store.GroupModules(99).value());
   EXPECT_FALSE(store.FindStarted("26001010101").value());
   auto absent = store.FindStarted("26001010104").value();

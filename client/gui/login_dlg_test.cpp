@@ -111,7 +111,7 @@ TEST(CLoginDlg, ManualChoicesFromTheDatabase) {
   CLoginDlg dlg(store, host, "E:\\kirv\\", "Manual", false, {});
   QList<QComboBox*> boxes = dlg.findChildren<QComboBox*>();
   ASSERT_EQ(boxes.size(), 3);       // modules, papers, groups
-  EXPECT_EQ(boxes[0]->count(), 5);  // the enabled modules
+  EXPECT_EQ(boxes[0]->count(), 7);  // the enabled modules
   EXPECT_EQ(boxes[1]->count(), 1);  // the papers of the first one
   boxes[0]->setCurrentIndex(1);
   EXPECT_EQ(boxes[1]->count(), 2);
@@ -130,8 +130,8 @@ TEST(CLoginDlg, ManualChoicesFromTheDatabase) {
   dlg.OnLogin();
   ASSERT_TRUE(dlg.Outcome());
   EXPECT_EQ(dlg.Outcome()->papers.substr(0, 2), "0-");
-  EXPECT_EQ(dlg.Outcome()->papers.substr(dlg.Outcome()->papers.size() - 24),
-            "|1-101|2-201|3-301|4-401");
+  EXPECT_EQ(dlg.Outcome()->papers.substr(dlg.Outcome()->papers.size() - 36),
+            "|1-101|2-201|3-301|4-401|5-501|6-601");
   EXPECT_EQ(dlg.Outcome()->examSeconds, 6000);
   store.Close();
 }

@@ -56,6 +56,10 @@ TEST(EvaluateRule, TheFrameLogsOneLineForIdsBelowAHundred) {
        false,
        "(8)错误！对象描述有错，关键字：Picturea\r\n(8)错误！得分：0，本小题满分：2 -- p\r\n"},
       {"no keyword at all", {{}, {}, 2, 8, "p"}, false, "(8)错误！得分：0，本小题满分：2 -- p\r\n"},
+      {"an element keyword whose element the page lacks",
+       {{"Marquee", "x"}, {"size", "3"}, 2, 9, "f"},
+       false,
+       "(9)错误！得分：0，本小题满分：2 -- f\r\n"},
   };
   for (Case& c : cases) {
     SCOPED_TRACE(c.name);
