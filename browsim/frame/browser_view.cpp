@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPageSetupDialog>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -236,8 +237,21 @@ void CbrowsimView::SaveAs() {
   if (!name.isEmpty()) page_->save(name, QWebEngineDownloadRequest::SingleHtmlSaveFormat);
 }
 
+std::unique_ptr<QPrinter> CbrowsimView::NewPrinter() const {
+  auto printer = std::make_unique<QPrinter>();
+  if (pageLayout_) printer->setPageLayout(*pageLayout_);
+  return printer;
+}
+
+void CbrowsimView::PageSetup() {
+  const std::unique_ptr<QPrinter> printer = NewPrinter();
+  QPageSetupDialog dialog(printer.get(), this);
+  dialog.setWindowTitle("页面设置");
+  if (dialog.exec() == QDialog::Accepted) pageLayout_ = printer->pageLayout();
+}
+
 void CbrowsimView::PrintPage() {
-  auto printer = std::make_shared<QPrinter>();
+  std::shared_ptr<QPrinter> printer = NewPrinter();
   QPrintDialog dialog(printer.get(), this);
   if (dialog.exec() != QDialog::Accepted) return;
   print(printer.get());
@@ -247,8 +261,8 @@ void CbrowsimView::PrintPage() {
 }
 
 void CbrowsimView::PrintPreview() {
-  QPrinter printer;
-  QPrintPreviewDialog preview(&printer, this);
+  const std::unique_ptr<QPrinter> printer = NewPrinter();
+  QPrintPreviewDialog preview(printer.get(), this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
     QEventLoop loop;
     connect(this, &QWebEngineView::printFinished, &loop, &QEventLoop::quit);

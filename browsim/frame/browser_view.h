@@ -5,12 +5,16 @@
 // are registered before the application object exists (RegisterPseudoSchemes).
 #pragma once
 
+#include <QPageLayout>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <memory>
+#include <optional>
 #include <string>
 
 class CMainFrame;
+class QPrinter;
 class QWebEngineProfile;
 
 // Registers "email" and "search" with Qt WebEngine; call before the QApplication is made.
@@ -53,8 +57,12 @@ class CbrowsimView : public QWebEngineView {
   void Navigate(const std::string& address);
   // Saves the current page through a save dialog (browser command "save as").
   void SaveAs();
+  // Page setup through Qt's dialog; the layout chosen is kept for print and print preview.
+  void PageSetup();
   void PrintPage();
   void PrintPreview();
+  // A printer laid out as page setup last chose (the printer's defaults before that).
+  std::unique_ptr<QPrinter> NewPrinter() const;
   // The page's source in a text window.
   void ViewSource();
 
@@ -63,4 +71,5 @@ class CbrowsimView : public QWebEngineView {
 
   CMainFrame& frame_;
   CbrowsimPage* page_ = nullptr;
+  std::optional<QPageLayout> pageLayout_;
 };

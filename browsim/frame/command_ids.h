@@ -42,5 +42,7 @@ inline constexpr int kNetGrade = 1039;
 inline constexpr int kAbout = 57664;
 inline constexpr int kExit = 57665;
 inline constexpr int kNew = 57600;
+inline constexpr int kNextPane = 57680;
+inline constexpr int kPrevPane = 57681;
 
 }  // namespace browsim::cmd

@@ -22,13 +22,17 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "browsim/core/record_fields.h"
 #include "browsim/core/site_files.h"
 #include "browsim/favorites/favorites_store.h"
 #include "browsim/frame/browser_view.h"
 #include "browsim/frame/command_ids.h"
+#include "browsim/frame/find_dlg.h"
 #include "browsim/frame/net_grade_dlg.h"
+#include "browsim/frame/pane_focus.h"
+#include "browsim/frame/properties_dlg.h"
 #include "client/common/file_write.h"
 #include "netdb/action_log.h"
 #include "netdb/variant_convert.h"
@@ -224,6 +228,8 @@ void CMainFrame::CreateMenus() {
   AddCommand(nullptr, cmd::kNew, "新建")->setShortcut(QKeySequence("Ctrl+N"));
   AddCommand(nullptr, cmd::kNetGrade, "KIRV网络部分评分")
       ->setShortcut(QKeySequence("Ctrl+Alt+Shift+F12"));
+  AddCommand(nullptr, cmd::kNextPane, "下一窗格")->setShortcut(QKeySequence("F6"));
+  AddCommand(nullptr, cmd::kPrevPane, "上一窗格")->setShortcut(QKeySequence("Shift+F6"));
 }
 
 void CMainFrame::CreateToolBars() {
@@ -532,12 +538,23 @@ void CMainFrame::OnCommand(int id) {
       view_->SaveAs();
       break;
     case cmd::kPageSetup:
+      view_->PageSetup();
       break;
     case cmd::kPrintPreview:
       view_->PrintPreview();
       break;
-    case cmd::kProperties:
+    case cmd::kProperties: {
+      // The address the candidate sees is the last visit recorded (a copy's real address).
+      const QUrl url = page->url();
+      const auto& visits = history_.Addresses();
+      const size_t shown = static_cast<size_t>(history_.Selected());
+      const std::string address = shown < visits.size() ? visits[shown] : AddressOfUrl(url);
+      const std::filesystem::path local =
+          url.isLocalFile() ? std::filesystem::path(url.toLocalFile().toStdString()) : "";
+      CPropertiesDlg dialog(DescribePage(page->title().toStdString(), address, local), this);
+      dialog.exec();
       break;
+    }
     case cmd::kPrint:
       view_->PrintPage();
       break;
@@ -553,6 +570,15 @@ void CMainFrame::OnCommand(int id) {
     case cmd::kSelectAll:
       page->triggerAction(QWebEnginePage::SelectAll);
       break;
+    case cmd::kFind:
+      CFindDlg::Open(page, this);
+      break;
+    case cmd::kNextPane:
+    case cmd::kPrevPane: {
+      QWidget* side = ShownPane() ? panes_[leftPane_] : nullptr;
+      FocusNextPane({addressBox_, side, view_}, id == cmd::kNextPane);
+      break;
+    }
     case cmd::kViewSource:
       win::MessageBox("请使用浏览器右键菜单中的 查看源文件", "", win::MB_OK);
       break;
