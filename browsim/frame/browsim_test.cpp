@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <cstdlib>
 #include <filesystem>
@@ -87,6 +88,9 @@ TEST_F(Browsim, TheStartPageIsShownFromItsCopyRecordedAndGraded) {
             std::vector<std::string>{"http://www.demo.com/"});
   EXPECT_EQ(frame->AddressBox()->currentText().toStdString(), "http://www.demo.com/");
   EXPECT_EQ(frame->BandText(), "");
+  // The start page is the first page of the view: no blank page before it to go back to.
+  EXPECT_EQ(frame->View()->history()->count(), 1);
+  EXPECT_FALSE(frame->View()->history()->canGoBack());
 
   // The checking dialog grades the same database through the registered grader.
   auto library = com::LoadControlLibrary(KIRV_HOPMARK_OCX);

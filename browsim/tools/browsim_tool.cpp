@@ -4,6 +4,8 @@
 //
 //   browsim_tool time PROGRAM_DIR CANDIDATE_DIR      process start to first page painted, in ms
 //   browsim_tool shot PROGRAM_DIR CANDIDATE_DIR OUT.png [ADDRESS]
+//   browsim_tool bare PAGE.html      the same time for a bare web view showing one local file,
+//                                    the floor that browsim's start-up is compared with
 //
 // Run with QT_QPA_PLATFORM=offscreen (or under Xvfb); as root, Chromium's sandbox needs
 // QTWEBENGINE_DISABLE_SANDBOX=1 in the environment.
@@ -12,10 +14,12 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineView>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -46,15 +50,41 @@ double SinceProcessStart() {
   return nowMs - startTicks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
+// A web view with nothing of browsim: process start to its one local page painted.
+int TimeBareView(const char* file) {
+  QWebEngineView view;
+  bool loaded = false;
+  QEventLoop wait;
+  QObject::connect(view.page(), &QWebEnginePage::loadFinished, [&](bool ok) {
+    loaded = ok;
+    wait.quit();
+  });
+  view.resize(1024, 720);
+  view.show();
+  view.load(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+  QTimer::singleShot(20000, &wait, &QEventLoop::quit);
+  wait.exec();
+  QTest::qWait(1);
+  view.grab();
+  std::printf("bare view to first page painted: %.0f ms%s\n", SinceProcessStart(),
+              loaded ? "" : " (no page loaded)");
+  return loaded ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 4 || (std::string(argv[1]) == "shot" && argc < 5)) {
+  const std::string mode = argc > 1 ? argv[1] : "";
+  if (mode == "bare" && argc == 3) {
+    QApplication qt(argc, argv);
+    return TimeBareView(argv[2]);
+  }
+  if (argc < 4 || (mode == "shot" && argc < 5)) {
     std::fprintf(stderr,
-                 "usage: browsim_tool time|shot PROGRAM_DIR CANDIDATE_DIR [OUT.png [ADDRESS]]\n");
+                 "usage: browsim_tool time|shot PROGRAM_DIR CANDIDATE_DIR [OUT.png [ADDRESS]]\n"
+                 "       browsim_tool bare PAGE.html\n");
     return 2;
   }
-  const std::string mode = argv[1];
   RegisterPseudoSchemes();
   QApplication qt(argc, argv);
   const std::string candidate = win::ToWindowsPath(std::filesystem::absolute(argv[3]));
