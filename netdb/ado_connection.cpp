@@ -77,7 +77,7 @@ bool CAdoConnection::OpenRecordset(RecordsetPtr& rs, std::string_view sql,
   if (rs->Open(sql, connection_, ado::adOpenStatic, ado::adLockOptimistic, ado::adCmdUnknown,
                params))
     return true;
-  win::MessageBox("ADO Error: " + LastError(), "", win::MB_OK);
+  if (!quiet_) win::MessageBox("ADO Error: " + LastError(), "", win::MB_OK);
   return false;
 }
 

@@ -86,6 +86,7 @@ std::optional<std::string> RunGrading(RunValues& v, const netdb::PathGlobals& se
     return std::nullopt;
   }
   netdb::CAdoConnection db;
+  db.SetQuiet(true);
   if (!file) {
     Fail(v, file.error().message);
   } else if (base::Status opened = db.Open(v.DB, netdb::OpenMode::ReadOnly); !opened) {

@@ -210,8 +210,7 @@ TEST_F(Run, AFailedQueryCountsItsItemsAsNotSatisfiedAndGradingGoesOn) {
   EXPECT_NE(v.rows[0].parameter.find("（查询出错）"), std::string::npos);
   EXPECT_EQ(Rows(v)[2], "点击 主页||√|30");
   EXPECT_EQ(v.Score, 30);
-  ASSERT_EQ(boxes_.Shown().size(), 1u);
-  EXPECT_EQ(boxes_.Shown()[0].text.rfind("ADO Error: ", 0), 0u);
+  EXPECT_TRUE(boxes_.Shown().empty());  // nothing waits for a click
 }
 
 TEST_F(Run, AFileThatIsNoNetworkDatabaseGradesNothingAndIsLeftAsItWas) {
