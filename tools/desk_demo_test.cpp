@@ -419,7 +419,9 @@ TEST_F(DeskDemo, TheWebPageTaskIsGradedFromTheSiteInFropkt) {
     const fs::path candidate = Unpack("web1.7z", code);
     ASSERT_TRUE(fs::is_regular_file(candidate / "Fropkt/index.htm"));
     ASSERT_TRUE(fs::is_regular_file(candidate / "Fropkt/images/logo.gif"));
-    if (c.work) ASSERT_TRUE(c.work(candidate / "Fropkt"));
+    if (c.work) {
+      ASSERT_TRUE(c.work(candidate / "Fropkt"));
+    }
 
     const DialogRun run = GradeInDialog(code);
     EXPECT_EQ(run.result, 1);

@@ -67,6 +67,13 @@ TEST(Text, AsciiCaseFoldingLeavesOtherBytesAlone) {
   EXPECT_FALSE(EndsWithNoCase("x", ".xlsx"));
 }
 
+TEST(Text, EscapeMarkupLeavesNoMarkupCharacter) {
+  EXPECT_EQ(EscapeMarkup("a<b>&\"c'd"), "a&lt;b&gt;&amp;&quot;c&#39;d");
+  EXPECT_EQ(EscapeMarkup("中文 &amp;"),
+            "中文 &amp;amp;");  // bytes outside ASCII kept, & always escaped
+  EXPECT_EQ(EscapeMarkup(""), "");
+}
+
 TEST(Text, TrimRemovesBlanksAndLineBreaks) {
   EXPECT_EQ(Trim(" \t a b \r\n"), "a b");
   EXPECT_EQ(Trim(" \t\r\n"), "");

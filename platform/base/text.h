@@ -34,4 +34,8 @@ std::string_view TrimRight(std::string_view text);
 // Only the given characters removed at both ends (Trim(text, " \t") keeps line breaks).
 std::string_view Trim(std::string_view text, std::string_view characters);
 
+// Text made safe inside markup, between elements or in a quoted attribute: & < > " ' become
+// entity and character references (valid in HTML and XML alike).
+std::string EscapeMarkup(std::string_view text);
+
 }  // namespace base

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/base/text.h"
 #include "platform/office/opc/package.h"
 
 namespace excel::testing {
@@ -30,26 +31,7 @@ bool IsNumberText(const std::string& text) {
 }  // namespace
 
 std::string EscapeXml(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
+  return base::EscapeMarkup(text);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/base/text.h"
 #include "platform/office/opc/package.h"
 
 namespace powerpoint::testing {
@@ -257,26 +258,7 @@ base::Result<std::string> PptxBytes(const PptxContent& content) {
 }
 
 std::string Escape(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
+  return base::EscapeMarkup(text);
 }
 
 std::string Run(std::string_view text, std::string_view rPrAttributes,
