@@ -23,7 +23,7 @@ NavigationKind ClassifyAddress(std::string_view address) {
   return NavigationKind::Local;
 }
 
-NavigationOutcome NavigationDispatch::BeforeNavigate(std::string_view rawAddress) {
+NavigationOutcome NavigationDispatch::BeforeNavigate(std::string_view rawAddress, bool record) {
   const std::string address = base::AsciiLower(rawAddress);
   NavigationOutcome outcome;
   switch (ClassifyAddress(address)) {
@@ -32,7 +32,7 @@ NavigationOutcome NavigationDispatch::BeforeNavigate(std::string_view rawAddress
     case NavigationKind::Web: {
       const std::string local = MapUrlToLocal(host_, address);
       if (local == address) {
-        history_.RecordVisit(address);
+        if (record) history_.RecordVisit(address);
       } else {
         outcome.proceed = false;
         outcome.loadInstead = host_.Paths().SiteFolder() + local;
@@ -48,7 +48,7 @@ NavigationOutcome NavigationDispatch::BeforeNavigate(std::string_view rawAddress
       HandleSearch(address);
       break;
     case NavigationKind::Local:
-      history_.RecordVisit(MapLocalToUrl(host_, address));
+      if (record) history_.RecordVisit(MapLocalToUrl(host_, address));
       break;
   }
   return outcome;

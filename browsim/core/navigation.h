@@ -39,8 +39,9 @@ class NavigationDispatch {
       : host_(host), history_(history), extensions_(extensions) {}
 
   // The hook. `address` as the view gives it: percent-decoded UTF-8; a local file in Windows
-  // form ("Z:\opt\kirv\site\a\index.htm").
-  NavigationOutcome BeforeNavigate(std::string_view address);
+  // form ("Z:\opt\kirv\site\a\index.htm"). Without `record` (a frame of a page being
+  // reloaded) the address is mapped and served but no visit is recorded.
+  NavigationOutcome BeforeNavigate(std::string_view address, bool record = true);
 
   // Serves a "search://" address: the keyword's URLs row, else the engine's search page.
   void HandleSearch(const std::string& address);

@@ -6,6 +6,8 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -98,6 +100,10 @@ QUrl UrlOfAddress(const std::string& address) {
   if (address.size() >= 3 && address[1] == ':' && (address[2] == '\\' || address[2] == '/'))
     return QUrl::fromLocalFile(QString::fromStdString(win::ToHostPath(address).string()));
   QUrl url(QString::fromStdString(address));
+  // A start page, favourite or opened address written without its scheme ("www.a.cn") is a
+  // web address, as the browser control takes it.
+  if (url.scheme().isEmpty() && !address.empty())
+    url = QUrl(QString::fromStdString("http://" + address));
   // A host without a path is the host's root page, as the engine shows it ("http://a.cn/").
   if (!url.host().isEmpty() && url.path().isEmpty()) url.setPath("/");
   return url;
@@ -116,16 +122,37 @@ bool CbrowsimPage::acceptNavigationRequest(const QUrl& url, NavigationType type,
     skipTyped_ = false;
     return true;
   }
-  const std::string address = AddressOfUrl(url);
-  // Frames of a page load as the page says, except the pseudo-addresses, which are served.
-  if (!isMainFrame && !url.scheme().startsWith("email") && !url.scheme().startsWith("search"))
+  // A reload shows the same page again, frames and all: no new visit.
+  if (isMainFrame) reloading_ = type == NavigationTypeReload;
+  if (type == NavigationTypeReload) return true;
+  // A frame with no document of its own is nothing the candidate visited.
+  if (!isMainFrame && QStringList{"about", "data", "blob", "javascript"}.contains(url.scheme()))
     return true;
-  const browsim::NavigationOutcome outcome = frame_.Dispatch().BeforeNavigate(address);
+  const browsim::NavigationOutcome outcome =
+      frame_.Dispatch().BeforeNavigate(AddressOfUrl(url), isMainFrame || !reloading_);
   if (!outcome.loadInstead.empty()) {
     const QUrl local = UrlOfAddress(outcome.loadInstead);
-    QTimer::singleShot(0, this, [this, local] { Load(local, false); });
+    if (isMainFrame)
+      QTimer::singleShot(0, this, [this, local] { Load(local, false); });
+    else
+      LoadInFrames(url, local);
   }
   return outcome.proceed;
+}
+
+void CbrowsimPage::LoadInFrames(const QUrl& address, const QUrl& local) {
+  // The engine cannot point one frame elsewhere from here: the page's frames that ask for the
+  // address get the local copy instead, which passes the hook again and is recorded there.
+  const QString arguments =
+      QJsonDocument(QJsonArray{address.toString(QUrl::FullyEncoded).toLower(), local.toString()})
+          .toJson(QJsonDocument::Compact);
+  runJavaScript(
+      "(function (from, to) {"
+      "  document.querySelectorAll('frame, iframe').forEach(function (f) {"
+      "    if (f.src.toLowerCase() == from) f.src = to;"
+      "  });"
+      "}).apply(null, " +
+      arguments + ")");
 }
 
 namespace {

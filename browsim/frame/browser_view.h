@@ -23,7 +23,8 @@ void RegisterPseudoSchemes();
 // The address the navigation hook sees for a URL: a local file as a Windows-form path, any
 // other URL as its text; percent-decoded either way.
 std::string AddressOfUrl(const QUrl& url);
-// The URL to load for an address: a Windows-form path ("X:\...") becomes a file URL.
+// The URL to load for an address: a Windows-form path ("X:\...") becomes a file URL, an address
+// without a scheme a web address.
 QUrl UrlOfAddress(const std::string& address);
 
 class CbrowsimPage : public QWebEnginePage {
@@ -40,8 +41,12 @@ class CbrowsimPage : public QWebEnginePage {
   QWebEnginePage* createWindow(WebWindowType type) override;
 
  private:
+  // Points the page's frames that ask for `address` at its local copy.
+  void LoadInFrames(const QUrl& address, const QUrl& local);
+
   CMainFrame& frame_;
   bool skipTyped_ = false;
+  bool reloading_ = false;  // the main frame's last navigation was a reload
 };
 
 class CbrowsimView : public QWebEngineView {
