@@ -107,6 +107,17 @@ BarLayout DefaultBarLayout() {
   return layout;
 }
 
+void ResetBar(BarLayout& layout, std::string_view id) {
+  BarSpec* bar = layout.Find(id);
+  if (!bar) return;
+  const auto isAddressBox = [](const BarControl& c) { return c.IsAddressBox(); };
+  const bool held = std::any_of(bar->controls.begin(), bar->controls.end(), isAddressBox);
+  bar->controls = DefaultBarControls(id);
+  if (!held) std::erase_if(bar->controls, isAddressBox);
+  if (!HasAddressBox(layout))
+    bar->controls.insert(bar->controls.begin(), BarControl::Command(kAddressBoxControl));
+}
+
 std::string WriteBarLayout(const BarLayout& layout) {
   std::string text;
   for (const BarSpec& bar : layout.bars) {

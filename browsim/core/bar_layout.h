@@ -69,6 +69,10 @@ BarLayout DefaultBarLayout();
 // The default content of bar `id`; no controls for a bar of the user's own.
 std::vector<BarControl> DefaultBarControls(std::string_view id);
 
+// Bar `id` back to its default controls. The address box stays where it is: a bar that held it
+// keeps it at its front, and the address bar gets no second one.
+void ResetBar(BarLayout& layout, std::string_view id);
+
 std::string WriteBarLayout(const BarLayout& layout);
 
 // Reads the layout text. Commands `known` does not accept are dropped, as are a command's second

@@ -70,6 +70,23 @@ TEST(BarLayout, TheAddressBoxIsNeverLost) {
   EXPECT_EQ(read->Find("1001")->controls, std::vector<BarControl>{BarControl::Command(32771)});
 }
 
+TEST(BarLayout, ResetGivesTheDefaultControlsAndKeepsTheOneAddressBox) {
+  BarLayout layout = DefaultBarLayout();
+  layout.Find("128")->controls = {BarControl::Menu(0)};
+  ResetBar(layout, "128");
+  EXPECT_EQ(layout, DefaultBarLayout());
+
+  // The address box moved to a bar of the user's own stays there through both resets.
+  layout.Find("130")->controls = {BarControl::Command(32772)};
+  layout.bars.push_back({"1001", "Mine", {BarControl::Menu(1), BarControl::Command(32771)}});
+  ResetBar(layout, "130");
+  EXPECT_EQ(layout.Find("130")->controls, std::vector<BarControl>{BarControl::Command(32772)});
+  ResetBar(layout, "1001");
+  EXPECT_EQ(layout.Find("1001")->controls, std::vector<BarControl>{BarControl::Command(32771)});
+  ResetBar(layout, "nosuchbar");
+  EXPECT_EQ(layout.bars.size(), 4u);
+}
+
 TEST(BarLayout, MalformedTextIsAnErrorNamingTheLine) {
   struct Case {
     const char* name;
