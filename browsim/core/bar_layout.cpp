@@ -107,6 +107,29 @@ BarLayout DefaultBarLayout() {
   return layout;
 }
 
+std::string AddBar(BarLayout& layout, std::string caption) {
+  std::string id;
+  for (int n = 1001; id.empty() || layout.Find(id); ++n) id = std::to_string(n);
+  layout.bars.push_back({id, std::move(caption), {}});
+  return id;
+}
+
+bool CanRemoveBar(const BarLayout& layout, std::string_view id) {
+  const BarSpec* bar = layout.Find(id);
+  if (!bar) return false;
+  for (const DefaultBar& d : kDefaultBars) {
+    if (id == d.id) return false;
+  }
+  return std::none_of(bar->controls.begin(), bar->controls.end(),
+                      [](const BarControl& c) { return c.IsAddressBox(); });
+}
+
+bool RemoveBar(BarLayout& layout, std::string_view id) {
+  if (!CanRemoveBar(layout, id)) return false;
+  std::erase_if(layout.bars, [&](const BarSpec& b) { return b.id == id; });
+  return true;
+}
+
 void ResetBar(BarLayout& layout, std::string_view id) {
   BarSpec* bar = layout.Find(id);
   if (!bar) return;

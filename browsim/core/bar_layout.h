@@ -69,6 +69,15 @@ BarLayout DefaultBarLayout();
 // The default content of bar `id`; no controls for a bar of the user's own.
 std::vector<BarControl> DefaultBarControls(std::string_view id);
 
+// Adds an empty bar of the user's own captioned `caption` and gives its id: the first of "1001",
+// "1002", ... that no bar has.
+std::string AddBar(BarLayout& layout, std::string caption);
+
+// Whether bar `id` may go: a bar of the user's own that does not hold the address box.
+bool CanRemoveBar(const BarLayout& layout, std::string_view id);
+// Removes bar `id` when it may go; false when it may not.
+bool RemoveBar(BarLayout& layout, std::string_view id);
+
 // Bar `id` back to its default controls. The address box stays where it is: a bar that held it
 // keeps it at its front, and the address bar gets no second one.
 void ResetBar(BarLayout& layout, std::string_view id);

@@ -87,6 +87,31 @@ TEST(BarLayout, ResetGivesTheDefaultControlsAndKeepsTheOneAddressBox) {
   EXPECT_EQ(layout.bars.size(), 4u);
 }
 
+TEST(BarLayout, BarsOfOnesOwnAreAddedAndRemovedButNotTheDefaultOnes) {
+  BarLayout layout = DefaultBarLayout();
+  layout.bars.push_back({"1001", "Mine", {BarControl::Command(32771)}});
+  EXPECT_EQ(AddBar(layout, "A"), "1002");
+  EXPECT_EQ(AddBar(layout, "B"), "1003");
+  ASSERT_EQ(layout.bars.size(), 6u);
+  EXPECT_EQ(layout.bars.back(), (BarSpec{"1003", "B", {}}));
+
+  EXPECT_TRUE(RemoveBar(layout, "1002"));
+  EXPECT_FALSE(layout.Find("1002"));
+  EXPECT_EQ(AddBar(layout, "C"), "1002");
+  struct Case {
+    const char* id;
+    bool removable;
+  } cases[] = {{"128", false}, {"130", false},
+               {"134", false}, {"1001", false},  // holds the address box
+               {"1003", true}, {"9999", false}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(CanRemoveBar(layout, c.id), c.removable) << c.id;
+    const size_t before = layout.bars.size();
+    EXPECT_EQ(RemoveBar(layout, c.id), c.removable) << c.id;
+    EXPECT_EQ(layout.bars.size(), before - (c.removable ? 1 : 0)) << c.id;
+  }
+}
+
 TEST(BarLayout, MalformedTextIsAnErrorNamingTheLine) {
   struct Case {
     const char* name;

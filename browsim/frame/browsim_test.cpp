@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHelpEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -441,6 +442,59 @@ TEST_F(Frame, TheSheetPutsCommandsAndMenusOnABarAndOkKeepsThem) {
   EXPECT_EQ(again->BandText(), "");
 }
 
+// Clicks `button` of the sheet and answers the question it asks with `answer`.
+void ClickAndAnswer(CCustomizeDlg& sheet, const QString& button, const QString& answer) {
+  QTimer answering;
+  QObject::connect(&answering, &QTimer::timeout, [&] {
+    if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+      input->setTextValue(answer);
+      input->accept();
+    }
+  });
+  answering.start(10);
+  Click(sheet, button);
+}
+
+TEST_F(Frame, TheSheetMakesRenamesAndDeletesWhatIsOnesOwn) {
+  auto frame = Make();
+  WithSheet([&] { frame->OnCommand(32799); },
+            [](CCustomizeDlg& sheet) {
+              EXPECT_FALSE(sheet.Button("删除工具栏")->isEnabled());
+              ClickAndAnswer(sheet, "新建...", "我的 工具栏");
+              EXPECT_EQ(sheet.BarChoice()->currentText(), "我的 工具栏");
+              EXPECT_TRUE(sheet.Button("删除工具栏")->isEnabled());
+              Choose(sheet.CategoryList(), "编辑");
+              Choose(sheet.CommandList(), "复制");
+              Click(sheet, "添加");
+              Choose(sheet.CategoryList(), "新菜单");
+              Click(sheet, "添加");
+              EXPECT_TRUE(sheet.Button("重命名...")->isEnabled());
+              ClickAndAnswer(sheet, "重命名...", " 常用\n命令 ");
+              ClickAndAnswer(sheet, "新建...", "临时");
+              EXPECT_EQ(sheet.BarChoice()->count(), 5);
+              Click(sheet, "删除工具栏");
+              EXPECT_EQ(sheet.BarChoice()->count(), 4);
+              Click(sheet, "确定");
+            });
+  const QStringList mine = {"57634", "menu 常用 命令"};
+  ASSERT_TRUE(frame->ToolBar("1001"));
+  EXPECT_EQ(Content(frame->ToolBar("1001")), mine);
+  EXPECT_EQ(frame->ToolBar("1001")->windowTitle(), "我的 工具栏");
+  EXPECT_FALSE(frame->ToolBar("1002"));
+  EXPECT_EQ(Content(Make()->ToolBar("1001")), mine);
+
+  WithSheet([&] { frame->OnCommand(32799); },
+            [](CCustomizeDlg& sheet) {
+              ChooseBar(sheet, "我的 工具栏");
+              Click(sheet, "删除工具栏");
+              Click(sheet, "确定");
+            });
+  EXPECT_FALSE(frame->ToolBar("1001"));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(frame->findChildren<QToolBar*>(Qt::FindDirectChildrenOnly).size(), 3);
+  EXPECT_FALSE(Make()->ToolBar("1001"));
+}
+
 TEST_F(Frame, CancellingTheSheetChangesNothing) {
   auto frame = Make();
   WithSheet([&] { frame->OnCommand(35001); },
@@ -592,7 +646,9 @@ TEST_F(Frame, ALayoutThatDoesNotReadShowsTheBandAndTheDefaultBars) {
   };
   for (const Case& c : cases) {
     (void)win::RegDeleteKey(kControlsKey);
-    if (c.saved) ASSERT_TRUE(win::RegSetString(kControlsKey, "Controls", *c.saved));
+    if (c.saved) {
+      ASSERT_TRUE(win::RegSetString(kControlsKey, "Controls", *c.saved));
+    }
     Write(Program() / "net.ini", std::string("[browsim]\r\nLayout=") + c.layoutKey + "\r\n");
     if (!c.file.empty()) Write(Program() / c.layoutKey, c.file);
     auto frame = Make();

@@ -11,9 +11,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 using browsim::BarControl;
 using Kind = browsim::BarControl::Kind;
@@ -42,7 +44,7 @@ CCustomizeDlg::CCustomizeDlg(CustomizeCatalog catalog, browsim::BarLayout layout
   column->addWidget(pages);
   column->addWidget(buttons);
   categories_->setCurrentRow(0);
-  ShowBar();
+  ShowBars(layout_.bars.empty() ? std::string() : layout_.bars.front().id);
 }
 
 QWidget* CCustomizeDlg::MakeCommandsPage() {
@@ -55,11 +57,19 @@ QWidget* CCustomizeDlg::MakeCommandsPage() {
   for (const CustomizeCategory& c : catalog_.categories) categories_->addItem(c.name);
   commands_ = new QListWidget(page);
   bars_ = new QComboBox(page);
-  for (const browsim::BarSpec& bar : layout_.bars)
-    bars_->addItem(QString::fromStdString(bar.caption), QString::fromStdString(bar.id));
   controls_ = new QListWidget(page);
+  auto* newBar = new QPushButton("新建...", page);
+  deleteBar_ = new QPushButton("删除工具栏", page);
+  auto* barButtons = new QHBoxLayout;
+  for (QPushButton* b : {newBar, deleteBar_}) {
+    b->setAutoDefault(false);
+    barButtons->addWidget(b);
+  }
+  connect(newBar, &QPushButton::clicked, this, [this] { NewBar(); });
+  connect(deleteBar_, &QPushButton::clicked, this, [this] { DeleteBar(); });
   auto* barColumn = new QVBoxLayout;
   barColumn->addWidget(bars_);
+  barColumn->addLayout(barButtons);
   barColumn->addWidget(controls_, 1);
   grid->addWidget(categories_, 1, 0);
   grid->addWidget(commands_, 1, 1);
@@ -172,6 +182,37 @@ void CCustomizeDlg::ShowCategory(int row) {
   UpdateButtons();
 }
 
+void CCustomizeDlg::ShowBars(const std::string& id) {
+  {
+    QSignalBlocker quiet(bars_);
+    bars_->clear();
+    for (const browsim::BarSpec& bar : layout_.bars)
+      bars_->addItem(QString::fromStdString(bar.caption), QString::fromStdString(bar.id));
+    bars_->setCurrentIndex(std::max(0, bars_->findData(QString::fromStdString(id))));
+  }
+  controls_->clear();
+  ShowBar();
+}
+
+void CCustomizeDlg::NewBar() {
+  // A bar of one's own is one without default controls.
+  const int own = static_cast<int>(std::count_if(
+      layout_.bars.begin(), layout_.bars.end(),
+      [](const browsim::BarSpec& bar) { return browsim::DefaultBarControls(bar.id).empty(); }));
+  bool ok = false;
+  // The caption ends its line in the layout text.
+  const QString name = QInputDialog::getText(this, "新建工具栏", "工具栏名称:", QLineEdit::Normal,
+                                             QString("自定义 %1").arg(own + 1), &ok)
+                           .simplified();
+  if (!ok || name.isEmpty()) return;
+  ShowBars(browsim::AddBar(layout_, name.toStdString()));
+}
+
+void CCustomizeDlg::DeleteBar() {
+  if (const browsim::BarSpec* bar = ChosenBar(); bar && browsim::RemoveBar(layout_, bar->id))
+    ShowBars(layout_.bars.front().id);
+}
+
 browsim::BarSpec* CCustomizeDlg::ChosenBar() {
   return layout_.Find(bars_->currentData().toString().toStdString());
 }
@@ -234,7 +275,6 @@ void CCustomizeDlg::Rename() {
   const QString name = QInputDialog::getText(this, "重命名", "名称:", QLineEdit::Normal,
                                              QString::fromStdString(control.caption), &ok)
                            .simplified();
-  // The caption ends its line in the layout text.
   if (!ok || name.isEmpty()) return;
   control.caption = name.toStdString();
   ShowBar();
@@ -254,6 +294,7 @@ void CCustomizeDlg::UpdateButtons() {
   const BarControl* chosen =
       bar && row >= 0 && row < count ? &bar->controls[static_cast<size_t>(row)] : nullptr;
   add_->setEnabled(bar && commands_->currentItem());
+  deleteBar_->setEnabled(bar && browsim::CanRemoveBar(layout_, bar->id));
   remove_->setEnabled(chosen && !chosen->IsAddressBox());
   rename_->setEnabled(chosen && chosen->kind == Kind::kNewMenu);
   up_->setEnabled(chosen && row > 0);

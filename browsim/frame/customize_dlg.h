@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "browsim/core/bar_layout.h"
@@ -60,7 +61,11 @@ class CCustomizeDlg : public QDialog {
   QWidget* MakeCommandsPage();
   QWidget* MakeOptionsPage(const browsim::BarOptions& options);
   void ShowCategory(int row);
+  // The bar choice refilled from the layout, bar `id` chosen.
+  void ShowBars(const std::string& id);
   void ShowBar();
+  void NewBar();
+  void DeleteBar();
   browsim::BarSpec* ChosenBar();
   // Puts `control` after the chosen control (at the end when none is chosen) and chooses it; a
   // command or menu the bar already shows is chosen instead.
@@ -77,6 +82,7 @@ class CCustomizeDlg : public QDialog {
   QListWidget* commands_ = nullptr;
   QComboBox* bars_ = nullptr;
   QListWidget* controls_ = nullptr;
+  QPushButton* deleteBar_ = nullptr;
   QPushButton* add_ = nullptr;
   QPushButton* remove_ = nullptr;
   QPushButton* rename_ = nullptr;

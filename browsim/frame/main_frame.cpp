@@ -411,21 +411,27 @@ void CMainFrame::LoadBars() {
 }
 
 QToolBar* CMainFrame::ToolBar(std::string_view id) const {
-  return findChild<QToolBar*>(QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size())));
+  // The frame's own bars only: a pane may have toolbars of its own.
+  return findChild<QToolBar*>(QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size())),
+                              Qt::FindDirectChildrenOnly);
 }
 
 void CMainFrame::ApplyBars(const browsim::BarLayout& layout, const browsim::BarOptions& options) {
   bars_ = layout;
   barOptions_ = options;
-  for (QToolBar* bar : findChildren<QToolBar*>()) {
+  for (QToolBar* bar : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
+    if (bar->objectName().isEmpty()) continue;  // going already
     for (QAction* a : bar->actions()) {
       bar->removeAction(a);
       if (a->parent() == bar) delete a;  // its separators
     }
-    // A bar of the user's own that the layout no longer has.
+    // A bar of the user's own that the layout no longer has; its context menu may be what
+    // opened the sheet, so it goes once the events in hand are done.
     if (!bars_.Find(bar->objectName().toStdString())) {
       removeToolBar(bar);
-      delete bar;
+      bar->setObjectName(QString());
+      bar->hide();
+      bar->deleteLater();
     }
   }
   for (QPointer<QMenu>& menu : newMenus_) delete menu.data();
@@ -442,7 +448,8 @@ void CMainFrame::ApplyBars(const browsim::BarLayout& layout, const browsim::BarO
     QToolBar* bar = ToolBar(spec.id);
     if (!bar) {
       // The links bar shares the address bar's row; every other bar starts a row of its own.
-      if (spec.id != "134" && !findChildren<QToolBar*>().isEmpty()) addToolBarBreak();
+      if (spec.id != "134" && !findChildren<QToolBar*>(Qt::FindDirectChildrenOnly).isEmpty())
+        addToolBarBreak();
       bar = addToolBar(caption);
       bar->setObjectName(QString::fromStdString(spec.id));
     }
