@@ -379,6 +379,10 @@ void WithSheet(const std::function<void()>& open,
   EXPECT_TRUE(driven) << "no sheet";
 }
 
+void WithSheet(CMainFrame& frame, int command, const std::function<void(CCustomizeDlg&)>& drive) {
+  WithSheet([&] { frame.OnCommand(command); }, drive);
+}
+
 void Choose(QListWidget* list, const QString& text) {
   const auto items = list->findItems(text, Qt::MatchExactly);
   ASSERT_FALSE(items.isEmpty()) << text.toStdString();
@@ -400,32 +404,31 @@ void Click(CCustomizeDlg& sheet, const QString& text) {
 TEST_F(Frame, TheSheetPutsCommandsAndMenusOnABarAndOkKeepsThem) {
   auto frame = Make();
   ExpectDefaultBars(*frame);
-  WithSheet([&] { frame->OnCommand(32799); },
-            [](CCustomizeDlg& sheet) {
-              EXPECT_EQ(sheet.windowTitle(), "自定义");
-              QStringList categories;
-              for (int i = 0; i < sheet.CategoryList()->count(); ++i)
-                categories << sheet.CategoryList()->item(i)->text();
-              EXPECT_EQ(categories, (QStringList{"文件", "编辑", "查看", "收藏", "工具", "帮助",
-                                                 "所有命令", "内置菜单", "新菜单"}));
-              ChooseBar(sheet, "标准按钮");
-              sheet.ControlList()->setCurrentRow(0);
-              Choose(sheet.CategoryList(), "文件");
-              // The 新建 submenu's command is listed with the menu's own.
-              ASSERT_FALSE(sheet.CommandList()->findItems("窗口", Qt::MatchExactly).isEmpty());
-              Choose(sheet.CommandList(), "打开");
-              Click(sheet, "添加");
-              sheet.ControlList()->setCurrentRow(sheet.ControlList()->count() - 1);
-              Choose(sheet.CategoryList(), "内置菜单");
-              Choose(sheet.CommandList(), "帮助");
-              Click(sheet, "添加");
-              Choose(sheet.CategoryList(), "新菜单");
-              Choose(sheet.CommandList(), "新菜单");
-              Click(sheet, "添加");
-              Choose(sheet.ControlList(), "停止");
-              Click(sheet, "删除");
-              Click(sheet, "确定");
-            });
+  WithSheet(*frame, 32799, [](CCustomizeDlg& sheet) {
+    EXPECT_EQ(sheet.windowTitle(), "自定义");
+    QStringList categories;
+    for (int i = 0; i < sheet.CategoryList()->count(); ++i)
+      categories << sheet.CategoryList()->item(i)->text();
+    EXPECT_EQ(categories, (QStringList{"文件", "编辑", "查看", "收藏", "工具", "帮助", "所有命令",
+                                       "内置菜单", "新菜单"}));
+    ChooseBar(sheet, "标准按钮");
+    sheet.ControlList()->setCurrentRow(0);
+    Choose(sheet.CategoryList(), "文件");
+    // The 新建 submenu's command is listed with the menu's own.
+    ASSERT_FALSE(sheet.CommandList()->findItems("窗口", Qt::MatchExactly).isEmpty());
+    Choose(sheet.CommandList(), "打开");
+    Click(sheet, "添加");
+    sheet.ControlList()->setCurrentRow(sheet.ControlList()->count() - 1);
+    Choose(sheet.CategoryList(), "内置菜单");
+    Choose(sheet.CommandList(), "帮助");
+    Click(sheet, "添加");
+    Choose(sheet.CategoryList(), "新菜单");
+    Choose(sheet.CommandList(), "新菜单");
+    Click(sheet, "添加");
+    Choose(sheet.ControlList(), "停止");
+    Click(sheet, "删除");
+    Click(sheet, "确定");
+  });
   const QStringList customised = {"140", "32775", "141", "143", "144", "|",         "145",
                                   "146", "147",   "|",   "148", "149", "menu 帮助", "menu 新菜单"};
   EXPECT_EQ(Content(frame->ToolBar("128")), customised);
@@ -457,25 +460,24 @@ void ClickAndAnswer(CCustomizeDlg& sheet, const QString& button, const QString& 
 
 TEST_F(Frame, TheSheetMakesRenamesAndDeletesWhatIsOnesOwn) {
   auto frame = Make();
-  WithSheet([&] { frame->OnCommand(32799); },
-            [](CCustomizeDlg& sheet) {
-              EXPECT_FALSE(sheet.Button("删除工具栏")->isEnabled());
-              ClickAndAnswer(sheet, "新建...", "我的 工具栏");
-              EXPECT_EQ(sheet.BarChoice()->currentText(), "我的 工具栏");
-              EXPECT_TRUE(sheet.Button("删除工具栏")->isEnabled());
-              Choose(sheet.CategoryList(), "编辑");
-              Choose(sheet.CommandList(), "复制");
-              Click(sheet, "添加");
-              Choose(sheet.CategoryList(), "新菜单");
-              Click(sheet, "添加");
-              EXPECT_TRUE(sheet.Button("重命名...")->isEnabled());
-              ClickAndAnswer(sheet, "重命名...", " 常用\n命令 ");
-              ClickAndAnswer(sheet, "新建...", "临时");
-              EXPECT_EQ(sheet.BarChoice()->count(), 5);
-              Click(sheet, "删除工具栏");
-              EXPECT_EQ(sheet.BarChoice()->count(), 4);
-              Click(sheet, "确定");
-            });
+  WithSheet(*frame, 32799, [](CCustomizeDlg& sheet) {
+    EXPECT_FALSE(sheet.Button("删除工具栏")->isEnabled());
+    ClickAndAnswer(sheet, "新建...", "我的 工具栏");
+    EXPECT_EQ(sheet.BarChoice()->currentText(), "我的 工具栏");
+    EXPECT_TRUE(sheet.Button("删除工具栏")->isEnabled());
+    Choose(sheet.CategoryList(), "编辑");
+    Choose(sheet.CommandList(), "复制");
+    Click(sheet, "添加");
+    Choose(sheet.CategoryList(), "新菜单");
+    Click(sheet, "添加");
+    EXPECT_TRUE(sheet.Button("重命名...")->isEnabled());
+    ClickAndAnswer(sheet, "重命名...", " 常用\n命令 ");
+    ClickAndAnswer(sheet, "新建...", "临时");
+    EXPECT_EQ(sheet.BarChoice()->count(), 5);
+    Click(sheet, "删除工具栏");
+    EXPECT_EQ(sheet.BarChoice()->count(), 4);
+    Click(sheet, "确定");
+  });
   const QStringList mine = {"57634", "menu 常用 命令"};
   ASSERT_TRUE(frame->ToolBar("1001"));
   EXPECT_EQ(Content(frame->ToolBar("1001")), mine);
@@ -483,12 +485,11 @@ TEST_F(Frame, TheSheetMakesRenamesAndDeletesWhatIsOnesOwn) {
   EXPECT_FALSE(frame->ToolBar("1002"));
   EXPECT_EQ(Content(Make()->ToolBar("1001")), mine);
 
-  WithSheet([&] { frame->OnCommand(32799); },
-            [](CCustomizeDlg& sheet) {
-              ChooseBar(sheet, "我的 工具栏");
-              Click(sheet, "删除工具栏");
-              Click(sheet, "确定");
-            });
+  WithSheet(*frame, 32799, [](CCustomizeDlg& sheet) {
+    ChooseBar(sheet, "我的 工具栏");
+    Click(sheet, "删除工具栏");
+    Click(sheet, "确定");
+  });
   EXPECT_FALSE(frame->ToolBar("1001"));
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(frame->findChildren<QToolBar*>(Qt::FindDirectChildrenOnly).size(), 3);
@@ -497,16 +498,15 @@ TEST_F(Frame, TheSheetMakesRenamesAndDeletesWhatIsOnesOwn) {
 
 TEST_F(Frame, CancellingTheSheetChangesNothing) {
   auto frame = Make();
-  WithSheet([&] { frame->OnCommand(35001); },
-            [](CCustomizeDlg& sheet) {
-              ChooseBar(sheet, "链接");
-              Choose(sheet.CategoryList(), "所有命令");
-              Choose(sheet.CommandList(), "主页");
-              Click(sheet, "添加");
-              Click(sheet, "重置");
-              Click(sheet, "添加分隔符");
-              Click(sheet, "取消");
-            });
+  WithSheet(*frame, 35001, [](CCustomizeDlg& sheet) {
+    ChooseBar(sheet, "链接");
+    Choose(sheet.CategoryList(), "所有命令");
+    Choose(sheet.CommandList(), "主页");
+    Click(sheet, "添加");
+    Click(sheet, "重置");
+    Click(sheet, "添加分隔符");
+    Click(sheet, "取消");
+  });
   ExpectDefaultBars(*frame);
   EXPECT_EQ(frame->Bars(), browsim::DefaultBarLayout());
   EXPECT_FALSE(win::RegQueryString(kControlsKey, "Controls"));
@@ -514,19 +514,18 @@ TEST_F(Frame, CancellingTheSheetChangesNothing) {
 
 TEST_F(Frame, TheAddressBoxCannotBeRemoved) {
   auto frame = Make();
-  WithSheet([&] { frame->OnCommand(32799); },
-            [](CCustomizeDlg& sheet) {
-              ChooseBar(sheet, "地址栏");
-              sheet.ControlList()->setCurrentRow(1);
-              EXPECT_TRUE(sheet.Button("删除")->isEnabled());  // 转到 may go
-              sheet.ControlList()->setCurrentRow(0);
-              EXPECT_EQ(sheet.ControlList()->currentItem()->text(), "地址");
-              EXPECT_FALSE(sheet.Button("删除")->isEnabled());
-              Click(sheet, "删除");
-              Click(sheet, "下移");
-              Click(sheet, "删除");
-              Click(sheet, "确定");
-            });
+  WithSheet(*frame, 32799, [](CCustomizeDlg& sheet) {
+    ChooseBar(sheet, "地址栏");
+    sheet.ControlList()->setCurrentRow(1);
+    EXPECT_TRUE(sheet.Button("删除")->isEnabled());  // 转到 may go
+    sheet.ControlList()->setCurrentRow(0);
+    EXPECT_EQ(sheet.ControlList()->currentItem()->text(), "地址");
+    EXPECT_FALSE(sheet.Button("删除")->isEnabled());
+    Click(sheet, "删除");
+    Click(sheet, "下移");
+    Click(sheet, "删除");
+    Click(sheet, "确定");
+  });
   EXPECT_EQ(Content(frame->ToolBar("130")), (QStringList{"32772", "32771"}));
   EXPECT_EQ(frame->AddressBox()->window(), frame.get());
   frame->show();
@@ -540,17 +539,15 @@ TEST_F(Frame, TheOptionsPageSetsIconsTipsAndShortcutsAndTheyAreKept) {
   ASSERT_TRUE(refresh);
   EXPECT_EQ(refresh->toolTip(), "刷新");
   EXPECT_EQ(frame->ToolBar("128")->iconSize(), QSize(24, 24));
-  WithSheet([&] { frame->OnCommand(32799); },
-            [](CCustomizeDlg& sheet) {
-              for (QCheckBox* box : sheet.findChildren<QCheckBox*>()) {
-                if (box->text().startsWith("大图标") || box->text().contains("快捷键"))
-                  box->setChecked(true);
-              }
-              for (QComboBox* choice : sheet.findChildren<QComboBox*>()) {
-                if (choice->findText("淡入淡出") >= 0) choice->setCurrentText("淡入淡出");
-              }
-              Click(sheet, "确定");
-            });
+  WithSheet(*frame, 32799, [](CCustomizeDlg& sheet) {
+    for (QCheckBox* box : sheet.findChildren<QCheckBox*>()) {
+      if (box->text().startsWith("大图标") || box->text().contains("快捷键")) box->setChecked(true);
+    }
+    for (QComboBox* choice : sheet.findChildren<QComboBox*>()) {
+      if (choice->findText("淡入淡出") >= 0) choice->setCurrentText("淡入淡出");
+    }
+    Click(sheet, "确定");
+  });
   EXPECT_EQ(frame->CurrentBarOptions(),
             (browsim::BarOptions{true, true, true, browsim::MenuAnimation::kFade}));
   for (const char* bar : {"128", "130", "134"})
@@ -574,13 +571,12 @@ TEST_F(Frame, TheOptionsPageSetsIconsTipsAndShortcutsAndTheyAreKept) {
   EXPECT_EQ(again->CurrentBarOptions(),
             (browsim::BarOptions{true, true, true, browsim::MenuAnimation::kFade}));
   EXPECT_EQ(again->ToolBar("130")->iconSize(), QSize(32, 32));
-  WithSheet([&] { again->OnCommand(32799); },
-            [](CCustomizeDlg& sheet) {
-              for (QCheckBox* box : sheet.findChildren<QCheckBox*>()) {
-                if (box->text().contains("屏幕提示(")) box->setChecked(false);
-              }
-              Click(sheet, "确定");
-            });
+  WithSheet(*again, 32799, [](CCustomizeDlg& sheet) {
+    for (QCheckBox* box : sheet.findChildren<QCheckBox*>()) {
+      if (box->text().contains("屏幕提示(")) box->setChecked(false);
+    }
+    Click(sheet, "确定");
+  });
   EXPECT_FALSE(again->CurrentBarOptions().screenTips);
   again->show();
   ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));

@@ -1,7 +1,8 @@
 // CCustomizeDlg: the modal sheet "自定义" over the toolbars' controls and the bar options. The
 // commands page lists the menu bar's categories and their commands and edits a copy of the
-// layout, one bar at a time; the options page edits a copy of the options. The frame applies
-// both when the sheet is accepted, so "取消" leaves the bars as they were.
+// layout, one bar at a time, making and deleting bars of one's own; the options page edits a
+// copy of the options. The frame applies both when the sheet is accepted, so "取消" leaves the
+// bars as they were.
 #pragma once
 
 #include <QDialog>

@@ -286,8 +286,10 @@ void CMainFrame::CreateBarCommands() {
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(0);
-  row->addWidget(new QLabel("地址(&D) ", box));
+  auto* caption = new QLabel("地址(&D) ", box);
+  row->addWidget(caption);
   addressBox_ = new QComboBox(box);
+  caption->setBuddy(addressBox_);
   addressBox_->setEditable(true);
   addressBox_->setInsertPolicy(QComboBox::NoInsert);
   addressBox_->setMinimumWidth(500);
