@@ -1,8 +1,9 @@
 // CMainFrame: the browser's main window, dressed as the system browser: menu bar, standard
-// toolbar, address bar, links bar, status bar, the band that shows failures, and a splitter
-// with a side pane (favourites, history, search) beside the browser view. It owns the one
-// database connection, routes every command (logging those the grader cares about), keeps the
-// favourites menu and FavoriteUrls, and is the BrowserHost of every pane and dialog.
+// toolbar, address bar, links bar (their controls customised through CCustomizeDlg), status
+// bar, the band that shows failures, and a splitter with a side pane (favourites, history,
+// search) beside the browser view. It owns the one database connection, routes every command
+// (logging those the grader cares about), keeps the favourites menu and FavoriteUrls, and is the
+// BrowserHost of every pane and dialog.
 #pragma once
 
 #include <QMainWindow>
@@ -80,8 +81,6 @@ class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   const browsim::BarLayout& Bars() const { return bars_; }
   const browsim::BarOptions& CurrentBarOptions() const { return barOptions_; }
   QToolBar* ToolBar(std::string_view id) const;
-  // What the customisation sheet offers: the menu bar's categories and their commands.
-  CustomizeCatalog Catalog() const;
   // Where the layout export (32798) writes; asks with a save-file dialog unless set (tests).
   void SetLayoutFileChooser(std::function<QString()> choose) {
     chooseLayoutFile_ = std::move(choose);
@@ -106,6 +105,8 @@ class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   void FillToolBar(QToolBar* bar, const browsim::BarSpec& spec);
   void RebuildToolBarsMenu();
   void Customize();
+  // What the customisation sheet offers: the menu bar's categories and their commands.
+  CustomizeCatalog Catalog() const;
   // The commands a bar may hold: those of the menus and of the default toolbars.
   std::set<int> BarCommands() const;
   void CreateStatusBar();
@@ -115,7 +116,7 @@ class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   void TogglePane(int id);
   void SetNavigationState(bool canBack, bool canForward);
   void SyncAddressBox();
-  // The bytes of the Layout file net.ini names, none for "Default"; the export of "Controls".
+  // The bytes of the Layout file net.ini names (none for "Default"); "Controls" out to a file.
   base::Result<std::optional<std::string>> ReadLayoutFile() const;
   void ExportLayout();
 
