@@ -13,19 +13,14 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "client/exam/exam_session.h"
 #include "client/grading/controls/ping_win.h"
-#include "client/grading/grading_flow.h"
 #include "client/grading/score_scrambler.h"
-#include "client/store/ado_exam_store.h"
 #include "client/store/db/ado_connection.h"
 #include "client/store/db/ado_record_set.h"
-#include "client/testing/null_grading_system.h"
 #include "grading/docmark/testing/demo_document.h"
 #include "grading/sheetmark/testing/demo_spreadsheet.h"
 #include "grading/slidemark/testing/demo_presentation.h"
@@ -37,7 +32,7 @@
 #include "platform/com/control_window.h"
 #include "platform/win/paths.h"
 #include "platform/win/testing/scoped_env.h"
-#include "tools/testing/demo_installation.h"
+#include "tools/testing/graded_demo.h"
 
 namespace {
 
@@ -56,35 +51,8 @@ void SetAttributes(const fs::path& host, int16_t word) {
   ASSERT_TRUE((*control)->Put(kDmSetAttrib, com::Variant::I2(word)));
 }
 
-class DeskDemo : public DemoInstallation {
+class DeskDemo : public GradedDemo {
  protected:
-  void SetUp() override {
-    DemoInstallation::SetUp();
-    if (HasFatalFailure()) return;
-    registry_.emplace("KIRV_REGISTRY", (Scratch() / "registry.ini").string());
-    attributes_.emplace("KIRV_ATTRIBUTE_STORE", (Scratch() / "attributes").string());
-    // Every control of the Ocx folder, by bare name with that folder current.
-    const fs::path ocx = Install() / "Ocx";
-    for (const auto& entry : fs::directory_iterator(ocx)) {
-      if (entry.path().extension() != ".ocx") continue;
-      const std::string command = "cd '" + ocx.string() + "' && '" +
-                                  (Install() / "regsvr32").string() + "' /s " +
-                                  entry.path().filename().string();
-      ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    }
-  }
-  void TearDown() override {
-    attributes_.reset();
-    registry_.reset();
-  }
-
-  // The installation's exam database.
-  static void OpenExamDatabase(CAdoConnection& db) {
-    ASSERT_TRUE(db.OpenJet(win::ToWindowsPath(Install() / "db/kirv.mdb"),
-                           std::string(kExamDatabasePassword)))
-        << db.GetLastError();
-  }
-
   // The answer workbook of a paper, from its one "<name>*<weight>" item.
   static std::string AnswerName(int paperId) {
     CAdoConnection db;
@@ -101,17 +69,6 @@ class DeskDemo : public DemoInstallation {
     EXPECT_NE(star, std::string::npos) << items;
     EXPECT_EQ(items.substr(star + 1), "1");
     return items.substr(0, star);
-  }
-
-  // The paper's archive unpacked into a fresh candidate folder; its host path.
-  static fs::path Unpack(const std::string& archive, const std::string& examCode) {
-    const fs::path candidate = Install() / "drive_d" / "KirvExam" / examCode;
-    fs::remove_all(candidate);
-    fs::create_directories(candidate);
-    const std::string command = "7za x -y -pRW5827 '-o" + candidate.string() + "' '" +
-                                (Install() / "Data/Attach" / archive).string() + "' >/dev/null";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    return candidate;
   }
 
   // What the client's desktop grader does: Debugok, Pathofstu, Pathofanswer, Answername, then
@@ -134,45 +91,7 @@ class DeskDemo : public DemoInstallation {
     }
     return *grade;
   }
-
-  std::optional<win::testing::ScopedEnv> registry_, attributes_;
 };
-
-// The grading dialog's window, keeping the boxes it was told to show.
-struct BoxWindow : ScoreDlgWindow {
-  std::vector<std::string> boxes;
-  void Show(const ScoreDlgState&) override {}
-  void Message(const std::string& text) override { boxes.push_back(text); }
-  void StartTimer(int, int) override {}
-  void StopTimer(int) override {}
-  void EndDialog(int) override {}
-  com::WindowHandle ControlParent() override { return this; }
-};
-
-// What the grading dialog's run left: its result, its list lines and the scrambled score.
-struct DialogRun {
-  int result = 0;
-  std::vector<std::string> lines;
-  std::string encodedScore;
-};
-
-// The grading dialog's whole run for a candidate of the demo's database, with the program folder
-// and drive D: of the installation; no box may be shown.
-DialogRun GradeInDialog(const std::string& code) {
-  ExamSession session;
-  session.Start(InitPaths());
-  session.ReadProcessLists();
-  BoxWindow window;
-  NullGradingSystem machine;
-  GradingFlow flow(session, {code, "D:\\KirvExam\\" + code + "\\"}, window, machine);
-  DialogRun run;
-  run.result = flow.GradeAll(code);
-  session.Close();
-  EXPECT_TRUE(window.boxes.empty()) << window.boxes.front();
-  run.lines = flow.State().lines;
-  run.encodedScore = flow.EncodedScore();
-  return run;
-}
 
 TEST_F(DeskDemo, BothControlsAreRegisteredFromTheOcxFolder) {
   for (const com::Clsid& id : {PingWin::kClsid, kDirmark}) {
@@ -254,15 +173,7 @@ TEST_F(DeskDemo, TheGradingDialogGradesTheDemoCandidate) {
   const std::string code = "26001010101";
   win::testing::ScopedEnv program("KIRV_PROGRAM_FOLDER", Install().string());
   win::testing::ScopedEnv driveD("KIRV_DRIVE_D", (Install() / "drive_d").string());
-  {
-    CAdoConnection db;
-    OpenExamDatabase(db);
-    ASSERT_NE(db.Execute("update [Stu] set Papers='0-q01,q02|1-101|2-201|3-301|4-401', State=1 "
-                         "where examcode='" +
-                         code + "'"),
-              nullptr)
-        << db.GetLastError();
-  }
+  SetPapers(code, "0-q01,q02|1-101|2-201|3-301|4-401");
   const fs::path candidate = Unpack("win1.7z", code);
   for (int task : {1, 2, 4}) PaperTasks(101)[static_cast<size_t>(task - 1)](candidate / "Winkt");
   // The word, spreadsheet and presentation papers' archives over the same folder, then the
@@ -348,13 +259,7 @@ TEST_F(DeskDemo, TheNetworkTaskIsGradedFromTheDatabaseTheBrowserFilled) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    {
-      CAdoConnection db;
-      OpenExamDatabase(db);
-      ASSERT_NE(
-          db.Execute("update [Stu] set Papers='5-501', State=1 where examcode='" + code + "'"),
-          nullptr);
-    }
+    SetPapers(code, "5-501");
     const fs::path candidate = Unpack("net1.7z", code);
     ASSERT_TRUE(fs::is_regular_file(candidate / "Netkt/net.net"));
     DoNetworkTasks(candidate / "Netkt/net.net", c.done, c.mailTo);
@@ -408,13 +313,7 @@ TEST_F(DeskDemo, TheWebPageTaskIsGradedFromTheSiteInFropkt) {
   }
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    {
-      CAdoConnection db;
-      OpenExamDatabase(db);
-      ASSERT_NE(
-          db.Execute("update [Stu] set Papers='6-601', State=1 where examcode='" + code + "'"),
-          nullptr);
-    }
+    SetPapers(code, "6-601");
     EXPECT_EQ(AnswerName(601), demo::kSiteAnswer);
     const fs::path candidate = Unpack("web1.7z", code);
     ASSERT_TRUE(fs::is_regular_file(candidate / "Fropkt/index.htm"));

@@ -28,6 +28,7 @@
 #include "browsim/core/query_params.h"
 #include "browsim/core/site_files.h"
 #include "browsim/frame/main_frame.h"
+#include "browsim/frame/page_setup_store.h"
 #include "netdb/action_log.h"
 #include "netdb/variant_convert.h"
 #include "platform/win/confined_file.h"
@@ -160,7 +161,7 @@ QWebEnginePage* CbrowsimPage::createWindow(WebWindowType type) {
 }
 
 CbrowsimView::CbrowsimView(CMainFrame& frame, QWidget* parent)
-    : QWebEngineView(parent), frame_(frame) {
+    : QWebEngineView(parent), frame_(frame), pageLayout_(LoadPageSetup()) {
   // Off the record, and the view's own: its guard knows this frame's site folder.
   auto* profile = new QWebEngineProfile(this);
   profile->installUrlSchemeHandler("email", new PseudoSchemeHandler(profile));
@@ -247,7 +248,9 @@ void CbrowsimView::PageSetup() {
   const std::unique_ptr<QPrinter> printer = NewPrinter();
   QPageSetupDialog dialog(printer.get(), this);
   dialog.setWindowTitle("页面设置");
-  if (dialog.exec() == QDialog::Accepted) pageLayout_ = printer->pageLayout();
+  if (dialog.exec() != QDialog::Accepted) return;
+  pageLayout_ = printer->pageLayout();
+  if (!SavePageSetup(*pageLayout_)) frame_.ReportFailure("页面设置无法保存，下次启动时不再有效");
 }
 
 void CbrowsimView::PrintPage() {

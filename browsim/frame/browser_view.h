@@ -57,7 +57,8 @@ class CbrowsimView : public QWebEngineView {
   void Navigate(const std::string& address);
   // Saves the current page through a save dialog (browser command "save as").
   void SaveAs();
-  // Page setup through Qt's dialog; the layout chosen is kept for print and print preview.
+  // Page setup through Qt's dialog; the layout chosen is kept for print and print preview, and
+  // for the next run.
   void PageSetup();
   void PrintPage();
   void PrintPreview();

@@ -18,6 +18,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
+#include <QTreeWidget>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWidgetAction>
@@ -116,7 +117,17 @@ TEST_F(Browsim, TheStartPageIsShownFromItsCopyRecordedAndGraded) {
   {
     CNetGradeDlg dialog(frame->Paths(), frame.get());
     EXPECT_EQ(dialog.ScoreText(), "得分: 100");
-    EXPECT_FALSE(dialog.ReportText().isEmpty());
+    // The report's rows in the control's list: the visit and the logged action, both met.
+    const QTreeWidget* list = dialog.ResultList();
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    int points = 0;
+    for (int i = 0; i < 2; ++i) {
+      EXPECT_EQ(list->topLevelItem(i)->text(0), QString::number(i));
+      EXPECT_EQ(list->topLevelItem(i)->text(3), "√");
+      points += list->topLevelItem(i)->text(4).toInt();
+    }
+    EXPECT_EQ(points, 100);
+    EXPECT_TRUE(dialog.ReportText().contains(list->topLevelItem(1)->text(2)));
   }
 
   frame->close();

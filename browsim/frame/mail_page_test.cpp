@@ -57,28 +57,11 @@ class MailPage : public ::testing::Test {
   fs::path Program() const { return install_.Program(); }
   fs::path Candidate() const { return install_.Candidate(); }
 
-  // Runs a script in the page and waits for its result.
   QVariant Js(const QString& script) {
-    QVariant result;
-    bool done = false;
-    frame_->View()->page()->runJavaScript(script, [&](const QVariant& v) {
-      result = v;
-      done = true;
-    });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 10000)) << script.toStdString();
-    return result;
+    return browsim::testing::RunScript(*frame_->View()->page(), script);
   }
-
-  // Waits until the page's text holds `text`.
   bool WaitForText(const QString& text) {
-    const bool found = QTest::qWaitFor(
-        [&] {
-          return Js("document.body ? document.body.innerText : ''").toString().contains(text);
-        },
-        20000);
-    if (!found)
-      ADD_FAILURE() << "page text: " << Js("document.body.innerText").toString().toStdString();
-    return found;
+    return browsim::testing::WaitForPageText(*frame_->View()->page(), text);
   }
 
   std::vector<std::string> Column(const std::string& sql, const char* field) {

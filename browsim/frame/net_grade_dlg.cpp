@@ -4,8 +4,8 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "platform/ui/clipboard.h"
@@ -28,9 +28,13 @@ CNetGradeDlg::CNetGradeDlg(const browsim::BrowserPaths& paths, QWidget* parent) 
   row->addWidget(toClipboard);
   row->addWidget(quit);
   layout->addLayout(row);
-  report_ = new QPlainTextEdit(this);
-  report_->setReadOnly(true);
-  layout->addWidget(report_, 1);
+  list_ = new QTreeWidget(this);
+  list_->setRootIsDecorated(false);
+  list_->setAllColumnsShowFocus(true);
+  list_->setHeaderLabels({"序号", "评分动作", "参数", "对错", "分值"});
+  int column = 0;
+  for (int width : {40, 160, 380, 40, 40}) list_->setColumnWidth(column++, width);
+  layout->addWidget(list_, 1);
   connect(grade, &QPushButton::clicked, this, &CNetGradeDlg::OnGrade);
   connect(open, &QPushButton::clicked, this, [this] {
     const QString file = QFileDialog::getOpenFileName(this, QString(), QString(),
@@ -63,11 +67,22 @@ void CNetGradeDlg::OnGrade() {
     return;
   }
   score_->setText(QString("得分: %1").arg(score.value()));
-  report_->setPlainText(QString::fromStdString(ui::ClipboardText()));
+  report_ = QString::fromStdString(ui::ClipboardText());
+  ShowReport();
 }
 
-QString CNetGradeDlg::ReportText() const {
-  return report_->toPlainText();
+void CNetGradeDlg::ShowReport() {
+  list_->clear();
+  // The header line and the empty line after it, then one row per line: label, parameter,
+  // √ or ×, points, separated by tabs.
+  const QStringList lines = report_.split("\r\n");
+  for (qsizetype i = 2; i < lines.size(); ++i) {
+    const QStringList cells = lines[i].split('\t');
+    if (cells.size() != 4) continue;
+    auto* row = new QTreeWidgetItem(list_);
+    row->setText(0, QString::number(list_->topLevelItemCount() - 1));
+    for (int c = 0; c < 4; ++c) row->setText(c + 1, cells[c]);
+  }
 }
 
 QString CNetGradeDlg::ScoreText() const {

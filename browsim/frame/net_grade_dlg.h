@@ -1,7 +1,8 @@
 // The hidden checking dialog (Ctrl+Alt+Shift+F12): grades the candidate's network database on
 // the spot with the network-part grading control, created by its class id through Chopmark, and
 // grades any other network database on request. The control leaves its report on the
-// clipboard after every run; the dialog shows that report and the score.
+// clipboard after every run; the dialog shows the report's rows as the control's result list
+// ("序号", "评分动作", "参数", "对错", "分值") with the score.
 #pragma once
 
 #include <QDialog>
@@ -12,7 +13,7 @@
 #include "client/grading/controls/ping_net.h"
 
 class QLabel;
-class QPlainTextEdit;
+class QTreeWidget;
 
 // The window wrapper of the network-part grading control: the exam client's wrapper, which
 // sets the candidate folder, with the database property the checking dialog sets instead.
@@ -33,11 +34,15 @@ class CNetGradeDlg : public QDialog {
   void OnGrade();
   // Grades another database file ("打开(&O)").
   void GradeFile(const std::string& windowsPath);
-  QString ReportText() const;
+  QString ReportText() const { return report_; }
   QString ScoreText() const;
+  QTreeWidget* ResultList() const { return list_; }
 
  private:
+  void ShowReport();
+
   Chopmark control_;
-  QPlainTextEdit* report_ = nullptr;
+  QString report_;
+  QTreeWidget* list_ = nullptr;
   QLabel* score_ = nullptr;
 };

@@ -1,5 +1,5 @@
-// The page commands on Qt's offscreen platform: find, properties, page setup with print, and
-// the pane keys, over a started browser showing a site copy.
+// The page commands on Qt's offscreen platform: find, properties, page setup with print (kept
+// for the next run), and the pane keys, over a started browser showing a site copy.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -169,6 +169,11 @@ TEST_F(PageCommands, ThePageSetupChosenIsThePrintersLayout) {
   EXPECT_EQ(orientationPrinted(), QPageLayout::Landscape);
   // A cancelled page setup keeps the layout.
   ASSERT_TRUE(setUp("portrait", false));
+  EXPECT_EQ(orientationPrinted(), QPageLayout::Landscape);
+  // The next run starts with it.
+  frame_.reset();
+  frame_ = StartBrowsim(install_.Program() / "browsim");
+  ASSERT_TRUE(frame_);
   EXPECT_EQ(orientationPrinted(), QPageLayout::Landscape);
 }
 

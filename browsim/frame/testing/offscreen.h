@@ -1,10 +1,16 @@
 // Tests only: what the frame's tests on Qt's offscreen platform share. One QApplication for the
 // whole test program, made after the pseudo-schemes are registered, with Chromium's sandbox
-// switched off (it cannot start as root, as CI runs); and an installation in a fresh folder: a
-// program folder beside a candidate folder, the window list and registry store kept inside.
+// switched off (it cannot start as root, as CI runs); scripts run in a page and waits for its
+// text; and an installation in a fresh folder: a program folder beside a candidate folder, the
+// window list and registry store kept inside.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QTest>
+#include <QVariant>
+#include <QWebEnginePage>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -32,6 +38,33 @@ inline QApplication& OffscreenApp() {
     return new QApplication(argc, argv);
   }();
   return *app;
+}
+
+// Runs a script in the page and waits for its result.
+inline QVariant RunScript(QWebEnginePage& page, const QString& script) {
+  QVariant result;
+  bool done = false;
+  page.runJavaScript(script, [&](const QVariant& v) {
+    result = v;
+    done = true;
+  });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 10000)) << script.toStdString();
+  return result;
+}
+
+// Waits until the page's text holds `text`; a failure shows the text there is.
+inline bool WaitForPageText(QWebEnginePage& page, const QString& text) {
+  const bool found = QTest::qWaitFor(
+      [&] {
+        return RunScript(page, "document.body ? document.body.innerText : ''")
+            .toString()
+            .contains(text);
+      },
+      20000);
+  if (!found)
+    ADD_FAILURE() << "page text: "
+                  << RunScript(page, "document.body.innerText").toString().toStdString();
+  return found;
 }
 
 // VariantToString of `field` for every row of `sql` ("?" for a missing field); empty when the
