@@ -4,18 +4,35 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QHelpEvent>
+#include <QInputDialog>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
+#include <QWidgetAction>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
 
+#include "browsim/core/bar_layout.h"
 #include "browsim/frame/app.h"
+#include "browsim/frame/customize_dlg.h"
+#include "browsim/frame/main_frame.h"
 #include "browsim/frame/net_grade_dlg.h"
 #include "browsim/frame/testing/offscreen.h"
 #include "netdb/ado_connection.h"
@@ -325,21 +342,372 @@ TEST_F(Frame, TheGoButtonLogsTheTextAsTypedAndGoesToTheLowerCasedAddress) {
   EXPECT_EQ(Column("Select * From Log where Action='地址栏输入并回车'", "ID").size(), 1u);
 }
 
-TEST_F(Frame, ALayoutFileNamedInNetIniIsImportedIntoTheProfile) {
+constexpr const char* kControlsKey =
+    "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars-Controls";
+
+// A toolbar's controls as it shows them: a command's id, "|", "32771" for the address box, or
+// "menu " and the caption of a menu.
+QStringList Content(const QToolBar* bar) {
+  QStringList content;
+  if (!bar) return {"no such bar"};
+  for (QAction* a : bar->actions()) {
+    if (a->isSeparator())
+      content << "|";
+    else if (a->menu())
+      content << "menu " + a->iconText();
+    else if (qobject_cast<QWidgetAction*>(a))
+      content << "32771";
+    else
+      content << a->data().toString();
+  }
+  return content;
+}
+
+const QStringList kStandard = {"140", "141", "142", "143", "144", "|",
+                               "145", "146", "147", "|",   "148", "149"};
+
+void ExpectDefaultBars(const CMainFrame& frame) {
+  EXPECT_EQ(Content(frame.ToolBar("128")), kStandard);
+  EXPECT_EQ(Content(frame.ToolBar("130")), (QStringList{"32771", "32772"}));
+  EXPECT_EQ(Content(frame.ToolBar("134")), QStringList{"32773"});
+}
+
+// Runs `open` and, once the sheet is up, `drive` on it; a drive that stops short leaves the
+// sheet cancelled.
+void WithSheet(const std::function<void()>& open,
+               const std::function<void(CCustomizeDlg&)>& drive) {
+  bool driven = false;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    auto* sheet = qobject_cast<CCustomizeDlg*>(QApplication::activeModalWidget());
+    if (!sheet || driven) return;
+    driven = true;
+    drive(*sheet);
+    if (sheet->isVisible()) sheet->reject();
+  });
+  timer.start(10);
+  open();
+  EXPECT_TRUE(driven) << "no sheet";
+}
+
+void WithSheet(CMainFrame& frame, int command, const std::function<void(CCustomizeDlg&)>& drive) {
+  WithSheet([&] { frame.OnCommand(command); }, drive);
+}
+
+void Choose(QListWidget* list, const QString& text) {
+  const auto items = list->findItems(text, Qt::MatchExactly);
+  ASSERT_FALSE(items.isEmpty()) << text.toStdString();
+  list->setCurrentItem(items.front());
+}
+
+void ChooseBar(CCustomizeDlg& sheet, const QString& caption) {
+  const int index = sheet.BarChoice()->findText(caption);
+  ASSERT_GE(index, 0) << caption.toStdString();
+  sheet.BarChoice()->setCurrentIndex(index);
+}
+
+void Click(CCustomizeDlg& sheet, const QString& text) {
+  QPushButton* button = sheet.Button(text);
+  ASSERT_TRUE(button) << text.toStdString();
+  button->click();
+}
+
+TEST_F(Frame, TheSheetPutsCommandsAndMenusOnABarAndOkKeepsThem) {
+  auto frame = Make();
+  ExpectDefaultBars(*frame);
+  WithSheet(*frame, 32799, [](CCustomizeDlg& sheet) {
+    EXPECT_EQ(sheet.windowTitle(), "自定义");
+    QStringList categories;
+    for (int i = 0; i < sheet.CategoryList()->count(); ++i)
+      categories << sheet.CategoryList()->item(i)->text();
+    EXPECT_EQ(categories, (QStringList{"文件", "编辑", "查看", "收藏", "工具", "帮助", "所有命令",
+                                       "内置菜单", "新菜单"}));
+    ChooseBar(sheet, "标准按钮");
+    sheet.ControlList()->setCurrentRow(0);
+    Choose(sheet.CategoryList(), "文件");
+    // The 新建 submenu's command is listed with the menu's own.
+    ASSERT_FALSE(sheet.CommandList()->findItems("窗口", Qt::MatchExactly).isEmpty());
+    Choose(sheet.CommandList(), "打开");
+    Click(sheet, "添加");
+    sheet.ControlList()->setCurrentRow(sheet.ControlList()->count() - 1);
+    Choose(sheet.CategoryList(), "内置菜单");
+    Choose(sheet.CommandList(), "帮助");
+    Click(sheet, "添加");
+    Choose(sheet.CategoryList(), "新菜单");
+    Choose(sheet.CommandList(), "新菜单");
+    Click(sheet, "添加");
+    Choose(sheet.ControlList(), "停止");
+    Click(sheet, "删除");
+    Click(sheet, "确定");
+  });
+  const QStringList customised = {"140", "32775", "141", "143", "144", "|",         "145",
+                                  "146", "147",   "|",   "148", "149", "menu 帮助", "menu 新菜单"};
+  EXPECT_EQ(Content(frame->ToolBar("128")), customised);
+  // The built-in menu's button is the menu bar's own 帮助, opening at a press.
+  QAction* help = frame->ToolBar("128")->actions().at(12);
+  EXPECT_EQ(help, frame->menuBar()->actions().at(5));
+  auto* button = qobject_cast<QToolButton*>(frame->ToolBar("128")->widgetForAction(help));
+  ASSERT_TRUE(button);
+  EXPECT_EQ(button->popupMode(), QToolButton::InstantPopup);
+
+  auto again = Make();
+  EXPECT_EQ(Content(again->ToolBar("128")), customised);
+  EXPECT_EQ(again->Bars(), frame->Bars());
+  EXPECT_EQ(again->BandText(), "");
+}
+
+// Clicks `button` of the sheet and answers the question it asks with `answer`.
+void ClickAndAnswer(CCustomizeDlg& sheet, const QString& button, const QString& answer) {
+  QTimer answering;
+  QObject::connect(&answering, &QTimer::timeout, [&] {
+    if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+      input->setTextValue(answer);
+      input->accept();
+    }
+  });
+  answering.start(10);
+  Click(sheet, button);
+}
+
+TEST_F(Frame, TheSheetMakesRenamesAndDeletesWhatIsOnesOwn) {
+  auto frame = Make();
+  WithSheet(*frame, 32799, [](CCustomizeDlg& sheet) {
+    EXPECT_FALSE(sheet.Button("删除工具栏")->isEnabled());
+    ClickAndAnswer(sheet, "新建...", "我的 工具栏");
+    EXPECT_EQ(sheet.BarChoice()->currentText(), "我的 工具栏");
+    EXPECT_TRUE(sheet.Button("删除工具栏")->isEnabled());
+    Choose(sheet.CategoryList(), "编辑");
+    Choose(sheet.CommandList(), "复制");
+    Click(sheet, "添加");
+    Choose(sheet.CategoryList(), "新菜单");
+    Click(sheet, "添加");
+    EXPECT_TRUE(sheet.Button("重命名...")->isEnabled());
+    ClickAndAnswer(sheet, "重命名...", " 常用\n命令 ");
+    ClickAndAnswer(sheet, "新建...", "临时");
+    EXPECT_EQ(sheet.BarChoice()->count(), 5);
+    Click(sheet, "删除工具栏");
+    EXPECT_EQ(sheet.BarChoice()->count(), 4);
+    Click(sheet, "确定");
+  });
+  const QStringList mine = {"57634", "menu 常用 命令"};
+  ASSERT_TRUE(frame->ToolBar("1001"));
+  EXPECT_EQ(Content(frame->ToolBar("1001")), mine);
+  EXPECT_EQ(frame->ToolBar("1001")->windowTitle(), "我的 工具栏");
+  EXPECT_FALSE(frame->ToolBar("1002"));
+  EXPECT_EQ(Content(Make()->ToolBar("1001")), mine);
+
+  WithSheet(*frame, 32799, [](CCustomizeDlg& sheet) {
+    ChooseBar(sheet, "我的 工具栏");
+    Click(sheet, "删除工具栏");
+    Click(sheet, "确定");
+  });
+  EXPECT_FALSE(frame->ToolBar("1001"));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(frame->findChildren<QToolBar*>(Qt::FindDirectChildrenOnly).size(), 3);
+  EXPECT_FALSE(Make()->ToolBar("1001"));
+}
+
+TEST_F(Frame, CancellingTheSheetChangesNothing) {
+  auto frame = Make();
+  WithSheet(*frame, 35001, [](CCustomizeDlg& sheet) {
+    ChooseBar(sheet, "链接");
+    Choose(sheet.CategoryList(), "所有命令");
+    Choose(sheet.CommandList(), "主页");
+    Click(sheet, "添加");
+    Click(sheet, "重置");
+    Click(sheet, "添加分隔符");
+    Click(sheet, "取消");
+  });
+  ExpectDefaultBars(*frame);
+  EXPECT_EQ(frame->Bars(), browsim::DefaultBarLayout());
+  EXPECT_FALSE(win::RegQueryString(kControlsKey, "Controls"));
+}
+
+TEST_F(Frame, TheAddressBoxCannotBeRemoved) {
+  auto frame = Make();
+  WithSheet(*frame, 32799, [](CCustomizeDlg& sheet) {
+    ChooseBar(sheet, "地址栏");
+    sheet.ControlList()->setCurrentRow(1);
+    EXPECT_TRUE(sheet.Button("删除")->isEnabled());  // 转到 may go
+    sheet.ControlList()->setCurrentRow(0);
+    EXPECT_EQ(sheet.ControlList()->currentItem()->text(), "地址");
+    EXPECT_FALSE(sheet.Button("删除")->isEnabled());
+    Click(sheet, "删除");
+    Click(sheet, "下移");
+    Click(sheet, "删除");
+    Click(sheet, "确定");
+  });
+  EXPECT_EQ(Content(frame->ToolBar("130")), (QStringList{"32772", "32771"}));
+  EXPECT_EQ(frame->AddressBox()->window(), frame.get());
+  frame->show();
+  EXPECT_TRUE(frame->AddressBox()->isVisible());
+}
+
+TEST_F(Frame, TheOptionsPageSetsIconsTipsAndShortcutsAndTheyAreKept) {
+  auto frame = Make();
+  QToolButton* refresh =
+      qobject_cast<QToolButton*>(frame->ToolBar("128")->widgetForAction(frame->Action(143)));
+  ASSERT_TRUE(refresh);
+  EXPECT_EQ(refresh->toolTip(), "刷新");
+  EXPECT_EQ(frame->ToolBar("128")->iconSize(), QSize(24, 24));
+  WithSheet(*frame, 32799, [](CCustomizeDlg& sheet) {
+    for (QCheckBox* box : sheet.findChildren<QCheckBox*>()) {
+      if (box->text().startsWith("大图标") || box->text().contains("快捷键")) box->setChecked(true);
+    }
+    for (QComboBox* choice : sheet.findChildren<QComboBox*>()) {
+      if (choice->findText("淡入淡出") >= 0) choice->setCurrentText("淡入淡出");
+    }
+    Click(sheet, "确定");
+  });
+  EXPECT_EQ(frame->CurrentBarOptions(),
+            (browsim::BarOptions{true, true, true, browsim::MenuAnimation::kFade}));
+  for (const char* bar : {"128", "130", "134"})
+    EXPECT_EQ(frame->ToolBar(bar)->iconSize(), QSize(32, 32)) << bar;
+  EXPECT_EQ(refresh->toolTip(), "刷新 (F5)");
+  EXPECT_EQ(qobject_cast<QToolButton*>(frame->ToolBar("128")->widgetForAction(frame->Action(144)))
+                ->toolTip(),
+            "主页");  // no shortcut, nothing added
+  frame->show();
+  const auto tipShown = [](QToolButton* button) {
+    QToolTip::hideText();
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(button, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+  };
+  EXPECT_EQ(tipShown(refresh), "刷新 (F5)");
+
+  // A new frame shows the saved options; screen tips off hold the tips back.
+  frame.reset();
+  auto again = Make();
+  EXPECT_EQ(again->CurrentBarOptions(),
+            (browsim::BarOptions{true, true, true, browsim::MenuAnimation::kFade}));
+  EXPECT_EQ(again->ToolBar("130")->iconSize(), QSize(32, 32));
+  WithSheet(*again, 32799, [](CCustomizeDlg& sheet) {
+    for (QCheckBox* box : sheet.findChildren<QCheckBox*>()) {
+      if (box->text().contains("屏幕提示(")) box->setChecked(false);
+    }
+    Click(sheet, "确定");
+  });
+  EXPECT_FALSE(again->CurrentBarOptions().screenTips);
+  again->show();
+  ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+  refresh = qobject_cast<QToolButton*>(again->ToolBar("128")->widgetForAction(again->Action(143)));
+  EXPECT_EQ(tipShown(refresh), "");
+}
+
+TEST_F(Frame, TheViewMenuAndTheBarsContextMenuOfferTogglesAndCustomise) {
   Write(Program() / "net.ini", "[browsim]\r\nLayout=Mine.Layout\r\n");
-  Write(Program() / "Mine.Layout", std::string("\x01\x00\xff bars", 8));
-  Make();
-  EXPECT_EQ(
-      win::RegQueryString(
-          "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars-Controls", "Controls"),
-      std::optional<std::string>("0100ff2062617273"));
-  // A layout file that is not there is not imported.
-  Write(Program() / "net.ini", "[browsim]\r\nLayout=Gone.Layout\r\n");
-  ASSERT_TRUE(win::RegDeleteKey(
-      "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars-Controls"));
-  Make();
-  EXPECT_FALSE(win::RegQueryString(
-      "HKEY_CURRENT_USER\\Software\\KIRV-browsim\\browsim\\CommandBars-Controls", "Controls"));
+  Write(Program() / "Mine.Layout", "bar 1001 我的工具栏\r\ncommand 32808\r\n");
+  auto frame = Make();
+  QMenu* view = frame->menuBar()->actions().at(2)->menu();
+  QMenu* toolbars = view->actions().at(0)->menu();
+  ASSERT_TRUE(toolbars);
+  QStringList items;
+  for (QAction* a : toolbars->actions()) items << (a->isSeparator() ? "|" : a->text());
+  EXPECT_EQ(items, (QStringList{"标准按钮", "地址栏", "链接", "我的工具栏", "|", "锁定工具栏(&B)",
+                                "自定义(&C)..."}));
+  frame->show();
+  toolbars->actions().at(3)->trigger();
+  EXPECT_FALSE(frame->ToolBar("1001")->isVisible());
+  toolbars->actions().at(3)->trigger();
+  EXPECT_TRUE(frame->ToolBar("1001")->isVisible());
+
+  std::unique_ptr<QMenu> popup(frame->createPopupMenu());
+  ASSERT_TRUE(popup);
+  ASSERT_FALSE(popup->actions().isEmpty());
+  QAction* customise = popup->actions().back();
+  EXPECT_EQ(customise->text(), "自定义...");
+  WithSheet([&] { customise->trigger(); }, [](CCustomizeDlg& sheet) { Click(sheet, "取消"); });
+}
+
+TEST_F(Frame, ALayoutFileNamedInNetIniIsImportedAndShown) {
+  const std::string layout =
+      "bar 128 标准按钮\r\ncommand 140\r\nseparator\r\nmenu 0\r\ncommand 1039\r\n"
+      "bar 1001 我的工具栏\r\nnewmenu 工具箱\r\ncommand 32808\r\n";
+  Write(Program() / "net.ini", "[browsim]\r\nLayout=Mine.Layout\r\n");
+  Write(Program() / "Mine.Layout", layout);
+  auto frame = Make();
+  EXPECT_EQ(frame->BandText(), "");
+  // The checking dialog's key is no command a bar may hold.
+  EXPECT_EQ(Content(frame->ToolBar("128")), (QStringList{"140", "|", "menu 文件"}));
+  EXPECT_EQ(Content(frame->ToolBar("1001")), (QStringList{"menu 工具箱", "32808"}));
+  EXPECT_EQ(Content(frame->ToolBar("130")), (QStringList{"32771", "32772"}));
+  EXPECT_EQ(win::RegQueryString(kControlsKey, "Controls"),
+            QByteArray::fromStdString(layout).toHex().toStdString());
+}
+
+TEST_F(Frame, ALayoutThatDoesNotReadShowsTheBandAndTheDefaultBars) {
+  const std::string good = QByteArray("bar 134 链接\r\nseparator\r\n").toHex().toStdString();
+  struct Case {
+    const char* name;
+    const char* layoutKey;             // net.ini's Layout, "Default" for none
+    std::string file;                  // its bytes, none when empty
+    std::optional<std::string> saved;  // "Controls" before the start
+    const char* band;                  // a part of the band's text
+  } cases[] = {
+      {"a file of other bytes", "Mine.Layout", std::string("\x01\x00\xff bars", 8), std::nullopt,
+       "工具栏布局文件无法读取"},
+      {"a file with a bad line", "Mine.Layout", "bar 128 x\r\nmenu 9\r\n", std::nullopt, "line 2"},
+      {"a file that is not there", "Gone.Layout", "", good, "工具栏布局文件无法读取"},
+      {"a saved value that is no layout", "Default", "", "00ff", "保存的工具栏布局无法读取"},
+  };
+  for (const Case& c : cases) {
+    (void)win::RegDeleteKey(kControlsKey);
+    if (c.saved) {
+      ASSERT_TRUE(win::RegSetString(kControlsKey, "Controls", *c.saved));
+    }
+    Write(Program() / "net.ini", std::string("[browsim]\r\nLayout=") + c.layoutKey + "\r\n");
+    if (!c.file.empty()) Write(Program() / c.layoutKey, c.file);
+    auto frame = Make();
+    EXPECT_TRUE(frame->BandText().contains(c.band))
+        << c.name << ": " << frame->BandText().toStdString();
+    ExpectDefaultBars(*frame);
+    EXPECT_EQ(frame->Bars(), browsim::DefaultBarLayout()) << c.name;
+    // Nothing is imported.
+    EXPECT_EQ(win::RegQueryString(kControlsKey, "Controls"), c.saved) << c.name;
+  }
+}
+
+std::string ReadAll(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(Frame, LockToolbarsExportsTheSavedLayoutByteForByte) {
+  const std::string saved = "bar 134 链接\r\ncommand 32773\nseparator\r\n";
+  ASSERT_TRUE(win::RegSetString(kControlsKey, "Controls",
+                                QByteArray::fromStdString(saved).toHex().toStdString()));
+  auto frame = Make();
+  const fs::path out = Program() / "Exported.Layout";
+  QString chosen = QString::fromStdString(out.string());
+  frame->SetLayoutFileChooser([&] { return chosen; });
+  frame->OnCommand(32798);
+  EXPECT_EQ(ReadAll(out), saved);
+  EXPECT_EQ(frame->BandText(), "");
+
+  // Such a file is what the Layout key imports.
+  (void)win::RegDeleteKey(kControlsKey);
+  Write(Program() / "net.ini", "[browsim]\r\nLayout=Exported.Layout\r\n");
+  EXPECT_EQ(Content(Make()->ToolBar("134")), (QStringList{"32773", "|"}));
+
+  // With nothing saved the export gives the bars shown.
+  Write(Program() / "net.ini", "[browsim]\r\n");
+  (void)win::RegDeleteKey(kControlsKey);
+  auto fresh = Make();
+  fresh->SetLayoutFileChooser([&] { return chosen; });
+  fresh->OnCommand(32798);
+  const auto exported = browsim::ReadBarLayout(ReadAll(out), {});
+  ASSERT_TRUE(exported) << exported.error().message;
+  EXPECT_EQ(*exported, browsim::DefaultBarLayout());
+
+  // Cancelled: nothing written; a file that cannot be written: the band says so.
+  fs::remove(out);
+  chosen.clear();
+  fresh->OnCommand(32798);
+  EXPECT_FALSE(fs::exists(out));
+  chosen = QString::fromStdString((Program() / "no such folder" / "x.Layout").string());
+  fresh->OnCommand(32798);
+  EXPECT_TRUE(fresh->BandText().startsWith("布局文件无法写入")) << fresh->BandText().toStdString();
 }
 
 TEST_F(Frame, AnActionTheDatabaseDidNotTakeIsShownInTheBand) {

@@ -22,6 +22,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWidgetAction>
+#include <algorithm>
 #include <filesystem>
 
 #include "browsim/core/record_fields.h"
@@ -29,6 +31,7 @@
 #include "browsim/favorites/favorites_store.h"
 #include "browsim/frame/browser_view.h"
 #include "browsim/frame/command_ids.h"
+#include "browsim/frame/customize_dlg.h"
 #include "browsim/frame/find_dlg.h"
 #include "browsim/frame/net_grade_dlg.h"
 #include "browsim/frame/pane_focus.h"
@@ -100,17 +103,17 @@ void CMainFrame::Create() {
   created_ = false;
   CreateStatusBar();
   CreateMenus();
-  CreateToolBars();
+  CreateBarCommands();
   CreateClient();
   if (extensions_.logoButton) {
     if (QWidget* logo = extensions_.logoButton(*this, menuBar())) menuBar()->setCornerWidget(logo);
   }
-  ImportLayout();
+  // The favourites menu first: its commands are among those a bar may hold.
+  RebuildFavorites(true);
+  LoadBars();
   if (auto state = ProfileBytes(kBarsKey, "State")) restoreState(*state);
-  if (auto controls = ProfileBytes(kControlsKey, "Controls")) restoreState(*controls);
   history_.OnChanged([this] { SyncAddressBox(); });
   history_.LoadHistoryList();
-  RebuildFavorites(true);
   resize(1024, 720);
   created_ = true;
 }
@@ -122,6 +125,7 @@ QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text) {
   } else {
     a = new QAction(text, this);
     a->setData(id);
+    a->setIconText(QString::fromStdString(browsim::PlainCaption(text.toStdString())));
     connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
     actions_[id] = a;
     addAction(a);
@@ -139,6 +143,7 @@ void CMainFrame::CreateMenus() {
   QMenuBar* bar = menuBar();
   bar->setWindowTitle("菜单栏");
   QMenu* file = bar->addMenu("文件(&F)");
+  menus_.push_back(file);
   QMenu* fresh = file->addMenu("新建(&N)");
   AddCommand(fresh, 32782, "窗口(&W)\tCtrl+N");
   AddCommand(file, cmd::kOpen, "打开(&O)...\tCtrl+O")->setShortcut(QKeySequence("Ctrl+O"));
@@ -155,6 +160,7 @@ void CMainFrame::CreateMenus() {
   AddCommand(file, cmd::kExit, "关闭(&X)");
 
   QMenu* edit = bar->addMenu("编辑(&E)");
+  menus_.push_back(edit);
   AddCommand(edit, cmd::kCut, "剪切(&T)\tCtrl+X")
       ->setShortcuts({QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")});
   AddCommand(edit, cmd::kCopy, "复制(&C)\tCtrl+C")
@@ -167,7 +173,8 @@ void CMainFrame::CreateMenus() {
   AddCommand(edit, cmd::kFind, "查找(在当前页)(&F)...\tCtrl+F");
 
   QMenu* view = bar->addMenu("查看(&V)");
-  QMenu* toolbars = view->addMenu("工具栏(&T)");
+  menus_.push_back(view);
+  toolBarsMenu_ = view->addMenu("工具栏(&T)");
   QAction* status = view->addAction("状态栏(&B)");
   status->setCheckable(true);
   status->setChecked(true);
@@ -200,8 +207,10 @@ void CMainFrame::CreateMenus() {
   AddCommand(view, 32786, "全屏显示(&U)\tF11");
 
   favoritesMenu_ = bar->addMenu("收藏(&A)");
+  menus_.push_back(favoritesMenu_);
 
   QMenu* tools = bar->addMenu("工具(&T)");
+  menus_.push_back(tools);
   QMenu* mail = tools->addMenu("邮件和新闻(&M)");
   mail->setEnabled(false);
   AddCommand(tools, 32787, "同步(&S)...");
@@ -210,6 +219,7 @@ void CMainFrame::CreateMenus() {
   AddCommand(tools, cmd::kInternetOptions, "Internet 选项(&O)...");
 
   QMenu* help = bar->addMenu("帮助(&H)");
+  menus_.push_back(help);
   AddCommand(help, 32790, "目录和索引(&C)");
   AddCommand(help, 32794, "每日提示(&D)");
   AddCommand(help, 32795, "联机支持(&S)");
@@ -217,9 +227,13 @@ void CMainFrame::CreateMenus() {
   help->addSeparator();
   AddCommand(help, cmd::kAbout, "关于 Internet Explorer(&A)...");
 
-  QAction* lock = AddCommand(toolbars, cmd::kLockToolbars, "锁定工具栏(&B)");
-  (void)lock;
-  AddCommand(toolbars, cmd::kCustomize, "自定义(&C)...");
+  for (QMenu* menu : menus_)
+    menu->menuAction()->setIconText(
+        QString::fromStdString(browsim::PlainCaption(menu->title().toStdString())));
+  // The bars' toggles go above these two once the bars are made.
+  AddCommand(toolBarsMenu_, cmd::kLockToolbars, "锁定工具栏(&B)");
+  AddCommand(toolBarsMenu_, cmd::kCustomize, "自定义(&C)...");
+  AddCommand(nullptr, cmd::kCustomizeBars, "自定义...");
 
   // Keys without a menu item.
   AddCommand(nullptr, cmd::kAddFavorite, "添加到收藏夹(&A)...")
@@ -232,11 +246,8 @@ void CMainFrame::CreateMenus() {
   AddCommand(nullptr, cmd::kPrevPane, "上一窗格")->setShortcut(QKeySequence("Shift+F6"));
 }
 
-void CMainFrame::CreateToolBars() {
+void CMainFrame::CreateBarCommands() {
   QStyle* s = style();
-  QToolBar* standard = addToolBar("标准按钮");
-  standard->setObjectName("128");
-  standard->setIconSize(QSize(24, 24));
   struct Button {
     int id;
     const char* caption;
@@ -247,55 +258,293 @@ void CMainFrame::CreateToolBars() {
       {cmd::kStop, "停止", QStyle::SP_BrowserStop},
       {cmd::kRefresh, "刷新", QStyle::SP_BrowserReload},
       {cmd::kHome, "主页", QStyle::SP_DirHomeIcon},
-      {0, nullptr, {}},
       {cmd::kSearchPane, "搜索", QStyle::SP_FileDialogContentsView},
       {cmd::kFavoritesPane, "收藏夹", QStyle::SP_DirLinkIcon},
       {cmd::kHistoryPane, "历史", QStyle::SP_FileDialogDetailedView},
-      {0, nullptr, {}},
       {cmd::kMail, "邮件", QStyle::SP_MessageBoxInformation},
       {cmd::kPrintButton, "打印", QStyle::SP_DialogSaveButton},
+      {cmd::kGo, "转到", QStyle::SP_MediaPlay},
   };
+  for (const Button& b : buttons) {
+    QAction* a = AddCommand(nullptr, b.id, b.caption);
+    a->setIcon(s->standardIcon(b.icon));
+    a->setIconText(b.caption);
+  }
+  AddCommand(nullptr, cmd::kLinks, "链接");
+
   const std::string theme =
       base::AsciiLower(netdb::ReadIniString(paths_.globals, "browsim", "Theme", "Default"));
   // Looks 3, 4 and 6 caption the history button as well; look 3 puts captions below the icons.
   const bool oldLook = theme == "windows98" || theme == "windows2000";
-  for (const Button& b : buttons) {
-    if (!b.caption) {
-      standard->addSeparator();
-      continue;
-    }
-    QAction* a = AddCommand(nullptr, b.id, b.caption);
-    a->setIcon(s->standardIcon(b.icon));
-    a->setToolTip(b.caption);
-    standard->addAction(a);
-    const bool captioned = b.id == cmd::kBack || b.id == cmd::kSearchPane ||
-                           b.id == cmd::kFavoritesPane || (oldLook && b.id == cmd::kHistoryPane);
-    if (auto* button = qobject_cast<QToolButton*>(standard->widgetForAction(a))) {
-      button->setToolButtonStyle(!captioned             ? Qt::ToolButtonIconOnly
-                                 : theme == "windows98" ? Qt::ToolButtonTextUnderIcon
-                                                        : Qt::ToolButtonTextBesideIcon);
-    }
-  }
-  addToolBarBreak();
-  QToolBar* address = addToolBar("地址栏");
-  address->setObjectName("130");
-  address->addWidget(new QLabel("地址(&D) ", address));
-  addressBox_ = new QComboBox(address);
+  captioned_ = {cmd::kBack, cmd::kSearchPane, cmd::kFavoritesPane};
+  if (oldLook) captioned_.insert(cmd::kHistoryPane);
+  captionStyle_ = theme == "windows98" ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonTextBesideIcon;
+
+  // The address box and its caption are one control, so a bar shows or drops them together.
+  auto* box = new QWidget;
+  box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  auto* caption = new QLabel("地址(&D) ", box);
+  row->addWidget(caption);
+  addressBox_ = new QComboBox(box);
+  caption->setBuddy(addressBox_);
   addressBox_->setEditable(true);
   addressBox_->setInsertPolicy(QComboBox::NoInsert);
   addressBox_->setMinimumWidth(500);
   addressBox_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   addressBox_->setObjectName("32771");
-  address->addWidget(addressBox_);
+  row->addWidget(addressBox_, 1);
   connect(addressBox_->lineEdit(), &QLineEdit::returnPressed, this, [this] { OnGo(true); });
-  QAction* goAction = AddCommand(nullptr, cmd::kGo, "转到");
-  goAction->setIcon(s->standardIcon(QStyle::SP_MediaPlay));
-  address->addAction(goAction);
-  if (auto* button = qobject_cast<QToolButton*>(address->widgetForAction(goAction)))
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  QToolBar* links = addToolBar("链接");
-  links->setObjectName("134");
-  links->addAction(AddCommand(nullptr, cmd::kLinks, "链接"));
+  addressControl_ = new QWidgetAction(this);
+  addressControl_->setDefaultWidget(box);
+  addressControl_->setText("地址");
+}
+
+std::set<int> CMainFrame::BarCommands() const {
+  std::set<int> ids = {cmd::kAddressBox, cmd::kGo, cmd::kLinks, cmd::kMail, cmd::kPrintButton};
+  for (int id = cmd::kBack; id <= cmd::kHistoryPane; ++id) ids.insert(id);
+  std::function<void(const QMenu*)> collect = [&](const QMenu* menu) {
+    for (QAction* a : menu->actions()) {
+      bool ok = false;
+      const int id = a->data().toInt(&ok);
+      if (a->menu())
+        collect(a->menu());
+      else if (ok && actions_.count(id))
+        ids.insert(id);
+    }
+  };
+  for (const QMenu* menu : menus_) collect(menu);
+  return ids;
+}
+
+CustomizeCatalog CMainFrame::Catalog() const {
+  CustomizeCatalog catalog;
+  const std::set<int> commands = BarCommands();
+  for (int id : commands) {
+    if (const QAction* a = Action(id)) catalog.commandNames[id] = a->iconText();
+  }
+  catalog.commandNames[cmd::kAddressBox] = addressControl_->text();
+  const auto item = [&](int id) {
+    return CustomizeItem{browsim::BarControl::Command(id), catalog.commandNames[id]};
+  };
+  // A menu's commands in the order of its items, its submenus flattened.
+  std::function<void(const QMenu*, std::vector<CustomizeItem>&)> collect =
+      [&](const QMenu* menu, std::vector<CustomizeItem>& items) {
+        for (QAction* a : menu->actions()) {
+          const int id = a->data().toInt();
+          if (a->menu())
+            collect(a->menu(), items);
+          else if (a->data().isValid() && commands.count(id) &&
+                   std::none_of(items.begin(), items.end(),
+                                [&](const CustomizeItem& i) { return i.control.id == id; }))
+            items.push_back(item(id));
+        }
+      };
+  for (const QMenu* menu : menus_) {
+    CustomizeCategory category{menu->menuAction()->iconText(), {}};
+    collect(menu, category.items);
+    catalog.menuNames << category.name;
+    catalog.categories.push_back(std::move(category));
+  }
+  CustomizeCategory all{"所有命令", {}};
+  for (int id : commands) {
+    // There is one address box; it cannot be added again.
+    if (id != cmd::kAddressBox) all.items.push_back(item(id));
+  }
+  std::stable_sort(all.items.begin(), all.items.end(),
+                   [](const CustomizeItem& a, const CustomizeItem& b) { return a.text < b.text; });
+  catalog.categories.push_back(std::move(all));
+  CustomizeCategory menus{"内置菜单", {}};
+  for (int i = 0; i < catalog.menuNames.size(); ++i)
+    menus.items.push_back({browsim::BarControl::Menu(i), catalog.menuNames[i]});
+  catalog.categories.push_back(std::move(menus));
+  catalog.categories.push_back(
+      {"新菜单", {{browsim::BarControl::NewMenu(), browsim::kNewMenuCaption}}});
+  return catalog;
+}
+
+base::Result<std::optional<std::string>> CMainFrame::ReadLayoutFile() const {
+  const std::string layout =
+      base::AsciiLower(netdb::ReadIniString(paths_.globals, "browsim", "Layout", "Default"));
+  if (layout == "default") return std::optional<std::string>();
+  auto bytes = browsim::ReadSiteFile(paths_.globals.ProgramFolder + layout);
+  if (!bytes) return bytes.error();
+  return std::optional<std::string>(std::move(*bytes));
+}
+
+void CMainFrame::LoadBars() {
+  browsim::BarLayout layout = browsim::DefaultBarLayout();
+  browsim::BarOptions options;
+  const std::set<int> commands = BarCommands();
+  const auto known = [&](int id) { return commands.count(id) > 0; };
+  // A Layout file of net.ini replaces the saved layout each time the browser starts.
+  const auto file = ReadLayoutFile();
+  std::optional<std::string> text;
+  std::string source = "保存的工具栏布局";
+  if (!file) {
+    ReportFailure("工具栏布局文件无法读取, 显示默认的工具栏: " + file.error().message);
+  } else if (*file) {
+    text = **file;
+    source = "工具栏布局文件";
+  } else if (auto controls = ProfileBytes(kControlsKey, "Controls")) {
+    text = controls->toStdString();
+  }
+  if (text) {
+    auto read = browsim::ReadBarLayout(*text, known);
+    if (!read) {
+      ReportFailure(source + "无法读取, 显示默认的工具栏: " + read.error().message);
+    } else {
+      layout = std::move(*read);
+      if (file && *file &&
+          !SetProfileBytes(kControlsKey, "Controls", QByteArray::fromStdString(*text)))
+        ReportFailure("工具栏布局文件无法导入配置");
+    }
+  }
+  if (auto saved = win::RegQueryString(kBarsKey, "Options")) {
+    auto read = browsim::ReadBarOptions(*saved);
+    if (read)
+      options = *read;
+    else
+      ReportFailure("保存的工具栏选项无法读取: " + read.error().message);
+  }
+  ApplyBars(layout, options);
+}
+
+QToolBar* CMainFrame::ToolBar(std::string_view id) const {
+  // The frame's own bars only: a pane may have toolbars of its own.
+  return findChild<QToolBar*>(QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size())),
+                              Qt::FindDirectChildrenOnly);
+}
+
+void CMainFrame::ApplyBars(const browsim::BarLayout& layout, const browsim::BarOptions& options) {
+  bars_ = layout;
+  barOptions_ = options;
+  for (QToolBar* bar : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
+    if (bar->objectName().isEmpty()) continue;  // going already
+    for (QAction* a : bar->actions()) {
+      bar->removeAction(a);
+      if (a->parent() == bar) delete a;  // its separators
+    }
+    // A bar of the user's own that the layout no longer has; its context menu may be what
+    // opened the sheet, so it goes once the events in hand are done.
+    if (!bars_.Find(bar->objectName().toStdString())) {
+      removeToolBar(bar);
+      bar->setObjectName(QString());
+      bar->hide();
+      bar->deleteLater();
+    }
+  }
+  for (QPointer<QMenu>& menu : newMenus_) delete menu.data();
+  newMenus_.clear();
+
+  for (const auto& [id, a] : actions_) {
+    QString tip = a->iconText();
+    if (options.shortcutsInTips && !a->shortcut().isEmpty())
+      tip += " (" + a->shortcut().toString(QKeySequence::NativeText) + ")";
+    a->setToolTip(tip);
+  }
+  for (const browsim::BarSpec& spec : bars_.bars) {
+    const QString caption = QString::fromStdString(spec.caption);
+    QToolBar* bar = ToolBar(spec.id);
+    if (!bar) {
+      // The links bar shares the address bar's row; every other bar starts a row of its own.
+      if (spec.id != "134" && !findChildren<QToolBar*>(Qt::FindDirectChildrenOnly).isEmpty())
+        addToolBarBreak();
+      bar = addToolBar(caption);
+      bar->setObjectName(QString::fromStdString(spec.id));
+    }
+    bar->setWindowTitle(caption);
+    const int standard = style()->pixelMetric(QStyle::PM_ToolBarIconSize, nullptr, bar);
+    bar->setIconSize(options.largeIcons ? QSize(32, 32)
+                     : spec.id == "128" ? QSize(24, 24)
+                                        : QSize(standard, standard));
+    FillToolBar(bar, spec);
+  }
+  using Animation = browsim::MenuAnimation;
+  // Qt opens menus scrolling or fading: unfold and slide both scroll.
+  QApplication::setEffectEnabled(Qt::UI_AnimateMenu, options.menuAnimation != Animation::kNone);
+  QApplication::setEffectEnabled(Qt::UI_FadeMenu, options.menuAnimation == Animation::kFade);
+  RebuildToolBarsMenu();
+}
+
+void CMainFrame::FillToolBar(QToolBar* bar, const browsim::BarSpec& spec) {
+  using Kind = browsim::BarControl::Kind;
+  for (const browsim::BarControl& c : spec.controls) {
+    switch (c.kind) {
+      case Kind::kCommand:
+        if (c.IsAddressBox())
+          bar->addAction(addressControl_);
+        else if (QAction* a = Action(c.id))
+          bar->addAction(a);
+        break;
+      case Kind::kSeparator:
+        bar->addSeparator();
+        break;
+      case Kind::kMenu:
+        if (c.id >= 0 && c.id < static_cast<int>(menus_.size()))
+          bar->addAction(menus_[static_cast<size_t>(c.id)]->menuAction());
+        break;
+      case Kind::kNewMenu: {
+        auto* menu = new QMenu(QString::fromStdString(c.caption), bar);
+        newMenus_.push_back(menu);
+        bar->addAction(menu->menuAction());
+        break;
+      }
+    }
+  }
+  for (QAction* a : bar->actions()) {
+    auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(a));
+    if (!button) continue;
+    button->installEventFilter(this);
+    const int id = a->data().toInt();
+    if (a->menu()) {
+      button->setPopupMode(QToolButton::InstantPopup);
+      button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    } else if (a->icon().isNull()) {
+      button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    } else if (id == cmd::kGo) {
+      button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    } else {
+      button->setToolButtonStyle(captioned_.count(id) ? captionStyle_ : Qt::ToolButtonIconOnly);
+    }
+  }
+}
+
+void CMainFrame::RebuildToolBarsMenu() {
+  toolBarsMenu_->clear();
+  for (const browsim::BarSpec& spec : bars_.bars) {
+    if (QToolBar* bar = ToolBar(spec.id)) toolBarsMenu_->addAction(bar->toggleViewAction());
+  }
+  toolBarsMenu_->addSeparator();
+  toolBarsMenu_->addAction(Action(cmd::kLockToolbars));
+  toolBarsMenu_->addAction(Action(cmd::kCustomize));
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+  QMenu* menu = QMainWindow::createPopupMenu();
+  if (!menu) menu = new QMenu(this);
+  menu->addSeparator();
+  menu->addAction(Action(cmd::kCustomizeBars));
+  return menu;
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip && !barOptions_.screenTips &&
+      qobject_cast<QToolButton*>(watched))
+    return true;
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::Customize() {
+  CCustomizeDlg sheet(Catalog(), bars_, barOptions_, this);
+  if (sheet.exec() != QDialog::Accepted) return;
+  ApplyBars(sheet.Layout(), sheet.Options());
+  const bool saved = SetProfileBytes(kControlsKey, "Controls",
+                                     QByteArray::fromStdString(browsim::WriteBarLayout(bars_))) &&
+                     win::RegSetString(kBarsKey, "Options", browsim::WriteBarOptions(barOptions_));
+  if (!saved) ReportFailure("工具栏的设置无法保存, 下次启动时仍是原来的工具栏");
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -608,6 +857,13 @@ void CMainFrame::OnCommand(int id) {
       about.exec();
       break;
     }
+    case cmd::kLockToolbars:
+      ExportLayout();
+      break;
+    case cmd::kCustomize:
+    case cmd::kCustomizeBars:
+      Customize();
+      break;
     case cmd::kNew:
       view_->OnInitialUpdate();
       break;
@@ -619,24 +875,17 @@ void CMainFrame::OnCommand(int id) {
   }
 }
 
-void CMainFrame::ImportLayout() {
-  const std::string layout =
-      base::AsciiLower(netdb::ReadIniString(paths_.globals, "browsim", "Layout", "Default"));
-  if (layout == "default") return;
-  // A layout file that cannot be read is not imported.
-  const auto bytes = browsim::ReadSiteFile(paths_.globals.ProgramFolder + layout);
-  if (bytes)
-    (void)SetProfileBytes(kControlsKey, "Controls", QByteArray::fromStdString(bytes.value()));
-}
-
 void CMainFrame::ExportLayout() {
-  const QString file = QFileDialog::getSaveFileName(this, QString(), QString(),
-                                                    "布局文件(*.Layout);;All Files(*.*)");
+  const QString file = chooseLayoutFile_
+                           ? chooseLayoutFile_()
+                           : QFileDialog::getSaveFileName(this, QString(), QString(),
+                                                          "布局文件(*.Layout);;All Files(*.*)");
   if (file.isEmpty()) return;
+  // Without a saved layout the default bars are shown; their text is what gives them back.
   const auto controls = ProfileBytes(kControlsKey, "Controls");
-  if (!controls) return;
-  const base::Status written = WriteFileAtomically(
-      win::ToWindowsPath(file.toStdString()), controls->toStdString(), win::FILE_ATTRIBUTE_ARCHIVE);
+  const std::string bytes = controls ? controls->toStdString() : browsim::WriteBarLayout(bars_);
+  const base::Status written = WriteFileAtomically(win::ToWindowsPath(file.toStdString()), bytes,
+                                                   win::FILE_ATTRIBUTE_ARCHIVE);
   if (!written) ReportFailure("布局文件无法写入: " + written.error().message);
 }
 

@@ -1,16 +1,23 @@
 // CMainFrame: the browser's main window, dressed as the system browser: menu bar, standard
-// toolbar, address bar, links bar, status bar, the band that shows failures, and a splitter
-// with a side pane (favourites, history, search) beside the browser view. It owns the one
-// database connection, routes every command (logging those the grader cares about), keeps the
-// favourites menu and FavoriteUrls, and is the BrowserHost of every pane and dialog.
+// toolbar, address bar, links bar (their controls customised through CCustomizeDlg), status
+// bar, the band that shows failures, and a splitter with a side pane (favourites, history,
+// search) beside the browser view. It owns the one database connection, routes every command
+// (logging those the grader cares about), keeps the favourites menu and FavoriteUrls, and is the
+// BrowserHost of every pane and dialog.
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "browsim/core/bar_layout.h"
 #include "browsim/core/browser_host.h"
 #include "browsim/core/extensions.h"
 #include "browsim/core/navigation.h"
@@ -24,7 +31,9 @@ class QMenu;
 class QSplitter;
 class QToolBar;
 class QFrame;
+class QWidgetAction;
 class CbrowsimView;
+struct CustomizeCatalog;
 
 class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   Q_OBJECT
@@ -68,13 +77,38 @@ class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   // The pane shown in the left column (145, 146, 147), 0 when the column is hidden.
   int ShownPane() const;
 
+  // The toolbars' controls and options as shown, and the toolbar of a bar id ("128", ...).
+  const browsim::BarLayout& Bars() const { return bars_; }
+  const browsim::BarOptions& CurrentBarOptions() const { return barOptions_; }
+  QToolBar* ToolBar(std::string_view id) const;
+  // Where the layout export (32798) writes; asks with a save-file dialog unless set (tests).
+  void SetLayoutFileChooser(std::function<QString()> choose) {
+    chooseLayoutFile_ = std::move(choose);
+  }
+
+  // The toolbars' context menu: their toggles and "自定义...".
+  QMenu* createPopupMenu() override;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Screen tips on the toolbar buttons are held back while the options turn them off.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   friend class CbrowsimView;
   void CreateMenus();
-  void CreateToolBars();
+  void CreateBarCommands();
+  // The saved (or imported) layout and options applied; what does not read is shown in the band
+  // and the defaults are kept.
+  void LoadBars();
+  void ApplyBars(const browsim::BarLayout& layout, const browsim::BarOptions& options);
+  void FillToolBar(QToolBar* bar, const browsim::BarSpec& spec);
+  void RebuildToolBarsMenu();
+  void Customize();
+  // What the customisation sheet offers: the menu bar's categories and their commands.
+  CustomizeCatalog Catalog() const;
+  // The commands a bar may hold: those of the menus and of the default toolbars.
+  std::set<int> BarCommands() const;
   void CreateStatusBar();
   void CreateClient();
   QAction* AddCommand(QMenu* menu, int id, const QString& text);
@@ -82,8 +116,8 @@ class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   void TogglePane(int id);
   void SetNavigationState(bool canBack, bool canForward);
   void SyncAddressBox();
-  // The Layout file of net.ini into the profile's "Controls"; "Controls" out to a layout file.
-  void ImportLayout();
+  // The bytes of the Layout file net.ini names (none for "Default"); "Controls" out to a file.
+  base::Result<std::optional<std::string>> ReadLayoutFile() const;
   void ExportLayout();
 
   browsim::BrowserPaths paths_;
@@ -98,6 +132,15 @@ class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   int leftPane_ = 0;
   QMenu* favoritesMenu_ = nullptr;
   QComboBox* addressBox_ = nullptr;
+  QWidgetAction* addressControl_ = nullptr;  // the address box with its caption, for any bar
+  std::vector<QMenu*> menus_;                // the menu bar's six menus
+  QMenu* toolBarsMenu_ = nullptr;
+  std::vector<QPointer<QMenu>> newMenus_;  // the bars' menus of the user's own
+  browsim::BarLayout bars_;
+  browsim::BarOptions barOptions_;
+  std::function<QString()> chooseLayoutFile_;
+  std::set<int> captioned_;  // the buttons that show their caption beside (or below) the icon
+  Qt::ToolButtonStyle captionStyle_ = Qt::ToolButtonTextBesideIcon;
   QFrame* band_ = nullptr;
   QLabel* bandText_ = nullptr;
   std::map<int, QAction*> actions_;
