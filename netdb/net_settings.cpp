@@ -54,9 +54,14 @@ void Tokenizer::Split(std::string_view text, char delimiter, std::vector<std::st
   }
 }
 
+bool TitleCarriesMarker(std::string_view title, std::string_view separator) {
+  return !separator.empty() &&
+         FirstCharacters(title, kTitleChars).find(separator) != std::string_view::npos;
+}
+
 bool ParseExamTitle(std::string_view title, std::string_view separator, ExamTitle& out) {
   const std::string_view text = FirstCharacters(title, kTitleChars);
-  if (separator.empty() || text.find(separator) == std::string_view::npos) return false;
+  if (!TitleCarriesMarker(title, separator)) return false;
   std::vector<std::string> fields;
   Tokenizer::Split(text, '-', fields);
   if (fields.size() < 3 || fields[1].empty()) return false;

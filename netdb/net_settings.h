@@ -53,6 +53,10 @@ struct ExamTitle {
   std::string studentFolderName;
 };
 
+// True when the first 253 characters of a window title (as the title buffer holds them) carry
+// `separator`.
+bool TitleCarriesMarker(std::string_view title, std::string_view separator);
+
 // Reads a window title (only its first 253 characters, as the title buffer holds): false when
 // it does not carry `separator`, or splits at "-" into fewer than three fields, or its name
 // field is empty. Those three cases all mean "no exam here".

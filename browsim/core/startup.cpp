@@ -2,6 +2,7 @@
 #include "browsim/core/startup.h"
 
 #include "netdb/ado_connection.h"
+#include "netdb/net_settings.h"
 
 namespace browsim {
 
@@ -35,7 +36,7 @@ bool FindExamWindow(netdb::PathGlobals& globals, const std::vector<std::string>&
   for (const std::string& title : titles) {
     netdb::ExamTitle exam;
     // The first title with the marker decides, as the enumeration stops there.
-    if (title.find(globals.SeparatorChar) == std::string::npos) continue;
+    if (!netdb::TitleCarriesMarker(title, globals.SeparatorChar)) continue;
     if (!netdb::ParseExamTitle(title, globals.SeparatorChar, exam)) return false;
     globals.CandidateName = exam.candidateName;
     globals.StudentFolder = exam.studentFolder;

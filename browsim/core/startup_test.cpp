@@ -28,6 +28,12 @@ TEST(FindExamWindow, TakesTheFirstTitleThatCarriesTheMarker) {
       {"no windows", {}, "■", false, "", ""},
       {"empty name", {"■--D:\\KS\\001\\"}, "■", false, "", ""},
       {"too few fields", {"■-未知"}, "■", false, "", ""},
+      {"the marker past the title buffer: the next window",
+       {std::string(260, 'x') + "■-未知-D:\\A\\", "■-未知-D:\\B\\"},
+       "■",
+       true,
+       "D:\\B\\",
+       "B"},
   };
   for (const Case& c : cases) {
     netdb::PathGlobals globals;
