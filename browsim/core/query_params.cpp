@@ -8,9 +8,13 @@
 namespace browsim {
 
 std::string GetQueryParam(std::string_view address, std::string_view name) {
+  // The pairs follow the "?", or the "//" of an address written without one
+  // ("search://keyword=a&engine=baidu").
   const size_t question = address.find('?');
-  if (question == std::string_view::npos) return {};
-  std::string_view rest = address.substr(question + 1);
+  const size_t slashes = address.find("//");
+  if (question == std::string_view::npos && slashes == std::string_view::npos) return {};
+  std::string_view rest =
+      address.substr(question != std::string_view::npos ? question + 1 : slashes + 2);
   const std::string wanted = base::AsciiLower(name);
   while (!rest.empty()) {
     const size_t amp = rest.find('&');

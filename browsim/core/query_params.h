@@ -7,8 +7,9 @@
 
 namespace browsim {
 
-// The value of the parameter `name` of an address: the text after "?" is split at "&" and the
-// pair whose name equals `name` exactly (ASCII case ignored) gives its value; "" when none does.
+// The value of the parameter `name` of an address: the text after "?" (after "//" when there is
+// no "?") is split at "&" and the pair whose name equals `name` exactly (ASCII case ignored)
+// gives its value; "" when none does.
 // A value that merely contains the name ("content=type") is never taken for it.
 std::string GetQueryParam(std::string_view address, std::string_view name);
 

@@ -23,6 +23,7 @@ TEST(GetQueryParam, FindsTheParameterByItsExactName) {
       {"empty value", "email://x?id=&type=3", "id", ""},
       {"name in capitals", "email://x?ID=7", "id", "7"},
       {"value holding =", "email://x?title=a=b&id=1", "title", "a=b"},
+      {"no question mark", "search://keyword=abc&engine=baidu", "engine", "baidu"},
   };
   for (const Case& c : cases) EXPECT_EQ(GetQueryParam(c.address, c.param), c.expected) << c.name;
 }

@@ -129,8 +129,8 @@ void VisitHistory::Changed() {
 }
 
 std::string AddressFromTypedText(const std::string& typed) {
-  const size_t colon = typed.find(':');
-  std::string address = colon == std::string::npos || colon == 0 ? "http://" + typed : typed;
+  // A scheme, a drive or a port shows as a colon after the first character.
+  std::string address = typed.find(':', 1) == std::string::npos ? "http://" + typed : typed;
   return base::AsciiLower(address);
 }
 

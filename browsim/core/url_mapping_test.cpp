@@ -18,6 +18,7 @@ TEST(AddressFromTypedText, AddsTheSchemeWhereNoColonFollowsTheFirstCharacter) {
       {"WWW.Sina.com", "http://www.sina.com"},
       {"HTTP://WWW.X.COM/A", "http://www.x.com/a"},
       {":x", "http://:x"},
+      {":a:B", ":a:b"},
       {"C:\\Site\\A.htm", "c:\\site\\a.htm"},
       {"", "http://"},
   };
