@@ -13,12 +13,28 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "browsim/options/general_page.h"
 #include "browsim/panes/pane_widgets.h"
 
 namespace browsim::options {
 namespace {
+
+// The number of days: any number can be typed, the arrows stay within 0 to 100.
+class DaysBox : public QSpinBox {
+ public:
+  explicit DaysBox(QWidget* parent) : QSpinBox(parent) { setRange(0, 99999); }
+  void stepBy(int steps) override { setValue(std::clamp(value() + steps, 0, 100)); }
+
+ protected:
+  StepEnabled stepEnabled() const override {
+    StepEnabled enabled = StepNone;
+    if (value() > 0) enabled |= StepDownEnabled;
+    if (value() < 100) enabled |= StepUpEnabled;
+    return enabled;
+  }
+};
 
 // A group of the General page: its icon, its description and a row of controls below.
 QGroupBox* Group(QWidget* parent, const char* title, QStyle::StandardPixmap icon,
@@ -74,9 +90,8 @@ CGeneralPage::CGeneralPage(BrowserHost& host, QWidget* parent) : QWidget(parent)
                           "“History”文件夹中包含有已访问页的链接，可使用户快速访问最近查看过的页。",
                           row));
   auto* daysLabel = new QLabel("网页保存在历史纪录中的天数(&K):", this);
-  days_ = new QSpinBox(this);
+  days_ = new DaysBox(this);
   days_->setObjectName("1026");
-  days_->setRange(0, 100);
   daysLabel->setBuddy(days_);
   row->addWidget(daysLabel);
   row->addWidget(days_);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "browsim/options/general_page.h"
@@ -52,6 +53,27 @@ TEST(InternetOptionsDialog, ShowsTheStoredValuesAndSavesWithOkOrApply) {
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(host.Column("Select * From Options", "StartPage"),
             std::vector<std::string>{kDefaultStartPage});
+}
+
+TEST(InternetOptionsDialog, AnyNumberOfDaysCanBeTypedTheArrowsStayWithin0To100) {
+  WindowHost host("INSERT INTO Options (StartPage, HistoryReservedDays) VALUES ('a', 365);");
+  CInternetOptionsDlg dialog(host, host.Window());
+  QSpinBox* days = dialog.General()->HistoryDays();
+  EXPECT_EQ(days->value(), 365);
+  days->selectAll();
+  QTest::keyClicks(days, "250");
+  EXPECT_EQ(days->value(), 250);
+  days->stepUp();
+  EXPECT_EQ(days->value(), 100);
+  days->stepUp();
+  EXPECT_EQ(days->value(), 100);
+  days->setValue(0);
+  days->stepDown();
+  EXPECT_EQ(days->value(), 0);
+  days->setValue(365);
+  dialog.accept();
+  EXPECT_EQ(host.Column("Select * From Options", "HistoryReservedDays"),
+            std::vector<std::string>{"365"});
 }
 
 TEST(InternetOptionsDialog, CancelWritesNothing) {
