@@ -54,7 +54,7 @@ std::unique_ptr<CMainFrame> StartBrowsim(const std::filesystem::path& ownFile,
 }
 
 int RunBrowsim() {
-  ui::InstallMessageSink();
+  ui::InstallMessageSink("browsim");
   ui::PublishTopLevelWindows();
   std::error_code ec;
   const std::filesystem::path own = std::filesystem::read_symlink("/proc/self/exe", ec);

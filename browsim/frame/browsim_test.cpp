@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -257,6 +259,19 @@ TEST_F(Frame, TheSidePanesShowHideAndReplaceEachOther) {
     for (int pane : {145, 146, 147})
       EXPECT_EQ(frame->Action(pane)->isChecked(), pane == s.held) << s.command << " " << pane;
   }
+}
+
+TEST_F(Frame, TheStatusBarSaysReadyWhenNothingElseIsShown) {
+  auto frame = Make();
+  QStatusBar* bar = frame->statusBar();
+  EXPECT_EQ(bar->currentMessage(), "就绪");
+  // A button's prompt while the mouse is over it, then the idle message again.
+  QStatusTipEvent over("后退");
+  QApplication::sendEvent(frame.get(), &over);
+  EXPECT_EQ(bar->currentMessage(), "后退");
+  QStatusTipEvent left("");
+  QApplication::sendEvent(frame.get(), &left);
+  EXPECT_EQ(bar->currentMessage(), "就绪");
 }
 
 TEST_F(Frame, CommandsAreLoggedBeforeTheyRun) {

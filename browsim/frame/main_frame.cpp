@@ -556,6 +556,11 @@ void CMainFrame::CreateStatusBar() {
   progress->setFixedWidth(150);
   bar->addPermanentWidget(progress);
   bar->addPermanentWidget(new QLabel("Internet", bar));
+  // With no menu or button prompt to show, the message pane says the browser is idle.
+  connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
+    if (text.isEmpty()) bar->showMessage(kIdleMessage);
+  });
+  bar->showMessage(kIdleMessage);
 }
 
 void CMainFrame::CreateClient() {

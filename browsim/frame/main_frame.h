@@ -35,6 +35,9 @@ class QWidgetAction;
 class CbrowsimView;
 struct CustomizeCatalog;
 
+// The status bar's message when there is nothing else to say.
+inline constexpr const char* kIdleMessage = "就绪";
+
 class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   Q_OBJECT
 

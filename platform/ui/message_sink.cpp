@@ -83,8 +83,11 @@ int ShowMessageBox(const win::MessageBoxRequest& request) {
   return made.size() == 1 ? made.front().second : win::IDCANCEL;
 }
 
-win::MessageSink InstallMessageSink() {
-  return win::SetMessageSink(&ShowMessageBox);
+win::MessageSink InstallMessageSink(std::string defaultCaption) {
+  return win::SetMessageSink([caption = std::move(defaultCaption)](win::MessageBoxRequest request) {
+    if (request.caption.empty()) request.caption = caption;
+    return ShowMessageBox(request);
+  });
 }
 
 }  // namespace ui

@@ -13,8 +13,8 @@
 #include "platform/ui/app_bar.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/message_sink.h"
-#include "platform/ui/testing/qt_test_app.h"
 #include "platform/ui/tasks_pane.h"
+#include "platform/ui/testing/qt_test_app.h"
 
 namespace {
 
@@ -127,9 +127,21 @@ TEST(MessageSink, ButtonsAnswerWithTheirIds) {
     EXPECT_EQ(ui::ShowMessageBox({"text", "caption", c.flags}), c.expected)
         << c.flags << " " << c.press.toStdString();
   }
-  auto previous = ui::InstallMessageSink();
+  // Installed, it answers every box; one without a caption carries the program's name.
+  auto previous = ui::InstallMessageSink("browsim");
   AnswerBox(u"取消"_qs);
   EXPECT_EQ(win::MessageBox("q", "c", win::MB_OKCANCEL), win::IDCANCEL);
+  QStringList captions;
+  for (const char* caption : {"c", ""}) {
+    QTimer::singleShot(0, [&captions] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      captions << box->windowTitle();
+      box->accept();
+    });
+    win::MessageBox("q", caption, win::MB_OK);
+  }
+  EXPECT_EQ(captions, (QStringList{"c", "browsim"}));
   win::SetMessageSink(previous);
 }
 
