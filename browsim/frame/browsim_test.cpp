@@ -52,23 +52,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Write(const fs::path& file, const std::string& text) {
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << text;
-}
+using browsim::testing::WriteTestFile;
 
 class Browsim : public ::testing::Test {
  protected:
   void SetUp() override {
     browsim::testing::OffscreenApp();
-    Write(Program() / "net.ini", "[browsimOE]\r\nSiteDir=Site\r\n");
-    Write(
+    WriteTestFile(Program() / "net.ini", "[browsimOE]\r\nSiteDir=Site\r\n");
+    WriteTestFile(
         Program() / "Site" / "demo" / "index.htm",
         "<html><head><title>Demo Site</title></head><body>"
         "<a id='news' target='_blank' href='http://www.demo.com/news.htm'>news</a></body></html>");
-    Write(Program() / "Site" / "demo" / "news.htm",
-          "<html><head><title>News</title></head><body>news</body></html>");
-    Write(Program() / "Site" / "emailjs" / "start.js", "document.write(\"start\");");
+    WriteTestFile(Program() / "Site" / "demo" / "news.htm",
+                  "<html><head><title>News</title></head><body>news</body></html>");
+    WriteTestFile(Program() / "Site" / "emailjs" / "start.js", "document.write(\"start\");");
     fs::create_directories(Candidate() / "Netkt");
     ASSERT_TRUE(netdb::testing::MakeSeededDatabase(
         Candidate() / "Netkt" / "net.net",
@@ -160,8 +157,8 @@ TEST_F(Browsim, SearchAndNewWindowsPassTheSameHook) {
 }
 
 TEST_F(Browsim, ASiteCopyThatLinksOutOfTheSiteIsNotShown) {
-  Write(Program().parent_path() / "outside" / "secret.htm",
-        "<html><head><title>Secret</title></head><body>x</body></html>");
+  WriteTestFile(Program().parent_path() / "outside" / "secret.htm",
+                "<html><head><title>Secret</title></head><body>x</body></html>");
   fs::create_symlink(Program().parent_path() / "outside" / "secret.htm",
                      Program() / "Site" / "demo" / "evil.htm");
   auto frame = StartBrowsim(Program() / "browsim");
@@ -611,8 +608,8 @@ TEST_F(Frame, TheOptionsPageSetsIconsTipsAndShortcutsAndTheyAreKept) {
 }
 
 TEST_F(Frame, TheViewMenuAndTheBarsContextMenuOfferTogglesAndCustomise) {
-  Write(Program() / "net.ini", "[browsim]\r\nLayout=Mine.Layout\r\n");
-  Write(Program() / "Mine.Layout", "bar 1001 我的工具栏\r\ncommand 32808\r\n");
+  WriteTestFile(Program() / "net.ini", "[browsim]\r\nLayout=Mine.Layout\r\n");
+  WriteTestFile(Program() / "Mine.Layout", "bar 1001 我的工具栏\r\ncommand 32808\r\n");
   auto frame = Make();
   QMenu* view = frame->menuBar()->actions().at(2)->menu();
   QMenu* toolbars = view->actions().at(0)->menu();
@@ -639,8 +636,8 @@ TEST_F(Frame, ALayoutFileNamedInNetIniIsImportedAndShown) {
   const std::string layout =
       "bar 128 标准按钮\r\ncommand 140\r\nseparator\r\nmenu 0\r\ncommand 1039\r\n"
       "bar 1001 我的工具栏\r\nnewmenu 工具箱\r\ncommand 32808\r\n";
-  Write(Program() / "net.ini", "[browsim]\r\nLayout=Mine.Layout\r\n");
-  Write(Program() / "Mine.Layout", layout);
+  WriteTestFile(Program() / "net.ini", "[browsim]\r\nLayout=Mine.Layout\r\n");
+  WriteTestFile(Program() / "Mine.Layout", layout);
   auto frame = Make();
   EXPECT_EQ(frame->BandText(), "");
   // The checking dialog's key is no command a bar may hold.
@@ -671,8 +668,9 @@ TEST_F(Frame, ALayoutThatDoesNotReadShowsTheBandAndTheDefaultBars) {
     if (c.saved) {
       ASSERT_TRUE(win::RegSetString(kControlsKey, "Controls", *c.saved));
     }
-    Write(Program() / "net.ini", std::string("[browsim]\r\nLayout=") + c.layoutKey + "\r\n");
-    if (!c.file.empty()) Write(Program() / c.layoutKey, c.file);
+    WriteTestFile(Program() / "net.ini",
+                  std::string("[browsim]\r\nLayout=") + c.layoutKey + "\r\n");
+    if (!c.file.empty()) WriteTestFile(Program() / c.layoutKey, c.file);
     auto frame = Make();
     EXPECT_TRUE(frame->BandText().contains(c.band))
         << c.name << ": " << frame->BandText().toStdString();
@@ -702,11 +700,11 @@ TEST_F(Frame, LockToolbarsExportsTheSavedLayoutByteForByte) {
 
   // Such a file is what the Layout key imports.
   (void)win::RegDeleteKey(kControlsKey);
-  Write(Program() / "net.ini", "[browsim]\r\nLayout=Exported.Layout\r\n");
+  WriteTestFile(Program() / "net.ini", "[browsim]\r\nLayout=Exported.Layout\r\n");
   EXPECT_EQ(Content(Make()->ToolBar("134")), (QStringList{"32773", "|"}));
 
   // With nothing saved the export gives the bars shown.
-  Write(Program() / "net.ini", "[browsim]\r\n");
+  WriteTestFile(Program() / "net.ini", "[browsim]\r\n");
   (void)win::RegDeleteKey(kControlsKey);
   auto fresh = Make();
   fresh->SetLayoutFileChooser([&] { return chosen; });

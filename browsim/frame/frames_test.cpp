@@ -19,22 +19,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Write(const fs::path& file, const std::string& text) {
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << text;
-}
+using browsim::testing::WriteTestFile;
 
 class Frames : public ::testing::Test {
  protected:
   void SetUp() override {
     browsim::testing::OffscreenApp();
-    Write(install_.Program() / "net.ini", "[browsimOE]\r\nSiteDir=Site\r\n");
-    Write(install_.Program() / "Site" / "demo" / "index.htm",
-          "<html><head><title>Frames</title></head><body>"
-          "<iframe id='web' src='http://www.demo.com/news.htm'></iframe>"
-          "<iframe id='near' src='side.htm'></iframe><iframe id='empty'></iframe></body></html>");
-    Write(install_.Program() / "Site" / "demo" / "news.htm", "<html><body>news</body></html>");
-    Write(install_.Program() / "Site" / "demo" / "side.htm", "<html><body>side</body></html>");
+    WriteTestFile(install_.Program() / "net.ini", "[browsimOE]\r\nSiteDir=Site\r\n");
+    WriteTestFile(
+        install_.Program() / "Site" / "demo" / "index.htm",
+        "<html><head><title>Frames</title></head><body>"
+        "<iframe id='web' src='http://www.demo.com/news.htm'></iframe>"
+        "<iframe id='near' src='side.htm'></iframe><iframe id='empty'></iframe></body></html>");
+    WriteTestFile(install_.Program() / "Site" / "demo" / "news.htm",
+                  "<html><body>news</body></html>");
+    WriteTestFile(install_.Program() / "Site" / "demo" / "side.htm",
+                  "<html><body>side</body></html>");
     fs::create_directories(install_.Candidate() / "Netkt");
     ASSERT_TRUE(netdb::testing::MakeSeededDatabase(
         install_.Database(),

@@ -32,10 +32,7 @@ namespace {
 namespace fs = std::filesystem;
 namespace cmd = browsim::cmd;
 
-void Write(const fs::path& file, const std::string& text) {
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << text;
-}
+using browsim::testing::WriteTestFile;
 
 // Runs `step` on the modal dialog of type T that `command` opens, then closes what is still open.
 template <typename T>
@@ -64,8 +61,8 @@ class PageCommands : public ::testing::Test {
  protected:
   void SetUp() override {
     browsim::testing::OffscreenApp();
-    Write(install_.Program() / "net.ini", "[browsimOE]\r\nSiteDir=Site\r\n");
-    Write(install_.Program() / "Site" / "demo" / "fruit.htm", kPage);
+    WriteTestFile(install_.Program() / "net.ini", "[browsimOE]\r\nSiteDir=Site\r\n");
+    WriteTestFile(install_.Program() / "Site" / "demo" / "fruit.htm", kPage);
     fs::create_directories(install_.Candidate() / "Netkt");
     ASSERT_TRUE(netdb::testing::MakeSeededDatabase(
         install_.Database(),
@@ -212,7 +209,7 @@ TEST_F(PageCommands, ThePaneKeysCycleTheFocus) {
 TEST(DescribePage, NamesProtocolTypeAndSize) {
   win::testing::TestFolder folder('T');
   const fs::path copy = folder.Root() / "a.htm";
-  Write(copy, "12345");
+  WriteTestFile(copy, "12345");
   const fs::path link = folder.Root() / "link.htm";
   fs::create_symlink(copy, link);
   struct Case {

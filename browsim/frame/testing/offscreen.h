@@ -13,6 +13,7 @@
 #include <QWebEnginePage>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,12 @@ inline QApplication& OffscreenApp() {
     return new QApplication(argc, argv);
   }();
   return *app;
+}
+
+// Writes a test file, making its folders.
+inline void WriteTestFile(const std::filesystem::path& file, const std::string& text) {
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << text;
 }
 
 // Runs a script in the page and waits for its result.
