@@ -3,16 +3,21 @@
 // question bar names in its title, the centre's home page typed in the address box, the notice
 // opened from its link and added to the favourites, a mail written on the demo mail site; then
 // the browser closed and the candidate graded by the client's grading dialog through the
-// installation's network control.
+// installation's network control. And the question bar's browser button starting the
+// installation's browser as a program of its own.
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <QVariant>
 #include <QWebEnginePage>
+
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -20,7 +25,9 @@
 #include "browsim/frame/app.h"
 #include "browsim/frame/command_ids.h"
 #include "browsim/frame/testing/offscreen.h"
+#include "client/exam/exam_session.h"
 #include "client/grading/score_scrambler.h"
+#include "client/gui/exam_app_bar.h"
 #include "platform/ui/window_list.h"
 #include "platform/win/message_box.h"
 #include "tools/testing/graded_demo.h"
@@ -146,6 +153,46 @@ TEST_F(BrowsimDemo, TheNetworkPaperDoneInTheBrowserScoresInTheGradingDialog) {
   const DialogRun run = GradeInDialog(code);
   EXPECT_EQ(run.result, 1);
   EXPECT_EQ(DecodeText(run.encodedScore, code), "5-100");
+}
+
+// The process id of the published window whose title ends so; 0 when there is none.
+pid_t WindowOwner(const std::string& titleEnd) {
+  for (const auto& entry : fs::directory_iterator(ui::WindowListFolder())) {
+    std::ifstream file(entry.path(), std::ios::binary);
+    const std::string title((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
+    if (title.ends_with(titleEnd)) return std::stoi(entry.path().filename().string());
+  }
+  return 0;
+}
+
+TEST_F(BrowsimDemo, TheQuestionBarsBrowserButtonStartsTheInstallationsBrowser) {
+  const std::string code = "26001010105";
+  SetPapers(code, "5-501");
+  const fs::path candidate = Unpack("net1.7z", code);
+  ASSERT_FALSE(HasFatalFailure());
+  ExamSession session;
+  session.Start(InitPaths());
+  const std::string title = "■-张明-D:\\KirvExam\\" + code + "\\";
+  auto bar = CExamAppBar::CreateForExam(session, 1920, 1080, title);
+  ASSERT_TRUE(ui::PublishWindowTitle(7, title));
+  bar->OnBrowser();
+
+  // The browser, a process of its own, finds the exam, shows the start page and records it.
+  pid_t browser = 0;
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return (browser = WindowOwner("考试中心 - Microsoft Internet Explorer")) != 0; },
+      30000));
+  const auto logged = browsim::testing::DatabaseColumn(
+      candidate / "Netkt/net.net", "Select Action From Log order by ID", "Action");
+  if (browser) {
+    ::kill(browser, SIGTERM);
+  } else {
+    // Whatever state it is in, it must not outlive the test (it would hold the test's output).
+    (void)std::system(("pkill -f '" + (Install() / "browsim").string() + "'").c_str());
+  }
+  EXPECT_EQ(logged, (std::vector<std::string>{"程序正常启动", "转到启动页", "打开网址"}));
+  session.Close();
 }
 
 }  // namespace
