@@ -59,15 +59,19 @@ inline QVariant RunScript(QWebEnginePage& page, const QString& script) {
   return result;
 }
 
-// Waits until the page's text holds `text`; a failure shows the text there is.
+// Waits until the page's text holds `text`; a failure shows the text there is. The page is
+// looked at every 100 ms: a script run at every turn of the event loop slows its loading down.
 inline bool WaitForPageText(QWebEnginePage& page, const QString& text) {
-  const bool found = QTest::qWaitFor(
-      [&] {
-        return RunScript(page, "document.body ? document.body.innerText : ''")
-            .toString()
-            .contains(text);
-      },
-      20000);
+  const auto holds = [&] {
+    return RunScript(page, "document.body ? document.body.innerText : ''")
+        .toString()
+        .contains(text);
+  };
+  bool found = holds();
+  for (int i = 0; i < 200 && !found; ++i) {
+    QTest::qWait(100);
+    found = holds();
+  }
   if (!found)
     ADD_FAILURE() << "page text: "
                   << RunScript(page, "document.body.innerText").toString().toStdString();
