@@ -445,22 +445,22 @@ void CMainFrame::ApplyBars(const browsim::BarLayout& layout, const browsim::BarO
       tip += " (" + a->shortcut().toString(QKeySequence::NativeText) + ")";
     a->setToolTip(tip);
   }
-  for (const browsim::BarSpec& spec : bars_.bars) {
-    const QString caption = QString::fromStdString(spec.caption);
-    QToolBar* bar = ToolBar(spec.id);
+  for (const browsim::BarSpec& barEntry : bars_.bars) {
+    const QString caption = QString::fromStdString(barEntry.caption);
+    QToolBar* bar = ToolBar(barEntry.id);
     if (!bar) {
       // The links bar shares the address bar's row; every other bar starts a row of its own.
-      if (spec.id != "134" && !findChildren<QToolBar*>(Qt::FindDirectChildrenOnly).isEmpty())
+      if (barEntry.id != "134" && !findChildren<QToolBar*>(Qt::FindDirectChildrenOnly).isEmpty())
         addToolBarBreak();
       bar = addToolBar(caption);
-      bar->setObjectName(QString::fromStdString(spec.id));
+      bar->setObjectName(QString::fromStdString(barEntry.id));
     }
     bar->setWindowTitle(caption);
     const int standard = style()->pixelMetric(QStyle::PM_ToolBarIconSize, nullptr, bar);
-    bar->setIconSize(options.largeIcons ? QSize(32, 32)
-                     : spec.id == "128" ? QSize(24, 24)
-                                        : QSize(standard, standard));
-    FillToolBar(bar, spec);
+    bar->setIconSize(options.largeIcons     ? QSize(32, 32)
+                     : barEntry.id == "128" ? QSize(24, 24)
+                                            : QSize(standard, standard));
+    FillToolBar(bar, barEntry);
   }
   using Animation = browsim::MenuAnimation;
   // Qt opens menus scrolling or fading: unfold and slide both scroll.
@@ -469,9 +469,9 @@ void CMainFrame::ApplyBars(const browsim::BarLayout& layout, const browsim::BarO
   RebuildToolBarsMenu();
 }
 
-void CMainFrame::FillToolBar(QToolBar* bar, const browsim::BarSpec& spec) {
+void CMainFrame::FillToolBar(QToolBar* bar, const browsim::BarSpec& barEntry) {
   using Kind = browsim::BarControl::Kind;
-  for (const browsim::BarControl& c : spec.controls) {
+  for (const browsim::BarControl& c : barEntry.controls) {
     switch (c.kind) {
       case Kind::kCommand:
         if (c.IsAddressBox())
@@ -514,8 +514,8 @@ void CMainFrame::FillToolBar(QToolBar* bar, const browsim::BarSpec& spec) {
 
 void CMainFrame::RebuildToolBarsMenu() {
   toolBarsMenu_->clear();
-  for (const browsim::BarSpec& spec : bars_.bars) {
-    if (QToolBar* bar = ToolBar(spec.id)) toolBarsMenu_->addAction(bar->toggleViewAction());
+  for (const browsim::BarSpec& barEntry : bars_.bars) {
+    if (QToolBar* bar = ToolBar(barEntry.id)) toolBarsMenu_->addAction(bar->toggleViewAction());
   }
   toolBarsMenu_->addSeparator();
   toolBarsMenu_->addAction(Action(cmd::kLockToolbars));

@@ -105,7 +105,7 @@ class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   // and the defaults are kept.
   void LoadBars();
   void ApplyBars(const browsim::BarLayout& layout, const browsim::BarOptions& options);
-  void FillToolBar(QToolBar* bar, const browsim::BarSpec& spec);
+  void FillToolBar(QToolBar* bar, const browsim::BarSpec& barEntry);
   void RebuildToolBarsMenu();
   void Customize();
   // What the customisation sheet offers: the menu bar's categories and their commands.
