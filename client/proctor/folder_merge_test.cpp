@@ -73,10 +73,14 @@ TEST(MoveInMissing, WhatIsThereStaysWhatIsMissingMovesIn) {
 TEST(MoveInMissing, FailureTakesBackWhatWasMoved) {
   TempFolder tmp;
   const fs::path from = tmp.Path() / "from";
-  // Deep enough that a long name in it passes the system's path limit, while the same name in
-  // the short source folder does not.
+  // Exactly this deep wherever the test folder lies: a short name fits under the system's path
+  // limit, a long one passes it, while the same long name in the short source folder does not.
+  constexpr std::size_t kDepth = 3950;
   fs::path into = tmp.Path();
-  while (into.string().size() < 3900) into /= std::string(200, 'd');
+  ASSERT_LT(into.string().size() + 2, kDepth);
+  while (kDepth - into.string().size() > 201) into /= std::string(200, 'd');
+  into /= std::string(kDepth - into.string().size() - 1, 'd');
+  ASSERT_EQ(into.string().size(), kDepth);
   fs::create_directories(into);
   Write(into / "kept.txt", "the candidate's");
   Write(from / "a.txt", "paper a");
