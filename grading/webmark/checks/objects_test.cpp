@@ -296,7 +296,7 @@ TEST(ObjectKeywords, Marquee) {
       {&kMarquees,
        {},
        {"Marquee", "再来"},
-       {"FontFace", "楷体", "FontSize", "4", "FontColor", "BLUE"},
+       {"FontFace", "楷体", "FontSize", "4", "FontColor", "#0000FF"},  // written "blue"
        true},
       // A font around the whole table does not reach into its cell.
       {&kMarquees, {}, {"Marquee", "表格"}, {"FontFace", "黑体"}, false},

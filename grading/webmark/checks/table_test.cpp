@@ -42,7 +42,7 @@ TEST(TableKeyword, RulesOverAPage) {
           {"own align is not read", {"Table", "lefty"}, {"ALIGN", "right"}, false},
           {"attributes as text",
            {"Table", "centred"},
-           {"width", "80%", "border", "1", "bordercolor", "RED", "bgcolor", "#FFFFCC",
+           {"width", "80%", "border", "1", "bordercolor", "#FF0000", "bgcolor", "#FFFFCC",
             "cellpadding", "2", "cellspacing", "0"},
            true},
           {"unset height", {"Table", "centred"}, {"height", ""}, true},
