@@ -301,12 +301,10 @@ TEST(ObjectKeywords, Marquee) {
       // A font around the whole table does not reach into its cell.
       {&kMarquees, {}, {"Marquee", "表格"}, {"FontFace", "黑体"}, false},
       {&kMarquees, {}, {"Marquee", "表格"}, {"FontColor", "#FF0000"}, false},
-      {&kMarquees,
-       {},
-       {"Marquee", "欢迎"},
-       {"FontBold", "YES"},
-       false,
-       "(5)错误！答案文件有错，关键字：[Marquee]FontBoldYES"},
+      // Any value but TRUE asks for no b, i or u around the marquee.
+      {&kMarquees, {}, {"Marquee", "欢迎"}, {"FontBold", "YES"}, false},
+      {&kMarquees, {}, {"Marquee", "再来"}, {"FontBold", "YES", "FontUnderline", ""}, true},
+      {&kMarquees, {}, {"Marquee", "再来"}, {"FontItalic", "1"}, false},
       {&kMarquees, {}, {"Marquee", "欢迎"}, {"tableid", "before", "rowindex", "0"}, true},
       {&kMarquees, {}, {"Marquee", "表格"}, {"tableid", "before"}, false},
   });
