@@ -242,6 +242,10 @@ TEST(ObjectKeywords, MarkedObject) {
       {&kMarked, {{"m1", "p1"}}, {"OBJECT", "m1"}, {"TDIMAGECNT", "1"}, false},
       {&kMarked, {{"m1", "p2"}}, {"OBJECT", "m1"}, {"TDIMAGECNT", "0"}, false},
       {&kMarked, {{"m1", "s1"}}, {"OBJECT", "m1"}, {"TDIMAGECNT", "none"}, false},
+      // The value's leading number counts.
+      {&kMarked, {{"m1", "p1"}}, {"OBJECT", "m1"}, {"TDIMAGECNT", "2张"}, true},
+      {&kMarked, {{"m1", "p1"}}, {"OBJECT", "m1"}, {"TDIMAGECNT", " 2 pictures"}, true},
+      {&kMarked, {{"m1", "p1"}}, {"OBJECT", "m1"}, {"TDIMAGECNT", "3张"}, false},
       // "m1" is found in "xm1:..." too; the later entry decides.
       {&kMarked,
        {{"m1", "p1"}, {"xm1", "s1"}},
