@@ -10,6 +10,7 @@
 #include "grading/webmark/rules.h"
 #include "platform/office/frontpage/application.h"
 #include "platform/office/frontpage/page_source.h"
+#include "platform/vb/interaction.h"
 #include "platform/vb/strings.h"
 #include "platform/vb/variant.h"
 #include "platform/win/confined_file.h"
@@ -158,6 +159,7 @@ double Run(WebState& state, std::string& FPCheckPath, std::string& FPAnswerFile,
   if (state.CheckPath.empty() || state.CheckPath.back() != '\\') state.CheckPath += '\\';
   state.AnswerFile = FPAnswerFile;
   state.DebugMode = DebugMode;
+  vb::PumpMessages();
   state.Rules.clear();
   state.ScoreItems.clear();
   state.MarkList.clear();
@@ -205,6 +207,7 @@ double Run(WebState& state, std::string& FPCheckPath, std::string& FPAnswerFile,
   AppendLog(state,
             "最后得分：" + std::to_string(total) + "，满分为：" + std::to_string(state.FullMarks));
   if (state.FullMarks == 0) return Failed(state, base::Error::Of("满分为 0，无法计算得分"));
+  vb::PumpMessages();
   return Finish(state, static_cast<double>(total) * 100 / state.FullMarks);
 }
 

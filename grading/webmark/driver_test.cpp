@@ -5,8 +5,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "grading/webmark/testing/web_fixture.h"
+#include "platform/vb/interaction.h"
 
 namespace webmark {
 namespace {
@@ -162,6 +164,20 @@ TEST_F(RunTest, SeventeenOfTwentyIsEightyFiveExactly) {
   EXPECT_EQ(log[8], "最后得分：17，满分为：20");
   EXPECT_EQ(log[9], "END");
   EXPECT_FALSE(std::filesystem::exists(folders_.Check() / "webmark.TXT"));
+}
+
+// The run lets the host handle its window messages as it starts, and again once every rule is
+// graded, with the page still open.
+TEST_F(RunTest, WindowMessagesAreHandledAtTheStartAndBeforeThePageCloses) {
+  ASSERT_TRUE(folders_.AddPage("index.htm"));
+  List seen;  // at each call: the log's last line, and whether the page is open
+  vb::PumpHook previous = vb::SetPumpHook([&] {
+    const List log = Lines(state_.LogText);
+    seen.push_back((log.empty() ? "" : log.back()) + (state_.PageWindow ? " (page open)" : ""));
+  });
+  EXPECT_EQ(Grade(kIndexRules), 85.0);
+  vb::SetPumpHook(std::move(previous));
+  EXPECT_EQ(seen, (List{"", "最后得分：17，满分为：20 (page open)"}));
 }
 
 TEST_F(RunTest, NothingRightIsZero) {

@@ -10,6 +10,7 @@
 #include "platform/office/frontpage/application.h"
 #include "platform/office/frontpage/errors.h"
 #include "platform/vb/strings.h"
+#include "platform/win/message_box.h"
 
 namespace webmark {
 namespace {
@@ -131,9 +132,10 @@ base::Result<bool> GeneralCheck(WebState& state, const frontpage::Element& eleme
     return vb::TextEquals(key, "AFTEROBJ") ? element.sourceIndex() >= *mark
                                            : element.sourceIndex() <= *mark;
   }
-  // Logged, never a box that waits for a click in the middle of grading.
-  AppendLog(state, "(0)答案文件有错，关键字：[GeneralCheck]" + std::string(key) + "=" +
-                       std::string(value));
+  // A fault of the answer workbook: logged, and shown to whoever runs the grading.
+  const std::string pair = std::string(key) + "=" + std::string(value);
+  AppendLog(state, "(0)答案文件有错，关键字：[GeneralCheck]" + pair);
+  win::MessageBox("错误答案描述：" + pair, "", win::MB_OK);
   return false;
 }
 

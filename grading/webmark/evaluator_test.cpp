@@ -5,6 +5,7 @@
 
 #include "grading/webmark/testing/page_under_test.h"
 #include "platform/office/frontpage/application.h"
+#include "platform/win/message_box.h"
 
 namespace webmark {
 namespace {
@@ -152,11 +153,20 @@ TEST(GeneralCheck, MarksOrderElementsByTheirPlace) {
   EXPECT_TRUE(state.LogText.empty());
 }
 
-TEST(GeneralCheck, AnUnknownKeyIsLoggedAndFailsWithoutABox) {
+// A fault of the answer workbook: logged, and shown in a box that the run waits on.
+TEST(GeneralCheck, AnUnknownKeyIsLoggedShownAndFails) {
   WebState state;
   ASSERT_TRUE(testing::OpenTestPage(state, "index.htm"));
+  win::MessageCapture boxes;
   EXPECT_FALSE(*GeneralCheck(state, *testing::ElementById(state, "f1"), "colindex", "2"));
   EXPECT_EQ(state.LogText, "(0)答案文件有错，关键字：[GeneralCheck]colindex=2\r\n");
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, "错误答案描述：colindex=2");
+  EXPECT_EQ(boxes.Shown()[0].caption, "");
+  EXPECT_EQ(boxes.Shown()[0].flags, win::MB_OK);
+  // The known keys show none.
+  EXPECT_TRUE(*GeneralCheck(state, *testing::ElementById(state, "f1"), "MARKOBJ", "m"));
+  EXPECT_EQ(boxes.Shown().size(), 1u);
 }
 
 TEST(GeneralCheck, MarksAcrossRulesOfOneRun) {

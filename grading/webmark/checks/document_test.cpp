@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "grading/webmark/testing/page_under_test.h"
+#include "grading/webmark/testing/rule_cases.h"
 
 namespace webmark {
 namespace {
@@ -86,6 +87,30 @@ TEST(DocumentKeywords, RulesOverThePages) {
         c.passed ? "(5)得分：2 -- d\r\n" : "(5)错误！得分：0，本小题满分：2 -- d\r\n";
     EXPECT_EQ(state.LogText, (c.message.empty() ? "" : c.message + "\r\n") + line);
   }
+}
+
+// A colour compares with the text the document model reports, "#rrggbb" in lower case, however
+// the page wrote it: a colour's name reads as its hex form, for every keyword that reads one.
+TEST(DocumentKeywords, ColoursCompareAsTheModelReportsThem) {
+  constexpr std::string_view kNamed =
+      "<html><head><meta charset=utf-8></head><body bgcolor=\"yellow\" text=Red link=\"#00F\">"
+      "<p><font id=f color=Red>字</font></p>"
+      "<table id=t bgcolor=silver bordercolor=Navy><tr><td bgcolor=lime>c</td></tr></table>"
+      "<hr color=green><marquee bgcolor=orange>m</marquee>"
+      "<table id=g><tr><td><font color=blue>x</font></td></tr></table></body></html>";
+  testing::ExpectRuleCases(
+      kNamed, {
+                  {"page background", {"Doc"}, {"bgcolor", "#ffff00"}, true},
+                  {"page text, any case", {"Doc"}, {"fgcolor", "#FF0000"}, true},
+                  {"page links, written #rgb", {"Doc"}, {"linkcolor", "#0000ff"}, true},
+                  {"the name is not what the model reports", {"Doc"}, {"bgcolor", "yellow"}, false},
+                  {"font", {"Font", "f"}, {"color", "#ff0000"}, true},
+                  {"table", {"Table", "t"}, {"bgcolor", "#c0c0c0", "bordercolor", "#000080"}, true},
+                  {"cell", {"TableCell", "t", "0", "0"}, {"bgcolor", "#00ff00"}, true},
+                  {"font in a cell", {"TableCell", "g", "0", "0"}, {"FONTCOLOR", "#0000ff"}, true},
+                  {"line", {"HLine", "c"}, {"color", "#008000"}, true},
+                  {"marquee", {"Marquee", "m"}, {"bgcolor", "#ffa500"}, true},
+              });
 }
 
 }  // namespace

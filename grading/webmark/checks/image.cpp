@@ -26,9 +26,12 @@ base::Result<const Element*> FindImage(const Document& document, std::string_vie
   return nullptr;
 }
 
+// width and height take the value's leading number ("120px" is 120); hspace and vspace only a
+// value that is a number through and through ("5px" fails).
 base::Result<bool> SizeEquals(const Element& image, std::string_view property,
                               std::string_view value) {
-  base::Result<double> expected = NumberValue(value);
+  const bool spacing = vb::TextEquals(property, "hspace") || vb::TextEquals(property, "vspace");
+  base::Result<double> expected = spacing ? vb::TextToNumber(value) : NumberValue(value);
   if (!expected) return expected.error();
   base::Result<int32_t> read = NumberProperty(image, property);
   if (!read) return read.error();

@@ -42,6 +42,10 @@ TEST(ImageKeyword, RulesOverAPage) {
           {"other width", {"Image", "pic1"}, {"width", "121"}, false},
           {"value without a number", {"Image", "bare"}, {"width", "wide"}, false},
           {"spacing", {"Image", "pic1"}, {"hspace", "5", "vspace", "0"}, true},
+          // A spacing value must be a number through and through, unlike a size.
+          {"spacing with a unit", {"Image", "pic1"}, {"hspace", "5px"}, false},
+          {"spacing with blanks and a fraction", {"Image", "pic1"}, {"hspace", " 5.0 "}, true},
+          {"vertical spacing with a unit", {"Image", "pic1"}, {"vspace", "0px"}, false},
           {"spacing not a number on the page", {"Image", "cellpic"}, {"vspace", "0"}, false},
           {"resolved href", {"Image", "pic1"}, {"href", "Fropkt/IMAGES/a.gif"}, true},
           {"other href", {"Image", "pic1"}, {"href", "b.gif"}, false},

@@ -7,6 +7,7 @@
 #include "grading/webmark/checks/links.h"
 #include "grading/webmark/checks/map_area.h"
 #include "grading/webmark/testing/page_under_test.h"
+#include "grading/webmark/testing/rule_cases.h"
 
 namespace webmark {
 namespace {
@@ -169,6 +170,40 @@ TEST(MapAreaKeyword, RulesOverAPage) {
   ExpectCases(cases);
 }
 
+// Coordinates written with a unit read as their leading number, on the page and in the answer;
+// but the first operand of a sum or difference is the text itself, and "10px" is no number there.
+TEST(MapAreaKeyword, CoordinatesReadByTheirLeadingNumber) {
+  constexpr std::string_view kUnits =
+      "<html><head><meta charset=utf-8></head><body><map name=m>"
+      "<area shape=rect coords=\"10px,20px,110,70\" href=\"r.htm\">"
+      "<area shape=circle coords=\"100,80px,25pt\" href=\"c.htm\"></map>"
+      "<img src=a.gif usemap=#m></body></html>";
+  testing::ExpectRuleCases(
+      kUnits,
+      {
+          {"edges", {"MapArea", "rect"}, {"AreaLeft", "=10", "AreaTop", "=20"}, true},
+          {"size: the units stand second",
+           {"MapArea", "rect"},
+           {"AreaWidth", "=100", "AreaHeight", "=50"},
+           true},
+          {"centre x: 10px first", {"MapArea", "rect"}, {"AreaCenterX", "=60"}, false},
+          {"centre y: 20px first", {"MapArea", "rect"}, {"AreaCenterY", "=45"}, false},
+          {"circle: x first, y alone, radius second",
+           {"MapArea", "circle"},
+           {"AreaLeft", "=75", "AreaRight", "=125", "AreaCenterY", "=80", "AreaWidth", "=50"},
+           true},
+          {"circle top: 80px first", {"MapArea", "circle"}, {"AreaTop", "=55"}, false},
+          {"link coordinates",
+           {"Link", "r.htm"},
+           {"1111111111111111111coords", "10,20,110,70,0,0,0,0"},
+           true},
+          {"link coordinates expected with units",
+           {"Link", "c.htm"},
+           {"1111111111111111111coords", "100px,80,25,0,0,0"},
+           true},
+      });
+}
+
 TEST(LinkKeywords, UnclosedAndMisnestedMarkup) {
   const Case cases[] = {
       {"leader text in an unclosed paragraph",
@@ -191,8 +226,10 @@ TEST(AreaCoordinates, SplitAndRead) {
   EXPECT_EQ(*CoordInt16({"60.5"}, 0), 60);
   EXPECT_EQ(*CoordInt16({"45.5"}, 0), 46);
   EXPECT_EQ(*CoordInt16({" 7 "}, 0), 7);
-  EXPECT_FALSE(CoordInt16({""}, 0));
-  EXPECT_FALSE(CoordInt16({"12px"}, 0));
+  EXPECT_EQ(*CoordInt16({"12px"}, 0), 12);  // its leading number
+  EXPECT_EQ(*CoordInt16({" 8.5pt"}, 0), 8);
+  EXPECT_FALSE(CoordInt16({""}, 0));  // none: never 0
+  EXPECT_FALSE(CoordInt16({"px"}, 0));
   EXPECT_FALSE(CoordInt16({"40000"}, 0));
   EXPECT_FALSE(CoordInt16({"1"}, 1));
 }

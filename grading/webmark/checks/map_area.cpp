@@ -1,5 +1,6 @@
-// The image-map hot spot keyword (see map_area.h). Coordinates that are not numbers fail the
-// rule: reading them as 0 would let an expected 0 match a broken area.
+// The image-map hot spot keyword (see map_area.h). A coordinate reads as its leading number
+// ("10px" is 10); one that holds none fails the rule, as reading it as 0 would let an expected 0
+// match a broken area.
 #include "grading/webmark/checks/map_area.h"
 
 #include <optional>
@@ -43,17 +44,60 @@ constexpr MeasureKey kMeasures[] = {
 base::Result<double> NumberAt(const std::vector<std::string>& items, size_t index) {
   if (index >= items.size())
     return base::Error::WithCode(9, "coordinate " + std::to_string(index) + " is missing");
-  return CoordNumber(items[index]);
+  return NumberValue(items[index]);
+}
+
+// The first operand of a sum or difference is the coordinate's text itself, which converts only
+// when it is a number through and through ("10px" there is an error): the item it is, if any.
+std::optional<size_t> TextOperand(Shape shape, Measure measure) {
+  if (shape == Shape::Rect) {
+    switch (measure) {
+      case Measure::CenterX:
+        return 0;
+      case Measure::CenterY:
+        return 1;
+      case Measure::Width:
+        return 2;
+      case Measure::Height:
+        return 3;
+      default:
+        return std::nullopt;
+    }
+  }
+  switch (measure) {
+    case Measure::Left:
+    case Measure::Right:
+      return 0;
+    case Measure::Top:
+    case Measure::Bottom:
+      return 1;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The first `count` coordinates as numbers for the measure.
+base::Status ReadCoords(const std::vector<std::string>& items, Shape shape, Measure measure,
+                        double* v, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    base::Result<double> n = NumberAt(items, i);
+    if (!n) return n.error();
+    v[i] = *n;
+  }
+  if (const std::optional<size_t> operand = TextOperand(shape, measure)) {
+    base::Result<double> strict = vb::CDbl(vb::Variant::String(items[*operand]));
+    if (!strict)
+      return base::Error::WithCode(13,
+                                   "the coordinate \"" + items[*operand] + "\" is not a number");
+    v[*operand] = *strict;
+  }
+  return base::Ok();
 }
 
 // A rectangle's measure from left, top, right, bottom, rounded once.
 base::Result<int16_t> RectMeasure(const std::vector<std::string>& items, Measure measure) {
   double v[4];
-  for (size_t i = 0; i < 4; ++i) {
-    base::Result<double> n = NumberAt(items, i);
-    if (!n) return n.error();
-    v[i] = *n;
-  }
+  if (base::Status read = ReadCoords(items, Shape::Rect, measure, v, 4); !read) return read.error();
   switch (measure) {
     case Measure::Left:
       return ToInt16(v[0]);
@@ -78,11 +122,8 @@ base::Result<int16_t> RectMeasure(const std::vector<std::string>& items, Measure
 // A circle's measure from x, y and radius, rounded once.
 base::Result<int16_t> CircleMeasure(const std::vector<std::string>& items, Measure measure) {
   double v[3];
-  for (size_t i = 0; i < 3; ++i) {
-    base::Result<double> n = NumberAt(items, i);
-    if (!n) return n.error();
-    v[i] = *n;
-  }
+  if (base::Status read = ReadCoords(items, Shape::Circle, measure, v, 3); !read)
+    return read.error();
   const double x = v[0], y = v[1], r = v[2];
   switch (measure) {
     case Measure::Left:
@@ -235,14 +276,6 @@ std::vector<std::string> SplitCoords(std::string_view coords) {
     start = comma + 1;
   }
   return items;
-}
-
-base::Result<double> CoordNumber(std::string_view item) {
-  base::Result<double> number = vb::CDbl(vb::Variant::String(std::string(item)));
-  if (!number)
-    return base::Error::WithCode(13,
-                                 "the coordinate \"" + std::string(item) + "\" is not a number");
-  return *number;
 }
 
 base::Result<int16_t> ToInt16(double value) {

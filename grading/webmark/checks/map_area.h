@@ -16,11 +16,10 @@ base::Result<bool> CheckMapArea(RuleContext& context);
 
 // The items of a coordinate list split at ","; an empty list has none.
 std::vector<std::string> SplitCoords(std::string_view coords);
-// One coordinate as a number; text that is not a number is an error, never 0.
-base::Result<double> CoordNumber(std::string_view item);
 // A number rounded to a 16-bit integer, halves to even; out of range is an overflow error.
 base::Result<int16_t> ToInt16(double value);
-// Item `index` (0-based) of `items` as a 16-bit integer; a missing item is an error.
+// Item `index` (0-based) of `items`, read as its leading number ("10px" is 10), as a 16-bit
+// integer; a missing item, or one that starts with no number, is an error.
 base::Result<int16_t> CoordInt16(const std::vector<std::string>& items, size_t index);
 
 }  // namespace webmark

@@ -28,7 +28,7 @@ const Mark* LastMarkHolding(const WebState& state, std::string_view name) {
 }
 
 base::Result<bool> PicturesInCell(WebState& state, const Element& element, std::string_view value) {
-  base::Result<int32_t> expected = WholeNumber(value);
+  base::Result<double> expected = NumberValue(value);
   if (!expected) return expected.error();
   base::Result<bool> cell = FindParentByTag(state, element, "td");
   if (!cell) return cell.error();

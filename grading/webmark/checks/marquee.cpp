@@ -33,6 +33,8 @@ constexpr std::string_view kTextProperties[] = {"width", "height", "direction", 
                                                 "behavior"};
 constexpr std::string_view kNumberProperties[] = {"loop", "scrollamount", "scrolldelay"};
 constexpr std::string_view kFontProperties[] = {"FontFace", "FontSize", "FontColor"};
+// FontBold, FontItalic, FontUnderline: "TRUE" asks for the tag around the marquee, any other
+// value for none.
 struct Emphasis {
   std::string_view key;
   std::string_view tag;
@@ -59,34 +61,34 @@ base::Result<bool> CheckMarquee(RuleContext& context) {
     if (!parent) return parent.error();
     return FindParentByTag(state, **parent, tag);
   };
-  return WalkConditions(
-      context.rule, [&](std::string_view key, std::string_view value) -> base::Result<bool> {
-        for (std::string_view property : kTextProperties) {
-          if (vb::TextEquals(key, property)) return PropertyIs(*marquee, property, value);
-        }
-        for (std::string_view property : kNumberProperties) {
-          if (vb::TextEquals(key, property)) return NumberIs(*marquee, property, value);
-        }
-        if (vb::TextEquals(key, "ABOVETABLE"))
-          return TableFollows(context.document, *marquee, value);
-        for (std::string_view font : kFontProperties) {
-          if (!vb::TextEquals(key, font)) continue;
-          base::Result<bool> found = around("font");
-          if (!found) return found.error();
-          if (!*found) return false;
-          return PropertyIs(*state.FoundElement, font.substr(4), value);
-        }
-        for (const Emphasis& emphasis : kEmphases) {
-          if (!vb::TextEquals(key, emphasis.key)) continue;
-          const bool wanted = vb::TextEquals(value, "TRUE");
-          if (!wanted && !vb::TextEquals(value, "FALSE"))
-            return AnswerError(context, "Marquee", std::string(key) + std::string(value));
-          base::Result<bool> found = around(emphasis.tag);
-          if (!found) return found.error();
-          return *found == wanted;
-        }
-        return GeneralCheck(state, *marquee, key, value);
-      });
+  return WalkConditions(context.rule,
+                        [&](std::string_view key, std::string_view value) -> base::Result<bool> {
+                          for (std::string_view property : kTextProperties) {
+                            if (vb::TextEquals(key, property))
+                              return PropertyIs(*marquee, property, value);
+                          }
+                          for (std::string_view property : kNumberProperties) {
+                            if (vb::TextEquals(key, property))
+                              return NumberIs(*marquee, property, value);
+                          }
+                          if (vb::TextEquals(key, "ABOVETABLE"))
+                            return TableFollows(context.document, *marquee, value);
+                          for (std::string_view font : kFontProperties) {
+                            if (!vb::TextEquals(key, font)) continue;
+                            base::Result<bool> found = around("font");
+                            if (!found) return found.error();
+                            if (!*found) return false;
+                            return PropertyIs(*state.FoundElement, font.substr(4), value);
+                          }
+                          for (const Emphasis& emphasis : kEmphases) {
+                            if (!vb::TextEquals(key, emphasis.key)) continue;
+                            const bool wanted = vb::TextEquals(value, "TRUE");
+                            base::Result<bool> found = around(emphasis.tag);
+                            if (!found) return found.error();
+                            return *found == wanted;
+                          }
+                          return GeneralCheck(state, *marquee, key, value);
+                        });
 }
 
 }  // namespace webmark

@@ -242,6 +242,10 @@ TEST(ObjectKeywords, MarkedObject) {
       {&kMarked, {{"m1", "p1"}}, {"OBJECT", "m1"}, {"TDIMAGECNT", "1"}, false},
       {&kMarked, {{"m1", "p2"}}, {"OBJECT", "m1"}, {"TDIMAGECNT", "0"}, false},
       {&kMarked, {{"m1", "s1"}}, {"OBJECT", "m1"}, {"TDIMAGECNT", "none"}, false},
+      // The value's leading number counts.
+      {&kMarked, {{"m1", "p1"}}, {"OBJECT", "m1"}, {"TDIMAGECNT", "2张"}, true},
+      {&kMarked, {{"m1", "p1"}}, {"OBJECT", "m1"}, {"TDIMAGECNT", " 2 pictures"}, true},
+      {&kMarked, {{"m1", "p1"}}, {"OBJECT", "m1"}, {"TDIMAGECNT", "3张"}, false},
       // "m1" is found in "xm1:..." too; the later entry decides.
       {&kMarked,
        {{"m1", "p1"}, {"xm1", "s1"}},
@@ -296,17 +300,15 @@ TEST(ObjectKeywords, Marquee) {
       {&kMarquees,
        {},
        {"Marquee", "再来"},
-       {"FontFace", "楷体", "FontSize", "4", "FontColor", "BLUE"},
+       {"FontFace", "楷体", "FontSize", "4", "FontColor", "#0000FF"},  // written "blue"
        true},
       // A font around the whole table does not reach into its cell.
       {&kMarquees, {}, {"Marquee", "表格"}, {"FontFace", "黑体"}, false},
       {&kMarquees, {}, {"Marquee", "表格"}, {"FontColor", "#FF0000"}, false},
-      {&kMarquees,
-       {},
-       {"Marquee", "欢迎"},
-       {"FontBold", "YES"},
-       false,
-       "(5)错误！答案文件有错，关键字：[Marquee]FontBoldYES"},
+      // Any value but TRUE asks for no b, i or u around the marquee.
+      {&kMarquees, {}, {"Marquee", "欢迎"}, {"FontBold", "YES"}, false},
+      {&kMarquees, {}, {"Marquee", "再来"}, {"FontBold", "YES", "FontUnderline", ""}, true},
+      {&kMarquees, {}, {"Marquee", "再来"}, {"FontItalic", "1"}, false},
       {&kMarquees, {}, {"Marquee", "欢迎"}, {"tableid", "before", "rowindex", "0"}, true},
       {&kMarquees, {}, {"Marquee", "表格"}, {"tableid", "before"}, false},
   });

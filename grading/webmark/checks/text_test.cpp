@@ -22,10 +22,12 @@ constexpr std::string_view kTextPage = R"(<html><head><meta charset="utf-8"></he
 <p><span style="color:#ff0000; font-size:16pt; font-family:楷体"><font id="inspan">红</font></span></p>
 <p><font id="outer" size="4" face="隶书"><font id="inner">内</font></font></p>
 <p><font id="styled" style="font-size:12pt">样式</font></p>
+<p><font id="spanin" face="宋体" style="font-size:9pt"><span style="font-size:18pt; font-family:隶书">内层</span></font></p>
 <p><span style="font-weight:bold"><font id="boldword">粗词</font></span></p>
 <p><span style="font-weight:700"><font id="bold700">粗数</font></span></p>
 <p><font id="markup"><b>粗</b></font><i><font id="it">斜</font></i><u><font id="ul">线</font></u></p>
 <p id="last">末段</p>
+<p>二段<font id="moved" face="黑体"><p align="center">错位</font>之后</p>
 <font id="twice">重复</font><font id="second">重复</font>
 <table id="t2"><tr><td>x</td></tr></table>
 </body></html>)";
@@ -83,6 +85,15 @@ TEST(FontKeyword, RulesOverAPage) {
       {"", {"Font", "outer"}, {"size", "4", "face", "隶书"}, true, ""},
       {"", {"Font", "inner"}, {"size", "4", "face", "隶书"}, true, ""},
       {"", {"Font", "styled"}, {"size", "12pt"}, true, ""},
+      // Read from the span inside the font alone: its own style and face say otherwise.
+      {"", {"Font", "spanin"}, {"size", "18pt"}, true, ""},
+      {"", {"Font", "spanin"}, {"face", "隶书"}, true, ""},
+      {"", {"Font", "spanin"}, {"size", "9pt", "face", "宋体"}, true, ""},
+      {"", {"Font", "spanin"}, {"size", "10pt"}, false, ""},
+      // A font left open when the next paragraph began: by id as by its text, the font in that
+      // paragraph.
+      {"", {"Font", "moved"}, {"align", "center", "face", "黑体"}, true, ""},
+      {"", {"Font", "错位"}, {"align", "center"}, true, ""},
       {"", {"Font", "plain"}, {"face", "宋体", "align", "right"}, true, ""},
       {"", {"Font", "cell"}, {"align", "center"}, true, ""},
       {"", {"Font", "cell"}, {"align", "left"}, false, ""},

@@ -190,15 +190,17 @@ class DocumentBuilder {
   };
 
   // Elements the parser closed early and then copied to carry on their formatting (a font
-  // closed inside the paragraph it enclosed): when the original ends up holding nothing, its
-  // first copy stands for it and the empty original is left out.
+  // closed inside the paragraph it enclosed, or left open in a paragraph the next one ended):
+  // when the original ends up holding nothing, its first copy stands for it and the empty
+  // original is left out, so its id names the font that holds the text.
   void FindReplacedOriginals(const GumboNode* root) {
     std::vector<const GumboNode*> stack{root};
     while (!stack.empty()) {
       const GumboNode* node = stack.back();
       stack.pop_back();
       if (node->type != GUMBO_NODE_ELEMENT && node->type != GUMBO_NODE_TEMPLATE) continue;
-      if ((node->parse_flags & GUMBO_INSERTION_ADOPTION_AGENCY_CLONED) &&
+      if ((node->parse_flags & (GUMBO_INSERTION_ADOPTION_AGENCY_CLONED |
+                                GUMBO_INSERTION_RECONSTRUCTED_FORMATTING_ELEMENT)) &&
           node->v.element.original_tag.data) {
         cloned_.emplace(node->v.element.original_tag.data, true);
       }

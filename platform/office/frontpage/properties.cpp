@@ -10,6 +10,7 @@
 
 #include "platform/base/text.h"
 #include "platform/office/frontpage/document.h"
+#include "platform/office/frontpage/legacy_colour.h"
 #include "platform/office/frontpage/picture_size.h"
 #include "platform/win/confined_file.h"
 #include "platform/win/paths.h"
@@ -17,7 +18,8 @@
 namespace frontpage {
 namespace {
 
-enum class Type : uint8_t { Text, Number };
+// A colour is read by the legacy colour rules and answered as "#rrggbb".
+enum class Type : uint8_t { Text, Number, Colour };
 
 struct Prop {
   std::string_view name;  // the object model's name
@@ -36,7 +38,7 @@ constexpr Prop kCommon[] = {
     {"id"}, {"className", Type::Text, "class"}, {"title"}, {"lang"}, {"dir"}};
 
 const KindProps kTables[] = {
-    {ElementKind::Font, {{"size"}, {"face"}, {"color"}}},
+    {ElementKind::Font, {{"size"}, {"face"}, {"color", Type::Colour}}},
     {ElementKind::P, {{"align"}}},
     {ElementKind::Div, {{"align"}}},
     {ElementKind::A, {{"href"}, {"target"}, {"name"}, {"rel"}, {"rev"}}},
@@ -56,10 +58,10 @@ const KindProps kTables[] = {
     {ElementKind::Area, {{"shape"}, {"coords"}, {"href"}, {"target"}, {"alt"}}},
     {ElementKind::Table,
      {{"border"},
-      {"borderColor"},
-      {"borderColorLight"},
-      {"borderColorDark"},
-      {"bgColor"},
+      {"borderColor", Type::Colour},
+      {"borderColorLight", Type::Colour},
+      {"borderColorDark", Type::Colour},
+      {"bgColor", Type::Colour},
       {"cellPadding"},
       {"cellSpacing"},
       {"width"},
@@ -72,25 +74,25 @@ const KindProps kTables[] = {
     {ElementKind::Tr,
      {{"align"},
       {"vAlign"},
-      {"bgColor"},
-      {"borderColor"},
-      {"borderColorLight"},
-      {"borderColorDark"},
+      {"bgColor", Type::Colour},
+      {"borderColor", Type::Colour},
+      {"borderColorLight", Type::Colour},
+      {"borderColorDark", Type::Colour},
       {"height"}}},
     {ElementKind::Td,
      {{"colSpan", Type::Number, {}, {}, 1},
       {"rowSpan", Type::Number, {}, {}, 1},
       {"align"},
       {"vAlign"},
-      {"bgColor"},
-      {"borderColor"},
-      {"borderColorLight"},
-      {"borderColorDark"},
+      {"bgColor", Type::Colour},
+      {"borderColor", Type::Colour},
+      {"borderColorLight", Type::Colour},
+      {"borderColorDark", Type::Colour},
       {"width"},
       {"height"},
       {"background"},
       {"noWrap"}}},
-    {ElementKind::Hr, {{"align"}, {"width"}, {"size"}, {"color"}, {"noShade"}}},
+    {ElementKind::Hr, {{"align"}, {"width"}, {"size"}, {"color", Type::Colour}, {"noShade"}}},
     {ElementKind::Bgsound,
      {{"src"},
       {"loop", Type::Number, {}, {}, 1},
@@ -101,7 +103,7 @@ const KindProps kTables[] = {
       {"height"},
       {"direction", Type::Text, {}, "left"},
       {"loop", Type::Number, {}, {}, -1},
-      {"bgColor"},
+      {"bgColor", Type::Colour},
       {"behavior", Type::Text, {}, "scroll"},
       {"scrollAmount", Type::Number, {}, {}, 6},
       {"scrollDelay", Type::Number, {}, {}, 85},
@@ -140,11 +142,11 @@ const KindProps kTables[] = {
     {ElementKind::Base, {{"href"}, {"target"}}},
     {ElementKind::Body,
      {{"background"},
-      {"bgColor"},
-      {"text"},
-      {"link"},
-      {"vLink"},
-      {"aLink"},
+      {"bgColor", Type::Colour},
+      {"text", Type::Colour},
+      {"link", Type::Colour},
+      {"vLink", Type::Colour},
+      {"aLink", Type::Colour},
       {"leftMargin"},
       {"topMargin"},
       {"scroll"},
@@ -183,6 +185,12 @@ base::Result<PropertyValue> Read(const Element& el, const Prop& p) {
   if (p.type == Type::Number) {
     std::optional<int32_t> n = written ? LeadingNumber(*written) : std::nullopt;
     return PropertyValue::Number(n.value_or(p.number));
+  }
+  if (p.type == Type::Colour && written) {
+    if (std::optional<std::string> colour = LegacyColour(*written)) {
+      return PropertyValue::Text(std::move(*colour));
+    }
+    return PropertyValue::Text(std::string(p.text));
   }
   return PropertyValue::Text(std::string(written ? *written : p.text));
 }
@@ -264,7 +272,9 @@ std::string Colour(const Element* body, std::string_view name) {
   for (const DocumentColour& c : kColours) {
     if (!base::EqualsNoCase(c.name, name)) continue;
     if (body) {
-      if (auto written = body->getAttribute(c.bodyAttribute)) return std::string(*written);
+      if (auto written = body->getAttribute(c.bodyAttribute)) {
+        if (std::optional<std::string> colour = LegacyColour(*written)) return *colour;
+      }
     }
     return std::string(c.unset);
   }

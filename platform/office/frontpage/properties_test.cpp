@@ -30,7 +30,7 @@ TEST(Properties, TypedPerTagAsWrittenWithDefaults) {
     int32_t number;
   };
   const Case cases[] = {
-      {"font", 0, "color", false, "#FF0000", 0},
+      {"font", 0, "color", false, "#ff0000", 0},  // written "#FF0000"
       {"font", 0, "SIZE", false, "5", 0},
       {"font", 0, "face", false, "黑体", 0},
       {"font", 1, "color", false, "", 0},  // unset: empty text
@@ -73,7 +73,7 @@ TEST(Properties, TypedPerTagAsWrittenWithDefaults) {
       {"td", 1, "colSpan", true, "", 2},
       {"td", 2, "colSpan", true, "", 1},
       {"td", 1, "vAlign", false, "top", 0},
-      {"td", 1, "bgColor", false, "#FF0000", 0},
+      {"td", 1, "bgColor", false, "#ff0000", 0},
       {"td", 3, "cellIndex", true, "", 1},
       {"iframe", 0, "name", false, "side", 0},
       {"iframe", 0, "scrolling", false, "no", 0},
@@ -173,12 +173,12 @@ TEST(Properties, ImageHrefIsTheResolvedAddress) {
 TEST(Properties, DocumentMembersAsWrittenOrTheBrowsersDefaults) {
   auto doc = OpenTestPage("editor_gbk.htm");
   EXPECT_EQ(doc->title(), "我的 主页");
-  EXPECT_EQ(doc->bgColor(), "#FFFFCC");
+  EXPECT_EQ(doc->bgColor(), "#ffffcc");  // written "#FFFFCC"
   EXPECT_EQ(doc->fgColor(), "#000080");
-  EXPECT_EQ(doc->linkColor(), "#0000FF");
+  EXPECT_EQ(doc->linkColor(), "#0000ff");
   EXPECT_EQ(doc->vlinkColor(), "#800080");
-  EXPECT_EQ(doc->alinkColor(), "#FF0000");
-  EXPECT_EQ(doc->Property("ALINKCOLOR")->text, "#FF0000");
+  EXPECT_EQ(doc->alinkColor(), "#ff0000");
+  EXPECT_EQ(doc->Property("ALINKCOLOR")->text, "#ff0000");
   EXPECT_EQ(doc->Property("Title")->text, "我的 主页");
   EXPECT_FALSE(doc->Property("nosuch"));
 
@@ -190,6 +190,89 @@ TEST(Properties, DocumentMembersAsWrittenOrTheBrowsersDefaults) {
   EXPECT_EQ(bare->vlinkColor(), "#800080");
   EXPECT_EQ(bare->alinkColor(), "#0000ff");
   EXPECT_EQ(bare->body()->Text("background").value_or("?"), "");
+}
+
+// A colour attribute reads as the browser answered it: "#rrggbb" in lower case, whatever way it
+// was written; text that names no colour is made one hex digit at a time.
+TEST(Properties, ColoursReadByTheLegacyColourRules) {
+  struct Case {
+    const char* written;
+    const char* read;
+  };
+  const Case cases[] = {
+      {"yellow", "#ffff00"},
+      {"Red", "#ff0000"},
+      {" LightGoldenRodYellow\t", "#fafad2"},
+      {"grey", "#808080"},
+      {"#FF00cc", "#ff00cc"},
+      {"ff00cc", "#ff00cc"},
+      {"#F0C", "#ff00cc"},  // #rgb
+      {"F0C", "#0f000c"},   // without "#" one digit per component
+      {"#1234", "#123400"},
+      {"chucknorris", "#c00000"},
+      {"#ff000", "#ff0000"},  // padded to a multiple of three
+      {"red ", "#ff0000"},
+      {"黄色", "#000000"},
+      {"#123456789abc", "#12569a"},                       // four digits each, two kept
+      {"0012340056780090ab", "#125690"},                  // zeros in front dropped
+      {"0000000000000000000000000000abcdef", "#0000ab"},  // the last eight digits each
+      {"   ", "#000000"},
+      {"", ""},             // no colour: as if not written
+      {"transparent", ""},  // no colour either
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.written);
+    auto doc = ParseUtf8(std::string("<font color=\"") + c.written + "\">x</font>");
+    EXPECT_EQ(First(*doc, "font")->Text("color").value_or("?"), c.read);
+  }
+}
+
+// Every colour property, of the document and of each element kind, reads the same way.
+TEST(Properties, EveryColourPropertyIsNormalised) {
+  auto doc = ParseUtf8(
+      "<body bgcolor=yellow text=Navy link=RED vlink=#ABCDEF alink=\"fuchsia\">"
+      "<table bgcolor=Silver bordercolor=red bordercolorlight=WHITE bordercolordark=black>"
+      "<tr bgcolor=Lime bordercolor=blue><td bgcolor=aqua bordercolor=gray "
+      "bordercolorlight=teal bordercolordark=Maroon>c</td></tr></table>"
+      "<hr color=Green><marquee bgcolor=Orange>m</marquee><p color=red>an expando</p>");
+  EXPECT_EQ(doc->bgColor(), "#ffff00");
+  EXPECT_EQ(doc->fgColor(), "#000080");
+  EXPECT_EQ(doc->linkColor(), "#ff0000");
+  EXPECT_EQ(doc->vlinkColor(), "#abcdef");
+  EXPECT_EQ(doc->alinkColor(), "#ff00ff");
+  EXPECT_EQ(doc->Property("bgColor")->text, "#ffff00");
+  struct Case {
+    const char* tag;
+    const char* name;
+    const char* read;
+  };
+  const Case cases[] = {
+      {"body", "bgColor", "#ffff00"},
+      {"body", "text", "#000080"},
+      {"body", "link", "#ff0000"},
+      {"body", "vLink", "#abcdef"},
+      {"body", "aLink", "#ff00ff"},
+      {"table", "bgColor", "#c0c0c0"},
+      {"table", "borderColor", "#ff0000"},
+      {"table", "borderColorLight", "#ffffff"},
+      {"table", "borderColorDark", "#000000"},
+      {"tr", "bgColor", "#00ff00"},
+      {"tr", "borderColor", "#0000ff"},
+      {"td", "bgColor", "#00ffff"},
+      {"td", "borderColor", "#808080"},
+      {"td", "borderColorLight", "#008080"},
+      {"td", "borderColorDark", "#800000"},
+      {"hr", "color", "#008000"},
+      {"marquee", "bgColor", "#ffa500"},
+      {"p", "color", "red"},  // not a colour property of a paragraph: its text as written
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.tag) + "." + c.name);
+    EXPECT_EQ(First(*doc, c.tag)->Text(c.name).value_or("?"), c.read);
+  }
+  // A body colour that gives none reads as unset.
+  EXPECT_EQ(ParseUtf8("<body bgcolor=\"\" link=transparent>x")->bgColor(), "#ffffff");
+  EXPECT_EQ(ParseUtf8("<body bgcolor=\"\" link=transparent>x")->linkColor(), "#0000ff");
 }
 
 TEST(Properties, FramesPageMembers) {
