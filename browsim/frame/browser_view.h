@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class CMainFrame;
 class QPrinter;
@@ -21,8 +22,9 @@ class QWebEngineProfile;
 void RegisterPseudoSchemes();
 
 // The address the navigation hook sees for a URL: a local file as a Windows-form path, any
-// other URL as its text; percent-decoded either way.
-std::string AddressOfUrl(const QUrl& url);
+// other URL as its text, percent-decoded, its query read in `charset`, the charset of the page
+// that sent it ("" when not known; our own addresses are UTF-8).
+std::string AddressOfUrl(const QUrl& url, std::string_view charset = "UTF-8");
 // The URL to load for an address: a Windows-form path ("X:\...") becomes a file URL, an address
 // without a scheme a web address.
 QUrl UrlOfAddress(const std::string& address);
@@ -35,6 +37,8 @@ class CbrowsimPage : public QWebEnginePage {
 
   // Loads a URL; `dispatched` when the navigation hook has already decided on it.
   void Load(const QUrl& url, bool dispatched);
+  // The charset of the document shown ("GBK", "UTF-8"); "" until it has loaded.
+  const std::string& Charset() const { return charset_; }
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
@@ -47,6 +51,8 @@ class CbrowsimPage : public QWebEnginePage {
   CMainFrame& frame_;
   bool skipTyped_ = false;
   bool reloading_ = false;  // the main frame's last navigation was a reload
+  std::string charset_;
+  int loads_ = 0;  // a charset reported for an earlier document is not this one's
 };
 
 class CbrowsimView : public QWebEngineView {
