@@ -365,6 +365,11 @@ TEST_F(Frame, TheStatusBarShowsItsPanesInOrderAndTheLocksAsTheKeysAre) {
   QKeyEvent caps(QEvent::KeyRelease, Qt::Key_CapsLock, Qt::NoModifier);
   QApplication::sendEvent(frame->View(), &caps);
   EXPECT_EQ(shown(), (QStringList{"CAP", "", "SCRL"}));
+  // Other keys leave them as they are.
+  locks = {};
+  QKeyEvent letter(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
+  QApplication::sendEvent(frame->View(), &letter);
+  EXPECT_EQ(shown(), (QStringList{"CAP", "", "SCRL"}));
   // Keys changed while another window was in front: read again on coming back.
   locks = {false, true, false};
   QEvent back(QEvent::WindowActivate);

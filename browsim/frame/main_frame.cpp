@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -92,18 +93,24 @@ bool SetProfileBytes(const char* key, const char* name, const QByteArray& bytes)
 }
 
 // Sees every event of the application and tells what it saw.
-class KeyWatcher : public QObject {
+class EventWatcher : public QObject {
  public:
-  KeyWatcher(QObject* parent, std::function<void(QObject*, QEvent::Type)> seen)
+  EventWatcher(QObject* parent, std::function<void(QObject*, QEvent*)> seen)
       : QObject(parent), seen_(std::move(seen)) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
-    seen_(watched, event->type());
+    seen_(watched, event);
     return false;
   }
 
  private:
-  std::function<void(QObject*, QEvent::Type)> seen_;
+  std::function<void(QObject*, QEvent*)> seen_;
 };
+
+bool IsLockKey(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+  const int key = static_cast<const QKeyEvent*>(event)->key();
+  return key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock;
+}
 
 }  // namespace
 
@@ -124,11 +131,10 @@ void CMainFrame::Create() {
   CreateClient();
   // The logo button keeps itself at the menu bar's right end.
   if (extensions_.logoButton) extensions_.logoButton(*this, menuBar());
-  // The lock indicators follow the keys as they are pressed, wherever the focus is, and are
-  // read again when the window comes back to the front.
-  qApp->installEventFilter(new KeyWatcher(this, [this](QObject* watched, QEvent::Type type) {
-    if (type == QEvent::KeyPress || type == QEvent::KeyRelease ||
-        (type == QEvent::WindowActivate && watched == this))
+  // The lock indicators follow the lock keys, wherever the focus is, and are read again when the
+  // window comes back to the front.
+  qApp->installEventFilter(new EventWatcher(this, [this](QObject* watched, QEvent* event) {
+    if (IsLockKey(event) || (event->type() == QEvent::WindowActivate && watched == this))
       UpdateLockIndicators();
   }));
   // The favourites menu first: its commands are among those a bar may hold.
