@@ -114,14 +114,21 @@ CbrowsimPage::CbrowsimPage(CMainFrame& frame, QWebEngineProfile* profile, QObjec
     : QWebEnginePage(profile, parent), frame_(frame) {
   // A form or script of the page sends its query in the page's charset (a GBK site copy: GBK).
   connect(this, &QWebEnginePage::loadStarted, this, [this] {
-    ++loads_;
-    charset_.clear();
+    ++document_->loads;
+    document_->charset.clear();
   });
   connect(this, &QWebEnginePage::loadFinished, this, [this] {
-    runJavaScript("document.characterSet", [this, load = loads_](const QVariant& name) {
-      if (load == loads_) charset_ = name.toString().toStdString();
+    const std::weak_ptr<Document> shown = document_;
+    runJavaScript("document.characterSet", [shown, load = document_->loads](const QVariant& name) {
+      const std::shared_ptr<Document> document = shown.lock();
+      if (document && document->loads == load) document->charset = name.toString().toStdString();
     });
   });
+}
+
+CbrowsimPage::~CbrowsimPage() {
+  // The engine's page, going after this, may still report on the document.
+  disconnect(this, nullptr, this, nullptr);
 }
 
 void CbrowsimPage::Load(const QUrl& url, bool dispatched) {
@@ -145,7 +152,7 @@ bool CbrowsimPage::acceptNavigationRequest(const QUrl& url, NavigationType type,
   const bool sentByPage = type == NavigationTypeLinkClicked ||
                           type == NavigationTypeFormSubmitted || type == NavigationTypeOther;
   const std::string charset = type == NavigationTypeTyped ? "UTF-8"
-                              : isMainFrame && sentByPage ? charset_
+                              : isMainFrame && sentByPage ? document_->charset
                                                           : "";
   const browsim::NavigationOutcome outcome =
       frame_.Dispatch().BeforeNavigate(AddressOfUrl(url, charset), isMainFrame || !reloading_);
@@ -205,7 +212,7 @@ class NewWindowCatcher : public QWebEnginePage {
 
 QWebEnginePage* CbrowsimPage::createWindow(WebWindowType type) {
   (void)type;
-  return new NewWindowCatcher(frame_, charset_, profile(), this);
+  return new NewWindowCatcher(frame_, document_->charset, profile(), this);
 }
 
 CbrowsimView::CbrowsimView(CMainFrame& frame, QWidget* parent)

@@ -34,11 +34,12 @@ class CbrowsimPage : public QWebEnginePage {
 
  public:
   CbrowsimPage(CMainFrame& frame, QWebEngineProfile* profile, QObject* parent);
+  ~CbrowsimPage() override;
 
   // Loads a URL; `dispatched` when the navigation hook has already decided on it.
   void Load(const QUrl& url, bool dispatched);
   // The charset of the document shown ("GBK", "UTF-8"); "" until it has loaded.
-  const std::string& Charset() const { return charset_; }
+  const std::string& Charset() const { return document_->charset; }
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
@@ -51,8 +52,13 @@ class CbrowsimPage : public QWebEnginePage {
   CMainFrame& frame_;
   bool skipTyped_ = false;
   bool reloading_ = false;  // the main frame's last navigation was a reload
-  std::string charset_;
-  int loads_ = 0;  // a charset reported for an earlier document is not this one's
+  struct Document {
+    std::string charset;
+    int loads = 0;  // a charset reported for an earlier document is not this one's
+  };
+  // Shared with the charset query's answer, which the engine also gives while the page is being
+  // destroyed: by then the answer finds it gone.
+  std::shared_ptr<Document> document_ = std::make_shared<Document>();
 };
 
 class CbrowsimView : public QWebEngineView {
