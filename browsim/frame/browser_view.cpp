@@ -18,6 +18,7 @@
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineUrlRequestInfo>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineUrlRequestJob>
@@ -119,10 +120,13 @@ CbrowsimPage::CbrowsimPage(CMainFrame& frame, QWebEngineProfile* profile, QObjec
   });
   connect(this, &QWebEnginePage::loadFinished, this, [this] {
     const std::weak_ptr<Document> shown = document_;
-    runJavaScript("document.characterSet", [shown, load = document_->loads](const QVariant& name) {
-      const std::shared_ptr<Document> document = shown.lock();
-      if (document && document->loads == load) document->charset = name.toString().toStdString();
-    });
+    // Asked in a world of our own: the page's scripts cannot answer for the document.
+    runJavaScript("document.characterSet", QWebEngineScript::ApplicationWorld,
+                  [shown, load = document_->loads](const QVariant& name) {
+                    const std::shared_ptr<Document> document = shown.lock();
+                    if (document && document->loads == load)
+                      document->charset = name.toString().toStdString();
+                  });
   });
 }
 
