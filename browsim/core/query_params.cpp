@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "platform/base/text.h"
+#include "platform/win/codepage.h"
 
 namespace browsim {
 
@@ -55,6 +56,25 @@ std::string PercentDecode(std::string_view text) {
     out.push_back(text[i]);
   }
   return out;
+}
+
+std::string DecodeQueryText(std::string_view encoded, std::string_view charset) {
+  std::string bytes = PercentDecode(encoded);
+  const std::string name = base::AsciiLower(charset);
+  const bool gbk = name == "gbk" || name == "gb2312" || name == "gb18030" || name == "x-gbk";
+  if (gbk || !win::IsUtf8(bytes)) return win::GbkToUtf8(bytes);
+  return bytes;
+}
+
+std::string DecodeAddress(std::string_view encoded, std::string_view charset) {
+  const size_t hash = encoded.find('#');
+  const size_t question = encoded.substr(0, hash).find('?');
+  if (question == std::string_view::npos) return PercentDecode(encoded);
+  std::string address = PercentDecode(encoded.substr(0, question + 1));
+  const size_t queryEnd = hash == std::string_view::npos ? encoded.size() : hash;
+  address += DecodeQueryText(encoded.substr(question + 1, queryEnd - question - 1), charset);
+  if (hash != std::string_view::npos) address += PercentDecode(encoded.substr(hash));
+  return address;
 }
 
 std::string BrToJsNewline(std::string_view text) {

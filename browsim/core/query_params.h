@@ -17,6 +17,15 @@ std::string GetQueryParam(std::string_view address, std::string_view name);
 // is. The result is the bytes as sent (UTF-8 for the pages we serve).
 std::string PercentDecode(std::string_view text);
 
+// A query's text as a page sent it, percent-decoded and read in that page's charset (GBK for
+// "GBK", "gb2312" or "gb18030", else UTF-8; "" when it is not known), in UTF-8. Bytes that are
+// not UTF-8 are read as GBK, the system's code page.
+std::string DecodeQueryText(std::string_view encoded, std::string_view charset);
+
+// A whole address as the engine gives it (percent-encoded): the path and fragment in UTF-8, as
+// the engine always encodes them, the query by DecodeQueryText in the page's charset.
+std::string DecodeAddress(std::string_view encoded, std::string_view charset);
+
 // Every "<br>" replaced by the four characters \r\n, the escape a script string needs.
 std::string BrToJsNewline(std::string_view text);
 

@@ -37,6 +37,37 @@ TEST(PercentDecode, DecodesEscapesAndLeavesBrokenOnes) {
   EXPECT_EQ(PercentDecode("a+b"), "a+b");
 }
 
+TEST(DecodeQueryText, ReadsTheBytesInThePagesCharset) {
+  struct Case {
+    const char* name;
+    const char* encoded;
+    const char* charset;
+    const char* text;
+  } cases[] = {
+      {"UTF-8", "%E5%85%B3%E4%BA%8E", "UTF-8", "关于"},
+      {"GBK", "%B9%D8%D3%DA", "GBK", "关于"},
+      {"gb2312 in any case", "%B9%D8%D3%DA", "GB2312", "关于"},
+      {"gb18030", "%B9%D8%D3%DA", "gb18030", "关于"},
+      // GBK bytes that happen to be well-formed UTF-8 too: only the charset tells.
+      {"GBK that reads as UTF-8", "%CD%AC%CA%B1", "GBK", "同时"},
+      {"the same bytes from a UTF-8 page", "%CD%AC%CA%B1", "UTF-8", "ͬʱ"},
+      {"not UTF-8, charset not known", "%B9%D8%D3%DA", "", "关于"},
+      {"not UTF-8 from a UTF-8 page", "%B9%D8%D3%DA", "UTF-8", "关于"},
+      {"plain text", "abc+1", "GBK", "abc+1"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(DecodeQueryText(c.encoded, c.charset), c.text) << c.name;
+}
+
+TEST(DecodeAddress, ReadsOnlyTheQueryInThePagesCharset) {
+  // Paths and fragments are always UTF-8; the query is what a form or script of the page sent.
+  EXPECT_EQ(DecodeAddress("search://?keyword=%CD%AC%CA%B1&engine=baidu", "GBK"),
+            "search://?keyword=同时&engine=baidu");
+  EXPECT_EQ(DecodeAddress("http://a.cn/%E5%85%B3.htm?q=%CD%AC%CA%B1#%E5%85%B3", "GBK"),
+            "http://a.cn/关.htm?q=同时#关");
+  EXPECT_EQ(DecodeAddress("http://a.cn/%E5%85%B3.htm", "GBK"), "http://a.cn/关.htm");
+  EXPECT_EQ(DecodeAddress("http://g.cn/#q=%E5%85%B3?x", "GBK"), "http://g.cn/#q=关?x");
+}
+
 TEST(PageEscapes, KeepMarkupAndScriptsFromBreakingOut) {
   EXPECT_EQ(BrToJsNewline("a<br>b<br>"), "a\\r\\nb\\r\\n");
   EXPECT_EQ(HtmlEscape("<b a=\"x\">'&"), "&lt;b a=&quot;x&quot;&gt;&#39;&amp;");

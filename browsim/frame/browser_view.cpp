@@ -18,6 +18,7 @@
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineUrlRequestInfo>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineUrlRequestJob>
@@ -83,9 +84,10 @@ void RegisterPseudoSchemes() {
   }
 }
 
-std::string AddressOfUrl(const QUrl& url) {
+std::string AddressOfUrl(const QUrl& url, std::string_view charset) {
   if (url.isLocalFile()) return win::ToWindowsPath(url.toLocalFile().toStdString());
-  std::string text = browsim::PercentDecode(url.toString(QUrl::FullyEncoded).toStdString());
+  std::string text =
+      browsim::DecodeAddress(url.toString(QUrl::FullyEncoded).toStdString(), charset);
   // The engine may drop an empty authority ("search:?keyword=a"); the services expect "//".
   const std::string scheme = url.scheme().toLower().toStdString();
   if (scheme == "email" || scheme == "search") {
@@ -110,7 +112,28 @@ QUrl UrlOfAddress(const std::string& address) {
 }
 
 CbrowsimPage::CbrowsimPage(CMainFrame& frame, QWebEngineProfile* profile, QObject* parent)
-    : QWebEnginePage(profile, parent), frame_(frame) {}
+    : QWebEnginePage(profile, parent), frame_(frame) {
+  // A form or script of the page sends its query in the page's charset (a GBK site copy: GBK).
+  connect(this, &QWebEnginePage::loadStarted, this, [this] {
+    ++document_->loads;
+    document_->charset.clear();
+  });
+  connect(this, &QWebEnginePage::loadFinished, this, [this] {
+    const std::weak_ptr<Document> shown = document_;
+    // Asked in a world of our own: the page's scripts cannot answer for the document.
+    runJavaScript("document.characterSet", QWebEngineScript::ApplicationWorld,
+                  [shown, load = document_->loads](const QVariant& name) {
+                    const std::shared_ptr<Document> document = shown.lock();
+                    if (document && document->loads == load)
+                      document->charset = name.toString().toStdString();
+                  });
+  });
+}
+
+CbrowsimPage::~CbrowsimPage() {
+  // The engine's page, going after this, may still report on the document.
+  disconnect(this, nullptr, this, nullptr);
+}
 
 void CbrowsimPage::Load(const QUrl& url, bool dispatched) {
   skipTyped_ = dispatched;
@@ -128,8 +151,15 @@ bool CbrowsimPage::acceptNavigationRequest(const QUrl& url, NavigationType type,
   // A frame with no document of its own is nothing the candidate visited.
   if (!isMainFrame && QStringList{"about", "data", "blob", "javascript"}.contains(url.scheme()))
     return true;
+  // Our own loads are UTF-8. What the page sends is in its charset; a frame's, or that of the
+  // page a history entry came from, is not known here.
+  const bool sentByPage = type == NavigationTypeLinkClicked ||
+                          type == NavigationTypeFormSubmitted || type == NavigationTypeOther;
+  const std::string charset = type == NavigationTypeTyped ? "UTF-8"
+                              : isMainFrame && sentByPage ? document_->charset
+                                                          : "";
   const browsim::NavigationOutcome outcome =
-      frame_.Dispatch().BeforeNavigate(AddressOfUrl(url), isMainFrame || !reloading_);
+      frame_.Dispatch().BeforeNavigate(AddressOfUrl(url, charset), isMainFrame || !reloading_);
   if (!outcome.loadInstead.empty()) {
     const QUrl local = UrlOfAddress(outcome.loadInstead);
     if (isMainFrame)
@@ -161,14 +191,15 @@ namespace {
 // passes it through the hook like any other, and the page goes away.
 class NewWindowCatcher : public QWebEnginePage {
  public:
-  NewWindowCatcher(CMainFrame& frame, QWebEngineProfile* profile, QObject* parent)
-      : QWebEnginePage(profile, parent), frame_(frame) {}
+  NewWindowCatcher(CMainFrame& frame, std::string charset, QWebEngineProfile* profile,
+                   QObject* parent)
+      : QWebEnginePage(profile, parent), frame_(frame), charset_(std::move(charset)) {}
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
     if (!done_) {
       done_ = true;
-      const std::string address = AddressOfUrl(url);
+      const std::string address = AddressOfUrl(url, charset_);
       QTimer::singleShot(0, &frame_, [frame = &frame_, address] { frame->Navigate(address); });
       deleteLater();
     }
@@ -177,6 +208,7 @@ class NewWindowCatcher : public QWebEnginePage {
 
  private:
   CMainFrame& frame_;
+  std::string charset_;  // of the page that opened it
   bool done_ = false;
 };
 
@@ -184,7 +216,7 @@ class NewWindowCatcher : public QWebEnginePage {
 
 QWebEnginePage* CbrowsimPage::createWindow(WebWindowType type) {
   (void)type;
-  return new NewWindowCatcher(frame_, profile(), this);
+  return new NewWindowCatcher(frame_, document_->charset, profile(), this);
 }
 
 CbrowsimView::CbrowsimView(CMainFrame& frame, QWidget* parent)

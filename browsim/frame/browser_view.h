@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class CMainFrame;
 class QPrinter;
@@ -21,8 +22,9 @@ class QWebEngineProfile;
 void RegisterPseudoSchemes();
 
 // The address the navigation hook sees for a URL: a local file as a Windows-form path, any
-// other URL as its text; percent-decoded either way.
-std::string AddressOfUrl(const QUrl& url);
+// other URL as its text, percent-decoded, its query read in `charset`, the charset of the page
+// that sent it ("" when not known; our own addresses are UTF-8).
+std::string AddressOfUrl(const QUrl& url, std::string_view charset = "UTF-8");
 // The URL to load for an address: a Windows-form path ("X:\...") becomes a file URL, an address
 // without a scheme a web address.
 QUrl UrlOfAddress(const std::string& address);
@@ -32,9 +34,12 @@ class CbrowsimPage : public QWebEnginePage {
 
  public:
   CbrowsimPage(CMainFrame& frame, QWebEngineProfile* profile, QObject* parent);
+  ~CbrowsimPage() override;
 
   // Loads a URL; `dispatched` when the navigation hook has already decided on it.
   void Load(const QUrl& url, bool dispatched);
+  // The charset of the document shown ("GBK", "UTF-8"); "" until it has loaded.
+  const std::string& Charset() const { return document_->charset; }
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
@@ -47,6 +52,13 @@ class CbrowsimPage : public QWebEnginePage {
   CMainFrame& frame_;
   bool skipTyped_ = false;
   bool reloading_ = false;  // the main frame's last navigation was a reload
+  struct Document {
+    std::string charset;
+    int loads = 0;  // a charset reported for an earlier document is not this one's
+  };
+  // Shared with the charset query's answer, which the engine also gives while the page is being
+  // destroyed: by then the answer finds it gone.
+  std::shared_ptr<Document> document_ = std::make_shared<Document>();
 };
 
 class CbrowsimView : public QWebEngineView {

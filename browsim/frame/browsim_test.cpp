@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -24,15 +25,19 @@
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWidgetAction>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <optional>
 
 #include "browsim/core/bar_layout.h"
+#include "browsim/core/extensions.h"
 #include "browsim/frame/app.h"
+#include "browsim/frame/browser_view.h"
 #include "browsim/frame/customize_dlg.h"
 #include "browsim/frame/main_frame.h"
 #include "browsim/frame/net_grade_dlg.h"
@@ -41,7 +46,9 @@
 #include "netdb/testing/browser_steps.h"
 #include "netdb/variant_convert.h"
 #include "platform/com/library.h"
+#include "platform/ui/keyboard_locks.h"
 #include "platform/ui/window_list.h"
+#include "platform/win/codepage.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 #include "platform/win/registry.h"
@@ -156,6 +163,55 @@ TEST_F(Browsim, SearchAndNewWindowsPassTheSameHook) {
                                       "http://www.demo.com/", "http://www.demo.com/news.htm"}));
 }
 
+TEST_F(Browsim, ASearchFromAPageInGbkReadsTheKeywordInGbk) {
+  // A site copy in the system's code page: its form sends the keyword's GBK bytes. Those of
+  // 同时 also read as UTF-8 ("ͬʱ"), so only the page's charset gives the word back.
+  WriteTestFile(Program() / "Site" / "demo" / "gbk.htm",
+                win::Utf8ToGbk("<html><head><meta charset=gbk><title>GBK</title></head><body>"
+                               "<form id=f action='search://' method=get>"
+                               "<input name=keyword value='同时'><input name=engine value=baidu>"
+                               "</form></body></html>"));
+  WriteTestFile(Program() / "Site" / "demo" / "about.htm",
+                "<html><head><title>About</title></head><body>about</body></html>");
+  {
+    netdb::CAdoConnection db;
+    ASSERT_TRUE(db.Open(win::ToWindowsPath(Candidate() / "Netkt" / "net.net")));
+    ASSERT_TRUE(db.Connection().Execute("INSERT INTO URLs (URL, FakeURL, keyword, ItemScore) "
+                                        "VALUES ('http://www.demo.com/about.htm', "
+                                        "'demo\\about.htm', '同时', 0)") != nullptr);
+  }
+  auto frame = StartBrowsim(Program() / "browsim");
+  ASSERT_TRUE(frame);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return frame->windowTitle().startsWith("Demo Site"); }, 30000));
+  auto* page = static_cast<CbrowsimPage*>(frame->View()->page());
+  const auto search = [&](const char* keyword) {
+    frame->Navigate(win::ToWindowsPath(Program() / "Site" / "demo" / "gbk.htm"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page->Charset() == "GBK"; }, 20000))
+        << page->Charset();
+    browsim::testing::RunScript(*page, QString("var f = document.getElementById('f');"
+                                               "f.keyword.value = '%1'; f.submit();")
+                                           .arg(QString::fromUtf8(keyword)));
+  };
+  search("同时");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return frame->windowTitle().startsWith("About"); }, 20000))
+      << frame->windowTitle().toStdString();
+  EXPECT_EQ(Column("Select Browsed From URLs where keyword='同时'", "Browsed"),
+            std::vector<std::string>{"TRUE"});
+
+  // A keyword without a row goes to the engine's search, recorded and shown as typed.
+  search("关于");
+  const std::string engine = "http://www.baidu.com/s?wd=关于";
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return frame->AddressBox()->currentText().toStdString() == engine; }, 20000))
+      << frame->AddressBox()->currentText().toStdString();
+  const auto visits = Column(
+      "Select Parameter From Log where Action='打开网址' and ItemScore=0 order by ID", "Parameter");
+  ASSERT_FALSE(visits.empty());
+  EXPECT_EQ(visits.back(), engine);
+  EXPECT_NE(std::find(visits.begin(), visits.end(), "http://www.demo.com/about.htm"), visits.end());
+  for (const std::string& visit : visits) EXPECT_EQ(visit.find("\xEF\xBF\xBD"), std::string::npos);
+}
+
 TEST_F(Browsim, ASiteCopyThatLinksOutOfTheSiteIsNotShown) {
   WriteTestFile(Program().parent_path() / "outside" / "secret.htm",
                 "<html><head><title>Secret</title></head><body>x</body></html>");
@@ -260,15 +316,65 @@ TEST_F(Frame, TheSidePanesShowHideAndReplaceEachOther) {
 
 TEST_F(Frame, TheStatusBarSaysReadyWhenNothingElseIsShown) {
   auto frame = Make();
-  QStatusBar* bar = frame->statusBar();
-  EXPECT_EQ(bar->currentMessage(), "就绪");
+  EXPECT_EQ(frame->StatusMessage(), "就绪");
   // A button's prompt while the mouse is over it, then the idle message again.
   QStatusTipEvent over("后退");
   QApplication::sendEvent(frame.get(), &over);
-  EXPECT_EQ(bar->currentMessage(), "后退");
+  EXPECT_EQ(frame->StatusMessage(), "后退");
   QStatusTipEvent left("");
   QApplication::sendEvent(frame.get(), &left);
-  EXPECT_EQ(bar->currentMessage(), "就绪");
+  EXPECT_EQ(frame->StatusMessage(), "就绪");
+}
+
+TEST_F(Frame, TheStatusBarShowsItsPanesInOrderAndTheLocksAsTheKeysAre) {
+  auto frame = Make();
+  ui::KeyboardLocks locks;
+  frame->SetLockKeyReader([&] { return std::optional(locks); });
+  frame->show();
+  QApplication::processEvents();
+  QStatusBar* bar = frame->statusBar();
+  // Left to right: icon, message, progress, Caps Lock, Num Lock, Scroll Lock, zone.
+  const char* panes[] = {"102", "message", "101", "59137", "59138", "59139", "103"};
+  int right = -1;
+  for (const char* name : panes) {
+    QWidget* pane = bar->findChild<QWidget*>(name);
+    ASSERT_TRUE(pane) << name;
+    EXPECT_TRUE(pane->isVisible()) << name;
+    EXPECT_GT(pane->x(), right) << name;
+    right = pane->x() + pane->width() - 1;
+  }
+  EXPECT_FALSE(bar->findChild<QLabel*>("102")->pixmap().isNull());
+  const auto* progress = bar->findChild<QProgressBar*>("101");
+  EXPECT_EQ(progress->width(), 150);
+  EXPECT_EQ(std::pair(progress->minimum(), progress->maximum()), std::pair(0, 100));
+  EXPECT_EQ(progress->value(), 0);
+  const QList<QLabel*> zone = bar->findChild<QWidget*>("103")->findChildren<QLabel*>();
+  ASSERT_EQ(zone.size(), 2);
+  EXPECT_FALSE(zone[0]->pixmap().isNull());
+  EXPECT_EQ(zone[1]->text(), "Internet");
+
+  const auto shown = [&] {
+    QStringList texts;
+    for (const char* name : {"59137", "59138", "59139"})
+      texts << bar->findChild<QLabel*>(name)->text();
+    return texts;
+  };
+  EXPECT_EQ(shown(), (QStringList{"", "", ""}));
+  // A lock key pressed anywhere in the browser: the indicators read the keys again.
+  locks = {true, false, true};
+  QKeyEvent caps(QEvent::KeyRelease, Qt::Key_CapsLock, Qt::NoModifier);
+  QApplication::sendEvent(frame->View(), &caps);
+  EXPECT_EQ(shown(), (QStringList{"CAP", "", "SCRL"}));
+  // Other keys leave them as they are.
+  locks = {};
+  QKeyEvent letter(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
+  QApplication::sendEvent(frame->View(), &letter);
+  EXPECT_EQ(shown(), (QStringList{"CAP", "", "SCRL"}));
+  // Keys changed while another window was in front: read again on coming back.
+  locks = {false, true, false};
+  QEvent back(QEvent::WindowActivate);
+  QApplication::sendEvent(frame.get(), &back);
+  EXPECT_EQ(shown(), (QStringList{"", "NUM", ""}));
 }
 
 TEST_F(Frame, CommandsAreLoggedBeforeTheyRun) {
@@ -286,13 +392,21 @@ TEST_F(Frame, CommandsAreLoggedBeforeTheyRun) {
       {105, "点击 收藏夹-添加"},
       {106, "点击 收藏夹-管理"},
       {32775, "点击 文件-打开"},
+      {32778, "点击 文件-另存为"},
       {32779, "点击 文件-页面设置"},
+      {32780, "点击 文件-打印预览"},
       {32806, "点击 文件-属性"},
       {32793, "点击 查看-查看源文件"},
       {32791, "点击 工具-Internet 选项"},
       {148, ""},
       {149, ""},
       {32773, ""},
+      {32774, ""},
+      {32784, ""},
+      {32800, ""},
+      {32801, ""},
+      {32802, ""},
+      {32804, ""},
       {32798, ""},
   };
   // The dialogs the commands open are closed as they come.
@@ -556,6 +670,8 @@ TEST_F(Frame, TheAddressBoxCannotBeRemoved) {
 }
 
 TEST_F(Frame, TheOptionsPageSetsIconsTipsAndShortcutsAndTheyAreKept) {
+  WriteTestFile(Program() / "net.ini", "[browsim]\r\nLayout=Mine.Layout\r\n");
+  WriteTestFile(Program() / "Mine.Layout", "bar 1001 我的工具栏\r\ncommand 57634\r\n");
   auto frame = Make();
   QToolButton* refresh =
       qobject_cast<QToolButton*>(frame->ToolBar("128")->widgetForAction(frame->Action(143)));
@@ -575,10 +691,11 @@ TEST_F(Frame, TheOptionsPageSetsIconsTipsAndShortcutsAndTheyAreKept) {
             (browsim::BarOptions{true, true, true, browsim::MenuAnimation::kFade}));
   for (const char* bar : {"128", "130", "134"})
     EXPECT_EQ(frame->ToolBar(bar)->iconSize(), QSize(32, 32)) << bar;
-  EXPECT_EQ(refresh->toolTip(), "刷新 (F5)");
-  EXPECT_EQ(qobject_cast<QToolButton*>(frame->ToolBar("128")->widgetForAction(frame->Action(144)))
-                ->toolTip(),
-            "主页");  // no shortcut, nothing added
+  EXPECT_EQ(refresh->toolTip(), "刷新");  // no key, nothing added
+  QToolButton* copy =
+      qobject_cast<QToolButton*>(frame->ToolBar("1001")->widgetForAction(frame->Action(57634)));
+  ASSERT_TRUE(copy);
+  EXPECT_EQ(copy->toolTip(), "复制 (Ctrl+C)");
   frame->show();
   const auto tipShown = [](QToolButton* button) {
     QToolTip::hideText();
@@ -586,7 +703,7 @@ TEST_F(Frame, TheOptionsPageSetsIconsTipsAndShortcutsAndTheyAreKept) {
     QApplication::sendEvent(button, &help);
     return QToolTip::isVisible() ? QToolTip::text() : QString();
   };
-  EXPECT_EQ(tipShown(refresh), "刷新 (F5)");
+  EXPECT_EQ(tipShown(copy), "复制 (Ctrl+C)");
 
   // A new frame shows the saved options; screen tips off hold the tips back.
   frame.reset();
@@ -721,6 +838,136 @@ TEST_F(Frame, LockToolbarsExportsTheSavedLayoutByteForByte) {
   chosen = QString::fromStdString((Program() / "no such folder" / "x.Layout").string());
   fresh->OnCommand(32798);
   EXPECT_TRUE(fresh->BandText().startsWith("布局文件无法写入")) << fresh->BandText().toStdString();
+}
+
+// The command a key runs, 0 for none.
+int CommandOfKey(const CMainFrame& frame, const QKeySequence& key) {
+  int command = 0;
+  for (const QAction* a : frame.findChildren<QAction*>()) {
+    if (a->shortcuts().contains(key)) {
+      EXPECT_EQ(command, 0) << key.toString().toStdString() << " runs two commands";
+      command = a->data().toInt();
+    }
+  }
+  return command;
+}
+
+TEST_F(Frame, TheKeysAreTheAcceleratorTablesAndCtrlOOpensADocument) {
+  Sql("DELETE FROM Options");
+  auto frame = Make();
+  struct Case {
+    const char* key;
+    int command;
+  } cases[] = {
+      {"Ctrl+C", 57634},
+      {"Ctrl+Ins", 57634},
+      {"Ctrl+X", 57635},
+      {"Shift+Del", 57635},
+      {"Ctrl+V", 57637},
+      {"Shift+Ins", 57637},
+      {"Ctrl+D", 105},
+      {"Ctrl+N", 57600},
+      {"Ctrl+O", 57601},
+      {"Ctrl+P", 57607},
+      {"F6", 57680},
+      {"Shift+F6", 57681},
+      {"Ctrl+Alt+Shift+F11", 32803},
+      {"Ctrl+Alt+Shift+F12", 1039},
+      // Shown in the menus' texts only.
+      {"F5", 0},
+      {"Esc", 0},
+      {"Ctrl+A", 0},
+      {"Ctrl+F", 0},
+      {"Ctrl+F12", 0},
+      {"F11", 0},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(CommandOfKey(*frame, QKeySequence(c.key)), c.command) << c.key;
+
+  // Ctrl+O opens a document: nothing is read from it, the view starts again as with a new one.
+  const auto started = [&] {
+    return Column("Select * From Log where Action='程序正常启动'", "ID");
+  };
+  const size_t before = started().size();
+  const size_t logged = Logged().size();
+  QString chosen;
+  frame->SetDocumentFileChooser([&] { return chosen; });
+  frame->OnCommand(57601);  // cancelled
+  EXPECT_EQ(started().size(), before);
+  chosen = QString::fromStdString((Program() / "Site" / "demo" / "news.htm").string());
+  frame->OnCommand(57601);
+  EXPECT_EQ(started().size(), before + 1);
+  EXPECT_EQ(Logged().size(), logged + 1);  // the start, and no "点击 文件-打开"
+  chosen = QString::fromStdString((Program() / "no such file.htm").string());
+  frame->OnCommand(57601);
+  EXPECT_EQ(started().size(), before + 1);
+  ASSERT_FALSE(boxes_.Shown().empty());
+  EXPECT_TRUE(QString::fromStdString(boxes_.Shown().back().text).startsWith("无法打开文档"));
+}
+
+// The title of every menu item, with its submenus' items after it, and whether it is enabled.
+void CollectMenu(const QMenu* menu, std::map<QString, const QAction*>& items) {
+  for (const QAction* a : menu->actions()) {
+    if (a->isSeparator()) continue;
+    items[a->text()] = a;
+    if (a->menu()) CollectMenu(a->menu(), items);
+  }
+}
+
+TEST_F(Frame, TheMenusHoldEveryItemAndBackForwardAndMailAreSplitButtons) {
+  Sql("DELETE FROM Options");
+  browsim::BrowserExtensions extensions;
+  browsim::InstallPanes(extensions);
+  auto frame = Make(extensions);
+  std::map<QString, const QAction*> items;
+  for (const QAction* top : frame->menuBar()->actions()) {
+    if (top->menu()) CollectMenu(top->menu(), items);
+  }
+  struct Case {
+    const char* text;
+    int command;  // 0: no command of its own
+    bool enabled;
+  } cases[] = {
+      {"导入和导出(&I)...", 32774, true},
+      {"文件夹(&O)", 32784, true},
+      {"网页通过电子邮件(&P)...", 32800, true},
+      {"链接通过电子邮件(&L)...", 32801, true},
+      {"桌面快捷方式(&S)", 32802, true},
+      {"隐私报告(&V)...", 32804, true},
+      {"其他", 0, false},
+      {"编辑(&D)", 0, false},
+      {"保存(&S)\tCtrl+S", 0, false},
+      {"邮件和新闻(&M)", 0, false},
+  };
+  for (const Case& c : cases) {
+    auto it = items.find(c.text);
+    ASSERT_NE(it, items.end()) << c.text;
+    if (c.command) {
+      EXPECT_EQ(it->second->data().toInt(), c.command) << c.text;
+    }
+    EXPECT_EQ(it->second->isEnabled(), c.enabled) << c.text;
+  }
+
+  const QToolBar* standard = frame->ToolBar("128");
+  for (const QString& id : kStandard) {
+    if (id == "|") continue;
+    auto* button = qobject_cast<QToolButton*>(standard->widgetForAction(frame->Action(id.toInt())));
+    ASSERT_TRUE(button) << id.toStdString();
+    const bool split = id == "140" || id == "141" || id == "148";
+    EXPECT_EQ(button->popupMode() == QToolButton::MenuButtonPopup, split) << id.toStdString();
+    EXPECT_EQ(button->menu() != nullptr, split) << id.toStdString();
+  }
+  // The command part of a split button runs its command.
+  frame->show();
+  auto* back = qobject_cast<QToolButton*>(standard->widgetForAction(frame->Action(140)));
+  frame->Action(140)->setEnabled(true);
+  QTest::mouseClick(back, Qt::LeftButton, Qt::NoModifier, QPoint(4, back->height() / 2));
+  EXPECT_EQ(Logged().back(), "点击 后退");
+
+  // The logo button: a hidden child of the menu bar until its timer shows it.
+  auto* logo = frame->menuBar()->findChild<QWidget*>("61446");
+  ASSERT_TRUE(logo);
+  EXPECT_TRUE(logo->isHidden());
 }
 
 TEST_F(Frame, AnActionTheDatabaseDidNotTakeIsShownInTheBand) {

@@ -93,7 +93,7 @@ TEST_F(MailPage, ACandidateWritesReadsAndDeletesMail) {
   ASSERT_TRUE(WaitForText("信件成功发送!"));
   const auto subjects = Column("Select 主题 From Mail where 邮件位置=2", "主题");
   ASSERT_EQ(subjects.size(), 1u);
-  EXPECT_EQ(subjects[0], "计划 a/b & type=3 100%");
+  EXPECT_EQ(subjects[0], "计划 ab & type=3 100%");
   EXPECT_EQ(Column("Select 内容 From Mail where 邮件位置=2", "内容")[0], "第一行\\r\\n第二行 #1");
   EXPECT_EQ(Column("Select Type From Mail where 邮件位置=2", "Type")[0], "1");
   EXPECT_EQ(Column("Select 收件人 From Mail where 邮件位置=2", "收件人")[0], "boss@kirv.cn");

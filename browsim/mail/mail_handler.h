@@ -22,10 +22,10 @@ class MailCommand {
 
   const std::string& Name() const { return name_; }
   // The parameter's value, percent-decoded once more (the mail page encodes its values twice,
-  // so "&", "=" and "%" in a value survive the view's decoding) and in UTF-8 (a value in GBK
-  // is converted); "" when absent.
+  // so "&", "=" and "%" in a value survive the view's decoding), in UTF-8 (a value in GBK is
+  // converted) and with every "/" removed; "" when absent.
   std::string Text(std::string_view param) const;
-  // The parameter as a whole number ("/" removed); nothing when absent or not a number.
+  // The parameter as a whole number; nothing when absent or not a number.
   std::optional<long> Number(std::string_view param) const;
 
  private:

@@ -110,7 +110,7 @@ std::string HelpPage() {
 }
 
 std::string NewMailPage(std::string_view defaultSender) {
-  return WritingForm("书写新邮件", "", defaultSender, "", "") +
+  return WritingForm("书写新邮件:", "", defaultSender, "", "") +
          "附　件: <input name=attach type=file><br><br>" + SendButton(1) + std::string(kFormEnd);
 }
 
@@ -176,12 +176,12 @@ std::string ReadingPage(const MailRow& row, std::string_view attachDir) {
 }
 
 std::string ReplyPage(const MailRow& row) {
-  return WritingForm("回复邮件", row.from, row.to, "Re:" + row.subject, Quoted(row)) +
+  return WritingForm("回复邮件:", row.from, row.to, "Re:" + row.subject, Quoted(row)) +
          "附　件: <input name=attach type=file><br><br>" + SendButton(2) + std::string(kFormEnd);
 }
 
 std::string ForwardPage(const MailRow& row) {
-  std::string page = WritingForm("转发邮件", "", row.to, "Fw:" + row.subject, Quoted(row));
+  std::string page = WritingForm("转发邮件:", "", row.to, "Fw:" + row.subject, Quoted(row));
   page += "附　件: <input name=attach type=file />";
   // A file box cannot be given a file: the original attachment travels in a hidden field that
   // the page's script sends when no other file is chosen.

@@ -39,6 +39,31 @@ TEST(FolderName, NamesTheFourFolders) {
   EXPECT_EQ(FolderName(5), "");
 }
 
+TEST(MailPages, EachPageOpensWithItsHeading) {
+  MailRow row;
+  struct Case {
+    std::string page;
+    const char* heading;
+  } cases[] = {
+      {LoginPage(), "邮件系统登录:"},
+      {HelpPage(), "邮件系统帮助:"},
+      {NewMailPage("me"), "书写新邮件:"},
+      {SentPage(), "信件成功发送!"},
+      {FolderPage(kInbox, {row}), "收件箱 邮件列表:"},
+      {FolderPage(kSent, {}), "已发邮件 邮件列表:"},
+      {FolderPage(5, {}), " 邮件列表:"},
+      {ReadingPage(row, "a"), "阅读邮件:"},
+      {ReplyPage(row), "回复邮件:"},
+      {ForwardPage(row), "转发邮件:"},
+      {DeletedPage(), "删除邮件成功!"},
+      {MovedPage(), "移动邮件成功!"},
+  };
+  for (const Case& c : cases) {
+    const std::string head = std::string(c.heading) + "<br /><hr />";
+    EXPECT_EQ(c.page.substr(0, head.size()), head) << c.heading;
+  }
+}
+
 TEST(MailPages, ButtonsNeverSubmitTheForm) {
   MailRow row;
   row.folder = kInbox;

@@ -20,8 +20,8 @@ void InstallPanes(BrowserExtensions& extensions) {
     panes::CActionLogDlg dialog(host, parent);
     dialog.exec();
   };
-  extensions.logoButton = [](BrowserHost&, QWidget* menuBar) {
-    return panes::MakeLogoButton(menuBar);
+  extensions.logoButton = [](BrowserHost&, QWidget* menuBar) -> QWidget* {
+    return new panes::CLogoButton(menuBar);
   };
 }
 

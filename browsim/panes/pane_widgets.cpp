@@ -4,14 +4,18 @@
 #include <qdrawutil.h>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStatusTipEvent>
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
@@ -171,14 +175,72 @@ bool CActionLogDlg::SendToClipboard() {
   return ui::SetClipboardText(ActionLogReport(host_.Paths().globals, rows));
 }
 
-QWidget* MakeLogoButton(QWidget* menuBar) {
-  auto* logo = new QToolButton(menuBar);
-  logo->setObjectName("61446");
-  logo->setAutoRaise(true);
-  logo->setIcon(logo->style()->standardIcon(QStyle::SP_DriveNetIcon));
-  logo->setStatusTip("KIRV 浏览器模拟");
-  logo->setToolTip("KIRV 考试系统的浏览器模拟");
-  return logo;
+QEvent::Type LogoClickEvent() {
+  static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+  return type;
+}
+
+CLogoButton::CLogoButton(QWidget* menuBar) : QAbstractButton(menuBar) {
+  setObjectName("61446");
+  hide();
+  image_ = style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(22, 22);
+  resize(sizeHint());
+  setMouseTracking(true);
+  // The tooltip is what follows the line feed, or the whole string without one.
+  const QString text = Text();
+  const QString tip = text.contains('\n') ? text.section('\n', 1) : text;
+  if (!tip.isEmpty()) setToolTip(tip);
+  timer_ = startTimer(500);
+}
+
+CLogoButton::~CLogoButton() {
+  if (timer_) killTimer(timer_);
+}
+
+QString CLogoButton::Text() {
+  return "KIRV 浏览器模拟\nKIRV 考试系统的浏览器模拟";
+}
+
+QSize CLogoButton::sizeHint() const {
+  return image_.deviceIndependentSize().toSize();
+}
+
+void CLogoButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  // The same image up and down, as the frame loads it; pressed, it sits one pixel lower.
+  painter.drawPixmap(isDown() ? QPoint(1, 1) : QPoint(0, 0), image_);
+}
+
+void CLogoButton::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != timer_) return QAbstractButton::timerEvent(event);
+  show();
+  // The menu bar lays out its menus only: the logo keeps itself at the right end.
+  if (auto* bar = qobject_cast<QMenuBar*>(parentWidget())) {
+    constexpr int kEdge = 2;  // the system's edge width
+    move(bar->contentsRect().width() - width() - kEdge, bar->contentsRect().top() + 1);
+  }
+}
+
+void CLogoButton::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() == Qt::NoButton) {
+    QStatusTipEvent prompt(Text().section('\n', 0, 0));
+    QCoreApplication::sendEvent(window(), &prompt);
+  }
+  QAbstractButton::mouseMoveEvent(event);
+}
+
+void CLogoButton::leaveEvent(QEvent* event) {
+  // An empty prompt: the main window shows its idle message.
+  QStatusTipEvent idle{QString()};
+  QCoreApplication::sendEvent(window(), &idle);
+  QAbstractButton::leaveEvent(event);
+}
+
+void CLogoButton::mousePressEvent(QMouseEvent* event) {
+  QAbstractButton::mousePressEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  QEvent click(LogoClickEvent());
+  QCoreApplication::sendEvent(window(), &click);
 }
 
 }  // namespace browsim::panes

@@ -3,9 +3,12 @@
 // logo button.
 #pragma once
 
+#include <QAbstractButton>
 #include <QDialog>
+#include <QEvent>
 #include <QFont>
 #include <QFrame>
+#include <QPixmap>
 #include <QString>
 
 #include "browsim/core/browser_host.h"
@@ -81,8 +84,34 @@ class CActionLogDlg : public QDialog {
   QTableWidget* list_;
 };
 
-// The logo button at the right end of the menu bar: a status prompt while the mouse is over it,
-// and a tooltip.
-QWidget* MakeLogoButton(QWidget* menuBar);
+// The event the logo button sends the main window when pressed, registered once under the name
+// "OnLogoClick"; no window of the browser handles it.
+QEvent::Type LogoClickEvent();
+
+// CLogoButton: the logo on the menu bar (61446). Made hidden; its timer shows it and keeps it
+// at the bar's right end. Over it the status bar shows its prompt and a tooltip shows; a press
+// sends LogoClickEvent to the main window.
+class CLogoButton : public QAbstractButton {
+ public:
+  explicit CLogoButton(QWidget* menuBar);
+  ~CLogoButton() override;
+
+  // Timer 1: every 500 ms.
+  int TimerId() const { return timer_; }
+  // The button's string: the status prompt, a line feed, the tooltip.
+  static QString Text();
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QPixmap image_;
+  int timer_ = 0;
+};
 
 }  // namespace browsim::panes

@@ -2,9 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QComboBox>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTableWidget>
+#include <QTest>
 #include <QToolButton>
 
 #include "browsim/panes/testing/window_host.h"
@@ -64,6 +70,63 @@ TEST(SidePanes, CloseButtonHidesTheLeftColumn) {
   ASSERT_NE(close, nullptr);
   close->click();
   EXPECT_TRUE(column.isHidden());
+}
+
+TEST(LogoButton, ItsTimerKeepsItAtTheBarsEndAndItTellsTheMainWindow) {
+  WindowHost host;
+  auto* window = static_cast<QMainWindow*>(host.Window());
+  QMenuBar* bar = window->menuBar();
+  QStatusBar* status = window->statusBar();
+  window->resize(600, 400);
+  window->show();
+  auto* logo = new CLogoButton(bar);
+  EXPECT_EQ(logo->objectName(), "61446");
+  EXPECT_TRUE(logo->isHidden());
+  const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(logo);
+  ASSERT_EQ(timers.size(), 1);
+  EXPECT_EQ(timers[0].timerId, logo->TimerId());
+  EXPECT_EQ(timers[0].interval, 500);
+
+  const auto tick = [&] {
+    QTimerEvent timer(logo->TimerId());
+    QCoreApplication::sendEvent(logo, &timer);
+  };
+  const auto atTheEnd = [&] {
+    return QPoint(bar->contentsRect().width() - logo->width() - 2, bar->contentsRect().top() + 1);
+  };
+  tick();
+  EXPECT_TRUE(logo->isVisible());
+  EXPECT_EQ(logo->pos(), atTheEnd());
+  window->resize(900, 400);
+  QCoreApplication::processEvents();
+  tick();
+  EXPECT_EQ(logo->pos(), atTheEnd());
+  EXPECT_GT(logo->x(), 600 - logo->width());
+
+  // Its prompt while the mouse moves over it, then the idle message; the tooltip.
+  QMouseEvent over(QEvent::MouseMove, QPointF(3, 3), QPointF(logo->mapToGlobal(QPoint(3, 3))),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(logo, &over);
+  EXPECT_EQ(status->currentMessage(), "KIRV 浏览器模拟");
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(logo, &leave);
+  EXPECT_EQ(status->currentMessage(), "");
+  EXPECT_EQ(logo->toolTip(), "KIRV 考试系统的浏览器模拟");
+
+  // A left press tells the main window "OnLogoClick"; another button does not.
+  struct Watch : QObject {
+    int clicks = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == LogoClickEvent()) ++clicks;
+      return false;
+    }
+  } watch;
+  window->installEventFilter(&watch);
+  QTest::mouseClick(logo, Qt::LeftButton);
+  EXPECT_EQ(watch.clicks, 1);
+  QTest::mouseClick(logo, Qt::RightButton);
+  EXPECT_EQ(watch.clicks, 1);
+  window->removeEventFilter(&watch);
 }
 
 }  // namespace
