@@ -74,6 +74,27 @@ base::Status Document::Load() {
   main_story.story =
       std::make_unique<word::Story>(word::Story::Build(body, package_->Relationships(mainPart_)));
   selection_ = std::make_unique<word::Selection>(*this);
+  return ReadStyles();
+}
+
+base::Status Document::ReadStyles() {
+  const opc::Relationship* r = package_->FindRelationship(mainPart_, "/styles");
+  std::string part;
+  pugi::xml_node root;
+  if (r != nullptr && !r->external && package_->HasPart(r->target)) {
+    part = r->target;
+    base::Result<pugi::xml_document*> xml = package_->PartXml(part);
+    if (!xml)
+      return Failed("not a document: its styles cannot be read (", xml.error().message, ")");
+    root = (*xml)->document_element();
+  }
+  opc::Package* package = package_.get();
+  base::Result<std::unique_ptr<StyleSheet>> styles =
+      StyleSheet::Read(root, ReadingContext(),
+                       [package, part](uint64_t bytes) { return package->ChargeFor(part, bytes); });
+  if (!styles)
+    return Failed("not a document: its styles cannot be read (", styles.error().message, ")");
+  styles_ = std::move(*styles);
   return base::Ok();
 }
 
@@ -212,9 +233,6 @@ ReadContext Document::ReadingContext() {
 }
 
 const StyleSheet& Document::Styles() {
-  if (!styles_) {
-    styles_ = std::make_unique<StyleSheet>(RelatedRoot("/styles"), ReadingContext());
-  }
   return *styles_;
 }
 

@@ -106,7 +106,9 @@ class Document {
   const std::string& MainPart() const { return mainPart_; }
   pugi::xml_node DocumentNode();  // <w:document>
 
-  // The parts every formatting read resolves against, read on first use.
+  // The parts every formatting read resolves against: the styles indexed when the document
+  // opened (a styles part that cannot be read, or whose index the package's budget refuses,
+  // makes the document unreadable), the others read on first use.
   const StyleSheet& Styles();
   const Numbering& NumberingDefinitions();
   const drawingml::Theme& Theme();
@@ -119,6 +121,7 @@ class Document {
  private:
   Document(Application& app, std::unique_ptr<opc::Package> package, std::string fullName);
   base::Status Load();
+  base::Status ReadStyles();
   // The root of the part the main part relates to by a relationship type ending in `suffix`.
   pugi::xml_node RelatedRoot(std::string_view suffix);
 
