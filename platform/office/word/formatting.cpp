@@ -77,7 +77,8 @@ const ParagraphProps& Formatting::Paragraph(pugi::xml_node paragraph, pugi::xml_
   if (!numId && styled != nullptr) numId = styled->numId;
   if (!level && styled != nullptr) level = styled->level;
   if (numId && *numId != 0) {
-    if (const ParagraphProps* listLevel = numbering_.Level(*numId, level.value_or(0)))
+    ParagraphProps listScratch;
+    if (const ParagraphProps* listLevel = numbering_.Level(*numId, level.value_or(0), listScratch))
       props.Overlay(*listLevel);
   }
   if (styled != nullptr) props.Overlay(*styled);

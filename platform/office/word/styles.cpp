@@ -43,20 +43,6 @@ uint64_t HashOf(std::string_view id) {
   return std::hash<std::string_view>()(id);
 }
 
-uint64_t HeapBytes(const std::optional<std::string>& text) {
-  return text ? text->capacity() : 0;
-}
-
-uint64_t HeapBytes(const RunProps& props) {
-  return HeapBytes(props.style) + HeapBytes(props.ascii) + HeapBytes(props.hAnsi) +
-         HeapBytes(props.eastAsia) + HeapBytes(props.complex);
-}
-
-uint64_t HeapBytes(const ParagraphProps& props) {
-  return HeapBytes(props.style) + (props.frame ? props.frame->xAlign.capacity() : 0) +
-         HeapBytes(props.mark);
-}
-
 }  // namespace
 
 std::optional<std::string_view> BuiltInStyleName(std::string_view writtenName) {
@@ -66,12 +52,12 @@ std::optional<std::string_view> BuiltInStyleName(std::string_view writtenName) {
   return std::nullopt;
 }
 
-StyleSheet::StyleSheet(const ReadContext& context, Charge charge)
+StyleSheet::StyleSheet(const ReadContext& context, MemoryCharge charge)
     : context_(context), charge_(std::move(charge)) {}
 
 base::Result<std::unique_ptr<StyleSheet>> StyleSheet::Read(pugi::xml_node styles,
                                                            const ReadContext& context,
-                                                           Charge charge) {
+                                                           MemoryCharge charge) {
   std::unique_ptr<StyleSheet> sheet(new StyleSheet(context, std::move(charge)));
   if (base::Status indexed = sheet->Index(styles); !indexed) return indexed.error();
   return sheet;

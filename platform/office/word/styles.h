@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,16 +28,13 @@ class StyleSheet {
  public:
   static constexpr size_t kMaxChain = 32;
 
-  // Takes `bytes` the sheet keeps from the package's budget; an error when they would exceed it.
-  using Charge = std::function<base::Status(uint64_t bytes)>;
-
   // Indexes the w:styles element, charging the index before making it; an error when the budget
   // refuses it. An empty node gives a sheet with no styles and the built-in defaults; an empty
   // charge takes anything. The sheet reads the tree it was made from, which must outlive it
   // unedited.
   static base::Result<std::unique_ptr<StyleSheet>> Read(pugi::xml_node styles,
                                                         const ReadContext& context,
-                                                        Charge charge = {});
+                                                        MemoryCharge charge = {});
 
   size_t Count() const { return styles_.size(); }
   // The index of the first style with that id; -1 when there is none.
@@ -77,7 +73,7 @@ class StyleSheet {
     StyleType type = StyleType::kParagraph;
   };
 
-  StyleSheet(const ReadContext& context, Charge charge);
+  StyleSheet(const ReadContext& context, MemoryCharge charge);
   base::Status Index(pugi::xml_node styles);
   const Style& At(int32_t index) const { return styles_[static_cast<size_t>(index)]; }
   // The chain's `element` (w:rPr, w:pPr) read with `read` and laid over each other: kept in
@@ -88,7 +84,7 @@ class StyleSheet {
                     Props (*read)(pugi::xml_node, const ReadContext&)) const;
 
   ReadContext context_;
-  Charge charge_;
+  MemoryCharge charge_;
   std::vector<Style> styles_;                       // in the part's order
   std::vector<std::pair<uint64_t, int32_t>> byId_;  // (hash of its id, index), sorted
   int32_t defaults_[4] = {-1, -1, -1, -1};

@@ -10,6 +10,7 @@
 #include "platform/office/word/font.h"
 #include "platform/office/word/range.h"
 #include "platform/office/word/testing/open_docx.h"
+#include "platform/office/word/testing/part_fixture.h"
 
 namespace word {
 namespace {
@@ -38,34 +39,6 @@ std::string Chain(int count, int at) {
   return xml;
 }
 
-// A w:styles element parsed from its inner XML.
-class StylesPart {
- public:
-  explicit StylesPart(const std::string& inner) {
-    const std::string xml =
-        "<w:styles xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">" +
-        inner + "</w:styles>";
-    EXPECT_TRUE(doc_.load_buffer(xml.data(), xml.size()));
-  }
-  pugi::xml_node Root() const { return doc_.document_element(); }
-
- private:
-  pugi::xml_document doc_;
-};
-
-// A budget of `limit` bytes that records what was taken.
-struct Budget {
-  uint64_t limit = UINT64_MAX;
-  uint64_t taken = 0;
-  StyleSheet::Charge Charge() {
-    return [this](uint64_t bytes) -> base::Status {
-      if (bytes > limit - taken) return base::Error::Of("over budget");
-      taken += bytes;
-      return base::Ok();
-    };
-  }
-};
-
 TEST(StyleSheet, AMillionStylesCostOnlyTheStylesUsed) {
   constexpr int kCount = 1'000'000;
   std::string xml = StyleXml("s0", "<w:rPr><w:b/></w:rPr>");
@@ -76,9 +49,9 @@ TEST(StyleSheet, AMillionStylesCostOnlyTheStylesUsed) {
     xml += "\"/>";
   }
   xml += StyleXml("last", BasedOn("s0") + "<w:rPr><w:sz w:val=\"28\"/></w:rPr>");
-  const StylesPart part(xml);
+  const testing::ParsedElement part("styles", xml);
   xml.clear();
-  Budget budget;
+  testing::Budget budget;
   base::Result<std::unique_ptr<StyleSheet>> read =
       StyleSheet::Read(part.Root(), {}, budget.Charge());
   ASSERT_TRUE(read) << read.error().message;
@@ -133,7 +106,7 @@ TEST(StyleSheet, LongChainsAndLoopsStopAndTheNearestLevelWins) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const StylesPart part(c.styles);
+    const testing::ParsedElement part("styles", c.styles);
     base::Result<std::unique_ptr<StyleSheet>> read = StyleSheet::Read(part.Root(), {});
     ASSERT_TRUE(read) << read.error().message;
     const StyleSheet& sheet = **read;
@@ -152,9 +125,9 @@ TEST(StyleSheet, LongChainsAndLoopsStopAndTheNearestLevelWins) {
 TEST(StyleSheet, TheBudgetBoundsTheIndexAndWhatIsKept) {
   std::string xml = StyleXml("base", "<w:rPr><w:b/></w:rPr>");
   for (int i = 0; i < 1000; ++i) xml += StyleXml("s" + std::to_string(i), BasedOn("base"));
-  const StylesPart part(xml);
+  const testing::ParsedElement part("styles", xml);
 
-  Budget tight{.limit = 1000};
+  testing::Budget tight{.limit = 1000};
   base::Result<std::unique_ptr<StyleSheet>> refused =
       StyleSheet::Read(part.Root(), {}, tight.Charge());
   ASSERT_FALSE(refused);
@@ -162,7 +135,7 @@ TEST(StyleSheet, TheBudgetBoundsTheIndexAndWhatIsKept) {
   EXPECT_EQ(tight.taken, 0u);
 
   // Room for the index only: a chain is made anew at each use, and still right.
-  Budget indexOnly;
+  testing::Budget indexOnly;
   base::Result<std::unique_ptr<StyleSheet>> read =
       StyleSheet::Read(part.Root(), {}, indexOnly.Charge());
   ASSERT_TRUE(read) << read.error().message;
@@ -195,16 +168,20 @@ TEST(Styles, ADocumentReadsOnlyTheStylesItsTextUses) {
   EXPECT_LE(document.Styles().StylesRead(), 2u * (32 + 2));
 }
 
-TEST(Styles, AStylesPartThatCannotBeReadMakesTheDocumentUnreadable) {
-  DocxContent content;
-  content.styles = "<w:style w:styleId=\"unclosed\">";
-  content.body = TextPara("text");
-  base::Result<std::string> bytes = testing::DocxBytes(content);
-  ASSERT_TRUE(bytes) << bytes.error().message;
-  Application app;
-  base::Result<Document*> opened = app.Documents().OpenBytes("broken.docx", *bytes);
-  ASSERT_FALSE(opened);
-  EXPECT_NE(opened.error().message.find("styles"), std::string::npos) << opened.error().message;
+TEST(FormattingParts, AStylesOrNumberingPartThatCannotBeReadMakesTheDocumentUnreadable) {
+  for (const bool styles : {true, false}) {
+    SCOPED_TRACE(styles ? "styles" : "numbering");
+    DocxContent content;
+    (styles ? content.styles : content.numbering) = "<w:unclosed>";
+    content.body = TextPara("text");
+    base::Result<std::string> bytes = testing::DocxBytes(content);
+    ASSERT_TRUE(bytes) << bytes.error().message;
+    Application app;
+    base::Result<Document*> opened = app.Documents().OpenBytes("broken.docx", *bytes);
+    ASSERT_FALSE(opened);
+    EXPECT_NE(opened.error().message.find(styles ? "styles" : "numbering"), std::string::npos)
+        << opened.error().message;
+  }
 }
 
 }  // namespace

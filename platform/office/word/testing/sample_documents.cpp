@@ -204,6 +204,14 @@ std::vector<std::pair<std::string, DocxContent>> Samples() {
                 Para(TextRun("loop", "<w:rStyle w:val=\"R2\"/>"), "<w:pStyle w:val=\"P\"/>") +
                 Table({{"a", "b"}}, "<w:tblStyle w:val=\"T\"/>") +
                 TextPara("mid", "<w:pStyle w:val=\"c150\"/>");
+  // And a list table with two definitions of one id, an override and lists of no definition.
+  chains.numbering =
+      R"(<w:abstractNum w:abstractNumId="0"><w:lvl w:ilvl="0"><w:pPr><w:ind w:left="720"/></w:pPr></w:lvl></w:abstractNum>)"
+      R"(<w:abstractNum w:abstractNumId="0"><w:lvl w:ilvl="1"><w:pPr><w:ind w:left="1440"/></w:pPr></w:lvl></w:abstractNum>)"
+      R"(<w:num w:numId="1"><w:abstractNumId w:val="0"/><w:lvlOverride w:ilvl="0"><w:lvl w:ilvl="0"><w:pPr><w:ind w:left="360"/></w:pPr></w:lvl></w:lvlOverride></w:num>)"
+      R"(<w:num w:numId="2"/><w:num w:numId="1"><w:abstractNumId w:val="0"/></w:num>)";
+  chains.body += TextPara("list", R"(<w:numPr><w:ilvl w:val="1"/><w:numId w:val="1"/></w:numPr>)") +
+                 TextPara("none", R"(<w:numPr><w:ilvl w:val="0"/><w:numId w:val="2"/></w:numPr>)");
   samples.emplace_back("style_chains.docx", chains);
   // Nesting as deep as a hostile file likes: every reader walks it without recursion.
   DocxContent deep;
