@@ -128,8 +128,12 @@ std::vector<std::string> Package::PartNames() const {
 }
 
 base::Status Package::Charge(const Part& part, uint64_t bytes) {
+  return ChargeFor(part.entry.name, bytes);
+}
+
+base::Status Package::ChargeFor(std::string_view name, uint64_t bytes) {
   if (bytes > kMaxPackageMemory - memoryTaken_)
-    return base::Error::Of("\"", part.entry.name, "\" would take the package beyond ",
+    return base::Error::Of("\"", name, "\" would take the package beyond ",
                            kMaxPackageMemory >> 20, " MiB");
   memoryTaken_ += bytes;
   return base::Ok();

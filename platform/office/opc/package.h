@@ -53,6 +53,11 @@ class Package {
   // The part parsed as XML on first use; an error when missing, unreadable or not well-formed.
   base::Result<pugi::xml_document*> PartXml(std::string_view name);
 
+  // Counts `bytes` a reader keeps for what it made of the part against the package's budget
+  // (the same that bounds the inflated parts and their trees); an error when they would go
+  // beyond it.
+  base::Status ChargeFor(std::string_view name, uint64_t bytes);
+
   // Relationships of a part ("" for the package's own); empty when it has none.
   const std::vector<Relationship>& Relationships(std::string_view sourcePart);
   // The first relationship of `source` whose type ends with `typeSuffix` ("/officeDocument").

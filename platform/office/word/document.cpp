@@ -74,7 +74,35 @@ base::Status Document::Load() {
   main_story.story =
       std::make_unique<word::Story>(word::Story::Build(body, package_->Relationships(mainPart_)));
   selection_ = std::make_unique<word::Selection>(*this);
+  return ReadFormattingParts();
+}
+
+template <class Model>
+base::Status Document::ReadRelated(std::string_view suffix, std::string_view what,
+                                   std::unique_ptr<Model>& model) {
+  const opc::Relationship* r = package_->FindRelationship(mainPart_, suffix);
+  pugi::xml_node root;
+  std::string part;
+  if (r != nullptr && !r->external && package_->HasPart(r->target)) {
+    part = r->target;
+    base::Result<pugi::xml_document*> xml = package_->PartXml(part);
+    if (!xml)
+      return Failed("not a document: its ", what, " cannot be read (", xml.error().message, ")");
+    root = (*xml)->document_element();
+  }
+  opc::Package* package = package_.get();
+  base::Result<std::unique_ptr<Model>> read =
+      Model::Read(root, ReadingContext(),
+                  [package, part](uint64_t bytes) { return package->ChargeFor(part, bytes); });
+  if (!read)
+    return Failed("not a document: its ", what, " cannot be read (", read.error().message, ")");
+  model = std::move(*read);
   return base::Ok();
+}
+
+base::Status Document::ReadFormattingParts() {
+  if (base::Status styles = ReadRelated("/styles", "styles", styles_); !styles) return styles;
+  return ReadRelated("/numbering", "numbering", numbering_);
 }
 
 std::string Document::Name() const {
@@ -212,16 +240,10 @@ ReadContext Document::ReadingContext() {
 }
 
 const StyleSheet& Document::Styles() {
-  if (!styles_) {
-    styles_ = std::make_unique<StyleSheet>(RelatedRoot("/styles"), ReadingContext());
-  }
   return *styles_;
 }
 
 const Numbering& Document::NumberingDefinitions() {
-  if (!numbering_) {
-    numbering_ = std::make_unique<Numbering>(RelatedRoot("/numbering"), ReadingContext());
-  }
   return *numbering_;
 }
 

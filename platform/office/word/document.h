@@ -106,7 +106,9 @@ class Document {
   const std::string& MainPart() const { return mainPart_; }
   pugi::xml_node DocumentNode();  // <w:document>
 
-  // The parts every formatting read resolves against, read on first use.
+  // The parts every formatting read resolves against: the styles and numbering indexed when the
+  // document opened (such a part that cannot be read, or whose index the package's budget
+  // refuses, makes the document unreadable), the others read on first use.
   const StyleSheet& Styles();
   const Numbering& NumberingDefinitions();
   const drawingml::Theme& Theme();
@@ -119,6 +121,14 @@ class Document {
  private:
   Document(Application& app, std::unique_ptr<opc::Package> package, std::string fullName);
   base::Status Load();
+  // Indexes the styles and numbering parts.
+  base::Status ReadFormattingParts();
+  // Reads the part the main part relates to by `suffix` with `Model::Read`, charging what it
+  // keeps to the package's budget; none when there is no such part; an error naming `what` when
+  // it is there but cannot be read.
+  template <class Model>
+  base::Status ReadRelated(std::string_view suffix, std::string_view what,
+                           std::unique_ptr<Model>& model);
   // The root of the part the main part relates to by a relationship type ending in `suffix`.
   pugi::xml_node RelatedRoot(std::string_view suffix);
 

@@ -46,7 +46,7 @@ void Formatting::Clear() {
 int32_t Formatting::ParagraphStyle(pugi::xml_node paragraph) const {
   const int32_t named =
       styles_.IndexOf(Attr(Child(Child(paragraph, "pPr"), "pStyle"), "val").value());
-  if (named >= 0 && styles_.At(named).type == StyleType::kParagraph) return named;
+  if (named >= 0 && styles_.TypeOf(named) == StyleType::kParagraph) return named;
   return styles_.DefaultOf(StyleType::kParagraph);
 }
 
@@ -54,7 +54,7 @@ int32_t Formatting::TableStyle(pugi::xml_node table) const {
   if (!table) return -1;
   const int32_t named =
       styles_.IndexOf(Attr(Child(Child(table, "tblPr"), "tblStyle"), "val").value());
-  if (named >= 0 && styles_.At(named).type == StyleType::kTable) return named;
+  if (named >= 0 && styles_.TypeOf(named) == StyleType::kTable) return named;
   return styles_.DefaultOf(StyleType::kTable);
 }
 
@@ -63,17 +63,22 @@ const ParagraphProps& Formatting::Paragraph(pugi::xml_node paragraph, pugi::xml_
   if (auto it = paragraphs_.find(key); it != paragraphs_.end()) return it->second;
 
   ParagraphProps props = styles_.DefaultParagraph();
-  if (const int32_t t = TableStyle(table); t >= 0) props.Overlay(styles_.ChainParagraph(t));
+  ParagraphProps tableScratch;
+  ParagraphProps styleScratch;
+  if (const int32_t t = TableStyle(table); t >= 0)
+    props.Overlay(styles_.ChainParagraph(t, tableScratch));
   const ParagraphProps direct = ReadParagraphProps(Child(paragraph, "pPr"), context_);
   const int32_t style = ParagraphStyle(paragraph);
-  const ParagraphProps* styled = style >= 0 ? &styles_.ChainParagraph(style) : nullptr;
+  const ParagraphProps* styled =
+      style >= 0 ? &styles_.ChainParagraph(style, styleScratch) : nullptr;
   // The list a paragraph belongs to: its own w:numPr, else its style's.
   std::optional<int32_t> numId = direct.numId;
   std::optional<int32_t> level = direct.level;
   if (!numId && styled != nullptr) numId = styled->numId;
   if (!level && styled != nullptr) level = styled->level;
   if (numId && *numId != 0) {
-    if (const ParagraphProps* listLevel = numbering_.Level(*numId, level.value_or(0)))
+    ParagraphProps listScratch;
+    if (const ParagraphProps* listLevel = numbering_.Level(*numId, level.value_or(0), listScratch))
       props.Overlay(*listLevel);
   }
   if (styled != nullptr) props.Overlay(*styled);
@@ -88,10 +93,11 @@ RunProps Formatting::Resolve(const RunProps& direct, pugi::xml_node paragraph,
   const int32_t t = TableStyle(table);
   const int32_t p = ParagraphStyle(paragraph);
   int32_t c = direct.style ? styles_.IndexOf(*direct.style) : -1;
-  if (c >= 0 && styles_.At(c).type != StyleType::kCharacter) c = -1;
-  const RunProps* tableLayer = t >= 0 ? &styles_.ChainRun(t) : nullptr;
-  const RunProps* paragraphLayer = p >= 0 ? &styles_.ChainRun(p) : nullptr;
-  const RunProps* characterLayer = c >= 0 ? &styles_.ChainRun(c) : nullptr;
+  if (c >= 0 && styles_.TypeOf(c) != StyleType::kCharacter) c = -1;
+  RunProps scratch[3];
+  const RunProps* tableLayer = t >= 0 ? &styles_.ChainRun(t, scratch[0]) : nullptr;
+  const RunProps* paragraphLayer = p >= 0 ? &styles_.ChainRun(p, scratch[1]) : nullptr;
+  const RunProps* characterLayer = c >= 0 ? &styles_.ChainRun(c, scratch[2]) : nullptr;
 
   RunProps props = base;
   for (const RunProps* layer : {tableLayer, paragraphLayer, characterLayer}) {

@@ -375,6 +375,24 @@ void RunProps::Overlay(const RunProps& top) {
   take(border, top.border);
 }
 
+namespace {
+
+uint64_t HeapBytes(const std::optional<std::string>& text) {
+  return text ? text->capacity() : 0;
+}
+
+}  // namespace
+
+uint64_t HeapBytes(const RunProps& props) {
+  return HeapBytes(props.style) + HeapBytes(props.ascii) + HeapBytes(props.hAnsi) +
+         HeapBytes(props.eastAsia) + HeapBytes(props.complex);
+}
+
+uint64_t HeapBytes(const ParagraphProps& props) {
+  return HeapBytes(props.style) + (props.frame ? props.frame->xAlign.capacity() : 0) +
+         HeapBytes(props.mark);
+}
+
 void ParagraphProps::Overlay(const ParagraphProps& over) {
   auto take = [](auto& mine, const auto& theirs) {
     if (theirs) mine = theirs;

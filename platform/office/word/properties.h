@@ -6,12 +6,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include <pugixml.hpp>
 
+#include "platform/base/result.h"
 #include "platform/office/drawingml/theme.h"
 #include "platform/office/word/constants.h"
 
@@ -123,6 +125,13 @@ struct ReadContext {
   const drawingml::Theme* theme = nullptr;
   std::string_view eastAsianScript = "Hans";
 };
+
+// Takes `bytes` a reader keeps from the package's memory budget; an error when they would exceed
+// it.
+using MemoryCharge = std::function<base::Status(uint64_t bytes)>;
+// What a value keeps on the heap beyond its own size (its texts), for charging it.
+uint64_t HeapBytes(const RunProps& props);
+uint64_t HeapBytes(const ParagraphProps& props);
 
 // One level's properties; an empty node reads as an empty level.
 RunProps ReadRunProps(pugi::xml_node rPr, const ReadContext& context);

@@ -42,7 +42,7 @@ pugi::xml_node TableLevel(Document& document, pugi::xml_node table, std::string_
   if (style < 0) return {};
   const StyleSheet& styles = document.Styles();
   for (int32_t s : styles.Chain(style)) {
-    if (pugi::xml_node found = find(styles.At(s).node)) return found;
+    if (pugi::xml_node found = find(styles.Node(s))) return found;
   }
   return {};
 }

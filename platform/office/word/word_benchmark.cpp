@@ -3,7 +3,8 @@
 // paragraph formats and dialog values, tables walked and read by index, page setup, headers and
 // footers, the background), and save the copy part A saves. The candidate is the demo-sized
 // task document of testing/sample_documents. A text is counted as the macro interface counts it
-// (one search after another to the end) in the long document of testdata/.
+// (one search after another to the end) in the long document of testdata/. A candidate's huge
+// style table is opened and read where its text uses it.
 //   word_benchmark                      run the benchmarks
 //   word_benchmark --write <folder>     only write task_document.docx there, for other readers
 #include <benchmark/benchmark.h>
@@ -141,6 +142,39 @@ void BM_CountOccurrencesInLongDocument(benchmark::State& state) {
   state.counters["occurrences"] = static_cast<double>(count);
 }
 BENCHMARK(BM_CountOccurrencesInLongDocument)->Unit(benchmark::kMillisecond);
+
+// A candidate's style table of `range(0)` styles: minimal ones, or (range(1) = 1) a chain each
+// based on the one before; one paragraph uses the last. Opening indexes the table; the font read
+// reads the used style's chain, at most 32 styles, however many the table holds.
+std::string StyleTableBytes(int count, bool chain) {
+  word::testing::DocxContent content;
+  content.styles.reserve(static_cast<size_t>(count) * (chain ? 80 : 30));
+  for (int i = 0; i < count; ++i) {
+    content.styles += "<w:style w:styleId=\"s" + std::to_string(i) + "\">";
+    if (chain && i > 0) content.styles += "<w:basedOn w:val=\"s" + std::to_string(i - 1) + "\"/>";
+    content.styles += "</w:style>";
+  }
+  content.body =
+      word::testing::TextPara("text", "<w:pStyle w:val=\"s" + std::to_string(count - 1) + "\"/>");
+  return *word::testing::DocxBytes(content);
+}
+
+void BM_OpenLargeStyleTable(benchmark::State& state) {
+  const std::string bytes = StyleTableBytes(static_cast<int>(state.range(0)), state.range(1) == 1);
+  for (auto _ : state) {
+    word::Application app;
+    base::Result<word::Document*> d = app.Documents().OpenBytes("styles.doc", bytes);
+    if (!d) {
+      state.SkipWithError(d.error().message.c_str());
+      return;
+    }
+    benchmark::DoNotOptimize((*d)->Content().Font().Size());
+  }
+}
+BENCHMARK(BM_OpenLargeStyleTable)
+    ->Args({1'000'000, 0})
+    ->Args({200'000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

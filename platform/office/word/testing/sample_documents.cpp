@@ -183,6 +183,36 @@ std::vector<std::pair<std::string, DocxContent>> Samples() {
                "<w:p><w:fldSimple w:instr=\" PAGE \"><w:r><w:t>1</w:t></w:r></w:fldSimple>"
                "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r></w:p>";
   samples.emplace_back("style_loop.docx", loops);
+  // A style table read only where used: a long basedOn chain, loops, a base of another type,
+  // two styles with one id, used by paragraphs, runs and a table.
+  DocxContent chains;
+  for (int i = 0; i < 300; ++i) {
+    chains.styles += "<w:style w:type=\"paragraph\" w:styleId=\"c" + std::to_string(i) + "\">";
+    if (i > 0) chains.styles += "<w:basedOn w:val=\"c" + std::to_string(i - 1) + "\"/>";
+    if (i % 7 == 0)
+      chains.styles += "<w:rPr><w:sz w:val=\"" + std::to_string(20 + i % 30) + "\"/></w:rPr>";
+    chains.styles += "</w:style>";
+  }
+  chains.styles +=
+      R"(<w:style w:type="paragraph" w:styleId="c0"><w:rPr><w:b/></w:rPr></w:style>)"
+      R"(<w:style w:type="character" w:styleId="R1"><w:basedOn w:val="R2"/><w:rPr><w:i/></w:rPr></w:style>)"
+      R"(<w:style w:type="character" w:styleId="R2"><w:basedOn w:val="R3"/></w:style>)"
+      R"(<w:style w:type="character" w:styleId="R3"><w:basedOn w:val="R1"/><w:rPr><w:b/></w:rPr></w:style>)"
+      R"(<w:style w:type="table" w:styleId="T"><w:basedOn w:val="T"/><w:pPr><w:jc w:val="center"/></w:pPr></w:style>)"
+      R"(<w:style w:type="paragraph" w:styleId="P"><w:basedOn w:val="R1"/></w:style>)";
+  chains.body = TextPara("deep", "<w:pStyle w:val=\"c299\"/>") +
+                Para(TextRun("loop", "<w:rStyle w:val=\"R2\"/>"), "<w:pStyle w:val=\"P\"/>") +
+                Table({{"a", "b"}}, "<w:tblStyle w:val=\"T\"/>") +
+                TextPara("mid", "<w:pStyle w:val=\"c150\"/>");
+  // And a list table with two definitions of one id, an override and lists of no definition.
+  chains.numbering =
+      R"(<w:abstractNum w:abstractNumId="0"><w:lvl w:ilvl="0"><w:pPr><w:ind w:left="720"/></w:pPr></w:lvl></w:abstractNum>)"
+      R"(<w:abstractNum w:abstractNumId="0"><w:lvl w:ilvl="1"><w:pPr><w:ind w:left="1440"/></w:pPr></w:lvl></w:abstractNum>)"
+      R"(<w:num w:numId="1"><w:abstractNumId w:val="0"/><w:lvlOverride w:ilvl="0"><w:lvl w:ilvl="0"><w:pPr><w:ind w:left="360"/></w:pPr></w:lvl></w:lvlOverride></w:num>)"
+      R"(<w:num w:numId="2"/><w:num w:numId="1"><w:abstractNumId w:val="0"/></w:num>)";
+  chains.body += TextPara("list", R"(<w:numPr><w:ilvl w:val="1"/><w:numId w:val="1"/></w:numPr>)") +
+                 TextPara("none", R"(<w:numPr><w:ilvl w:val="0"/><w:numId w:val="2"/></w:numPr>)");
+  samples.emplace_back("style_chains.docx", chains);
   // Nesting as deep as a hostile file likes: every reader walks it without recursion.
   DocxContent deep;
   for (int i = 0; i < 3000; ++i) deep.body += "<w:tbl><w:tr><w:tc>";
