@@ -12,9 +12,9 @@ namespace frontpage {
 // second when a page is made to reach it.
 inline constexpr size_t kMaxNesting = 512;
 
-// The greatest nesting of open elements the tags reach, as a tree builder closes them: an end
-// tag closes back to its element, a cell, row, paragraph or list item closes the one before it,
-// void elements and text-only elements do not nest. Stops counting once past `cap`.
+// The greatest nesting of open elements the page reaches (html and body not counted), its tags
+// read as the HTML5 tokenizer reads them and kept open as the tree builder keeps them; where the
+// builder's choice cannot be told, elements stay open. Stops counting once past `cap`.
 size_t EstimateNesting(std::string_view page, size_t cap = kMaxNesting);
 
 }  // namespace frontpage
