@@ -6,6 +6,7 @@
 #include <chrono>
 #include <csetjmp>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <new>
 #include <unordered_map>
@@ -23,18 +24,18 @@ namespace {
 // formatting elements left open are copied again at every run of text, so a small page can make
 // millions of nodes. The allocation that would pass the budget (or find no memory) jumps back out
 // of the parse, which is sound because every byte gumbo holds is in this arena, dropped whole, and
-// gumbo keeps no other state. The clock is read now and then as well: no page an editor or a
-// candidate writes comes near either limit.
+// gumbo keeps no other state. The processor time it has had is read now and then as well: no
+// page an editor or a candidate writes comes near either limit.
 class Arena {
  public:
-  Arena(size_t budget, std::chrono::steady_clock::duration time)
-      : budget_(budget), deadline_(std::chrono::steady_clock::now() + time) {}
+  Arena(size_t budget, std::chrono::nanoseconds time)
+      : budget_(budget), deadline_(ThreadTime() + time) {}
 
   void* Allocate(size_t size) {
     size = (size + 15) & ~size_t{15};
     if (size > budget_ - used_) Stop(Limit::Memory);
     used_ += size;
-    if (++calls_ % 4096 == 0 && std::chrono::steady_clock::now() > deadline_) Stop(Limit::Time);
+    if (++calls_ % 4096 == 0 && ThreadTime() > deadline_) Stop(Limit::Time);
     if (size > left_) {
       const size_t blockSize = std::max(size, kBlock);
       std::byte* block = new (std::nothrow) std::byte[blockSize];
@@ -61,6 +62,13 @@ class Arena {
   size_t used() const { return used_; }
 
  private:
+  // The processor time this thread has had: what the parse costs, however busy the machine.
+  static std::chrono::nanoseconds ThreadTime() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+  }
+
   [[noreturn]] void Stop(Limit limit) {
     reached_ = limit;
     std::longjmp(exit_, 1);
@@ -69,7 +77,7 @@ class Arena {
   static constexpr size_t kBlock = 256 * 1024;
   std::jmp_buf exit_;
   const size_t budget_;
-  const std::chrono::steady_clock::time_point deadline_;
+  const std::chrono::nanoseconds deadline_;
   Limit reached_ = Limit::None;
   size_t used_ = 0;
   uint64_t calls_ = 0;
@@ -177,7 +185,7 @@ std::string_view WrittenName(GumboStringPiece tag) {
 constexpr size_t kParserBytesFloor = 4u << 20;
 constexpr size_t kParserBytesPerByte = 128;
 constexpr size_t kParserBytesCap = 96u << 20;
-constexpr auto kParserTime = std::chrono::milliseconds(1500);
+constexpr auto kParserTime = std::chrono::milliseconds(1000);
 
 }  // namespace
 
@@ -194,20 +202,28 @@ class DocumentBuilder {
     const std::string& text = scan_.parseText.empty() ? doc_.source_ : scan_.parseText;
     for (size_t i = 0; i < scan_.drawings.size(); ++i) drawingAt_[scan_.drawings[i].begin] = i;
     // The text boxes are parsed on their own, and must not nest too deep either.
-    bool tooDeep = EstimateNesting(text) > kMaxNesting;
+    Nesting nesting = EstimateNesting(text);
     for (const DrawingRegion& d : scan_.drawings) {
       std::string box =
           d.textEnd > d.textBegin
               ? MaskPrefixedTags(
                     std::string_view(doc_.source_).substr(d.textBegin, d.textEnd - d.textBegin))
               : std::string();
-      tooDeep = tooDeep || EstimateNesting(box) > kMaxNesting;
+      if (nesting.depth <= kMaxNesting && nesting.elements <= kMaxElements) {
+        const Nesting inBox = EstimateNesting(box, kMaxNesting, kMaxElements - nesting.elements);
+        nesting.depth = std::max(nesting.depth, inBox.depth);
+        nesting.elements += inBox.elements;
+      }
       textBoxes_.push_back(std::make_unique<std::string>(std::move(box)));
     }
-    if (tooDeep) {
+    if (nesting.depth > kMaxNesting) {
       return ErrorWith(kErrUnreadable, "the page's elements nest deeper than ", kMaxNesting,
                        " levels");
     }
+    if (nesting.elements > kMaxElements)
+      return ErrorWith(kErrUnreadable,
+                       "the page makes more elements than it can be read with (more than ",
+                       kMaxElements, ")");
 
     GumboOptions options = kGumboDefaultOptions;
     options.allocator = ArenaAllocate;

@@ -175,21 +175,22 @@ struct Tag {
 
 class Estimate {
  public:
-  Estimate(std::string_view page, size_t cap) : page_(page), cap_(cap) {
+  Estimate(std::string_view page, size_t cap, size_t elementCap)
+      : page_(page), cap_(cap), elementCap_(elementCap) {
     for (const KnownName& k : kKnown) Id(k.name, k.traits);
     Id("#template-part", kSpecial);
     knownCount_ = static_cast<uint32_t>(names_.size());
   }
 
-  size_t Run() {
+  Nesting Run() {
     size_t i = 0;
-    while (deepest_ <= cap_ && i < page_.size()) {
+    while (deepest_ <= cap_ && elements_ <= elementCap_ && i < page_.size()) {
       size_t lt = page_.find('<', i);
       if (lt == std::string_view::npos) lt = page_.size();
       if (lt > i) Text(page_.substr(i, lt - i));
       i = lt < page_.size() ? AtLessThan(lt) : lt;
     }
-    return deepest_;
+    return Nesting{deepest_, elements_};
   }
 
  private:
@@ -667,6 +668,7 @@ class Estimate {
     Count(id, 1);
     if (Traits(id) & kMarker) active_.push_back(Entry{});
     deepest_ = std::max(deepest_, open_.size());
+    ++elements_;
   }
   // Closes the element at `k` and every one above it; nothing for npos.
   void PopTo(size_t k) {
@@ -734,6 +736,8 @@ class Estimate {
 
   std::string_view page_;
   size_t cap_;
+  size_t elementCap_;
+  size_t elements_ = 0;
   std::unordered_map<std::string, uint32_t> ids_;
   std::vector<Name> names_;
   uint32_t knownCount_ = 0;
@@ -754,8 +758,8 @@ class Estimate {
 
 }  // namespace
 
-size_t EstimateNesting(std::string_view page, size_t cap) {
-  return Estimate(page, cap).Run();
+Nesting EstimateNesting(std::string_view page, size_t cap, size_t elementCap) {
+  return Estimate(page, cap, elementCap).Run();
 }
 
 }  // namespace frontpage
