@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include <gumbo.h>
+
 #include "platform/base/text.h"
 
 namespace frontpage {
@@ -34,6 +36,7 @@ enum Trait : uint32_t {
   kBreakout = 1 << 13,    // leaves foreign content
   kScopedEnd = 1 << 14,   // its end tag closes back to it when it is in scope
   kNotFrames = 1 << 15,   // the page can no longer become a frames page
+  kUnknown = 1 << 16,     // a name the parser does not know
 };
 
 enum Space : uint8_t { kHtml, kSvg, kMath };
@@ -201,7 +204,14 @@ class Estimate {
 
   uint32_t Id(std::string_view name, uint32_t traits = 0) {
     auto [it, added] = ids_.try_emplace(std::string(name), static_cast<uint32_t>(names_.size()));
-    if (added) names_.push_back(Name{std::string(name), traits});
+    if (added) {
+      // The parser tells elements apart by its own list of names: every name it does not know
+      // matches every other such name.
+      if (name.find(':') == std::string_view::npos && name[0] != '#' &&
+          gumbo_tagn_enum(name.data(), static_cast<unsigned>(name.size())) == GUMBO_TAG_UNKNOWN)
+        traits |= kUnknown;
+      names_.push_back(Name{std::string(name), traits});
+    }
     return it->second;
   }
   uint32_t Traits(uint32_t id) const { return names_[id].traits; }
@@ -464,6 +474,14 @@ class Estimate {
       if (!ForeignTop()) Reopen();
     } else if (traits & kFormatting) {
       CloseFormatting(id);
+    } else if (traits & kUnknown) {
+      for (size_t k = open_.size(); k-- > 0;) {
+        if (Traits(open_[k]) & kUnknown) {
+          PopTo(k);
+          break;
+        }
+        if (Traits(open_[k]) & (kSpecial | kScope)) break;
+      }
     } else {
       PopTo(Nearest(id, kSpecial | kScope));
     }
