@@ -185,7 +185,7 @@ std::string_view WrittenName(GumboStringPiece tag) {
 constexpr size_t kParserBytesFloor = 4u << 20;
 constexpr size_t kParserBytesPerByte = 128;
 constexpr size_t kParserBytesCap = 96u << 20;
-constexpr auto kParserTime = std::chrono::milliseconds(1000);
+constexpr auto kParserTime = std::chrono::milliseconds(1500);
 
 }  // namespace
 
