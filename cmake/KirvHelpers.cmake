@@ -20,14 +20,14 @@ if(KIRV_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
 
-# kirv_add_fuzzer(NAME SOURCES ... [LIBS ...] [SECONDS n] [SEEDS dir]): a libFuzzer target, run for
+# kirv_add_fuzzer(NAME SOURCES ... [LIBS ...] [SECONDS n] [SEEDS dir ...]): a libFuzzer target, run for
 # a bounded time by CTest, starting from the seed inputs in SEEDS when given. Only built with clang
 # and KIRV_FUZZ.
 function(kirv_add_fuzzer name)
   if(NOT KIRV_FUZZ)
     return()
   endif()
-  cmake_parse_arguments(F "" "SECONDS;SEEDS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(F "" "SECONDS" "SOURCES;LIBS;SEEDS" ${ARGN})
   if(NOT F_SECONDS)
     set(F_SECONDS 20)
   endif()

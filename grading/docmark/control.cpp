@@ -39,7 +39,7 @@ const com::DispatchTable<docmark>& docmark::Table() {
           .Persist("AWordFileName", ""),
       T::Method(kWDgrade, "WDgrade", &docmark::WDgrade),
       T::Method(kWDGetFileName, "WDGetFileName", &docmark::WDGetFileName),
-      T::Method(kRun, "Run", &docmark::Run),
+      T::Method(kRun, "Run", &docmark::Run).OnFailure(com::Variant::R8(kNotGraded)),
   };
   return table;
 }

@@ -43,8 +43,8 @@ const com::DispatchTable<CHopmarkCtrl>& CHopmarkCtrl::Table() {
       T::Property(DISPID_Rate, "Rate", &CHopmarkCtrl::Rate),
       T::Property(DISPID_StudentDir, "StudentDir", &CHopmarkCtrl::StudentDir),
       T::Property(DISPID_DB, "DB", &CHopmarkCtrl::DB),
-      T::Method(DISPID_Go, "Go", &CHopmarkCtrl::Go),
-      T::Method(DISPID_GoGoGo, "GoGoGo", &CHopmarkCtrl::GoGoGo),
+      T::Method(DISPID_Go, "Go", &CHopmarkCtrl::Go).OnFailure(com::Variant::R8(0)),
+      T::Method(DISPID_GoGoGo, "GoGoGo", &CHopmarkCtrl::GoGoGo).OnFailure(com::Variant::R8(0)),
       T::Method(DISPID_Refresh, "Refresh", &CHopmarkCtrl::Refresh),
       T::Method(DISPID_AboutBox, "AboutBox", &CHopmarkCtrl::AboutBox),
   };
@@ -52,6 +52,7 @@ const com::DispatchTable<CHopmarkCtrl>& CHopmarkCtrl::Table() {
 }
 
 double CHopmarkCtrl::Go() {
+  Score = 0;  // what the host reads should the run end by an exception
   RunValues v{State, Score, Rate, StudentDir, DB, {}};
   std::optional<std::string> report = RunGrading(v, ModuleSettings());
   State = std::move(v.State);

@@ -38,7 +38,7 @@ const com::DispatchTable<slidemark>& slidemark::Table() {
       T::Property(kEDebug2, "EDebug2", &slidemark::EDebug2).Persist("EDebug2", true),
       T::Method(kGrade, "Grade", &slidemark::Grade),
       T::Method(kGetFileName, "GetFileName", &slidemark::GetFileName),
-      T::Method(kRun, "Run", &slidemark::Run),
+      T::Method(kRun, "Run", &slidemark::Run).OnFailure(com::Variant::R8(kNotGraded)),
   };
   return table;
 }

@@ -38,7 +38,7 @@ base::Result<com::Variant> PageElement::OnInvoke(com::DispId, com::InvokeKind,
 const com::DispatchTable<webmark>& webmark::Table() {
   using T = com::DispatchTable<webmark>;
   static const T table{
-      T::Method(kRun, "Run", &webmark::Run),
+      T::Method(kRun, "Run", &webmark::Run).OnFailure(com::Variant::R8(kNotGraded)),
       T::Method(kgetTableRows, "getTableRows", &webmark::getTableRows),
       T::Method(kgetTableRowCols, "getTableRowCols", &webmark::getTableRowCols),
       T::Method(kRemoveTagAfter, "RemoveTagAfter", &webmark::RemoveTagAfter),

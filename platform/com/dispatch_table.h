@@ -38,6 +38,7 @@
 #include <algorithm>
 #include <cassert>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -61,12 +62,20 @@ struct DispatchEntry {
   std::function<base::Result<Variant>(C&)> get;
   std::function<base::Status(C&, const Variant&)> put;  // empty: read-only
   std::function<base::Result<Variant>(C&, std::span<const Variant>)> call;
+  // What a method answers when it ends by an exception (out of memory and the like) instead of
+  // an error: a grading method's "not graded".
+  std::optional<Variant> answerOnFailure;
   // Persistence; `key` empty when the property is not saved.
   std::string key;
   std::function<void(C&)> reset;
   std::function<base::Status(const Variant&)> check;
   std::function<void(C&, const Variant&)> load;
   std::function<Variant(const C&)> save;
+
+  DispatchEntry& OnFailure(Variant answer) {
+    answerOnFailure = std::move(answer);
+    return *this;
+  }
 };
 
 namespace table_detail {
@@ -349,14 +358,26 @@ class ControlBase : public Control {
     try {
       return Route(id, kind, args);
     } catch (const std::exception& e) {
-      return DispatchError(kErrException, e.what());
+      return Failed(id, kind, e.what());
     } catch (...) {
-      return DispatchError(kErrException, "a member ended with an unknown exception");
+      return Failed(id, kind, "a member ended with an unknown exception");
     }
   }
 
  private:
   Self& self() { return static_cast<Self&>(*this); }
+
+  // A member that ended by an exception answers its table entry's OnFailure answer, or an error.
+  base::Result<Variant> Failed(DispId id, InvokeKind kind, const char* what) noexcept {
+    const DispatchEntry<Self>* e = Self::Table().Find(id);
+    if (e && e->isMethod && kind == InvokeKind::Method && e->answerOnFailure)
+      return *e->answerOnFailure;
+    try {
+      return DispatchError(kErrException, what);
+    } catch (...) {
+      return base::Error{std::string(), kErrException};
+    }
+  }
 
   base::Result<Variant> Route(DispId id, InvokeKind kind, std::span<const Variant> args) {
     const DispatchEntry<Self>* e = Self::Table().Find(id);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -51,6 +52,7 @@ class Grader : public ControlBase<Grader> {
     return static_cast<int16_t>(v * 2);
   }
   void Throw() { throw std::runtime_error("boom"); }
+  double Exhausted() { throw std::bad_alloc(); }
 };
 
 const DispatchTable<Grader>& Grader::Table() {
@@ -67,6 +69,7 @@ const DispatchTable<Grader>& Grader::Table() {
       T::Method(0x6003000E, "Run", &Grader::Run),
       T::Method(0x6003000F, "Checked", &Grader::Checked),
       T::Method(0x60030010, "Throw", &Grader::Throw),
+      T::Method(0x60030011, "Exhausted", &Grader::Exhausted).OnFailure(Variant::R8(0.001)),
   };
   return table;
 }
@@ -186,6 +189,15 @@ TEST_F(DispatchTableTest, EveryFailureComesBackAsADispatchError) {
   }
   EXPECT_EQ(grader.grade, 0);  // the overflowing put stored nothing
   EXPECT_TRUE(path.empty());   // a call that failed on its arguments wrote nothing back
+}
+
+TEST_F(DispatchTableTest, AMethodThatEndsByAnExceptionAnswersItsFailureAnswer) {
+  auto r = grader.Invoke(0x60030011, InvokeKind::Method, {});
+  ASSERT_TRUE(r) << r.error().message;
+  EXPECT_EQ(r->Type(), VT_R8);
+  EXPECT_DOUBLE_EQ(*VariantTraits<double>::From(*r), 0.001);
+  // Reached as a property it is no method: the answer is only a method's.
+  EXPECT_FALSE(grader.Invoke(0x60030011, InvokeKind::PropertyGet, {}));
 }
 
 TEST_F(DispatchTableTest, NamesResolveWithoutCase) {

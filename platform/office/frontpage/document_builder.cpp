@@ -3,8 +3,12 @@
 // (its own freeing recurses as deep as the page nests); every walk here keeps its own stack.
 #include <gumbo.h>
 
+#include <chrono>
+#include <csetjmp>
 #include <cstring>
+#include <ctime>
 #include <memory>
+#include <new>
 #include <unordered_map>
 #include <vector>
 
@@ -16,14 +20,28 @@
 namespace frontpage {
 namespace {
 
+// Gumbo's memory, with a budget. Gumbo has no limit of its own and cannot be stopped mid-parse:
+// formatting elements left open are copied again at every run of text, so a small page can make
+// millions of nodes. The allocation that would pass the budget (or find no memory) jumps back out
+// of the parse, which is sound because every byte gumbo holds is in this arena, dropped whole, and
+// gumbo keeps no other state. The processor time it has had is read now and then as well: no
+// page an editor or a candidate writes comes near either limit.
 class Arena {
  public:
+  Arena(size_t budget, std::chrono::nanoseconds time)
+      : budget_(budget), deadline_(ThreadTime() + time) {}
+
   void* Allocate(size_t size) {
     size = (size + 15) & ~size_t{15};
+    if (size > budget_ - used_) Stop(Limit::Memory);
+    used_ += size;
+    if (++calls_ % 4096 == 0 && ThreadTime() > deadline_) Stop(Limit::Time);
     if (size > left_) {
       const size_t blockSize = std::max(size, kBlock);
-      blocks_.push_back(std::unique_ptr<std::byte[]>(new std::byte[blockSize]));
-      next_ = blocks_.back().get();
+      std::byte* block = new (std::nothrow) std::byte[blockSize];
+      if (!block) Stop(Limit::Memory);
+      blocks_.emplace_back(block);
+      next_ = block;
       left_ = blockSize;
     }
     void* at = next_;
@@ -32,8 +50,37 @@ class Arena {
     return at;
   }
 
+  // Gumbo's tree of `text`, or null when a limit stopped it. Nothing with a destructor may live
+  // between here and the jump, so this stays a plain call.
+  GumboOutput* Parse(const GumboOptions& options, const std::string& text) {
+    if (setjmp(exit_) != 0) return nullptr;
+    return gumbo_parse_with_options(&options, text.data(), text.size());
+  }
+
+  enum class Limit { None, Memory, Time };
+  Limit reached() const { return reached_; }
+  size_t used() const { return used_; }
+
  private:
+  // The processor time this thread has had: what the parse costs, however busy the machine.
+  static std::chrono::nanoseconds ThreadTime() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+  }
+
+  [[noreturn]] void Stop(Limit limit) {
+    reached_ = limit;
+    std::longjmp(exit_, 1);
+  }
+
   static constexpr size_t kBlock = 256 * 1024;
+  std::jmp_buf exit_;
+  const size_t budget_;
+  const std::chrono::nanoseconds deadline_;
+  Limit reached_ = Limit::None;
+  size_t used_ = 0;
+  uint64_t calls_ = 0;
   std::vector<std::unique_ptr<std::byte[]>> blocks_;
   std::byte* next_ = nullptr;
   size_t left_ = 0;
@@ -132,31 +179,51 @@ std::string_view WrittenName(GumboStringPiece tag) {
   return b <= text.size() ? text.substr(b, e - b) : std::string_view{};
 }
 
+// What gumbo may allocate for a page, and for how long: an editor's page takes about 14 bytes per
+// byte of page, markup made of nothing but bare tags about 75; formatting copied at every run of
+// text takes hundreds. The cap keeps the whole parse, our copy included, well under 256 MB.
+constexpr size_t kParserBytesFloor = 4u << 20;
+constexpr size_t kParserBytesPerByte = 128;
+constexpr size_t kParserBytesCap = 96u << 20;
+constexpr auto kParserTime = std::chrono::milliseconds(1500);
+
 }  // namespace
 
 class DocumentBuilder {
  public:
-  explicit DocumentBuilder(Document& doc) : doc_(doc) {}
+  explicit DocumentBuilder(Document& doc)
+      : doc_(doc),
+        arena_(
+            std::min(kParserBytesCap, kParserBytesFloor + kParserBytesPerByte * doc.source_.size()),
+            kParserTime) {}
 
   base::Status Build() {
     scan_ = ScanVml(doc_.source_);
     const std::string& text = scan_.parseText.empty() ? doc_.source_ : scan_.parseText;
     for (size_t i = 0; i < scan_.drawings.size(); ++i) drawingAt_[scan_.drawings[i].begin] = i;
     // The text boxes are parsed on their own, and must not nest too deep either.
-    bool tooDeep = EstimateNesting(text) > kMaxNesting;
+    Nesting nesting = EstimateNesting(text);
     for (const DrawingRegion& d : scan_.drawings) {
       std::string box =
           d.textEnd > d.textBegin
               ? MaskPrefixedTags(
                     std::string_view(doc_.source_).substr(d.textBegin, d.textEnd - d.textBegin))
               : std::string();
-      tooDeep = tooDeep || EstimateNesting(box) > kMaxNesting;
+      if (nesting.depth <= kMaxNesting && nesting.elements <= kMaxElements) {
+        const Nesting inBox = EstimateNesting(box, kMaxNesting, kMaxElements - nesting.elements);
+        nesting.depth = std::max(nesting.depth, inBox.depth);
+        nesting.elements += inBox.elements;
+      }
       textBoxes_.push_back(std::make_unique<std::string>(std::move(box)));
     }
-    if (tooDeep) {
+    if (nesting.depth > kMaxNesting) {
       return ErrorWith(kErrUnreadable, "the page's elements nest deeper than ", kMaxNesting,
                        " levels");
     }
+    if (nesting.elements > kMaxElements)
+      return ErrorWith(kErrUnreadable,
+                       "the page makes more elements than it can be read with (more than ",
+                       kMaxElements, ")");
 
     GumboOptions options = kGumboDefaultOptions;
     options.allocator = ArenaAllocate;
@@ -165,18 +232,27 @@ class DocumentBuilder {
     options.max_errors = 0;
     options_ = options;
     mainBuffer_ = text.data();
-    GumboOutput* output = gumbo_parse_with_options(&options_, text.data(), text.size());
-    if (!output || !output->root || output->root->type != GUMBO_NODE_ELEMENT) {
+    GumboOutput* output = arena_.Parse(options_, text);
+    if (!output) return TooLarge();
+    if (!output->root || output->root->type != GUMBO_NODE_ELEMENT) {
       return ErrorWith(kErrUnreadable, "the page could not be parsed");
     }
     FindReplacedOriginals(output->root);
     Element& root = NewElement(nullptr, output->root, Origin{text.data(), 0});
     Walk(root, output->root, Origin{text.data(), 0});
+    if (overBudget_) return TooLarge();
     Finish();
     return {};
   }
 
  private:
+  base::Error TooLarge() const {
+    if (arena_.reached() == Arena::Limit::Time)
+      return ErrorWith(kErrUnreadable, "the page takes too long to parse");
+    return ErrorWith(kErrUnreadable, "the page makes more elements than it can be read with (",
+                     arena_.used() >> 20, " MiB)");
+  }
+
   // Where a gumbo tree's text lies: its buffer, and that buffer's position in the page.
   struct Origin {
     const char* buffer = nullptr;
@@ -359,7 +435,8 @@ class DocumentBuilder {
     GumboOptions options = options_;
     options.fragment_context = GUMBO_TAG_DIV;
     options.fragment_namespace = GUMBO_NAMESPACE_HTML;
-    GumboOutput* output = gumbo_parse_with_options(&options, text->data(), text->size());
+    GumboOutput* output = arena_.Parse(options, *text);
+    overBudget_ = overBudget_ || !output;
     if (!output || !output->root) return nullptr;
     origin = Origin{text->data(), el.innerBegin_};
     return output->root;
@@ -418,6 +495,7 @@ class DocumentBuilder {
   Document& doc_;
   VmlScan scan_;
   Arena arena_;
+  bool overBudget_ = false;
   GumboOptions options_{};
   std::unordered_map<uint32_t, size_t> drawingAt_;
   std::unordered_map<const char*, bool> cloned_;

@@ -310,6 +310,64 @@ TEST(Document, DeepNestingIsReadWithoutRecursionUpToTheCap) {
   EXPECT_FALSE(Document::Parse(box));
 }
 
+// Markup the nesting estimate once read apart from the parser, each followed by deep nesting.
+TEST(Document, NestingHiddenFromTheEstimateIsStillRefused) {
+  std::string divs;
+  for (int i = 0; i < 600; ++i) divs += "<div>";
+  auto repeat = [](std::string_view piece, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += piece;
+    return out;
+  };
+  const struct {
+    const char* name;
+    std::string page;
+  } cases[] = {
+      {"noscript is no raw text to a parser without scripts", "<noscript>" + divs},
+      {"<!--> is a whole comment", "<!-->" + divs + "-->"},
+      {"<!---> is a whole comment", "<!--->" + divs + "-->"},
+      {"a longer name is no raw-text element", "<textareax>" + divs + "</textareax>"},
+      {"nor is one that shares eight letters", "<plaintextx>" + divs},
+      {"a quoted '>' does not end a tag", "<p title='>' <!--'>" + divs + "-->"},
+      {"a list box ignores raw-text tags", "<select><xmp></select>" + divs + "</xmp>"},
+      {"a formatting end tag does not close a block", repeat("<font><div></font>", 600)},
+      {"closed formatting is opened again", repeat("<div><b a=1><i a=2></div>x", 600)},
+      {"a cell's end closes no division outside its table",
+       repeat("<div><table><tr><td></div>", 200)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    base::Result<std::unique_ptr<Document>> refused = Document::Parse(c.page);
+    ASSERT_FALSE(refused) << (*refused)->all().length() << " elements";
+    EXPECT_EQ(refused.error().code, kErrUnreadable);
+    EXPECT_NE(refused.error().message.find("nest deeper"), std::string::npos);
+  }
+}
+
+// Formatting elements left open are copied again at every run of text: a small page makes
+// forty elements per "<div>x</div>" and is refused once gumbo's memory passes its budget, while
+// the same page with the formatting closed is read.
+TEST(Document, FormattingCopiedAtEveryTextIsRefusedPastTheParsersBudget) {
+  std::string open, close;
+  for (const char* tag : {"b", "i", "u", "s", "em", "strong", "font", "big", "small", "tt",
+                          "strike", "code", "nobr"}) {
+    open += "<" + std::string(tag) + ">";
+    close = "</" + std::string(tag) + ">" + close;
+  }
+  std::string texts;
+  for (int i = 0; i < 3000; ++i) texts += "<div>x</div>";
+  base::Result<std::unique_ptr<Document>> refused =
+      Document::Parse("<div>" + open + open + open + "</div>" + texts);
+  ASSERT_FALSE(refused) << (*refused)->all().length() << " elements";
+  EXPECT_EQ(refused.error().code, kErrUnreadable);
+  EXPECT_NE(refused.error().message.find("more elements"), std::string::npos);
+
+  base::Result<std::unique_ptr<Document>> read =
+      Document::Parse("<div>" + open + close + "</div>" + texts);
+  ASSERT_TRUE(read) << read.error().message;
+  EXPECT_EQ((*read)->all().length(), 3 + 1 + 13 + 3000);
+}
+
 TEST(Document, EmptyAndOddInputStillGivesATree) {
   for (std::string_view bytes :
        {std::string_view(""), std::string_view("\0\0\0", 3), std::string_view("<"),

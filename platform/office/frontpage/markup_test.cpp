@@ -30,7 +30,7 @@ TEST(EstimateNesting, CountsWhatATreeBuilderKeepsOpen) {
       {"nested unclosed blocks", Repeat("<div>", 40), 40},
       {"unclosed paragraphs close each other", Repeat("<p>x", 5000), 1},
       {"unclosed cells, rows and fonts close with the next cell",
-       "<table>" + Repeat("<tr><td><font>a<td><font>b", 3000) + "</table>", 4},
+       "<table>" + Repeat("<tr><td><font>a<td><font>b", 3000) + "</table>", 5},
       {"void and text-only elements do not nest",
        Repeat("<br><img src=x><hr><meta>", 1000) + "<script><div><div></script><p>", 1},
       {"comments are skipped", "<!--" + Repeat("<div>", 100) + "--><b>", 1},
@@ -40,8 +40,23 @@ TEST(EstimateNesting, CountsWhatATreeBuilderKeepsOpen) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(EstimateNesting(c.markup), c.depth);
+    EXPECT_EQ(EstimateNesting(c.markup).depth, c.depth);
   }
+}
+
+TEST(EstimateNesting, CountsTheFormattingCopiedAtEveryText) {
+  const std::string formatting =
+      "<b><i><u><s><em><strong><font><big><small><tt><strike><code><nobr>";
+  // The division and its thirteen, then each division with its copies of them.
+  EXPECT_EQ(EstimateNesting("<div>" + formatting + "</div>" + Repeat("<div>x</div>", 100)).elements,
+            1 + 13 + 100 * 14u);
+  // Each paragraph and bold, and before each bold the earlier ones copied, at most three alike
+  // (as gumbo makes them).
+  EXPECT_EQ(EstimateNesting(Repeat("<p><b>x", 10)).elements, 10 + 10 + 1 + 2 + 7 * 3u);
+  // A cell keeps the formatting before it out.
+  EXPECT_EQ(EstimateNesting("<b><table><tr><td>x</td><td>y").elements, 6u);
+  // Counting stops past the cap.
+  EXPECT_EQ(EstimateNesting(Repeat("<p>", 1000), kMaxNesting, 100).elements, 101u);
 }
 
 TEST(ScanVml, DrawingsFallbacksAndBlockMarkersAreFoundWithTheirPositions) {

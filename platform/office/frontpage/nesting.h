@@ -12,9 +12,20 @@ namespace frontpage {
 // second when a page is made to reach it.
 inline constexpr size_t kMaxNesting = 512;
 
-// The greatest nesting of open elements the tags reach, as a tree builder closes them: an end
-// tag closes back to its element, a cell, row, paragraph or list item closes the one before it,
-// void elements and text-only elements do not nest. Stops counting once past `cap`.
-size_t EstimateNesting(std::string_view page, size_t cap = kMaxNesting);
+// More elements than an editor's page of the largest size holds (about 70,000), fewer than would
+// take the parser past its budget. The tree builder copies formatting elements at every text, so
+// a small page can make millions.
+inline constexpr size_t kMaxElements = 300000;
+
+struct Nesting {
+  size_t depth = 0;     // the greatest nesting of open elements (html and body not counted)
+  size_t elements = 0;  // the elements made, copies included
+};
+
+// How the page's elements will nest, its tags read as the HTML5 tokenizer reads them and kept
+// open as the tree builder keeps them; where the builder's choice cannot be told, elements stay
+// open. Stops counting once deeper than `cap` or past `elementCap` elements.
+Nesting EstimateNesting(std::string_view page, size_t cap = kMaxNesting,
+                        size_t elementCap = kMaxElements);
 
 }  // namespace frontpage

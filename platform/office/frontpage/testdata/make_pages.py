@@ -210,3 +210,19 @@ write("editor_gbk.htm", EDITOR_PAGE.replace("\n", "\r\n").encode("gbk"))
 write("frames_gbk.htm", FRAMES_PAGE.replace("\n", "\r\n").encode("gbk"))
 write("misnested_gbk.htm", MISNESTED_PAGE.encode("gbk"))
 write("plain_utf8.htm", UTF8_PAGE.encode("utf-8"))
+
+# The shapes of pages made to cost the parser (nesting hidden from the estimate, formatting
+# copied at every text), a few repetitions each: seeds for the fuzzers, which make them larger.
+FORMATTING = "<b><i><u><s><em><strong><font><big><small><tt><strike><code><nobr>"
+COSTLY = {
+    "noscript.htm": "<noscript>" + "<div>" * 20,
+    "empty_comment.htm": "<!-->" + "<div>" * 20 + "<!--->" + "<div>" * 20 + "-->",
+    "raw_text_prefix.htm": "<textareax>" + "<div>" * 20 + "</textareax><plaintextx>" + "<div>" * 20,
+    "quoted_gt.htm": "<p title='>' <!--'>" + "<div>" * 20 + "-->",
+    "select_xmp.htm": "<select><xmp></select>" + "<div>" * 20 + "</xmp>",
+    "misnested_blocks.htm": "<font><div></font>" * 20 + "<div><table><tr><td></div>" * 10,
+    "formatting_rebuilt.htm": "<div>" + FORMATTING * 3 + "</div>" + "<div>x</div>" * 20,
+}
+os.makedirs(os.path.join(HERE, "costly"), exist_ok=True)
+for name, text in COSTLY.items():
+    write("costly/" + name, text.encode("ascii"))
