@@ -3,6 +3,7 @@
 
 #include "netdb/ado_connection.h"
 #include "netdb/net_settings.h"
+#include "platform/win/message_box.h"
 
 namespace browsim {
 
@@ -44,6 +45,18 @@ bool FindExamWindow(netdb::PathGlobals& globals, const std::vector<std::string>&
     return true;
   }
   return false;
+}
+
+DatabaseOpening OpenCandidateDatabase(const std::function<base::Status()>& open) {
+  try {
+    if (open()) return DatabaseOpening::Opened;
+  } catch (const std::exception&) {
+    // Not the engine's refusal (memory, say): the browser still works, only nothing is recorded.
+    win::MessageBox("Warning: 连接数据库时发生未知错误:", "", win::MB_OK);
+    return DatabaseOpening::GoOnClosed;
+  }
+  win::MessageBox("未发现考生网络测试模块数据", "", win::MB_OK);
+  return DatabaseOpening::EndProgram;
 }
 
 }  // namespace browsim

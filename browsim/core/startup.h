@@ -3,10 +3,12 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "browsim/core/browser_host.h"
+#include "platform/base/result.h"
 
 namespace browsim {
 
@@ -20,5 +22,15 @@ void InitBrowserPaths(BrowserPaths& paths, const std::filesystem::path& ownFile)
 // The first title (in the list's order) that carries the marker and splits into a name and a
 // folder fills CandidateName, StudentFolder and StudentFolderName; false when none does.
 bool FindExamWindow(netdb::PathGlobals& globals, const std::vector<std::string>& titles);
+
+// What becomes of the start-up after the network database's open.
+enum class DatabaseOpening {
+  Opened,
+  EndProgram,  // the engine refused the file: "未发现考生网络测试模块数据" was shown
+  GoOnClosed,  // any other failure: "Warning: 连接数据库时发生未知错误:" was shown
+};
+
+// Runs `open` and shows what its failure calls for.
+DatabaseOpening OpenCandidateDatabase(const std::function<base::Status()>& open);
 
 }  // namespace browsim

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
+#include "platform/win/message_box.h"
+
 namespace browsim {
 namespace {
 
@@ -44,6 +48,34 @@ TEST(FindExamWindow, TakesTheFirstTitleThatCarriesTheMarker) {
     if (c.found) {
       EXPECT_EQ(globals.CandidateName, "未知") << c.name;
     }
+  }
+}
+
+TEST(OpenCandidateDatabase, TheEnginesRefusalEndsAnyOtherFailureGoesOn) {
+  const struct {
+    const char* name;
+    std::function<base::Status()> open;
+    DatabaseOpening outcome;
+    std::vector<std::string> boxes;
+  } cases[] = {
+      {"opened", [] { return base::Ok(); }, DatabaseOpening::Opened, {}},
+      {"refused",
+       [] {
+         return base::Status(base::Error{"file is not a database", 26});
+       },
+       DatabaseOpening::EndProgram,
+       {"未发现考生网络测试模块数据"}},
+      {"out of memory",
+       []() -> base::Status { throw std::bad_alloc(); },
+       DatabaseOpening::GoOnClosed,
+       {"Warning: 连接数据库时发生未知错误:"}},
+  };
+  for (const auto& c : cases) {
+    win::MessageCapture boxes;
+    EXPECT_EQ(OpenCandidateDatabase(c.open), c.outcome) << c.name;
+    std::vector<std::string> shown;
+    for (const auto& box : boxes.Shown()) shown.push_back(box.text);
+    EXPECT_EQ(shown, c.boxes) << c.name;
   }
 }
 

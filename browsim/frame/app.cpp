@@ -39,10 +39,9 @@ std::unique_ptr<CMainFrame> StartBrowsim(const std::filesystem::path& ownFile,
   }
   done("handshake");
   auto frame = std::make_unique<CMainFrame>(std::move(paths), AllExtensions());
-  if (!frame->OpenDatabase()) {
-    win::MessageBox("未发现考生网络测试模块数据", "", win::MB_OK);
+  if (browsim::OpenCandidateDatabase([&] { return frame->OpenDatabase(); }) ==
+      browsim::DatabaseOpening::EndProgram)
     return nullptr;
-  }
   done("database");
   frame->Create();
   done("frame");

@@ -133,7 +133,17 @@ TEST_F(Browsim, TheStartPageIsShownFromItsCopyRecordedAndGraded) {
       points += list->topLevelItem(i)->text(4).toInt();
     }
     EXPECT_EQ(points, 100);
-    EXPECT_TRUE(dialog.ReportText().contains(list->topLevelItem(1)->text(2)));
+    EXPECT_EQ(list->topLevelItem(0)->text(2), "http://www.demo.com/");
+
+    // A database that is not there: the control's box, and the list keeps no row of the run
+    // before.
+    const std::string missing = frame->Paths().globals.StudentFolder + "Netkt\\gone.net";
+    boxes_.Clear();
+    dialog.GradeFile(missing);
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    EXPECT_EQ(dialog.ScoreText(), "得分: 0");
+    ASSERT_EQ(boxes_.Shown().size(), 1u);
+    EXPECT_NE(boxes_.Shown()[0].text.find(missing), std::string::npos);
   }
 
   frame->close();

@@ -8,12 +8,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "platform/ui/clipboard.h"
 #include "platform/win/paths.h"
 
 CNetGradeDlg::CNetGradeDlg(const browsim::BrowserPaths& paths, QWidget* parent) : QDialog(parent) {
   setWindowTitle("KIRV网络部分评分");
-  resize(720, 480);
+  // The dialog's 479 x 303 units at its 9-point font.
+  resize(719, 492);
   auto* layout = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
   auto* grade = new QPushButton("评分(&S)", this);
@@ -28,13 +28,11 @@ CNetGradeDlg::CNetGradeDlg(const browsim::BrowserPaths& paths, QWidget* parent) 
   row->addWidget(toClipboard);
   row->addWidget(quit);
   layout->addLayout(row);
-  list_ = new QTreeWidget(this);
-  list_->setRootIsDecorated(false);
-  list_->setAllColumnsShowFocus(true);
-  list_->setHeaderLabels({"序号", "评分动作", "参数", "对错", "分值"});
-  int column = 0;
-  for (int width : {40, 160, 380, 40, 40}) list_->setColumnWidth(column++, width);
-  layout->addWidget(list_, 1);
+  // The control's place on the dialog: 465 x 261 units.
+  constexpr int kControlWidth = 698, kControlHeight = 424;
+  controlArea_ = new QWidget(this);
+  controlArea_->setMinimumSize(kControlWidth, kControlHeight);
+  layout->addWidget(controlArea_, 1);
   connect(grade, &QPushButton::clicked, this, &CNetGradeDlg::OnGrade);
   connect(open, &QPushButton::clicked, this, [this] {
     const QString file = QFileDialog::getOpenFileName(this, QString(), QString(),
@@ -43,7 +41,8 @@ CNetGradeDlg::CNetGradeDlg(const browsim::BrowserPaths& paths, QWidget* parent) 
   });
   connect(quit, &QPushButton::clicked, this, &QDialog::reject);
 
-  if (!control_.Create("hopmark", 0, com::Rect{}, this, 1040)) {
+  if (!control_.Create("hopmark", com::kStyleVisible,
+                       com::Rect{0, 0, kControlWidth, kControlHeight}, controlArea_, 1040)) {
     score_->setText("评分控件无法创建: " + QString::fromStdString(control_.LastError()));
     return;
   }
@@ -67,22 +66,10 @@ void CNetGradeDlg::OnGrade() {
     return;
   }
   score_->setText(QString("得分: %1").arg(score.value()));
-  report_ = QString::fromStdString(ui::ClipboardText());
-  ShowReport();
 }
 
-void CNetGradeDlg::ShowReport() {
-  list_->clear();
-  // The header line and the empty line after it, then one row per line: label, parameter,
-  // √ or ×, points, separated by tabs.
-  const QStringList lines = report_.split("\r\n");
-  for (qsizetype i = 2; i < lines.size(); ++i) {
-    const QStringList cells = lines[i].split('\t');
-    if (cells.size() != 4) continue;
-    auto* row = new QTreeWidgetItem(list_);
-    row->setText(0, QString::number(list_->topLevelItemCount() - 1));
-    for (int c = 0; c < 4; ++c) row->setText(c + 1, cells[c]);
-  }
+QTreeWidget* CNetGradeDlg::ResultList() const {
+  return controlArea_->findChild<QTreeWidget*>("101");
 }
 
 QString CNetGradeDlg::ScoreText() const {

@@ -1,8 +1,8 @@
 // The hidden checking dialog (Ctrl+Alt+Shift+F12): grades the candidate's network database on
 // the spot with the network-part grading control, created by its class id through Chopmark, and
-// grades any other network database on request. The control leaves its report on the
-// clipboard after every run; the dialog shows the report's rows as the control's result list
-// ("序号", "评分动作", "参数", "对错", "分值") with the score.
+// grades any other network database on request. The control sits on the dialog as a visible
+// child and shows its own result list ("序号", "评分动作", "参数", "对错", "分值"), which a run
+// that finds no database leaves empty; the dialog adds the score beside its buttons.
 #pragma once
 
 #include <QDialog>
@@ -34,15 +34,12 @@ class CNetGradeDlg : public QDialog {
   void OnGrade();
   // Grades another database file ("打开(&O)").
   void GradeFile(const std::string& windowsPath);
-  QString ReportText() const { return report_; }
   QString ScoreText() const;
-  QTreeWidget* ResultList() const { return list_; }
+  // The control's own result list; null when the control could not be created.
+  QTreeWidget* ResultList() const;
 
  private:
-  void ShowReport();
-
   Chopmark control_;
-  QString report_;
-  QTreeWidget* list_ = nullptr;
+  QWidget* controlArea_ = nullptr;
   QLabel* score_ = nullptr;
 };

@@ -5,7 +5,7 @@
 #include "platform/com/library.h"
 #include "platform/com/library_macros.h"
 #include "platform/win/message_box.h"
-#ifdef KIRV_HOPMARK_CLIPBOARD
+#ifdef KIRV_HOPMARK_QT
 #include "platform/ui/clipboard.h"
 #endif
 
@@ -26,7 +26,7 @@ const netdb::PathGlobals& ModuleSettings() {
 
 // The report as plain text on the clipboard; skipped when there is none to open.
 void PutOnClipboard(const std::string& report) {
-#ifdef KIRV_HOPMARK_CLIPBOARD
+#ifdef KIRV_HOPMARK_QT
   ui::SetClipboardText(report);
 #else
   (void)report;
@@ -61,8 +61,18 @@ double CHopmarkCtrl::Go() {
   StudentDir = std::move(v.StudentDir);
   DB = std::move(v.DB);
   rows_ = std::move(v.rows);
+  if (window_) window_->Show(rows_);
   if (report) PutOnClipboard(*report);
   return Score;
+}
+
+base::Status CHopmarkCtrl::OnCreate(const com::CreateParams& params) {
+  window_ = ResultListWindow::Create(params);
+  return ControlBase::OnCreate(params);
+}
+
+void CHopmarkCtrl::OnDestroy() {
+  window_.reset();
 }
 
 double CHopmarkCtrl::GoGoGo(const std::string& pDir) {

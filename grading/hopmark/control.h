@@ -5,10 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "grading/hopmark/driver.h"
+#include "grading/hopmark/result_list_window.h"
 #include "platform/com/dispatch_table.h"
 
 namespace hopmark {
@@ -47,8 +49,12 @@ class CHopmarkCtrl : public com::ControlBase<CHopmarkCtrl> {
   // The result list of the last run, one row per item.
   const std::vector<ResultRow>& ResultList() const { return rows_; }
 
+  base::Status OnCreate(const com::CreateParams& params) override;
+  void OnDestroy() override;
+
  private:
   std::vector<ResultRow> rows_;
+  std::unique_ptr<ResultListWindow> window_;  // only for a visible creation
 };
 
 // The property page: no properties of its own.

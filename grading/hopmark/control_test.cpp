@@ -16,7 +16,10 @@
 #include "platform/win/paths.h"
 #include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
-#ifdef KIRV_HOPMARK_CLIPBOARD
+#ifdef KIRV_HOPMARK_QT
+#include <QTreeWidget>
+#include <QWidget>
+
 #include "platform/ui/clipboard.h"
 #include "platform/ui/testing/qt_test_app.h"
 #endif
@@ -46,8 +49,7 @@ class Control : public ::testing::Test {
     win::testing::RemoveTempFolder(root_);
   }
 
-  std::unique_ptr<com::ControlWindow> Create() {
-    com::CreateParams params;
+  std::unique_ptr<com::ControlWindow> Create(com::CreateParams params = {}) {
     params.childId = 115;
     auto window = com::ControlWindow::Create(CHopmarkCtrl::kClass.clsid, params);
     EXPECT_TRUE(window) << window.error().message;
@@ -159,7 +161,7 @@ TEST_F(Control, RefreshAndTheAboutBoxAreThere) {
   EXPECT_EQ(boxes_.Shown()[0].caption, "About Hopmark Control");
 }
 
-#ifdef KIRV_HOPMARK_CLIPBOARD
+#ifdef KIRV_HOPMARK_QT
 TEST_F(Control, ARunLeavesItsReportOnTheClipboard) {
   ui::TestApp();
   ASSERT_TRUE(ui::SetClipboardText("before"));
@@ -170,6 +172,41 @@ TEST_F(Control, ARunLeavesItsReportOnTheClipboard) {
   ASSERT_TRUE(go);
   EXPECT_EQ(ui::ClipboardText(),
             dir + "Web\\w.db 的系统评分记录，模块成绩以100分计\r\n\r\n" + "点击 刷新\t\t√\t30\r\n");
+}
+
+// A visible control in a host's window shows its own result list, which each run fills anew.
+TEST_F(Control, AVisibleControlListsEachRunInItsOwnWindow) {
+  ui::TestApp();
+  QWidget host;
+  com::CreateParams params;
+  params.style = com::kStyleVisible;
+  params.parent = &host;
+  auto w = Create(params);
+  ASSERT_TRUE(w);
+  auto* list = host.findChild<QTreeWidget*>("101");
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->parentWidget()->size(), QSize(700, 400));
+  ASSERT_EQ(list->columnCount(), 5);
+  QStringList headings;
+  for (int c = 0; c < 5; ++c) headings << list->headerItem()->text(c);
+  EXPECT_EQ(headings, QStringList({"序号", "评分动作", "参数", "对错", "分值"}));
+
+  ASSERT_TRUE(GoGoGo(*w, Candidate("0005", 30)));
+  ASSERT_EQ(list->topLevelItemCount(), 1);
+  QStringList row;
+  for (int c = 0; c < 5; ++c) row << list->topLevelItem(0)->text(c);
+  EXPECT_EQ(row, QStringList({"0", "点击 刷新", "", "√", "30"}));
+
+  // A run that finds no database leaves the list empty, not showing the run before.
+  ASSERT_TRUE(
+      w->Put(DISPID_DB, com::Variant::String(win::ToWindowsPath(work_.Path()) + "\\x\\n.net")));
+  ASSERT_TRUE(w->Invoke(DISPID_Go, com::InvokeKind::Method, {}));
+  EXPECT_EQ(list->topLevelItemCount(), 0);
+
+  // An invisible control, as the exam client makes it, adds nothing to its host.
+  auto hidden = Create({.windowName = "", .style = 0, .rect = {}, .parent = &host, .childId = 0});
+  ASSERT_TRUE(hidden);
+  EXPECT_EQ(host.findChildren<QTreeWidget*>().size(), 1);
 }
 #endif
 

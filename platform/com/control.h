@@ -26,10 +26,13 @@ struct Rect {
   int bottom = 0;
 };
 
+// The style bit of a window that is shown (the platform's visible style).
+constexpr uint32_t kStyleVisible = 0x10000000;
+
 // How the host creates the control's window: as the framework's control creation takes them.
 struct CreateParams {
   std::string windowName;
-  uint32_t style = 0;  // 0: invisible
+  uint32_t style = 0;  // without kStyleVisible: invisible
   Rect rect;
   WindowHandle parent = nullptr;
   int childId = 0;

@@ -48,4 +48,30 @@ std::string DescribeResultCode(HResult code) {
   return hex;
 }
 
+std::string ErrorMessageOf(HResult code) {
+  struct Known {
+    HResult code;
+    const char* text;
+  };
+  // The system's own texts of the codes a user can meet here.
+  static constexpr Known known[] = {
+      {kErrFail, "未指定的错误"},
+      {kErrUnexpected, "灾难性故障"},
+      {kErrNotImplemented, "未实现"},
+      {kErrOutOfMemory, "内存不足"},
+      {kErrInvalidArg, "参数错误。"},
+      {kErrAccessDenied, "拒绝访问。"},
+      {kErrClassNotRegistered, "没有注册类"},
+  };
+  for (const Known& k : known)
+    if (k.code == code) return k.text;
+  const auto bits = static_cast<uint32_t>(code);
+  char text[40];
+  if (bits >= 0x80040200u && bits <= 0x8004FFFFu)
+    std::snprintf(text, sizeof text, "IDispatch error #%d", static_cast<int>(bits - 0x80040200u));
+  else
+    std::snprintf(text, sizeof text, "Unknown error 0x%0lX", static_cast<unsigned long>(bits));
+  return text;
+}
+
 }  // namespace com

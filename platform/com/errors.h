@@ -18,6 +18,8 @@ inline constexpr HResult kErrNotImplemented = static_cast<HResult>(0x80004001u);
 inline constexpr HResult kErrFail = static_cast<HResult>(0x80004005u);
 inline constexpr HResult kErrUnexpected = static_cast<HResult>(0x8000FFFFu);
 inline constexpr HResult kErrInvalidArg = static_cast<HResult>(0x80070057u);
+inline constexpr HResult kErrOutOfMemory = static_cast<HResult>(0x8007000Eu);
+inline constexpr HResult kErrAccessDenied = static_cast<HResult>(0x80070005u);
 // Dispatch calls.
 inline constexpr HResult kErrUnknownInterface = static_cast<HResult>(0x80020001u);
 inline constexpr HResult kErrMemberNotFound = static_cast<HResult>(0x80020003u);
@@ -68,5 +70,10 @@ HResult ResultCodeOf(const base::Error& error);
 
 // "0x80020003" and, for the codes above, a short English name ("member not found").
 std::string DescribeResultCode(HResult code);
+
+// What the system shows a user for a result code, as an error object's message gives it: the
+// system's text for a code it knows ("未指定的错误"), "IDispatch error #N" for the codes the
+// dispatch interface's own errors use (N counted from 0x80040200), "Unknown error 0x%0lX" else.
+std::string ErrorMessageOf(HResult code);
 
 }  // namespace com

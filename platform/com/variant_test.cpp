@@ -126,5 +126,21 @@ TEST(Errors, AControlsOwnFailureBecomesAResultCode) {
   EXPECT_EQ(DescribeResultCode(RuntimeErrorCode(13)), "0x800A000D (run-time error 13)");
 }
 
+TEST(Errors, AUserSeesTheSystemsTextOrTheCodesKind) {
+  const struct {
+    HResult code;
+    const char* shown;
+  } cases[] = {
+      {kErrFail, "未指定的错误"},
+      {kErrRegisterTypeLib, "IDispatch error #0"},
+      {static_cast<HResult>(0x80040E37u), "IDispatch error #3127"},
+      {static_cast<HResult>(0x8004FFFFu), "IDispatch error #65023"},
+      {static_cast<HResult>(0x800401FFu), "Unknown error 0x800401FF"},
+      {RuntimeErrorCode(13), "Unknown error 0x800A000D"},
+      {7, "Unknown error 0x7"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ErrorMessageOf(c.code), c.shown) << c.code;
+}
+
 }  // namespace
 }  // namespace com
