@@ -52,7 +52,10 @@ const com::DispatchTable<CHopmarkCtrl>& CHopmarkCtrl::Table() {
 }
 
 double CHopmarkCtrl::Go() {
-  Score = 0;  // what the host reads should the run end by an exception
+  // What the host reads and sees should the run end by an exception.
+  Score = 0;
+  rows_.clear();
+  if (window_) window_->Show(rows_);
   RunValues v{State, Score, Rate, StudentDir, DB, {}};
   std::optional<std::string> report = RunGrading(v, ModuleSettings());
   State = std::move(v.State);
