@@ -58,6 +58,23 @@ class CandidateFile : public ::testing::Test {
     ASSERT_TRUE(netdb::testing::MakeSeededDatabase(DatabaseFile(), sql));
   }
 
+  // A browser killed in the middle of a write: part of the write already in the file (a cache of
+  // ten pages spills), and the journal that would undo it beside.
+  void LeaveUnfinishedWrite(const std::string& write) {
+    const fs::path work = folder_.Path() / "work.net";
+    fs::copy_file(DatabaseFile(), work);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(work.c_str(), &db), SQLITE_OK);
+    Exec(db, "PRAGMA cache_size=10; BEGIN;" + write +
+                 "INSERT INTO Log (Action, Parameter) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                 "SELECT i+1 FROM n WHERE i<3000) SELECT 'x', printf('%.500c', 'y') FROM n;");
+    fs::copy_file(work, DatabaseFile(), fs::copy_options::overwrite_existing);
+    fs::copy_file(work.string() + "-journal", DatabaseFile().string() + "-journal");
+    Exec(db, "ROLLBACK");
+    sqlite3_close(db);
+    ASSERT_GT(fs::file_size(DatabaseFile()), fs::file_size(work));  // the write is in the file
+  }
+
   RunValues Grade() {
     RunValues v;
     v.StudentDir = win::ToWindowsPath(Candidate()) + "\\";
@@ -88,21 +105,7 @@ TEST_F(CandidateFile, AJournalThatIsAFifoIsNeverOpened) {
 
 TEST_F(CandidateFile, AnUnfinishedWriteIsRolledBackInTheCopyAndHisFolderIsLeftAsItWas) {
   Seed(kEarned45);
-  // A browser killed in the middle of a write: part of it already in the file (a cache of ten
-  // pages spills), and the journal that would undo it beside.
-  const fs::path work = folder_.Path() / "work.net";
-  fs::copy_file(DatabaseFile(), work);
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(work.c_str(), &db), SQLITE_OK);
-  Exec(db,
-       "PRAGMA cache_size=10; BEGIN; DELETE FROM Log WHERE ItemScore=0;"
-       "INSERT INTO Log (Action, Parameter) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 "
-       "FROM n WHERE i<3000) SELECT 'x', printf('%.500c', 'y') FROM n;");
-  fs::copy_file(work, DatabaseFile(), fs::copy_options::overwrite_existing);
-  fs::copy_file(work.string() + "-journal", DatabaseFile().string() + "-journal");
-  Exec(db, "ROLLBACK");
-  sqlite3_close(db);
-  ASSERT_GT(fs::file_size(DatabaseFile()), fs::file_size(work));  // the write is in the file
+  LeaveUnfinishedWrite("DELETE FROM Log WHERE ItemScore=0;");
   const auto before = Contents(DatabaseFile().parent_path());
 
   RunValues v = Grade();
@@ -114,18 +117,7 @@ TEST_F(CandidateFile, AnUnfinishedWriteIsRolledBackInTheCopyAndHisFolderIsLeftAs
 
 TEST_F(CandidateFile, AJournalNamingAFileOutsideNeverReachesIt) {
   Seed(kEarned45);
-  const fs::path work = folder_.Path() / "work.net";
-  fs::copy_file(DatabaseFile(), work);
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(work.c_str(), &db), SQLITE_OK);
-  Exec(db,
-       "PRAGMA cache_size=10; BEGIN; INSERT INTO Log (Action, Parameter) WITH RECURSIVE n(i) AS "
-       "(SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<3000) SELECT 'x', printf('%.500c', 'y') "
-       "FROM n;");
-  fs::copy_file(work, DatabaseFile(), fs::copy_options::overwrite_existing);
-  fs::copy_file(work.string() + "-journal", DatabaseFile().string() + "-journal");
-  Exec(db, "ROLLBACK");
-  sqlite3_close(db);
+  LeaveUnfinishedWrite("");
   // A journal ends with the name of the super-journal of a transaction over several databases;
   // SQLite reads that file after rolling back and deletes it when no journal names it.
   const fs::path victim = folder_.Path() / "victim.txt";
