@@ -71,7 +71,7 @@ struct Error {
 // The step budget decides on any machine at any load; the time is the backstop for what steps do
 // not measure.
 struct ReadLimits {
-  int64_t steps = 50'000'000;  // virtual machine steps per statement
+  int64_t steps = 10'000'000;  // virtual machine steps per statement
   std::chrono::milliseconds time{10'000};
   int longestValue = 1 << 20;
   size_t rows = 100'000;
