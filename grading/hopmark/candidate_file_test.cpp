@@ -149,15 +149,31 @@ TEST_F(CandidateFile, AWalDatabaseLeavesNoFilesBehind) {
 
 // Endless as well, the view would meet the step budget; refused, it is never run.
 TEST_F(CandidateFile, AViewInPlaceOfATableIsRefusedAndTheOtherSectionsAreGraded) {
-  Seed(std::string(kEarned45) +
-       "DROP TABLE URLs; CREATE VIEW URLs AS WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL "
-       "SELECT x+1 FROM c WHERE x < 1000) SELECT x AS ID, 'www.' || x AS URL, -1 AS Browsed, "
-       "1 AS ItemScore FROM c;");
-  const RunValues v = Grade();
-  ASSERT_EQ(v.rows.size(), 5u);
-  EXPECT_EQ(v.rows[0].parameter, "（查询出错）URLs is a view, not a table");
-  EXPECT_FALSE(v.rows[0].satisfied);
-  EXPECT_EQ(v.Score, 45);
+  struct Case {
+    const char* shape;
+    size_t failedRow;  // the section's row that names the view; five rows in all
+    const char* parameter;
+  } cases[] = {
+      {"DROP TABLE URLs; CREATE VIEW URLs AS WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT "
+       "x+1 FROM c WHERE x < 1000) SELECT x AS ID, 'www.' || x AS URL, -1 AS Browsed, 1 AS "
+       "ItemScore FROM c;",
+       0, "（查询出错）URLs is a view, not a table"},
+      // Its columns call functions: named as a view all the same.
+      {"DROP TABLE Mail; CREATE VIEW Mail AS SELECT 1 AS ID, 1 AS Type, printf('%.*c', 100, 'x') "
+       "AS 主题; INSERT INTO MailRules (Mail, Name, Parameter, ItemScore) VALUES (1, '主题', "
+       "'x', 5);",
+       3, "（查询出错）Mail is a view, not a table"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.parameter);
+    fs::remove(DatabaseFile());
+    Seed(std::string(kEarned45) + c.shape);
+    const RunValues v = Grade();
+    ASSERT_EQ(v.rows.size(), 5u);
+    EXPECT_EQ(v.rows[c.failedRow].parameter, c.parameter);
+    EXPECT_FALSE(v.rows[c.failedRow].satisfied);
+    EXPECT_EQ(v.Score, 45);
+  }
 }
 
 // The grader's connection to a private copy, to count what grading makes and runs.

@@ -32,7 +32,10 @@ void Database::AddSqliteError(int code) {
                       : primary == SQLITE_ERROR    ? "42000"
                                                    : "HY000";
   std::string text = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
-  if ((primary == SQLITE_INTERRUPT || primary == SQLITE_AUTH) && !stopped.empty()) text = stopped;
+  // A statement the limits stopped or refused says why ("not authorized" names no view).
+  if (!stopped.empty() &&
+      (primary == SQLITE_INTERRUPT || primary == SQLITE_AUTH || primary == SQLITE_ERROR))
+    text = stopped;
   if (primary == SQLITE_READONLY) text = "Cannot update. Database or object is read-only.";
   AddError(std::move(text), std::move(state), db ? sqlite3_extended_errcode(db) : code);
 }
