@@ -41,6 +41,23 @@ base::Status CAdoConnection::Open(std::string_view windowsPath, OpenMode mode) {
   return base::Ok();
 }
 
+base::Status CAdoConnection::OpenPrivateCopy(const std::filesystem::path& hostCopy,
+                                             std::string_view shownAs) {
+  connection_.Close();
+  if (base::Status file = CheckDatabaseFile(hostCopy, shownAs); !file) return file.error();
+  ado::ReadLimits limits;
+  limits.folder = hostCopy.parent_path().string();
+  const std::string copy = win::ToWindowsPath(hostCopy);
+  if (connection_.OpenWithLimits(ConnectionString(copy, OpenMode::ReadWrite), limits))
+    return base::Ok();
+  const auto& errors = connection_.Errors();
+  std::string why = errors.empty() ? "cannot open " + copy : errors.front().description;
+  for (size_t at = why.find(copy); at != std::string::npos; at = why.find(copy, at))
+    why.replace(at, copy.size(), shownAs), at += shownAs.size();
+  return base::Error::WithCode(errors.empty() ? 0 : static_cast<int>(errors.front().nativeError),
+                               why);
+}
+
 bool CAdoConnection::IsOpen() const {
   return connection_.IsOpen();
 }

@@ -4,6 +4,7 @@
 // column names come from the schema. A recordset is the caller's, held in a RecordsetPtr.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -40,6 +41,12 @@ class CAdoConnection {
   // failed, for a missing file, a file that is no SQLite database (a Jet file is named as one
   // and left untouched), or an engine error; the caller decides what to show.
   base::Status Open(std::string_view windowsPath, OpenMode mode = OpenMode::ReadWrite);
+
+  // Opens a private copy of a database someone else wrote (`hostCopy`, in a folder of our own)
+  // under the limits for his files (ado::ReadLimits): an unfinished write its journal holds is
+  // rolled back in the copy, nothing else is written, only tables are read, each statement within
+  // its budget; no yes/no triggers. Failures name `shownAs`, the file the copy was made of.
+  base::Status OpenPrivateCopy(const std::filesystem::path& hostCopy, std::string_view shownAs);
 
   bool IsOpen() const;
   void Close();

@@ -33,12 +33,12 @@ base::Status CreateNetworkDatabase(const std::filesystem::path& hostFile) {
   return base::Ok();
 }
 
-base::Status CheckDatabaseFile(const std::filesystem::path& hostFile) {
+base::Status CheckDatabaseFile(const std::filesystem::path& hostFile, std::string_view shownAs) {
+  const std::string name = shownAs.empty() ? hostFile.string() : std::string(shownAs);
   // Non-blocking: a FIFO at the path must not hold the caller up.
   const int fd = ::open(hostFile.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0)
-    return base::Error::WithCode(errno,
-                                 "cannot read " + hostFile.string() + ": " + std::strerror(errno));
+    return base::Error::WithCode(errno, "cannot read " + name + ": " + std::strerror(errno));
   char head[20] = {};
   ssize_t got = ::read(fd, head, sizeof head);
   ::close(fd);
@@ -46,10 +46,10 @@ base::Status CheckDatabaseFile(const std::filesystem::path& hostFile) {
   if (bytes.substr(0, kSqliteMagic.size()) == kSqliteMagic) return base::Ok();
   const std::string_view at4 = bytes.size() > 4 ? bytes.substr(4, kJetMagic.size()) : "";
   if (at4 == kJetMagic || at4 == kAceMagic)
-    return base::Error::Of(hostFile.string(),
+    return base::Error::Of(name,
                            " is a Jet database of an older system, not an SQLite network "
                            "database; it is left as it is");
-  return base::Error::Of(hostFile.string(), " is not a network database (no SQLite header)");
+  return base::Error::Of(name, " is not a network database (no SQLite header)");
 }
 
 }  // namespace netdb

@@ -20,7 +20,9 @@ base::Status CreateNetworkDatabase(const std::filesystem::path& hostFile);
 
 // Ok when the host file starts as an SQLite database does. Otherwise an error naming the file and
 // what it is ("a Jet database of an older system", "not a database"); missing or unreadable files
-// fail with what stopped the read. Reads the first bytes only and changes nothing.
-base::Status CheckDatabaseFile(const std::filesystem::path& hostFile);
+// fail with what stopped the read. Reads the first bytes only and changes nothing. The messages
+// name `shownAs` when given (the file a private copy was made of).
+base::Status CheckDatabaseFile(const std::filesystem::path& hostFile,
+                               std::string_view shownAs = {});
 
 }  // namespace netdb

@@ -1,7 +1,7 @@
 // Cost of grading the demo's network task: the paper's database (demo/netdb/net1.sql on the
 // schema) filled the way the browser fills it, every task done. "Run" is the grading run itself:
-// the database opened read-only, the six sections' queries (one lookup per expected favourite,
-// log row and mail rule), the report built. "ThroughTheControl" is the host's whole call:
+// the private copy made and opened, the six sections' queries (each table read once), the report
+// built. "ThroughTheControl" is the host's whole call:
 // hopmark.ocx created by class id, StudentDir put, Go, Score read, the control destroyed.
 #include <benchmark/benchmark.h>
 

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include "grading/hopmark/private_copy.h"
 #include "grading/hopmark/sections.h"
 #include "netdb/ado_connection.h"
 #include "platform/win/confined_file.h"
@@ -15,8 +16,6 @@ namespace {
 constexpr std::string_view kMissingDatabase = "考生网络操作数据库并不存在\n请检查考生是否误删除了 ";
 constexpr std::string_view kReportHeader = " 的系统评分记录，模块成绩以100分计\r\n";
 constexpr std::string_view kDefaultUserDb = "Netkt\\Net.Net";
-// A network database is a few hundred rows; anything far larger is not one the browser wrote.
-constexpr uint64_t kDatabaseCap = 64ull << 20;
 
 void ShowMessage(const std::string& text) {
   win::MessageBox(text, "", win::MB_OK);
@@ -29,15 +28,14 @@ std::string CutAtLastSlash(const std::string& text, bool keepSlash) {
   return text.substr(0, keepSlash ? at + 1 : at);
 }
 
-// The database file as the candidate left it: only a regular file inside his folder (links
-// followed), never a FIFO or device, never past the cap. A file that fails this reads as missing
-// (true in `missing`) or as unreadable.
-base::Status CheckCandidateFile(const RunValues& v, bool& missing) {
+// A copy of the database as the candidate left it, made only of regular files inside his folder
+// (links followed), never a FIFO or device, never past the cap. A file that fails this reads as
+// missing (true in `missing`) or as unreadable.
+base::Result<PrivateCopy> CopyCandidateFile(const RunValues& v, bool& missing) {
   const std::string folder = v.StudentDir.empty() ? CutAtLastSlash(v.DB, true) : v.StudentDir;
-  auto opened = win::OpenConfinedFile(win::ToHostPath(v.DB), win::ToHostPath(folder), kDatabaseCap);
-  if (opened) return base::Ok();
-  missing = win::ReadsAsMissing(opened.error());
-  return opened.error();
+  auto copy = PrivateCopy::Make(win::ToHostPath(v.DB), win::ToHostPath(folder));
+  if (!copy) missing = win::ReadsAsMissing(copy.error());
+  return copy;
 }
 
 void Fail(RunValues& v, std::string why) {
@@ -77,27 +75,26 @@ std::optional<std::string> RunGrading(RunValues& v, const netdb::PathGlobals& se
   v.rows.clear();
   LocateDatabase(v, settings);
   bool missing = !PathExists(v.DB);
-  base::Status file = base::Ok();
-  if (!missing) file = CheckCandidateFile(v, missing);
+  base::Result<PrivateCopy> copy = missing ? base::Result<PrivateCopy>(base::Error::Of("missing"))
+                                           : CopyCandidateFile(v, missing);
   if (missing) {
     v.Rate = 100;
     v.State = std::string(kMissingDatabase) + v.DB;
     ShowMessage(v.State);
     return std::nullopt;
   }
-  netdb::CAdoConnection db;
+  netdb::CAdoConnection db;  // closed before the copy goes
   db.SetQuiet(true);
-  if (!file) {
-    Fail(v, file.error().message);
-  } else if (base::Status opened = db.Open(v.DB, netdb::OpenMode::ReadOnly); !opened) {
+  if (!copy) {
+    Fail(v, copy.error().message);
+  } else if (base::Status opened = db.OpenPrivateCopy(copy->file(), v.DB); !opened) {
     Fail(v, opened.error().message);
   } else {
     netdb::RecordsetPtr rules, lookup;
     netdb::CAdoConnection::CreateRecordset(rules);
     netdb::CAdoConnection::CreateRecordset(lookup);
     SectionContext context{db, rules, lookup, v.StudentDir, v};
-    // One read transaction: every section sees the same rows while the browser may be writing,
-    // and the file is locked and checked once instead of once per query.
+    // One read transaction: the copy is locked and its schema checked once, not once per query.
     const bool snapshot = db.Connection().Execute("BEGIN") != nullptr;
     for (const Section& section : kSections) section.run(context);
     if (snapshot) db.Connection().Execute("COMMIT");

@@ -1,7 +1,7 @@
-// The network-part grading run: the candidate's network database located and opened read-only,
-// the expected rows of six sections checked in a fixed order against the candidate's rows, one
-// result row per item, the report text of the list, and the score capped at 100. A query that
-// fails, or a database that does not open, never stops the run: what it touched counts as not
+// The network-part grading run: the candidate's network database located and read through a
+// private copy, the expected rows of six sections checked in a fixed order against the candidate's
+// rows, one result row per item, the report text of the list, and the score capped at 100. A query
+// that fails, or a database that does not open, never stops the run: what it touched counts as not
 // satisfied and its row says why.
 #pragma once
 

@@ -1,9 +1,9 @@
 // The six sections of a grading run, in their order: pages browsed (and not), favourites, saved
-// files, logged actions, mail keywords, mail-account settings. Each walks its expected rows with
-// the rule recordset, looks the candidate's rows up with the lookup recordset, and appends one
-// result row per item, adding the points of the satisfied ones. Every value read from the
-// database reaches a query as a bound parameter; the column a rule names is found among the
-// row's fields, never written into a query.
+// files, logged actions, mail keywords, mail-account settings. Each reads the candidate's rows it
+// compares with once, with the lookup recordset, then walks its expected rows with the rule
+// recordset and appends one result row per item, adding the points of the satisfied ones. Every
+// value read from the database reaches a query as a bound parameter; the column a rule names is
+// found among the row's fields, never written into a query.
 #pragma once
 
 #include <string>

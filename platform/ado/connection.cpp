@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "platform/ado/guards.h"
 #include "platform/ado/jet_file.h"
 #include "platform/ado/recordset.h"
 #include "platform/ado/sqlite_values.h"
@@ -31,6 +32,10 @@ void Database::AddSqliteError(int code) {
                       : primary == SQLITE_ERROR    ? "42000"
                                                    : "HY000";
   std::string text = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
+  // A statement the limits stopped or refused says why ("not authorized" names no view).
+  if (!stopped.empty() &&
+      (primary == SQLITE_INTERRUPT || primary == SQLITE_AUTH || primary == SQLITE_ERROR))
+    text = stopped;
   if (primary == SQLITE_READONLY) text = "Cannot update. Database or object is read-only.";
   AddError(std::move(text), std::move(state), db ? sqlite3_extended_errcode(db) : code);
 }
@@ -44,44 +49,6 @@ std::string Value(const std::vector<std::pair<std::string, std::string>>& pairs,
   for (const auto& [k, v] : pairs)
     if (base::EqualsNoCase(k, key)) return v;
   return "";
-}
-
-// Yes/no columns hold -1 or 0 as Jet keeps them, whatever a statement stores ("set scoreok=1"),
-// so that "Root=-1" finds what "Root=true" stored. Temporary triggers do it per connection and
-// leave the file as it is.
-void InstallYesNoTriggers(sqlite3* db) {
-  sqlite3_exec(db, "PRAGMA recursive_triggers=OFF", nullptr, nullptr, nullptr);
-  std::vector<std::string> tables;
-  {
-    detail::Statement list;
-    if (sqlite3_prepare_v2(db, "SELECT name FROM main.sqlite_master WHERE type='table'", -1,
-                           &list.handle, nullptr) != SQLITE_OK)
-      return;
-    while (sqlite3_step(list.handle) == SQLITE_ROW)
-      tables.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(list.handle, 0)));
-  }
-  int serial = 0;
-  for (const std::string& table : tables) {
-    detail::Statement info;
-    std::string pragma = "PRAGMA main.table_info(" + detail::QuoteName(table) + ")";
-    if (sqlite3_prepare_v2(db, pragma.c_str(), -1, &info.handle, nullptr) != SQLITE_OK) continue;
-    while (sqlite3_step(info.handle) == SQLITE_ROW) {
-      const char* column = reinterpret_cast<const char*>(sqlite3_column_text(info.handle, 1));
-      const char* type = reinterpret_cast<const char*>(sqlite3_column_text(info.handle, 2));
-      if (!column || detail::KindOfDeclType(type ? type : "") != detail::Kind::Bool) continue;
-      const std::string t = "main." + detail::QuoteName(table), c = detail::QuoteName(column);
-      const std::string body = " BEGIN UPDATE " + detail::QuoteName(table) + " SET " + c +
-                               " = CASE WHEN " + c +
-                               " THEN -1 ELSE 0 END WHERE rowid = NEW.rowid; END";
-      const std::string when = " WHEN NEW." + c + " IS NOT NULL AND NEW." + c + " NOT IN (0, -1)";
-      for (const char* event : {"INSERT", "UPDATE OF "}) {
-        std::string name = "kirv_yesno_" + std::to_string(++serial);
-        std::string sql = "CREATE TEMP TRIGGER IF NOT EXISTS " + name + " AFTER " + event +
-                          (event[0] == 'U' ? c : "") + " ON " + t + " FOR EACH ROW" + when + body;
-        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-      }
-    }
-  }
 }
 
 }  // namespace
@@ -119,13 +86,22 @@ std::vector<std::pair<std::string, std::string>> ParseConnectionString(std::stri
   return pairs;
 }
 
-Connection::Connection() : database_(std::make_shared<detail::Database>()) {}
+Connection::Connection()
+    : database_(std::make_shared<detail::Database>()), vfs_(nullptr, [](sqlite3_vfs*) {}) {}
 
 Connection::~Connection() {
   Close();
 }
 
 bool Connection::Open(std::string_view connectionString, long /*options*/) {
+  return OpenDatabase(connectionString, nullptr);
+}
+
+bool Connection::OpenWithLimits(std::string_view connectionString, const ReadLimits& limits) {
+  return OpenDatabase(connectionString, &limits);
+}
+
+bool Connection::OpenDatabase(std::string_view connectionString, const ReadLimits* limits) {
   Close();
   database_->ClearErrors();
   connectionString_ = std::string(connectionString);
@@ -146,7 +122,7 @@ bool Connection::Open(std::string_view connectionString, long /*options*/) {
     return false;
   }
   // A Jet file made by another program is read into memory, read-only, whatever the Mode.
-  if (detail::IsJetFile(host)) {
+  if (!limits && detail::IsJetFile(host)) {
     base::Result<sqlite3*> jet = detail::OpenJetDatabase(host);
     if (!jet) {
       database_->AddError("Unrecognized database format '" + source + "': " + jet.error().message,
@@ -160,25 +136,40 @@ bool Connection::Open(std::string_view connectionString, long /*options*/) {
   const bool readOnly = base::StartsWithNoCase(Value(pairs, "Mode"), "Read") &&
                         !base::StartsWithNoCase(Value(pairs, "Mode"), "ReadWrite");
   const bool writable = !readOnly && ::access(host.c_str(), W_OK) == 0;
+  if (limits) {
+    limits_ = *limits;
+    vfs_ = detail::MakeFolderVfs(limits_.folder);
+  }
   sqlite3* db = nullptr;
-  int rc = sqlite3_open_v2(host.c_str(), &db,
-                           writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, nullptr);
+  int rc =
+      sqlite3_open_v2(host.c_str(), &db, writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY,
+                      vfs_ ? vfs_->zName : nullptr);
+  if (rc == SQLITE_OK && limits) {
+    database_->db = db;
+    detail::ApplyLimits(*database_, limits_);
+  }
   if (rc == SQLITE_OK) {
-    // The header is only read by the first statement: a file that is no database fails here.
+    // The header is only read by the first statement: a file that is no database fails here, and
+    // an unfinished write left in the journal is rolled back.
     rc = sqlite3_exec(db, "SELECT count(*) FROM main.sqlite_master", nullptr, nullptr, nullptr);
   }
+  if (rc == SQLITE_OK && limits)
+    rc = sqlite3_exec(db, "PRAGMA query_only=1", nullptr, nullptr, nullptr);
   if (rc != SQLITE_OK) {
     const int primary = rc & 0xFF;
     if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
       database_->AddError("Unrecognized database format '" + source + "'.", "HY000", rc);
     else
       database_->AddError(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc), "HY000", rc);
+    database_->db = nullptr;
+    database_->limits = nullptr;
     sqlite3_close(db);
+    vfs_.reset();
     return false;
   }
-  sqlite3_busy_timeout(db, 2000);
-  InstallYesNoTriggers(db);
   database_->db = db;
+  sqlite3_busy_timeout(db, 2000);
+  if (writable && !limits) detail::WatchWrites(*database_);
   return true;
 }
 
@@ -186,6 +177,10 @@ bool Connection::Close() {
   if (!database_->db) return false;
   sqlite3_close_v2(database_->db);
   database_->db = nullptr;
+  database_->limits = nullptr;
+  database_->armWrites = false;
+  database_->armed.clear();
+  vfs_.reset();
   return true;
 }
 

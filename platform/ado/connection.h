@@ -3,7 +3,10 @@
 // travel as bound parameters ("?"), never spliced into the statement text.
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +15,7 @@
 #include "platform/base/result.h"
 
 struct sqlite3;
+struct sqlite3_vfs;
 
 namespace ado {
 
@@ -42,6 +46,7 @@ inline bool IsTableCommand(long options) {
 // (ADO's ErrorValueEnum and Jet's) for the failures the provider itself detects.
 enum ErrorValue : long {
   kErrOverflow = 6,
+  kErrOutOfMemory = 7,
   adErrInvalidArgument = 3001,
   adErrNoCurrentRecord = 3021,
   kJetErrFileNotFound = 3024,
@@ -60,12 +65,39 @@ struct Error {
   std::string source;
 };
 
+// What a statement may cost on a database someone else wrote (a candidate's): a statement stops
+// at its step budget, or at its time on the monotonic clock, a value longer than `longestValue`
+// fails, and a recordset fails past `rows` rows or `bytes` bytes, each with an error saying which.
+// The step budget decides on any machine at any load; the time is the backstop for what steps do
+// not measure.
+struct ReadLimits {
+  int64_t steps = 10'000'000;  // virtual machine steps per statement
+  std::chrono::milliseconds time{10'000};
+  int longestValue = 1 << 20;
+  size_t rows = 100'000;
+  uint64_t bytes = 64ull << 20;
+  // The host folder of our own that holds the file: the engine opens, tests and deletes nothing
+  // outside it (a journal can name another file to read and delete).
+  std::string folder;
+};
+
 namespace detail {
 // The open database, shared by a connection and the recordsets opened on it so that a recordset
 // outliving its connection fails cleanly instead of touching a closed handle.
 struct Database {
   sqlite3* db = nullptr;
   std::vector<Error> errors;
+
+  // Under limits: the budget of the statement being run, and why it was stopped.
+  const ReadLimits* limits = nullptr;
+  int64_t checksLeft = 0;
+  std::chrono::steady_clock::time_point deadline;
+  std::string stopped;
+
+  // Yes/no triggers are made for a table when a statement first writes it (see guards.h).
+  bool armWrites = false;
+  std::set<std::string> armed;
+  std::vector<std::string> writes;  // tables the statement being prepared writes
 
   void ClearErrors() { errors.clear(); }
   // Adds the database's current error, in the provider's terms.
@@ -91,6 +123,12 @@ class Connection {
   // and ignored: SQLite files carry no password. False with an entry in Errors() on failure.
   bool Open(std::string_view connectionString, long options = -1);
 
+  // Opens a database someone else wrote, lying in a folder of our own (`limits.folder`), under
+  // `limits`: only tables are read (a view or a virtual table fails), every statement is held to
+  // the budgets, and nothing is written once open (an unfinished write of the file's journal is
+  // rolled back on opening). No yes/no triggers are made.
+  bool OpenWithLimits(std::string_view connectionString, const ReadLimits& limits);
+
   // Closes the database; false when it was not open.
   bool Close();
 
@@ -110,8 +148,12 @@ class Connection {
   const std::shared_ptr<detail::Database>& Shared() const { return database_; }
 
  private:
+  bool OpenDatabase(std::string_view connectionString, const ReadLimits* limits);
+
   std::shared_ptr<detail::Database> database_;
   std::string connectionString_;
+  ReadLimits limits_;
+  std::unique_ptr<sqlite3_vfs, void (*)(sqlite3_vfs*)> vfs_;
 };
 
 // Creates (or opens) an SQLite database file at a host path and runs a script of statements on

@@ -113,12 +113,23 @@ bool Recordset::ReadRows(sqlite3_stmt* s, const std::vector<Field>& fields, bool
   const int first = withRowid ? 1 : 0;
   std::vector<std::vector<Variant>> rows;
   std::vector<int64_t> rowids;
+  const ReadLimits* limits = database_->limits;
+  uint64_t bytes = 0;
   int rc;
   while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+    if (limits && rows.size() >= limits->rows)
+      return Fail("more than " + std::to_string(limits->rows) + " rows", kErrOutOfMemory);
     std::vector<Variant> row;
     row.reserve(fields.size());
-    for (size_t c = 0; c < fields.size(); ++c)
-      row.push_back(detail::ReadColumn(s, static_cast<int>(c) + first, kinds[c]));
+    for (size_t c = 0; c < fields.size(); ++c) {
+      const int col = static_cast<int>(c) + first;
+      row.push_back(detail::ReadColumn(s, col, kinds[c]));
+      const int type = sqlite3_column_type(s, col);
+      bytes += sizeof(Variant) +
+               (type == SQLITE_TEXT || type == SQLITE_BLOB ? sqlite3_column_bytes(s, col) : 0);
+    }
+    if (limits && bytes > limits->bytes)
+      return Fail("more than " + std::to_string(limits->bytes) + " bytes", kErrOutOfMemory);
     rows.push_back(std::move(row));
     if (withRowid) rowids.push_back(sqlite3_column_int64(s, 0));
   }

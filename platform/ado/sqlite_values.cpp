@@ -1,6 +1,8 @@
 // Values between SQLite and the variant type, typed and coerced by declared column type.
 #include "platform/ado/sqlite_values.h"
 
+#include "platform/ado/guards.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -304,9 +306,20 @@ bool Prepare(Database& database, std::string_view sql, const std::vector<Variant
   }
   sqlite3_finalize(out.handle);
   out.handle = nullptr;
+  StartStatement(database);
+  database.writes.clear();
   const char* tail = nullptr;
   int rc =
       sqlite3_prepare_v2(database.db, sql.data(), static_cast<int>(sql.size()), &out.handle, &tail);
+  // A statement that writes a table without its yes/no triggers yet: made now, and the statement
+  // prepared again so that it runs them.
+  if (rc == SQLITE_OK && database.armWrites && !database.writes.empty() &&
+      ArmNotedTables(database)) {
+    sqlite3_finalize(out.handle);
+    out.handle = nullptr;
+    rc = sqlite3_prepare_v2(database.db, sql.data(), static_cast<int>(sql.size()), &out.handle,
+                            &tail);
+  }
   if (rc != SQLITE_OK || out.handle == nullptr) {
     if (!quiet) {
       if (rc != SQLITE_OK)
