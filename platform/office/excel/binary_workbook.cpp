@@ -15,6 +15,7 @@
 #include <cstring>
 #include <map>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/base/text.h"
@@ -371,6 +372,10 @@ class RecordWalk {
       case 0x003D:
         book_.activeTab = Get16(data, 10);
         break;
+      case 0x00FC:  // the shared strings, whose count the reader lays out in memory first
+        if (Get32(data, 4) > stream_.size())
+          return Damaged("more shared strings counted than the stream could hold");
+        break;
       case 0x00E0:
         book_.xfFormats.push_back(Get16(data, 2));
         break;
@@ -644,7 +649,36 @@ std::string Number(double value) {
 // The number format Calc gives a truth value, which it saves as a number in this format.
 constexpr std::string_view kTruthFormat = "\"TRUE\";\"TRUE\";\"FALSE\"";
 
-std::string SheetXml(const Sheet& sheet, const BookRecords& records) {
+// The shared string table the sheets' texts go into, each distinct text once.
+class SharedStrings {
+ public:
+  size_t Index(const std::string& text) {
+    auto [at, added] = index_.try_emplace(text, index_.size());
+    if (added) {
+      xml_ += "<si><t xml:space=\"preserve\">";
+      AppendText(text, xml_);
+      xml_ += "</t></si>";
+    }
+    return at->second;
+  }
+  std::string Xml() const {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+           "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">" +
+           xml_ + "</sst>";
+  }
+
+ private:
+  std::unordered_map<std::string, size_t> index_;
+  std::string xml_;
+};
+
+void AppendNumber(std::string& xml, uint64_t n) {
+  char buffer[24];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, n);
+  xml.append(buffer, ec == std::errc() ? end : buffer);
+}
+
+std::string SheetXml(const Sheet& sheet, const BookRecords& records, SharedStrings& strings) {
   const size_t styles = std::max<size_t>(records.xfFormats.size(), 1);
   auto isTruth = [&records](uint16_t xf) {
     if (xf >= records.xfFormats.size()) return false;
@@ -654,32 +688,45 @@ std::string SheetXml(const Sheet& sheet, const BookRecords& records) {
   std::string xml =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
       "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>";
+  xml.reserve(sheet.cells.size() * 32 + 256);
   std::optional<uint32_t> row;
   for (const auto& [key, cell] : sheet.cells) {
     if (key.first > 1048575 || key.second > 16383) continue;
     if (row != key.first) {
       if (row) xml += "</row>";
       row = key.first;
-      xml += "<row r=\"" + std::to_string(key.first + 1) + "\">";
+      xml += "<row r=\"";
+      AppendNumber(xml, key.first + 1);
+      xml += "\">";
     }
-    xml += "<c r=\"" + CellName(key.first, key.second) + "\"";
-    if (cell.xf != 0 && cell.xf < styles) xml += " s=\"" + std::to_string(cell.xf) + "\"";
+    xml += "<c r=\"";
+    xml += CellName(key.first, key.second);
+    xml += '"';
+    if (cell.xf != 0 && cell.xf < styles) {
+      xml += " s=\"";
+      AppendNumber(xml, cell.xf);
+      xml += '"';
+    }
     const RawKind kind =
         cell.kind == RawKind::Number && isTruth(cell.xf) ? RawKind::Boolean : cell.kind;
     switch (kind) {
       case RawKind::Number:
-        xml += "><v>" + Number(cell.number) + "</v></c>";
+        xml += "><v>";
+        xml += Number(cell.number);
+        xml += "</v></c>";
         break;
       case RawKind::Boolean:
         xml += cell.number != 0 ? " t=\"b\"><v>1</v></c>" : " t=\"b\"><v>0</v></c>";
         break;
       case RawKind::Error:
-        xml += " t=\"e\"><v>" + cell.text + "</v></c>";
+        xml += " t=\"e\"><v>";
+        xml += cell.text;
+        xml += "</v></c>";
         break;
       case RawKind::Text:
-        xml += " t=\"inlineStr\"><is><t xml:space=\"preserve\">";
-        AppendText(cell.text, xml);
-        xml += "</t></is></c>";
+        xml += " t=\"s\"><v>";
+        AppendNumber(xml, strings.Index(cell.text));
+        xml += "</v></c>";
         break;
     }
   }
@@ -726,7 +773,10 @@ base::Result<std::string> WritePackage(const std::vector<Sheet>& sheets,
       "<Override PartName=\"/xl/workbook.xml\" "
       "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
       "<Override PartName=\"/xl/styles.xml\" "
-      "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>";
+      "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>"
+      "<Override PartName=\"/xl/sharedStrings.xml\" "
+      "ContentType=\"application/"
+      "vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml\"/>";
   std::string workbook =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
       "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" xmlns:r=\"" +
@@ -746,8 +796,11 @@ base::Result<std::string> WritePackage(const std::vector<Sheet>& sheets,
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
       "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
       "<Relationship Id=\"rStyles\" Type=\"" +
-      std::string(kRelationships) + "/styles\" Target=\"styles.xml\"/>";
+      std::string(kRelationships) +
+      "/styles\" Target=\"styles.xml\"/><Relationship Id=\"rStrings\" " + "Type=\"" +
+      std::string(kRelationships) + "/sharedStrings\" Target=\"sharedStrings.xml\"/>";
   opc::ZipWriter zip;
+  SharedStrings strings;
   for (size_t i = 0; i < sheets.size(); ++i) {
     const std::string n = std::to_string(i + 1);
     types += "<Override PartName=\"/xl/worksheets/sheet" + n +
@@ -758,8 +811,8 @@ base::Result<std::string> WritePackage(const std::vector<Sheet>& sheets,
     workbook += "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
     rels += "<Relationship Id=\"rId" + n + "\" Type=\"" + std::string(kRelationships) +
             "/worksheet\" Target=\"worksheets/sheet" + n + ".xml\"/>";
-    if (base::Status added =
-            zip.Add("xl/worksheets/sheet" + n + ".xml", SheetXml(sheets[i], records));
+    if (base::Status added = zip.AddStored("xl/worksheets/sheet" + n + ".xml",
+                                           SheetXml(sheets[i], records, strings));
         !added)
       return added.error();
   }
@@ -777,8 +830,9 @@ base::Result<std::string> WritePackage(const std::vector<Sheet>& sheets,
                                                         {"_rels/.rels", packageRels},
                                                         {"xl/workbook.xml", workbook},
                                                         {"xl/_rels/workbook.xml.rels", rels},
-                                                        {"xl/styles.xml", StylesXml(records)}}) {
-    if (base::Status added = zip.Add(name, part); !added) return added.error();
+                                                        {"xl/styles.xml", StylesXml(records)},
+                                                        {"xl/sharedStrings.xml", strings.Xml()}}) {
+    if (base::Status added = zip.AddStored(name, part); !added) return added.error();
   }
   return zip.Finish();
 }
