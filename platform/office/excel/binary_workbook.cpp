@@ -52,10 +52,8 @@ base::Error Damaged(std::string_view why) {
   return base::Error::Of("not a workbook: the binary workbook is damaged (", why, ")");
 }
 
-// ---- The compound file: the one stream the workbook lives in.
-
-constexpr uint32_t kEndOfChain = 0xFFFFFFFE;
-constexpr uint32_t kNoSector = 0xFFFFFFFF;
+// ---- The compound file: the one stream the workbook lives in (a chain that loops or leaves the
+// file ends where it does).
 
 class CompoundFile {
  public:
