@@ -1,12 +1,15 @@
 // The demo's office tasks graded with their answer workbooks in the binary format: each workbook
 // the demo writes as a package, saved again by LibreOffice Calc as .xls (testdata/, made by
-// testdata/make_binary_answers.sh), gives the registered control the score its package gives.
+// testdata/make_binary_answers.sh), gives each registered control that reads an answer workbook
+// the score its package gives.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
 #include "client/grading/controls/ping_run.h"
+#include "client/grading/controls/ping_win.h"
 #include "grading/docmark/testing/demo_document.h"
 #include "grading/sheetmark/testing/demo_spreadsheet.h"
 #include "grading/slidemark/testing/demo_presentation.h"
@@ -15,6 +18,7 @@
 #include "platform/com/library.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
+#include "platform/win/process.h"
 #include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
 #include "tools/testing/grade_by_run.h"
@@ -63,6 +67,47 @@ double GradeSite(const fs::path& task, const fs::path& answers, const std::strin
   return *percent;
 }
 
+// The desktop control as its client drives it: the puts, then the points read back.
+double GradeDesktop(const fs::path& task, const fs::path& answers, const std::string& name) {
+  int dialog = 0;
+  PingWin control;
+  if (!control.Create("abc", 0, com::Rect{}, &dialog, 111)) {
+    ADD_FAILURE() << control.LastError();
+    return -1;
+  }
+  EXPECT_TRUE(control.SetDebugok(false));
+  EXPECT_TRUE(control.SetPathofstu(win::ToWindowsPath(task) + "\\"));
+  EXPECT_TRUE(control.SetPathofanswer(win::ToWindowsPath(answers) + "\\"));
+  EXPECT_TRUE(control.SetAnswername(name));
+  base::Result<int16_t> grade = control.GetWingrade();
+  if (!grade) {
+    ADD_FAILURE() << grade.error().message;
+    return -1;
+  }
+  return *grade;
+}
+
+// The desktop paper's answer workbook as the demo makes it: text_book on its rule rows.
+base::Status WriteDesktopAnswer(const fs::path& file) {
+  base::Result<int> pid = win::StartHostProgram(
+      {KIRV_TEXT_BOOK, std::string(KIRV_SOURCE_DIR) + "/demo/answer/win1.tsv", file.string()},
+      file.parent_path() / "text_book.log");
+  if (!pid) return pid.error();
+  base::Result<int> status = win::WaitForProcess(*pid, std::chrono::minutes(1));
+  if (!status || *status != 0) return base::Error::Of("text_book failed");
+  return base::Ok();
+}
+
+// The desktop paper's starting folder with two of its five tasks done: NEWS made, old.txt gone.
+base::Status WriteDesktopCandidate(const fs::path& folder) {
+  std::error_code ec;
+  fs::copy(fs::path(KIRV_SOURCE_DIR) / "demo/attach/win1", folder, fs::copy_options::recursive, ec);
+  if (!ec) fs::create_directory(folder / "Winkt" / "NEWS", ec);
+  if (!ec) fs::remove(folder / "Winkt" / "report" / "old.txt", ec);
+  if (ec) return base::Error::Of("cannot lay out the desktop task: ", ec.message());
+  return base::Ok();
+}
+
 struct Task {
   const char* name;
   const char* library;
@@ -101,6 +146,8 @@ TEST(BinaryAnswerWorkbooks, GradeEachControlAsTheirPackageTwins) {
        demo::kPartlyWrongPptPoints * 100.0 / demo::kPptFullMarks},
       {"web page, solved", KIRV_WEBMARK_OCX, "web1.xls", demo::WriteSiteAnswer, "Fropkt",
        [](const fs::path& folder) { return demo::WriteSolvedSite(folder); }, GradeSite, 100},
+      {"desktop, two tasks of five", KIRV_DESKMARK_OCX, "win1.xls", WriteDesktopAnswer, "desk",
+       WriteDesktopCandidate, GradeDesktop, 40},
   };
   win::SetMessageSink([](const win::MessageBoxRequest&) { return int{win::IDOK}; });
   for (const Task& task : tasks) {
