@@ -3,6 +3,7 @@
 // testdata/make_binary_workbooks.py), and damaged or hostile files fail with a reason.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -84,6 +85,80 @@ TEST(BinaryWorkbook, ReadsCellForCellAsItsPackageTwin) {
   EXPECT_EQ(value(5, 3), "_x0041_ 原样");
   EXPECT_EQ(value(5, 4), "两行\n文字");
   EXPECT_EQ(vb::CStr(*(*binary->Sheets("第二页"))->Cells(1, 2).Value()).value(), "6");
+}
+
+// Little-endian fields, for the BIFF5 workbook below.
+std::string Le(uint64_t value, int bytes) {
+  std::string out;
+  for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i));
+  return out;
+}
+
+std::string Record(uint16_t id, const std::string& data) {
+  return Le(id, 2) + Le(data.size(), 2) + data;
+}
+
+// A BIFF5 workbook, as spreadsheet programs of the 1990s saved it: its text in the code page
+// GBK (936), one sheet "第一页" with A1 "中文" and B1 12.5, in a compound file of its own making
+// (no suite writes this format any more).
+std::string Biff5Workbook() {
+  const std::string sheetName = "\xB5\xDA\xD2\xBB\xD2\xB3";  // 第一页
+  const std::string chinese = "\xD6\xD0\xCE\xC4";            // 中文
+  const std::string bof = Le(0x0500, 2) + Le(0x0005, 2) + Le(0, 4);
+  std::string globals = Record(0x0809, bof) + Record(0x0042, Le(936, 2));
+  for (int i = 0; i < 16; ++i) globals += Record(0x00E0, std::string(16, '\0'));
+  const size_t boundSheetSize = 4 + 4 + 2 + 1 + sheetName.size();
+  const size_t sheetAt = globals.size() + boundSheetSize + 4;
+  globals += Record(0x0085, Le(sheetAt, 4) + Le(0, 2) + Le(sheetName.size(), 1) + sheetName);
+  globals += Record(0x000A, "");
+  std::string sheet = Record(0x0809, Le(0x0500, 2) + Le(0x0010, 2) + Le(0, 4));
+  sheet += Record(0x0200, Le(0, 2) + Le(1, 2) + Le(0, 2) + Le(2, 2) + Le(0, 2));
+  sheet += Record(0x0204, Le(0, 2) + Le(0, 2) + Le(15, 2) + Le(chinese.size(), 2) + chinese);
+  double number = 12.5;
+  uint64_t bits;
+  std::memcpy(&bits, &number, sizeof bits);
+  sheet += Record(0x0203, Le(0, 2) + Le(1, 2) + Le(15, 2) + Le(bits, 8));
+  // Records no reader knows, so the stream is long enough to live in ordinary sectors.
+  for (int i = 0; i < 3; ++i) sheet += Record(0x0FFF, std::string(2000, '\0'));
+  sheet += Record(0x000A, "");
+  std::string stream = globals + sheet;
+  const size_t streamSectors = (stream.size() + 511) / 512;
+  stream.resize(streamSectors * 512, '\0');
+
+  // Sector 0 the allocation table, 1 the directory, 2 on the stream.
+  std::string header = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + std::string(16, '\0');
+  header += Le(0x3E, 2) + Le(3, 2) + Le(0xFFFE, 2) + Le(9, 2) + Le(6, 2) + std::string(6, '\0');
+  header += Le(0, 4) + Le(1, 4) + Le(1, 4) + Le(0, 4) + Le(4096, 4);
+  header += Le(0xFFFFFFFE, 4) + Le(0, 4) + Le(0xFFFFFFFE, 4) + Le(0, 4);
+  header += Le(0, 4);
+  while (header.size() < 512) header += Le(0xFFFFFFFF, 4);
+  std::string fat = Le(0xFFFFFFFD, 4) + Le(0xFFFFFFFE, 4);
+  for (size_t i = 0; i < streamSectors; ++i)
+    fat += Le(i + 1 < streamSectors ? i + 3 : 0xFFFFFFFE, 4);
+  while (fat.size() < 512) fat += Le(0xFFFFFFFF, 4);
+  auto entry = [](const std::u16string& name, int type, uint32_t child, uint32_t start,
+                  uint32_t size) {
+    std::string e;
+    for (char16_t c : name) e += Le(c, 2);
+    e.resize(64, '\0');
+    e += Le(name.empty() ? 0 : (name.size() + 1) * 2, 2) + Le(type, 1) + Le(1, 1);
+    e += Le(0xFFFFFFFF, 4) + Le(0xFFFFFFFF, 4) + Le(child, 4) + std::string(16 + 4 + 16, '\0');
+    e += Le(start, 4) + Le(size, 4) + Le(0, 4);
+    return e;
+  };
+  std::string directory = entry(u"Root Entry", 5, 1, 0xFFFFFFFE, 0) +
+                          entry(u"Book", 2, 0xFFFFFFFF, 2, globals.size() + sheet.size()) +
+                          entry(u"", 0, 0xFFFFFFFF, 0, 0) + entry(u"", 0, 0xFFFFFFFF, 0, 0);
+  return header + fat + directory + stream;
+}
+
+TEST(BinaryWorkbook, Biff5TextIsReadInItsCodePage) {
+  Application app;
+  base::Result<Workbook*> book = app.Workbooks().OpenBytes("C:\\old.xls", Biff5Workbook());
+  ASSERT_TRUE(book) << book.error().message;
+  EXPECT_EQ((*book)->ActiveSheet()->Name(), "第一页");
+  EXPECT_EQ(vb::CStr(*app.Cells(1, 1).Value()).value(), "中文");
+  EXPECT_EQ(vb::CStr(*app.Cells(1, 2).Value()).value(), "12.5");
 }
 
 TEST(BinaryWorkbook, TheContentDecidesNotTheName) {
