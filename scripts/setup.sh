@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev sqlite3
   libmdb3 mdbtools-dev
-  libzip-dev libpugixml-dev libdeflate-dev libgumbo-dev
+  libzip-dev libpugixml-dev libdeflate-dev libgumbo-dev libfreexl-dev
   p7zip-full python3-openpyxl python3-docx python3-lxml
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-webengine-dev
   fonts-wqy-microhei xvfb xauth libxcb1-dev

@@ -1,18 +1,18 @@
 // Writes the files of the demo's office tasks; make_demo.sh calls it once per file.
 //
 //   demo_workbooks start OUT.xlsx          the spreadsheet task's starting workbook (paper archive)
-//   demo_workbooks answer OUT.xls          its answer workbook (into Data\Answer)
+//   demo_workbooks answer OUT.xlsx         its answer workbook (into Data\Answer)
 //   demo_workbooks solved OUT.xlsx         the task done, for trying the grading by hand
 //   demo_workbooks word-start OUT.docx     the word task's starting document (paper archive)
-//   demo_workbooks word-answer OUT.xls     its answer workbook (into Data\Answer)
+//   demo_workbooks word-answer OUT.xlsx    its answer workbook (into Data\Answer)
 //   demo_workbooks word-solved OUT.docx    the task done
 //   demo_workbooks word-partly OUT.docx    the task done with three mistakes
 //   demo_workbooks ppt-start OUT.pptx      the presentation task's starting presentation
-//   demo_workbooks ppt-answer OUT.xls      its answer workbook (into Data\Answer)
+//   demo_workbooks ppt-answer OUT.xlsx     its answer workbook (into Data\Answer)
 //   demo_workbooks ppt-solved OUT.pptx     the task done
 //   demo_workbooks ppt-partly OUT.pptx     the task done with three mistakes
 //   demo_workbooks web-start FOLDER        the web-page task's starting site (paper archive)
-//   demo_workbooks web-answer OUT.xls      its answer workbook (into Data\Answer)
+//   demo_workbooks web-answer OUT.xlsx     its answer workbook (into Data\Answer)
 //   demo_workbooks web-solved FOLDER       the site done
 //   demo_workbooks web-partly FOLDER       the site done with three mistakes
 #include <cstdio>

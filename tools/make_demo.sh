@@ -70,10 +70,10 @@ for f in "$demo"/sel/*.txt; do
 done
 cp "$demo/sel/Sel.ans" "$out/Data/Answer/Sel.ans"
 # The spreadsheet, word and presentation tasks' answer workbooks.
-"$workbooks" answer "$out/Data/Answer/excel1.xls"
-"$workbooks" word-answer "$out/Data/Answer/word1.xls"
-"$workbooks" ppt-answer "$out/Data/Answer/ppt1.xls"
-"$workbooks" web-answer "$out/Data/Answer/web1.xls"
+"$workbooks" answer "$out/Data/Answer/excel1.xlsx"
+"$workbooks" word-answer "$out/Data/Answer/word1.xlsx"
+"$workbooks" ppt-answer "$out/Data/Answer/ppt1.xlsx"
+"$workbooks" web-answer "$out/Data/Answer/web1.xlsx"
 
 # Answer workbooks: each demo/answer/NAME.tsv becomes Data/Answer/NAME.xlsx.
 for f in "$demo"/answer/*.tsv; do

@@ -17,16 +17,16 @@ INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLim
   VALUES (102, 1, 'Windows 操作 第二套', 'win2.7z', 'win2.rtf', 'win2.xlsx*1', 0);
 
 INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLimit)
-  VALUES (201, 2, '文字处理 第一套', 'word1.7z', 'word1.rtf', 'word1.xls*1', 0);
+  VALUES (201, 2, '文字处理 第一套', 'word1.7z', 'word1.rtf', 'word1.xlsx*1', 0);
 
 INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLimit)
-  VALUES (301, 3, '电子表格 第一套', 'excel1.7z', 'excel1.rtf', 'excel1.xls*1', 0);
+  VALUES (301, 3, '电子表格 第一套', 'excel1.7z', 'excel1.rtf', 'excel1.xlsx*1', 0);
 
 INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLimit)
-  VALUES (401, 4, '演示文稿 第一套', 'ppt1.7z', 'ppt1.rtf', 'ppt1.xls*1', 0);
+  VALUES (401, 4, '演示文稿 第一套', 'ppt1.7z', 'ppt1.rtf', 'ppt1.xlsx*1', 0);
 
 INSERT INTO Paper (PaperID, ModuleID, Name, AttFile, PaperFile, AnsFile, TimeLimit)
-  VALUES (601, 6, '网页制作 第一套', 'web1.7z', 'web1.rtf', 'web1.xls*1', 0);
+  VALUES (601, 6, '网页制作 第一套', 'web1.7z', 'web1.rtf', 'web1.xlsx*1', 0);
 
 -- The network paper: graded from the database its archive brings (no answer workbook; the item's
 -- name is not used). The module stays disabled, out of the draw, until the browser the candidate

@@ -8,7 +8,7 @@
 
 #include "grading/docmark/rule_tables.h"
 #include "grading/engine/scoring.h"
-#include "platform/office/word/file_kind.h"
+#include "platform/office/common/file_kind.h"
 #include "platform/vb/strings.h"
 #include "platform/win/confined_file.h"
 #include "platform/win/paths.h"
@@ -45,12 +45,11 @@ base::Result<const std::string*> DocumentBytes(DocState& state, std::string_view
   const std::filesystem::path file = win::ToHostPath(path);
   base::Result<std::string> bytes = win::ReadConfinedFile(file, **folder, win::kOfficeFileCap);
   if (!bytes) return bytes.error();
-  if (word::NeedsConversion(*bytes)) {
-    word::ConvertOptions options = state.Conversion;
-    options.confineTo = (*folder)->root();
-    base::Result<std::string> converted = word::ConvertToDocx(file, options);
+  if (office::NeedsConversion(*bytes)) {
+    base::Result<std::string> converted = office::ConvertBytesToPackage(
+        *bytes, fileName, office::PackageFormat::Docx, state.Conversion);
     if (!converted) {
-      if (converted.error().code == word::kConverterMissing) {
+      if (converted.error().code == office::kConverterMissing) {
         state.UnreadableFormat = true;
         engine::WriteLogLine(state.engine, "cannot read the format of " + std::string(fileName) +
                                                ": no converter is installed");

@@ -14,8 +14,8 @@
 #include <string>
 
 #include "grading/engine/engine_state.h"
+#include "platform/office/common/convert.h"
 #include "platform/office/word/application.h"
-#include "platform/office/word/convert.h"
 #include "platform/win/confined_file.h"
 
 namespace docmark {
@@ -69,7 +69,7 @@ struct DocState {
   // and ends.
   std::map<std::string, std::string> DocumentBytes;
   // How a document in an older format is converted (tests name a converter that is missing).
-  word::ConvertOptions Conversion;
+  office::ConvertOptions Conversion;
   // Set when a document could not be read because no converter for its format is installed:
   // the grader, not the candidate, failed.
   bool UnreadableFormat = false;

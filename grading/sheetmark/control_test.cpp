@@ -13,6 +13,7 @@
 #include "platform/com/control_window.h"
 #include "platform/com/errors.h"
 #include "platform/com/library.h"
+#include "platform/office/common/testing/converter.h"
 #include "platform/win/codepage.h"
 #include "platform/win/message_box.h"
 #include "platform/win/testing/scoped_env.h"
@@ -135,6 +136,42 @@ TEST_F(Grading, AMissingAnswerWorkbookFailsThePut) {
       << put.error().message;
   EXPECT_EQ(control_.ExcelGrade, 3);
   EXPECT_EQ(control_.ExcelAllGrade, 0);
+}
+
+// A workbook the candidate saved in the binary format, with Sheet1!A1 "旧格式的工作簿".
+const fs::path kLegacyBook = fs::path(KIRV_CONVERT_TESTDATA) / "legacy_book.xls";
+const Rows kLegacyRules = {{"EXCELDATA", "Sheet1", "A1", "旧格式的工作簿", "4", "A1"},
+                           {"EXCELDATA", "Sheet1", "A1", "别的", "6", "A1 不是"}};
+
+TEST_F(Grading, ABinaryWorkbookWithoutAConverterFailsThePutWithTheReasonLogged) {
+  fs::copy_file(kLegacyBook, folders_.CandidateHost() / "old.xls");
+  WriteAnswer("10", kLegacyRules, true, "old.xls");
+  state_.Conversion.program = "kirv-no-such-converter";
+  control_.ExcelGrade = 3;
+
+  const base::Status put = control_.Put(sheetmark::kAnsname, com::Variant::String("e1.xls"));
+
+  ASSERT_FALSE(put);
+  EXPECT_NE(put.error().message.find("not graded: cannot read the format of old.xls"),
+            std::string::npos)
+      << put.error().message;
+  EXPECT_EQ(control_.ExcelGrade, 3);
+  std::ifstream in(folders_.CandidateHost() / "1234.txt", std::ios::binary);
+  const std::string log = win::GbkToUtf8(
+      std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  EXPECT_NE(log.find("cannot read the format of old.xls: no converter"), std::string::npos) << log;
+}
+
+TEST_F(Grading, ABinaryWorkbookIsGradedThroughTheConverter) {
+  const std::string missing = office::testing::ConverterMissing(office::PackageFormat::Xlsx);
+  if (!missing.empty()) GTEST_SKIP() << missing;
+  fs::copy_file(kLegacyBook, folders_.CandidateHost() / "old.xls");
+  WriteAnswer("10", kLegacyRules, true, "old.xls");
+  state_.Conversion.timeLimit = std::chrono::minutes(3);
+  control_.ExcelGrade = 0;
+  PutAnsname();
+  EXPECT_EQ(control_.ExcelGrade, 4);
+  EXPECT_FALSE(fs::exists(folders_.CandidateHost() / "1234.txt"));
 }
 
 TEST_F(Grading, ATableWithoutEndFailsThePutAndGradesNothing) {

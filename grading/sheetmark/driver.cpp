@@ -63,11 +63,15 @@ base::Status StartExcelGrading(SheetState& state) {
                                 "END row in rows 2 to 100");
   } else {
     const std::string workbook = engine::NextCell(engine);
+    state.UnreadableFormat.clear();
     if (OpenStudentWorkbook(state, engine.CheckPath + workbook)) {
       KeywordHooks hooks(state);
       engine::RunRuleRows(engine);
       CloseStudentWorkbook(state, PrivateScratchPath());
     }
+    if (!state.UnreadableFormat.empty())
+      ran = base::Error::Of("not graded: cannot read the format of ", workbook, ": ",
+                            state.UnreadableFormat);
   }
   // Nothing stays open or running after the pass.
   state.SpreadsheetApp.reset();

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "grading/engine/engine_state.h"
+#include "platform/office/common/convert.h"
 #include "platform/office/excel/application.h"
 
 namespace sheetmark {
@@ -29,6 +30,12 @@ struct SheetState {
   std::string CurrentSheet;
   // The number n of the chart "图表 n" ChartExists tried last.
   int16_t ChartNumber = 0;
+  // How a candidate's workbook in the binary format is converted (tests name a converter that is
+  // missing).
+  office::ConvertOptions Conversion;
+  // Why the candidate's workbook could not be read when no converter for its format is installed
+  // (the grader's failure, not the candidate's); empty otherwise. Emptied when a pass starts.
+  std::string UnreadableFormat;
 
   engine::TypeScore& Totals() { return engine.TypeScores[kQuestionType]; }
 };

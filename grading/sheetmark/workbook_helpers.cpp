@@ -8,8 +8,10 @@
 #include <cmath>
 #include <system_error>
 
+#include "grading/engine/scoring.h"
 #include "grading/sheetmark/checks/cells.h"
 #include "platform/base/rounding.h"
+#include "platform/office/common/file_kind.h"
 #include "platform/vb/strings.h"
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
@@ -71,6 +73,19 @@ bool OpenStudentWorkbook(SheetState& state, std::string_view path) {
   base::Result<std::string> bytes =
       win::ReadConfinedFile(*host, host->parent_path(), win::kOfficeFileCap);
   if (!bytes && win::ReadsAsMissing(bytes.error()) && !HasWildcards(path)) return false;
+  if (bytes && office::IsCompoundFile(*bytes)) {
+    // A binary workbook: read through the converter, as the model reads only its values.
+    const std::string name = win::FileNamePart(path);
+    base::Result<std::string> converted =
+        office::ConvertBytesToPackage(*bytes, name, office::PackageFormat::Xlsx, state.Conversion);
+    if (!converted) {
+      engine::WriteLogLine(state.engine,
+                           "cannot read the format of " + name + ": " + converted.error().message);
+      if (converted.error().code == office::kConverterMissing)
+        state.UnreadableFormat = converted.error().message;
+    }
+    bytes = std::move(converted);
+  }
   if (bytes && state.SpreadsheetApp)
     (void)state.SpreadsheetApp->Workbooks().OpenBytes(path, *bytes);
   SelectSheet(state, "sheet1");

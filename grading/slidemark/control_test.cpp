@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
 
@@ -12,6 +13,7 @@
 #include "platform/com/control_window.h"
 #include "platform/com/library.h"
 #include "platform/com/property_bag.h"
+#include "platform/office/common/testing/converter.h"
 #include "platform/office/excel/testing/xlsx_writer.h"
 #include "platform/win/message_box.h"
 #include "platform/win/testing/scoped_env.h"
@@ -120,6 +122,35 @@ TEST_F(Control, AMissingOrBrokenPresentationScoresZero) {
   fs::remove(folders_.CandidateHost() / "p1.pptx");
   EXPECT_DOUBLE_EQ(Run(), 0.0);
   EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+TEST_F(Control, ABinaryPresentationWithoutAConverterIsNotGradedWithTheReasonLogged) {
+  // Any compound file stands for one: the converter is what is missing.
+  fs::copy_file(fs::path(KIRV_CONVERT_TESTDATA) / "legacy_book.xls",
+                folders_.CandidateHost() / "old.ppt");
+  ASSERT_TRUE(testing::WriteAnswerWorkbook(folders_.AnswerHost() / "p1.xls", "old.ppt", "10",
+                                           {{"not", "FINDTEXT", "zz-absent", "10", "r"}}, true));
+  state_.Conversion.program = "kirv-no-such-converter";
+  EXPECT_EQ(Run(), kNotGraded);
+  EXPECT_NE(Log().find("cannot read the format of old.ppt: no converter"), std::string::npos)
+      << Log();
+  EXPECT_NE(Log().find("not graded"), std::string::npos);
+}
+
+TEST_F(Control, ABinaryPresentationIsGradedThroughTheConverter) {
+  const std::string missing = office::testing::ConverterMissing(office::PackageFormat::Pptx);
+  if (!missing.empty()) GTEST_SKIP() << missing;
+  const fs::path flat = folders_.AnswerHost() / "old.fodp";
+  std::ofstream(flat, std::ios::binary) << office::testing::FlatPresentation("旧格式的演示文稿");
+  base::Result<fs::path> saved =
+      office::testing::SaveWithLibreOffice(flat, "ppt:MS PowerPoint 97", folders_.AnswerHost());
+  ASSERT_TRUE(saved) << saved.error().message;
+  fs::copy_file(*saved, folders_.CandidateHost() / "old.ppt");
+  ASSERT_TRUE(testing::WriteAnswerWorkbook(
+      folders_.AnswerHost() / "p1.xls", "old.ppt", "10",
+      {{"FINDTEXT", "旧格式的演示文稿", "6", "r"}, {"FINDTEXT", "zz-absent", "4", "r"}}, true));
+  state_.Conversion.timeLimit = std::chrono::minutes(3);
+  EXPECT_DOUBLE_EQ(Run(), 60.0);
 }
 
 TEST_F(Control, AFileNameWithAFolderIsReadBelowTheCheckFolder) {

@@ -8,6 +8,7 @@
 #include "grading/engine/scoring.h"
 #include "grading/slidemark/keywords.h"
 #include "platform/base/text.h"
+#include "platform/office/common/file_kind.h"
 #include "platform/vb/variant.h"
 #include "platform/win/confined_file.h"
 #include "platform/win/paths.h"
@@ -50,6 +51,18 @@ bool OpenStudentPresentation(SlideState& state, std::string_view folder,
     engine::WriteLogLine(state.engine, "cannot open " + path + ": " + bytes.error().message);
     return true;
   }
+  if (office::IsCompoundFile(*bytes)) {
+    base::Result<std::string> converted = office::ConvertBytesToPackage(
+        *bytes, fileName, office::PackageFormat::Pptx, state.Conversion);
+    if (!converted) {
+      engine::WriteLogLine(state.engine, "cannot read the format of " + std::string(fileName) +
+                                             ": " + converted.error().message);
+      if (converted.error().code == office::kConverterMissing)
+        state.UnreadableFormat = converted.error().message;
+      return true;
+    }
+    bytes = std::move(converted);
+  }
   base::Result<powerpoint::Presentation*> opened =
       state.PptApp->Presentations().OpenBytes(path, *bytes);
   if (!opened) {
@@ -67,6 +80,7 @@ void StartPresentationGrading(SlideState& state) {
   state.PptApp->SetWindowState(kMinimized);
   engine.GridRow = 1;
   engine.GridColumn = 0;
+  state.UnreadableFormat.clear();
   if (!base::EqualsNoCase(engine::NextCell(engine), "filename")) {
     engine::ShowEngineError("File", kHeaderError);
   } else {
@@ -100,6 +114,8 @@ base::Status GradeAnswerWorkbook(SlideState& state, std::string_view candidateFo
   }
   fullMarks = *marks;
   StartPresentationGrading(state);
+  if (!state.UnreadableFormat.empty())
+    return base::Error::Of("cannot read the candidate's presentation: ", state.UnreadableFormat);
   return base::Ok();
 }
 

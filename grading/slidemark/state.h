@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "grading/engine/engine_state.h"
+#include "platform/office/common/convert.h"
 #include "platform/office/powerpoint/application.h"
 
 namespace slidemark {
@@ -25,6 +26,13 @@ struct SlideState {
   std::unique_ptr<powerpoint::Application> PptApp;
   // The candidate's presentation, owned by PptApp; null when none opened.
   powerpoint::Presentation* CurrentPresentation = nullptr;
+  // How a candidate's presentation in the binary format is converted (tests name a converter
+  // that is missing).
+  office::ConvertOptions Conversion;
+  // Why the candidate's presentation could not be read when no converter for its format is
+  // installed (the grader's failure, not the candidate's); empty otherwise. Emptied when a pass
+  // starts.
+  std::string UnreadableFormat;
 
   engine::TypeScore& Totals() { return engine.TypeScores[kQuestionType]; }
 };

@@ -12,8 +12,8 @@ namespace demo {
 
 // "computer.docx", under "wordkt" in the archive and in the candidate's folder.
 inline constexpr const char* kWordDocument = "computer.docx";
-// "word1.xls", the answer workbook in Data\Answer (a package, whatever its name says).
-inline constexpr const char* kWordAnswer = "word1.xls";
+// "word1.xlsx", the answer workbook in Data\Answer.
+inline constexpr const char* kWordAnswer = "word1.xlsx";
 inline constexpr int kWordFullMarks = 100;
 
 // The steps of the question, one bit each, in its order.

@@ -11,8 +11,8 @@ namespace demo {
 
 // "score.xlsx", under "Excelkt" in the archive and in the candidate's folder.
 inline constexpr const char* kSpreadsheetWorkbook = "score.xlsx";
-// "excel1.xls", the answer workbook in Data\Answer (a package, whatever its name says).
-inline constexpr const char* kSpreadsheetAnswer = "excel1.xls";
+// "excel1.xlsx", the answer workbook in Data\Answer.
+inline constexpr const char* kSpreadsheetAnswer = "excel1.xlsx";
 inline constexpr int kSpreadsheetFullMarks = 100;
 
 // Ten pupils' marks on the sheet 成绩表, the totals column empty.

@@ -12,8 +12,8 @@ namespace demo {
 
 // "history.pptx", under "pptkt" in the archive and in the candidate's folder.
 inline constexpr const char* kPptPresentation = "history.pptx";
-// "ppt1.xls", the answer workbook in Data\Answer (a package, whatever its name says).
-inline constexpr const char* kPptAnswer = "ppt1.xls";
+// "ppt1.xlsx", the answer workbook in Data\Answer.
+inline constexpr const char* kPptAnswer = "ppt1.xlsx";
 inline constexpr int kPptFullMarks = 100;
 
 // The steps of the question, one bit each, in its order.

@@ -11,8 +11,8 @@
 
 namespace demo {
 
-// "web1.xls", the answer workbook in Data\Answer (a package, whatever its name says).
-inline constexpr const char* kSiteAnswer = "web1.xls";
+// "web1.xlsx", the answer workbook in Data\Answer.
+inline constexpr const char* kSiteAnswer = "web1.xlsx";
 inline constexpr int kSiteFullMarks = 100;
 
 // The steps of the question, one bit each, in its order.

@@ -1,16 +1,31 @@
 // Workbook loading from its package, defined names, shared strings, styles and SaveAs.
 #include "platform/office/excel/workbook.h"
 
+#include "platform/office/common/file_kind.h"
 #include "platform/office/common/xml_names.h"
 #include "platform/office/excel/application.h"
+#include "platform/office/excel/binary_workbook.h"
 #include "platform/office/excel/errors.h"
 #include "platform/office/excel/sheet_cells.h"
 #include "platform/office/excel/text_runs.h"
 #include "platform/office/excel/window.h"
 #include "platform/vb/strings.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/paths.h"
 
 namespace excel {
+namespace {
+
+// True when the file starts as a compound file does (a binary workbook).
+bool IsBinaryWorkbookFile(const std::filesystem::path& file) {
+  base::Result<win::OpenedFile> opened = win::OpenRegularFile(file, win::kOfficeFileCap);
+  if (!opened) return false;
+  char head[8];
+  base::Result<size_t> read = opened->ReadPrefix(head, sizeof head);
+  return read && office::IsCompoundFile(std::string_view(head, *read));
+}
+
+}  // namespace
 
 Workbook::Workbook(Application& app, std::unique_ptr<opc::Package> package, std::string fullName)
     : app_(app),
@@ -23,6 +38,11 @@ Workbook::~Workbook() = default;
 base::Result<std::unique_ptr<Workbook>> Workbook::Open(Application& app,
                                                        const std::filesystem::path& hostFile,
                                                        std::string fullName) {
+  if (IsBinaryWorkbookFile(hostFile)) {
+    base::Result<std::string> bytes = win::ReadRegularFile(hostFile, win::kOfficeFileCap);
+    if (!bytes) return std::move(bytes).error();
+    return FromBytes(app, *bytes, std::move(fullName));
+  }
   base::Result<std::unique_ptr<opc::Package>> package = opc::Package::Open(hostFile);
   if (!package) return std::move(package).error();
   std::unique_ptr<Workbook> book(new Workbook(app, std::move(*package), std::move(fullName)));
@@ -33,6 +53,12 @@ base::Result<std::unique_ptr<Workbook>> Workbook::Open(Application& app,
 base::Result<std::unique_ptr<Workbook>> Workbook::FromBytes(Application& app,
                                                             std::string_view bytes,
                                                             std::string fullName) {
+  if (office::IsCompoundFile(bytes)) {
+    // Its values, as the package they would be saved in.
+    base::Result<std::string> converted = PackageFromBinaryWorkbook(bytes);
+    if (!converted) return std::move(converted).error();
+    return FromBytes(app, *converted, std::move(fullName));
+  }
   base::Result<std::unique_ptr<opc::Package>> package = opc::Package::OpenMemory(bytes);
   if (!package) return std::move(package).error();
   std::unique_ptr<Workbook> book(new Workbook(app, std::move(*package), std::move(fullName)));

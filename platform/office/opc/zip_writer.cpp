@@ -100,6 +100,18 @@ base::Status ZipWriter::Add(std::string_view name, std::string_view bytes) {
   return base::Ok();
 }
 
+base::Status ZipWriter::AddStored(std::string_view name, std::string_view bytes) {
+  if (name.size() > 0xFFFF) return base::Error::Of("the name \"", name, "\" is too long");
+  Written entry;
+  entry.name = std::string(name);
+  entry.size = bytes.size();
+  entry.compressedSize = bytes.size();
+  entry.crc = libdeflate_crc32(0, bytes.data(), bytes.size());
+  entry.method = 0;
+  Append(std::move(entry), bytes);
+  return base::Ok();
+}
+
 base::Status ZipWriter::CopyStored(std::string_view archive, const ZipEntry& entry) {
   if (entry.name.size() > 0xFFFF)
     return base::Error::Of("the name \"", entry.name, "\" is too long");

@@ -19,6 +19,9 @@ class ZipWriter {
 
   // Adds an entry of these bytes, deflated (stored when deflating does not make them smaller).
   base::Status Add(std::string_view name, std::string_view bytes);
+  // The same, stored as they are: for an archive read at once, where deflating costs more than
+  // it saves.
+  base::Status AddStored(std::string_view name, std::string_view bytes);
   // Adds `entry` of the archive `archive` as it is stored there; fails, adding nothing, when its
   // stored bytes cannot be had (outside the archive, encrypted, an unknown method).
   base::Status CopyStored(std::string_view archive, const ZipEntry& entry);

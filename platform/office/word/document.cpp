@@ -4,7 +4,7 @@
 #include "platform/office/common/xml_names.h"
 #include "platform/office/word/application.h"
 #include "platform/office/word/errors.h"
-#include "platform/office/word/file_kind.h"
+#include "platform/office/common/file_kind.h"
 #include "platform/office/word/formatting.h"
 #include "platform/office/word/numbering.h"
 #include "platform/office/word/range.h"
@@ -49,10 +49,10 @@ base::Result<std::unique_ptr<Document>> Document::Open(Application& app,
 base::Result<std::unique_ptr<Document>> Document::FromBytes(Application& app,
                                                             std::string_view bytes,
                                                             std::string fullName) {
-  if (IsCompoundFile(bytes))
+  if (office::IsCompoundFile(bytes))
     return Failed(
         "not a document package: a binary word-processor file, which must be converted first");
-  if (IsRtf(bytes)) return Failed("not a document package: an RTF file");
+  if (office::IsRtf(bytes)) return Failed("not a document package: an RTF file");
   base::Result<std::unique_ptr<opc::Package>> package = opc::Package::OpenMemory(bytes);
   if (!package) return std::move(package).error();
   std::unique_ptr<Document> document(new Document(app, std::move(*package), std::move(fullName)));

@@ -1,11 +1,12 @@
-// What a file's first bytes say it is, for the formats the model does not read itself: the
-// binary documents of older word processors (compound files) and RTF, which a caller converts
-// first (convert.h).
+// What a file's first bytes say it is, for the formats the models do not read as packages: the
+// binary formats of older office programs (compound files: .doc, .xls, .ppt) and RTF. A
+// candidate's file in one of them is converted first (convert.h); an answer workbook in the
+// binary format is read directly (platform/office/excel/binary_workbook.h).
 #pragma once
 
 #include <string_view>
 
-namespace word {
+namespace office {
 
 inline constexpr std::string_view kCompoundFileSignature = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
 
@@ -22,4 +23,4 @@ inline bool NeedsConversion(std::string_view bytes) {
   return IsCompoundFile(bytes) || IsRtf(bytes);
 }
 
-}  // namespace word
+}  // namespace office

@@ -1,4 +1,4 @@
-#include "platform/office/word/convert.h"
+#include "platform/office/common/convert.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -14,12 +15,13 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/office/common/testing/converter.h"
 #include "platform/office/opc/package.h"
 #include "platform/win/confined_file.h"
 #include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
 
-namespace word {
+namespace office {
 namespace {
 
 namespace fs = std::filesystem;
@@ -95,7 +97,7 @@ TEST(Convert, TheConverterWorksOnAPrivateCopyWithItsOwnProfile) {
   const fs::path source = soffice.Folder() / "his" / "-rf 考生 文档.doc";
   Write(source, "binary document");
 
-  const base::Result<std::string> docx = ConvertToDocx(source);
+  const base::Result<std::string> docx = ConvertToPackage(source, PackageFormat::Docx);
 
   ASSERT_TRUE(docx) << docx.error().message;
   EXPECT_EQ(*docx, "converted:binary document");
@@ -152,7 +154,8 @@ TEST(Convert, FailuresSayWhichKindTheyAre) {
     ConvertOptions options;
     if (row.confined) options.confineTo = soffice.Folder() / "his";
 
-    const base::Result<std::string> docx = ConvertToDocx(soffice.Folder() / row.source, options);
+    const base::Result<std::string> docx =
+        ConvertToPackage(soffice.Folder() / row.source, PackageFormat::Docx, options);
 
     ASSERT_FALSE(docx);
     EXPECT_EQ(docx.error().code, row.code) << docx.error().message;
@@ -169,7 +172,8 @@ TEST(Convert, AMissingConverterIsToldApart) {
   Write(folder.Path() / "a.doc", "x");
   ConvertOptions options;
   options.program = "kirv-no-such-converter";
-  const base::Result<std::string> docx = ConvertToDocx(folder.Path() / "a.doc", options);
+  const base::Result<std::string> docx =
+      ConvertToPackage(folder.Path() / "a.doc", PackageFormat::Docx, options);
   ASSERT_FALSE(docx);
   EXPECT_EQ(docx.error().code, kConverterMissing);
   EXPECT_NE(docx.error().message.find("libreoffice-writer-nogui"), std::string::npos);
@@ -184,7 +188,8 @@ TEST(Convert, AConverterPastItsTimeIsEnded) {
   options.timeLimit = 500ms;
   const auto before = std::chrono::steady_clock::now();
 
-  const base::Result<std::string> docx = ConvertToDocx(soffice.Folder() / "a.doc", options);
+  const base::Result<std::string> docx =
+      ConvertToPackage(soffice.Folder() / "a.doc", PackageFormat::Docx, options);
 
   const auto spent = std::chrono::steady_clock::now() - before;
   ASSERT_FALSE(docx);
@@ -199,30 +204,84 @@ TEST(Convert, AConverterPastItsTimeIsEnded) {
   EXPECT_FALSE(fs::exists(soffice.Scratch()));
 }
 
-bool OnPath(const std::string& program) {
-  const char* path = std::getenv("PATH");
-  std::istringstream dirs(path ? path : "");
-  for (std::string dir; std::getline(dirs, dir, ':');)
-    if (!dir.empty() && ::access((fs::path(dir) / program).c_str(), X_OK) == 0) return true;
-  return false;
+// The real converter, where it is installed with the module a format needs: a legacy binary
+// file saved by an office suite comes back as a package whose main part holds its text.
+TEST(Convert, RealConverterTurnsLegacyFilesIntoPackages) {
+  struct Row {
+    const char* name;
+    PackageFormat format;
+    fs::path source;
+    const char* part;
+    std::vector<std::string> texts;
+  } rows[] = {
+      {"document",
+       PackageFormat::Docx,
+       fs::path(KIRV_WORD_TESTDATA) / "suite_legacy.doc",
+       "word/document.xml",
+       {"旧格式的文档标题", "转换以后仍能读出这段文字"}},
+      {"workbook",
+       PackageFormat::Xlsx,
+       fs::path(KIRV_CONVERT_TESTDATA) / "legacy_book.xls",
+       "xl/sharedStrings.xml",
+       {"旧格式的工作簿"}},
+      {"presentation",
+       PackageFormat::Pptx,
+       "",  // made here: a saved one is too large to keep
+       "ppt/slides/slide1.xml",
+       {"旧格式的演示文稿"}},
+  };
+  win::testing::ScopedTempFolder folder("convert_");
+  int converted = 0;
+  std::string skipped;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string missing = testing::ConverterMissing(row.format);
+    if (!missing.empty()) {
+      skipped += std::string(row.name) + ": " + missing + "; ";
+      continue;
+    }
+    fs::path source = row.source;
+    if (source.empty()) {
+      Write(folder.Path() / "slides.fodp", testing::FlatPresentation("旧格式的演示文稿"));
+      base::Result<fs::path> saved = testing::SaveWithLibreOffice(
+          folder.Path() / "slides.fodp", "ppt:MS PowerPoint 97", folder.Path());
+      ASSERT_TRUE(saved) << saved.error().message;
+      source = *saved;
+    }
+    ConvertOptions options;
+    options.timeLimit = 180s;
+    const base::Result<std::string> package = ConvertToPackage(source, row.format, options);
+    ASSERT_TRUE(package) << package.error().message;
+    auto opened = opc::Package::OpenMemory(*package);
+    ASSERT_TRUE(opened) << opened.error().message;
+    const base::Result<std::string_view> part = (*opened)->PartBytes(row.part);
+    ASSERT_TRUE(part) << part.error().message;
+    for (const std::string& text : row.texts)
+      EXPECT_NE(part->find(text), std::string_view::npos) << text;
+    ++converted;
+  }
+  if (converted == 0) GTEST_SKIP() << skipped;
+  if (!skipped.empty()) std::cout << "[ SKIPPED  ] " << skipped << "\n";
 }
 
-// The real converter, where it is installed: a legacy binary document saved by a word processor
-// comes back as a package whose main story holds its text.
-TEST(Convert, RealConverterTurnsALegacyDocumentIntoAPackage) {
-  if (!OnPath("soffice")) GTEST_SKIP() << "LibreOffice (libreoffice-writer-nogui) not installed";
+// A LibreOffice without the module for a format is no converter for it: the file is not at fault.
+TEST(Convert, AnInstallationWithoutTheFormatsModuleIsAMissingConverter) {
+  win::testing::ScopedTempFolder folder("convert_");
+  const fs::path program = folder.Path() / "lo" / "program";
+  Write(program / "soffice.bin", "");
+  Write(program / "libswlo.so", "");
+  Write(program / "soffice", "#!/bin/sh\nexit 0\n");
+  fs::permissions(program / "soffice", fs::perms::owner_all);
   ConvertOptions options;
-  options.timeLimit = 180s;
-  const base::Result<std::string> docx =
-      ConvertToDocx(fs::path(KIRV_WORD_TESTDATA) / "suite_legacy.doc", options);
-  ASSERT_TRUE(docx) << docx.error().message;
-  auto package = opc::Package::OpenMemory(*docx);
-  ASSERT_TRUE(package) << package.error().message;
-  const base::Result<std::string_view> story = (*package)->PartBytes("word/document.xml");
-  ASSERT_TRUE(story) << story.error().message;
-  EXPECT_NE(story->find("旧格式的文档标题"), std::string_view::npos);
-  EXPECT_NE(story->find("转换以后仍能读出这段文字"), std::string_view::npos);
+  options.program = (program / "soffice").string();
+
+  const base::Result<std::string> xlsx =
+      ConvertBytesToPackage("binary", "a.xls", PackageFormat::Xlsx, options);
+
+  ASSERT_FALSE(xlsx);
+  EXPECT_EQ(xlsx.error().code, kConverterMissing) << xlsx.error().message;
+  EXPECT_NE(xlsx.error().message.find("libreoffice-calc-nogui"), std::string::npos);
 }
 
 }  // namespace
-}  // namespace word
+}  // namespace office
