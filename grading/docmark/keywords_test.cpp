@@ -220,7 +220,7 @@ TEST_F(Dispatch, PartBRowsEachReadTheirOwnDialogField) {
                R"(<w:spacing w:val="60"/><w:sz w:val="23"/><w:u w:val="single"/>)") +
       Para(TextRun("部分", R"(<w:u w:val="single"/>)") + TextRun("下划线")) +
       Para(TextRun("水分子H") + TextRun("2", R"(<w:vertAlign w:val="subscript"/>)")) +
-      word::testing::SectPr("", 567, 2268, 1134, 1701);
+      word::testing::SectPr(R"(<w:cols w:num="2" w:space="720"/>)", 567, 2268, 1134, 1701);
   base::Result<std::string> bytes = word::testing::DocxBytes(content);
   ASSERT_TRUE(bytes);
   word::Application& app = PartApplication(state_.WordBasicApp);
@@ -271,6 +271,15 @@ TEST_F(Dispatch, PartBRowsEachReadTheirOwnDialogField) {
       {{"SETPAPERMAG", "9 厘米", "9 厘米", "3 厘米", "9 厘米", "10"}, engine::kCheckHolds},
       {{"SETPAPERMAG", "9 厘米", "9 厘米", "9 厘米", "4 厘米", "1"}, engine::kCheckHolds},
       {{"SETPAPERMAG", "2 厘米", "1 厘米", "4 厘米", "3 厘米", "-1"}, engine::kCheckFails},
+      // Two columns: mask 16 is the count's own term.
+      {{"FORMATSTYCOLUMNS", para, "2", "0", "0", "", "", "16"}, engine::kCheckHolds},
+      {{"FORMATSTYCOLUMNS", para, "1", "0", "0", "", "", "16"}, engine::kCheckFails},
+      {{"FINDCOUNT", "样本", "2"}, engine::kCheckHolds},
+      {{"FINDCOUNT", "样本", "1"}, engine::kCheckFails},
+      {{"SELECTTXT", "部分下划线"}, engine::kCheckHolds},
+      {{"SELECTTXT", "下划线部分"}, engine::kCheckFails},
+      {{"PLACEINORDER", para, chars, "部分", "水分子"}, engine::kCheckHolds},
+      {{"PLACEINORDER", chars, para, "部分", "水分子"}, engine::kCheckFails},
   };
   for (const Case& c : cases) {
     std::string row;
