@@ -326,7 +326,7 @@ TEST(Timing, TheSettingsOfAShapeAreItsFirstEntranceNotItsFirstEffect) {
   EXPECT_EQ(emphasisedFirst.AdvanceMode(), ppAdvanceOnTime);
   EXPECT_EQ(*emphasisedFirst.AdvanceTime(), 2.0f);
   EXPECT_EQ(emphasisedFirst.TextUnitEffect(), ppAnimateByWord);
-  EXPECT_FALSE(emphasisedFirst.SoundEffect());  // the spin's sound, not the entrance's
+  EXPECT_FALSE(emphasisedFirst.SoundEffect());  // the spin plays one, the entrance none
   AnimationSettings leftFirst = opened.ShapeAt(1, 2)->AnimationSettings();
   EXPECT_EQ(*leftFirst.EntryEffect(), ppEffectFlyFromLeft);
   EXPECT_EQ(leftFirst.AdvanceMode(), ppAdvanceOnTime);
