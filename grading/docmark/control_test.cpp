@@ -9,6 +9,7 @@
 #include "platform/com/control_window.h"
 #include "platform/com/library.h"
 #include "platform/com/property_bag.h"
+#include "platform/win/codepage.h"
 #include "platform/win/message_box.h"
 #include "platform/win/testing/scoped_env.h"
 
@@ -42,9 +43,8 @@ class Control : public ::testing::Test {
     rows.push_back({"end"});
     ASSERT_TRUE(testing::WriteAnswerWorkbook(folders_.AnswerHost() / "w1.xls", rows));
   }
-  double Run(std::string answerName = "w1.xls") {
+  double Run(std::string answerName = "w1.xls", bool debug = false) {
     std::string check = folders_.Candidate(), answer = folders_.Answer();
-    bool debug = false;
     return control_.Run(check, answer, answerName, debug);
   }
 
@@ -91,6 +91,26 @@ TEST_F(Control, RunScoresZeroForAMissingDocument) {
   WriteAnswer("10", {Rule("b", 4), Rule("ab", 6)});
   fs::remove(folders_.CandidateHost() / "doc1.doc");
   EXPECT_EQ(Run(), 0.0);
+}
+
+// The log, with what the grading has to tell besides the scored rules, is written only while
+// debugging: a grading in the exam leaves nothing of its own in the candidate's folder but the
+// working copy.
+TEST_F(Control, RunWritesTheLogOnlyInDebugMode) {
+  const fs::path log = folders_.CandidateHost() / "docmark.txt";
+  WriteAnswer("10", {{"a", "not", "TXTEFECT", "zz", "1", "2", "first rule"},
+                     Rule("b", 3),
+                     {"filename", "missing.doc"},
+                     Rule("b", 5)});
+  EXPECT_DOUBLE_EQ(Run(), 50.0);
+  EXPECT_FALSE(fs::exists(log));
+  EXPECT_EQ(Run("absent.xls"), kNotGraded);
+  EXPECT_FALSE(fs::exists(log));
+
+  EXPECT_DOUBLE_EQ(Run("w1.xls", true), 50.0);
+  const std::string written = win::GbkToUtf8(testing::ReadBytes(log));
+  EXPECT_NE(written.find("first rule 2 分"), std::string::npos);
+  EXPECT_NE(written.find("cannot open missing.doc"), std::string::npos);
 }
 
 TEST_F(Control, RunLeavesTheCandidatesDocumentAsItWas) {

@@ -202,6 +202,92 @@ TEST_F(Dispatch, PartBRowsJudgeTheirChecksAnswersByTheirVerdicts) {
   for (const Case& c : cases) EXPECT_EQ(RuleB(state_, c.cells), c.answer) << c.name;
 }
 
+// One document whose dialog values all differ from each other, so a row that reads a
+// neighbouring field (after for before, the right indent for the left, the bottom margin for the
+// top), judges by the wrong verdict or rounds a size shows: each keyword has a row that holds
+// and a row with a sibling field's value that does not.
+TEST_F(Dispatch, PartBRowsEachReadTheirOwnDialogField) {
+  using word::testing::Para;
+  using word::testing::TextPara;
+  using word::testing::TextRun;
+  word::testing::DocxContent content;
+  content.body =
+      TextPara("段落格式样本",
+               R"(<w:spacing w:before="240" w:after="120" w:line="400" w:lineRule="exact"/>)"
+               R"(<w:ind w:left="1134" w:right="567" w:firstLine="851"/><w:jc w:val="center"/>)") +
+      TextPara("字符格式样本", "",
+               R"(<w:rFonts w:ascii="黑体" w:hAnsi="黑体" w:eastAsia="黑体"/><w:b/>)"
+               R"(<w:spacing w:val="60"/><w:sz w:val="23"/><w:u w:val="single"/>)") +
+      Para(TextRun("部分", R"(<w:u w:val="single"/>)") + TextRun("下划线")) +
+      Para(TextRun("水分子H") + TextRun("2", R"(<w:vertAlign w:val="subscript"/>)")) +
+      word::testing::SectPr(R"(<w:cols w:num="2" w:space="720"/>)", 567, 2268, 1134, 1701);
+  base::Result<std::string> bytes = word::testing::DocxBytes(content);
+  ASSERT_TRUE(bytes);
+  word::Application& app = PartApplication(state_.WordBasicApp);
+  ASSERT_TRUE(app.Documents().OpenBytes("dialogs.docx", *bytes));
+  const std::string para = "段落格式样本", chars = "字符格式样本";
+  struct Case {
+    std::vector<std::string> cells;
+    int16_t answer;
+  } cases[] = {
+      {{"FORMATSTYPARABEFORE", para, "12 磅"}, engine::kCheckHolds},
+      {{"FORMATSTYPARABEFORE", para, "6 磅"}, engine::kCheckFails},
+      {{"FORMATSTYPARAAFTER", para, "6 磅"}, engine::kCheckHolds},
+      {{"FORMATSTYPARAAFTER", para, "12 磅"}, engine::kCheckFails},
+      {{"FORMATSTYPARALEFTIND", para, "2 厘米"}, engine::kCheckHolds},
+      {{"FORMATSTYPARALEFTIND", para, "1 厘米"}, engine::kCheckFails},
+      {{"FORMATSTYPARARIGHTIND", para, "1 厘米"}, engine::kCheckHolds},
+      {{"FORMATSTYPARARIGHTIND", para, "2 厘米"}, engine::kCheckFails},
+      {{"FORMATSTYPARAFIRSTIND", para, "1.5 厘米"}, engine::kCheckHolds},
+      {{"FORMATSTYPARAFIRSTIND", para, "2 厘米"}, engine::kCheckFails},
+      {{"FORMATSTYPARALINESPACE", para, "20 磅"}, engine::kCheckHolds},
+      {{"FORMATSTYPARALINESPACE", para, "12 磅"}, engine::kCheckFails},
+      {{"FORMATSTYPARALINERULE", para, "4"}, engine::kCheckHolds},
+      {{"FORMATSTYPARALINERULE", para, "1"}, engine::kCheckFails},
+      {{"TXTPARA", para, "1"}, engine::kCheckHolds},
+      {{"TXTPARA", chars, "1"}, engine::kCheckFails},
+      {{"TXTFONT", chars, "黑体"}, engine::kCheckHolds},
+      {{"TXTFONT", chars, "3 磅"}, engine::kCheckFails},
+      {{"TXTFONTSPACING", chars, "3 磅"}, engine::kCheckHolds},
+      {{"TXTFONTSPACING", chars, "黑体"}, engine::kCheckFails},
+      // 11.5 points: neither truncated to 11 nor rounded to 12.
+      {{"TXTFONTSIZE", chars, "11.5"}, engine::kCheckHolds},
+      {{"TXTFONTSIZE", chars, "11"}, engine::kCheckFails},
+      {{"TXTFONTSIZE", chars, "12"}, engine::kCheckFails},
+      {{"TXTFONTSCRIPT", "2", "1", "0"}, engine::kCheckHolds},
+      {{"TXTFONTSCRIPT", "2", "0", "1"}, engine::kCheckFails},
+      // Bold and underlined is 5: a mask of 4 finds the bold, equality would not.
+      {{"TXTATTRIB", chars, "4"}, engine::kCheckHolds},
+      {{"TXTATTRIB", chars, "2"}, engine::kCheckFails},
+      // Underlined in part only is not underlined.
+      {{"TXTATTRIB", "部分下划线", "1"}, engine::kCheckFails},
+      {{"TXTATTRIB", "部分", "1"}, engine::kCheckHolds},
+      {{"SETPAPER", "21 厘米", "9 厘米", "10"}, engine::kCheckHolds},
+      {{"SETPAPER", "29.7 厘米", "21 厘米", "11"}, engine::kCheckFails},
+      // Margins 1, 2, 3 and 4 cm from the top round: each row expects one of them, with the
+      // mask of its own term, and a row with the neighbours' values holds under no mask.
+      {{"SETPAPERMAG", "1 厘米", "9 厘米", "9 厘米", "9 厘米", "1000"}, engine::kCheckHolds},
+      {{"SETPAPERMAG", "9 厘米", "2 厘米", "9 厘米", "9 厘米", "100"}, engine::kCheckHolds},
+      {{"SETPAPERMAG", "9 厘米", "9 厘米", "3 厘米", "9 厘米", "10"}, engine::kCheckHolds},
+      {{"SETPAPERMAG", "9 厘米", "9 厘米", "9 厘米", "4 厘米", "1"}, engine::kCheckHolds},
+      {{"SETPAPERMAG", "2 厘米", "1 厘米", "4 厘米", "3 厘米", "-1"}, engine::kCheckFails},
+      // Two columns: mask 16 is the count's own term.
+      {{"FORMATSTYCOLUMNS", para, "2", "0", "0", "", "", "16"}, engine::kCheckHolds},
+      {{"FORMATSTYCOLUMNS", para, "1", "0", "0", "", "", "16"}, engine::kCheckFails},
+      {{"FINDCOUNT", "样本", "2"}, engine::kCheckHolds},
+      {{"FINDCOUNT", "样本", "1"}, engine::kCheckFails},
+      {{"SELECTTXT", "部分下划线"}, engine::kCheckHolds},
+      {{"SELECTTXT", "下划线部分"}, engine::kCheckFails},
+      {{"PLACEINORDER", para, chars, "部分", "水分子"}, engine::kCheckHolds},
+      {{"PLACEINORDER", chars, para, "部分", "水分子"}, engine::kCheckFails},
+  };
+  for (const Case& c : cases) {
+    std::string row;
+    for (const std::string& cell : c.cells) row += cell + " ";
+    EXPECT_EQ(RuleB(state_, c.cells), c.answer) << row;
+  }
+}
+
 TEST_F(Dispatch, PartARowsPassTheirCellsInOrderAndJudgeByTheirVerdicts) {
   struct Case {
     const char* name;

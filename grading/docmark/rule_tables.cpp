@@ -79,6 +79,10 @@ void SplitAnsFile(DocState& state) {
   int fileRow = 0;
   bool pendingA = false, pendingB = false, pendingAB = false;
   bool ended = false;
+  // Without an "end" row the rows past the last rule are empty as well: those are not faults.
+  bool hasEnd = false;
+  for (int row = 1; row <= engine::kGridRows && !hasEnd; ++row)
+    hasEnd = vb::LCase(grid.Cell(row, 1)) == "end";
   for (int row = 1; row <= engine::kGridRows && !ended; ++row) {
     const std::string tag = vb::LCase(grid.Cell(row, 1));
     const std::string& fileTag = grid.Cell(fileRow, 1);
@@ -99,11 +103,14 @@ void SplitAnsFile(DocState& state) {
       pendingAB = false;
     } else if (tag == "end") {
       ended = true;
-    } else if (tag.empty()) {
-      // Unused rows are empty; a box each would stop grading for nothing.
+    } else if (tag.empty() && !hasEnd) {
       if (grid.RowsUsed() >= row)
         engine::WriteLogLine(state.engine,
                              "answer workbook row " + std::to_string(row) + " has no tag");
+    } else if (tag.empty()) {
+      engine::WriteLogLine(state.engine,
+                           "answer workbook row " + std::to_string(row) + " has no tag");
+      ShowSplitError();
     } else {
       engine::WriteLogLine(state.engine, "answer workbook row " + std::to_string(row) +
                                              " has the unknown tag " + grid.Cell(row, 1));

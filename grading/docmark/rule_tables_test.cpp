@@ -109,19 +109,25 @@ TEST(TmqDocName, CutsBeforeTheFirstDotOrAppends) {
   for (const Case& c : cases) EXPECT_EQ(TmqDocName(c.name), c.copy) << c.name;
 }
 
-TEST_F(Splitting, AnUnknownTagShowsTheBoxOnceAndTheRowIsLeftOut) {
-  win::MessageCapture boxes;
-  Split(state_, {{"filename", "d.doc"}, {"x", "A", "1", "t"}, {"a", "B", "1", "t"}, {"end"}});
-  ASSERT_EQ(boxes.Shown().size(), 1u);
-  EXPECT_EQ(boxes.Shown()[0].text, kSplitError);
-  EXPECT_EQ(boxes.Shown()[0].caption, "ERR");
-  EXPECT_EQ(TableRows(state_.RuleTableA), (Rows{{"filename", "d.doc"}, {"B", "1", "t"}, {"END"}}));
+TEST_F(Splitting, AnUnknownOrEmptyTagBeforeEndShowsTheBoxOnceAndTheRowIsLeftOut) {
+  for (const char* tag : {"x", ""}) {
+    win::MessageCapture boxes;
+    Split(state_, {{"filename", "d.doc"}, {tag, "A", "1", "t"}, {"a", "B", "1", "t"}, {"end"}});
+    ASSERT_EQ(boxes.Shown().size(), 1u) << tag;
+    EXPECT_EQ(boxes.Shown()[0].text, kSplitError);
+    EXPECT_EQ(boxes.Shown()[0].caption, "ERR");
+    EXPECT_EQ(TableRows(state_.RuleTableA), (Rows{{"filename", "d.doc"}, {"B", "1", "t"}, {"END"}}))
+        << tag;
+  }
 }
 
 TEST_F(Splitting, AWorkbookWithoutEndClosesBothTablesAfterRow100WithoutABox) {
   win::MessageCapture boxes;
+  state_.engine.DebugFlag = engine::kTrue;
   Split(state_, {{"filename", "d.doc"}, {"a", "X", "1", "t"}, {"b", "Y", "1", "t"}});
   EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_EQ(testing::ReadBytes(folders_.CandidateHost() / "docmark.txt"),
+            "the answer workbook has no end row: its rules end at row 100\r\n");
   EXPECT_EQ(TableRows(state_.RuleTableA), (Rows{{"filename", "d.doc"}, {"X", "1", "t"}, {"END"}}));
   EXPECT_EQ(TableRows(state_.RuleTableB), (Rows{{"filename", "d.doc"}, {"Y", "1", "t"}, {"END"}}));
 }

@@ -50,6 +50,7 @@ struct KeptLogFile {
 };
 
 void WriteLogLine(const EngineState& state, std::string_view line) {
+  if (state.DebugFlag == kFalse) return;
   // The log lies in the candidate's folder: a link or a FIFO there is skipped, grading goes on.
   const std::string path = state.CheckPath + state.DebugLogName;
   const std::string bytes = win::Utf8ToGbk(line) + "\r\n";

@@ -24,8 +24,9 @@ double Percentage(int16_t awarded, int16_t fullMarks);
 // link nor into a FIFO; failures are ignored.
 void WriteDebugLog(const EngineState& state, std::string_view text, int16_t points);
 
-// Appends the line and CR LF, in GBK, to the same log, whatever DebugFlag says: what the
-// control has to tell of a grading (in place of a box that would stop it).
+// Appends the line and CR LF, in GBK, to the same log while DebugFlag is set: what the control
+// has to tell of a grading (in place of a box that would stop it). Outside debug mode the
+// candidate's folder gains no log.
 void WriteLogLine(const EngineState& state, std::string_view line);
 
 // Keeps the log of `state` open from its first line until the object ends (a grading): one open

@@ -82,6 +82,7 @@ TEST(DebugLog, NoFileWhenDebugIsOffOrTheFolderIsMissing) {
   state.CheckPath = win::ToWindowsPath(tmp.Path()) + "\\";
   state.DebugFlag = kFalse;
   AddScore(state, 3, 41, kTrue, "x");
+  WriteLogLine(state, "a fault the grading tells");
   EXPECT_FALSE(std::filesystem::exists(tmp.Path() / "slidemark.txt"));
 
   state.CheckPath = win::ToWindowsPath(tmp.Path() / "missing") + "\\";

@@ -49,6 +49,7 @@ double slidemark::Run(std::string& PptCheckPath, std::string& PptAnswerPath,
   std::error_code error;
   if (!std::filesystem::is_regular_file(win::ToHostPath(answer), error)) {
     state_.engine.CheckPath = PptCheckPath;
+    state_.engine.DebugFlag = DebugMode ? engine::kTrue : engine::kFalse;
     engine::WriteLogLine(state_.engine, "not graded: no answer workbook " + answer);
     return kNotGraded;
   }

@@ -55,11 +55,11 @@ class Control : public ::testing::Test {
     ASSERT_TRUE(testing::WriteAnswerWorkbook(folders_.AnswerHost() / "p1.xls", "p1.pptx", fullMarks,
                                              rules, end));
   }
-  double Run(std::string answerName = "p1.xls") {
+  double Run(std::string answerName = "p1.xls", bool debug = false) {
     std::string check = folders_.Candidate(), answer = folders_.Answer();
-    bool debug = false;
     return control_.Run(check, answer, answerName, debug);
   }
+  double RunDebugging(std::string answerName = "p1.xls") { return Run(answerName, true); }
   std::string Log() { return ReadText(folders_.CandidateHost() / "slidemark.txt"); }
 
   testing::GradingFolders folders_;
@@ -95,16 +95,34 @@ TEST_F(Control, RunAnswersThePercentageOfTheFullMarks) {
 }
 
 TEST_F(Control, RunAnswersNotGradedWithALogLineForWhatTheGraderCannotReadOfItsOwn) {
-  EXPECT_EQ(Run("absent.xls"), kNotGraded);
+  EXPECT_EQ(RunDebugging("absent.xls"), kNotGraded);
   EXPECT_EQ(control_.ansname, "");  // nothing changed
   EXPECT_NE(Log().find("not graded"), std::string::npos);
 
   for (const char* d1 : {"", "abc", "0", "70000"}) {
     fs::remove(folders_.CandidateHost() / "slidemark.txt");
     WriteAnswer(d1, {{"FINDTEXT", "hello", "5", "r"}});
-    EXPECT_EQ(Run(), kNotGraded) << d1;
+    EXPECT_EQ(RunDebugging(), kNotGraded) << d1;
     EXPECT_NE(Log().find("not graded"), std::string::npos) << d1;
   }
+}
+
+// Outside debug mode a grading leaves nothing in the candidate's folder, not even what it could
+// not read.
+TEST_F(Control, RunWritesTheLogOnlyInDebugMode) {
+  const fs::path log = folders_.CandidateHost() / "slidemark.txt";
+  WriteAnswer("10", {{"FINDTEXT", "Hello", "4", "found"}, {"SLIDENUMBER", "3", "6", "count"}});
+  EXPECT_DOUBLE_EQ(Run(), 100.0);
+  EXPECT_EQ(Run("absent.xls"), kNotGraded);
+  {
+    std::ofstream broken(folders_.CandidateHost() / "p1.pptx", std::ios::binary | std::ios::trunc);
+    broken << "PK\x03\x04 this is no presentation";
+  }
+  EXPECT_DOUBLE_EQ(Run(), 0.0);
+  EXPECT_FALSE(fs::exists(log));
+
+  EXPECT_EQ(RunDebugging(), 0.0);
+  EXPECT_NE(Log().find("cannot open"), std::string::npos);
 }
 
 TEST_F(Control, AMissingOrBrokenPresentationScoresZero) {
@@ -116,7 +134,7 @@ TEST_F(Control, AMissingOrBrokenPresentationScoresZero) {
     std::ofstream broken(folders_.CandidateHost() / "p1.pptx", std::ios::binary | std::ios::trunc);
     broken << "PK\x03\x04 this is no presentation";
   }
-  EXPECT_DOUBLE_EQ(Run(), 0.0);
+  EXPECT_DOUBLE_EQ(RunDebugging(), 0.0);
   EXPECT_NE(Log().find("cannot open"), std::string::npos);
 
   fs::remove(folders_.CandidateHost() / "p1.pptx");
@@ -197,6 +215,8 @@ TEST_F(Control, AHeaderWithoutFilenameShowsTheBoxAndGradesNothing) {
   ASSERT_TRUE(excel::testing::WriteXlsx(folders_.AnswerHost() / "p1.xls", content));
   EXPECT_DOUBLE_EQ(Run(), 0.0);
   ASSERT_EQ(boxes_.Shown().size(), 1u);
+  EXPECT_EQ(boxes_.Shown()[0].text, "Ppt的答案文件有错误，请与开发人员联系！");
+  EXPECT_EQ(boxes_.Shown()[0].caption, "错误——File");
 }
 
 TEST_F(Control, RunLeavesTheCandidatesPresentationAsItWas) {

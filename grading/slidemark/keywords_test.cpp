@@ -1,6 +1,6 @@
 // The keyword table and its dispatcher: every keyword with its argument letters, upper-casing,
-// the cells each keyword reads, the keywords not available yet, and what every check answers
-// with no presentation open.
+// the cells each keyword reads, a check behind every keyword, and what every check answers with
+// no presentation open.
 #include "grading/slidemark/keywords.h"
 
 #include <gtest/gtest.h>
@@ -81,7 +81,7 @@ TEST(Keywords, EveryKeywordHasACheck) {
 TEST(Keywords, WithNoPresentationOpenEveryKeywordFails) {
   testing::GradingFolders folders;
   SlideState state;
-  state.engine.CheckPath = folders.Candidate();  // where the not-available lines go
+  state.engine.CheckPath = folders.Candidate();
   for (const KeywordRow& row : Keywords()) {
     // Every argument 0 or empty: what a missing object's reads equal.
     std::vector<std::string> cells = {std::string(row.keyword)};

@@ -1,6 +1,6 @@
 // The position checks of the drawing objects: OBJLEFTTOP's code for right and wrong anchors on
-// the suite-saved shapes, OBJLEFTVAL and OBJTOPVAL re-expressing a place from another anchor,
-// and OPPPOSITION on two shapes built where a rule wants them.
+// the suite-saved shapes, OBJLEFTVAL and OBJTOPVAL re-expressing a place from another anchor
+// (the margin's or one in the text), and OPPPOSITION on two shapes built where a rule wants them.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -95,12 +95,19 @@ AnchorXml MarginBox() {
   return box;
 }
 
+// A box 45 points right of its column and 10 below its paragraph, the document's first: from
+// the page it stands 135 points right (4.76 cm) and 82 down.
+AnchorXml ColumnBox() {
+  return TextBoxAt("Text Box 1", 45, 10, 100, 50, "");
+}
+
 TEST(ShapePositionChecks, LeftAndTopValuesAreReadFromTheAnchorTheRuleSets) {
   using A = word::Application&;
   const struct {
     const char* name;
     int16_t (*check)(A);
     int16_t expected;
+    AnchorXml box = MarginBox();
   } cases[] = {
       {"left from the margin",
        [](A a) {
@@ -134,9 +141,29 @@ TEST(ShapePositionChecks, LeftAndTopValuesAreReadFromTheAnchorTheRuleSets) {
          return CheckShapeTop(a, "Text Box 2", 1, word::wdRelativeVerticalPositionMargin);
        },
        F},
+      {"left from the page, anchored in the text",
+       [](A a) {
+         return CheckShapeLeft(a, "Text Box 1", 4.76, word::wdRelativeHorizontalPositionPage);
+       },
+       T, ColumnBox()},
+      {"the column's offset is no place on the page",
+       [](A a) {
+         return CheckShapeLeft(a, "Text Box 1", 1.59, word::wdRelativeHorizontalPositionPage);
+       },
+       F, ColumnBox()},
+      {"top from the page, anchored in the text",
+       [](A a) {
+         return CheckShapeTop(a, "Text Box 1", Cm(82), word::wdRelativeVerticalPositionPage);
+       },
+       T, ColumnBox()},
+      {"the paragraph's offset is no place on the page",
+       [](A a) {
+         return CheckShapeTop(a, "Text Box 1", Cm(10), word::wdRelativeVerticalPositionPage);
+       },
+       F, ColumnBox()},
   };
   for (const auto& c : cases) {
-    auto doc = OpenShapesDocument({MarginBox()});
+    auto doc = OpenShapesDocument({c.box});
     ASSERT_EQ(doc->error, "") << c.name;
     EXPECT_EQ(c.check(doc->app), c.expected) << c.name;
   }

@@ -23,14 +23,16 @@ int64_t Emu(double points) {
 // Five slides. 1: a title layout with a text box "Hello World" (Arial 10.5 pt) and a star
 // (141.875 by 85.125 pt at 72.5, 73.5). 2: a body placeholder whose size comes from the master's
 // body style, and a text box of mixed runs. 3: a picture, then a text box with "Target" in red
-// Georgia 20 pt. 4 and 5: blank, slide 5 made before slide 4. Transitions: none on slide 1, a
-// wipe up on 2, a vortex to the right (with a fade for older readers) on 3, a wheel of five
-// spokes, which has no effect number, on 4.
+// Georgia 20 pt. 4: blank. 5, made before slide 4: a text box of 11.5 pt and one that gives no
+// size, so the presentation's default style's 22 pt applies (not the master's other style, 18 pt).
+// Transitions: none on slide 1, a wipe up on 2, a vortex to the right (with a fade for older
+// readers) on 3, a wheel of five spokes, which has no effect number, on 4.
 pt::PptxContent Content() {
   pt::PptxContent content;
   content.txStyles = R"(<p:titleStyle><a:lvl1pPr><a:defRPr sz="4400"/></a:lvl1pPr></p:titleStyle>)"
                      R"(<p:bodyStyle><a:lvl1pPr><a:defRPr sz="2850"/></a:lvl1pPr></p:bodyStyle>)"
                      R"(<p:otherStyle><a:lvl1pPr><a:defRPr sz="1800"/></a:lvl1pPr></p:otherStyle>)";
+  content.defaultTextStyle = R"(<a:lvl1pPr><a:defRPr sz="2200"/></a:lvl1pPr>)";
   content.templateName = "Ocean";
   const pt::Box star{Emu(72.5), Emu(73.5), Emu(85.125), Emu(141.875)};
   const pt::Box box{914400, 914400, Emu(150), Emu(150)};
@@ -68,6 +70,8 @@ pt::PptxContent Content() {
   pt::SlideXml s5;
   s5.layout = 3;
   s5.id = 310;
+  s5.shapes = pt::TextBox(2, "Half", box, pt::Para(pt::Run("Eleven and a half", R"(sz="1150")"))) +
+              pt::TextBox(3, "Plain", box, pt::TextPara("No size of its own"));
   content.slides = {s1, s2, s3, s4, s5};
   return content;
 }
@@ -139,6 +143,14 @@ TEST_F(Checks, ShapeFonts) {
           // 28.5 points from the master's body style; halves to even.
           {"SHAPETXTFONTSIZE inherited from the master", {"SHAPETXTFONTSIZE", "2", "1", "28"}, 1},
           {"PPTTXTFONTSIZE inherited, exact", {"PPTTXTFONTSIZE", "body", "28.5"}, 1},
+          {"SHAPETXTFONTSIZE 11.5 reads 12", {"SHAPETXTFONTSIZE", "5", "1", "12"}, 1},
+          {"SHAPETXTFONTSIZE 11.5 is not 11", {"SHAPETXTFONTSIZE", "5", "1", "11"}, 0},
+          {"SHAPETXTFONTSIZE of a text box: the default style",
+           {"SHAPETXTFONTSIZE", "5", "2", "22"},
+           1},
+          {"SHAPETXTFONTSIZE of a text box: not the other style",
+           {"SHAPETXTFONTSIZE", "5", "2", "18"},
+           0},
           {"SHAPETXTFONTATTRIB", {"SHAPETXTFONTATTRIB", "3", "2", "1"}, 1},
           {"SHAPETXTFONTCOLOR", {"SHAPETXTFONTCOLOR", "3", "2", "255"}, 1},
           {"SHAPETXTFONTCOLOR of a missing shape never holds",

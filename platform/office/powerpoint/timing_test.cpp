@@ -296,6 +296,45 @@ TEST_F(Builds, SoundOfTheBuildEffect) {
   EXPECT_FALSE(Of(2).SoundEffect());
 }
 
+// Shape 2 is first emphasised (on a click, with a sound), then enters after that, 2 s later,
+// by wiping up; shape 3 first leaves, then flies in with the previous effect. Each shape's
+// settings are those of its entrance, wherever its other effects stand.
+TEST(Timing, TheSettingsOfAShapeAreItsFirstEntranceNotItsFirstEffect) {
+  EffectXml spin;
+  spin.presetClass = "emph";
+  spin.presetId = 8;
+  spin.sound = "Drum.wav";
+  EffectXml wipe;
+  wipe.presetId = 22;
+  wipe.presetSubtype = 4;
+  wipe.nodeType = "afterEffect";
+  wipe.delay = "2000";
+  wipe.iterate = "wd";
+  EffectXml leave;
+  leave.shapeId = 3;
+  leave.presetClass = "exit";
+  EffectXml fly;
+  fly.shapeId = 3;
+  fly.presetId = 2;
+  fly.presetSubtype = 8;
+  fly.nodeType = "withEffect";
+  testing::OpenPptx opened(
+      Animated(Rectangles(2, 2), MainSequenceTiming({{spin, wipe}, {leave, fly}})));
+  ASSERT_NE(opened.Get(), nullptr);
+  AnimationSettings emphasisedFirst = opened.ShapeAt(1, 1)->AnimationSettings();
+  EXPECT_EQ(*emphasisedFirst.EntryEffect(), ppEffectWipeUp);
+  EXPECT_EQ(emphasisedFirst.AdvanceMode(), ppAdvanceOnTime);
+  EXPECT_EQ(*emphasisedFirst.AdvanceTime(), 2.0f);
+  EXPECT_EQ(emphasisedFirst.TextUnitEffect(), ppAnimateByWord);
+  EXPECT_FALSE(emphasisedFirst.SoundEffect());  // the spin plays one, the entrance none
+  AnimationSettings leftFirst = opened.ShapeAt(1, 2)->AnimationSettings();
+  EXPECT_EQ(*leftFirst.EntryEffect(), ppEffectFlyFromLeft);
+  EXPECT_EQ(leftFirst.AdvanceMode(), ppAdvanceOnTime);
+  // Ordered by their entrances: shape 2's comes first, as its spin does.
+  EXPECT_EQ(emphasisedFirst.AnimationOrder(), 1);
+  EXPECT_EQ(leftFirst.AnimationOrder(), 2);
+}
+
 // What the model reads of one effect of the main sequence and of one shape's settings.
 struct EffectRead {
   int32_t type = -1;

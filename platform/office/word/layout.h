@@ -14,4 +14,16 @@ namespace word {
 // margins.
 float AutoRowHeight(Document& document, StoryId story, int32_t row);
 
+// Where the character at a main-text position stands on its page, in points from the page's
+// left and top edges: the left edge of its text column, the top of its paragraph and of its line,
+// and its own left edge. Paragraphs are laid out as AutoRowHeight lays out a cell's, in their
+// column's width less their indents, from the last page start the document knows.
+struct TextPlace {
+  float columnLeft = 0;
+  float paragraphTop = 0;
+  float lineTop = 0;
+  float characterLeft = 0;
+};
+TextPlace PlaceOf(Document& document, int32_t position);
+
 }  // namespace word

@@ -238,11 +238,13 @@ int32_t TextColumns::LineBetween() const {
   return Truth(v == "1" || v == "true" || v == "on");
 }
 
+float TextColumns::EvenWidth() const {
+  const int32_t n = Count();
+  return (textWidth_ - static_cast<float>(n - 1) * Spacing()) / static_cast<float>(n);
+}
+
 float TextColumns::Width() const {
-  if (EvenlySpaced()) {
-    const int32_t n = Count();
-    return (textWidth_ - static_cast<float>(n - 1) * Spacing()) / static_cast<float>(n);
-  }
+  if (EvenlySpaced()) return EvenWidth();
   std::vector<float> widths;
   for (pugi::xml_node c : Own()) widths.push_back(Twips(IntAttr(c, "w", 0)));
   return CommonNumber(widths, [](float w) { return w; }).value_or(static_cast<float>(wdUndefined));
@@ -250,15 +252,18 @@ float TextColumns::Width() const {
 
 base::Result<float> TextColumns::ColumnWidth(int32_t index) const {
   if (index < 1 || index > Count()) return NoSuchMember("there is no text column ", index);
-  if (EvenlySpaced()) return Width();
-  return Twips(IntAttr(Own()[static_cast<size_t>(index - 1)], "w", 0));
+  // Columns said to differ but not listed are as many even ones as w:num says.
+  const std::vector<pugi::xml_node> own = Own();
+  if (EvenlySpaced() || own.empty()) return EvenWidth();
+  return Twips(IntAttr(own[static_cast<size_t>(index - 1)], "w", 0));
 }
 
 base::Result<float> TextColumns::ColumnSpaceAfter(int32_t index) const {
   if (index < 1 || index > Count()) return NoSuchMember("there is no text column ", index);
   if (index == Count()) return 0.0f;
-  if (EvenlySpaced()) return Spacing();
-  return Twips(IntAttr(Own()[static_cast<size_t>(index - 1)], "space", 0));
+  const std::vector<pugi::xml_node> own = Own();
+  if (EvenlySpaced() || own.empty()) return Spacing();
+  return Twips(IntAttr(own[static_cast<size_t>(index - 1)], "space", 0));
 }
 
 base::Result<PageNumber> PageNumbers::Item(int32_t index) const {

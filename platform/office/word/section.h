@@ -29,6 +29,7 @@ class TextColumns {
 
  private:
   std::vector<pugi::xml_node> Own() const;  // the w:col elements
+  float EvenWidth() const;                  // a column's width when they are evenly spaced
   pugi::xml_node cols_;
   float textWidth_;
 };

@@ -108,6 +108,14 @@ TEST(Section, TextColumnsEvenlySpacedOrEachItsOwn) {
   EXPECT_EQ(mine.Width(), static_cast<float>(wdUndefined));
   EXPECT_EQ(*mine.ColumnWidth(1), 150.0f);
   EXPECT_EQ(*mine.ColumnSpaceAfter(1), 25.0f);
+
+  // Said to differ, but no w:col says how: as many even columns as w:num says.
+  auto unlisted = testing::OpenBody(
+      TextPara("x") + testing::SectPr("<w:cols w:num=\"2\" w:space=\"425\" w:equalWidth=\"0\"/>"));
+  const TextColumns bare = FirstPageSetup(*unlisted).TextColumns();
+  EXPECT_EQ(bare.Count(), 2);
+  EXPECT_FLOAT_EQ(*bare.ColumnWidth(2), (415.3f - 21.25f) / 2);
+  EXPECT_EQ(*bare.ColumnSpaceAfter(1), 21.25f);
 }
 
 TEST(Section, HeadersAndFootersAreStoriesALaterSectionInherits) {

@@ -36,6 +36,27 @@ PageSetup PageOf(Document& document, const ShapeData& data) {
   return PageSetup(document, properties);
 }
 
+// Where the approximate layout puts the shape's anchor; nullopt when the text no longer holds it.
+std::optional<TextPlace> PlaceOfAnchor(Document& document, const ShapeData& data) {
+  const std::optional<int32_t> at = AnchorPosition(document, data);
+  if (!at) return std::nullopt;
+  return PlaceOf(document, *at);
+}
+
+// Moves `offset` from the origin of anchor `from` to that of `to`, so that the shape stays where
+// it is; an alignment constant stays, and so does an offset whose origins are not known.
+void Reexpress(Document& document, const ShapeData& data, Axis axis, int32_t from, int32_t to,
+               double& offset) {
+  if (IsAligned(offset)) return;
+  const PageSetup page = PageOf(document, data);
+  std::optional<TextPlace> place;
+  if (NeedsLayout(axis, from) || NeedsLayout(axis, to)) place = PlaceOfAnchor(document, data);
+  const TextPlace* at = place ? &*place : nullptr;
+  const std::optional<double> origin = Origin(axis, from, page, at);
+  const std::optional<double> target = Origin(axis, to, page, at);
+  if (origin && target) offset = static_cast<float>(offset + *origin - *target);
+}
+
 }  // namespace
 
 Shape::Shape(word::Document& document, std::unique_ptr<ShapeData> data)
@@ -88,12 +109,8 @@ base::Status Shape::SetRelativeHorizontalPosition(int32_t relative) {
   if (relative < wdRelativeHorizontalPositionMargin ||
       relative > wdRelativeHorizontalPositionOuterMarginArea)
     return ErrorWith(kErrOutOfRange, "no horizontal position is numbered ", relative);
-  if (!IsAligned(data_->left)) {
-    const PageSetup page = PageOf(*document_, *data_);
-    const std::optional<double> from = HorizontalOrigin(data_->relativeHorizontal, page);
-    const std::optional<double> to = HorizontalOrigin(relative, page);
-    if (from && to) data_->left = static_cast<float>(data_->left + *from - *to);
-  }
+  Reexpress(*document_, *data_, Axis::kHorizontal, data_->relativeHorizontal, relative,
+            data_->left);
   data_->relativeHorizontal = relative;
   return base::Ok();
 }
@@ -102,12 +119,7 @@ base::Status Shape::SetRelativeVerticalPosition(int32_t relative) {
   if (relative < wdRelativeVerticalPositionMargin ||
       relative > wdRelativeVerticalPositionOuterMarginArea)
     return ErrorWith(kErrOutOfRange, "no vertical position is numbered ", relative);
-  if (!IsAligned(data_->top)) {
-    const PageSetup page = PageOf(*document_, *data_);
-    const std::optional<double> from = VerticalOrigin(data_->relativeVertical, page);
-    const std::optional<double> to = VerticalOrigin(relative, page);
-    if (from && to) data_->top = static_cast<float>(data_->top + *from - *to);
-  }
+  Reexpress(*document_, *data_, Axis::kVertical, data_->relativeVertical, relative, data_->top);
   data_->relativeVertical = relative;
   return base::Ok();
 }

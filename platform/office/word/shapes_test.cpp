@@ -152,7 +152,7 @@ TEST(Shapes, ChangingTheAnchorKeepsTheShapeWhereItIsOnThePage) {
   ASSERT_TRUE(shape.SetRelativeVerticalPosition(wdRelativeVerticalPositionMargin));
   EXPECT_NEAR(*shape.Left(), 36, 1e-3);
   EXPECT_FLOAT_EQ(*shape.Top(), 18);
-  // Origins that need layout keep the offset.
+  // The anchor's paragraph is the document's first: its top is the top margin's.
   ASSERT_TRUE(shape.SetRelativeVerticalPosition(wdRelativeVerticalPositionParagraph));
   EXPECT_FLOAT_EQ(*shape.Top(), 18);
   EXPECT_EQ(*shape.RelativeVerticalPosition(), wdRelativeVerticalPositionParagraph);
@@ -161,6 +161,81 @@ TEST(Shapes, ChangingTheAnchorKeepsTheShapeWhereItIsOnThePage) {
   EXPECT_EQ(shape.SetRelativeVerticalPosition(-1).error().code, kErrOutOfRange);
   EXPECT_EQ(*shape.RelativeHorizontalPosition(), wdRelativeHorizontalPositionMargin);
   EXPECT_EQ(*shape.RelativeVerticalPosition(), wdRelativeVerticalPositionParagraph);
+}
+
+// A one-line paragraph that ends a section of these columns.
+std::string SectionEnd(const std::string& pPr, std::string_view cols) {
+  return TextPara("段落", pPr + testing::SectPr(cols));
+}
+
+// A column's origin comes from the section's margins and columns, a paragraph's, a line's and a
+// character's from where the approximate layout puts the anchor. The paragraphs have an exact
+// line spacing of 20 pt, so where they stand does not hang on a font's metrics; A4 with margins
+// of 90 pt left and right and 72 pt above and below leaves 415.3 x 697.9 pt of text.
+TEST(Shapes, AnAnchorInTheTextIsReExpressedFromWhereTheLayoutPutsIt) {
+  const std::string exact = R"(<w:spacing w:line="400" w:lineRule="exact"/>)";
+  auto paragraphs = [&](int count) {
+    std::string body;
+    for (int i = 0; i < count; ++i) body += TextPara("段落", exact);
+    return body;
+  };
+  std::string ideographs;
+  for (int i = 0; i < 45; ++i) ideographs += "字";
+  struct Case {
+    const char* name;
+    std::string before;  // the paragraphs before the anchor's
+    std::string text;    // the anchor's paragraph's text before the anchor
+    std::string last;    // the last section's w:type and w:cols, "" for one column
+    std::string positionH, positionV;
+    float left, top;  // from the page
+  } cases[] = {
+      {"a column of the only one", "", "text", "", testing::OffsetH("column", 45),
+       testing::OffsetV("page", 0), 135, 0},
+      {"the fifth paragraph", paragraphs(4), "text", "", testing::OffsetH("page", 0),
+       testing::OffsetV("paragraph", 10), 0, 72 + 4 * 20 + 10},
+      // 34 paragraphs of 20 pt fill the first column; the 35th starts the second, 189.65 pt
+      // wide after the first and its 36 pt of spacing.
+      {"the second of two columns", paragraphs(34), "text", R"(<w:cols w:num="2" w:space="720"/>)",
+       testing::OffsetH("column", 10), testing::OffsetV("paragraph", 5), 90 + 189.65f + 36 + 10,
+       72 + 5},
+      // A section that goes on on the same page starts below the text of the one before it,
+      // balanced over that one's columns: 60 pt in one column, 30 pt in two.
+      {"after a continuous section break", paragraphs(2) + SectionEnd(exact, ""), "text",
+       R"(<w:type w:val="continuous"/><w:cols w:num="2" w:space="720"/>)",
+       testing::OffsetH("column", 10), testing::OffsetV("paragraph", 5), 90 + 10, 72 + 60 + 5},
+      {"after two balanced columns",
+       paragraphs(2) + SectionEnd(exact, R"(<w:cols w:num="2" w:space="720"/>)"), "text",
+       R"(<w:type w:val="continuous"/>)", testing::OffsetH("column", 10),
+       testing::OffsetV("paragraph", 5), 90 + 10, 72 + 30 + 5},
+      // 45 ideographs of 10.5 pt in 宋体, 14 px each, fill the first line's 553.7 px (415.3 pt)
+      // and 76.3 px of the second.
+      {"a character on the second line", "", ideographs, "", testing::OffsetH("character", 0),
+       testing::OffsetV("line", 0), 90 + static_cast<float>((45 * 14 - 415.3 * 4 / 3) * 0.75),
+       72 + 20},
+  };
+  for (const Case& c : cases) {
+    AnchorXml anchor = BoxAnchor("Text Box 1");
+    anchor.positionH = c.positionH;
+    anchor.positionV = c.positionV;
+    const std::string anchored =
+        Para(TextRun(c.text, R"(<w:rFonts w:eastAsia="宋体"/><w:sz w:val="21"/>)") +
+                 ObjectRun(testing::Anchor(anchor)),
+             exact);
+    auto o = testing::OpenBody(c.before + anchored + testing::SectPr(c.last));
+    Shape& shape = **o->document->Shapes().Item(1);
+    const float left = *shape.Left(), top = *shape.Top();
+    const int32_t relativeH = *shape.RelativeHorizontalPosition();
+    const int32_t relativeV = *shape.RelativeVerticalPosition();
+    ASSERT_TRUE(shape.SetRelativeHorizontalPosition(wdRelativeHorizontalPositionPage));
+    ASSERT_TRUE(shape.SetRelativeVerticalPosition(wdRelativeVerticalPositionPage));
+    EXPECT_NEAR(*shape.Left(), c.left, 0.01) << c.name;
+    EXPECT_NEAR(*shape.Top(), c.top, 0.01) << c.name;
+    // And back: the place it had.
+    ASSERT_TRUE(shape.SetRelativeHorizontalPosition(relativeH));
+    ASSERT_TRUE(shape.SetRelativeVerticalPosition(relativeV));
+    EXPECT_NEAR(*shape.Left(), left, 0.01) << c.name;
+    EXPECT_NEAR(*shape.Top(), top, 0.01) << c.name;
+  }
 }
 
 TEST(Shapes, AnAlignedShapeKeepsItsAlignmentWhenTheAnchorChanges) {
