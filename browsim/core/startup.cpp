@@ -1,6 +1,8 @@
 // Paths, net.ini and the title handshake.
 #include "browsim/core/startup.h"
 
+#include <optional>
+
 #include "netdb/ado_connection.h"
 #include "netdb/net_settings.h"
 #include "platform/win/message_box.h"
@@ -47,13 +49,23 @@ bool FindExamWindow(netdb::PathGlobals& globals, const std::vector<std::string>&
   return false;
 }
 
-DatabaseOpening OpenCandidateDatabase(const std::function<base::Status()>& open) {
+DatabaseOpening OpenCandidateDatabase(const std::function<std::string()>& locate,
+                                      const std::function<base::Status(const std::string&)>& open) {
+  std::optional<std::string> path;
   try {
-    if (open()) return DatabaseOpening::Opened;
+    path = locate();
   } catch (const std::exception&) {
-    // Not the engine's refusal (memory, say): the browser still works, only nothing is recorded.
-    win::MessageBox("Warning: 连接数据库时发生未知错误:", "", win::MB_OK);
-    return DatabaseOpening::GoOnClosed;
+    win::MessageBox("未知错误！", "", win::MB_OK);
+  }
+  if (path) {
+    try {
+      if (open(*path)) return DatabaseOpening::Opened;
+    } catch (const std::exception&) {
+      // Not a refusal of the file (memory, say): the browser still works, only nothing is
+      // recorded.
+      win::MessageBox("Warning: 连接数据库时发生未知错误:", "", win::MB_OK);
+      return DatabaseOpening::GoOnClosed;
+    }
   }
   win::MessageBox("未发现考生网络测试模块数据", "", win::MB_OK);
   return DatabaseOpening::EndProgram;

@@ -26,11 +26,15 @@ bool FindExamWindow(netdb::PathGlobals& globals, const std::vector<std::string>&
 // What becomes of the start-up after the network database's open.
 enum class DatabaseOpening {
   Opened,
-  EndProgram,  // the engine refused the file: "未发现考生网络测试模块数据" was shown
-  GoOnClosed,  // any other failure: "Warning: 连接数据库时发生未知错误:" was shown
+  EndProgram,  // it could not be opened: "未发现考生网络测试模块数据" was shown
+  GoOnClosed,  // a failure that was no refusal of the file: "Warning: 连接数据库时发生未知错误:"
+               // was shown
 };
 
-// Runs `open` and shows what its failure calls for.
-DatabaseOpening OpenCandidateDatabase(const std::function<base::Status()>& open);
+// Finds the database's path with `locate`, opens it with `open` and shows what a failure calls
+// for: the path not found ("未知错误！") leaves nothing to open; an error `open` returns is the
+// engine's refusal; anything `open` throws is another failure, after which the browser goes on.
+DatabaseOpening OpenCandidateDatabase(const std::function<std::string()>& locate,
+                                      const std::function<base::Status(const std::string&)>& open);
 
 }  // namespace browsim

@@ -52,27 +52,43 @@ TEST(FindExamWindow, TakesTheFirstTitleThatCarriesTheMarker) {
 }
 
 TEST(OpenCandidateDatabase, TheEnginesRefusalEndsAnyOtherFailureGoesOn) {
+  const auto found = [] { return std::string("D:\\0001\\Netkt\\net.net"); };
   const struct {
     const char* name;
-    std::function<base::Status()> open;
+    std::function<std::string()> locate;
+    std::function<base::Status(const std::string&)> open;
     DatabaseOpening outcome;
     std::vector<std::string> boxes;
   } cases[] = {
-      {"opened", [] { return base::Ok(); }, DatabaseOpening::Opened, {}},
+      {"opened",
+       found,
+       [](const std::string& path) {
+         return path == "D:\\0001\\Netkt\\net.net" ? base::Ok()
+                                                   : base::Status(base::Error::Of("wrong"));
+       },
+       DatabaseOpening::Opened,
+       {}},
       {"refused",
-       [] {
+       found,
+       [](const std::string&) {
          return base::Status(base::Error{"file is not a database", 26});
        },
        DatabaseOpening::EndProgram,
        {"未发现考生网络测试模块数据"}},
-      {"out of memory",
-       []() -> base::Status { throw std::bad_alloc(); },
+      {"out of memory while opening",
+       found,
+       [](const std::string&) -> base::Status { throw std::bad_alloc(); },
        DatabaseOpening::GoOnClosed,
        {"Warning: 连接数据库时发生未知错误:"}},
+      {"no path to open",
+       []() -> std::string { throw std::bad_alloc(); },
+       [](const std::string&) { return base::Ok(); },
+       DatabaseOpening::EndProgram,
+       {"未知错误！", "未发现考生网络测试模块数据"}},
   };
   for (const auto& c : cases) {
     win::MessageCapture boxes;
-    EXPECT_EQ(OpenCandidateDatabase(c.open), c.outcome) << c.name;
+    EXPECT_EQ(OpenCandidateDatabase(c.locate, c.open), c.outcome) << c.name;
     std::vector<std::string> shown;
     for (const auto& box : boxes.Shown()) shown.push_back(box.text);
     EXPECT_EQ(shown, c.boxes) << c.name;

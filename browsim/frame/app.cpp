@@ -39,8 +39,10 @@ std::unique_ptr<CMainFrame> StartBrowsim(const std::filesystem::path& ownFile,
   }
   done("handshake");
   auto frame = std::make_unique<CMainFrame>(std::move(paths), AllExtensions());
-  if (browsim::OpenCandidateDatabase([&] { return frame->OpenDatabase(); }) ==
-      browsim::DatabaseOpening::EndProgram)
+  if (browsim::OpenCandidateDatabase([&] { return frame->Paths().DatabasePath(); },
+                                     [&](const std::string& path) {
+                                       return frame->OpenDatabase(path);
+                                     }) == browsim::DatabaseOpening::EndProgram)
     return nullptr;
   done("database");
   frame->Create();

@@ -120,7 +120,11 @@ CMainFrame::CMainFrame(browsim::BrowserPaths paths, browsim::BrowserExtensions e
 CMainFrame::~CMainFrame() = default;
 
 base::Status CMainFrame::OpenDatabase() {
-  return db_.Open(paths_.DatabasePath());
+  return OpenDatabase(paths_.DatabasePath());
+}
+
+base::Status CMainFrame::OpenDatabase(const std::string& path) {
+  return db_.Open(path);
 }
 
 void CMainFrame::Create() {

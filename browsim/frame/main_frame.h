@@ -47,9 +47,10 @@ class CMainFrame : public QMainWindow, public browsim::BrowserHost {
   CMainFrame(browsim::BrowserPaths paths, browsim::BrowserExtensions extensions);
   ~CMainFrame() override;
 
-  // Opens the candidate's database (StudentFolder + [DB] UserDB); the caller ends the program
-  // with "未发现考生网络测试模块数据" when it fails.
+  // Opens the candidate's database (StudentFolder + [DB] UserDB, or `path` when given); the
+  // caller ends the program with "未发现考生网络测试模块数据" when it fails.
   base::Status OpenDatabase();
+  base::Status OpenDatabase(const std::string& path);
   // Builds the bars, panes and view (OnCreate, OnCreateClient) and fills the address list.
   void Create();
 

@@ -6,6 +6,7 @@
 #include "grading/hopmark/private_copy.h"
 #include "grading/hopmark/sections.h"
 #include "netdb/ado_connection.h"
+#include "platform/com/errors.h"
 #include "platform/win/confined_file.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
@@ -16,6 +17,7 @@ namespace {
 constexpr std::string_view kMissingDatabase = "考生网络操作数据库并不存在\n请检查考生是否误删除了 ";
 constexpr std::string_view kReportHeader = " 的系统评分记录，模块成绩以100分计\r\n";
 constexpr std::string_view kDefaultUserDb = "Netkt\\Net.Net";
+constexpr std::string_view kUnknownOpenFailure = "Warning: 连接数据库时发生未知错误:";
 
 void ShowMessage(const std::string& text) {
   win::MessageBox(text, "", win::MB_OK);
@@ -31,16 +33,28 @@ std::string CutAtLastSlash(const std::string& text, bool keepSlash) {
 // A copy of the database as the candidate left it, made only of regular files inside his folder
 // (links followed), never a FIFO or device, never past the cap. A file that fails this reads as
 // missing (true in `missing`) or as unreadable.
+// Anything thrown on the way (memory) fails the copy as a failure of our own.
 base::Result<PrivateCopy> CopyCandidateFile(const RunValues& v, bool& missing) {
   const std::string folder = v.StudentDir.empty() ? CutAtLastSlash(v.DB, true) : v.StudentDir;
-  auto copy = PrivateCopy::Make(win::ToHostPath(v.DB), win::ToHostPath(folder));
-  if (!copy) missing = win::ReadsAsMissing(copy.error());
-  return copy;
+  try {
+    auto copy = PrivateCopy::Make(win::ToHostPath(v.DB), win::ToHostPath(folder));
+    if (!copy) missing = win::ReadsAsMissing(copy.error());
+    return copy;
+  } catch (const std::exception& e) {
+    return base::Error::WithCode(kCopyNotMade, e.what());
+  }
 }
 
-void Fail(RunValues& v, std::string why) {
-  ShowMessage(why);
+// A database that does not open: the box says what the system says of such a failure
+// (`shown`), the report's row says why.
+void Fail(RunValues& v, const std::string& shown, std::string why) {
+  ShowMessage(shown);
   v.rows.push_back({"打开数据库", "（打开出错）" + why, false, 0});
+}
+
+// What the box says when his file, or the engine's open of it, failed.
+std::string OpenRefused() {
+  return com::ErrorMessageOf(com::kErrFail);
 }
 
 }  // namespace
@@ -86,9 +100,10 @@ std::optional<std::string> RunGrading(RunValues& v, const netdb::PathGlobals& se
   netdb::CAdoConnection db;  // closed before the copy goes
   db.SetQuiet(true);
   if (!copy) {
-    Fail(v, copy.error().message);
+    Fail(v, copy.error().code == kCopyNotMade ? std::string(kUnknownOpenFailure) : OpenRefused(),
+         copy.error().message);
   } else if (base::Status opened = db.OpenPrivateCopy(copy->file(), v.DB); !opened) {
-    Fail(v, opened.error().message);
+    Fail(v, OpenRefused(), opened.error().message);
   } else {
     netdb::RecordsetPtr rules, lookup;
     netdb::CAdoConnection::CreateRecordset(rules);

@@ -16,6 +16,7 @@
 #include "platform/ado/testing/jet_fixture.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paths.h"
+#include "platform/win/testing/scoped_env.h"
 #include "platform/win/testing/test_folder.h"
 
 namespace hopmark {
@@ -223,27 +224,88 @@ TEST_F(Run, AFileThatIsNoNetworkDatabaseGradesNothingAndIsLeftAsItWas) {
   EXPECT_NE(v.rows[0].parameter.find("Jet database"), std::string::npos) << v.rows[0].parameter;
   EXPECT_EQ(v.Score, 0);
   EXPECT_EQ(v.Rate, 100);
-  EXPECT_EQ(boxes_.Shown().size(), 1u);
+  ASSERT_EQ(boxes_.Shown().size(), 1u);
+  EXPECT_EQ(boxes_.Shown()[0].text, "未指定的错误");
   EXPECT_EQ(ado::testing::ReadBytes(DatabaseFile()), before);
 }
 
-TEST_F(Run, WhatLeavesTheCandidateFolderReadsAsMissing) {
-  // A database reached through a link to another folder, and a saved file that is a link out.
+// The grader's own folder for the copy cannot be made: no fault of his file, which is neither
+// missing nor broken.
+TEST_F(Run, ACopyThatCannotBeMadeIsAFailureOfOurOwn) {
+  Seed("insert into Log (Action, Parameter, ItemScore) values ('点击 主页', '', 30);");
+  win::testing::ScopedEnv tmp("TMPDIR", (folder_.Path() / "no such folder").string());
+  const RunValues v = Grade();
+  EXPECT_EQ(v.State, "");
+  ASSERT_EQ(v.rows.size(), 1u);
+  EXPECT_EQ(v.rows[0].label, "打开数据库");
+  ASSERT_EQ(boxes_.Shown().size(), 1u);
+  EXPECT_EQ(boxes_.Shown()[0].text, "Warning: 连接数据库时发生未知错误:");
+}
+
+TEST_F(Run, ADatabaseThatLeavesTheCandidateFolderReadsAsMissing) {
   const fs::path elsewhere = folder_.Path() / "elsewhere";
   fs::create_directories(elsewhere);
-  ASSERT_TRUE(netdb::testing::MakeSeededDatabase(
-      elsewhere / "net.net", "insert into Download (File, ItemScore) values ('out.txt', 10);"));
+  ASSERT_TRUE(netdb::testing::MakeSeededDatabase(elsewhere / "net.net", ""));
   fs::create_directories(DatabaseFile().parent_path());
   fs::create_symlink(elsewhere / "net.net", DatabaseFile());
   EXPECT_TRUE(Grade().State.starts_with("考生网络操作数据库并不存在"));
+}
 
-  fs::remove(DatabaseFile());
-  fs::copy_file(elsewhere / "net.net", DatabaseFile());
-  std::ofstream(elsewhere / "out.txt") << "x";
-  fs::create_symlink(elsewhere / "out.txt", Candidate() / "out.txt");
-  EXPECT_EQ(Rows(Grade()), (std::vector<std::string>{"文件保存|out.txt|×|10"}));
-  EXPECT_FALSE(ExistsInFolder(CandidateDir(), "..\\elsewhere\\out.txt"));
-  EXPECT_TRUE(ExistsInFolder(CandidateDir(), "Netkt"));
+// A saved file is only looked for, never read: the candidate folder followed by the item's
+// text names something that exists, wherever it leads.
+TEST_F(Run, ASavedFileCountsWhenTheFolderAndItsNameNameSomething) {
+  Seed(R"sql(
+    insert into Download (File, ItemScore) values
+      ('Netkt\page.htm', 1), ('Netkt\PAGE.HTM', 2), ('link.txt', 4), ('..\outside.txt', 8),
+      ('Netkt', 16), ('Netkt\', 32), ('Netkt\none.htm', 64), ('', 128);
+  )sql");
+  std::ofstream(Candidate() / "Netkt" / "page.htm") << "<html></html>";
+  std::ofstream(Candidate().parent_path() / "outside.txt") << "x";
+  fs::create_symlink(Candidate().parent_path() / "outside.txt", Candidate() / "link.txt");
+  const RunValues v = Grade();
+  EXPECT_EQ(Rows(v), (std::vector<std::string>{
+                         "文件保存|Netkt\\page.htm|√|1",
+                         "文件保存|Netkt\\PAGE.HTM|√|2",
+                         "文件保存|link.txt|√|4",
+                         "文件保存|..\\outside.txt|√|8",
+                         "文件保存|Netkt|√|16",
+                         "文件保存|Netkt\\|√|32",
+                         "文件保存|Netkt\\none.htm|×|64",
+                         "文件保存||√|128",
+                     }));
+}
+
+// Near misses are misses: another address for the same action, a folder for a link and a link
+// for a folder, an account value that only contains the expected one. Case never matters.
+TEST_F(Run, OnlyTheSameItemSatisfiesAnExpectedOne) {
+  Seed(R"sql(
+    insert into Log (Action, Parameter, ItemScore) values
+      ('打开网址', 'www.a.cn', 1), ('打开网址', 'www.b.cn', 2);
+    insert into Favourite (Name, URL, Root, ItemScore) values
+      ('Study', '', -1, 3), ('KIRV', 'www.kirv.cn', 0, 4);
+    insert into Mail (Type, 主题) values (1, 'XXABCXX'), (2, 'plain');
+    insert into MailRules (Mail, Name, Parameter, ItemScore) values
+      (1, '主题', 'abc', 5), (2, '主题', 'PLAIN', 6), (2, '主题', 'plainer', 7);
+    insert into Account (用户Email地址, 帐户名, DefaultAccount) values ('home@kirv.cn', 'Me', -1);
+    insert into AccountRules (Action, Parameter, ItemScore) values
+      ('用户Email地址', 'me@kirv.cn', 8), ('帐户名', 'ME', 9);
+  )sql");
+  ASSERT_TRUE(netdb::LogAction(db_, netdb::action::kOpenAddress, "www.b.cn"));
+  ASSERT_GT(netdb::testing::AddFavourite(db_, "Study", "", 0), 0);
+  ASSERT_GT(netdb::testing::AddFavourite(db_, "KIRV", "www.kirv.cn", -1), 0);
+  const RunValues v = Grade();
+  EXPECT_EQ(Rows(v), (std::vector<std::string>{
+                         "收藏夹操作|Study -> |×|3",
+                         "收藏夹操作|KIRV -> www.kirv.cn|×|4",
+                         "打开网址|www.a.cn|×|1",
+                         "打开网址|www.b.cn|√|2",
+                         "邮件关键字检测|类型为 1 的邮件 主题 字段存在关键字 abc|√|5",
+                         "邮件关键字检测|类型为 2 的邮件 主题 字段存在关键字 plain|√|6",
+                         "邮件关键字检测|类型为 2 的邮件 主题 字段存在关键字 plainer|×|7",
+                         "邮件帐号参数设置|用户Email地址 存在关键字 me@kirv.cn|×|8",
+                         "邮件帐号参数设置|帐户名 存在关键字 me|√|9",
+                     }));
+  EXPECT_EQ(v.Score, 2 + 5 + 6 + 9);
 }
 
 }  // namespace

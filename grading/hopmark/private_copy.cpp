@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 base::Error SystemError(const std::string& what, const fs::path& file, int err) {
-  return base::Error::WithCode(err, what + file.string() + ": " + std::strerror(err));
+  return base::Error::WithCode(kCopyNotMade, what + file.string() + ": " + std::strerror(err));
 }
 
 // Writes `bytes` to a new file of ours.

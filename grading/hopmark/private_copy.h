@@ -13,13 +13,18 @@ namespace hopmark {
 // What one copied file may hold: a network database is a few hundred rows.
 inline constexpr uint64_t kDatabaseCap = 64ull << 20;
 
+// The code of a failure on the grader's own side (its folder, the copy's writing), whatever the
+// system's error was: never to be read as his file missing or broken.
+inline constexpr int kCopyNotMade = -1;
+
 class PrivateCopy {
  public:
   // Copies the database (a host path) and, when they are regular files of his, its "-journal"
   // and "-wal" into a new folder of our own, each through the confined reader: only a regular
   // file inside `candidateFolder` once links are followed, never a FIFO or a device, at most
   // kDatabaseCap bytes. A database that fails this reads as missing or unreadable as the reader
-  // says (win::ReadsAsMissing); a side file that fails it is left out.
+  // says (win::ReadsAsMissing); a side file that fails it is left out. A copy that cannot be
+  // made on our side fails with kCopyNotMade.
   static base::Result<PrivateCopy> Make(const std::filesystem::path& database,
                                         const std::filesystem::path& candidateFolder);
 

@@ -3,15 +3,12 @@
 // with are read once and looked up in memory, so a section costs O(n log n).
 #include "grading/hopmark/sections.h"
 
-#include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
-#include <system_error>
 
 #include "netdb/variant_convert.h"
 #include "platform/base/text.h"
-#include "platform/win/paths.h"
 
 namespace hopmark {
 namespace {
@@ -121,7 +118,7 @@ void SavedFiles(SectionContext& c) {
   constexpr const char* kLabel = "文件保存";
   EachRule(c, kLabel, "Select File, ItemScore From Download Where ItemScore<>0", [&] {
     const std::string file = FieldText(c.rules, "File");
-    c.Item(kLabel, file, ExistsInFolder(c.studentDir, file), FieldInt(c.rules, "ItemScore"));
+    c.Item(kLabel, file, PathExists(c.studentDir + file), FieldInt(c.rules, "ItemScore"));
   });
 }
 
@@ -209,24 +206,6 @@ const Section kSections[6] = {
 void SectionContext::Item(std::string label, std::string parameter, bool satisfied, int points) {
   if (satisfied) values.Score += points;
   values.rows.push_back({std::move(label), std::move(parameter), satisfied, points});
-}
-
-bool ExistsInFolder(const std::string& studentDir, const std::string& file) {
-  namespace fs = std::filesystem;
-  if (studentDir.empty()) return false;
-  std::error_code ec;
-  const fs::path root = fs::canonical(win::ToHostPath(studentDir), ec);
-  if (ec) return false;
-  std::string path = studentDir + file;
-  if (!path.empty() && (path.back() == '\\' || path.back() == '/')) path.pop_back();
-  const fs::path target = fs::canonical(win::ToHostPath(path), ec);
-  if (ec) return false;
-  // Inside the folder: the folder's own path is a prefix of the target's, component by component.
-  auto r = root.begin();
-  auto t = target.begin();
-  for (; r != root.end(); ++r, ++t)
-    if (t == target.end() || *r != *t) return false;
-  return true;
 }
 
 }  // namespace hopmark

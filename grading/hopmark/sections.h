@@ -34,8 +34,4 @@ struct Section {
 // In the order they run.
 extern const Section kSections[6];
 
-// True when `file`, appended to the candidate folder, names a file or folder that lies inside
-// that folder once every link is followed.
-bool ExistsInFolder(const std::string& studentDir, const std::string& file);
-
 }  // namespace hopmark
