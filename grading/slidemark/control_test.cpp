@@ -149,7 +149,7 @@ TEST_F(Control, ABinaryPresentationWithoutAConverterIsNotGradedWithTheReasonLogg
   ASSERT_TRUE(testing::WriteAnswerWorkbook(folders_.AnswerHost() / "p1.xls", "old.ppt", "10",
                                            {{"not", "FINDTEXT", "zz-absent", "10", "r"}}, true));
   state_.Conversion.program = "kirv-no-such-converter";
-  EXPECT_EQ(Run(), kNotGraded);
+  EXPECT_EQ(RunDebugging(), kNotGraded);
   EXPECT_NE(Log().find("cannot read the format of old.ppt: no converter"), std::string::npos)
       << Log();
   EXPECT_NE(Log().find("not graded"), std::string::npos);
