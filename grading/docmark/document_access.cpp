@@ -21,12 +21,13 @@ base::Error Logged(DocState& state, std::string_view fileName, const base::Error
   return error;
 }
 
-// The candidate's folder, its real path resolved at the first document of a grading.
+// The check folder confined to the candidate's folder, resolved at the first document of a
+// grading.
 base::Result<const win::ConfinedFolder*> CandidateFolder(DocState& state) {
   if (!state.CandidateFolder || state.CandidateFolderPath != state.engine.CheckPath) {
     state.CandidateFolder.reset();
     base::Result<win::ConfinedFolder> resolved =
-        win::ConfinedFolder::Resolve(win::ToHostPath(state.engine.CheckPath));
+        win::ConfinedFolder::OfCheckFolder(win::ToHostPath(state.engine.CheckPath));
     if (!resolved) return resolved.error();
     state.CandidateFolder = *std::move(resolved);
     state.CandidateFolderPath = state.engine.CheckPath;
@@ -96,7 +97,11 @@ base::Status OpenDocument(DocState& state, word::Application& app, std::string_v
 base::Status SaveWorkingCopy(DocState& state, word::Application& app, std::string_view path) {
   word::Document* document = app.ActiveDocument();
   if (document == nullptr) return base::Error::Of("no document is open to save as ", path);
-  const std::filesystem::path host = win::ToHostPath(path);
+  base::Result<const win::ConfinedFolder*> folder = CandidateFolder(state);
+  if (!folder) return folder.error();
+  base::Result<std::filesystem::path> writable = win::WritablePath(win::ToHostPath(path), **folder);
+  if (!writable) return writable.error();
+  const std::filesystem::path& host = *writable;
   const opc::Package& package = document->Package();
   const bool unchanged = !package.Changed();
   if (!unchanged || !HoldsExactly(state, host, package.ArchiveBytes())) {

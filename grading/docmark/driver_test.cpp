@@ -136,7 +136,7 @@ TEST_F(Pass, EveryFilenameBlockOfPartAIsGradedAndSaved) {
 // bytes to write: then it is left as it is. Links and second names are never kept nor written
 // through, what they lead to stays as it was.
 TEST_F(Pass, AnEarlierWorkingCopyIsReplacedUnlessItHoldsTheSameBytes) {
-  const fs::path outside = folders_.CandidateHost().parent_path() / "elsewhere.doc";
+  const fs::path outside = folders_.CandidateHost().parent_path().parent_path() / "elsewhere.doc";
   ASSERT_TRUE(testing::WriteDocument(outside, {"stale copy"}));
   const std::string outsideBefore = testing::ReadBytes(outside);
   const fs::path doc = folders_.CandidateHost() / "doc1.doc";
@@ -245,11 +245,37 @@ TEST_F(Pass, ALaterBlockIsGradedWhenAnEarlierDocumentIsMissing) {
 }
 
 TEST_F(Pass, ADocumentLinkedFromOutsideTheFolderIsNotRead) {
-  const fs::path outside = folders_.CandidateHost().parent_path() / "elsewhere.doc";
+  const fs::path outside = folders_.CandidateHost().parent_path().parent_path() / "elsewhere.doc";
   ASSERT_TRUE(testing::WriteDocument(outside, {"someone else's"}));
   fs::create_symlink(outside, folders_.CandidateHost() / "doc1.doc");
   Grade({{"filename", "doc1.doc", "", "10"}, Row("b", kRuleB, "3"), {"end"}});
   EXPECT_EQ(Awarded(), 0);
+}
+
+// A wordkt that is a link out of the candidate's folder reads as missing: his solved document
+// there is not graded, and neither the log nor a working copy is written where the link leads.
+TEST(LinkedCheckFolder, ReadsAsMissingAndNothingIsWrittenThere) {
+  for (const bool linked : {false, true}) {
+    SCOPED_TRACE(linked ? "linked out" : "a folder of his own");
+    testing::GradingFolders folders;
+    const fs::path outside = linked ? folders.LinkTaskFolderOut() : folders.CandidateHost();
+    ASSERT_TRUE(testing::WriteDocument(folders.CandidateHost() / "doc1.doc", {"text"}));
+    ASSERT_TRUE(testing::WriteAnswerWorkbook(folders.AnswerHost() / "w1.xls",
+                                             {{"filename", "doc1.doc", "", "30"},
+                                              Row("a", kRuleA, "2"),
+                                              Row("b", kRuleB, "3"),
+                                              Row("ab", kRuleB, "5"),
+                                              {"end"}}));
+    DocState state;
+    state.engine.DebugFlag = engine::kTrue;
+    int16_t fullMarks = 0;
+    win::MessageCapture boxes;
+    ASSERT_TRUE(
+        GradeAnswerWorkbook(state, folders.Candidate(), folders.Answer(), "w1.xls", fullMarks));
+    EXPECT_EQ(state.Totals().awarded, linked ? 0 : 10);
+    EXPECT_EQ(fs::exists(outside / "docmark.txt"), !linked);
+    EXPECT_EQ(fs::exists(outside / "doc1tmq.doc"), !linked);
+  }
 }
 
 TEST_F(Pass, AWorkingCopyThatCannotBeSavedCostsOnlyTheAbRowsAndIsLogged) {

@@ -139,6 +139,24 @@ TEST_F(Control, ALinkOutOfTheCandidatesFolderReadsAsMissing) {
   EXPECT_DOUBLE_EQ(Run(), 0.0);
 }
 
+// A Pptkt that is a link out of the candidate's folder (to a folder elsewhere, or to the answer
+// folder) reads as missing, and the debug log is not written where it leads.
+TEST_F(Control, ACheckFolderLinkedOutOfTheCandidatesFolderReadsAsMissing) {
+  const fs::path elsewhere = folders_.LinkTaskFolderOut();
+  ASSERT_TRUE(pt::WritePptx(elsewhere / "p1.pptx", ThreeSlides()));
+  ASSERT_TRUE(pt::WritePptx(folders_.AnswerHost() / "p1.pptx", ThreeSlides()));
+  WriteAnswer("10", {{"SLIDENUMBER", "3", "10", "r"}});
+  for (const fs::path& target : {elsewhere, folders_.AnswerHost()}) {
+    SCOPED_TRACE(target.string());
+    fs::remove(folders_.CandidateHost());
+    fs::create_directory_symlink(target, folders_.CandidateHost());
+    std::string check = folders_.Candidate(), answer = folders_.Answer(), name = "p1.xls";
+    bool debug = true;
+    EXPECT_DOUBLE_EQ(control_.Run(check, answer, name, debug), 0.0);
+    EXPECT_FALSE(fs::exists(target / "slidemark.txt"));
+  }
+}
+
 TEST_F(Control, TheRowLoopEndsAtABlankRowOrWithoutEnd) {
   struct Case {
     const char* name;

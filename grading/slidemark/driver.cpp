@@ -43,8 +43,12 @@ bool OpenStudentPresentation(SlideState& state, std::string_view folder,
                              std::string_view fileName) {
   state.CurrentPresentation = nullptr;
   const std::string path = std::string(folder) + std::string(fileName);
-  base::Result<std::string> bytes = win::ReadConfinedFile(
-      win::ToHostPath(path), win::ToHostPath(std::string(folder)), win::kOfficeFileCap);
+  // The check folder confined to the candidate folder it lies in.
+  base::Result<win::ConfinedFolder> confined =
+      win::ConfinedFolder::OfCheckFolder(win::ToHostPath(std::string(folder)));
+  base::Result<std::string> bytes =
+      confined ? win::ReadConfinedFile(win::ToHostPath(path), *confined, win::kOfficeFileCap)
+               : base::Result<std::string>(confined.error());
   if (!bytes) {
     if (win::ReadsAsMissing(bytes.error())) return false;
     engine::WriteLogLine(state.engine, "cannot open " + path + ": " + bytes.error().message);
