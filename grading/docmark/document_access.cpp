@@ -35,18 +35,24 @@ base::Result<const win::ConfinedFolder*> CandidateFolder(DocState& state) {
   return &*state.CandidateFolder;
 }
 
-// The document's bytes as a docx package: read confined to the candidate's folder and converted
-// from an older format when needed, or as read before in this grading.
-base::Result<const std::string*> DocumentBytes(DocState& state, std::string_view fileName,
-                                               const std::string& path) {
+// The document opened in `app` as a docx package: from its bytes, read confined to the
+// candidate's folder and converted from an older format when needed, or as read before in this
+// grading; one too large to hold is read from its file piece by piece instead.
+base::Result<word::Document*> OpenIn(DocState& state, word::Application& app,
+                                     std::string_view fileName, const std::string& path) {
   if (auto kept = state.DocumentBytes.find(path); kept != state.DocumentBytes.end())
-    return &kept->second;
+    return app.Documents().OpenBytes(path, kept->second);
   base::Result<const win::ConfinedFolder*> folder = CandidateFolder(state);
   if (!folder) return folder.error();
   const std::filesystem::path file = win::ToHostPath(path);
-  base::Result<std::string> bytes = win::ReadConfinedFile(file, **folder, win::kOfficeFileCap);
-  if (!bytes) return bytes.error();
-  if (word::NeedsConversion(*bytes)) {
+  base::Result<win::OpenedFile> opened =
+      win::OpenConfinedFile(file, **folder, win::kPackageFileCap);
+  if (!opened) return opened.error();
+  if (opened->size() > win::kOfficeFileCap)
+    return app.Documents().OpenFile(path, *std::move(opened));
+  std::string bytes(static_cast<size_t>(opened->size()), '\0');
+  if (base::Status read = opened->ReadAll(bytes.data()); !read) return read.error();
+  if (word::NeedsConversion(bytes)) {
     word::ConvertOptions options = state.Conversion;
     options.confineTo = (*folder)->root();
     base::Result<std::string> converted = word::ConvertToDocx(file, options);
@@ -58,9 +64,9 @@ base::Result<const std::string*> DocumentBytes(DocState& state, std::string_view
       }
       return converted.error();
     }
-    bytes = std::move(converted);
+    bytes = *std::move(converted);
   }
-  return &(state.DocumentBytes[path] = *std::move(bytes));
+  return app.Documents().OpenBytes(path, state.DocumentBytes[path] = std::move(bytes));
 }
 
 // True when `host` is a regular file of its own (no link, no second name) in the candidate's
@@ -86,9 +92,7 @@ word::Application& PartApplication(std::unique_ptr<word::Application>& app) {
 
 base::Status OpenDocument(DocState& state, word::Application& app, std::string_view fileName) {
   const std::string path = state.engine.CheckPath + std::string(fileName);
-  base::Result<const std::string*> bytes = DocumentBytes(state, fileName, path);
-  if (!bytes) return Logged(state, fileName, bytes.error());
-  base::Result<word::Document*> opened = app.Documents().OpenBytes(path, **bytes);
+  base::Result<word::Document*> opened = OpenIn(state, app, fileName, path);
   if (!opened) return Logged(state, fileName, opened.error());
   (void)app.Options().SetMeasurementUnit(word::wdCentimeters);
   return base::Ok();
@@ -103,7 +107,8 @@ base::Status SaveWorkingCopy(DocState& state, word::Application& app, std::strin
   if (!writable) return writable.error();
   const std::filesystem::path& host = *writable;
   const opc::Package& package = document->Package();
-  const bool unchanged = !package.Changed();
+  // A package read piece by piece is not held, so not compared nor kept: it is written.
+  const bool unchanged = !package.Changed() && package.Whole();
   if (!unchanged || !HoldsExactly(state, host, package.ArchiveBytes())) {
     // unlink: a folder is never removed, a link is removed itself, never what it points to.
     ::unlink(host.c_str());

@@ -10,7 +10,9 @@
 #include <functional>
 
 #include "grading/docmark/testing/doc_fixture.h"
+#include "platform/office/opc/testing/sparse_part.h"
 #include "platform/win/codepage.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/message_box.h"
 
 namespace docmark {
@@ -74,14 +76,19 @@ std::vector<std::string> Row(const char* tag, const std::vector<std::string>& ru
   return row;
 }
 
+// One row of each part on `document`, worth 2, 3 and 5 of 30.
+Rows OneRowOfEachPart(const char* document) {
+  return {{"filename", document, "", "30"},
+          Row("a", kRuleA, "2"),
+          Row("b", kRuleB, "3"),
+          Row("ab", kRuleB, "5"),
+          {"end"}};
+}
+
 TEST_F(Pass, ScoresEachPartAndWritesTheWorkingCopyTheAbRowsRead) {
   WriteDoc("doc1.doc", {"the candidate's text"});
   const std::string before = testing::ReadBytes(folders_.CandidateHost() / "doc1.doc");
-  Grade({{"filename", "doc1.doc", "", "30"},
-         Row("a", kRuleA, "2"),
-         Row("b", kRuleB, "3"),
-         Row("ab", kRuleB, "5"),
-         {"end"}});
+  Grade(OneRowOfEachPart("doc1.doc"));
   ASSERT_TRUE(status_) << status_.error().message;
   EXPECT_EQ(fullMarks_, 30);
   EXPECT_EQ(Awarded(), 2 + 3 + 5);
@@ -261,11 +268,7 @@ TEST(LinkedCheckFolder, ReadsAsMissingAndNothingIsWrittenThere) {
     const fs::path outside = linked ? folders.LinkTaskFolderOut() : folders.CandidateHost();
     ASSERT_TRUE(testing::WriteDocument(folders.CandidateHost() / "doc1.doc", {"text"}));
     ASSERT_TRUE(testing::WriteAnswerWorkbook(folders.AnswerHost() / "w1.xls",
-                                             {{"filename", "doc1.doc", "", "30"},
-                                              Row("a", kRuleA, "2"),
-                                              Row("b", kRuleB, "3"),
-                                              Row("ab", kRuleB, "5"),
-                                              {"end"}}));
+                                             OneRowOfEachPart("doc1.doc")));
     DocState state;
     state.engine.DebugFlag = engine::kTrue;
     int16_t fullMarks = 0;
@@ -278,15 +281,24 @@ TEST(LinkedCheckFolder, ReadsAsMissingAndNothingIsWrittenThere) {
   }
 }
 
+// A document with a large video in it, beyond the office file cap, is graded: read from its file
+// piece by piece, the video never inflated, and the working copy the "ab" rows read written.
+TEST_F(Pass, ADocumentWithALargeVideoIsGraded) {
+  WriteDoc("doc1.docx", {"the candidate's text"});
+  const fs::path doc = folders_.CandidateHost() / "doc1.docx";
+  ASSERT_TRUE(opc::testing::AppendSparseStoredPart(doc, "word/media/video.mp4",
+                                                   win::kOfficeFileCap + (1u << 20)));
+  Grade(OneRowOfEachPart("doc1.docx"));
+  ASSERT_TRUE(status_) << status_.error().message;
+  EXPECT_EQ(Awarded(), 2 + 3 + 5);
+  EXPECT_EQ(fs::file_size(folders_.CandidateHost() / "doc1tmq.doc"), fs::file_size(doc));
+}
+
 TEST_F(Pass, AWorkingCopyThatCannotBeSavedCostsOnlyTheAbRowsAndIsLogged) {
   WriteDoc("doc1.doc", {"the candidate's text"});
   // A folder under the working copy's name: nothing can be saved there.
   fs::create_directory(folders_.CandidateHost() / "doc1tmq.doc");
-  Grade({{"filename", "doc1.doc", "", "30"},
-         Row("a", kRuleA, "2"),
-         Row("b", kRuleB, "3"),
-         Row("ab", kRuleB, "5"),
-         {"end"}});
+  Grade(OneRowOfEachPart("doc1.doc"));
   ASSERT_TRUE(status_) << status_.error().message;
   EXPECT_EQ(Awarded(), 2 + 3);
   EXPECT_TRUE(fs::is_directory(folders_.CandidateHost() / "doc1tmq.doc"));

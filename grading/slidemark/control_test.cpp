@@ -13,6 +13,8 @@
 #include "platform/com/library.h"
 #include "platform/com/property_bag.h"
 #include "platform/office/excel/testing/xlsx_writer.h"
+#include "platform/office/opc/testing/sparse_part.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/message_box.h"
 #include "platform/win/testing/scoped_env.h"
 
@@ -155,6 +157,16 @@ TEST_F(Control, ACheckFolderLinkedOutOfTheCandidatesFolderReadsAsMissing) {
     EXPECT_DOUBLE_EQ(control_.Run(check, answer, name, debug), 0.0);
     EXPECT_FALSE(fs::exists(target / "slidemark.txt"));
   }
+}
+
+// A presentation with a video in it, far beyond the office file cap, is graded: its slides are
+// read from the file piece by piece and the video is never inflated.
+TEST_F(Control, APresentationWithALargeVideoIsGraded) {
+  const fs::path file = folders_.CandidateHost() / "p1.pptx";
+  ASSERT_TRUE(opc::testing::AppendSparseStoredPart(file, "ppt/media/media1.mp4", 300u << 20));
+  ASSERT_GT(fs::file_size(file), win::kOfficeFileCap);
+  WriteAnswer("10", {{"SLIDENUMBER", "3", "7", "r"}, {"FINDTEXT", "hello", "3", "r"}});
+  EXPECT_DOUBLE_EQ(Run(), 100.0);
 }
 
 TEST_F(Control, TheRowLoopEndsAtABlankRowOrWithoutEnd) {

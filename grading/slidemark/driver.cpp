@@ -46,16 +46,17 @@ bool OpenStudentPresentation(SlideState& state, std::string_view folder,
   // The check folder confined to the candidate folder it lies in.
   base::Result<win::ConfinedFolder> confined =
       win::ConfinedFolder::OfCheckFolder(win::ToHostPath(std::string(folder)));
-  base::Result<std::string> bytes =
-      confined ? win::ReadConfinedFile(win::ToHostPath(path), *confined, win::kOfficeFileCap)
-               : base::Result<std::string>(confined.error());
-  if (!bytes) {
-    if (win::ReadsAsMissing(bytes.error())) return false;
-    engine::WriteLogLine(state.engine, "cannot open " + path + ": " + bytes.error().message);
+  // Read from the descriptor as the checks ask for its parts: a video in it is never inflated.
+  base::Result<win::OpenedFile> file =
+      confined ? win::OpenConfinedFile(win::ToHostPath(path), *confined, win::kPackageFileCap)
+               : base::Result<win::OpenedFile>(confined.error());
+  if (!file) {
+    if (win::ReadsAsMissing(file.error())) return false;
+    engine::WriteLogLine(state.engine, "cannot open " + path + ": " + file.error().message);
     return true;
   }
   base::Result<powerpoint::Presentation*> opened =
-      state.PptApp->Presentations().OpenBytes(path, *bytes);
+      state.PptApp->Presentations().OpenFile(path, *std::move(file));
   if (!opened) {
     engine::WriteLogLine(state.engine, "cannot open " + path + ": " + opened.error().message);
     return true;

@@ -105,14 +105,17 @@ OpenedFile::~OpenedFile() {
 }
 
 base::Status OpenedFile::ReadAll(char* out) const {
-  uint64_t done = 0;
-  while (done < size_) {
-    const ssize_t n =
-        ::pread(fd_, out + done, static_cast<size_t>(size_ - done), static_cast<off_t>(done));
+  return ReadAt(0, out, static_cast<size_t>(size_));
+}
+
+base::Status OpenedFile::ReadAt(uint64_t offset, char* out, size_t count) const {
+  size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::pread(fd_, out + done, count - done, static_cast<off_t>(offset + done));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return ErrnoError("cannot read ", path_);
     if (n == 0) return base::Error::Of("cannot read ", path_.string(), ": it became shorter");
-    done += static_cast<uint64_t>(n);
+    done += static_cast<size_t>(n);
   }
   return base::Ok();
 }

@@ -19,6 +19,9 @@ namespace win {
 // Size caps by kind of file.
 inline constexpr uint64_t kTextFileCap = 4ull << 20;     // records, answer keys, debug logs
 inline constexpr uint64_t kOfficeFileCap = 64ull << 20;  // a workbook, document, presentation
+// An office package read piece by piece (opc::Package::OpenFile): its inflate budget, not its
+// size, bounds what it takes in memory, so a presentation with a video in it still opens.
+inline constexpr uint64_t kPackageFileCap = 4ull << 30;
 
 class ConfinedFolder;
 
@@ -36,6 +39,8 @@ class OpenedFile {
   base::Status ReadAll(char* out) const;
   // Reads at most `count` bytes from the file's start into `out` (a header); how many it read.
   base::Result<size_t> ReadPrefix(char* out, size_t count) const;
+  // Reads exactly `count` bytes at `offset` into `out`; fails when the file has fewer there now.
+  base::Status ReadAt(uint64_t offset, char* out, size_t count) const;
 
  private:
   friend base::Result<OpenedFile> OpenRegularFile(const std::filesystem::path&, uint64_t);
