@@ -7,8 +7,8 @@
 #include "platform/win/paths.h"
 
 base::Status WriteFileAtomically(const std::string& path, std::string_view bytes,
-                                 uint32_t attributes) {
-  return win::WriteFileAtomically(path, bytes, attributes);
+                                 uint32_t attributes, const win::ConfinedFolder* within) {
+  return win::WriteFileAtomically(path, bytes, attributes, within);
 }
 
 base::Status AppendToFile(const std::string& path, std::string_view bytes) {

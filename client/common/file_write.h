@@ -12,10 +12,15 @@
 
 #include "platform/base/result.h"
 
+namespace win {
+class ConfinedFolder;
+}
+
 // Replaces the file at a Windows-form path with `bytes`, the new file carrying `attributes`
-// (FILE_ATTRIBUTE_*). The folder must exist.
+// (FILE_ATTRIBUTE_*). The folder must exist; with `within`, it must lie inside that folder's
+// root once links are followed (see win::WritablePath).
 base::Status WriteFileAtomically(const std::string& path, std::string_view bytes,
-                                 uint32_t attributes);
+                                 uint32_t attributes, const win::ConfinedFolder* within = nullptr);
 
 // Appends `bytes` to the file at a Windows-form path (created when missing) and flushes them.
 // The log lies in the candidate's folder: a link, a FIFO or a device under its name is not

@@ -495,6 +495,21 @@ TEST_F(Grading, TrainingRecordSkipsLogsThatAreNoFilesOfHis) {
   EXPECT_EQ(Read("outside.txt"), "the proctor's notes\r\n");
 }
 
+// A Netkt that is a link out of the candidate's folder gets no training log: the network report
+// is not written where the link leads.
+TEST_F(Grading, NoTrainingLogIsWrittenThroughANetktLinkedOut) {
+  Write("elsewhere/Netkt/net.net", "40");
+  fs::create_directory_symlink(Host("elsewhere/Netkt"), Host("exam/0101/Netkt"));
+  Start("Training=1\r\n");
+  Sql("insert into [Module](ModuleID, Name) values (5, '网络应用')");
+  Paper(4, 5, "n*1");
+  system_.clipboard = "网络评分报告\r\n";
+  Candidate("5-4");
+  EXPECT_EQ(flow_->GradeAll("0101"), 1);
+  EXPECT_FALSE(fs::exists(Host("elsewhere/Netkt/1234.txt")));
+  EXPECT_EQ(Read("exam/0101/评分记录.txt").find(win::Utf8ToGbk("网络评分报告")), std::string::npos);
+}
+
 // The upload against a fake exam server on loopback: an acknowledgement sets sendok; a reply of
 // the wrong kind, a refusal and no reply at all leave it, each with its list line.
 TEST_F(Grading, UploadSetsSendokOnlyOnTheServersAcknowledgement) {

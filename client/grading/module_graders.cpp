@@ -86,12 +86,16 @@ double GradeByRun(const GraderContext& context, GraderReport& report, const std:
   return RunScore(report, module, std::move(result));
 }
 
-// Keeps a small text file of training mode in the candidate folder, reporting a failed write.
-void KeepTrainingFile(GraderReport& report, const std::string& path, const std::string& utf8) {
-  if (base::Status kept =
-          WriteFileAtomically(path, win::Utf8ToGbk(utf8), win::FILE_ATTRIBUTE_NORMAL);
-      !kept)
-    report.Line("无法写入 " + path + "：" + kept.error().message);
+// Keeps a small text file of training mode in the candidate folder, never in a folder of his
+// that leads out of it, reporting a failed write.
+void KeepTrainingFile(const GraderContext& context, GraderReport& report, const std::string& path,
+                      const std::string& utf8) {
+  base::Result<win::ConfinedFolder> folder =
+      win::ConfinedFolder::Resolve(win::ToHostPath(context.studentFolder));
+  base::Status kept =
+      folder ? WriteFileAtomically(path, win::Utf8ToGbk(utf8), win::FILE_ATTRIBUTE_NORMAL, &*folder)
+             : base::Status(folder.error());
+  if (!kept) report.Line("无法写入 " + path + "：" + kept.error().message);
 }
 
 }  // namespace
@@ -154,7 +158,8 @@ double GradeSingleChoice(const GraderContext& context, GraderReport& report,
   }
   const SingleChoiceTally tally = TallySingleChoice(SplitTextLines(*record), SplitTextLines(*key));
   if (context.training)
-    KeepTrainingFile(report, context.studentFolder + "Selkt\\1234.txt", TallyText(tally) + "\r\n");
+    KeepTrainingFile(context, report, context.studentFolder + "Selkt\\1234.txt",
+                     TallyText(tally) + "\r\n");
   return TallyPercent(tally);
 }
 
@@ -217,7 +222,8 @@ double GradeNetwork(const GraderContext& context, GraderReport& report) {
   if (!score) return CallFailed(report, module, score.error());
   if (context.training) {
     MakeDirPath(context.studentFolder + "Netkt");
-    KeepTrainingFile(report, context.studentFolder + "Netkt\\1234.txt", report.ClipboardText());
+    KeepTrainingFile(context, report, context.studentFolder + "Netkt\\1234.txt",
+                     report.ClipboardText());
   }
   return CheckedScore(report, module, *score);
 }

@@ -21,12 +21,13 @@ base::Error Logged(DocState& state, std::string_view fileName, const base::Error
   return error;
 }
 
-// The candidate's folder, its real path resolved at the first document of a grading.
+// The check folder confined to the candidate's folder, resolved at the first document of a
+// grading.
 base::Result<const win::ConfinedFolder*> CandidateFolder(DocState& state) {
   if (!state.CandidateFolder || state.CandidateFolderPath != state.engine.CheckPath) {
     state.CandidateFolder.reset();
     base::Result<win::ConfinedFolder> resolved =
-        win::ConfinedFolder::Resolve(win::ToHostPath(state.engine.CheckPath));
+        win::ConfinedFolder::OfCheckFolder(win::ToHostPath(state.engine.CheckPath));
     if (!resolved) return resolved.error();
     state.CandidateFolder = *std::move(resolved);
     state.CandidateFolderPath = state.engine.CheckPath;
@@ -34,20 +35,26 @@ base::Result<const win::ConfinedFolder*> CandidateFolder(DocState& state) {
   return &*state.CandidateFolder;
 }
 
-// The document's bytes as a docx package: read confined to the candidate's folder and converted
-// from an older format when needed, or as read before in this grading.
-base::Result<const std::string*> DocumentBytes(DocState& state, std::string_view fileName,
-                                               const std::string& path) {
+// The document opened in `app` as a docx package: from its bytes, read confined to the
+// candidate's folder and converted from an older format when needed, or as read before in this
+// grading; one too large to hold is read from its file piece by piece instead.
+base::Result<word::Document*> OpenIn(DocState& state, word::Application& app,
+                                     std::string_view fileName, const std::string& path) {
   if (auto kept = state.DocumentBytes.find(path); kept != state.DocumentBytes.end())
-    return &kept->second;
+    return app.Documents().OpenBytes(path, kept->second);
   base::Result<const win::ConfinedFolder*> folder = CandidateFolder(state);
   if (!folder) return folder.error();
   const std::filesystem::path file = win::ToHostPath(path);
-  base::Result<std::string> bytes = win::ReadConfinedFile(file, **folder, win::kOfficeFileCap);
-  if (!bytes) return bytes.error();
-  if (office::NeedsConversion(*bytes)) {
+  base::Result<win::OpenedFile> opened =
+      win::OpenConfinedFile(file, **folder, win::kPackageFileCap);
+  if (!opened) return opened.error();
+  if (opened->size() > win::kOfficeFileCap)
+    return app.Documents().OpenFile(path, *std::move(opened));
+  std::string bytes(static_cast<size_t>(opened->size()), '\0');
+  if (base::Status read = opened->ReadAll(bytes.data()); !read) return read.error();
+  if (office::NeedsConversion(bytes)) {
     base::Result<std::string> converted = office::ConvertBytesToPackage(
-        *bytes, fileName, office::PackageFormat::Docx, state.Conversion);
+        bytes, fileName, office::PackageFormat::Docx, state.Conversion);
     if (!converted) {
       if (converted.error().code == office::kConverterMissing) {
         state.UnreadableFormat = true;
@@ -56,9 +63,9 @@ base::Result<const std::string*> DocumentBytes(DocState& state, std::string_view
       }
       return converted.error();
     }
-    bytes = std::move(converted);
+    bytes = *std::move(converted);
   }
-  return &(state.DocumentBytes[path] = *std::move(bytes));
+  return app.Documents().OpenBytes(path, state.DocumentBytes[path] = std::move(bytes));
 }
 
 // True when `host` is a regular file of its own (no link, no second name) in the candidate's
@@ -84,9 +91,7 @@ word::Application& PartApplication(std::unique_ptr<word::Application>& app) {
 
 base::Status OpenDocument(DocState& state, word::Application& app, std::string_view fileName) {
   const std::string path = state.engine.CheckPath + std::string(fileName);
-  base::Result<const std::string*> bytes = DocumentBytes(state, fileName, path);
-  if (!bytes) return Logged(state, fileName, bytes.error());
-  base::Result<word::Document*> opened = app.Documents().OpenBytes(path, **bytes);
+  base::Result<word::Document*> opened = OpenIn(state, app, fileName, path);
   if (!opened) return Logged(state, fileName, opened.error());
   (void)app.Options().SetMeasurementUnit(word::wdCentimeters);
   return base::Ok();
@@ -95,9 +100,14 @@ base::Status OpenDocument(DocState& state, word::Application& app, std::string_v
 base::Status SaveWorkingCopy(DocState& state, word::Application& app, std::string_view path) {
   word::Document* document = app.ActiveDocument();
   if (document == nullptr) return base::Error::Of("no document is open to save as ", path);
-  const std::filesystem::path host = win::ToHostPath(path);
+  base::Result<const win::ConfinedFolder*> folder = CandidateFolder(state);
+  if (!folder) return folder.error();
+  base::Result<std::filesystem::path> writable = win::WritablePath(win::ToHostPath(path), **folder);
+  if (!writable) return writable.error();
+  const std::filesystem::path& host = *writable;
   const opc::Package& package = document->Package();
-  const bool unchanged = !package.Changed();
+  // A package read piece by piece is not held, so not compared nor kept: it is written.
+  const bool unchanged = !package.Changed() && package.Whole();
   if (!unchanged || !HoldsExactly(state, host, package.ArchiveBytes())) {
     // unlink: a folder is never removed, a link is removed itself, never what it points to.
     ::unlink(host.c_str());

@@ -11,7 +11,9 @@
 
 #include "grading/docmark/rule_tables.h"
 #include "grading/docmark/testing/doc_fixture.h"
+#include "platform/office/opc/testing/sparse_part.h"
 #include "platform/win/codepage.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/message_box.h"
 
 namespace docmark {
@@ -76,14 +78,19 @@ std::vector<std::string> Row(const char* tag, const std::vector<std::string>& ru
   return row;
 }
 
+// One row of each part on `document`, worth 2, 3 and 5 of 30.
+Rows OneRowOfEachPart(const char* document) {
+  return {{"filename", document, "", "30"},
+          Row("a", kRuleA, "2"),
+          Row("b", kRuleB, "3"),
+          Row("ab", kRuleB, "5"),
+          {"end"}};
+}
+
 TEST_F(Pass, ScoresEachPartAndWritesTheWorkingCopyTheAbRowsRead) {
   WriteDoc("doc1.doc", {"the candidate's text"});
   const std::string before = testing::ReadBytes(folders_.CandidateHost() / "doc1.doc");
-  Grade({{"filename", "doc1.doc", "", "30"},
-         Row("a", kRuleA, "2"),
-         Row("b", kRuleB, "3"),
-         Row("ab", kRuleB, "5"),
-         {"end"}});
+  Grade(OneRowOfEachPart("doc1.doc"));
   ASSERT_TRUE(status_) << status_.error().message;
   EXPECT_EQ(fullMarks_, 30);
   EXPECT_EQ(Awarded(), 2 + 3 + 5);
@@ -138,7 +145,7 @@ TEST_F(Pass, EveryFilenameBlockOfPartAIsGradedAndSaved) {
 // bytes to write: then it is left as it is. Links and second names are never kept nor written
 // through, what they lead to stays as it was.
 TEST_F(Pass, AnEarlierWorkingCopyIsReplacedUnlessItHoldsTheSameBytes) {
-  const fs::path outside = folders_.CandidateHost().parent_path() / "elsewhere.doc";
+  const fs::path outside = folders_.CandidateHost().parent_path().parent_path() / "elsewhere.doc";
   ASSERT_TRUE(testing::WriteDocument(outside, {"stale copy"}));
   const std::string outsideBefore = testing::ReadBytes(outside);
   const fs::path doc = folders_.CandidateHost() / "doc1.doc";
@@ -247,22 +254,53 @@ TEST_F(Pass, ALaterBlockIsGradedWhenAnEarlierDocumentIsMissing) {
 }
 
 TEST_F(Pass, ADocumentLinkedFromOutsideTheFolderIsNotRead) {
-  const fs::path outside = folders_.CandidateHost().parent_path() / "elsewhere.doc";
+  const fs::path outside = folders_.CandidateHost().parent_path().parent_path() / "elsewhere.doc";
   ASSERT_TRUE(testing::WriteDocument(outside, {"someone else's"}));
   fs::create_symlink(outside, folders_.CandidateHost() / "doc1.doc");
   Grade({{"filename", "doc1.doc", "", "10"}, Row("b", kRuleB, "3"), {"end"}});
   EXPECT_EQ(Awarded(), 0);
 }
 
+// A wordkt that is a link out of the candidate's folder reads as missing: his solved document
+// there is not graded, and neither the log nor a working copy is written where the link leads.
+TEST(LinkedCheckFolder, ReadsAsMissingAndNothingIsWrittenThere) {
+  for (const bool linked : {false, true}) {
+    SCOPED_TRACE(linked ? "linked out" : "a folder of his own");
+    testing::GradingFolders folders;
+    const fs::path outside = linked ? folders.LinkTaskFolderOut() : folders.CandidateHost();
+    ASSERT_TRUE(testing::WriteDocument(folders.CandidateHost() / "doc1.doc", {"text"}));
+    ASSERT_TRUE(testing::WriteAnswerWorkbook(folders.AnswerHost() / "w1.xls",
+                                             OneRowOfEachPart("doc1.doc")));
+    DocState state;
+    state.engine.DebugFlag = engine::kTrue;
+    int16_t fullMarks = 0;
+    win::MessageCapture boxes;
+    ASSERT_TRUE(
+        GradeAnswerWorkbook(state, folders.Candidate(), folders.Answer(), "w1.xls", fullMarks));
+    EXPECT_EQ(state.Totals().awarded, linked ? 0 : 10);
+    EXPECT_EQ(fs::exists(outside / "docmark.txt"), !linked);
+    EXPECT_EQ(fs::exists(outside / "doc1tmq.doc"), !linked);
+  }
+}
+
+// A document with a large video in it, beyond the office file cap, is graded: read from its file
+// piece by piece, the video never inflated, and the working copy the "ab" rows read written.
+TEST_F(Pass, ADocumentWithALargeVideoIsGraded) {
+  WriteDoc("doc1.docx", {"the candidate's text"});
+  const fs::path doc = folders_.CandidateHost() / "doc1.docx";
+  ASSERT_TRUE(opc::testing::AppendSparseStoredPart(doc, "word/media/video.mp4",
+                                                   win::kOfficeFileCap + (1u << 20)));
+  Grade(OneRowOfEachPart("doc1.docx"));
+  ASSERT_TRUE(status_) << status_.error().message;
+  EXPECT_EQ(Awarded(), 2 + 3 + 5);
+  EXPECT_EQ(fs::file_size(folders_.CandidateHost() / "doc1tmq.doc"), fs::file_size(doc));
+}
+
 TEST_F(Pass, AWorkingCopyThatCannotBeSavedCostsOnlyTheAbRowsAndIsLogged) {
   WriteDoc("doc1.doc", {"the candidate's text"});
   // A folder under the working copy's name: nothing can be saved there.
   fs::create_directory(folders_.CandidateHost() / "doc1tmq.doc");
-  Grade({{"filename", "doc1.doc", "", "30"},
-         Row("a", kRuleA, "2"),
-         Row("b", kRuleB, "3"),
-         Row("ab", kRuleB, "5"),
-         {"end"}});
+  Grade(OneRowOfEachPart("doc1.doc"));
   ASSERT_TRUE(status_) << status_.error().message;
   EXPECT_EQ(Awarded(), 2 + 3);
   EXPECT_TRUE(fs::is_directory(folders_.CandidateHost() / "doc1tmq.doc"));

@@ -59,8 +59,8 @@ struct DocState {
   std::set<std::string> CandidateDocuments;
   std::set<std::string> WorkingCopies;
 
-  // The candidate's folder (CheckPath) with its real path, resolved once for the documents a
-  // grading reads from it; a grading starts without one.
+  // The check folder (CheckPath) confined to the candidate's folder, resolved once for the
+  // documents a grading reads from it; a grading starts without one.
   std::optional<win::ConfinedFolder> CandidateFolder;
   std::string CandidateFolderPath;  // the CheckPath it was resolved for
   // The bytes of each candidate's document read in this grading (converted when it was in an

@@ -42,27 +42,34 @@ void WriteDebugLog(const EngineState& state, std::string_view text, int16_t poin
   WriteLogLine(state, std::string(text) + " " + std::to_string(points) + " 分");
 }
 
-// The log a KeptLog holds open, and the Windows-form path it was opened for.
+// The log a KeptLog holds open, the Windows-form path it was opened for and the check folder it
+// lies in.
 struct KeptLogFile {
   std::string path;
   std::filesystem::path host;
+  base::Result<win::ConfinedFolder> folder = base::Error::Of("not resolved");
   win::LogFile file;
 };
 
 void WriteLogLine(const EngineState& state, std::string_view line) {
   if (state.DebugFlag == kFalse) return;
-  // The log lies in the candidate's folder: a link or a FIFO there is skipped, grading goes on.
+  // The log lies in the check folder: a link or a FIFO there is skipped, and so is a check folder
+  // that leads out of the candidate folder; grading goes on.
   const std::string path = state.CheckPath + state.DebugLogName;
   const std::string bytes = win::Utf8ToGbk(line) + "\r\n";
   if (KeptLogFile* kept = state.KeptLog) {
     if (kept->path != path || kept->host.empty()) {
       kept->path = path;
       kept->host = win::ToHostPath(path);
+      kept->folder = win::ConfinedFolder::OfCheckFolder(kept->host.parent_path());
     }
-    (void)kept->file.Append(kept->host, bytes);
+    if (kept->folder) (void)kept->file.Append(kept->host, bytes, &*kept->folder);
     return;
   }
-  (void)win::AppendToLogFile(win::ToHostPath(path), bytes);
+  const std::filesystem::path host = win::ToHostPath(path);
+  if (base::Result<win::ConfinedFolder> folder =
+          win::ConfinedFolder::OfCheckFolder(host.parent_path()))
+    (void)win::AppendToLogFile(host, bytes, false, &*folder);
 }
 
 KeptLog::KeptLog(EngineState& state) : state_(state), file_(std::make_unique<KeptLogFile>()) {

@@ -21,7 +21,8 @@ void AddScore(EngineState& state, int16_t points, int16_t questionType, int16_t 
 double Percentage(int16_t awarded, int16_t fullMarks);
 
 // Appends "text points 分" and CR LF, in GBK, to CheckPath + DebugLogName, never through a
-// link nor into a FIFO; failures are ignored.
+// link, into a FIFO or into a check folder that leads out of the candidate folder; failures are
+// ignored.
 void WriteDebugLog(const EngineState& state, std::string_view text, int16_t points);
 
 // Appends the line and CR LF, in GBK, to the same log while DebugFlag is set: what the control

@@ -261,6 +261,34 @@ TEST_F(Grading, TheDebugLogHasALinePerScoredRule) {
   EXPECT_EQ(win::GbkToUtf8(text), "A1 是 x 3 分\r\nA2 是 y 5 分\r\nA3 是 z 0 分\r\n");
 }
 
+// An Excelkt that is a link out of the candidate's folder reads as missing: his solved workbook
+// there is not graded and no debug log is written where the link leads.
+TEST_F(Grading, ACheckFolderLinkedOutOfTheCandidatesFolderReadsAsMissing) {
+  WriteAnswer("10");
+  const fs::path elsewhere = folders_.LinkTaskFolderOut();
+  WriteCandidate(folders_);  // through the link
+  control_.EDebug = true;
+  PutAnsname();
+  EXPECT_EQ(control_.ExcelGrade, 0);
+  EXPECT_TRUE(fs::exists(elsewhere / "stu.xlsx"));
+  EXPECT_FALSE(fs::exists(elsewhere / "1234.txt"));
+}
+
+// A debug log that is a second name of a file outside is replaced, never appended through.
+TEST_F(Grading, ADebugLogHardLinkedOutsideIsReplacedAndTheOtherFileLeftAlone) {
+  WriteAnswer("10");
+  const fs::path victim = folders_.AnswerHost() / "victim.txt";
+  std::ofstream(victim, std::ios::binary) << "keep me\n";
+  fs::create_hard_link(victim, folders_.CandidateHost() / "1234.txt");
+  control_.EDebug = true;
+  PutAnsname();
+  std::ifstream in(victim, std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "keep me\n");
+  std::ifstream log(folders_.CandidateHost() / "1234.txt", std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(log)), {});
+  EXPECT_EQ(win::GbkToUtf8(text), "A1 是 x 3 分\r\nA2 是 y 5 分\r\nA3 是 z 0 分\r\n");
+}
+
 TEST_F(Grading, NothingStaysOpenAndTheCandidatesFileIsNeverWritten) {
   // Rules that paste and filter into the open workbook.
   Rows rules = {{"EXCELFILLCOLORPATTERN", "Sheet1", "A1", "-4142", "-4142", "-4142", "1"},

@@ -68,10 +68,16 @@ void SelectRange(excel::Application& app, std::string_view reference) {
 bool OpenStudentWorkbook(SheetState& state, std::string_view path) {
   const std::optional<std::filesystem::path> host = NormalFile(path);
   if (!host) return false;
-  // The candidate wrote it: a link out of its folder, a FIFO or a device reads as no file; one
-  // that is too large or no workbook leaves the rules to run on nothing open.
-  base::Result<std::string> bytes =
-      win::ReadConfinedFile(*host, host->parent_path(), win::kOfficeFileCap);
+  // The candidate wrote it: a link out of his folder (the check folder's parent; outside a
+  // grading, the workbook's own folder), a FIFO or a device reads as no file; one that is too
+  // large or no workbook leaves the rules to run on nothing open.
+  const base::Result<win::ConfinedFolder> folder =
+      state.engine.CheckPath.empty()
+          ? win::ConfinedFolder::Resolve(host->parent_path())
+          : win::ConfinedFolder::OfCheckFolder(win::ToHostPath(state.engine.CheckPath));
+  base::Result<std::string> bytes = folder
+                                        ? win::ReadConfinedFile(*host, *folder, win::kOfficeFileCap)
+                                        : base::Result<std::string>(folder.error());
   if (!bytes && win::ReadsAsMissing(bytes.error()) && !HasWildcards(path)) return false;
   if (bytes && office::IsCompoundFile(*bytes)) {
     // A binary workbook: read through the converter, as the model reads only its values.

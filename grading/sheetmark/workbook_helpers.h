@@ -19,9 +19,10 @@
 namespace sheetmark {
 
 // False (and nothing opened) when no normal file (neither hidden nor system) is found at the
-// Windows-form path, or when what is found is no regular file of the folder that holds it (a
-// link out of it, a FIFO, a device). Otherwise true whatever follows: the workbook is opened
-// when it reads as one (at most 64 MiB), "sheet1" selected.
+// Windows-form path, or when what is found is no regular file of the candidate's folder, the
+// parent of CheckPath (a link out of it, a check folder linked out of it, a FIFO, a device); with
+// no CheckPath set, the folder that holds the file stands for his. Otherwise true whatever follows:
+// the workbook is opened when it reads as one (at most 64 MiB), "sheet1" selected.
 bool OpenStudentWorkbook(SheetState& state, std::string_view path);
 
 // A scratch path of this process's own, never shared with another user or run, standing where

@@ -15,6 +15,8 @@
 #include "platform/com/property_bag.h"
 #include "platform/office/common/testing/converter.h"
 #include "platform/office/excel/testing/xlsx_writer.h"
+#include "platform/office/opc/testing/sparse_part.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/message_box.h"
 #include "platform/win/testing/scoped_env.h"
 
@@ -186,6 +188,34 @@ TEST_F(Control, ALinkOutOfTheCandidatesFolderReadsAsMissing) {
   fs::create_symlink(outside, folders_.CandidateHost() / "p1.pptx");
   WriteAnswer("10", {{"SLIDENUMBER", "3", "10", "r"}});
   EXPECT_DOUBLE_EQ(Run(), 0.0);
+}
+
+// A Pptkt that is a link out of the candidate's folder (to a folder elsewhere, or to the answer
+// folder) reads as missing, and the debug log is not written where it leads.
+TEST_F(Control, ACheckFolderLinkedOutOfTheCandidatesFolderReadsAsMissing) {
+  const fs::path elsewhere = folders_.LinkTaskFolderOut();
+  ASSERT_TRUE(pt::WritePptx(elsewhere / "p1.pptx", ThreeSlides()));
+  ASSERT_TRUE(pt::WritePptx(folders_.AnswerHost() / "p1.pptx", ThreeSlides()));
+  WriteAnswer("10", {{"SLIDENUMBER", "3", "10", "r"}});
+  for (const fs::path& target : {elsewhere, folders_.AnswerHost()}) {
+    SCOPED_TRACE(target.string());
+    fs::remove(folders_.CandidateHost());
+    fs::create_directory_symlink(target, folders_.CandidateHost());
+    std::string check = folders_.Candidate(), answer = folders_.Answer(), name = "p1.xls";
+    bool debug = true;
+    EXPECT_DOUBLE_EQ(control_.Run(check, answer, name, debug), 0.0);
+    EXPECT_FALSE(fs::exists(target / "slidemark.txt"));
+  }
+}
+
+// A presentation with a video in it, far beyond the office file cap, is graded: its slides are
+// read from the file piece by piece and the video is never inflated.
+TEST_F(Control, APresentationWithALargeVideoIsGraded) {
+  const fs::path file = folders_.CandidateHost() / "p1.pptx";
+  ASSERT_TRUE(opc::testing::AppendSparseStoredPart(file, "ppt/media/media1.mp4", 300u << 20));
+  ASSERT_GT(fs::file_size(file), win::kOfficeFileCap);
+  WriteAnswer("10", {{"SLIDENUMBER", "3", "7", "r"}, {"FINDTEXT", "hello", "3", "r"}});
+  EXPECT_DOUBLE_EQ(Run(), 100.0);
 }
 
 TEST_F(Control, TheRowLoopEndsAtABlankRowOrWithoutEnd) {

@@ -44,11 +44,16 @@ bool OpenStudentPresentation(SlideState& state, std::string_view folder,
                              std::string_view fileName) {
   state.CurrentPresentation = nullptr;
   const std::string path = std::string(folder) + std::string(fileName);
-  base::Result<std::string> bytes = win::ReadConfinedFile(
-      win::ToHostPath(path), win::ToHostPath(std::string(folder)), win::kOfficeFileCap);
-  if (!bytes) {
-    if (win::ReadsAsMissing(bytes.error())) return false;
-    engine::WriteLogLine(state.engine, "cannot open " + path + ": " + bytes.error().message);
+  // The check folder confined to the candidate folder it lies in.
+  base::Result<win::ConfinedFolder> confined =
+      win::ConfinedFolder::OfCheckFolder(win::ToHostPath(std::string(folder)));
+  // Read from the descriptor as the checks ask for its parts: a video in it is never inflated.
+  base::Result<win::OpenedFile> file =
+      confined ? win::OpenConfinedFile(win::ToHostPath(path), *confined, win::kPackageFileCap)
+               : base::Result<win::OpenedFile>(confined.error());
+  if (!file) {
+    if (win::ReadsAsMissing(file.error())) return false;
+    engine::WriteLogLine(state.engine, "cannot open " + path + ": " + file.error().message);
     return true;
   }
   if (office::IsCompoundFile(*bytes)) {
@@ -64,7 +69,7 @@ bool OpenStudentPresentation(SlideState& state, std::string_view folder,
     bytes = std::move(converted);
   }
   base::Result<powerpoint::Presentation*> opened =
-      state.PptApp->Presentations().OpenBytes(path, *bytes);
+      state.PptApp->Presentations().OpenFile(path, *std::move(file));
   if (!opened) {
     engine::WriteLogLine(state.engine, "cannot open " + path + ": " + opened.error().message);
     return true;

@@ -177,9 +177,9 @@ double Run(WebState& state, std::string& FPCheckPath, std::string& FPAnswerFile,
   state.Editor = std::make_unique<frontpage::Application>();
   const std::string version = state.Editor->Version();
   state.EditorVersion = version == "6.0" ? 2003 : version == "4.0" ? 2000 : 1000;
-  // The check folder's real path, resolved once for every page the run reads.
+  // The check folder confined to the candidate folder, resolved once for every page the run reads.
   const base::Result<win::ConfinedFolder> folder =
-      win::ConfinedFolder::Resolve(win::ToHostPath(state.CheckPath));
+      win::ConfinedFolder::OfCheckFolder(win::ToHostPath(state.CheckPath));
   switch (OpenPage(state, folder, state.PageFile)) {
     case PageOpen::Opened:
       break;

@@ -272,6 +272,25 @@ TEST_F(RunTest, PagesThatAreNoFileOfTheCheckFolderReadAsMissing) {
   EXPECT_EQ(Grade(kIndexRules), kNotGraded);
 }
 
+// A Fropkt that is a link out of the candidate's folder (to a folder elsewhere, to the answer
+// folder) reads as missing: its page is not graded and no debug file is written where it leads.
+TEST_F(RunTest, ACheckFolderLinkedOutOfTheCandidatesFolderReadsAsMissing) {
+  const std::filesystem::path elsewhere = folders_.Answers().parent_path() / "elsewhere";
+  std::filesystem::create_directory(elsewhere);
+  std::filesystem::copy_file(testing::TestPage("index.htm"), elsewhere / "index.htm");
+  std::filesystem::copy_file(testing::TestPage("index.htm"), folders_.Answers() / "index.htm");
+  for (const std::filesystem::path& target : {elsewhere, folders_.Answers()}) {
+    SCOPED_TRACE(target.string());
+    std::filesystem::remove_all(folders_.Check());
+    std::filesystem::create_directory_symlink(target, folders_.Check());
+    EXPECT_EQ(Grade(kIndexRules, /*debug=*/true), kNotGraded);
+    // In debug mode "END" writes the log instead of adding itself.
+    EXPECT_EQ(Log().back(),
+              "找不到被评文件！答案中指定的文件是：" + folders_.CheckPath() + "index.htm");
+    EXPECT_FALSE(std::filesystem::exists(target / "webmark.TXT"));
+  }
+}
+
 TEST_F(RunTest, APageThatDoesNotOpenAnswersTheThousandth) {
   ASSERT_TRUE(folders_.WritePage("index.htm", std::string(5 << 20, 'x')));  // past the page cap
   EXPECT_EQ(Grade(kIndexRules), kNotGraded);

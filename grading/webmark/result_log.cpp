@@ -7,7 +7,9 @@
 #include "platform/vb/strings.h"
 #include "platform/win/attributes.h"
 #include "platform/win/codepage.h"
+#include "platform/win/confined_file.h"
 #include "platform/win/files.h"
+#include "platform/win/paths.h"
 
 namespace webmark {
 namespace {
@@ -33,10 +35,14 @@ void AppendLog(WebState& state, std::string_view text) {
     return;
   }
   Resort(state.LogText);
-  // A log that cannot be written costs the record, never the grading.
+  // A log that cannot be written costs the record, never the grading; none goes into a check
+  // folder that leads out of the candidate folder.
+  const base::Result<win::ConfinedFolder> folder =
+      win::ConfinedFolder::OfCheckFolder(win::ToHostPath(state.CheckPath));
+  if (!folder) return;
   (void)win::WriteFileAtomically(state.CheckPath + std::string(kDebugFileName),
                                  win::Utf8ToGbk(state.LogText + std::string(kCrLf)),
-                                 win::FILE_ATTRIBUTE_NORMAL);
+                                 win::FILE_ATTRIBUTE_NORMAL, &*folder);
 }
 
 void Resort(std::string& r) {

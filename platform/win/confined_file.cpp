@@ -39,6 +39,10 @@ bool Inside(const std::string& path, const std::string& root) {
          path[root.size()] == '/';
 }
 
+bool InsideOrAt(const std::string& path, const std::string& root) {
+  return path == root || Inside(path, root);
+}
+
 // Where an open descriptor really is; empty when /proc cannot tell.
 std::string OpenedPath(int fd) {
   char buffer[PATH_MAX];
@@ -101,14 +105,17 @@ OpenedFile::~OpenedFile() {
 }
 
 base::Status OpenedFile::ReadAll(char* out) const {
-  uint64_t done = 0;
-  while (done < size_) {
-    const ssize_t n =
-        ::pread(fd_, out + done, static_cast<size_t>(size_ - done), static_cast<off_t>(done));
+  return ReadAt(0, out, static_cast<size_t>(size_));
+}
+
+base::Status OpenedFile::ReadAt(uint64_t offset, char* out, size_t count) const {
+  size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::pread(fd_, out + done, count - done, static_cast<off_t>(offset + done));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return ErrnoError("cannot read ", path_);
     if (n == 0) return base::Error::Of("cannot read ", path_.string(), ": it became shorter");
-    done += static_cast<uint64_t>(n);
+    done += static_cast<size_t>(n);
   }
   return base::Ok();
 }
@@ -135,7 +142,22 @@ base::Result<OpenedFile> OpenRegularFile(const fs::path& file, uint64_t maxBytes
 base::Result<ConfinedFolder> ConfinedFolder::Resolve(const fs::path& root) {
   base::Result<fs::path> real = RealPath(root);
   if (!real) return real.error();
-  return ConfinedFolder(root, real->string());
+  fs::path folder = root.has_filename() ? root : root.parent_path();
+  return ConfinedFolder(root, std::move(folder), real->string(), real->string());
+}
+
+base::Result<ConfinedFolder> ConfinedFolder::OfCheckFolder(const fs::path& checkFolder) {
+  fs::path folder = checkFolder.has_filename() ? checkFolder : checkFolder.parent_path();
+  fs::path candidate = folder.parent_path();
+  if (candidate.empty()) candidate = ".";
+  base::Result<fs::path> real = RealPath(candidate);
+  if (!real) return real.error();
+  base::Result<fs::path> folderReal = RealPath(folder);
+  if (!folderReal) return folderReal.error();
+  if (!InsideOrAt(folderReal->string(), real->string()))
+    return Missing(folder, "it leads out of " + candidate.string());
+  return ConfinedFolder(std::move(candidate), std::move(folder), real->string(),
+                        folderReal->string());
 }
 
 namespace {
@@ -145,7 +167,7 @@ namespace {
 base::Result<fs::path> RealPathIn(const fs::path& file, const ConfinedFolder& folder) {
   const fs::path name = file.filename();
   if (!name.empty() && name != "." && name != ".." && file.parent_path() == folder.folder()) {
-    const fs::path direct = fs::path(folder.real()) / name;
+    const fs::path direct = fs::path(folder.folderReal()) / name;
     struct stat st;
     if (::lstat(direct.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) return direct;
   }
@@ -209,20 +231,38 @@ bool ReadsAsMissing(const base::Error& error) {
 
 namespace {
 
+base::Error NotRegular(const fs::path& file) {
+  return base::Error::WithCode(EINVAL, "cannot write " + file.string() + ": not a regular file");
+}
+
 // Opens the log for appending, created when missing; fails when the name is a symbolic link, a
-// FIFO, a device or a folder, without waiting for a reader.
-base::Result<int> OpenLog(const fs::path& file) {
+// FIFO, a device or a folder, without waiting for a reader. A name of a file that has other names
+// as well is taken away first, so the other names keep what they hold.
+base::Result<int> OpenLog(const fs::path& file, const ConfinedFolder* within) {
+  fs::path path = file;
+  if (within != nullptr) {
+    base::Result<fs::path> writable = WritablePath(file, *within);
+    if (!writable) return writable.error();
+    path = *std::move(writable);
+  }
   struct stat st;
-  if (::lstat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-    return base::Error::WithCode(EINVAL, "cannot write " + file.string() + ": not a regular file");
+  if (::lstat(path.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode)) return NotRegular(file);
+    if (st.st_nlink > 1 && ::unlink(path.c_str()) != 0 && errno != ENOENT)
+      return ErrnoError("cannot replace ", file);
+  }
   // O_NONBLOCK: a FIFO without a reader fails at once instead of waiting for one.
   const int fd =
-      ::open(file.c_str(),
+      ::open(path.c_str(),
              O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
   if (fd < 0) return ErrnoError("cannot write ", file);
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+  // Another name given to it, or a folder swapped, between the look and the open.
+  const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  if (!regular || st.st_nlink > 1 || (within != nullptr && !OpenedInside(fd, *within))) {
     ::close(fd);
-    return base::Error::WithCode(EINVAL, "cannot write " + file.string() + ": not a regular file");
+    if (!regular) return NotRegular(file);
+    return Missing(file, st.st_nlink > 1 ? "it has other names"
+                                         : "it lies outside " + within->root().string());
   }
   return fd;
 }
@@ -239,8 +279,26 @@ base::Status WriteAll(int fd, std::string_view bytes, const fs::path& file) {
 
 }  // namespace
 
-base::Status AppendToLogFile(const fs::path& file, std::string_view bytes, bool flush) {
-  base::Result<int> fd = OpenLog(file);
+base::Result<fs::path> WritablePath(const fs::path& file, const ConfinedFolder& within) {
+  const fs::path name = file.filename();
+  if (name.empty() || name == "." || name == "..") return Missing(file, "no file name");
+  fs::path parent = file.parent_path();
+  if (parent.empty()) parent = ".";
+  base::Result<fs::path> real = RealPath(parent);
+  if (!real) return real.error();
+  if (!InsideOrAt(real->string(), within.real()))
+    return Missing(file, "it lies outside " + within.root().string());
+  return *real / name;
+}
+
+bool OpenedInside(int fd, const ConfinedFolder& within) {
+  const std::string where = OpenedPath(fd);
+  return where.empty() || Inside(where, within.real());
+}
+
+base::Status AppendToLogFile(const fs::path& file, std::string_view bytes, bool flush,
+                             const ConfinedFolder* within) {
+  base::Result<int> fd = OpenLog(file, within);
   if (!fd) return fd.error();
   base::Status written = WriteAll(*fd, bytes, file);
   if (written && flush && ::fsync(*fd) != 0) written = ErrnoError("cannot write ", file);
@@ -252,10 +310,11 @@ LogFile::~LogFile() {
   Close();
 }
 
-base::Status LogFile::Append(const fs::path& file, std::string_view bytes) {
+base::Status LogFile::Append(const fs::path& file, std::string_view bytes,
+                             const ConfinedFolder* within) {
   if (fd_ < 0 || file != file_) {
     Close();
-    base::Result<int> fd = OpenLog(file);
+    base::Result<int> fd = OpenLog(file, within);
     if (!fd) return fd.error();
     fd_ = *fd;
     file_ = file;

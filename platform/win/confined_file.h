@@ -1,8 +1,9 @@
 // Files that someone else could have written, above all the candidate's folder, which is his to
 // write during the exam: read only when they are regular files, never through a link that leaves
 // the folder they belong to, never waiting on a FIFO or a device, and never past a size cap that
-// fits their kind; logs beside them appended to without following a link. A file that fails
-// these rules reads as missing (ENOENT), one over its cap as too large (EFBIG).
+// fits their kind; logs and copies beside them written without following a link and never into
+// a folder that leads out. A file that fails these rules reads as missing (ENOENT), one over its
+// cap as too large (EFBIG).
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,9 @@ namespace win {
 // Size caps by kind of file.
 inline constexpr uint64_t kTextFileCap = 4ull << 20;     // records, answer keys, debug logs
 inline constexpr uint64_t kOfficeFileCap = 64ull << 20;  // a workbook, document, presentation
+// An office package read piece by piece (opc::Package::OpenFile): its inflate budget, not its
+// size, bounds what it takes in memory, so a presentation with a video in it still opens.
+inline constexpr uint64_t kPackageFileCap = 4ull << 30;
 
 class ConfinedFolder;
 
@@ -35,6 +39,8 @@ class OpenedFile {
   base::Status ReadAll(char* out) const;
   // Reads at most `count` bytes from the file's start into `out` (a header); how many it read.
   base::Result<size_t> ReadPrefix(char* out, size_t count) const;
+  // Reads exactly `count` bytes at `offset` into `out`; fails when the file has fewer there now.
+  base::Status ReadAt(uint64_t offset, char* out, size_t count) const;
 
  private:
   friend base::Result<OpenedFile> OpenRegularFile(const std::filesystem::path&, uint64_t);
@@ -50,25 +56,36 @@ class OpenedFile {
 
 // A folder whose real path (every link on its way followed) is resolved once, for reading
 // several files in it, as one grading reads the candidate's documents: each file is still checked
-// on its own against that real path.
+// on its own against the real path of the folder's root, which is the folder itself or, for a
+// check folder, the candidate folder it lies in.
 class ConfinedFolder {
  public:
-  // Fails, reading as missing, when the folder's path leads nowhere.
+  // The folder as its own root. Fails, reading as missing, when its path leads nowhere.
   static base::Result<ConfinedFolder> Resolve(const std::filesystem::path& root);
+  // A check folder a control is handed (wordkt\, Fropkt\, ...), confined to the candidate folder,
+  // its parent: a check folder that leads out of that folder reads as missing, as does one that
+  // leads nowhere.
+  static base::Result<ConfinedFolder> OfCheckFolder(const std::filesystem::path& checkFolder);
 
+  // The root as given, for the messages.
   const std::filesystem::path& root() const { return root_; }
   // The folder as given, without a trailing separator: the parent path of a file named in it.
   const std::filesystem::path& folder() const { return folder_; }
+  // The real paths of the root and of the folder.
   const std::string& real() const { return real_; }
+  const std::string& folderReal() const { return folderReal_; }
 
  private:
-  ConfinedFolder(std::filesystem::path root, std::string real)
+  ConfinedFolder(std::filesystem::path root, std::filesystem::path folder, std::string real,
+                 std::string folderReal)
       : root_(std::move(root)),
-        folder_(root_.has_filename() ? root_ : root_.parent_path()),
-        real_(std::move(real)) {}
-  std::filesystem::path root_;  // as given, for the messages
+        folder_(std::move(folder)),
+        real_(std::move(real)),
+        folderReal_(std::move(folderReal)) {}
+  std::filesystem::path root_;
   std::filesystem::path folder_;
   std::string real_;
+  std::string folderReal_;
 };
 
 // Opens the host file when it is a regular file of at most `maxBytes`, following links.
@@ -93,11 +110,23 @@ base::Result<std::string> ReadRegularFile(const std::filesystem::path& file, uin
 // outside its folder), as opposed to one that could not be read.
 bool ReadsAsMissing(const base::Error& error);
 
+// Where to write a new file named `file`, which the writer then replaces by name (never
+// following a link there): the file's folder with every link followed, and its name. Reads as
+// missing when that folder leads nowhere or lies outside the root of `within`, as a check folder
+// linked out of the candidate folder does.
+base::Result<std::filesystem::path> WritablePath(const std::filesystem::path& file,
+                                                 const ConfinedFolder& within);
+
+// True when the descriptor's real place lies inside the root of `within` (or is the root):
+// checked once a file is open for writing, so a folder swapped for a link meanwhile is seen.
+bool OpenedInside(int fd, const ConfinedFolder& within);
+
 // Appends `bytes` to the log file, created when missing, and with `flush` waits until they are
 // on disk; fails without writing when the name is a symbolic link, a FIFO, a device or a folder,
-// and never waits for a reader.
+// and never waits for a reader. A name with more than one hard link is replaced by a new file,
+// never written through. With `within`, the log is written only where WritablePath allows.
 base::Status AppendToLogFile(const std::filesystem::path& file, std::string_view bytes,
-                             bool flush = false);
+                             bool flush = false, const ConfinedFolder* within = nullptr);
 
 // A log kept open over many appends (the lines of one grading), opened with AppendToLogFile's
 // checks at the first line to a file and again when another file is named; each line is written
@@ -109,7 +138,8 @@ class LogFile {
   LogFile& operator=(const LogFile&) = delete;
   ~LogFile();
 
-  base::Status Append(const std::filesystem::path& file, std::string_view bytes);
+  base::Status Append(const std::filesystem::path& file, std::string_view bytes,
+                      const ConfinedFolder* within = nullptr);
   void Close();
 
  private:

@@ -146,6 +146,65 @@ TEST(ConfinedFile, AFolderResolvedOnceStillChecksEveryFile) {
   EXPECT_TRUE(ReadsAsMissing(none.error())) << none.error().message;
 }
 
+// A check folder is confined to the candidate folder it lies in: one that is a link out of it
+// (to a folder elsewhere, to the answer folder) reads as missing, its files are not read and no
+// log goes into it; a link to another folder of the candidate's stays inside.
+TEST(ConfinedFile, ACheckFolderLinkedOutOfTheCandidateFolderReadsAsMissing) {
+  struct Case {
+    const char* name;
+    std::function<void(const Folders&, const fs::path& check)> make;
+    bool inside;
+  } cases[] = {
+      {"folder of its own", [](const Folders&, const fs::path& c) { fs::create_directory(c); },
+       true},
+      {"link to another folder of the candidate's",
+       [](const Folders&, const fs::path& c) { fs::create_directory_symlink("Selkt", c); }, true},
+      {"link to a folder elsewhere",
+       [](const Folders& f, const fs::path& c) {
+         fs::create_directory(f.top.Path() / "w");
+         fs::create_directory_symlink(f.top.Path() / "w", c);
+       },
+       false},
+      {"link to the folder above",
+       [](const Folders&, const fs::path& c) { fs::create_directory_symlink("..", c); }, false},
+      {"dangling link",
+       [](const Folders&, const fs::path& c) { fs::create_directory_symlink("nowhere", c); },
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Folders f;
+    const fs::path check = f.candidate / "wordkt";
+    c.make(f, check);
+    if (fs::is_directory(check)) Write(check / "a.docx", "PK");
+    const size_t outsideBefore = std::distance(fs::directory_iterator(f.top.Path()), {});
+    base::Result<ConfinedFolder> folder = ConfinedFolder::OfCheckFolder(check / "");
+    if (c.inside) {
+      ASSERT_TRUE(folder) << folder.error().message;
+      EXPECT_EQ(folder->real(), fs::canonical(f.candidate).string());
+      ExpectRead(ReadConfinedFile(check / "a.docx", *folder, 64), 0, "PK");
+      const base::Status logged = AppendToLogFile(check / "docmark.txt", "x\r\n", false, &*folder);
+      EXPECT_TRUE(logged) << logged.error().message;
+    } else {
+      ASSERT_FALSE(folder);
+      EXPECT_TRUE(ReadsAsMissing(folder.error())) << folder.error().message;
+      // Confined to the candidate folder by hand: the log is not written through the link either.
+      base::Result<ConfinedFolder> candidate = ConfinedFolder::Resolve(f.candidate);
+      ASSERT_TRUE(candidate);
+      EXPECT_FALSE(AppendToLogFile(check / "docmark.txt", "x\r\n", false, &*candidate));
+      LogFile kept;
+      EXPECT_FALSE(kept.Append(check / "docmark.txt", "x\r\n", &*candidate));
+      ExpectRead(ReadConfinedFile(check / "a.docx", *candidate, 64), ENOENT, "");
+      base::Result<fs::path> writable = WritablePath(check / "atmq.doc", *candidate);
+      ASSERT_FALSE(writable);
+      EXPECT_TRUE(ReadsAsMissing(writable.error()));
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(f.top.Path()), {}), outsideBefore);
+    EXPECT_FALSE(fs::exists(f.top.Path() / "w" / "docmark.txt"));
+    EXPECT_FALSE(fs::exists(f.top.Path() / "docmark.txt"));
+  }
+}
+
 TEST(ConfinedFile, RegularFileReadFollowsLinksButNeverBlocksOrOverflows) {
   Folders f;
   fs::create_symlink(f.key, f.top.Path() / "key-link");
@@ -201,6 +260,16 @@ TEST(ConfinedFile, LogsAreAppendedOnlyToRegularFilesNamedDirectly) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     EXPECT_FALSE(a.append(fifo, "x\r\n"));
     EXPECT_FALSE(a.append(f.candidate / "Selkt", "x\r\n"));
+
+    // A second name of a file outside (a hard link) is replaced: the other file keeps what it
+    // held.
+    const fs::path second = f.candidate / "Selkt" / "docmark.txt";
+    fs::create_hard_link(f.key, second);
+    ASSERT_TRUE(a.append(second, "d 1分\r\n"));
+    ASSERT_TRUE(a.append(second, "e 0分\r\n"));
+    EXPECT_EQ(Read(f.key), "1-A\n2-B\n");
+    EXPECT_EQ(fs::hard_link_count(f.key), 1u);
+    EXPECT_EQ(Read(second), "d 1分\r\ne 0分\r\n");
 
     // Back to the log after the refusals: it is opened again, nothing written twice.
     ASSERT_TRUE(a.append(log, "c 2分\r\n"));

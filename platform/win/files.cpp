@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "attributes.h"
+#include "confined_file.h"
 #include "errno_error.h"
 #include "paths.h"
 #include "platform/base/text.h"
@@ -245,18 +246,26 @@ void FlushFolder(const fs::path& folder) {
 }  // namespace
 
 base::Status WriteFileAtomically(std::string_view windowsPath, std::string_view bytes,
-                                 uint32_t attributes) {
-  const std::string path(windowsPath);
-  const fs::path host = ToHostPath(path);
-  const size_t slash = path.find_last_of("\\/");
+                                 uint32_t attributes, const ConfinedFolder* within) {
+  fs::path host = ToHostPath(windowsPath);
+  if (within != nullptr) {
+    // Written where the folder really is, once it is known to lie inside.
+    base::Result<fs::path> writable = WritablePath(host, *within);
+    if (!writable) return writable.error();
+    host = *std::move(writable);
+  }
   const std::string tempName = "~" + host.filename().string() + "." + std::to_string(::getpid());
-  const std::string tempPath =
-      (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + tempName;
   const fs::path temp = host.parent_path() / tempName;
 
   ::unlink(temp.c_str());  // left by a program killed halfway
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (fd < 0) return WriteFailed("cannot create", temp.string(), errno);
+  if (within != nullptr && !OpenedInside(fd, *within)) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return base::Error{
+        "cannot create " + temp.string() + ": it lies outside " + within->root().string(), ENOENT};
+  }
   if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
     const int error = errno;
     ::close(fd);
@@ -269,10 +278,10 @@ base::Status WriteFileAtomically(std::string_view windowsPath, std::string_view 
     return WriteFailed("cannot write", temp.string(), error);
   }
   // The attributes travel with the file, so it is never seen without them.
-  (void)SetFileAttributes(tempPath, attributes);
+  (void)SetHostFileAttributes(temp, attributes);
   if (::rename(temp.c_str(), host.c_str()) != 0) {
     const int error = errno;
-    (void)SetFileAttributes(tempPath, FILE_ATTRIBUTE_NORMAL);
+    (void)SetHostFileAttributes(temp, FILE_ATTRIBUTE_NORMAL);
     ::unlink(temp.c_str());
     return WriteFailed("cannot replace", host.string(), error);
   }

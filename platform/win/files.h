@@ -13,6 +13,8 @@
 
 namespace win {
 
+class ConfinedFolder;
+
 // One entry found by FindFiles.
 struct FindData {
   std::string name;  // the name on disk, without folder
@@ -65,9 +67,11 @@ bool DeleteFile(std::string_view windowsPath);
 // Replaces the file at a Windows-form path with `bytes`, the new file carrying `attributes`
 // (FILE_ATTRIBUTE_*): written to a temporary file in the same folder, flushed and renamed over
 // the old one, so a reader sees the old file or the new one and a failed write is reported. A link
-// under the name is replaced, never written through. The folder must exist.
+// under the name is replaced, never written through. The folder must exist. With `within`, the
+// file is written only where WritablePath allows (a folder linked out of the candidate folder
+// reads as missing).
 base::Status WriteFileAtomically(std::string_view windowsPath, std::string_view bytes,
-                                 uint32_t attributes);
+                                 uint32_t attributes, const ConfinedFolder* within = nullptr);
 
 // Moves or renames a file or folder; works across file systems by copying. An existing target
 // makes it fail unless `replaceExisting` is set (then a target file is replaced).

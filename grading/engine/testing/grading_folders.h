@@ -23,6 +23,17 @@ class GradingFolders {
     std::filesystem::create_directories(answer_);
   }
 
+  // Makes the task folder a link to an empty folder outside the candidate's exam folder, as a
+  // candidate who replaced his "wordkt" by a link would; that folder's host path. What a test
+  // writes through CandidateHost() then lands there.
+  std::filesystem::path LinkTaskFolderOut() {
+    const std::filesystem::path outside = folder_.Path() / "elsewhere" / candidate_.filename();
+    std::filesystem::create_directories(outside);
+    std::filesystem::remove_all(candidate_);
+    std::filesystem::create_directory_symlink(outside, candidate_);
+    return outside;
+  }
+
   const std::filesystem::path& CandidateHost() const { return candidate_; }
   const std::filesystem::path& AnswerHost() const { return answer_; }
   std::string Candidate() const { return win::ToWindowsPath(candidate_) + "\\"; }

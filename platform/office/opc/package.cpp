@@ -28,6 +28,9 @@ constexpr uint64_t kMaxPartSize = 64ull << 20;
 // parsed from them: a small archive of parts that each inflate to nearly the part limit would
 // otherwise take gigabytes and many seconds.
 constexpr uint64_t kMaxPackageMemory = 256ull << 20;
+// A package file up to this size is read whole (and its parts kept for the next open of the
+// same bytes); a larger one is read piece by piece.
+constexpr uint64_t kWholeArchive = 8ull << 20;
 
 // What a tree parsed from these bytes costs beyond them: pugixml's record of each node (64
 // bytes, about one a "<") and of each attribute (40 bytes, one a "=").
@@ -63,12 +66,21 @@ std::string RelsPartOf(std::string_view source) {
 bool XmlMemoryPoolInstalled();
 
 base::Result<std::unique_ptr<Package>> Package::Open(const std::filesystem::path& file) {
-  base::Result<win::OpenedFile> opened = win::OpenRegularFile(file, win::kOfficeFileCap);
+  base::Result<win::OpenedFile> opened = win::OpenRegularFile(file, win::kPackageFileCap);
   if (!opened) return opened.error();
-  Bytes bytes(static_cast<size_t>(opened->size()));
-  if (!bytes.ok()) return base::Error::Of("no memory for \"", file.string(), "\"");
-  if (base::Status read = opened->ReadAll(bytes.data()); !read) return read.error();
-  return FromArchive(std::move(bytes));
+  return OpenFile(*std::move(opened));
+}
+
+base::Result<std::unique_ptr<Package>> Package::OpenFile(win::OpenedFile file) {
+  if (file.size() <= kWholeArchive) {
+    Bytes bytes(static_cast<size_t>(file.size()));
+    if (!bytes.ok()) return base::Error::Of("no memory for a package of ", file.size(), " bytes");
+    if (base::Status read = file.ReadAll(bytes.data()); !read) return read.error();
+    return FromArchive(std::move(bytes));
+  }
+  std::unique_ptr<Package> package(new Package());
+  package->file_ = std::make_unique<win::OpenedFile>(std::move(file));
+  return Opened(std::move(package));
 }
 
 base::Result<std::unique_ptr<Package>> Package::OpenMemory(std::string_view bytes) {
@@ -79,16 +91,22 @@ base::Result<std::unique_ptr<Package>> Package::OpenMemory(std::string_view byte
 }
 
 base::Result<std::unique_ptr<Package>> Package::FromArchive(Bytes archive) {
-  static_cast<void>(XmlMemoryPoolInstalled());
-  const std::string_view bytes = archive.view();
-  if (bytes.size() < 4 || bytes.compare(0, 2, "PK") != 0 ||
-      (bytes.compare(2, 2, "\x03\x04") != 0 && bytes.compare(2, 2, "\x05\x06") != 0)) {
-    return base::Error::Of("not an OOXML package: no zip signature");
-  }
   std::unique_ptr<Package> package(new Package());
   package->archive_ = std::move(archive);
   package->inflated_ = InflatedParts::For(package->archive_.view());
-  base::Result<std::vector<ZipEntry>> entries = ReadZipDirectory(package->archive_.view());
+  return Opened(std::move(package));
+}
+
+base::Result<std::unique_ptr<Package>> Package::Opened(std::unique_ptr<Package> package) {
+  static_cast<void>(XmlMemoryPoolInstalled());
+  const ArchiveSource source = package->Source();
+  std::string scratch;
+  base::Result<std::string_view> signature = source.View(0, 4, scratch);
+  if (!signature || signature->compare(0, 2, "PK") != 0 ||
+      (signature->compare(2, 2, "\x03\x04") != 0 && signature->compare(2, 2, "\x05\x06") != 0)) {
+    return base::Error::Of("not an OOXML package: no zip signature");
+  }
+  base::Result<std::vector<ZipEntry>> entries = ReadZipDirectory(source);
   if (!entries) return entries.error().In("not an OOXML package");
   package->parts_.reserve(entries->size());
   size_t order = 0;
@@ -165,8 +183,7 @@ base::Status Package::Load(Part& part) {
       } else if (inflated_ &&
                  inflated_->CopyTo(part.entry.name, part.bytes.data(), part.bytes.size())) {
         // The same archive inflated this part before.
-      } else if (base::Status read = ReadZipEntry(archive_.view(), part.entry, part.bytes.data());
-                 !read) {
+      } else if (base::Status read = ReadZipEntry(Source(), part.entry, part.bytes.data()); !read) {
         part.error = read.error().message;
         part.bytes = Bytes();
       } else if (inflated_) {
@@ -239,7 +256,7 @@ base::Result<pugi::xml_document*> Package::PartXml(std::string_view name) {
       }
       char* out = static_cast<char*>(buffer);
       if (!inflated_ || !inflated_->CopyTo(part->entry.name, out, size)) {
-        if (base::Status read = ReadZipEntry(archive_.view(), part->entry, out); !read) {
+        if (base::Status read = ReadZipEntry(Source(), part->entry, out); !read) {
           pugi::get_memory_deallocation_function()(buffer);
           part->error = read.error().message;
           return read.error();
@@ -368,21 +385,33 @@ void Package::MarkChanged(const pugi::xml_document* tree) {
 
 namespace {
 
-// Writes `bytes` to a new temporary file beside `file` and renames it over `file`.
-base::Status WriteReplacing(const std::filesystem::path& file, std::string_view bytes) {
+// Writes every byte of `source` to a new temporary file beside `file`, a piece at a time, and
+// renames it over `file`.
+base::Status WriteReplacing(const std::filesystem::path& file, const ArchiveSource& source) {
+  constexpr uint64_t kPiece = 1u << 20;
   std::string temp = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(temp.data());
   if (fd < 0)
     return base::Error::Of("cannot write \"", file.string(), "\": ", std::strerror(errno));
-  size_t done = 0;
+  std::string scratch;
   bool ok = true;
-  while (ok && done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<size_t>(n);
+  int error = 0;
+  for (uint64_t at = 0; ok && at < source.size(); at += kPiece) {
+    base::Result<std::string_view> piece =
+        source.View(at, std::min(kPiece, source.size() - at), scratch);
+    if (!piece) {
+      ::close(fd);
+      ::unlink(temp.c_str());
+      return piece.error().In("cannot write \"" + file.string() + "\"");
+    }
+    for (size_t done = 0; ok && done < piece->size();) {
+      const ssize_t n = ::write(fd, piece->data() + done, piece->size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      ok = n > 0;
+      if (ok) done += static_cast<size_t>(n);
+    }
+    if (!ok) error = errno;
   }
-  const int error = ok ? 0 : errno;
   ::fchmod(fd, 0644);  // as a file made by open() would be, not mkstemp's 0600
   ok = ::close(fd) == 0 && ok;
   if (ok && std::rename(temp.c_str(), file.c_str()) == 0) return base::Ok();
@@ -395,13 +424,13 @@ base::Status WriteArchive(const std::filesystem::path& file, ZipWriter& zip) {
   base::Result<std::string> archive = zip.Finish();
   if (!archive)
     return base::Error::Of("cannot write \"", file.string(), "\": ", archive.error().message);
-  return WriteReplacing(file, *archive);
+  return WriteReplacing(file, ArchiveSource(*archive));
 }
 
 }  // namespace
 
 base::Status Package::SaveAs(const std::filesystem::path& file) {
-  if (!changed_) return WriteReplacing(file, archive_.view());
+  if (!changed_) return WriteReplacing(file, Source());
   std::vector<std::pair<size_t, Part*>> ordered;
   for (auto& [key, part] : parts_) ordered.emplace_back(part.order, &part);
   std::sort(ordered.begin(), ordered.end());
@@ -409,7 +438,7 @@ base::Status Package::SaveAs(const std::filesystem::path& file) {
   for (auto& [order, part] : ordered) {
     // A part not edited keeps its stored bytes; one whose stored bytes cannot be had is read,
     // so the save fails with the reason.
-    if (!part->changed && zip.CopyStored(archive_.view(), part->entry)) continue;
+    if (!part->changed && zip.CopyStored(Source(), part->entry)) continue;
     base::Result<std::string_view> bytes = PartBytes(part->entry.name);
     if (!bytes) return bytes.error().In("cannot save");
     if (base::Status added = zip.Add(part->entry.name, *bytes); !added)

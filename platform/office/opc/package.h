@@ -33,6 +33,10 @@ class Package {
   // Opens a package from a host file or from bytes; an error says why they are no package.
   static base::Result<std::unique_ptr<Package>> Open(const std::filesystem::path& file);
   static base::Result<std::unique_ptr<Package>> OpenMemory(std::string_view bytes);
+  // Opens a package from a file already open (one of the candidate's, opened confined): a small
+  // one is read whole, a larger one piece by piece as its parts are asked for, so its size
+  // never decides what it takes in memory.
+  static base::Result<std::unique_ptr<Package>> OpenFile(win::OpenedFile file);
 
   Package(const Package&) = delete;
   Package& operator=(const Package&) = delete;
@@ -71,12 +75,15 @@ class Package {
   void MarkChanged(std::string_view name);
   void MarkChanged(const pugi::xml_document* part);
   bool Changed() const { return changed_; }
-  // The archive's bytes as opened: what SaveAs writes while the package is not Changed.
+  // The archive's bytes as opened: what SaveAs writes while the package is not Changed; empty
+  // for a package read from its file piece by piece (not Whole).
   std::string_view ArchiveBytes() const { return archive_.view(); }
+  bool Whole() const { return file_ == nullptr; }
 
   // Writes the package to a host file (through a temporary file in the same folder, renamed
   // over it); an unchanged package is written byte for byte, and in a changed one the parts not
-  // edited keep their stored (compressed) bytes: only edited parts are deflated anew.
+  // edited keep their stored (compressed) bytes: only edited parts are deflated anew (the
+  // writer builds a changed archive in memory).
   base::Status SaveAs(const std::filesystem::path& file);
 
   // The part name a relative target of `sourcePart` points at ("../media/a.png" from
@@ -100,6 +107,10 @@ class Package {
 
   Package() = default;
   static base::Result<std::unique_ptr<Package>> FromArchive(Bytes archive);
+  static base::Result<std::unique_ptr<Package>> Opened(std::unique_ptr<Package> package);
+  ArchiveSource Source() const {
+    return file_ ? ArchiveSource(*file_) : ArchiveSource(archive_.view());
+  }
 
  public:
   ~Package() = default;
@@ -115,8 +126,9 @@ class Package {
   // Charges the part's inflated size once; an error also when the part alone is too large.
   base::Status TakeFromBudget(Part& part);
 
-  Bytes archive_;                            // the whole file; parts are inflated from it on demand
-  std::shared_ptr<InflatedParts> inflated_;  // what opening these bytes before inflated
+  Bytes archive_;  // the whole file, parts inflated from it on demand; or empty, and
+  std::unique_ptr<win::OpenedFile> file_;        // the file they are read from piece by piece
+  std::shared_ptr<InflatedParts> inflated_;      // what opening these bytes before inflated
   std::unordered_map<std::string, Part> parts_;  // key: lower-case name without leading "/"
   std::unordered_map<const pugi::xml_document*, Part*> byTree_;  // parsed parts by their tree
   std::unordered_map<std::string, std::vector<Relationship>> relationships_;

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/office/opc/testing/sparse_part.h"
 #include "platform/office/opc/zip_reader.h"
 #include "platform/win/testing/test_folder.h"
 
@@ -88,6 +89,70 @@ TEST_F(PackageTest, OpensOnlyRegularFiles) {
     ASSERT_FALSE(package) << c.file;
     EXPECT_NE(package.error().message.find(c.reason), std::string::npos) << package.error().message;
   }
+}
+
+// A package far larger than the office file cap (a video stored in it) opens from its file and is
+// read piece by piece: its XML parts read as from memory, a stored part within the part limit
+// reads whole, one beyond it fails alone, and saving it unchanged copies it byte for byte.
+TEST_F(PackageTest, ALargePackageIsReadPieceByPieceFromItsFile) {
+  struct Case {
+    const char* name;
+    uint64_t media;  // bytes of the stored part
+    bool mediaReads;
+  } cases[] = {
+      {"above the size read whole", 12ull << 20, true},
+      {"far above the office file cap", 1ull << 30, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path file = dir_ / "big.pptx";
+    ASSERT_TRUE(WriteZip(file, {{"[Content_Types].xml", kTypes},
+                                {"_rels/.rels", kRels},
+                                {"xl/workbook.xml", "<workbook><sheet name='s'/></workbook>"}}));
+    ASSERT_TRUE(testing::AppendSparseStoredPart(file, "ppt/media/media1.mp4", c.media));
+    ASSERT_GT(fs::file_size(file), c.media);
+    auto package = Package::Open(file);
+    ASSERT_TRUE(package) << package.error().message;
+    EXPECT_FALSE((*package)->Whole());
+    base::Result<pugi::xml_document*> workbook = (*package)->PartXml("xl/workbook.xml");
+    ASSERT_TRUE(workbook) << workbook.error().message;
+    EXPECT_STREQ((*workbook)->child("workbook").child("sheet").attribute("name").value(), "s");
+    EXPECT_EQ((*package)->FindRelationship("", "/officeDocument")->target, "xl/workbook.xml");
+    base::Result<std::string_view> media = (*package)->PartBytes("ppt/media/media1.mp4");
+    EXPECT_EQ(media.has_value(), c.mediaReads);
+    if (media) {
+      EXPECT_EQ(media->size(), c.media);
+      EXPECT_EQ(media->find_first_not_of('\0'), std::string_view::npos);
+      // Unchanged, it is written as it stands, from the file.
+      ASSERT_TRUE((*package)->SaveAs(dir_ / "copy.pptx"));
+      EXPECT_EQ(Slurp(dir_ / "copy.pptx"), Slurp(file));
+      fs::remove(dir_ / "copy.pptx");
+    } else {
+      EXPECT_NE(media.error().message.find("too large"), std::string::npos)
+          << media.error().message;
+    }
+  }
+}
+
+// A part whose compressed size in the directory is far beyond any deflate stream of its size is
+// not read into memory from a file.
+TEST_F(PackageTest, ALyingCompressedSizeIsNotReadFromAFile) {
+  const fs::path file = dir_ / "lying.pptx";
+  ASSERT_TRUE(WriteZip(
+      file, {{"[Content_Types].xml", kTypes}, {"a.xml", "<a>" + std::string(2000, 'x') + "</a>"}}));
+  ASSERT_TRUE(testing::AppendSparseStoredPart(file, "pad.bin", 9u << 20));
+  std::string bytes = Slurp(file);
+  // a.xml's entry in the central directory: its compressed size made 8 MiB.
+  const size_t entry = bytes.rfind("a.xml") - 46;
+  ASSERT_EQ(bytes.compare(entry, 4, "PK\x01\x02"), 0);
+  bytes[entry + 20 + 2] = static_cast<char>(0x80);
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+  auto package = Package::Open(file);
+  ASSERT_TRUE(package) << package.error().message;
+  base::Result<std::string_view> part = (*package)->PartBytes("a.xml");
+  ASSERT_FALSE(part);
+  EXPECT_NE(part.error().message.find("does not inflate"), std::string::npos)
+      << part.error().message;
 }
 
 // A small archive of parts that each inflate to tens of megabytes: the first parts read, the

@@ -73,48 +73,81 @@ bool ApplyZip64Extra(std::string_view extra, ZipEntry& e, bool sizeMax, bool com
   return !(sizeMax || compMax || offsetMax);
 }
 
+// A central directory larger than this is refused rather than read into memory.
+constexpr uint64_t kMaxDirectory = 64ull << 20;
+
 }  // namespace
 
-base::Result<std::vector<ZipEntry>> ReadZipDirectory(std::string_view bytes) {
-  const uint64_t size = bytes.size();
+base::Result<std::string_view> ArchiveSource::View(uint64_t offset, uint64_t count,
+                                                   std::string& scratch) const {
+  if (!Inside(offset, count, size_)) return base::Error::Of("data outside the archive");
+  if (file_ == nullptr)
+    return bytes_.substr(static_cast<size_t>(offset), static_cast<size_t>(count));
+  scratch.resize(static_cast<size_t>(count));
+  if (base::Status read = file_->ReadAt(offset, scratch.data(), scratch.size()); !read)
+    return read.error();
+  return std::string_view(scratch);
+}
+
+base::Status ArchiveSource::CopyTo(uint64_t offset, uint64_t count, char* out) const {
+  if (!Inside(offset, count, size_)) return base::Error::Of("data outside the archive");
+  if (file_ != nullptr) return file_->ReadAt(offset, out, static_cast<size_t>(count));
+  if (count != 0) std::memcpy(out, bytes_.data() + offset, static_cast<size_t>(count));
+  return base::Ok();
+}
+
+base::Result<std::vector<ZipEntry>> ReadZipDirectory(const ArchiveSource& archive) {
+  const uint64_t size = archive.size();
   if (size < 22) return base::Error::Of("no end of central directory");
   // The end record sits in the last 22 bytes plus a comment of at most 65535.
-  const uint64_t lowest = size > 22 + 65535 ? size - 22 - 65535 : 0;
-  uint64_t end = size - 22;
+  const uint64_t tailStart = size > 22 + 65535 ? size - 22 - 65535 : 0;
+  std::string tailScratch;
+  base::Result<std::string_view> tail = archive.View(tailStart, size - tailStart, tailScratch);
+  if (!tail) return tail.error();
+  const uint64_t tailSize = tail->size();
+  uint64_t end = tailSize - 22;  // in the tail
   for (;; --end) {
-    if (U32(bytes.data() + end) == kEndOfDirectory &&
-        end + 22 + U16(bytes.data() + end + 20) <= size) {
+    if (U32(tail->data() + end) == kEndOfDirectory &&
+        end + 22 + U16(tail->data() + end + 20) <= tailSize)
       break;
-    }
-    if (end == lowest) return base::Error::Of("no end of central directory");
+    if (end == 0) return base::Error::Of("no end of central directory");
   }
-  const char* e = bytes.data() + end;
+  const char* e = tail->data() + end;
   uint64_t count = U16(e + 10);
   uint64_t directorySize = U32(e + 12);
   uint64_t directoryOffset = U32(e + 16);
+  const uint64_t endAt = tailStart + end;
   if ((count == 0xFFFF || directorySize == 0xFFFFFFFF || directoryOffset == 0xFFFFFFFF) &&
-      end >= 20 && U32(e - 20) == kZip64Locator) {
-    const uint64_t at = U64(e - 20 + 8);
-    if (!Inside(at, 56, size) || U32(bytes.data() + at) != kZip64End)
-      return base::Error::Of("broken zip64 end of central directory");
-    const char* z = bytes.data() + at;
-    count = U64(z + 32);
-    directorySize = U64(z + 40);
-    directoryOffset = U64(z + 48);
+      endAt >= 20) {
+    std::string locatorScratch, zip64Scratch;
+    base::Result<std::string_view> locator = archive.View(endAt - 20, 20, locatorScratch);
+    if (locator && U32(locator->data()) == kZip64Locator) {
+      const uint64_t at = U64(locator->data() + 8);
+      base::Result<std::string_view> z = archive.View(at, 56, zip64Scratch);
+      if (!z || U32(z->data()) != kZip64End)
+        return base::Error::Of("broken zip64 end of central directory");
+      count = U64(z->data() + 32);
+      directorySize = U64(z->data() + 40);
+      directoryOffset = U64(z->data() + 48);
+    }
   }
   if (!Inside(directoryOffset, directorySize, size))
     return base::Error::Of("central directory outside the archive");
+  if (directorySize > kMaxDirectory) return base::Error::Of("central directory too large");
   // Each entry takes at least 46 bytes: a count beyond that is a lie, not a reason to reserve.
   if (count > directorySize / 46) return base::Error::Of("central directory too short");
+  std::string directoryScratch;
+  base::Result<std::string_view> directory =
+      archive.View(directoryOffset, directorySize, directoryScratch);
+  if (!directory) return directory.error();
 
   std::vector<ZipEntry> entries;
   entries.reserve(static_cast<size_t>(count));
-  uint64_t at = directoryOffset;
-  const uint64_t directoryEnd = directoryOffset + directorySize;
+  uint64_t at = 0;
   for (uint64_t i = 0; i < count; ++i) {
-    if (!Inside(at, 46, directoryEnd) || U32(bytes.data() + at) != kDirectoryEntry)
+    if (!Inside(at, 46, directorySize) || U32(directory->data() + at) != kDirectoryEntry)
       return base::Error::Of("broken central directory entry ", i + 1);
-    const char* d = bytes.data() + at;
+    const char* d = directory->data() + at;
     ZipEntry entry;
     entry.flags = U16(d + 8);
     entry.method = U16(d + 10);
@@ -126,7 +159,7 @@ base::Result<std::vector<ZipEntry>> ReadZipDirectory(std::string_view bytes) {
     const uint16_t commentLength = U16(d + 32);
     entry.localHeader = U32(d + 42);
     const uint64_t variable = uint64_t{nameLength} + extraLength + commentLength;
-    if (!Inside(at + 46, variable, directoryEnd))
+    if (!Inside(at + 46, variable, directorySize))
       return base::Error::Of("broken central directory entry ", i + 1);
     entry.name.assign(d + 46, nameLength);
     const bool sizeMax = entry.size == 0xFFFFFFFF;
@@ -143,30 +176,36 @@ base::Result<std::vector<ZipEntry>> ReadZipDirectory(std::string_view bytes) {
   return entries;
 }
 
-base::Result<std::string_view> StoredZipEntry(std::string_view bytes, const ZipEntry& entry) {
+base::Result<uint64_t> StoredZipEntryOffset(const ArchiveSource& archive, const ZipEntry& entry) {
   if ((entry.flags & 1) != 0) return base::Error::Of("\"", entry.name, "\" is encrypted");
   if (entry.method != 0 && entry.method != 8)
     return base::Error::Of("\"", entry.name, "\" uses compression method ", entry.method);
   if (entry.method == 0 && entry.compressedSize != entry.size)
     return base::Error::Of("\"", entry.name, "\" has a stored size that does not match");
-  const uint64_t size = bytes.size();
-  if (!Inside(entry.localHeader, 30, size) ||
-      U32(bytes.data() + entry.localHeader) != kLocalHeader) {
+  std::string scratch;
+  base::Result<std::string_view> local = archive.View(entry.localHeader, 30, scratch);
+  if (!local || U32(local->data()) != kLocalHeader)
     return base::Error::Of("\"", entry.name, "\" has no local header");
-  }
-  const char* local = bytes.data() + entry.localHeader;
-  const uint64_t data = entry.localHeader + 30 + U16(local + 26) + U16(local + 28);
-  if (!Inside(data, entry.compressedSize, size))
+  const uint64_t data = entry.localHeader + 30 + U16(local->data() + 26) + U16(local->data() + 28);
+  if (!Inside(data, entry.compressedSize, archive.size()))
     return base::Error::Of("\"", entry.name, "\" lies outside the archive");
-  return bytes.substr(static_cast<size_t>(data), static_cast<size_t>(entry.compressedSize));
+  return data;
 }
 
-base::Status ReadZipEntry(std::string_view bytes, const ZipEntry& entry, char* out) {
-  base::Result<std::string_view> stored = StoredZipEntry(bytes, entry);
-  if (!stored) return stored.error();
+base::Status ReadZipEntry(const ArchiveSource& archive, const ZipEntry& entry, char* out) {
+  base::Result<uint64_t> data = StoredZipEntryOffset(archive, entry);
+  if (!data) return data.error();
   if (entry.method == 0) {
-    if (entry.size != 0) std::memcpy(out, stored->data(), static_cast<size_t>(entry.size));
+    if (base::Status copied = archive.CopyTo(*data, entry.size, out); !copied)
+      return copied.error().In("\"" + entry.name + "\"");
   } else {
+    // Deflate's stored blocks add 5 bytes to each 65535: anything beyond is no stream of this
+    // size, and is not read into memory.
+    if (!archive.InMemory() && entry.compressedSize > entry.size + entry.size / 8 + 1024)
+      return base::Error::Of("\"", entry.name, "\" does not inflate to its size");
+    std::string scratch;
+    base::Result<std::string_view> stored = archive.View(*data, entry.compressedSize, scratch);
+    if (!stored) return stored.error().In("\"" + entry.name + "\"");
     size_t actual = 0;
     const libdeflate_result r =
         libdeflate_deflate_decompress(Decompressor(), stored->data(), stored->size(), out,

@@ -112,10 +112,13 @@ base::Status ZipWriter::AddStored(std::string_view name, std::string_view bytes)
   return base::Ok();
 }
 
-base::Status ZipWriter::CopyStored(std::string_view archive, const ZipEntry& entry) {
+base::Status ZipWriter::CopyStored(const ArchiveSource& archive, const ZipEntry& entry) {
   if (entry.name.size() > 0xFFFF)
     return base::Error::Of("the name \"", entry.name, "\" is too long");
-  base::Result<std::string_view> stored = StoredZipEntry(archive, entry);
+  base::Result<uint64_t> offset = StoredZipEntryOffset(archive, entry);
+  if (!offset) return offset.error();
+  std::string scratch;
+  base::Result<std::string_view> stored = archive.View(*offset, entry.compressedSize, scratch);
   if (!stored) return stored.error();
   Written written;
   written.name = entry.name;

@@ -1,5 +1,5 @@
 // Writing a zip archive into memory: parts given as bytes are deflated with libdeflate, parts
-// taken from another archive held in memory are copied as they are stored (their compressed
+// taken from another archive are copied as they are stored (their compressed
 // bytes, CRC-32 and sizes), without being inflated and deflated again.
 #pragma once
 
@@ -24,7 +24,7 @@ class ZipWriter {
   base::Status AddStored(std::string_view name, std::string_view bytes);
   // Adds `entry` of the archive `archive` as it is stored there; fails, adding nothing, when its
   // stored bytes cannot be had (outside the archive, encrypted, an unknown method).
-  base::Status CopyStored(std::string_view archive, const ZipEntry& entry);
+  base::Status CopyStored(const ArchiveSource& archive, const ZipEntry& entry);
 
   // The archive: the entries in the order added, then the central directory. Fails when it would
   // need zip64 (more than 65535 entries or 4 GiB).

@@ -23,6 +23,12 @@ base::Result<Presentation*> Presentations::OpenBytes(std::string_view fileName,
   return Add(fileName, Presentation::FromBytes(app_, bytes, std::string(fileName)));
 }
 
+base::Result<Presentation*> Presentations::OpenFile(std::string_view fileName,
+                                                    win::OpenedFile file) {
+  if (Presentation* open = Activate(fileName)) return open;
+  return Add(fileName, Presentation::FromFile(app_, std::move(file), std::string(fileName)));
+}
+
 Presentation* Presentations::Activate(std::string_view fileName) {
   for (auto& presentation : presentations_) {
     if (vb::TextEquals(presentation->FullName(), fileName)) {

@@ -27,6 +27,8 @@ class Presentations {
                                    const std::filesystem::path& hostFile);
   // The same from the file's bytes, already read by the caller (from the candidate's folder).
   base::Result<Presentation*> OpenBytes(std::string_view fileName, std::string_view bytes);
+  // The same from the file, already opened by the caller (confined to the candidate's folder).
+  base::Result<Presentation*> OpenFile(std::string_view fileName, win::OpenedFile file);
 
   int32_t Count() const { return static_cast<int32_t>(presentations_.size()); }
   // By position from 1, or by name ("a.pptx") or full name without regard to case.

@@ -27,6 +27,11 @@ bool IsCompoundFile(std::string_view bytes) {
   return bytes.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
 }
 
+base::Error NotAPackage() {
+  return Unreadable(
+      "not a presentation package: a binary presentation, which must be converted first");
+}
+
 const opc::Relationship* RelationshipById(opc::Package& package, std::string_view source,
                                           std::string_view id) {
   for (const opc::Relationship& relationship : package.Relationships(source)) {
@@ -67,18 +72,30 @@ Presentation::~Presentation() = default;
 
 base::Result<std::unique_ptr<Presentation>> Presentation::Open(
     Application& app, const std::filesystem::path& hostFile, std::string fullName) {
-  base::Result<std::string> bytes = win::ReadRegularFile(hostFile, win::kOfficeFileCap);
-  if (!bytes) return Unreadable(bytes.error().message);
-  return FromBytes(app, *bytes, std::move(fullName));
+  base::Result<win::OpenedFile> file = win::OpenRegularFile(hostFile, win::kPackageFileCap);
+  if (!file) return Unreadable(file.error().message);
+  return FromFile(app, *std::move(file), std::move(fullName));
 }
 
 base::Result<std::unique_ptr<Presentation>> Presentation::FromBytes(Application& app,
                                                                     std::string_view bytes,
                                                                     std::string fullName) {
-  if (IsCompoundFile(bytes))
-    return Unreadable(
-        "not a presentation package: a binary presentation, which must be converted first");
-  base::Result<std::unique_ptr<opc::Package>> package = opc::Package::OpenMemory(bytes);
+  if (IsCompoundFile(bytes)) return NotAPackage();
+  return FromPackage(app, opc::Package::OpenMemory(bytes), std::move(fullName));
+}
+
+base::Result<std::unique_ptr<Presentation>> Presentation::FromFile(Application& app,
+                                                                   win::OpenedFile file,
+                                                                   std::string fullName) {
+  char head[8] = {};
+  base::Result<size_t> read = file.ReadPrefix(head, sizeof head);
+  if (!read) return Unreadable(read.error().message);
+  if (IsCompoundFile(std::string_view(head, *read))) return NotAPackage();
+  return FromPackage(app, opc::Package::OpenFile(std::move(file)), std::move(fullName));
+}
+
+base::Result<std::unique_ptr<Presentation>> Presentation::FromPackage(
+    Application& app, base::Result<std::unique_ptr<opc::Package>> package, std::string fullName) {
   if (!package) return Unreadable(package.error().message);
   std::unique_ptr<Presentation> presentation(
       new Presentation(app, std::move(*package), std::move(fullName)));

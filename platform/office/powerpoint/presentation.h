@@ -31,6 +31,11 @@ class Presentation {
   static base::Result<std::unique_ptr<Presentation>> FromBytes(Application& app,
                                                                std::string_view bytes,
                                                                std::string fullName);
+  // The same from a file already open (the candidate's, opened confined), read as
+  // opc::Package::OpenFile reads it: a large one piece by piece.
+  static base::Result<std::unique_ptr<Presentation>> FromFile(Application& app,
+                                                              win::OpenedFile file,
+                                                              std::string fullName);
   ~Presentation();
   Presentation(const Presentation&) = delete;
   Presentation& operator=(const Presentation&) = delete;
@@ -56,6 +61,8 @@ class Presentation {
   void Close();
 
  private:
+  static base::Result<std::unique_ptr<Presentation>> FromPackage(
+      Application& app, base::Result<std::unique_ptr<opc::Package>> package, std::string fullName);
   Presentation(Application& app, std::unique_ptr<opc::Package> package, std::string fullName);
   base::Status Load();
   // Gives every slide the targets of its hyperlinks.

@@ -22,6 +22,11 @@ base::Result<Document*> Documents::OpenBytes(std::string_view fileName, std::str
   return Add(fileName, Document::FromBytes(app_, bytes, std::string(fileName)));
 }
 
+base::Result<Document*> Documents::OpenFile(std::string_view fileName, win::OpenedFile file) {
+  if (Document* open = Activate(fileName)) return open;
+  return Add(fileName, Document::FromFile(app_, std::move(file), std::string(fileName)));
+}
+
 Document* Documents::Activate(std::string_view fileName) {
   for (auto& document : documents_) {
     if (vb::TextEquals(document->FullName(), fileName)) {

@@ -32,6 +32,8 @@ class Documents {
   base::Result<Document*> Open(std::string_view fileName, const std::filesystem::path& hostFile);
   // The same from the file's bytes, already read by the caller (from the candidate's folder).
   base::Result<Document*> OpenBytes(std::string_view fileName, std::string_view bytes);
+  // The same from the file, already opened by the caller (confined to the candidate's folder).
+  base::Result<Document*> OpenFile(std::string_view fileName, win::OpenedFile file);
 
   int Count() const { return static_cast<int>(documents_.size()); }
   // By position from 1, or by name ("report.doc") without regard to case; fails when there is

@@ -41,19 +41,38 @@ Document::~Document() = default;
 base::Result<std::unique_ptr<Document>> Document::Open(Application& app,
                                                        const std::filesystem::path& hostFile,
                                                        std::string fullName) {
-  base::Result<std::string> bytes = win::ReadRegularFile(hostFile, win::kOfficeFileCap);
-  if (!bytes) return std::move(bytes).error();
-  return FromBytes(app, *bytes, std::move(fullName));
+  base::Result<win::OpenedFile> file = win::OpenRegularFile(hostFile, win::kPackageFileCap);
+  if (!file) return std::move(file).error();
+  return FromFile(app, *std::move(file), std::move(fullName));
 }
 
 base::Result<std::unique_ptr<Document>> Document::FromBytes(Application& app,
                                                             std::string_view bytes,
                                                             std::string fullName) {
-  if (office::IsCompoundFile(bytes))
+  if (base::Status package = IsPackage(bytes); !package) return package.error();
+  return FromPackage(app, opc::Package::OpenMemory(bytes), std::move(fullName));
+}
+
+base::Result<std::unique_ptr<Document>> Document::FromFile(Application& app, win::OpenedFile file,
+                                                           std::string fullName) {
+  char head[8] = {};
+  base::Result<size_t> read = file.ReadPrefix(head, sizeof head);
+  if (!read) return read.error();
+  if (base::Status package = IsPackage(std::string_view(head, *read)); !package)
+    return package.error();
+  return FromPackage(app, opc::Package::OpenFile(std::move(file)), std::move(fullName));
+}
+
+base::Status Document::IsPackage(std::string_view head) {
+  if (office::IsCompoundFile(head))
     return Failed(
         "not a document package: a binary word-processor file, which must be converted first");
-  if (office::IsRtf(bytes)) return Failed("not a document package: an RTF file");
-  base::Result<std::unique_ptr<opc::Package>> package = opc::Package::OpenMemory(bytes);
+  if (office::IsRtf(head)) return Failed("not a document package: an RTF file");
+  return base::Ok();
+}
+
+base::Result<std::unique_ptr<Document>> Document::FromPackage(
+    Application& app, base::Result<std::unique_ptr<opc::Package>> package, std::string fullName) {
   if (!package) return std::move(package).error();
   std::unique_ptr<Document> document(new Document(app, std::move(*package), std::move(fullName)));
   if (base::Status loaded = document->Load(); !loaded) return std::move(loaded).error();

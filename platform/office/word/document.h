@@ -49,6 +49,10 @@ class Document {
   // The same for a file's bytes already read.
   static base::Result<std::unique_ptr<Document>> FromBytes(Application& app, std::string_view bytes,
                                                            std::string fullName);
+  // The same for a file already open (the candidate's, opened confined), read as
+  // opc::Package::OpenFile reads it: a large one piece by piece.
+  static base::Result<std::unique_ptr<Document>> FromFile(Application& app, win::OpenedFile file,
+                                                          std::string fullName);
   ~Document();
   Document(const Document&) = delete;
   Document& operator=(const Document&) = delete;
@@ -119,6 +123,10 @@ class Document {
   ReadContext ReadingContext();
 
  private:
+  // An error when the first bytes are of a format to convert first.
+  static base::Status IsPackage(std::string_view head);
+  static base::Result<std::unique_ptr<Document>> FromPackage(
+      Application& app, base::Result<std::unique_ptr<opc::Package>> package, std::string fullName);
   Document(Application& app, std::unique_ptr<opc::Package> package, std::string fullName);
   base::Status Load();
   // Indexes the styles and numbering parts.
