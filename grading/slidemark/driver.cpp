@@ -38,6 +38,17 @@ class KeywordHooks {
   engine::EngineState& engine_;
 };
 
+// The presentation opened becomes the current one; one that does not open is logged. True: the
+// file was there.
+bool Keep(SlideState& state, const std::string& path,
+          base::Result<powerpoint::Presentation*> opened) {
+  if (!opened)
+    engine::WriteLogLine(state.engine, "cannot open " + path + ": " + opened.error().message);
+  else
+    state.CurrentPresentation = *opened;
+  return true;
+}
+
 }  // namespace
 
 bool OpenStudentPresentation(SlideState& state, std::string_view folder,
@@ -56,9 +67,22 @@ bool OpenStudentPresentation(SlideState& state, std::string_view folder,
     engine::WriteLogLine(state.engine, "cannot open " + path + ": " + file.error().message);
     return true;
   }
-  if (office::IsCompoundFile(*bytes)) {
-    base::Result<std::string> converted = office::ConvertBytesToPackage(
-        *bytes, fileName, office::PackageFormat::Pptx, state.Conversion);
+  char head[8] = {};
+  base::Result<size_t> headRead = file->ReadPrefix(head, sizeof head);
+  if (headRead && office::IsCompoundFile(std::string_view(head, *headRead))) {
+    // A binary presentation: converted from its bytes, then opened from the package made.
+    std::string bytes;
+    base::Status read = file->size() > win::kOfficeFileCap
+                            ? base::Status(base::Error::Of("larger than a binary file may be"))
+                            : base::Ok();
+    if (read) {
+      bytes.resize(static_cast<size_t>(file->size()));
+      read = file->ReadAll(bytes.data());
+    }
+    base::Result<std::string> converted =
+        read ? office::ConvertBytesToPackage(bytes, fileName, office::PackageFormat::Pptx,
+                                             state.Conversion)
+             : base::Result<std::string>(read.error());
     if (!converted) {
       engine::WriteLogLine(state.engine, "cannot read the format of " + std::string(fileName) +
                                              ": " + converted.error().message);
@@ -66,16 +90,9 @@ bool OpenStudentPresentation(SlideState& state, std::string_view folder,
         state.UnreadableFormat = converted.error().message;
       return true;
     }
-    bytes = std::move(converted);
+    return Keep(state, path, state.PptApp->Presentations().OpenBytes(path, *converted));
   }
-  base::Result<powerpoint::Presentation*> opened =
-      state.PptApp->Presentations().OpenFile(path, *std::move(file));
-  if (!opened) {
-    engine::WriteLogLine(state.engine, "cannot open " + path + ": " + opened.error().message);
-    return true;
-  }
-  state.CurrentPresentation = *opened;
-  return true;
+  return Keep(state, path, state.PptApp->Presentations().OpenFile(path, *std::move(file)));
 }
 
 void StartPresentationGrading(SlideState& state) {
