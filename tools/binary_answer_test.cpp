@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "client/grading/controls/ping_run.h"
-#include "client/grading/controls/ping_win.h"
 #include "grading/docmark/testing/demo_document.h"
 #include "grading/sheetmark/testing/demo_spreadsheet.h"
 #include "grading/slidemark/testing/demo_presentation.h"
@@ -65,26 +64,6 @@ double GradeSite(const fs::path& task, const fs::path& answers, const std::strin
     return -1;
   }
   return *percent;
-}
-
-// The desktop control as its client drives it: the puts, then the points read back.
-double GradeDesktop(const fs::path& task, const fs::path& answers, const std::string& name) {
-  int dialog = 0;
-  PingWin control;
-  if (!control.Create("abc", 0, com::Rect{}, &dialog, 111)) {
-    ADD_FAILURE() << control.LastError();
-    return -1;
-  }
-  EXPECT_TRUE(control.SetDebugok(false));
-  EXPECT_TRUE(control.SetPathofstu(win::ToWindowsPath(task) + "\\"));
-  EXPECT_TRUE(control.SetPathofanswer(win::ToWindowsPath(answers) + "\\"));
-  EXPECT_TRUE(control.SetAnswername(name));
-  base::Result<int16_t> grade = control.GetWingrade();
-  if (!grade) {
-    ADD_FAILURE() << grade.error().message;
-    return -1;
-  }
-  return *grade;
 }
 
 // The desktop paper's answer workbook as the demo makes it: text_book on its rule rows.

@@ -32,6 +32,7 @@
 #include "platform/com/control_window.h"
 #include "platform/win/paths.h"
 #include "platform/win/testing/scoped_env.h"
+#include "tools/testing/grade_by_run.h"
 #include "tools/testing/graded_demo.h"
 
 namespace {
@@ -71,25 +72,9 @@ class DeskDemo : public GradedDemo {
     return items.substr(0, star);
   }
 
-  // What the client's desktop grader does: Debugok, Pathofstu, Pathofanswer, Answername, then
-  // wingrade.
+  // What the client's desktop grader does.
   static int16_t Grade(const fs::path& candidate, const std::string& answerName) {
-    int dialog = 0;
-    PingWin control;
-    if (!control.Create("abc", 0, com::Rect{}, &dialog, 111)) {
-      ADD_FAILURE() << control.LastError();
-      return -1;
-    }
-    EXPECT_TRUE(control.SetDebugok(false));
-    EXPECT_TRUE(control.SetPathofstu(win::ToWindowsPath(candidate) + "\\"));
-    EXPECT_TRUE(control.SetPathofanswer(win::ToWindowsPath(Install() / "Data/Answer") + "\\"));
-    EXPECT_TRUE(control.SetAnswername(answerName));
-    base::Result<int16_t> grade = control.GetWingrade();
-    if (!grade) {
-      ADD_FAILURE() << grade.error().message;
-      return -1;
-    }
-    return *grade;
+    return GradeDesktop(candidate, Install() / "Data/Answer", answerName);
   }
 };
 
