@@ -29,7 +29,12 @@ namespace {
 class Arena {
  public:
   Arena(size_t budget, std::chrono::nanoseconds time)
-      : budget_(budget), deadline_(ThreadTime() + time) {}
+      : budget_(budget), deadline_(ThreadTime() + time) {
+    // Room for every block the budget allows, made here: nothing may throw through the parser.
+    // A block is left only for an allocation larger than its rest, so each two blocks hold at
+    // least one block's worth.
+    blocks_.reserve(2 * (budget / kBlock) + 2);
+  }
 
   void* Allocate(size_t size) {
     size = (size + 15) & ~size_t{15};
