@@ -151,8 +151,8 @@ base::Status Package::Charge(const Part& part, uint64_t bytes) {
 
 base::Status Package::ChargeFor(std::string_view name, uint64_t bytes) {
   if (bytes > kMaxPackageMemory - memoryTaken_)
-    return base::Error::Of("\"", name, "\" would take the package beyond ",
-                           kMaxPackageMemory >> 20, " MiB");
+    return base::Error::Of("\"", name, "\" would take the package beyond ", kMaxPackageMemory >> 20,
+                           " MiB");
   memoryTaken_ += bytes;
   return base::Ok();
 }

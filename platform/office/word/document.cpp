@@ -1,10 +1,10 @@
 // Opening a document from its package, its stories and parts, SaveAs and Close.
 #include "platform/office/word/document.h"
 
+#include "platform/office/common/file_kind.h"
 #include "platform/office/common/xml_names.h"
 #include "platform/office/word/application.h"
 #include "platform/office/word/errors.h"
-#include "platform/office/common/file_kind.h"
 #include "platform/office/word/formatting.h"
 #include "platform/office/word/numbering.h"
 #include "platform/office/word/range.h"
